@@ -1,0 +1,8 @@
+#include "battle/frmbattlecontrol.h"
+#include "map/frmmaingamewindow.h"
+
+frmBattleControl::frmBattleControl(frmMainGameWindow *owner)
+    : QDialog(owner)
+{
+    ui.setupUi(this);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// The game-logic module: the character file, the point-button rule, the
+// enemy roster query, encounters and the outcome of a battle. It keeps no
+// game state of its own beyond the pause flag: every operation reads and
+// writes the controls of the one map window (frmMainGameWindow::current()),
+// where the character and the enemies live.
+
+#include <QString>
+
+namespace modGameLogicCode {
+
+// While true the enemy clock does nothing: during map start-up and for
+// the whole of every battle.
+extern bool EnemiesPaused;
+
+// Path of the character file: the entry beside the program that matches
+// "Character.chx" in any letter case, or that exact name when there is none.
+QString CharacterFilePath();
+
+// Writes the 15 default lines. Throws GameError when it cannot.
+void CreateDefaultCharacter();
+// Fills the statistics labels and the skill bars from the character file,
+// creating a default one after a message when it is missing. Checks the
+// whole file before it changes any control; throws GameError on a file it
+// cannot read or whose points or skills are not numbers.
+void LoadCharacter();
+// Writes the character back atomically: the old file stays whole until the
+// new one is complete. Throws GameError when it cannot.
+void SaveCharacter();
+
+// Whether the path names an entry, file or folder, in any letter case.
+bool FileExists(const QString &path);
+// The entry actually found for the path (its real letter case), or an
+// empty string.
+QString FindEntry(const QString &path);
+
+// Shows the five "+" buttons while the points, rounded down, are above 0.
+void UpdateGainButtons();
+
+// Whether any enemy marker, shown or hidden, stands exactly at x, y.
+bool EnemyAt(qint16 x, qint16 y);
+
+// Fights every shown enemy on the player's square, lowest index first.
+void CheckEncounter();
+// One battle against enemy `index` and its outcome on the map.
+void FightEnemy(qint16 index);
+// Saves the dead character, moves the file to its archive name and ends
+// the program.
+void ArchiveDeadCharacter();
+
+} // namespace modGameLogicCode

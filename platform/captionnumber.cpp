@@ -1,0 +1,112 @@
+#include "platform/captionnumber.h"
+#include "platform/gameerror.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace CaptionNumber {
+
+namespace {
+
+enum class Outcome { Number, NotANumber, TooLarge };
+
+Outcome read(const QString &caption, double &out)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t]*$"));
+    const QRegularExpressionMatch m = number.match(caption);
+    if (!m.hasMatch())
+        return Outcome::NotANumber;
+    bool ok = false;
+    const double value = m.captured(1).toDouble(&ok);   // C locale: '.' only
+    if (!std::isfinite(value))
+        return Outcome::TooLarge;
+    if (!ok) {
+        // toDouble refuses underflow too; a vanishing number is simply 0.
+        const QString digits = m.captured(1);
+        if (digits.contains(QLatin1Char('e'), Qt::CaseInsensitive)
+            && digits.section(QRegularExpression(QStringLiteral("[eE]")), 1).toInt() < 0) {
+            out = 0.0;
+            return Outcome::Number;
+        }
+        return Outcome::TooLarge;
+    }
+    out = value;
+    return Outcome::Number;
+}
+
+QString tidyExponent(QString text)
+{
+    // "1E+300" as written; make sure no lowercase slips through.
+    return text.toUpper();
+}
+
+} // namespace
+
+std::optional<double> tryParse(const QString &caption)
+{
+    double value = 0.0;
+    if (read(caption, value) != Outcome::Number)
+        return std::nullopt;
+    return value;
+}
+
+double parse(const QString &caption)
+{
+    double value = 0.0;
+    switch (read(caption, value)) {
+    case Outcome::Number:
+        return value;
+    case Outcome::TooLarge:
+        throw GameError(GameError::Overflow, QStringLiteral("\"%1\" is too large").arg(caption));
+    case Outcome::NotANumber:
+        break;
+    }
+    throw GameError(GameError::TypeMismatch, QStringLiteral("\"%1\" is not a number").arg(caption));
+}
+
+double floorOf(double value)
+{
+    return std::floor(value);
+}
+
+std::optional<qint16> tryInt16(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    double whole = std::floor(value);
+    const double fraction = value - whole;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < -32768.0 || whole > 32767.0)
+        return std::nullopt;
+    return static_cast<qint16>(whole);
+}
+
+qint16 toInt16(double value)
+{
+    const std::optional<qint16> v = tryInt16(value);
+    if (!v)
+        throw GameError(GameError::Overflow, QStringLiteral("%1 does not fit in 16 bits").arg(format(value)));
+    return *v;
+}
+
+QString format(double value)
+{
+    if (value == 0.0 || std::isnan(value))
+        return QStringLiteral("0");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("1.#INF") : QStringLiteral("-1.#INF");
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(static_cast<qint64>(value));
+    return tidyExponent(QString::number(value, 'G', 15));
+}
+
+QString formatSingle(float value)
+{
+    if (value == 0.0f || std::isnan(value))
+        return QStringLiteral("0");
+    return tidyExponent(QString::number(static_cast<double>(value), 'G', 7));
+}
+
+} // namespace CaptionNumber

@@ -1,0 +1,42 @@
+#pragma once
+
+// A failure of a game operation: a stable numeric code and a readable
+// description. Thrown by the character file, picture loading and caption
+// conversions; the map window's start-up catches it and shows
+// "Error: <code> : <description>" before the program ends.
+
+#include <QString>
+#include <exception>
+
+class GameError : public std::exception
+{
+public:
+    // Stable codes; the numbers follow the classic BASIC run-time errors
+    // so that a player who reports one gives us something recognisable.
+    enum Code {
+        InvalidArgument = 5,     // a line shorter than its key
+        Overflow = 6,            // a number too large for where it goes
+        TypeMismatch = 13,       // text that is not a number
+        FileNotFound = 53,
+        DiskFull = 61,
+        PastEndOfFile = 62,      // fewer lines than the file must have
+        PermissionDenied = 70,
+        PathAccess = 75,         // cannot open, read or write the path
+        InvalidPropertyValue = 380,
+        InvalidPicture = 481,    // a file that is not a picture
+    };
+
+    GameError(int code, const QString &detail = QString());
+
+    int code() const { return m_code; }
+    // The standard text for the code, followed by the detail when there is one.
+    QString description() const { return m_description; }
+    const char *what() const noexcept override { return m_what.constData(); }
+
+    static QString standardText(int code);
+
+private:
+    int m_code;
+    QString m_description;
+    QByteArray m_what;
+};

@@ -1,0 +1,109 @@
+#include "platform/picturebox.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+#include <cmath>
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+    , m_backColor(palette().color(QPalette::Button))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    update();
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::setSunkenBorder(bool sunken)
+{
+    m_sunkenBorder = sunken;
+    update();
+}
+
+QPoint PictureBox::interiorOrigin() const
+{
+    return m_sunkenBorder ? QPoint(2, 2) : QPoint(0, 0);
+}
+
+void PictureBox::setLeft(float left)
+{
+    m_left = left;
+    moveToPosition();
+}
+
+void PictureBox::setTop(float top)
+{
+    m_top = top;
+    moveToPosition();
+}
+
+void PictureBox::moveToPosition()
+{
+    const auto *container = qobject_cast<const PictureBox *>(parentWidget());
+    const QPoint origin = container ? container->interiorOrigin() : QPoint();
+    // Positions far off the map are kept as values but not drawn there.
+    const auto pixel = [](float v) {
+        return std::isfinite(v) && std::fabs(v) < 1.0e6f ? static_cast<int>(std::lround(v)) : -100000;
+    };
+    move(origin.x() + pixel(m_left), origin.y() + pixel(m_top));
+}
+
+float PictureBox::widthTwips() const
+{
+    return m_hasWidthTwips ? m_widthTwips : static_cast<float>(width()) * TwipsPerPixel;
+}
+
+void PictureBox::setWidthTwips(float twips)
+{
+    m_hasWidthTwips = true;
+    m_widthTwips = twips;
+    const float pixels = twips / TwipsPerPixel;
+    const int drawn = std::isfinite(pixels) ? static_cast<int>(std::lround(std::clamp(pixels, 0.0f, 16777215.0f))) : 0;
+    resize(drawn, height());
+}
+
+void PictureBox::placeChildrenInInterior()
+{
+    const auto boxes = findChildren<PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
+    for (PictureBox *box : boxes) {
+        box->m_left = static_cast<float>(box->x());
+        box->m_top = static_cast<float>(box->y());
+        box->moveToPosition();
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_backColor);
+    const QRect interior = rect().adjusted(interiorOrigin().x(), interiorOrigin().y(),
+                                           -interiorOrigin().x(), -interiorOrigin().y());
+    if (!m_picture.isNull()) {
+        painter.save();
+        painter.setClipRect(interior);
+        painter.drawPixmap(interior.topLeft(), m_picture);
+        painter.restore();
+    }
+    if (m_sunkenBorder)
+        qDrawWinPanel(&painter, rect(), palette(), true, nullptr);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (receivers(SIGNAL(keyDown(QKeyEvent*))) > 0) {
+        emit keyDown(event);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+// A plain box of one background colour that shows a picture unscaled from
+// the top-left of its interior: a larger picture is cut off, around a
+// smaller one the colour shows, and the box never resizes to its picture.
+// With a sunken border the interior starts two pixels in.
+//
+// The game keeps state in these boxes: a marker on the map keeps its left
+// and top in the interior pixels of its container box, and a skill or
+// strength bar keeps its width in twips (15 to the pixel) as a
+// single-precision value, drawn at width / 15 pixels. Markers get their
+// interior positions from their design geometry when the container calls
+// placeChildrenInInterior() once after the form is set up.
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
+    Q_PROPERTY(bool sunkenBorder READ sunkenBorder WRITE setSunkenBorder)
+
+public:
+    static constexpr float TwipsPerPixel = 15.0f;
+
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor &color);
+
+    QPixmap picture() const { return m_picture; }
+    void setPicture(const QPixmap &picture);
+
+    bool sunkenBorder() const { return m_sunkenBorder; }
+    void setSunkenBorder(bool sunken);
+
+    // Where the interior starts, in widget pixels.
+    QPoint interiorOrigin() const;
+
+    // Position in the container box's interior pixels.
+    float left() const { return m_left; }
+    float top() const { return m_top; }
+    void setLeft(float left);
+    void setTop(float top);
+
+    // The box's own visibility, whatever its window's.
+    bool shown() const { return !isHidden(); }
+
+    float widthTwips() const;
+    void setWidthTwips(float twips);
+
+    // Takes the design geometry of every child box as interior pixels.
+    void placeChildrenInInterior();
+
+signals:
+    void keyDown(QKeyEvent *event);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void moveToPosition();
+
+    QColor m_backColor;
+    QPixmap m_picture;
+    bool m_sunkenBorder = false;
+    float m_left = 0.0f;
+    float m_top = 0.0f;
+    bool m_hasWidthTwips = false;
+    float m_widthTwips = 0.0f;
+};

@@ -1,0 +1,25 @@
+#include "resources/gamepictures.h"
+
+static void initPicturesResource()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace GamePictures {
+
+void ensureLoaded()
+{
+    static const bool loaded = (initPicturesResource(), true);
+    Q_UNUSED(loaded);
+}
+
+QIcon applicationIcon()
+{
+    ensureLoaded();
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/icon16.png"), QSize(16, 16));
+    return icon;
+}
+
+} // namespace GamePictures

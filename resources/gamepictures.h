@@ -1,0 +1,15 @@
+#pragma once
+
+// The pictures built into the program: the map, the title and the
+// application icon, compiled from pictures.qrc. Windows call
+// ensureLoaded() before setting up their forms, because a static library
+// only keeps the pictures when something asks for them.
+
+#include <QIcon>
+
+namespace GamePictures {
+
+void ensureLoaded();
+QIcon applicationIcon();
+
+} // namespace GamePictures

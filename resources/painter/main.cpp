@@ -1,0 +1,462 @@
+// Paints Chromaland's built-in pictures: the world map, the title banner and the window icons.
+// Re-run after changing anything here (from the repository root):
+//   cmake -S resources/painter -B /tmp/painter-build && cmake --build /tmp/painter-build && QT_QPA_PLATFORM=offscreen /tmp/painter-build/painter resources
+
+#include "jpegwriter.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QTextStream>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// World map
+// ---------------------------------------------------------------------------
+
+constexpr int kMapWidth = 352;
+constexpr int kMapHeight = 368;
+constexpr int kGridOrigin = 7;   // first grid line, both directions
+constexpr int kCell = 16;        // grid pitch
+constexpr int kColumns = 21;
+constexpr int kRows = 21;
+constexpr int kGridRight = kGridOrigin + kColumns * kCell;  // 343
+constexpr int kGridBottom = kGridOrigin + kRows * kCell;    // 343, top edge of the healing row
+constexpr int kHealBottom = kGridBottom + kCell;            // 359
+
+const QColor kKhaki(225, 224, 159);
+const QColor kGridWhite(255, 255, 255);
+const QColor kHealOutline(128, 0, 0);
+const QColor kHealFill(255, 200, 210);
+const QColor kHealRing(220, 110, 150);
+const QColor kHealCentre(255, 244, 248);
+
+// How dark the band is on a given pixel row: 0 = pale khaki, 1 = black.
+// The darkness follows a half-cosine between anchor rows, so the bands shade
+// smoothly: pale at the top, dark, pale in the middle, dark, pale at the bottom.
+double bandDarkness(int y)
+{
+    static constexpr std::array<std::pair<int, double>, 5> anchors{{
+        {8, 0.0}, {80, 1.0}, {176, 0.0}, {272, 1.0}, {342, 0.0},
+    }};
+    if (y <= anchors.front().first)
+        return anchors.front().second;
+    for (std::size_t i = 1; i < anchors.size(); ++i) {
+        const auto [y1, d1] = anchors[i];
+        if (y <= y1) {
+            const auto [y0, d0] = anchors[i - 1];
+            const double t = double(y - y0) / double(y1 - y0);
+            const double s = (1.0 - std::cos(std::numbers::pi * t)) / 2.0;
+            return d0 + (d1 - d0) * s;
+        }
+    }
+    return anchors.back().second;
+}
+
+QColor bandColour(int y)
+{
+    const double k = 1.0 - bandDarkness(y);
+    return QColor(int(std::lround(kKhaki.red() * k)),
+                  int(std::lround(kKhaki.green() * k)),
+                  int(std::lround(kKhaki.blue() * k)));
+}
+
+void paintHealingTile(QPainter &p, int column)
+{
+    const int left = kGridOrigin + column * kCell;
+    const int top = kGridBottom;
+
+    // Outline on x = left and left + 16, y = top and top + 16; shared with the neighbours.
+    p.fillRect(left, top, kCell + 1, kCell + 1, kHealOutline);
+    p.fillRect(left + 1, top + 1, kCell - 1, kCell - 1, kHealFill);
+
+    // Ring and bright centre, pixel by pixel so the edges stay hard.
+    const int cx = left + 8;
+    const int cy = top + 8;
+    for (int y = top + 1; y < top + kCell; ++y) {
+        for (int x = left + 1; x < left + kCell; ++x) {
+            const double d = std::hypot(double(x - cx), double(y - cy));
+            if (d < 2.6)
+                p.fillRect(x, y, 1, 1, kHealCentre);
+            else if (d < 5.6)
+                p.fillRect(x, y, 1, 1, kHealRing);
+        }
+    }
+}
+
+QImage paintWorldMap()
+{
+    QImage img(kMapWidth, kMapHeight, QImage::Format_RGB32);
+    img.fill(kKhaki);
+
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    // Shaded bands behind the grid.
+    for (int y = kGridOrigin; y < kGridBottom; ++y)
+        p.fillRect(kGridOrigin, y, kGridRight - kGridOrigin + 1, 1, bandColour(y));
+
+    // Grid lines, one pixel wide.
+    for (int i = 0; i <= kColumns; ++i)
+        p.fillRect(kGridOrigin + i * kCell, kGridOrigin, 1, kGridBottom - kGridOrigin + 1, kGridWhite);
+    for (int j = 0; j < kRows; ++j)
+        p.fillRect(kGridOrigin, kGridOrigin + j * kCell, kGridRight - kGridOrigin + 1, 1, kGridWhite);
+
+    // The healing row closes the last row of squares from below.
+    for (int c = 0; c < kColumns; ++c)
+        paintHealingTile(p, c);
+
+    p.end();
+    Q_ASSERT(kHealBottom < kMapHeight);
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// Title banner
+// ---------------------------------------------------------------------------
+
+constexpr int kTitleWidth = 562;
+constexpr int kTitleHeight = 63;
+constexpr int kStripeWidth = 4;
+
+const std::array<QColor, 7> kRainbow{
+    QColor(255, 182, 213),  // pink
+    QColor(255, 206, 158),  // orange
+    QColor(255, 244, 160),  // yellow
+    QColor(186, 240, 170),  // green
+    QColor(166, 236, 240),  // cyan
+    QColor(170, 196, 255),  // blue
+    QColor(214, 180, 255),  // violet
+};
+
+QColor stripeColour(int x, int y)
+{
+    const int band = ((x + y) / kStripeWidth) % int(kRainbow.size());
+    return kRainbow[std::size_t(band)];
+}
+
+// The letters use the same stripes, only darker and greyer.
+QColor shadedStripeColour(int x, int y)
+{
+    const QColor c = stripeColour(x, y);
+    const double grey = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
+    auto mix = [grey](int v) {
+        const double greyed = 0.45 * v + 0.55 * grey;
+        return int(std::lround(greyed * 0.58));
+    };
+    return QColor(mix(c.red()), mix(c.green()), mix(c.blue()));
+}
+
+QImage stripes(int width, int height, QColor (*colourAt)(int, int))
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = colourAt(x, y).rgb();
+    }
+    return img;
+}
+
+QString titleFontFamily()
+{
+    const QStringList families = QFontDatabase::families();
+    for (const QString &wanted : {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}) {
+        if (families.contains(wanted))
+            return wanted;
+    }
+    return QStringLiteral("Sans Serif");
+}
+
+// "Chromaland" as an outline, scaled so the tall letters are about 46 px high
+// and the word spans most of the banner.
+QPainterPath titleTextPath()
+{
+    QFont font(titleFontFamily());
+    font.setBold(true);
+    font.setPixelSize(64);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 8.0);
+
+    QPainterPath path;
+    path.addText(0, 0, font, QStringLiteral("Chromaland"));
+    const QRectF box = path.boundingRect();
+
+    constexpr double letterHeight = 46.0;
+    constexpr double wantedWidth = 496.0;
+    const double sy = letterHeight / box.height();
+    // Widen the letters a little if the word is short, but never so much that they look squashed.
+    const double sx = std::clamp(wantedWidth / box.width(), sy, 1.15 * sy);
+
+    QTransform t;
+    t.translate(kTitleWidth / 2.0, kTitleHeight / 2.0);
+    t.scale(sx, sy);
+    t.translate(-box.center().x(), -box.center().y());
+    return t.map(path);
+}
+
+void paintBevelFrame(QPainter &p, int width, int height)
+{
+    const QColor light(186, 186, 204);
+    const QColor face(112, 112, 132);
+    const QColor dark(44, 44, 60);
+
+    // Middle ring in the frame colour.
+    p.fillRect(0, 0, width, 3, face);
+    p.fillRect(0, height - 3, width, 3, face);
+    p.fillRect(0, 0, 3, height, face);
+    p.fillRect(width - 3, 0, 3, height, face);
+
+    // Outer edge: lit from the top left.
+    p.fillRect(0, 0, width, 1, light);
+    p.fillRect(0, 0, 1, height, light);
+    p.fillRect(0, height - 1, width, 1, dark);
+    p.fillRect(width - 1, 0, 1, height, dark);
+
+    // Inner edge: sunken, so the picture sits in a recess.
+    p.fillRect(2, 2, width - 4, 1, dark);
+    p.fillRect(2, 2, 1, height - 4, dark);
+    p.fillRect(2, height - 3, width - 4, 1, light);
+    p.fillRect(width - 3, 2, 1, height - 4, light);
+}
+
+QImage paintTitle()
+{
+    QImage img = stripes(kTitleWidth, kTitleHeight, stripeColour);
+    const QImage letterFill = stripes(kTitleWidth, kTitleHeight, shadedStripeColour);
+    const QPainterPath text = titleTextPath();
+
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+
+    p.save();
+    p.setClipPath(text);
+    p.drawImage(0, 0, letterFill);
+    p.restore();
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(text);
+
+    p.setRenderHint(QPainter::Antialiasing, false);
+    paintBevelFrame(p, kTitleWidth, kTitleHeight);
+    p.end();
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// Icons
+// ---------------------------------------------------------------------------
+
+// A little application window in the old sixteen-colour palette.
+QImage paintIcon(int size)
+{
+    const QColor black(0, 0, 0);
+    const QColor white(255, 255, 255);
+    const QColor cyan(0, 255, 255);
+    const QColor darkGrey(128, 128, 128);
+    const QColor navy(0, 0, 128);
+
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+
+    if (size >= 32) {
+        // Window body, x 1..29, y 2..28, with a drop shadow to the bottom right.
+        p.fillRect(3, 4, 28, 27, darkGrey);
+        p.fillRect(1, 2, 29, 27, black);
+        p.fillRect(2, 3, 27, 25, white);
+        // Title bar and the line under it.
+        p.fillRect(2, 3, 27, 6, cyan);
+        p.fillRect(2, 9, 27, 1, black);
+        // Control box on the left, a maximise button on the right.
+        p.fillRect(2, 3, 6, 6, darkGrey);
+        p.fillRect(3, 5, 4, 2, white);
+        p.fillRect(8, 3, 1, 6, black);
+        p.fillRect(23, 3, 1, 6, black);
+        p.fillRect(24, 3, 5, 6, navy);
+        p.fillRect(26, 5, 1, 1, white);
+        p.fillRect(25, 6, 3, 1, white);
+        // A few lines of "content" in the client area.
+        p.fillRect(5, 13, 16, 1, navy);
+        p.fillRect(5, 16, 20, 1, darkGrey);
+        p.fillRect(5, 19, 13, 1, darkGrey);
+        p.fillRect(5, 22, 18, 1, darkGrey);
+    } else {
+        // Window body, x 0..14, y 1..14, shadow one pixel out.
+        p.fillRect(1, 2, 15, 14, darkGrey);
+        p.fillRect(0, 1, 15, 14, black);
+        p.fillRect(1, 2, 13, 12, white);
+        p.fillRect(1, 2, 13, 3, cyan);
+        p.fillRect(1, 5, 13, 1, black);
+        p.fillRect(1, 2, 3, 3, darkGrey);
+        p.fillRect(2, 3, 1, 1, white);
+        p.fillRect(11, 2, 3, 3, navy);
+        p.fillRect(3, 8, 8, 1, navy);
+        p.fillRect(3, 10, 9, 1, darkGrey);
+    }
+
+    p.end();
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// Writers
+// ---------------------------------------------------------------------------
+
+bool writeJpeg(const QImage &img, const QString &path, int quality)
+{
+    QString error;
+    if (!writeJpeg444(img, path, quality, &error)) {
+        QTextStream(stderr) << "painter: cannot write " << path << ": " << error << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool writePng(const QImage &img, const QString &path)
+{
+    QImageWriter writer(path, "png");
+    if (!writer.write(img)) {
+        QTextStream(stderr) << "painter: cannot write " << path << ": " << writer.errorString() << '\n';
+        return false;
+    }
+    return true;
+}
+
+void putU16(QByteArray &out, quint32 v)
+{
+    out.append(char(v & 0xff));
+    out.append(char((v >> 8) & 0xff));
+}
+
+void putU32(QByteArray &out, quint32 v)
+{
+    putU16(out, v & 0xffff);
+    putU16(out, v >> 16);
+}
+
+// One icon image in the classic ICO layout: a BITMAPINFOHEADER with doubled
+// height, 32-bit BGRA rows bottom-up, then the 1-bit AND mask.
+QByteArray icoBitmap(const QImage &source)
+{
+    const QImage img = source.convertToFormat(QImage::Format_ARGB32);
+    const int w = img.width();
+    const int h = img.height();
+    const int maskStride = ((w + 31) / 32) * 4;
+
+    QByteArray out;
+    putU32(out, 40);
+    putU32(out, quint32(w));
+    putU32(out, quint32(2 * h));
+    putU16(out, 1);    // planes
+    putU16(out, 32);   // bits per pixel
+    putU32(out, 0);    // BI_RGB
+    putU32(out, quint32(w * h * 4 + maskStride * h));
+    putU32(out, 0);
+    putU32(out, 0);
+    putU32(out, 0);
+    putU32(out, 0);
+
+    for (int y = h - 1; y >= 0; --y) {
+        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const QRgb px = line[x];
+            out.append(char(qBlue(px)));
+            out.append(char(qGreen(px)));
+            out.append(char(qRed(px)));
+            out.append(char(qAlpha(px)));
+        }
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        QByteArray row(maskStride, '\0');
+        for (int x = 0; x < w; ++x) {
+            if (qAlpha(line[x]) < 128)
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+        }
+        out.append(row);
+    }
+    return out;
+}
+
+bool writeIco(const std::vector<QImage> &images, const QString &path)
+{
+    std::vector<QByteArray> payloads;
+    for (const QImage &img : images)
+        payloads.push_back(icoBitmap(img));
+
+    QByteArray out;
+    putU16(out, 0);   // reserved
+    putU16(out, 1);   // icon
+    putU16(out, quint32(images.size()));
+
+    quint32 offset = quint32(6 + 16 * images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        out.append(char(images[i].width() & 0xff));   // 256 would be stored as 0
+        out.append(char(images[i].height() & 0xff));
+        out.append(char(0));   // no palette
+        out.append(char(0));
+        putU16(out, 1);        // planes
+        putU16(out, 32);       // bits per pixel
+        putU32(out, quint32(payloads[i].size()));
+        putU32(out, offset);
+        offset += quint32(payloads[i].size());
+    }
+    for (const QByteArray &payload : payloads)
+        out.append(payload);
+
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size()) {
+        QTextStream(stderr) << "painter: cannot write " << path << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: painter <outdir>\n";
+        return 2;
+    }
+    const QDir outDir(QString::fromLocal8Bit(argv[1]));
+    if (!outDir.exists()) {
+        QTextStream(stderr) << "painter: no such directory " << outDir.path() << '\n';
+        return 2;
+    }
+
+    const QImage icon32 = paintIcon(32);
+    const QImage icon16 = paintIcon(16);
+
+    bool ok = true;
+    ok = writeJpeg(paintWorldMap(), outDir.filePath(QStringLiteral("worldmap.jpg")), 98) && ok;
+    ok = writeJpeg(paintTitle(), outDir.filePath(QStringLiteral("title.jpg")), 95) && ok;
+    ok = writePng(icon32, outDir.filePath(QStringLiteral("icon32.png"))) && ok;
+    ok = writePng(icon16, outDir.filePath(QStringLiteral("icon16.png"))) && ok;
+    ok = writeIco({icon32, icon16}, outDir.filePath(QStringLiteral("chromaland.ico"))) && ok;
+    return ok ? 0 : 1;
+}

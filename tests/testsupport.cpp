@@ -1,0 +1,101 @@
+#include "testsupport.h"
+
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+#include "platform/beep.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/programend.h"
+#include "platform/programfolder.h"
+#include "platform/randomsource.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+const QDateTime Sandbox::FixedMoment(QDate(2026, 12, 6), QTime(23, 55, 11));
+
+Sandbox::Sandbox()
+{
+    QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
+    ProgramFolder::setOverride(m_dir.path());
+    Clock::fix(FixedMoment);
+    RandomSource::clearScript();
+    RandomSource::resetCounts();
+    Beep::resetCount();
+    modGameLogicCode::EnemiesPaused = false;
+    ProgramEnd::reset();
+    ProgramEnd::setHandler([this](int code) { ends << code; });
+    MessageBox::setHandler([this](const QString &text, const QString &caption) {
+        messages << text;
+        captions << caption;
+        if (onMessage)
+            onMessage(text);
+    });
+}
+
+Sandbox::~Sandbox()
+{
+    delete m_map;
+    MessageBox::clearHandler();
+    ProgramEnd::reset();
+    ProgramFolder::clearOverride();
+    Clock::release();
+    RandomSource::clearScript();
+    modGameLogicCode::EnemiesPaused = false;
+}
+
+QString Sandbox::path(const QString &name) const
+{
+    return m_dir.path() + QLatin1Char('/') + name;
+}
+
+void Sandbox::write(const QString &name, const QByteArray &bytes) const
+{
+    const QString full = path(name);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile file(full);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(full));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray Sandbox::read(const QString &name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool Sandbox::exists(const QString &name) const
+{
+    return QFileInfo::exists(path(name));
+}
+
+QByteArray Sandbox::lines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+void Sandbox::writeCharacter(const QStringList &characterLines) const
+{
+    write(QStringLiteral("Character.chx"), lines(characterLines));
+}
+
+QStringList Sandbox::defaultLines()
+{
+    return {QStringLiteral("ST=10"), QStringLiteral("DX=10"), QStringLiteral("WS=10"), QStringLiteral("HPc=10"),
+            QStringLiteral("HPm=10"), QStringLiteral("MPc=10"), QStringLiteral("MPm=10"), QStringLiteral("pts=0"),
+            QStringLiteral("V=1"), QStringLiteral("I=1"), QStringLiteral("B=1"), QStringLiteral("G=1"),
+            QStringLiteral("Y=1"), QStringLiteral("O=1"), QStringLiteral("R=1")};
+}
+
+frmMainGameWindow *Sandbox::openMap()
+{
+    delete m_map;
+    m_map = new frmMainGameWindow;
+    return m_map;
+}
