@@ -1,4 +1,4 @@
-#include "map/frmmaingamewindow.h"
+#include "title/frmsplash.h"
 
 #include <QApplication>
 
@@ -6,10 +6,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chromaland"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Chromaland"));
     QApplication::setApplicationVersion(QStringLiteral("1.02"));
 
-    frmMainGameWindow window;
-    window.show();
+    frmSplash title;
+    title.show();
     return app.exec();
 }

@@ -9,7 +9,8 @@ MessageBox::Handler handler;
 
 void MessageBox::show(const QString &text, const QString &caption)
 {
-    const QString title = caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+    // The program's title, as every box without a caption of its own shows.
+    const QString title = caption.isEmpty() ? QStringLiteral("Chromaland") : caption;
     if (handler) {
         handler(text, title);
         return;

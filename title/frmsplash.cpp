@@ -1,7 +1,103 @@
 #include "title/frmsplash.h"
 
+#include "map/frmmaingamewindow.h"
+#include "platform/gamefonts.h"
+#include "platform/programend.h"
+#include "resources/gamepictures.h"
+
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+const QString frmSplash::CreditLine = QStringLiteral("Chromaland Team 2026");
+
 frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent)
 {
+    GamePictures::ensureLoaded();
     ui.setupUi(this);
+    GameFonts::adapt(this);
+    setWindowIcon(GamePictures::applicationIcon());
+    // No title bar, no taskbar entry, no way to resize or close it.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setFixedSize(size());
+    setFocusPolicy(Qt::StrongFocus);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Timer1->start();
+
+    Form_Load();
+}
+
+frmSplash::~frmSplash()
+{
+    delete m_map;
+}
+
+void frmSplash::Form_Load()
+{
+    const QString crlf = QStringLiteral("\r\n");
+    ui.lbl_Instructions->setText(
+        QStringLiteral("Instructions: You are White Square. Use the cursor keys to move around. ")
+        + QStringLiteral("At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.")
+        + crlf + crlf
+        + QStringLiteral("Move into an enemy colour to attack them. You gain Chromara Skills with each kill. "
+                         "Once a colour bar is full you gain extra points to increase your abilities. ")
+        + crlf + crlf
+        + QStringLiteral("ATTACK: Your Dexterity decides how often you will hit the enemy in combat. "
+                         "If you do hit then your Strength determines how much damage you inflict.")
+        + crlf + crlf
+        + QStringLiteral("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.")
+        + crlf + crlf
+        + QStringLiteral("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.")
+        + crlf + crlf
+        + QStringLiteral("RETREAT: You run away before the enemy can attack again."));
+}
+
+void frmSplash::Timer1_Timer()
+{
+    if (ui.lbl_Author->text() == CreditLine)
+        ui.lbl_Author->setText(QStringLiteral("Press a key to play"));
+    else
+        ui.lbl_Author->setText(CreditLine);
+}
+
+void frmSplash::showEvent(QShowEvent *event)
+{
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen *s = screen())
+            move(s->availableGeometry().center() - rect().center());
+    }
+    QWidget::showEvent(event);
+}
+
+void frmSplash::keyPressEvent(QKeyEvent *event)
+{
+    // Only keys that produce a character start the game.
+    if (event->text().isEmpty()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Form_KeyPress();
+}
+
+void frmSplash::Form_KeyPress()
+{
+    // A key pressed while the map's start-up still runs starts nothing more.
+    if (m_starting)
+        return;
+    if (!m_map) {
+        m_starting = true;
+        m_map = new frmMainGameWindow;
+        m_starting = false;
+    }
+    if (ProgramEnd::hasEnded())
+        return;
+    m_map->show();
+    hide();
 }

@@ -1,19 +1,47 @@
 #pragma once
 
-// The title window: the title picture, the instructions and a bottom line
-// that alternates between the credit line and "Press a key to play". Any
-// character key opens the map window and hides this one for good.
+// The title window, the first thing the program shows: the title picture,
+// the instructions and a bottom line that alternates every second between
+// the credit line and "Press a key to play". Any key that produces a
+// character creates and shows the map window (whose start-up runs while
+// this window stays visible) and then hides this window for good. It
+// stays loaded, its timer still ticking, until the program ends.
 
 #include "ui_frmSplash.h"
 
 #include <QWidget>
+
+class QTimer;
+class frmMainGameWindow;
 
 class frmSplash : public QWidget
 {
     Q_OBJECT
 
 public:
+    // Must match the design caption of lbl_Author.
+    static const QString CreditLine;
+
     explicit frmSplash(QWidget *parent = nullptr);
+    ~frmSplash() override;
 
     Ui::frmSplash ui;
+    QTimer *Timer1 = nullptr;
+
+    // The map window once a key has created it.
+    frmMainGameWindow *mapWindow() const { return m_map; }
+
+    void Timer1_Timer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_KeyPress();
+
+    frmMainGameWindow *m_map = nullptr;
+    bool m_centred = false;
+    bool m_starting = false;
 };
