@@ -240,14 +240,85 @@ bool EnemyAt(qint16 x, qint16 y)
 
 void CheckEncounter()
 {
+    frmMainGameWindow &m = map();
+    // Every shown enemy on the player's square is fought, lowest index
+    // first; a death ends the program before the next one.
+    for (qint16 i = 0; i < 21; ++i) {
+        if (ProgramEnd::hasEnded())
+            return;
+        const PictureBox *player = m.ui.pic_Player;
+        const PictureBox *enemy = m.pic_Enemy[i];
+        if (enemy->left() == player->left() && enemy->top() == player->top() && enemy->shown())
+            FightEnemy(i);
+    }
 }
 
-void FightEnemy(qint16)
+void FightEnemy(qint16 index)
 {
+    frmMainGameWindow &m = map();
+    EnemiesPaused = true;
+    m.ui.lbl_EnemyTag->setText(QString::number(index));
+    {
+        // A fresh window for every battle, gone once it has been hidden.
+        frmBattleControl battle(&m);
+        battle.exec();
+    }
+    EnemiesPaused = false;
+
+    const QString result = m.ui.lbl_EnemyTag->text();
+    if (result == QLatin1String("Retreat"))
+        return;
+    if (result == QLatin1String("DEAD")) {
+        ArchiveDeadCharacter();
+        return;
+    }
+
+    m.pic_Enemy[index]->hide();
+    const int group = index / 3;
+    PictureBox *bar = m.skillBars()[group];
+    bar->setWidthTwips(bar->widthTwips() + TwipsPerLevel);
+    if (bar->widthTwips() > 2700.0f) {
+        static constexpr std::array<int, 7> Awards = {30, 25, 20, 16, 12, 8, 4};
+        Beep::sound();
+        bar->setWidthTwips(TwipsPerLevel);
+        // The points caption always holds a number: loading and spending
+        // write nothing else. Should it not, the award is not added to it.
+        if (const auto points = CaptionNumber::tryParse(m.ui.lbl_Points_val->text()))
+            m.ui.lbl_Points_val->setText(CaptionNumber::format(*points + Awards[group]));
+    }
+    try {
+        UpdateGainButtons();
+    } catch (const GameError &) {
+        // Not a number, so nothing to spend: the buttons stay as they are.
+    }
 }
 
 void ArchiveDeadCharacter()
 {
+    const QString characterFile = CharacterFilePath();
+    try {
+        SaveCharacter();
+    } catch (const GameError &e) {
+        MessageBox::show(QStringLiteral("The character could not be saved to %1.\n\n%2")
+                             .arg(QDir::toNativeSeparators(characterFile), e.description()));
+        ProgramEnd::now(1);
+        return;
+    }
+
+    const QString archiveName = QStringLiteral("Dead_") + Clock::now().toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy"))
+                              + QStringLiteral(".txt");
+    QFile file(characterFile);
+    // rename() never replaces an existing file; across file systems it
+    // copies and removes the original only once the copy is whole.
+    if (!file.rename(archiveName)) {
+        MessageBox::show(QStringLiteral("The dead character could not be archived as %1 in %2 (%3).\n\n"
+                                        "The character file is still at %4.")
+                             .arg(archiveName, QDir::toNativeSeparators(QDir::currentPath()), file.errorString(),
+                                  QDir::toNativeSeparators(characterFile)));
+        ProgramEnd::now(1);
+        return;
+    }
+    ProgramEnd::now(0);
 }
 
 } // namespace modGameLogicCode

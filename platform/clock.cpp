@@ -3,18 +3,23 @@
 #include <chrono>
 
 namespace {
-QDateTime fixedMoment;
+// Function-local, so that other files' static initialisers may read the clock.
+QDateTime &fixed()
+{
+    static QDateTime moment;
+    return moment;
+}
 }
 
 QDateTime Clock::now()
 {
-    return fixedMoment.isValid() ? fixedMoment : QDateTime::currentDateTime();
+    return fixed().isValid() ? fixed() : QDateTime::currentDateTime();
 }
 
 quint64 Clock::seedTicks()
 {
-    if (fixedMoment.isValid())
-        return static_cast<quint64>(fixedMoment.toMSecsSinceEpoch());
+    if (fixed().isValid())
+        return static_cast<quint64>(fixed().toMSecsSinceEpoch());
     const auto wall = std::chrono::system_clock::now().time_since_epoch();
     const auto mono = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<quint64>(std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count())
@@ -23,15 +28,15 @@ quint64 Clock::seedTicks()
 
 void Clock::fix(const QDateTime &moment)
 {
-    fixedMoment = moment;
+    fixed() = moment;
 }
 
 void Clock::release()
 {
-    fixedMoment = QDateTime();
+    fixed() = QDateTime();
 }
 
 bool Clock::isFixed()
 {
-    return fixedMoment.isValid();
+    return fixed().isValid();
 }

@@ -4,7 +4,11 @@
 #include <QRandomGenerator>
 
 namespace {
-QRandomGenerator generator(static_cast<quint32>(Clock::seedTicks()));
+QRandomGenerator &generator()
+{
+    static QRandomGenerator g(static_cast<quint32>(Clock::seedTicks()));
+    return g;
+}
 QList<float> scripted;
 bool scriptActive = false;
 int drawCount = 0;
@@ -14,7 +18,7 @@ int overrunCount = 0;
 float fromGenerator()
 {
     // 24 random bits make every float of the form k / 2^24, all below 1.
-    return static_cast<float>(generator.generate() >> 8) * (1.0f / 16777216.0f);
+    return static_cast<float>(generator().generate() >> 8) * (1.0f / 16777216.0f);
 }
 } // namespace
 
@@ -33,7 +37,7 @@ void RandomSource::randomize()
 {
     ++reseedCount;
     const quint64 ticks = Clock::seedTicks();
-    generator.seed(static_cast<quint32>(ticks ^ (ticks >> 32)));
+    generator().seed(static_cast<quint32>(ticks ^ (ticks >> 32)));
 }
 
 void RandomSource::script(const QList<float> &values)
