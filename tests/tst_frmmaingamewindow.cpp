@@ -1,0 +1,314 @@
+#include "testsupport.h"
+
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QBuffer>
+#include <QImage>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// The map window as it opens: its layout, its pictures, its start-up.
+class tst_frmMainGameWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowIsFixedAndTitled();
+    void controlsMatchTheLayout_data();
+    void controlsMatchTheLayout();
+    void markersStartOnTheirSquares();
+    void captionsFitTheirControls();
+    void mapHasKeyboardFocusAndClockRuns();
+    void withoutGraphicsTheMapIsBuiltIn();
+    void graphicsFilesAreLoaded();
+    void onlyExactEnemyNumbersAreRead();
+    void unreadablePictureEndsStartUp_data();
+    void unreadablePictureEndsStartUp();
+    void startUpHoldsTheEnemyClock();
+    void screenshot();
+};
+
+void tst_frmMainGameWindow::windowIsFixedAndTitled()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    QCOMPARE(map->windowTitle(), QString("Chromaland"));
+    QCOMPARE(map->size(), QSize(583, 495));
+    QCOMPARE(map->minimumSize(), map->maximumSize());
+    const Qt::WindowFlags flags = map->windowFlags();
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!map->windowIcon().isNull());
+}
+
+// Every control by name: where it is, how big, what it says, its colour and
+// whether it shows. Geometry in pixels of its container.
+void tst_frmMainGameWindow::controlsMatchTheLayout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<bool>("shown");
+    const QColor none;
+    const auto row = [&](const char *name, QRect g, QString caption, QColor color, bool shown) {
+        QTest::newRow(name) << QString(name) << g << caption << color << shown;
+    };
+    row("frm_Stats", {8, 24, 193, 185}, "Character", none, true);
+    row("pic_WorldMap", {216, 32, 353, 369}, "", QColor(225, 224, 159), true);
+    row("frm_Skills", {8, 216, 193, 185}, "Chromara Skills", none, true);
+    row("lbl_TimeToEnemyMoves", {8, 432, 185, 17}, "Time to enemy moves:", none, true);
+    row("prog_MoveTime", {8, 448, 569, 25}, "", none, true);
+    row("pic_LoadedPlayer", {424, 416, 16, 16}, "", Qt::white, false);
+    row("pic_LoadedHealing", {448, 416, 16, 16}, "", Qt::white, false);
+    row("lbl_EnemyTag", {472, 416, 65, 17}, "Enemy ID", none, false);
+    // Inside frm_Stats.
+    row("lbl_ST_label", {8, 24, 49, 17}, "Strength:", none, true);
+    row("lbl_ST_val", {64, 24, 49, 17}, "10", none, true);
+    row("cmd_ST_gain", {168, 24, 17, 17}, "+", none, false);
+    row("lbl_DX_Label", {8, 48, 49, 17}, "Dexterity:", none, true);
+    row("lbl_DX_val", {64, 48, 49, 17}, "10", none, true);
+    row("cmd_DX_gain", {168, 48, 17, 17}, "+", none, false);
+    row("lbl_WS_label", {8, 72, 49, 17}, "Wisdom:", none, true);
+    row("lbl_WS_val", {64, 72, 49, 17}, "10", none, true);
+    row("cmd_WS_gain", {168, 72, 17, 17}, "+", none, false);
+    row("lbl_HP_label", {8, 104, 41, 17}, "Health:", none, true);
+    row("lbl_HP_val", {64, 104, 41, 17}, "10", none, true);
+    row("lbl_HP_max", {112, 104, 41, 17}, "10", none, true);
+    row("cmd_HP_gain", {168, 104, 17, 17}, "+", none, false);
+    row("lbl_MP_Label", {8, 128, 41, 17}, "Magic:", none, true);
+    row("lbl_MP_val", {64, 128, 41, 17}, "10", none, true);
+    row("lbl_MP_max", {112, 128, 41, 17}, "10", none, true);
+    row("cmd_MP_gain", {168, 128, 17, 17}, "+", none, false);
+    row("lbl_Points_label", {8, 152, 41, 17}, "Points:", none, true);
+    row("lbl_Points_val", {64, 152, 41, 17}, "0", none, true);
+    // Inside frm_Skills: level 1 is 10 pixels wide.
+    row("pic_Violet", {8, 16, 10, 17}, "", QColor(255, 0, 255), true);
+    row("pic_Indigo", {8, 40, 10, 17}, "", QColor(0, 0, 128), true);
+    row("pic_Blue", {8, 64, 10, 17}, "", QColor(0, 255, 255), true);
+    row("pic_Green", {8, 88, 10, 17}, "", QColor(0, 255, 0), true);
+    row("pic_Yellow", {8, 112, 10, 17}, "", QColor(255, 255, 0), true);
+    row("pic_Orange", {8, 136, 10, 17}, "", QColor(255, 128, 0), true);
+    row("pic_Red", {8, 160, 10, 17}, "", QColor(255, 0, 0), true);
+}
+
+void tst_frmMainGameWindow::controlsMatchTheLayout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    QFETCH(QColor, color);
+    QFETCH(bool, shown);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    QWidget *control = map->findChild<QWidget *>(name);
+    QVERIFY2(control, qPrintable(name));
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(!control->isHidden(), shown);
+    if (auto *label = qobject_cast<QLabel *>(control))
+        QCOMPARE(label->text(), caption);
+    else if (auto *button = qobject_cast<QPushButton *>(control))
+        QCOMPARE(button->text(), caption);
+    else if (auto *frame = qobject_cast<QGroupBox *>(control))
+        QCOMPARE(frame->title(), caption);
+    if (auto *picture = qobject_cast<PictureBox *>(control))
+        QCOMPARE(picture->backColor(), color);
+    if (name.endsWith("_val") || name.endsWith("_max"))
+        QCOMPARE(qobject_cast<QLabel *>(control)->alignment(), Qt::AlignCenter);
+}
+
+// The player in the healing row, the enemies on the diagonal in their colours.
+void tst_frmMainGameWindow::markersStartOnTheirSquares()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    const QColor colours[7] = {{255, 0, 255}, {0, 0, 192}, {0, 255, 255}, {0, 255, 0},
+                               {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
+    PictureBox *player = map->ui.pic_Player;
+    QCOMPARE(player->left(), 8.0f);
+    QCOMPARE(player->top(), 344.0f);
+    QCOMPARE(player->backColor(), QColor(Qt::white));
+    // Interior pixels sit inside the map's two-pixel sunken border.
+    QCOMPARE(player->geometry(), QRect(10, 346, 16, 16));
+    for (int i = 0; i < 21; ++i) {
+        PictureBox *enemy = map->pic_Enemy[i];
+        QCOMPARE(enemy->objectName(), QStringLiteral("pic_Enemy_%1").arg(i));
+        QCOMPARE(enemy->left(), float(8 + 16 * i));
+        QCOMPARE(enemy->top(), float(8 + 16 * i));
+        QCOMPARE(enemy->size(), QSize(16, 16));
+        QCOMPARE(enemy->backColor(), colours[i / 3]);
+        QVERIFY(enemy->shown());
+        QVERIFY(enemy->picture().isNull());
+    }
+    QVERIFY(modGameLogicCode::EnemyAt(8, 8));
+    QVERIFY(modGameLogicCode::EnemyAt(328, 328));
+    QVERIFY(!modGameLogicCode::EnemyAt(8, 344));
+    map->pic_Enemy[5]->hide();
+    QVERIFY(modGameLogicCode::EnemyAt(88, 88));
+}
+
+// With the stand-in fonts every caption fits inside its control.
+void tst_frmMainGameWindow::captionsFitTheirControls()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    const auto labels = map->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        const QRect room = label->contentsRect();
+        const QSize needed = label->fontMetrics().size(Qt::TextSingleLine, label->text());
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 2,
+                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5").arg(label->objectName())
+                                .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height())));
+    }
+}
+
+void tst_frmMainGameWindow::mapHasKeyboardFocusAndClockRuns()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    map->show();
+    QVERIFY(QTest::qWaitForWindowActive(map));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(map->ui.pic_WorldMap));
+    QVERIFY(map->Timer1->isActive());
+    QCOMPARE(map->Timer1->interval(), 17);
+    QCOMPARE(map->Timer1->timerType(), Qt::PreciseTimer);
+    QCOMPARE(map->ui.prog_MoveTime->minimum(), 0);
+    QCOMPARE(map->ui.prog_MoveTime->maximum(), 100);
+    QCOMPARE(map->ui.prog_MoveTime->toolTip(), QString("Time before enemy moves"));
+}
+
+// No Graphics folder: the built-in map, plain squares, a white player.
+void tst_frmMainGameWindow::withoutGraphicsTheMapIsBuiltIn()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(map->startedUp());
+    QCOMPARE(map->ui.pic_WorldMap->picture().size(), QSize(352, 368));
+    QVERIFY(map->ui.pic_Player->picture().isNull());
+    const QImage shot = map->ui.pic_WorldMap->grab().toImage();
+    // The player's square shows white, an enemy's its colour.
+    QCOMPARE(shot.pixelColor(10 + 7, 346 + 7), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(10 + 7, 10 + 7), QColor(255, 0, 255));
+}
+
+static QByteArray bmp(QSize size, QColor color)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// Each picture file goes where it belongs, found in any letter case; the
+// player starts with the healing picture.
+void tst_frmMainGameWindow::graphicsFilesAreLoaded()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    box.write("Graphics/MapBackground.bmp", bmp({352, 368}, Qt::darkGreen));
+    box.write("Graphics/Player.bmp", bmp({16, 16}, Qt::blue));
+    box.write("Graphics/player_healing.BMP", bmp({20, 20}, Qt::green));
+    box.write("Graphics/ENEMY_7.bmp", bmp({16, 16}, Qt::gray));
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(map->startedUp());
+    QCOMPARE(map->ui.pic_WorldMap->picture().toImage().pixelColor(100, 100), QColor(Qt::darkGreen));
+    QCOMPARE(map->ui.pic_LoadedPlayer->picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+    QCOMPARE(map->ui.pic_Player->picture().toImage().pixelColor(0, 0), QColor(Qt::green));
+    QCOMPARE(map->pic_Enemy[7]->picture().toImage().pixelColor(0, 0), QColor(Qt::gray));
+    QVERIFY(map->pic_Enemy[6]->picture().isNull());
+    // A 20 x 20 picture shows its top-left 16 x 16 and the box keeps its size.
+    QCOMPARE(map->ui.pic_Player->size(), QSize(16, 16));
+    const QImage player = map->ui.pic_Player->grab().toImage();
+    QCOMPARE(player.pixelColor(15, 15), QColor(Qt::green));
+}
+
+// Enemy_07.bmp and Enemy_21.bmp are nobody's picture.
+void tst_frmMainGameWindow::onlyExactEnemyNumbersAreRead()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    box.write("Graphics/Enemy_07.bmp", "not a picture");
+    box.write("Graphics/Enemy_21.bmp", "not a picture");
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(box.messages.isEmpty());
+    QVERIFY(map->startedUp());
+    for (PictureBox *enemy : map->pic_Enemy)
+        QVERIFY(enemy->picture().isNull());
+}
+
+// A picture file that exists but is no picture ends start-up with
+// "Error: 481 : …"; the character file is left exactly as it was.
+void tst_frmMainGameWindow::unreadablePictureEndsStartUp_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << "Graphics/Player_Healing.bmp" << QByteArray();
+    QTest::newRow("text") << "Graphics/MapBackground.bmp" << QByteArray("just some text\r\n");
+    QTest::newRow("truncated bmp") << "Graphics/Enemy_20.bmp" << bmp({16, 16}, Qt::red).left(70);
+    QTest::newRow("a folder") << "Graphics/Player.bmp/" << QByteArray();
+}
+
+void tst_frmMainGameWindow::unreadablePictureEndsStartUp()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    Sandbox box;
+    const QByteArray character = Sandbox::lines(Sandbox::defaultLines()) + "Saved: before\r\n";
+    box.write("Character.chx", character);
+    if (file.endsWith('/'))
+        QVERIFY(QDir(box.folder()).mkpath(file));
+    else
+        box.write(file, content);
+    frmMainGameWindow *map = box.openMap();
+    QCOMPARE(box.messages.size(), 1);
+    QVERIFY2(box.messages[0].startsWith("Error: 481 : "), qPrintable(box.messages[0]));
+    QCOMPARE(box.ends, QList<int>{1});
+    QVERIFY(!map->startedUp());
+    map->close();
+    QCOMPARE(box.read("Character.chx"), character);
+}
+
+// While start-up waits in its message box, ticks change nothing.
+void tst_frmMainGameWindow::startUpHoldsTheEnemyClock()
+{
+    Sandbox box;
+    bool pausedDuringMessage = false;
+    box.onMessage = [&](const QString &) { pausedDuringMessage = modGameLogicCode::EnemiesPaused; };
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(pausedDuringMessage);
+    QVERIFY(!modGameLogicCode::EnemiesPaused);
+    QVERIFY(map->startedUp());
+}
+
+// Saves a picture of the window when CHROMALAND_SCREENSHOTS names a folder.
+void tst_frmMainGameWindow::screenshot()
+{
+    const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    map->show();
+    QVERIFY(QTest::qWaitForWindowExposed(map));
+    const QImage shot = map->grab().toImage();
+    QCOMPARE(shot.size(), QSize(583, 495));
+    if (!folder.isEmpty())
+        QVERIFY(shot.save(folder + "/frmMainGameWindow.png"));
+}
+
+QTEST_MAIN(tst_frmMainGameWindow)
+#include "tst_frmmaingamewindow.moc"
