@@ -1,0 +1,160 @@
+#include "platform/beep.h"
+#include "platform/clock.h"
+#include "platform/gameerror.h"
+#include "platform/messagebox.h"
+#include "platform/programend.h"
+#include "platform/programfolder.h"
+#include "platform/randomsource.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+// The thin layers over the system and the seams that tests use.
+class tst_Platform : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void randomValuesLieInTheUnitInterval();
+    void scriptedDrawsComeFirstAndAreCounted();
+    void fixedClockGivesRepeatableDraws();
+    void realClockReseedsDifferently();
+    void programFolderIsTheExecutablesUnlessOverridden();
+    void messageBoxHasOneOkButtonAndNoIcon();
+    void programEndIsRecordedUnderTest();
+    void failuresCarryStableCodes_data();
+    void failuresCarryStableCodes();
+};
+
+void tst_Platform::cleanup()
+{
+    RandomSource::clearScript();
+    RandomSource::resetCounts();
+    Clock::release();
+    ProgramEnd::reset();
+    MessageBox::clearHandler();
+}
+
+void tst_Platform::randomValuesLieInTheUnitInterval()
+{
+    RandomSource::randomize();
+    float lowest = 1.0f, highest = 0.0f;
+    for (int i = 0; i < 200000; ++i) {
+        const float r = RandomSource::next();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    QVERIFY(lowest < 0.001f);
+    QVERIFY(highest > 0.999f);
+}
+
+void tst_Platform::scriptedDrawsComeFirstAndAreCounted()
+{
+    RandomSource::resetCounts();
+    RandomSource::script({0.25f, 0.0f, 0.999f});
+    RandomSource::randomize();
+    QCOMPARE(RandomSource::next(), 0.25f);
+    QCOMPARE(RandomSource::next(), 0.0f);
+    QCOMPARE(RandomSource::next(), 0.999f);
+    QCOMPARE(RandomSource::overruns(), 0);
+    const float past = RandomSource::next();
+    QVERIFY(past >= 0.0f && past < 1.0f);
+    QCOMPARE(RandomSource::overruns(), 1);
+    QCOMPARE(RandomSource::draws(), 4);
+    QCOMPARE(RandomSource::reseeds(), 1);
+}
+
+// Re-seeding from a fixed clock repeats the same values.
+void tst_Platform::fixedClockGivesRepeatableDraws()
+{
+    Clock::fix(QDateTime(QDate(2026, 12, 6), QTime(23, 55, 11)));
+    RandomSource::randomize();
+    const float a1 = RandomSource::next(), a2 = RandomSource::next();
+    RandomSource::randomize();
+    QCOMPARE(RandomSource::next(), a1);
+    QCOMPARE(RandomSource::next(), a2);
+    QCOMPARE(Clock::now(), QDateTime(QDate(2026, 12, 6), QTime(23, 55, 11)));
+}
+
+// Two re-seeds in quick succession do not repeat the same values.
+void tst_Platform::realClockReseedsDifferently()
+{
+    QList<float> firsts;
+    for (int i = 0; i < 20; ++i) {
+        RandomSource::randomize();
+        firsts << RandomSource::next();
+    }
+    std::sort(firsts.begin(), firsts.end());
+    QVERIFY(std::adjacent_find(firsts.begin(), firsts.end()) == firsts.end());
+}
+
+void tst_Platform::programFolderIsTheExecutablesUnlessOverridden()
+{
+    QCOMPARE(ProgramFolder::path(), QCoreApplication::applicationDirPath());
+    ProgramFolder::setOverride("/tmp/somewhere/");
+    QCOMPARE(ProgramFolder::path(), QString("/tmp/somewhere"));
+    ProgramFolder::clearOverride();
+    QCOMPARE(ProgramFolder::path(), QCoreApplication::applicationDirPath());
+}
+
+// A real box: one text, only OK, no icon, the program's title by default.
+void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
+{
+    bool inspected = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->text(), QString("You have died."));
+        QCOMPARE(box->windowTitle(), QString("Chromaland"));
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+        inspected = true;
+        box->button(QMessageBox::Ok)->click();
+    });
+    MessageBox::show("You have died.");
+    QVERIFY(inspected);
+}
+
+void tst_Platform::programEndIsRecordedUnderTest()
+{
+    int code = -1;
+    ProgramEnd::setHandler([&](int c) { code = c; });
+    QVERIFY(!ProgramEnd::hasEnded());
+    ProgramEnd::now(3);
+    QCOMPARE(code, 3);
+    QVERIFY(ProgramEnd::hasEnded());
+    ProgramEnd::reset();
+    QVERIFY(!ProgramEnd::hasEnded());
+}
+
+void tst_Platform::failuresCarryStableCodes_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("type mismatch") << 13 << "Type mismatch";
+    QTest::newRow("overflow") << 6 << "Overflow";
+    QTest::newRow("past end") << 62 << "Input past end of file";
+    QTest::newRow("not found") << 53 << "File not found";
+    QTest::newRow("picture") << 481 << "Invalid picture";
+    QTest::newRow("unknown") << 9999 << "Application-defined or object-defined error";
+}
+
+void tst_Platform::failuresCarryStableCodes()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QCOMPARE(GameError(code).description(), text);
+    const GameError detailed(code, "line 8");
+    QCOMPARE(detailed.code(), code);
+    QCOMPARE(detailed.description(), text + " (line 8)");
+    QCOMPARE(QString::fromUtf8(detailed.what()), detailed.description());
+}
+
+QTEST_MAIN(tst_Platform)
+#include "tst_platform.moc"
