@@ -1,5 +1,7 @@
 #include "resources/gamepictures.h"
 
+#include <QApplication>
+
 static void initPicturesResource()
 {
     Q_INIT_RESOURCE(pictures);
@@ -9,8 +11,14 @@ namespace GamePictures {
 
 void ensureLoaded()
 {
-    static const bool loaded = (initPicturesResource(), true);
-    Q_UNUSED(loaded);
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    initPicturesResource();
+    // Every window, message boxes included, shows the game's icon.
+    if (qApp)
+        QApplication::setWindowIcon(applicationIcon());
 }
 
 QIcon applicationIcon()

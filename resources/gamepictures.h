@@ -3,7 +3,8 @@
 // The pictures built into the program: the map, the title and the
 // application icon, compiled from pictures.qrc. Windows call
 // ensureLoaded() before setting up their forms, because a static library
-// only keeps the pictures when something asks for them.
+// only keeps the pictures when something asks for them; it also makes
+// the icon the application's, so that message boxes show it too.
 
 #include <QIcon>
 

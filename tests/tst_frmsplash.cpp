@@ -1,0 +1,197 @@
+#include "testsupport.h"
+
+#include "map/frmmaingamewindow.h"
+#include "title/frmsplash.h"
+
+#include <QTest>
+#include <QTimer>
+
+// The title window: its layout, the alternating bottom line and the keys
+// that start the game.
+class tst_frmSplash : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsMatchTheLayout_data();
+    void controlsMatchTheLayout();
+    void windowHasNoTitleBarAndIsCentred();
+    void instructionsAreSixParagraphs();
+    void bottomLineAlternatesEverySecond();
+    void characterKeysStartTheGame_data();
+    void characterKeysStartTheGame();
+    void titleStaysVisibleDuringMapStartUp();
+    void failedStartUpLeavesTheTitle();
+    void screenshot();
+};
+
+void tst_frmSplash::controlsMatchTheLayout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("pic_Title") << "pic_Title" << QRect(8, 8, 562, 63);
+    QTest::newRow("lbl_Instructions") << "lbl_Instructions" << QRect(16, 80, 545, 201);
+    QTest::newRow("lbl_Author") << "lbl_Author" << QRect(16, 288, 545, 41);
+}
+
+void tst_frmSplash::controlsMatchTheLayout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    frmSplash title;
+    QWidget *control = title.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    QVERIFY(!control->isHidden());
+}
+
+void tst_frmSplash::windowHasNoTitleBarAndIsCentred()
+{
+    frmSplash title;
+    QCOMPARE(title.size(), QSize(576, 340));
+    QCOMPARE(title.minimumSize(), title.maximumSize());
+    QVERIFY(title.windowFlags() & Qt::FramelessWindowHint);
+    // A tool window has no taskbar entry.
+    QCOMPARE(title.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    QVERIFY(title.windowTitle().isEmpty());
+    title.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&title));
+    const QRect screen = title.screen()->availableGeometry();
+    QVERIFY(std::abs(title.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(std::abs(title.geometry().center().y() - screen.center().y()) <= 1);
+    QCOMPARE(title.ui.pic_Title->picture().size(), QSize(562, 63));
+    QCOMPARE(title.ui.lbl_Author->font().pixelSize(), 32);
+    QVERIFY(title.ui.lbl_Author->font().bold());
+    QVERIFY(title.ui.lbl_Author->fontMetrics().horizontalAdvance(frmSplash::CreditLine)
+            < title.ui.lbl_Author->contentsRect().width());
+    QVERIFY(title.ui.lbl_Author->fontMetrics().horizontalAdvance("Press a key to play")
+            < title.ui.lbl_Author->contentsRect().width());
+}
+
+// Six paragraphs with one empty line between them; the battle actions
+// worded as on the title screen.
+void tst_frmSplash::instructionsAreSixParagraphs()
+{
+    frmSplash title;
+    const QString text = title.ui.lbl_Instructions->text();
+    const QStringList paragraphs = text.split("\r\n\r\n");
+    QCOMPARE(paragraphs.size(), 6);
+    QVERIFY(!text.contains('\n' + QString('\n')));
+    QVERIFY(paragraphs[0].startsWith("Instructions: You are White Square. Use the cursor keys to move around. At the bottom"));
+    QVERIFY(paragraphs[1].contains("You gain Chromara Skills with each kill."));
+    QVERIFY(paragraphs[1].endsWith("abilities. "));
+    QCOMPARE(paragraphs[3], QString("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage."));
+    QVERIFY(paragraphs[4].startsWith("HEAL: Use your magic points to heal"));
+    QCOMPARE(paragraphs[5], QString("RETREAT: You run away before the enemy can attack again."));
+    QVERIFY(title.ui.lbl_Instructions->wordWrap());
+}
+
+void tst_frmSplash::bottomLineAlternatesEverySecond()
+{
+    frmSplash title;
+    QCOMPARE(title.ui.lbl_Author->text(), frmSplash::CreditLine);
+    QCOMPARE(title.Timer1->interval(), 1000);
+    QVERIFY(title.Timer1->isActive());
+    title.Timer1_Timer();
+    QCOMPARE(title.ui.lbl_Author->text(), QString("Press a key to play"));
+    title.Timer1_Timer();
+    QCOMPARE(title.ui.lbl_Author->text(), frmSplash::CreditLine);
+    // Anything but the exact credit line is followed by the credit line.
+    title.ui.lbl_Author->setText(frmSplash::CreditLine.toUpper());
+    title.Timer1_Timer();
+    QCOMPARE(title.ui.lbl_Author->text(), frmSplash::CreditLine);
+    // The real timer does it too.
+    QTRY_COMPARE_WITH_TIMEOUT(title.ui.lbl_Author->text(), QString("Press a key to play"), 2500);
+}
+
+// Keys that produce a character open the map and hide the title for good;
+// the others do nothing.
+void tst_frmSplash::characterKeysStartTheGame_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("letter") << int(Qt::Key_Q) << 0 << true;
+    QTest::newRow("digit") << int(Qt::Key_7) << 0 << true;
+    QTest::newRow("space") << int(Qt::Key_Space) << 0 << true;
+    QTest::newRow("enter") << int(Qt::Key_Return) << 0 << true;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << true;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << true;
+    QTest::newRow("shifted letter") << int(Qt::Key_A) << int(Qt::ShiftModifier) << true;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << false;
+    QTest::newRow("function key") << int(Qt::Key_F5) << 0 << false;
+    QTest::newRow("shift alone") << int(Qt::Key_Shift) << 0 << false;
+    QTest::newRow("ctrl alone") << int(Qt::Key_Control) << 0 << false;
+    QTest::newRow("alt alone") << int(Qt::Key_Alt) << 0 << false;
+}
+
+void tst_frmSplash::characterKeysStartTheGame()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, starts);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmSplash title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowActive(&title));
+    QTest::keyClick(&title, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (!starts) {
+        QVERIFY(!title.mapWindow());
+        QVERIFY(title.isVisible());
+        return;
+    }
+    QVERIFY(title.mapWindow());
+    QVERIFY(title.mapWindow()->isVisible());
+    QVERIFY(title.isHidden());
+    // The title keeps ticking unseen.
+    QVERIFY(title.Timer1->isActive());
+    // Closing the map window ends the program, the hidden title with it.
+    title.mapWindow()->close();
+    QCOMPARE(box.ends, QList<int>{0});
+}
+
+// The missing-file message shows while the title is still on screen.
+void tst_frmSplash::titleStaysVisibleDuringMapStartUp()
+{
+    Sandbox box;
+    frmSplash title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&title));
+    bool titleVisible = false;
+    box.onMessage = [&](const QString &) { titleVisible = title.isVisible(); };
+    QTest::keyClick(&title, Qt::Key_X);
+    QCOMPARE(box.messages.size(), 1);
+    QVERIFY(titleVisible);
+    QVERIFY(title.isHidden());
+}
+
+// A failed start-up ends the program; the title is never hidden.
+void tst_frmSplash::failedStartUpLeavesTheTitle()
+{
+    Sandbox box;
+    box.write("Character.chx", "ST=10\r\n");
+    frmSplash title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&title));
+    QTest::keyClick(&title, Qt::Key_X);
+    QCOMPARE(box.ends, QList<int>{1});
+    QVERIFY(box.messages.value(0).startsWith("Error: 62 : "));
+    QVERIFY(title.isVisible());
+    QVERIFY(!title.mapWindow()->isVisible());
+}
+
+void tst_frmSplash::screenshot()
+{
+    const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
+    frmSplash title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&title));
+    const QImage shot = title.grab().toImage();
+    QCOMPARE(shot.size(), QSize(576, 340));
+    if (!folder.isEmpty())
+        QVERIFY(shot.save(folder + "/frmSplash.png"));
+}
+
+QTEST_MAIN(tst_frmSplash)
+#include "tst_frmsplash.moc"
