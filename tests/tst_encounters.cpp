@@ -1,0 +1,296 @@
+#include "testsupport.h"
+
+#include "battle/frmbattlecontrol.h"
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+#include "platform/beep.h"
+#include "platform/randomsource.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace modGameLogicCode;
+
+// Meeting enemies on the map and what a battle's end does there.
+class tst_Encounters : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void onlyShownEnemiesOnThePlayersSquareAreFought_data();
+    void onlyShownEnemiesOnThePlayersSquareAreFought();
+    void everyEnemyOnTheSquareIsFoughtInIndexOrder();
+    void retreatChangesNothing();
+    void winHidesTheEnemyAndGrowsItsBar_data();
+    void winHidesTheEnemyAndGrowsItsBar();
+    void deathArchivesTheCharacterAndEnds();
+    void archiveNeverReplacesAnExistingFile_data();
+    void archiveNeverReplacesAnExistingFile();
+
+private:
+    QString m_startFolder;
+};
+
+// Acts in every battle window that opens while it lives: records the enemy
+// index it was given and whether the clock was paused, then runs `act`.
+class BattleScript : public QObject
+{
+public:
+    explicit BattleScript(std::function<void(frmBattleControl *)> act)
+        : m_act(std::move(act))
+    {
+        m_poll.setInterval(0);
+        QObject::connect(&m_poll, &QTimer::timeout, this, [this] {
+            auto *battle = qobject_cast<frmBattleControl *>(QApplication::activeModalWidget());
+            if (!battle || battle == m_current)
+                return;
+            m_current = battle;
+            tags << frmMainGameWindow::current()->ui.lbl_EnemyTag->text();
+            pausedDuringBattle = pausedDuringBattle && EnemiesPaused;
+            m_act(battle);
+        });
+        m_poll.start();
+    }
+
+    QStringList tags;
+    bool pausedDuringBattle = true;
+
+private:
+    std::function<void(frmBattleControl *)> m_act;
+    QTimer m_poll;
+    QPointer<frmBattleControl> m_current;
+};
+
+static void retreat(frmBattleControl *battle)
+{
+    battle->ui.cmd_Retreat->click();
+}
+
+// The enemy is beaten: its health reads "DEAD", then the player leaves.
+static void win(frmBattleControl *battle)
+{
+    battle->ui.lbl_Enemy_HP_val->setText("DEAD");
+    battle->ui.cmd_Retreat->click();
+}
+
+static void placePlayer(frmMainGameWindow *map, float left, float top)
+{
+    map->ui.pic_Player->setLeft(left);
+    map->ui.pic_Player->setTop(top);
+}
+
+void tst_Encounters::init()
+{
+    m_startFolder = QDir::currentPath();
+}
+
+void tst_Encounters::cleanup()
+{
+    QDir::setCurrent(m_startFolder);
+}
+
+void tst_Encounters::onlyShownEnemiesOnThePlayersSquareAreFought_data()
+{
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<bool>("enemyShown");
+    QTest::addColumn<QStringList>("battles");
+    QTest::newRow("on enemy 5") << 88.0f << 88.0f << true << QStringList{"5"};
+    QTest::newRow("on hidden enemy 5") << 88.0f << 88.0f << false << QStringList{};
+    QTest::newRow("beside enemy 5") << 104.0f << 88.0f << true << QStringList{};
+    QTest::newRow("on enemy 0") << 8.0f << 8.0f << true << QStringList{"0"};
+    QTest::newRow("on enemy 20") << 328.0f << 328.0f << true << QStringList{"20"};
+    QTest::newRow("healing row") << 8.0f << 344.0f << true << QStringList{};
+}
+
+void tst_Encounters::onlyShownEnemiesOnThePlayersSquareAreFought()
+{
+    QFETCH(float, left);
+    QFETCH(float, top);
+    QFETCH(bool, enemyShown);
+    QFETCH(QStringList, battles);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    map->pic_Enemy[5]->setVisible(enemyShown);
+    placePlayer(map, left, top);
+    BattleScript script(retreat);
+    CheckEncounter();
+    QCOMPARE(script.tags, battles);
+    QVERIFY(script.pausedDuringBattle);
+    QVERIFY(!EnemiesPaused);
+}
+
+// Two shown enemies on one square: both fought, the lower index first.
+void tst_Encounters::everyEnemyOnTheSquareIsFoughtInIndexOrder()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    map->pic_Enemy[9]->setLeft(56.0f);
+    map->pic_Enemy[9]->setTop(56.0f);
+    placePlayer(map, 56.0f, 56.0f);
+    BattleScript script(win);
+    CheckEncounter();
+    QCOMPARE(script.tags, (QStringList{"3", "9"}));
+    QVERIFY(!map->pic_Enemy[3]->shown());
+    QVERIFY(!map->pic_Enemy[9]->shown());
+    QCOMPARE(map->ui.pic_Indigo->widthTwips(), 300.0f);
+    QCOMPARE(map->ui.pic_Green->widthTwips(), 300.0f);
+}
+
+// A retreat leaves the enemy, the bars, the points and the buttons alone;
+// the next check on the same square fights it again.
+void tst_Encounters::retreatChangesNothing()
+{
+    Sandbox box;
+    QStringList lines = Sandbox::defaultLines();
+    lines[7] = "pts=0";
+    box.writeCharacter(lines);
+    frmMainGameWindow *map = box.openMap();
+    placePlayer(map, 120.0f, 120.0f);
+    // Were the buttons refreshed, this stray state would be corrected.
+    map->ui.cmd_ST_gain->show();
+    BattleScript script(retreat);
+    CheckEncounter();
+    QCOMPARE(script.tags, QStringList{"7"});
+    QCOMPARE(map->ui.lbl_EnemyTag->text(), QString("Retreat"));
+    QVERIFY(map->pic_Enemy[7]->shown());
+    QCOMPARE(map->ui.pic_Blue->widthTwips(), 150.0f);
+    QVERIFY(!map->ui.cmd_ST_gain->isHidden());
+    CheckEncounter();
+    QCOMPARE(script.tags, (QStringList{"7", "7"}));
+}
+
+// A win hides the enemy and adds a level to its colour's bar; past level 18
+// the bar beeps, wraps to level 1 and awards the colour's points.
+void tst_Encounters::winHidesTheEnemyAndGrowsItsBar_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("barLine");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<float>("widthAfter");
+    QTest::addColumn<QString>("pointsAfter");
+    QTest::addColumn<int>("beeps");
+    QTest::addColumn<bool>("buttons");
+    QTest::newRow("blue 17 to 18") << 7 << "B=17" << "0" << 2700.0f << "0" << 0 << false;
+    QTest::newRow("blue 18 wraps") << 7 << "B=18" << "0" << 150.0f << "20" << 1 << true;
+    QTest::newRow("violet wraps") << 0 << "V=18" << "3" << 150.0f << "33" << 1 << true;
+    QTest::newRow("indigo wraps") << 5 << "I=18" << "0" << 150.0f << "25" << 1 << true;
+    QTest::newRow("green wraps") << 10 << "G=18" << "0" << 150.0f << "16" << 1 << true;
+    QTest::newRow("yellow wraps") << 12 << "Y=18" << "0" << 150.0f << "12" << 1 << true;
+    QTest::newRow("orange wraps") << 17 << "O=18" << "0" << 150.0f << "8" << 1 << true;
+    QTest::newRow("red wraps from 0 points") << 20 << "R=18" << "0" << 150.0f << "4" << 1 << true;
+    QTest::newRow("red level 1 to 2") << 19 << "R=1" << "2" << 300.0f << "2" << 0 << true;
+    QTest::newRow("over-full bar wraps") << 18 << "R=40" << "0" << 150.0f << "4" << 1 << true;
+}
+
+void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
+{
+    QFETCH(int, index);
+    QFETCH(QString, barLine);
+    QFETCH(QString, points);
+    QFETCH(float, widthAfter);
+    QFETCH(QString, pointsAfter);
+    QFETCH(int, beeps);
+    QFETCH(bool, buttons);
+    Sandbox box;
+    QStringList lines = Sandbox::defaultLines();
+    const int group = index / 3;
+    lines[8 + group] = barLine;
+    lines[7] = "pts=" + points;
+    box.writeCharacter(lines);
+    frmMainGameWindow *map = box.openMap();
+    const float enemyAt = 8.0f + 16.0f * index;
+    placePlayer(map, enemyAt, enemyAt);
+    BattleScript script(win);
+    CheckEncounter();
+    QCOMPARE(script.tags, QStringList{QString::number(index)});
+    QVERIFY(!map->pic_Enemy[index]->shown());
+    QCOMPARE(map->pic_Enemy[index]->left(), enemyAt);
+    QCOMPARE(map->skillBars()[group]->widthTwips(), widthAfter);
+    QCOMPARE(map->ui.lbl_Points_val->text(), pointsAfter);
+    QCOMPARE(Beep::count(), beeps);
+    QCOMPARE(!map->ui.cmd_MP_gain->isHidden(), buttons);
+    for (int other = 0; other < 7; ++other)
+        if (other != group)
+            QCOMPARE(map->skillBars()[other]->widthTwips(), 150.0f);
+}
+
+// A death saves the character, moves the file to its archive name in the
+// working folder and ends the program: no enemy hidden, no bar grown, no
+// further battle.
+void tst_Encounters::deathArchivesTheCharacterAndEnds()
+{
+    Sandbox box;
+    QStringList lines = Sandbox::defaultLines();
+    lines[3] = "HPc=1";
+    box.writeCharacter(lines);
+    QVERIFY(QDir(box.folder()).mkdir("cwd"));
+    QDir::setCurrent(box.path("cwd"));
+    frmMainGameWindow *map = box.openMap();
+    map->pic_Enemy[4]->setLeft(40.0f);
+    map->pic_Enemy[4]->setTop(40.0f);
+    placePlayer(map, 40.0f, 40.0f);
+    // The enemy's strength roll; the player's attack misses; the enemy's
+    // hit is sure and hard.
+    RandomSource::script({0.5f, 0.0f, 0.99f, 0.0f, 0.5f, 0.99f});
+    BattleScript script([](frmBattleControl *battle) { battle->ui.cmd_Attack->click(); });
+    CheckEncounter();
+    QCOMPARE(script.tags, QStringList{"2"});
+    QCOMPARE(box.messages, QStringList{"You have died."});
+    QCOMPARE(box.ends, QList<int>{0});
+    QVERIFY(!box.exists("Character.chx"));
+    const QByteArray archive = box.read("cwd/Dead_23.55.11_06.12.2026.txt");
+    QVERIFY(archive.startsWith("ST=10\r\nDX=10\r\nWS=10\r\nHPc="));
+    const QList<QByteArray> saved = archive.split('\n');
+    QCOMPARE(saved.size(), 17);
+    QVERIFY(saved[15].startsWith("Saved: "));
+    QVERIFY(saved[3].mid(4).trimmed().toInt() < 1);
+    QVERIFY(map->pic_Enemy[2]->shown());
+    QCOMPARE(map->ui.pic_Violet->widthTwips(), 150.0f);
+    // Closing afterwards does not save again.
+    map->close();
+    QVERIFY(!box.exists("Character.chx"));
+}
+
+// When the archive cannot be written the character file stays where it is,
+// nothing is replaced, and a message says where the file is.
+void tst_Encounters::archiveNeverReplacesAnExistingFile_data()
+{
+    QTest::addColumn<bool>("archiveExists");
+    QTest::newRow("name taken") << true;
+    QTest::newRow("working folder gone") << false;
+}
+
+void tst_Encounters::archiveNeverReplacesAnExistingFile()
+{
+    QFETCH(bool, archiveExists);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    QVERIFY(QDir(box.folder()).mkdir("cwd"));
+    QDir::setCurrent(box.path("cwd"));
+    if (archiveExists)
+        box.write("cwd/Dead_23.55.11_06.12.2026.txt", "an earlier death");
+    else
+        QVERIFY(QDir(box.path("cwd")).removeRecursively());
+    frmMainGameWindow *map = box.openMap();
+    map->ui.lbl_HP_val->setText("-3");
+    ArchiveDeadCharacter();
+    QCOMPARE(box.messages.size(), 1);
+    QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))), qPrintable(box.messages[0]));
+    QCOMPARE(box.ends, QList<int>{1});
+    QVERIFY(box.read("Character.chx").contains("\r\nHPc=-3\r\n"));
+    if (archiveExists)
+        QCOMPARE(box.read("cwd/Dead_23.55.11_06.12.2026.txt"), QByteArray("an earlier death"));
+}
+
+QTEST_MAIN(tst_Encounters)
+#include "tst_encounters.moc"
