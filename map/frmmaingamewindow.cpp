@@ -1,18 +1,24 @@
 #include "map/frmmaingamewindow.h"
 
 #include "logic/modgamelogiccode.h"
+#include "platform/beep.h"
+#include "platform/captionnumber.h"
 #include "platform/gameerror.h"
 #include "platform/gamefonts.h"
 #include "platform/messagebox.h"
+#include "platform/picturefile.h"
 #include "platform/programend.h"
 #include "platform/programfolder.h"
+#include "platform/randomsource.h"
 #include "resources/gamepictures.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QVarLengthArray>
+#include <cmath>
+#include <optional>
 
 using namespace modGameLogicCode;
 
@@ -77,13 +83,7 @@ void frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *
         return;
     // Load the entry actually found: on a case-sensitive disk it may be
     // spelt differently from the name the game asks for.
-    QImageReader reader(FindEntry(path));
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull())
-        throw GameError(GameError::InvalidPicture,
-                        QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(reader.fileName()), reader.errorString()));
-    target->setPicture(QPixmap::fromImage(image));
+    target->setPicture(QPixmap::fromImage(PictureFile::load(FindEntry(path))));
 }
 
 void frmMainGameWindow::Form_Load()
@@ -113,6 +113,13 @@ void frmMainGameWindow::Form_Load()
 
 void frmMainGameWindow::closeEvent(QCloseEvent *event)
 {
+    // Modality already keeps a close away from the map while a battle is
+    // open; should one still arrive, the battle is not ended behind the
+    // player's back.
+    if (m_startedUp && EnemiesPaused) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Form_Unload();
 }
@@ -133,20 +140,266 @@ void frmMainGameWindow::Form_Unload()
     ProgramEnd::now(0);
 }
 
+// --- The enemy clock -------------------------------------------------------
+
+namespace {
+
+// Grid limits shared by every marker on the map, in map pixels.
+constexpr float Step = 16.0f;
+constexpr float HealingRowTop = 344.0f;
+constexpr int PhaseTicks = 100;
+
+// The band boundaries: an up step from one of these rows is refused for
+// enemies at or above the index beside it, a down step for enemies at or
+// below it. Three rows and one colour group apart.
+struct BandEdge {
+    float top;
+    int index;
+};
+constexpr std::array<BandEdge, 5> UpRefused{{{56, 6}, {104, 9}, {152, 12}, {200, 15}, {248, 18}}};
+constexpr std::array<BandEdge, 5> DownRefused{{{88, 2}, {136, 5}, {184, 8}, {232, 11}, {280, 14}}};
+
+enum class Direction { None, Up, Down, Left, Right };
+
+// r = floor(100 x) + 1 is uniform over 1..100: 10 % stay, 5 % up, 5 % down,
+// 40 % left, 40 % right. Worked in double, where 100 x is exact for every
+// single-precision x, and never converted to an integer.
+Direction directionFor(float x)
+{
+    const double r = std::floor(100.0 * static_cast<double>(x)) + 1.0;
+    if (r <= 10.0)
+        return Direction::None;
+    if (r <= 15.0)
+        return Direction::Up;
+    if (r <= 20.0)
+        return Direction::Down;
+    if (r <= 60.0)
+        return Direction::Left;
+    return Direction::Right;
+}
+
+// One in three: floor(3 y) = 0.
+bool comesBack(float y)
+{
+    return std::floor(3.0 * static_cast<double>(y)) == 0.0;
+}
+
+// Whether an enemy may enter the square at left, top: nobody, shown or
+// hidden, stands there. Squares that do not fit the roster query's 16-bit
+// coordinates are never entered (no grid square is that far out).
+bool squareFree(float left, float top)
+{
+    const std::optional<qint16> x = CaptionNumber::tryInt16(left);
+    const std::optional<qint16> y = CaptionNumber::tryInt16(top);
+    return x && y && !EnemyAt(*x, *y);
+}
+
+} // namespace
+
 void frmMainGameWindow::Timer1_Timer()
 {
+    if (EnemiesPaused)
+        return;
+    ui.prog_MoveTime->setValue(ui.prog_MoveTime->value() + 1);
+    if (ui.prog_MoveTime->value() < PhaseTicks)
+        return;
+    EnemyPhase();
 }
 
-void frmMainGameWindow::onWorldMapKey(QKeyEvent *)
+void frmMainGameWindow::EnemyPhase()
 {
+    if (std::floor(ui.pic_Player->top()) >= HealingRowTop) {
+        HealInHealingRow(ui.lbl_HP_val, ui.lbl_HP_max);
+        HealInHealingRow(ui.lbl_MP_val, ui.lbl_MP_max);
+    }
+    ui.prog_MoveTime->setValue(0);
+    RandomSource::randomize();
+    for (int i = 0; i < static_cast<int>(pic_Enemy.size()); ++i)
+        MoveEnemy(i);
 }
 
-void frmMainGameWindow::pic_WorldMap_KeyDown(int, Qt::KeyboardModifiers)
+// A tenth of the maximum, rounded down, per phase, never beyond the
+// maximum. A statistic whose current or maximum caption is not a number
+// (a damaged character file) is not healed: its caption stays exactly as
+// loaded, to be saved back unchanged, and the clock goes on silently.
+void frmMainGameWindow::HealInHealingRow(QLabel *current, QLabel *maximum)
 {
+    using namespace CaptionNumber;
+    std::optional<double> value = tryParse(current->text());
+    std::optional<double> most = tryParse(maximum->text());
+    if (!value || !most)
+        return;
+    if (floorOf(*most) > floorOf(*value))
+        current->setText(format(floorOf(floorOf(*value) + floorOf(*most) / 10.0)));
+
+    value = tryParse(current->text());
+    most = tryParse(maximum->text());
+    if (!value || !most)
+        return;
+    if (floorOf(*most) < floorOf(*value))
+        current->setText(format(floorOf(*most)));
 }
 
-void frmMainGameWindow::cmd_ST_gain_Click() {}
-void frmMainGameWindow::cmd_DX_gain_Click() {}
-void frmMainGameWindow::cmd_WS_gain_Click() {}
-void frmMainGameWindow::cmd_HP_gain_Click() {}
-void frmMainGameWindow::cmd_MP_gain_Click() {}
+void frmMainGameWindow::MoveEnemy(int index)
+{
+    PictureBox *enemy = pic_Enemy[index];
+    bool blocked = false;
+    const float left = enemy->left();
+    const float top = enemy->top();
+
+    switch (directionFor(RandomSource::next())) {
+    case Direction::None:
+        break;
+    case Direction::Up:
+        for (const BandEdge &edge : UpRefused) {
+            if (top == edge.top && index >= edge.index)
+                blocked = true;
+        }
+        if (top >= 24.0f && squareFree(left, top - Step) && !blocked)
+            enemy->setTop(top - Step);
+        break;
+    case Direction::Down:
+        for (const BandEdge &edge : DownRefused) {
+            if (top == edge.top && index <= edge.index)
+                blocked = true;
+        }
+        if (top <= 312.0f && squareFree(left, top + Step) && !blocked)
+            enemy->setTop(top + Step);
+        break;
+    case Direction::Left:
+        if (left >= 24.0f && squareFree(left - Step, top))
+            enemy->setLeft(left - Step);
+        break;
+    case Direction::Right:
+        if (left <= 312.0f && squareFree(left + Step, top))
+            enemy->setLeft(left + Step);
+        break;
+    }
+
+    // Every enemy draws its return chance, shown or hidden, moved or not.
+    if (comesBack(RandomSource::next()) && !enemy->shown())
+        enemy->show();
+}
+
+// --- Player movement -------------------------------------------------------
+
+namespace {
+
+// The system's virtual-key codes of the arrows; every other key is 0,
+// which moves nothing.
+int virtualKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
+{
+    pic_WorldMap_KeyDown(virtualKeyCode(event->key()), event->modifiers());
+}
+
+// One square per key press (auto-repeats included), inside the grid; the
+// shift state does not matter. Every key, moving or not, refreshes the
+// player's picture and looks for an enemy on the player's square.
+void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
+{
+    PictureBox *player = ui.pic_Player;
+    if (player->top() >= 24.0f && keyCode == 38)
+        player->setTop(player->top() - Step);
+    if (player->top() <= 328.0f && keyCode == 40)
+        player->setTop(player->top() + Step);
+    if (player->left() >= 24.0f && keyCode == 37)
+        player->setLeft(player->left() - Step);
+    if (player->left() <= 312.0f && keyCode == 39)
+        player->setLeft(player->left() + Step);
+
+    player->setPicture(player->top() == HealingRowTop ? ui.pic_LoadedHealing->picture()
+                                                      : ui.pic_LoadedPlayer->picture());
+
+    // The encounter rules handle their own failures. Should one still get
+    // out of a battle, it must not reach the event loop: it is shown in the
+    // game's error form, the battle is over, so the clock runs again, and
+    // play goes on with the character as it stands.
+    try {
+        CheckEncounter();
+    } catch (const GameError &e) {
+        EnemiesPaused = false;
+        MessageBox::show(QStringLiteral("Error: %1 : %2").arg(e.code()).arg(e.description()));
+    } catch (const std::exception &e) {
+        EnemiesPaused = false;
+        MessageBox::show(QStringLiteral("Error: 51 : Internal error (%1)").arg(QString::fromLocal8Bit(e.what())));
+    }
+}
+
+// --- Spending points -------------------------------------------------------
+
+// Every caption the click will change is read before any is written: if
+// one of them is not a number (a damaged character file), the click
+// changes nothing, beeps, and the captions are saved back as they are.
+// Sums are not rounded: "2.5" plus one is "3.5".
+void frmMainGameWindow::SpendPoint(std::initializer_list<QLabel *> raised)
+{
+    const auto refuse = [this] {
+        Beep::sound();
+        ui.pic_WorldMap->setFocus();
+    };
+    QVarLengthArray<double, 2> sums;
+    for (QLabel *label : raised) {
+        const std::optional<double> value = CaptionNumber::tryParse(label->text());
+        if (!value)
+            return refuse();
+        sums.append(*value + 1.0);
+    }
+    const std::optional<double> points = CaptionNumber::tryParse(ui.lbl_Points_val->text());
+    if (!points)
+        return refuse();
+
+    qsizetype n = 0;
+    for (QLabel *label : raised)
+        label->setText(CaptionNumber::format(sums[n++]));
+    ui.lbl_Points_val->setText(CaptionNumber::format(*points - 1.0));
+    try {
+        UpdateGainButtons();
+    } catch (const GameError &) {
+        // The points caption was just written as a number, so this does not
+        // fail; should it ever, the buttons simply keep their state.
+    }
+    ui.pic_WorldMap->setFocus();
+}
+
+void frmMainGameWindow::cmd_ST_gain_Click()
+{
+    SpendPoint({ui.lbl_ST_val});
+}
+
+void frmMainGameWindow::cmd_DX_gain_Click()
+{
+    SpendPoint({ui.lbl_DX_val});
+}
+
+void frmMainGameWindow::cmd_WS_gain_Click()
+{
+    SpendPoint({ui.lbl_WS_val});
+}
+
+void frmMainGameWindow::cmd_HP_gain_Click()
+{
+    SpendPoint({ui.lbl_HP_max, ui.lbl_HP_val});
+}
+
+void frmMainGameWindow::cmd_MP_gain_Click()
+{
+    SpendPoint({ui.lbl_MP_max, ui.lbl_MP_val});
+}

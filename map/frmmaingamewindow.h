@@ -13,7 +13,9 @@
 
 #include <QWidget>
 #include <array>
+#include <initializer_list>
 
+class QLabel;
 class QTimer;
 
 class frmMainGameWindow : public QWidget
@@ -57,6 +59,14 @@ private:
     void cmd_WS_gain_Click();
     void cmd_HP_gain_Click();
     void cmd_MP_gain_Click();
+
+    // Every 100th tick: healing in the healing row, then one random step
+    // and a chance to come back for each enemy.
+    void EnemyPhase();
+    void HealInHealingRow(QLabel *current, QLabel *maximum);
+    void MoveEnemy(int index);
+    // One point spent: each label raised by one, the points lowered by one.
+    void SpendPoint(std::initializer_list<QLabel *> raised);
 
     bool m_startedUp = false;
 };

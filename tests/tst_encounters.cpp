@@ -28,6 +28,7 @@ private slots:
     void onlyShownEnemiesOnThePlayersSquareAreFought();
     void everyEnemyOnTheSquareIsFoughtInIndexOrder();
     void retreatChangesNothing();
+    void closingTheMapDuringBattleIsRefused();
     void winHidesTheEnemyAndGrowsItsBar_data();
     void winHidesTheEnemyAndGrowsItsBar();
     void deathArchivesTheCharacterAndEnds();
@@ -167,6 +168,27 @@ void tst_Encounters::retreatChangesNothing()
     QVERIFY(!map->ui.cmd_ST_gain->isHidden());
     CheckEncounter();
     QCOMPARE(script.tags, (QStringList{"7", "7"}));
+}
+
+// A close request reaching the map mid-battle neither saves nor ends.
+void tst_Encounters::closingTheMapDuringBattleIsRefused()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = box.openMap();
+    map->show();
+    placePlayer(map, 8.0f, 8.0f);
+    bool mapClosed = true;
+    BattleScript script([&](frmBattleControl *battle) {
+        mapClosed = map->close();
+        retreat(battle);
+    });
+    CheckEncounter();
+    QCOMPARE(script.tags, QStringList{"0"});
+    QVERIFY(!mapClosed);
+    QVERIFY(map->isVisible());
+    QVERIFY(box.ends.isEmpty());
+    QCOMPARE(box.read("Character.chx"), Sandbox::lines(Sandbox::defaultLines()));
 }
 
 // A win hides the enemy and adds a level to its colour's bar; past level 18

@@ -1,0 +1,521 @@
+#include "testsupport.h"
+
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+#include "platform/randomsource.h"
+
+#include <QTest>
+#include <QTimer>
+
+// The enemy clock: the bar, healing in the healing row, and the enemy
+// phase with scripted random draws.
+class tst_MapPlayClock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void timerIsThePreciseSeventeenMsClock();
+    void hundredthTickRunsThePhase();
+    void pausedTicksDoNothingAndTheBarResumes();
+    void healingInTheHealingRow_data();
+    void healingInTheHealingRow();
+    void directionTable_data();
+    void directionTable();
+    void bandBoundaries_data();
+    void bandBoundaries();
+    void mapEdges_data();
+    void mapEdges();
+    void occupiedSquares_data();
+    void occupiedSquares();
+    void returnChance_data();
+    void returnChance();
+    void fortyTwoDrawsInOrder_data();
+    void fortyTwoDrawsInOrder();
+
+private:
+    void openMap(const QStringList &lines = Sandbox::defaultLines());
+    // One phase: the tick that fills the bar, with these draws scripted.
+    void runPhase(const QList<float> &draws);
+
+    Sandbox *m_sandbox = nullptr;
+    frmMainGameWindow *m_map = nullptr;
+};
+
+namespace {
+
+// Draws that keep an enemy still and hidden: r = 6, and y above 1/3.
+constexpr float Stay = 0.05f;
+constexpr float NoReturn = 0.9f;
+// Draws by direction, each well inside its range of r.
+constexpr float Up = 0.13f;      // r = 14
+constexpr float Down = 0.18f;    // r = 19
+constexpr float Left = 0.40f;    // r = 41
+constexpr float Right = 0.80f;   // r = 81
+
+struct Square {
+    float left, top;
+};
+
+// 42 draws: every enemy stays and does not return, except `mover`,
+// which draws `direction` and `back`.
+QList<float> draws(int mover = -1, float direction = Stay, float back = NoReturn)
+{
+    QList<float> list;
+    for (int i = 0; i < 21; ++i)
+        list << (i == mover ? direction : Stay) << (i == mover ? back : NoReturn);
+    return list;
+}
+
+void place(PictureBox *box, float left, float top)
+{
+    box->setLeft(left);
+    box->setTop(top);
+}
+
+} // namespace
+
+void tst_MapPlayClock::init()
+{
+    m_sandbox = new Sandbox;
+}
+
+void tst_MapPlayClock::cleanup()
+{
+    delete m_sandbox;
+    m_sandbox = nullptr;
+    m_map = nullptr;
+}
+
+void tst_MapPlayClock::openMap(const QStringList &lines)
+{
+    m_sandbox->writeCharacter(lines);
+    m_map = m_sandbox->openMap();
+    m_map->Timer1->stop();
+}
+
+void tst_MapPlayClock::runPhase(const QList<float> &list)
+{
+    RandomSource::script(list);
+    m_map->ui.prog_MoveTime->setValue(99);
+    m_map->Timer1_Timer();
+    QCOMPARE(m_map->ui.prog_MoveTime->value(), 0);
+    QCOMPARE(RandomSource::scriptRemaining(), 0);
+    QCOMPARE(RandomSource::overruns(), 0);
+}
+
+// The clock is a precise 17 ms timer, running from the start, whose ticks
+// advance the bar.
+void tst_MapPlayClock::timerIsThePreciseSeventeenMsClock()
+{
+    openMap();
+    QCOMPARE(m_map->Timer1->interval(), 17);
+    QCOMPARE(m_map->Timer1->timerType(), Qt::PreciseTimer);
+    m_map->Timer1->start();
+    QTRY_VERIFY_WITH_TIMEOUT(m_map->ui.prog_MoveTime->value() >= 3, 2000);
+}
+
+// Ticks 1 to 99 only count; the 100th empties the bar, re-seeds once and
+// runs one phase of 42 draws, and counting starts again from 0.
+void tst_MapPlayClock::hundredthTickRunsThePhase()
+{
+    openMap();
+    QCOMPARE(m_map->ui.prog_MoveTime->value(), 0);
+    for (int tick = 1; tick < 100; ++tick) {
+        m_map->Timer1_Timer();
+        QCOMPARE(m_map->ui.prog_MoveTime->value(), tick);
+    }
+    QCOMPARE(RandomSource::draws(), 0);
+    QCOMPARE(RandomSource::reseeds(), 0);
+
+    m_map->Timer1_Timer();
+    QCOMPARE(m_map->ui.prog_MoveTime->value(), 0);
+    QCOMPARE(RandomSource::draws(), 42);
+    QCOMPARE(RandomSource::reseeds(), 1);
+
+    for (int tick = 1; tick <= 100; ++tick)
+        m_map->Timer1_Timer();
+    QCOMPARE(RandomSource::draws(), 84);
+    QCOMPARE(RandomSource::reseeds(), 2);
+}
+
+// While the enemies are paused a tick does nothing at all; afterwards the
+// bar counts on from where it stood.
+void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
+{
+    openMap({"ST=10", "DX=10", "WS=10", "HPc=3", "HPm=10", "MPc=3", "MPm=10", "pts=0", "V=1", "I=1", "B=1", "G=1",
+             "Y=1", "O=1", "R=1"});
+    for (int tick = 0; tick < 40; ++tick)
+        m_map->Timer1_Timer();
+    QList<Square> before;
+    for (const PictureBox *enemy : m_map->pic_Enemy)
+        before.append({enemy->left(), enemy->top()});
+
+    modGameLogicCode::EnemiesPaused = true;
+    for (int tick = 0; tick < 250; ++tick)
+        m_map->Timer1_Timer();
+    QCOMPARE(m_map->ui.prog_MoveTime->value(), 40);
+    QCOMPARE(RandomSource::draws(), 0);
+    QCOMPARE(RandomSource::reseeds(), 0);
+    QCOMPARE(m_map->ui.lbl_HP_val->text(), "3");
+    for (int i = 0; i < 21; ++i) {
+        QCOMPARE(m_map->pic_Enemy[i]->left(), before[i].left);
+        QCOMPARE(m_map->pic_Enemy[i]->top(), before[i].top);
+    }
+
+    modGameLogicCode::EnemiesPaused = false;
+    for (int tick = 41; tick < 100; ++tick)
+        m_map->Timer1_Timer();
+    QCOMPARE(m_map->ui.prog_MoveTime->value(), 99);
+    QCOMPARE(RandomSource::draws(), 0);
+    m_map->Timer1_Timer();
+    QCOMPARE(RandomSource::draws(), 42);
+    QCOMPARE(m_map->ui.lbl_HP_val->text(), "4");
+}
+
+// In the healing row each phase adds a tenth of the maximum, rounded
+// down, up to the maximum, and brings a value above it down to it; Health
+// and Magic each on their own. Outside the row nothing changes. A caption
+// that is not a number is left exactly as it is, silently.
+void tst_MapPlayClock::healingInTheHealingRow_data()
+{
+    QTest::addColumn<float>("playerTop");
+    QTest::addColumn<QStringList>("before");   // HPc, HPm, MPc, MPm
+    QTest::addColumn<int>("phases");
+    QTest::addColumn<QStringList>("after");
+
+    QTest::newRow("3 of 10, one phase") << 344.f << QStringList{"3", "10", "3", "10"} << 1
+                                        << QStringList{"4", "10", "4", "10"};
+    QTest::newRow("3 of 10, seven phases") << 344.f << QStringList{"3", "10", "5", "10"} << 7
+                                           << QStringList{"10", "10", "10", "10"};
+    QTest::newRow("3 of 25, one phase") << 344.f << QStringList{"3", "25", "10", "10"} << 1
+                                        << QStringList{"5", "25", "10", "10"};
+    QTest::newRow("3 of 25, eleven phases") << 344.f << QStringList{"3", "25", "10", "10"} << 11
+                                            << QStringList{"25", "25", "10", "10"};
+    QTest::newRow("24 of 25 overshoots to the maximum") << 344.f << QStringList{"24", "25", "1", "19"} << 1
+                                                        << QStringList{"25", "25", "2", "19"};
+    QTest::newRow("maximum 9 heals nothing") << 344.f << QStringList{"3", "9", "0", "9"} << 5
+                                             << QStringList{"3", "9", "0", "9"};
+    QTest::newRow("15 of 12 in the healing row") << 344.f << QStringList{"15", "12", "12", "12"} << 1
+                                                 << QStringList{"12", "12", "12", "12"};
+    QTest::newRow("15 of 12 elsewhere") << 328.f << QStringList{"15", "12", "20", "12"} << 3
+                                        << QStringList{"15", "12", "20", "12"};
+    QTest::newRow("fractions rounded down first") << 344.f << QStringList{"3.7", "10.9", "2.5", "29.99"} << 1
+                                                  << QStringList{"4", "10.9", "4", "29.99"};
+    QTest::newRow("above a fractional maximum") << 344.f << QStringList{"13.5", "12.2", "10.5", "10.9"} << 1
+                                                << QStringList{"12", "12.2", "10.5", "10.9"};
+    QTest::newRow("huge maximum") << 344.f << QStringList{"0", "1e300", "1e300", "1e301"} << 1
+                                  << QStringList{"1E+299", "1e300", "2E+300", "1e301"};
+    QTest::newRow("huge current") << 344.f << QStringList{"1e300", "10", "3", "10"} << 1
+                                  << QStringList{"10", "10", "4", "10"};
+    QTest::newRow("health not a number") << 344.f << QStringList{"abc", "10", "3", "10"} << 2
+                                         << QStringList{"abc", "10", "5", "10"};
+    QTest::newRow("magic empty") << 344.f << QStringList{"3", "20", "", "10"} << 2
+                                 << QStringList{"7", "20", "", "10"};
+    QTest::newRow("magic beyond any number") << 344.f << QStringList{"3", "10", "5", "1e999"} << 1
+                                             << QStringList{"4", "10", "5", "1e999"};
+}
+
+void tst_MapPlayClock::healingInTheHealingRow()
+{
+    QFETCH(float, playerTop);
+    QFETCH(QStringList, before);
+    QFETCH(int, phases);
+    QFETCH(QStringList, after);
+
+    QStringList lines = Sandbox::defaultLines();
+    lines[3] = "HPc=" + before[0];
+    lines[4] = "HPm=" + before[1];
+    lines[5] = "MPc=" + before[2];
+    lines[6] = "MPm=" + before[3];
+    openMap(lines);
+    m_map->ui.pic_Player->setTop(playerTop);
+
+    for (int phase = 0; phase < phases; ++phase)
+        runPhase(draws());
+
+    const QStringList now{m_map->ui.lbl_HP_val->text(), m_map->ui.lbl_HP_max->text(), m_map->ui.lbl_MP_val->text(),
+                          m_map->ui.lbl_MP_max->text()};
+    QCOMPARE(now, after);
+    QCOMPARE(m_sandbox->messages, QStringList());
+    m_map->close();
+    const QList<QByteArray> saved = m_sandbox->read("Character.chx").split('\n');
+    QCOMPARE(QString::fromLatin1(saved.value(3).trimmed()), "HPc=" + after[0]);
+    QCOMPARE(QString::fromLatin1(saved.value(6).trimmed()), "MPm=" + after[3]);
+    QCOMPARE(QString::fromLatin1(saved.value(5).trimmed()), "MPc=" + after[2]);
+}
+
+// r = floor(100 x) + 1: 1-10 stay, 11-15 up, 16-20 down, 21-60 left,
+// 61-100 right, one square of 16 pixels. Enemy 10 stands in open space.
+void tst_MapPlayClock::directionTable_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("dx");
+    QTest::addColumn<float>("dy");
+
+    QTest::newRow("r 1") << 0.0f << 0.f << 0.f;
+    QTest::newRow("r 10") << 0.0999f << 0.f << 0.f;
+    QTest::newRow("r 11") << 0.1001f << 0.f << -16.f;
+    QTest::newRow("r 11 at 0.1 in single precision") << 0.1f << 0.f << -16.f;
+    QTest::newRow("r 15") << 0.1499f << 0.f << -16.f;
+    QTest::newRow("r 16") << 0.1501f << 0.f << 16.f;
+    QTest::newRow("r 20") << 0.1999f << 0.f << 16.f;
+    QTest::newRow("r 21") << 0.2001f << -16.f << 0.f;
+    QTest::newRow("r 60") << 0.5999f << -16.f << 0.f;
+    QTest::newRow("r 61") << 0.6001f << 16.f << 0.f;
+    QTest::newRow("r 100") << 0.99999994f << 16.f << 0.f;
+}
+
+void tst_MapPlayClock::directionTable()
+{
+    QFETCH(float, x);
+    QFETCH(float, dx);
+    QFETCH(float, dy);
+
+    openMap();
+    PictureBox *enemy = m_map->pic_Enemy[10];
+    QCOMPARE(enemy->left(), 168.f);
+    QCOMPARE(enemy->top(), 168.f);
+    runPhase(draws(10, x));
+    QCOMPARE(enemy->left(), 168.f + dx);
+    QCOMPARE(enemy->top(), 168.f + dy);
+    QCOMPARE(enemy->pos(), m_map->ui.pic_WorldMap->interiorOrigin() + QPoint(int(168.f + dx), int(168.f + dy)));
+    for (int i = 0; i < 21; ++i) {
+        if (i != 10)
+            QCOMPARE(m_map->pic_Enemy[i]->top(), 8.f + 16.f * float(i));
+    }
+}
+
+// An up step from 56, 104, 152, 200 or 248 is refused for the indices
+// from 6, 9, 12, 15 or 18 up; a down step from 88, 136, 184, 232 or 280
+// for the indices up to 2, 5, 8, 11 or 14. Every other index crosses, and
+// each boundary row stops only its own direction.
+void tst_MapPlayClock::bandBoundaries_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<float>("direction");
+    QTest::addColumn<bool>("refused");
+
+    const float upRows[] = {56, 104, 152, 200, 248};
+    const float downRows[] = {88, 136, 184, 232, 280};
+    for (int k = 0; k < 5; ++k) {
+        const int upFrom = 6 + 3 * k;
+        const int downTo = 2 + 3 * k;
+        for (int i = 0; i < 21; ++i) {
+            QTest::addRow("up from %d, enemy %d", int(upRows[k]), i) << i << upRows[k] << Up << (i >= upFrom);
+            QTest::addRow("down from %d, enemy %d", int(downRows[k]), i) << i << downRows[k] << Down << (i <= downTo);
+            QTest::addRow("down from %d, enemy %d", int(upRows[k]), i) << i << upRows[k] << Down << false;
+            QTest::addRow("up from %d, enemy %d", int(downRows[k]), i) << i << downRows[k] << Up << false;
+        }
+    }
+}
+
+void tst_MapPlayClock::bandBoundaries()
+{
+    QFETCH(int, index);
+    QFETCH(float, top);
+    QFETCH(float, direction);
+    QFETCH(bool, refused);
+
+    if (!m_map)
+        openMap();
+    // Everybody else waits in the top row, out of the way.
+    for (int i = 0; i < 21; ++i)
+        place(m_map->pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
+    place(m_map->pic_Enemy[index], 168.f, top);
+    runPhase(draws(index, direction));
+
+    const float step = direction == Up ? -16.f : 16.f;
+    QCOMPARE(m_map->pic_Enemy[index]->left(), 168.f);
+    QCOMPARE(m_map->pic_Enemy[index]->top(), refused ? top : top + step);
+}
+
+// Enemies stay inside left 8 to 328 and top 8 to 328: the step that would
+// leave that area is lost, the step onto its last square is taken.
+void tst_MapPlayClock::mapEdges_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<float>("direction");
+    QTest::addColumn<float>("newLeft");
+    QTest::addColumn<float>("newTop");
+
+    QTest::newRow("left at 8") << 4 << 8.f << 72.f << Left << 8.f << 72.f;
+    QTest::newRow("right at 328") << 12 << 328.f << 200.f << Right << 328.f << 200.f;
+    QTest::newRow("up at 8") << 1 << 168.f << 8.f << Up << 168.f << 8.f;
+    QTest::newRow("orange down at 328") << 15 << 168.f << 328.f << Down << 168.f << 328.f;
+    QTest::newRow("red down at 328") << 20 << 168.f << 328.f << Down << 168.f << 328.f;
+    QTest::newRow("left from 24") << 4 << 24.f << 72.f << Left << 8.f << 72.f;
+    QTest::newRow("right from 312") << 12 << 312.f << 200.f << Right << 328.f << 200.f;
+    QTest::newRow("up from 24") << 1 << 168.f << 24.f << Up << 168.f << 8.f;
+    QTest::newRow("red down from 312") << 20 << 168.f << 312.f << Down << 168.f << 328.f;
+}
+
+void tst_MapPlayClock::mapEdges()
+{
+    QFETCH(int, index);
+    QFETCH(float, left);
+    QFETCH(float, top);
+    QFETCH(float, direction);
+    QFETCH(float, newLeft);
+    QFETCH(float, newTop);
+
+    openMap();
+    for (int i = 0; i < 21; ++i)
+        place(m_map->pic_Enemy[i], 8.f + 16.f * float(i), 136.f);
+    place(m_map->pic_Enemy[index], left, top);
+    runPhase(draws(index, direction));
+    QCOMPARE(m_map->pic_Enemy[index]->left(), newLeft);
+    QCOMPARE(m_map->pic_Enemy[index]->top(), newTop);
+}
+
+// A step onto a square that any enemy holds, hidden ones included, is
+// lost. Enemies move in index order, each seeing the squares the lower
+// ones have just left or taken.
+void tst_MapPlayClock::occupiedSquares_data()
+{
+    QTest::addColumn<QList<float>>("setup");       // index, left, top, shown (0/1), draw; repeated
+    QTest::addColumn<QList<float>>("expected");    // index, left, top; repeated
+
+    QTest::newRow("onto a shown enemy to the right") << QList<float>{10, 168, 168, 1, Right, 11, 184, 168, 1, Stay}
+                                                     << QList<float>{10, 168, 168, 11, 184, 168};
+    QTest::newRow("onto a hidden enemy to the right") << QList<float>{10, 168, 168, 1, Right, 11, 184, 168, 0, Stay}
+                                                      << QList<float>{10, 168, 168, 11, 184, 168};
+    QTest::newRow("onto a hidden enemy above") << QList<float>{10, 168, 168, 1, Up, 20, 168, 152, 0, Stay}
+                                               << QList<float>{10, 168, 168, 20, 168, 152};
+    QTest::newRow("onto a hidden enemy below") << QList<float>{10, 168, 168, 1, Down, 0, 168, 184, 0, Stay}
+                                               << QList<float>{10, 168, 168, 0, 168, 184};
+    QTest::newRow("hidden enemy blocked by a shown one") << QList<float>{10, 168, 168, 0, Up, 11, 168, 152, 1, Stay}
+                                                         << QList<float>{10, 168, 168, 11, 168, 152};
+    QTest::newRow("square just left by a lower index") << QList<float>{9, 184, 168, 1, Right, 10, 168, 168, 1, Right}
+                                                       << QList<float>{9, 200, 168, 10, 184, 168};
+    QTest::newRow("square just taken by a lower index") << QList<float>{9, 152, 168, 1, Right, 10, 184, 168, 1, Left}
+                                                        << QList<float>{9, 168, 168, 10, 184, 168};
+    QTest::newRow("square a higher index leaves later") << QList<float>{9, 168, 168, 1, Right, 10, 184, 168, 1, Right}
+                                                        << QList<float>{9, 168, 168, 10, 200, 168};
+    QTest::newRow("a lower index moves away in time") << QList<float>{9, 168, 152, 1, Up, 10, 168, 168, 1, Up}
+                                                      << QList<float>{9, 168, 136, 10, 168, 152};
+}
+
+void tst_MapPlayClock::occupiedSquares()
+{
+    QFETCH(QList<float>, setup);
+    QFETCH(QList<float>, expected);
+
+    openMap();
+    for (int i = 0; i < 21; ++i)
+        place(m_map->pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
+    QList<float> list = draws();
+    for (qsizetype at = 0; at < setup.size(); at += 5) {
+        const int index = int(setup[at]);
+        place(m_map->pic_Enemy[index], setup[at + 1], setup[at + 2]);
+        m_map->pic_Enemy[index]->setVisible(setup[at + 3] != 0.f);
+        list[2 * index] = setup[at + 4];
+    }
+    runPhase(list);
+    for (qsizetype at = 0; at < expected.size(); at += 3) {
+        const PictureBox *enemy = m_map->pic_Enemy[int(expected[at])];
+        QCOMPARE(enemy->left(), expected[at + 1]);
+        QCOMPARE(enemy->top(), expected[at + 2]);
+    }
+}
+
+// A hidden enemy comes back when floor(3 y) = 0, that is y below 1/3,
+// after its step, wherever that took it; a shown one just stays shown.
+void tst_MapPlayClock::returnChance_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<float>("direction");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<bool>("shownAfter");
+    QTest::addColumn<float>("newLeft");
+
+    QTest::newRow("hidden, y 0") << false << Stay << 0.0f << true << 168.f;
+    QTest::newRow("hidden, y just below a third") << false << Stay << 0.3333333f << true << 168.f;
+    QTest::newRow("hidden, y just above a third") << false << Stay << 0.33333334f << false << 168.f;
+    QTest::newRow("hidden, y nearly 1") << false << Stay << 0.99999994f << false << 168.f;
+    QTest::newRow("hidden, back after a step") << false << Right << 0.1f << true << 184.f;
+    QTest::newRow("hidden, stepping on unseen") << false << Left << 0.7f << false << 152.f;
+    QTest::newRow("shown, y a half") << true << Right << 0.5f << true << 184.f;
+}
+
+void tst_MapPlayClock::returnChance()
+{
+    QFETCH(bool, shown);
+    QFETCH(float, direction);
+    QFETCH(float, y);
+    QFETCH(bool, shownAfter);
+    QFETCH(float, newLeft);
+
+    openMap();
+    m_map->pic_Enemy[10]->setVisible(shown);
+    runPhase(draws(10, direction, y));
+    QCOMPARE(m_map->pic_Enemy[10]->shown(), shownAfter);
+    QCOMPARE(m_map->pic_Enemy[10]->left(), newLeft);
+    for (int i = 0; i < 21; ++i)
+        QVERIFY(i == 10 || m_map->pic_Enemy[i]->shown());
+}
+
+// Each phase takes exactly 42 draws, direction then return chance for
+// enemy 0, then for enemy 1, and so on, whether the enemies are shown,
+// hidden, boxed in or at the edges.
+void tst_MapPlayClock::fortyTwoDrawsInOrder_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::newRow("start positions") << "start";
+    QTest::newRow("all hidden") << "hidden";
+    QTest::newRow("packed into one corner") << "packed";
+    QTest::newRow("along the edges") << "edges";
+}
+
+void tst_MapPlayClock::fortyTwoDrawsInOrder()
+{
+    QFETCH(QString, scene);
+
+    openMap();
+    // Odd enemies are hidden (all of them in one scene), so that the
+    // return draws show where each enemy's pair of draws went.
+    for (int i = 0; i < 21; ++i) {
+        PictureBox *enemy = m_map->pic_Enemy[i];
+        enemy->setVisible(scene != "hidden" && i % 2 == 0);
+        if (scene == "packed")
+            place(enemy, 8.f + 16.f * float(i % 5), 8.f + 16.f * float(i / 5));
+        else if (scene == "edges")
+            place(enemy, i % 2 ? 328.f : 8.f, 8.f + 16.f * float(i));
+    }
+
+    // Enemy i steps left when i is a multiple of 3 and comes back when i
+    // is odd and not a multiple of 5.
+    QList<float> list;
+    for (int i = 0; i < 21; ++i)
+        list << (i % 3 == 0 ? Left : Stay) << (i % 2 == 1 && i % 5 != 0 ? 0.2f : NoReturn);
+    list << list;   // a second phase, untouched by the first
+
+    QList<Square> before;
+    for (const PictureBox *enemy : m_map->pic_Enemy)
+        before.append({enemy->left(), enemy->top()});
+
+    RandomSource::resetCounts();
+    RandomSource::script(list);
+    m_map->ui.prog_MoveTime->setValue(99);
+    m_map->Timer1_Timer();
+    QCOMPARE(RandomSource::draws(), 42);
+    QCOMPARE(RandomSource::scriptRemaining(), 42);
+    QCOMPARE(RandomSource::reseeds(), 1);
+
+    for (int i = 0; i < 21; ++i) {
+        const PictureBox *enemy = m_map->pic_Enemy[i];
+        const bool comesBack = i % 2 == 1 && i % 5 != 0;
+        QCOMPARE(enemy->shown(), (scene != "hidden" && i % 2 == 0) || comesBack);
+        QCOMPARE(enemy->top(), before[i].top);
+        if (i % 3 != 0)
+            QCOMPARE(enemy->left(), before[i].left);
+    }
+}
+
+QTEST_MAIN(tst_MapPlayClock)
+#include "tst_mapplayclock.moc"

@@ -1,0 +1,394 @@
+#include "testsupport.h"
+
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+#include "platform/randomsource.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+// The player on the map: arrow keys, the player's two pictures, the
+// encounter check after every key and the keyboard focus.
+class tst_MapPlayMove : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void arrowKeysStepInsideTheGrid_data();
+    void arrowKeysStepInsideTheGrid();
+    void heldKeyMovesOncePerRepeat_data();
+    void heldKeyMovesOncePerRepeat();
+    void everyKeyChecksForAnEncounter_data();
+    void everyKeyChecksForAnEncounter();
+    void mapHasTheFocusWhenOpened();
+    void focusReturnsToTheMapAfterPlus_data();
+    void focusReturnsToTheMapAfterPlus();
+    void screenshotShowsTheModel();
+};
+
+namespace {
+
+const QColor OrdinaryColour(0, 0, 255);
+const QColor HealingColour(0, 200, 0);
+
+QByteArray bitmap(const QColor &colour)
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// A map with the default character, the two player pictures told apart
+// by colour, and the clock held still so that only the test moves things.
+// The enemies are all hidden, so that no walk meets one.
+frmMainGameWindow *openMap(Sandbox &sandbox, const QStringList &lines = Sandbox::defaultLines())
+{
+    sandbox.write(QStringLiteral("Graphics/Player.bmp"), bitmap(OrdinaryColour));
+    sandbox.write(QStringLiteral("Graphics/Player_Healing.bmp"), bitmap(HealingColour));
+    sandbox.writeCharacter(lines);
+    frmMainGameWindow *map = sandbox.openMap();
+    map->Timer1->stop();
+    for (PictureBox *enemy : map->pic_Enemy)
+        enemy->hide();
+    return map;
+}
+
+QColor pictureColour(const PictureBox *box)
+{
+    const QPixmap picture = box->picture();
+    return picture.isNull() ? QColor() : picture.toImage().pixelColor(0, 0);
+}
+
+void place(PictureBox *box, float left, float top)
+{
+    box->setLeft(left);
+    box->setTop(top);
+}
+
+// Shows the map as the player sees it, active and ready for keys.
+bool showActive(frmMainGameWindow *map)
+{
+    map->show();
+    QApplication::setActiveWindow(map);
+    map->activateWindow();
+    return QTest::qWaitForWindowActive(map);
+}
+
+// Ends every battle that opens as a retreat, noting the enemy it was for
+// and whether the enemy clock stood still meanwhile.
+class BattleWatcher : public QObject
+{
+public:
+    explicit BattleWatcher(frmMainGameWindow *map)
+        : m_map(map)
+    {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            QWidget *battle = QApplication::activeModalWidget();
+            if (!battle || !battle->isVisible())
+                return;
+            tags << m_map->ui.lbl_EnemyTag->text();
+            pausedDuringBattle = pausedDuringBattle && modGameLogicCode::EnemiesPaused;
+            m_map->ui.lbl_EnemyTag->setText(QStringLiteral("Retreat"));
+            battle->hide();
+        });
+        m_poll.start(0);
+    }
+
+    QStringList tags;
+    bool pausedDuringBattle = true;
+
+private:
+    frmMainGameWindow *m_map;
+    QTimer m_poll;
+};
+
+} // namespace
+
+// One square per arrow while the move stays on the grid (left 8 to 328,
+// top 8 to 344); off-grid moves and other keys leave the player where it
+// is. Shift, Ctrl and Alt do not matter. The picture is refreshed on
+// every key: the healing one in the bottom row, the ordinary one above.
+void tst_MapPlayMove::arrowKeysStepInsideTheGrid_data()
+{
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<float>("newLeft");
+    QTest::addColumn<float>("newTop");
+
+    const int none = Qt::NoModifier;
+    const struct Corner {
+        const char *name;
+        float left, top;
+    } corners[] = {{"top-left", 8, 8}, {"top-right", 328, 8}, {"bottom-left", 8, 344}, {"bottom-right", 328, 344}};
+    for (const Corner &c : corners) {
+        const bool atLeft = c.left == 8, atTop = c.top == 8;
+        QTest::addRow("%s left", c.name) << c.left << c.top << int(Qt::Key_Left) << none
+                                         << (atLeft ? c.left : c.left - 16) << c.top;
+        QTest::addRow("%s right", c.name) << c.left << c.top << int(Qt::Key_Right) << none
+                                          << (atLeft ? c.left + 16 : c.left) << c.top;
+        QTest::addRow("%s up", c.name) << c.left << c.top << int(Qt::Key_Up) << none << c.left
+                                       << (atTop ? c.top : c.top - 16);
+        QTest::addRow("%s down", c.name) << c.left << c.top << int(Qt::Key_Down) << none << c.left
+                                         << (atTop ? c.top + 16 : c.top);
+    }
+
+    QTest::newRow("up onto the top row") << 168.f << 24.f << int(Qt::Key_Up) << none << 168.f << 8.f;
+    QTest::newRow("left onto the left column") << 24.f << 168.f << int(Qt::Key_Left) << none << 8.f << 168.f;
+    QTest::newRow("right onto the right column") << 312.f << 168.f << int(Qt::Key_Right) << none << 328.f << 168.f;
+    QTest::newRow("down into the healing row") << 168.f << 328.f << int(Qt::Key_Down) << none << 168.f << 344.f;
+    QTest::newRow("up out of the healing row") << 168.f << 344.f << int(Qt::Key_Up) << none << 168.f << 328.f;
+    QTest::newRow("sideways in the healing row") << 168.f << 344.f << int(Qt::Key_Left) << none << 152.f << 344.f;
+
+    QTest::newRow("shift left") << 168.f << 168.f << int(Qt::Key_Left) << int(Qt::ShiftModifier) << 152.f << 168.f;
+    QTest::newRow("ctrl up") << 168.f << 168.f << int(Qt::Key_Up) << int(Qt::ControlModifier) << 168.f << 152.f;
+    QTest::newRow("alt right") << 168.f << 168.f << int(Qt::Key_Right) << int(Qt::AltModifier) << 184.f << 168.f;
+    QTest::newRow("all three down") << 168.f << 328.f << int(Qt::Key_Down)
+                                    << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) << 168.f
+                                    << 344.f;
+    QTest::newRow("keypad arrow") << 168.f << 168.f << int(Qt::Key_Left) << int(Qt::KeypadModifier) << 152.f
+                                  << 168.f;
+
+    QTest::newRow("letter") << 168.f << 168.f << int(Qt::Key_A) << none << 168.f << 168.f;
+    QTest::newRow("space") << 168.f << 344.f << int(Qt::Key_Space) << none << 168.f << 344.f;
+    // Their character codes are those of the arrows' key codes.
+    QTest::newRow("percent sign") << 168.f << 168.f << int(Qt::Key_Percent) << none << 168.f << 168.f;
+    QTest::newRow("ampersand") << 168.f << 168.f << int(Qt::Key_Ampersand) << none << 168.f << 168.f;
+    QTest::newRow("apostrophe") << 168.f << 168.f << int(Qt::Key_Apostrophe) << none << 168.f << 168.f;
+    QTest::newRow("opening parenthesis") << 168.f << 168.f << int(Qt::Key_ParenLeft) << none << 168.f << 168.f;
+}
+
+void tst_MapPlayMove::arrowKeysStepInsideTheGrid()
+{
+    QFETCH(float, left);
+    QFETCH(float, top);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(float, newLeft);
+    QFETCH(float, newTop);
+
+    Sandbox sandbox;
+    frmMainGameWindow *map = openMap(sandbox);
+    place(map->ui.pic_Player, left, top);
+    map->ui.pic_Player->setPicture(QPixmap());
+
+    QTest::keyClick(map->ui.pic_WorldMap, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QCOMPARE(map->ui.pic_Player->left(), newLeft);
+    QCOMPARE(map->ui.pic_Player->top(), newTop);
+    QCOMPARE(pictureColour(map->ui.pic_Player), newTop == 344.f ? HealingColour : OrdinaryColour);
+    QCOMPARE(map->ui.pic_Player->pos(), map->ui.pic_WorldMap->interiorOrigin() + QPoint(int(newLeft), int(newTop)));
+}
+
+// A held arrow moves one square per key repeat until the edge of the grid.
+void tst_MapPlayMove::heldKeyMovesOncePerRepeat_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<int>("squares");
+
+    QTest::newRow("right along the healing row") << int(Qt::Key_Right) << 8.f << 344.f << 16 << 0 << 20;
+    QTest::newRow("down to the healing row") << int(Qt::Key_Down) << 200.f << 8.f << 0 << 16 << 21;
+}
+
+void tst_MapPlayMove::heldKeyMovesOncePerRepeat()
+{
+    QFETCH(int, key);
+    QFETCH(float, left);
+    QFETCH(float, top);
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    QFETCH(int, squares);
+
+    Sandbox sandbox;
+    frmMainGameWindow *map = openMap(sandbox);
+    place(map->ui.pic_Player, left, top);
+
+    for (int press = 1; press <= squares + 5; ++press) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), press > 1);
+        QApplication::sendEvent(map->ui.pic_WorldMap, &repeat);
+        const int moved = std::min(press, squares);
+        QCOMPARE(map->ui.pic_Player->left(), left + float(moved * dx));
+        QCOMPARE(map->ui.pic_Player->top(), top + float(moved * dy));
+    }
+}
+
+// Every key press ends with the encounter check on the player's square as
+// the key left it: a shown enemy there is fought, with the clock paused;
+// a hidden one is not, and an arrow that moves the player away leaves
+// the enemy behind.
+void tst_MapPlayMove::everyKeyChecksForAnEncounter_data()
+{
+    QTest::addColumn<float>("playerLeft");
+    QTest::addColumn<float>("playerTop");
+    QTest::addColumn<int>("enemy");
+    QTest::addColumn<float>("enemyLeft");
+    QTest::addColumn<float>("enemyTop");
+    QTest::addColumn<bool>("enemyShown");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("battles");
+
+    const QStringList none;
+    QTest::newRow("letter on a shown enemy") << 168.f << 168.f << 10 << 168.f << 168.f << true << int(Qt::Key_A)
+                                             << QStringList{"10"};
+    QTest::newRow("arrow against the edge") << 8.f << 200.f << 4 << 8.f << 200.f << true << int(Qt::Key_Left)
+                                            << QStringList{"4"};
+    QTest::newRow("arrow moving away") << 168.f << 168.f << 10 << 168.f << 168.f << true << int(Qt::Key_Right)
+                                       << none;
+    QTest::newRow("arrow onto a shown enemy") << 152.f << 168.f << 10 << 168.f << 168.f << true << int(Qt::Key_Right)
+                                              << QStringList{"10"};
+    QTest::newRow("letter on a hidden enemy") << 168.f << 168.f << 10 << 168.f << 168.f << false << int(Qt::Key_A)
+                                              << none;
+    QTest::newRow("arrow onto a hidden enemy") << 152.f << 168.f << 10 << 168.f << 168.f << false
+                                               << int(Qt::Key_Right) << none;
+}
+
+void tst_MapPlayMove::everyKeyChecksForAnEncounter()
+{
+    QFETCH(float, playerLeft);
+    QFETCH(float, playerTop);
+    QFETCH(int, enemy);
+    QFETCH(float, enemyLeft);
+    QFETCH(float, enemyTop);
+    QFETCH(bool, enemyShown);
+    QFETCH(int, key);
+    QFETCH(QStringList, battles);
+
+    Sandbox sandbox;
+    frmMainGameWindow *map = openMap(sandbox);
+    // Clear the diagonal so that only the chosen enemy can be met.
+    for (int i = 0; i < 21; ++i)
+        place(map->pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
+    place(map->ui.pic_Player, playerLeft, playerTop);
+    place(map->pic_Enemy[enemy], enemyLeft, enemyTop);
+    map->pic_Enemy[enemy]->setVisible(enemyShown);
+
+    BattleWatcher watcher(map);
+    QTest::keyClick(map->ui.pic_WorldMap, Qt::Key(key));
+
+    QCOMPARE(watcher.tags, battles);
+    QVERIFY(watcher.pausedDuringBattle);
+    QVERIFY(!modGameLogicCode::EnemiesPaused);
+    QCOMPARE(map->pic_Enemy[enemy]->shown(), enemyShown);
+}
+
+// The map has the keyboard when the window opens: arrows move the player
+// without a click on the map first.
+void tst_MapPlayMove::mapHasTheFocusWhenOpened()
+{
+    Sandbox sandbox;
+    frmMainGameWindow *map = openMap(sandbox);
+    QVERIFY(showActive(map));
+    QCOMPARE(QApplication::focusWidget(), map->ui.pic_WorldMap);
+
+    QTest::keyClick(map->windowHandle(), Qt::Key_Up);
+    QTest::keyClick(map->windowHandle(), Qt::Key_Right);
+    QCOMPARE(map->ui.pic_Player->left(), 24.f);
+    QCOMPARE(map->ui.pic_Player->top(), 328.f);
+}
+
+// A "+" pressed from the keyboard hands the keyboard back to the map, so
+// the next arrow moves the player at once: after a spent point, after the
+// last one (the buttons vanish) and after a refused click.
+void tst_MapPlayMove::focusReturnsToTheMapAfterPlus_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("strength");
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("pointsAfter");
+
+    QTest::newRow("strength") << "cmd_ST_gain" << "10" << "3" << "2";
+    QTest::newRow("dexterity") << "cmd_DX_gain" << "10" << "3" << "2";
+    QTest::newRow("wisdom") << "cmd_WS_gain" << "10" << "3" << "2";
+    QTest::newRow("health") << "cmd_HP_gain" << "10" << "3" << "2";
+    QTest::newRow("magic") << "cmd_MP_gain" << "10" << "3" << "2";
+    QTest::newRow("last point") << "cmd_MP_gain" << "10" << "1" << "0";
+    QTest::newRow("refused") << "cmd_ST_gain" << "ten" << "3" << "3";
+}
+
+void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, strength);
+    QFETCH(QString, points);
+    QFETCH(QString, pointsAfter);
+
+    Sandbox sandbox;
+    QStringList lines = Sandbox::defaultLines();
+    lines[0] = "ST=" + strength;
+    lines[7] = "pts=" + points;
+    frmMainGameWindow *map = openMap(sandbox, lines);
+    QVERIFY(showActive(map));
+
+    auto *plus = map->findChild<QPushButton *>(button);
+    QVERIFY(plus && plus->isVisible());
+    plus->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), plus);
+    QTest::keyClick(map->windowHandle(), Qt::Key_Space);
+
+    QCOMPARE(map->ui.lbl_Points_val->text(), pointsAfter);
+    QCOMPARE(QApplication::focusWidget(), map->ui.pic_WorldMap);
+    QTest::keyClick(map->windowHandle(), Qt::Key_Up);
+    QCOMPARE(map->ui.pic_Player->top(), 328.f);
+}
+
+// After some moves and an enemy phase, the window shows the player and
+// every shown enemy on the squares the markers hold, and no hidden enemy.
+// With CHROMALAND_SCREENSHOTS naming a folder, the picture is kept there.
+void tst_MapPlayMove::screenshotShowsTheModel()
+{
+    Sandbox sandbox;
+    sandbox.writeCharacter(Sandbox::defaultLines());
+    frmMainGameWindow *map = sandbox.openMap();
+    map->Timer1->stop();
+    QVERIFY(showActive(map));
+
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up})
+        QTest::keyClick(map->windowHandle(), key);
+    map->pic_Enemy[5]->hide();
+    // One phase: even enemies step right, odd ones down, none comes back.
+    QList<float> draws;
+    for (int i = 0; i < 21; ++i)
+        draws << (i % 2 == 0 ? 0.8f : 0.18f) << 0.9f;
+    RandomSource::script(draws);
+    map->ui.prog_MoveTime->setValue(99);
+    map->Timer1_Timer();
+    QCOMPARE(RandomSource::scriptRemaining(), 0);
+    QCOMPARE(map->pic_Enemy[3]->top(), 72.f);
+    QCOMPARE(map->pic_Enemy[4]->left(), 88.f);
+    QCOMPARE(map->pic_Enemy[5]->top(), 104.f);
+
+    const QImage shot = map->grab().toImage();
+    if (const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS"); !folder.isEmpty())
+        QVERIFY(shot.save(folder + "/mapplay.png"));
+
+    const auto colourAt = [&](const PictureBox *marker) {
+        const QPoint centre = map->ui.pic_WorldMap->interiorOrigin()
+                              + QPoint(int(marker->left()) + 8, int(marker->top()) + 8);
+        return shot.pixelColor(map->ui.pic_WorldMap->mapTo(map, centre));
+    };
+    QCOMPARE(map->ui.pic_Player->left(), 40.f);
+    QCOMPARE(map->ui.pic_Player->top(), 280.f);
+    QCOMPARE(colourAt(map->ui.pic_Player), QColor(Qt::white));
+    for (int i = 0; i < 21; ++i) {
+        if (i == 5)
+            QVERIFY(colourAt(map->pic_Enemy[i]) != map->pic_Enemy[i]->backColor());
+        else
+            QCOMPARE(colourAt(map->pic_Enemy[i]), map->pic_Enemy[i]->backColor());
+    }
+}
+
+QTEST_MAIN(tst_MapPlayMove)
+#include "tst_mapplaymove.moc"
