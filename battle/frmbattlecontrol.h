@@ -5,10 +5,25 @@
 // battle by the game logic, owned by the map window and shown modally;
 // it hands the result and the player's health and magic back through the
 // map window's labels before it hides itself.
+//
+// The constructor loads the battle (Form_Load): it rolls the enemy's
+// strength, sizes and colours the two strength bars and copies health and
+// magic in. The battle then lives in the window's own labels; the player's
+// other statistics are read afresh from the map window whenever an action
+// needs them.
+//
+// A battle ends only through Retreat or the player's death. Escape, a
+// close request and closing the map window behind it are ignored, and no
+// button is pressed by Enter. A battle that cannot be set up (a character
+// whose Strength is not a number of 0 or more, or an enemy index with no
+// marker) is called off at load with a message, as a retreat; exec() then
+// returns at once. An action that meets a statistic it cannot use is
+// undone as a whole and says why in the status line.
 
 #include "ui_frmBattleControl.h"
 
 #include <QDialog>
+#include <functional>
 
 class frmMainGameWindow;
 
@@ -20,4 +35,43 @@ public:
     explicit frmBattleControl(frmMainGameWindow *owner);
 
     Ui::frmBattleControl ui;
+
+    // Whether the battle has ended (Retreat, death, or called off at load).
+    bool battleOver() const { return m_battleOver; }
+
+    int exec() override;
+    void setVisible(bool visible) override;
+    // Escape and close requests end nothing.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void ClearStatus();
+
+    void cmd_Attack_Click();
+    void cmd_Blast_Click();
+    void cmd_Heal_Click();
+    void cmd_Retreat_Click();
+
+    void CheckEnemyDead();
+    void EnemyAttack();
+    void ReturnStatsToMap();
+
+    // Runs one of the player's moves with the enemy's answer; a move that
+    // meets a value it cannot use is rolled back and reported.
+    void playerTurn(const std::function<void()> &move);
+    bool enemyDefeated() const;
+    // The enemy's roll: 1 to EnemyStrength, in single precision.
+    qint16 enemyRoll(float r) const;
+    void appendStatus(const QString &line);
+    void callOff(const QString &reason);
+    void endBattle();
+
+    frmMainGameWindow *m_map;
+    qint16 EnemyStrength = 0;
+    bool m_battleOver = false;
 };

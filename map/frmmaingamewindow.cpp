@@ -113,13 +113,6 @@ void frmMainGameWindow::Form_Load()
 
 void frmMainGameWindow::closeEvent(QCloseEvent *event)
 {
-    // Modality already keeps a close away from the map while a battle is
-    // open; should one still arrive, the battle is not ended behind the
-    // player's back.
-    if (m_startedUp && EnemiesPaused) {
-        event->ignore();
-        return;
-    }
     event->accept();
     Form_Unload();
 }

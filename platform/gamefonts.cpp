@@ -30,7 +30,9 @@ void adapt(QWidget *window)
     convert(window);
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *child : children) {
-        if (child->testAttribute(Qt::WA_SetFont))
+        // A style sheet can leave a control holding the design face
+        // without having set a font of its own.
+        if (child->testAttribute(Qt::WA_SetFont) || child->font().family() == QLatin1String("MS Sans Serif"))
             convert(child);
     }
 }

@@ -1,0 +1,763 @@
+#include "battle/frmbattlecontrol.h"
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+#include "platform/gamefonts.h"
+#include "platform/randomsource.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using Draws = QList<float>;
+
+namespace {
+
+const QString Dead = QStringLiteral("DEAD");
+constexpr float AlmostOne = 0x1.fffffep-1f;
+
+// One battle opened as the game logic opens it: the enemy clock paused,
+// the index in the map's lbl_EnemyTag, a fresh window. The setup is a list
+// of key=value words: ST, DX, WS, HP, HPmax and MP set the map's captions
+// before the load; ES picks an enemy and a roll giving that strength (50
+// unless given), IDX and ROLL give them directly; EHP replaces the enemy's
+// health after the load ("DEAD" also hides Attack and Blast, as a kill does).
+struct Fight
+{
+    explicit Fight(const QString &setup = QString())
+    {
+        sandbox.writeCharacter(Sandbox::defaultLines());
+        map = sandbox.openMap();
+        modGameLogicCode::EnemiesPaused = true;
+        QHash<QString, QString> words;
+        for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            words.insert(word.section(QLatin1Char('='), 0, 0), word.section(QLatin1Char('='), 1));
+        for (auto word = words.cbegin(); word != words.cend(); ++word) {
+            if (QLabel *caption = label(word.key()))
+                caption->setText(word.value());
+        }
+        const int strength = words.value(QStringLiteral("ES"), QStringLiteral("50")).toInt();
+        index = words.value(QStringLiteral("IDX"), QString::number(std::min(20, (52 - strength) / 2)));
+        const float roll = words.contains(QStringLiteral("ROLL")) ? words.value(QStringLiteral("ROLL")).toFloat()
+                                                      : (float(strength - 48 + 2 * index.toInt()) + 0.5f) / 5.0f;
+        map->ui.lbl_EnemyTag->setText(index);
+        RandomSource::script({roll});
+        battle.reset(new frmBattleControl(map));
+        if (words.contains(QStringLiteral("EHP")))
+            battle->ui.lbl_Enemy_HP_val->setText(words.value(QStringLiteral("EHP")));
+        if (enemyHealth() == Dead) {
+            battle->ui.cmd_Attack->hide();
+            battle->ui.cmd_Blast->hide();
+        }
+        RandomSource::clearScript();
+        RandomSource::resetCounts();
+        sandbox.messages.clear();
+        sandbox.captions.clear();
+    }
+
+    QLabel *label(const QString &key) const
+    {
+        const QHash<QString, QLabel *> labels{
+            {QStringLiteral("ST"), map->ui.lbl_ST_val}, {QStringLiteral("DX"), map->ui.lbl_DX_val},
+            {QStringLiteral("WS"), map->ui.lbl_WS_val}, {QStringLiteral("HP"), map->ui.lbl_HP_val},
+            {QStringLiteral("HPmax"), map->ui.lbl_HP_max}, {QStringLiteral("MP"), map->ui.lbl_MP_val}};
+        return labels.value(key);
+    }
+
+    // Presses the buttons named by their access keys, the draws scripted.
+    void play(const QString &moves, const Draws &draws = {})
+    {
+        RandomSource::script(draws);
+        RandomSource::resetCounts();
+        const QHash<QChar, QPushButton *> buttons{{QLatin1Char('A'), battle->ui.cmd_Attack},
+                                                  {QLatin1Char('B'), battle->ui.cmd_Blast},
+                                                  {QLatin1Char('H'), battle->ui.cmd_Heal},
+                                                  {QLatin1Char('R'), battle->ui.cmd_Retreat}};
+        for (const QChar move : moves)
+            buttons.value(move)->click();
+    }
+
+    QString status() const { return battle->ui.lbl_Status->text(); }
+    QString enemyHealth() const { return battle->ui.lbl_Enemy_HP_val->text(); }
+
+    Sandbox sandbox;
+    frmMainGameWindow *map = nullptr;
+    QString index;
+    std::unique_ptr<frmBattleControl> battle;
+};
+
+// Every scripted draw was taken, and no more.
+#define VERIFY_DRAWS(count)                                                                                            \
+    do {                                                                                                               \
+        QCOMPARE(RandomSource::draws(), int(count));                                                                   \
+        QCOMPARE(RandomSource::overruns(), 0);                                                                         \
+    } while (false)
+
+} // namespace
+
+class tst_frmBattleControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void strengthRoll_data();
+    void strengthRoll();
+    void strengthValuesEquallyLikely();
+    void bars_data();
+    void bars();
+    void barsNeverExceedOneDesignBar();
+    void enemyBarColour_data();
+    void enemyBarColour();
+    void loadState();
+    void layout_data();
+    void layout();
+    void window();
+    void screenshot();
+    void moves_data();
+    void moves();
+    void reseedsSplitPlayerAndEnemy();
+    void keys_data();
+    void keys();
+    void execEndsOnlyWithTheBattle();
+    void setUpCalledOff_data();
+    void setUpCalledOff();
+    void damagedCharacterFile();
+};
+
+// Strength = 48 - 2 x index + floor(5r): one re-seed, one draw.
+void tst_frmBattleControl::strengthRoll_data()
+{
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("strength");
+    QTest::newRow("0, r = 0") << "0" << 0.0f << 48;
+    QTest::newRow("0, just below 0.2") << "0" << 0.19999999f << 48;
+    QTest::newRow("0, r = 0.2") << "0" << 0.2f << 49;
+    QTest::newRow("0, r = 0.4") << "0" << 0.4f << 50;
+    QTest::newRow("0, r = 0.6") << "0" << 0.6f << 51;
+    QTest::newRow("0, r = 0.8") << "0" << 0.8f << 52;
+    QTest::newRow("0, largest r") << "0" << AlmostOne << 52;
+    QTest::newRow("20, r = 0") << "20" << 0.0f << 8;
+    QTest::newRow("20, largest r") << "20" << AlmostOne << 12;
+    QTest::newRow("7, r = 0.5") << "7" << 0.5f << 36;
+}
+
+void tst_frmBattleControl::strengthRoll()
+{
+    QFETCH(QString, index);
+    QFETCH(float, r);
+    QFETCH(int, strength);
+    Fight fight(QStringLiteral("IDX=%1 ROLL=%2").arg(index).arg(double(r), 0, 'g', 9));
+    QCOMPARE(fight.enemyHealth(), QString::number(strength));
+    fight.map->ui.lbl_EnemyTag->setText(index);
+    RandomSource::script({r});
+    RandomSource::resetCounts();
+    frmBattleControl again(fight.map);
+    VERIFY_DRAWS(1);
+    QCOMPARE(RandomSource::reseeds(), 1);
+}
+
+// Draws spread evenly over [0, 1) give each of the five strengths equally often.
+void tst_frmBattleControl::strengthValuesEquallyLikely()
+{
+    Fight fight;
+    for (const int index : {0, 20}) {
+        fight.map->ui.lbl_EnemyTag->setText(QString::number(index));
+        QMap<int, int> seen;
+        for (int n = 0; n < 100; ++n) {
+            RandomSource::script({(float(n) + 0.5f) / 100.0f});
+            ++seen[frmBattleControl(fight.map).ui.lbl_Enemy_HP_val->text().toInt()];
+        }
+        const int low = 48 - 2 * index;
+        QCOMPARE(seen.keys(), (QList<int>{low, low + 1, low + 2, low + 3, low + 4}));
+        QCOMPARE(seen.values(), QList<int>(5, 20));
+    }
+}
+
+// scale = floor(4560 / (ST + strength)); bars ST x scale and strength x
+// scale twips, drawn a fifteenth as wide in pixels.
+void tst_frmBattleControl::bars_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<float>("player");
+    QTest::addColumn<float>("enemy");
+    QTest::newRow("10 against 50") << "ST=10 ES=50" << 760.0f << 3800.0f;
+    QTest::newRow("10 against 8") << "ST=10 ES=8" << 2530.0f << 2024.0f;
+    QTest::newRow("30 against 8") << "ST=30 ES=8" << 3600.0f << 960.0f;
+    QTest::newRow("0 against 52") << "ST=0 ES=52" << 0.0f << 4524.0f;
+    QTest::newRow("single-precision width") << "ST=0.1 ES=8" << 56.2f << 4496.0f;
+    QTest::newRow("Strength beyond the scale") << "ST=1e6 ES=8" << 0.0f << 0.0f;
+}
+
+void tst_frmBattleControl::bars()
+{
+    QFETCH(QString, setup);
+    QFETCH(float, player);
+    QFETCH(float, enemy);
+    Fight fight(setup);
+    QCOMPARE(fight.battle->ui.pic_Player->widthTwips(), player);
+    QCOMPARE(fight.battle->ui.pic_Enemy->widthTwips(), enemy);
+    QCOMPARE(fight.battle->ui.pic_Player->size(), QSize(qRound(player / 15.0f), 16));
+    QCOMPARE(fight.battle->ui.pic_Enemy->size(), QSize(qRound(enemy / 15.0f), 16));
+}
+
+void tst_frmBattleControl::barsNeverExceedOneDesignBar()
+{
+    for (const char *strength : {"0", "1", "7", "10", "23", "64", "250", "4560", "99999"}) {
+        Fight fight(QStringLiteral("ST=") + QLatin1String(strength));
+        for (int index = 0; index <= 20; ++index) {
+            fight.map->ui.lbl_EnemyTag->setText(QString::number(index));
+            for (const float roll : {0.0f, 0.5f, AlmostOne}) {
+                RandomSource::script({roll});
+                frmBattleControl battle(fight.map);
+                const float player = battle.ui.pic_Player->widthTwips();
+                const float enemy = battle.ui.pic_Enemy->widthTwips();
+                QVERIFY(player >= 0.0f && enemy >= 0.0f);
+                QVERIFY2(player + enemy <= 4560.0f, strength);
+            }
+        }
+    }
+}
+
+// The enemy's bar takes the colour of the marker met on the map, never its picture.
+void tst_frmBattleControl::enemyBarColour_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QColor>("repaint");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("violet 1") << 1 << QColor() << QColor(255, 0, 255);
+    QTest::newRow("indigo 4") << 4 << QColor() << QColor(0, 0, 192);
+    QTest::newRow("blue 6") << 6 << QColor() << QColor(0, 255, 255);
+    QTest::newRow("green 11") << 11 << QColor() << QColor(0, 255, 0);
+    QTest::newRow("yellow 13") << 13 << QColor() << QColor(255, 255, 0);
+    QTest::newRow("orange 17") << 17 << QColor() << QColor(255, 128, 0);
+    QTest::newRow("red 20") << 20 << QColor() << QColor(255, 0, 0);
+    QTest::newRow("repainted marker 9") << 9 << QColor(1, 2, 3) << QColor(1, 2, 3);
+}
+
+void tst_frmBattleControl::enemyBarColour()
+{
+    QFETCH(int, index);
+    QFETCH(QColor, repaint);
+    QFETCH(QColor, colour);
+    Fight fight;
+    if (repaint.isValid())
+        fight.map->pic_Enemy[index]->setBackColor(repaint);
+    QPixmap picture(16, 16);
+    picture.fill(Qt::black);
+    fight.map->pic_Enemy[index]->setPicture(picture);
+    fight.map->ui.lbl_EnemyTag->setText(QString::number(index));
+    frmBattleControl battle(fight.map);
+    QCOMPARE(battle.ui.pic_Enemy->backColor(), colour);
+    QVERIFY(battle.ui.pic_Enemy->picture().isNull());
+    QCOMPARE(battle.ui.pic_Player->backColor(), QColor(Qt::white));
+}
+
+// After the load, also after a kill: health and magic copied as text, the
+// enemy's health a number, an empty status, the instructions, four buttons.
+void tst_frmBattleControl::loadState()
+{
+    Fight fight(QStringLiteral("HP=07 MP=3 ES=31 EHP=1"));
+    fight.play(QStringLiteral("AR"), {0.99f, 0.0f, 0.0f});
+    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), fight.index);
+    fight.battle.reset();
+    RandomSource::script({0.7f});
+    frmBattleControl battle(fight.map);
+    QCOMPARE(battle.ui.lbl_HP_val->text(), QStringLiteral("07"));
+    QCOMPARE(battle.ui.lbl_MP_val->text(), QStringLiteral("3"));
+    QCOMPARE(battle.ui.lbl_Enemy_HP_val->text(), QStringLiteral("31"));
+    QCOMPARE(battle.ui.lbl_Status->text(), QString());
+    QCOMPARE(battle.ui.lbl_Instructions->text(),
+             QStringLiteral("INSTRUCTIONS: \r\n\r\nATTACK: Your Dexterity decides how often you will hit the enemy in "
+                            "combat. If you do hit then your Strength determines how much damage you inflict.\r\n\r\n"
+                            "BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in "
+                            "damage.\r\n\r\nHEAL: Use your magic to heal any wounds. Your maximum healing power is "
+                            "limited by your Wisdom.\r\n\r\nRETREAT: You run away before the enemy can attack again."));
+    for (QPushButton *button : battle.findChildren<QPushButton *>())
+        QVERIFY2(!button->isHidden(), qPrintable(button->objectName()));
+}
+
+// The design state of every control, in pixels (twips / 15), with the stand-in fonts.
+void tst_frmBattleControl::layout_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<bool>("border");
+    const int left = Qt::AlignLeft | Qt::AlignTop;
+    const int centre = Qt::AlignHCenter | Qt::AlignTop;
+    const int box = Qt::AlignCenter;
+    const auto row = [](const char *name, QRect geometry, const char *text, const char *tip, int size, bool bold,
+                        int alignment, bool border) {
+        QTest::newRow(name) << name << geometry << text << tip << size << bold << alignment << border;
+    };
+    row("cmd_Attack", {8, 24, 81, 33}, "&Attack", "Attack the enemy", 11, false, 0, false);
+    row("cmd_Blast", {8, 64, 81, 33}, "&Blast", "Use Magic to blast the enemy", 11, false, 0, false);
+    row("cmd_Heal", {8, 104, 81, 33}, "&Heal", "Use Magic to heal", 11, false, 0, false);
+    row("cmd_Retreat", {8, 144, 81, 33}, "&Retreat", "Flee the battle", 11, false, 0, false);
+    row("lbl_PlayerTitle", {128, 16, 97, 17}, "Chromara Warrior", "", 11, true, left, false);
+    row("pic_Player", {128, 32, 304, 16}, "", "", 11, false, 0, true);
+    row("pic_Enemy", {128, 56, 304, 16}, "", "", 11, false, 0, true);
+    row("lbl_EnemyTitle", {128, 72, 81, 17}, "Enemy", "", 11, true, left, false);
+    row("lbl_Player_Stats", {272, 88, 185, 25}, "Player Statistics", "", 16, true, centre, false);
+    row("lbl_Enemy_HP", {104, 120, 169, 25}, "Enemy Health", "", 16, true, centre, false);
+    row("lbl_HP_label", {296, 120, 65, 25}, "Health:", "", 16, false, left, false);
+    row("lbl_HP_val", {360, 120, 65, 25}, "HP", "", 16, true, box, true);
+    row("lbl_Enemy_HP_val", {152, 144, 65, 25}, "HP", "", 16, true, box, true);
+    row("lbl_MP_Label", {296, 152, 65, 25}, "Magic:", "", 16, false, left, false);
+    row("lbl_MP_val", {360, 152, 65, 25}, "MP", "", 16, true, box, true);
+    row("lbl_Status", {8, 192, 473, 41}, "", "", 11, false, left, true);
+    row("lbl_Instructions", {8, 248, 473, 137}, "Instructions:", "", 11, false, left, true);
+}
+
+void tst_frmBattleControl::layout()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFETCH(int, alignment);
+    QFETCH(bool, border);
+    QDialog design;
+    Ui::frmBattleControl form;
+    form.setupUi(&design);
+    GameFonts::adapt(&design);
+    QCOMPARE(design.size(), QSize(491, 393));
+    QCOMPARE(design.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 17);
+
+    auto *control = design.findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->geometry(), geometry);
+    QVERIFY(!control->isHidden());
+    QCOMPARE(control->toolTip(), toolTip);
+    QCOMPARE(control->font().pixelSize(), pixelSize);
+    QCOMPARE(control->font().bold(), bold);
+    QRect room = control->rect().adjusted(4, 4, -4, -4);
+    if (auto *button = qobject_cast<QPushButton *>(control)) {
+        QCOMPARE(button->text(), text);
+        QVERIFY(!button->autoDefault() && !button->isDefault());
+    } else if (auto *label = qobject_cast<QLabel *>(control)) {
+        QCOMPARE(label->text(), text);
+        QCOMPARE(int(label->alignment()), alignment);
+        QCOMPARE(label->frameShape() == QFrame::Panel && label->lineWidth() == 1, border);
+        const int margin = label->margin();
+        room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    } else {
+        auto *bar = qobject_cast<PictureBox *>(control);
+        QVERIFY(bar);
+        QCOMPARE(bar->sunkenBorder(), border);
+        QCOMPARE(bar->backColor(), name == QLatin1String("pic_Player") ? QColor(Qt::white) : QColor(Qt::red));
+        QVERIFY(bar->picture().isNull());
+    }
+    // Every caption fits its control.
+    const QRect needed = QFontMetrics(control->font())
+                             .boundingRect(room, Qt::TextWordWrap | alignment, QString(text).remove(QLatin1Char('&')));
+    QVERIFY2(text.isEmpty() || room.contains(needed),
+             qPrintable(QStringLiteral("%1 x %2").arg(needed.width()).arg(needed.height())));
+}
+
+// Caption, no close/minimize/maximize box, fixed size, modal, centred on the map.
+void tst_frmBattleControl::window()
+{
+    Fight fight;
+    frmBattleControl &battle = *fight.battle;
+    QCOMPARE(battle.windowTitle(), QStringLiteral("Battle Control"));
+    const Qt::WindowFlags flags = battle.windowFlags();
+    QVERIFY(flags & Qt::WindowTitleHint && flags & Qt::CustomizeWindowHint);
+    QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint
+                       | Qt::WindowContextHelpButtonHint)));
+    QCOMPARE(battle.minimumSize(), QSize(491, 393));
+    QCOMPARE(battle.maximumSize(), QSize(491, 393));
+    QVERIFY(battle.isModal());
+    QCOMPARE(battle.parentWidget(), fight.map);
+    QVERIFY(!battle.windowIcon().isNull());
+
+    fight.map->move(120, 60);
+    fight.map->show();
+    battle.show();
+    QVERIFY(QTest::qWaitForWindowActive(&battle));
+    const QPoint offset = battle.frameGeometry().center() - fight.map->frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
+    QCOMPARE(QApplication::focusWidget(), battle.ui.cmd_Attack);
+}
+
+// The drawn window: bars at their widths and colours, the instructions and
+// two status lines inside their boxes. Saved when CHROMALAND_SCREENSHOTS
+// names a folder.
+void tst_frmBattleControl::screenshot()
+{
+    // Yellow enemy 13 rolls 24 against Strength 10: scale 134, bars 1340
+    // and 3216 twips, 89 and 214 pixels.
+    Fight fight(QStringLiteral("ST=10 IDX=13 ROLL=0.5 HP=7 MP=4"));
+    fight.battle->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fight.battle.get()));
+    fight.play(QStringLiteral("A"), {0.65f, 0.05f, 0.65f, 0.05f, 0.07f, 0.1f});
+    QCOMPARE(fight.status(), "You hit by +5 and inflict 7 damage.\r\nEnemy hits you by +2 and it inflicts 1 damage.");
+    const QImage shot = fight.battle->grab().toImage();
+    const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        QVERIFY(shot.save(folder + QStringLiteral("/frmBattleControl.png")));
+    }
+    QCOMPARE(shot.size(), QSize(491, 393));
+    QCOMPARE(shot.pixelColor(128 + 80, 32 + 8), QColor(Qt::white));
+    QVERIFY(shot.pixelColor(128 + 95, 32 + 8) != QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(128 + 100, 56 + 8), QColor(255, 255, 0));
+    QCOMPARE(shot.pixelColor(128 + 205, 56 + 8), QColor(255, 255, 0));
+    QVERIFY(shot.pixelColor(128 + 220, 56 + 8) != QColor(255, 255, 0));
+    for (QLabel *label : {fight.battle->ui.lbl_Instructions, fight.battle->ui.lbl_Status}) {
+        const QRect room = label->contentsRect().adjusted(1, 1, -1, -1);
+        const QRect needed = label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text());
+        QVERIFY2(room.contains(needed), qPrintable(label->objectName()));
+        QCOMPARE(label->font().pixelSize(), 11);
+    }
+}
+
+// Each move with the enemy's answer: setup, buttons pressed, scripted draws,
+// the status, the battle's captions after, re-seeds, and the ending: "" for
+// none, "kill" (left after the kill), "Retreat" or "DEAD" (the player died).
+void tst_frmBattleControl::moves_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<Draws>("draws");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("reseeds");
+    QTest::addColumn<QString>("ending");
+    const QString enemyMisses = QStringLiteral("\r\nEnemy missed by -3");   // after draws 0.95, 0.11
+    const QString fine = QStringLiteral("You don't need healing !\r\n");
+    const QString unusable = QStringLiteral(" cannot be used in battle: nothing happened.");
+
+    // Attack: P = floor(DX r1) + 1 against E = floor(strength r2) + 1 (single
+    // precision); a hit draws r3 for floor(ST r3) + 1 damage.
+    QTest::newRow("attack hits") << "" << "A" << Draws{0.65f, 0.05f, 0.65f, 0.95f, 0.11f}
+        << "You hit by +4 and inflict 7 damage." + enemyMisses << "EHP=43 HP=10" << 2 << "";
+    QTest::newRow("attack tie misses") << "" << "A" << Draws{0.25f, 0.05f, 0.95f, 0.11f}
+        << "You miss by -0" + enemyMisses << "EHP=50" << 2 << "";
+    QTest::newRow("attack misses") << "" << "A" << Draws{0.05f, 0.07f, 0.05f, 0.07f, 0.1f}
+        << "You miss by -3\r\nEnemy hits you by +4 and it inflicts 2 damage." << "EHP=50 HP=8" << 2 << "";
+    QTest::newRow("attack to exactly 0") << "EHP=7" << "A" << Draws{0.65f, 0.05f, 0.65f}
+        << "You hit by +4 and inflict 7 damage." << "EHP=DEAD" << 1 << "";
+    QTest::newRow("attack below 0") << "EHP=3" << "A" << Draws{0.65f, 0.05f, 0.65f}
+        << "You hit by +4 and inflict 7 damage." << "EHP=DEAD" << 1 << "";
+    QTest::newRow("attack leaves 1") << "EHP=8" << "A" << Draws{0.65f, 0.05f, 0.65f, 0.95f, 0.11f}
+        << "You hit by +4 and inflict 7 damage." + enemyMisses << "EHP=1" << 2 << "";
+    // 11 x r is 4.9999998 in double (roll 5) but 5 in single precision (roll 6).
+    QTest::newRow("attack rolls in double, enemy in single") << "DX=11 ES=11" << "A"
+        << Draws{0x1.d1745cp-2f, 0x1.d1745cp-2f, 0.95f, 0.05f} << "You miss by -1\r\nEnemy missed by -9"
+        << "EHP=11" << 2 << "";
+    QTest::newRow("attack with Strength 1") << "ST=1" << "A" << Draws{0.99f, 0.0f, 0.99f, 0.95f, 0.11f}
+        << "You hit by +9 and inflict 1 damage." + enemyMisses << "EHP=49" << 2 << "";
+
+    // The enemy's turn, after a heal that was not needed: A = floor(DX r1)
+    // against E; A - E > 0 misses, else floor(strength r3 / 2) damage.
+    QTest::newRow("enemy misses") << "" << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
+        << "HP=10 MP=10" << 1 << "";
+    QTest::newRow("enemy tie hits") << "" << "H" << Draws{0.55f, 0.09f, 0.1f}
+        << fine + "Enemy hits you by +0 and it inflicts 2 damage." << "HP=8" << 1 << "";
+    QTest::newRow("enemy hits for 0") << "" << "H" << Draws{0.05f, 0.03f, 0.01f}
+        << fine + "Enemy hits you by +2 and it inflicts 0 damage." << "HP=10" << 1 << "";
+    // 11 x r3 is 9.9999995 in double but 10 in single precision.
+    QTest::newRow("enemy damage in single precision") << "ES=11" << "H" << Draws{0.05f, 0.5f, 0x1.d1745cp-1f}
+        << fine + "Enemy hits you by +6 and it inflicts 5 damage." << "HP=5" << 1 << "";
+    QTest::newRow("enemy leaves 1 health") << "HP=2 HPmax=2" << "H" << Draws{0.05f, 0.09f, 0.06f}
+        << fine + "Enemy hits you by +5 and it inflicts 1 damage." << "HP=1" << 1 << "";
+    QTest::newRow("death at 1 health") << "HP=1 HPmax=1" << "H" << Draws{0.05f, 0.09f, 0.06f}
+        << fine + "Enemy hits you by +5 and it inflicts 1 damage." << "HP=0 MP=10" << 1 << "DEAD";
+    QTest::newRow("death below 0") << "HP=1 HPmax=1" << "H" << Draws{0.05f, 0.09f, 0.18f}
+        << fine + "Enemy hits you by +5 and it inflicts 4 damage." << "HP=-3" << 1 << "DEAD";
+    QTest::newRow("enemy's largest hit") << "" << "H" << Draws{0.0f, AlmostOne, AlmostOne}
+        << fine + "Enemy hits you by +50 and it inflicts 24 damage." << "HP=-14" << 1 << "DEAD";
+
+    // Blast: floor(WS r) + 1, capped by the enemy's health, then by the magic.
+    QTest::newRow("blast") << "" << "B" << Draws{0.45f, 0.95f, 0.11f}
+        << "You magically blast for 5 magic points." + enemyMisses << "EHP=45 MP=5" << 2 << "";
+    QTest::newRow("blast capped by enemy health") << "EHP=3" << "B" << Draws{0.65f}
+        << "You magically blast for 3 magic points." << "EHP=DEAD MP=7" << 1 << "";
+    QTest::newRow("blast capped by magic, then none") << "MP=2" << "BB" << Draws{0.45f, 0.95f, 0.11f}
+        << "You have no magic available." << "EHP=48 MP=0" << 2 << "";
+    QTest::newRow("blast capped by both") << "EHP=4 MP=3" << "B" << Draws{0.65f, 0.95f, 0.11f}
+        << "You magically blast for 3 magic points." + enemyMisses << "EHP=1 MP=0" << 2 << "";
+    QTest::newRow("blast with magic below 1") << "MP=0.5" << "B" << Draws{} << "You have no magic available."
+        << "EHP=50 MP=0.5" << 0 << "";
+
+    // Heal: the smallest of the missing health, the magic and Wisdom.
+    QTest::newRow("heal capped by missing health") << "HP=5" << "H" << Draws{0.95f, 0.11f}
+        << "You heal for 5 magic points." + enemyMisses << "HP=10 MP=5" << 1 << "";
+    QTest::newRow("heal capped by magic") << "HP=2 MP=2" << "H" << Draws{0.95f, 0.11f}
+        << "You heal for 2 magic points." + enemyMisses << "HP=4 MP=0" << 1 << "";
+    QTest::newRow("heal capped by Wisdom") << "HP=2 MP=5 WS=3" << "H" << Draws{0.95f, 0.11f}
+        << "You heal for 3 magic points." + enemyMisses << "HP=5 MP=2" << 1 << "";
+    QTest::newRow("heal above maximum") << "HP=12" << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
+        << "HP=12 MP=10" << 1 << "";
+    QTest::newRow("heal without magic") << "HP=5 MP=0" << "H" << Draws{} << "You have no magic available."
+        << "HP=5 MP=0" << 0 << "";
+    QTest::newRow("heal without magic at full health") << "MP=0" << "H" << Draws{}
+        << "You have no magic available." << "HP=10" << 0 << "";
+    QTest::newRow("heal after the kill") << "HP=5 EHP=DEAD" << "HA" << Draws{} << "You heal for 5 magic points."
+        << "HP=10 MP=5" << 0 << "";
+
+    // Endings hand health and magic back to the map.
+    QTest::newRow("retreat") << "HP=6" << "R" << Draws{} << "" << "HP=6 MP=10 EHP=50" << 0 << "Retreat";
+    QTest::newRow("retreat after blast and heal") << "HP=6" << "BHR" << Draws{0.45f, 0.95f, 0.11f, 0.95f, 0.11f}
+        << "You heal for 4 magic points." + enemyMisses << "HP=10 MP=1" << 3 << "Retreat";
+    QTest::newRow("retreat after the kill") << "EHP=2 HP=6" << "BHR" << Draws{0.45f}
+        << "You heal for 4 magic points." << "EHP=DEAD HP=10 MP=4" << 1 << "kill";
+    QTest::newRow("nothing after death") << "HP=1 HPmax=1" << "BABHR" << Draws{0.45f, 0.05f, 0.09f, 0.06f}
+        << "You magically blast for 5 magic points.\r\nEnemy hits you by +5 and it inflicts 1 damage."
+        << "HP=0 MP=5" << 2 << "DEAD";
+
+    // A statistic a move cannot use undoes the move, enemy's turn included.
+    QTest::newRow("Dexterity 1e9, attack") << "DX=1e9" << "A" << Draws{0.5f, 0.5f}
+        << "Your Dexterity (1e9)" + unusable << "EHP=50" << 1 << "";
+    QTest::newRow("Dexterity 1e9, heal") << "DX=1e9 HP=5" << "H" << Draws{0.5f, 0.5f}
+        << "Your Dexterity (1e9)" + unusable << "HP=5 MP=10" << 1 << "";
+    QTest::newRow("Dexterity -32768, margin") << "DX=-32768" << "A" << Draws{0.9999f, 0.99f}
+        << "Your Dexterity (-32768)" + unusable << "EHP=50" << 1 << "";
+    QTest::newRow("Dexterity abc, blast") << "DX=abc" << "B" << Draws{0.45f, 0.5f, 0.5f}
+        << "Your Dexterity (abc)" + unusable << "EHP=50 MP=10" << 2 << "";
+    QTest::newRow("Strength 1e9, hit") << "ST=1e9" << "A" << Draws{0.65f, 0.05f, 0.5f}
+        << "Your Strength (1e9)" + unusable << "EHP=50" << 1 << "";
+    QTest::newRow("Wisdom abc, blast") << "WS=abc EHP=3" << "B" << Draws{0.5f}
+        << "Your Wisdom (abc)" + unusable << "EHP=3 MP=10" << 1 << "";
+    QTest::newRow("Wisdom abc, heal") << "WS=abc HP=5" << "H" << Draws{} << "Your Wisdom (abc)" + unusable
+        << "HP=5" << 0 << "";
+    QTest::newRow("maximum health x") << "HPmax=x" << "H" << Draws{} << "Your maximum Health (x)" + unusable
+        << "HP=10" << 0 << "";
+    QTest::newRow("health -1e9, heal") << "HP=-1e9" << "H" << Draws{} << "Your Health (-1e9 of 10)" + unusable
+        << "HP=-1e9" << 0 << "";
+    QTest::newRow("health abc, enemy hits") << "HP=abc MP=0" << "A" << Draws{0.05f, 0.5f, 0.05f, 0.5f, 0.5f}
+        << "Your Health (abc)" + unusable << "EHP=50 HP=abc" << 2 << "";
+    QTest::newRow("magic abc, then retreat") << "MP=abc" << "BR" << Draws{} << "Your Magic (abc)" + unusable
+        << "MP=abc" << 0 << "Retreat";
+}
+
+void tst_frmBattleControl::moves()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, moves);
+    QFETCH(Draws, draws);
+    QFETCH(QString, status);
+    QFETCH(QString, after);
+    QFETCH(int, reseeds);
+    QFETCH(QString, ending);
+    Fight fight(setup);
+    fight.battle->show();
+    const QString mapHealth = fight.map->ui.lbl_HP_val->text();
+    const QString mapMagic = fight.map->ui.lbl_MP_val->text();
+    QStringList atTheBox;
+    fight.sandbox.onMessage = [&](const QString &) {
+        atTheBox << fight.map->ui.lbl_EnemyTag->text() << QString::number(fight.battle->isVisible());
+    };
+    fight.play(moves, draws);
+
+    QCOMPARE(fight.status(), status);
+    const QHash<QString, QLabel *> captions{{QStringLiteral("EHP"), fight.battle->ui.lbl_Enemy_HP_val},
+                                            {QStringLiteral("HP"), fight.battle->ui.lbl_HP_val},
+                                            {QStringLiteral("MP"), fight.battle->ui.lbl_MP_val}};
+    for (const QString &word : after.split(QLatin1Char(' ')))
+        QCOMPARE(captions.value(word.section(QLatin1Char('='), 0, 0))->text(), word.section(QLatin1Char('='), 1));
+    QCOMPARE(fight.battle->ui.cmd_Attack->isHidden(), fight.enemyHealth() == Dead);
+    QCOMPARE(fight.battle->ui.cmd_Blast->isHidden(), fight.enemyHealth() == Dead);
+    QVERIFY(!fight.battle->ui.cmd_Heal->isHidden() && !fight.battle->ui.cmd_Retreat->isHidden());
+    VERIFY_DRAWS(draws.size());
+    QCOMPARE(RandomSource::reseeds(), reseeds);
+
+    const bool ended = !ending.isEmpty();
+    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), ending == QLatin1String("DEAD") || ending == QLatin1String("Retreat")
+                                                     ? ending : fight.index);
+    QCOMPARE(fight.battle->battleOver(), ended);
+    QCOMPARE(fight.battle->isVisible(), !ended);
+    QCOMPARE(fight.map->ui.lbl_HP_val->text(), ended ? fight.battle->ui.lbl_HP_val->text() : mapHealth);
+    QCOMPARE(fight.map->ui.lbl_MP_val->text(), ended ? fight.battle->ui.lbl_MP_val->text() : mapMagic);
+    if (ending == QLatin1String("DEAD")) {
+        QCOMPARE(fight.sandbox.messages, QStringList{QStringLiteral("You have died.")});
+        QCOMPARE(fight.sandbox.captions, QStringList{QStringLiteral("Chromaland")});
+        // The result is in place before the box, the window still open under it.
+        QCOMPARE(atTheBox, (QStringList{Dead, QStringLiteral("1")}));
+    } else {
+        QVERIFY(fight.sandbox.messages.isEmpty());
+    }
+}
+
+// With the clock fixed every re-seed restarts the same sequence: an Attack
+// and the enemy's answer both start from it, so with Dexterity equal to the
+// enemy's strength the enemy's margin is the player's less the + 1.
+void tst_frmBattleControl::reseedsSplitPlayerAndEnemy()
+{
+    Fight fight(QStringLiteral("DX=50 EHP=1000"));
+    RandomSource::randomize();
+    RandomSource::next();   // the generator is mid-sequence before the Attack
+    fight.play(QStringLiteral("A"));
+    const QStringList lines = fight.status().split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 2);
+    const auto margin = [](const QString &line) {
+        const int sign = line.contains(QLatin1String("miss")) == line.startsWith(QLatin1String("You")) ? -1 : 1;
+        const QString size = line.section(QRegularExpression(QStringLiteral("[+-]")), 1);
+        return sign * size.section(QLatin1Char(' '), 0, 0).toInt();
+    };
+    QCOMPARE(margin(lines[1]), margin(lines[0]) - 1);
+    QCOMPARE(RandomSource::reseeds(), 2);
+}
+
+// Keys and close requests: only the access keys act. The input is a list
+// of keys (Escape, Return, Enter, KeypadEnter, Alt+letter), focus=button,
+// close (a close request), wmclose (the window system's) and mapclose.
+void tst_frmBattleControl::keys_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<Draws>("draws");
+    QTest::addColumn<QString>("status");
+    const QString enemyMisses = QStringLiteral("\r\nEnemy missed by -3");
+    QTest::newRow("Escape") << "" << "Escape" << Draws{} << "";
+    QTest::newRow("close request") << "" << "close" << Draws{} << "";
+    QTest::newRow("window system close") << "" << "wmclose" << Draws{} << "";
+    QTest::newRow("map window closed") << "" << "mapclose" << Draws{} << "";
+    QTest::newRow("Enter on Attack") << "" << "Return Enter KeypadEnter" << Draws{} << "";
+    QTest::newRow("Enter on Heal") << "" << "focus=cmd_Heal Return Enter KeypadEnter" << Draws{} << "";
+    QTest::newRow("Enter on Retreat") << "" << "focus=cmd_Retreat Return Enter KeypadEnter" << Draws{} << "";
+    QTest::newRow("Alt+A") << "" << "Alt+A" << Draws{0.25f, 0.05f, 0.95f, 0.11f} << "You miss by -0" + enemyMisses;
+    QTest::newRow("Alt+B") << "" << "Alt+B" << Draws{0.45f, 0.95f, 0.11f}
+        << "You magically blast for 5 magic points." + enemyMisses;
+    QTest::newRow("Alt+H") << "" << "Alt+H" << Draws{0.95f, 0.11f} << "You don't need healing !" + enemyMisses;
+    QTest::newRow("Alt+A and Alt+B after the kill") << "EHP=DEAD" << "Alt+A Alt+B" << Draws{} << "";
+    QTest::newRow("Alt+R") << "" << "Alt+R" << Draws{} << "";
+}
+
+void tst_frmBattleControl::keys()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, input);
+    QFETCH(Draws, draws);
+    QFETCH(QString, status);
+    Fight fight(setup);
+    fight.map->show();
+    frmBattleControl *battle = fight.battle.get();
+    battle->show();
+    QVERIFY(QTest::qWaitForWindowActive(battle));
+    RandomSource::script(draws);
+    const QHash<QString, Qt::Key> keys{{QStringLiteral("Escape"), Qt::Key_Escape},
+                                       {QStringLiteral("Return"), Qt::Key_Return},
+                                       {QStringLiteral("Enter"), Qt::Key_Enter}};
+    for (const QString &step : input.split(QLatin1Char(' '))) {
+        if (step.startsWith(QLatin1String("focus=")))
+            battle->findChild<QPushButton *>(step.mid(6))->setFocus();
+        else if (step.startsWith(QLatin1String("Alt+")))
+            QTest::keyClick(battle, Qt::Key(Qt::Key_A + step.at(4).unicode() - 'A'), Qt::AltModifier);
+        else if (step == QLatin1String("KeypadEnter"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        else if (keys.contains(step))
+            QTest::keyClick(QApplication::focusWidget(), keys.value(step));
+        else if (step == QLatin1String("close"))
+            QVERIFY(!battle->close());
+        else if (step == QLatin1String("wmclose"))
+            battle->windowHandle()->close();
+        else if (step == QLatin1String("mapclose"))
+            QVERIFY(!fight.map->close());
+    }
+    QTest::qWait(250);   // an access key animates its click
+    QCOMPARE(fight.status(), status);
+    VERIFY_DRAWS(draws.size());
+    const bool retreated = input == QLatin1String("Alt+R");
+    QCOMPARE(battle->isVisible(), !retreated);
+    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), retreated ? QStringLiteral("Retreat") : fight.index);
+    QVERIFY(fight.map->isVisible());
+    QVERIFY(fight.sandbox.ends.isEmpty());
+}
+
+// exec() returns when Retreat or death hides the window, not on Escape; the
+// map window closes again once the battle is over.
+void tst_frmBattleControl::execEndsOnlyWithTheBattle()
+{
+    for (const Draws &draws : {Draws{}, Draws{0.05f, 0.09f, 0.06f}}) {
+        Fight fight(QStringLiteral("HP=1 HPmax=1"));
+        bool escapeIgnored = false;
+        QTimer::singleShot(0, fight.battle.get(), [&] {
+            QTest::keyClick(fight.battle.get(), Qt::Key_Escape);
+            escapeIgnored = fight.battle->isVisible();
+            fight.play(draws.isEmpty() ? QStringLiteral("R") : QStringLiteral("H"), draws);
+        });
+        QTimer::singleShot(5000, fight.battle.get(), [&] { fight.battle->done(0); });
+        QElapsedTimer clock;
+        clock.start();
+        fight.battle->exec();
+        QVERIFY(clock.elapsed() < 4000);
+        QVERIFY(escapeIgnored);
+        QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), draws.isEmpty() ? QStringLiteral("Retreat") : Dead);
+        QVERIFY(fight.map->close());
+    }
+}
+
+// A battle that cannot be set up is called off at once as a retreat, with
+// a message, the map's health and magic unchanged.
+void tst_frmBattleControl::setUpCalledOff_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Strength abc") << "ST=abc" << "Strength (abc)";
+    QTest::newRow("Strength -60") << "ST=-60" << "Strength (-60)";
+    QTest::newRow("Strength -1") << "ST=-1" << "Strength (-1)";
+    QTest::newRow("Strength beyond double") << "ST=1e999" << "Strength (1e999)";
+    QTest::newRow("Strength empty") << "ST=" << "Strength ()";
+    QTest::newRow("design caption") << "IDX=Enemy" << "\"Enemy\"";
+    QTest::newRow("index 21") << "IDX=21" << "\"21\"";
+    QTest::newRow("index -1") << "IDX=-1" << "\"-1\"";
+    QTest::newRow("index 1e9") << "IDX=1e9" << "\"1e9\"";
+}
+
+void tst_frmBattleControl::setUpCalledOff()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, shown);
+    Fight fight(setup + QStringLiteral(" HP=4"));
+    frmBattleControl *battle = fight.battle.get();
+    fight.map->ui.lbl_EnemyTag->setText(fight.index);
+    RandomSource::resetCounts();
+    frmBattleControl again(fight.map);
+    QCOMPARE(RandomSource::draws(), setup.startsWith(QLatin1String("ST")) ? 1 : 0);
+    QCOMPARE(fight.sandbox.messages.size(), 1);
+    QVERIFY2(fight.sandbox.messages[0].contains(shown), qPrintable(fight.sandbox.messages[0]));
+    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), QStringLiteral("Retreat"));
+    QCOMPARE(fight.map->ui.lbl_HP_val->text(), QStringLiteral("4"));
+    QCOMPARE(fight.map->ui.lbl_MP_val->text(), QStringLiteral("10"));
+    QVERIFY(battle->battleOver());
+    QTimer::singleShot(2000, battle, [&] { battle->done(0); });
+    QElapsedTimer clock;
+    clock.start();
+    battle->exec();
+    QVERIFY(clock.elapsed() < 1000);
+    battle->show();
+    QVERIFY(battle->isHidden());
+    battle->ui.cmd_Attack->click();
+    QCOMPARE(battle->ui.lbl_Status->text(), QString());
+}
+
+// A character file with Strength "abc" loads; its battle is called off.
+void tst_frmBattleControl::damagedCharacterFile()
+{
+    Sandbox sandbox;
+    QStringList lines = Sandbox::defaultLines();
+    lines[0] = QStringLiteral("ST=abc");
+    sandbox.writeCharacter(lines);
+    frmMainGameWindow *map = sandbox.openMap();
+    QVERIFY(map->startedUp());
+    map->ui.lbl_EnemyTag->setText(QStringLiteral("5"));
+    frmBattleControl battle(map);
+    QVERIFY(battle.battleOver());
+    QCOMPARE(map->ui.lbl_EnemyTag->text(), QStringLiteral("Retreat"));
+    QVERIFY(sandbox.messages.last().contains(QLatin1String("Strength (abc)")));
+}
+
+QTEST_MAIN(tst_frmBattleControl)
+#include "tst_frmbattlecontrol.moc"
