@@ -1,0 +1,426 @@
+# shellcheck shell=bash
+# Helpers of the end-to-end tests. A private X server (Xvfb) with a small
+# window manager (openbox) runs the real game as a process of its own; the
+# tests find its windows, type into them with synthesized X key events
+# (xdotool), close them the way a user's window manager would (wmctrl) and
+# look at the files the game leaves behind.
+#
+# Sourced by run.sh. Every wait has a deadline and ends with a message that
+# says what was expected and what was on the screen instead.
+
+E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# --- Reporting -------------------------------------------------------------
+
+e2e_log()
+{
+    printf '  [%s] %s\n' "$(date +%H:%M:%S)" "$*" >&2
+}
+
+# Ends the current scenario (each one runs in a subshell of its own).
+fail()
+{
+    printf '  FAILED: %s\n' "$*" >&2
+    if [[ -n ${APP_PID:-} ]] && app_running; then
+        printf '  Windows of the game at that moment:\n' >&2
+        describe_windows >&2
+    fi
+    if [[ -n ${APP_LOG:-} && -s $APP_LOG ]]; then
+        printf '  Output of the game:\n' >&2
+        sed 's/^/    | /' "$APP_LOG" | tail -n 40 >&2
+    fi
+    exit 1
+}
+
+now_ms()
+{
+    local t=${EPOCHREALTIME/./}
+    printf '%s\n' "$(( ${t:0:${#t}-3} ))"
+}
+
+# --- The X server and the window manager -----------------------------------
+
+# Starts Xvfb on a free display number and openbox on it; exports DISPLAY.
+# Xvfb takes its display's lock file (/tmp/.X<n>-lock) or ends at once, so
+# runs side by side never share a server: a number in use is skipped.
+x_start()
+{
+    local n tries deadline
+    n=$(( 100 + $$ % 400 ))
+    for (( tries = 0; tries < 50; tries++, n++ )); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        deadline=$(( $(now_ms) + 10000 ))
+        # Our server answers once it is ready; one that ended lost the race
+        # for this number. (-noreset: without it the server starts afresh
+        # whenever its last client leaves, and refuses the next one meanwhile.)
+        until xdpyinfo >/dev/null 2>&1; do
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            (( $(now_ms) < deadline )) || { echo "Xvfb on $DISPLAY did not answer within 10 s" >&2; return 1; }
+            sleep 0.05
+        done
+        if kill -0 "$XVFB_PID" 2>/dev/null && [[ $(cat "/tmp/.X$n-lock" 2>/dev/null) -eq $XVFB_PID ]]; then
+            break
+        fi
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=
+    done
+    [[ -n ${XVFB_PID:-} ]] || { cat "$E2E_TMP/xvfb.log" >&2; echo "Xvfb found no free display" >&2; return 1; }
+
+    mkdir -p "$E2E_TMP/xdg/config" "$E2E_TMP/xdg/cache" "$E2E_TMP/xdg/data"
+    XDG_CONFIG_HOME=$E2E_TMP/xdg/config XDG_CACHE_HOME=$E2E_TMP/xdg/cache XDG_DATA_HOME=$E2E_TMP/xdg/data \
+        openbox --sm-disable --config-file "$E2E_HERE/openbox-rc.xml" >"$E2E_TMP/openbox.log" 2>&1 &
+    OPENBOX_PID=$!
+    deadline=$(( $(now_ms) + 10000 ))
+    # wmctrl -m answers once a window manager has taken over the screen.
+    until wmctrl -m >/dev/null 2>&1; do
+        kill -0 "$OPENBOX_PID" 2>/dev/null || { cat "$E2E_TMP/openbox.log" >&2; echo "openbox did not start" >&2; return 1; }
+        (( $(now_ms) < deadline )) || { echo "openbox did not take over the display within 10 s" >&2; return 1; }
+        sleep 0.05
+    done
+    SCREEN_W=$(xdotool getdisplaygeometry | cut -d' ' -f1)
+    SCREEN_H=$(xdotool getdisplaygeometry | cut -d' ' -f2)
+}
+
+x_stop()
+{
+    [[ -n ${OPENBOX_PID:-} ]] && kill "$OPENBOX_PID" 2>/dev/null && wait "$OPENBOX_PID" 2>/dev/null
+    [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    OPENBOX_PID='' XVFB_PID=''
+    return 0
+}
+
+# --- The game process ------------------------------------------------------
+
+# A fresh, empty folder for one start of the game.
+new_folder()
+{
+    mktemp -d "$E2E_TMP/${1:-game}.XXXXXX"
+}
+
+# app_start PROGRAM_FOLDER [WORKING_FOLDER]
+# Copies the game into PROGRAM_FOLDER and starts it there, with a clean
+# environment, in WORKING_FOLDER (the program folder unless given).
+app_start()
+{
+    local folder=$1 cwd=${2:-$1}
+    cp "$E2E_EXE" "$folder/chromaland"
+    APP_LOG=$E2E_TMP/$(basename "$folder").log
+    mkdir -p "$E2E_TMP/home" "$E2E_TMP/runtime"
+    chmod 700 "$E2E_TMP/runtime"
+    (
+        cd "$cwd" || exit 99
+        exec env -i PATH=/usr/bin:/bin HOME="$E2E_TMP/home" DISPLAY="$DISPLAY" \
+            XDG_RUNTIME_DIR="$E2E_TMP/runtime" LC_ALL=C.UTF-8 TZ="${TZ:-UTC}" \
+            QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 \
+            "$folder/chromaland"
+    ) >"$APP_LOG" 2>&1 &
+    APP_PID=$!
+    APP_RC=
+    e2e_log "started the game (pid $APP_PID) in $cwd"
+}
+
+app_running()
+{
+    local state
+    [[ -r /proc/$APP_PID/stat ]] || return 1
+    read -r _ _ state _ <"/proc/$APP_PID/stat" 2>/dev/null || return 1
+    [[ $state != Z ]]
+}
+
+# app_wait_exit SECONDS: waits for the game to end; its exit code lands in APP_RC.
+app_wait_exit()
+{
+    local deadline=$(( $(now_ms) + $1 * 1000 ))
+    while app_running; do
+        (( $(now_ms) < deadline )) || fail "the game (pid $APP_PID) was still running $1 s later; it should have ended"
+        sleep 0.05
+    done
+    wait "$APP_PID"
+    APP_RC=$?
+    e2e_log "the game ended with exit code $APP_RC"
+}
+
+# Ends a game that is still running (only the one this scenario started).
+app_kill()
+{
+    if [[ -n ${APP_PID:-} ]] && app_running; then
+        kill -KILL "$APP_PID" 2>/dev/null
+        wait "$APP_PID" 2>/dev/null
+    fi
+    return 0
+}
+
+# --- Windows ---------------------------------------------------------------
+
+# The game's windows that are shown (mapped) right now.
+app_windows()
+{
+    xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null
+}
+
+window_name()
+{
+    xdotool getwindowname "$1" 2>/dev/null
+}
+
+# The first (preferred) window type the window announces, e.g. DIALOG.
+window_type()
+{
+    xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed -n 's/^[^=]*= _NET_WM_WINDOW_TYPE_\([A-Z]*\).*/\1/p'
+}
+
+window_transient_for()
+{
+    local id
+    id=$(xprop -id "$1" WM_TRANSIENT_FOR 2>/dev/null | sed -n 's/.*window id # \(0x[0-9a-fA-F]*\).*/\1/p')
+    [[ -n $id ]] && printf '%d\n' "$id"
+}
+
+# Sets WX WY WW WH to the position and size of the window's client area.
+window_geometry()
+{
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
+    WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
+}
+
+# Whether the window asks the window manager for a close button (through
+# the Motif hints that Qt sets from the window flags).
+window_wants_close_button()
+{
+    local hints flags funcs
+    hints=$(xprop -id "$1" _MOTIF_WM_HINTS 2>/dev/null | sed -n 's/^[^=]*= *//p')
+    [[ -n $hints ]] || return 0
+    IFS=', ' read -r flags funcs _ <<<"$hints"
+    (( flags & 1 )) || return 0
+    if (( funcs & 1 )); then
+        # "All functions except those listed".
+        (( !(funcs & 0x20) ))
+    else
+        (( funcs & 0x20 ))
+    fi
+}
+
+window_shown()
+{
+    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# What a window of the game is:
+#   title   the frameless title window (no title text of its own)
+#   map     the main window "Chromaland"
+#   box     a message box (a dialog titled "Chromaland")
+#   battle  the battle window "Battle Control"
+window_kind()
+{
+    local name type
+    name=$(window_name "$1")
+    type=$(window_type "$1")
+    if [[ $name == "Battle Control" ]]; then
+        echo battle
+    elif [[ $name == "Chromaland" && $type == DIALOG ]]; then
+        echo box
+    elif [[ $name == "Chromaland" ]]; then
+        echo map
+    elif [[ $type == UTILITY ]]; then
+        echo title
+    else
+        echo other
+    fi
+}
+
+describe_windows()
+{
+    local w
+    local any=
+    for w in $(app_windows); do
+        any=1
+        window_geometry "$w"
+        printf '    window %s: kind %s, name "%s", type %s, %sx%s at %s,%s\n' \
+            "$w" "$(window_kind "$w")" "$(window_name "$w")" "$(window_type "$w")" "$WW" "$WH" "$WX" "$WY"
+    done
+    [[ -n $any ]] || printf '    (none shown)\n'
+}
+
+# find_window "KIND..." SECONDS VAR
+# Waits until a shown window of one of the kinds exists; stores its id in
+# VAR and its kind in WIN_KIND. Returns 1 when none appeared in time; fails
+# the scenario when the game ends meanwhile.
+find_window()
+{
+    local kinds=$1 seconds=$2 var=$3 w k
+    local deadline=$(( $(now_ms) + seconds * 1000 ))
+    while :; do
+        for w in $(app_windows); do
+            k=$(window_kind "$w")
+            if [[ " $kinds " == *" $k "* ]]; then
+                printf -v "$var" '%s' "$w"
+                WIN_KIND=$k
+                return 0
+            fi
+        done
+        if ! app_running; then
+            wait "$APP_PID"
+            fail "the game ended (exit code $?) while a window ($kinds) was awaited"
+        fi
+        (( $(now_ms) < deadline )) || return 1
+        sleep 0.05
+    done
+}
+
+# await_window "KIND..." SECONDS VAR: as find_window, but a window must come.
+await_window()
+{
+    find_window "$@" || fail "no $1 window appeared within $2 s"
+}
+
+# await_hidden ID SECONDS WHAT
+await_hidden()
+{
+    local deadline=$(( $(now_ms) + $2 * 1000 ))
+    while window_shown "$1"; do
+        (( $(now_ms) < deadline )) || fail "$3 was still shown $2 s later"
+        sleep 0.05
+    done
+}
+
+# stays_shown ID SECONDS WHAT: the window must still be there after a pause
+# long enough for the game to have handled whatever was just sent to it.
+stays_shown()
+{
+    local deadline=$(( $(now_ms) + $2 * 1000 ))
+    while (( $(now_ms) < deadline )); do
+        app_running || fail "the game ended, but $3 should have stayed open"
+        window_shown "$1" || fail "$3 went away, but it should have stayed open"
+        sleep 0.05
+    done
+}
+
+# none_shown "KIND..." SECONDS WHY: no window of these kinds may appear meanwhile.
+none_shown()
+{
+    local deadline=$(( $(now_ms) + $2 * 1000 )) w k
+    while (( $(now_ms) < deadline )); do
+        for w in $(app_windows); do
+            k=$(window_kind "$w")
+            [[ " $1 " == *" $k "* ]] && fail "a $k window appeared: $3"
+        done
+        sleep 0.05
+    done
+}
+
+expect_size()
+{
+    window_geometry "$1"
+    [[ "${WW}x${WH}" == "$2" ]] || fail "$3 is ${WW}x${WH}, expected $2"
+}
+
+# Gives the window the keyboard focus (through the window manager, as a
+# click would) and waits until it has it.
+focus_window()
+{
+    local deadline=$(( $(now_ms) + 5000 ))
+    while [[ $(xdotool getwindowfocus 2>/dev/null) != "$1" ]]; do
+        (( $(now_ms) < deadline )) || fail "window $1 ($(window_kind "$1")) did not get the keyboard focus within 5 s"
+        xdotool windowactivate "$1" 2>/dev/null
+        sleep 0.05
+    done
+}
+
+# keys ID KEY...: types the keys into the window, 20 ms apart.
+keys()
+{
+    local w=$1
+    shift
+    focus_window "$w"
+    xdotool key --clearmodifiers --delay 20 "$@" || fail "xdotool could not type $*"
+}
+
+# Closes the window as the window manager's close button would.
+wm_close()
+{
+    wmctrl -i -c "$1" || fail "wmctrl could not close window $1"
+}
+
+# --- Files -----------------------------------------------------------------
+
+# write_character FILE LINE...: a character file, lines ended by CR LF.
+write_character()
+{
+    local file=$1
+    shift
+    printf '%s\r\n' "$@" >"$file"
+}
+
+DEFAULT_CHARACTER=(ST=10 DX=10 WS=10 HPc=10 HPm=10 MPc=10 MPm=10 pts=0 V=1 I=1 B=1 G=1 Y=1 O=1 R=1)
+
+show_file()
+{
+    if [[ -e $1 ]]; then
+        sed 's/\r/\\r/g; s/^/    | /; s/$/\\n/' "$1"
+    else
+        echo "    (no such file)"
+    fi
+}
+
+# expect_exact FILE LINE...: the file holds exactly these lines, each ended
+# by CR LF, and nothing else.
+expect_exact()
+{
+    local file=$1
+    shift
+    [[ -f $file ]] || fail "$file does not exist"
+    if ! cmp -s "$file" <(printf '%s\r\n' "$@"); then
+        printf '  %s is not as expected (CR and LF shown as \\r \\n):\n' "$file" >&2
+        diff -u --label expected --label found \
+            <(printf '%s\r\n' "$@" | sed 's/\r/\\r/g; s/$/\\n/') \
+            <(sed 's/\r/\\r/g; s/$/\\n/' "$file") | sed 's/^/    /' >&2
+        fail "$(basename "$file") differs from what was expected"
+    fi
+}
+
+# expect_saved FILE LINE...: the file holds these 15 lines and one "Saved: "
+# line with a date and a time, all ended by CR LF, nothing else.
+expect_saved()
+{
+    local file=$1 saved
+    shift
+    [[ -f $file ]] || fail "$file does not exist"
+    saved=$(sed -n '16{s/\r$//;p}' "$file")
+    if [[ ! $saved =~ ^Saved:\ .*[0-9].*[0-9]:[0-9][0-9] ]]; then
+        show_file "$file" >&2
+        fail "line 16 of $(basename "$file") should be \"Saved: \" with the date and time, but is \"$saved\""
+    fi
+    expect_exact "$file" "$@" "$saved"
+}
+
+# The value of KEY on a line "KEY=value" of a character file.
+file_value()
+{
+    sed -n "s/^$2=\\(.*\\)\\r\$/\\1/p" "$1" | head -n 1
+}
+
+# expect_value_between FILE KEY LOW HIGH WHAT: the line "KEY=..." of the
+# file holds a whole number from LOW to HIGH; it is left in VALUE.
+expect_value_between()
+{
+    VALUE=$(file_value "$1" "$2")
+    if [[ ! $VALUE =~ ^-?[0-9]+$ ]] || (( VALUE < $3 || VALUE > $4 )); then
+        show_file "$1" >&2
+        fail "$2 $5 is \"$VALUE\" in $(basename "$1"), expected a whole number from $3 to $4"
+    fi
+}
+
+# The folder holds exactly these entries (names, sorted), nothing else.
+expect_entries()
+{
+    local folder=$1 actual expected
+    shift
+    actual=$(ls -A "$folder" | sort)
+    expected=$(printf '%s\n' "$@" | sort)
+    [[ $actual == "$expected" ]] || fail "$folder should hold only [${expected//$'\n'/ }], but holds [${actual//$'\n'/ }]"
+}

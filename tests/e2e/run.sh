@@ -1,0 +1,404 @@
+#!/usr/bin/env bash
+# End-to-end tests of Chromaland: the real program, started as a process of
+# its own in a fresh folder under a private X server, played with the
+# keyboard and closed through the window manager; what it leaves on disk is
+# checked afterwards.
+#
+#   run.sh PATH/TO/chromaland [SCENARIO...]
+#
+# Without scenarios, or with "all", every scenario runs. Needs Xvfb, openbox,
+# xdotool, wmctrl and x11-utils (xprop, xwininfo).
+
+set -uo pipefail
+
+if [[ $# -lt 1 || ! -x $1 ]]; then
+    echo "usage: $0 PATH/TO/chromaland [SCENARIO...|all]" >&2
+    exit 2
+fi
+E2E_EXE=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+shift
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+
+for tool in Xvfb openbox xdotool wmctrl xprop xwininfo; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/setup-debian.sh installs it)" >&2; exit 2; }
+done
+
+# A walk onto an enemy has to be over before the enemies' first step and
+# the first healing in the bottom row, 100 ticks of 17 ms after the map's
+# start-up. A walk that ends later than WALK_DEADLINE_MS after the map was
+# seen may have met a moved enemy or a healed character, so it does not
+# count: the scenario starts the game once more from scratch.
+WALK_ATTEMPTS=2
+WALK_DEADLINE_MS=1200
+
+# --- Shared steps ----------------------------------------------------------
+
+# start_to_map PROGRAM_FOLDER WORKING_FOLDER TITLE_KEY
+# Starts the game, presses the key on the title window and waits for the
+# map; the character file in the folder must load without any message.
+start_to_map()
+{
+    app_start "$1" "$2"
+    await_window title 20 TITLE_WIN
+    keys "$TITLE_WIN" "$3"
+    await_window "map box" 15 MAP_WIN
+    [[ $WIN_KIND == map ]] || fail "a message box appeared instead of the map: the character file should have loaded"
+    MAP_SHOWN_MS=$(now_ms)
+}
+
+# meet_enemy 0|20: walks from the start square onto enemy 0 (21 squares up)
+# or enemy 20 (one up, 20 right) at once. Returns 0 with BATTLE_WIN set when
+# the battle window opened in time, 1 when it did not (an enemy moved first,
+# or the walk was too slow to be sure that none had).
+meet_enemy()
+{
+    local -a path=()
+    local i took
+    if [[ $1 == 0 ]]; then
+        for i in {1..21}; do path+=(Up); done
+    else
+        path=(Up)
+        for i in {1..20}; do path+=(Right); done
+    fi
+    keys "$MAP_WIN" "${path[@]}"
+    took=$(( $(now_ms) - MAP_SHOWN_MS ))
+    e2e_log "walked ${#path[@]} squares towards enemy $1, done $took ms after the map showed"
+    if (( took > WALK_DEADLINE_MS )); then
+        e2e_log "that is later than $WALK_DEADLINE_MS ms: the enemies may have moved already"
+        return 1
+    fi
+    find_window battle 4 BATTLE_WIN
+}
+
+# play_to_battle TARGET TITLE_KEY SETUP_FUNCTION [SEPARATE_WORKING_FOLDER]
+# Prepares a fresh program folder with SETUP_FUNCTION FOLDER, starts the
+# game and walks onto the enemy; starts over when an enemy moved first.
+# Sets PROGRAM_FOLDER, WORKING_FOLDER and BATTLE_WIN.
+play_to_battle()
+{
+    local target=$1 key=$2 setup=$3 separate=${4:-} attempt
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        PROGRAM_FOLDER=$(new_folder program)
+        WORKING_FOLDER=$PROGRAM_FOLDER
+        [[ -n $separate ]] && WORKING_FOLDER=$(new_folder working)
+        "$setup" "$PROGRAM_FOLDER"
+        start_to_map "$PROGRAM_FOLDER" "$WORKING_FOLDER" "$key"
+        if meet_enemy "$target"; then
+            e2e_log "the battle window is open (attempt $attempt)"
+            return 0
+        fi
+        e2e_log "attempt $attempt: no battle in time with enemy $target; starting again"
+        app_kill
+    done
+    fail "no battle window in time after $WALK_ATTEMPTS walks onto enemy $target (see the log above: too slow, or the enemy had moved)"
+}
+
+# close_map_and_wait: closes the map through the window manager; the game
+# must save and end with exit code 0.
+close_map_and_wait()
+{
+    wm_close "$MAP_WIN"
+    app_wait_exit 15
+    [[ $APP_RC == 0 ]] || fail "closing the map window ended the game with exit code $APP_RC, expected 0"
+}
+
+# --- Scenarios -------------------------------------------------------------
+
+# First start in an empty folder: title, the missing-file message, the map;
+# closing the map leaves the default character with its "Saved: " line.
+scenario_first_start()
+{
+    local folder
+    folder=$(new_folder first)
+    app_start "$folder"
+
+    await_window title 20 TITLE_WIN
+    expect_size "$TITLE_WIN" 576x340 "the title window"
+    window_geometry "$TITLE_WIN"
+    local cx=$(( (SCREEN_W - 576) / 2 )) cy=$(( (SCREEN_H - 340) / 2 ))
+    (( WX >= cx - 2 && WX <= cx + 2 && WY >= cy - 2 && WY <= cy + 2 )) \
+        || fail "the title window stands at $WX,$WY; centred on the ${SCREEN_W}x${SCREEN_H} screen it would be at $cx,$cy"
+    expect_entries "$folder" chromaland
+
+    # Keys that produce no character do not start the game.
+    keys "$TITLE_WIN" Left F2 Shift_L Control_L
+    none_shown "box map" 1 "a key without a character must not start the game"
+    window_shown "$TITLE_WIN" || fail "the title window went away after keys without a character"
+
+    keys "$TITLE_WIN" x
+    await_window "box map" 15 BOX_WIN
+    [[ $WIN_KIND == box ]] || fail "the map opened without the message that the character file is missing"
+    # The title stays up behind the message, and nothing is written before
+    # the player has seen it.
+    window_shown "$TITLE_WIN" || fail "the title window went away while the missing-file message was up"
+    expect_entries "$folder" chromaland
+
+    keys "$BOX_WIN" Return
+    await_window map 15 MAP_WIN
+    expect_size "$MAP_WIN" 583x495 "the map window"
+    await_hidden "$TITLE_WIN" 5 "the title window (after the map opened)"
+    # The new character is on disk as soon as the map is up.
+    expect_exact "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
+
+    close_map_and_wait
+    expect_saved "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
+    expect_entries "$folder" chromaland Character.chx
+}
+
+# A hand-written character file loads as written and is saved back in
+# normal form: only key lengths count, points and levels are whole numbers.
+scenario_crafted_file()
+{
+    local folder
+    folder=$(new_folder crafted)
+    write_character "$folder/Character.chx" \
+        XX=7 DX=12 WS=12abc HPc=15 HPm=15 MPc=17 MPm=17 pts=2.9 \
+        V=2.5 I=3 B=4 G=5 Y=6 O=7 R=18 "Saved: long ago" "trailing junk"
+    cp "$folder/Character.chx" "$E2E_TMP/crafted.original"
+
+    start_to_map "$folder" "$folder" space
+    # Loading reads the file and leaves it alone.
+    cmp -s "$folder/Character.chx" "$E2E_TMP/crafted.original" || fail "starting the game changed the character file"
+
+    close_map_and_wait
+    expect_saved "$folder/Character.chx" \
+        ST=7 DX=12 WS=12abc HPc=15 HPm=15 MPc=17 MPm=17 pts=2 \
+        V=2 I=3 B=4 G=5 Y=6 O=7 R=18
+    expect_entries "$folder" chromaland Character.chx
+}
+
+# A healer who cannot be hit in practice: Dexterity 30000 makes the enemy's
+# roll lose nearly always; 900 health are missing and Wisdom caps a heal at
+# 200.
+retreat_character()
+{
+    write_character "$1/Character.chx" \
+        ST=10 DX=30000 WS=200 HPc=100 HPm=1000 MPc=300 MPm=300 pts=0 \
+        V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+# Meeting an enemy opens the battle window, which neither Escape nor the
+# window manager's close can end; a heal and a retreat bring the battle's
+# health and magic back to the map, and so into the saved file.
+scenario_battle_retreat()
+{
+    play_to_battle 20 Return retreat_character
+
+    expect_size "$BATTLE_WIN" 491x393 "the battle window"
+    [[ $(window_transient_for "$BATTLE_WIN") == "$MAP_WIN" ]] \
+        || fail "the battle window does not belong to the map window (WM_TRANSIENT_FOR is $(window_transient_for "$BATTLE_WIN"))"
+    # Centred on the map; the title bar the window manager adds to the map
+    # may shift it by its height.
+    local mx my bx by
+    window_geometry "$MAP_WIN"
+    mx=$(( WX + WW / 2 )) my=$(( WY + WH / 2 ))
+    window_geometry "$BATTLE_WIN"
+    bx=$(( WX + WW / 2 )) by=$(( WY + WH / 2 ))
+    (( bx - mx <= 32 && mx - bx <= 32 && by - my <= 32 && my - by <= 32 )) \
+        || fail "the battle window is centred at $bx,$by, the map window at $mx,$my: it should open centred on the map"
+    ! window_wants_close_button "$BATTLE_WIN" \
+        || fail "the battle window asks for a close button ($(xprop -id "$BATTLE_WIN" _MOTIF_WM_HINTS))"
+
+    keys "$BATTLE_WIN" Escape
+    stays_shown "$BATTLE_WIN" 1 "the battle window (after Escape)"
+    wm_close "$BATTLE_WIN"
+    stays_shown "$BATTLE_WIN" 1 "the battle window (after the window manager's close)"
+    window_shown "$MAP_WIN" || fail "the map window went away during the battle"
+
+    keys "$BATTLE_WIN" alt+h
+    keys "$BATTLE_WIN" alt+r
+    await_hidden "$BATTLE_WIN" 5 "the battle window (after Alt+R, Retreat)"
+    window_shown "$MAP_WIN" || fail "the map window is gone after the retreat"
+
+    close_map_and_wait
+    local file=$PROGRAM_FOLDER/Character.chx
+    # The heal is the smallest of the missing 900, the 300 magic and Wisdom
+    # 200: 100 + 200 = 300 health, 300 - 200 = 100 magic. The enemy's answer
+    # (enemy 20, strength 8 to 12) takes off at most 5 if it hits at all.
+    expect_value_between "$file" HPc 295 300 "after healing 200 from 100 (and at most one enemy hit)"
+    expect_saved "$file" \
+        ST=10 DX=30000 WS=200 "HPc=$VALUE" HPm=1000 MPc=100 MPm=300 pts=0 \
+        V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+# Strength and Dexterity 1000 beat a violet enemy (health 44 to 52) in a
+# few blows; the violet bar stands at 17, one below the wrap.
+winner_character()
+{
+    write_character "$1/Character.chx" \
+        ST=1000 DX=1000 WS=10 HPc=1000 HPm=1000 MPc=10 MPm=10 pts=0 \
+        V=17 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+# A kill, then Retreat: the violet bar grows to 18 (full, but it wraps only
+# on the next win, so no points yet).
+scenario_battle_win()
+{
+    play_to_battle 0 1 winner_character
+
+    # Once the enemy is dead Attack is gone and further presses do nothing;
+    # eight blows make the kill certain.
+    local i
+    for i in {1..8}; do
+        keys "$BATTLE_WIN" alt+a
+    done
+    window_shown "$BATTLE_WIN" || fail "the battle window closed during the attacks"
+    keys "$BATTLE_WIN" alt+r
+    await_hidden "$BATTLE_WIN" 5 "the battle window (after Alt+R, Retreat)"
+
+    close_map_and_wait
+    local file=$PROGRAM_FOLDER/Character.chx
+    # Enemy 0 (strength 48 to 52) hits for at most 25, in at most 8 turns.
+    expect_value_between "$file" HPc 800 1000 "after the win over enemy 0"
+    expect_saved "$file" \
+        ST=1000 DX=1000 WS=10 "HPc=$VALUE" HPm=1000 MPc=10 MPm=10 pts=0 \
+        V=18 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+# No chance at all: Dexterity 1 never hits, and the enemy's first blow of 1
+# or more ends the one point of health.
+loser_character()
+{
+    write_character "$1/Character.chx" \
+        ST=1 DX=1 WS=1 HPc=1 HPm=1 MPc=0 MPm=0 pts=0 \
+        V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+# Death: "You have died.", then the character is saved and moved to a
+# time-stamped archive in the working folder, and the game ends. The game
+# is started from another folder than its own to tell the two apart.
+scenario_battle_death()
+{
+    play_to_battle 0 BackSpace loser_character separate
+    cp "$PROGRAM_FOLDER/Character.chx" "$E2E_TMP/loser.original"
+    local before after i
+    before=$(date +%s)
+
+    for i in {1..40}; do
+        find_window box 0 BOX_WIN && break
+        keys "$BATTLE_WIN" alt+a
+        find_window box 2 BOX_WIN && break
+    done
+    [[ -n ${BOX_WIN:-} ]] || fail "no \"You have died.\" message after 40 attacks with 1 health"
+    e2e_log "the death message is up after $i attack(s)"
+    [[ $(window_transient_for "$BOX_WIN") == "$BATTLE_WIN" ]] \
+        || fail "the death message does not belong to the battle window"
+    # Nothing is saved before the player has seen the message.
+    cmp -s "$PROGRAM_FOLDER/Character.chx" "$E2E_TMP/loser.original" \
+        || fail "the character file changed before the death message was answered"
+
+    keys "$BOX_WIN" Return
+    app_wait_exit 15
+    after=$(date +%s)
+    [[ $APP_RC == 0 ]] || fail "the game ended with exit code $APP_RC after the death, expected 0"
+
+    expect_entries "$PROGRAM_FOLDER" chromaland
+    local archives=("$WORKING_FOLDER"/Dead_*.txt)
+    [[ ${#archives[@]} == 1 && -f ${archives[0]} ]] \
+        || fail "expected one Dead_*.txt archive in the working folder, found: $(ls -A "$WORKING_FOLDER")"
+    expect_entries "$WORKING_FOLDER" "$(basename "${archives[0]}")"
+
+    local name
+    name=$(basename "${archives[0]}")
+    [[ $name =~ ^Dead_([0-9]{2})\.([0-9]{2})\.([0-9]{2})_([0-9]{2})\.([0-9]{2})\.([0-9]{4})\.txt$ ]] \
+        || fail "the archive is named $name, expected Dead_hh.mm.ss_dd.mm.yyyy.txt"
+    local m=("${BASH_REMATCH[@]}") stamp
+    stamp=$(TZ=${TZ:-UTC} date -d "${m[6]}-${m[5]}-${m[4]} ${m[1]}:${m[2]}:${m[3]}" +%s 2>/dev/null) \
+        || fail "the archive name $name holds no valid date and time"
+    (( stamp >= before - 1 && stamp <= after + 1 )) \
+        || fail "the archive name $name gives $(date -d "@$stamp"), not the moment of death (between $(date -d "@$before" +%T) and $(date -d "@$after" +%T))"
+
+    # Dead is below 1; one blow of enemy 0 (strength 48 to 52) takes at most 25.
+    expect_value_between "${archives[0]}" HPc -24 0 "of the dead character"
+    expect_saved "${archives[0]}" \
+        ST=1 DX=1 WS=1 "HPc=$VALUE" HPm=1 MPc=0 MPm=0 pts=0 \
+        V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+# damaged_start NAME TITLE_KEY LINE...: a character file the game cannot
+# load ends the start-up with a message; after it the game ends with exit
+# code 1 and leaves the file exactly as it was.
+damaged_start()
+{
+    local name=$1 key=$2 folder
+    shift 2
+    folder=$(new_folder "$name")
+    write_character "$folder/Character.chx" "$@"
+    cp "$folder/Character.chx" "$E2E_TMP/$name.original"
+
+    app_start "$folder"
+    await_window title 20 TITLE_WIN
+    keys "$TITLE_WIN" "$key"
+    await_window "box map" 15 BOX_WIN
+    [[ $WIN_KIND == box ]] || fail "$name: the map opened although the character file is damaged"
+    window_shown "$TITLE_WIN" || fail "$name: the title window went away behind the error message"
+    keys "$BOX_WIN" Return
+    app_wait_exit 15
+    [[ $APP_RC == 1 ]] || fail "$name: the game ended with exit code $APP_RC after the error message, expected 1"
+    cmp -s "$folder/Character.chx" "$E2E_TMP/$name.original" || {
+        show_file "$folder/Character.chx" >&2
+        fail "$name: the damaged character file was changed"
+    }
+    expect_entries "$folder" chromaland Character.chx
+}
+
+scenario_damaged_file()
+{
+    # Fourteen of the fifteen lines.
+    damaged_start short Escape \
+        ST=10 DX=10 WS=10 HPc=10 HPm=10 MPc=10 MPm=10 pts=0 V=1 I=1 B=1 G=1 Y=1 O=1
+    # Points that are not a number.
+    damaged_start points 5 \
+        ST=10 DX=10 WS=10 HPc=10 HPm=10 MPc=10 MPm=10 pts=abc V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file)
+
+# --- Driver ----------------------------------------------------------------
+
+scenarios=("$@")
+if [[ ${#scenarios[@]} == 0 || ${scenarios[0]} == all ]]; then
+    scenarios=("${ALL_SCENARIOS[@]}")
+fi
+for s in "${scenarios[@]}"; do
+    declare -F "scenario_$s" >/dev/null || { echo "unknown scenario: $s (known: ${ALL_SCENARIOS[*]})" >&2; exit 2; }
+done
+
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/chromaland-e2e.XXXXXX")
+cleanup()
+{
+    x_stop
+    if [[ ${failed:-0} == 0 ]]; then
+        rm -rf "$E2E_TMP"
+    else
+        echo "The folders of the failed run are kept in $E2E_TMP" >&2
+    fi
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+x_start || { echo "FAIL: the X server or the window manager did not start" >&2; failed=1; exit 1; }
+
+passed=0 failed=0
+for s in "${scenarios[@]}"; do
+    echo "=== $s"
+    start=$(now_ms)
+    # Each scenario in a subshell of its own: a failure ends just that one,
+    # and the game it started is ended with it.
+    (
+        trap app_kill EXIT
+        "scenario_$s"
+    )
+    rc=$?
+    secs=$(( ($(now_ms) - start) / 100 ))
+    if [[ $rc == 0 ]]; then
+        echo "PASS: $s ($((secs / 10)).$((secs % 10)) s)"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $s ($((secs / 10)).$((secs % 10)) s)"
+        failed=$((failed + 1))
+    fi
+done
+echo "$passed passed, $failed failed"
+[[ $failed == 0 ]]
