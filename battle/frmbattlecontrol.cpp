@@ -96,7 +96,6 @@ frmBattleControl::frmBattleControl(frmMainGameWindow *owner)
     GamePictures::ensureLoaded();
     ui.setupUi(this);
     GameFonts::adapt(this);
-    setWindowIcon(GamePictures::applicationIcon());
     // A caption but no close, minimize or maximize box, and no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

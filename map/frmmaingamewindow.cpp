@@ -32,7 +32,6 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     GamePictures::ensureLoaded();
     ui.setupUi(this);
     GameFonts::adapt(this);
-    setWindowIcon(GamePictures::applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

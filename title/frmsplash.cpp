@@ -17,7 +17,6 @@ frmSplash::frmSplash(QWidget *parent)
     GamePictures::ensureLoaded();
     ui.setupUi(this);
     GameFonts::adapt(this);
-    setWindowIcon(GamePictures::applicationIcon());
     // No title bar, no taskbar entry, no way to resize or close it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(size());
