@@ -1,6 +1,7 @@
 #include "platform/picturebox.h"
 
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QPainter>
 #include <qdrawutil.h>
 #include <cmath>
@@ -100,7 +101,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 void PictureBox::keyPressEvent(QKeyEvent *event)
 {
-    if (receivers(SIGNAL(keyDown(QKeyEvent*))) > 0) {
+    if (isSignalConnected(QMetaMethod::fromSignal(&PictureBox::keyDown))) {
         emit keyDown(event);
         event->accept();
         return;
