@@ -9,12 +9,13 @@
 #include "platform/messagebox.h"
 #include "platform/programend.h"
 #include "platform/programfolder.h"
+#include "platform/safefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -27,6 +28,8 @@ namespace {
 
 constexpr int RecordLines = 15;
 constexpr float TwipsPerLevel = 150.0f;
+// Far beyond any real character: a larger file is damaged or not ours.
+constexpr qint64 MaxCharacterFileBytes = 1024 * 1024;
 
 // Key of each line of the file; its length is what the reader skips.
 constexpr std::array<const char *, RecordLines> Keys = {
@@ -47,30 +50,16 @@ std::array<QLabel *, 8> statisticLabels(frmMainGameWindow &m)
             m.ui.lbl_HP_max, m.ui.lbl_MP_val, m.ui.lbl_MP_max, m.ui.lbl_Points_val};
 }
 
-QString describe(const QFileDevice &file)
-{
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
-}
-
 // Writes the lines, each ended by CR LF, replacing the file only once the
 // new content is complete on disk.
 void writeLines(const QString &path, const QStringList &lines)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw GameError(GameError::PathAccess, describe(file));
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += line.toLatin1();
         bytes += "\r\n";
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = describe(file);
-        file.cancelWriting();
-        throw GameError(GameError::PathAccess, why);
-    }
-    if (!file.commit())
-        throw GameError(GameError::PathAccess, describe(file));
+    SafeFile::write(path, bytes);
 }
 
 // Lines end at CR LF, a lone LF or a lone CR; a last line needs no ending.
@@ -108,8 +97,19 @@ double wholeNumberOn(const QString &value, int lineIndex)
         return CaptionNumber::floorOf(CaptionNumber::parse(value));
     } catch (const GameError &e) {
         throw GameError(e.code(), QStringLiteral("line %1 of the character file holds \"%2\"")
-                                      .arg(lineIndex + 1).arg(value));
+                                      .arg(lineIndex + 1).arg(GameError::excerpt(value)));
     }
+}
+
+// The date in the player's short form where it is plain 8-bit text;
+// otherwise (other digits, direction marks) a fixed numeric form.
+QString savedDate(const QDate &date)
+{
+    const QString local = QLocale().toString(date, QLocale::ShortFormat);
+    const bool readable = std::all_of(local.cbegin(), local.cend(), [](QChar c) {
+        return (c.unicode() >= 0x20 && c.unicode() < 0x7F) || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+    });
+    return readable && !local.isEmpty() ? local : date.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
 } // namespace
@@ -139,13 +139,7 @@ void LoadCharacter()
         CreateDefaultCharacter();
     }
 
-    QFile file(CharacterFilePath());
-    if (!file.open(QIODevice::ReadOnly))
-        throw GameError(GameError::PathAccess, describe(file));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw GameError(GameError::PathAccess, describe(file));
-    file.close();
+    const QByteArray bytes = SafeFile::read(CharacterFilePath(), MaxCharacterFileBytes, GameError::PathAccess);
 
     // The file is 8-bit text: every byte maps to one character and back.
     QStringDecoder latin1(QStringDecoder::Latin1);
@@ -193,8 +187,8 @@ void SaveCharacter()
     for (int i = 0; i < 7; ++i)
         lines << QLatin1String(Keys[8 + i]) + CaptionNumber::formatSingle(bars[i]->widthTwips() / TwipsPerLevel);
     const QDateTime now = Clock::now();
-    lines << QStringLiteral("Saved: ") + QLocale::system().toString(now.date(), QLocale::ShortFormat)
-                 + QLatin1Char(' ') + now.time().toString(QStringLiteral("HH:mm:ss"));
+    lines << QStringLiteral("Saved: ") + savedDate(now.date()) + QLatin1Char(' ')
+                 + now.time().toString(QStringLiteral("HH:mm:ss"));
     writeLines(CharacterFilePath(), lines);
 }
 
@@ -203,7 +197,9 @@ QString FindEntry(const QString &path)
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     const QString folderPart = path.left(cut + 1);
     const QDir folder(folderPart.isEmpty() ? QStringLiteral(".") : folderPart);
-    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    // Pipes, devices and broken links are entries too: they are found, and
+    // then refused by the reader, rather than replaced by a new file.
+    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     // An exact match wins over another entry that differs only in case.
     const QString exactName = path.mid(cut + 1);
     if (entries.contains(exactName))

@@ -58,11 +58,11 @@ double parse(const QString &caption)
     case Outcome::Number:
         return value;
     case Outcome::TooLarge:
-        throw GameError(GameError::Overflow, QStringLiteral("\"%1\" is too large").arg(caption));
+        throw GameError(GameError::Overflow, QStringLiteral("\"%1\" is too large").arg(GameError::excerpt(caption)));
     case Outcome::NotANumber:
         break;
     }
-    throw GameError(GameError::TypeMismatch, QStringLiteral("\"%1\" is not a number").arg(caption));
+    throw GameError(GameError::TypeMismatch, QStringLiteral("\"%1\" is not a number").arg(GameError::excerpt(caption)));
 }
 
 double floorOf(double value)

@@ -24,3 +24,11 @@ QString GameError::standardText(int code)
     }
     return QStringLiteral("Application-defined or object-defined error");
 }
+
+QString GameError::excerpt(const QString &value)
+{
+    constexpr qsizetype Longest = 40;
+    if (value.size() <= Longest)
+        return value;
+    return value.left(Longest) + QChar(0x2026);
+}

@@ -34,6 +34,9 @@ public:
     const char *what() const noexcept override { return m_what.constData(); }
 
     static QString standardText(int code);
+    // A value as a message may quote it: at most 40 characters, then an
+    // ellipsis, so that a huge value cannot stall or stretch the message.
+    static QString excerpt(const QString &value);
 
 private:
     int m_code;

@@ -1,17 +1,23 @@
 #include "platform/picturefile.h"
 #include "platform/gameerror.h"
+#include "platform/safefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImageReader>
 #include <QtEndian>
+#include <QtNumeric>
 
 namespace PictureFile {
 
 namespace {
 
-// Whether an uncompressed bitmap holds all the pixel rows its header
-// declares. Compressed bitmaps have no fixed size and are left to Qt.
+// Far beyond any picture the map can show.
+constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
+
+// Whether a bitmap's header is possible and, for an uncompressed bitmap,
+// whether the file holds all the pixel rows it declares. Compressed
+// bitmaps have no fixed size and are left to Qt. Header values are
+// untrusted: every product is checked.
 bool bitmapIsWhole(const QByteArray &bytes)
 {
     if (bytes.size() < 30 || !bytes.startsWith("BM"))
@@ -33,14 +39,25 @@ bool bitmapIsWhole(const QByteArray &bytes)
         bitsPerPixel = u16(28);
         compression = u32(30);
     }
+    switch (bitsPerPixel) {
+    case 1: case 4: case 8: case 16: case 24: case 32:
+        break;
+    default:
+        return false;
+    }
+    if (width <= 0 || height == 0)
+        return false;
     // 0: plain rows; 3 and 6: plain rows with colour masks.
     if (compression != 0 && compression != 3 && compression != 6)
         return true;
-    if (width < 0)
-        return false;
+    // Width below 2^31 and at most 32 bits a pixel: the row fits easily.
     const qint64 rowBytes = ((bitsPerPixel * width + 31) / 32) * 4;
     const qint64 rows = height < 0 ? -height : height;
-    return qint64(pixelsAt) + rowBytes * rows <= qint64(bytes.size());
+    qint64 pixelBytes = 0;
+    qint64 end = 0;
+    if (qMulOverflow(rowBytes, rows, &pixelBytes) || qAddOverflow(qint64(pixelsAt), pixelBytes, &end))
+        return false;
+    return end <= qint64(bytes.size());
 }
 
 } // namespace
@@ -50,13 +67,9 @@ QImage load(const QString &path)
     const auto fail = [&](const QString &why) {
         return GameError(GameError::InvalidPicture, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why));
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw fail(file.errorString());
-    const QByteArray bytes = file.readAll();
-    file.close();
+    const QByteArray bytes = SafeFile::read(path, MaxPictureBytes, GameError::InvalidPicture);
     if (!bitmapIsWhole(bytes))
-        throw fail(QStringLiteral("the bitmap ends before its last pixel row"));
+        throw fail(QStringLiteral("the bitmap's header is impossible or its pixel rows end early"));
     QImage image;
     if (!image.loadFromData(bytes))
         throw fail(QStringLiteral("not a picture in any known format"));

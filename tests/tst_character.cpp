@@ -5,7 +5,15 @@
 #include "platform/programend.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLocale>
 #include <QTest>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace modGameLogicCode;
 
@@ -24,15 +32,49 @@ private slots:
     void lineEndingsOfAnyKindRead();
     void damagedFileEndsStartUpUntouched_data();
     void damagedFileEndsStartUpUntouched();
-    void characterFolderEndsStartUpUntouched();
+    void unreadableEntryEndsStartUpUntouched_data();
+    void unreadableEntryEndsStartUpUntouched();
     void saveFailureIsReportedAndOldFileKept();
     void saveReplacesTheFileWhole();
+    void savesWhateverTheFolderAllows_data();
+    void savesWhateverTheFolderAllows();
+    void firstStartThatCannotWriteLeavesNoFile_data();
+    void firstStartThatCannotWriteLeavesNoFile();
+    void savedLineIsPlain8BitText_data();
+    void savedLineIsPlain8BitText();
     void fileExistsIgnoresLetterCase_data();
     void fileExistsIgnoresLetterCase();
     void characterFileInOtherCaseIsUsed();
     void gainButtonsFollowThePoints_data();
     void gainButtonsFollowThePoints();
 };
+
+namespace {
+
+// Files written by this process may not grow beyond the limit while it
+// lives: a write past it fails as on a full disk.
+struct FullDisk
+{
+    explicit FullDisk(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
+
+// While it lives, folder and file permissions apply to this process even
+// when the tests run as root: root acts as "nobody".
+struct Unprivileged
+{
+    Unprivileged() { QVERIFY(geteuid() != 0 || seteuid(65534) == 0); }
+    ~Unprivileged() { [[maybe_unused]] const int back = seteuid(0); }
+};
+
+} // namespace
 
 static QStringList withLine(int index, const QString &line)
 {
@@ -191,6 +233,8 @@ void tst_Character::damagedFileEndsStartUpUntouched_data()
     QTest::newRow("skill inf") << Sandbox::lines(withLine(12, "Y=inf")) << 13;
     QTest::newRow("skill width overflows") << Sandbox::lines(withLine(13, "O=1e307")) << 6;
     QTest::newRow("negative skill") << Sandbox::lines(withLine(8, "V=-1")) << 380;
+    QTest::newRow("skill -0.5 rounds down to -1") << Sandbox::lines(withLine(8, "V=-0.5")) << 380;
+    QTest::newRow("points of a million digits") << Sandbox::lines(withLine(7, "pts=" + QString(1000000, '9'))) << 6;
     QTest::newRow("line shorter than key") << Sandbox::lines(withLine(3, "HP")) << 5;
     QTest::newRow("skill line shorter than key") << Sandbox::lines(withLine(14, "R")) << 5;
 }
@@ -205,6 +249,8 @@ void tst_Character::damagedFileEndsStartUpUntouched()
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].startsWith(QStringLiteral("Error: %1 : ").arg(code)), qPrintable(box.messages[0]));
     QVERIFY(box.messages[0].size() > QStringLiteral("Error: %1 : ").arg(code).size());
+    // A bad value is quoted in short, whatever its length.
+    QVERIFY2(box.messages[0].size() < 160, qPrintable(box.messages[0].left(200)));
     QCOMPARE(box.captions[0], QString("Chromaland"));
     QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(!map->startedUp());
@@ -214,17 +260,50 @@ void tst_Character::damagedFileEndsStartUpUntouched()
     QCOMPARE(box.read("Character.chx"), file);
 }
 
-// A folder in the place of the file is found, cannot be read, and stays.
-void tst_Character::characterFolderEndsStartUpUntouched()
+// What cannot be read as a file ends start-up at once with "Error: 75",
+// and stays: a folder, a named pipe or a device behind a link (neither
+// waited for nor read without end), a file far too large to be a character.
+void tst_Character::unreadableEntryEndsStartUpUntouched_data()
 {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("named pipe") << "pipe";
+    QTest::newRow("link to a named pipe") << "link to pipe";
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero";
+    QTest::newRow("2 MiB file") << "huge";
+}
+
+void tst_Character::unreadableEntryEndsStartUpUntouched()
+{
+    QFETCH(QString, kind);
     Sandbox box;
-    QVERIFY(QDir(box.folder()).mkdir("Character.chx"));
+    const QString file = box.path("Character.chx");
+    if (kind == "folder")
+        QVERIFY(QDir(box.folder()).mkdir("Character.chx"));
+    if (kind == "pipe")
+        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    if (kind == "link to pipe") {
+        QCOMPARE(mkfifo(QFile::encodeName(box.path("pipe")).constData(), 0600), 0);
+        QVERIFY(QFile::link(box.path("pipe"), file));
+    }
+    if (kind == "link to /dev/zero")
+        QVERIFY(QFile::link("/dev/zero", file));
+    const QByteArray huge = Sandbox::lines(Sandbox::defaultLines()) + QByteArray(2 << 20, 'x');
+    if (kind == "huge")
+        box.write("Character.chx", huge);
+    QElapsedTimer clock;
+    clock.start();
     frmMainGameWindow *map = box.openMap();
+    QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].startsWith("Error: 75 : "), qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});
     map->close();
-    QVERIFY(QFileInfo(box.path("Character.chx")).isDir());
+    const QFileInfo after(file);
+    QCOMPARE(after.isDir(), kind == "folder");
+    QCOMPARE(after.isSymLink(), kind.startsWith("link"));
+    if (kind == "huge")
+        QCOMPARE(box.read("Character.chx"), huge);
 }
 
 // A save that cannot write names the file and the reason, ends the program,
@@ -260,6 +339,120 @@ void tst_Character::saveReplacesTheFileWhole()
     QVERIFY(saved.contains("\r\nHPc=4\r\n"));
     QVERIFY(!saved.contains("xxxxx"));
     QCOMPARE(QDir(box.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Character.chx"});
+}
+
+// A save goes wherever the folder lets it: beside the old file and then
+// over it, or into the file itself where the folder takes no new file. A
+// save that cannot be completed (a full disk, nothing writable) keeps the
+// old file byte for byte, leaves nothing beside it, says so and ends with 1.
+void tst_Character::savesWhateverTheFolderAllows_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<int>("diskRoom");   // bytes a file may reach; 0: no limit
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("full disk") << true << true << 40 << false;
+    QTest::newRow("read-only folder, writable file") << false << true << 0 << true;
+    QTest::newRow("read-only folder, full disk") << false << true << 100 << false;
+    QTest::newRow("read-only folder and file") << false << false << 0 << false;
+}
+
+void tst_Character::savesWhateverTheFolderAllows()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+    QFETCH(int, diskRoom);
+    QFETCH(bool, saved);
+    Sandbox box;
+    box.writeCharacter(withLine(0, "ST=33"));
+    const QByteArray before = box.read("Character.chx");
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(map->startedUp());
+    map->ui.lbl_HP_val->setText("7");
+    const QByteArray folder = QFile::encodeName(box.folder());
+    const QByteArray file = QFile::encodeName(box.path("Character.chx"));
+    QCOMPARE(chmod(file.constData(), fileWritable ? 0666 : 0444), 0);
+    QCOMPARE(chmod(folder.constData(), folderWritable ? 0777 : 0555), 0);
+    {
+        Unprivileged nobody;
+        std::optional<FullDisk> full;
+        if (diskRoom)
+            full.emplace(rlim_t(diskRoom));
+        map->close();
+    }
+    QCOMPARE(chmod(folder.constData(), 0755), 0);
+
+    const QByteArray after = box.read("Character.chx");
+    QCOMPARE(QDir(box.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Character.chx"});
+    if (saved) {
+        QVERIFY(after.startsWith("ST=33\r\n"));
+        QVERIFY(after.contains("\r\nHPc=7\r\n"));
+        QVERIFY(after.endsWith("23:55:11\r\n"));
+        QVERIFY(box.messages.isEmpty());
+        QCOMPARE(box.ends, QList<int>{0});
+    } else {
+        QCOMPARE(after, before);
+        QCOMPARE(box.messages.size(), 1);
+        QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))),
+                 qPrintable(box.messages[0]));
+        QCOMPARE(box.ends, QList<int>{1});
+    }
+}
+
+// A first start that cannot write the default character ends with
+// "Error: 75" and leaves no file, empty or partial, for the next start.
+void tst_Character::firstStartThatCannotWriteLeavesNoFile_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::newRow("full disk") << true;
+    QTest::newRow("read-only folder") << false;
+}
+
+void tst_Character::firstStartThatCannotWriteLeavesNoFile()
+{
+    QFETCH(bool, folderWritable);
+    Sandbox box;
+    const QByteArray folder = QFile::encodeName(box.folder());
+    QCOMPARE(chmod(folder.constData(), folderWritable ? 0777 : 0555), 0);
+    frmMainGameWindow *map = nullptr;
+    {
+        Unprivileged nobody;
+        std::optional<FullDisk> full;
+        if (folderWritable)
+            full.emplace(rlim_t(40));
+        map = box.openMap();
+    }
+    QCOMPARE(chmod(folder.constData(), 0755), 0);
+    QCOMPARE(box.messages.size(), 2);
+    QVERIFY2(box.messages[1].startsWith("Error: 75 : "), qPrintable(box.messages[1]));
+    QCOMPARE(box.ends, QList<int>{1});
+    QVERIFY(!map->startedUp());
+    QCOMPARE(QDir(box.folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+// The "Saved: " line is the short date, one blank and the time; where the
+// player's date form is not plain 8-bit text it is year-month-day.
+void tst_Character::savedLineIsPlain8BitText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("C") << "C" << QByteArray("Saved: 6 Dec 2026 23:55:11");
+    QTest::newRow("en_US") << "en_US" << QByteArray("Saved: 12/6/26 23:55:11");
+    QTest::newRow("de_DE") << "de_DE" << QByteArray("Saved: 06.12.26 23:55:11");
+    QTest::newRow("ar_EG: other digits") << "ar_EG" << QByteArray("Saved: 2026-12-06 23:55:11");
+    QTest::newRow("fa_IR: other digits") << "fa_IR" << QByteArray("Saved: 2026-12-06 23:55:11");
+}
+
+void tst_Character::savedLineIsPlain8BitText()
+{
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, line);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    QLocale::setDefault(QLocale(locale));
+    box.openMap()->close();
+    QLocale::setDefault(QLocale::system());
+    QCOMPARE(box.read("Character.chx").split('\n').value(15), line + '\r');
 }
 
 void tst_Character::fileExistsIgnoresLetterCase_data()

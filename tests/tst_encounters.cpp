@@ -1,4 +1,5 @@
 #include "testsupport.h"
+#include "platform/clock.h"
 
 #include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
@@ -32,6 +33,8 @@ private slots:
     void winHidesTheEnemyAndGrowsItsBar_data();
     void winHidesTheEnemyAndGrowsItsBar();
     void deathArchivesTheCharacterAndEnds();
+    void archiveNameHasTwoDigitsEach_data();
+    void archiveNameHasTwoDigitsEach();
     void archiveNeverReplacesAnExistingFile_data();
     void archiveNeverReplacesAnExistingFile();
 
@@ -281,6 +284,30 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
     // Closing afterwards does not save again.
     map->close();
     QVERIFY(!box.exists("Character.chx"));
+}
+
+// "Dead_hh.mm.ss_dd.mm.yyyy.txt", the hour of a 24-hour clock, every field
+// two digits.
+void tst_Encounters::archiveNameHasTwoDigitsEach_data()
+{
+    QTest::addColumn<QDateTime>("moment");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("one-digit fields") << QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)) << "Dead_03.04.05_02.01.2026.txt";
+    QTest::newRow("afternoon") << QDateTime(QDate(2027, 10, 31), QTime(14, 0, 9)) << "Dead_14.00.09_31.10.2027.txt";
+}
+
+void tst_Encounters::archiveNameHasTwoDigitsEach()
+{
+    QFETCH(QDateTime, moment);
+    QFETCH(QString, name);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    QDir::setCurrent(box.folder());
+    box.openMap();
+    Clock::fix(moment);
+    ArchiveDeadCharacter();
+    QCOMPARE(box.ends, QList<int>{0});
+    QCOMPARE(QDir(box.folder()).entryList(QDir::Files), QStringList{name});
 }
 
 // When the archive cannot be written the character file stays where it is,

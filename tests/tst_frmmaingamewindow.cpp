@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
+
+#include <sys/stat.h>
 
 // The map window as it opens: its layout, its pictures, its start-up.
 class tst_frmMainGameWindow : public QObject
@@ -251,36 +254,66 @@ void tst_frmMainGameWindow::onlyExactEnemyNumbersAreRead()
         QVERIFY(enemy->picture().isNull());
 }
 
+// A bitmap whose header says otherwise than the file holds.
+static QByteArray withHeader(QByteArray file, int at, qint32 value)
+{
+    qToLittleEndian(value, file.data() + at);
+    return file;
+}
+
 // A picture file that exists but is no picture ends start-up with
-// "Error: 481 : …"; the character file is left exactly as it was.
+// "Error: 481 : …", before the character file is looked for: the character
+// file is left exactly as it was, and a missing one is not created. Nothing
+// waits for a writer or reads without end.
 void tst_frmMainGameWindow::unreadablePictureEndsStartUp_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty") << "Graphics/Player_Healing.bmp" << QByteArray();
-    QTest::newRow("text") << "Graphics/MapBackground.bmp" << QByteArray("just some text\r\n");
-    QTest::newRow("truncated bmp") << "Graphics/Enemy_20.bmp" << bmp({16, 16}, Qt::red).left(70);
-    QTest::newRow("a folder") << "Graphics/Player.bmp/" << QByteArray();
+    QTest::addColumn<QString>("kind");
+    const QByteArray red = bmp({16, 16}, Qt::red);
+    QTest::newRow("empty") << "Graphics/Player_Healing.bmp" << QByteArray() << "";
+    QTest::newRow("text") << "Graphics/MapBackground.bmp" << QByteArray("just some text\r\n") << "";
+    QTest::newRow("truncated bmp") << "Graphics/Enemy_20.bmp" << red.left(70) << "";
+    QTest::newRow("size past 64 bits") << "Graphics/Enemy_3.bmp"
+        << withHeader(withHeader(red, 18, 0x7fffffff), 22, 0x7fffffff) << "";
+    QTest::newRow("no width") << "Graphics/Enemy_4.bmp" << withHeader(red, 18, 0) << "";
+    QTest::newRow("a folder") << "Graphics/Player.bmp/" << QByteArray() << "";
+    QTest::newRow("link to a named pipe") << "Graphics/Enemy_5.bmp" << QByteArray() << "pipe";
+    QTest::newRow("link to /dev/zero") << "Graphics/Enemy_6.bmp" << QByteArray() << "zero";
+    QTest::newRow("no character file yet") << "Graphics/Player.bmp" << QByteArray("x") << "no character";
 }
 
 void tst_frmMainGameWindow::unreadablePictureEndsStartUp()
 {
     QFETCH(QString, file);
     QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
     Sandbox box;
     const QByteArray character = Sandbox::lines(Sandbox::defaultLines()) + "Saved: before\r\n";
-    box.write("Character.chx", character);
-    if (file.endsWith('/'))
+    if (kind != "no character")
+        box.write("Character.chx", character);
+    if (file.endsWith('/')) {
         QVERIFY(QDir(box.folder()).mkpath(file));
-    else
+    } else if (kind == "pipe") {
+        QVERIFY(QDir(box.folder()).mkpath("Graphics"));
+        QCOMPARE(mkfifo(QFile::encodeName(box.path("pipe")).constData(), 0600), 0);
+        QVERIFY(QFile::link(box.path("pipe"), box.path(file)));
+    } else if (kind == "zero") {
+        QVERIFY(QDir(box.folder()).mkpath("Graphics"));
+        QVERIFY(QFile::link("/dev/zero", box.path(file)));
+    } else {
         box.write(file, content);
+    }
     frmMainGameWindow *map = box.openMap();
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].startsWith("Error: 481 : "), qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(!map->startedUp());
     map->close();
-    QCOMPARE(box.read("Character.chx"), character);
+    if (kind == "no character")
+        QVERIFY(!box.exists("Character.chx"));
+    else
+        QCOMPARE(box.read("Character.chx"), character);
 }
 
 // While start-up waits in its message box, ticks change nothing.

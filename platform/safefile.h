@@ -1,0 +1,26 @@
+#pragma once
+
+// Reading and writing the game's own small files so that nothing can hang
+// the game, exhaust its memory or leave a half-written file behind.
+// Stateless.
+//
+// read() takes only regular files (links followed), opens them without
+// waiting for a writer (a named pipe, a device) and refuses files larger
+// than the caller allows. write() replaces a file in one step through a
+// new file beside it; where the folder refuses a new file but the file
+// itself is writable, it rewrites the file in place and puts the old
+// content back should that fail. Every failure throws GameError.
+
+#include <QByteArray>
+#include <QString>
+
+namespace SafeFile {
+
+// The whole content. Throws GameError(failureCode, "<path>: <reason>").
+QByteArray read(const QString &path, qint64 maxBytes, int failureCode);
+
+// Replaces the file with exactly these bytes, or leaves it as it was and
+// throws GameError PathAccess naming the file and the reason.
+void write(const QString &path, const QByteArray &bytes);
+
+} // namespace SafeFile
