@@ -3,7 +3,9 @@
 #include "map/frmmaingamewindow.h"
 #include "title/frmsplash.h"
 
+#include <QDir>
 #include <QTest>
+#include <QWindow>
 #include <QTimer>
 
 // The title window: its layout, the alternating bottom line and the keys
@@ -22,6 +24,7 @@ private slots:
     void characterKeysStartTheGame();
     void titleStaysVisibleDuringMapStartUp();
     void failedStartUpLeavesTheTitle();
+    void closingTheTitleEndsTheProgram();
     void screenshot();
 };
 
@@ -179,6 +182,20 @@ void tst_frmSplash::failedStartUpLeavesTheTitle()
     QVERIFY(box.messages.value(0).startsWith("Error: 62 : "));
     QVERIFY(title.isVisible());
     QVERIFY(!title.mapWindow()->isVisible());
+}
+
+// Closed by the window system, the title ends the program at once with 0
+// and writes nothing.
+void tst_frmSplash::closingTheTitleEndsTheProgram()
+{
+    Sandbox box;
+    frmSplash title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&title));
+    title.windowHandle()->close();
+    QCOMPARE(box.ends, QList<int>{0});
+    QVERIFY(!title.mapWindow());
+    QVERIFY(QDir(box.folder()).isEmpty());
 }
 
 void tst_frmSplash::screenshot()

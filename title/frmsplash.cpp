@@ -5,6 +5,7 @@
 #include "platform/programend.h"
 #include "resources/gamepictures.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
@@ -83,6 +84,12 @@ void frmSplash::keyPressEvent(QKeyEvent *event)
     }
     event->accept();
     Form_KeyPress();
+}
+
+void frmSplash::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    ProgramEnd::now(0);
 }
 
 void frmSplash::Form_KeyPress()

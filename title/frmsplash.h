@@ -36,6 +36,10 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // Closing the title, by any means, ends the program at once: there is
+    // nothing to save before the map has started, and a hidden title with
+    // no other window would leave the program running unseen.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void Form_Load();
