@@ -2,6 +2,7 @@
 
 #include "map/frmmaingamewindow.h"
 #include "platform/captionnumber.h"
+#include "platform/gameerror.h"
 #include "platform/gamefonts.h"
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
@@ -30,7 +31,7 @@ struct UnusableValue
 
     QString report() const
     {
-        return QStringLiteral("%1 (%2) cannot be used in battle: nothing happened.").arg(who, caption);
+        return QStringLiteral("%1 (%2) cannot be used in battle: nothing happened.").arg(who, GameError::excerpt(caption));
     }
 };
 
@@ -125,7 +126,8 @@ void frmBattleControl::Form_Load()
 
     const QString tag = m_map->ui.lbl_EnemyTag->text();
     const auto noSuchEnemy = [&] {
-        callOff(QStringLiteral("There is no enemy \"%1\" to fight, so this battle cannot take place.").arg(tag));
+        callOff(QStringLiteral("There is no enemy \"%1\" to fight, so this battle cannot take place.")
+                    .arg(GameError::excerpt(tag)));
     };
     const std::optional<double> index = CaptionNumber::tryParse(tag);
     const std::optional<qint16> marker = index ? CaptionNumber::tryInt16(*index) : std::nullopt;
@@ -138,7 +140,7 @@ void frmBattleControl::Form_Load()
     const auto unusableStrength = [&] {
         callOff(QStringLiteral("Your Strength (%1) is not a number of 0 or more, so this battle cannot "
                                "take place. You back away from the enemy.")
-                    .arg(strengthCaption));
+                    .arg(GameError::excerpt(strengthCaption)));
     };
     const std::optional<double> strength = CaptionNumber::tryParse(strengthCaption);
     if (!strength || *strength < 0)
@@ -232,8 +234,9 @@ void frmBattleControl::cmd_Blast_Click()
         const double health = numberIn(ui.lbl_Enemy_HP_val, theEnemy);
         if (health < damage)
             damage = whole16(health, theEnemy, ui.lbl_Enemy_HP_val->text());
+        // Never more than the magic there is: 3.5 magic allows a blast of 3.
         if (magic < damage)
-            damage = whole16(magic, QStringLiteral("Your Magic"), ui.lbl_MP_val->text());
+            damage = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui.lbl_MP_val->text());
 
         ui.lbl_Enemy_HP_val->setText(number(std::floor(health) - damage));
         ui.lbl_MP_val->setText(number(std::floor(magic) - damage));
@@ -264,7 +267,7 @@ void frmBattleControl::cmd_Heal_Click()
         } else {
             // The smallest of the missing health, the magic and Wisdom.
             if (magic < need)
-                need = whole16(magic, QStringLiteral("Your Magic"), ui.lbl_MP_val->text());
+                need = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui.lbl_MP_val->text());
             const QLabel *wisdom = m_map->ui.lbl_WS_val;
             const QString yourWisdom = QStringLiteral("Your Wisdom");
             const double wisdomValue = numberIn(wisdom, yourWisdom);

@@ -488,6 +488,8 @@ void tst_frmBattleControl::moves_data()
         << "You have no magic available." << "EHP=48 MP=0" << 2 << "";
     QTest::newRow("blast capped by both") << "EHP=4 MP=3" << "B" << Draws{0.65f, 0.95f, 0.11f}
         << "You magically blast for 3 magic points." + enemyMisses << "EHP=1 MP=0" << 2 << "";
+    QTest::newRow("blast never spends more magic than there is") << "MP=3.5" << "B" << Draws{0.65f, 0.95f, 0.11f}
+        << "You magically blast for 3 magic points." + enemyMisses << "EHP=47 MP=0" << 2 << "";
     QTest::newRow("blast with magic below 1") << "MP=0.5" << "B" << Draws{} << "You have no magic available."
         << "EHP=50 MP=0.5" << 0 << "";
 
@@ -498,6 +500,10 @@ void tst_frmBattleControl::moves_data()
         << "You heal for 2 magic points." + enemyMisses << "HP=4 MP=0" << 1 << "";
     QTest::newRow("heal capped by Wisdom") << "HP=2 MP=5 WS=3" << "H" << Draws{0.95f, 0.11f}
         << "You heal for 3 magic points." + enemyMisses << "HP=5 MP=2" << 1 << "";
+    QTest::newRow("heal never spends more magic than there is") << "HP=2 MP=3.5" << "H" << Draws{0.95f, 0.11f}
+        << "You heal for 3 magic points." + enemyMisses << "HP=5 MP=0" << 1 << "";
+    QTest::newRow("heal counts the health of the battle") << "" << "HH" << Draws{0.55f, 0.09f, 0.1f, 0.95f, 0.11f}
+        << "You heal for 2 magic points." + enemyMisses << "HP=10 MP=8" << 2 << "";
     QTest::newRow("heal above maximum") << "HP=12" << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
         << "HP=12 MP=10" << 1 << "";
     QTest::newRow("heal without magic") << "HP=5 MP=0" << "H" << Draws{} << "You have no magic available."
@@ -557,7 +563,8 @@ void tst_frmBattleControl::moves()
     const QString mapMagic = fight.map->ui.lbl_MP_val->text();
     QStringList atTheBox;
     fight.sandbox.onMessage = [&](const QString &) {
-        atTheBox << fight.map->ui.lbl_EnemyTag->text() << QString::number(fight.battle->isVisible());
+        atTheBox << fight.map->ui.lbl_EnemyTag->text() << QString::number(fight.battle->isVisible())
+                 << fight.map->ui.lbl_HP_val->text();
     };
     fight.play(moves, draws);
 
@@ -584,7 +591,8 @@ void tst_frmBattleControl::moves()
         QCOMPARE(fight.sandbox.messages, QStringList{QStringLiteral("You have died.")});
         QCOMPARE(fight.sandbox.captions, QStringList{QStringLiteral("Chromaland")});
         // The result is in place before the box, the window still open under it.
-        QCOMPARE(atTheBox, (QStringList{Dead, QStringLiteral("1")}));
+        // Health and magic reach the map only after the box.
+        QCOMPARE(atTheBox, (QStringList{Dead, QStringLiteral("1"), mapHealth}));
     } else {
         QVERIFY(fight.sandbox.messages.isEmpty());
     }
