@@ -28,8 +28,6 @@ namespace {
 
 constexpr int RecordLines = 15;
 constexpr float TwipsPerLevel = 150.0f;
-// Far beyond any real character: a larger file is damaged or not ours.
-constexpr qint64 MaxCharacterFileBytes = 1024 * 1024;
 
 // Key of each line of the file; its length is what the reader skips.
 constexpr std::array<const char *, RecordLines> Keys = {
@@ -131,16 +129,8 @@ void CreateDefaultCharacter()
                 QStringLiteral("Y=1"), QStringLiteral("O=1"), QStringLiteral("R=1")});
 }
 
-void LoadCharacter()
+CharacterRecord ReadCharacter(const QByteArray &bytes)
 {
-    if (!FileExists(CharacterFilePath())) {
-        MessageBox::show(QStringLiteral("Character file could not be found - a new character will be created"),
-                         QStringLiteral("Chromaland"));
-        CreateDefaultCharacter();
-    }
-
-    const QByteArray bytes = SafeFile::read(CharacterFilePath(), MaxCharacterFileBytes, GameError::PathAccess);
-
     // The file is 8-bit text: every byte maps to one character and back.
     QStringDecoder latin1(QStringDecoder::Latin1);
     const QStringList lines = splitLines(latin1(bytes));
@@ -149,12 +139,11 @@ void LoadCharacter()
                         QStringLiteral("the character file has %1 of its 15 lines").arg(lines.size()));
 
     // Everything is checked before any control changes.
-    std::array<QString, 8> captions;
+    CharacterRecord record;
     for (int i = 0; i < 7; ++i)
-        captions[i] = valueOf(lines[i], i);
-    captions[7] = CaptionNumber::format(wholeNumberOn(valueOf(lines[7], 7), 7));
+        record.captions[i] = valueOf(lines[i], i);
+    record.captions[7] = CaptionNumber::format(wholeNumberOn(valueOf(lines[7], 7), 7));
 
-    std::array<float, 7> widths;
     for (int i = 0; i < 7; ++i) {
         const int line = 8 + i;
         const double twips = wholeNumberOn(valueOf(lines[line], line), line) * TwipsPerLevel;
@@ -164,16 +153,30 @@ void LoadCharacter()
         if (twips < 0)
             throw GameError(GameError::InvalidPropertyValue,
                             QStringLiteral("negative skill level on line %1 of the character file").arg(line + 1));
-        widths[i] = static_cast<float>(twips);
+        record.skillWidths[i] = static_cast<float>(twips);
     }
+
+    return record;
+}
+
+void LoadCharacter()
+{
+    if (!FileExists(CharacterFilePath())) {
+        MessageBox::show(QStringLiteral("Character file could not be found - a new character will be created"),
+                         QStringLiteral("Chromaland"));
+        CreateDefaultCharacter();
+    }
+
+    const CharacterRecord record =
+        ReadCharacter(SafeFile::read(CharacterFilePath(), MaxCharacterFileBytes, GameError::PathAccess));
 
     frmMainGameWindow &m = map();
     const auto labels = statisticLabels(m);
     for (int i = 0; i < 8; ++i)
-        labels[i]->setText(captions[i]);
+        labels[i]->setText(record.captions[i]);
     const auto bars = m.skillBars();
     for (int i = 0; i < 7; ++i)
-        bars[i]->setWidthTwips(widths[i]);
+        bars[i]->setWidthTwips(record.skillWidths[i]);
 }
 
 void SaveCharacter()

@@ -6,7 +6,9 @@
 // writes the controls of the one map window (frmMainGameWindow::current()),
 // where the character and the enemies live.
 
+#include <QByteArray>
 #include <QString>
+#include <array>
 
 namespace modGameLogicCode {
 
@@ -17,6 +19,21 @@ extern bool EnemiesPaused;
 // Path of the character file: the entry beside the program that matches
 // "Character.chx" in any letter case, or that exact name when there is none.
 QString CharacterFilePath();
+
+// Far beyond any real character: a larger file is damaged or not ours.
+inline constexpr qint64 MaxCharacterFileBytes = 1024 * 1024;
+
+// A character file's content, checked as a whole: the eight statistic
+// captions as they will be shown and the seven skill-bar widths in twips.
+struct CharacterRecord {
+    std::array<QString, 8> captions;
+    std::array<float, 7> skillWidths{};
+};
+// Reads the content of a character file without touching any control.
+// Throws GameError on a file with fewer than 15 lines, a line shorter than
+// its key, points or skills that are not numbers, or a negative or
+// overflowing skill.
+CharacterRecord ReadCharacter(const QByteArray &bytes);
 
 // Writes the 15 default lines. Throws GameError when it cannot.
 void CreateDefaultCharacter();
