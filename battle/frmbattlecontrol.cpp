@@ -1,6 +1,7 @@
 #include "battle/frmbattlecontrol.h"
+#include "ui_frmBattleControl.h"
 
-#include "map/frmmaingamewindow.h"
+#include "logic/gamerules.h"
 #include "platform/captionnumber.h"
 #include "platform/gameerror.h"
 #include "platform/gamefonts.h"
@@ -14,8 +15,8 @@
 
 namespace {
 
-const QString Dead = QStringLiteral("DEAD");
-const QString Retreat = QStringLiteral("Retreat");
+using GameRules::Dead;
+using GameRules::Retreat;
 const QString CrLf = QStringLiteral("\r\n");
 
 // Both bars are this wide at design time; together they never exceed it.
@@ -51,6 +52,13 @@ qint16 whole16(double value, const QString &who, const QString &caption)
     return *whole;
 }
 
+// A roll of 1 up to the statistic: floor(statistic x r) + 1, worked in
+// double precision.
+qint16 rollUpTo(const QLabel *statistic, const QString &who, float r)
+{
+    return whole16(std::floor(numberIn(statistic, who) * r) + 1.0, who, statistic->text());
+}
+
 QString number(double value)
 {
     return CaptionNumber::format(value);
@@ -60,18 +68,18 @@ QString instructionsText()
 {
     return QStringList{
         QStringLiteral("INSTRUCTIONS: "),
-        QStringLiteral("ATTACK: Your Dexterity decides how often you will hit the enemy in combat. "
-                       "If you do hit then your Strength determines how much damage you inflict."),
+        GameRules::AttackInstruction,
         QStringLiteral("BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your "
                        "Wisdom in damage."),
         QStringLiteral("HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by "
                        "your Wisdom."),
-        QStringLiteral("RETREAT: You run away before the enemy can attack again."),
+        GameRules::RetreatInstruction,
     }.join(CrLf + CrLf);
 }
 
-// The stand-ins for the design font run a little wider than the original,
-// which can push the last line of a long caption out of its box. Such a
+// The stand-ins for the design font can run a little wider than the
+// design font, which can push the last line of a long caption out of its
+// box. Such a
 // caption is drawn with its letters slightly closer together, at most a
 // tenth, until it fits; the caption itself stays as it is.
 void fitToBox(QLabel *label)
@@ -90,53 +98,54 @@ void fitToBox(QLabel *label)
 
 } // namespace
 
-frmBattleControl::frmBattleControl(frmMainGameWindow *owner)
-    : QDialog(owner)
-    , m_map(owner)
+frmBattleControl::frmBattleControl(const MapControls &map)
+    : QDialog(map.window)
+    , ui(std::make_unique<Ui::frmBattleControl>())
+    , m_map(map)
 {
-    GamePictures::ensureLoaded();
-    ui.setupUi(this);
-    GameFonts::adapt(this);
+    GamePictures::setUpForm(*ui, this);
     // A caption but no close, minimize or maximize box, and no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     setModal(true);
 
     // Enter presses nothing: no button is a default button.
-    for (QPushButton *button : {ui.cmd_Attack, ui.cmd_Blast, ui.cmd_Heal, ui.cmd_Retreat}) {
+    for (QPushButton *button : {ui->cmd_Attack, ui->cmd_Blast, ui->cmd_Heal, ui->cmd_Retreat}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
 
-    connect(ui.cmd_Attack, &QPushButton::clicked, this, &frmBattleControl::cmd_Attack_Click);
-    connect(ui.cmd_Blast, &QPushButton::clicked, this, &frmBattleControl::cmd_Blast_Click);
-    connect(ui.cmd_Heal, &QPushButton::clicked, this, &frmBattleControl::cmd_Heal_Click);
-    connect(ui.cmd_Retreat, &QPushButton::clicked, this, &frmBattleControl::cmd_Retreat_Click);
+    connect(ui->cmd_Attack, &QPushButton::clicked, this, &frmBattleControl::cmd_Attack_Click);
+    connect(ui->cmd_Blast, &QPushButton::clicked, this, &frmBattleControl::cmd_Blast_Click);
+    connect(ui->cmd_Heal, &QPushButton::clicked, this, &frmBattleControl::cmd_Heal_Click);
+    connect(ui->cmd_Retreat, &QPushButton::clicked, this, &frmBattleControl::cmd_Retreat_Click);
 
     // The map window may not close while the battle is open.
-    m_map->installEventFilter(this);
+    m_map.window->installEventFilter(this);
 
     Form_Load();
-    fitToBox(ui.lbl_Instructions);
+    fitToBox(ui->lbl_Instructions);
 }
+
+frmBattleControl::~frmBattleControl() = default;
 
 void frmBattleControl::Form_Load()
 {
     RandomSource::randomize();
 
-    const QString tag = m_map->ui.lbl_EnemyTag->text();
+    const QString tag = m_map.lbl_EnemyTag->text();
     const auto noSuchEnemy = [&] {
         callOff(QStringLiteral("There is no enemy \"%1\" to fight, so this battle cannot take place.")
                     .arg(GameError::excerpt(tag)));
     };
     const std::optional<double> index = CaptionNumber::tryParse(tag);
     const std::optional<qint16> marker = index ? CaptionNumber::tryInt16(*index) : std::nullopt;
-    if (!marker || *marker < 0 || *marker >= static_cast<int>(m_map->pic_Enemy.size())
-        || !m_map->pic_Enemy[*marker])
+    if (!marker || *marker < 0 || *marker >= static_cast<int>(m_map.pic_Enemy.size())
+        || !m_map.pic_Enemy[*marker])
         return noSuchEnemy();
     const float r = RandomSource::next();
 
-    const QString strengthCaption = m_map->ui.lbl_ST_val->text();
+    const QString strengthCaption = m_map.lbl_ST_val->text();
     const auto unusableStrength = [&] {
         callOff(QStringLiteral("Your Strength (%1) is not a number of 0 or more, so this battle cannot "
                                "take place. You back away from the enemy.")
@@ -153,7 +162,7 @@ void frmBattleControl::Form_Load()
     if (!rolled)
         return noSuchEnemy();
     EnemyStrength = *rolled;
-    ui.lbl_Enemy_HP_val->setText(number(EnemyStrength));
+    ui->lbl_Enemy_HP_val->setText(number(EnemyStrength));
 
     // One scale for both bars, so that they show Strength against enemy
     // strength and never add up to more than one design bar.
@@ -162,20 +171,20 @@ void frmBattleControl::Form_Load()
         scale ? CaptionNumber::tryInt16(static_cast<double>(EnemyStrength) * *scale) : std::nullopt;
     if (!enemyWidth)
         return unusableStrength();
-    ui.pic_Player->setWidthTwips(static_cast<float>(*strength * *scale));
-    ui.pic_Enemy->setWidthTwips(static_cast<float>(*enemyWidth));
+    ui->pic_Player->setWidthTwips(static_cast<float>(*strength * *scale));
+    ui->pic_Enemy->setWidthTwips(static_cast<float>(*enemyWidth));
     // Only the enemy's colour: a picture on its map marker stays there.
-    ui.pic_Enemy->setBackColor(m_map->pic_Enemy[*marker]->backColor());
+    ui->pic_Enemy->setBackColor(m_map.pic_Enemy[*marker]->backColor());
 
-    ui.lbl_HP_val->setText(m_map->ui.lbl_HP_val->text());
-    ui.lbl_MP_val->setText(m_map->ui.lbl_MP_val->text());
+    ui->lbl_HP_val->setText(m_map.lbl_HP_val->text());
+    ui->lbl_MP_val->setText(m_map.lbl_MP_val->text());
     ClearStatus();
-    ui.lbl_Instructions->setText(instructionsText());
+    ui->lbl_Instructions->setText(instructionsText());
 }
 
 void frmBattleControl::ClearStatus()
 {
-    ui.lbl_Status->setText(QString());
+    ui->lbl_Status->setText(QString());
 }
 
 void frmBattleControl::cmd_Attack_Click()
@@ -188,23 +197,18 @@ void frmBattleControl::cmd_Attack_Click()
         const float r1 = RandomSource::next();
         const float r2 = RandomSource::next();
 
-        const QLabel *dexterity = m_map->ui.lbl_DX_val;
         const QString you = QStringLiteral("Your Dexterity");
-        const qint16 playerRoll =
-            whole16(std::floor(numberIn(dexterity, you) * r1) + 1.0, you, dexterity->text());
-        const qint16 margin = whole16(double(playerRoll) - enemyRoll(r2), you, dexterity->text());
+        const qint16 playerRoll = rollUpTo(m_map.lbl_DX_val, you, r1);
+        const qint16 margin = whole16(double(playerRoll) - enemyRoll(r2), you, m_map.lbl_DX_val->text());
 
         if (margin <= 0) {
-            ui.lbl_Status->setText(QStringLiteral("You miss by -") + number(std::fabs(double(margin))));
+            ui->lbl_Status->setText(QStringLiteral("You miss by -") + number(std::fabs(double(margin))));
         } else {
             const float r3 = RandomSource::next();
-            const QLabel *strength = m_map->ui.lbl_ST_val;
-            const QString yourStrength = QStringLiteral("Your Strength");
-            const qint16 damage =
-                whole16(std::floor(numberIn(strength, yourStrength) * r3) + 1.0, yourStrength, strength->text());
-            const double health = numberIn(ui.lbl_Enemy_HP_val, QStringLiteral("The enemy's health"));
-            ui.lbl_Enemy_HP_val->setText(number(std::floor(health) - damage));
-            ui.lbl_Status->setText(QStringLiteral("You hit by +") + number(margin) + QStringLiteral(" and inflict ")
+            const qint16 damage = rollUpTo(m_map.lbl_ST_val, QStringLiteral("Your Strength"), r3);
+            const double health = numberIn(ui->lbl_Enemy_HP_val, QStringLiteral("The enemy's health"));
+            ui->lbl_Enemy_HP_val->setText(number(std::floor(health) - damage));
+            ui->lbl_Status->setText(QStringLiteral("You hit by +") + number(margin) + QStringLiteral(" and inflict ")
                                    + number(damage) + QStringLiteral(" damage."));
         }
         CheckEnemyDead();
@@ -217,30 +221,26 @@ void frmBattleControl::cmd_Blast_Click()
     playerTurn([this] {
         if (enemyDefeated())
             return;
-        ClearStatus();
-        const double magic = numberIn(ui.lbl_MP_val, QStringLiteral("Your Magic"));
-        if (magic < 1) {
-            ui.lbl_Status->setText(QStringLiteral("You have no magic available."));
+        const std::optional<double> magicLeft = usableMagic();
+        if (!magicLeft)
             return;
-        }
+        const double magic = *magicLeft;
         RandomSource::randomize();
         const float r = RandomSource::next();
 
-        const QLabel *wisdom = m_map->ui.lbl_WS_val;
-        const QString yourWisdom = QStringLiteral("Your Wisdom");
-        qint16 damage = whole16(std::floor(numberIn(wisdom, yourWisdom) * r) + 1.0, yourWisdom, wisdom->text());
+        qint16 damage = rollUpTo(m_map.lbl_WS_val, QStringLiteral("Your Wisdom"), r);
         // The smallest of the roll, the enemy's health and the magic left.
         const QString theEnemy = QStringLiteral("The enemy's health");
-        const double health = numberIn(ui.lbl_Enemy_HP_val, theEnemy);
+        const double health = numberIn(ui->lbl_Enemy_HP_val, theEnemy);
         if (health < damage)
-            damage = whole16(health, theEnemy, ui.lbl_Enemy_HP_val->text());
+            damage = whole16(health, theEnemy, ui->lbl_Enemy_HP_val->text());
         // Never more than the magic there is: 3.5 magic allows a blast of 3.
         if (magic < damage)
-            damage = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui.lbl_MP_val->text());
+            damage = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui->lbl_MP_val->text());
 
-        ui.lbl_Enemy_HP_val->setText(number(std::floor(health) - damage));
-        ui.lbl_MP_val->setText(number(std::floor(magic) - damage));
-        ui.lbl_Status->setText(QStringLiteral("You magically blast for ") + number(damage)
+        ui->lbl_Enemy_HP_val->setText(number(std::floor(health) - damage));
+        ui->lbl_MP_val->setText(number(std::floor(magic) - damage));
+        ui->lbl_Status->setText(QStringLiteral("You magically blast for ") + number(damage)
                                + QStringLiteral(" magic points."));
         CheckEnemyDead();
         EnemyAttack();
@@ -250,32 +250,30 @@ void frmBattleControl::cmd_Blast_Click()
 void frmBattleControl::cmd_Heal_Click()
 {
     playerTurn([this] {
-        const QLabel *maximum = m_map->ui.lbl_HP_max;
-        const double health = numberIn(ui.lbl_HP_val, QStringLiteral("Your Health"));
+        const QLabel *maximum = m_map.lbl_HP_max;
+        const double health = numberIn(ui->lbl_HP_val, QStringLiteral("Your Health"));
         qint16 need = whole16(numberIn(maximum, QStringLiteral("Your maximum Health")) - health,
                               QStringLiteral("Your Health"),
-                              ui.lbl_HP_val->text() + QStringLiteral(" of ") + maximum->text());
-        ClearStatus();
-        const double magic = numberIn(ui.lbl_MP_val, QStringLiteral("Your Magic"));
-        if (magic < 1) {
-            ui.lbl_Status->setText(QStringLiteral("You have no magic available."));
+                              ui->lbl_HP_val->text() + QStringLiteral(" of ") + maximum->text());
+        const std::optional<double> magicLeft = usableMagic();
+        if (!magicLeft)
             return;
-        }
+        const double magic = *magicLeft;
         if (need <= 0) {
             // Not refused: looking yourself over still costs the turn.
-            ui.lbl_Status->setText(QStringLiteral("You don't need healing !"));
+            ui->lbl_Status->setText(QStringLiteral("You don't need healing !"));
         } else {
             // The smallest of the missing health, the magic and Wisdom.
             if (magic < need)
-                need = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui.lbl_MP_val->text());
-            const QLabel *wisdom = m_map->ui.lbl_WS_val;
+                need = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui->lbl_MP_val->text());
+            const QLabel *wisdom = m_map.lbl_WS_val;
             const QString yourWisdom = QStringLiteral("Your Wisdom");
             const double wisdomValue = numberIn(wisdom, yourWisdom);
             if (wisdomValue < need)
                 need = whole16(wisdomValue, yourWisdom, wisdom->text());
-            ui.lbl_HP_val->setText(number(std::floor(health) + need));
-            ui.lbl_MP_val->setText(number(std::floor(magic) - need));
-            ui.lbl_Status->setText(QStringLiteral("You heal for ") + number(need) + QStringLiteral(" magic points."));
+            ui->lbl_HP_val->setText(number(std::floor(health) + need));
+            ui->lbl_MP_val->setText(number(std::floor(magic) - need));
+            ui->lbl_Status->setText(QStringLiteral("You heal for ") + number(need) + QStringLiteral(" magic points."));
         }
         EnemyAttack();
     });
@@ -286,19 +284,19 @@ void frmBattleControl::cmd_Retreat_Click()
     if (m_battleOver)
         return;
     // After a kill the index stays in the tag: that reports the win.
-    if (ui.lbl_Enemy_HP_val->text() != Dead)
-        m_map->ui.lbl_EnemyTag->setText(Retreat);
+    if (ui->lbl_Enemy_HP_val->text() != Dead)
+        m_map.lbl_EnemyTag->setText(Retreat);
     ReturnStatsToMap();
     endBattle();
 }
 
 void frmBattleControl::CheckEnemyDead()
 {
-    if (std::floor(numberIn(ui.lbl_Enemy_HP_val, QStringLiteral("The enemy's health"))) >= 1)
+    if (std::floor(numberIn(ui->lbl_Enemy_HP_val, QStringLiteral("The enemy's health"))) >= 1)
         return;
-    ui.lbl_Enemy_HP_val->setText(Dead);
-    ui.cmd_Attack->hide();
-    ui.cmd_Blast->hide();
+    ui->lbl_Enemy_HP_val->setText(Dead);
+    ui->cmd_Attack->hide();
+    ui->cmd_Blast->hide();
 }
 
 void frmBattleControl::EnemyAttack()
@@ -310,7 +308,7 @@ void frmBattleControl::EnemyAttack()
     const float r1 = RandomSource::next();
     const float r2 = RandomSource::next();
 
-    const QLabel *dexterity = m_map->ui.lbl_DX_val;
+    const QLabel *dexterity = m_map.lbl_DX_val;
     const QString you = QStringLiteral("Your Dexterity");
     // The dodge has no + 1: a tie is a hit.
     const qint16 dodge = whole16(std::floor(numberIn(dexterity, you) * r1), you, dexterity->text());
@@ -325,13 +323,13 @@ void frmBattleControl::EnemyAttack()
                                   QStringLiteral("The enemy's strength"), number(EnemyStrength));
     appendStatus(QStringLiteral("Enemy hits you by +") + number(std::fabs(double(margin)))
                  + QStringLiteral(" and it inflicts ") + number(damage) + QStringLiteral(" damage."));
-    const double health = numberIn(ui.lbl_HP_val, QStringLiteral("Your Health"));
-    ui.lbl_HP_val->setText(number(std::floor(health) - damage));
-    if (std::floor(numberIn(ui.lbl_HP_val, QStringLiteral("Your Health"))) >= 1)
+    const double health = numberIn(ui->lbl_HP_val, QStringLiteral("Your Health"));
+    ui->lbl_HP_val->setText(number(std::floor(health) - damage));
+    if (std::floor(numberIn(ui->lbl_HP_val, QStringLiteral("Your Health"))) >= 1)
         return;
 
     // Death: the result first, then the player is told, then the battle ends.
-    m_map->ui.lbl_EnemyTag->setText(Dead);
+    m_map.lbl_EnemyTag->setText(Dead);
     MessageBox::show(QStringLiteral("You have died."));
     ReturnStatsToMap();
     endBattle();
@@ -339,26 +337,26 @@ void frmBattleControl::EnemyAttack()
 
 void frmBattleControl::ReturnStatsToMap()
 {
-    m_map->ui.lbl_HP_val->setText(ui.lbl_HP_val->text());
-    m_map->ui.lbl_MP_val->setText(ui.lbl_MP_val->text());
+    m_map.lbl_HP_val->setText(ui->lbl_HP_val->text());
+    m_map.lbl_MP_val->setText(ui->lbl_MP_val->text());
 }
 
 void frmBattleControl::playerTurn(const std::function<void()> &move)
 {
     if (m_battleOver)
         return;
-    const QString enemyHealth = ui.lbl_Enemy_HP_val->text();
-    const QString health = ui.lbl_HP_val->text();
-    const QString magic = ui.lbl_MP_val->text();
-    const bool attackShown = !ui.cmd_Attack->isHidden();
-    const bool blastShown = !ui.cmd_Blast->isHidden();
+    const QString enemyHealth = ui->lbl_Enemy_HP_val->text();
+    const QString health = ui->lbl_HP_val->text();
+    const QString magic = ui->lbl_MP_val->text();
+    const bool attackShown = !ui->cmd_Attack->isHidden();
+    const bool blastShown = !ui->cmd_Blast->isHidden();
     const auto rollBack = [&](const QString &report) {
-        ui.lbl_Enemy_HP_val->setText(enemyHealth);
-        ui.lbl_HP_val->setText(health);
-        ui.lbl_MP_val->setText(magic);
-        ui.cmd_Attack->setVisible(attackShown);
-        ui.cmd_Blast->setVisible(blastShown);
-        ui.lbl_Status->setText(report);
+        ui->lbl_Enemy_HP_val->setText(enemyHealth);
+        ui->lbl_HP_val->setText(health);
+        ui->lbl_MP_val->setText(magic);
+        ui->cmd_Attack->setVisible(attackShown);
+        ui->cmd_Blast->setVisible(blastShown);
+        ui->lbl_Status->setText(report);
     };
     // Nothing may escape into the event loop. Every value that can fail is
     // converted before the death is acted on, so a move that fails has
@@ -367,14 +365,24 @@ void frmBattleControl::playerTurn(const std::function<void()> &move)
         move();
     } catch (const UnusableValue &unusable) {
         rollBack(unusable.report());
-    } catch (...) {
+    } catch (const std::exception &) {
         rollBack(QStringLiteral("That move could not be carried out: nothing happened."));
     }
 }
 
+std::optional<double> frmBattleControl::usableMagic()
+{
+    ClearStatus();
+    const double magic = numberIn(ui->lbl_MP_val, QStringLiteral("Your Magic"));
+    if (magic >= 1)
+        return magic;
+    ui->lbl_Status->setText(QStringLiteral("You have no magic available."));
+    return std::nullopt;
+}
+
 bool frmBattleControl::enemyDefeated() const
 {
-    return ui.lbl_Enemy_HP_val->text() == Dead;
+    return ui->lbl_Enemy_HP_val->text() == Dead;
 }
 
 qint16 frmBattleControl::enemyRoll(float r) const
@@ -386,14 +394,14 @@ qint16 frmBattleControl::enemyRoll(float r) const
 
 void frmBattleControl::appendStatus(const QString &line)
 {
-    ui.lbl_Status->setText(ui.lbl_Status->text() + CrLf + line);
+    ui->lbl_Status->setText(ui->lbl_Status->text() + CrLf + line);
 }
 
 void frmBattleControl::callOff(const QString &reason)
 {
     // The enemy stays where it is, and health and magic on the map were
     // never taken over, so they stand unchanged.
-    m_map->ui.lbl_EnemyTag->setText(Retreat);
+    m_map.lbl_EnemyTag->setText(Retreat);
     m_battleOver = true;
     MessageBox::show(reason);
 }
@@ -434,7 +442,7 @@ void frmBattleControl::closeEvent(QCloseEvent *event)
 
 bool frmBattleControl::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_map && event->type() == QEvent::Close && !m_battleOver && isVisible()) {
+    if (watched == m_map.window && event->type() == QEvent::Close && !m_battleOver && isVisible()) {
         event->ignore();
         return true;
     }

@@ -2,7 +2,8 @@
 
 // The battle window: one fight between the player and the enemy whose
 // index the map window's lbl_EnemyTag holds. Created fresh for every
-// battle by the game logic, owned by the map window and shown modally;
+// battle by the game logic, which hands it the map window's controls;
+// owned by the map window and shown modally;
 // it hands the result and the player's health and magic back through the
 // map window's labels before it hides itself.
 //
@@ -20,21 +21,25 @@
 // returns at once. An action that meets a statistic it cannot use is
 // undone as a whole and says why in the status line.
 
-#include "ui_frmBattleControl.h"
+#include "logic/mapcontrols.h"
 
 #include <QDialog>
+#include <memory>
 #include <functional>
+#include <optional>
 
-class frmMainGameWindow;
+namespace Ui {
+class frmBattleControl;
+}
 
 class frmBattleControl : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmBattleControl(frmMainGameWindow *owner);
+    explicit frmBattleControl(const MapControls &map);
+    ~frmBattleControl() override;
 
-    Ui::frmBattleControl ui;
 
     // Whether the battle has ended (Retreat, death, or called off at load).
     bool battleOver() const { return m_battleOver; }
@@ -65,13 +70,17 @@ private:
     // meets a value it cannot use is rolled back and reported.
     void playerTurn(const std::function<void()> &move);
     bool enemyDefeated() const;
+    // Clears the status line and gives the magic caption, when there is at
+    // least 1 to spend; otherwise the status line says there is none.
+    std::optional<double> usableMagic();
     // The enemy's roll: 1 to EnemyStrength, in single precision.
     qint16 enemyRoll(float r) const;
     void appendStatus(const QString &line);
     void callOff(const QString &reason);
     void endBattle();
 
-    frmMainGameWindow *m_map;
+    std::unique_ptr<Ui::frmBattleControl> ui;
+    const MapControls m_map;
     qint16 EnemyStrength = 0;
     bool m_battleOver = false;
 };

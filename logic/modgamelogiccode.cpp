@@ -1,7 +1,8 @@
 #include "logic/modgamelogiccode.h"
 
 #include "battle/frmbattlecontrol.h"
-#include "map/frmmaingamewindow.h"
+#include "logic/pausedenemies.h"
+#include "platform/picturebox.h"
 #include "platform/beep.h"
 #include "platform/captionnumber.h"
 #include "platform/clock.h"
@@ -13,12 +14,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPushButton>
 #include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <optional>
+
+using namespace GameRules;
 
 namespace modGameLogicCode {
 
@@ -27,26 +33,12 @@ bool EnemiesPaused = false;
 namespace {
 
 constexpr int RecordLines = 15;
-constexpr float TwipsPerLevel = 150.0f;
 
 // Key of each line of the file; its length is what the reader skips.
 constexpr std::array<const char *, RecordLines> Keys = {
     "ST=", "DX=", "WS=", "HPc=", "HPm=", "MPc=", "MPm=", "pts=",
     "V=", "I=", "B=", "G=", "Y=", "O=", "R=",
 };
-
-frmMainGameWindow &map()
-{
-    frmMainGameWindow *window = frmMainGameWindow::current();
-    Q_ASSERT(window);
-    return *window;
-}
-
-std::array<QLabel *, 8> statisticLabels(frmMainGameWindow &m)
-{
-    return {m.ui.lbl_ST_val, m.ui.lbl_DX_val, m.ui.lbl_WS_val, m.ui.lbl_HP_val,
-            m.ui.lbl_HP_max, m.ui.lbl_MP_val, m.ui.lbl_MP_max, m.ui.lbl_Points_val};
-}
 
 // Writes the lines, each ended by CR LF, replacing the file only once the
 // new content is complete on disk.
@@ -144,7 +136,7 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
         record.captions[i] = valueOf(lines[i], i);
     record.captions[7] = CaptionNumber::format(wholeNumberOn(valueOf(lines[7], 7), 7));
 
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < ColourCount; ++i) {
         const int line = 8 + i;
         const double twips = wholeNumberOn(valueOf(lines[line], line), line) * TwipsPerLevel;
         if (std::fabs(twips) > FLT_MAX)
@@ -159,7 +151,7 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
     return record;
 }
 
-void LoadCharacter()
+void LoadCharacter(const MapControls &map)
 {
     if (!FileExists(CharacterFilePath())) {
         MessageBox::show(QStringLiteral("Character file could not be found - a new character will be created"),
@@ -170,29 +162,36 @@ void LoadCharacter()
     const CharacterRecord record =
         ReadCharacter(SafeFile::read(CharacterFilePath(), MaxCharacterFileBytes, GameError::PathAccess));
 
-    frmMainGameWindow &m = map();
-    const auto labels = statisticLabels(m);
-    for (int i = 0; i < 8; ++i)
+    const auto labels = map.statistics();
+    for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(record.captions[i]);
-    const auto bars = m.skillBars();
-    for (int i = 0; i < 7; ++i)
-        bars[i]->setWidthTwips(record.skillWidths[i]);
+    for (int i = 0; i < ColourCount; ++i)
+        map.skillBars[i]->setWidthTwips(record.skillWidths[i]);
 }
 
-void SaveCharacter()
+void SaveCharacter(const MapControls &map)
 {
-    frmMainGameWindow &m = map();
     QStringList lines;
-    const auto labels = statisticLabels(m);
-    for (int i = 0; i < 8; ++i)
+    const auto labels = map.statistics();
+    for (std::size_t i = 0; i < labels.size(); ++i)
         lines << QLatin1String(Keys[i]) + labels[i]->text();
-    const auto bars = m.skillBars();
-    for (int i = 0; i < 7; ++i)
-        lines << QLatin1String(Keys[8 + i]) + CaptionNumber::formatSingle(bars[i]->widthTwips() / TwipsPerLevel);
+    for (int i = 0; i < ColourCount; ++i)
+        lines << QLatin1String(Keys[8 + i]) + CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
     const QDateTime now = Clock::now();
     lines << QStringLiteral("Saved: ") + savedDate(now.date()) + QLatin1Char(' ')
                  + now.time().toString(QStringLiteral("HH:mm:ss"));
     writeLines(CharacterFilePath(), lines);
+}
+
+void SaveCharacterOrEnd(const MapControls &map)
+{
+    try {
+        SaveCharacter(map);
+    } catch (const GameError &e) {
+        MessageBox::show(QStringLiteral("The character could not be saved to %1.\n\n%2")
+                             .arg(QDir::toNativeSeparators(CharacterFilePath()), e.description()));
+        ProgramEnd::now(1);
+    }
 }
 
 QString FindEntry(const QString &path)
@@ -219,103 +218,84 @@ bool FileExists(const QString &path)
     return !FindEntry(path).isEmpty();
 }
 
-void UpdateGainButtons()
+void UpdateGainButtons(const MapControls &map)
 {
-    frmMainGameWindow &m = map();
-    const bool show = CaptionNumber::floorOf(CaptionNumber::parse(m.ui.lbl_Points_val->text())) > 0;
-    for (QPushButton *button : {m.ui.cmd_ST_gain, m.ui.cmd_DX_gain, m.ui.cmd_WS_gain, m.ui.cmd_HP_gain, m.ui.cmd_MP_gain})
+    // A points caption that is not a number has nothing to spend.
+    const std::optional<double> points = CaptionNumber::tryParse(map.lbl_Points_val->text());
+    const bool show = points && CaptionNumber::floorOf(*points) > 0;
+    for (QPushButton *button : map.gainButtons)
         button->setVisible(show);
 }
 
-bool EnemyAt(qint16 x, qint16 y)
+bool EnemyAt(const MapControls &map, qint16 x, qint16 y)
 {
     bool found = false;
-    for (const PictureBox *enemy : map().pic_Enemy) {
+    for (const PictureBox *enemy : map.pic_Enemy) {
         if (enemy->left() == static_cast<float>(x) && enemy->top() == static_cast<float>(y))
             found = true;
     }
     return found;
 }
 
-void CheckEncounter()
+void CheckEncounter(const MapControls &map)
 {
-    frmMainGameWindow &m = map();
     // Every shown enemy on the player's square is fought, lowest index
     // first; a death ends the program before the next one.
-    for (qint16 i = 0; i < 21; ++i) {
-        if (ProgramEnd::hasEnded())
-            return;
-        const PictureBox *player = m.ui.pic_Player;
-        const PictureBox *enemy = m.pic_Enemy[i];
+    const PictureBox *player = map.pic_Player;
+    for (qint16 i = 0; i < EnemyCount; ++i) {
+        const PictureBox *enemy = map.pic_Enemy[i];
         if (enemy->left() == player->left() && enemy->top() == player->top() && enemy->shown())
-            FightEnemy(i);
+            FightEnemy(map, i);
     }
 }
 
-void FightEnemy(qint16 index)
+void FightEnemy(const MapControls &map, qint16 index)
 {
-    frmMainGameWindow &m = map();
-    EnemiesPaused = true;
-    m.ui.lbl_EnemyTag->setText(QString::number(index));
+    map.lbl_EnemyTag->setText(QString::number(index));
     {
+        const PausedEnemies paused;
         // A fresh window for every battle, gone once it has been hidden.
-        frmBattleControl battle(&m);
+        frmBattleControl battle(map);
         battle.exec();
     }
-    EnemiesPaused = false;
 
-    const QString result = m.ui.lbl_EnemyTag->text();
-    if (result == QLatin1String("Retreat"))
+    const QString result = map.lbl_EnemyTag->text();
+    if (result == Retreat)
         return;
-    if (result == QLatin1String("DEAD")) {
-        ArchiveDeadCharacter();
-        return;
-    }
+    if (result == Dead)
+        ArchiveDeadCharacter(map);
 
-    m.pic_Enemy[index]->hide();
-    const int group = index / 3;
-    PictureBox *bar = m.skillBars()[group];
+    map.pic_Enemy[index]->hide();
+    const int group = index / EnemiesPerColour;
+    PictureBox *bar = map.skillBars[group];
     bar->setWidthTwips(bar->widthTwips() + TwipsPerLevel);
-    if (bar->widthTwips() > 2700.0f) {
-        static constexpr std::array<int, 7> Awards = {30, 25, 20, 16, 12, 8, 4};
+    if (bar->widthTwips() > FullSkillBarTwips) {
         Beep::sound();
         bar->setWidthTwips(TwipsPerLevel);
         // The points caption always holds a number: loading and spending
         // write nothing else. Should it not, the award is not added to it.
-        if (const auto points = CaptionNumber::tryParse(m.ui.lbl_Points_val->text()))
-            m.ui.lbl_Points_val->setText(CaptionNumber::format(*points + Awards[group]));
+        if (const auto points = CaptionNumber::tryParse(map.lbl_Points_val->text()))
+            map.lbl_Points_val->setText(CaptionNumber::format(*points + WrapAwards[group]));
     }
-    try {
-        UpdateGainButtons();
-    } catch (const GameError &) {
-        // Not a number, so nothing to spend: the buttons stay as they are.
-    }
+    UpdateGainButtons(map);
 }
 
-void ArchiveDeadCharacter()
+void ArchiveDeadCharacter(const MapControls &map)
 {
     const QString characterFile = CharacterFilePath();
-    try {
-        SaveCharacter();
-    } catch (const GameError &e) {
-        MessageBox::show(QStringLiteral("The character could not be saved to %1.\n\n%2")
-                             .arg(QDir::toNativeSeparators(characterFile), e.description()));
-        ProgramEnd::now(1);
-        return;
-    }
+    SaveCharacterOrEnd(map);
 
     const QString archiveName = QStringLiteral("Dead_") + Clock::now().toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy"))
                               + QStringLiteral(".txt");
     QFile file(characterFile);
     // rename() never replaces an existing file; across file systems it
-    // copies and removes the original only once the copy is whole.
+    // copies and removes the old file only once the copy is whole.
     if (!file.rename(archiveName)) {
         MessageBox::show(QStringLiteral("The dead character could not be archived as %1 in %2 (%3).\n\n"
                                         "The character file is still at %4.")
                              .arg(archiveName, QDir::toNativeSeparators(QDir::currentPath()), file.errorString(),
                                   QDir::toNativeSeparators(characterFile)));
         ProgramEnd::now(1);
-        return;
     }
     ProgramEnd::now(0);
 }

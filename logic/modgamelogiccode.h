@@ -3,8 +3,10 @@
 // The game-logic module: the character file, the point-button rule, the
 // enemy roster query, encounters and the outcome of a battle. It keeps no
 // game state of its own beyond the pause flag: every operation reads and
-// writes the controls of the one map window (frmMainGameWindow::current()),
-// where the character and the enemies live.
+// writes the map window's controls that it is handed (MapControls), where
+// the character and the enemies live.
+
+#include "logic/mapcontrols.h"
 
 #include <QByteArray>
 #include <QString>
@@ -41,10 +43,13 @@ void CreateDefaultCharacter();
 // creating a default one after a message when it is missing. Checks the
 // whole file before it changes any control; throws GameError on a file it
 // cannot read or whose points or skills are not numbers.
-void LoadCharacter();
+void LoadCharacter(const MapControls &map);
 // Writes the character back atomically: the old file stays whole until the
 // new one is complete. Throws GameError when it cannot.
-void SaveCharacter();
+void SaveCharacter(const MapControls &map);
+// Saves the character or, when it cannot, tells the player where the file
+// is and why, and ends the program with 1 (the old file untouched).
+void SaveCharacterOrEnd(const MapControls &map);
 
 // Whether the path names an entry, file or folder, in any letter case.
 bool FileExists(const QString &path);
@@ -53,17 +58,18 @@ bool FileExists(const QString &path);
 QString FindEntry(const QString &path);
 
 // Shows the five "+" buttons while the points, rounded down, are above 0.
-void UpdateGainButtons();
+// A points caption that is not a number hides them; nothing here fails.
+void UpdateGainButtons(const MapControls &map);
 
 // Whether any enemy marker, shown or hidden, stands exactly at x, y.
-bool EnemyAt(qint16 x, qint16 y);
+bool EnemyAt(const MapControls &map, qint16 x, qint16 y);
 
 // Fights every shown enemy on the player's square, lowest index first.
-void CheckEncounter();
+void CheckEncounter(const MapControls &map);
 // One battle against enemy `index` and its outcome on the map.
-void FightEnemy(qint16 index);
+void FightEnemy(const MapControls &map, qint16 index);
 // Saves the dead character, moves the file to its archive name and ends
-// the program.
-void ArchiveDeadCharacter();
+// the program; never returns.
+[[noreturn]] void ArchiveDeadCharacter(const MapControls &map);
 
 } // namespace modGameLogicCode

@@ -1,6 +1,7 @@
 #include "map/frmmaingamewindow.h"
 
 #include "logic/modgamelogiccode.h"
+#include "logic/pausedenemies.h"
 #include "platform/beep.h"
 #include "platform/captionnumber.h"
 #include "platform/gameerror.h"
@@ -17,29 +18,39 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVarLengthArray>
+#include "ui_frmMainGameWindow.h"
 #include <cmath>
 #include <optional>
 
 using namespace modGameLogicCode;
-
-namespace {
-frmMainGameWindow *s_current = nullptr;
-}
+using namespace GameRules;
 
 frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::frmMainGameWindow>())
 {
-    GamePictures::ensureLoaded();
-    ui.setupUi(this);
-    GameFonts::adapt(this);
+    GamePictures::setUpForm(*ui, this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
 
-    ui.pic_WorldMap->placeChildrenInInterior();
-    for (int i = 0; i < 21; ++i)
-        pic_Enemy[i] = findChild<PictureBox *>(QStringLiteral("pic_Enemy_%1").arg(i));
-    s_current = this;
+    ui->pic_WorldMap->placeChildrenInInterior();
+    m_controls.window = this;
+    m_controls.lbl_ST_val = ui->lbl_ST_val;
+    m_controls.lbl_DX_val = ui->lbl_DX_val;
+    m_controls.lbl_WS_val = ui->lbl_WS_val;
+    m_controls.lbl_HP_val = ui->lbl_HP_val;
+    m_controls.lbl_HP_max = ui->lbl_HP_max;
+    m_controls.lbl_MP_val = ui->lbl_MP_val;
+    m_controls.lbl_MP_max = ui->lbl_MP_max;
+    m_controls.lbl_Points_val = ui->lbl_Points_val;
+    m_controls.gainButtons = {ui->cmd_ST_gain, ui->cmd_DX_gain, ui->cmd_WS_gain, ui->cmd_HP_gain, ui->cmd_MP_gain};
+    m_controls.skillBars = {ui->pic_Violet, ui->pic_Indigo, ui->pic_Blue, ui->pic_Green,
+                            ui->pic_Yellow, ui->pic_Orange, ui->pic_Red};
+    for (int i = 0; i < EnemyCount; ++i)
+        m_controls.pic_Enemy[i] = findChild<PictureBox *>(QStringLiteral("pic_Enemy_%1").arg(i));
+    m_controls.pic_Player = ui->pic_Player;
+    m_controls.lbl_EnemyTag = ui->lbl_EnemyTag;
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -48,32 +59,18 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     connect(Timer1, &QTimer::timeout, this, &frmMainGameWindow::Timer1_Timer);
     Timer1->start();
 
-    connect(ui.pic_WorldMap, &PictureBox::keyDown, this, &frmMainGameWindow::onWorldMapKey);
-    connect(ui.cmd_ST_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_ST_gain_Click);
-    connect(ui.cmd_DX_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_DX_gain_Click);
-    connect(ui.cmd_WS_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_WS_gain_Click);
-    connect(ui.cmd_HP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_HP_gain_Click);
-    connect(ui.cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
-    ui.pic_WorldMap->setFocus();
+    connect(ui->pic_WorldMap, &PictureBox::keyDown, this, &frmMainGameWindow::onWorldMapKey);
+    connect(ui->cmd_ST_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_ST_gain_Click);
+    connect(ui->cmd_DX_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_DX_gain_Click);
+    connect(ui->cmd_WS_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_WS_gain_Click);
+    connect(ui->cmd_HP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_HP_gain_Click);
+    connect(ui->cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
+    ui->pic_WorldMap->setFocus();
 
     Form_Load();
 }
 
-frmMainGameWindow::~frmMainGameWindow()
-{
-    if (s_current == this)
-        s_current = nullptr;
-}
-
-frmMainGameWindow *frmMainGameWindow::current()
-{
-    return s_current;
-}
-
-std::array<PictureBox *, 7> frmMainGameWindow::skillBars() const
-{
-    return {ui.pic_Violet, ui.pic_Indigo, ui.pic_Blue, ui.pic_Green, ui.pic_Yellow, ui.pic_Orange, ui.pic_Red};
-}
+frmMainGameWindow::~frmMainGameWindow() = default;
 
 void frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *target)
 {
@@ -87,27 +84,33 @@ void frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *
 
 void frmMainGameWindow::Form_Load()
 {
-    EnemiesPaused = true;
-    try {
-        loadPictureIfPresent(QStringLiteral("/Graphics/MapBackground.bmp"), ui.pic_WorldMap);
-        loadPictureIfPresent(QStringLiteral("/Graphics/Player.bmp"), ui.pic_LoadedPlayer);
-        loadPictureIfPresent(QStringLiteral("/Graphics/Player_Healing.bmp"), ui.pic_LoadedHealing);
-        ui.pic_Player->setPicture(ui.pic_LoadedHealing->picture());
-        for (int i = 0; i < 21; ++i)
-            loadPictureIfPresent(QStringLiteral("/Graphics/Enemy_%1.bmp").arg(i), pic_Enemy[i]);
-        LoadCharacter();
-        UpdateGainButtons();
-    } catch (const GameError &e) {
-        MessageBox::show(QStringLiteral("Error: %1 : %2").arg(e.code()).arg(e.description()));
+    const PausedEnemies paused;
+    const bool loaded = reportingFailures([this] {
+        loadPictureIfPresent(QStringLiteral("/Graphics/MapBackground.bmp"), ui->pic_WorldMap);
+        loadPictureIfPresent(QStringLiteral("/Graphics/Player.bmp"), ui->pic_LoadedPlayer);
+        loadPictureIfPresent(QStringLiteral("/Graphics/Player_Healing.bmp"), ui->pic_LoadedHealing);
+        ui->pic_Player->setPicture(ui->pic_LoadedHealing->picture());
+        for (int i = 0; i < EnemyCount; ++i)
+            loadPictureIfPresent(QStringLiteral("/Graphics/Enemy_%1.bmp").arg(i), m_controls.pic_Enemy[i]);
+        LoadCharacter(m_controls);
+        UpdateGainButtons(m_controls);
+    });
+    if (!loaded)
         ProgramEnd::now(1);
-        return;
-    } catch (const std::exception &e) {
-        MessageBox::show(QStringLiteral("Error: 51 : Internal error (%1)").arg(QString::fromLocal8Bit(e.what())));
-        ProgramEnd::now(1);
-        return;
-    }
-    EnemiesPaused = false;
     m_startedUp = true;
+}
+
+bool frmMainGameWindow::reportingFailures(const std::function<void()> &step)
+{
+    try {
+        step();
+        return true;
+    } catch (const GameError &e) {
+        MessageBox::show(e.report());
+    } catch (const std::exception &e) {
+        MessageBox::show(GameError::internal(e).report());
+    }
+    return false;
 }
 
 void frmMainGameWindow::closeEvent(QCloseEvent *event)
@@ -119,16 +122,9 @@ void frmMainGameWindow::closeEvent(QCloseEvent *event)
 void frmMainGameWindow::Form_Unload()
 {
     // A window whose start-up failed has no character to save.
-    if (!m_startedUp || ProgramEnd::hasEnded())
+    if (!m_startedUp)
         return;
-    try {
-        SaveCharacter();
-    } catch (const GameError &e) {
-        MessageBox::show(QStringLiteral("The character could not be saved to %1.\n\n%2")
-                             .arg(QDir::toNativeSeparators(CharacterFilePath()), e.description()));
-        ProgramEnd::now(1);
-        return;
-    }
+    SaveCharacterOrEnd(m_controls);
     ProgramEnd::now(0);
 }
 
@@ -136,9 +132,7 @@ void frmMainGameWindow::Form_Unload()
 
 namespace {
 
-// Grid limits shared by every marker on the map, in map pixels.
-constexpr float Step = 16.0f;
-constexpr float HealingRowTop = 344.0f;
+// Ticks of the enemy clock from one enemy phase to the next.
 constexpr int PhaseTicks = 100;
 
 // The band boundaries: an up step from one of these rows is refused for
@@ -179,11 +173,11 @@ bool comesBack(float y)
 // Whether an enemy may enter the square at left, top: nobody, shown or
 // hidden, stands there. Squares that do not fit the roster query's 16-bit
 // coordinates are never entered (no grid square is that far out).
-bool squareFree(float left, float top)
+bool squareFree(const MapControls &map, float left, float top)
 {
     const std::optional<qint16> x = CaptionNumber::tryInt16(left);
     const std::optional<qint16> y = CaptionNumber::tryInt16(top);
-    return x && y && !EnemyAt(*x, *y);
+    return x && y && !EnemyAt(map, *x, *y);
 }
 
 } // namespace
@@ -192,21 +186,21 @@ void frmMainGameWindow::Timer1_Timer()
 {
     if (EnemiesPaused)
         return;
-    ui.prog_MoveTime->setValue(ui.prog_MoveTime->value() + 1);
-    if (ui.prog_MoveTime->value() < PhaseTicks)
+    ui->prog_MoveTime->setValue(ui->prog_MoveTime->value() + 1);
+    if (ui->prog_MoveTime->value() < PhaseTicks)
         return;
     EnemyPhase();
 }
 
 void frmMainGameWindow::EnemyPhase()
 {
-    if (std::floor(ui.pic_Player->top()) >= HealingRowTop) {
-        HealInHealingRow(ui.lbl_HP_val, ui.lbl_HP_max);
-        HealInHealingRow(ui.lbl_MP_val, ui.lbl_MP_max);
+    if (std::floor(ui->pic_Player->top()) >= HealingRowTop) {
+        HealInHealingRow(ui->lbl_HP_val, ui->lbl_HP_max);
+        HealInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
     }
-    ui.prog_MoveTime->setValue(0);
+    ui->prog_MoveTime->setValue(0);
     RandomSource::randomize();
-    for (int i = 0; i < static_cast<int>(pic_Enemy.size()); ++i)
+    for (int i = 0; i < EnemyCount; ++i)
         MoveEnemy(i);
 }
 
@@ -234,7 +228,7 @@ void frmMainGameWindow::HealInHealingRow(QLabel *current, QLabel *maximum)
 
 void frmMainGameWindow::MoveEnemy(int index)
 {
-    PictureBox *enemy = pic_Enemy[index];
+    PictureBox *enemy = m_controls.pic_Enemy[index];
     bool blocked = false;
     const float left = enemy->left();
     const float top = enemy->top();
@@ -247,7 +241,7 @@ void frmMainGameWindow::MoveEnemy(int index)
             if (top == edge.top && index >= edge.index)
                 blocked = true;
         }
-        if (top >= 24.0f && squareFree(left, top - Step) && !blocked)
+        if (top >= FirstSquare + Step && squareFree(m_controls, left, top - Step) && !blocked)
             enemy->setTop(top - Step);
         break;
     case Direction::Down:
@@ -255,15 +249,15 @@ void frmMainGameWindow::MoveEnemy(int index)
             if (top == edge.top && index <= edge.index)
                 blocked = true;
         }
-        if (top <= 312.0f && squareFree(left, top + Step) && !blocked)
+        if (top <= LastEnemyRow - Step && squareFree(m_controls, left, top + Step) && !blocked)
             enemy->setTop(top + Step);
         break;
     case Direction::Left:
-        if (left >= 24.0f && squareFree(left - Step, top))
+        if (left >= FirstSquare + Step && squareFree(m_controls, left - Step, top))
             enemy->setLeft(left - Step);
         break;
     case Direction::Right:
-        if (left <= 312.0f && squareFree(left + Step, top))
+        if (left <= LastColumn - Step && squareFree(m_controls, left + Step, top))
             enemy->setLeft(left + Step);
         break;
     }
@@ -283,15 +277,15 @@ int virtualKeyCode(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Left:
-        return 37;
+        return KeyLeft;
     case Qt::Key_Up:
-        return 38;
+        return KeyUp;
     case Qt::Key_Right:
-        return 39;
+        return KeyRight;
     case Qt::Key_Down:
-        return 40;
+        return KeyDown;
     default:
-        return 0;
+        return NoKey;
     }
 }
 
@@ -307,32 +301,23 @@ void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
 // player's picture and looks for an enemy on the player's square.
 void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
 {
-    PictureBox *player = ui.pic_Player;
-    if (player->top() >= 24.0f && keyCode == 38)
+    PictureBox *player = ui->pic_Player;
+    if (player->top() >= FirstSquare + Step && keyCode == KeyUp)
         player->setTop(player->top() - Step);
-    if (player->top() <= 328.0f && keyCode == 40)
+    if (player->top() <= HealingRowTop - Step && keyCode == KeyDown)
         player->setTop(player->top() + Step);
-    if (player->left() >= 24.0f && keyCode == 37)
+    if (player->left() >= FirstSquare + Step && keyCode == KeyLeft)
         player->setLeft(player->left() - Step);
-    if (player->left() <= 312.0f && keyCode == 39)
+    if (player->left() <= LastColumn - Step && keyCode == KeyRight)
         player->setLeft(player->left() + Step);
 
-    player->setPicture(player->top() == HealingRowTop ? ui.pic_LoadedHealing->picture()
-                                                      : ui.pic_LoadedPlayer->picture());
+    player->setPicture(player->top() == HealingRowTop ? ui->pic_LoadedHealing->picture()
+                                                      : ui->pic_LoadedPlayer->picture());
 
     // The encounter rules handle their own failures. Should one still get
-    // out of a battle, it must not reach the event loop: it is shown in the
-    // game's error form, the battle is over, so the clock runs again, and
-    // play goes on with the character as it stands.
-    try {
-        CheckEncounter();
-    } catch (const GameError &e) {
-        EnemiesPaused = false;
-        MessageBox::show(QStringLiteral("Error: %1 : %2").arg(e.code()).arg(e.description()));
-    } catch (const std::exception &e) {
-        EnemiesPaused = false;
-        MessageBox::show(QStringLiteral("Error: 51 : Internal error (%1)").arg(QString::fromLocal8Bit(e.what())));
-    }
+    // out of a battle, it must not reach the event loop: it is reported,
+    // the battle is over, and play goes on with the character as it stands.
+    reportingFailures([this] { CheckEncounter(m_controls); });
 }
 
 // --- Spending points -------------------------------------------------------
@@ -345,7 +330,7 @@ void frmMainGameWindow::SpendPoint(std::initializer_list<QLabel *> raised)
 {
     const auto refuse = [this] {
         Beep::sound();
-        ui.pic_WorldMap->setFocus();
+        ui->pic_WorldMap->setFocus();
     };
     QVarLengthArray<double, 2> sums;
     for (QLabel *label : raised) {
@@ -354,44 +339,39 @@ void frmMainGameWindow::SpendPoint(std::initializer_list<QLabel *> raised)
             return refuse();
         sums.append(*value + 1.0);
     }
-    const std::optional<double> points = CaptionNumber::tryParse(ui.lbl_Points_val->text());
+    const std::optional<double> points = CaptionNumber::tryParse(ui->lbl_Points_val->text());
     if (!points)
         return refuse();
 
     qsizetype n = 0;
     for (QLabel *label : raised)
         label->setText(CaptionNumber::format(sums[n++]));
-    ui.lbl_Points_val->setText(CaptionNumber::format(*points - 1.0));
-    try {
-        UpdateGainButtons();
-    } catch (const GameError &) {
-        // The points caption was just written as a number, so this does not
-        // fail; should it ever, the buttons simply keep their state.
-    }
-    ui.pic_WorldMap->setFocus();
+    ui->lbl_Points_val->setText(CaptionNumber::format(*points - 1.0));
+    UpdateGainButtons(m_controls);
+    ui->pic_WorldMap->setFocus();
 }
 
 void frmMainGameWindow::cmd_ST_gain_Click()
 {
-    SpendPoint({ui.lbl_ST_val});
+    SpendPoint({ui->lbl_ST_val});
 }
 
 void frmMainGameWindow::cmd_DX_gain_Click()
 {
-    SpendPoint({ui.lbl_DX_val});
+    SpendPoint({ui->lbl_DX_val});
 }
 
 void frmMainGameWindow::cmd_WS_gain_Click()
 {
-    SpendPoint({ui.lbl_WS_val});
+    SpendPoint({ui->lbl_WS_val});
 }
 
 void frmMainGameWindow::cmd_HP_gain_Click()
 {
-    SpendPoint({ui.lbl_HP_max, ui.lbl_HP_val});
+    SpendPoint({ui->lbl_HP_max, ui->lbl_HP_val});
 }
 
 void frmMainGameWindow::cmd_MP_gain_Click()
 {
-    SpendPoint({ui.lbl_MP_max, ui.lbl_MP_val});
+    SpendPoint({ui->lbl_MP_max, ui->lbl_MP_val});
 }

@@ -3,20 +3,25 @@
 // The map window: the world map with the player and the 21 enemies, the
 // statistics and skills panels and the enemy clock. Its controls are the
 // whole game state while the program runs; the game logic and the battle
-// window read and write them by name through ui and pic_Enemy.
+// window read and write them by name through controls().
 //
 // Created once per run by the title window. The constructor runs the
 // start-up (Form_Load): pictures, character file, point buttons. Closing
 // the window saves the character and ends the program (Form_Unload).
 
-#include "ui_frmMainGameWindow.h"
+#include "logic/mapcontrols.h"
 
 #include <QWidget>
-#include <array>
+#include <functional>
 #include <initializer_list>
+#include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QTimer;
+namespace Ui {
+class frmMainGameWindow;
+}
 
 class frmMainGameWindow : public QWidget
 {
@@ -26,17 +31,11 @@ public:
     explicit frmMainGameWindow(QWidget *parent = nullptr);
     ~frmMainGameWindow() override;
 
-    // The one map window, or nullptr when there is none.
-    static frmMainGameWindow *current();
+    // The controls that hold the game state, by name.
+    const MapControls &controls() const { return m_controls; }
 
-    Ui::frmMainGameWindow ui;
-    // The enemy roster: the index is the enemy's identity.
-    std::array<PictureBox *, 21> pic_Enemy{};
     // The enemy clock: 17 ms, running from the moment the window exists.
     QTimer *Timer1 = nullptr;
-
-    // The seven skill bars, violet to red, in the order of the file.
-    std::array<PictureBox *, 7> skillBars() const;
 
     // Whether start-up ran to its end.
     bool startedUp() const { return m_startedUp; }
@@ -51,6 +50,10 @@ private:
     void Form_Load();
     void Form_Unload();
     void loadPictureIfPresent(const QString &suffix, PictureBox *target);
+
+    // Runs a step of the game; a failure that gets out of it is shown to
+    // the player as "Error: …". Returns whether the step ran to its end.
+    bool reportingFailures(const std::function<void()> &step);
 
     void pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
     void onWorldMapKey(QKeyEvent *event);
@@ -68,5 +71,7 @@ private:
     // One point spent: each label raised by one, the points lowered by one.
     void SpendPoint(std::initializer_list<QLabel *> raised);
 
+    std::unique_ptr<Ui::frmMainGameWindow> ui;
+    MapControls m_controls;
     bool m_startedUp = false;
 };

@@ -14,6 +14,7 @@ QString GameError::standardText(int code)
     case InvalidArgument: return QStringLiteral("Invalid procedure call or argument");
     case Overflow: return QStringLiteral("Overflow");
     case TypeMismatch: return QStringLiteral("Type mismatch");
+    case Internal: return QStringLiteral("Internal error");
     case FileNotFound: return QStringLiteral("File not found");
     case DiskFull: return QStringLiteral("Disk full");
     case PastEndOfFile: return QStringLiteral("Input past end of file");
@@ -31,4 +32,14 @@ QString GameError::excerpt(const QString &value)
     if (value.size() <= Longest)
         return value;
     return value.left(Longest) + QChar(0x2026);
+}
+
+QString GameError::report() const
+{
+    return QStringLiteral("Error: %1 : %2").arg(m_code).arg(m_description);
+}
+
+GameError GameError::internal(const std::exception &e)
+{
+    return GameError(Internal, excerpt(QString::fromLocal8Bit(e.what())));
 }

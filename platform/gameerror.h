@@ -2,8 +2,8 @@
 
 // A failure of a game operation: a stable numeric code and a readable
 // description. Thrown by the character file, picture loading and caption
-// conversions; the map window's start-up catches it and shows
-// "Error: <code> : <description>" before the program ends.
+// conversions; the map window reports it to the player as report() words
+// it: "Error: <code> : <description>".
 
 #include <QString>
 #include <exception>
@@ -11,12 +11,12 @@
 class GameError : public std::exception
 {
 public:
-    // Stable codes; the numbers follow the classic BASIC run-time errors
-    // so that a player who reports one gives us something recognisable.
+    // Stable codes: a player who reports one tells us which failure it was.
     enum Code {
         InvalidArgument = 5,     // a line shorter than its key
         Overflow = 6,            // a number too large for where it goes
         TypeMismatch = 13,       // text that is not a number
+        Internal = 51,           // a fault of the game itself
         FileNotFound = 53,
         DiskFull = 61,
         PastEndOfFile = 62,      // fewer lines than the file must have
@@ -32,6 +32,11 @@ public:
     // The standard text for the code, followed by the detail when there is one.
     QString description() const { return m_description; }
     const char *what() const noexcept override { return m_what.constData(); }
+
+    // "Error: <code> : <description>", as the player sees it.
+    QString report() const;
+    // Any other failure, as an internal error.
+    static GameError internal(const std::exception &e);
 
     static QString standardText(int code);
     // A value as a message may quote it: at most 40 characters, then an

@@ -13,7 +13,7 @@ QFont font(double points, bool bold)
                    QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                    QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
     f.setStyleHint(QFont::SansSerif);
-    // Designer stores whole points; 8 stands for the classic 8.25.
+    // Designer stores whole points; 8 stands for the design font size 8.25.
     const double designPoints = points == 8.0 ? 8.25 : points;
     f.setPixelSize(static_cast<int>(std::lround(designPoints * 96.0 / 72.0)));
     f.setBold(bold);

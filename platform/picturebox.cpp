@@ -38,18 +38,18 @@ QPoint PictureBox::interiorOrigin() const
 
 void PictureBox::setLeft(float left)
 {
-    m_left = left;
-    moveToPosition();
+    placeAt(left, m_top);
 }
 
 void PictureBox::setTop(float top)
 {
-    m_top = top;
-    moveToPosition();
+    placeAt(m_left, top);
 }
 
-void PictureBox::moveToPosition()
+void PictureBox::placeAt(float left, float top)
 {
+    m_left = left;
+    m_top = top;
     const auto *container = qobject_cast<const PictureBox *>(parentWidget());
     const QPoint origin = container ? container->interiorOrigin() : QPoint();
     // Positions far off the map are kept as values but not drawn there.
@@ -77,9 +77,7 @@ void PictureBox::placeChildrenInInterior()
 {
     const auto boxes = findChildren<PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
     for (PictureBox *box : boxes) {
-        box->m_left = static_cast<float>(box->x());
-        box->m_top = static_cast<float>(box->y());
-        box->moveToPosition();
+        box->placeAt(static_cast<float>(box->x()), static_cast<float>(box->y()));
     }
 }
 

@@ -63,7 +63,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void moveToPosition();
+    // Keeps the position and moves the box there in its container.
+    void placeAt(float left, float top);
 
     QColor m_backColor;
     QPixmap m_picture;

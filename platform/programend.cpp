@@ -5,23 +5,16 @@
 
 namespace {
 ProgramEnd::Handler handler;
-bool ended = false;
 }
 
 void ProgramEnd::now(int exitCode)
 {
-    ended = true;
     if (handler) {
         handler(exitCode);
-        return;
+        throw Ended{exitCode};
     }
     std::fflush(nullptr);
     std::_Exit(exitCode);
-}
-
-bool ProgramEnd::hasEnded()
-{
-    return ended;
 }
 
 void ProgramEnd::setHandler(Handler h)
@@ -29,8 +22,7 @@ void ProgramEnd::setHandler(Handler h)
     handler = std::move(h);
 }
 
-void ProgramEnd::reset()
+void ProgramEnd::clearHandler()
 {
     handler = nullptr;
-    ended = false;
 }

@@ -1,21 +1,25 @@
 #pragma once
 
 // Ending the program at once, from any handler: whatever was written is
-// already closed (saves go through QSaveFile), standard streams are
-// flushed, and no further window event runs. Tests install a handler
-// that records the end instead; code that calls now() must return
-// straight after it, since under a test handler it does return.
+// already closed (saves go through SafeFile), standard streams are
+// flushed, and no further window event runs. now() never returns: the
+// program exits, or, with a test handler installed, the handler records
+// the end and now() throws Ended, which unwinds to the test.
 
 #include <functional>
 
 class ProgramEnd
 {
 public:
-    static void now(int exitCode = 0);
-    static bool hasEnded();
+    [[noreturn]] static void now(int exitCode = 0);
+
+    // What now() throws under a test handler.
+    struct Ended
+    {
+        int exitCode;
+    };
 
     using Handler = std::function<void(int exitCode)>;
     static void setHandler(Handler handler);
-    // Forget a recorded end and drop the handler.
-    static void reset();
+    static void clearHandler();
 };

@@ -6,11 +6,23 @@
 // only keeps the pictures when something asks for them; it also makes
 // the icon the application's, so that message boxes show it too.
 
+#include "platform/gamefonts.h"
+
 #include <QIcon>
 
 namespace GamePictures {
 
 void ensureLoaded();
 QIcon applicationIcon();
+
+// Sets up a window from its design form: the built-in pictures the form
+// refers to are loaded first, and the design's fonts matched after.
+template <class Form, class Window>
+void setUpForm(Form &form, Window *window)
+{
+    ensureLoaded();
+    form.setupUi(window);
+    GameFonts::adapt(window);
+}
 
 } // namespace GamePictures

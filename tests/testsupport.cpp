@@ -9,6 +9,8 @@
 #include "platform/programfolder.h"
 #include "platform/randomsource.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -24,7 +26,6 @@ Sandbox::Sandbox()
     RandomSource::resetCounts();
     Beep::resetCount();
     modGameLogicCode::EnemiesPaused = false;
-    ProgramEnd::reset();
     ProgramEnd::setHandler([this](int code) { ends << code; });
     MessageBox::setHandler([this](const QString &text, const QString &caption) {
         messages << text;
@@ -32,13 +33,28 @@ Sandbox::Sandbox()
         if (onMessage)
             onMessage(text);
     });
+
+    m_watchdog.setInterval(20);
+    QObject::connect(&m_watchdog, &QTimer::timeout, [] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || BattlesExpected::active())
+            return;
+        QTest::qFail(qPrintable(QStringLiteral("a window opened that the test did not expect: %1")
+                                    .arg(modal->objectName())),
+                     __FILE__, __LINE__);
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->done(0);
+        else
+            modal->close();
+    });
+    m_watchdog.start();
 }
 
 Sandbox::~Sandbox()
 {
     delete m_map;
     MessageBox::clearHandler();
-    ProgramEnd::reset();
+    ProgramEnd::clearHandler();
     ProgramFolder::clearOverride();
     Clock::release();
     RandomSource::clearScript();
@@ -96,6 +112,49 @@ QStringList Sandbox::defaultLines()
 frmMainGameWindow *Sandbox::openMap()
 {
     delete m_map;
-    m_map = new frmMainGameWindow;
+    m_map = nullptr;
+    endsProgram([this] { m_map = new frmMainGameWindow; });
     return m_map;
+}
+
+void Sandbox::close(frmMainGameWindow *map)
+{
+    endsProgram([map] { map->close(); });
+}
+
+bool Sandbox::endsProgram(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const ProgramEnd::Ended &) {
+        return true;
+    }
+    return false;
+}
+
+namespace {
+int battlesExpected = 0;
+}
+
+BattlesExpected::BattlesExpected()
+{
+    ++battlesExpected;
+}
+
+BattlesExpected::~BattlesExpected()
+{
+    --battlesExpected;
+}
+
+bool BattlesExpected::active()
+{
+    return battlesExpected > 0;
+}
+
+QObject *requireChild(const QObject *parent, const char *name)
+{
+    QObject *child = parent ? parent->findChild<QObject *>(QLatin1String(name)) : nullptr;
+    if (!child)
+        qFatal("no control named %s", name);
+    return child;
 }

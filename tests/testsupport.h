@@ -1,15 +1,29 @@
 #pragma once
 
 // Shared fixture for the game's tests: a temporary program folder, message
-// boxes answered and recorded, the end of the program recorded instead of
-// performed, a fixed clock and an empty random script. Create one per test
-// function; everything is put back when it goes.
+// boxes answered and recorded, the end of the program recorded and turned
+// into a ProgramEnd::Ended exception that the helpers here catch, a fixed
+// clock and an empty random script. Create one per test function;
+// everything is put back when it goes.
+//
+// While a Sandbox lives, a watchdog fails the test at once when a battle
+// or any other modal window opens that the test did not announce with
+// BattlesExpected, and closes it, instead of leaving the test to hang.
+
+#include "platform/picturebox.h"
 
 #include <QByteArray>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QDateTime>
+#include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
 class frmMainGameWindow;
 
@@ -32,8 +46,13 @@ public:
     void writeCharacter(const QStringList &lines) const;
     static QStringList defaultLines();
 
-    // Opens the map window on the current folder (start-up runs now).
+    // Opens the map window on the current folder (start-up runs now); a
+    // start-up that ends the program gives nullptr.
     frmMainGameWindow *openMap();
+    // Closes the map window as the player does; the save ends the program.
+    void close(frmMainGameWindow *map);
+    // Runs a step of the game; returns whether it ended the program.
+    bool endsProgram(const std::function<void()> &step);
 
     QStringList messages;      // texts of the boxes shown, in order
     QStringList captions;      // their captions
@@ -46,4 +65,30 @@ public:
 private:
     QTemporaryDir m_dir;
     frmMainGameWindow *m_map = nullptr;
+    QTimer m_watchdog;
 };
+
+// While one lives, modal windows are the test's own business.
+class BattlesExpected
+{
+public:
+    BattlesExpected();
+    ~BattlesExpected();
+    static bool active();
+};
+
+// The child of that name, or a test failure and a stop.
+QObject *requireChild(const QObject *parent, const char *name);
+template <class T>
+T *control(const QObject *parent, const char *name)
+{
+    T *child = qobject_cast<T *>(requireChild(parent, name));
+    if (!child)
+        qFatal("control %s is not of the expected kind", name);
+    return child;
+}
+template <class T, class Owner>
+T *control(const std::unique_ptr<Owner> &parent, const char *name)
+{
+    return control<T>(parent.get(), name);
+}

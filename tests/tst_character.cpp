@@ -4,6 +4,7 @@
 #include "map/frmmaingamewindow.h"
 #include "platform/programend.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
@@ -95,9 +96,9 @@ void tst_Character::missingFileIsCreatedAfterTheMessage()
     QCOMPARE(seenOnDisk, QStringList{"no"});
     QCOMPARE(box.read("Character.chx"), Sandbox::lines(Sandbox::defaultLines()));
     QVERIFY(map->startedUp());
-    QCOMPARE(map->ui.lbl_ST_val->text(), QString("10"));
-    QCOMPARE(map->ui.lbl_Points_val->text(), QString("0"));
-    QCOMPARE(map->ui.pic_Red->widthTwips(), 150.0f);
+    QCOMPARE(map->controls().lbl_ST_val->text(), QString("10"));
+    QCOMPARE(map->controls().lbl_Points_val->text(), QString("0"));
+    QCOMPARE(control<PictureBox>(map, "pic_Red")->widthTwips(), 150.0f);
     QVERIFY(box.ends.isEmpty());
 }
 
@@ -105,7 +106,7 @@ void tst_Character::missingFileIsCreatedAfterTheMessage()
 void tst_Character::defaultCharacterSavesAsFifteenLinesAndSaved()
 {
     Sandbox box;
-    box.openMap()->close();
+    box.close(box.openMap());
     const QByteArray saved = box.read("Character.chx");
     const QList<QByteArray> lines = saved.split('\n');
     QCOMPARE(lines.size(), 17);   // 16 lines and nothing after the last CR LF
@@ -160,7 +161,7 @@ void tst_Character::fileLoadsAsWritten()
     else
         QCOMPARE(QString::number(map->findChild<PictureBox *>(control)->widthTwips()), shown);
 
-    map->close();
+    box.close(map);
     const QList<QByteArray> saved = box.read("Character.chx").split('\n');
     QCOMPARE(saved.size(), 17);
     QVERIFY(saved.contains(savedLine.toLatin1() + '\r'));
@@ -179,8 +180,8 @@ void tst_Character::everyByteSurvivesLoadAndSave()
     box.write("Character.chx", file);
     frmMainGameWindow *map = box.openMap();
     QVERIFY(map->startedUp());
-    QCOMPARE(map->ui.lbl_WS_val->text().size(), bytes.size());
-    map->close();
+    QCOMPARE(map->controls().lbl_WS_val->text().size(), bytes.size());
+    box.close(map);
     QVERIFY(box.read("Character.chx").contains("\r\nWS=" + bytes + "\r\nHPc=10\r\n"));
 }
 
@@ -206,9 +207,9 @@ void tst_Character::lineEndingsOfAnyKindRead()
     box.write("Character.chx", file);
     frmMainGameWindow *map = box.openMap();
     QVERIFY2(box.messages.isEmpty(), qPrintable(box.messages.join('|')));
-    QCOMPARE(map->ui.lbl_ST_val->text(), QString("10"));
-    QCOMPARE(map->ui.pic_Red->widthTwips(), 450.0f);
-    map->close();
+    QCOMPARE(map->controls().lbl_ST_val->text(), QString("10"));
+    QCOMPARE(control<PictureBox>(map, "pic_Red")->widthTwips(), 450.0f);
+    box.close(map);
     QVERIFY(box.read("Character.chx").startsWith(Sandbox::lines(withLine(14, "R=3"))));
 }
 
@@ -245,6 +246,12 @@ void tst_Character::damagedFileEndsStartUpUntouched()
     QFETCH(int, code);
     Sandbox box;
     box.write("Character.chx", file);
+    QString strengthAtTheBox;
+    box.onMessage = [&](const QString &) {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *opening = qobject_cast<frmMainGameWindow *>(window))
+                strengthAtTheBox = opening->controls().lbl_ST_val->text();
+    };
     frmMainGameWindow *map = box.openMap();
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].startsWith(QStringLiteral("Error: %1 : ").arg(code)), qPrintable(box.messages[0]));
@@ -253,10 +260,9 @@ void tst_Character::damagedFileEndsStartUpUntouched()
     QVERIFY2(box.messages[0].size() < 160, qPrintable(box.messages[0].left(200)));
     QCOMPARE(box.captions[0], QString("Chromaland"));
     QCOMPARE(box.ends, QList<int>{1});
-    QVERIFY(!map->startedUp());
-    // Nothing of the damaged file reached the window.
-    QCOMPARE(map->ui.lbl_ST_val->text(), QString("Strength"));
-    map->close();
+    QVERIFY(!map);
+    // Nothing of the damaged file reached the window while it was open.
+    QCOMPARE(strengthAtTheBox, QString("Strength"));
     QCOMPARE(box.read("Character.chx"), file);
 }
 
@@ -293,12 +299,12 @@ void tst_Character::unreadableEntryEndsStartUpUntouched()
         box.write("Character.chx", huge);
     QElapsedTimer clock;
     clock.start();
-    frmMainGameWindow *map = box.openMap();
+    const frmMainGameWindow *map = box.openMap();
     QVERIFY(clock.elapsed() < 5000);
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].startsWith("Error: 75 : "), qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});
-    map->close();
+    QVERIFY(!map);
     const QFileInfo after(file);
     QCOMPARE(after.isDir(), kind == "folder");
     QCOMPARE(after.isSymLink(), kind.startsWith("link"));
@@ -317,7 +323,7 @@ void tst_Character::saveFailureIsReportedAndOldFileKept()
     // The file turns into a folder behind the game's back.
     QVERIFY(QFile::remove(box.path("Character.chx")));
     QVERIFY(QDir(box.folder()).mkpath("Character.chx/keep"));
-    map->close();
+    box.close(map);
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))), qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});
@@ -333,8 +339,8 @@ void tst_Character::saveReplacesTheFileWhole()
     lines << "Saved: earlier" << QString(5000, 'x');
     box.writeCharacter(lines);
     frmMainGameWindow *map = box.openMap();
-    map->ui.lbl_HP_val->setText("4");
-    map->close();
+    map->controls().lbl_HP_val->setText("4");
+    box.close(map);
     const QByteArray saved = box.read("Character.chx");
     QVERIFY(saved.contains("\r\nHPc=4\r\n"));
     QVERIFY(!saved.contains("xxxxx"));
@@ -368,7 +374,7 @@ void tst_Character::savesWhateverTheFolderAllows()
     const QByteArray before = box.read("Character.chx");
     frmMainGameWindow *map = box.openMap();
     QVERIFY(map->startedUp());
-    map->ui.lbl_HP_val->setText("7");
+    map->controls().lbl_HP_val->setText("7");
     const QByteArray folder = QFile::encodeName(box.folder());
     const QByteArray file = QFile::encodeName(box.path("Character.chx"));
     QCOMPARE(chmod(file.constData(), fileWritable ? 0666 : 0444), 0);
@@ -378,7 +384,7 @@ void tst_Character::savesWhateverTheFolderAllows()
         std::optional<FullDisk> full;
         if (diskRoom)
             full.emplace(rlim_t(diskRoom));
-        map->close();
+        box.close(map);
     }
     QCOMPARE(chmod(folder.constData(), 0755), 0);
 
@@ -426,7 +432,7 @@ void tst_Character::firstStartThatCannotWriteLeavesNoFile()
     QCOMPARE(box.messages.size(), 2);
     QVERIFY2(box.messages[1].startsWith("Error: 75 : "), qPrintable(box.messages[1]));
     QCOMPARE(box.ends, QList<int>{1});
-    QVERIFY(!map->startedUp());
+    QVERIFY(!map);
     QCOMPARE(QDir(box.folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
@@ -450,7 +456,7 @@ void tst_Character::savedLineIsPlain8BitText()
     Sandbox box;
     box.writeCharacter(Sandbox::defaultLines());
     QLocale::setDefault(QLocale(locale));
-    box.openMap()->close();
+    box.close(box.openMap());
     QLocale::setDefault(QLocale::system());
     QCOMPARE(box.read("Character.chx").split('\n').value(15), line + '\r');
 }
@@ -490,8 +496,8 @@ void tst_Character::characterFileInOtherCaseIsUsed()
     box.write("character.CHX", Sandbox::lines(withLine(0, "ST=21")));
     frmMainGameWindow *map = box.openMap();
     QVERIFY(box.messages.isEmpty());
-    QCOMPARE(map->ui.lbl_ST_val->text(), QString("21"));
-    map->close();
+    QCOMPARE(map->controls().lbl_ST_val->text(), QString("21"));
+    box.close(map);
     QCOMPARE(QDir(box.folder()).entryList(QDir::Files), QStringList{"character.CHX"});
     QVERIFY(box.read("character.CHX").startsWith("ST=21\r\n"));
 }
@@ -515,8 +521,8 @@ void tst_Character::gainButtonsFollowThePoints()
     QFETCH(bool, shown);
     Sandbox box;
     frmMainGameWindow *map = box.openMap();
-    map->ui.lbl_Points_val->setText(points);
-    UpdateGainButtons();
+    map->controls().lbl_Points_val->setText(points);
+    UpdateGainButtons(map->controls());
     for (const char *name : {"cmd_ST_gain", "cmd_DX_gain", "cmd_WS_gain", "cmd_HP_gain", "cmd_MP_gain"})
         QCOMPARE(!map->findChild<QPushButton *>(name)->isHidden(), shown);
 }

@@ -50,13 +50,15 @@ public:
     explicit BattleScript(std::function<void(frmBattleControl *)> act)
         : m_act(std::move(act))
     {
+        // Battles are what this test is about: the sandbox's watchdog
+        // leaves them alone while the script lives.
         m_poll.setInterval(0);
         QObject::connect(&m_poll, &QTimer::timeout, this, [this] {
             auto *battle = qobject_cast<frmBattleControl *>(QApplication::activeModalWidget());
             if (!battle || battle == m_current)
                 return;
             m_current = battle;
-            tags << frmMainGameWindow::current()->ui.lbl_EnemyTag->text();
+            tags << static_cast<frmMainGameWindow *>(battle->parentWidget())->controls().lbl_EnemyTag->text();
             pausedDuringBattle = pausedDuringBattle && EnemiesPaused;
             m_act(battle);
         });
@@ -70,24 +72,25 @@ private:
     std::function<void(frmBattleControl *)> m_act;
     QTimer m_poll;
     QPointer<frmBattleControl> m_current;
+    BattlesExpected m_expected;
 };
 
 static void retreat(frmBattleControl *battle)
 {
-    battle->ui.cmd_Retreat->click();
+    control<QPushButton>(battle, "cmd_Retreat")->click();
 }
 
 // The enemy is beaten: its health reads "DEAD", then the player leaves.
 static void win(frmBattleControl *battle)
 {
-    battle->ui.lbl_Enemy_HP_val->setText("DEAD");
-    battle->ui.cmd_Retreat->click();
+    control<QLabel>(battle, "lbl_Enemy_HP_val")->setText("DEAD");
+    control<QPushButton>(battle, "cmd_Retreat")->click();
 }
 
 static void placePlayer(frmMainGameWindow *map, float left, float top)
 {
-    map->ui.pic_Player->setLeft(left);
-    map->ui.pic_Player->setTop(top);
+    map->controls().pic_Player->setLeft(left);
+    map->controls().pic_Player->setTop(top);
 }
 
 void tst_Encounters::init()
@@ -123,10 +126,10 @@ void tst_Encounters::onlyShownEnemiesOnThePlayersSquareAreFought()
     Sandbox box;
     box.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = box.openMap();
-    map->pic_Enemy[5]->setVisible(enemyShown);
+    map->controls().pic_Enemy[5]->setVisible(enemyShown);
     placePlayer(map, left, top);
     BattleScript script(retreat);
-    CheckEncounter();
+    CheckEncounter(map->controls());
     QCOMPARE(script.tags, battles);
     QVERIFY(script.pausedDuringBattle);
     QVERIFY(!EnemiesPaused);
@@ -138,16 +141,16 @@ void tst_Encounters::everyEnemyOnTheSquareIsFoughtInIndexOrder()
     Sandbox box;
     box.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = box.openMap();
-    map->pic_Enemy[9]->setLeft(56.0f);
-    map->pic_Enemy[9]->setTop(56.0f);
+    map->controls().pic_Enemy[9]->setLeft(56.0f);
+    map->controls().pic_Enemy[9]->setTop(56.0f);
     placePlayer(map, 56.0f, 56.0f);
     BattleScript script(win);
-    CheckEncounter();
+    CheckEncounter(map->controls());
     QCOMPARE(script.tags, (QStringList{"3", "9"}));
-    QVERIFY(!map->pic_Enemy[3]->shown());
-    QVERIFY(!map->pic_Enemy[9]->shown());
-    QCOMPARE(map->ui.pic_Indigo->widthTwips(), 300.0f);
-    QCOMPARE(map->ui.pic_Green->widthTwips(), 300.0f);
+    QVERIFY(!map->controls().pic_Enemy[3]->shown());
+    QVERIFY(!map->controls().pic_Enemy[9]->shown());
+    QCOMPARE(control<PictureBox>(map, "pic_Indigo")->widthTwips(), 300.0f);
+    QCOMPARE(control<PictureBox>(map, "pic_Green")->widthTwips(), 300.0f);
 }
 
 // A retreat leaves the enemy, the bars, the points and the buttons alone;
@@ -161,15 +164,15 @@ void tst_Encounters::retreatChangesNothing()
     frmMainGameWindow *map = box.openMap();
     placePlayer(map, 120.0f, 120.0f);
     // Were the buttons refreshed, this stray state would be corrected.
-    map->ui.cmd_ST_gain->show();
+    control<QPushButton>(map, "cmd_ST_gain")->show();
     BattleScript script(retreat);
-    CheckEncounter();
+    CheckEncounter(map->controls());
     QCOMPARE(script.tags, QStringList{"7"});
-    QCOMPARE(map->ui.lbl_EnemyTag->text(), QString("Retreat"));
-    QVERIFY(map->pic_Enemy[7]->shown());
-    QCOMPARE(map->ui.pic_Blue->widthTwips(), 150.0f);
-    QVERIFY(!map->ui.cmd_ST_gain->isHidden());
-    CheckEncounter();
+    QCOMPARE(map->controls().lbl_EnemyTag->text(), QString("Retreat"));
+    QVERIFY(map->controls().pic_Enemy[7]->shown());
+    QCOMPARE(control<PictureBox>(map, "pic_Blue")->widthTwips(), 150.0f);
+    QVERIFY(!control<QPushButton>(map, "cmd_ST_gain")->isHidden());
+    CheckEncounter(map->controls());
     QCOMPARE(script.tags, (QStringList{"7", "7"}));
 }
 
@@ -186,7 +189,7 @@ void tst_Encounters::closingTheMapDuringBattleIsRefused()
         mapClosed = map->close();
         retreat(battle);
     });
-    CheckEncounter();
+    CheckEncounter(map->controls());
     QCOMPARE(script.tags, QStringList{"0"});
     QVERIFY(!mapClosed);
     QVERIFY(map->isVisible());
@@ -236,17 +239,17 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
     const float enemyAt = 8.0f + 16.0f * index;
     placePlayer(map, enemyAt, enemyAt);
     BattleScript script(win);
-    CheckEncounter();
+    CheckEncounter(map->controls());
     QCOMPARE(script.tags, QStringList{QString::number(index)});
-    QVERIFY(!map->pic_Enemy[index]->shown());
-    QCOMPARE(map->pic_Enemy[index]->left(), enemyAt);
-    QCOMPARE(map->skillBars()[group]->widthTwips(), widthAfter);
-    QCOMPARE(map->ui.lbl_Points_val->text(), pointsAfter);
+    QVERIFY(!map->controls().pic_Enemy[index]->shown());
+    QCOMPARE(map->controls().pic_Enemy[index]->left(), enemyAt);
+    QCOMPARE(map->controls().skillBars[group]->widthTwips(), widthAfter);
+    QCOMPARE(map->controls().lbl_Points_val->text(), pointsAfter);
     QCOMPARE(Beep::count(), beeps);
-    QCOMPARE(!map->ui.cmd_MP_gain->isHidden(), buttons);
+    QCOMPARE(!control<QPushButton>(map, "cmd_MP_gain")->isHidden(), buttons);
     for (int other = 0; other < 7; ++other)
         if (other != group)
-            QCOMPARE(map->skillBars()[other]->widthTwips(), 150.0f);
+            QCOMPARE(map->controls().skillBars[other]->widthTwips(), 150.0f);
 }
 
 // A death saves the character, moves the file to its archive name in the
@@ -261,14 +264,14 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
     QVERIFY(QDir(box.folder()).mkdir("cwd"));
     QDir::setCurrent(box.path("cwd"));
     frmMainGameWindow *map = box.openMap();
-    map->pic_Enemy[4]->setLeft(40.0f);
-    map->pic_Enemy[4]->setTop(40.0f);
+    map->controls().pic_Enemy[4]->setLeft(40.0f);
+    map->controls().pic_Enemy[4]->setTop(40.0f);
     placePlayer(map, 40.0f, 40.0f);
     // The enemy's strength roll; the player's attack misses; the enemy's
     // hit is sure and hard.
     RandomSource::script({0.5f, 0.0f, 0.99f, 0.0f, 0.5f, 0.99f});
-    BattleScript script([](frmBattleControl *battle) { battle->ui.cmd_Attack->click(); });
-    CheckEncounter();
+    BattleScript script([](frmBattleControl *battle) { control<QPushButton>(battle, "cmd_Attack")->click(); });
+    QVERIFY(box.endsProgram([&] { CheckEncounter(map->controls()); }));
     QCOMPARE(script.tags, QStringList{"2"});
     QCOMPARE(box.messages, QStringList{"You have died."});
     QCOMPARE(box.ends, QList<int>{0});
@@ -279,11 +282,8 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
     QCOMPARE(saved.size(), 17);
     QVERIFY(saved[15].startsWith("Saved: "));
     QVERIFY(saved[3].mid(4).trimmed().toInt() < 1);
-    QVERIFY(map->pic_Enemy[2]->shown());
-    QCOMPARE(map->ui.pic_Violet->widthTwips(), 150.0f);
-    // Closing afterwards does not save again.
-    map->close();
-    QVERIFY(!box.exists("Character.chx"));
+    QVERIFY(map->controls().pic_Enemy[2]->shown());
+    QCOMPARE(control<PictureBox>(map, "pic_Violet")->widthTwips(), 150.0f);
 }
 
 // "Dead_hh.mm.ss_dd.mm.yyyy.txt", the hour of a 24-hour clock, every field
@@ -303,9 +303,9 @@ void tst_Encounters::archiveNameHasTwoDigitsEach()
     Sandbox box;
     box.writeCharacter(Sandbox::defaultLines());
     QDir::setCurrent(box.folder());
-    box.openMap();
+    const frmMainGameWindow *map = box.openMap();
     Clock::fix(moment);
-    ArchiveDeadCharacter();
+    QVERIFY(box.endsProgram([&] { ArchiveDeadCharacter(map->controls()); }));
     QCOMPARE(box.ends, QList<int>{0});
     QCOMPARE(QDir(box.folder()).entryList(QDir::Files), QStringList{name});
 }
@@ -331,8 +331,8 @@ void tst_Encounters::archiveNeverReplacesAnExistingFile()
     else
         QVERIFY(QDir(box.path("cwd")).removeRecursively());
     frmMainGameWindow *map = box.openMap();
-    map->ui.lbl_HP_val->setText("-3");
-    ArchiveDeadCharacter();
+    map->controls().lbl_HP_val->setText("-3");
+    QVERIFY(box.endsProgram([&] { ArchiveDeadCharacter(map->controls()); }));
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))), qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});

@@ -4,6 +4,7 @@
 #include "platform/gamefonts.h"
 #include "platform/randomsource.h"
 #include "testsupport.h"
+#include "ui_frmBattleControl.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -35,22 +36,26 @@ struct Fight
         QHash<QString, QString> words;
         for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             words.insert(word.section(QLatin1Char('='), 0, 0), word.section(QLatin1Char('='), 1));
+        static const QStringList known{QStringLiteral("ES"), QStringLiteral("IDX"), QStringLiteral("ROLL"),
+                                       QStringLiteral("EHP")};
         for (auto word = words.cbegin(); word != words.cend(); ++word) {
             if (QLabel *caption = label(word.key()))
                 caption->setText(word.value());
+            else if (!known.contains(word.key()))
+                QTest::qFail(qPrintable(QStringLiteral("unknown setup key %1").arg(word.key())), __FILE__, __LINE__);
         }
         const int strength = words.value(QStringLiteral("ES"), QStringLiteral("50")).toInt();
         index = words.value(QStringLiteral("IDX"), QString::number(std::min(20, (52 - strength) / 2)));
         const float roll = words.contains(QStringLiteral("ROLL")) ? words.value(QStringLiteral("ROLL")).toFloat()
                                                       : (float(strength - 48 + 2 * index.toInt()) + 0.5f) / 5.0f;
-        map->ui.lbl_EnemyTag->setText(index);
+        map->controls().lbl_EnemyTag->setText(index);
         RandomSource::script({roll});
-        battle.reset(new frmBattleControl(map));
+        battle.reset(new frmBattleControl(map->controls()));
         if (words.contains(QStringLiteral("EHP")))
-            battle->ui.lbl_Enemy_HP_val->setText(words.value(QStringLiteral("EHP")));
+            control<QLabel>(battle, "lbl_Enemy_HP_val")->setText(words.value(QStringLiteral("EHP")));
         if (enemyHealth() == Dead) {
-            battle->ui.cmd_Attack->hide();
-            battle->ui.cmd_Blast->hide();
+            control<QPushButton>(battle, "cmd_Attack")->hide();
+            control<QPushButton>(battle, "cmd_Blast")->hide();
         }
         RandomSource::clearScript();
         RandomSource::resetCounts();
@@ -61,9 +66,9 @@ struct Fight
     QLabel *label(const QString &key) const
     {
         const QHash<QString, QLabel *> labels{
-            {QStringLiteral("ST"), map->ui.lbl_ST_val}, {QStringLiteral("DX"), map->ui.lbl_DX_val},
-            {QStringLiteral("WS"), map->ui.lbl_WS_val}, {QStringLiteral("HP"), map->ui.lbl_HP_val},
-            {QStringLiteral("HPmax"), map->ui.lbl_HP_max}, {QStringLiteral("MP"), map->ui.lbl_MP_val}};
+            {QStringLiteral("ST"), map->controls().lbl_ST_val}, {QStringLiteral("DX"), map->controls().lbl_DX_val},
+            {QStringLiteral("WS"), map->controls().lbl_WS_val}, {QStringLiteral("HP"), map->controls().lbl_HP_val},
+            {QStringLiteral("HPmax"), map->controls().lbl_HP_max}, {QStringLiteral("MP"), map->controls().lbl_MP_val}};
         return labels.value(key);
     }
 
@@ -72,18 +77,19 @@ struct Fight
     {
         RandomSource::script(draws);
         RandomSource::resetCounts();
-        const QHash<QChar, QPushButton *> buttons{{QLatin1Char('A'), battle->ui.cmd_Attack},
-                                                  {QLatin1Char('B'), battle->ui.cmd_Blast},
-                                                  {QLatin1Char('H'), battle->ui.cmd_Heal},
-                                                  {QLatin1Char('R'), battle->ui.cmd_Retreat}};
+        const QHash<QChar, QPushButton *> buttons{{QLatin1Char('A'), control<QPushButton>(battle, "cmd_Attack")},
+                                                  {QLatin1Char('B'), control<QPushButton>(battle, "cmd_Blast")},
+                                                  {QLatin1Char('H'), control<QPushButton>(battle, "cmd_Heal")},
+                                                  {QLatin1Char('R'), control<QPushButton>(battle, "cmd_Retreat")}};
         for (const QChar move : moves)
             buttons.value(move)->click();
     }
 
-    QString status() const { return battle->ui.lbl_Status->text(); }
-    QString enemyHealth() const { return battle->ui.lbl_Enemy_HP_val->text(); }
+    QString status() const { return control<QLabel>(battle, "lbl_Status")->text(); }
+    QString enemyHealth() const { return control<QLabel>(battle, "lbl_Enemy_HP_val")->text(); }
 
     Sandbox sandbox;
+    BattlesExpected expected;
     frmMainGameWindow *map = nullptr;
     QString index;
     std::unique_ptr<frmBattleControl> battle;
@@ -152,10 +158,10 @@ void tst_frmBattleControl::strengthRoll()
     QFETCH(int, strength);
     Fight fight(QStringLiteral("IDX=%1 ROLL=%2").arg(index).arg(double(r), 0, 'g', 9));
     QCOMPARE(fight.enemyHealth(), QString::number(strength));
-    fight.map->ui.lbl_EnemyTag->setText(index);
+    fight.map->controls().lbl_EnemyTag->setText(index);
     RandomSource::script({r});
     RandomSource::resetCounts();
-    frmBattleControl again(fight.map);
+    frmBattleControl again(fight.map->controls());
     VERIFY_DRAWS(1);
     QCOMPARE(RandomSource::reseeds(), 1);
 }
@@ -165,11 +171,12 @@ void tst_frmBattleControl::strengthValuesEquallyLikely()
 {
     Fight fight;
     for (const int index : {0, 20}) {
-        fight.map->ui.lbl_EnemyTag->setText(QString::number(index));
+        fight.map->controls().lbl_EnemyTag->setText(QString::number(index));
         QMap<int, int> seen;
         for (int n = 0; n < 100; ++n) {
             RandomSource::script({(float(n) + 0.5f) / 100.0f});
-            ++seen[frmBattleControl(fight.map).ui.lbl_Enemy_HP_val->text().toInt()];
+            const frmBattleControl battle(fight.map->controls());
+            ++seen[control<QLabel>(&battle, "lbl_Enemy_HP_val")->text().toInt()];
         }
         const int low = 48 - 2 * index;
         QCOMPARE(seen.keys(), (QList<int>{low, low + 1, low + 2, low + 3, low + 4}));
@@ -198,10 +205,10 @@ void tst_frmBattleControl::bars()
     QFETCH(float, player);
     QFETCH(float, enemy);
     Fight fight(setup);
-    QCOMPARE(fight.battle->ui.pic_Player->widthTwips(), player);
-    QCOMPARE(fight.battle->ui.pic_Enemy->widthTwips(), enemy);
-    QCOMPARE(fight.battle->ui.pic_Player->size(), QSize(qRound(player / 15.0f), 16));
-    QCOMPARE(fight.battle->ui.pic_Enemy->size(), QSize(qRound(enemy / 15.0f), 16));
+    QCOMPARE(control<PictureBox>(fight.battle, "pic_Player")->widthTwips(), player);
+    QCOMPARE(control<PictureBox>(fight.battle, "pic_Enemy")->widthTwips(), enemy);
+    QCOMPARE(control<PictureBox>(fight.battle, "pic_Player")->size(), QSize(qRound(player / 15.0f), 16));
+    QCOMPARE(control<PictureBox>(fight.battle, "pic_Enemy")->size(), QSize(qRound(enemy / 15.0f), 16));
 }
 
 void tst_frmBattleControl::barsNeverExceedOneDesignBar()
@@ -209,12 +216,12 @@ void tst_frmBattleControl::barsNeverExceedOneDesignBar()
     for (const char *strength : {"0", "1", "7", "10", "23", "64", "250", "4560", "99999"}) {
         Fight fight(QStringLiteral("ST=") + QLatin1String(strength));
         for (int index = 0; index <= 20; ++index) {
-            fight.map->ui.lbl_EnemyTag->setText(QString::number(index));
+            fight.map->controls().lbl_EnemyTag->setText(QString::number(index));
             for (const float roll : {0.0f, 0.5f, AlmostOne}) {
                 RandomSource::script({roll});
-                frmBattleControl battle(fight.map);
-                const float player = battle.ui.pic_Player->widthTwips();
-                const float enemy = battle.ui.pic_Enemy->widthTwips();
+                frmBattleControl battle(fight.map->controls());
+                const float player = control<PictureBox>(&battle, "pic_Player")->widthTwips();
+                const float enemy = control<PictureBox>(&battle, "pic_Enemy")->widthTwips();
                 QVERIFY(player >= 0.0f && enemy >= 0.0f);
                 QVERIFY2(player + enemy <= 4560.0f, strength);
             }
@@ -245,15 +252,15 @@ void tst_frmBattleControl::enemyBarColour()
     QFETCH(QColor, colour);
     Fight fight;
     if (repaint.isValid())
-        fight.map->pic_Enemy[index]->setBackColor(repaint);
+        fight.map->controls().pic_Enemy[index]->setBackColor(repaint);
     QPixmap picture(16, 16);
     picture.fill(Qt::black);
-    fight.map->pic_Enemy[index]->setPicture(picture);
-    fight.map->ui.lbl_EnemyTag->setText(QString::number(index));
-    frmBattleControl battle(fight.map);
-    QCOMPARE(battle.ui.pic_Enemy->backColor(), colour);
-    QVERIFY(battle.ui.pic_Enemy->picture().isNull());
-    QCOMPARE(battle.ui.pic_Player->backColor(), QColor(Qt::white));
+    fight.map->controls().pic_Enemy[index]->setPicture(picture);
+    fight.map->controls().lbl_EnemyTag->setText(QString::number(index));
+    frmBattleControl battle(fight.map->controls());
+    QCOMPARE(control<PictureBox>(&battle, "pic_Enemy")->backColor(), colour);
+    QVERIFY(control<PictureBox>(&battle, "pic_Enemy")->picture().isNull());
+    QCOMPARE(control<PictureBox>(&battle, "pic_Player")->backColor(), QColor(Qt::white));
 }
 
 // After the load, also after a kill: health and magic copied as text, the
@@ -262,15 +269,15 @@ void tst_frmBattleControl::loadState()
 {
     Fight fight(QStringLiteral("HP=07 MP=3 ES=31 EHP=1"));
     fight.play(QStringLiteral("AR"), {0.99f, 0.0f, 0.0f});
-    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), fight.index);
+    QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), fight.index);
     fight.battle.reset();
     RandomSource::script({0.7f});
-    frmBattleControl battle(fight.map);
-    QCOMPARE(battle.ui.lbl_HP_val->text(), QStringLiteral("07"));
-    QCOMPARE(battle.ui.lbl_MP_val->text(), QStringLiteral("3"));
-    QCOMPARE(battle.ui.lbl_Enemy_HP_val->text(), QStringLiteral("31"));
-    QCOMPARE(battle.ui.lbl_Status->text(), QString());
-    QCOMPARE(battle.ui.lbl_Instructions->text(),
+    frmBattleControl battle(fight.map->controls());
+    QCOMPARE(control<QLabel>(&battle, "lbl_HP_val")->text(), QStringLiteral("07"));
+    QCOMPARE(control<QLabel>(&battle, "lbl_MP_val")->text(), QStringLiteral("3"));
+    QCOMPARE(control<QLabel>(&battle, "lbl_Enemy_HP_val")->text(), QStringLiteral("31"));
+    QCOMPARE(control<QLabel>(&battle, "lbl_Status")->text(), QString());
+    QCOMPARE(control<QLabel>(&battle, "lbl_Instructions")->text(),
              QStringLiteral("INSTRUCTIONS: \r\n\r\nATTACK: Your Dexterity decides how often you will hit the enemy in "
                             "combat. If you do hit then your Strength determines how much damage you inflict.\r\n\r\n"
                             "BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in "
@@ -387,7 +394,7 @@ void tst_frmBattleControl::window()
     QVERIFY(QTest::qWaitForWindowActive(&battle));
     const QPoint offset = battle.frameGeometry().center() - fight.map->frameGeometry().center();
     QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1, %2").arg(offset.x()).arg(offset.y())));
-    QCOMPARE(QApplication::focusWidget(), battle.ui.cmd_Attack);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(&battle, "cmd_Attack"));
 }
 
 // The drawn window: bars at their widths and colours, the instructions and
@@ -414,7 +421,7 @@ void tst_frmBattleControl::screenshot()
     QCOMPARE(shot.pixelColor(128 + 100, 56 + 8), QColor(255, 255, 0));
     QCOMPARE(shot.pixelColor(128 + 205, 56 + 8), QColor(255, 255, 0));
     QVERIFY(shot.pixelColor(128 + 220, 56 + 8) != QColor(255, 255, 0));
-    for (QLabel *label : {fight.battle->ui.lbl_Instructions, fight.battle->ui.lbl_Status}) {
+    for (QLabel *label : {control<QLabel>(fight.battle, "lbl_Instructions"), control<QLabel>(fight.battle, "lbl_Status")}) {
         const QRect room = label->contentsRect().adjusted(1, 1, -1, -1);
         const QRect needed = label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text());
         QVERIFY2(room.contains(needed), qPrintable(label->objectName()));
@@ -559,34 +566,34 @@ void tst_frmBattleControl::moves()
     QFETCH(QString, ending);
     Fight fight(setup);
     fight.battle->show();
-    const QString mapHealth = fight.map->ui.lbl_HP_val->text();
-    const QString mapMagic = fight.map->ui.lbl_MP_val->text();
+    const QString mapHealth = fight.map->controls().lbl_HP_val->text();
+    const QString mapMagic = fight.map->controls().lbl_MP_val->text();
     QStringList atTheBox;
     fight.sandbox.onMessage = [&](const QString &) {
-        atTheBox << fight.map->ui.lbl_EnemyTag->text() << QString::number(fight.battle->isVisible())
-                 << fight.map->ui.lbl_HP_val->text();
+        atTheBox << fight.map->controls().lbl_EnemyTag->text() << QString::number(fight.battle->isVisible())
+                 << fight.map->controls().lbl_HP_val->text();
     };
     fight.play(moves, draws);
 
     QCOMPARE(fight.status(), status);
-    const QHash<QString, QLabel *> captions{{QStringLiteral("EHP"), fight.battle->ui.lbl_Enemy_HP_val},
-                                            {QStringLiteral("HP"), fight.battle->ui.lbl_HP_val},
-                                            {QStringLiteral("MP"), fight.battle->ui.lbl_MP_val}};
+    const QHash<QString, QLabel *> captions{{QStringLiteral("EHP"), control<QLabel>(fight.battle, "lbl_Enemy_HP_val")},
+                                            {QStringLiteral("HP"), control<QLabel>(fight.battle, "lbl_HP_val")},
+                                            {QStringLiteral("MP"), control<QLabel>(fight.battle, "lbl_MP_val")}};
     for (const QString &word : after.split(QLatin1Char(' ')))
         QCOMPARE(captions.value(word.section(QLatin1Char('='), 0, 0))->text(), word.section(QLatin1Char('='), 1));
-    QCOMPARE(fight.battle->ui.cmd_Attack->isHidden(), fight.enemyHealth() == Dead);
-    QCOMPARE(fight.battle->ui.cmd_Blast->isHidden(), fight.enemyHealth() == Dead);
-    QVERIFY(!fight.battle->ui.cmd_Heal->isHidden() && !fight.battle->ui.cmd_Retreat->isHidden());
+    QCOMPARE(control<QPushButton>(fight.battle, "cmd_Attack")->isHidden(), fight.enemyHealth() == Dead);
+    QCOMPARE(control<QPushButton>(fight.battle, "cmd_Blast")->isHidden(), fight.enemyHealth() == Dead);
+    QVERIFY(!control<QPushButton>(fight.battle, "cmd_Heal")->isHidden() && !control<QPushButton>(fight.battle, "cmd_Retreat")->isHidden());
     VERIFY_DRAWS(draws.size());
     QCOMPARE(RandomSource::reseeds(), reseeds);
 
     const bool ended = !ending.isEmpty();
-    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), ending == QLatin1String("DEAD") || ending == QLatin1String("Retreat")
+    QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), ending == QLatin1String("DEAD") || ending == QLatin1String("Retreat")
                                                      ? ending : fight.index);
     QCOMPARE(fight.battle->battleOver(), ended);
     QCOMPARE(fight.battle->isVisible(), !ended);
-    QCOMPARE(fight.map->ui.lbl_HP_val->text(), ended ? fight.battle->ui.lbl_HP_val->text() : mapHealth);
-    QCOMPARE(fight.map->ui.lbl_MP_val->text(), ended ? fight.battle->ui.lbl_MP_val->text() : mapMagic);
+    QCOMPARE(fight.map->controls().lbl_HP_val->text(), ended ? control<QLabel>(fight.battle, "lbl_HP_val")->text() : mapHealth);
+    QCOMPARE(fight.map->controls().lbl_MP_val->text(), ended ? control<QLabel>(fight.battle, "lbl_MP_val")->text() : mapMagic);
     if (ending == QLatin1String("DEAD")) {
         QCOMPARE(fight.sandbox.messages, QStringList{QStringLiteral("You have died.")});
         QCOMPARE(fight.sandbox.captions, QStringList{QStringLiteral("Chromaland")});
@@ -679,7 +686,7 @@ void tst_frmBattleControl::keys()
     VERIFY_DRAWS(draws.size());
     const bool retreated = input == QLatin1String("Alt+R");
     QCOMPARE(battle->isVisible(), !retreated);
-    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), retreated ? QStringLiteral("Retreat") : fight.index);
+    QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), retreated ? QStringLiteral("Retreat") : fight.index);
     QVERIFY(fight.map->isVisible());
     QVERIFY(fight.sandbox.ends.isEmpty());
 }
@@ -702,8 +709,8 @@ void tst_frmBattleControl::execEndsOnlyWithTheBattle()
         fight.battle->exec();
         QVERIFY(clock.elapsed() < 4000);
         QVERIFY(escapeIgnored);
-        QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), draws.isEmpty() ? QStringLiteral("Retreat") : Dead);
-        QVERIFY(fight.map->close());
+        QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), draws.isEmpty() ? QStringLiteral("Retreat") : Dead);
+        QVERIFY(fight.sandbox.endsProgram([&] { fight.map->close(); }));
     }
 }
 
@@ -730,15 +737,15 @@ void tst_frmBattleControl::setUpCalledOff()
     QFETCH(QString, shown);
     Fight fight(setup + QStringLiteral(" HP=4"));
     frmBattleControl *battle = fight.battle.get();
-    fight.map->ui.lbl_EnemyTag->setText(fight.index);
+    fight.map->controls().lbl_EnemyTag->setText(fight.index);
     RandomSource::resetCounts();
-    frmBattleControl again(fight.map);
+    frmBattleControl again(fight.map->controls());
     QCOMPARE(RandomSource::draws(), setup.startsWith(QLatin1String("ST")) ? 1 : 0);
     QCOMPARE(fight.sandbox.messages.size(), 1);
     QVERIFY2(fight.sandbox.messages[0].contains(shown), qPrintable(fight.sandbox.messages[0]));
-    QCOMPARE(fight.map->ui.lbl_EnemyTag->text(), QStringLiteral("Retreat"));
-    QCOMPARE(fight.map->ui.lbl_HP_val->text(), QStringLiteral("4"));
-    QCOMPARE(fight.map->ui.lbl_MP_val->text(), QStringLiteral("10"));
+    QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), QStringLiteral("Retreat"));
+    QCOMPARE(fight.map->controls().lbl_HP_val->text(), QStringLiteral("4"));
+    QCOMPARE(fight.map->controls().lbl_MP_val->text(), QStringLiteral("10"));
     QVERIFY(battle->battleOver());
     QTimer::singleShot(2000, battle, [&] { battle->done(0); });
     QElapsedTimer clock;
@@ -747,8 +754,8 @@ void tst_frmBattleControl::setUpCalledOff()
     QVERIFY(clock.elapsed() < 1000);
     battle->show();
     QVERIFY(battle->isHidden());
-    battle->ui.cmd_Attack->click();
-    QCOMPARE(battle->ui.lbl_Status->text(), QString());
+    control<QPushButton>(battle, "cmd_Attack")->click();
+    QCOMPARE(control<QLabel>(battle, "lbl_Status")->text(), QString());
 }
 
 // A character file with Strength "abc" loads; its battle is called off.
@@ -760,10 +767,10 @@ void tst_frmBattleControl::damagedCharacterFile()
     sandbox.writeCharacter(lines);
     frmMainGameWindow *map = sandbox.openMap();
     QVERIFY(map->startedUp());
-    map->ui.lbl_EnemyTag->setText(QStringLiteral("5"));
-    frmBattleControl battle(map);
+    map->controls().lbl_EnemyTag->setText(QStringLiteral("5"));
+    frmBattleControl battle(map->controls());
     QVERIFY(battle.battleOver());
-    QCOMPARE(map->ui.lbl_EnemyTag->text(), QStringLiteral("Retreat"));
+    QCOMPARE(map->controls().lbl_EnemyTag->text(), QStringLiteral("Retreat"));
     QVERIFY(sandbox.messages.last().contains(QLatin1String("Strength (abc)")));
 }
 

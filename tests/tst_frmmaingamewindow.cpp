@@ -136,14 +136,14 @@ void tst_frmMainGameWindow::markersStartOnTheirSquares()
     frmMainGameWindow *map = box.openMap();
     const QColor colours[7] = {{255, 0, 255}, {0, 0, 192}, {0, 255, 255}, {0, 255, 0},
                                {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
-    PictureBox *player = map->ui.pic_Player;
+    PictureBox *player = map->controls().pic_Player;
     QCOMPARE(player->left(), 8.0f);
     QCOMPARE(player->top(), 344.0f);
     QCOMPARE(player->backColor(), QColor(Qt::white));
     // Interior pixels sit inside the map's two-pixel sunken border.
     QCOMPARE(player->geometry(), QRect(10, 346, 16, 16));
     for (int i = 0; i < 21; ++i) {
-        PictureBox *enemy = map->pic_Enemy[i];
+        PictureBox *enemy = map->controls().pic_Enemy[i];
         QCOMPARE(enemy->objectName(), QStringLiteral("pic_Enemy_%1").arg(i));
         QCOMPARE(enemy->left(), float(8 + 16 * i));
         QCOMPARE(enemy->top(), float(8 + 16 * i));
@@ -152,11 +152,11 @@ void tst_frmMainGameWindow::markersStartOnTheirSquares()
         QVERIFY(enemy->shown());
         QVERIFY(enemy->picture().isNull());
     }
-    QVERIFY(modGameLogicCode::EnemyAt(8, 8));
-    QVERIFY(modGameLogicCode::EnemyAt(328, 328));
-    QVERIFY(!modGameLogicCode::EnemyAt(8, 344));
-    map->pic_Enemy[5]->hide();
-    QVERIFY(modGameLogicCode::EnemyAt(88, 88));
+    QVERIFY(modGameLogicCode::EnemyAt(map->controls(), 8, 8));
+    QVERIFY(modGameLogicCode::EnemyAt(map->controls(), 328, 328));
+    QVERIFY(!modGameLogicCode::EnemyAt(map->controls(), 8, 344));
+    map->controls().pic_Enemy[5]->hide();
+    QVERIFY(modGameLogicCode::EnemyAt(map->controls(), 88, 88));
 }
 
 // With the stand-in fonts every caption fits inside its control.
@@ -182,13 +182,13 @@ void tst_frmMainGameWindow::mapHasKeyboardFocusAndClockRuns()
     frmMainGameWindow *map = box.openMap();
     map->show();
     QVERIFY(QTest::qWaitForWindowActive(map));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(map->ui.pic_WorldMap));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<PictureBox>(map, "pic_WorldMap")));
     QVERIFY(map->Timer1->isActive());
     QCOMPARE(map->Timer1->interval(), 17);
     QCOMPARE(map->Timer1->timerType(), Qt::PreciseTimer);
-    QCOMPARE(map->ui.prog_MoveTime->minimum(), 0);
-    QCOMPARE(map->ui.prog_MoveTime->maximum(), 100);
-    QCOMPARE(map->ui.prog_MoveTime->toolTip(), QString("Time before enemy moves"));
+    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->minimum(), 0);
+    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->maximum(), 100);
+    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->toolTip(), QString("Time before enemy moves"));
 }
 
 // No Graphics folder: the built-in map, plain squares, a white player.
@@ -198,9 +198,9 @@ void tst_frmMainGameWindow::withoutGraphicsTheMapIsBuiltIn()
     box.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = box.openMap();
     QVERIFY(map->startedUp());
-    QCOMPARE(map->ui.pic_WorldMap->picture().size(), QSize(352, 368));
-    QVERIFY(map->ui.pic_Player->picture().isNull());
-    const QImage shot = map->ui.pic_WorldMap->grab().toImage();
+    QCOMPARE(control<PictureBox>(map, "pic_WorldMap")->picture().size(), QSize(352, 368));
+    QVERIFY(map->controls().pic_Player->picture().isNull());
+    const QImage shot = control<PictureBox>(map, "pic_WorldMap")->grab().toImage();
     // The player's square shows white, an enemy's its colour.
     QCOMPARE(shot.pixelColor(10 + 7, 346 + 7), QColor(Qt::white));
     QCOMPARE(shot.pixelColor(10 + 7, 10 + 7), QColor(255, 0, 255));
@@ -229,14 +229,14 @@ void tst_frmMainGameWindow::graphicsFilesAreLoaded()
     box.write("Graphics/ENEMY_7.bmp", bmp({16, 16}, Qt::gray));
     frmMainGameWindow *map = box.openMap();
     QVERIFY(map->startedUp());
-    QCOMPARE(map->ui.pic_WorldMap->picture().toImage().pixelColor(100, 100), QColor(Qt::darkGreen));
-    QCOMPARE(map->ui.pic_LoadedPlayer->picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
-    QCOMPARE(map->ui.pic_Player->picture().toImage().pixelColor(0, 0), QColor(Qt::green));
-    QCOMPARE(map->pic_Enemy[7]->picture().toImage().pixelColor(0, 0), QColor(Qt::gray));
-    QVERIFY(map->pic_Enemy[6]->picture().isNull());
+    QCOMPARE(control<PictureBox>(map, "pic_WorldMap")->picture().toImage().pixelColor(100, 100), QColor(Qt::darkGreen));
+    QCOMPARE(control<PictureBox>(map, "pic_LoadedPlayer")->picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+    QCOMPARE(map->controls().pic_Player->picture().toImage().pixelColor(0, 0), QColor(Qt::green));
+    QCOMPARE(map->controls().pic_Enemy[7]->picture().toImage().pixelColor(0, 0), QColor(Qt::gray));
+    QVERIFY(map->controls().pic_Enemy[6]->picture().isNull());
     // A 20 x 20 picture shows its top-left 16 x 16 and the box keeps its size.
-    QCOMPARE(map->ui.pic_Player->size(), QSize(16, 16));
-    const QImage player = map->ui.pic_Player->grab().toImage();
+    QCOMPARE(map->controls().pic_Player->size(), QSize(16, 16));
+    const QImage player = map->controls().pic_Player->grab().toImage();
     QCOMPARE(player.pixelColor(15, 15), QColor(Qt::green));
 }
 
@@ -250,7 +250,7 @@ void tst_frmMainGameWindow::onlyExactEnemyNumbersAreRead()
     frmMainGameWindow *map = box.openMap();
     QVERIFY(box.messages.isEmpty());
     QVERIFY(map->startedUp());
-    for (PictureBox *enemy : map->pic_Enemy)
+    for (PictureBox *enemy : map->controls().pic_Enemy)
         QVERIFY(enemy->picture().isNull());
 }
 
@@ -308,8 +308,7 @@ void tst_frmMainGameWindow::unreadablePictureEndsStartUp()
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].startsWith("Error: 481 : "), qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});
-    QVERIFY(!map->startedUp());
-    map->close();
+    QVERIFY(!map);
     if (kind == "no character")
         QVERIFY(!box.exists("Character.chx"));
     else

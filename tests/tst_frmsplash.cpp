@@ -62,13 +62,13 @@ void tst_frmSplash::windowHasNoTitleBarAndIsCentred()
     const QRect screen = title.screen()->availableGeometry();
     QVERIFY(std::abs(title.geometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(std::abs(title.geometry().center().y() - screen.center().y()) <= 1);
-    QCOMPARE(title.ui.pic_Title->picture().size(), QSize(562, 63));
-    QCOMPARE(title.ui.lbl_Author->font().pixelSize(), 32);
-    QVERIFY(title.ui.lbl_Author->font().bold());
-    QVERIFY(title.ui.lbl_Author->fontMetrics().horizontalAdvance(frmSplash::CreditLine)
-            < title.ui.lbl_Author->contentsRect().width());
-    QVERIFY(title.ui.lbl_Author->fontMetrics().horizontalAdvance("Press a key to play")
-            < title.ui.lbl_Author->contentsRect().width());
+    QCOMPARE(control<PictureBox>(&title, "pic_Title")->picture().size(), QSize(562, 63));
+    QCOMPARE(control<QLabel>(&title, "lbl_Author")->font().pixelSize(), 32);
+    QVERIFY(control<QLabel>(&title, "lbl_Author")->font().bold());
+    QVERIFY(control<QLabel>(&title, "lbl_Author")->fontMetrics().horizontalAdvance(frmSplash::CreditLine)
+            < control<QLabel>(&title, "lbl_Author")->contentsRect().width());
+    QVERIFY(control<QLabel>(&title, "lbl_Author")->fontMetrics().horizontalAdvance("Press a key to play")
+            < control<QLabel>(&title, "lbl_Author")->contentsRect().width());
 }
 
 // Six paragraphs with one empty line between them; the battle actions
@@ -76,7 +76,7 @@ void tst_frmSplash::windowHasNoTitleBarAndIsCentred()
 void tst_frmSplash::instructionsAreSixParagraphs()
 {
     frmSplash title;
-    const QString text = title.ui.lbl_Instructions->text();
+    const QString text = control<QLabel>(&title, "lbl_Instructions")->text();
     const QStringList paragraphs = text.split("\r\n\r\n");
     QCOMPARE(paragraphs.size(), 6);
     QVERIFY(!text.contains('\n' + QString('\n')));
@@ -86,25 +86,25 @@ void tst_frmSplash::instructionsAreSixParagraphs()
     QCOMPARE(paragraphs[3], QString("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage."));
     QVERIFY(paragraphs[4].startsWith("HEAL: Use your magic points to heal"));
     QCOMPARE(paragraphs[5], QString("RETREAT: You run away before the enemy can attack again."));
-    QVERIFY(title.ui.lbl_Instructions->wordWrap());
+    QVERIFY(control<QLabel>(&title, "lbl_Instructions")->wordWrap());
 }
 
 void tst_frmSplash::bottomLineAlternatesEverySecond()
 {
     frmSplash title;
-    QCOMPARE(title.ui.lbl_Author->text(), frmSplash::CreditLine);
+    QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), frmSplash::CreditLine);
     QCOMPARE(title.Timer1->interval(), 1000);
     QVERIFY(title.Timer1->isActive());
     title.Timer1_Timer();
-    QCOMPARE(title.ui.lbl_Author->text(), QString("Press a key to play"));
+    QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), QString("Press a key to play"));
     title.Timer1_Timer();
-    QCOMPARE(title.ui.lbl_Author->text(), frmSplash::CreditLine);
+    QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), frmSplash::CreditLine);
     // Anything but the exact credit line is followed by the credit line.
-    title.ui.lbl_Author->setText(frmSplash::CreditLine.toUpper());
+    control<QLabel>(&title, "lbl_Author")->setText(frmSplash::CreditLine.toUpper());
     title.Timer1_Timer();
-    QCOMPARE(title.ui.lbl_Author->text(), frmSplash::CreditLine);
+    QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), frmSplash::CreditLine);
     // The real timer does it too.
-    QTRY_COMPARE_WITH_TIMEOUT(title.ui.lbl_Author->text(), QString("Press a key to play"), 2500);
+    QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(&title, "lbl_Author")->text(), QString("Press a key to play"), 2500);
 }
 
 // Keys that produce a character open the map and hide the title for good;
@@ -150,7 +150,7 @@ void tst_frmSplash::characterKeysStartTheGame()
     // The title keeps ticking unseen.
     QVERIFY(title.Timer1->isActive());
     // Closing the map window ends the program, the hidden title with it.
-    title.mapWindow()->close();
+    box.close(title.mapWindow());
     QCOMPARE(box.ends, QList<int>{0});
 }
 
@@ -177,11 +177,11 @@ void tst_frmSplash::failedStartUpLeavesTheTitle()
     frmSplash title;
     title.show();
     QVERIFY(QTest::qWaitForWindowExposed(&title));
-    QTest::keyClick(&title, Qt::Key_X);
+    QVERIFY(box.endsProgram([&] { QTest::keyClick(&title, Qt::Key_X); }));
     QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(box.messages.value(0).startsWith("Error: 62 : "));
     QVERIFY(title.isVisible());
-    QVERIFY(!title.mapWindow()->isVisible());
+    QVERIFY(!title.mapWindow());
 }
 
 // Closed by the window system, the title ends the program at once with 0
@@ -192,7 +192,7 @@ void tst_frmSplash::closingTheTitleEndsTheProgram()
     frmSplash title;
     title.show();
     QVERIFY(QTest::qWaitForWindowExposed(&title));
-    title.windowHandle()->close();
+    QVERIFY(box.endsProgram([&] { title.windowHandle()->close(); }));
     QCOMPARE(box.ends, QList<int>{0});
     QVERIFY(!title.mapWindow());
     QVERIFY(QDir(box.folder()).isEmpty());

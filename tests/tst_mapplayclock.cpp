@@ -99,9 +99,9 @@ void tst_MapPlayClock::openMap(const QStringList &lines)
 void tst_MapPlayClock::runPhase(const QList<float> &list)
 {
     RandomSource::script(list);
-    m_map->ui.prog_MoveTime->setValue(99);
+    control<QProgressBar>(m_map, "prog_MoveTime")->setValue(99);
     m_map->Timer1_Timer();
-    QCOMPARE(m_map->ui.prog_MoveTime->value(), 0);
+    QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 0);
     QCOMPARE(RandomSource::scriptRemaining(), 0);
     QCOMPARE(RandomSource::overruns(), 0);
 }
@@ -114,7 +114,7 @@ void tst_MapPlayClock::timerIsThePreciseSeventeenMsClock()
     QCOMPARE(m_map->Timer1->interval(), 17);
     QCOMPARE(m_map->Timer1->timerType(), Qt::PreciseTimer);
     m_map->Timer1->start();
-    QTRY_VERIFY_WITH_TIMEOUT(m_map->ui.prog_MoveTime->value() >= 3, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(control<QProgressBar>(m_map, "prog_MoveTime")->value() >= 3, 2000);
 }
 
 // Ticks 1 to 99 only count; the 100th empties the bar, re-seeds once and
@@ -122,16 +122,16 @@ void tst_MapPlayClock::timerIsThePreciseSeventeenMsClock()
 void tst_MapPlayClock::hundredthTickRunsThePhase()
 {
     openMap();
-    QCOMPARE(m_map->ui.prog_MoveTime->value(), 0);
+    QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 0);
     for (int tick = 1; tick < 100; ++tick) {
         m_map->Timer1_Timer();
-        QCOMPARE(m_map->ui.prog_MoveTime->value(), tick);
+        QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), tick);
     }
     QCOMPARE(RandomSource::draws(), 0);
     QCOMPARE(RandomSource::reseeds(), 0);
 
     m_map->Timer1_Timer();
-    QCOMPARE(m_map->ui.prog_MoveTime->value(), 0);
+    QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 0);
     QCOMPARE(RandomSource::draws(), 42);
     QCOMPARE(RandomSource::reseeds(), 1);
 
@@ -150,29 +150,29 @@ void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
     for (int tick = 0; tick < 40; ++tick)
         m_map->Timer1_Timer();
     QList<Square> before;
-    for (const PictureBox *enemy : m_map->pic_Enemy)
+    for (const PictureBox *enemy : m_map->controls().pic_Enemy)
         before.append({enemy->left(), enemy->top()});
 
     modGameLogicCode::EnemiesPaused = true;
     for (int tick = 0; tick < 250; ++tick)
         m_map->Timer1_Timer();
-    QCOMPARE(m_map->ui.prog_MoveTime->value(), 40);
+    QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 40);
     QCOMPARE(RandomSource::draws(), 0);
     QCOMPARE(RandomSource::reseeds(), 0);
-    QCOMPARE(m_map->ui.lbl_HP_val->text(), "3");
+    QCOMPARE(m_map->controls().lbl_HP_val->text(), "3");
     for (int i = 0; i < 21; ++i) {
-        QCOMPARE(m_map->pic_Enemy[i]->left(), before[i].left);
-        QCOMPARE(m_map->pic_Enemy[i]->top(), before[i].top);
+        QCOMPARE(m_map->controls().pic_Enemy[i]->left(), before[i].left);
+        QCOMPARE(m_map->controls().pic_Enemy[i]->top(), before[i].top);
     }
 
     modGameLogicCode::EnemiesPaused = false;
     for (int tick = 41; tick < 100; ++tick)
         m_map->Timer1_Timer();
-    QCOMPARE(m_map->ui.prog_MoveTime->value(), 99);
+    QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 99);
     QCOMPARE(RandomSource::draws(), 0);
     m_map->Timer1_Timer();
     QCOMPARE(RandomSource::draws(), 42);
-    QCOMPARE(m_map->ui.lbl_HP_val->text(), "4");
+    QCOMPARE(m_map->controls().lbl_HP_val->text(), "4");
 }
 
 // In the healing row each phase adds a tenth of the maximum, rounded
@@ -231,16 +231,16 @@ void tst_MapPlayClock::healingInTheHealingRow()
     lines[5] = "MPc=" + before[2];
     lines[6] = "MPm=" + before[3];
     openMap(lines);
-    m_map->ui.pic_Player->setTop(playerTop);
+    m_map->controls().pic_Player->setTop(playerTop);
 
     for (int phase = 0; phase < phases; ++phase)
         runPhase(draws());
 
-    const QStringList now{m_map->ui.lbl_HP_val->text(), m_map->ui.lbl_HP_max->text(), m_map->ui.lbl_MP_val->text(),
-                          m_map->ui.lbl_MP_max->text()};
+    const QStringList now{m_map->controls().lbl_HP_val->text(), m_map->controls().lbl_HP_max->text(), m_map->controls().lbl_MP_val->text(),
+                          m_map->controls().lbl_MP_max->text()};
     QCOMPARE(now, after);
     QCOMPARE(m_sandbox->messages, QStringList());
-    m_map->close();
+    m_sandbox->close(m_map);
     const QList<QByteArray> saved = m_sandbox->read("Character.chx").split('\n');
     QCOMPARE(QString::fromLatin1(saved.value(3).trimmed()), "HPc=" + after[0]);
     QCOMPARE(QString::fromLatin1(saved.value(6).trimmed()), "MPm=" + after[3]);
@@ -275,16 +275,16 @@ void tst_MapPlayClock::directionTable()
     QFETCH(float, dy);
 
     openMap();
-    PictureBox *enemy = m_map->pic_Enemy[10];
+    PictureBox *enemy = m_map->controls().pic_Enemy[10];
     QCOMPARE(enemy->left(), 168.f);
     QCOMPARE(enemy->top(), 168.f);
     runPhase(draws(10, x));
     QCOMPARE(enemy->left(), 168.f + dx);
     QCOMPARE(enemy->top(), 168.f + dy);
-    QCOMPARE(enemy->pos(), m_map->ui.pic_WorldMap->interiorOrigin() + QPoint(int(168.f + dx), int(168.f + dy)));
+    QCOMPARE(enemy->pos(), control<PictureBox>(m_map, "pic_WorldMap")->interiorOrigin() + QPoint(int(168.f + dx), int(168.f + dy)));
     for (int i = 0; i < 21; ++i) {
         if (i != 10)
-            QCOMPARE(m_map->pic_Enemy[i]->top(), 8.f + 16.f * float(i));
+            QCOMPARE(m_map->controls().pic_Enemy[i]->top(), 8.f + 16.f * float(i));
     }
 }
 
@@ -324,13 +324,13 @@ void tst_MapPlayClock::bandBoundaries()
         openMap();
     // Everybody else waits in the top row, out of the way.
     for (int i = 0; i < 21; ++i)
-        place(m_map->pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
-    place(m_map->pic_Enemy[index], 168.f, top);
+        place(m_map->controls().pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
+    place(m_map->controls().pic_Enemy[index], 168.f, top);
     runPhase(draws(index, direction));
 
     const float step = direction == Up ? -16.f : 16.f;
-    QCOMPARE(m_map->pic_Enemy[index]->left(), 168.f);
-    QCOMPARE(m_map->pic_Enemy[index]->top(), refused ? top : top + step);
+    QCOMPARE(m_map->controls().pic_Enemy[index]->left(), 168.f);
+    QCOMPARE(m_map->controls().pic_Enemy[index]->top(), refused ? top : top + step);
 }
 
 // Enemies stay inside left 8 to 328 and top 8 to 328: the step that would
@@ -366,11 +366,11 @@ void tst_MapPlayClock::mapEdges()
 
     openMap();
     for (int i = 0; i < 21; ++i)
-        place(m_map->pic_Enemy[i], 8.f + 16.f * float(i), 136.f);
-    place(m_map->pic_Enemy[index], left, top);
+        place(m_map->controls().pic_Enemy[i], 8.f + 16.f * float(i), 136.f);
+    place(m_map->controls().pic_Enemy[index], left, top);
     runPhase(draws(index, direction));
-    QCOMPARE(m_map->pic_Enemy[index]->left(), newLeft);
-    QCOMPARE(m_map->pic_Enemy[index]->top(), newTop);
+    QCOMPARE(m_map->controls().pic_Enemy[index]->left(), newLeft);
+    QCOMPARE(m_map->controls().pic_Enemy[index]->top(), newTop);
 }
 
 // A step onto a square that any enemy holds, hidden ones included, is
@@ -408,17 +408,17 @@ void tst_MapPlayClock::occupiedSquares()
 
     openMap();
     for (int i = 0; i < 21; ++i)
-        place(m_map->pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
+        place(m_map->controls().pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
     QList<float> list = draws();
     for (qsizetype at = 0; at < setup.size(); at += 5) {
         const int index = int(setup[at]);
-        place(m_map->pic_Enemy[index], setup[at + 1], setup[at + 2]);
-        m_map->pic_Enemy[index]->setVisible(setup[at + 3] != 0.f);
+        place(m_map->controls().pic_Enemy[index], setup[at + 1], setup[at + 2]);
+        m_map->controls().pic_Enemy[index]->setVisible(setup[at + 3] != 0.f);
         list[2 * index] = setup[at + 4];
     }
     runPhase(list);
     for (qsizetype at = 0; at < expected.size(); at += 3) {
-        const PictureBox *enemy = m_map->pic_Enemy[int(expected[at])];
+        const PictureBox *enemy = m_map->controls().pic_Enemy[int(expected[at])];
         QCOMPARE(enemy->left(), expected[at + 1]);
         QCOMPARE(enemy->top(), expected[at + 2]);
     }
@@ -452,12 +452,12 @@ void tst_MapPlayClock::returnChance()
     QFETCH(float, newLeft);
 
     openMap();
-    m_map->pic_Enemy[10]->setVisible(shown);
+    m_map->controls().pic_Enemy[10]->setVisible(shown);
     runPhase(draws(10, direction, y));
-    QCOMPARE(m_map->pic_Enemy[10]->shown(), shownAfter);
-    QCOMPARE(m_map->pic_Enemy[10]->left(), newLeft);
+    QCOMPARE(m_map->controls().pic_Enemy[10]->shown(), shownAfter);
+    QCOMPARE(m_map->controls().pic_Enemy[10]->left(), newLeft);
     for (int i = 0; i < 21; ++i)
-        QVERIFY(i == 10 || m_map->pic_Enemy[i]->shown());
+        QVERIFY(i == 10 || m_map->controls().pic_Enemy[i]->shown());
 }
 
 // Each phase takes exactly 42 draws, direction then return chance for
@@ -480,7 +480,7 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
     // Odd enemies are hidden (all of them in one scene), so that the
     // return draws show where each enemy's pair of draws went.
     for (int i = 0; i < 21; ++i) {
-        PictureBox *enemy = m_map->pic_Enemy[i];
+        PictureBox *enemy = m_map->controls().pic_Enemy[i];
         enemy->setVisible(scene != "hidden" && i % 2 == 0);
         if (scene == "packed")
             place(enemy, 8.f + 16.f * float(i % 5), 8.f + 16.f * float(i / 5));
@@ -496,19 +496,19 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
     list << list;   // a second phase, untouched by the first
 
     QList<Square> before;
-    for (const PictureBox *enemy : m_map->pic_Enemy)
+    for (const PictureBox *enemy : m_map->controls().pic_Enemy)
         before.append({enemy->left(), enemy->top()});
 
     RandomSource::resetCounts();
     RandomSource::script(list);
-    m_map->ui.prog_MoveTime->setValue(99);
+    control<QProgressBar>(m_map, "prog_MoveTime")->setValue(99);
     m_map->Timer1_Timer();
     QCOMPARE(RandomSource::draws(), 42);
     QCOMPARE(RandomSource::scriptRemaining(), 42);
     QCOMPARE(RandomSource::reseeds(), 1);
 
     for (int i = 0; i < 21; ++i) {
-        const PictureBox *enemy = m_map->pic_Enemy[i];
+        const PictureBox *enemy = m_map->controls().pic_Enemy[i];
         const bool comesBack = i % 2 == 1 && i % 5 != 0;
         QCOMPARE(enemy->shown(), (scene != "hidden" && i % 2 == 0) || comesBack);
         QCOMPARE(enemy->top(), before[i].top);

@@ -56,7 +56,7 @@ frmMainGameWindow *openMap(Sandbox &sandbox, const QStringList &lines = Sandbox:
     sandbox.writeCharacter(lines);
     frmMainGameWindow *map = sandbox.openMap();
     map->Timer1->stop();
-    for (PictureBox *enemy : map->pic_Enemy)
+    for (PictureBox *enemy : map->controls().pic_Enemy)
         enemy->hide();
     return map;
 }
@@ -94,9 +94,9 @@ public:
             QWidget *battle = QApplication::activeModalWidget();
             if (!battle || !battle->isVisible())
                 return;
-            tags << m_map->ui.lbl_EnemyTag->text();
+            tags << m_map->controls().lbl_EnemyTag->text();
             pausedDuringBattle = pausedDuringBattle && modGameLogicCode::EnemiesPaused;
-            m_map->ui.lbl_EnemyTag->setText(QStringLiteral("Retreat"));
+            m_map->controls().lbl_EnemyTag->setText(QStringLiteral("Retreat"));
             battle->hide();
         });
         m_poll.start(0);
@@ -178,15 +178,15 @@ void tst_MapPlayMove::arrowKeysStepInsideTheGrid()
 
     Sandbox sandbox;
     frmMainGameWindow *map = openMap(sandbox);
-    place(map->ui.pic_Player, left, top);
-    map->ui.pic_Player->setPicture(QPixmap());
+    place(map->controls().pic_Player, left, top);
+    map->controls().pic_Player->setPicture(QPixmap());
 
-    QTest::keyClick(map->ui.pic_WorldMap, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
-    QCOMPARE(map->ui.pic_Player->left(), newLeft);
-    QCOMPARE(map->ui.pic_Player->top(), newTop);
-    QCOMPARE(pictureColour(map->ui.pic_Player), newTop == 344.f ? HealingColour : OrdinaryColour);
-    QCOMPARE(map->ui.pic_Player->pos(), map->ui.pic_WorldMap->interiorOrigin() + QPoint(int(newLeft), int(newTop)));
+    QCOMPARE(map->controls().pic_Player->left(), newLeft);
+    QCOMPARE(map->controls().pic_Player->top(), newTop);
+    QCOMPARE(pictureColour(map->controls().pic_Player), newTop == 344.f ? HealingColour : OrdinaryColour);
+    QCOMPARE(map->controls().pic_Player->pos(), control<PictureBox>(map, "pic_WorldMap")->interiorOrigin() + QPoint(int(newLeft), int(newTop)));
 }
 
 // A held arrow moves one square per key repeat until the edge of the grid.
@@ -214,14 +214,14 @@ void tst_MapPlayMove::heldKeyMovesOncePerRepeat()
 
     Sandbox sandbox;
     frmMainGameWindow *map = openMap(sandbox);
-    place(map->ui.pic_Player, left, top);
+    place(map->controls().pic_Player, left, top);
 
     for (int press = 1; press <= squares + 5; ++press) {
         QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), press > 1);
-        QApplication::sendEvent(map->ui.pic_WorldMap, &repeat);
+        QApplication::sendEvent(control<PictureBox>(map, "pic_WorldMap"), &repeat);
         const int moved = std::min(press, squares);
-        QCOMPARE(map->ui.pic_Player->left(), left + float(moved * dx));
-        QCOMPARE(map->ui.pic_Player->top(), top + float(moved * dy));
+        QCOMPARE(map->controls().pic_Player->left(), left + float(moved * dx));
+        QCOMPARE(map->controls().pic_Player->top(), top + float(moved * dy));
     }
 }
 
@@ -270,18 +270,18 @@ void tst_MapPlayMove::everyKeyChecksForAnEncounter()
     frmMainGameWindow *map = openMap(sandbox);
     // Clear the diagonal so that only the chosen enemy can be met.
     for (int i = 0; i < 21; ++i)
-        place(map->pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
-    place(map->ui.pic_Player, playerLeft, playerTop);
-    place(map->pic_Enemy[enemy], enemyLeft, enemyTop);
-    map->pic_Enemy[enemy]->setVisible(enemyShown);
+        place(map->controls().pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
+    place(map->controls().pic_Player, playerLeft, playerTop);
+    place(map->controls().pic_Enemy[enemy], enemyLeft, enemyTop);
+    map->controls().pic_Enemy[enemy]->setVisible(enemyShown);
 
     BattleWatcher watcher(map);
-    QTest::keyClick(map->ui.pic_WorldMap, Qt::Key(key));
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key(key));
 
     QCOMPARE(watcher.tags, battles);
     QVERIFY(watcher.pausedDuringBattle);
     QVERIFY(!modGameLogicCode::EnemiesPaused);
-    QCOMPARE(map->pic_Enemy[enemy]->shown(), enemyShown);
+    QCOMPARE(map->controls().pic_Enemy[enemy]->shown(), enemyShown);
 }
 
 // The map has the keyboard when the window opens: arrows move the player
@@ -291,12 +291,12 @@ void tst_MapPlayMove::mapHasTheFocusWhenOpened()
     Sandbox sandbox;
     frmMainGameWindow *map = openMap(sandbox);
     QVERIFY(showActive(map));
-    QCOMPARE(QApplication::focusWidget(), map->ui.pic_WorldMap);
+    QCOMPARE(QApplication::focusWidget(), control<PictureBox>(map, "pic_WorldMap"));
 
     QTest::keyClick(map->windowHandle(), Qt::Key_Up);
     QTest::keyClick(map->windowHandle(), Qt::Key_Right);
-    QCOMPARE(map->ui.pic_Player->left(), 24.f);
-    QCOMPARE(map->ui.pic_Player->top(), 328.f);
+    QCOMPARE(map->controls().pic_Player->left(), 24.f);
+    QCOMPARE(map->controls().pic_Player->top(), 328.f);
 }
 
 // A "+" pressed from the keyboard hands the keyboard back to the map, so
@@ -338,10 +338,10 @@ void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()
     QCOMPARE(QApplication::focusWidget(), plus);
     QTest::keyClick(map->windowHandle(), Qt::Key_Space);
 
-    QCOMPARE(map->ui.lbl_Points_val->text(), pointsAfter);
-    QCOMPARE(QApplication::focusWidget(), map->ui.pic_WorldMap);
+    QCOMPARE(map->controls().lbl_Points_val->text(), pointsAfter);
+    QCOMPARE(QApplication::focusWidget(), control<PictureBox>(map, "pic_WorldMap"));
     QTest::keyClick(map->windowHandle(), Qt::Key_Up);
-    QCOMPARE(map->ui.pic_Player->top(), 328.f);
+    QCOMPARE(map->controls().pic_Player->top(), 328.f);
 }
 
 // After some moves and an enemy phase, the window shows the player and
@@ -357,36 +357,36 @@ void tst_MapPlayMove::screenshotShowsTheModel()
 
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up})
         QTest::keyClick(map->windowHandle(), key);
-    map->pic_Enemy[5]->hide();
+    map->controls().pic_Enemy[5]->hide();
     // One phase: even enemies step right, odd ones down, none comes back.
     QList<float> draws;
     for (int i = 0; i < 21; ++i)
         draws << (i % 2 == 0 ? 0.8f : 0.18f) << 0.9f;
     RandomSource::script(draws);
-    map->ui.prog_MoveTime->setValue(99);
+    control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
     map->Timer1_Timer();
     QCOMPARE(RandomSource::scriptRemaining(), 0);
-    QCOMPARE(map->pic_Enemy[3]->top(), 72.f);
-    QCOMPARE(map->pic_Enemy[4]->left(), 88.f);
-    QCOMPARE(map->pic_Enemy[5]->top(), 104.f);
+    QCOMPARE(map->controls().pic_Enemy[3]->top(), 72.f);
+    QCOMPARE(map->controls().pic_Enemy[4]->left(), 88.f);
+    QCOMPARE(map->controls().pic_Enemy[5]->top(), 104.f);
 
     const QImage shot = map->grab().toImage();
     if (const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS"); !folder.isEmpty())
         QVERIFY(shot.save(folder + "/mapplay.png"));
 
     const auto colourAt = [&](const PictureBox *marker) {
-        const QPoint centre = map->ui.pic_WorldMap->interiorOrigin()
+        const QPoint centre = control<PictureBox>(map, "pic_WorldMap")->interiorOrigin()
                               + QPoint(int(marker->left()) + 8, int(marker->top()) + 8);
-        return shot.pixelColor(map->ui.pic_WorldMap->mapTo(map, centre));
+        return shot.pixelColor(control<PictureBox>(map, "pic_WorldMap")->mapTo(map, centre));
     };
-    QCOMPARE(map->ui.pic_Player->left(), 40.f);
-    QCOMPARE(map->ui.pic_Player->top(), 280.f);
-    QCOMPARE(colourAt(map->ui.pic_Player), QColor(Qt::white));
+    QCOMPARE(map->controls().pic_Player->left(), 40.f);
+    QCOMPARE(map->controls().pic_Player->top(), 280.f);
+    QCOMPARE(colourAt(map->controls().pic_Player), QColor(Qt::white));
     for (int i = 0; i < 21; ++i) {
         if (i == 5)
-            QVERIFY(colourAt(map->pic_Enemy[i]) != map->pic_Enemy[i]->backColor());
+            QVERIFY(colourAt(map->controls().pic_Enemy[i]) != map->controls().pic_Enemy[i]->backColor());
         else
-            QCOMPARE(colourAt(map->pic_Enemy[i]), map->pic_Enemy[i]->backColor());
+            QCOMPARE(colourAt(map->controls().pic_Enemy[i]), map->controls().pic_Enemy[i]->backColor());
     }
 }
 

@@ -36,9 +36,9 @@ QStringList characterLines(const QStringList &values)
 
 QStringList captions(const frmMainGameWindow *map)
 {
-    return {map->ui.lbl_ST_val->text(), map->ui.lbl_DX_val->text(), map->ui.lbl_WS_val->text(),
-            map->ui.lbl_HP_val->text(), map->ui.lbl_HP_max->text(), map->ui.lbl_MP_val->text(),
-            map->ui.lbl_MP_max->text(), map->ui.lbl_Points_val->text()};
+    return {map->controls().lbl_ST_val->text(), map->controls().lbl_DX_val->text(), map->controls().lbl_WS_val->text(),
+            map->controls().lbl_HP_val->text(), map->controls().lbl_HP_max->text(), map->controls().lbl_MP_val->text(),
+            map->controls().lbl_MP_max->text(), map->controls().lbl_Points_val->text()};
 }
 
 // The values of the first eight lines of the saved character file.
@@ -53,7 +53,7 @@ QStringList savedValues(const Sandbox &sandbox)
 
 QList<QPushButton *> plusButtons(const frmMainGameWindow *map)
 {
-    return {map->ui.cmd_ST_gain, map->ui.cmd_DX_gain, map->ui.cmd_WS_gain, map->ui.cmd_HP_gain, map->ui.cmd_MP_gain};
+    return {control<QPushButton>(map, "cmd_ST_gain"), control<QPushButton>(map, "cmd_DX_gain"), control<QPushButton>(map, "cmd_WS_gain"), control<QPushButton>(map, "cmd_HP_gain"), control<QPushButton>(map, "cmd_MP_gain")};
 }
 
 // 1 when all five buttons are shown, 0 when all are hidden, -1 for a mix.
@@ -136,7 +136,7 @@ void tst_MapPlayPoints::plusRaisesItsStatistic()
     QCOMPARE(captions(map), after);
     QCOMPARE(buttonsShown(map), buttonsStay ? 1 : 0);
     QCOMPARE(Beep::count(), 0);
-    map->close();
+    sandbox.close(map);
     QCOMPARE(savedValues(sandbox), after);
 }
 
@@ -177,7 +177,7 @@ void tst_MapPlayPoints::unreadableCaptionChangesNothing()
     sandbox.writeCharacter(characterLines(loaded));
     frmMainGameWindow *map = sandbox.openMap();
     map->Timer1->stop();
-    map->ui.lbl_Points_val->setText(captions[7]);
+    map->controls().lbl_Points_val->setText(captions[7]);
 
     ::button(map, button)->click();
 
@@ -186,7 +186,7 @@ void tst_MapPlayPoints::unreadableCaptionChangesNothing()
     QCOMPARE(Beep::count(), 1);
     QCOMPARE(sandbox.messages, QStringList());
     QCOMPARE(sandbox.ends, QList<int>());
-    map->close();
+    sandbox.close(map);
     QCOMPARE(savedValues(sandbox), captions);
 }
 
@@ -223,7 +223,7 @@ void tst_MapPlayPoints::buttonsGoWithTheLastPoint()
 
     for (int i = 0; i < clicks.size(); ++i) {
         button(map, clicks[i])->click();
-        QCOMPARE(map->ui.lbl_Points_val->text(), pointsAfter[i]);
+        QCOMPARE(map->controls().lbl_Points_val->text(), pointsAfter[i]);
         QCOMPARE(buttonsShown(map), shownAfter[i]);
     }
 }

@@ -44,7 +44,7 @@ bool onGrid(float v)
 
 void runPhase(frmMainGameWindow *map)
 {
-    map->ui.prog_MoveTime->setValue(99);
+    control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
     map->Timer1_Timer();
 }
 
@@ -86,14 +86,14 @@ void tst_MapPlaySimulation::longRunKeepsEveryEnemyInItsBand()
     clock.start();
     for (int phase = 0; phase < 10000; ++phase) {
         if (uniform() < killChance)
-            map->pic_Enemy[generator() % 21]->hide();
+            map->controls().pic_Enemy[generator() % 21]->hide();
 
         QList<float> draws;
         for (int d = 0; d < 42; ++d)
             draws << uniform();
         std::array<QPointF, 21> before;
         for (int i = 0; i < 21; ++i)
-            before[i] = QPointF(map->pic_Enemy[i]->left(), map->pic_Enemy[i]->top());
+            before[i] = QPointF(map->controls().pic_Enemy[i]->left(), map->controls().pic_Enemy[i]->top());
 
         RandomSource::script(draws);
         runPhase(map);
@@ -102,7 +102,7 @@ void tst_MapPlaySimulation::longRunKeepsEveryEnemyInItsBand()
 
         QSet<QPair<float, float>> squares;
         for (int i = 0; i < 21; ++i) {
-            const PictureBox *enemy = map->pic_Enemy[i];
+            const PictureBox *enemy = map->controls().pic_Enemy[i];
             const float left = enemy->left(), top = enemy->top();
             const int group = i / 3;
             const QString where = QStringLiteral("phase %1, enemy %2 at %3, %4").arg(phase).arg(i).arg(left).arg(top);
@@ -151,14 +151,14 @@ void tst_MapPlaySimulation::realGeneratorGivesTheStatedShares()
     std::array<int, 6> counts{};
     for (int phase = 0; phase < Phases; ++phase) {
         for (int i = 0; i < 21; ++i) {
-            PictureBox *enemy = map->pic_Enemy[i];
+            PictureBox *enemy = map->controls().pic_Enemy[i];
             enemy->setLeft(24.f + 48.f * float(i % 7));
             enemy->setTop(24.f + 48.f * float(i / 7));
             enemy->hide();
         }
         runPhase(map);
         for (int i = 0; i < 21; ++i) {
-            const PictureBox *enemy = map->pic_Enemy[i];
+            const PictureBox *enemy = map->controls().pic_Enemy[i];
             const float dx = enemy->left() - (24.f + 48.f * float(i % 7));
             const float dy = enemy->top() - (24.f + 48.f * float(i / 7));
             const int kind = dy < 0 ? 1 : dy > 0 ? 2 : dx < 0 ? 3 : dx > 0 ? 4 : 0;

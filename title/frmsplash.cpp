@@ -1,5 +1,7 @@
 #include "title/frmsplash.h"
+#include "ui_frmSplash.h"
 
+#include "logic/gamerules.h"
 #include "map/frmmaingamewindow.h"
 #include "platform/gamefonts.h"
 #include "platform/programend.h"
@@ -14,10 +16,9 @@ const QString frmSplash::CreditLine = QStringLiteral("Chromaland Team 2026");
 
 frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::frmSplash>())
 {
-    GamePictures::ensureLoaded();
-    ui.setupUi(this);
-    GameFonts::adapt(this);
+    GamePictures::setUpForm(*ui, this);
     // No title bar, no taskbar entry, no way to resize or close it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(size());
@@ -40,29 +41,28 @@ frmSplash::~frmSplash()
 void frmSplash::Form_Load()
 {
     const QString crlf = QStringLiteral("\r\n");
-    ui.lbl_Instructions->setText(
+    ui->lbl_Instructions->setText(
         QStringLiteral("Instructions: You are White Square. Use the cursor keys to move around. ")
         + QStringLiteral("At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.")
         + crlf + crlf
         + QStringLiteral("Move into an enemy colour to attack them. You gain Chromara Skills with each kill. "
                          "Once a colour bar is full you gain extra points to increase your abilities. ")
         + crlf + crlf
-        + QStringLiteral("ATTACK: Your Dexterity decides how often you will hit the enemy in combat. "
-                         "If you do hit then your Strength determines how much damage you inflict.")
+        + GameRules::AttackInstruction
         + crlf + crlf
         + QStringLiteral("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.")
         + crlf + crlf
         + QStringLiteral("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.")
         + crlf + crlf
-        + QStringLiteral("RETREAT: You run away before the enemy can attack again."));
+        + GameRules::RetreatInstruction);
 }
 
 void frmSplash::Timer1_Timer()
 {
-    if (ui.lbl_Author->text() == CreditLine)
-        ui.lbl_Author->setText(QStringLiteral("Press a key to play"));
+    if (ui->lbl_Author->text() == CreditLine)
+        ui->lbl_Author->setText(QStringLiteral("Press a key to play"));
     else
-        ui.lbl_Author->setText(CreditLine);
+        ui->lbl_Author->setText(CreditLine);
 }
 
 void frmSplash::showEvent(QShowEvent *event)
@@ -97,13 +97,12 @@ void frmSplash::Form_KeyPress()
     // A key pressed while the map's start-up still runs starts nothing more.
     if (m_starting)
         return;
+    // A start-up that fails ends the program inside the constructor.
     if (!m_map) {
         m_starting = true;
         m_map = new frmMainGameWindow;
         m_starting = false;
     }
-    if (ProgramEnd::hasEnded())
-        return;
     m_map->show();
     hide();
 }

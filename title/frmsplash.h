@@ -7,12 +7,16 @@
 // this window stays visible) and then hides this window for good. It
 // stays loaded, its timer still ticking, until the program ends.
 
-#include "ui_frmSplash.h"
 
 #include <QWidget>
+#include <memory>
 
 class QTimer;
 class frmMainGameWindow;
+
+namespace Ui {
+class frmSplash;
+}
 
 class frmSplash : public QWidget
 {
@@ -25,7 +29,6 @@ public:
     explicit frmSplash(QWidget *parent = nullptr);
     ~frmSplash() override;
 
-    Ui::frmSplash ui;
     QTimer *Timer1 = nullptr;
 
     // The map window once a key has created it.
@@ -45,6 +48,7 @@ private:
     void Form_Load();
     void Form_KeyPress();
 
+    std::unique_ptr<Ui::frmSplash> ui;
     frmMainGameWindow *m_map = nullptr;
     bool m_centred = false;
     bool m_starting = false;

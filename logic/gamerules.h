@@ -1,0 +1,55 @@
+#pragma once
+
+// The fixed numbers and words of the game's rules, named once: the map's
+// grid, the arrow keys, the enemy roster, the skill bars and their awards,
+// the battle's results and the instruction sentences that the title and
+// the battle window share. Nothing here changes while the game runs.
+
+#include <QLatin1String>
+#include <array>
+
+namespace GameRules {
+
+// --- The map grid, in map pixels --------------------------------------------
+// Squares are 16 pixels apart; the first is at 8, the last column at 328.
+// The bottom row, at 344, is the healing row, where enemies never go.
+inline constexpr float FirstSquare = 8.0f;
+inline constexpr float Step = 16.0f;
+inline constexpr float LastColumn = 328.0f;
+inline constexpr float HealingRowTop = 344.0f;
+// The lowest row an enemy may stand on.
+inline constexpr float LastEnemyRow = HealingRowTop - Step;
+
+// --- Keys -------------------------------------------------------------------
+// Virtual-key codes of the arrows; every other key is NoKey.
+inline constexpr int NoKey = 0;
+inline constexpr int KeyLeft = 37;
+inline constexpr int KeyUp = 38;
+inline constexpr int KeyRight = 39;
+inline constexpr int KeyDown = 40;
+
+// --- Enemies and skills -----------------------------------------------------
+inline constexpr int EnemyCount = 21;
+inline constexpr int ColourCount = 7;
+// Enemies of one colour; an enemy's colour group is its index / 3.
+inline constexpr int EnemiesPerColour = EnemyCount / ColourCount;
+// Violet to red: the order of the skill bars and of the file's skill lines.
+enum Colour { Violet, Indigo, Blue, Green, Yellow, Orange, Red };
+
+// A skill level is 150 twips of bar; a bar that grows past 2700 (level 18)
+// starts again at level 1 and awards points to spend, most for violet.
+inline constexpr float TwipsPerLevel = 150.0f;
+inline constexpr float FullSkillBarTwips = 2700.0f;
+inline constexpr std::array<int, ColourCount> WrapAwards = {30, 25, 20, 16, 12, 8, 4};
+
+// --- Battle results, as lbl_EnemyTag carries them back --------------------
+inline constexpr QLatin1String Dead("DEAD");
+inline constexpr QLatin1String Retreat("Retreat");
+
+// --- Instruction sentences shown both on the title and in battle ------------
+inline constexpr QLatin1String AttackInstruction(
+    "ATTACK: Your Dexterity decides how often you will hit the enemy in combat. "
+    "If you do hit then your Strength determines how much damage you inflict.");
+inline constexpr QLatin1String RetreatInstruction("RETREAT: You run away before the enemy can attack again.");
+
+} // namespace GameRules
