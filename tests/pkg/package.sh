@@ -66,11 +66,12 @@ e2e_log "made $(basename "$DEB")"
 
 [[ $(dpkg-deb -f "$DEB" Package) == chromaland ]] || fail "the package is called \"$(dpkg-deb -f "$DEB" Package)\""
 [[ $(dpkg-deb -f "$DEB" Version) == 1.02 ]] || fail "the package's version is \"$(dpkg-deb -f "$DEB" Version)\", expected 1.02"
-# The dependencies come from the libraries the program links.
+# The dependencies come from the libraries the program links, and the
+# platform plugins are needed to show a window.
 depends=$(dpkg-deb -f "$DEB" Depends)
-for library in libc6 libqt6widgets6 libqt6gui6 libqt6core6; do
-    pattern="(^|[ ,])$library( |,|$)"
-    [[ $depends =~ $pattern ]] || fail "the package does not depend on $library: Depends: $depends"
+for dependency in libc6 libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+    pattern="(^|[ ,])$dependency( |,|$)"
+    [[ $depends =~ $pattern ]] || fail "the package does not depend on $dependency: Depends: $depends"
 done
 
 expected_files=(
