@@ -125,17 +125,32 @@ x_start || fail "the X server or the window manager did not start"
 
 # As a desktop launcher would: the installed program, started in a folder of
 # the player's own, with nothing but the player's environment.
-APP_LOG=$E2E_TMP/game.log
-(
-    cd "$LAUNCHER" || exit 99
-    exec "${as_player[@]}" env -i PATH=/usr/bin:/bin HOME="$PLAYER_HOME" DISPLAY="$DISPLAY" \
-        XDG_RUNTIME_DIR="$E2E_TMP/player-runtime" LC_ALL=C.UTF-8 TZ="${TZ:-UTC}" \
-        QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 \
-        "$EXE"
-) >"$APP_LOG" 2>&1 &
-APP_PID=$!
-e2e_log "started $EXE (pid $APP_PID) as uid $PLAYER_UID in $LAUNCHER"
+player_start()
+{
+    APP_LOG=$E2E_TMP/game$1.log
+    (
+        cd "$LAUNCHER" || exit 99
+        exec "${as_player[@]}" env -i PATH=/usr/bin:/bin HOME="$PLAYER_HOME" DISPLAY="$DISPLAY" \
+            XDG_RUNTIME_DIR="$E2E_TMP/player-runtime" LC_ALL=C.UTF-8 TZ="${TZ:-UTC}" \
+            QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 \
+            "$EXE"
+    ) >"$APP_LOG" 2>&1 &
+    APP_PID=$!
+    e2e_log "started $EXE (pid $APP_PID) as uid $PLAYER_UID in $LAUNCHER"
+}
 
+expect_package_unchanged()
+{
+    root_listing >"$E2E_TMP/root.after"
+    if ! cmp -s "$E2E_TMP/root.before" "$E2E_TMP/root.after"; then
+        diff -u --label before --label after "$E2E_TMP/root.before" "$E2E_TMP/root.after" | sed 's/^/    /' >&2
+        fail "the game changed the unpacked package"
+    fi
+}
+
+# The first start: the character is created in the data folder, and saved
+# there when the map closes.
+player_start 1
 await_window title 20 TITLE_WIN
 keys "$TITLE_WIN" x
 await_window "box map" 15 BOX_WIN
@@ -154,9 +169,40 @@ app_wait_exit 15
 expect_saved "$DATA/Character.chx" "${DEFAULT_CHARACTER[@]}"
 expect_entries "$DATA" Character.chx
 expect_entries "$LAUNCHER"
-root_listing >"$E2E_TMP/root.after"
-if ! cmp -s "$E2E_TMP/root.before" "$E2E_TMP/root.after"; then
-    diff -u --label before --label after "$E2E_TMP/root.before" "$E2E_TMP/root.after" | sed 's/^/    /' >&2
-    fail "the game changed the unpacked package"
-fi
-echo "PASS: the package installs, plays and keeps the character in $DATA"
+expect_package_unchanged
+
+# A death: the archive goes to the data folder too, not to the folder the
+# game was started from. One point of health and Dexterity 1 lose to enemy
+# 0, 21 squares straight up, if the walk ends before the enemies' first
+# step (100 ticks of 17 ms after the map shows); otherwise start again.
+for attempt in 1 2; do
+    write_character "$DATA/Character.chx" \
+        ST=1 DX=1 WS=1 HPc=1 HPm=1 MPc=0 MPm=0 pts=0 V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+    player_start 2
+    await_window title 20 TITLE_WIN
+    keys "$TITLE_WIN" space
+    await_window "map box" 15 MAP_WIN
+    [[ $WIN_KIND == map ]] || fail "a message box appeared instead of the map: the character file should have loaded"
+    shown=$(now_ms)
+    keys "$MAP_WIN" Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up Up
+    (( $(now_ms) - shown <= 1200 )) && find_window battle 4 BATTLE_WIN && break
+    e2e_log "attempt $attempt: no battle in time; starting again"
+    app_kill
+    BATTLE_WIN=
+done
+[[ -n ${BATTLE_WIN:-} ]] || fail "no battle window after two walks onto enemy 0"
+BOX_WIN=
+for i in {1..40}; do
+    keys "$BATTLE_WIN" alt+a
+    find_window box 2 BOX_WIN && break
+done
+[[ -n $BOX_WIN ]] || fail "no \"You have died.\" message after 40 attacks with 1 health"
+keys "$BOX_WIN" Return
+app_wait_exit 15
+[[ $APP_RC == 0 ]] || fail "the game ended with exit code $APP_RC after the death, expected 0"
+archives=("$DATA"/Dead_*.txt)
+[[ ${#archives[@]} == 1 && -f ${archives[0]} ]] || fail "expected one Dead_*.txt archive in $DATA, found: $(ls -A "$DATA")"
+expect_entries "$DATA" "$(basename "${archives[0]}")"
+expect_entries "$LAUNCHER"
+expect_package_unchanged
+echo "PASS: the package installs, plays and keeps the character and its archive in $DATA"
