@@ -7,6 +7,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chromaland"));
     QApplication::setApplicationVersion(QStringLiteral("1.02"));
+    QApplication::setDesktopFileName(QStringLiteral(CHROMALAND_APP_ID));
 
     frmSplash title;
     title.show();

@@ -287,13 +287,14 @@ void ArchiveDeadCharacter(const MapControls &map)
 
     const QString archiveName = QStringLiteral("Dead_") + Clock::now().toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy"))
                               + QStringLiteral(".txt");
+    const QDir archiveFolder(ProgramFolder::archiveFolder());
     QFile file(characterFile);
     // rename() never replaces an existing file; across file systems it
     // copies and removes the old file only once the copy is whole.
-    if (!file.rename(archiveName)) {
+    if (!file.rename(archiveFolder.filePath(archiveName))) {
         MessageBox::show(QStringLiteral("The dead character could not be archived as %1 in %2 (%3).\n\n"
                                         "The character file is still at %4.")
-                             .arg(archiveName, QDir::toNativeSeparators(QDir::currentPath()), file.errorString(),
+                             .arg(archiveName, QDir::toNativeSeparators(archiveFolder.absolutePath()), file.errorString(),
                                   QDir::toNativeSeparators(characterFile)));
         ProgramEnd::now(1);
     }

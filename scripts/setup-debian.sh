@@ -1,14 +1,31 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing Chromaland need on Debian 12,
-# skipping packages that are already there. Needs root (or sudo).
+# Installs the Debian packages that Chromaland needs, skipping those that
+# are already there. Needs root (or sudo).
+#
+#   setup-debian.sh            what building and playing need
+#   setup-debian.sh --package  that, and what making the Debian package needs
+#   setup-debian.sh --tests    that, and what the whole test suite needs
 set -euo pipefail
 
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb openbox xdotool wmctrl x11-utils
 )
+package_packages=(dpkg-dev)
+test_packages=(
+    "${package_packages[@]}"
+    xvfb openbox xdotool wmctrl x11-utils
+    desktop-file-utils appstream
+)
+
+for flag in "$@"; do
+    case $flag in
+        --package) packages+=("${package_packages[@]}") ;;
+        --tests)   packages+=("${test_packages[@]}") ;;
+        *)         echo "usage: $0 [--package] [--tests]" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,5 @@
-// Paints Chromaland's built-in pictures: the world map, the title banner and the window icons.
+// Paints Chromaland's built-in pictures: the world map, the title banner and the window icons,
+// and the icon theme's pictures of the game under icons/.
 // Re-run after changing anything here (from the repository root):
 //   cmake -S resources/painter -B /tmp/painter-build && cmake --build /tmp/painter-build && QT_QPA_PLATFORM=offscreen /tmp/painter-build/painter resources
 
@@ -264,8 +265,17 @@ QImage paintTitle()
 // Icons
 // ---------------------------------------------------------------------------
 
-// A little application window in the old sixteen-colour palette.
-QImage paintIcon(int size)
+// One filled rectangle of the icon, on the icon's own pixel grid.
+struct IconRect
+{
+    int x, y, width, height;
+    QColor colour;
+};
+
+// A little application window in the old sixteen-colour palette, drawn on a
+// 32-pixel grid and, simplified, on a 16-pixel grid for the smallest size.
+// The pictures of every size and the scalable one are made from these.
+std::vector<IconRect> iconArt(int grid)
 {
     const QColor black(0, 0, 0);
     const QColor white(255, 255, 255);
@@ -273,48 +283,81 @@ QImage paintIcon(int size)
     const QColor darkGrey(128, 128, 128);
     const QColor navy(0, 0, 128);
 
+    if (grid == 32) {
+        return {
+            // Window body, x 1..29, y 2..28, with a drop shadow to the bottom right.
+            {3, 4, 28, 27, darkGrey},
+            {1, 2, 29, 27, black},
+            {2, 3, 27, 25, white},
+            // Title bar and the line under it.
+            {2, 3, 27, 6, cyan},
+            {2, 9, 27, 1, black},
+            // Control box on the left, a maximise button on the right.
+            {2, 3, 6, 6, darkGrey},
+            {3, 5, 4, 2, white},
+            {8, 3, 1, 6, black},
+            {23, 3, 1, 6, black},
+            {24, 3, 5, 6, navy},
+            {26, 5, 1, 1, white},
+            {25, 6, 3, 1, white},
+            // A few lines of "content" in the client area.
+            {5, 13, 16, 1, navy},
+            {5, 16, 20, 1, darkGrey},
+            {5, 19, 13, 1, darkGrey},
+            {5, 22, 18, 1, darkGrey},
+        };
+    }
+    return {
+        // Window body, x 0..14, y 1..14, shadow one pixel out.
+        {1, 2, 15, 14, darkGrey},
+        {0, 1, 15, 14, black},
+        {1, 2, 13, 12, white},
+        {1, 2, 13, 3, cyan},
+        {1, 5, 13, 1, black},
+        {1, 2, 3, 3, darkGrey},
+        {2, 3, 1, 1, white},
+        {11, 2, 3, 3, navy},
+        {3, 8, 8, 1, navy},
+        {3, 10, 9, 1, darkGrey},
+    };
+}
+
+// Whole pixels of the art at every size: multiples of 32 use the 32-pixel
+// grid, other sizes (16, 48) the 16-pixel one.
+int iconGrid(int size)
+{
+    return size % 32 == 0 ? 32 : 16;
+}
+
+QImage paintIcon(int size)
+{
+    const int grid = iconGrid(size);
+    const int scale = size / grid;
+    Q_ASSERT(scale * grid == size);
+
     QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
-
-    if (size >= 32) {
-        // Window body, x 1..29, y 2..28, with a drop shadow to the bottom right.
-        p.fillRect(3, 4, 28, 27, darkGrey);
-        p.fillRect(1, 2, 29, 27, black);
-        p.fillRect(2, 3, 27, 25, white);
-        // Title bar and the line under it.
-        p.fillRect(2, 3, 27, 6, cyan);
-        p.fillRect(2, 9, 27, 1, black);
-        // Control box on the left, a maximise button on the right.
-        p.fillRect(2, 3, 6, 6, darkGrey);
-        p.fillRect(3, 5, 4, 2, white);
-        p.fillRect(8, 3, 1, 6, black);
-        p.fillRect(23, 3, 1, 6, black);
-        p.fillRect(24, 3, 5, 6, navy);
-        p.fillRect(26, 5, 1, 1, white);
-        p.fillRect(25, 6, 3, 1, white);
-        // A few lines of "content" in the client area.
-        p.fillRect(5, 13, 16, 1, navy);
-        p.fillRect(5, 16, 20, 1, darkGrey);
-        p.fillRect(5, 19, 13, 1, darkGrey);
-        p.fillRect(5, 22, 18, 1, darkGrey);
-    } else {
-        // Window body, x 0..14, y 1..14, shadow one pixel out.
-        p.fillRect(1, 2, 15, 14, darkGrey);
-        p.fillRect(0, 1, 15, 14, black);
-        p.fillRect(1, 2, 13, 12, white);
-        p.fillRect(1, 2, 13, 3, cyan);
-        p.fillRect(1, 5, 13, 1, black);
-        p.fillRect(1, 2, 3, 3, darkGrey);
-        p.fillRect(2, 3, 1, 1, white);
-        p.fillRect(11, 2, 3, 3, navy);
-        p.fillRect(3, 8, 8, 1, navy);
-        p.fillRect(3, 10, 9, 1, darkGrey);
-    }
-
+    for (const IconRect &r : iconArt(grid))
+        p.fillRect(r.x * scale, r.y * scale, r.width * scale, r.height * scale, r.colour);
     p.end();
     return img;
+}
+
+// The 32-pixel art as a scalable picture: the same rectangles, kept sharp.
+QByteArray iconSvg()
+{
+    QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\""
+                     " shape-rendering=\"crispEdges\">\n";
+    for (const IconRect &r : iconArt(32)) {
+        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
+                   .arg(r.x).arg(r.y).arg(r.width).arg(r.height).arg(r.colour.name())
+                   .toUtf8();
+    }
+    svg += "</svg>\n";
+    return svg;
 }
 
 // ---------------------------------------------------------------------------
@@ -341,94 +384,31 @@ bool writePng(const QImage &img, const QString &path)
     return true;
 }
 
-void putU16(QByteArray &out, quint32 v)
+bool writeFile(const QByteArray &data, const QString &path)
 {
-    out.append(char(v & 0xff));
-    out.append(char((v >> 8) & 0xff));
-}
-
-void putU32(QByteArray &out, quint32 v)
-{
-    putU16(out, v & 0xffff);
-    putU16(out, v >> 16);
-}
-
-// One icon image in the classic ICO layout: a BITMAPINFOHEADER with doubled
-// height, 32-bit BGRA rows bottom-up, then the 1-bit AND mask.
-QByteArray icoBitmap(const QImage &source)
-{
-    const QImage img = source.convertToFormat(QImage::Format_ARGB32);
-    const int w = img.width();
-    const int h = img.height();
-    const int maskStride = ((w + 31) / 32) * 4;
-
-    QByteArray out;
-    putU32(out, 40);
-    putU32(out, quint32(w));
-    putU32(out, quint32(2 * h));
-    putU16(out, 1);    // planes
-    putU16(out, 32);   // bits per pixel
-    putU32(out, 0);    // BI_RGB
-    putU32(out, quint32(w * h * 4 + maskStride * h));
-    putU32(out, 0);
-    putU32(out, 0);
-    putU32(out, 0);
-    putU32(out, 0);
-
-    for (int y = h - 1; y >= 0; --y) {
-        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const QRgb px = line[x];
-            out.append(char(qBlue(px)));
-            out.append(char(qGreen(px)));
-            out.append(char(qRed(px)));
-            out.append(char(qAlpha(px)));
-        }
-    }
-    for (int y = h - 1; y >= 0; --y) {
-        const auto *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
-        QByteArray row(maskStride, '\0');
-        for (int x = 0; x < w; ++x) {
-            if (qAlpha(line[x]) < 128)
-                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
-        }
-        out.append(row);
-    }
-    return out;
-}
-
-bool writeIco(const std::vector<QImage> &images, const QString &path)
-{
-    std::vector<QByteArray> payloads;
-    for (const QImage &img : images)
-        payloads.push_back(icoBitmap(img));
-
-    QByteArray out;
-    putU16(out, 0);   // reserved
-    putU16(out, 1);   // icon
-    putU16(out, quint32(images.size()));
-
-    quint32 offset = quint32(6 + 16 * images.size());
-    for (std::size_t i = 0; i < images.size(); ++i) {
-        out.append(char(images[i].width() & 0xff));   // 256 would be stored as 0
-        out.append(char(images[i].height() & 0xff));
-        out.append(char(0));   // no palette
-        out.append(char(0));
-        putU16(out, 1);        // planes
-        putU16(out, 32);       // bits per pixel
-        putU32(out, quint32(payloads[i].size()));
-        putU32(out, offset);
-        offset += quint32(payloads[i].size());
-    }
-    for (const QByteArray &payload : payloads)
-        out.append(payload);
-
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size()) {
         QTextStream(stderr) << "painter: cannot write " << path << '\n';
         return false;
     }
     return true;
+}
+
+// The icon theme's pictures of the game: icons/hicolor/<size>/apps/<id>.png
+// for each fixed size and icons/hicolor/scalable/apps/<id>.svg.
+bool writeThemeIcons(const QDir &outDir)
+{
+    const QString appId = QStringLiteral("io.github.chromaland.Chromaland");
+    bool ok = true;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+        ok = outDir.mkpath(folder) && ok;
+        ok = writePng(paintIcon(size), outDir.filePath(folder + QLatin1Char('/') + appId + QStringLiteral(".png"))) && ok;
+    }
+    const QString scalable = QStringLiteral("icons/hicolor/scalable/apps");
+    ok = outDir.mkpath(scalable) && ok;
+    ok = writeFile(iconSvg(), outDir.filePath(scalable + QLatin1Char('/') + appId + QStringLiteral(".svg"))) && ok;
+    return ok;
 }
 
 } // namespace
@@ -457,6 +437,6 @@ int main(int argc, char *argv[])
     ok = writeJpeg(paintTitle(), outDir.filePath(QStringLiteral("title.jpg")), 95) && ok;
     ok = writePng(icon32, outDir.filePath(QStringLiteral("icon32.png"))) && ok;
     ok = writePng(icon16, outDir.filePath(QStringLiteral("icon16.png"))) && ok;
-    ok = writeIco({icon32, icon16}, outDir.filePath(QStringLiteral("chromaland.ico"))) && ok;
+    ok = writeThemeIcons(outDir) && ok;
     return ok ? 0 : 1;
 }
