@@ -182,5 +182,10 @@ void tst_MapPlaySimulation::realGeneratorGivesTheStatedShares()
     }
 }
 
-QTEST_MAIN(tst_MapPlaySimulation)
-#include "tst_mapplaysimulation.moc"
+int runSimulationTests(int argc, char **argv)
+{
+    tst_MapPlaySimulation tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "simulation.moc"

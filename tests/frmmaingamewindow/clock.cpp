@@ -517,5 +517,10 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
     }
 }
 
-QTEST_MAIN(tst_MapPlayClock)
-#include "tst_mapplayclock.moc"
+int runClockTests(int argc, char **argv)
+{
+    tst_MapPlayClock tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "clock.moc"

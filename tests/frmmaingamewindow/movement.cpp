@@ -390,5 +390,10 @@ void tst_MapPlayMove::screenshotShowsTheModel()
     }
 }
 
-QTEST_MAIN(tst_MapPlayMove)
-#include "tst_mapplaymove.moc"
+int runMovementTests(int argc, char **argv)
+{
+    tst_MapPlayMove tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "movement.moc"

@@ -342,5 +342,10 @@ void tst_frmMainGameWindow::screenshot()
         QVERIFY(shot.save(folder + "/frmMainGameWindow.png"));
 }
 
-QTEST_MAIN(tst_frmMainGameWindow)
-#include "tst_frmmaingamewindow.moc"
+int runStartUpTests(int argc, char **argv)
+{
+    tst_frmMainGameWindow tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "startup.moc"

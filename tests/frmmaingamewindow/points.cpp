@@ -228,5 +228,10 @@ void tst_MapPlayPoints::buttonsGoWithTheLastPoint()
     }
 }
 
-QTEST_MAIN(tst_MapPlayPoints)
-#include "tst_mapplaypoints.moc"
+int runPointsTests(int argc, char **argv)
+{
+    tst_MapPlayPoints tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
+#include "points.moc"
