@@ -5,6 +5,7 @@
 #include "platform/gamefonts.h"
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
+#include "platform/windowplacement.h"
 #include "resources/gamepictures.h"
 
 #include <QCloseEvent>
@@ -413,6 +414,8 @@ void frmBattleControl::setVisible(bool visible)
 {
     if (visible && m_battleOver)
         return;
+    if (visible && !isVisible())
+        WindowPlacement::centreOn(this, parentWidget());
     QDialog::setVisible(visible);
 }
 
