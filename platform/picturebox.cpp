@@ -1,5 +1,7 @@
 #include "platform/picturebox.h"
 
+#include "platform/pictureboxaccessible.h"
+
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
@@ -57,6 +59,9 @@ void PictureBox::moveToPosition()
         return std::isfinite(v) && std::fabs(v) < 1.0e6f ? static_cast<int>(std::lround(v)) : -100000;
     };
     move(origin.x() + pixel(m_left), origin.y() + pixel(m_top));
+    // A container that reports this marker's square tells of its move.
+    if (container && container->property("accessibleMarker").toString() == objectName())
+        PictureBoxAccessible::notifyValueChanged(const_cast<PictureBox *>(container));
 }
 
 float PictureBox::widthTwips() const
@@ -71,6 +76,7 @@ void PictureBox::setWidthTwips(float twips)
     const float pixels = twips / TwipsPerPixel;
     const int drawn = std::isfinite(pixels) ? static_cast<int>(std::lround(std::clamp(pixels, 0.0f, 16777215.0f))) : 0;
     resize(drawn, height());
+    PictureBoxAccessible::notifyValueChanged(this);
 }
 
 void PictureBox::placeChildrenInInterior()

@@ -10,7 +10,8 @@
 // strength bar keeps its width in twips (15 to the pixel) as a
 // single-precision value, drawn at width / 15 pixels. Markers get their
 // interior positions from their design geometry when the container calls
-// placeChildrenInInterior() once after the form is set up.
+// placeChildrenInInterior() once after the form is set up. What screen
+// readers hear of a box, and when, is PictureBoxAccessible's part.
 
 #include <QColor>
 #include <QPixmap>
