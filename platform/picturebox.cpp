@@ -24,7 +24,33 @@ void PictureBox::setBackColor(const QColor &color)
 void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    m_picture2x.clear();
+    m_loaded2x = QPixmap();
     update();
+}
+
+void PictureBox::setPicture2x(const QString &fileName)
+{
+    m_picture2x = fileName;
+    m_loaded2x = QPixmap();
+    update();
+}
+
+QPixmap PictureBox::pictureFor(qreal ratio)
+{
+    if (ratio < 1.5 || m_picture2x.isEmpty())
+        return m_picture;
+    if (m_loaded2x.isNull()) {
+        m_loaded2x = QPixmap(m_picture2x);
+        // Covers exactly the pixels of the picture it stands for.
+        if (m_loaded2x.size() != m_picture.size() * 2) {
+            m_picture2x.clear();
+            m_loaded2x = QPixmap();
+            return m_picture;
+        }
+        m_loaded2x.setDevicePixelRatio(2.0);
+    }
+    return m_loaded2x;
 }
 
 void PictureBox::setSunkenBorder(bool sunken)
@@ -98,7 +124,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (!m_picture.isNull()) {
         painter.save();
         painter.setClipRect(interior);
-        painter.drawPixmap(interior.topLeft(), m_picture);
+        painter.drawPixmap(interior.topLeft(), pictureFor(painter.device()->devicePixelRatioF()));
         painter.restore();
     }
     if (m_sunkenBorder)
