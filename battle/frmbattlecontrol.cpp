@@ -7,6 +7,7 @@
 #include "platform/gamefonts.h"
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
+#include "platform/windowplacement.h"
 #include "resources/gamepictures.h"
 
 #include <QCloseEvent>
@@ -424,6 +425,8 @@ void frmBattleControl::setVisible(bool visible)
 {
     if (visible && m_battleOver)
         return;
+    if (visible && !isVisible())
+        WindowPlacement::centreOn(this, parentWidget());
     QDialog::setVisible(visible);
 }
 

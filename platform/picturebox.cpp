@@ -1,5 +1,7 @@
 #include "platform/picturebox.h"
 
+#include "platform/pictureboxaccessible.h"
+
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPainter>
@@ -22,7 +24,33 @@ void PictureBox::setBackColor(const QColor &color)
 void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    m_picture2x.clear();
+    m_loaded2x = QPixmap();
     update();
+}
+
+void PictureBox::setPicture2x(const QString &fileName)
+{
+    m_picture2x = fileName;
+    m_loaded2x = QPixmap();
+    update();
+}
+
+QPixmap PictureBox::pictureFor(qreal ratio)
+{
+    if (ratio < 1.5 || m_picture2x.isEmpty())
+        return m_picture;
+    if (m_loaded2x.isNull()) {
+        m_loaded2x = QPixmap(m_picture2x);
+        // Covers exactly the pixels of the picture it stands for.
+        if (m_loaded2x.size() != m_picture.size() * 2) {
+            m_picture2x.clear();
+            m_loaded2x = QPixmap();
+            return m_picture;
+        }
+        m_loaded2x.setDevicePixelRatio(2.0);
+    }
+    return m_loaded2x;
 }
 
 void PictureBox::setSunkenBorder(bool sunken)
@@ -57,6 +85,9 @@ void PictureBox::placeAt(float left, float top)
         return std::isfinite(v) && std::fabs(v) < 1.0e6f ? static_cast<int>(std::lround(v)) : -100000;
     };
     move(origin.x() + pixel(m_left), origin.y() + pixel(m_top));
+    // A container that reports this marker's square tells of its move.
+    if (container && container->property("accessibleMarker").toString() == objectName())
+        PictureBoxAccessible::notifyValueChanged(const_cast<PictureBox *>(container));
 }
 
 float PictureBox::widthTwips() const
@@ -71,6 +102,7 @@ void PictureBox::setWidthTwips(float twips)
     const float pixels = twips / TwipsPerPixel;
     const int drawn = std::isfinite(pixels) ? static_cast<int>(std::lround(std::clamp(pixels, 0.0f, 16777215.0f))) : 0;
     resize(drawn, height());
+    PictureBoxAccessible::notifyValueChanged(this);
 }
 
 void PictureBox::placeChildrenInInterior()
@@ -90,7 +122,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (!m_picture.isNull()) {
         painter.save();
         painter.setClipRect(interior);
-        painter.drawPixmap(interior.topLeft(), m_picture);
+        painter.drawPixmap(interior.topLeft(), pictureFor(painter.device()->devicePixelRatioF()));
         painter.restore();
     }
     if (m_sunkenBorder)

@@ -10,7 +10,8 @@
 // strength bar keeps its width in twips (15 to the pixel) as a
 // single-precision value, drawn at width / 15 pixels. Markers get their
 // interior positions from their design geometry when the container calls
-// placeChildrenInInterior() once after the form is set up.
+// placeChildrenInInterior() once after the form is set up. What screen
+// readers hear of a box, and when, is PictureBoxAccessible's part.
 
 #include <QColor>
 #include <QPixmap>
@@ -22,6 +23,7 @@ class PictureBox : public QWidget
     Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
     Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
     Q_PROPERTY(bool sunkenBorder READ sunkenBorder WRITE setSunkenBorder)
+    Q_PROPERTY(QString picture2x READ picture2x WRITE setPicture2x)
 
 public:
     static constexpr float TwipsPerPixel = 15.0f;
@@ -33,6 +35,14 @@ public:
 
     QPixmap picture() const { return m_picture; }
     void setPicture(const QPixmap &picture);
+
+    // The same picture drawn at twice the resolution, for screens scaled
+    // 2x or more: read from this file the first time such a screen draws
+    // the box, never on a screen at scale 1. Setting a new picture drops it.
+    QString picture2x() const { return m_picture2x; }
+    void setPicture2x(const QString &fileName);
+    // Whether the 2x picture has been read.
+    bool picture2xLoaded() const { return !m_loaded2x.isNull(); }
 
     bool sunkenBorder() const { return m_sunkenBorder; }
     void setSunkenBorder(bool sunken);
@@ -65,9 +75,13 @@ protected:
 private:
     // Keeps the position and moves the box there in its container.
     void placeAt(float left, float top);
+    // The picture to draw on a screen of this device pixel ratio.
+    QPixmap pictureFor(qreal ratio);
 
     QColor m_backColor;
     QPixmap m_picture;
+    QString m_picture2x;
+    QPixmap m_loaded2x;
     bool m_sunkenBorder = false;
     float m_left = 0.0f;
     float m_top = 0.0f;

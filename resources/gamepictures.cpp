@@ -1,5 +1,7 @@
 #include "resources/gamepictures.h"
 
+#include "platform/accessiblefactory.h"
+
 #include <QApplication>
 
 static void initPicturesResource()
@@ -16,6 +18,8 @@ void ensureLoaded()
         return;
     loaded = true;
     initPicturesResource();
+    // Before any form is set up, so that no control is described the default way.
+    AccessibleFactory::install();
     // Every window, message boxes included, shows the game's icon.
     if (qApp)
         QApplication::setWindowIcon(applicationIcon());

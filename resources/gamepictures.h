@@ -5,6 +5,8 @@
 // ensureLoaded() before setting up their forms, because a static library
 // only keeps the pictures when something asks for them; it also makes
 // the icon the application's, so that message boxes show it too.
+// It also installs the game's accessibility descriptions, which must be
+// in place before the first form is set up.
 
 #include "platform/gamefonts.h"
 

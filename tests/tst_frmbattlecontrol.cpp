@@ -355,7 +355,7 @@ void tst_frmBattleControl::layout()
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
         QCOMPARE(label->text(), text);
         QCOMPARE(int(label->alignment()), alignment);
-        QCOMPARE(label->frameShape() == QFrame::Panel && label->lineWidth() == 1, border);
+        QCOMPARE(label->frameShape() == QFrame::Box && label->frameShadow() == QFrame::Plain && label->lineWidth() == 1, border);
         const int margin = label->margin();
         room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     } else {

@@ -13,15 +13,47 @@ private slots:
     void initTestCase();
     void picturesHaveTheirSizes_data();
     void picturesHaveTheirSizes();
+    void mapGridLinesAreWhite_data() { maps(); }
     void mapGridLinesAreWhite();
+    void mapSquaresShowTheBands_data() { maps(); }
     void mapSquaresShowTheBands();
+    void mapHealingRowHasTwentyOneTiles_data() { maps(); }
     void mapHealingRowHasTwentyOneTiles();
+    void mapMarginIsPlainKhaki_data() { maps(); }
     void mapMarginIsPlainKhaki();
     void iconHasBothSizes();
 
 private:
-    QImage m_map;
+    // The map and its artwork for screens scaled 2x, which must keep every
+    // line and tile on the same map pixels.
+    static void maps();
+    // The map of the current row, read in map pixels.
+    struct Map {
+        QImage image;
+        int scale = 1;
+        QColor pixelColor(int x, int y) const { return image.pixelColor(x * scale + scale - 1, y * scale + scale - 1); }
+        QColor pixelColor(QPoint p) const { return pixelColor(p.x(), p.y()); }
+    };
+    static Map map();
 };
+
+void tst_GamePictures::maps()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("map") << ":/worldmap.jpg" << 1;
+    QTest::newRow("map 2x") << ":/worldmap_2x.jpg" << 2;
+}
+
+tst_GamePictures::Map tst_GamePictures::map()
+{
+    QFETCH(QString, resource);
+    QFETCH(int, scale);
+    Map m{QImage(resource), scale};
+    if (m.image.size() != QSize(352, 368) * scale)
+        qFatal("%s is not %d times the map's size", qPrintable(resource), scale);
+    return m;
+}
 
 static int distance(QColor a, QColor b)
 {
@@ -36,8 +68,6 @@ static bool bright(QColor c)
 void tst_GamePictures::initTestCase()
 {
     GamePictures::ensureLoaded();
-    m_map = QImage(":/worldmap.jpg");
-    QVERIFY(!m_map.isNull());
 }
 
 void tst_GamePictures::picturesHaveTheirSizes_data()
@@ -47,6 +77,8 @@ void tst_GamePictures::picturesHaveTheirSizes_data()
     QTest::addColumn<QByteArray>("format");
     QTest::newRow("map") << ":/worldmap.jpg" << QSize(352, 368) << QByteArray("jpeg");
     QTest::newRow("title") << ":/title.jpg" << QSize(562, 63) << QByteArray("jpeg");
+    QTest::newRow("map 2x") << ":/worldmap_2x.jpg" << QSize(704, 736) << QByteArray("jpeg");
+    QTest::newRow("title 2x") << ":/title_2x.jpg" << QSize(1124, 126) << QByteArray("jpeg");
 }
 
 void tst_GamePictures::picturesHaveTheirSizes()
@@ -63,6 +95,7 @@ void tst_GamePictures::picturesHaveTheirSizes()
 // pixels either side of a line belong to the squares.
 void tst_GamePictures::mapGridLinesAreWhite()
 {
+    const Map m_map = map();
     for (int line = 0; line < 22; ++line) {
         const int x = 7 + 16 * line;
         for (int y = 12; y < 340; y += 16)
@@ -86,6 +119,7 @@ void tst_GamePictures::mapGridLinesAreWhite()
 // Khaki to black and back: dark around y 80 and 272, pale near 8 and 176.
 void tst_GamePictures::mapSquaresShowTheBands()
 {
+    const Map m_map = map();
     const auto at = [&](int y) { return m_map.pixelColor(8 + 16 * 10 + 7, y); };
     QVERIFY(distance(at(80), Qt::black) < 30);
     QVERIFY(distance(at(272), Qt::black) < 30);
@@ -104,6 +138,7 @@ void tst_GamePictures::mapSquaresShowTheBands()
 // darker ring about a bright centre.
 void tst_GamePictures::mapHealingRowHasTwentyOneTiles()
 {
+    const Map m_map = map();
     for (int c = 0; c < 21; ++c) {
         const int left = 7 + 16 * c;
         const QColor outline = m_map.pixelColor(left, 351);
@@ -122,6 +157,7 @@ void tst_GamePictures::mapHealingRowHasTwentyOneTiles()
 
 void tst_GamePictures::mapMarginIsPlainKhaki()
 {
+    const Map m_map = map();
     const QColor khaki(225, 224, 159);
     for (const QPoint p : {QPoint(0, 0), QPoint(3, 200), QPoint(200, 3), QPoint(348, 100),
                            QPoint(351, 367), QPoint(100, 364), QPoint(0, 367)})

@@ -154,15 +154,19 @@ QColor stripeColour(int x, int y)
 }
 
 // The letters use the same stripes, only darker and greyer.
-QColor shadedStripeColour(int x, int y)
+QColor shade(const QColor &c)
 {
-    const QColor c = stripeColour(x, y);
     const double grey = 0.299 * c.red() + 0.587 * c.green() + 0.114 * c.blue();
     auto mix = [grey](int v) {
         const double greyed = 0.45 * v + 0.55 * grey;
         return int(std::lround(greyed * 0.58));
     };
     return QColor(mix(c.red()), mix(c.green()), mix(c.blue()));
+}
+
+QColor shadedStripeColour(int x, int y)
+{
+    return shade(stripeColour(x, y));
 }
 
 QImage stripes(int width, int height, QColor (*colourAt)(int, int))
@@ -248,6 +252,90 @@ QImage paintTitle()
 
     p.save();
     p.setClipPath(text);
+    p.drawImage(0, 0, letterFill);
+    p.restore();
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(text);
+
+    p.setRenderHint(QPainter::Antialiasing, false);
+    paintBevelFrame(p, kTitleWidth, kTitleHeight);
+    p.end();
+    return img;
+}
+
+// ---------------------------------------------------------------------------
+// Twice the resolution, for screens scaled 2x
+// ---------------------------------------------------------------------------
+//
+// Every line, tile and letter lies on the same map pixels as in the pictures
+// above; only the detail within each pixel is finer.
+
+QImage paintWorldMap2x()
+{
+    QImage img(2 * kMapWidth, 2 * kMapHeight, QImage::Format_RGB32);
+    img.fill(kKhaki);
+
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.scale(2, 2);
+    for (int y = kGridOrigin; y < kGridBottom; ++y)
+        p.fillRect(kGridOrigin, y, kGridRight - kGridOrigin + 1, 1, bandColour(y));
+    for (int i = 0; i <= kColumns; ++i)
+        p.fillRect(kGridOrigin + i * kCell, kGridOrigin, 1, kGridBottom - kGridOrigin + 1, kGridWhite);
+    for (int j = 0; j < kRows; ++j)
+        p.fillRect(kGridOrigin, kGridOrigin + j * kCell, kGridRight - kGridOrigin + 1, 1, kGridWhite);
+    p.resetTransform();
+
+    // Healing tiles: the outline on the same map pixels, the ring and the
+    // centre measured from the middle of each half pixel.
+    for (int c = 0; c < kColumns; ++c) {
+        const int left = kGridOrigin + c * kCell;
+        const int top = kGridBottom;
+        p.fillRect(2 * left, 2 * top, 2 * (kCell + 1), 2 * (kCell + 1), kHealOutline);
+        p.fillRect(2 * (left + 1), 2 * (top + 1), 2 * (kCell - 1), 2 * (kCell - 1), kHealFill);
+        const double cx = left + 8 + 0.5;
+        const double cy = top + 8 + 0.5;
+        for (int y = 2 * (top + 1); y < 2 * (top + kCell); ++y) {
+            for (int x = 2 * (left + 1); x < 2 * (left + kCell); ++x) {
+                const double d = std::hypot((x + 0.5) / 2.0 - cx, (y + 0.5) / 2.0 - cy);
+                if (d < 2.6)
+                    img.setPixelColor(x, y, kHealCentre);
+                else if (d < 5.6)
+                    img.setPixelColor(x, y, kHealRing);
+            }
+        }
+    }
+    p.end();
+    return img;
+}
+
+// The stripes in half pixels: the same bands, with smoother diagonal edges.
+QColor stripeColour2x(int x, int y)
+{
+    const int band = ((x + y) / (2 * kStripeWidth)) % int(kRainbow.size());
+    return kRainbow[std::size_t(band)];
+}
+
+QColor shadedStripeColour2x(int x, int y)
+{
+    return shade(stripeColour2x(x, y));
+}
+
+QImage paintTitle2x()
+{
+    QImage img = stripes(2 * kTitleWidth, 2 * kTitleHeight, stripeColour2x);
+    const QImage letterFill = stripes(2 * kTitleWidth, 2 * kTitleHeight, shadedStripeColour2x);
+    const QPainterPath text = titleTextPath();
+
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(2, 2);
+
+    p.save();
+    p.setClipPath(text);
+    p.resetTransform();
     p.drawImage(0, 0, letterFill);
     p.restore();
 
@@ -435,6 +523,8 @@ int main(int argc, char *argv[])
     bool ok = true;
     ok = writeJpeg(paintWorldMap(), outDir.filePath(QStringLiteral("worldmap.jpg")), 98) && ok;
     ok = writeJpeg(paintTitle(), outDir.filePath(QStringLiteral("title.jpg")), 95) && ok;
+    ok = writeJpeg(paintWorldMap2x(), outDir.filePath(QStringLiteral("worldmap_2x.jpg")), 98) && ok;
+    ok = writeJpeg(paintTitle2x(), outDir.filePath(QStringLiteral("title_2x.jpg")), 95) && ok;
     ok = writePng(icon32, outDir.filePath(QStringLiteral("icon32.png"))) && ok;
     ok = writePng(icon16, outDir.filePath(QStringLiteral("icon16.png"))) && ok;
     ok = writeThemeIcons(outDir) && ok;

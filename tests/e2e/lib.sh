@@ -188,6 +188,17 @@ window_geometry()
     WX=$X WY=$Y WW=$WIDTH WH=$HEIGHT
 }
 
+# Sets FX FY FW FH to the position and size of the window with the frame
+# the window manager puts around it (its _NET_FRAME_EXTENTS).
+window_frame_geometry()
+{
+    local left=0 right=0 top=0 bottom=0 extents
+    window_geometry "$1"
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/^[^=]*= *//p')
+    [[ -n $extents ]] && IFS=', ' read -r left right top bottom <<<"$extents"
+    FX=$(( WX - left )) FY=$(( WY - top )) FW=$(( WW + left + right )) FH=$(( WH + top + bottom ))
+}
+
 # Whether the window asks the window manager for a close button (through
 # the Motif hints that Qt sets from the window flags).
 window_wants_close_button()

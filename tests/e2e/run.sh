@@ -188,15 +188,17 @@ scenario_battle_retreat()
     expect_size "$BATTLE_WIN" 491x393 "the battle window"
     [[ $(window_transient_for "$BATTLE_WIN") == "$MAP_WIN" ]] \
         || fail "the battle window does not belong to the map window (WM_TRANSIENT_FOR is $(window_transient_for "$BATTLE_WIN"))"
-    # Centred on the map; the title bar the window manager adds to the map
-    # may shift it by its height.
+    # Centred on the map, frame on frame: the title bars the window manager
+    # adds count on both windows.
     local mx my bx by
-    window_geometry "$MAP_WIN"
-    mx=$(( WX + WW / 2 )) my=$(( WY + WH / 2 ))
-    window_geometry "$BATTLE_WIN"
-    bx=$(( WX + WW / 2 )) by=$(( WY + WH / 2 ))
-    (( bx - mx <= 32 && mx - bx <= 32 && by - my <= 32 && my - by <= 32 )) \
-        || fail "the battle window is centred at $bx,$by, the map window at $mx,$my: it should open centred on the map"
+    window_frame_geometry "$MAP_WIN"
+    (( FH > WH )) || fail "the window manager put no title bar on the map window"
+    mx=$(( 2 * FX + FW )) my=$(( 2 * FY + FH ))
+    window_frame_geometry "$BATTLE_WIN"
+    bx=$(( 2 * FX + FW )) by=$(( 2 * FY + FH ))
+    # Twice the centres, so that an odd size may differ by one.
+    (( bx - mx <= 2 && mx - bx <= 2 && by - my <= 2 && my - by <= 2 )) \
+        || fail "the battle window's frame is centred at $(( bx / 2 )),$(( by / 2 )), the map window's at $(( mx / 2 )),$(( my / 2 )): it should open centred on the map"
     ! window_wants_close_button "$BATTLE_WIN" \
         || fail "the battle window asks for a close button ($(xprop -id "$BATTLE_WIN" _MOTIF_WM_HINTS))"
 

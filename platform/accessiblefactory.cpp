@@ -1,0 +1,34 @@
+#include "platform/accessiblefactory.h"
+
+#include "platform/labelaccessible.h"
+#include "platform/picturebox.h"
+#include "platform/pictureboxaccessible.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+namespace {
+
+QAccessibleInterface *gameInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("PictureBox"))
+        return new PictureBoxAccessible(static_cast<PictureBox *>(object));
+    if (className == QLatin1String("QLabel"))
+        return new LabelAccessible(static_cast<QLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+namespace AccessibleFactory {
+
+void install()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(gameInterface);
+}
+
+} // namespace AccessibleFactory

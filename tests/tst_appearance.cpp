@@ -1,0 +1,429 @@
+#include "testsupport.h"
+
+#include "battle/frmbattlecontrol.h"
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+#include "platform/framebox.h"
+#include "platform/picturebox.h"
+#include "platform/randomsource.h"
+#include "title/frmsplash.h"
+
+#include <QAccessible>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+// How the three windows look and what assistive technology learns of them:
+// frames hold their controls, bordered labels are closed on all four
+// sides, the battle window opens centred on the map, and every control a
+// player meets has a name and a current value. Runs at scale 1 and 2.
+class tst_Appearance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void framesHoldTheirControls_data();
+    void framesHoldTheirControls();
+    void borderedLabelsAreClosed_data();
+    void borderedLabelsAreClosed();
+    void battleOpensCentredOnTheMap();
+    void controlsAreNamed_data();
+    void controlsAreNamed();
+    void valuesFollowTheGame();
+    void picturesSuitTheScreen_data();
+    void picturesSuitTheScreen();
+    void screenshots();
+
+private:
+    // The three windows as a player meets them, the battle against enemy 13.
+    QWidget *window(const QString &which);
+
+    std::unique_ptr<Sandbox> m_sandbox;
+    // The battle window is opened on purpose here.
+    BattlesExpected m_battles;
+    frmMainGameWindow *m_map = nullptr;
+    std::unique_ptr<frmBattleControl> m_battle;
+    std::unique_ptr<frmSplash> m_title;
+};
+
+namespace {
+QList<std::pair<QObject *, QAccessible::Event>> s_events;
+QList<QVariant> s_values;
+
+void record(QAccessibleEvent *event)
+{
+    s_events.append({event->object(), event->type()});
+    if (event->type() == QAccessible::ValueChanged)
+        s_values.append(static_cast<QAccessibleValueChangeEvent *>(event)->value());
+}
+
+// The image of a widget in logical pixels, whatever the screen's scale.
+QImage shot(QWidget *widget)
+{
+    QImage image = widget->grab().toImage();
+    return image.scaled(widget->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QAccessibleInterface *findInTree(QAccessibleInterface *node, QObject *object)
+{
+    if (!node)
+        return nullptr;
+    if (node->object() == object)
+        return node;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface *found = findInTree(node->child(i), object))
+            return found;
+    }
+    return nullptr;
+}
+} // namespace
+
+void tst_Appearance::init()
+{
+    m_sandbox = std::make_unique<Sandbox>();
+    m_sandbox->writeCharacter(Sandbox::defaultLines());
+    s_events.clear();
+    s_values.clear();
+}
+
+void tst_Appearance::cleanup()
+{
+    QAccessible::installUpdateHandler(nullptr);
+    if (QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        platform->setActive(false);
+    m_battle.reset();
+    m_title.reset();
+    m_map = nullptr;
+    m_sandbox.reset();
+}
+
+QWidget *tst_Appearance::window(const QString &which)
+{
+    if (which == QLatin1String("title")) {
+        m_title = std::make_unique<frmSplash>();
+        m_title->show();
+        return QTest::qWaitForWindowExposed(m_title.get()) ? m_title.get() : nullptr;
+    }
+    if (!m_map) {
+        m_map = m_sandbox->openMap();
+        m_map->show();
+        if (!QTest::qWaitForWindowExposed(m_map))
+            return nullptr;
+    }
+    if (which == QLatin1String("map"))
+        return m_map;
+    modGameLogicCode::EnemiesPaused = true;
+    m_map->findChild<QLabel *>(QStringLiteral("lbl_EnemyTag"))->setText(QStringLiteral("13"));
+    RandomSource::script({0.5f});
+    m_battle = std::make_unique<frmBattleControl>(m_map->controls());
+    m_battle->show();
+    return QTest::qWaitForWindowExposed(m_battle.get()) ? m_battle.get() : nullptr;
+}
+
+// Each control of a frame lies inside the frame's line with a pixel to
+// spare, the skill bars at their widest, and the top line runs through
+// the middle of the caption.
+void tst_Appearance::framesHoldTheirControls_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("control");
+    for (const char *name : {"lbl_ST_label", "lbl_ST_val", "cmd_ST_gain", "lbl_DX_Label", "lbl_WS_val",
+                             "lbl_HP_max", "cmd_HP_gain", "lbl_MP_max", "cmd_MP_gain", "lbl_Points_label",
+                             "lbl_Points_val"})
+        QTest::newRow(name) << "frm_Stats" << name;
+    for (const char *name : {"pic_Violet", "pic_Indigo", "pic_Blue", "pic_Green", "pic_Yellow", "pic_Orange",
+                             "pic_Red"})
+        QTest::newRow(name) << "frm_Skills" << name;
+}
+
+void tst_Appearance::framesHoldTheirControls()
+{
+    QFETCH(QString, frame);
+    QFETCH(QString, control);
+    QWidget *map = window(QStringLiteral("map"));
+    QVERIFY(map);
+    auto *box = map->findChild<FrameBox *>(frame);
+    QVERIFY(box);
+    QWidget *child = box->findChild<QWidget *>(control);
+    QVERIFY(child);
+    if (auto *bar = qobject_cast<PictureBox *>(child))
+        bar->setWidthTwips(2700.0f);
+    for (QWidget *other : box->findChildren<QWidget *>())
+        other->hide();
+    const QImage image = shot(box);
+    const QColor background = image.pixelColor(box->width() / 2, box->height() / 2);
+    // Walks in from an edge across the line; returns where the line starts
+    // and the first pixel inside it.
+    const auto crossLine = [&](QPoint from, QPoint step) {
+        QPoint p = from;
+        while (image.rect().contains(p) && image.pixelColor(p) == background)
+            p += step;
+        const QPoint line = p;
+        while (image.rect().contains(p) && image.pixelColor(p) != background)
+            p += step;
+        return std::pair{line, p};
+    };
+    const int x = box->width() - 6, y = box->height() / 2 + 20;
+    const auto [topLine, top] = crossLine({x, 0}, {0, 1});
+    const int bottom = crossLine({x, box->height() - 1}, {0, -1}).second.y();
+    const int left = crossLine({0, y}, {1, 0}).second.x();
+    const int right = crossLine({box->width() - 1, y}, {-1, 0}).second.x();
+    QVERIFY2(qAbs(topLine.y() - box->captionRect().center().y()) <= 1,
+             qPrintable(QStringLiteral("line at %1, caption middle at %2").arg(topLine.y()).arg(box->captionRect().center().y())));
+    // A pixel to spare on every side.
+    const QRect room(QPoint(left + 1, top.y() + 1), QPoint(right - 1, bottom - 1));
+    QVERIFY2(room.contains(child->geometry()),
+             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5; room inside the line %6,%7 to %8,%9")
+                            .arg(control).arg(child->x()).arg(child->y()).arg(child->width()).arg(child->height())
+                            .arg(room.left()).arg(room.top()).arg(room.right()).arg(room.bottom())));
+}
+
+// A single-line border: one line of the same colour on all four sides,
+// unlike the label's inside.
+void tst_Appearance::borderedLabelsAreClosed_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("label");
+    for (const char *name : {"lbl_ST_val", "lbl_DX_val", "lbl_WS_val", "lbl_HP_val", "lbl_HP_max", "lbl_MP_val",
+                             "lbl_MP_max", "lbl_Points_val"})
+        QTest::newRow(name) << "map" << name;
+    for (const char *name : {"lbl_HP_val", "lbl_MP_val", "lbl_Enemy_HP_val", "lbl_Status", "lbl_Instructions"})
+        QTest::addRow("battle %s", name) << "battle" << name;
+    QTest::newRow("lbl_Author") << "title" << "lbl_Author";
+}
+
+void tst_Appearance::borderedLabelsAreClosed()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, label);
+    QWidget *top = window(which);
+    QVERIFY(top);
+    QWidget *control = top->findChild<QLabel *>(label);
+    QVERIFY(control);
+    const QImage image = shot(control);
+    const int w = image.width(), h = image.height();
+    const QColor line = image.pixelColor(w / 2, 0);
+    for (QPoint p : {QPoint(w / 2, h - 1), QPoint(0, h / 2), QPoint(w - 1, h / 2), QPoint(0, 0), QPoint(w - 1, h - 1),
+                     QPoint(3, 0), QPoint(w - 4, h - 1), QPoint(0, h - 2), QPoint(w - 1, 1)})
+        QCOMPARE(image.pixelColor(p), line);
+    QCOMPARE(line, control->palette().color(QPalette::WindowText));
+    QVERIFY(image.pixelColor(1, 1) != line);
+    QVERIFY(image.pixelColor(w - 2, h - 2) != line);
+}
+
+// The battle's frame is centred on the map's.
+void tst_Appearance::battleOpensCentredOnTheMap()
+{
+    QWidget *map = window(QStringLiteral("map"));
+    QVERIFY(map);
+    map->move(40, 30);
+    QWidget *battle = window(QStringLiteral("battle"));
+    QVERIFY(battle);
+    const QPoint mapCentre = map->frameGeometry().center();
+    const QPoint battleCentre = battle->frameGeometry().center();
+    QVERIFY2((mapCentre - battleCentre).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("battle centred at %1,%2, map at %3,%4")
+                            .arg(battleCentre.x()).arg(battleCentre.y()).arg(mapCentre.x()).arg(mapCentre.y())));
+}
+
+// What a screen reader hears for each control, found through the window's
+// own accessibility tree.
+void tst_Appearance::controlsAreNamed_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("role");
+    const int text = QAccessible::StaticText, button = QAccessible::Button, bar = QAccessible::ProgressBar;
+    const struct {
+        const char *which, *control, *name, *value;
+        int role;
+    } rows[] = {
+        {"map", "lbl_ST_val", "Strength", "10", text},
+        {"map", "lbl_DX_val", "Dexterity", "10", text},
+        {"map", "lbl_WS_val", "Wisdom", "10", text},
+        {"map", "lbl_HP_val", "Health", "10", text},
+        {"map", "lbl_HP_max", "Health maximum", "10", text},
+        {"map", "lbl_MP_val", "Magic", "10", text},
+        {"map", "lbl_MP_max", "Magic maximum", "10", text},
+        {"map", "lbl_Points_val", "Points", "0", text},
+        {"map", "lbl_ST_label", "Strength:", "", text},
+        {"map", "cmd_ST_gain", "Spend a point on Strength", "", button},
+        {"map", "cmd_DX_gain", "Spend a point on Dexterity", "", button},
+        {"map", "cmd_WS_gain", "Spend a point on Wisdom", "", button},
+        {"map", "cmd_HP_gain", "Spend a point on Health", "", button},
+        {"map", "cmd_MP_gain", "Spend a point on Magic", "", button},
+        {"map", "pic_Violet", "Violet skill", "1", bar},
+        {"map", "pic_Indigo", "Indigo skill", "1", bar},
+        {"map", "pic_Blue", "Blue skill", "1", bar},
+        {"map", "pic_Green", "Green skill", "1", bar},
+        {"map", "pic_Yellow", "Yellow skill", "1", bar},
+        {"map", "pic_Orange", "Orange skill", "1", bar},
+        {"map", "pic_Red", "Red skill", "1", bar},
+        {"map", "pic_WorldMap", "World map", "Column 1, row 22", QAccessible::Graphic},
+        {"map", "pic_Player", "You", "", QAccessible::Graphic},
+        {"map", "prog_MoveTime", "Time to enemy moves", "0", bar},
+        {"battle", "pic_Player", "Your strength", "89", bar},
+        {"battle", "pic_Enemy", "Enemy strength", "214", bar},
+        {"battle", "lbl_HP_val", "Your health", "10", text},
+        {"battle", "lbl_MP_val", "Your magic", "10", text},
+        {"battle", "lbl_Enemy_HP_val", "Enemy health", "24", text},
+        {"battle", "lbl_Status", "Battle status", "", text},
+        {"battle", "cmd_Attack", "Attack", "", button},
+        {"title", "pic_Title", "Chromaland", "", QAccessible::Graphic},
+    };
+    for (const auto &row : rows)
+        QTest::addRow("%s %s", row.which, row.control) << row.which << row.control << row.name << row.value << row.role;
+}
+
+void tst_Appearance::controlsAreNamed()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(int, role);
+    QWidget *top = window(which);
+    QVERIFY(top);
+    if (which == QLatin1String("battle"))
+        m_map->findChild<QLabel *>(QStringLiteral("lbl_ST_val"))->setText(QStringLiteral("10"));
+    QWidget *widget = top->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    widget->show();
+    QAccessibleInterface *iface = findInTree(QAccessible::queryAccessibleInterface(top), widget);
+    QVERIFY2(iface, "not in the window's accessibility tree");
+    QCOMPARE(iface->text(QAccessible::Name), name);
+    QCOMPARE(iface->text(QAccessible::Value), value);
+    QCOMPARE(int(iface->role()), role);
+    if (role == QAccessible::ProgressBar) {
+        QVERIFY(iface->valueInterface());
+        QCOMPARE(iface->valueInterface()->currentValue().toString(), value);
+    }
+}
+
+// Values are read afresh, and their changes are told as they happen.
+void tst_Appearance::valuesFollowTheGame()
+{
+    QWidget *map = window(QStringLiteral("map"));
+    QVERIFY(map);
+    // As if a screen reader were listening.
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    QAccessible::installUpdateHandler(record);
+    auto *violet = map->findChild<PictureBox *>(QStringLiteral("pic_Violet"));
+    auto *player = map->findChild<PictureBox *>(QStringLiteral("pic_Player"));
+    auto *world = map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
+    auto *strength = map->findChild<QLabel *>(QStringLiteral("lbl_ST_val"));
+
+    violet->setWidthTwips(1350.0f);
+    QCOMPARE(QAccessible::queryAccessibleInterface(violet)->valueInterface()->currentValue().toFloat(), 9.0f);
+    player->setLeft(8.0f + 16.0f * 20.0f);
+    player->setTop(8.0f + 16.0f * 3.0f);
+    QCOMPARE(QAccessible::queryAccessibleInterface(world)->text(QAccessible::Value), "Column 21, row 4");
+    strength->setText(QStringLiteral("11"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(strength)->text(QAccessible::Value), "11");
+    QCOMPARE(QAccessible::queryAccessibleInterface(strength)->text(QAccessible::Name), "Strength");
+
+    const QList<std::pair<QObject *, QAccessible::Event>> expected = {
+        {violet, QAccessible::ValueChanged},
+        {world, QAccessible::ValueChanged},
+        {world, QAccessible::ValueChanged},
+        {strength, QAccessible::NameChanged},
+    };
+    QCOMPARE(s_events, expected);
+    QCOMPARE(s_values, (QList<QVariant>{9.0f, QStringLiteral("Column 21, row 22"), QStringLiteral("Column 21, row 4")}));
+
+    // The battle's status line tells of each new line, the result included.
+    QVERIFY(window(QStringLiteral("battle")));
+    s_events.clear();
+    auto *status = m_battle->findChild<QLabel *>(QStringLiteral("lbl_Status"));
+    status->setText(QStringLiteral("You hit"));
+    QCOMPARE(s_events, (QList<std::pair<QObject *, QAccessible::Event>>{{status, QAccessible::NameChanged}}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Value), "You hit");
+}
+
+// On a screen scaled 2x the built-in pictures come from their 2x artwork,
+// read only there; a picture from the Graphics folder is drawn as it is.
+// Either way the picture covers the same pixels of its box.
+void tst_Appearance::picturesSuitTheScreen_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("artwork");
+    QTest::addColumn<QString>("artwork2x");
+    QTest::newRow("map") << "map" << "pic_WorldMap" << ":/worldmap.jpg" << ":/worldmap_2x.jpg";
+    QTest::newRow("title") << "title" << "pic_Title" << ":/title.jpg" << ":/title_2x.jpg";
+    QTest::newRow("map from Graphics") << "map" << "pic_WorldMap" << "Graphics/MapBackground.bmp" << "";
+}
+
+void tst_Appearance::picturesSuitTheScreen()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, box);
+    QFETCH(QString, artwork);
+    QFETCH(QString, artwork2x);
+    if (!artwork.startsWith(QLatin1Char(':'))) {
+        QImage supplied(352, 368, QImage::Format_RGB32);
+        for (int y = 0; y < supplied.height(); ++y)
+            for (int x = 0; x < supplied.width(); ++x)
+                supplied.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+        QDir(m_sandbox->folder()).mkpath(QStringLiteral("Graphics"));
+        artwork = m_sandbox->path(artwork);
+        QVERIFY(supplied.save(artwork, "BMP"));
+    }
+    QWidget *top = window(which);
+    QVERIFY(top);
+    auto *picture = top->findChild<PictureBox *>(box);
+    QVERIFY(picture);
+    for (QWidget *marker : picture->findChildren<QWidget *>())
+        marker->hide();
+    const qreal ratio = picture->devicePixelRatioF();
+    const bool sharper = ratio >= 2.0 && !artwork2x.isEmpty();
+    const QImage expected(sharper ? artwork2x : artwork);
+    QVERIFY(!expected.isNull());
+    const QImage drawn = picture->grab().toImage();
+    const int scale = int(ratio);
+    const int step = sharper ? 1 : scale;
+    const QPoint origin = picture->interiorOrigin() * scale;
+    // Every physical pixel of the interior, against the picture it shows.
+    const QRect interior = QRect(origin, (picture->size() * scale)).adjusted(0, 0, -2 * origin.x(), -2 * origin.y());
+    int differing = 0;
+    for (int y = interior.top(); y <= interior.bottom(); ++y) {
+        for (int x = interior.left(); x <= interior.right(); ++x) {
+            const QPoint at((x - origin.x()) / step, (y - origin.y()) / step);
+            if (expected.rect().contains(at) && drawn.pixel(x, y) != expected.pixel(at))
+                ++differing;
+        }
+    }
+    QCOMPARE(differing, 0);
+    QCOMPARE(picture->picture2xLoaded(), sharper);
+}
+
+// With CHROMALAND_SCREENSHOTS naming a folder, pictures of the three
+// windows at this screen's scale are kept there (names end in @2x at 2).
+void tst_Appearance::screenshots()
+{
+    const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
+    for (const QString &which : {QStringLiteral("title"), QStringLiteral("map"), QStringLiteral("battle")}) {
+        QWidget *top = window(which);
+        QVERIFY(top);
+        const QImage image = top->grab().toImage();
+        const qreal ratio = top->devicePixelRatioF();
+        QCOMPARE(image.size(), top->size() * ratio);
+        if (folder.isEmpty() || ratio == 1.0)
+            continue;
+        QDir().mkpath(folder);
+        QVERIFY(image.save(QStringLiteral("%1/%2@%3x.png").arg(folder, top->objectName()).arg(ratio)));
+    }
+}
+
+QTEST_MAIN(tst_Appearance)
+#include "tst_appearance.moc"
