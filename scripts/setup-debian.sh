@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb openbox xdotool wmctrl x11-utils
+    # The sanitizer build and the fuzz targets of the test suite.
+    clang libclang-rt-14-dev
 )
 
 missing=()
