@@ -324,7 +324,8 @@ scenario_title_closed()
 
 # The map's start-up message boxes closed by the window manager count as
 # answered: the missing-file box goes on to the map, the error box ends the
-# game with exit code 1 and leaves the damaged file as it was.
+# game with exit code 1 and leaves the damaged file as it was. While a box
+# is up, the title window behind it cannot be closed: the box stays.
 scenario_startup_box_closed()
 {
     local folder
@@ -333,6 +334,9 @@ scenario_startup_box_closed()
     await_window title 20 TITLE_WIN
     keys "$TITLE_WIN" x
     await_window box 15 BOX_WIN
+    wm_close "$TITLE_WIN"
+    stays_shown "$BOX_WIN" 1 "the missing-file message (after a close of the title window behind it)"
+    expect_entries "$folder" chromaland
     wm_close "$BOX_WIN"
     await_window map 10 MAP_WIN
     expect_exact "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
