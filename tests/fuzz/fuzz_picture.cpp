@@ -12,11 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
 
-QTemporaryDir *folder = nullptr;
+// Removed when the run ends (libFuzzer ends through exit()).
+std::unique_ptr<QTemporaryDir> folder;
 
 [[noreturn]] void finding(const char *what)
 {
@@ -32,11 +34,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     new QCoreApplication(*argc, *argv);
     // In memory where there is such a folder: rewriting a file on disk
     // thousands of times a second waits for the disk.
-    folder = new QTemporaryDir(QStringLiteral("/dev/shm/chromaland-fuzz-XXXXXX"));
-    if (!folder->isValid()) {
-        delete folder;
-        folder = new QTemporaryDir;
-    }
+    folder = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/chromaland-fuzz-XXXXXX"));
+    if (!folder->isValid())
+        folder = std::make_unique<QTemporaryDir>();
     return 0;
 }
 
