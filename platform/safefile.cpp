@@ -78,8 +78,12 @@ QByteArray read(const QString &path, qint64 maxBytes, int failureCode)
         ::close(fd);
         throw failure(failureCode, path, file.errorString());
     }
-    // The size may grow while we read: never take more than allowed.
-    const QByteArray bytes = file.read(maxBytes + 1);
+    // The size may grow while we read: never take more than allowed. Asking
+    // for the file's size first keeps a small file from reserving the
+    // whole allowance.
+    QByteArray bytes = file.read(info.st_size + 1);
+    if (bytes.size() > info.st_size && file.error() == QFileDevice::NoError)
+        bytes += file.read(maxBytes + 1 - bytes.size());
     if (file.error() != QFileDevice::NoError)
         throw failure(failureCode, path, file.errorString());
     if (bytes.size() > maxBytes)

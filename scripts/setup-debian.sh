@@ -17,6 +17,8 @@ test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils
     desktop-file-utils appstream
+    # The sanitizer build and the fuzz targets of the test suite.
+    clang libclang-rt-14-dev
 )
 
 for flag in "$@"; do

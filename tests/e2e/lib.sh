@@ -104,17 +104,25 @@ new_folder()
 # app_start PROGRAM_FOLDER [WORKING_FOLDER]
 # Copies the game into PROGRAM_FOLDER and starts it there, with a clean
 # environment, in WORKING_FOLDER (the program folder unless given).
+# APP_USER, when set (tests running as root), names the user the game runs
+# as; APP_LOCALE replaces the locale C.UTF-8.
 app_start()
 {
     local folder=$1 cwd=${2:-$1}
-    cp "$E2E_EXE" "$folder/chromaland"
+    local home=$E2E_TMP/home${APP_USER:+-$APP_USER} runtime=$E2E_TMP/runtime${APP_USER:+-$APP_USER}
+    local -a as=()
+    [[ -e $folder/chromaland ]] || cp "$E2E_EXE" "$folder/chromaland"
     APP_LOG=$E2E_TMP/$(basename "$folder").log
-    mkdir -p "$E2E_TMP/home" "$E2E_TMP/runtime"
-    chmod 700 "$E2E_TMP/runtime"
+    mkdir -p "$home" "$runtime"
+    chmod 700 "$runtime"
+    if [[ -n ${APP_USER:-} ]]; then
+        chown "$APP_USER:" "$home" "$runtime"
+        as=(setpriv --reuid="$APP_USER" --regid="$(id -g "$APP_USER")" --clear-groups)
+    fi
     (
         cd "$cwd" || exit 99
-        exec env -i PATH=/usr/bin:/bin HOME="$E2E_TMP/home" DISPLAY="$DISPLAY" \
-            XDG_RUNTIME_DIR="$E2E_TMP/runtime" LC_ALL=C.UTF-8 TZ="${TZ:-UTC}" \
+        exec "${as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" \
+            XDG_RUNTIME_DIR="$runtime" LC_ALL="${APP_LOCALE:-C.UTF-8}" TZ="${TZ:-UTC}" \
             QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 \
             "$folder/chromaland"
     ) >"$APP_LOG" 2>&1 &

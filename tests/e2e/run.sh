@@ -357,6 +357,9 @@ scenario_damaged_file()
 
 ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file)
 
+source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
+ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")
+
 # --- Driver ----------------------------------------------------------------
 
 scenarios=("$@")
