@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, playing and testing Chromaland need on Debian 12,
-# skipping packages that are already there. Needs root (or sudo).
+# Installs what building, playing, testing and benchmarking Chromaland need
+# on Debian 12, skipping packages that are already there. Needs root (or sudo).
 set -euo pipefail
 
 packages=(
@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb openbox xdotool wmctrl x11-utils
+    libbenchmark-dev libx11-dev libxtst-dev
 )
 
 missing=()
