@@ -1,3 +1,4 @@
+#include "platform/gamefonts.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chromaland"));
     QApplication::setApplicationVersion(QStringLiteral("1.02"));
+    GameFonts::substituteDesignFace();
 
     frmSplash title;
     title.show();
