@@ -1,3 +1,4 @@
+#include "platform/gamefonts.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("chromaland"));
     QApplication::setApplicationVersion(QStringLiteral("1.02"));
     QApplication::setDesktopFileName(QStringLiteral(CHROMALAND_APP_ID));
+    GameFonts::substituteDesignFace();
 
     frmSplash title;
     title.show();

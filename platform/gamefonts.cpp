@@ -6,12 +6,25 @@
 
 namespace GameFonts {
 
+namespace {
+
+QStringList standIns()
+{
+    return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+            QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
+}
+
+} // namespace
+
+void substituteDesignFace()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), standIns());
+}
+
 QFont font(double points, bool bold)
 {
     QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                   QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                   QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    f.setFamilies(QStringList{QStringLiteral("MS Sans Serif")} + standIns());
     f.setStyleHint(QFont::SansSerif);
     // Designer stores whole points; 8 stands for the design font size 8.25.
     const double designPoints = points == 8.0 ? 8.25 : points;

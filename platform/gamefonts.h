@@ -11,6 +11,11 @@ class QFont;
 
 namespace GameFonts {
 
+// Lets the design face resolve to the game's stand-ins everywhere, so that
+// measurements taken while a form is being set up, before adapt(), load no
+// other font. Called once when the program starts.
+void substituteDesignFace();
+
 // Rewrites the font of the window and of every control that sets its own.
 void adapt(QWidget *window);
 

@@ -29,7 +29,7 @@ echo "== Sanitizer build in $build_dir"
 cmake -S "$source_dir" -B "$build_dir" \
     -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" \
-    -DCHROMALAND_SANITIZE=ON -DCHROMALAND_FUZZ=ON >/dev/null
+    -DCHROMALAND_SANITIZE=ON -DCHROMALAND_FUZZ=ON -DCHROMALAND_BENCH=OFF >/dev/null
 cmake --build "$build_dir" -j"$jobs"
 
 echo "== Unit tests under the sanitizers"

@@ -19,6 +19,8 @@ test_packages=(
     desktop-file-utils appstream
     # The sanitizer build and the fuzz targets of the test suite.
     clang libclang-rt-14-dev
+    # The performance bench (bench/), built with the tests.
+    libbenchmark-dev libx11-dev libxtst-dev
 )
 
 for flag in "$@"; do

@@ -41,6 +41,9 @@ void tst_CaptionNumber::wholeCaptionsConvert_data()
     QTest::newRow("written exponent") << "1E+300" << 1e300;
     QTest::newRow("tiny underflows to zero") << "1e-400" << 0.0;
     QTest::newRow("leading zeros") << "007" << 7.0;
+    QTest::newRow("fifteen digits") << "999999999999999" << 999999999999999.0;
+    QTest::newRow("sixteen digits") << "1234567890123456" << 1234567890123456.0;
+    QTest::newRow("negative, many digits") << "-900719925474099" << -900719925474099.0;
 }
 
 void tst_CaptionNumber::wholeCaptionsConvert()
@@ -66,6 +69,8 @@ void tst_CaptionNumber::partialOrOddCaptionsFail_data()
     QTest::newRow("hex") << "0x10" << int(GameError::TypeMismatch);
     QTest::newRow("words") << "abc" << int(GameError::TypeMismatch);
     QTest::newRow("two signs") << "--1" << int(GameError::TypeMismatch);
+    QTest::newRow("lone minus") << "-" << int(GameError::TypeMismatch);
+    QTest::newRow("sign after digits") << "12-" << int(GameError::TypeMismatch);
     QTest::newRow("inner blank") << "1 2" << int(GameError::TypeMismatch);
     QTest::newRow("lone point") << "." << int(GameError::TypeMismatch);
     QTest::newRow("bare exponent") << "e5" << int(GameError::TypeMismatch);

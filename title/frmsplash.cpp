@@ -105,4 +105,7 @@ void frmSplash::Form_KeyPress()
     }
     m_map->show();
     hide();
+    // Hidden for good: give back the window's screen buffer. The widget,
+    // its labels and its timer stay.
+    destroy();
 }

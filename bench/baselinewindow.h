@@ -1,0 +1,33 @@
+#pragma once
+
+// The floor the game is measured against: a bare window of the map
+// window's size whose precise 17 ms timer advances a progress bar without
+// text, at the place and size of the map's bar, from 0 to 100 and back to
+// 0. With a marker it also shows a white 16 x 16 square at the player's
+// start square that the arrow keys move one square of 16 pixels at a time.
+//
+// Created once by a baseline program's main() and shown until the program
+// is ended from outside.
+
+#include <QWidget>
+
+class QProgressBar;
+class QTimer;
+
+class BaselineWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BaselineWindow(bool withMarker, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void tick();
+
+    QProgressBar *m_bar = nullptr;
+    QTimer *m_timer = nullptr;
+    QWidget *m_marker = nullptr;
+};

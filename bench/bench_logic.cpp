@@ -1,0 +1,187 @@
+// Micro-benchmarks of the game's rules, without the screen: the windows are
+// created but never shown, so no figure here includes painting. The game
+// runs in a temporary program folder with message boxes and the program's
+// end answered by the bench, as in the tests.
+//
+// Every call into the game's code is in the section "The game, as the
+// bench drives it" below; the benchmarks use only those few functions.
+
+#include "battle/frmbattlecontrol.h"
+#include "logic/modgamelogiccode.h"
+#include "map/frmmaingamewindow.h"
+#include "platform/messagebox.h"
+#include "platform/programend.h"
+#include "platform/programfolder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// --- The game, as the bench drives it --------------------------------------
+
+// A map window started up on a fresh default character in a folder of its own.
+class Game
+{
+public:
+    Game()
+    {
+        ProgramFolder::setOverride(m_dir.path());
+        MessageBox::setHandler([](const QString &, const QString &) {});
+        ProgramEnd::setHandler([](int) {});
+        QFile file(m_dir.path() + QStringLiteral("/Character.chx"));
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot write the character file");
+        file.write("ST=10\r\nDX=10\r\nWS=10\r\nHPc=10\r\nHPm=10\r\nMPc=10\r\nMPm=10\r\npts=0\r\n"
+                   "V=1\r\nI=1\r\nB=1\r\nG=1\r\nY=1\r\nO=1\r\nR=1\r\n");
+        file.close();
+        m_map = std::make_unique<frmMainGameWindow>();
+        if (!m_map->startedUp())
+            qFatal("the map window did not start up");
+        m_bar = m_map->findChild<QProgressBar *>(QStringLiteral("prog_MoveTime"));
+        m_worldMap = m_map->findChild<QWidget *>(QStringLiteral("pic_WorldMap"));
+        m_enemyTag = m_map->findChild<QLabel *>(QStringLiteral("lbl_EnemyTag"));
+    }
+
+    ~Game()
+    {
+        m_map.reset();
+        ProgramEnd::clearHandler();
+        MessageBox::clearHandler();
+        ProgramFolder::clearOverride();
+    }
+
+    frmMainGameWindow *map() const { return m_map.get(); }
+
+    // One tick of the enemy clock.
+    void tick() { m_map->Timer1_Timer(); }
+    // Sets the clock to the tick before a phase.
+    void setClock(int value) { m_bar->setValue(value); }
+
+    // One key pressed on the map, as the keyboard delivers it.
+    void press(Qt::Key key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_worldMap, &event);
+    }
+
+    // A battle window set up against enemy `index`, not yet shown.
+    std::unique_ptr<frmBattleControl> openBattle(int index)
+    {
+        m_enemyTag->setText(QString::number(index));
+        return std::make_unique<frmBattleControl>(m_map->controls());
+    }
+
+    void loadCharacter() { modGameLogicCode::LoadCharacter(m_map->controls()); }
+    void saveCharacter() { modGameLogicCode::SaveCharacter(m_map->controls()); }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<frmMainGameWindow> m_map;
+    QProgressBar *m_bar = nullptr;
+    QWidget *m_worldMap = nullptr;
+    QLabel *m_enemyTag = nullptr;
+};
+
+// --- The benchmarks ----------------------------------------------------------
+
+// One enemy phase: the 100th tick of the clock, which heals the player (who
+// stands in the healing row) and moves all 21 enemies.
+void enemyPhase(benchmark::State &state)
+{
+    Game game;
+    for (auto _ : state) {
+        game.setClock(99);
+        game.tick();
+    }
+}
+BENCHMARK(enemyPhase);
+
+// A whole turn of the clock: 99 ticks that only advance the bar, then the phase.
+void enemyClockHundredTicks(benchmark::State &state)
+{
+    Game game;
+    for (auto _ : state) {
+        for (int i = 0; i < 100; ++i)
+            game.tick();
+    }
+}
+BENCHMARK(enemyClockHundredTicks);
+
+// Setting up and closing the battle window against the strongest enemy.
+void battleSetUp(benchmark::State &state)
+{
+    Game game;
+    for (auto _ : state) {
+        auto battle = game.openBattle(0);
+        benchmark::DoNotOptimize(battle.get());
+    }
+}
+BENCHMARK(battleSetUp);
+
+// One Attack and the enemy's answer. Both sides get health enough that
+// nobody dies for thousands of rounds; it is topped up when it runs low.
+void attackWithEnemyTurn(benchmark::State &state)
+{
+    Game game;
+    auto battle = game.openBattle(0);
+    auto *attack = battle->findChild<QPushButton *>(QStringLiteral("cmd_Attack"));
+    auto *health = battle->findChild<QLabel *>(QStringLiteral("lbl_HP_val"));
+    auto *enemyHealth = battle->findChild<QLabel *>(QStringLiteral("lbl_Enemy_HP_val"));
+    const QString plenty = QStringLiteral("30000");
+    for (auto _ : state) {
+        if (health->text().size() < 4 || enemyHealth->text().size() < 4) {
+            health->setText(plenty);
+            enemyHealth->setText(plenty);
+        }
+        attack->click();
+    }
+}
+BENCHMARK(attackWithEnemyTurn);
+
+// Reading the character file into the map window and writing it back.
+void loadAndSaveCharacter(benchmark::State &state)
+{
+    Game game;
+    for (auto _ : state) {
+        game.loadCharacter();
+        game.saveCharacter();
+    }
+}
+BENCHMARK(loadAndSaveCharacter);
+
+// One arrow key on the map with its encounter check, back and forth along
+// the healing row, where no enemy ever stands.
+void arrowKeyWithEncounterCheck(benchmark::State &state)
+{
+    Game game;
+    bool right = true;
+    for (auto _ : state) {
+        game.press(right ? Qt::Key_Right : Qt::Key_Left);
+        right = !right;
+    }
+}
+BENCHMARK(arrowKeyWithEncounterCheck);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Nothing is shown: the bench needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

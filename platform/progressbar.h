@@ -1,0 +1,35 @@
+#pragma once
+
+// The enemy clock's bar: a progress bar that, when its value changes,
+// repaints only the pixels between the old and the new value instead of
+// the whole bar. It steps once every 17 ms for as long as the map window
+// is open, so this is most of what the game draws while the player thinks.
+//
+// Used through its own type (the map window's form declares it), as a
+// QProgressBar in every other way. setValue() hides QProgressBar's: a call
+// made through a QProgressBar pointer still works, with the whole bar
+// repainted.
+
+#include <QProgressBar>
+
+class ProgressBar : public QProgressBar
+{
+    Q_OBJECT
+
+public:
+    explicit ProgressBar(QWidget *parent = nullptr);
+
+    void setValue(int value);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The columns a value change can alter, with room for the end of the
+    // filled part, which styles draw with an edge of its own.
+    QRect changedColumns(int from, int to) const;
+
+    bool m_settingValue = false;
+    // The value whose pixels are on screen; -1 before the first paint.
+    int m_paintedValue = -1;
+};
