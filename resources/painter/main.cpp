@@ -241,17 +241,18 @@ void paintBevelFrame(QPainter &p, int width, int height)
     p.fillRect(width - 3, 2, 1, height - 4, light);
 }
 
-QImage paintTitle()
+// The title word filled with the shaded stripes and outlined in black, and
+// the bevelled frame, on the stripes; `scale` 2 paints the 2x artwork.
+QImage finishTitle(QImage img, const QImage &letterFill, qreal scale)
 {
-    QImage img = stripes(kTitleWidth, kTitleHeight, stripeColour);
-    const QImage letterFill = stripes(kTitleWidth, kTitleHeight, shadedStripeColour);
     const QPainterPath text = titleTextPath();
-
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(scale, scale);
 
     p.save();
     p.setClipPath(text);
+    p.resetTransform();
     p.drawImage(0, 0, letterFill);
     p.restore();
 
@@ -263,6 +264,12 @@ QImage paintTitle()
     paintBevelFrame(p, kTitleWidth, kTitleHeight);
     p.end();
     return img;
+}
+
+QImage paintTitle()
+{
+    return finishTitle(stripes(kTitleWidth, kTitleHeight, stripeColour),
+                       stripes(kTitleWidth, kTitleHeight, shadedStripeColour), 1);
 }
 
 // ---------------------------------------------------------------------------
@@ -325,28 +332,8 @@ QColor shadedStripeColour2x(int x, int y)
 
 QImage paintTitle2x()
 {
-    QImage img = stripes(2 * kTitleWidth, 2 * kTitleHeight, stripeColour2x);
-    const QImage letterFill = stripes(2 * kTitleWidth, 2 * kTitleHeight, shadedStripeColour2x);
-    const QPainterPath text = titleTextPath();
-
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.scale(2, 2);
-
-    p.save();
-    p.setClipPath(text);
-    p.resetTransform();
-    p.drawImage(0, 0, letterFill);
-    p.restore();
-
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawPath(text);
-
-    p.setRenderHint(QPainter::Antialiasing, false);
-    paintBevelFrame(p, kTitleWidth, kTitleHeight);
-    p.end();
-    return img;
+    return finishTitle(stripes(2 * kTitleWidth, 2 * kTitleHeight, stripeColour2x),
+                       stripes(2 * kTitleWidth, 2 * kTitleHeight, shadedStripeColour2x), 2);
 }
 
 // ---------------------------------------------------------------------------

@@ -254,13 +254,7 @@ unwritable_working_setup()
 scenario_unwritable_working_folder()
 {
     play_to_battle 0 Return unwritable_working_setup separate
-    local i
-    for i in {1..40}; do
-        find_window box 0 BOX_WIN && break
-        keys "$BATTLE_WIN" alt+a
-        find_window box 2 BOX_WIN && break
-    done
-    [[ -n ${BOX_WIN:-} ]] || fail "no \"You have died.\" message after 40 attacks with 1 health"
+    attack_until_death_box
     keys "$BOX_WIN" Return
     local death_box=$BOX_WIN deadline=$(( $(now_ms) + 10000 ))
     while :; do

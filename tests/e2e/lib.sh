@@ -443,3 +443,19 @@ expect_entries()
     expected=$(printf '%s\n' "$@" | sort)
     [[ $actual == "$expected" ]] || fail "$folder should hold only [${expected//$'\n'/ }], but holds [${actual//$'\n'/ }]"
 }
+
+# attack_until_death_box: presses Alt+A in BATTLE_WIN until a message box
+# ("You have died.") is up, at most 40 times; sets BOX_WIN, and ATTACKS to
+# the number of attacks it took.
+attack_until_death_box()
+{
+    local i
+    BOX_WIN=
+    for i in {1..40}; do
+        find_window box 0 BOX_WIN && break
+        keys "$BATTLE_WIN" alt+a
+        find_window box 2 BOX_WIN && break
+    done
+    [[ -n ${BOX_WIN:-} ]] || fail "no \"You have died.\" message after 40 attacks with 1 health"
+    ATTACKS=$i
+}

@@ -277,13 +277,8 @@ scenario_battle_death()
     local before after i
     before=$(date +%s)
 
-    for i in {1..40}; do
-        find_window box 0 BOX_WIN && break
-        keys "$BATTLE_WIN" alt+a
-        find_window box 2 BOX_WIN && break
-    done
-    [[ -n ${BOX_WIN:-} ]] || fail "no \"You have died.\" message after 40 attacks with 1 health"
-    e2e_log "the death message is up after $i attack(s)"
+    attack_until_death_box
+    e2e_log "the death message is up after $ATTACKS attack(s)"
     [[ $(window_transient_for "$BOX_WIN") == "$BATTLE_WIN" ]] \
         || fail "the death message does not belong to the battle window"
     # Nothing is saved before the player has seen the message.
