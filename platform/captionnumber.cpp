@@ -122,7 +122,10 @@ QString format(double value)
         return value > 0 ? QStringLiteral("1.#INF") : QStringLiteral("-1.#INF");
     if (value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<qint64>(value));
-    return tidyExponent(QString::number(value, 'G', 15));
+    // Fifteen digits, unless that rounds past the largest double (which the
+    // game could then never read back): the full seventeen there.
+    const QString text = tidyExponent(QString::number(value, 'G', 15));
+    return tryParse(text) ? text : tidyExponent(QString::number(value, 'G', 17));
 }
 
 QString formatSingle(float value)

@@ -2,6 +2,7 @@
 #include "platform/gameerror.h"
 
 #include <QTest>
+#include <cfloat>
 #include <cmath>
 #include <limits>
 
@@ -146,6 +147,7 @@ void tst_CaptionNumber::plainDecimalWriting_data()
     QTest::newRow("huge") << 1e300 << "1E+300";
     QTest::newRow("tiny") << 1.5e-7 << "1.5E-07";
     QTest::newRow("fifteen digits") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("largest double: fifteen digits would overflow") << -DBL_MAX << "-1.7976931348623157E+308";
 }
 
 void tst_CaptionNumber::plainDecimalWriting()
@@ -183,6 +185,8 @@ void tst_CaptionNumber::writtenNumbersReadBack_data()
     QTest::newRow("fraction") << 3.5;
     QTest::newRow("huge") << 1e300;
     QTest::newRow("tiny") << 1.5e-7;
+    QTest::newRow("largest double") << DBL_MAX;
+    QTest::newRow("largest negative double") << -DBL_MAX;
 }
 
 void tst_CaptionNumber::writtenNumbersReadBack()
