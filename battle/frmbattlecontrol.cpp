@@ -4,7 +4,6 @@
 #include "logic/gamerules.h"
 #include "platform/captionnumber.h"
 #include "platform/gameerror.h"
-#include "platform/gamefonts.h"
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
 #include "platform/windowplacement.h"

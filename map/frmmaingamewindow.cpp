@@ -1,11 +1,11 @@
 #include "map/frmmaingamewindow.h"
+#include "ui_frmMainGameWindow.h"
 
 #include "logic/modgamelogiccode.h"
 #include "logic/pausedenemies.h"
 #include "platform/beep.h"
 #include "platform/captionnumber.h"
 #include "platform/gameerror.h"
-#include "platform/gamefonts.h"
 #include "platform/messagebox.h"
 #include "platform/picturefile.h"
 #include "platform/programend.h"
@@ -14,11 +14,9 @@
 #include "resources/gamepictures.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVarLengthArray>
-#include "ui_frmMainGameWindow.h"
 #include <cmath>
 #include <optional>
 

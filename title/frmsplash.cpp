@@ -3,7 +3,6 @@
 
 #include "logic/gamerules.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/gamefonts.h"
 #include "platform/programend.h"
 #include "resources/gamepictures.h"
 
