@@ -2,6 +2,7 @@
 #include "ui_frmBattleControl.h"
 
 #include "logic/gamerules.h"
+#include "platform/accessibleupdates.h"
 #include "platform/captionnumber.h"
 #include "platform/gameerror.h"
 #include "platform/messagebox.h"
@@ -295,6 +296,8 @@ void frmBattleControl::CheckEnemyDead()
     if (std::floor(numberIn(ui->lbl_Enemy_HP_val, QStringLiteral("The enemy's health"))) >= 1)
         return;
     ui->lbl_Enemy_HP_val->setText(Dead);
+    // Leaving with the win is what is left to do.
+    ui->cmd_Retreat->setFocus();
     ui->cmd_Attack->hide();
     ui->cmd_Blast->hide();
 }
@@ -368,6 +371,9 @@ void frmBattleControl::playerTurn(const std::function<void()> &move)
     } catch (const std::exception &) {
         rollBack(QStringLiteral("That move could not be carried out: nothing happened."));
     }
+    // The turn's lines, as a screen reader speaks them where the focus is.
+    if (!m_battleOver)
+        AccessibleUpdates::announce(ui->lbl_Status);
 }
 
 std::optional<double> frmBattleControl::usableMagic()

@@ -3,6 +3,7 @@
 
 #include "logic/modgamelogiccode.h"
 #include "logic/pausedenemies.h"
+#include "platform/accessibleupdates.h"
 #include "platform/beep.h"
 #include "platform/captionnumber.h"
 #include "platform/gameerror.h"
@@ -13,6 +14,7 @@
 #include "platform/randomsource.h"
 #include "resources/gamepictures.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -63,6 +65,8 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     connect(ui->cmd_WS_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_WS_gain_Click);
     connect(ui->cmd_HP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_HP_gain_Click);
     connect(ui->cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
+    for (QPushButton *button : m_controls.gainButtons)
+        button->installEventFilter(this);
     ui->pic_WorldMap->setFocus();
 
     Form_Load();
@@ -346,7 +350,45 @@ void frmMainGameWindow::SpendPoint(std::initializer_list<QLabel *> raised)
         label->setText(CaptionNumber::format(sums[n++]));
     ui->lbl_Points_val->setText(CaptionNumber::format(*points - 1.0));
     UpdateGainButtons(m_controls);
-    ui->pic_WorldMap->setFocus();
+
+    auto *button = qobject_cast<QWidget *>(sender());
+    if (!m_pointByKeyboard || !button || !button->isVisible()) {
+        ui->pic_WorldMap->setFocus();
+        return;
+    }
+    button->setFocus();
+    QStringList told;
+    for (QLabel *label : raised)
+        told.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
+    told.append(QAccessible::queryAccessibleInterface(ui->lbl_Points_val)->text(QAccessible::Name));
+    AccessibleUpdates::say(this, told.join(QStringLiteral(". ")));
+}
+
+bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_pointByKeyboard = false;
+    } else if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            ui->pic_WorldMap->setFocus();
+            onWorldMapKey(key);
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Select:
+            m_pointByKeyboard = true;
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMainGameWindow::cmd_ST_gain_Click()

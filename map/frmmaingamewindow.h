@@ -45,6 +45,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Watches the point buttons: how each was pressed, and arrow keys
+    // pressed while one has the focus, which move the player all the same.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void Form_Load();
@@ -74,4 +77,7 @@ private:
     std::unique_ptr<Ui::frmMainGameWindow> ui;
     MapControls m_controls;
     bool m_startedUp = false;
+    // Whether the last point button was pressed from the keyboard: then
+    // the focus stays on it while points remain, and the new value is told.
+    bool m_pointByKeyboard = false;
 };

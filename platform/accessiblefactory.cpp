@@ -1,10 +1,12 @@
 #include "platform/accessiblefactory.h"
 
+#include "platform/accessibleupdates.h"
 #include "platform/labelaccessible.h"
 #include "platform/picturebox.h"
 #include "platform/pictureboxaccessible.h"
+#include "platform/windowaccessible.h"
 
-#include <QAccessible>
+#include <QDialog>
 #include <QLabel>
 
 namespace {
@@ -15,6 +17,9 @@ QAccessibleInterface *gameInterface(const QString &className, QObject *object)
         return new PictureBoxAccessible(static_cast<PictureBox *>(object));
     if (className == QLatin1String("QLabel"))
         return new LabelAccessible(static_cast<QLabel *>(object));
+    if (className == QLatin1String("QWidget") && static_cast<QWidget *>(object)->isWindow()
+        && !qobject_cast<QDialog *>(object))
+        return new WindowAccessible(static_cast<QWidget *>(object));
     return nullptr;
 }
 
@@ -29,6 +34,7 @@ void install()
         return;
     installed = true;
     QAccessible::installFactory(gameInterface);
+    AccessibleUpdates::install();
 }
 
 } // namespace AccessibleFactory

@@ -1,6 +1,7 @@
 #include "platform/labelaccessible.h"
 
 #include <QLabel>
+#include <QStringList>
 
 LabelAccessible::LabelAccessible(QLabel *label)
     : QAccessibleWidget(label, QAccessible::StaticText)
@@ -12,19 +13,64 @@ QLabel *LabelAccessible::label() const
     return static_cast<QLabel *>(widget());
 }
 
+QString LabelAccessible::valueName() const
+{
+    return label()->property("valueName").toString();
+}
+
+bool LabelAccessible::announces() const
+{
+    return label()->property("announces").toBool();
+}
+
+QAccessible::Role LabelAccessible::role() const
+{
+    return announces() ? QAccessible::Notification : QAccessible::StaticText;
+}
+
+QString LabelAccessible::content() const
+{
+    return label()->text();
+}
+
+QString LabelAccessible::windowValues() const
+{
+    QStringList values;
+    const auto labels = label()->window()->findChildren<QLabel *>();
+    for (const QLabel *other : labels) {
+        const QString name = other->property("valueName").toString();
+        if (other != label() && !name.isEmpty() && !other->property("announces").toBool())
+            values.append(name + QStringLiteral(": ") + other->text());
+    }
+    return values.join(QStringLiteral(". "));
+}
+
 QString LabelAccessible::text(QAccessible::Text t) const
 {
-    const QString valueName = label()->property("valueName").toString();
+    const QString name = valueName();
     switch (t) {
     case QAccessible::Name:
-        if (!valueName.isEmpty())
-            return valueName;
+        if (announces())
+            return label()->text().isEmpty() ? name : label()->text();
+        if (!name.isEmpty())
+            return name + QStringLiteral(": ") + label()->text();
         if (!label()->accessibleName().isEmpty())
             return label()->accessibleName();
         return label()->text();
+    case QAccessible::Description:
+        if (announces() && !name.isEmpty())
+            return windowValues();
+        return QAccessibleWidget::text(t);
     case QAccessible::Value:
-        return valueName.isEmpty() ? QString() : label()->text();
+        return name.isEmpty() ? QString() : label()->text();
     default:
         return QAccessibleWidget::text(t);
     }
+}
+
+void *LabelAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface && !valueName().isEmpty())
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
 }

@@ -89,7 +89,7 @@ void PictureBox::placeAt(float left, float top)
     // A container that reports this marker's square tells of its move, to
     // a screen reader when one listens: enemies move 21 at a time.
     if (container && QAccessible::isActive() && container->property("accessibleMarker").toString() == objectName())
-        PictureBoxAccessible::notifyValueChanged(const_cast<PictureBox *>(container));
+        PictureBoxAccessible::notifyChanged(const_cast<PictureBox *>(container));
 }
 
 float PictureBox::widthTwips() const
@@ -104,7 +104,7 @@ void PictureBox::setWidthTwips(float twips)
     const float pixels = twips / TwipsPerPixel;
     const int drawn = std::isfinite(pixels) ? static_cast<int>(std::lround(std::clamp(pixels, 0.0f, 16777215.0f))) : 0;
     resize(drawn, height());
-    PictureBoxAccessible::notifyValueChanged(this);
+    PictureBoxAccessible::notifyChanged(this);
 }
 
 void PictureBox::placeChildrenInInterior()

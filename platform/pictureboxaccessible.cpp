@@ -2,23 +2,55 @@
 
 #include "platform/picturebox.h"
 
+#include <QStringList>
+
 #include <cmath>
+#include <limits>
 
 namespace {
 
-// The map's grid: the first square's interior at 8, one square every 16 pixels.
+// The map's grid: the first square's interior at 8, one square every 16
+// pixels, 21 columns; the healing row is the 22nd.
 constexpr float GridOrigin = 8.0f;
 constexpr float GridStep = 16.0f;
+constexpr int Columns = 21;
+constexpr int HealingRow = 22;
 
 float unitTwips(const PictureBox *box)
 {
     return box->property("accessibleUnitTwips").toFloat();
 }
 
+int levels(const PictureBox *box)
+{
+    return box->property("accessibleLevels").toInt();
+}
+
+float fullTwips(const PictureBox *box)
+{
+    return box->property("accessibleFullTwips").toFloat();
+}
+
+bool isBar(const PictureBox *box)
+{
+    return (unitTwips(box) > 0 && levels(box) > 0) || fullTwips(box) > 0;
+}
+
 const PictureBox *marker(const PictureBox *box)
 {
     const QString name = box->property("accessibleMarker").toString();
     return name.isEmpty() ? nullptr : box->findChild<const PictureBox *>(name, Qt::FindDirectChildrenOnly);
+}
+
+int square(float pixels)
+{
+    const float s = std::floor((pixels - GridOrigin) / GridStep) + 1.0f;
+    return std::isfinite(s) && std::fabs(s) < 1.0e6f ? int(s) : 0;
+}
+
+QString steps(int count, const char *way)
+{
+    return QStringLiteral("%1 %2").arg(std::abs(count)).arg(QLatin1String(way));
 }
 
 } // namespace
@@ -35,71 +67,126 @@ PictureBox *PictureBoxAccessible::box() const
 
 QAccessible::Role PictureBoxAccessible::role() const
 {
-    if (unitTwips(box()) > 0)
-        return QAccessible::ProgressBar;
-    return QAccessibleWidget::role();
+    return isBar(box()) ? QAccessible::ProgressBar : QAccessibleWidget::role();
+}
+
+QString PictureBoxAccessible::shownOf(const PictureBox *box)
+{
+    if (unitTwips(box) > 0 && levels(box) > 0) {
+        const float level = std::floor(box->widthTwips() / unitTwips(box));
+        return QStringLiteral("level %1 of %2").arg(double(level)).arg(levels(box));
+    }
+    if (fullTwips(box) > 0)
+        return QStringLiteral("%1 percent").arg(std::lround(box->widthTwips() / fullTwips(box) * 100.0f));
+    if (const PictureBox *m = marker(box)) {
+        const int row = square(m->top());
+        QString where = QStringLiteral("Column %1, row %2").arg(square(m->left())).arg(row);
+        if (row == HealingRow)
+            where += QStringLiteral(", healing row");
+        return where;
+    }
+    return QString();
+}
+
+QString PictureBoxAccessible::content() const
+{
+    return shownOf(box());
+}
+
+QString PictureBoxAccessible::nearestMarker() const
+{
+    const PictureBox *you = marker(box());
+    if (!you)
+        return QString();
+    const int column = square(you->left());
+    const int row = square(you->top());
+    const PictureBox *nearest = nullptr;
+    int best = std::numeric_limits<int>::max();
+    const auto others = box()->findChildren<const PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const PictureBox *other : others) {
+        if (other == you || !other->shown() || other->accessibleName().isEmpty())
+            continue;
+        const int distance = std::abs(square(other->left()) - column) + std::abs(square(other->top()) - row);
+        if (distance < best) {
+            best = distance;
+            nearest = other;
+        }
+    }
+    if (!nearest)
+        return QStringLiteral("No one else in sight.");
+    const int across = square(nearest->left()) - column;
+    const int down = square(nearest->top()) - row;
+    QStringList way;
+    if (down != 0)
+        way.append(steps(down, down < 0 ? "up" : "down"));
+    if (across != 0)
+        way.append(steps(across, across < 0 ? "left" : "right"));
+    if (way.isEmpty())
+        way.append(QStringLiteral("here"));
+    return QStringLiteral("Nearest: %1, %2.").arg(nearest->accessibleName(), way.join(QStringLiteral(", ")));
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const
 {
-    if (t == QAccessible::Value) {
-        const QVariant value = valueOf(box());
-        return value.isValid() ? value.toString() : QString();
+    const QString shown = shownOf(box());
+    switch (t) {
+    case QAccessible::Value:
+        return shown;
+    case QAccessible::Name:
+        if (shown.isEmpty())
+            break;
+        return box()->accessibleName() + QStringLiteral(": ") + shown;
+    case QAccessible::Description:
+        if (marker(box()))
+            return nearestMarker() + QLatin1Char(' ') + box()->accessibleDescription();
+        break;
+    default:
+        break;
     }
     return QAccessibleWidget::text(t);
 }
 
 void *PictureBoxAccessible::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::ValueInterface && unitTwips(box()) > 0)
+    if (type == QAccessible::TextInterface && !shownOf(box()).isEmpty())
+        return static_cast<QAccessibleTextInterface *>(this);
+    if (type == QAccessible::ValueInterface && marker(box()))
         return static_cast<QAccessibleValueInterface *>(this);
     return QAccessibleWidget::interface_cast(type);
 }
 
 QVariant PictureBoxAccessible::currentValue() const
 {
-    return valueOf(box());
+    const PictureBox *m = marker(box());
+    if (!m)
+        return QVariant();
+    return (square(m->top()) - 1) * Columns + square(m->left());
 }
 
 QVariant PictureBoxAccessible::maximumValue() const
 {
-    // A bar may not grow beyond its frame or window.
-    const QWidget *container = box()->parentWidget();
-    const float unit = unitTwips(box());
-    if (!container || unit <= 0)
-        return QVariant();
-    return std::floor(float(container->width()) * PictureBox::TwipsPerPixel / unit);
+    return HealingRow * Columns;
 }
 
 QVariant PictureBoxAccessible::minimumValue() const
 {
-    return 0.0f;
+    return 1;
 }
 
 QVariant PictureBoxAccessible::minimumStepSize() const
 {
-    return 1.0f;
+    return 1;
 }
 
-QVariant PictureBoxAccessible::valueOf(const PictureBox *box)
+void PictureBoxAccessible::notifyChanged(PictureBox *box)
 {
-    // Whole units: a skill bar's level, a strength bar's drawn pixels.
-    if (const float unit = unitTwips(box); unit > 0)
-        return std::floor(box->widthTwips() / unit);
-    if (const PictureBox *m = marker(box)) {
-        const auto square = [](float pixels) { return int(std::floor((pixels - GridOrigin) / GridStep)) + 1; };
-        return QStringLiteral("Column %1, row %2").arg(square(m->left())).arg(square(m->top()));
+    if (!QAccessible::isActive() || shownOf(box).isEmpty())
+        return;
+    // The name carries what is shown; the map's value follows its square.
+    QAccessibleEvent named(box, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    if (marker(box)) {
+        QAccessibleValueChangeEvent moved(box, QAccessible::queryAccessibleInterface(box)->valueInterface()->currentValue());
+        QAccessible::updateAccessibility(&moved);
     }
-    return QVariant();
-}
-
-void PictureBoxAccessible::notifyValueChanged(PictureBox *box)
-{
-    if (!QAccessible::isActive())
-        return;
-    const QVariant value = valueOf(box);
-    if (!value.isValid())
-        return;
-    QAccessibleValueChangeEvent event(box, value);
-    QAccessible::updateAccessibility(&event);
 }

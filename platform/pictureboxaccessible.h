@@ -1,18 +1,28 @@
 #pragma once
 
 // What assistive technology is told about a picture box: its name and
-// description from the form, and a value where the box carries one. A bar
-// whose form gives it "accessibleUnitTwips" reports its width in those
-// units (a skill bar's level at 150 twips per level); a container whose
-// form names a marker in "accessibleMarker" reports that marker's column
-// and row on the 16-pixel grid. Created by Qt on demand through the
-// game's accessibility factory and dropped with its box.
+// description from the form, and what the box shows where it shows
+// something a player needs:
+//   - a bar whose form gives "accessibleUnitTwips" and "accessibleLevels"
+//     reports its level out of that many ("Violet skill: level 3 of 18");
+//   - a bar whose form gives "accessibleFullTwips" reports its width as a
+//     percentage of that ("Your strength: 56 percent");
+//   - a container whose form names a marker in "accessibleMarker" (the
+//     world map) reports that marker's square, as name, text and value
+//     ("Column 4, row 22, healing row"), and describes the nearest other
+//     shown marker that has a name ("Nearest: Violet enemy, 3 up, 2 left").
+// Bars offer no value to set and so no actions; the map's value is its
+// square's number, which changes with every move so that a reader speaks
+// the new square. Created by Qt on demand through the game's accessibility
+// factory and dropped with its box.
+
+#include "platform/readonlytext.h"
 
 #include <QAccessibleWidget>
 
 class PictureBox;
 
-class PictureBoxAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+class PictureBoxAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public ReadOnlyText
 {
 public:
     explicit PictureBoxAccessible(PictureBox *box);
@@ -27,11 +37,16 @@ public:
     QVariant minimumValue() const override;
     QVariant minimumStepSize() const override;
 
-    // The value a box reports, or an invalid variant when it has none.
-    static QVariant valueOf(const PictureBox *box);
-    // Tells assistive technology that the box's value has changed.
-    static void notifyValueChanged(PictureBox *box);
+    QString content() const override;
+    using ReadOnlyText::text;
+
+    // What the box shows in words ("level 3 of 18", "Column 4, row 22"),
+    // or an empty text when it shows nothing a player reads.
+    static QString shownOf(const PictureBox *box);
+    // Tells assistive technology that what the box shows has changed.
+    static void notifyChanged(PictureBox *box);
 
 private:
     PictureBox *box() const;
+    QString nearestMarker() const;
 };

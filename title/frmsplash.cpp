@@ -54,6 +54,8 @@ void frmSplash::Form_Load()
         + QStringLiteral("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.")
         + crlf + crlf
         + GameRules::RetreatInstruction);
+    // What a screen reader speaks as the window opens.
+    setAccessibleDescription(ui->lbl_Instructions->text() + crlf + crlf + QStringLiteral("Press a key to play."));
 }
 
 void frmSplash::Timer1_Timer()

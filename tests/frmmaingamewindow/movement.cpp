@@ -299,31 +299,39 @@ void tst_MapPlayMove::mapHasTheFocusWhenOpened()
     QCOMPARE(map->controls().pic_Player->top(), 328.f);
 }
 
-// A "+" pressed from the keyboard hands the keyboard back to the map, so
-// the next arrow moves the player at once: after a spent point, after the
-// last one (the buttons vanish) and after a refused click.
+// A "+" clicked with the mouse hands the keyboard back to the map. One
+// pressed from the keyboard keeps it while points remain, so that a player
+// who cannot see the screen hears the new value and may press again; after
+// the last point (the buttons vanish) and after a refused press the map has
+// it. Either way the next arrow moves the player at once.
 void tst_MapPlayMove::focusReturnsToTheMapAfterPlus_data()
 {
     QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("mouse");
     QTest::addColumn<QString>("strength");
     QTest::addColumn<QString>("points");
     QTest::addColumn<QString>("pointsAfter");
+    QTest::addColumn<bool>("keepsFocus");
 
-    QTest::newRow("strength") << "cmd_ST_gain" << "10" << "3" << "2";
-    QTest::newRow("dexterity") << "cmd_DX_gain" << "10" << "3" << "2";
-    QTest::newRow("wisdom") << "cmd_WS_gain" << "10" << "3" << "2";
-    QTest::newRow("health") << "cmd_HP_gain" << "10" << "3" << "2";
-    QTest::newRow("magic") << "cmd_MP_gain" << "10" << "3" << "2";
-    QTest::newRow("last point") << "cmd_MP_gain" << "10" << "1" << "0";
-    QTest::newRow("refused") << "cmd_ST_gain" << "ten" << "3" << "3";
+    QTest::newRow("strength") << "cmd_ST_gain" << false << "10" << "3" << "2" << true;
+    QTest::newRow("dexterity") << "cmd_DX_gain" << false << "10" << "3" << "2" << true;
+    QTest::newRow("wisdom") << "cmd_WS_gain" << false << "10" << "3" << "2" << true;
+    QTest::newRow("health") << "cmd_HP_gain" << false << "10" << "3" << "2" << true;
+    QTest::newRow("magic") << "cmd_MP_gain" << false << "10" << "3" << "2" << true;
+    QTest::newRow("last point") << "cmd_MP_gain" << false << "10" << "1" << "0" << false;
+    QTest::newRow("refused") << "cmd_ST_gain" << false << "ten" << "3" << "3" << false;
+    QTest::newRow("strength, mouse") << "cmd_ST_gain" << true << "10" << "3" << "2" << false;
+    QTest::newRow("magic, mouse") << "cmd_MP_gain" << true << "10" << "3" << "2" << false;
 }
 
 void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()
 {
     QFETCH(QString, button);
+    QFETCH(bool, mouse);
     QFETCH(QString, strength);
     QFETCH(QString, points);
     QFETCH(QString, pointsAfter);
+    QFETCH(bool, keepsFocus);
 
     Sandbox sandbox;
     QStringList lines = Sandbox::defaultLines();
@@ -334,14 +342,20 @@ void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()
 
     auto *plus = map->findChild<QPushButton *>(button);
     QVERIFY(plus && plus->isVisible());
-    plus->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), plus);
-    QTest::keyClick(map->windowHandle(), Qt::Key_Space);
+    if (mouse) {
+        QTest::mouseClick(plus, Qt::LeftButton);
+    } else {
+        plus->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), plus);
+        QTest::keyClick(map->windowHandle(), Qt::Key_Space);
+    }
 
     QCOMPARE(map->controls().lbl_Points_val->text(), pointsAfter);
-    QCOMPARE(QApplication::focusWidget(), control<PictureBox>(map, "pic_WorldMap"));
+    QCOMPARE(QApplication::focusWidget(), keepsFocus ? static_cast<QWidget *>(plus)
+                                                     : control<PictureBox>(map, "pic_WorldMap"));
     QTest::keyClick(map->windowHandle(), Qt::Key_Up);
     QCOMPARE(map->controls().pic_Player->top(), 328.f);
+    QCOMPARE(QApplication::focusWidget(), control<PictureBox>(map, "pic_WorldMap"));
 }
 
 // After some moves and an enemy phase, the window shows the player and

@@ -1,0 +1,144 @@
+#include "platform/accessibleupdates.h"
+
+#include <QAccessible>
+#include <QHash>
+#include <QLabel>
+#include <QProgressBar>
+#include <QWidget>
+#include <chrono>
+
+namespace {
+
+// What was last told of an object.
+struct Told
+{
+    QString name;
+    QString text;
+    std::chrono::steady_clock::time_point value;
+};
+
+constexpr auto ValueInterval = std::chrono::seconds(5);
+
+QHash<const QObject *, Told> s_told;
+AccessibleUpdates::Forward s_forward;
+
+void filter(QAccessibleEvent *event);
+
+void toBridge(QAccessibleEvent *event)
+{
+    if (s_forward) {
+        s_forward(event);
+        return;
+    }
+    // Qt hands an event to the platform's bridge only while no handler is
+    // installed: stand aside for this one event.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(filter);
+}
+
+bool inHiddenWindow(const QObject *object)
+{
+    const auto *widget = qobject_cast<const QWidget *>(object);
+    return widget && !widget->window()->isVisible();
+}
+
+QString textOf(QAccessibleInterface *iface)
+{
+    QAccessibleTextInterface *text = iface ? iface->textInterface() : nullptr;
+    return text ? text->text(0, text->characterCount()) : QString();
+}
+
+void filter(QAccessibleEvent *event)
+{
+    QObject *object = event->object();
+    switch (event->type()) {
+    case QAccessible::ObjectDestroyed:
+        s_told.remove(object);
+        break;
+    case QAccessible::NameChanged: {
+        if (inHiddenWindow(object))
+            return;
+        QAccessibleInterface *iface = event->accessibleInterface();
+        const QString name = iface ? iface->text(QAccessible::Name) : QString();
+        Told &told = s_told[object];
+        if (name == told.name)
+            return;
+        told.name = name;
+        toBridge(event);
+        if (iface && iface->textInterface()) {
+            const QString text = textOf(iface);
+            if (text != told.text) {
+                QAccessibleTextUpdateEvent update(object, 0, told.text, text);
+                told.text = text;
+                toBridge(&update);
+            }
+        }
+        return;
+    }
+    case QAccessible::DescriptionChanged:
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+        if (inHiddenWindow(object))
+            return;
+        break;
+    case QAccessible::ValueChanged:
+        if (inHiddenWindow(object))
+            return;
+        if (qobject_cast<const QProgressBar *>(object)) {
+            const auto now = std::chrono::steady_clock::now();
+            Told &told = s_told[object];
+            if (told.value.time_since_epoch().count() != 0 && now - told.value < ValueInterval)
+                return;
+            told.value = now;
+        }
+        break;
+    default:
+        break;
+    }
+    toBridge(event);
+}
+
+} // namespace
+
+namespace AccessibleUpdates {
+
+void install()
+{
+    QAccessible::installUpdateHandler(filter);
+}
+
+void announce(QObject *object)
+{
+    if (!object || !QAccessible::isActive())
+        return;
+    // A reader speaks a notification when it is shown; the line it holds
+    // is new even where the object never left the screen.
+    QAccessibleEvent event(object, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+}
+
+void say(QWidget *window, const QString &line)
+{
+    if (!window || !QAccessible::isActive())
+        return;
+    // A label that is never shown: it exists for readers only.
+    const QString name = QStringLiteral("screenReaderLine");
+    auto *label = window->findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
+    if (!label) {
+        label = new QLabel(window);
+        label->setObjectName(name);
+        label->setProperty("announces", true);
+        label->hide();
+    }
+    label->setText(line);
+    announce(label);
+}
+
+void forwardTo(Forward forward)
+{
+    s_forward = std::move(forward);
+}
+
+} // namespace AccessibleUpdates
