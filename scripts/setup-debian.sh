@@ -16,6 +16,8 @@ package_packages=(dpkg-dev)
 test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils
+    # A screen reader on the accessibility bus: the bus, a client of it, Orca.
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi orca
     desktop-file-utils appstream
     # The sanitizer build and the fuzz targets of the test suite.
     clang libclang-rt-14-dev

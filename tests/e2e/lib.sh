@@ -105,7 +105,8 @@ new_folder()
 # Copies the game into PROGRAM_FOLDER and starts it there, with a clean
 # environment, in WORKING_FOLDER (the program folder unless given).
 # APP_USER, when set (tests running as root), names the user the game runs
-# as; APP_LOCALE replaces the locale C.UTF-8.
+# as; APP_LOCALE replaces the locale C.UTF-8; APP_ENV (an array of
+# NAME=VALUE) adds to or overrides the environment.
 app_start()
 {
     local folder=$1 cwd=${2:-$1}
@@ -123,7 +124,7 @@ app_start()
         cd "$cwd" || exit 99
         exec "${as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" \
             XDG_RUNTIME_DIR="$runtime" LC_ALL="${APP_LOCALE:-C.UTF-8}" TZ="${TZ:-UTC}" \
-            QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 \
+            QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 ${APP_ENV[@]+"${APP_ENV[@]}"} \
             "$folder/chromaland"
     ) >"$APP_LOG" 2>&1 &
     APP_PID=$!

@@ -355,6 +355,9 @@ ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death d
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")
 
+source "$(dirname "${BASH_SOURCE[0]}")/screenreader.sh"
+ALL_SCENARIOS+=("${SCREEN_READER_SCENARIOS[@]}")
+
 # --- Driver ----------------------------------------------------------------
 
 scenarios=("$@")

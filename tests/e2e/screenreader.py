@@ -1,0 +1,389 @@
+#!/usr/bin/python3
+"""A screen reader's view of the running game, through the desktop's
+accessibility bus (AT-SPI). Started by screenreader.sh once the game shows
+its title window; plays it with xdotool as a blind player would and checks
+what arrives on the bus: names with their numbers, texts, the events that a
+move, an attack and a spent point send, and how often the game speaks when
+nobody does anything. Every check runs and reports; the exit code is 0 when
+all passed, 1 when one failed, 3 when the walk to the enemy came too late
+(the enemies may have moved: the caller starts again).
+
+    screenreader.py PHASE
+        play   title, a battle won, the map afterwards (the game must be
+               showing its title; it is left on the map)
+        idle SECONDS   listens and prints the events seen, by kind
+        await NAME SECONDS   waits for the application NAME on the bus
+"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+CONTEXT = GLib.MainContext.default()
+EVENTS = []
+FAILED = []
+
+
+def log(message):
+    print("  [reader] " + message, flush=True)
+
+
+def check(ok, what, seen=""):
+    if ok:
+        log("ok: " + what)
+    else:
+        FAILED.append(what)
+        log("FAILED: " + what + (" (seen: %s)" % (seen,) if seen != "" else ""))
+    return ok
+
+
+def record(event):
+    try:
+        name = event.source.name
+        role = event.source.getRoleName()
+    except Exception:  # the object may be gone already
+        name, role = None, None
+    data = event.any_data if isinstance(event.any_data, str) else None
+    EVENTS.append((time.monotonic(), event.type, role, name, event.detail1, data))
+
+
+for kind in ("object:property-change", "object:state-changed", "object:text-changed",
+             "focus:", "window:activate"):
+    pyatspi.Registry.registerEventListener(record, kind)
+
+
+def pump(seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while CONTEXT.iteration(False):
+            pass
+        time.sleep(0.005)
+
+
+def wait_for(condition, seconds, step=0.02):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        pump(step)
+        result = condition()
+        if result:
+            return result
+    return None
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "25", *names], check=True)
+
+
+def app(name="chromaland"):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        a = desktop.getChildAtIndex(i)
+        if a is not None and a.name == name:
+            return a
+    return None
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def find(root, role=None, name=None, prefix=None):
+    for node in walk(root):
+        if role and node.getRoleName() != role:
+            continue
+        if name is not None and node.name != name:
+            continue
+        if prefix is not None and not (node.name or "").startswith(prefix):
+            continue
+        return node
+    return None
+
+
+def window(name=None):
+    """The game's shown top-level window of that name (any, without one)."""
+    a = app()
+    if not a:
+        return None
+    for i in range(a.childCount):
+        w = a.getChildAtIndex(i)
+        if w is not None and (name is None or w.name == name) and w.getState().contains(pyatspi.STATE_SHOWING):
+            return w
+    return None
+
+
+def text_of(node):
+    try:
+        t = node.queryText()
+    except NotImplementedError:
+        return None
+    return t.getText(0, -1)
+
+
+def actions_of(node):
+    try:
+        a = node.queryAction()
+    except NotImplementedError:
+        return []
+    return [a.getName(i) for i in range(a.nActions)]
+
+
+def has_value(node):
+    try:
+        node.queryValue()
+        return True
+    except NotImplementedError:
+        return False
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def focused():
+    for e in reversed(EVENTS):
+        if e[1] == "focus:" or (e[1] == "object:state-changed:focused" and e[4] == 1):
+            return e
+    return None
+
+
+def events_since(start, kind=None, name_prefix=None):
+    return [e for e in EVENTS if e[0] >= start and (kind is None or e[1].startswith(kind))
+            and (name_prefix is None or (e[3] or "").startswith(name_prefix))]
+
+
+def dump(node, depth=0, out=None):
+    """The tree as the bus shows it, one line a node (for the log)."""
+    out = [] if out is None else out
+    extra = []
+    text = text_of(node)
+    if text is not None and node.getRoleName() not in ("push button",):
+        extra.append("text=%r" % text)
+    if has_value(node):
+        v = node.queryValue()
+        extra.append("value=%g [%g..%g]" % (v.currentValue, v.minimumValue, v.maximumValue))
+    acts = actions_of(node)
+    if acts:
+        extra.append("actions=%s" % ",".join(acts))
+    if node.description:
+        extra.append("description=%r" % node.description)
+    if not showing(node):
+        extra.append("not showing")
+    out.append("%s%s %r %s" % ("  " * depth, node.getRoleName(), node.name, " ".join(extra)))
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            dump(child, depth + 1, out)
+    return out
+
+
+def print_tree(title, node):
+    log("tree of the %s:" % title)
+    for line in dump(node):
+        print("    | " + line[:220], flush=True)
+
+
+# --- The title window ---------------------------------------------------------
+
+def title_checks():
+    title = wait_for(window, 10)
+    if not check(title is not None, "the title window is on the bus"):
+        return
+    check(title.getRoleName() == "dialog" and title.name == "Chromaland",
+          "the title window is a dialog named Chromaland", (title.getRoleName(), title.name))
+    print_tree("title window", title)
+    check("Press a key to play" in (title.description or ""),
+          "the title window's description says Press a key to play", title.description)
+    check("Instructions: You are White Square" in (title.description or ""),
+          "the title window's description holds the instructions", (title.description or "")[:60])
+    prompt = find(title, role="label", name="Press a key to play")
+    check(prompt is not None, "the bottom line is named Press a key to play")
+    start = time.monotonic()
+    pump(2.2)
+    names = events_since(start, "object:property-change:accessible-name")
+    check(not names, "the title's bottom line sends no name events while it alternates",
+          [e[3] for e in names])
+
+
+# --- A battle -------------------------------------------------------------------
+
+def start_and_walk():
+    """Presses a key on the title and walks onto enemy 20 at once."""
+    keys("space")
+    shown = wait_for(lambda: window("Chromaland"), 10)
+    if not check(shown is not None, "the map window is on the bus"):
+        return None
+    keys("Up", *(["Right"] * 20))
+    check(shown.getRoleName() == "frame", "the map window is a frame", shown.getRoleName())
+    battle = wait_for(lambda: window("Battle Control"), 1.5)
+    return battle
+
+
+def battle_checks(battle):
+    print_tree("battle window", battle)
+    status = find(battle, role="notification")
+    if not check(status is not None, "the battle's status line is a notification on the bus"):
+        return False
+    check(status.description.startswith("Your health: "),
+          "the status line's description gives the numbers", status.description)
+    for prefix in ("Your health: ", "Enemy health: ", "Your magic: "):
+        box = find(battle, role="label", prefix=prefix)
+        check(box is not None and (box.name[len(prefix):] or "x").lstrip("-").isdigit()
+              and text_of(box) == box.name[len(prefix):],
+              "the value box %r carries its number in its name and text" % prefix.strip(": "),
+              box.name if box else "none")
+    for name in ("Your strength: ", "Enemy strength: "):
+        bar = find(battle, prefix=name)
+        check(bar is not None and bar.name.endswith(" percent") and not actions_of(bar),
+              "the bar %r reads as a percentage and offers no actions" % name.strip(": "),
+              (bar.name, actions_of(bar)) if bar else "none")
+
+    check(focused() is not None and focused()[3] == "Attack", "the battle opens with the focus on Attack",
+          focused())
+    won = False
+    for turn in range(12):
+        start = time.monotonic()
+        keys("alt+a")
+        told = wait_for(lambda: [e for e in events_since(start, "object:state-changed:showing")
+                                 if e[2] == "notification" and e[4] == 1], 3)
+        inserted = [e for e in events_since(start, "object:text-changed:insert") if e[2] == "notification"]
+        if turn == 0:
+            check(told and (told[0][3] or "").startswith("You "),
+                  "an Attack announces its line (the status line shows itself to the reader)",
+                  [e[3] for e in told or []])
+            check(inserted and inserted[-1][5] and inserted[-1][5].startswith("You "),
+                  "the status line's text change carries the new line", [e[5] for e in inserted])
+            hp = find(battle, prefix="Enemy health: ")
+            names = [e for e in events_since(start, "object:property-change:accessible-name")]
+            check(all(e[3] != "Battle status" for e in names),
+                  "no name event repeats the unchanged name Battle status", [e[3] for e in names])
+            log("events of one Attack:")
+            for e in events_since(start):
+                print("    | %s %s %r%s" % (e[1], e[2], (e[3] or "")[:70],
+                                           " any=%r" % e[5][:60] if e[5] else ""), flush=True)
+            del hp
+        if find(battle, name="Enemy health: DEAD"):
+            won = True
+            after = time.monotonic()
+            pump(0.5)
+            focus = focused()
+            check(focus is not None and focus[3] == "Retreat", "after the kill the focus is on Retreat", focus)
+            passed = [e[3] for e in events_since(start, "focus:")]
+            check("Blast" not in passed and "Heal" not in passed,
+                  "the focus went straight to Retreat, not through Blast or Heal", passed)
+            del after
+            break
+    check(won, "the enemy was defeated within 12 attacks")
+    keys("alt+r")
+    wait_for(lambda: window("Battle Control") is None, 3)
+    return won
+
+
+# --- The map --------------------------------------------------------------------
+
+def map_checks():
+    frame = window("Chromaland")
+    if not check(frame is not None, "the map window is back"):
+        return
+    print_tree("map window", frame)
+    for prefix in ("Strength: ", "Dexterity: ", "Wisdom: ", "Health: ", "Health maximum: ", "Magic: ",
+                   "Magic maximum: ", "Points: "):
+        box = find(frame, role="label", prefix=prefix)
+        number = box.name[len(prefix):] if box else ""
+        check(box is not None and number.isdigit() and text_of(box) == number,
+              "the value box %r carries its number in its name and text" % prefix.strip(": "),
+              box.name if box else "none")
+    enemies = [n for n in walk(frame) if n.getRoleName() == "image" and (n.name or "").endswith(" enemy")]
+    check(len(enemies) == 21, "the 21 enemies are named by colour", len(enemies))
+    colours = sorted({n.name for n in enemies})
+    check(colours == sorted("%s enemy" % c for c in
+                            ("Violet", "Indigo", "Blue", "Green", "Yellow", "Orange", "Red")),
+          "the colours are the seven of the game", colours)
+    check(sum(1 for n in enemies if not showing(n)) == 1, "the defeated enemy alone is not showing",
+          [n.name for n in enemies if not showing(n)])
+    for colour in ("Violet", "Red"):
+        bar = find(frame, prefix=colour + " skill: ")
+        check(bar is not None and bar.name.endswith(" of 18") and not actions_of(bar) and not has_value(bar),
+              "the %s skill bar reads as a level of 18 and offers no actions" % colour,
+              (bar.name, actions_of(bar)) if bar else "none")
+    world = find(frame, prefix="World map")
+    check(world is not None and text_of(world) == "Column 21, row 21",
+          "the map's text gives the player's square", text_of(world) if world else "none")
+    check(world is not None and world.description.startswith("Nearest: ") and " enemy, " in world.description,
+          "the map's description names the nearest enemy and its way", world.description if world else "")
+
+    start = time.monotonic()
+    keys("Down")
+    wait_for(lambda: events_since(start, "object:text-changed:insert"), 2)
+    moved = [e for e in events_since(start, "object:text-changed:insert") if e[3] and e[3].startswith("World map")]
+    check(moved and moved[-1][5] == "Column 21, row 22, healing row",
+          "a move sends the new square with its text change", [e[5] for e in moved])
+    check(bool(events_since(start, "object:property-change:accessible-value")),
+          "a move changes the map's value, which a reader speaks for the focused map")
+    log("events of one move:")
+    for e in events_since(start):
+        print("    | %s %s %r%s" % (e[1], e[2], (e[3] or "")[:70], " any=%r" % e[5] if e[5] else ""), flush=True)
+
+    # A point spent from the keyboard keeps the focus on its button.
+    keys("shift+Tab")
+    pump(0.3)
+    button = focused()
+    check(button is not None and (button[3] or "").startswith("Spend a point on "),
+          "Shift+Tab reaches a point button", button)
+    start = time.monotonic()
+    keys("space")
+    told = wait_for(lambda: [e for e in events_since(start, "object:state-changed:showing")
+                             if e[2] == "notification" and e[4] == 1], 2)
+    check(told and "Points: 1" in (told[-1][3] or ""), "spending a point announces the new values",
+          [e[3] for e in told or []])
+    pump(0.3)
+    check(focused() is not None and focused()[3] == button[3],
+          "the focus stays on the point button while points remain", focused())
+    keys("Up")
+    pump(0.3)
+    check(focused() is not None and (focused()[3] or "").startswith("World map"),
+          "an arrow key on a point button moves the player and gives the map the focus", focused())
+
+
+def idle(seconds):
+    """Counts what the game sends while nobody does anything."""
+    start = time.monotonic()
+    pump(seconds)
+    kinds = {}
+    for e in events_since(start):
+        key = "%s %s %s" % (e[1], e[2], e[3])
+        kinds[key] = kinds.get(key, 0) + 1
+    for key, count in sorted(kinds.items(), key=lambda kv: -kv[1]):
+        print("%d %s" % (count, key), flush=True)
+
+
+def main():
+    if sys.argv[1:2] == ["await"]:
+        found = wait_for(lambda: app(sys.argv[2]), float(sys.argv[3]))
+        return 0 if found else 1
+    if sys.argv[1:2] == ["idle"]:
+        idle(float(sys.argv[2]))
+        return 0
+    if not wait_for(app, 15):
+        log("FAILED: the game never appeared on the accessibility bus")
+        return 1
+    title_checks()
+    battle = start_and_walk()
+    if battle is None:
+        log("no battle window in time: the enemies may have moved first")
+        return 3
+    battle_checks(battle)
+    map_checks()
+    log("%d checks failed" % len(FAILED))
+    for what in FAILED:
+        log("failed: " + what)
+    return 1 if FAILED else 0
+
+
+sys.exit(main())

@@ -1,0 +1,189 @@
+# shellcheck shell=bash
+# The screen-reader scenarios of the end-to-end suite: the real game on the
+# desktop's accessibility bus (AT-SPI over a private D-Bus session), read by
+# screenreader.py as a screen reader reads it, and by Orca itself, whose
+# debug log says what it would have spoken.
+#
+# Sourced by run.sh, which provides the shared steps. Needs at-spi2-core,
+# python3-pyatspi, dbus and orca (scripts/setup-debian.sh --tests).
+
+SCREEN_READER_SCENARIOS=(screen_reader screen_reader_at_rest)
+
+READER=$E2E_HERE/screenreader.py
+
+# Starts a D-Bus session and the accessibility bus on it, switched on as a
+# desktop does when a screen reader runs; the game started next joins it.
+a11y_start()
+{
+    local deadline
+    for tool in dbus-daemon /usr/libexec/at-spi-bus-launcher /usr/bin/python3; do
+        [[ -x $(command -v "$tool") ]] || fail "missing $tool (scripts/setup-debian.sh --tests installs it)"
+    done
+    local out
+    out=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1) || fail "no D-Bus session"
+    export DBUS_SESSION_BUS_ADDRESS=${out%%$'\n'*}
+    DBUS_PID=${out##*$'\n'}
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
+    A11Y_PID=$!
+    deadline=$(( $(now_ms) + 10000 ))
+    until dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:IsEnabled variant:boolean:true \
+            >/dev/null 2>&1; do
+        (( $(now_ms) < deadline )) || fail "the accessibility bus did not start within 10 s"
+        sleep 0.1
+    done
+    APP_ENV=(DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+}
+
+a11y_stop()
+{
+    [[ -n ${ORCA_PID:-} ]] && kill "$ORCA_PID" 2>/dev/null && wait "$ORCA_PID" 2>/dev/null
+    [[ -n ${A11Y_PID:-} ]] && kill "$A11Y_PID" 2>/dev/null && wait "$A11Y_PID" 2>/dev/null
+    [[ -n ${DBUS_PID:-} ]] && kill "$DBUS_PID" 2>/dev/null
+    ORCA_PID='' A11Y_PID='' DBUS_PID=''
+    return 0
+}
+
+# Starts Orca, with a home of its own, logging what it says.
+orca_start()
+{
+    mkdir -p "$E2E_TMP/orca-home"
+    ORCA_LOG=$E2E_TMP/orca.log
+    # No speech server: Orca then only logs what it would say.
+    SPEECHD_CMD=/bin/false HOME=$E2E_TMP/orca-home XDG_CONFIG_HOME=$E2E_TMP/orca-home/.config \
+        orca --replace --debug-file="$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
+    ORCA_PID=$!
+    # Orca logs in large blocks, so its log says little while it runs: it
+    # is ready once it has joined the bus, and it is read once it has ended.
+    /usr/bin/python3 "$READER" await orca 20 || fail "Orca did not join the accessibility bus within 20 s"
+    sleep 2
+}
+
+orca_stop()
+{
+    kill "$ORCA_PID" 2>/dev/null
+    wait "$ORCA_PID" 2>/dev/null
+    ORCA_PID=''
+}
+
+# What Orca spoke, one utterance a line (an utterance may span lines of the
+# log: a record lasts until the next time stamp).
+orca_speech()
+{
+    awk '/^[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\./ { if (s != "") print s; s = "" }
+         /SPEECH OUTPUT: / { s = $0; sub(/.*SPEECH OUTPUT: /, "", s); next }
+         s != "" { s = s " " $0 }
+         END { if (s != "") print s }' "$ORCA_LOG"
+}
+
+# orca_said TEXT: Orca has spoken the text.
+orca_said()
+{
+    # grep reads to the end: with pipefail, an early exit would fail awk.
+    orca_speech | grep -F -- "$1" >/dev/null
+}
+
+strong_character()
+{
+    write_character "$1/Character.chx" ST=40 DX=40 WS=10 HPc=30 HPm=30 MPc=10 MPm=10 pts=2 \
+        V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+}
+
+# A blind player's game: the title, a battle won, the map afterwards, all
+# checked through the bus by screenreader.py; Orca listens throughout.
+scenario_screen_reader()
+{
+    trap 'app_kill; a11y_stop' EXIT
+    a11y_start
+    orca_start
+    local attempt folder rc
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        folder=$(new_folder reader)
+        strong_character "$folder"
+        app_start "$folder"
+        await_window title 20 TITLE_WIN
+        focus_window "$TITLE_WIN"
+        /usr/bin/python3 "$READER" play
+        rc=$?
+        [[ $rc == 3 ]] || break
+        e2e_log "attempt $attempt: no battle in time; starting again"
+        app_kill
+    done
+    [[ $rc == 0 ]] || fail "the screen reader's checks failed (see above)"
+
+    # What Orca made of it.
+    orca_stop
+    local said
+    for said in "Chromaland dialog" "Press a key to play" "World map: Column" "notification You " \
+                "Retreat push button" "healing row"; do
+        orca_said "$said" || fail "Orca never said \"$said\"; it said: $(orca_speech | tail -n 30)"
+        e2e_log "Orca said \"$said\""
+    done
+
+    wm_close "$(xdotool search --onlyvisible --pid "$APP_PID" --name '^Chromaland$' | head -n 1)"
+    app_wait_exit 15
+    [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
+}
+
+# cpu_ms PID: the CPU time the process has used so far, in milliseconds.
+cpu_ms()
+{
+    local stat ticks
+    stat=$(<"/proc/$1/stat")
+    stat=${stat##*) }
+    read -r -a f <<<"$stat"
+    ticks=$(( f[11] + f[12] ))
+    echo $(( ticks * 1000 / $(getconf CLK_TCK) ))
+}
+
+# rest_on_map SECONDS: starts the game, opens the map and lets it rest;
+# sets REST_CPU_MS to the CPU time the rest took.
+rest_on_map()
+{
+    local folder before
+    folder=$(new_folder rest)
+    strong_character "$folder"
+    app_start "$folder"
+    await_window title 20 TITLE_WIN
+    keys "$TITLE_WIN" space
+    await_window map 15 MAP_WIN
+    sleep 1
+    before=$(cpu_ms "$APP_PID")
+    sleep "$1"
+    REST_CPU_MS=$(( $(cpu_ms "$APP_PID") - before ))
+}
+
+# At rest on the map with a screen reader listening: the enemy clock speaks
+# at most once a second, the hidden title not at all, and the game costs
+# about what it costs with no reader at all.
+scenario_screen_reader_at_rest()
+{
+    trap 'app_kill; a11y_stop' EXIT
+    local seconds=10 without with counts clock names
+
+    rest_on_map "$seconds"
+    without=$REST_CPU_MS
+    app_kill
+
+    a11y_start
+    orca_start
+    rest_on_map 1
+    counts=$E2E_TMP/at-rest.txt
+    local before
+    before=$(cpu_ms "$APP_PID")
+    /usr/bin/python3 "$READER" idle "$seconds" >"$counts" || fail "the listener failed"
+    with=$(( $(cpu_ms "$APP_PID") - before ))
+    sed 's/^/    | /' "$counts" >&2
+
+    clock=$(awk '/property-change:accessible-value progress bar Time to enemy moves/ {n += $1} END {print n + 0}' "$counts")
+    names=$(awk '/accessible-name/ {n += $1} END {print n + 0}' "$counts")
+    e2e_log "in $seconds s at rest: $clock clock value events, $names name events"
+    e2e_log "CPU at rest over $seconds s: $without ms without a reader, $with ms with Orca listening"
+    local wrong=()
+    (( clock <= seconds + 1 )) || wrong+=("the enemy clock sent $clock value events in $seconds s; at most one a second")
+    (( names == 0 )) || wrong+=("$names name events at rest (the hidden title's bottom line?)")
+    # Within 1.1 x, and a tick of the kernel's accounting (10 ms) either way.
+    (( with * 10 <= without * 11 + 100 )) \
+        || wrong+=("with a screen reader the game used $with ms of CPU at rest, more than 1.1 x the $without ms without")
+    (( ${#wrong[@]} == 0 )) || fail "$(printf '%s; ' "${wrong[@]}")"
+}
