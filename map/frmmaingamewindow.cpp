@@ -1,6 +1,7 @@
 #include "map/frmmaingamewindow.h"
 #include "ui_frmMainGameWindow.h"
 
+#include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "logic/pausedenemies.h"
 #include "platform/beep.h"
@@ -49,6 +50,11 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
         m_controls.pic_Enemy[i] = findChild<PictureBox *>(QStringLiteral("pic_Enemy_%1").arg(i));
     m_controls.pic_Player = ui->pic_Player;
     m_controls.lbl_EnemyTag = ui->lbl_EnemyTag;
+    m_controls.openBattle = [](const MapControls &map) {
+        // A fresh window for every battle, gone once it has been hidden.
+        frmBattleControl battle(map);
+        battle.exec();
+    };
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -64,8 +70,6 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     connect(ui->cmd_HP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_HP_gain_Click);
     connect(ui->cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
     ui->pic_WorldMap->setFocus();
-
-    Form_Load();
 }
 
 frmMainGameWindow::~frmMainGameWindow() = default;
@@ -80,7 +84,12 @@ void frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *
     target->setPicture(QPixmap::fromImage(PictureFile::load(FindEntry(path))));
 }
 
-void frmMainGameWindow::Form_Load()
+void frmMainGameWindow::setBattle(MapControls::Battle battle)
+{
+    m_controls.openBattle = std::move(battle);
+}
+
+Outcome frmMainGameWindow::Form_Load()
 {
     const PausedEnemies paused;
     const bool loaded = reportingFailures([this] {
@@ -94,8 +103,9 @@ void frmMainGameWindow::Form_Load()
         UpdateGainButtons(m_controls);
     });
     if (!loaded)
-        ProgramEnd::now(1);
+        return Outcome::end(1);
     m_startedUp = true;
+    return Outcome::carryOn();
 }
 
 bool frmMainGameWindow::reportingFailures(const std::function<void()> &step)
@@ -114,16 +124,16 @@ bool frmMainGameWindow::reportingFailures(const std::function<void()> &step)
 void frmMainGameWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Form_Unload();
+    ProgramEnd::after(Form_Unload());
 }
 
-void frmMainGameWindow::Form_Unload()
+Outcome frmMainGameWindow::Form_Unload()
 {
     // A window whose start-up failed has no character to save.
     if (!m_startedUp)
-        return;
-    SaveCharacterOrEnd(m_controls);
-    ProgramEnd::now(0);
+        return Outcome::carryOn();
+    const Outcome saved = SaveCharacterOrEnd(m_controls);
+    return saved.ends() ? saved : Outcome::end(0);
 }
 
 // --- The enemy clock -------------------------------------------------------
@@ -315,7 +325,9 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
     // The encounter rules handle their own failures. Should one still get
     // out of a battle, it must not reach the event loop: it is reported,
     // the battle is over, and play goes on with the character as it stands.
-    reportingFailures([this] { CheckEncounter(m_controls); });
+    Outcome outcome = Outcome::carryOn();
+    reportingFailures([this, &outcome] { outcome = CheckEncounter(m_controls); });
+    ProgramEnd::after(outcome);
 }
 
 // --- Spending points -------------------------------------------------------

@@ -5,11 +5,13 @@
 // whole game state while the program runs; the game logic and the battle
 // window read and write them by name through controls().
 //
-// Created once per run by the title window. The constructor runs the
-// start-up (Form_Load): pictures, character file, point buttons. Closing
-// the window saves the character and ends the program (Form_Unload).
+// Created once per run by the title window, which then runs its start-up
+// (Form_Load): pictures, character file, point buttons. Closing the window
+// saves the character and ends the program (Form_Unload); a battle that
+// ends in death ends it from the key handler.
 
 #include "logic/mapcontrols.h"
+#include "platform/outcome.h"
 
 #include <QWidget>
 #include <functional>
@@ -37,8 +39,16 @@ public:
     // The enemy clock: 17 ms, running from the moment the window exists.
     QTimer *Timer1 = nullptr;
 
+    // Start-up: pictures, character file, point buttons, with the enemy
+    // clock held. A failure is shown as "Error: code : description" and
+    // gives the end with 1.
+    Outcome Form_Load();
     // Whether start-up ran to its end.
     bool startedUp() const { return m_startedUp; }
+
+    // How encounters open a battle: the battle window, unless replaced
+    // (tests script their battles here).
+    void setBattle(MapControls::Battle battle);
 
     // The enemy clock's tick; public so that tests can step it exactly.
     void Timer1_Timer();
@@ -47,8 +57,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    Outcome Form_Unload();
     void loadPictureIfPresent(const QString &suffix, PictureBox *target);
 
     // Runs a step of the game; a failure that gets out of it is shown to

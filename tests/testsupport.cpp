@@ -112,24 +112,39 @@ QStringList Sandbox::defaultLines()
 frmMainGameWindow *Sandbox::openMap()
 {
     delete m_map;
-    m_map = nullptr;
-    endsProgram([this] { m_map = new frmMainGameWindow; });
+    m_map = new frmMainGameWindow;
+    // As the title window does: a start-up that failed ends the program.
+    if (ProgramEnd::after(m_map->Form_Load())) {
+        delete m_map;
+        m_map = nullptr;
+    }
     return m_map;
 }
 
 void Sandbox::close(frmMainGameWindow *map)
 {
-    endsProgram([map] { map->close(); });
+    map->close();
 }
 
 bool Sandbox::endsProgram(const std::function<void()> &step)
 {
-    try {
-        step();
-    } catch (const ProgramEnd::Ended &) {
-        return true;
-    }
-    return false;
+    const qsizetype before = ends.size();
+    step();
+    return ends.size() > before;
+}
+
+BattleScript::BattleScript(frmMainGameWindow *map, Act act)
+{
+    map->setBattle([this, act = std::move(act)](const MapControls &controls) {
+        tags << controls.lbl_EnemyTag->text();
+        pausedDuringBattle = pausedDuringBattle && modGameLogicCode::EnemiesPaused;
+        act(controls);
+    });
+}
+
+void BattleScript::retreat(const MapControls &map)
+{
+    map.lbl_EnemyTag->setText(QStringLiteral("Retreat"));
 }
 
 namespace {

@@ -6,9 +6,9 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QKeyEvent>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 
 // The player on the map: arrow keys, the player's two pictures, the
@@ -24,6 +24,7 @@ private slots:
     void heldKeyMovesOncePerRepeat();
     void everyKeyChecksForAnEncounter_data();
     void everyKeyChecksForAnEncounter();
+    void deathOnAKeyEndsTheProgram();
     void mapHasTheFocusWhenOpened();
     void focusReturnsToTheMapAfterPlus_data();
     void focusReturnsToTheMapAfterPlus();
@@ -81,34 +82,6 @@ bool showActive(frmMainGameWindow *map)
     map->activateWindow();
     return QTest::qWaitForWindowActive(map);
 }
-
-// Ends every battle that opens as a retreat, noting the enemy it was for
-// and whether the enemy clock stood still meanwhile.
-class BattleWatcher : public QObject
-{
-public:
-    explicit BattleWatcher(frmMainGameWindow *map)
-        : m_map(map)
-    {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            QWidget *battle = QApplication::activeModalWidget();
-            if (!battle || !battle->isVisible())
-                return;
-            tags << m_map->controls().lbl_EnemyTag->text();
-            pausedDuringBattle = pausedDuringBattle && modGameLogicCode::EnemiesPaused;
-            m_map->controls().lbl_EnemyTag->setText(QStringLiteral("Retreat"));
-            battle->hide();
-        });
-        m_poll.start(0);
-    }
-
-    QStringList tags;
-    bool pausedDuringBattle = true;
-
-private:
-    frmMainGameWindow *m_map;
-    QTimer m_poll;
-};
 
 } // namespace
 
@@ -275,13 +248,31 @@ void tst_MapPlayMove::everyKeyChecksForAnEncounter()
     place(map->controls().pic_Enemy[enemy], enemyLeft, enemyTop);
     map->controls().pic_Enemy[enemy]->setVisible(enemyShown);
 
-    BattleWatcher watcher(map);
+    BattleScript script(map);
     QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key(key));
 
-    QCOMPARE(watcher.tags, battles);
-    QVERIFY(watcher.pausedDuringBattle);
+    QCOMPARE(script.tags, battles);
+    QVERIFY(script.pausedDuringBattle);
     QVERIFY(!modGameLogicCode::EnemiesPaused);
     QCOMPARE(map->controls().pic_Enemy[enemy]->shown(), enemyShown);
+}
+
+// A battle lost after a key press ends the program from the key handler,
+// the character archived in the working folder; nothing else is fought.
+void tst_MapPlayMove::deathOnAKeyEndsTheProgram()
+{
+    Sandbox sandbox;
+    frmMainGameWindow *map = openMap(sandbox);
+    const QString startFolder = QDir::currentPath();
+    QDir::setCurrent(sandbox.folder());
+    place(map->controls().pic_Player, 8.f, 8.f);
+    map->controls().pic_Enemy[0]->show();
+    BattleScript script(map, [](const MapControls &controls) { controls.lbl_EnemyTag->setText("DEAD"); });
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_A);
+    QDir::setCurrent(startFolder);
+    QCOMPARE(script.tags, QStringList{"0"});
+    QCOMPARE(sandbox.ends, QList<int>{0});
+    QVERIFY(!sandbox.exists("Character.chx"));
 }
 
 // The map has the keyboard when the window opens: arrows move the player
