@@ -1,5 +1,6 @@
 #include "logic/modgamelogiccode.h"
 
+#include "logic/defaultcharacter.h"
 #include "logic/pausedenemies.h"
 #include "platform/picturebox.h"
 #include "platform/beep.h"
@@ -111,12 +112,10 @@ QString CharacterFilePath()
 
 void CreateDefaultCharacter()
 {
-    writeLines(CharacterFilePath(),
-               {QStringLiteral("ST=10"), QStringLiteral("DX=10"), QStringLiteral("WS=10"),
-                QStringLiteral("HPc=10"), QStringLiteral("HPm=10"), QStringLiteral("MPc=10"),
-                QStringLiteral("MPm=10"), QStringLiteral("pts=0"), QStringLiteral("V=1"),
-                QStringLiteral("I=1"), QStringLiteral("B=1"), QStringLiteral("G=1"),
-                QStringLiteral("Y=1"), QStringLiteral("O=1"), QStringLiteral("R=1")});
+    QStringList lines;
+    for (const char *line : DefaultCharacter)
+        lines << QLatin1String(line);
+    writeLines(CharacterFilePath(), lines);
 }
 
 CharacterRecord ReadCharacter(const QByteArray &bytes)

@@ -39,7 +39,8 @@ struct CharacterRecord {
 // overflowing skill.
 CharacterRecord ReadCharacter(const QByteArray &bytes);
 
-// Writes the 15 default lines. Throws GameError when it cannot.
+// Writes the default character (logic/defaultcharacter.txt). Throws
+// GameError when it cannot.
 void CreateDefaultCharacter();
 // Fills the statistics labels and the skill bars from the character file,
 // creating a default one after a message when it is missing. Checks the

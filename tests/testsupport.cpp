@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "platform/beep.h"
@@ -103,10 +104,10 @@ void Sandbox::writeCharacter(const QStringList &characterLines) const
 
 QStringList Sandbox::defaultLines()
 {
-    return {QStringLiteral("ST=10"), QStringLiteral("DX=10"), QStringLiteral("WS=10"), QStringLiteral("HPc=10"),
-            QStringLiteral("HPm=10"), QStringLiteral("MPc=10"), QStringLiteral("MPm=10"), QStringLiteral("pts=0"),
-            QStringLiteral("V=1"), QStringLiteral("I=1"), QStringLiteral("B=1"), QStringLiteral("G=1"),
-            QStringLiteral("Y=1"), QStringLiteral("O=1"), QStringLiteral("R=1")};
+    QStringList lines;
+    for (const char *line : GameRules::DefaultCharacter)
+        lines << QLatin1String(line);
+    return lines;
 }
 
 frmMainGameWindow *Sandbox::openMap()

@@ -2,6 +2,7 @@
 // file and picture listed in expected.tsv is read the way the game reads it,
 // must give the outcome the table names, and must give it promptly.
 
+#include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "platform/gameerror.h"
 #include "platform/picturefile.h"
@@ -46,8 +47,10 @@ QByteArray crlf(const QList<QByteArray> &lines)
 
 QList<QByteArray> defaultLines()
 {
-    return {"ST=10", "DX=10", "WS=10", "HPc=10", "HPm=10", "MPc=10", "MPm=10", "pts=0",
-            "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"};
+    QList<QByteArray> lines;
+    for (const char *line : GameRules::DefaultCharacter)
+        lines << line;
+    return lines;
 }
 
 QByteArray withLine(int index, const QByteArray &line)

@@ -145,8 +145,10 @@ void tst_MapPlayClock::hundredthTickRunsThePhase()
 // bar counts on from where it stood.
 void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
 {
-    openMap({"ST=10", "DX=10", "WS=10", "HPc=3", "HPm=10", "MPc=3", "MPm=10", "pts=0", "V=1", "I=1", "B=1", "G=1",
-             "Y=1", "O=1", "R=1"});
+    QStringList lines = Sandbox::defaultLines();
+    lines[3] = "HPc=3";
+    lines[5] = "MPc=3";
+    openMap(lines);
     for (int tick = 0; tick < 40; ++tick)
         m_map->Timer1_Timer();
     QList<Square> before;
