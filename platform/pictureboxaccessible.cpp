@@ -1,5 +1,6 @@
 #include "platform/pictureboxaccessible.h"
 
+#include "platform/mapgrid.h"
 #include "platform/picturebox.h"
 
 #include <cmath>
@@ -7,8 +8,8 @@
 namespace {
 
 // The map's grid: the first square's interior at 8, one square every 16 pixels.
-constexpr float GridOrigin = 8.0f;
-constexpr float GridStep = 16.0f;
+constexpr float GridOrigin = MapGrid::FirstSquare;
+constexpr float GridStep = MapGrid::Step;
 
 float unitTwips(const PictureBox *box)
 {
