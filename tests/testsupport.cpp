@@ -11,6 +11,8 @@
 #include "platform/randomsource.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -165,6 +167,29 @@ BattlesExpected::~BattlesExpected()
 bool BattlesExpected::active()
 {
     return battlesExpected > 0;
+}
+
+QByteArray bitmapFile(QSize size, const QColor &colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+void place(PictureBox *box, float left, float top)
+{
+    box->setLeft(left);
+    box->setTop(top);
+}
+
+void runEnemyPhase(frmMainGameWindow *map)
+{
+    control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
+    map->Timer1_Timer();
 }
 
 QObject *requireChild(const QObject *parent, const char *name)

@@ -94,6 +94,13 @@ public:
     static bool active();
 };
 
+// A BMP file of one colour.
+QByteArray bitmapFile(QSize size, const QColor &colour);
+// Puts a marker on a square.
+void place(PictureBox *box, float left, float top);
+// The enemy clock's 100th tick: one enemy phase.
+void runEnemyPhase(frmMainGameWindow *map);
+
 // The child of that name, or a test failure and a stop.
 QObject *requireChild(const QObject *parent, const char *name);
 template <class T>

@@ -69,12 +69,6 @@ QList<float> draws(int mover = -1, float direction = Stay, float back = NoReturn
     return list;
 }
 
-void place(PictureBox *box, float left, float top)
-{
-    box->setLeft(left);
-    box->setTop(top);
-}
-
 } // namespace
 
 void tst_MapPlayClock::init()
@@ -99,8 +93,7 @@ void tst_MapPlayClock::openMap(const QStringList &lines)
 void tst_MapPlayClock::runPhase(const QList<float> &list)
 {
     RandomSource::script(list);
-    control<QProgressBar>(m_map, "prog_MoveTime")->setValue(99);
-    m_map->Timer1_Timer();
+    runEnemyPhase(m_map);
     QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 0);
     QCOMPARE(RandomSource::scriptRemaining(), 0);
     QCOMPARE(RandomSource::overruns(), 0);
@@ -503,8 +496,7 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
 
     RandomSource::resetCounts();
     RandomSource::script(list);
-    control<QProgressBar>(m_map, "prog_MoveTime")->setValue(99);
-    m_map->Timer1_Timer();
+    runEnemyPhase(m_map);
     QCOMPARE(RandomSource::draws(), 42);
     QCOMPARE(RandomSource::scriptRemaining(), 42);
     QCOMPARE(RandomSource::reseeds(), 1);

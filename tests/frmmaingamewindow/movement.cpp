@@ -5,7 +5,6 @@
 #include "platform/randomsource.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QKeyEvent>
 #include <QTest>
@@ -36,24 +35,13 @@ namespace {
 const QColor OrdinaryColour(0, 0, 255);
 const QColor HealingColour(0, 200, 0);
 
-QByteArray bitmap(const QColor &colour)
-{
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
 // A map with the default character, the two player pictures told apart
 // by colour, and the clock held still so that only the test moves things.
 // The enemies are all hidden, so that no walk meets one.
 frmMainGameWindow *openMap(Sandbox &sandbox, const QStringList &lines = Sandbox::defaultLines())
 {
-    sandbox.write(QStringLiteral("Graphics/Player.bmp"), bitmap(OrdinaryColour));
-    sandbox.write(QStringLiteral("Graphics/Player_Healing.bmp"), bitmap(HealingColour));
+    sandbox.write(QStringLiteral("Graphics/Player.bmp"), bitmapFile({16, 16}, OrdinaryColour));
+    sandbox.write(QStringLiteral("Graphics/Player_Healing.bmp"), bitmapFile({16, 16}, HealingColour));
     sandbox.writeCharacter(lines);
     frmMainGameWindow *map = sandbox.openMap();
     map->Timer1->stop();
@@ -66,12 +54,6 @@ QColor pictureColour(const PictureBox *box)
 {
     const QPixmap picture = box->picture();
     return picture.isNull() ? QColor() : picture.toImage().pixelColor(0, 0);
-}
-
-void place(PictureBox *box, float left, float top)
-{
-    box->setLeft(left);
-    box->setTop(top);
 }
 
 // Shows the map as the player sees it, active and ready for keys.

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QGroupBox>
-#include <QBuffer>
 #include <QImage>
 #include <QProgressBar>
 #include <QPushButton>
@@ -206,27 +205,16 @@ void tst_frmMainGameWindow::withoutGraphicsTheMapIsBuiltIn()
     QCOMPARE(shot.pixelColor(10 + 7, 10 + 7), QColor(255, 0, 255));
 }
 
-static QByteArray bmp(QSize size, QColor color)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
 // Each picture file goes where it belongs, found in any letter case; the
 // player starts with the healing picture.
 void tst_frmMainGameWindow::graphicsFilesAreLoaded()
 {
     Sandbox box;
     box.writeCharacter(Sandbox::defaultLines());
-    box.write("Graphics/MapBackground.bmp", bmp({352, 368}, Qt::darkGreen));
-    box.write("Graphics/Player.bmp", bmp({16, 16}, Qt::blue));
-    box.write("Graphics/player_healing.BMP", bmp({20, 20}, Qt::green));
-    box.write("Graphics/ENEMY_7.bmp", bmp({16, 16}, Qt::gray));
+    box.write("Graphics/MapBackground.bmp", bitmapFile({352, 368}, Qt::darkGreen));
+    box.write("Graphics/Player.bmp", bitmapFile({16, 16}, Qt::blue));
+    box.write("Graphics/player_healing.BMP", bitmapFile({20, 20}, Qt::green));
+    box.write("Graphics/ENEMY_7.bmp", bitmapFile({16, 16}, Qt::gray));
     frmMainGameWindow *map = box.openMap();
     QVERIFY(map->startedUp());
     QCOMPARE(control<PictureBox>(map, "pic_WorldMap")->picture().toImage().pixelColor(100, 100), QColor(Qt::darkGreen));
@@ -270,7 +258,7 @@ void tst_frmMainGameWindow::unreadablePictureEndsStartUp_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("kind");
-    const QByteArray red = bmp({16, 16}, Qt::red);
+    const QByteArray red = bitmapFile({16, 16}, Qt::red);
     QTest::newRow("empty") << "Graphics/Player_Healing.bmp" << QByteArray() << "";
     QTest::newRow("text") << "Graphics/MapBackground.bmp" << QByteArray("just some text\r\n") << "";
     QTest::newRow("truncated bmp") << "Graphics/Enemy_20.bmp" << red.left(70) << "";
