@@ -12,7 +12,7 @@
 #include "platform/programend.h"
 #include "platform/programfolder.h"
 #include "platform/randomsource.h"
-#include "resources/gamepictures.h"
+#include "platform/windowsetup.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -28,7 +28,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmMainGameWindow>())
 {
-    GamePictures::setUpForm(*ui, this);
+    WindowSetup::setUpForm(*ui, this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

@@ -1,9 +1,5 @@
 #include "resources/gamepictures.h"
 
-#include "platform/accessiblefactory.h"
-
-#include <QApplication>
-
 static void initPicturesResource()
 {
     Q_INIT_RESOURCE(pictures);
@@ -18,11 +14,6 @@ void ensureLoaded()
         return;
     loaded = true;
     initPicturesResource();
-    // Before any form is set up, so that no control is described the default way.
-    AccessibleFactory::install();
-    // Every window, message boxes included, shows the game's icon.
-    if (qApp)
-        QApplication::setWindowIcon(applicationIcon());
 }
 
 QIcon applicationIcon()

@@ -4,7 +4,7 @@
 #include "logic/gamerules.h"
 #include "map/frmmaingamewindow.h"
 #include "platform/programend.h"
-#include "resources/gamepictures.h"
+#include "platform/windowsetup.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,7 +17,7 @@ frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmSplash>())
 {
-    GamePictures::setUpForm(*ui, this);
+    WindowSetup::setUpForm(*ui, this);
     // No title bar, no taskbar entry, no way to resize or close it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(size());
