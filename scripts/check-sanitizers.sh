@@ -2,7 +2,8 @@
 # The fault campaign's instrumented half: builds the game and its unit
 # tests with clang under the address and undefined-behaviour sanitizers,
 # runs the unit-test suite there, then runs every fuzz target for a bounded
-# time, seeded from a copy of the corpus in tests/data. Any finding fails
+# time, seeded from a copy of the corpus in tests/data and of the seeds in
+# tests/fuzz/seeds. Any finding fails
 # the run; a fuzz finding is kept as crash-* in the fuzz folder of
 # BUILD_DIR. Everything it writes goes below BUILD_DIR, never into the
 # sources.
@@ -48,10 +49,16 @@ ctest --test-dir "$build_dir" --output-on-failure -LE "e2e|pkg" -j"$jobs"
 echo "== Fuzzing, $seconds s for each target"
 fuzz_dir=$build_dir/fuzz-runs
 mkdir -p "$fuzz_dir"
+# Each target's seeds: the corpus of tests/data and, in tests/fuzz/seeds,
+# inputs found by earlier runs that reach code the corpus does not.
 declare -A seeds=(
     [fuzz_character]=$source_dir/tests/data/characters
     [fuzz_picture]=$source_dir/tests/data/pictures
     [fuzz_caption]=$source_dir/tests/data/characters
+)
+declare -A more_seeds=(
+    [fuzz_picture]=$source_dir/tests/fuzz/seeds/picture
+    [fuzz_caption]=$source_dir/tests/fuzz/seeds/caption
 )
 declare -A extra=([fuzz_caption]=-dict=$source_dir/tests/fuzz/caption.dict)
 declare -A pids=()
@@ -60,6 +67,7 @@ for target in "${!seeds[@]}"; do
     # seeds, so that the committed corpus is never among its folders.
     mkdir -p "$fuzz_dir/$target"
     cp -R "${seeds[$target]}/." "$fuzz_dir/$target/"
+    [[ -z ${more_seeds[$target]:-} ]] || cp -R "${more_seeds[$target]}/." "$fuzz_dir/$target/"
     (cd "$fuzz_dir" && exec "$build_dir/tests/fuzz/$target" "$fuzz_dir/$target" ${extra[$target]:-} \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$fuzz_dir/$target-") >"$fuzz_dir/$target.log" 2>&1 &

@@ -9,6 +9,7 @@
 #include "platform/safefile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -128,6 +129,7 @@ void tst_Corpus::everyEntryGivesItsOutcomePromptly_data()
     QFile table(dataPath(u"expected.tsv"_s));
     QVERIFY2(table.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(table.errorString()));
     int characters = 0, pictures = 0;
+    QStringList listed{u"expected.tsv"_s};
     while (!table.atEnd()) {
         const QString line = QString::fromUtf8(table.readLine()).trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
@@ -136,10 +138,17 @@ void tst_Corpus::everyEntryGivesItsOutcomePromptly_data()
         QVERIFY2(fields.size() >= 3, qPrintable(u"a row of expected.tsv needs entry, expected and how: "_s + line));
         QTest::newRow(qPrintable(fields[0])) << fields[0] << fields[1] << fields[2];
         (fields[0].startsWith(u"characters/"_s) ? characters : pictures) += 1;
+        listed << fields[0];
     }
-    // The table is the whole corpus: a lost row must not go unnoticed.
+    // The table is the whole corpus: a lost row must not go unnoticed,
+    // nor a file that no row names.
     QVERIFY(characters >= 40);
     QVERIFY(pictures >= 12);
+    const QDir folder(dataPath(QString()));
+    for (QDirIterator it(folder.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString entry = folder.relativeFilePath(it.next());
+        QVERIFY2(listed.contains(entry), qPrintable(entry + u" is in tests/data, but no row of expected.tsv names it"_s));
+    }
 }
 
 void tst_Corpus::everyEntryGivesItsOutcomePromptly()
