@@ -197,26 +197,26 @@ void frmMainGameWindow::Timer1_Timer()
     ui->prog_MoveTime->setValue(ui->prog_MoveTime->value() + 1);
     if (ui->prog_MoveTime->value() < PhaseTicks)
         return;
-    EnemyPhase();
+    enemyPhase();
 }
 
-void frmMainGameWindow::EnemyPhase()
+void frmMainGameWindow::enemyPhase()
 {
     if (std::floor(ui->pic_Player->top()) >= HealingRowTop) {
-        HealInHealingRow(ui->lbl_HP_val, ui->lbl_HP_max);
-        HealInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
+        healInHealingRow(ui->lbl_HP_val, ui->lbl_HP_max);
+        healInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
     }
     ui->prog_MoveTime->setValue(0);
     RandomSource::randomize();
     for (int i = 0; i < EnemyCount; ++i)
-        MoveEnemy(i);
+        moveEnemy(i);
 }
 
 // A tenth of the maximum, rounded down, per phase, never beyond the
 // maximum. A statistic whose current or maximum caption is not a number
 // (a damaged character file) is not healed: its caption stays exactly as
 // loaded, to be saved back unchanged, and the clock goes on silently.
-void frmMainGameWindow::HealInHealingRow(QLabel *current, QLabel *maximum)
+void frmMainGameWindow::healInHealingRow(QLabel *current, QLabel *maximum)
 {
     using namespace CaptionNumber;
     std::optional<double> value = tryParse(current->text());
@@ -234,7 +234,7 @@ void frmMainGameWindow::HealInHealingRow(QLabel *current, QLabel *maximum)
         current->setText(format(floorOf(*most)));
 }
 
-void frmMainGameWindow::MoveEnemy(int index)
+void frmMainGameWindow::moveEnemy(int index)
 {
     PictureBox *enemy = m_controls.pic_Enemy[index];
     bool blocked = false;
@@ -336,7 +336,7 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
 // one of them is not a number (a damaged character file), the click
 // changes nothing, beeps, and the captions are saved back as they are.
 // Sums are not rounded: "2.5" plus one is "3.5".
-void frmMainGameWindow::SpendPoint(std::initializer_list<QLabel *> raised)
+void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
 {
     const auto refuse = [this] {
         Beep::sound();
@@ -363,25 +363,25 @@ void frmMainGameWindow::SpendPoint(std::initializer_list<QLabel *> raised)
 
 void frmMainGameWindow::cmd_ST_gain_Click()
 {
-    SpendPoint({ui->lbl_ST_val});
+    spendPoint({ui->lbl_ST_val});
 }
 
 void frmMainGameWindow::cmd_DX_gain_Click()
 {
-    SpendPoint({ui->lbl_DX_val});
+    spendPoint({ui->lbl_DX_val});
 }
 
 void frmMainGameWindow::cmd_WS_gain_Click()
 {
-    SpendPoint({ui->lbl_WS_val});
+    spendPoint({ui->lbl_WS_val});
 }
 
 void frmMainGameWindow::cmd_HP_gain_Click()
 {
-    SpendPoint({ui->lbl_HP_max, ui->lbl_HP_val});
+    spendPoint({ui->lbl_HP_max, ui->lbl_HP_val});
 }
 
 void frmMainGameWindow::cmd_MP_gain_Click()
 {
-    SpendPoint({ui->lbl_MP_max, ui->lbl_MP_val});
+    spendPoint({ui->lbl_MP_max, ui->lbl_MP_val});
 }

@@ -57,6 +57,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The game's design names the handlers; the window's own helpers are
+    // camelCase.
     Outcome Form_Unload();
     void loadPictureIfPresent(const QString &suffix, PictureBox *target);
 
@@ -74,11 +76,11 @@ private:
 
     // Every 100th tick: healing in the healing row, then one random step
     // and a chance to come back for each enemy.
-    void EnemyPhase();
-    void HealInHealingRow(QLabel *current, QLabel *maximum);
-    void MoveEnemy(int index);
+    void enemyPhase();
+    void healInHealingRow(QLabel *current, QLabel *maximum);
+    void moveEnemy(int index);
     // One point spent: each label raised by one, the points lowered by one.
-    void SpendPoint(std::initializer_list<QLabel *> raised);
+    void spendPoint(std::initializer_list<QLabel *> raised);
 
     std::unique_ptr<Ui::frmMainGameWindow> ui;
     MapControls m_controls;
