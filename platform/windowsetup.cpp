@@ -9,16 +9,16 @@ namespace WindowSetup {
 
 void prepare()
 {
-    static bool prepared = false;
-    if (prepared)
-        return;
-    prepared = true;
-    GamePictures::ensureLoaded();
-    // Before any form is set up, so that no control is described the default way.
-    AccessibleFactory::install();
-    // Every window, message boxes included, shows the game's icon.
-    if (qApp)
-        QApplication::setWindowIcon(GamePictures::applicationIcon());
+    static const bool prepared = [] {
+        GamePictures::ensureLoaded();
+        // Before any form is set up, so that no control is described the default way.
+        AccessibleFactory::install();
+        // Every window, message boxes included, shows the game's icon.
+        if (qApp)
+            QApplication::setWindowIcon(GamePictures::applicationIcon());
+        return true;
+    }();
+    Q_UNUSED(prepared);
 }
 
 } // namespace WindowSetup

@@ -9,10 +9,7 @@ namespace GamePictures {
 
 void ensureLoaded()
 {
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loaded = true;
+    // Registering the pictures again is harmless: Qt keeps them once.
     initPicturesResource();
 }
 
