@@ -3,7 +3,7 @@
 // What a rule or a window's load step leaves the program to do: carry on,
 // or end with an exit code, nothing more to be written. A plain value,
 // returned up to the top-level handler (the title's key press, the map's
-// key and close handlers), which alone ends the program (ProgramEnd::now).
+// key and close handlers), which alone ends the program, through ProgramEnd.
 
 class [[nodiscard]] Outcome
 {
