@@ -8,7 +8,7 @@
 #include "platform/messagebox.h"
 #include "platform/randomsource.h"
 #include "platform/windowplacement.h"
-#include "resources/gamepictures.h"
+#include "platform/windowsetup.h"
 
 #include <QCloseEvent>
 #include <cmath>
@@ -104,7 +104,7 @@ frmBattleControl::frmBattleControl(const MapControls &map)
     , ui(std::make_unique<Ui::frmBattleControl>())
     , m_map(map)
 {
-    GamePictures::setUpForm(*ui, this);
+    WindowSetup::setUpForm(*ui, this);
     // A caption but no close, minimize or maximize box, and no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

@@ -54,6 +54,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The game's design names the handlers, its procedures and
+    // EnemyStrength; the window's own helpers are camelCase, its own
+    // members m_-prefixed.
     void Form_Load();
     void ClearStatus();
 

@@ -7,6 +7,7 @@
 // bench drives it" below; the benchmarks use only those few functions.
 
 #include "battle/frmbattlecontrol.h"
+#include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "platform/messagebox.h"
@@ -39,11 +40,11 @@ public:
         QFile file(m_dir.path() + QStringLiteral("/Character.chx"));
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot write the character file");
-        file.write("ST=10\r\nDX=10\r\nWS=10\r\nHPc=10\r\nHPm=10\r\nMPc=10\r\nMPm=10\r\npts=0\r\n"
-                   "V=1\r\nI=1\r\nB=1\r\nG=1\r\nY=1\r\nO=1\r\nR=1\r\n");
+        for (const char *line : GameRules::DefaultCharacter)
+            file.write(QByteArray(line) + "\r\n");
         file.close();
         m_map = std::make_unique<frmMainGameWindow>();
-        if (!m_map->startedUp())
+        if (m_map->Form_Load().ends())
             qFatal("the map window did not start up");
         m_bar = m_map->findChild<QProgressBar *>(QStringLiteral("prog_MoveTime"));
         m_worldMap = m_map->findChild<QWidget *>(QStringLiteral("pic_WorldMap"));

@@ -104,8 +104,7 @@ fresh_folder()
     local program=$1 folder
     folder=$(mktemp -d "$E2E_TMP/run.XXXXXX")
     cp "$program" "$folder/"
-    printf '%s\r\n' ST=10 DX=10 WS=10 HPc=10 HPm=10 MPc=10 MPm=10 pts=0 V=1 I=1 B=1 G=1 Y=1 O=1 R=1 \
-        >"$folder/Character.chx"
+    write_character "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
     echo "$folder"
 }
 

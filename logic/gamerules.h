@@ -5,6 +5,8 @@
 // the battle's results and the instruction sentences that the title and
 // the battle window share. Nothing here changes while the game runs.
 
+#include "platform/mapgrid.h"
+
 #include <QLatin1String>
 #include <array>
 
@@ -13,10 +15,10 @@ namespace GameRules {
 // --- The map grid, in map pixels --------------------------------------------
 // Squares are 16 pixels apart; the first is at 8, the last column at 328.
 // The bottom row, at 344, is the healing row, where enemies never go.
-inline constexpr float FirstSquare = 8.0f;
-inline constexpr float Step = 16.0f;
-inline constexpr float LastColumn = 328.0f;
-inline constexpr float HealingRowTop = 344.0f;
+inline constexpr float FirstSquare = MapGrid::FirstSquare;
+inline constexpr float Step = MapGrid::Step;
+inline constexpr float LastColumn = FirstSquare + Step * (MapGrid::Columns - 1);
+inline constexpr float HealingRowTop = FirstSquare + Step * (MapGrid::HealingRow - 1);
 // The lowest row an enemy may stand on.
 inline constexpr float LastEnemyRow = HealingRowTop - Step;
 

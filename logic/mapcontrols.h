@@ -2,9 +2,9 @@
 
 // The map window's controls that hold the game state, by name: the eight
 // statistic captions, the five point buttons, the seven skill bars, the
-// enemy markers, the player marker and the battle's hand-over label. The
-// rules and the battle window read and write the game through this and
-// nothing else of the map window.
+// enemy markers, the player marker and the battle's hand-over label; and
+// the way a battle is opened. The rules and the battle window read and
+// write the game through this and nothing else of the map window.
 //
 // The map window fills one in as it is set up and hands it to every rule
 // it calls; the pointers are the window's own children and live as long
@@ -13,6 +13,7 @@
 #include "logic/gamerules.h"
 
 #include <array>
+#include <functional>
 
 class PictureBox;
 class QLabel;
@@ -43,6 +44,13 @@ struct MapControls
     PictureBox *pic_Player = nullptr;
     // Enemy index in, "Retreat", "DEAD" or the unchanged index out.
     QLabel *lbl_EnemyTag = nullptr;
+
+    // Runs one battle against the enemy whose index lbl_EnemyTag holds and
+    // returns once it is over, its result in lbl_EnemyTag and Health and
+    // Magic copied back. The map window opens its battle window here; tests
+    // put a scripted battle in its place.
+    using Battle = std::function<void(const MapControls &map)>;
+    Battle openBattle;
 
     // The statistics in the order of the character file's first eight lines.
     std::array<QLabel *, 8> statistics() const

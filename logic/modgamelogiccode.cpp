@@ -1,6 +1,6 @@
 #include "logic/modgamelogiccode.h"
 
-#include "battle/frmbattlecontrol.h"
+#include "logic/defaultcharacter.h"
 #include "logic/pausedenemies.h"
 #include "platform/picturebox.h"
 #include "platform/beep.h"
@@ -8,7 +8,6 @@
 #include "platform/clock.h"
 #include "platform/gameerror.h"
 #include "platform/messagebox.h"
-#include "platform/programend.h"
 #include "platform/programfolder.h"
 #include "platform/safefile.h"
 
@@ -113,12 +112,10 @@ QString CharacterFilePath()
 
 void CreateDefaultCharacter()
 {
-    writeLines(CharacterFilePath(),
-               {QStringLiteral("ST=10"), QStringLiteral("DX=10"), QStringLiteral("WS=10"),
-                QStringLiteral("HPc=10"), QStringLiteral("HPm=10"), QStringLiteral("MPc=10"),
-                QStringLiteral("MPm=10"), QStringLiteral("pts=0"), QStringLiteral("V=1"),
-                QStringLiteral("I=1"), QStringLiteral("B=1"), QStringLiteral("G=1"),
-                QStringLiteral("Y=1"), QStringLiteral("O=1"), QStringLiteral("R=1")});
+    QStringList lines;
+    for (const char *line : DefaultCharacter)
+        lines << QLatin1String(line);
+    writeLines(CharacterFilePath(), lines);
 }
 
 CharacterRecord ReadCharacter(const QByteArray &bytes)
@@ -183,15 +180,16 @@ void SaveCharacter(const MapControls &map)
     writeLines(CharacterFilePath(), lines);
 }
 
-void SaveCharacterOrEnd(const MapControls &map)
+Outcome SaveCharacterOrEnd(const MapControls &map)
 {
     try {
         SaveCharacter(map);
     } catch (const GameError &e) {
         MessageBox::show(QStringLiteral("The character could not be saved to %1.\n\n%2")
                              .arg(QDir::toNativeSeparators(CharacterFilePath()), e.description()));
-        ProgramEnd::now(1);
+        return Outcome::end(1);
     }
+    return Outcome::carryOn();
 }
 
 QString FindEntry(const QString &path)
@@ -237,33 +235,35 @@ bool EnemyAt(const MapControls &map, qint16 x, qint16 y)
     return found;
 }
 
-void CheckEncounter(const MapControls &map)
+Outcome CheckEncounter(const MapControls &map)
 {
     // Every shown enemy on the player's square is fought, lowest index
-    // first; a death ends the program before the next one.
+    // first; a death ends the game before the next one.
     const PictureBox *player = map.pic_Player;
     for (qint16 i = 0; i < EnemyCount; ++i) {
         const PictureBox *enemy = map.pic_Enemy[i];
-        if (enemy->left() == player->left() && enemy->top() == player->top() && enemy->shown())
-            FightEnemy(map, i);
+        if (enemy->left() == player->left() && enemy->top() == player->top() && enemy->shown()) {
+            const Outcome outcome = FightEnemy(map, i);
+            if (outcome.ends())
+                return outcome;
+        }
     }
+    return Outcome::carryOn();
 }
 
-void FightEnemy(const MapControls &map, qint16 index)
+Outcome FightEnemy(const MapControls &map, qint16 index)
 {
     map.lbl_EnemyTag->setText(QString::number(index));
     {
         const PausedEnemies paused;
-        // A fresh window for every battle, gone once it has been hidden.
-        frmBattleControl battle(map);
-        battle.exec();
+        map.openBattle(map);
     }
 
     const QString result = map.lbl_EnemyTag->text();
     if (result == Retreat)
-        return;
+        return Outcome::carryOn();
     if (result == Dead)
-        ArchiveDeadCharacter(map);
+        return ArchiveDeadCharacter(map);
 
     map.pic_Enemy[index]->hide();
     const int group = index / EnemiesPerColour;
@@ -278,12 +278,15 @@ void FightEnemy(const MapControls &map, qint16 index)
             map.lbl_Points_val->setText(CaptionNumber::format(*points + WrapAwards[group]));
     }
     UpdateGainButtons(map);
+    return Outcome::carryOn();
 }
 
-void ArchiveDeadCharacter(const MapControls &map)
+Outcome ArchiveDeadCharacter(const MapControls &map)
 {
     const QString characterFile = CharacterFilePath();
-    SaveCharacterOrEnd(map);
+    const Outcome saved = SaveCharacterOrEnd(map);
+    if (saved.ends())
+        return saved;
 
     const QString archiveName = QStringLiteral("Dead_") + Clock::now().toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy"))
                               + QStringLiteral(".txt");
@@ -296,9 +299,9 @@ void ArchiveDeadCharacter(const MapControls &map)
                                         "The character file is still at %4.")
                              .arg(archiveName, QDir::toNativeSeparators(archiveFolder.absolutePath()), file.errorString(),
                                   QDir::toNativeSeparators(characterFile)));
-        ProgramEnd::now(1);
+        return Outcome::end(1);
     }
-    ProgramEnd::now(0);
+    return Outcome::end(0);
 }
 
 } // namespace modGameLogicCode

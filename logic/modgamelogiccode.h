@@ -4,9 +4,11 @@
 // enemy roster query, encounters and the outcome of a battle. It keeps no
 // game state of its own beyond the pause flag: every operation reads and
 // writes the map window's controls that it is handed (MapControls), where
-// the character and the enemies live.
+// the character and the enemies live. It never ends the program: what
+// should happen next comes back as an Outcome.
 
 #include "logic/mapcontrols.h"
+#include "platform/outcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,7 +39,8 @@ struct CharacterRecord {
 // overflowing skill.
 CharacterRecord ReadCharacter(const QByteArray &bytes);
 
-// Writes the 15 default lines. Throws GameError when it cannot.
+// Writes the default character (logic/defaultcharacter.txt). Throws
+// GameError when it cannot.
 void CreateDefaultCharacter();
 // Fills the statistics labels and the skill bars from the character file,
 // creating a default one after a message when it is missing. Checks the
@@ -48,8 +51,8 @@ void LoadCharacter(const MapControls &map);
 // new one is complete. Throws GameError when it cannot.
 void SaveCharacter(const MapControls &map);
 // Saves the character or, when it cannot, tells the player where the file
-// is and why, and ends the program with 1 (the old file untouched).
-void SaveCharacterOrEnd(const MapControls &map);
+// is and why and gives the end with 1 (the old file untouched).
+Outcome SaveCharacterOrEnd(const MapControls &map);
 
 // Whether the path names an entry, file or folder, in any letter case.
 bool FileExists(const QString &path);
@@ -64,12 +67,14 @@ void UpdateGainButtons(const MapControls &map);
 // Whether any enemy marker, shown or hidden, stands exactly at x, y.
 bool EnemyAt(const MapControls &map, qint16 x, qint16 y);
 
-// Fights every shown enemy on the player's square, lowest index first.
-void CheckEncounter(const MapControls &map);
-// One battle against enemy `index` and its outcome on the map.
-void FightEnemy(const MapControls &map, qint16 index);
-// Saves the dead character, moves the file to its archive name and ends
-// the program; never returns.
-[[noreturn]] void ArchiveDeadCharacter(const MapControls &map);
+// Fights every shown enemy on the player's square, lowest index first,
+// until a battle ends the game.
+Outcome CheckEncounter(const MapControls &map);
+// One battle against enemy `index` (through map.openBattle) and its outcome on
+// the map; the end of the game when the player died.
+Outcome FightEnemy(const MapControls &map, qint16 index);
+// Saves the dead character and moves the file to its archive name; always
+// the end, with 1 when a message had to say what could not be done.
+Outcome ArchiveDeadCharacter(const MapControls &map);
 
 } // namespace modGameLogicCode

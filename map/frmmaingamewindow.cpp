@@ -1,6 +1,7 @@
 #include "map/frmmaingamewindow.h"
 #include "ui_frmMainGameWindow.h"
 
+#include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "logic/pausedenemies.h"
 #include "platform/accessibleupdates.h"
@@ -12,7 +13,7 @@
 #include "platform/programend.h"
 #include "platform/programfolder.h"
 #include "platform/randomsource.h"
-#include "resources/gamepictures.h"
+#include "platform/windowsetup.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -29,7 +30,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmMainGameWindow>())
 {
-    GamePictures::setUpForm(*ui, this);
+    WindowSetup::setUpForm(*ui, this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
@@ -51,6 +52,11 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
         m_controls.pic_Enemy[i] = findChild<PictureBox *>(QStringLiteral("pic_Enemy_%1").arg(i));
     m_controls.pic_Player = ui->pic_Player;
     m_controls.lbl_EnemyTag = ui->lbl_EnemyTag;
+    m_controls.openBattle = [](const MapControls &map) {
+        // A fresh window for every battle, gone once it has been hidden.
+        frmBattleControl battle(map);
+        battle.exec();
+    };
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -68,8 +74,6 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     for (QPushButton *button : m_controls.gainButtons)
         button->installEventFilter(this);
     ui->pic_WorldMap->setFocus();
-
-    Form_Load();
 }
 
 frmMainGameWindow::~frmMainGameWindow() = default;
@@ -84,7 +88,12 @@ void frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *
     target->setPicture(QPixmap::fromImage(PictureFile::load(FindEntry(path))));
 }
 
-void frmMainGameWindow::Form_Load()
+void frmMainGameWindow::setBattle(MapControls::Battle battle)
+{
+    m_controls.openBattle = std::move(battle);
+}
+
+Outcome frmMainGameWindow::Form_Load()
 {
     const PausedEnemies paused;
     const bool loaded = reportingFailures([this] {
@@ -98,8 +107,9 @@ void frmMainGameWindow::Form_Load()
         UpdateGainButtons(m_controls);
     });
     if (!loaded)
-        ProgramEnd::now(1);
+        return Outcome::end(1);
     m_startedUp = true;
+    return Outcome::carryOn();
 }
 
 bool frmMainGameWindow::reportingFailures(const std::function<void()> &step)
@@ -118,16 +128,16 @@ bool frmMainGameWindow::reportingFailures(const std::function<void()> &step)
 void frmMainGameWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    Form_Unload();
+    ProgramEnd::after(Form_Unload());
 }
 
-void frmMainGameWindow::Form_Unload()
+Outcome frmMainGameWindow::Form_Unload()
 {
     // A window whose start-up failed has no character to save.
     if (!m_startedUp)
-        return;
-    SaveCharacterOrEnd(m_controls);
-    ProgramEnd::now(0);
+        return Outcome::carryOn();
+    const Outcome saved = SaveCharacterOrEnd(m_controls);
+    return saved.ends() ? saved : Outcome::end(0);
 }
 
 // --- The enemy clock -------------------------------------------------------
@@ -191,26 +201,26 @@ void frmMainGameWindow::Timer1_Timer()
     ui->prog_MoveTime->setValue(ui->prog_MoveTime->value() + 1);
     if (ui->prog_MoveTime->value() < PhaseTicks)
         return;
-    EnemyPhase();
+    enemyPhase();
 }
 
-void frmMainGameWindow::EnemyPhase()
+void frmMainGameWindow::enemyPhase()
 {
     if (std::floor(ui->pic_Player->top()) >= HealingRowTop) {
-        HealInHealingRow(ui->lbl_HP_val, ui->lbl_HP_max);
-        HealInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
+        healInHealingRow(ui->lbl_HP_val, ui->lbl_HP_max);
+        healInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
     }
     ui->prog_MoveTime->setValue(0);
     RandomSource::randomize();
     for (int i = 0; i < EnemyCount; ++i)
-        MoveEnemy(i);
+        moveEnemy(i);
 }
 
 // A tenth of the maximum, rounded down, per phase, never beyond the
 // maximum. A statistic whose current or maximum caption is not a number
 // (a damaged character file) is not healed: its caption stays exactly as
 // loaded, to be saved back unchanged, and the clock goes on silently.
-void frmMainGameWindow::HealInHealingRow(QLabel *current, QLabel *maximum)
+void frmMainGameWindow::healInHealingRow(QLabel *current, QLabel *maximum)
 {
     using namespace CaptionNumber;
     std::optional<double> value = tryParse(current->text());
@@ -228,7 +238,7 @@ void frmMainGameWindow::HealInHealingRow(QLabel *current, QLabel *maximum)
         current->setText(format(floorOf(*most)));
 }
 
-void frmMainGameWindow::MoveEnemy(int index)
+void frmMainGameWindow::moveEnemy(int index)
 {
     PictureBox *enemy = m_controls.pic_Enemy[index];
     bool blocked = false;
@@ -319,7 +329,9 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
     // The encounter rules handle their own failures. Should one still get
     // out of a battle, it must not reach the event loop: it is reported,
     // the battle is over, and play goes on with the character as it stands.
-    reportingFailures([this] { CheckEncounter(m_controls); });
+    Outcome outcome = Outcome::carryOn();
+    reportingFailures([this, &outcome] { outcome = CheckEncounter(m_controls); });
+    ProgramEnd::after(outcome);
 }
 
 // --- Spending points -------------------------------------------------------
@@ -328,7 +340,7 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
 // one of them is not a number (a damaged character file), the click
 // changes nothing, beeps, and the captions are saved back as they are.
 // Sums are not rounded: "2.5" plus one is "3.5".
-void frmMainGameWindow::SpendPoint(std::initializer_list<QLabel *> raised)
+void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
 {
     const auto refuse = [this] {
         Beep::sound();
@@ -393,25 +405,25 @@ bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
 
 void frmMainGameWindow::cmd_ST_gain_Click()
 {
-    SpendPoint({ui->lbl_ST_val});
+    spendPoint({ui->lbl_ST_val});
 }
 
 void frmMainGameWindow::cmd_DX_gain_Click()
 {
-    SpendPoint({ui->lbl_DX_val});
+    spendPoint({ui->lbl_DX_val});
 }
 
 void frmMainGameWindow::cmd_WS_gain_Click()
 {
-    SpendPoint({ui->lbl_WS_val});
+    spendPoint({ui->lbl_WS_val});
 }
 
 void frmMainGameWindow::cmd_HP_gain_Click()
 {
-    SpendPoint({ui->lbl_HP_max, ui->lbl_HP_val});
+    spendPoint({ui->lbl_HP_max, ui->lbl_HP_val});
 }
 
 void frmMainGameWindow::cmd_MP_gain_Click()
 {
-    SpendPoint({ui->lbl_MP_max, ui->lbl_MP_val});
+    spendPoint({ui->lbl_MP_max, ui->lbl_MP_val});
 }

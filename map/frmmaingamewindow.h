@@ -5,11 +5,13 @@
 // whole game state while the program runs; the game logic and the battle
 // window read and write them by name through controls().
 //
-// Created once per run by the title window. The constructor runs the
-// start-up (Form_Load): pictures, character file, point buttons. Closing
-// the window saves the character and ends the program (Form_Unload).
+// Created once per run by the title window, which then runs its start-up
+// (Form_Load): pictures, character file, point buttons. Closing the window
+// saves the character and ends the program (Form_Unload); a battle that
+// ends in death ends it from the key handler.
 
 #include "logic/mapcontrols.h"
+#include "platform/outcome.h"
 
 #include <QWidget>
 #include <functional>
@@ -37,8 +39,16 @@ public:
     // The enemy clock: 17 ms, running from the moment the window exists.
     QTimer *Timer1 = nullptr;
 
+    // Start-up: pictures, character file, point buttons, with the enemy
+    // clock held. A failure is shown as "Error: code : description" and
+    // gives the end with 1.
+    Outcome Form_Load();
     // Whether start-up ran to its end.
     bool startedUp() const { return m_startedUp; }
+
+    // How encounters open a battle: the battle window, unless replaced
+    // (tests script their battles here).
+    void setBattle(MapControls::Battle battle);
 
     // The enemy clock's tick; public so that tests can step it exactly.
     void Timer1_Timer();
@@ -50,8 +60,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    // The game's design names the handlers; the window's own helpers are
+    // camelCase.
+    Outcome Form_Unload();
     void loadPictureIfPresent(const QString &suffix, PictureBox *target);
 
     // Runs a step of the game; a failure that gets out of it is shown to
@@ -68,11 +79,11 @@ private:
 
     // Every 100th tick: healing in the healing row, then one random step
     // and a chance to come back for each enemy.
-    void EnemyPhase();
-    void HealInHealingRow(QLabel *current, QLabel *maximum);
-    void MoveEnemy(int index);
+    void enemyPhase();
+    void healInHealingRow(QLabel *current, QLabel *maximum);
+    void moveEnemy(int index);
     // One point spent: each label raised by one, the points lowered by one.
-    void SpendPoint(std::initializer_list<QLabel *> raised);
+    void spendPoint(std::initializer_list<QLabel *> raised);
 
     std::unique_ptr<Ui::frmMainGameWindow> ui;
     MapControls m_controls;

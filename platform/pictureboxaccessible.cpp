@@ -1,5 +1,6 @@
 #include "platform/pictureboxaccessible.h"
 
+#include "platform/mapgrid.h"
 #include "platform/picturebox.h"
 
 #include <QStringList>
@@ -11,10 +12,10 @@ namespace {
 
 // The map's grid: the first square's interior at 8, one square every 16
 // pixels, 21 columns; the healing row is the 22nd.
-constexpr float GridOrigin = 8.0f;
-constexpr float GridStep = 16.0f;
-constexpr int Columns = 21;
-constexpr int HealingRow = 22;
+constexpr float GridOrigin = MapGrid::FirstSquare;
+constexpr float GridStep = MapGrid::Step;
+constexpr int Columns = MapGrid::Columns;
+constexpr int HealingRow = MapGrid::HealingRow;
 
 float unitTwips(const PictureBox *box)
 {

@@ -11,10 +11,18 @@ void ProgramEnd::now(int exitCode)
 {
     if (handler) {
         handler(exitCode);
-        throw Ended{exitCode};
+        return;
     }
     std::fflush(nullptr);
     std::_Exit(exitCode);
+}
+
+bool ProgramEnd::after(Outcome outcome)
+{
+    if (!outcome.ends())
+        return false;
+    now(outcome.exitCode());
+    return true;
 }
 
 void ProgramEnd::setHandler(Handler h)

@@ -1,23 +1,22 @@
 #pragma once
 
-// Ending the program at once, from any handler: whatever was written is
-// already closed (saves go through SafeFile), standard streams are
-// flushed, and no further window event runs. now() never returns: the
-// program exits, or, with a test handler installed, the handler records
-// the end and now() throws Ended, which unwinds to the test.
+// Ending the program at once: whatever was written is already closed
+// (saves go through SafeFile), standard streams are flushed, and no further
+// window event runs. Only the top-level handlers call now(), as the last
+// thing they do, with the exit code an Outcome carries up to them. Under a
+// test handler now() records the end and returns, and the handler that
+// called it returns too.
+
+#include "platform/outcome.h"
 
 #include <functional>
 
 class ProgramEnd
 {
 public:
-    [[noreturn]] static void now(int exitCode = 0);
-
-    // What now() throws under a test handler.
-    struct Ended
-    {
-        int exitCode;
-    };
+    static void now(int exitCode = 0);
+    // Ends the program when the outcome says so; returns whether it did.
+    static bool after(Outcome outcome);
 
     using Handler = std::function<void(int exitCode)>;
     static void setHandler(Handler handler);

@@ -1,9 +1,5 @@
 #include "resources/gamepictures.h"
 
-#include "platform/accessiblefactory.h"
-
-#include <QApplication>
-
 static void initPicturesResource()
 {
     Q_INIT_RESOURCE(pictures);
@@ -13,16 +9,8 @@ namespace GamePictures {
 
 void ensureLoaded()
 {
-    static bool loaded = false;
-    if (loaded)
-        return;
-    loaded = true;
+    // Registering the pictures again is harmless: Qt keeps them once.
     initPicturesResource();
-    // Before any form is set up, so that no control is described the default way.
-    AccessibleFactory::install();
-    // Every window, message boxes included, shows the game's icon.
-    if (qApp)
-        QApplication::setWindowIcon(applicationIcon());
 }
 
 QIcon applicationIcon()

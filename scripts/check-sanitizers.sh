@@ -2,8 +2,11 @@
 # The fault campaign's instrumented half: builds the game and its unit
 # tests with clang under the address and undefined-behaviour sanitizers,
 # runs the unit-test suite there, then runs every fuzz target for a bounded
-# time, seeded from the corpus in tests/data. Any finding fails the run;
-# a fuzz finding is kept as crash-* in the fuzz folder of BUILD_DIR.
+# time, seeded from a copy of the corpus in tests/data and of the seeds in
+# tests/fuzz/seeds. Any finding fails
+# the run; a fuzz finding is kept as crash-* in the fuzz folder of
+# BUILD_DIR. Everything it writes goes below BUILD_DIR, never into the
+# sources.
 #
 #   scripts/check-sanitizers.sh [BUILD_DIR] [FUZZ_SECONDS]
 #
@@ -13,15 +16,21 @@
 set -euo pipefail
 
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-build_dir=${1:-$source_dir/build-sanitize}
+build_dir=$(realpath -m "${1:-$source_dir/build-sanitize}")
 seconds=${2:-30}
 jobs=$(nproc)
 
-# Stop at the first finding of any kind, leaks included. The one suppressed
-# leak is the test seam's, inside Qt (tests/lsan.supp says why).
+# Inside a git checkout, a BUILD_DIR among the sources must be one git
+# ignores, so that nothing written here can be committed with them.
+if [[ $build_dir/ == "$source_dir"/* ]] && git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1 \
+    && ! git -C "$source_dir" check-ignore -q "$build_dir"; then
+    echo "$build_dir is among the sources and not ignored by git: choose another BUILD_DIR" >&2
+    exit 2
+fi
+
+# Stop at the first finding of any kind, leaks included.
 export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-export LSAN_OPTIONS=suppressions=$source_dir/tests/lsan.supp:print_suppressions=0
 # A crash is reported by the sanitizer; Qt Test need not start a debugger.
 export QTEST_DISABLE_STACK_DUMP=1
 
@@ -40,19 +49,28 @@ ctest --test-dir "$build_dir" --output-on-failure -LE "e2e|pkg" -j"$jobs"
 echo "== Fuzzing, $seconds s for each target"
 fuzz_dir=$build_dir/fuzz-runs
 mkdir -p "$fuzz_dir"
+# Each target's seeds: the corpus of tests/data and, in tests/fuzz/seeds,
+# inputs found by earlier runs that reach code the corpus does not.
 declare -A seeds=(
     [fuzz_character]=$source_dir/tests/data/characters
     [fuzz_picture]=$source_dir/tests/data/pictures
     [fuzz_caption]=$source_dir/tests/data/characters
 )
+declare -A more_seeds=(
+    [fuzz_picture]=$source_dir/tests/fuzz/seeds/picture
+    [fuzz_caption]=$source_dir/tests/fuzz/seeds/caption
+)
 declare -A extra=([fuzz_caption]=-dict=$source_dir/tests/fuzz/caption.dict)
 declare -A pids=()
 for target in "${!seeds[@]}"; do
-    # New inputs go to the first folder; the committed corpus stays as it is.
+    # libFuzzer adds new inputs to the folder it is given: a copy of the
+    # seeds, so that the committed corpus is never among its folders.
     mkdir -p "$fuzz_dir/$target"
-    "$build_dir/tests/fuzz/$target" "$fuzz_dir/$target" "${seeds[$target]}" ${extra[$target]:-} \
+    cp -R "${seeds[$target]}/." "$fuzz_dir/$target/"
+    [[ -z ${more_seeds[$target]:-} ]] || cp -R "${more_seeds[$target]}/." "$fuzz_dir/$target/"
+    (cd "$fuzz_dir" && exec "$build_dir/tests/fuzz/$target" "$fuzz_dir/$target" ${extra[$target]:-} \
         -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="$fuzz_dir/$target-" >"$fuzz_dir/$target.log" 2>&1 &
+        -artifact_prefix="$fuzz_dir/$target-") >"$fuzz_dir/$target.log" 2>&1 &
     pids[$target]=$!
 done
 failed=0

@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "platform/beep.h"
@@ -10,6 +11,8 @@
 #include "platform/randomsource.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -103,33 +106,48 @@ void Sandbox::writeCharacter(const QStringList &characterLines) const
 
 QStringList Sandbox::defaultLines()
 {
-    return {QStringLiteral("ST=10"), QStringLiteral("DX=10"), QStringLiteral("WS=10"), QStringLiteral("HPc=10"),
-            QStringLiteral("HPm=10"), QStringLiteral("MPc=10"), QStringLiteral("MPm=10"), QStringLiteral("pts=0"),
-            QStringLiteral("V=1"), QStringLiteral("I=1"), QStringLiteral("B=1"), QStringLiteral("G=1"),
-            QStringLiteral("Y=1"), QStringLiteral("O=1"), QStringLiteral("R=1")};
+    QStringList lines;
+    for (const char *line : GameRules::DefaultCharacter)
+        lines << QLatin1String(line);
+    return lines;
 }
 
 frmMainGameWindow *Sandbox::openMap()
 {
     delete m_map;
-    m_map = nullptr;
-    endsProgram([this] { m_map = new frmMainGameWindow; });
+    m_map = new frmMainGameWindow;
+    // As the title window does: a start-up that failed ends the program.
+    if (ProgramEnd::after(m_map->Form_Load())) {
+        delete m_map;
+        m_map = nullptr;
+    }
     return m_map;
 }
 
 void Sandbox::close(frmMainGameWindow *map)
 {
-    endsProgram([map] { map->close(); });
+    map->close();
 }
 
 bool Sandbox::endsProgram(const std::function<void()> &step)
 {
-    try {
-        step();
-    } catch (const ProgramEnd::Ended &) {
-        return true;
-    }
-    return false;
+    const qsizetype before = ends.size();
+    step();
+    return ends.size() > before;
+}
+
+BattleScript::BattleScript(frmMainGameWindow *map, Act act)
+{
+    map->setBattle([this, act = std::move(act)](const MapControls &controls) {
+        tags << controls.lbl_EnemyTag->text();
+        pausedDuringBattle = pausedDuringBattle && modGameLogicCode::EnemiesPaused;
+        act(controls);
+    });
+}
+
+void BattleScript::retreat(const MapControls &map)
+{
+    map.lbl_EnemyTag->setText(QStringLiteral("Retreat"));
 }
 
 namespace {
@@ -149,6 +167,29 @@ BattlesExpected::~BattlesExpected()
 bool BattlesExpected::active()
 {
     return battlesExpected > 0;
+}
+
+QByteArray bitmapFile(QSize size, const QColor &colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+void place(PictureBox *box, float left, float top)
+{
+    box->setLeft(left);
+    box->setTop(top);
+}
+
+void runEnemyPhase(frmMainGameWindow *map)
+{
+    control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
+    map->Timer1_Timer();
 }
 
 QObject *requireChild(const QObject *parent, const char *name)

@@ -1,8 +1,8 @@
 #pragma once
 
 // Shared fixture for the game's tests: a temporary program folder, message
-// boxes answered and recorded, the end of the program recorded and turned
-// into a ProgramEnd::Ended exception that the helpers here catch, a fixed
+// boxes answered and recorded, the end of the program recorded (the
+// handler that ends it then returns, as it does after ending), a fixed
 // clock and an empty random script. Create one per test function;
 // everything is put back when it goes.
 //
@@ -10,6 +10,8 @@
 // or any other modal window opens that the test did not announce with
 // BattlesExpected, and closes it, instead of leaving the test to hang.
 
+#include "logic/mapcontrols.h"
+#include "platform/outcome.h"
 #include "platform/picturebox.h"
 
 #include <QByteArray>
@@ -21,6 +23,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -68,6 +71,20 @@ private:
     QTimer m_watchdog;
 };
 
+// Stands in for the battle window in every battle the map opens from now
+// on: records the enemy index each was given and whether the enemy clock
+// was paused, then leaves the result `act` writes (a retreat unless told).
+class BattleScript
+{
+public:
+    using Act = std::function<void(const MapControls &)>;
+    explicit BattleScript(frmMainGameWindow *map, Act act = retreat);
+    static void retreat(const MapControls &map);
+
+    QStringList tags;
+    bool pausedDuringBattle = true;
+};
+
 // While one lives, modal windows are the test's own business.
 class BattlesExpected
 {
@@ -76,6 +93,13 @@ public:
     ~BattlesExpected();
     static bool active();
 };
+
+// A BMP file of one colour.
+QByteArray bitmapFile(QSize size, const QColor &colour);
+// Puts a marker on a square.
+void place(PictureBox *box, float left, float top);
+// The enemy clock's 100th tick: one enemy phase.
+void runEnemyPhase(frmMainGameWindow *map);
 
 // The child of that name, or a test failure and a stop.
 QObject *requireChild(const QObject *parent, const char *name);
@@ -92,3 +116,13 @@ T *control(const std::unique_ptr<Owner> &parent, const char *name)
 {
     return control<T>(parent.get(), name);
 }
+
+namespace QTest {
+// "end 1" or "carry on", in a failed comparison.
+template <>
+inline char *toString(const Outcome &outcome)
+{
+    return qstrdup(outcome.ends() ? QByteArray("end " + QByteArray::number(outcome.exitCode())).constData()
+                                  : "carry on");
+}
+} // namespace QTest

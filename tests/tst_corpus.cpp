@@ -2,12 +2,14 @@
 // file and picture listed in expected.tsv is read the way the game reads it,
 // must give the outcome the table names, and must give it promptly.
 
+#include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "platform/gameerror.h"
 #include "platform/picturefile.h"
 #include "platform/safefile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,8 +48,10 @@ QByteArray crlf(const QList<QByteArray> &lines)
 
 QList<QByteArray> defaultLines()
 {
-    return {"ST=10", "DX=10", "WS=10", "HPc=10", "HPm=10", "MPc=10", "MPm=10", "pts=0",
-            "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"};
+    QList<QByteArray> lines;
+    for (const char *line : GameRules::DefaultCharacter)
+        lines << line;
+    return lines;
 }
 
 QByteArray withLine(int index, const QByteArray &line)
@@ -125,6 +129,7 @@ void tst_Corpus::everyEntryGivesItsOutcomePromptly_data()
     QFile table(dataPath(u"expected.tsv"_s));
     QVERIFY2(table.open(QIODevice::ReadOnly | QIODevice::Text), qPrintable(table.errorString()));
     int characters = 0, pictures = 0;
+    QStringList listed{u"expected.tsv"_s};
     while (!table.atEnd()) {
         const QString line = QString::fromUtf8(table.readLine()).trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
@@ -133,10 +138,17 @@ void tst_Corpus::everyEntryGivesItsOutcomePromptly_data()
         QVERIFY2(fields.size() >= 3, qPrintable(u"a row of expected.tsv needs entry, expected and how: "_s + line));
         QTest::newRow(qPrintable(fields[0])) << fields[0] << fields[1] << fields[2];
         (fields[0].startsWith(u"characters/"_s) ? characters : pictures) += 1;
+        listed << fields[0];
     }
-    // The table is the whole corpus: a lost row must not go unnoticed.
+    // The table is the whole corpus: a lost row must not go unnoticed,
+    // nor a file that no row names.
     QVERIFY(characters >= 40);
     QVERIFY(pictures >= 12);
+    const QDir folder(dataPath(QString()));
+    for (QDirIterator it(folder.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
+        const QString entry = folder.relativeFilePath(it.next());
+        QVERIFY2(listed.contains(entry), qPrintable(entry + u" is in tests/data, but no row of expected.tsv names it"_s));
+    }
 }
 
 void tst_Corpus::everyEntryGivesItsOutcomePromptly()

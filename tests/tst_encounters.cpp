@@ -1,18 +1,13 @@
 #include "testsupport.h"
 #include "platform/clock.h"
 
-#include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "platform/beep.h"
-#include "platform/randomsource.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 using namespace modGameLogicCode;
@@ -29,7 +24,6 @@ private slots:
     void onlyShownEnemiesOnThePlayersSquareAreFought();
     void everyEnemyOnTheSquareIsFoughtInIndexOrder();
     void retreatChangesNothing();
-    void closingTheMapDuringBattleIsRefused();
     void winHidesTheEnemyAndGrowsItsBar_data();
     void winHidesTheEnemyAndGrowsItsBar();
     void deathArchivesTheCharacterAndEnds();
@@ -42,49 +36,9 @@ private:
     QString m_startFolder;
 };
 
-// Acts in every battle window that opens while it lives: records the enemy
-// index it was given and whether the clock was paused, then runs `act`.
-class BattleScript : public QObject
+// The enemy is beaten: the index stays in the tag.
+static void win(const MapControls &)
 {
-public:
-    explicit BattleScript(std::function<void(frmBattleControl *)> act)
-        : m_act(std::move(act))
-    {
-        // Battles are what this test is about: the sandbox's watchdog
-        // leaves them alone while the script lives.
-        m_poll.setInterval(0);
-        QObject::connect(&m_poll, &QTimer::timeout, this, [this] {
-            auto *battle = qobject_cast<frmBattleControl *>(QApplication::activeModalWidget());
-            if (!battle || battle == m_current)
-                return;
-            m_current = battle;
-            tags << static_cast<frmMainGameWindow *>(battle->parentWidget())->controls().lbl_EnemyTag->text();
-            pausedDuringBattle = pausedDuringBattle && EnemiesPaused;
-            m_act(battle);
-        });
-        m_poll.start();
-    }
-
-    QStringList tags;
-    bool pausedDuringBattle = true;
-
-private:
-    std::function<void(frmBattleControl *)> m_act;
-    QTimer m_poll;
-    QPointer<frmBattleControl> m_current;
-    BattlesExpected m_expected;
-};
-
-static void retreat(frmBattleControl *battle)
-{
-    control<QPushButton>(battle, "cmd_Retreat")->click();
-}
-
-// The enemy is beaten: its health reads "DEAD", then the player leaves.
-static void win(frmBattleControl *battle)
-{
-    control<QLabel>(battle, "lbl_Enemy_HP_val")->setText("DEAD");
-    control<QPushButton>(battle, "cmd_Retreat")->click();
 }
 
 static void placePlayer(frmMainGameWindow *map, float left, float top)
@@ -128,8 +82,8 @@ void tst_Encounters::onlyShownEnemiesOnThePlayersSquareAreFought()
     frmMainGameWindow *map = box.openMap();
     map->controls().pic_Enemy[5]->setVisible(enemyShown);
     placePlayer(map, left, top);
-    BattleScript script(retreat);
-    CheckEncounter(map->controls());
+    BattleScript script(map);
+    QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, battles);
     QVERIFY(script.pausedDuringBattle);
     QVERIFY(!EnemiesPaused);
@@ -144,8 +98,8 @@ void tst_Encounters::everyEnemyOnTheSquareIsFoughtInIndexOrder()
     map->controls().pic_Enemy[9]->setLeft(56.0f);
     map->controls().pic_Enemy[9]->setTop(56.0f);
     placePlayer(map, 56.0f, 56.0f);
-    BattleScript script(win);
-    CheckEncounter(map->controls());
+    BattleScript script(map, win);
+    QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, (QStringList{"3", "9"}));
     QVERIFY(!map->controls().pic_Enemy[3]->shown());
     QVERIFY(!map->controls().pic_Enemy[9]->shown());
@@ -165,36 +119,15 @@ void tst_Encounters::retreatChangesNothing()
     placePlayer(map, 120.0f, 120.0f);
     // Were the buttons refreshed, this stray state would be corrected.
     control<QPushButton>(map, "cmd_ST_gain")->show();
-    BattleScript script(retreat);
-    CheckEncounter(map->controls());
+    BattleScript script(map);
+    QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, QStringList{"7"});
     QCOMPARE(map->controls().lbl_EnemyTag->text(), QString("Retreat"));
     QVERIFY(map->controls().pic_Enemy[7]->shown());
     QCOMPARE(control<PictureBox>(map, "pic_Blue")->widthTwips(), 150.0f);
     QVERIFY(!control<QPushButton>(map, "cmd_ST_gain")->isHidden());
-    CheckEncounter(map->controls());
+    QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, (QStringList{"7", "7"}));
-}
-
-// A close request reaching the map mid-battle neither saves nor ends.
-void tst_Encounters::closingTheMapDuringBattleIsRefused()
-{
-    Sandbox box;
-    box.writeCharacter(Sandbox::defaultLines());
-    frmMainGameWindow *map = box.openMap();
-    map->show();
-    placePlayer(map, 8.0f, 8.0f);
-    bool mapClosed = true;
-    BattleScript script([&](frmBattleControl *battle) {
-        mapClosed = map->close();
-        retreat(battle);
-    });
-    CheckEncounter(map->controls());
-    QCOMPARE(script.tags, QStringList{"0"});
-    QVERIFY(!mapClosed);
-    QVERIFY(map->isVisible());
-    QVERIFY(box.ends.isEmpty());
-    QCOMPARE(box.read("Character.chx"), Sandbox::lines(Sandbox::defaultLines()));
 }
 
 // A win hides the enemy and adds a level to its colour's bar; past level 18
@@ -238,8 +171,8 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
     frmMainGameWindow *map = box.openMap();
     const float enemyAt = 8.0f + 16.0f * index;
     placePlayer(map, enemyAt, enemyAt);
-    BattleScript script(win);
-    CheckEncounter(map->controls());
+    BattleScript script(map, win);
+    QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, QStringList{QString::number(index)});
     QVERIFY(!map->controls().pic_Enemy[index]->shown());
     QCOMPARE(map->controls().pic_Enemy[index]->left(), enemyAt);
@@ -267,21 +200,20 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
     map->controls().pic_Enemy[4]->setLeft(40.0f);
     map->controls().pic_Enemy[4]->setTop(40.0f);
     placePlayer(map, 40.0f, 40.0f);
-    // The enemy's strength roll; the player's attack misses; the enemy's
-    // hit is sure and hard.
-    RandomSource::script({0.5f, 0.0f, 0.99f, 0.0f, 0.5f, 0.99f});
-    BattleScript script([](frmBattleControl *battle) { control<QPushButton>(battle, "cmd_Attack")->click(); });
-    QVERIFY(box.endsProgram([&] { CheckEncounter(map->controls()); }));
+    BattleScript script(map, [](const MapControls &controls) {
+        controls.lbl_HP_val->setText("-4");
+        controls.lbl_EnemyTag->setText("DEAD");
+    });
+    QCOMPARE(CheckEncounter(map->controls()), Outcome::end(0));
     QCOMPARE(script.tags, QStringList{"2"});
-    QCOMPARE(box.messages, QStringList{"You have died."});
-    QCOMPARE(box.ends, QList<int>{0});
+    QVERIFY(box.messages.isEmpty());
     QVERIFY(!box.exists("Character.chx"));
     const QByteArray archive = box.read("cwd/Dead_23.55.11_06.12.2026.txt");
     QVERIFY(archive.startsWith("ST=10\r\nDX=10\r\nWS=10\r\nHPc="));
     const QList<QByteArray> saved = archive.split('\n');
     QCOMPARE(saved.size(), 17);
     QVERIFY(saved[15].startsWith("Saved: "));
-    QVERIFY(saved[3].mid(4).trimmed().toInt() < 1);
+    QCOMPARE(saved[3], QByteArray("HPc=-4\r"));
     QVERIFY(map->controls().pic_Enemy[2]->shown());
     QCOMPARE(control<PictureBox>(map, "pic_Violet")->widthTwips(), 150.0f);
 }
@@ -305,8 +237,7 @@ void tst_Encounters::archiveNameHasTwoDigitsEach()
     QDir::setCurrent(box.folder());
     const frmMainGameWindow *map = box.openMap();
     Clock::fix(moment);
-    QVERIFY(box.endsProgram([&] { ArchiveDeadCharacter(map->controls()); }));
-    QCOMPARE(box.ends, QList<int>{0});
+    QCOMPARE(ArchiveDeadCharacter(map->controls()), Outcome::end(0));
     QCOMPARE(QDir(box.folder()).entryList(QDir::Files), QStringList{name});
 }
 
@@ -332,10 +263,9 @@ void tst_Encounters::archiveNeverReplacesAnExistingFile()
         QVERIFY(QDir(box.path("cwd")).removeRecursively());
     frmMainGameWindow *map = box.openMap();
     map->controls().lbl_HP_val->setText("-3");
-    QVERIFY(box.endsProgram([&] { ArchiveDeadCharacter(map->controls()); }));
+    QCOMPARE(ArchiveDeadCharacter(map->controls()), Outcome::end(1));
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))), qPrintable(box.messages[0]));
-    QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(box.read("Character.chx").contains("\r\nHPc=-3\r\n"));
     if (archiveExists)
         QCOMPARE(box.read("cwd/Dead_23.55.11_06.12.2026.txt"), QByteArray("an earlier death"));

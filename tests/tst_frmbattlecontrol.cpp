@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 using Draws = QList<float>;
@@ -23,9 +24,10 @@ constexpr float AlmostOne = 0x1.fffffep-1f;
 // One battle opened as the game logic opens it: the enemy clock paused,
 // the index in the map's lbl_EnemyTag, a fresh window. The setup is a list
 // of key=value words: ST, DX, WS, HP, HPmax and MP set the map's captions
-// before the load; ES picks an enemy and a roll giving that strength (50
-// unless given), IDX and ROLL give them directly; EHP replaces the enemy's
-// health after the load ("DEAD" also hides Attack and Blast, as a kill does).
+// before the load; IDX and ROLL are the enemy's index and the load's draw
+// (1 and 0.9 unless given, an enemy of strength 50); ES states the strength
+// they give, which the load must show; EHP replaces the enemy's health
+// after the load ("DEAD" also hides Attack and Blast, as a kill does).
 struct Fight
 {
     explicit Fight(const QString &setup = QString())
@@ -44,13 +46,15 @@ struct Fight
             else if (!known.contains(word.key()))
                 QTest::qFail(qPrintable(QStringLiteral("unknown setup key %1").arg(word.key())), __FILE__, __LINE__);
         }
-        const int strength = words.value(QStringLiteral("ES"), QStringLiteral("50")).toInt();
-        index = words.value(QStringLiteral("IDX"), QString::number(std::min(20, (52 - strength) / 2)));
-        const float roll = words.contains(QStringLiteral("ROLL")) ? words.value(QStringLiteral("ROLL")).toFloat()
-                                                      : (float(strength - 48 + 2 * index.toInt()) + 0.5f) / 5.0f;
+        index = words.value(QStringLiteral("IDX"), QStringLiteral("1"));
+        const float roll = words.value(QStringLiteral("ROLL"), QStringLiteral("0.9")).toFloat();
         map->controls().lbl_EnemyTag->setText(index);
         RandomSource::script({roll});
         battle.reset(new frmBattleControl(map->controls()));
+        const QString strength = words.value(QStringLiteral("ES"), enemyHealth());
+        if (enemyHealth() != strength)
+            QTest::qFail(qPrintable(QStringLiteral("the enemy's strength is %1, not %2").arg(enemyHealth(), strength)),
+                         __FILE__, __LINE__);
         if (words.contains(QStringLiteral("EHP")))
             control<QLabel>(battle, "lbl_Enemy_HP_val")->setText(words.value(QStringLiteral("EHP")));
         if (enemyHealth() == Dead) {
@@ -192,11 +196,11 @@ void tst_frmBattleControl::bars_data()
     QTest::addColumn<float>("player");
     QTest::addColumn<float>("enemy");
     QTest::newRow("10 against 50") << "ST=10 ES=50" << 760.0f << 3800.0f;
-    QTest::newRow("10 against 8") << "ST=10 ES=8" << 2530.0f << 2024.0f;
-    QTest::newRow("30 against 8") << "ST=30 ES=8" << 3600.0f << 960.0f;
-    QTest::newRow("0 against 52") << "ST=0 ES=52" << 0.0f << 4524.0f;
-    QTest::newRow("single-precision width") << "ST=0.1 ES=8" << 56.2f << 4496.0f;
-    QTest::newRow("Strength beyond the scale") << "ST=1e6 ES=8" << 0.0f << 0.0f;
+    QTest::newRow("10 against 8") << "ST=10 IDX=20 ROLL=0.1 ES=8" << 2530.0f << 2024.0f;
+    QTest::newRow("30 against 8") << "ST=30 IDX=20 ROLL=0.1 ES=8" << 3600.0f << 960.0f;
+    QTest::newRow("0 against 52") << "ST=0 IDX=0 ES=52" << 0.0f << 4524.0f;
+    QTest::newRow("single-precision width") << "ST=0.1 IDX=20 ROLL=0.1 ES=8" << 56.2f << 4496.0f;
+    QTest::newRow("Strength beyond the scale") << "ST=1e6 IDX=20 ROLL=0.1 ES=8" << 0.0f << 0.0f;
 }
 
 void tst_frmBattleControl::bars()
@@ -267,7 +271,7 @@ void tst_frmBattleControl::enemyBarColour()
 // enemy's health a number, an empty status, the instructions, four buttons.
 void tst_frmBattleControl::loadState()
 {
-    Fight fight(QStringLiteral("HP=07 MP=3 ES=31 EHP=1"));
+    Fight fight(QStringLiteral("HP=07 MP=3 IDX=10 ROLL=0.7 ES=31 EHP=1"));
     fight.play(QStringLiteral("AR"), {0.99f, 0.0f, 0.0f});
     QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), fight.index);
     fight.battle.reset();
@@ -460,7 +464,7 @@ void tst_frmBattleControl::moves_data()
     QTest::newRow("attack leaves 1") << "EHP=8" << "A" << Draws{0.65f, 0.05f, 0.65f, 0.95f, 0.11f}
         << "You hit by +4 and inflict 7 damage." + enemyMisses << "EHP=1" << 2 << "";
     // 11 x r is 4.9999998 in double (roll 5) but 5 in single precision (roll 6).
-    QTest::newRow("attack rolls in double, enemy in single") << "DX=11 ES=11" << "A"
+    QTest::newRow("attack rolls in double, enemy in single") << "DX=11 IDX=20 ROLL=0.7 ES=11" << "A"
         << Draws{0x1.d1745cp-2f, 0x1.d1745cp-2f, 0.95f, 0.05f} << "You miss by -1\r\nEnemy missed by -9"
         << "EHP=11" << 2 << "";
     QTest::newRow("attack with Strength 1") << "ST=1" << "A" << Draws{0.99f, 0.0f, 0.99f, 0.95f, 0.11f}
@@ -475,7 +479,7 @@ void tst_frmBattleControl::moves_data()
     QTest::newRow("enemy hits for 0") << "" << "H" << Draws{0.05f, 0.03f, 0.01f}
         << fine + "Enemy hits you by +2 and it inflicts 0 damage." << "HP=10" << 1 << "";
     // 11 x r3 is 9.9999995 in double but 10 in single precision.
-    QTest::newRow("enemy damage in single precision") << "ES=11" << "H" << Draws{0.05f, 0.5f, 0x1.d1745cp-1f}
+    QTest::newRow("enemy damage in single precision") << "IDX=20 ROLL=0.7 ES=11" << "H" << Draws{0.05f, 0.5f, 0x1.d1745cp-1f}
         << fine + "Enemy hits you by +6 and it inflicts 5 damage." << "HP=5" << 1 << "";
     QTest::newRow("enemy leaves 1 health") << "HP=2 HPmax=2" << "H" << Draws{0.05f, 0.09f, 0.06f}
         << fine + "Enemy hits you by +5 and it inflicts 1 damage." << "HP=1" << 1 << "";
@@ -579,8 +583,11 @@ void tst_frmBattleControl::moves()
     const QHash<QString, QLabel *> captions{{QStringLiteral("EHP"), control<QLabel>(fight.battle, "lbl_Enemy_HP_val")},
                                             {QStringLiteral("HP"), control<QLabel>(fight.battle, "lbl_HP_val")},
                                             {QStringLiteral("MP"), control<QLabel>(fight.battle, "lbl_MP_val")}};
-    for (const QString &word : after.split(QLatin1Char(' ')))
-        QCOMPARE(captions.value(word.section(QLatin1Char('='), 0, 0))->text(), word.section(QLatin1Char('='), 1));
+    for (const QString &word : after.split(QLatin1Char(' '))) {
+        const QLabel *caption = captions.value(word.section(QLatin1Char('='), 0, 0));
+        QVERIFY2(caption, qPrintable(QStringLiteral("no caption %1 to compare").arg(word)));
+        QCOMPARE(caption->text(), word.section(QLatin1Char('='), 1));
+    }
     QCOMPARE(control<QPushButton>(fight.battle, "cmd_Attack")->isHidden(), fight.enemyHealth() == Dead);
     QCOMPARE(control<QPushButton>(fight.battle, "cmd_Blast")->isHidden(), fight.enemyHealth() == Dead);
     QVERIFY(!control<QPushButton>(fight.battle, "cmd_Heal")->isHidden() && !control<QPushButton>(fight.battle, "cmd_Retreat")->isHidden());
@@ -681,7 +688,12 @@ void tst_frmBattleControl::keys()
         else if (step == QLatin1String("mapclose"))
             QVERIFY(!fight.map->close());
     }
-    QTest::qWait(250);   // an access key animates its click
+    // An access key animates its click: the button is down until it clicks.
+    const auto buttonDown = [battle] {
+        const QList<QPushButton *> buttons = battle->findChildren<QPushButton *>();
+        return std::any_of(buttons.cbegin(), buttons.cend(), [](const QPushButton *b) { return b->isDown(); });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!buttonDown(), 2000);
     QCOMPARE(fight.status(), status);
     VERIFY_DRAWS(draws.size());
     const bool retreated = input == QLatin1String("Alt+R");

@@ -4,7 +4,7 @@
 #include "logic/gamerules.h"
 #include "map/frmmaingamewindow.h"
 #include "platform/programend.h"
-#include "resources/gamepictures.h"
+#include "platform/windowsetup.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -17,7 +17,7 @@ frmSplash::frmSplash(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::frmSplash>())
 {
-    GamePictures::setUpForm(*ui, this);
+    WindowSetup::setUpForm(*ui, this);
     // No title bar, no taskbar entry, no way to resize or close it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     setFixedSize(size());
@@ -98,11 +98,15 @@ void frmSplash::Form_KeyPress()
     // A key pressed while the map's start-up still runs starts nothing more.
     if (m_starting)
         return;
-    // A start-up that fails ends the program inside the constructor.
     if (!m_map) {
         m_starting = true;
-        m_map = new frmMainGameWindow;
+        auto map = std::make_unique<frmMainGameWindow>();
+        const Outcome started = map->Form_Load();
         m_starting = false;
+        // A start-up that failed has said why; the title stays until the end.
+        if (ProgramEnd::after(started))
+            return;
+        m_map = map.release();
     }
     m_map->show();
     hide();

@@ -422,9 +422,11 @@ scenario_odd_character_entries()
 
 million_digit_points()
 {
-    printf 'ST=10\r\nDX=10\r\nWS=10\r\nHPc=10\r\nHPm=10\r\nMPc=10\r\nMPm=10\r\npts=' >"$1/Character.chx"
+    printf '%s\r\n' "${DEFAULT_CHARACTER[@]:0:7}" >"$1/Character.chx"
+    printf 'pts=' >>"$1/Character.chx"
     head -c 1000000 /dev/zero | tr '\0' 9 >>"$1/Character.chx"
-    printf '\r\nV=1\r\nI=1\r\nB=1\r\nG=1\r\nY=1\r\nO=1\r\nR=1\r\n' >>"$1/Character.chx"
+    printf '\r\n' >>"$1/Character.chx"
+    printf '%s\r\n' "${DEFAULT_CHARACTER[@]:8}" >>"$1/Character.chx"
     cp "$1/Character.chx" "$E2E_TMP/million.original"
 }
 

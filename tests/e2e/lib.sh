@@ -376,7 +376,9 @@ write_character()
     printf '%s\r\n' "$@" >"$file"
 }
 
-DEFAULT_CHARACTER=(ST=10 DX=10 WS=10 HPc=10 HPm=10 MPc=10 MPm=10 pts=0 V=1 I=1 B=1 G=1 Y=1 O=1 R=1)
+# The character a first start writes: the game's own list of its lines.
+mapfile -t DEFAULT_CHARACTER <"$E2E_HERE/../../logic/defaultcharacter.txt"
+[[ ${#DEFAULT_CHARACTER[@]} -eq 15 ]] || { echo "cannot read the default character" >&2; exit 2; }
 
 show_file()
 {

@@ -343,11 +343,9 @@ damaged_start()
 scenario_damaged_file()
 {
     # Fourteen of the fifteen lines.
-    damaged_start short Escape \
-        ST=10 DX=10 WS=10 HPc=10 HPm=10 MPc=10 MPm=10 pts=0 V=1 I=1 B=1 G=1 Y=1 O=1
+    damaged_start short Escape "${DEFAULT_CHARACTER[@]:0:14}"
     # Points that are not a number.
-    damaged_start points 5 \
-        ST=10 DX=10 WS=10 HPc=10 HPm=10 MPc=10 MPm=10 pts=abc V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+    damaged_start points 5 "${DEFAULT_CHARACTER[@]:0:7}" pts=abc "${DEFAULT_CHARACTER[@]:8}"
 }
 
 ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file)

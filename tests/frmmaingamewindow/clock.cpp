@@ -69,12 +69,6 @@ QList<float> draws(int mover = -1, float direction = Stay, float back = NoReturn
     return list;
 }
 
-void place(PictureBox *box, float left, float top)
-{
-    box->setLeft(left);
-    box->setTop(top);
-}
-
 } // namespace
 
 void tst_MapPlayClock::init()
@@ -99,8 +93,7 @@ void tst_MapPlayClock::openMap(const QStringList &lines)
 void tst_MapPlayClock::runPhase(const QList<float> &list)
 {
     RandomSource::script(list);
-    control<QProgressBar>(m_map, "prog_MoveTime")->setValue(99);
-    m_map->Timer1_Timer();
+    runEnemyPhase(m_map);
     QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 0);
     QCOMPARE(RandomSource::scriptRemaining(), 0);
     QCOMPARE(RandomSource::overruns(), 0);
@@ -145,8 +138,10 @@ void tst_MapPlayClock::hundredthTickRunsThePhase()
 // bar counts on from where it stood.
 void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
 {
-    openMap({"ST=10", "DX=10", "WS=10", "HPc=3", "HPm=10", "MPc=3", "MPm=10", "pts=0", "V=1", "I=1", "B=1", "G=1",
-             "Y=1", "O=1", "R=1"});
+    QStringList lines = Sandbox::defaultLines();
+    lines[3] = "HPc=3";
+    lines[5] = "MPc=3";
+    openMap(lines);
     for (int tick = 0; tick < 40; ++tick)
         m_map->Timer1_Timer();
     QList<Square> before;
@@ -501,8 +496,7 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
 
     RandomSource::resetCounts();
     RandomSource::script(list);
-    control<QProgressBar>(m_map, "prog_MoveTime")->setValue(99);
-    m_map->Timer1_Timer();
+    runEnemyPhase(m_map);
     QCOMPARE(RandomSource::draws(), 42);
     QCOMPARE(RandomSource::scriptRemaining(), 42);
     QCOMPARE(RandomSource::reseeds(), 1);

@@ -5,10 +5,9 @@
 #include "platform/randomsource.h"
 
 #include <QApplication>
-#include <QBuffer>
+#include <QDir>
 #include <QKeyEvent>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 
 // The player on the map: arrow keys, the player's two pictures, the
@@ -24,6 +23,7 @@ private slots:
     void heldKeyMovesOncePerRepeat();
     void everyKeyChecksForAnEncounter_data();
     void everyKeyChecksForAnEncounter();
+    void deathOnAKeyEndsTheProgram();
     void mapHasTheFocusWhenOpened();
     void focusReturnsToTheMapAfterPlus_data();
     void focusReturnsToTheMapAfterPlus();
@@ -35,24 +35,13 @@ namespace {
 const QColor OrdinaryColour(0, 0, 255);
 const QColor HealingColour(0, 200, 0);
 
-QByteArray bitmap(const QColor &colour)
-{
-    QImage image(16, 16, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
 // A map with the default character, the two player pictures told apart
 // by colour, and the clock held still so that only the test moves things.
 // The enemies are all hidden, so that no walk meets one.
 frmMainGameWindow *openMap(Sandbox &sandbox, const QStringList &lines = Sandbox::defaultLines())
 {
-    sandbox.write(QStringLiteral("Graphics/Player.bmp"), bitmap(OrdinaryColour));
-    sandbox.write(QStringLiteral("Graphics/Player_Healing.bmp"), bitmap(HealingColour));
+    sandbox.write(QStringLiteral("Graphics/Player.bmp"), bitmapFile({16, 16}, OrdinaryColour));
+    sandbox.write(QStringLiteral("Graphics/Player_Healing.bmp"), bitmapFile({16, 16}, HealingColour));
     sandbox.writeCharacter(lines);
     frmMainGameWindow *map = sandbox.openMap();
     map->Timer1->stop();
@@ -67,12 +56,6 @@ QColor pictureColour(const PictureBox *box)
     return picture.isNull() ? QColor() : picture.toImage().pixelColor(0, 0);
 }
 
-void place(PictureBox *box, float left, float top)
-{
-    box->setLeft(left);
-    box->setTop(top);
-}
-
 // Shows the map as the player sees it, active and ready for keys.
 bool showActive(frmMainGameWindow *map)
 {
@@ -81,34 +64,6 @@ bool showActive(frmMainGameWindow *map)
     map->activateWindow();
     return QTest::qWaitForWindowActive(map);
 }
-
-// Ends every battle that opens as a retreat, noting the enemy it was for
-// and whether the enemy clock stood still meanwhile.
-class BattleWatcher : public QObject
-{
-public:
-    explicit BattleWatcher(frmMainGameWindow *map)
-        : m_map(map)
-    {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            QWidget *battle = QApplication::activeModalWidget();
-            if (!battle || !battle->isVisible())
-                return;
-            tags << m_map->controls().lbl_EnemyTag->text();
-            pausedDuringBattle = pausedDuringBattle && modGameLogicCode::EnemiesPaused;
-            m_map->controls().lbl_EnemyTag->setText(QStringLiteral("Retreat"));
-            battle->hide();
-        });
-        m_poll.start(0);
-    }
-
-    QStringList tags;
-    bool pausedDuringBattle = true;
-
-private:
-    frmMainGameWindow *m_map;
-    QTimer m_poll;
-};
 
 } // namespace
 
@@ -275,13 +230,31 @@ void tst_MapPlayMove::everyKeyChecksForAnEncounter()
     place(map->controls().pic_Enemy[enemy], enemyLeft, enemyTop);
     map->controls().pic_Enemy[enemy]->setVisible(enemyShown);
 
-    BattleWatcher watcher(map);
+    BattleScript script(map);
     QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key(key));
 
-    QCOMPARE(watcher.tags, battles);
-    QVERIFY(watcher.pausedDuringBattle);
+    QCOMPARE(script.tags, battles);
+    QVERIFY(script.pausedDuringBattle);
     QVERIFY(!modGameLogicCode::EnemiesPaused);
     QCOMPARE(map->controls().pic_Enemy[enemy]->shown(), enemyShown);
+}
+
+// A battle lost after a key press ends the program from the key handler,
+// the character archived in the working folder; nothing else is fought.
+void tst_MapPlayMove::deathOnAKeyEndsTheProgram()
+{
+    Sandbox sandbox;
+    frmMainGameWindow *map = openMap(sandbox);
+    const QString startFolder = QDir::currentPath();
+    QDir::setCurrent(sandbox.folder());
+    place(map->controls().pic_Player, 8.f, 8.f);
+    map->controls().pic_Enemy[0]->show();
+    BattleScript script(map, [](const MapControls &controls) { controls.lbl_EnemyTag->setText("DEAD"); });
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_A);
+    QDir::setCurrent(startFolder);
+    QCOMPARE(script.tags, QStringList{"0"});
+    QCOMPARE(sandbox.ends, QList<int>{0});
+    QVERIFY(!sandbox.exists("Character.chx"));
 }
 
 // The map has the keyboard when the window opens: arrows move the player

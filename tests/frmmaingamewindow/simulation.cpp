@@ -42,12 +42,6 @@ bool onGrid(float v)
     return v >= 8.f && v <= 328.f && std::fmod(v - 8.f, 16.f) == 0.f;
 }
 
-void runPhase(frmMainGameWindow *map)
-{
-    control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
-    map->Timer1_Timer();
-}
-
 } // namespace
 
 // Ten thousand phases from a seeded generator, with enemies killed along
@@ -96,7 +90,7 @@ void tst_MapPlaySimulation::longRunKeepsEveryEnemyInItsBand()
             before[i] = QPointF(map->controls().pic_Enemy[i]->left(), map->controls().pic_Enemy[i]->top());
 
         RandomSource::script(draws);
-        runPhase(map);
+        runEnemyPhase(map);
         if (RandomSource::scriptRemaining() != 0 || RandomSource::overruns() != 0)
             QFAIL(qPrintable(QStringLiteral("phase %1 did not take 42 draws").arg(phase)));
 
@@ -156,7 +150,7 @@ void tst_MapPlaySimulation::realGeneratorGivesTheStatedShares()
             enemy->setTop(24.f + 48.f * float(i / 7));
             enemy->hide();
         }
-        runPhase(map);
+        runEnemyPhase(map);
         for (int i = 0; i < 21; ++i) {
             const PictureBox *enemy = map->controls().pic_Enemy[i];
             const float dx = enemy->left() - (24.f + 48.f * float(i % 7));
