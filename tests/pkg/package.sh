@@ -21,7 +21,7 @@ SOURCE=$(cd "$1" && pwd)
 BUILD=$2/build
 GENERATOR=${3:-}
 COMPILER=${4:-}
-APP_ID=io.github.chromaland.Chromaland
+APP_ID=io.github.chromaland.chromaland
 
 source "$SOURCE/tests/e2e/lib.sh"
 
