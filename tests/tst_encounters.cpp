@@ -75,6 +75,14 @@ private:
     BattlesExpected m_expected;
 };
 
+// Where a dead character's archive goes, in the sandbox: the working folder
+// in the build tree, the data folder itself (the sandbox) in an installed build.
+#ifdef CHROMALAND_INSTALLED
+static const QString archiveFolder;
+#else
+static const QString archiveFolder = QStringLiteral("cwd/");
+#endif
+
 static void retreat(frmBattleControl *battle)
 {
     control<QPushButton>(battle, "cmd_Retreat")->click();
@@ -276,7 +284,7 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
     QCOMPARE(box.messages, QStringList{"You have died."});
     QCOMPARE(box.ends, QList<int>{0});
     QVERIFY(!box.exists("Character.chx"));
-    const QByteArray archive = box.read("cwd/Dead_23.55.11_06.12.2026.txt");
+    const QByteArray archive = box.read(archiveFolder + "Dead_23.55.11_06.12.2026.txt");
     QVERIFY(archive.startsWith("ST=10\r\nDX=10\r\nWS=10\r\nHPc="));
     const QList<QByteArray> saved = archive.split('\n');
     QCOMPARE(saved.size(), 17);
@@ -316,7 +324,9 @@ void tst_Encounters::archiveNeverReplacesAnExistingFile_data()
 {
     QTest::addColumn<bool>("archiveExists");
     QTest::newRow("name taken") << true;
+#ifndef CHROMALAND_INSTALLED
     QTest::newRow("working folder gone") << false;
+#endif
 }
 
 void tst_Encounters::archiveNeverReplacesAnExistingFile()
@@ -327,7 +337,7 @@ void tst_Encounters::archiveNeverReplacesAnExistingFile()
     QVERIFY(QDir(box.folder()).mkdir("cwd"));
     QDir::setCurrent(box.path("cwd"));
     if (archiveExists)
-        box.write("cwd/Dead_23.55.11_06.12.2026.txt", "an earlier death");
+        box.write(archiveFolder + "Dead_23.55.11_06.12.2026.txt", "an earlier death");
     else
         QVERIFY(QDir(box.path("cwd")).removeRecursively());
     frmMainGameWindow *map = box.openMap();
@@ -338,7 +348,7 @@ void tst_Encounters::archiveNeverReplacesAnExistingFile()
     QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(box.read("Character.chx").contains("\r\nHPc=-3\r\n"));
     if (archiveExists)
-        QCOMPARE(box.read("cwd/Dead_23.55.11_06.12.2026.txt"), QByteArray("an earlier death"));
+        QCOMPARE(box.read(archiveFolder + "Dead_23.55.11_06.12.2026.txt"), QByteArray("an earlier death"));
 }
 
 QTEST_MAIN(tst_Encounters)
