@@ -18,9 +18,9 @@ test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils
     desktop-file-utils appstream appstream-util
-    # The Debian package's checks: lintian, hardening-check (devscripts)
-    # and its autopkgtest.
-    lintian devscripts autopkgtest
+    # The Debian package's checks: lintian, the hardening checks of the
+    # build log (blhc) and the binary (devscripts), and its autopkgtest.
+    lintian blhc devscripts autopkgtest
     # The sanitizer build and the fuzz targets of the test suite.
     clang libclang-rt-14-dev
     # The performance bench (bench/), built with the tests.
