@@ -73,8 +73,13 @@ done
 ran=$(sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .*/\1/p' "$WORK/build-a.log")
 [[ $'\n'$ran$'\n' == *$'\ntst_encounters\n'* ]] || fail "the build ran no unit tests (it ran: ${ran//$'\n'/ })"
 grep -E '^(e2e_|pkg_|sanitizers)' <<<"$ran" && fail "the build ran tests that need an X server, root or a build of their own"
+# The version is written in four places besides the project() line.
 [[ $(dpkg-parsechangelog -l "$A/debian/changelog" -S Version) == "$VERSION" ]] \
     || fail "debian/changelog's version is not the project's $VERSION"
+[[ $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$A/data/$APP_ID.metainfo.xml" | head -n 1) == "$VERSION" ]] \
+    || fail "the metainfo's newest release is not the project's $VERSION"
+grep -q "^\.TH CHROMALAND 6 [^ ]* \"Chromaland $VERSION\"" "$A/data/chromaland.6" \
+    || fail "the manual page's header does not name version $VERSION"
 
 # --- lintian -----------------------------------------------------------------
 
