@@ -3,7 +3,8 @@
 # are already there. Needs root (or sudo).
 #
 #   setup-debian.sh            what building and playing need
-#   setup-debian.sh --package  that, and what making the Debian package needs
+#   setup-debian.sh --package  that, and what building the Debian package
+#                              (dpkg-buildpackage) needs
 #   setup-debian.sh --tests    that, and what the whole test suite needs
 set -euo pipefail
 
@@ -12,13 +13,16 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2 fonts-dejavu-core
 )
-package_packages=(dpkg-dev)
+package_packages=(build-essential dpkg-dev debhelper)
 test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils
     # A screen reader on the accessibility bus: the bus, a client of it, Orca.
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi orca
-    desktop-file-utils appstream
+    desktop-file-utils appstream appstream-util
+    # The Debian package's checks: lintian, the hardening checks of the
+    # build log (blhc) and the binary (devscripts), and its autopkgtest.
+    lintian blhc devscripts autopkgtest
     # The sanitizer build and the fuzz targets of the test suite.
     clang libclang-rt-14-dev
     # The performance bench (bench/), built with the tests.

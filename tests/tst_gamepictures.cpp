@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QMap>
 #include <QTest>
 
 // The built-in pictures: the map's geometry is what the grid relies on.
@@ -169,17 +170,17 @@ void tst_GamePictures::iconHasBothSizes()
     const QIcon icon = GamePictures::applicationIcon();
     QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
     QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-    // A white window under a cyan title bar.
+    // The game itself: the enemies of all seven colours, as on the map, and
+    // the white square on white grid lines.
     const QImage big = icon.pixmap(32, 32).toImage();
-    int cyan = 0, white = 0;
+    QMap<QRgb, int> count;
     for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
-            const QColor c = big.pixelColor(x, y);
-            cyan += c == QColor(0, 255, 255);
-            white += c == QColor(255, 255, 255);
-        }
-    QVERIFY(cyan > 20);
-    QVERIFY(white > 100);
+        for (int x = 0; x < 32; ++x)
+            ++count[big.pixel(x, y)];
+    for (const QColor enemy : {QColor(255, 0, 255), QColor(0, 0, 192), QColor(0, 255, 255), QColor(0, 255, 0),
+                               QColor(255, 255, 0), QColor(255, 128, 0), QColor(255, 0, 0)})
+        QVERIFY2(count.value(enemy.rgb()) >= 25, qPrintable(enemy.name()));
+    QVERIFY(count.value(QColor(Qt::white).rgb()) > 150);
 }
 
 QTEST_MAIN(tst_GamePictures)

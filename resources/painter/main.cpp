@@ -347,54 +347,75 @@ struct IconRect
     QColor colour;
 };
 
-// A little application window in the old sixteen-colour palette, drawn on a
-// 32-pixel grid and, simplified, on a 16-pixel grid for the smallest size.
-// The pictures of every size and the scalable one are made from these.
+// The game itself: the white square among coloured enemies on the map's
+// grid, its rows shaded like the map's bands, the bottom row the healing
+// row. Drawn on a 32-pixel grid (a 5 x 5 piece of the map) and, for the
+// smallest size, on a 16-pixel grid (3 x 3 squares). The pictures of every
+// size and the scalable one are made from these.
 std::vector<IconRect> iconArt(int grid)
 {
-    const QColor black(0, 0, 0);
     const QColor white(255, 255, 255);
-    const QColor cyan(0, 255, 255);
-    const QColor darkGrey(128, 128, 128);
-    const QColor navy(0, 0, 128);
+    const QColor shadow(0, 0, 0, 96);
+    // The enemies' colours, as on the map.
+    const QColor violet(255, 0, 255);
+    const QColor indigo(0, 0, 192);
+    const QColor blue(0, 255, 255);
+    const QColor green(0, 255, 0);
+    const QColor yellow(255, 255, 0);
+    const QColor orange(255, 128, 0);
+    const QColor red(255, 0, 0);
+
+    // cells x cells squares of pitch - 1 pixels between one-pixel white grid
+    // lines, the outer ones dark so that the picture keeps its edge on a light
+    // ground; a shadow one pixel to the bottom right fills the last column and row.
+    const int cells = grid == 32 ? 5 : 3;
+    const int pitch = grid == 32 ? 6 : 5;
+    const int span = cells * pitch + 1;
+    const QColor edge(79, 78, 56);
+    std::vector<IconRect> art{
+        {1, 1, span, span, shadow},
+        {0, 0, span, span, edge},
+        {1, 1, span - 2, span - 2, white},
+    };
+    auto square = [&](int column, int row, const QColor &colour) {
+        art.push_back({column * pitch + 1, row * pitch + 1, pitch - 1, pitch - 1, colour});
+    };
+    // Each row's ground: the map's bands at the rows' heights, pale to dark.
+    auto ground = [&](int row, double darkness) {
+        const double k = 1.0 - darkness;
+        const QColor colour(int(std::lround(kKhaki.red() * k)), int(std::lround(kKhaki.green() * k)),
+                            int(std::lround(kKhaki.blue() * k)));
+        for (int column = 0; column < cells; ++column)
+            square(column, row, colour);
+    };
 
     if (grid == 32) {
-        return {
-            // Window body, x 1..29, y 2..28, with a drop shadow to the bottom right.
-            {3, 4, 28, 27, darkGrey},
-            {1, 2, 29, 27, black},
-            {2, 3, 27, 25, white},
-            // Title bar and the line under it.
-            {2, 3, 27, 6, cyan},
-            {2, 9, 27, 1, black},
-            // Control box on the left, a maximise button on the right.
-            {2, 3, 6, 6, darkGrey},
-            {3, 5, 4, 2, white},
-            {8, 3, 1, 6, black},
-            {23, 3, 1, 6, black},
-            {24, 3, 5, 6, navy},
-            {26, 5, 1, 1, white},
-            {25, 6, 3, 1, white},
-            // A few lines of "content" in the client area.
-            {5, 13, 16, 1, navy},
-            {5, 16, 20, 1, darkGrey},
-            {5, 19, 13, 1, darkGrey},
-            {5, 22, 18, 1, darkGrey},
-        };
+        ground(0, 0.25);
+        ground(1, 0.9);
+        ground(2, 0.7);
+        ground(3, 0.9);
+        for (int column = 0; column < cells; ++column)
+            square(column, 4, kHealFill);
+        square(0, 0, violet);
+        square(3, 0, indigo);
+        square(1, 1, blue);
+        square(4, 1, green);
+        square(2, 2, white);
+        square(0, 3, yellow);
+        square(3, 3, orange);
+        square(4, 2, red);
+        return art;
     }
-    return {
-        // Window body, x 0..14, y 1..14, shadow one pixel out.
-        {1, 2, 15, 14, darkGrey},
-        {0, 1, 15, 14, black},
-        {1, 2, 13, 12, white},
-        {1, 2, 13, 3, cyan},
-        {1, 5, 13, 1, black},
-        {1, 2, 3, 3, darkGrey},
-        {2, 3, 1, 1, white},
-        {11, 2, 3, 3, navy},
-        {3, 8, 8, 1, navy},
-        {3, 10, 9, 1, darkGrey},
-    };
+    ground(0, 0.35);
+    ground(1, 0.9);
+    for (int column = 0; column < cells; ++column)
+        square(column, 2, kHealFill);
+    square(0, 0, violet);
+    square(2, 0, blue);
+    square(1, 1, white);
+    square(0, 1, yellow);
+    square(2, 1, red);
+    return art;
 }
 
 // Whole pixels of the art at every size: multiples of 32 use the 32-pixel
@@ -427,8 +448,11 @@ QByteArray iconSvg()
                      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"32\" height=\"32\" viewBox=\"0 0 32 32\""
                      " shape-rendering=\"crispEdges\">\n";
     for (const IconRect &r : iconArt(32)) {
-        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"/>\n")
-                   .arg(r.x).arg(r.y).arg(r.width).arg(r.height).arg(r.colour.name())
+        const QString opacity = r.colour.alpha() == 255
+            ? QString()
+            : QStringLiteral(" fill-opacity=\"%1\"").arg(r.colour.alphaF(), 0, 'g', 3);
+        svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"%6/>\n")
+                   .arg(r.x).arg(r.y).arg(r.width).arg(r.height).arg(r.colour.name(), opacity)
                    .toUtf8();
     }
     svg += "</svg>\n";
@@ -473,7 +497,7 @@ bool writeFile(const QByteArray &data, const QString &path)
 // for each fixed size and icons/hicolor/scalable/apps/<id>.svg.
 bool writeThemeIcons(const QDir &outDir)
 {
-    const QString appId = QStringLiteral("io.github.chromaland.Chromaland");
+    const QString appId = QStringLiteral("io.github.chromaland.chromaland");
     bool ok = true;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
