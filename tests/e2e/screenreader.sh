@@ -120,7 +120,8 @@ scenario_screen_reader()
         e2e_log "Orca said \"$said\""
     done
 
-    wm_close "$(xdotool search --onlyvisible --pid "$APP_PID" --name '^Chromaland$' | head -n 1)"
+    await_window map 5 MAP_WIN
+    wm_close "$MAP_WIN"
     app_wait_exit 15
     [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
 }
