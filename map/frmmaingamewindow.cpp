@@ -11,6 +11,7 @@
 #include "platform/programend.h"
 #include "platform/programfolder.h"
 #include "platform/randomsource.h"
+#include "platform/windowplacement.h"
 #include "resources/gamepictures.h"
 
 #include <QCloseEvent>
@@ -30,7 +31,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     GamePictures::setUpForm(*ui, this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
+    WindowPlacement::keepSize(this);
 
     ui->pic_WorldMap->placeChildrenInInterior();
     m_controls.window = this;

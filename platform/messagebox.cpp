@@ -1,10 +1,29 @@
 #include "platform/messagebox.h"
+#include "platform/windowplacement.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace {
 MessageBox::Handler handler;
+
+// The window the box belongs to, so that the window system keeps it over
+// that window: the battle or another box while one is up, else the window
+// with the keyboard focus, else any window of the game that is shown (on
+// Wayland the game may not learn which window has the focus).
+QWidget *owner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
 }
 
 void MessageBox::show(const QString &text, const QString &caption)
@@ -15,8 +34,15 @@ void MessageBox::show(const QString &text, const QString &caption)
         handler(text, title);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    // A caption and a close button (the same as OK), nothing to minimize
+    // or maximize.
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(),
+                    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                        | Qt::MSWindowsFixedSizeDialogHint);
     box.setObjectName(QStringLiteral("gameMessageBox"));
+    // The box fixes its size as it is shown; once it is up, it keeps that
+    // size the way the game's windows do (it may grow on Wayland).
+    QTimer::singleShot(0, &box, [&box] { WindowPlacement::keepSize(&box); });
     box.exec();
 }
 

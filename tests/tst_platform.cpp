@@ -102,7 +102,8 @@ void tst_Platform::programFolderIsTheExecutablesUnlessOverridden()
     QCOMPARE(ProgramFolder::path(), QCoreApplication::applicationDirPath());
 }
 
-// A real box: one text, only OK, no icon, the program's title by default.
+// A real box: one text, only OK, no icon, the program's title by default,
+// a caption with a close button.
 void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
 {
     bool inspected = false;
@@ -114,6 +115,11 @@ void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+        // A caption and a close button only: a fixed-size box offers no
+        // maximize (or minimize) that a window system could act on.
+        QVERIFY(box->windowFlags() & Qt::CustomizeWindowHint);
+        QVERIFY(box->windowFlags() & Qt::WindowCloseButtonHint);
+        QVERIFY(!(box->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
         inspected = true;
         box->button(QMessageBox::Ok)->click();
     });
