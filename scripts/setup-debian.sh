@@ -16,6 +16,9 @@ package_packages=(dpkg-dev)
 test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils
+    # The Wayland end-to-end tests: Weston (with XWayland beside it, as in a
+    # desktop session), Qt's Wayland plugin, and pictures of the screen.
+    weston xwayland qt6-wayland imagemagick
     desktop-file-utils appstream
     # The sanitizer build and the fuzz targets of the test suite.
     clang libclang-rt-14-dev
