@@ -3,10 +3,27 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace {
 MessageBox::Handler handler;
+
+// A box that keeps its size the way the game's windows do (it may grow on
+// Wayland): QMessageBox fixes its size whenever it is shown or its layout
+// changes, so the size is let go again each time.
+class GameMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)
+            WindowPlacement::keepSize(this);
+        return handled;
+    }
+};
 
 // The window the box belongs to, so that the window system keeps it over
 // that window: the battle or another box while one is up, else the window
@@ -36,13 +53,10 @@ void MessageBox::show(const QString &text, const QString &caption)
     }
     // A caption and a close button (the same as OK), nothing to minimize
     // or maximize.
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(),
+    GameMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(),
                     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                         | Qt::MSWindowsFixedSizeDialogHint);
     box.setObjectName(QStringLiteral("gameMessageBox"));
-    // The box fixes its size as it is shown; once it is up, it keeps that
-    // size the way the game's windows do (it may grow on Wayland).
-    QTimer::singleShot(0, &box, [&box] { WindowPlacement::keepSize(&box); });
     box.exec();
 }
 
