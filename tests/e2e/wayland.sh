@@ -58,13 +58,14 @@ wl_await_size()
     done
 }
 
-# maximize_and_back KIND: the compositor's maximize shortcut (Super+Shift+M)
-# and then a click on the maximize button of the window's frame, each
-# undone the same way: the game lives on and the window comes back to its
-# size each time.
+# maximize_and_back KIND [FRAMELESS]: the compositor's maximize shortcut
+# (Super+Shift+M), its fullscreen shortcut (Super+Shift+F) and, unless the
+# window has no frame, a click on the maximize button of the window's
+# frame, each undone the same way: the game lives on and the window comes
+# back to its size each time.
 maximize_and_back()
 {
-    local kind=$1 place size x1 y1 x2 y2 surface
+    local kind=$1 frameless=${2:-} place size x1 y1 x2 y2 surface
     wl_await "$kind" 5 place
     # Qt may resize a window once more right after it is first shown.
     sleep 0.5
@@ -78,6 +79,11 @@ maximize_and_back()
     e2e_log "maximized by the shortcut, the $kind window is $(wl_size "$place"), was $size"
     wl_keys super+shift+m
     wl_await_size "$surface" 5 SAME "$size" "the maximize shortcut twice" place
+    wl_keys super+shift+f
+    wl_await_size "$surface" 5 CHANGED "$size" "the fullscreen shortcut" place
+    wl_keys super+shift+f
+    wl_await_size "$surface" 5 SAME "$size" "the fullscreen shortcut twice" place
+    [[ -n $frameless ]] && return 0
     read -r x1 y1 x2 y2 <<<"$place"
     wl_click $(( x2 - WL_MAXIMIZE_BUTTON )) $(( y1 + WL_BUTTON_ROW ))
     wl_await_size "$surface" 5 CHANGED "$size" "a click on the frame's maximize button" place
@@ -139,7 +145,7 @@ scenario_wayland_clock_bar()
 }
 
 # wl_play_to_battle: a fresh folder with the healer of battle_retreat, the
-# title (which survives the maximize shortcut), the map, and a walk onto
+# title (maximized and restored), the map, and a walk onto
 # enemy 20 before the enemies' first step; starts over when too slow.
 wl_play_to_battle()
 {
@@ -151,9 +157,7 @@ wl_play_to_battle()
         retreat_character "$PROGRAM_FOLDER"
         app_start "$PROGRAM_FOLDER"
         wl_await title 20 place
-        wl_keys super+shift+m
-        sleep 0.5
-        app_running || { wait "$APP_PID"; fail "the game ended (exit code $?) after the maximize shortcut on the title window"; }
+        maximize_and_back title frameless
         wl_keys Return
         wl_await map 15 place
         MAP_SHOWN_MS=$(now_ms)
