@@ -107,6 +107,7 @@ void tst_Platform::programFolderIsTheExecutablesUnlessOverridden()
 void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
 {
     bool inspected = false;
+    Qt::WindowFlags flags;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
@@ -115,16 +116,17 @@ void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->standardButtons(), QMessageBox::Ok);
-        // A caption and a close button only: a fixed-size box offers no
-        // maximize (or minimize) that a window system could act on.
-        QVERIFY(box->windowFlags() & Qt::CustomizeWindowHint);
-        QVERIFY(box->windowFlags() & Qt::WindowCloseButtonHint);
-        QVERIFY(!(box->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        flags = box->windowFlags();
         inspected = true;
         box->button(QMessageBox::Ok)->click();
     });
     MessageBox::show("You have died.");
     QVERIFY(inspected);
+    // A caption and a close button only: a box offers no maximize (or
+    // minimize) that a window system could act on.
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
 }
 
 void tst_Platform::programEndIsRecordedUnderTest()
