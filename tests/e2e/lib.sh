@@ -123,7 +123,8 @@ wl_start()
     # Weston's window (Weston follows the pointer from its entering).
     x_server_start 1400x1100 || return 1
     WL_RUNTIME=$E2E_TMP/wl-runtime
-    mkdir -p -m 700 "$WL_RUNTIME"
+    mkdir -p "$WL_RUNTIME"
+    chmod 700 "$WL_RUNTIME"
     WL_SOCKET=$WL_RUNTIME/wayland-e2e
     rm -f "$E2E_TMP/weston.log"
     XDG_RUNTIME_DIR=$WL_RUNTIME weston --backend=x11-backend.so --use-pixman --width=1280 --height=1024 \
