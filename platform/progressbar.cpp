@@ -19,16 +19,18 @@ void ProgressBar::setValue(int value)
     // QProgressBar repaints the whole bar at once when a new value shows.
     // It is kept from doing so for this call only (setUpdatesEnabled() would
     // repaint the whole bar when switched back on); the columns that changed
-    // are then marked for repainting instead. Qt paints the bar's background
-    // and the bar itself inside them only, and every window buffer learns
-    // exactly which pixels are new: the others stay as they were, also where
-    // the platform paints into several buffers in turn.
+    // are repainted instead. Qt paints the bar's background and the bar
+    // itself inside them only, and every window buffer learns exactly which
+    // pixels are new: the others stay as they were, also where the platform
+    // paints into several buffers in turn. The repaint is made at once, as
+    // QProgressBar's would be: a deferred one would cost the program a wake-up
+    // of its own on every tick.
     const bool updatesWereDisabled = testAttribute(Qt::WA_UpdatesDisabled);
     setAttribute(Qt::WA_UpdatesDisabled, true);
     QProgressBar::setValue(value);
     setAttribute(Qt::WA_UpdatesDisabled, updatesWereDisabled);
     if (this->value() != before)
-        update(changedColumns(before, this->value()));
+        repaint(changedColumns(before, this->value()));
 }
 
 QRect ProgressBar::changedColumns(int from, int to) const

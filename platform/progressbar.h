@@ -1,8 +1,8 @@
 #pragma once
 
-// The enemy clock's bar: a progress bar that, when its value changes, asks
-// for a repaint of only the columns between the old and the new value
-// instead of the whole bar, and paints only what it was asked for. It steps
+// The enemy clock's bar: a progress bar that, when its value changes,
+// repaints only the columns between the old and the new value instead of
+// the whole bar, and tells Qt that only those columns are new. It steps
 // once every 17 ms for as long as the map window is open, so this is most
 // of what the game draws while the player thinks.
 //
