@@ -107,7 +107,7 @@ frmBattleControl::frmBattleControl(const MapControls &map)
     WindowSetup::setUpForm(*ui, this);
     // A caption but no close, minimize or maximize box, and no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
+    WindowPlacement::keepSize(this);
     setModal(true);
 
     // Enter presses nothing: no button is a default button.

@@ -14,6 +14,7 @@
 #include "platform/programfolder.h"
 #include "platform/randomsource.h"
 #include "platform/windowsetup.h"
+#include "platform/windowplacement.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -33,7 +34,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     WindowSetup::setUpForm(*ui, this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
+    WindowPlacement::keepSize(this);
 
     ui->pic_WorldMap->placeChildrenInInterior();
     m_controls.window = this;

@@ -1,10 +1,46 @@
 #include "platform/messagebox.h"
+#include "platform/windowplacement.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 namespace {
 MessageBox::Handler handler;
+
+// A box that keeps its size the way the game's windows do (it may grow on
+// Wayland): QMessageBox fixes its size whenever it is shown or its layout
+// changes, so the size is let go again each time.
+class GameMessageBox : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)
+            WindowPlacement::keepSize(this);
+        return handled;
+    }
+};
+
+// The window the box belongs to, so that the window system keeps it over
+// that window: the battle or another box while one is up, else the window
+// with the keyboard focus, else any window of the game that is shown (on
+// Wayland the game may not learn which window has the focus).
+QWidget *owner()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
 }
 
 void MessageBox::show(const QString &text, const QString &caption)
@@ -15,7 +51,11 @@ void MessageBox::show(const QString &text, const QString &caption)
         handler(text, title);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    // A caption and a close button (the same as OK), nothing to minimize
+    // or maximize.
+    GameMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(),
+                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint);
     box.setObjectName(QStringLiteral("gameMessageBox"));
     box.exec();
 }

@@ -1,9 +1,6 @@
 #include "platform/progressbar.h"
 
-#include <QPaintEvent>
 #include <QStyleOptionProgressBar>
-#include <QPainter>
-#include <QPixmap>
 #include <algorithm>
 
 namespace {
@@ -18,51 +15,29 @@ ProgressBar::ProgressBar(QWidget *parent)
 
 void ProgressBar::setValue(int value)
 {
-    // QProgressBar repaints the whole bar at once when a new value shows;
-    // marked opaque for that moment, the bar keeps its other pixels in the
-    // window's buffer and paints only the changed columns over them.
-    m_settingValue = true;
-    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    const int before = this->value();
+    // QProgressBar repaints the whole bar at once when a new value shows.
+    // It is kept from doing so for this call only (setUpdatesEnabled() would
+    // repaint the whole bar when switched back on); the columns that changed
+    // are repainted instead. Qt paints the bar's background and the bar
+    // itself inside them only, and every window buffer learns exactly which
+    // pixels are new: the others stay as they were, also where the platform
+    // paints into several buffers in turn. The repaint is made at once, as
+    // QProgressBar's would be: a deferred one would cost the program a wake-up
+    // of its own on every tick.
+    const bool updatesWereDisabled = testAttribute(Qt::WA_UpdatesDisabled);
+    setAttribute(Qt::WA_UpdatesDisabled, true);
     QProgressBar::setValue(value);
-    // It skips a change it deems too small to see and may lose track of
-    // what it last drew (it learns that only from whole repaints), so every
-    // change not yet on screen is drawn here, as narrow as it is.
-    if (m_paintedValue >= 0 && m_paintedValue != this->value())
-        repaint(changedColumns(m_paintedValue, this->value()));
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-    m_settingValue = false;
-}
-
-void ProgressBar::paintEvent(QPaintEvent *event)
-{
-    if (!m_settingValue || m_paintedValue < 0 || orientation() != Qt::Horizontal) {
-        QProgressBar::paintEvent(event);
-        m_paintedValue = value();
-        return;
-    }
-    // The style sets clips of its own, so the columns are drawn apart, on
-    // what the window would have put under the bar, and then copied in.
-    const QRect columns = changedColumns(m_paintedValue, value()) & rect();
-    if (!columns.isEmpty()) {
-        const qreal ratio = devicePixelRatioF();
-        QPixmap strip(columns.size() * ratio);
-        strip.setDevicePixelRatio(ratio);
-        {
-            QPainter painter(&strip);
-            painter.fillRect(QRect(QPoint(), columns.size()), palette().brush(backgroundRole()));
-            painter.translate(-columns.topLeft());
-            QStyleOptionProgressBar option;
-            initStyleOption(&option);
-            style()->drawControl(QStyle::CE_ProgressBar, &option, &painter, this);
-        }
-        QPainter painter(this);
-        painter.drawPixmap(columns.topLeft(), strip);
-    }
-    m_paintedValue = value();
+    setAttribute(Qt::WA_UpdatesDisabled, updatesWereDisabled);
+    if (this->value() != before)
+        repaint(changedColumns(before, this->value()));
 }
 
 QRect ProgressBar::changedColumns(int from, int to) const
 {
+    // A caption may change anywhere along the bar.
+    if (orientation() != Qt::Horizontal || isTextVisible())
+        return rect();
     QStyleOptionProgressBar option;
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_ProgressBarContents, &option, this);

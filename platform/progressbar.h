@@ -1,9 +1,10 @@
 #pragma once
 
 // The enemy clock's bar: a progress bar that, when its value changes,
-// repaints only the pixels between the old and the new value instead of
-// the whole bar. It steps once every 17 ms for as long as the map window
-// is open, so this is most of what the game draws while the player thinks.
+// repaints only the columns between the old and the new value instead of
+// the whole bar, and tells Qt that only those columns are new. It steps
+// once every 17 ms for as long as the map window is open, so this is most
+// of what the game draws while the player thinks.
 //
 // Used through its own type (the map window's form declares it), as a
 // QProgressBar in every other way. setValue() hides QProgressBar's: a call
@@ -21,15 +22,8 @@ public:
 
     void setValue(int value);
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
 private:
     // The columns a value change can alter, with room for the end of the
     // filled part, which styles draw with an edge of its own.
     QRect changedColumns(int from, int to) const;
-
-    bool m_settingValue = false;
-    // The value whose pixels are on screen; -1 before the first paint.
-    int m_paintedValue = -1;
 };

@@ -1,13 +1,36 @@
 #include "platform/windowplacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
 namespace WindowPlacement {
 
+void keepSize(QWidget *window)
+{
+    const QSize size = window->size();
+    window->setMinimumSize(size);
+    window->setMaximumSize(windowsCanBePlaced() ? size : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+bool windowsCanBePlaced()
+{
+    // Every Wayland shell Qt speaks ("wayland", "wayland-egl", ...).
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (!windowsCanBePlaced())
+        return;
+    if (const QScreen *screen = window->screen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
 void centreOn(QWidget *window, const QWidget *owner)
 {
-    if (!owner)
+    if (!owner || !windowsCanBePlaced())
         return;
     const QWidget *ownerWindow = owner->window();
     const QWindow *ownerHandle = ownerWindow->windowHandle();
@@ -17,6 +40,12 @@ void centreOn(QWidget *window, const QWidget *owner)
     // A window's position is that of its frame.
     window->move(ownerFrame.x() + (ownerFrame.width() - frame.width()) / 2,
                  ownerFrame.y() + (ownerFrame.height() - frame.height()) / 2);
+}
+
+void activate(QWidget *window)
+{
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace WindowPlacement

@@ -23,6 +23,9 @@ test_packages=(
     # The Debian package's checks: lintian, the hardening checks of the
     # build log (blhc) and the binary (devscripts), and its autopkgtest.
     lintian blhc devscripts autopkgtest
+    # The Wayland end-to-end tests: Weston (with XWayland beside it, as in a
+    # desktop session), Qt's Wayland plugin, and pictures of the screen.
+    weston xwayland qt6-wayland imagemagick
     # The sanitizer build and the fuzz targets of the test suite.
     clang libclang-rt-14-dev
     # The performance bench (bench/), built with the tests.

@@ -110,10 +110,12 @@ void tst_Platform::programFolderIsTheExecutablesUnlessOverridden()
     QCOMPARE(ProgramFolder::path(), own);
 }
 
-// A real box: one text, only OK, no icon, the program's title by default.
+// A real box: one text, only OK, no icon, the program's title by default,
+// a caption with a close button.
 void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
 {
     bool inspected = false;
+    Qt::WindowFlags flags;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         QVERIFY(box);
@@ -122,11 +124,17 @@ void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
         QCOMPARE(box->icon(), QMessageBox::NoIcon);
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->standardButtons(), QMessageBox::Ok);
+        flags = box->windowFlags();
         inspected = true;
         box->button(QMessageBox::Ok)->click();
     });
     MessageBox::show("You have died.");
     QVERIFY(inspected);
+    // A caption and a close button only: a box offers no maximize (or
+    // minimize) that a window system could act on.
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
 }
 
 void tst_Platform::programEndIsRecordedUnderTest()

@@ -5,10 +5,10 @@
 #include "map/frmmaingamewindow.h"
 #include "platform/programend.h"
 #include "platform/windowsetup.h"
+#include "platform/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QTimer>
 
 const QString frmSplash::CreditLine = QStringLiteral("Chromaland Team 2026");
@@ -20,7 +20,9 @@ frmSplash::frmSplash(QWidget *parent)
     WindowSetup::setUpForm(*ui, this);
     // No title bar, no taskbar entry, no way to resize or close it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-    setFixedSize(size());
+    // What desktops that list windows by their titles show for it.
+    setWindowTitle(QStringLiteral("Chromaland"));
+    WindowPlacement::keepSize(this);
     setFocusPolicy(Qt::StrongFocus);
 
     Timer1 = new QTimer(this);
@@ -70,8 +72,7 @@ void frmSplash::showEvent(QShowEvent *event)
 {
     if (!m_centred) {
         m_centred = true;
-        if (const QScreen *s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        WindowPlacement::centreOnScreen(this);
     }
     QWidget::showEvent(event);
 }
@@ -109,6 +110,7 @@ void frmSplash::Form_KeyPress()
         m_map = map.release();
     }
     m_map->show();
+    WindowPlacement::activate(m_map);
     hide();
     // Hidden for good: give back the window's screen buffer. The widget,
     // its labels and its timer stay.

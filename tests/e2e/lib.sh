@@ -21,6 +21,9 @@ e2e_log()
 fail()
 {
     printf '  FAILED: %s\n' "$*" >&2
+    if [[ -n ${WESTON_WIN:-} ]] && import -window "$WESTON_WIN" "$E2E_TMP/weston-screen.png" 2>/dev/null; then
+        printf '  Weston showed this at that moment: %s\n' "$E2E_TMP/weston-screen.png" >&2
+    fi
     if [[ -n ${APP_PID:-} ]] && app_running; then
         printf '  Windows of the game at that moment:\n' >&2
         describe_windows >&2
@@ -40,16 +43,17 @@ now_ms()
 
 # --- The X server and the window manager -----------------------------------
 
-# Starts Xvfb on a free display number and openbox on it; exports DISPLAY.
-# Xvfb takes its display's lock file (/tmp/.X<n>-lock) or ends at once, so
-# runs side by side never share a server: a number in use is skipped.
-x_start()
+# x_server_start [SIZE]: starts Xvfb (1024x768 unless given) on a free
+# display number; exports DISPLAY. Xvfb takes its display's lock file
+# (/tmp/.X<n>-lock) or ends at once, so runs side by side never share a
+# server: a number in use is skipped.
+x_server_start()
 {
     local n tries deadline
     n=$(( 100 + $$ % 400 ))
     for (( tries = 0; tries < 50; tries++, n++ )); do
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         deadline=$(( $(now_ms) + 10000 ))
@@ -69,7 +73,13 @@ x_start()
         XVFB_PID=
     done
     [[ -n ${XVFB_PID:-} ]] || { cat "$E2E_TMP/xvfb.log" >&2; echo "Xvfb found no free display" >&2; return 1; }
+}
 
+# Starts Xvfb and openbox on it; exports DISPLAY.
+x_start()
+{
+    local deadline
+    x_server_start || return 1
     mkdir -p "$E2E_TMP/xdg/config" "$E2E_TMP/xdg/cache" "$E2E_TMP/xdg/data"
     XDG_CONFIG_HOME=$E2E_TMP/xdg/config XDG_CACHE_HOME=$E2E_TMP/xdg/cache XDG_DATA_HOME=$E2E_TMP/xdg/data \
         openbox --sm-disable --config-file "$E2E_HERE/openbox-rc.xml" >"$E2E_TMP/openbox.log" 2>&1 &
@@ -93,6 +103,140 @@ x_stop()
     return 0
 }
 
+# --- Weston (Wayland) -------------------------------------------------------
+
+# Starts Weston as a window on a private Xvfb (no window manager there),
+# with a Wayland socket in a private runtime folder and XWayland for X11
+# clients, and waits until it answers. The game runs as Weston's client;
+# the tests type and click into Weston's X window (WESTON_WIN on DISPLAY),
+# look at it with ImageMagick's import, and read where Weston put each
+# window from its scene graph (weston-debug; Weston runs with --debug).
+# Sets WL_RUNTIME, WL_SOCKET (a path, as WAYLAND_DISPLAY) and
+# XWAYLAND_DISPLAY.
+wl_start()
+{
+    local deadline tool
+    for tool in weston weston-debug Xwayland import convert; do
+        command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/setup-debian.sh --tests installs it)" >&2; return 1; }
+    done
+    # Larger than Weston's output, so that the pointer can leave and enter
+    # Weston's window (Weston follows the pointer from its entering).
+    x_server_start 1400x1100 || return 1
+    WL_RUNTIME=$E2E_TMP/wl-runtime
+    mkdir -p "$WL_RUNTIME"
+    chmod 700 "$WL_RUNTIME"
+    WL_SOCKET=$WL_RUNTIME/wayland-e2e
+    rm -f "$E2E_TMP/weston.log"
+    XDG_RUNTIME_DIR=$WL_RUNTIME weston --backend=x11-backend.so --use-pixman --width=1280 --height=1024 \
+        --socket=wayland-e2e --debug --xwayland --config="$E2E_HERE/weston.ini" \
+        --log="$E2E_TMP/weston.log" >"$E2E_TMP/weston.out" 2>&1 &
+    WESTON_PID=$!
+    deadline=$(( $(now_ms) + 15000 ))
+    until [[ -S $WL_SOCKET ]] && wl_scene | grep -q '^Output 0' \
+            && XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$E2E_TMP/weston.log" | tail -n 1) \
+            && [[ -n $XWAYLAND_DISPLAY ]] \
+            && WESTON_WIN=$(xwininfo -root -children 2>/dev/null | sed -n 's/^ *\(0x[0-9a-f]*\) "Weston Compositor.*/\1/p') \
+            && [[ -n $WESTON_WIN ]]; do
+        kill -0 "$WESTON_PID" 2>/dev/null || { cat "$E2E_TMP/weston.log" >&2; echo "weston did not start" >&2; return 1; }
+        (( $(now_ms) < deadline )) || { cat "$E2E_TMP/weston.log" >&2; echo "weston did not answer within 15 s" >&2; return 1; }
+        sleep 0.1
+    done
+    xdotool windowfocus "$WESTON_WIN"
+    e2e_log "weston runs in window $WESTON_WIN on $DISPLAY, XWayland on $XWAYLAND_DISPLAY"
+}
+
+# Ends Weston and its Xvfb (only those wl_start started).
+wl_stop()
+{
+    [[ -n ${WESTON_PID:-} ]] && kill "$WESTON_PID" 2>/dev/null && wait "$WESTON_PID" 2>/dev/null
+    [[ -n ${XVFB_PID:-} ]] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    WESTON_PID='' XVFB_PID=''
+    return 0
+}
+
+# Weston's scene graph: every view with its role, title and place.
+wl_scene()
+{
+    XDG_RUNTIME_DIR=$WL_RUNTIME WAYLAND_DISPLAY=$WL_SOCKET timeout 5 weston-debug scene-graph 2>/dev/null
+}
+
+# wl_find KIND VAR (VAR not named _wl_found): whether Weston shows a window of the game of this kind
+# now: title, map, box or battle, told apart by caption and size, or
+# "surface N", the window of that Wayland surface whatever its size. Sets
+# VAR to "X1 Y1 X2 Y2", where its surface, the frame Qt draws included,
+# stands on Weston's output, and WL_SURFACE to the surface's number.
+wl_find()
+{
+    local _wl_found
+    _wl_found=$(wl_scene | awk -v pid="$APP_PID" -v kind="$1" '
+        /^\tView / {
+            keep = 0
+            if (index($0, "PID " pid ",") == 0) next
+            match($0, /surface ID [0-9]+/)
+            id = substr($0, RSTART + 11, RLENGTH - 11)
+            if (kind == "surface " id) keep = 1
+            else if (index($0, " window '"'"'Battle Control'"'"'") > 0) keep = (kind == "battle")
+            else if (index($0, " window '"'"'Chromaland'"'"'") > 0) keep = 2
+        }
+        keep && /position:/ {
+            gsub(/[(),>-]/, " ")
+            w = $4 - $2; h = $5 - $3
+            if (keep == 2) {
+                k = (w == 576 && h == 340) ? "title" : (h < 300 ? "box" : "map")
+                if (k != kind) { keep = 0; next }
+            }
+            print $2, $3, $4, $5, id
+            exit
+        }')
+    [[ -n $_wl_found ]] || return 1
+    WL_SURFACE=${_wl_found##* }
+    printf -v "$2" '%s' "${_wl_found% *}"
+}
+
+# wl_await KIND SECONDS VAR: as wl_find, but the window must come.
+wl_await()
+{
+    local deadline=$(( $(now_ms) + $2 * 1000 ))
+    until wl_find "$1" "$3"; do
+        app_running || { wait "$APP_PID"; fail "the game ended (exit code $?) while a $1 window was awaited"; }
+        (( $(now_ms) < deadline )) || { wl_scene | grep -A1 "PID $APP_PID" | sed 's/^/    | /' >&2; fail "no $1 window within $2 s"; }
+        sleep 0.1
+    done
+}
+
+# wl_gone KIND SECONDS: the window must go away in time.
+wl_gone()
+{
+    local deadline=$(( $(now_ms) + $2 * 1000 )) place
+    while wl_find "$1" place; do
+        (( $(now_ms) < deadline )) || fail "the $1 window was still shown $2 s later"
+        sleep 0.1
+    done
+}
+
+# wl_keys KEY...: types the keys into Weston, which hands them to the
+# window that has its keyboard focus.
+wl_keys()
+{
+    xdotool windowfocus "$WESTON_WIN" 2>/dev/null
+    xdotool key --delay 20 "$@" || fail "xdotool could not type $*"
+}
+
+# wl_click X Y: a click at this point of Weston's output. The pointer first
+# leaves Weston's window and comes back, so that Weston sees it arrive.
+wl_click()
+{
+    xdotool mousemove 1390 1090 sleep 0.1 mousemove "$1" "$2" sleep 0.1 mousemove "$(( $1 + 1 ))" "$2" sleep 0.2 \
+        click 1 || fail "xdotool could not click at $1,$2"
+}
+
+# wl_shot FILE X Y W H: a picture of this part of Weston's output.
+wl_shot()
+{
+    import -window "$WESTON_WIN" -crop "${4}x${5}+${2}+${3}" +repage "$1" 2>/dev/null \
+        || fail "import could not take a picture of Weston's window"
+}
+
 # --- The game process ------------------------------------------------------
 
 # A fresh, empty folder for one start of the game.
@@ -105,13 +249,19 @@ new_folder()
 # Copies the game into PROGRAM_FOLDER and starts it there, with a clean
 # environment, in WORKING_FOLDER (the program folder unless given).
 # APP_USER, when set (tests running as root), names the user the game runs
-# as; APP_LOCALE replaces the locale C.UTF-8; APP_ENV (an array of
+# as; APP_LOCALE replaces the locale C.UTF-8. Under Weston (wl_start) the
+# game finds a Wayland session with XWayland beside it, and chooses its
+# platform itself unless APP_PLATFORM names one. APP_ENV (an array of
 # NAME=VALUE) adds to or overrides the environment.
 app_start()
 {
     local folder=$1 cwd=${2:-$1}
     local home=$E2E_TMP/home${APP_USER:+-$APP_USER} runtime=$E2E_TMP/runtime${APP_USER:+-$APP_USER}
-    local -a as=()
+    local -a as=() session=(QT_QPA_PLATFORM=xcb)
+    if [[ -n ${WESTON_PID:-} ]]; then
+        session=(WAYLAND_DISPLAY="$WL_SOCKET" XDG_SESSION_TYPE=wayland DISPLAY="$XWAYLAND_DISPLAY"
+                 ${APP_PLATFORM:+QT_QPA_PLATFORM=$APP_PLATFORM})
+    fi
     [[ -e $folder/chromaland ]] || cp "$E2E_EXE" "$folder/chromaland"
     APP_LOG=$E2E_TMP/$(basename "$folder").log
     mkdir -p "$home" "$runtime"
@@ -124,7 +274,7 @@ app_start()
         cd "$cwd" || exit 99
         exec "${as[@]}" env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" \
             XDG_RUNTIME_DIR="$runtime" LC_ALL="${APP_LOCALE:-C.UTF-8}" TZ="${TZ:-UTC}" \
-            QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 ${APP_ENV[@]+"${APP_ENV[@]}"} \
+            "${session[@]}" QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 ${APP_ENV[@]+"${APP_ENV[@]}"} \
             "$folder/chromaland"
     ) >"$APP_LOG" 2>&1 &
     APP_PID=$!
@@ -231,7 +381,7 @@ window_shown()
 }
 
 # What a window of the game is:
-#   title   the frameless title window (no title text of its own)
+#   title   the frameless title window (a tool window titled "Chromaland")
 #   map     the main window "Chromaland"
 #   box     a message box (a dialog titled "Chromaland")
 #   battle  the battle window "Battle Control"
@@ -242,12 +392,12 @@ window_kind()
     type=$(window_type "$1")
     if [[ $name == "Battle Control" ]]; then
         echo battle
+    elif [[ $type == UTILITY ]]; then
+        echo title
     elif [[ $name == "Chromaland" && $type == DIALOG ]]; then
         echo box
     elif [[ $name == "Chromaland" ]]; then
         echo map
-    elif [[ $type == UTILITY ]]; then
-        echo title
     else
         echo other
     fi

@@ -7,7 +7,8 @@
 #   run.sh PATH/TO/chromaland [SCENARIO...]
 #
 # Without scenarios, or with "all", every scenario runs. Needs Xvfb, openbox,
-# xdotool, wmctrl and x11-utils (xprop, xwininfo).
+# xdotool, wmctrl and x11-utils (xprop, xwininfo); the Wayland scenarios
+# also need weston, Qt's Wayland plugin (qt6-wayland) and imagemagick.
 
 set -uo pipefail
 
@@ -352,6 +353,8 @@ ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death d
 
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")
+source "$(dirname "${BASH_SOURCE[0]}")/wayland.sh"
+ALL_SCENARIOS+=("${WAYLAND_SCENARIOS[@]}")
 
 source "$(dirname "${BASH_SOURCE[0]}")/screenreader.sh"
 ALL_SCENARIOS+=("${SCREEN_READER_SCENARIOS[@]}")
@@ -379,7 +382,14 @@ cleanup()
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-x_start || { echo "FAIL: the X server or the window manager did not start" >&2; failed=1; exit 1; }
+# The Wayland scenarios start a Weston of their own; the others share one
+# X server with openbox.
+for s in "${scenarios[@]}"; do
+    if [[ $s != wayland_* ]]; then
+        x_start || { echo "FAIL: the X server or the window manager did not start" >&2; failed=1; exit 1; }
+        break
+    fi
+done
 
 passed=0 failed=0
 for s in "${scenarios[@]}"; do
@@ -388,7 +398,7 @@ for s in "${scenarios[@]}"; do
     # Each scenario in a subshell of its own: a failure ends just that one,
     # and the game it started is ended with it.
     (
-        trap app_kill EXIT
+        trap 'app_kill; [[ $s == wayland_* ]] && wl_stop' EXIT
         "scenario_$s"
     )
     rc=$?
