@@ -370,6 +370,9 @@ void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
         return;
     }
     button->setFocus();
+    // The new values are told only to a reader that listens.
+    if (!QAccessible::isActive())
+        return;
     QStringList told;
     for (QLabel *label : raised)
         told.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
