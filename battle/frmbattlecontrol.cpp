@@ -2,13 +2,13 @@
 #include "ui_frmBattleControl.h"
 
 #include "logic/gamerules.h"
-#include "platform/accessibleupdates.h"
-#include "platform/captionnumber.h"
-#include "platform/gameerror.h"
-#include "platform/messagebox.h"
-#include "platform/randomsource.h"
-#include "platform/windowplacement.h"
-#include "platform/windowsetup.h"
+#include "accessibility/accessibleupdates.h"
+#include "logic/captionnumber.h"
+#include "system/gameerror.h"
+#include "forms/messagebox.h"
+#include "system/randomsource.h"
+#include "forms/windowplacement.h"
+#include "forms/windowsetup.h"
 
 #include <QCloseEvent>
 #include <cmath>

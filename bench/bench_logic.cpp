@@ -10,9 +10,9 @@
 #include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/messagebox.h"
-#include "platform/programend.h"
-#include "platform/programfolder.h"
+#include "forms/messagebox.h"
+#include "system/programend.h"
+#include "system/programfolder.h"
 
 #include <QApplication>
 #include <QFile>

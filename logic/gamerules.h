@@ -5,7 +5,7 @@
 // the battle's results and the instruction sentences that the title and
 // the battle window share. Nothing here changes while the game runs.
 
-#include "platform/mapgrid.h"
+#include "widgets/mapgrid.h"
 
 #include <QLatin1String>
 #include <array>

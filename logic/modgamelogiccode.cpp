@@ -2,14 +2,14 @@
 
 #include "logic/defaultcharacter.h"
 #include "logic/pausedenemies.h"
-#include "platform/picturebox.h"
-#include "platform/beep.h"
-#include "platform/captionnumber.h"
-#include "platform/clock.h"
-#include "platform/gameerror.h"
-#include "platform/messagebox.h"
-#include "platform/programfolder.h"
-#include "platform/safefile.h"
+#include "widgets/picturebox.h"
+#include "system/beep.h"
+#include "logic/captionnumber.h"
+#include "system/clock.h"
+#include "system/gameerror.h"
+#include "forms/messagebox.h"
+#include "system/programfolder.h"
+#include "system/safefile.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,7 +8,7 @@
 // should happen next comes back as an Outcome.
 
 #include "logic/mapcontrols.h"
-#include "platform/outcome.h"
+#include "system/outcome.h"
 
 #include <QByteArray>
 #include <QString>

@@ -11,7 +11,7 @@
 // ends in death ends it from the key handler.
 
 #include "logic/mapcontrols.h"
-#include "platform/outcome.h"
+#include "system/outcome.h"
 
 #include <QWidget>
 #include <functional>

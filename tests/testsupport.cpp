@@ -3,12 +3,12 @@
 #include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/beep.h"
-#include "platform/clock.h"
-#include "platform/messagebox.h"
-#include "platform/programend.h"
-#include "platform/programfolder.h"
-#include "platform/randomsource.h"
+#include "system/beep.h"
+#include "system/clock.h"
+#include "forms/messagebox.h"
+#include "system/programend.h"
+#include "system/programfolder.h"
+#include "system/randomsource.h"
 
 #include <QApplication>
 #include <QBuffer>

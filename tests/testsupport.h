@@ -11,8 +11,8 @@
 // BattlesExpected, and closes it, instead of leaving the test to hang.
 
 #include "logic/mapcontrols.h"
-#include "platform/outcome.h"
-#include "platform/picturebox.h"
+#include "system/outcome.h"
+#include "widgets/picturebox.h"
 
 #include <QByteArray>
 #include <QGroupBox>

@@ -3,10 +3,10 @@
 #include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/accessibleupdates.h"
-#include "platform/framebox.h"
-#include "platform/picturebox.h"
-#include "platform/randomsource.h"
+#include "accessibility/accessibleupdates.h"
+#include "widgets/framebox.h"
+#include "widgets/picturebox.h"
+#include "system/randomsource.h"
 #include "title/frmsplash.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/programend.h"
+#include "system/programend.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,9 +4,9 @@
 
 #include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
-#include "platform/gameerror.h"
-#include "platform/picturefile.h"
-#include "platform/safefile.h"
+#include "system/gameerror.h"
+#include "system/picturefile.h"
+#include "system/safefile.h"
 
 #include <QDir>
 #include <QDirIterator>

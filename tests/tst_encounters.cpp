@@ -1,9 +1,9 @@
 #include "testsupport.h"
-#include "platform/clock.h"
+#include "system/clock.h"
 
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/beep.h"
+#include "system/beep.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/gamefonts.h"
-#include "platform/randomsource.h"
+#include "forms/gamefonts.h"
+#include "system/randomsource.h"
 #include "testsupport.h"
 #include "ui_frmBattleControl.h"
 

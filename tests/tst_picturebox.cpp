@@ -1,4 +1,4 @@
-#include "platform/picturebox.h"
+#include "widgets/picturebox.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "platform/beep.h"
-#include "platform/clock.h"
-#include "platform/gameerror.h"
-#include "platform/messagebox.h"
-#include "platform/programend.h"
-#include "platform/programfolder.h"
-#include "platform/randomsource.h"
+#include "system/beep.h"
+#include "system/clock.h"
+#include "system/gameerror.h"
+#include "forms/messagebox.h"
+#include "system/programend.h"
+#include "system/programfolder.h"
+#include "system/randomsource.h"
 
 #include <QAbstractButton>
 #include <QApplication>

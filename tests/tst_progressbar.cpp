@@ -1,4 +1,4 @@
-#include "platform/progressbar.h"
+#include "widgets/progressbar.h"
 
 #include <QPaintEvent>
 #include <QPainter>

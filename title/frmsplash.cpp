@@ -3,9 +3,9 @@
 
 #include "logic/gamerules.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/programend.h"
-#include "platform/windowsetup.h"
-#include "platform/windowplacement.h"
+#include "system/programend.h"
+#include "forms/windowsetup.h"
+#include "forms/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
-#include "platform/randomsource.h"
+#include "system/randomsource.h"
 
 #include <QApplication>
 #include <QDir>

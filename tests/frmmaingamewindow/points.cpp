@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "map/frmmaingamewindow.h"
-#include "platform/beep.h"
+#include "system/beep.h"
 
 #include <QTest>
 #include <QTimer>

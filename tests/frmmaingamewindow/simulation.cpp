@@ -1,8 +1,8 @@
 #include "testsupport.h"
 
 #include "map/frmmaingamewindow.h"
-#include "platform/clock.h"
-#include "platform/randomsource.h"
+#include "system/clock.h"
+#include "system/randomsource.h"
 
 #include <QElapsedTimer>
 #include <QSet>

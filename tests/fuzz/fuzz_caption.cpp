@@ -3,8 +3,8 @@
 // agrees with itself, and whatever the game writes into a caption reads
 // back as the same number.
 
-#include "platform/captionnumber.h"
-#include "platform/gameerror.h"
+#include "logic/captionnumber.h"
+#include "system/gameerror.h"
 
 #include <cfloat>
 #include <cmath>

@@ -3,7 +3,7 @@
 // fails with one of the file's error codes and a message of modest length.
 
 #include "logic/modgamelogiccode.h"
-#include "platform/gameerror.h"
+#include "system/gameerror.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // folder, through a file in a private temporary folder. Any input either
 // loads as a picture or fails as an invalid picture.
 
-#include "platform/gameerror.h"
-#include "platform/picturefile.h"
+#include "system/gameerror.h"
+#include "system/picturefile.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "platform/programfolder.h"
+#include "system/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

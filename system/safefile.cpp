@@ -1,5 +1,5 @@
-#include "platform/safefile.h"
-#include "platform/gameerror.h"
+#include "system/safefile.h"
+#include "system/gameerror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/gameerror.h"
+#include "system/gameerror.h"
 
 GameError::GameError(int code, const QString &detail)
     : m_code(code)

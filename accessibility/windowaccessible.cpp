@@ -1,4 +1,4 @@
-#include "platform/windowaccessible.h"
+#include "accessibility/windowaccessible.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "platform/pictureboxaccessible.h"
+#include "accessibility/pictureboxaccessible.h"
 
-#include "platform/mapgrid.h"
-#include "platform/picturebox.h"
+#include "widgets/mapgrid.h"
+#include "widgets/picturebox.h"
 
 #include <QStringList>
 
@@ -179,15 +179,7 @@ QVariant PictureBoxAccessible::minimumStepSize() const
     return 1;
 }
 
-void PictureBoxAccessible::notifyChanged(PictureBox *box)
+bool PictureBoxAccessible::followsMarker(const PictureBox *box)
 {
-    if (!QAccessible::isActive() || shownOf(box).isEmpty())
-        return;
-    // The name carries what is shown; the map's value follows its square.
-    QAccessibleEvent named(box, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-    if (marker(box)) {
-        QAccessibleValueChangeEvent moved(box, QAccessible::queryAccessibleInterface(box)->valueInterface()->currentValue());
-        QAccessible::updateAccessibility(&moved);
-    }
+    return marker(box) != nullptr;
 }

@@ -1,4 +1,4 @@
-#include "platform/beep.h"
+#include "system/beep.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "platform/programend.h"
+#include "system/programend.h"
 
 #include <cstdio>
 #include <cstdlib>

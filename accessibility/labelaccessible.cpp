@@ -1,4 +1,4 @@
-#include "platform/labelaccessible.h"
+#include "accessibility/labelaccessible.h"
 
 #include <QLabel>
 #include <QStringList>

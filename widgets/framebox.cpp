@@ -1,4 +1,4 @@
-#include "platform/framebox.h"
+#include "widgets/framebox.h"
 
 #include <QPainter>
 #include <QStyleOptionGroupBox>

@@ -1,4 +1,4 @@
-#include "platform/windowplacement.h"
+#include "forms/windowplacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

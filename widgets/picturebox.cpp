@@ -1,6 +1,4 @@
-#include "platform/picturebox.h"
-
-#include "platform/pictureboxaccessible.h"
+#include "widgets/picturebox.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -89,7 +87,7 @@ void PictureBox::placeAt(float left, float top)
     // A container that reports this marker's square tells of its move, to
     // a screen reader when one listens: enemies move 21 at a time.
     if (container && QAccessible::isActive() && container->property("accessibleMarker").toString() == objectName())
-        PictureBoxAccessible::notifyChanged(const_cast<PictureBox *>(container));
+        const_cast<PictureBox *>(container)->notifyShownChanged();
 }
 
 float PictureBox::widthTwips() const
@@ -104,7 +102,17 @@ void PictureBox::setWidthTwips(float twips)
     const float pixels = twips / TwipsPerPixel;
     const int drawn = std::isfinite(pixels) ? static_cast<int>(std::lround(std::clamp(pixels, 0.0f, 16777215.0f))) : 0;
     resize(drawn, height());
-    PictureBoxAccessible::notifyChanged(this);
+    notifyShownChanged();
+}
+
+void PictureBox::notifyShownChanged()
+{
+    // What a reader is told of it, if anything, is the accessibility
+    // layer's choice: here it only learns that the name may have changed.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }
 
 void PictureBox::placeChildrenInInterior()

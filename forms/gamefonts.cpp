@@ -1,4 +1,4 @@
-#include "platform/gamefonts.h"
+#include "forms/gamefonts.h"
 
 #include <QFont>
 #include <QWidget>

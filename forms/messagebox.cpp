@@ -1,5 +1,5 @@
-#include "platform/messagebox.h"
-#include "platform/windowplacement.h"
+#include "forms/messagebox.h"
+#include "forms/windowplacement.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -7,7 +7,7 @@
 // test handler now() records the end and returns, and the handler that
 // called it returns too.
 
-#include "platform/outcome.h"
+#include "system/outcome.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "system/clock.h"
 
 #include <chrono>
 

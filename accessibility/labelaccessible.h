@@ -12,7 +12,7 @@
 // by Qt on demand through the game's accessibility factory and dropped
 // with its label.
 
-#include "platform/readonlytext.h"
+#include "accessibility/readonlytext.h"
 
 #include <QAccessibleWidget>
 

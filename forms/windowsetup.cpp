@@ -1,6 +1,6 @@
-#include "platform/windowsetup.h"
+#include "forms/windowsetup.h"
 
-#include "platform/accessiblefactory.h"
+#include "accessibility/accessiblefactory.h"
 #include "resources/gamepictures.h"
 
 #include <QApplication>

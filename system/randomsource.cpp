@@ -1,5 +1,5 @@
-#include "platform/randomsource.h"
-#include "platform/clock.h"
+#include "system/randomsource.h"
+#include "system/clock.h"
 
 #include <QtGlobal>
 

@@ -11,7 +11,8 @@
 // single-precision value, drawn at width / 15 pixels. Markers get their
 // interior positions from their design geometry when the container calls
 // placeChildrenInInterior() once after the form is set up. What screen
-// readers hear of a box, and when, is PictureBoxAccessible's part.
+// readers hear of a box, and when, is the accessibility layer's part: the
+// box only raises a name event when what it shows may have changed.
 
 #include <QColor>
 #include <QPixmap>
@@ -77,6 +78,9 @@ private:
     void placeAt(float left, float top);
     // The picture to draw on a screen of this device pixel ratio.
     QPixmap pictureFor(qreal ratio);
+    // Raises a plain name event while a screen reader listens: a bar's
+    // width or a marker's square, which the box's name may tell, changed.
+    void notifyShownChanged();
 
     QColor m_backColor;
     QPixmap m_picture;

@@ -1,5 +1,5 @@
-#include "platform/captionnumber.h"
-#include "platform/gameerror.h"
+#include "logic/captionnumber.h"
+#include "system/gameerror.h"
 
 #include <QRegularExpression>
 #include <cmath>

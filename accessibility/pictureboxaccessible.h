@@ -16,7 +16,7 @@
 // the new square. Created by Qt on demand through the game's accessibility
 // factory and dropped with its box.
 
-#include "platform/readonlytext.h"
+#include "accessibility/readonlytext.h"
 
 #include <QAccessibleWidget>
 
@@ -43,8 +43,8 @@ public:
     // What the box shows in words ("level 3 of 18", "Column 4, row 22"),
     // or an empty text when it shows nothing a player reads.
     static QString shownOf(const PictureBox *box);
-    // Tells assistive technology that what the box shows has changed.
-    static void notifyChanged(PictureBox *box);
+    // Whether the box's value follows a marker's square (the world map).
+    static bool followsMarker(const PictureBox *box);
 
 private:
     PictureBox *box() const;

@@ -1,6 +1,6 @@
-#include "platform/picturefile.h"
-#include "platform/gameerror.h"
-#include "platform/safefile.h"
+#include "system/picturefile.h"
+#include "system/gameerror.h"
+#include "system/safefile.h"
 
 #include <QDir>
 #include <QImageReader>

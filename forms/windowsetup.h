@@ -7,7 +7,7 @@
 // message boxes show it too. After each form the design's fonts are
 // matched. Every window's constructor calls setUpForm() first.
 
-#include "platform/gamefonts.h"
+#include "forms/gamefonts.h"
 
 namespace WindowSetup {
 

@@ -1,4 +1,4 @@
-#include "platform/readonlytext.h"
+#include "accessibility/readonlytext.h"
 
 #include <algorithm>
 

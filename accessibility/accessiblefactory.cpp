@@ -1,10 +1,10 @@
-#include "platform/accessiblefactory.h"
+#include "accessibility/accessiblefactory.h"
 
-#include "platform/accessibleupdates.h"
-#include "platform/labelaccessible.h"
-#include "platform/picturebox.h"
-#include "platform/pictureboxaccessible.h"
-#include "platform/windowaccessible.h"
+#include "accessibility/accessibleupdates.h"
+#include "accessibility/labelaccessible.h"
+#include "widgets/picturebox.h"
+#include "accessibility/pictureboxaccessible.h"
+#include "accessibility/windowaccessible.h"
 
 #include <QDialog>
 #include <QLabel>

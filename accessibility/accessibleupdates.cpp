@@ -1,4 +1,7 @@
-#include "platform/accessibleupdates.h"
+#include "accessibility/accessibleupdates.h"
+
+#include "accessibility/pictureboxaccessible.h"
+#include "widgets/picturebox.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -49,6 +52,28 @@ QString textOf(QAccessibleInterface *iface)
     return text ? text->text(0, text->characterCount()) : QString();
 }
 
+// A name goes out only when it differs from the one last told; a label
+// that reads as text follows it with the text change, old and new.
+void tellName(QAccessibleEvent *event)
+{
+    QObject *object = event->object();
+    QAccessibleInterface *iface = event->accessibleInterface();
+    const QString name = iface ? iface->text(QAccessible::Name) : QString();
+    Told &told = s_told[object];
+    if (name == told.name)
+        return;
+    told.name = name;
+    toBridge(event);
+    if (iface && iface->textInterface()) {
+        const QString text = textOf(iface);
+        if (text != told.text) {
+            QAccessibleTextUpdateEvent update(object, 0, told.text, text);
+            told.text = text;
+            toBridge(&update);
+        }
+    }
+}
+
 void filter(QAccessibleEvent *event)
 {
     QObject *object = event->object();
@@ -59,20 +84,16 @@ void filter(QAccessibleEvent *event)
     case QAccessible::NameChanged: {
         if (inHiddenWindow(object))
             return;
-        QAccessibleInterface *iface = event->accessibleInterface();
-        const QString name = iface ? iface->text(QAccessible::Name) : QString();
-        Told &told = s_told[object];
-        if (name == told.name)
+        // A picture box tells only what it shows: a bar's level, the map's
+        // square; the map's value follows its square.
+        auto *box = qobject_cast<PictureBox *>(object);
+        if (box && PictureBoxAccessible::shownOf(box).isEmpty())
             return;
-        told.name = name;
-        toBridge(event);
-        if (iface && iface->textInterface()) {
-            const QString text = textOf(iface);
-            if (text != told.text) {
-                QAccessibleTextUpdateEvent update(object, 0, told.text, text);
-                told.text = text;
-                toBridge(&update);
-            }
+        tellName(event);
+        if (box && PictureBoxAccessible::followsMarker(box)) {
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
+            QAccessibleValueChangeEvent moved(box, iface->valueInterface()->currentValue());
+            filter(&moved);
         }
         return;
     }
