@@ -1,4 +1,4 @@
-#include "platform/gamefonts.h"
+#include "forms/gamefonts.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
@@ -7,7 +7,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chromaland"));
-    QApplication::setApplicationVersion(QStringLiteral("1.02"));
+    QApplication::setApplicationVersion(QStringLiteral(CHROMALAND_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(CHROMALAND_APP_ID));
     GameFonts::substituteDesignFace();
 

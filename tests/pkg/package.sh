@@ -73,13 +73,10 @@ done
 ran=$(sed -n 's/^ *[0-9]*\/[0-9]* Test *#[0-9]*: \([^ ]*\) .*/\1/p' "$WORK/build-a.log")
 [[ $'\n'$ran$'\n' == *$'\ntst_encounters\n'* ]] || fail "the build ran no unit tests (it ran: ${ran//$'\n'/ })"
 grep -E '^(e2e_|pkg_|sanitizers)' <<<"$ran" && fail "the build ran tests that need an X server, root or a build of their own"
-# The version is written in four places besides the project() line.
+# The version is written in the project() line and in debian/changelog;
+# the program, the metainfo and the manual page take it from the build.
 [[ $(dpkg-parsechangelog -l "$A/debian/changelog" -S Version) == "$VERSION" ]] \
     || fail "debian/changelog's version is not the project's $VERSION"
-[[ $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$A/data/$APP_ID.metainfo.xml" | head -n 1) == "$VERSION" ]] \
-    || fail "the metainfo's newest release is not the project's $VERSION"
-grep -q "^\.TH CHROMALAND 6 [^ ]* \"Chromaland $VERSION\"" "$A/data/chromaland.6" \
-    || fail "the manual page's header does not name version $VERSION"
 
 # --- lintian -----------------------------------------------------------------
 
@@ -105,6 +102,10 @@ ROOT=$WORK/root
 dpkg-deb -x "$WORK/a/$DEB" "$ROOT" || fail "dpkg-deb could not unpack $DEB"
 EXE=$ROOT/usr/games/chromaland
 [[ -x $EXE ]] || fail "the package has no /usr/games/chromaland"
+[[ $(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$ROOT/usr/share/metainfo/$APP_ID.metainfo.xml" | head -n 1) == "$VERSION" ]] \
+    || fail "the packaged metainfo's newest release is not the project's $VERSION"
+zcat "$ROOT/usr/share/man/man6/chromaland.6.gz" | grep -q "^\.TH CHROMALAND 6 [^ ]* \"Chromaland $VERSION\"" \
+    || fail "the packaged manual page's header does not name version $VERSION"
 
 # Every compiler and linker call of the build had the hardening flags
 # (blhc reads the build log); the game is PIE, with the stack protector,
