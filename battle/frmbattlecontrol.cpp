@@ -20,9 +20,6 @@ using GameRules::Dead;
 using GameRules::Retreat;
 const QString CrLf = QStringLiteral("\r\n");
 
-// Both bars are this wide at design time; together they never exceed it.
-constexpr double BarTwips = 4560.0;
-
 // A value a move cannot work with: a statistic that is not a number, or an
 // amount that does not fit in 16 bits. The move is undone and the status
 // line says which value stopped it.
@@ -45,19 +42,14 @@ double numberIn(const QLabel *label, const QString &who)
     return *value;
 }
 
-qint16 whole16(double value, const QString &who, const QString &caption)
+BattleRules::Number numberOf(const QLabel *label)
 {
-    const std::optional<qint16> whole = CaptionNumber::tryInt16(value);
-    if (!whole)
-        throw UnusableValue{who, caption};
-    return *whole;
+    return CaptionNumber::tryParse(label->text());
 }
 
-// A roll of 1 up to the statistic: floor(statistic x r) + 1, worked in
-// double precision.
-qint16 rollUpTo(const QLabel *statistic, const QString &who, float r)
+float nextDraw()
 {
-    return whole16(std::floor(numberIn(statistic, who) * r) + 1.0, who, statistic->text());
+    return RandomSource::next();
 }
 
 QString number(double value)
@@ -158,22 +150,17 @@ void frmBattleControl::Form_Load()
 
     // With an index of 0 to 20 and Strength 0 or more every value below
     // fits in 16 bits; the conversions stay checked all the same.
-    const std::optional<qint16> rolled = CaptionNumber::tryInt16(
-        (20.0 - std::floor(*index)) * 2.0 + 6.0 + std::floor(static_cast<double>(r) * 5.0 + 2.0));
+    const std::optional<qint16> rolled = BattleRules::enemyStrength(*index, r);
     if (!rolled)
         return noSuchEnemy();
     EnemyStrength = *rolled;
     ui->lbl_Enemy_HP_val->setText(number(EnemyStrength));
 
-    // One scale for both bars, so that they show Strength against enemy
-    // strength and never add up to more than one design bar.
-    const std::optional<qint16> scale = CaptionNumber::tryInt16(std::floor(BarTwips / (*strength + EnemyStrength)));
-    const std::optional<qint16> enemyWidth =
-        scale ? CaptionNumber::tryInt16(static_cast<double>(EnemyStrength) * *scale) : std::nullopt;
-    if (!enemyWidth)
+    const std::optional<BattleRules::StrengthBars> bars = BattleRules::strengthBars(*strength, EnemyStrength);
+    if (!bars)
         return unusableStrength();
-    ui->pic_Player->setWidthTwips(static_cast<float>(*strength * *scale));
-    ui->pic_Enemy->setWidthTwips(static_cast<float>(*enemyWidth));
+    ui->pic_Player->setWidthTwips(bars->player);
+    ui->pic_Enemy->setWidthTwips(bars->enemy);
     // Only the enemy's colour: a picture on its map marker stays there.
     ui->pic_Enemy->setBackColor(m_map.pic_Enemy[*marker]->backColor());
 
@@ -195,22 +182,14 @@ void frmBattleControl::cmd_Attack_Click()
             return;
         RandomSource::randomize();
         ClearStatus();
-        const float r1 = RandomSource::next();
-        const float r2 = RandomSource::next();
-
-        const QString you = QStringLiteral("Your Dexterity");
-        const qint16 playerRoll = rollUpTo(m_map.lbl_DX_val, you, r1);
-        const qint16 margin = whole16(double(playerRoll) - enemyRoll(r2), you, m_map.lbl_DX_val->text());
-
-        if (margin <= 0) {
-            ui->lbl_Status->setText(QStringLiteral("You miss by -") + number(std::fabs(double(margin))));
+        const auto attack = resultOf(BattleRules::attack(numberOf(m_map.lbl_DX_val), numberOf(m_map.lbl_ST_val),
+                                                  numberOf(ui->lbl_Enemy_HP_val), EnemyStrength, nextDraw));
+        if (!attack.hit()) {
+            ui->lbl_Status->setText(QStringLiteral("You miss by -") + number(std::fabs(double(attack.margin))));
         } else {
-            const float r3 = RandomSource::next();
-            const qint16 damage = rollUpTo(m_map.lbl_ST_val, QStringLiteral("Your Strength"), r3);
-            const double health = numberIn(ui->lbl_Enemy_HP_val, QStringLiteral("The enemy's health"));
-            ui->lbl_Enemy_HP_val->setText(number(std::floor(health) - damage));
-            ui->lbl_Status->setText(QStringLiteral("You hit by +") + number(margin) + QStringLiteral(" and inflict ")
-                                   + number(damage) + QStringLiteral(" damage."));
+            ui->lbl_Enemy_HP_val->setText(number(attack.enemyHealth));
+            ui->lbl_Status->setText(QStringLiteral("You hit by +") + number(attack.margin) + QStringLiteral(" and inflict ")
+                                   + number(attack.damage) + QStringLiteral(" damage."));
         }
         CheckEnemyDead();
         EnemyAttack();
@@ -222,26 +201,15 @@ void frmBattleControl::cmd_Blast_Click()
     playerTurn([this] {
         if (enemyDefeated())
             return;
-        const std::optional<double> magicLeft = usableMagic();
-        if (!magicLeft)
+        const std::optional<double> magic = usableMagic();
+        if (!magic)
             return;
-        const double magic = *magicLeft;
         RandomSource::randomize();
-        const float r = RandomSource::next();
-
-        qint16 damage = rollUpTo(m_map.lbl_WS_val, QStringLiteral("Your Wisdom"), r);
-        // The smallest of the roll, the enemy's health and the magic left.
-        const QString theEnemy = QStringLiteral("The enemy's health");
-        const double health = numberIn(ui->lbl_Enemy_HP_val, theEnemy);
-        if (health < damage)
-            damage = whole16(health, theEnemy, ui->lbl_Enemy_HP_val->text());
-        // Never more than the magic there is: 3.5 magic allows a blast of 3.
-        if (magic < damage)
-            damage = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui->lbl_MP_val->text());
-
-        ui->lbl_Enemy_HP_val->setText(number(std::floor(health) - damage));
-        ui->lbl_MP_val->setText(number(std::floor(magic) - damage));
-        ui->lbl_Status->setText(QStringLiteral("You magically blast for ") + number(damage)
+        const auto blast = resultOf(
+            BattleRules::blast(numberOf(m_map.lbl_WS_val), numberOf(ui->lbl_Enemy_HP_val), *magic, nextDraw));
+        ui->lbl_Enemy_HP_val->setText(number(blast.enemyHealth));
+        ui->lbl_MP_val->setText(number(blast.magic));
+        ui->lbl_Status->setText(QStringLiteral("You magically blast for ") + number(blast.damage)
                                + QStringLiteral(" magic points."));
         CheckEnemyDead();
         EnemyAttack();
@@ -251,30 +219,21 @@ void frmBattleControl::cmd_Blast_Click()
 void frmBattleControl::cmd_Heal_Click()
 {
     playerTurn([this] {
-        const QLabel *maximum = m_map.lbl_HP_max;
-        const double health = numberIn(ui->lbl_HP_val, QStringLiteral("Your Health"));
-        qint16 need = whole16(numberIn(maximum, QStringLiteral("Your maximum Health")) - health,
-                              QStringLiteral("Your Health"),
-                              ui->lbl_HP_val->text() + QStringLiteral(" of ") + maximum->text());
-        const std::optional<double> magicLeft = usableMagic();
-        if (!magicLeft)
+        ClearStatus();
+        const auto heal = resultOf(BattleRules::heal(numberOf(ui->lbl_HP_val), numberOf(m_map.lbl_HP_max),
+                                                     numberOf(ui->lbl_MP_val), numberOf(m_map.lbl_WS_val)));
+        switch (heal.kind) {
+        case BattleRules::Heal::NoMagic:
+            ui->lbl_Status->setText(QStringLiteral("You have no magic available."));
             return;
-        const double magic = *magicLeft;
-        if (need <= 0) {
-            // Not refused: looking yourself over still costs the turn.
+        case BattleRules::Heal::NotNeeded:
             ui->lbl_Status->setText(QStringLiteral("You don't need healing !"));
-        } else {
-            // The smallest of the missing health, the magic and Wisdom.
-            if (magic < need)
-                need = whole16(std::floor(magic), QStringLiteral("Your Magic"), ui->lbl_MP_val->text());
-            const QLabel *wisdom = m_map.lbl_WS_val;
-            const QString yourWisdom = QStringLiteral("Your Wisdom");
-            const double wisdomValue = numberIn(wisdom, yourWisdom);
-            if (wisdomValue < need)
-                need = whole16(wisdomValue, yourWisdom, wisdom->text());
-            ui->lbl_HP_val->setText(number(std::floor(health) + need));
-            ui->lbl_MP_val->setText(number(std::floor(magic) - need));
-            ui->lbl_Status->setText(QStringLiteral("You heal for ") + number(need) + QStringLiteral(" magic points."));
+            break;
+        case BattleRules::Heal::Healed:
+            ui->lbl_HP_val->setText(number(heal.health));
+            ui->lbl_MP_val->setText(number(heal.magic));
+            ui->lbl_Status->setText(QStringLiteral("You heal for ") + number(heal.amount) + QStringLiteral(" magic points."));
+            break;
         }
         EnemyAttack();
     });
@@ -293,7 +252,7 @@ void frmBattleControl::cmd_Retreat_Click()
 
 void frmBattleControl::CheckEnemyDead()
 {
-    if (std::floor(numberIn(ui->lbl_Enemy_HP_val, QStringLiteral("The enemy's health"))) >= 1)
+    if (!BattleRules::defeated(numberIn(ui->lbl_Enemy_HP_val, QStringLiteral("The enemy's health"))))
         return;
     ui->lbl_Enemy_HP_val->setText(Dead);
     // Leaving with the win is what is left to do.
@@ -308,27 +267,16 @@ void frmBattleControl::EnemyAttack()
     if (enemyDefeated())
         return;
     RandomSource::randomize();
-    const float r1 = RandomSource::next();
-    const float r2 = RandomSource::next();
-
-    const QLabel *dexterity = m_map.lbl_DX_val;
-    const QString you = QStringLiteral("Your Dexterity");
-    // The dodge has no + 1: a tie is a hit.
-    const qint16 dodge = whole16(std::floor(numberIn(dexterity, you) * r1), you, dexterity->text());
-    const qint16 margin = whole16(double(dodge) - enemyRoll(r2), you, dexterity->text());
-    if (margin > 0) {
-        appendStatus(QStringLiteral("Enemy missed by -") + number(margin));
+    const auto turn = resultOf(
+        BattleRules::enemyTurn(numberOf(m_map.lbl_DX_val), numberOf(ui->lbl_HP_val), EnemyStrength, nextDraw));
+    if (!turn.hit()) {
+        appendStatus(QStringLiteral("Enemy missed by -") + number(turn.margin));
         return;
     }
-
-    const float r3 = RandomSource::next();
-    const qint16 damage = whole16(std::floor(static_cast<float>(EnemyStrength) * r3 / 2.0f),
-                                  QStringLiteral("The enemy's strength"), number(EnemyStrength));
-    appendStatus(QStringLiteral("Enemy hits you by +") + number(std::fabs(double(margin)))
-                 + QStringLiteral(" and it inflicts ") + number(damage) + QStringLiteral(" damage."));
-    const double health = numberIn(ui->lbl_HP_val, QStringLiteral("Your Health"));
-    ui->lbl_HP_val->setText(number(std::floor(health) - damage));
-    if (std::floor(numberIn(ui->lbl_HP_val, QStringLiteral("Your Health"))) >= 1)
+    appendStatus(QStringLiteral("Enemy hits you by +") + number(std::fabs(double(turn.margin)))
+                 + QStringLiteral(" and it inflicts ") + number(turn.damage) + QStringLiteral(" damage."));
+    ui->lbl_HP_val->setText(number(turn.health));
+    if (!turn.killed())
         return;
 
     // Death: the result first, then the player is told, then the battle ends.
@@ -380,7 +328,7 @@ std::optional<double> frmBattleControl::usableMagic()
 {
     ClearStatus();
     const double magic = numberIn(ui->lbl_MP_val, QStringLiteral("Your Magic"));
-    if (magic >= 1)
+    if (BattleRules::canSpend(magic))
         return magic;
     ui->lbl_Status->setText(QStringLiteral("You have no magic available."));
     return std::nullopt;
@@ -391,11 +339,40 @@ bool frmBattleControl::enemyDefeated() const
     return ui->lbl_Enemy_HP_val->text() == Dead;
 }
 
-qint16 frmBattleControl::enemyRoll(float r) const
+template <typename Result>
+Result frmBattleControl::resultOf(BattleRules::Outcome<Result> outcome) const
 {
-    // The strength is taken as a single-precision value.
-    return whole16(std::floor(static_cast<float>(EnemyStrength) * r) + 1.0f, QStringLiteral("The enemy's strength"),
-                   number(EnemyStrength));
+    if (const auto *stopped = std::get_if<BattleRules::Unusable>(&outcome))
+        refuse(*stopped);
+    return std::get<Result>(outcome);
+}
+
+// The value that stopped a rule, told by its name and caption.
+void frmBattleControl::refuse(BattleRules::Unusable value) const
+{
+    using BattleRules::Unusable;
+    switch (value) {
+    case Unusable::Dexterity:
+        throw UnusableValue{QStringLiteral("Your Dexterity"), m_map.lbl_DX_val->text()};
+    case Unusable::Strength:
+        throw UnusableValue{QStringLiteral("Your Strength"), m_map.lbl_ST_val->text()};
+    case Unusable::Wisdom:
+        throw UnusableValue{QStringLiteral("Your Wisdom"), m_map.lbl_WS_val->text()};
+    case Unusable::Health:
+        throw UnusableValue{QStringLiteral("Your Health"), ui->lbl_HP_val->text()};
+    case Unusable::MissingHealth:
+        throw UnusableValue{QStringLiteral("Your Health"),
+                             ui->lbl_HP_val->text() + QStringLiteral(" of ") + m_map.lbl_HP_max->text()};
+    case Unusable::MaximumHealth:
+        throw UnusableValue{QStringLiteral("Your maximum Health"), m_map.lbl_HP_max->text()};
+    case Unusable::Magic:
+        throw UnusableValue{QStringLiteral("Your Magic"), ui->lbl_MP_val->text()};
+    case Unusable::EnemyHealth:
+        throw UnusableValue{QStringLiteral("The enemy's health"), ui->lbl_Enemy_HP_val->text()};
+    case Unusable::EnemyStrength:
+        break;
+    }
+    throw UnusableValue{QStringLiteral("The enemy's strength"), number(EnemyStrength)};
 }
 
 void frmBattleControl::appendStatus(const QString &line)

@@ -21,6 +21,7 @@
 // returns at once. An action that meets a statistic it cannot use is
 // undone as a whole and says why in the status line.
 
+#include "battle/battlerules.h"
 #include "logic/mapcontrols.h"
 
 #include <QDialog>
@@ -76,8 +77,10 @@ private:
     // Clears the status line and gives the magic caption, when there is at
     // least 1 to spend; otherwise the status line says there is none.
     std::optional<double> usableMagic();
-    // The enemy's roll: 1 to EnemyStrength, in single precision.
-    qint16 enemyRoll(float r) const;
+    // The rules' result; a value that stopped them undoes the move.
+    template <typename Result>
+    Result resultOf(BattleRules::Outcome<Result> outcome) const;
+    [[noreturn]] void refuse(BattleRules::Unusable value) const;
     void appendStatus(const QString &line);
     void callOff(const QString &reason);
     void endBattle();

@@ -1,6 +1,8 @@
 #include "map/frmmaingamewindow.h"
 #include "ui_frmMainGameWindow.h"
 
+#include "map/enemyclock.h"
+
 #include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "logic/pausedenemies.h"
@@ -145,51 +147,13 @@ Outcome frmMainGameWindow::Form_Unload()
 
 namespace {
 
-// Ticks of the enemy clock from one enemy phase to the next.
-constexpr int PhaseTicks = 100;
-
-// The band boundaries: an up step from one of these rows is refused for
-// enemies at or above the index beside it, a down step for enemies at or
-// below it. Three rows and one colour group apart.
-struct BandEdge {
-    float top;
-    int index;
-};
-constexpr std::array<BandEdge, 5> UpRefused{{{56, 6}, {104, 9}, {152, 12}, {200, 15}, {248, 18}}};
-constexpr std::array<BandEdge, 5> DownRefused{{{88, 2}, {136, 5}, {184, 8}, {232, 11}, {280, 14}}};
-
-enum class Direction { None, Up, Down, Left, Right };
-
-// r = floor(100 x) + 1 is uniform over 1..100: 10 % stay, 5 % up, 5 % down,
-// 40 % left, 40 % right. Worked in double, where 100 x is exact for every
-// single-precision x, and never converted to an integer.
-Direction directionFor(float x)
+// Whether an enemy may enter the square: nobody, shown or hidden, stands
+// there. Squares that do not fit the roster query's 16-bit coordinates are
+// never entered (no grid square is that far out).
+bool squareFree(const MapControls &map, const EnemyClock::Square &square)
 {
-    const double r = std::floor(100.0 * static_cast<double>(x)) + 1.0;
-    if (r <= 10.0)
-        return Direction::None;
-    if (r <= 15.0)
-        return Direction::Up;
-    if (r <= 20.0)
-        return Direction::Down;
-    if (r <= 60.0)
-        return Direction::Left;
-    return Direction::Right;
-}
-
-// One in three: floor(3 y) = 0.
-bool comesBack(float y)
-{
-    return std::floor(3.0 * static_cast<double>(y)) == 0.0;
-}
-
-// Whether an enemy may enter the square at left, top: nobody, shown or
-// hidden, stands there. Squares that do not fit the roster query's 16-bit
-// coordinates are never entered (no grid square is that far out).
-bool squareFree(const MapControls &map, float left, float top)
-{
-    const std::optional<qint16> x = CaptionNumber::tryInt16(left);
-    const std::optional<qint16> y = CaptionNumber::tryInt16(top);
+    const std::optional<qint16> x = CaptionNumber::tryInt16(square.left);
+    const std::optional<qint16> y = CaptionNumber::tryInt16(square.top);
     return x && y && !EnemyAt(map, *x, *y);
 }
 
@@ -200,7 +164,7 @@ void frmMainGameWindow::Timer1_Timer()
     if (EnemiesPaused)
         return;
     ui->prog_MoveTime->setValue(ui->prog_MoveTime->value() + 1);
-    if (ui->prog_MoveTime->value() < PhaseTicks)
+    if (ui->prog_MoveTime->value() < EnemyClock::PhaseTicks)
         return;
     enemyPhase();
 }
@@ -217,66 +181,33 @@ void frmMainGameWindow::enemyPhase()
         moveEnemy(i);
 }
 
-// A tenth of the maximum, rounded down, per phase, never beyond the
-// maximum. A statistic whose current or maximum caption is not a number
-// (a damaged character file) is not healed: its caption stays exactly as
-// loaded, to be saved back unchanged, and the clock goes on silently.
+// A statistic whose current or maximum caption is not a number (a damaged
+// character file) is not healed: its caption stays exactly as loaded, to
+// be saved back unchanged, and the clock goes on silently.
 void frmMainGameWindow::healInHealingRow(QLabel *current, QLabel *maximum)
 {
-    using namespace CaptionNumber;
-    std::optional<double> value = tryParse(current->text());
-    std::optional<double> most = tryParse(maximum->text());
+    const std::optional<double> value = CaptionNumber::tryParse(current->text());
+    const std::optional<double> most = CaptionNumber::tryParse(maximum->text());
     if (!value || !most)
         return;
-    if (floorOf(*most) > floorOf(*value))
-        current->setText(format(floorOf(floorOf(*value) + floorOf(*most) / 10.0)));
-
-    value = tryParse(current->text());
-    most = tryParse(maximum->text());
-    if (!value || !most)
-        return;
-    if (floorOf(*most) < floorOf(*value))
-        current->setText(format(floorOf(*most)));
+    if (const std::optional<double> now = EnemyClock::healed(*value, *most))
+        current->setText(CaptionNumber::format(*now));
 }
 
 void frmMainGameWindow::moveEnemy(int index)
 {
     PictureBox *enemy = m_controls.pic_Enemy[index];
-    bool blocked = false;
-    const float left = enemy->left();
-    const float top = enemy->top();
-
-    switch (directionFor(RandomSource::next())) {
-    case Direction::None:
-        break;
-    case Direction::Up:
-        for (const BandEdge &edge : UpRefused) {
-            if (top == edge.top && index >= edge.index)
-                blocked = true;
-        }
-        if (top >= FirstSquare + Step && squareFree(m_controls, left, top - Step) && !blocked)
-            enemy->setTop(top - Step);
-        break;
-    case Direction::Down:
-        for (const BandEdge &edge : DownRefused) {
-            if (top == edge.top && index <= edge.index)
-                blocked = true;
-        }
-        if (top <= LastEnemyRow - Step && squareFree(m_controls, left, top + Step) && !blocked)
-            enemy->setTop(top + Step);
-        break;
-    case Direction::Left:
-        if (left >= FirstSquare + Step && squareFree(m_controls, left - Step, top))
-            enemy->setLeft(left - Step);
-        break;
-    case Direction::Right:
-        if (left <= LastColumn - Step && squareFree(m_controls, left + Step, top))
-            enemy->setLeft(left + Step);
-        break;
+    const std::optional<EnemyClock::Square> target =
+        EnemyClock::stepTarget(EnemyClock::directionFor(RandomSource::next()), index, enemy->left(), enemy->top());
+    if (target && squareFree(m_controls, *target)) {
+        if (target->left != enemy->left())
+            enemy->setLeft(target->left);
+        else
+            enemy->setTop(target->top);
     }
 
     // Every enemy draws its return chance, shown or hidden, moved or not.
-    if (comesBack(RandomSource::next()) && !enemy->shown())
+    if (EnemyClock::comesBack(RandomSource::next()) && !enemy->shown())
         enemy->show();
 }
 
