@@ -1,4 +1,5 @@
 #include "forms/gamefonts.h"
+#include "system/language.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(CHROMALAND_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(CHROMALAND_APP_ID));
     GameFonts::substituteDesignFace();
+    Language::install();
 
     frmSplash title;
     title.show();

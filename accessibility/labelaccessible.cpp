@@ -1,5 +1,6 @@
 #include "accessibility/labelaccessible.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
 
@@ -28,6 +29,12 @@ QAccessible::Role LabelAccessible::role() const
     return announces() ? QAccessible::Notification : QAccessible::StaticText;
 }
 
+QString LabelAccessible::nameAndValue(const QString &name, const QString &value)
+{
+    //: A value as a screen reader tells it, e.g. "Strength: 10".
+    return QCoreApplication::translate("LabelAccessible", "%1: %2").arg(name, value);
+}
+
 QString LabelAccessible::content() const
 {
     return label()->text();
@@ -40,9 +47,10 @@ QString LabelAccessible::windowValues() const
     for (const QLabel *other : labels) {
         const QString name = other->property("valueName").toString();
         if (other != label() && !name.isEmpty() && !other->property("announces").toBool())
-            values.append(name + QStringLiteral(": ") + other->text());
+            values.append(nameAndValue(name, other->text()));
     }
-    return values.join(QStringLiteral(". "));
+    //: Between the values told after a battle's line, as in "Your health: 8. Your magic: 10".
+    return values.join(QCoreApplication::translate("LabelAccessible", ". "));
 }
 
 QString LabelAccessible::text(QAccessible::Text t) const
@@ -53,7 +61,7 @@ QString LabelAccessible::text(QAccessible::Text t) const
         if (announces())
             return label()->text().isEmpty() ? name : label()->text();
         if (!name.isEmpty())
-            return name + QStringLiteral(": ") + label()->text();
+            return nameAndValue(name, label()->text());
         if (!label()->accessibleName().isEmpty())
             return label()->accessibleName();
         return label()->text();

@@ -36,4 +36,5 @@ private:
     bool announces() const;
     // The value boxes of the label's window, as a reader names them.
     QString windowValues() const;
+    static QString nameAndValue(const QString &name, const QString &value);
 };

@@ -3,6 +3,7 @@
 #include "widgets/mapgrid.h"
 #include "widgets/picturebox.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <cmath>
@@ -49,11 +50,6 @@ int square(float pixels)
     return std::isfinite(s) && std::fabs(s) < 1.0e6f ? int(s) : 0;
 }
 
-QString steps(int count, const char *way)
-{
-    return QStringLiteral("%1 %2").arg(std::abs(count)).arg(QLatin1String(way));
-}
-
 } // namespace
 
 PictureBoxAccessible::PictureBoxAccessible(PictureBox *box)
@@ -75,16 +71,17 @@ QString PictureBoxAccessible::shownOf(const PictureBox *box)
 {
     if (unitTwips(box) > 0 && levels(box) > 0) {
         const float level = std::floor(box->widthTwips() / unitTwips(box));
-        return QStringLiteral("level %1 of %2").arg(double(level)).arg(levels(box));
+        //: A skill bar's level, e.g. "level 3 of 18".
+        return QCoreApplication::translate("PictureBoxAccessible", "level %1 of %2").arg(double(level)).arg(levels(box));
     }
     if (fullTwips(box) > 0)
-        return QStringLiteral("%1 percent").arg(std::lround(box->widthTwips() / fullTwips(box) * 100.0f));
+        return QCoreApplication::translate("PictureBoxAccessible", "%1 percent").arg(std::lround(box->widthTwips() / fullTwips(box) * 100.0f));
     if (const PictureBox *m = marker(box)) {
         const int row = square(m->top());
-        QString where = QStringLiteral("Column %1, row %2").arg(square(m->left())).arg(row);
-        if (row == HealingRow)
-            where += QStringLiteral(", healing row");
-        return where;
+        //: The player's square on the map; the bottom row is the healing row.
+        return (row == HealingRow ? QCoreApplication::translate("PictureBoxAccessible", "Column %1, row %2, healing row") : QCoreApplication::translate("PictureBoxAccessible", "Column %1, row %2"))
+            .arg(square(m->left()))
+            .arg(row);
     }
     return QString();
 }
@@ -114,17 +111,22 @@ QString PictureBoxAccessible::nearestMarker() const
         }
     }
     if (!nearest)
-        return QStringLiteral("No one else in sight.");
+        return QCoreApplication::translate("PictureBoxAccessible", "No one else in sight.");
     const int across = square(nearest->left()) - column;
     const int down = square(nearest->top()) - row;
     QStringList way;
+    //: Squares between the player and the nearest enemy, e.g. "3 up".
     if (down != 0)
-        way.append(steps(down, down < 0 ? "up" : "down"));
+        way.append(down < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n up", nullptr, -down) : QCoreApplication::translate("PictureBoxAccessible", "%n down", nullptr, down));
     if (across != 0)
-        way.append(steps(across, across < 0 ? "left" : "right"));
+        way.append(across < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n left", nullptr, -across) : QCoreApplication::translate("PictureBoxAccessible", "%n right", nullptr, across));
     if (way.isEmpty())
-        way.append(QStringLiteral("here"));
-    return QStringLiteral("Nearest: %1, %2.").arg(nearest->accessibleName(), way.join(QStringLiteral(", ")));
+        //: The nearest enemy stands on the player's own square.
+        way.append(QCoreApplication::translate("PictureBoxAccessible", "here"));
+    //: Between the steps of a way, as in "3 up, 2 left".
+    const QString separator = QCoreApplication::translate("PictureBoxAccessible", ", ");
+    //: %1 is the enemy's name ("Red enemy"), %2 its way ("3 up, 2 left").
+    return QCoreApplication::translate("PictureBoxAccessible", "Nearest: %1, %2.").arg(nearest->accessibleName(), way.join(separator));
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const

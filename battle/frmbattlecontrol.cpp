@@ -22,24 +22,32 @@ const QString CrLf = QStringLiteral("\r\n");
 
 // A value a move cannot work with: a statistic that is not a number, or an
 // amount that does not fit in 16 bits. The move is undone and the status
-// line says which value stopped it.
+// line says which value stopped it; `sentence` holds the value's caption
+// at %1.
 struct UnusableValue
 {
-    QString who;
+    QString sentence;
     QString caption;
 
-    QString report() const
-    {
-        return QStringLiteral("%1 (%2) cannot be used in battle: nothing happened.").arg(who, GameError::excerpt(caption));
-    }
+    QString report() const { return sentence.arg(GameError::excerpt(caption)); }
 };
 
-double numberIn(const QLabel *label, const QString &who)
+double numberIn(const QLabel *label, const QString &sentence)
 {
     const std::optional<double> value = CaptionNumber::tryParse(label->text());
     if (!value)
-        throw UnusableValue{who, label->text()};
+        throw UnusableValue{sentence, label->text()};
     return *value;
+}
+
+QString enemyHealthUnusable()
+{
+    return frmBattleControl::tr("The enemy's health (%1) cannot be used in battle: nothing happened.");
+}
+
+QString magicUnusable()
+{
+    return frmBattleControl::tr("Your Magic (%1) cannot be used in battle: nothing happened.");
 }
 
 BattleRules::Number numberOf(const QLabel *label)
@@ -60,13 +68,14 @@ QString number(double value)
 QString instructionsText()
 {
     return QStringList{
-        QStringLiteral("INSTRUCTIONS: "),
-        GameRules::AttackInstruction,
-        QStringLiteral("BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your "
-                       "Wisdom in damage."),
-        QStringLiteral("HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by "
-                       "your Wisdom."),
-        GameRules::RetreatInstruction,
+        //: The heading of the battle's instructions; the trailing space is part of it.
+        frmBattleControl::tr("INSTRUCTIONS: "),
+        GameRules::attackInstruction(),
+        frmBattleControl::tr("BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your "
+                             "Wisdom in damage."),
+        frmBattleControl::tr("HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by "
+                             "your Wisdom."),
+        GameRules::retreatInstruction(),
     }.join(CrLf + CrLf);
 }
 
@@ -128,7 +137,7 @@ void frmBattleControl::Form_Load()
 
     const QString tag = m_map.lbl_EnemyTag->text();
     const auto noSuchEnemy = [&] {
-        callOff(QStringLiteral("There is no enemy \"%1\" to fight, so this battle cannot take place.")
+        callOff(tr("There is no enemy \"%1\" to fight, so this battle cannot take place.")
                     .arg(GameError::excerpt(tag)));
     };
     const std::optional<double> index = CaptionNumber::tryParse(tag);
@@ -140,8 +149,8 @@ void frmBattleControl::Form_Load()
 
     const QString strengthCaption = m_map.lbl_ST_val->text();
     const auto unusableStrength = [&] {
-        callOff(QStringLiteral("Your Strength (%1) is not a number of 0 or more, so this battle cannot "
-                               "take place. You back away from the enemy.")
+        callOff(tr("Your Strength (%1) is not a number of 0 or more, so this battle cannot "
+                   "take place. You back away from the enemy.")
                     .arg(GameError::excerpt(strengthCaption)));
     };
     const std::optional<double> strength = CaptionNumber::tryParse(strengthCaption);
@@ -185,11 +194,13 @@ void frmBattleControl::cmd_Attack_Click()
         const auto attack = resultOf(BattleRules::attack(numberOf(m_map.lbl_DX_val), numberOf(m_map.lbl_ST_val),
                                                   numberOf(ui->lbl_Enemy_HP_val), EnemyStrength, nextDraw));
         if (!attack.hit()) {
-            ui->lbl_Status->setText(QStringLiteral("You miss by -") + number(std::fabs(double(attack.margin))));
+            //: %1 is how far the player's roll fell short, a number of 0 or more.
+            ui->lbl_Status->setText(tr("You miss by -%1").arg(number(std::fabs(double(attack.margin)))));
         } else {
             ui->lbl_Enemy_HP_val->setText(number(attack.enemyHealth));
-            ui->lbl_Status->setText(QStringLiteral("You hit by +") + number(attack.margin) + QStringLiteral(" and inflict ")
-                                   + number(attack.damage) + QStringLiteral(" damage."));
+            //: %1 is how far the player's roll beat the enemy's; %n the damage done.
+            ui->lbl_Status->setText(tr("You hit by +%1 and inflict %n damage.", nullptr, attack.damage)
+                                        .arg(number(attack.margin)));
         }
         CheckEnemyDead();
         EnemyAttack();
@@ -209,8 +220,8 @@ void frmBattleControl::cmd_Blast_Click()
             BattleRules::blast(numberOf(m_map.lbl_WS_val), numberOf(ui->lbl_Enemy_HP_val), *magic, nextDraw));
         ui->lbl_Enemy_HP_val->setText(number(blast.enemyHealth));
         ui->lbl_MP_val->setText(number(blast.magic));
-        ui->lbl_Status->setText(QStringLiteral("You magically blast for ") + number(blast.damage)
-                               + QStringLiteral(" magic points."));
+        //: %n is both the damage done and the magic spent.
+        ui->lbl_Status->setText(tr("You magically blast for %n magic points.", nullptr, blast.damage));
         CheckEnemyDead();
         EnemyAttack();
     });
@@ -224,15 +235,16 @@ void frmBattleControl::cmd_Heal_Click()
                                                      numberOf(ui->lbl_MP_val), numberOf(m_map.lbl_WS_val)));
         switch (heal.kind) {
         case BattleRules::Heal::NoMagic:
-            ui->lbl_Status->setText(QStringLiteral("You have no magic available."));
+            ui->lbl_Status->setText(noMagicLine());
             return;
         case BattleRules::Heal::NotNeeded:
-            ui->lbl_Status->setText(QStringLiteral("You don't need healing !"));
+            ui->lbl_Status->setText(tr("You don't need healing !"));
             break;
         case BattleRules::Heal::Healed:
             ui->lbl_HP_val->setText(number(heal.health));
             ui->lbl_MP_val->setText(number(heal.magic));
-            ui->lbl_Status->setText(QStringLiteral("You heal for ") + number(heal.amount) + QStringLiteral(" magic points."));
+            //: %n is both the health restored and the magic spent.
+            ui->lbl_Status->setText(tr("You heal for %n magic points.", nullptr, heal.amount));
             break;
         }
         EnemyAttack();
@@ -252,7 +264,7 @@ void frmBattleControl::cmd_Retreat_Click()
 
 void frmBattleControl::CheckEnemyDead()
 {
-    if (!BattleRules::defeated(numberIn(ui->lbl_Enemy_HP_val, QStringLiteral("The enemy's health"))))
+    if (!BattleRules::defeated(numberIn(ui->lbl_Enemy_HP_val, enemyHealthUnusable())))
         return;
     ui->lbl_Enemy_HP_val->setText(Dead);
     // Leaving with the win is what is left to do.
@@ -270,18 +282,20 @@ void frmBattleControl::EnemyAttack()
     const auto turn = resultOf(
         BattleRules::enemyTurn(numberOf(m_map.lbl_DX_val), numberOf(ui->lbl_HP_val), EnemyStrength, nextDraw));
     if (!turn.hit()) {
-        appendStatus(QStringLiteral("Enemy missed by -") + number(turn.margin));
+        //: %1 is how far the enemy's roll fell short, a number above 0.
+        appendStatus(tr("Enemy missed by -%1").arg(number(turn.margin)));
         return;
     }
-    appendStatus(QStringLiteral("Enemy hits you by +") + number(std::fabs(double(turn.margin)))
-                 + QStringLiteral(" and it inflicts ") + number(turn.damage) + QStringLiteral(" damage."));
+    //: %1 is how far the enemy's roll beat the player's dodge; %n the damage done.
+    appendStatus(tr("Enemy hits you by +%1 and it inflicts %n damage.", nullptr, turn.damage)
+                     .arg(number(std::fabs(double(turn.margin)))));
     ui->lbl_HP_val->setText(number(turn.health));
     if (!turn.killed())
         return;
 
     // Death: the result first, then the player is told, then the battle ends.
     m_map.lbl_EnemyTag->setText(Dead);
-    MessageBox::show(QStringLiteral("You have died."));
+    MessageBox::show(tr("You have died."));
     ReturnStatsToMap();
     endBattle();
 }
@@ -317,7 +331,7 @@ void frmBattleControl::playerTurn(const std::function<void()> &move)
     } catch (const UnusableValue &unusable) {
         rollBack(unusable.report());
     } catch (const std::exception &) {
-        rollBack(QStringLiteral("That move could not be carried out: nothing happened."));
+        rollBack(tr("That move could not be carried out: nothing happened."));
     }
     // The turn's lines, as a screen reader speaks them where the focus is.
     if (!m_battleOver)
@@ -327,10 +341,10 @@ void frmBattleControl::playerTurn(const std::function<void()> &move)
 std::optional<double> frmBattleControl::usableMagic()
 {
     ClearStatus();
-    const double magic = numberIn(ui->lbl_MP_val, QStringLiteral("Your Magic"));
+    const double magic = numberIn(ui->lbl_MP_val, magicUnusable());
     if (BattleRules::canSpend(magic))
         return magic;
-    ui->lbl_Status->setText(QStringLiteral("You have no magic available."));
+    ui->lbl_Status->setText(noMagicLine());
     return std::nullopt;
 }
 
@@ -353,26 +367,37 @@ void frmBattleControl::refuse(BattleRules::Unusable value) const
     using BattleRules::Unusable;
     switch (value) {
     case Unusable::Dexterity:
-        throw UnusableValue{QStringLiteral("Your Dexterity"), m_map.lbl_DX_val->text()};
+        throw UnusableValue{tr("Your Dexterity (%1) cannot be used in battle: nothing happened."),
+                            m_map.lbl_DX_val->text()};
     case Unusable::Strength:
-        throw UnusableValue{QStringLiteral("Your Strength"), m_map.lbl_ST_val->text()};
+        throw UnusableValue{tr("Your Strength (%1) cannot be used in battle: nothing happened."),
+                            m_map.lbl_ST_val->text()};
     case Unusable::Wisdom:
-        throw UnusableValue{QStringLiteral("Your Wisdom"), m_map.lbl_WS_val->text()};
+        throw UnusableValue{tr("Your Wisdom (%1) cannot be used in battle: nothing happened."),
+                            m_map.lbl_WS_val->text()};
     case Unusable::Health:
-        throw UnusableValue{QStringLiteral("Your Health"), ui->lbl_HP_val->text()};
+        throw UnusableValue{tr("Your Health (%1) cannot be used in battle: nothing happened."), ui->lbl_HP_val->text()};
     case Unusable::MissingHealth:
-        throw UnusableValue{QStringLiteral("Your Health"),
-                             ui->lbl_HP_val->text() + QStringLiteral(" of ") + m_map.lbl_HP_max->text()};
+        //: %1 is "health of maximum health", both as their captions hold them.
+        throw UnusableValue{tr("Your Health (%1) cannot be used in battle: nothing happened."),
+                            tr("%1 of %2").arg(ui->lbl_HP_val->text(), m_map.lbl_HP_max->text())};
     case Unusable::MaximumHealth:
-        throw UnusableValue{QStringLiteral("Your maximum Health"), m_map.lbl_HP_max->text()};
+        throw UnusableValue{tr("Your maximum Health (%1) cannot be used in battle: nothing happened."),
+                            m_map.lbl_HP_max->text()};
     case Unusable::Magic:
-        throw UnusableValue{QStringLiteral("Your Magic"), ui->lbl_MP_val->text()};
+        throw UnusableValue{magicUnusable(), ui->lbl_MP_val->text()};
     case Unusable::EnemyHealth:
-        throw UnusableValue{QStringLiteral("The enemy's health"), ui->lbl_Enemy_HP_val->text()};
+        throw UnusableValue{enemyHealthUnusable(), ui->lbl_Enemy_HP_val->text()};
     case Unusable::EnemyStrength:
         break;
     }
-    throw UnusableValue{QStringLiteral("The enemy's strength"), number(EnemyStrength)};
+    throw UnusableValue{tr("The enemy's strength (%1) cannot be used in battle: nothing happened."),
+                        number(EnemyStrength)};
+}
+
+QString frmBattleControl::noMagicLine()
+{
+    return tr("You have no magic available.");
 }
 
 void frmBattleControl::appendStatus(const QString &line)

@@ -81,6 +81,7 @@ private:
     template <typename Result>
     Result resultOf(BattleRules::Outcome<Result> outcome) const;
     [[noreturn]] void refuse(BattleRules::Unusable value) const;
+    static QString noMagicLine();
     void appendStatus(const QString &line);
     void callOff(const QString &reason);
     void endBattle();

@@ -1,5 +1,6 @@
 #include "forms/messagebox.h"
 #include "forms/windowplacement.h"
+#include "system/language.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -57,6 +58,8 @@ void MessageBox::show(const QString &text, const QString &caption)
                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint);
     box.setObjectName(QStringLiteral("gameMessageBox"));
+    if (Language::rightToLeft())
+        box.setLayoutDirection(Qt::RightToLeft);
     box.exec();
 }
 

@@ -2,8 +2,12 @@
 
 #include "accessibility/accessiblefactory.h"
 #include "resources/gamepictures.h"
+#include "system/language.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
 
 namespace WindowSetup {
 
@@ -19,6 +23,17 @@ void prepare()
         return true;
     }();
     Q_UNUSED(prepared);
+}
+
+void readInLanguageDirection(QWidget *window)
+{
+    if (!Language::rightToLeft())
+        return;
+    const auto widgets = window->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget))
+            widget->setLayoutDirection(Qt::RightToLeft);
+    }
 }
 
 } // namespace WindowSetup

@@ -5,14 +5,22 @@
 // accessibility descriptions are installed (no control may be described
 // the default way), and the game's icon becomes the application's, so that
 // message boxes show it too. After each form the design's fonts are
-// matched. Every window's constructor calls setUpForm() first.
+// matched, and in a language written from right to left its texts read
+// right to left inside their controls. Every window's constructor calls
+// setUpForm() first.
 
 #include "forms/gamefonts.h"
+
+class QWidget;
 
 namespace WindowSetup {
 
 // What every form needs before it is set up; the first call does it.
 void prepare();
+
+// In a language written from right to left, the window's labels, buttons
+// and frame captions read right to left; their places stay.
+void readInLanguageDirection(QWidget *window);
 
 template <class Form, class Window>
 void setUpForm(Form &form, Window *window)
@@ -20,6 +28,7 @@ void setUpForm(Form &form, Window *window)
     prepare();
     form.setupUi(window);
     GameFonts::adapt(window);
+    readInLanguageDirection(window);
 }
 
 } // namespace WindowSetup

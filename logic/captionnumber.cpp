@@ -1,6 +1,7 @@
 #include "logic/captionnumber.h"
 #include "system/gameerror.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -81,11 +82,11 @@ double parse(const QString &caption)
     case Outcome::Number:
         return value;
     case Outcome::TooLarge:
-        throw GameError(GameError::Overflow, QStringLiteral("\"%1\" is too large").arg(GameError::excerpt(caption)));
+        throw GameError(GameError::Overflow, QCoreApplication::translate("CaptionNumber", "\"%1\" is too large").arg(GameError::excerpt(caption)));
     case Outcome::NotANumber:
         break;
     }
-    throw GameError(GameError::TypeMismatch, QStringLiteral("\"%1\" is not a number").arg(GameError::excerpt(caption)));
+    throw GameError(GameError::TypeMismatch, QCoreApplication::translate("CaptionNumber", "\"%1\" is not a number").arg(GameError::excerpt(caption)));
 }
 
 double floorOf(double value)
@@ -110,7 +111,7 @@ qint16 toInt16(double value)
 {
     const std::optional<qint16> v = tryInt16(value);
     if (!v)
-        throw GameError(GameError::Overflow, QStringLiteral("%1 does not fit in 16 bits").arg(format(value)));
+        throw GameError(GameError::Overflow, QCoreApplication::translate("CaptionNumber", "%1 does not fit in 16 bits").arg(format(value)));
     return *v;
 }
 

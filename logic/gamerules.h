@@ -8,6 +8,7 @@
 #include "widgets/mapgrid.h"
 
 #include <QLatin1String>
+#include <QString>
 #include <array>
 
 namespace GameRules {
@@ -49,9 +50,8 @@ inline constexpr QLatin1String Dead("DEAD");
 inline constexpr QLatin1String Retreat("Retreat");
 
 // --- Instruction sentences shown both on the title and in battle ------------
-inline constexpr QLatin1String AttackInstruction(
-    "ATTACK: Your Dexterity decides how often you will hit the enemy in combat. "
-    "If you do hit then your Strength determines how much damage you inflict.");
-inline constexpr QLatin1String RetreatInstruction("RETREAT: You run away before the enemy can attack again.");
+// In the player's language.
+QString attackInstruction();
+QString retreatInstruction();
 
 } // namespace GameRules

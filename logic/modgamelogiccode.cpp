@@ -12,6 +12,7 @@
 #include "system/safefile.h"
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -76,7 +77,7 @@ QString valueOf(const QString &line, int lineIndex)
     const qsizetype keyLength = static_cast<qsizetype>(qstrlen(Keys[lineIndex]));
     if (line.size() < keyLength)
         throw GameError(GameError::InvalidArgument,
-                        QStringLiteral("line %1 of the character file is shorter than its key").arg(lineIndex + 1));
+                        QCoreApplication::translate("modGameLogicCode", "line %1 of the character file is shorter than its key").arg(lineIndex + 1));
     return line.mid(keyLength);
 }
 
@@ -85,7 +86,7 @@ double wholeNumberOn(const QString &value, int lineIndex)
     try {
         return CaptionNumber::floorOf(CaptionNumber::parse(value));
     } catch (const GameError &e) {
-        throw GameError(e.code(), QStringLiteral("line %1 of the character file holds \"%2\"")
+        throw GameError(e.code(), QCoreApplication::translate("modGameLogicCode", "line %1 of the character file holds \"%2\"")
                                       .arg(lineIndex + 1).arg(GameError::excerpt(value)));
     }
 }
@@ -125,7 +126,8 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
     const QStringList lines = splitLines(latin1(bytes));
     if (lines.size() < RecordLines)
         throw GameError(GameError::PastEndOfFile,
-                        QStringLiteral("the character file has %1 of its 15 lines").arg(lines.size()));
+                        QCoreApplication::translate("modGameLogicCode", "the character file has %1 of its 15 lines")
+                            .arg(lines.size()));
 
     // Everything is checked before any control changes.
     CharacterRecord record;
@@ -138,10 +140,10 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
         const double twips = wholeNumberOn(valueOf(lines[line], line), line) * TwipsPerLevel;
         if (std::fabs(twips) > FLT_MAX)
             throw GameError(GameError::Overflow,
-                            QStringLiteral("skill level on line %1 of the character file").arg(line + 1));
+                            QCoreApplication::translate("modGameLogicCode", "skill level on line %1 of the character file").arg(line + 1));
         if (twips < 0)
             throw GameError(GameError::InvalidPropertyValue,
-                            QStringLiteral("negative skill level on line %1 of the character file").arg(line + 1));
+                            QCoreApplication::translate("modGameLogicCode", "negative skill level on line %1 of the character file").arg(line + 1));
         record.skillWidths[i] = static_cast<float>(twips);
     }
 
@@ -151,7 +153,8 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
 void LoadCharacter(const MapControls &map)
 {
     if (!FileExists(CharacterFilePath())) {
-        MessageBox::show(QStringLiteral("Character file could not be found - a new character will be created"),
+        MessageBox::show(QCoreApplication::translate(
+                             "modGameLogicCode", "Character file could not be found - a new character will be created"),
                          QStringLiteral("Chromaland"));
         CreateDefaultCharacter();
     }
@@ -185,7 +188,7 @@ Outcome SaveCharacterOrEnd(const MapControls &map)
     try {
         SaveCharacter(map);
     } catch (const GameError &e) {
-        MessageBox::show(QStringLiteral("The character could not be saved to %1.\n\n%2")
+        MessageBox::show(QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
                              .arg(QDir::toNativeSeparators(CharacterFilePath()), e.description()));
         return Outcome::end(1);
     }
@@ -295,8 +298,9 @@ Outcome ArchiveDeadCharacter(const MapControls &map)
     // rename() never replaces an existing file; across file systems it
     // copies and removes the old file only once the copy is whole.
     if (!file.rename(archiveFolder.filePath(archiveName))) {
-        MessageBox::show(QStringLiteral("The dead character could not be archived as %1 in %2 (%3).\n\n"
-                                        "The character file is still at %4.")
+        MessageBox::show(QCoreApplication::translate("modGameLogicCode",
+                                                     "The dead character could not be archived as %1 in %2 (%3).\n\n"
+                                                     "The character file is still at %4.")
                              .arg(archiveName, QDir::toNativeSeparators(archiveFolder.absolutePath()), file.errorString(),
                                   QDir::toNativeSeparators(characterFile)));
         return Outcome::end(1);

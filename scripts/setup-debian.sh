@@ -11,7 +11,11 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libgl-dev
-    fonts-liberation2 fonts-dejavu-core
+    # The translations: Qt's catalogue tools, gettext for the desktop entry
+    # and metainfo, Qt's own catalogues (its standard buttons) and fonts for
+    # Japanese, Chinese and Arabic.
+    qt6-tools-dev qt6-l10n-tools gettext qt6-translations-l10n
+    fonts-liberation2 fonts-dejavu-core fonts-noto-cjk fonts-noto-core
 )
 package_packages=(build-essential dpkg-dev debhelper)
 test_packages=(

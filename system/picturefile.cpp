@@ -2,6 +2,7 @@
 #include "system/gameerror.h"
 #include "system/safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImageReader>
 #include <QtEndian>
@@ -69,10 +70,10 @@ QImage load(const QString &path)
     };
     const QByteArray bytes = SafeFile::read(path, MaxPictureBytes, GameError::InvalidPicture);
     if (!bitmapIsWhole(bytes))
-        throw fail(QStringLiteral("the bitmap's header is impossible or its pixel rows end early"));
+        throw fail(QCoreApplication::translate("PictureFile", "the bitmap's header is impossible or its pixel rows end early"));
     QImage image;
     if (!image.loadFromData(bytes))
-        throw fail(QStringLiteral("not a picture in any known format"));
+        throw fail(QCoreApplication::translate("PictureFile", "not a picture in any known format"));
     return image;
 }
 

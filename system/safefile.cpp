@@ -1,6 +1,7 @@
 #include "system/safefile.h"
 #include "system/gameerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -62,12 +63,13 @@ QByteArray read(const QString &path, qint64 maxBytes, int failureCode)
         throw failure(failureCode, path, systemReason());
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const QString why = S_ISDIR(info.st_mode) ? QStringLiteral("is a folder") : QStringLiteral("is not a regular file");
+        const QString why = S_ISDIR(info.st_mode) ? QCoreApplication::translate("SafeFile", "is a folder")
+                                                   : QCoreApplication::translate("SafeFile", "is not a regular file");
         ::close(fd);
         throw failure(failureCode, path, why);
     }
     const auto tooLarge = [&] {
-        return failure(failureCode, path, QStringLiteral("larger than %1 bytes").arg(maxBytes));
+        return failure(failureCode, path, QCoreApplication::translate("SafeFile", "larger than %1 bytes").arg(maxBytes));
     };
     if (info.st_size > maxBytes) {
         ::close(fd);

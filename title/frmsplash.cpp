@@ -41,31 +41,34 @@ frmSplash::~frmSplash()
 
 void frmSplash::Form_Load()
 {
-    const QString crlf = QStringLiteral("\r\n");
-    ui->lbl_Instructions->setText(
-        QStringLiteral("Instructions: You are White Square. Use the cursor keys to move around. ")
-        + QStringLiteral("At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.")
-        + crlf + crlf
-        + QStringLiteral("Move into an enemy colour to attack them. You gain Chromara Skills with each kill. "
-                         "Once a colour bar is full you gain extra points to increase your abilities. ")
-        + crlf + crlf
-        + GameRules::AttackInstruction
-        + crlf + crlf
-        + QStringLiteral("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.")
-        + crlf + crlf
-        + QStringLiteral("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.")
-        + crlf + crlf
-        + GameRules::RetreatInstruction);
+    const QString paragraphBreak = QStringLiteral("\r\n\r\n");
+    ui->lbl_Instructions->setText(QStringList{
+        tr("Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the "
+           "healing area, this is a safe zone where the bad guys cannot reach you."),
+        //: The trailing space is part of the paragraph.
+        tr("Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is "
+           "full you gain extra points to increase your abilities. "),
+        GameRules::attackInstruction(),
+        tr("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage."),
+        tr("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom."),
+        GameRules::retreatInstruction(),
+    }.join(paragraphBreak));
     // What a screen reader speaks as the window opens.
-    setAccessibleDescription(ui->lbl_Instructions->text() + crlf + crlf + QStringLiteral("Press a key to play."));
+    setAccessibleDescription(ui->lbl_Instructions->text() + paragraphBreak + tr("Press a key to play."));
 }
 
 void frmSplash::Timer1_Timer()
 {
     if (ui->lbl_Author->text() == CreditLine)
-        ui->lbl_Author->setText(QStringLiteral("Press a key to play"));
+        ui->lbl_Author->setText(pressAKey());
     else
         ui->lbl_Author->setText(CreditLine);
+}
+
+QString frmSplash::pressAKey()
+{
+    //: The title's bottom line, which takes turns with the credit line.
+    return tr("Press a key to play");
 }
 
 void frmSplash::showEvent(QShowEvent *event)

@@ -25,6 +25,8 @@ class frmSplash : public QWidget
 public:
     // Must match the design caption of lbl_Author.
     static const QString CreditLine;
+    // The bottom line that takes turns with the credit line.
+    static QString pressAKey();
 
     explicit frmSplash(QWidget *parent = nullptr);
     ~frmSplash() override;

@@ -1,0 +1,27 @@
+#pragma once
+
+// The player's language: the game's catalogue, and Qt's own for its
+// standard buttons, for the first of the desktop's languages (LANGUAGE,
+// LC_ALL, LC_MESSAGES, LANG) that the game speaks. English is the
+// language the game is written in: a desktop that puts English (or the C
+// locale) before any language the game has a catalogue for gets English,
+// exactly as written. Installed once, by main(), before the first window;
+// the catalogues live as long as the application.
+
+#include <QStringList>
+
+namespace Language {
+
+// Installs the catalogues for the first language of `wanted` the game
+// speaks, stopping at English; returns the catalogue's language ("de",
+// "pt_BR"), or an empty text for English.
+QString install(const QStringList &wanted);
+// The same for the desktop's languages.
+QString install();
+
+// Whether the language in use is written from right to left. Its texts
+// then read right to left inside their controls; the windows, the map and
+// the arrow keys stay as they are.
+bool rightToLeft();
+
+} // namespace Language
