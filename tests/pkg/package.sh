@@ -149,6 +149,12 @@ expected_files=(
 for size in 16 32 48 64 128 256; do
     expected_files+=("./usr/share/icons/hicolor/${size}x$size/apps/$APP_ID.png")
 done
+# The pip set, where the README's "Playing without telling colours apart"
+# copies it from.
+expected_files+=(./usr/share/games/chromaland/pips/Player.bmp ./usr/share/games/chromaland/pips/Player_Healing.bmp)
+for i in {0..20}; do
+    expected_files+=("./usr/share/games/chromaland/pips/Enemy_$i.bmp")
+done
 # dpkg-deb lists "permissions owner size date time path"; folders end in /.
 actual=$(dpkg-deb --contents "$WORK/a/$DEB" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected=$(printf '%s\n' "${expected_files[@]}" | sort)
