@@ -163,6 +163,25 @@ if [[ $actual != "$expected" ]]; then
     fail "the package does not hold exactly the expected files"
 fi
 
+# The README's command that puts the pip set in place, run on the unpacked
+# package for a player whose data folder is empty: the whole set lands in
+# the Graphics folder.
+put_in_place=$(grep -F 'cp /usr/share/games/chromaland/pips/' "$SOURCE/README.md")
+[[ $(wc -l <<<"$put_in_place") == 1 && -n $put_in_place ]] \
+    || fail "the README has no one command that copies the pip set from /usr/share/games/chromaland/pips"
+(export XDG_DATA_HOME=$WORK/player-data && eval "${put_in_place//\/usr\/share\/games/$ROOT/usr/share/games}") \
+    || fail "the README's command for the pip set failed: $put_in_place"
+for f in "${expected_files[@]}"; do
+    [[ $f == */pips/* ]] || continue
+    cmp -s "$ROOT${f#.}" "$WORK/player-data/chromaland/Graphics/$(basename "$f")" \
+        || fail "the README's command did not put $(basename "$f") in the data folder's Graphics"
+done
+# And its command that takes the set away leaves no Graphics folder.
+take_away=$(grep -F 'rm -r "${XDG_DATA_HOME:-$HOME/.local/share}/chromaland/Graphics"' "$SOURCE/README.md")
+[[ $(wc -l <<<"$take_away") == 1 && -n $take_away ]] || fail "the README has no one command that takes the pip set away"
+(export XDG_DATA_HOME=$WORK/player-data && eval "$take_away" && [[ ! -e $XDG_DATA_HOME/chromaland/Graphics ]]) \
+    || fail "the README's command did not take the pip set away: $take_away"
+
 # --- Reproducible: a second build elsewhere gives the same .debs ----------
 
 B=$WORK/b/build-two/chromaland-$VERSION
