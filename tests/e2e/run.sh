@@ -8,7 +8,8 @@
 #
 # Without scenarios, or with "all", every scenario runs. Needs Xvfb, openbox,
 # xdotool, wmctrl and x11-utils (xprop, xwininfo); the Wayland scenarios
-# also need weston, Qt's Wayland plugin (qt6-wayland) and imagemagick.
+# also need weston, Qt's Wayland plugin (qt6-wayland) and imagemagick, the
+# pip set's scenario imagemagick.
 
 set -uo pipefail
 
@@ -432,7 +433,88 @@ scenario_damaged_file()
     damaged_start points 5 "${DEFAULT_CHARACTER[@]:0:7}" pts=abc "${DEFAULT_CHARACTER[@]:8}"
 }
 
-ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file language_de language_ar)
+# The map's interior in the map window: the map box stands at 216,32 and
+# its sunken border is two pixels wide.
+MAP_INSIDE=(218 34)
+
+# map_squares SHOT OUT LEFT,TOP...: the 16 x 16 squares at these map
+# positions in a picture of the map window, side by side in one picture.
+map_squares()
+{
+    local shot=$1 out=$2 p
+    shift 2
+    local -a crops=()
+    for p in "$@"; do
+        crops+=('(' mpr:shot -crop "16x16+$(( MAP_INSIDE[0] + ${p%,*} ))+$(( MAP_INSIDE[1] + ${p#*,} ))" +repage ')')
+    done
+    convert "$shot" -write mpr:shot +delete "${crops[@]}" +append "$out" || fail "convert could not cut squares from $shot"
+}
+
+# shows_pictures SQUARES_PICTURE EXPECTED_PICTURE: whether a picture of the
+# map window shows the expected squares exactly; PIXELS_APART says how many
+# pixels differ.
+shows_pictures()
+{
+    import -window "$MAP_WIN" "$E2E_TMP/map.png" 2>/dev/null || fail "import could not take a picture of the map window"
+    map_squares "$E2E_TMP/map.png" "$1" "${SQUARES[@]}"
+    PIXELS_APART=$(compare -metric AE "$1" "$2" null: 2>&1)
+    [[ $PIXELS_APART == 0 ]]
+}
+
+# The pip set that the build paints beside the program, copied into the
+# Graphics folder as a player would: right after start-up every enemy
+# shows its own picture on its start square and the player the healing
+# picture in the healing row, pixel for pixel; one square up, the player
+# shows Player.bmp.
+scenario_pip_pictures()
+{
+    local pips attempt i folder shown=
+    pips=$(dirname "$E2E_EXE")/pips
+    [[ -f $pips/Enemy_20.bmp ]] || fail "no pip set in $pips: building the game paints it there"
+    for tool in import convert compare; do
+        command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/setup-debian.sh --tests installs it)"
+    done
+    local -a pictures=()
+    SQUARES=()
+    for i in {0..20}; do
+        SQUARES+=("$(( 8 + 16 * i )),$(( 8 + 16 * i ))")
+        pictures+=("$pips/Enemy_$i.bmp")
+    done
+    SQUARES+=(8,344)
+    pictures+=("$pips/Player_Healing.bmp")
+    convert "${pictures[@]}" +append "$E2E_TMP/start-expected.png" || fail "convert could not read the pip set"
+
+    # The first pictures may come before the map is drawn; after the
+    # enemies' first step they can no longer match.
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        folder=$(new_folder pips)
+        mkdir "$folder/Graphics" && cp "$pips"/*.bmp "$folder/Graphics/" || fail "could not copy the pip set"
+        write_character "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
+        start_to_map "$folder" "$folder" space
+        while (( $(now_ms) - MAP_SHOWN_MS < WALK_DEADLINE_MS )); do
+            if shows_pictures "$E2E_TMP/start-shown.png" "$E2E_TMP/start-expected.png"; then
+                shown=yes
+                break
+            fi
+        done
+        [[ -n $shown ]] && break
+        e2e_log "attempt $attempt: $PIXELS_APART pixels differ from the pip set; starting again"
+        app_kill
+    done
+    [[ -n $shown ]] || fail "the map never showed the pip set on the start squares: $PIXELS_APART pixels differ" \
+        "(shown: $E2E_TMP/start-shown.png, expected: $E2E_TMP/start-expected.png, left to right enemies 0 to 20, then the player)"
+
+    keys "$MAP_WIN" Up
+    SQUARES=(8,328)
+    local deadline=$(( $(now_ms) + 5000 ))
+    until shows_pictures "$E2E_TMP/up-shown.png" "$pips/Player.bmp"; do
+        (( $(now_ms) < deadline )) || fail "one square up, the player does not show Player.bmp: $PIXELS_APART pixels differ ($E2E_TMP/up-shown.png)"
+    done
+    close_map_and_wait
+}
+
+ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file pip_pictures
+               language_de language_ar)
 
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")
