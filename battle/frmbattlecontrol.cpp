@@ -84,18 +84,30 @@ QString instructionsText()
 // box. Such a
 // caption is drawn with its letters slightly closer together, at most a
 // tenth, until it fits; the caption itself stays as it is.
-void fitToBox(QLabel *label)
+bool fitToBox(QLabel *label)
 {
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
                                                       -label->margin());
     QFont font = label->font();
-    for (int spacing = 100; spacing >= 90; --spacing) {
+    bool fits = false;
+    for (int spacing = 100; spacing >= 90 && !fits; --spacing) {
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-        if (room.contains(QFontMetrics(font).boundingRect(room, flags, label->text())))
-            break;
+        fits = room.contains(QFontMetrics(font).boundingRect(room, flags, label->text()));
     }
     label->setFont(font);
+    return fits;
+}
+
+// The instructions in their box: paragraphs a blank line apart; where even
+// the closer letters leave them too tall (languages whose lines are
+// higher), one line break apart.
+void fitInstructions(QLabel *label)
+{
+    if (fitToBox(label))
+        return;
+    label->setText(label->text().replace(CrLf + CrLf, CrLf));
+    fitToBox(label);
 }
 
 } // namespace
@@ -126,7 +138,7 @@ frmBattleControl::frmBattleControl(const MapControls &map)
     m_map.window->installEventFilter(this);
 
     Form_Load();
-    fitToBox(ui->lbl_Instructions);
+    fitInstructions(ui->lbl_Instructions);
 }
 
 frmBattleControl::~frmBattleControl() = default;
