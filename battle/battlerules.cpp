@@ -22,6 +22,21 @@ std::optional<qint16> enemyRoll(qint16 strength, float r)
     return tryInt16(std::floor(static_cast<float>(strength) * r) + 1.0f);
 }
 
+// The player's roll (from Dexterity) less the enemy's roll, or the value
+// that stops it.
+std::variant<qint16, Unusable> margin(std::optional<qint16> playerRoll, qint16 enemyStrength, float r)
+{
+    if (!playerRoll)
+        return Unusable::Dexterity;
+    const std::optional<qint16> enemy = enemyRoll(enemyStrength, r);
+    if (!enemy)
+        return Unusable::EnemyStrength;
+    const std::optional<qint16> difference = tryInt16(double(*playerRoll) - *enemy);
+    if (!difference)
+        return Unusable::Dexterity;
+    return *difference;
+}
+
 } // namespace
 
 std::optional<qint16> enemyStrength(double index, float r)
@@ -55,17 +70,11 @@ Outcome<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qi
 {
     const float r1 = draw();
     const float r2 = draw();
-    const std::optional<qint16> playerRoll = dexterity ? rollUpTo(*dexterity, r1) : std::nullopt;
-    if (!playerRoll)
-        return Unusable::Dexterity;
-    const std::optional<qint16> enemy = enemyRoll(enemyStrength, r2);
-    if (!enemy)
-        return Unusable::EnemyStrength;
-    const std::optional<qint16> margin = tryInt16(double(*playerRoll) - *enemy);
-    if (!margin)
-        return Unusable::Dexterity;
+    const auto rolled = margin(dexterity ? rollUpTo(*dexterity, r1) : std::nullopt, enemyStrength, r2);
+    if (const auto *stopped = std::get_if<Unusable>(&rolled))
+        return *stopped;
     Attack attack;
-    attack.margin = *margin;
+    attack.margin = std::get<qint16>(rolled);
     if (!attack.hit())
         return attack;
 
@@ -131,17 +140,12 @@ Outcome<EnemyTurn> enemyTurn(Number dexterity, Number health, qint16 enemyStreng
 {
     const float r1 = draw();
     const float r2 = draw();
-    const std::optional<qint16> dodge = dexterity ? tryInt16(std::floor(*dexterity * r1)) : std::nullopt;
-    if (!dodge)
-        return Unusable::Dexterity;
-    const std::optional<qint16> enemy = enemyRoll(enemyStrength, r2);
-    if (!enemy)
-        return Unusable::EnemyStrength;
-    const std::optional<qint16> margin = tryInt16(double(*dodge) - *enemy);
-    if (!margin)
-        return Unusable::Dexterity;
+    // The dodge has no + 1: a tie is a hit.
+    const auto rolled = margin(dexterity ? tryInt16(std::floor(*dexterity * r1)) : std::nullopt, enemyStrength, r2);
+    if (const auto *stopped = std::get_if<Unusable>(&rolled))
+        return *stopped;
     EnemyTurn turn;
-    turn.margin = *margin;
+    turn.margin = std::get<qint16>(rolled);
     if (!turn.hit())
         return turn;
 

@@ -32,9 +32,14 @@ QString install(const QStringList &wanted)
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     for (const QString &name : wanted) {
-        const QLocale locale(name);
-        if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        // By the name: a language Qt does not know is the C locale to it,
+        // and the next language of the list may still be the game's.
+        const QString code = name.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+        if (code == QLatin1String("en") || code == QLatin1String("C") || code == QLatin1String("POSIX"))
             return QString();
+        const QLocale locale(name);
+        if (locale.language() == QLocale::C)
+            continue;
         auto *game = new QTranslator(QCoreApplication::instance());
         // Finds chromaland_pt_BR, then chromaland_pt, for pt-BR.
         if (!game->load(locale, QStringLiteral("chromaland"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
