@@ -1,11 +1,22 @@
 #include "resources/gamepictures.h"
+#include "system/gameerror.h"
+#include "system/picturefile.h"
 
+#include <QDir>
 #include <QImage>
 #include <QImageReader>
 #include <QMap>
 #include <QTest>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
 // The built-in pictures: the map's geometry is what the grid relies on.
+// And the pip set the build paints for the Graphics folder: each enemy
+// group must stay apart from the others and from the player for players
+// who cannot tell some or all colours apart.
 class tst_GamePictures : public QObject
 {
     Q_OBJECT
@@ -23,6 +34,12 @@ private slots:
     void mapMarginIsPlainKhaki_data() { maps(); }
     void mapMarginIsPlainKhaki();
     void iconHasBothSizes();
+    void pipPicturesLoadInTheirGroupColours_data();
+    void pipPicturesLoadInTheirGroupColours();
+    void colourVisionSimulationMatchesKnownPairs_data();
+    void colourVisionSimulationMatchesKnownPairs();
+    void pipGroupsStayApartWithoutColour_data();
+    void pipGroupsStayApartWithoutColour();
 
 private:
     // The map and its artwork for screens scaled 2x, which must keep every
@@ -181,6 +198,208 @@ void tst_GamePictures::iconHasBothSizes()
                                QColor(255, 255, 0), QColor(255, 128, 0), QColor(255, 0, 0)})
         QVERIFY2(count.value(enemy.rgb()) >= 25, qPrintable(enemy.name()));
     QVERIFY(count.value(QColor(Qt::white).rgb()) > 150);
+}
+
+// --- The pip set ------------------------------------------------------------
+
+namespace {
+
+const std::array<QColor, 7> groupColours{QColor(255, 0, 255), QColor(0, 0, 192), QColor(0, 255, 255),
+                                         QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 128, 0),
+                                         QColor(255, 0, 0)};
+
+// Each picture of the set with its group: 0 to 6 the enemy groups, 7 the
+// player, 8 the player in the healing row.
+struct PipPicture {
+    QString name;
+    int group = 0;
+};
+
+std::vector<PipPicture> pipPictures()
+{
+    std::vector<PipPicture> all{{QStringLiteral("Player.bmp"), 7}, {QStringLiteral("Player_Healing.bmp"), 8}};
+    for (int i = 0; i < 21; ++i)
+        all.push_back({QStringLiteral("Enemy_%1.bmp").arg(i), i / 3});
+    return all;
+}
+
+// Read as the game reads the Graphics folder; an empty image when it cannot.
+QImage loadPip(const QString &name)
+{
+    try {
+        return PictureFile::load(QDir(QStringLiteral(CHROMALAND_PIPS_DIR)).filePath(name));
+    } catch (const GameError &error) {
+        qWarning("%s", qPrintable(error.description()));
+        return {};
+    }
+}
+
+// How a colour looks to one kind of vision: a matrix on linear RGB
+// (Machado, Oliveira and Fernandes 2009, severity 1; luminance alone for
+// achromatopsia), the result as a point in OKLab.
+using Vision = std::array<double, 9>;
+
+const QMap<QString, Vision> &visions()
+{
+    static const QMap<QString, Vision> all{
+        {QStringLiteral("protanopia"),
+         {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998}},
+        {QStringLiteral("deuteranopia"),
+         {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881}},
+        {QStringLiteral("tritanopia"),
+         {1.255528, -0.076749, -0.178779, -0.078411, 0.930809, 0.147602, 0.004733, 0.691367, 0.303900}},
+        {QStringLiteral("achromatopsia"),
+         {0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722}},
+    };
+    return all;
+}
+
+struct Lab {
+    double l, a, b;
+};
+
+double linear(int channel)
+{
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+Lab seenAs(const Vision &m, QColor colour)
+{
+    const double r = linear(colour.red()), g = linear(colour.green()), b = linear(colour.blue());
+    const auto row = [&](int i) { return std::clamp(m[i] * r + m[i + 1] * g + m[i + 2] * b, 0.0, 1.0); };
+    const double sr = row(0), sg = row(3), sb = row(6);
+    const double l = std::cbrt(0.4122214708 * sr + 0.5363325363 * sg + 0.0514459929 * sb);
+    const double mm = std::cbrt(0.2119034982 * sr + 0.6806995451 * sg + 0.1073969566 * sb);
+    const double s = std::cbrt(0.0883024619 * sr + 0.2817188376 * sg + 0.6299787005 * sb);
+    return {0.2104542553 * l + 0.7936177850 * mm - 0.0040720468 * s,
+            1.9779984951 * l - 2.4285922050 * mm + 0.4505937099 * s,
+            0.0259040371 * l + 0.7827717662 * mm - 0.8086757660 * s};
+}
+
+double apart(Lab x, Lab y)
+{
+    return std::hypot(x.l - y.l, x.a - y.a, x.b - y.b);
+}
+
+} // namespace
+
+// Every picture of the set is a whole 16 x 16 bitmap to the game's own
+// loader; an enemy is mostly its group's colour and looks like the other
+// two of its group; the player is mostly white.
+void tst_GamePictures::pipPicturesLoadInTheirGroupColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("firstOfGroup");
+    QTest::addColumn<QColor>("colour");
+    for (const PipPicture &p : pipPictures()) {
+        const bool enemy = p.group < 7;
+        QTest::newRow(qPrintable(p.name)) << p.name
+                                          << (enemy ? QStringLiteral("Enemy_%1.bmp").arg(p.group * 3) : p.name)
+                                          << (enemy ? groupColours[std::size_t(p.group)] : QColor(Qt::white));
+    }
+}
+
+void tst_GamePictures::pipPicturesLoadInTheirGroupColours()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, firstOfGroup);
+    QFETCH(QColor, colour);
+    QCOMPARE(QImageReader(QDir(QStringLiteral(CHROMALAND_PIPS_DIR)).filePath(name)).format(), QByteArray("bmp"));
+    const QImage image = loadPip(name);
+    QCOMPARE(image.size(), QSize(16, 16));
+    QCOMPARE(image.convertToFormat(QImage::Format_RGB32), loadPip(firstOfGroup).convertToFormat(QImage::Format_RGB32));
+    int inColour = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            inColour += image.pixelColor(x, y) == colour;
+    QVERIFY2(inColour >= 128, qPrintable(QStringLiteral("%1 of 256 pixels").arg(inColour)));
+}
+
+// The simulation gives the distances measured between the plain squares
+// of the map.
+void tst_GamePictures::colourVisionSimulationMatchesKnownPairs_data()
+{
+    QTest::addColumn<QString>("vision");
+    QTest::addColumn<QColor>("first");
+    QTest::addColumn<QColor>("second");
+    QTest::addColumn<double>("distance");
+    QTest::newRow("green, yellow") << "protanopia" << QColor(0, 255, 0) << QColor(255, 255, 0) << 0.035;
+    QTest::newRow("blue, white") << "protanopia" << QColor(0, 255, 255) << QColor(255, 255, 255) << 0.043;
+    QTest::newRow("orange, red") << "deuteranopia" << QColor(255, 128, 0) << QColor(255, 0, 0) << 0.099;
+    QTest::newRow("blue, green") << "tritanopia" << QColor(0, 255, 255) << QColor(0, 255, 0) << 0.051;
+    QTest::newRow("red, white") << "achromatopsia" << QColor(255, 0, 0) << QColor(255, 255, 255) << 0.403;
+}
+
+void tst_GamePictures::colourVisionSimulationMatchesKnownPairs()
+{
+    QFETCH(QString, vision);
+    QFETCH(QColor, first);
+    QFETCH(QColor, second);
+    QFETCH(double, distance);
+    const Vision &m = visions()[vision];
+    const double measured = apart(seenAs(m, first), seenAs(m, second));
+    QVERIFY2(std::abs(measured - distance) < 0.0005, qPrintable(QString::number(measured, 'f', 4)));
+}
+
+// Seen without one kind of cone, or without colour at all, every two
+// pictures of different groups (the player's two among them) still differ
+// clearly in at least 24 of their 256 pixels.
+void tst_GamePictures::pipGroupsStayApartWithoutColour_data()
+{
+    QTest::addColumn<QString>("vision");
+    for (const QString &vision : visions().keys())
+        QTest::newRow(qPrintable(vision)) << vision;
+}
+
+void tst_GamePictures::pipGroupsStayApartWithoutColour()
+{
+    QFETCH(QString, vision);
+    constexpr double clearly = 0.1;
+    constexpr int enoughPixels = 24;
+    const Vision &m = visions()[vision];
+    const std::vector<PipPicture> pictures = pipPictures();
+    std::vector<std::vector<Lab>> seen;
+    for (const PipPicture &p : pictures) {
+        const QImage image = loadPip(p.name);
+        QCOMPARE(image.size(), QSize(16, 16));
+        std::vector<Lab> pixels;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                pixels.push_back(seenAs(m, image.pixelColor(x, y)));
+        seen.push_back(pixels);
+    }
+    QStringList tooClose;
+    int fewest = 257;
+    QString closest;
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        for (std::size_t j = i + 1; j < pictures.size(); ++j) {
+            const int gi = pictures[i].group, gj = pictures[j].group;
+            if (gi == gj || (gi >= 7 && gj >= 7))
+                continue;
+            int differing = 0;
+            double sum = 0;
+            for (std::size_t k = 0; k < 256; ++k) {
+                const double d = apart(seen[i][k], seen[j][k]);
+                differing += d > clearly;
+                sum += d;
+            }
+            const QString pair = QStringLiteral("%1 and %2: %3 pixels apart, mean distance %4")
+                                     .arg(pictures[i].name, pictures[j].name)
+                                     .arg(differing)
+                                     .arg(sum / 256, 0, 'f', 3);
+            if (differing < fewest) {
+                fewest = differing;
+                closest = pair;
+            }
+            if (differing < enoughPixels)
+                tooClose << pair;
+        }
+    }
+    qInfo("%s: closest %s", qPrintable(vision), qPrintable(closest));
+    QVERIFY2(tooClose.isEmpty(), qPrintable(QStringLiteral("%1 pairs too close, among them %2")
+                                                .arg(tooClose.size())
+                                                .arg(tooClose.mid(0, 4).join(QStringLiteral("; ")))));
 }
 
 QTEST_MAIN(tst_GamePictures)

@@ -2,6 +2,8 @@
 // and the icon theme's pictures of the game under icons/.
 // Re-run after changing anything here (from the repository root):
 //   cmake -S resources/painter -B /tmp/painter-build && cmake --build /tmp/painter-build && QT_QPA_PLATFORM=offscreen /tmp/painter-build/painter resources
+// The pip set for the Graphics folder (pipset.cpp) is not painted here: every build of the
+// game paints it with pipspainter.
 
 #include "jpegwriter.h"
 

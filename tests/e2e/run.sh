@@ -8,7 +8,8 @@
 #
 # Without scenarios, or with "all", every scenario runs. Needs Xvfb, openbox,
 # xdotool, wmctrl and x11-utils (xprop, xwininfo); the Wayland scenarios
-# also need weston, Qt's Wayland plugin (qt6-wayland) and imagemagick.
+# also need weston, Qt's Wayland plugin (qt6-wayland) and imagemagick, the
+# pip set's scenario imagemagick.
 
 set -uo pipefail
 
@@ -105,6 +106,89 @@ close_map_and_wait()
 }
 
 # --- Scenarios -------------------------------------------------------------
+
+# play_in_language LANGUAGE PREFIX: a first start in the language
+# (LANGUAGE, as a desktop sets it; empty for English): the missing-file
+# box, the map, a walk onto enemy 20 and a retreat, a close. Pictures of
+# the box, the map and the battle go to PREFIX-box.png and so on; the saved
+# file is PREFIX-Character.chx.
+play_in_language()
+{
+    local language=$1 prefix=$2 attempt folder
+    APP_ENV=(${language:+LANGUAGE=$language})
+    BATTLE_TITLE="Battle Control"
+    if [[ -n $language ]]; then
+        BATTLE_TITLE=$(translation_of "$language" frmBattleControl "Battle Control") \
+            || fail "no translation of the battle window's title in the $language catalogue"
+    fi
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        folder=$(new_folder "first-${language:-en}")
+        app_start "$folder"
+        await_window title 20 TITLE_WIN
+        keys "$TITLE_WIN" x
+        await_window "box map" 15 BOX_WIN
+        [[ $WIN_KIND == box ]] || fail "the map opened without the message that the character file is missing"
+        window_shot "$BOX_WIN" "$prefix-box.png"
+        keys "$BOX_WIN" Return
+        await_window map 15 MAP_WIN
+        MAP_SHOWN_MS=$(now_ms)
+        expect_size "$MAP_WIN" 583x495 "the map window"
+        if meet_enemy 20; then
+            break
+        fi
+        app_kill
+    done
+    [[ -n ${BATTLE_WIN:-} ]] || fail "no battle window in time after $WALK_ATTEMPTS walks onto enemy 20"
+    # Only the texts change: every window keeps its size.
+    expect_size "$BATTLE_WIN" 491x393 "the battle window"
+    window_shot "$MAP_WIN" "$prefix-map.png"
+    window_shot "$BATTLE_WIN" "$prefix-battle.png"
+    keys "$BATTLE_WIN" alt+r
+    await_hidden "$BATTLE_WIN" 5 "the battle window (after Alt+R, Retreat)"
+    close_map_and_wait
+    cp "$folder/Character.chx" "$prefix-Character.chx"
+}
+
+# expect_pictures_differ A B WHAT: the two pictures are not the same.
+expect_pictures_differ()
+{
+    local differing
+    differing=$(compare -metric AE "$1" "$2" null: 2>&1 >/dev/null)
+    [[ $differing =~ ^[0-9]+$ ]] || differing=$(identify -format '%wx%h ' "$1" "$2")
+    [[ $differing != 0 ]] || fail "$3 looks exactly as it does in English"
+    e2e_log "$3: $differing pixels differ from English"
+}
+
+# The game in another language, as a desktop that speaks it starts it: the
+# texts of the box, the map and the battle are that language's (the
+# battle's title is its catalogue's, the windows differ from English in
+# their texts, and keep their sizes); the file it saves is the very file
+# an English game saves, but for the time it was saved.
+scenario_language()
+{
+    local language=$1 english=$E2E_TMP/en translated=$E2E_TMP/$1
+    play_in_language "" "$english"
+    play_in_language "$language" "$translated"
+    local what
+    for what in box map battle; do
+        expect_pictures_differ "$english-$what.png" "$translated-$what.png" "the $what in $language"
+    done
+    cmp -s <(head -n 15 "$english-Character.chx") <(head -n 15 "$translated-Character.chx") \
+        || fail "the character saved in $language differs from the one saved in English"
+    expect_saved "$translated-Character.chx" "${DEFAULT_CHARACTER[@]}"
+}
+
+scenario_language_de()
+{
+    scenario_language de
+}
+
+# Arabic reads right to left inside the controls; the map, the arrow keys
+# (the walk above goes up and right) and the windows stay as they are.
+scenario_language_ar()
+{
+    scenario_language ar
+}
 
 # First start in an empty folder: title, the missing-file message, the map;
 # closing the map leaves the default character with its "Saved: " line.
@@ -349,7 +433,88 @@ scenario_damaged_file()
     damaged_start points 5 "${DEFAULT_CHARACTER[@]:0:7}" pts=abc "${DEFAULT_CHARACTER[@]:8}"
 }
 
-ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file)
+# The map's interior in the map window: the map box stands at 216,32 and
+# its sunken border is two pixels wide.
+MAP_INSIDE=(218 34)
+
+# map_squares SHOT OUT LEFT,TOP...: the 16 x 16 squares at these map
+# positions in a picture of the map window, side by side in one picture.
+map_squares()
+{
+    local shot=$1 out=$2 p
+    shift 2
+    local -a crops=()
+    for p in "$@"; do
+        crops+=('(' mpr:shot -crop "16x16+$(( MAP_INSIDE[0] + ${p%,*} ))+$(( MAP_INSIDE[1] + ${p#*,} ))" +repage ')')
+    done
+    convert "$shot" -write mpr:shot +delete "${crops[@]}" +append "$out" || fail "convert could not cut squares from $shot"
+}
+
+# shows_pictures SQUARES_PICTURE EXPECTED_PICTURE: whether a picture of the
+# map window shows the expected squares exactly; PIXELS_APART says how many
+# pixels differ.
+shows_pictures()
+{
+    import -window "$MAP_WIN" "$E2E_TMP/map.png" 2>/dev/null || fail "import could not take a picture of the map window"
+    map_squares "$E2E_TMP/map.png" "$1" "${SQUARES[@]}"
+    PIXELS_APART=$(compare -metric AE "$1" "$2" null: 2>&1)
+    [[ $PIXELS_APART == 0 ]]
+}
+
+# The pip set that the build paints beside the program, copied into the
+# Graphics folder as a player would: right after start-up every enemy
+# shows its own picture on its start square and the player the healing
+# picture in the healing row, pixel for pixel; one square up, the player
+# shows Player.bmp.
+scenario_pip_pictures()
+{
+    local pips attempt i folder shown=
+    pips=$(dirname "$E2E_EXE")/pips
+    [[ -f $pips/Enemy_20.bmp ]] || fail "no pip set in $pips: building the game paints it there"
+    for tool in import convert compare; do
+        command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/setup-debian.sh --tests installs it)"
+    done
+    local -a pictures=()
+    SQUARES=()
+    for i in {0..20}; do
+        SQUARES+=("$(( 8 + 16 * i )),$(( 8 + 16 * i ))")
+        pictures+=("$pips/Enemy_$i.bmp")
+    done
+    SQUARES+=(8,344)
+    pictures+=("$pips/Player_Healing.bmp")
+    convert "${pictures[@]}" +append "$E2E_TMP/start-expected.png" || fail "convert could not read the pip set"
+
+    # The first pictures may come before the map is drawn; after the
+    # enemies' first step they can no longer match.
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        folder=$(new_folder pips)
+        mkdir "$folder/Graphics" && cp "$pips"/*.bmp "$folder/Graphics/" || fail "could not copy the pip set"
+        write_character "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
+        start_to_map "$folder" "$folder" space
+        while (( $(now_ms) - MAP_SHOWN_MS < WALK_DEADLINE_MS )); do
+            if shows_pictures "$E2E_TMP/start-shown.png" "$E2E_TMP/start-expected.png"; then
+                shown=yes
+                break
+            fi
+        done
+        [[ -n $shown ]] && break
+        e2e_log "attempt $attempt: $PIXELS_APART pixels differ from the pip set; starting again"
+        app_kill
+    done
+    [[ -n $shown ]] || fail "the map never showed the pip set on the start squares: $PIXELS_APART pixels differ" \
+        "(shown: $E2E_TMP/start-shown.png, expected: $E2E_TMP/start-expected.png, left to right enemies 0 to 20, then the player)"
+
+    keys "$MAP_WIN" Up
+    SQUARES=(8,328)
+    local deadline=$(( $(now_ms) + 5000 ))
+    until shows_pictures "$E2E_TMP/up-shown.png" "$pips/Player.bmp"; do
+        (( $(now_ms) < deadline )) || fail "one square up, the player does not show Player.bmp: $PIXELS_APART pixels differ ($E2E_TMP/up-shown.png)"
+    done
+    close_map_and_wait
+}
+
+ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file pip_pictures
+               language_de language_ar)
 
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")

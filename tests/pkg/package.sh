@@ -149,6 +149,12 @@ expected_files=(
 for size in 16 32 48 64 128 256; do
     expected_files+=("./usr/share/icons/hicolor/${size}x$size/apps/$APP_ID.png")
 done
+# The pip set, where the README's "Playing without telling colours apart"
+# copies it from.
+expected_files+=(./usr/share/games/chromaland/pips/Player.bmp ./usr/share/games/chromaland/pips/Player_Healing.bmp)
+for i in {0..20}; do
+    expected_files+=("./usr/share/games/chromaland/pips/Enemy_$i.bmp")
+done
 # dpkg-deb lists "permissions owner size date time path"; folders end in /.
 actual=$(dpkg-deb --contents "$WORK/a/$DEB" | awk '$1 !~ /^d/ { print $6 }' | sort)
 expected=$(printf '%s\n' "${expected_files[@]}" | sort)
@@ -156,6 +162,25 @@ if [[ $actual != "$expected" ]]; then
     diff -u --label expected --label "in the package" <(echo "$expected") <(echo "$actual") | sed 's/^/    /' >&2
     fail "the package does not hold exactly the expected files"
 fi
+
+# The README's command that puts the pip set in place, run on the unpacked
+# package for a player whose data folder is empty: the whole set lands in
+# the Graphics folder.
+put_in_place=$(grep -F 'cp /usr/share/games/chromaland/pips/' "$SOURCE/README.md")
+[[ $(wc -l <<<"$put_in_place") == 1 && -n $put_in_place ]] \
+    || fail "the README has no one command that copies the pip set from /usr/share/games/chromaland/pips"
+(export XDG_DATA_HOME=$WORK/player-data && eval "${put_in_place//\/usr\/share\/games/$ROOT/usr/share/games}") \
+    || fail "the README's command for the pip set failed: $put_in_place"
+for f in "${expected_files[@]}"; do
+    [[ $f == */pips/* ]] || continue
+    cmp -s "$ROOT${f#.}" "$WORK/player-data/chromaland/Graphics/$(basename "$f")" \
+        || fail "the README's command did not put $(basename "$f") in the data folder's Graphics"
+done
+# And its command that takes the set away leaves no Graphics folder.
+take_away=$(grep -F 'rm -r "${XDG_DATA_HOME:-$HOME/.local/share}/chromaland/Graphics"' "$SOURCE/README.md")
+[[ $(wc -l <<<"$take_away") == 1 && -n $take_away ]] || fail "the README has no one command that takes the pip set away"
+(export XDG_DATA_HOME=$WORK/player-data && eval "$take_away" && [[ ! -e $XDG_DATA_HOME/chromaland/Graphics ]]) \
+    || fail "the README's command did not take the pip set away: $take_away"
 
 # --- Reproducible: a second build elsewhere gives the same .debs ----------
 
