@@ -5,15 +5,15 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est trop grand</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un nombre</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne tient pas sur 16 bits</translation>
     </message>
 </context>
 <context>
@@ -21,71 +21,71 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>A failure&apos;s standard text (%1) with what it concerns (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de procédure ou argument incorrect</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Type incompatible</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur interne</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque plein</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture au-delà de la fin du fichier</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d’accès au chemin ou au fichier</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de propriété incorrecte</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Image incorrecte</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur définie par l’application ou par l’objet</translation>
     </message>
     <message>
         <source>Error: %1 : %2</source>
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTAQUE : Ton Agilité décide combien de fois tu touches l’ennemi au combat. Si tu touches, ta Force fixe les dégâts que tu infliges.</translation>
     </message>
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
-        <translation type="unfinished"></translation>
+        <translation>RETRAITE : Tu fuis avant la riposte de l’ennemi.</translation>
     </message>
 </context>
 <context>
@@ -93,12 +93,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A value as a screen reader tells it, e.g. &quot;Strength: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -106,7 +106,7 @@
     <message>
         <source>LTR</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -114,580 +114,584 @@
     <message>
         <source>level %1 of %2</source>
         <extracomment>A skill bar&apos;s level, e.g. &quot;level 3 of 18&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>niveau %1 sur %2</translation>
     </message>
     <message>
         <source>%1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pour cent</translation>
     </message>
     <message>
         <source>Column %1, row %2, healing row</source>
         <extracomment>The player&apos;s square on the map; the bottom row is the healing row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, rangée %2, rangée de soin</translation>
     </message>
     <message>
         <source>Column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, rangée %2</translation>
     </message>
     <message>
         <source>No one else in sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne d’autre en vue.</translation>
     </message>
     <message numerus="yes">
         <source>%n up</source>
         <extracomment>Squares between the player and the nearest enemy, e.g. &quot;3 up&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vers le haut</numerusform>
+            <numerusform>%n vers le haut</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n down</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vers le bas</numerusform>
+            <numerusform>%n vers le bas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n à gauche</numerusform>
+            <numerusform>%n à gauche</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n right</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n à droite</numerusform>
+            <numerusform>%n à droite</numerusform>
         </translation>
     </message>
     <message>
         <source>here</source>
         <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ici</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Nearest: %1, %2.</source>
         <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le plus proche : %1, %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête du bitmap est impossible ou ses lignes de pixels s’arrêtent trop tôt</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une image dans un format connu</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 octets</translation>
     </message>
 </context>
 <context>
     <name>frmBattleControl</name>
     <message>
         <source>Battle Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Combat</translation>
     </message>
     <message>
         <source>&amp;Attack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Attaque</translation>
     </message>
     <message>
         <source>Attack the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Attaquer l’ennemi</translation>
     </message>
     <message>
         <source>&amp;Blast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Décharge</translation>
     </message>
     <message>
         <source>Use Magic to blast the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la Magie pour frapper l’ennemi d’une décharge</translation>
     </message>
     <message>
         <source>&amp;Heal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soin</translation>
     </message>
     <message>
         <source>Use Magic to heal</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser la Magie pour se soigner</translation>
     </message>
     <message>
         <source>&amp;Retreat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retraite</translation>
     </message>
     <message>
         <source>Flee the battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuir le combat</translation>
     </message>
     <message>
         <source>Chromara Warrior</source>
-        <translation type="unfinished"></translation>
+        <translation>Héros Chromara</translation>
     </message>
     <message>
         <source>Your strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Force</translation>
     </message>
     <message>
         <source>Your Strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Force, en proportion des deux Forces réunies.</translation>
     </message>
     <message>
         <source>Enemy strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Force de l’ennemi</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Force de l’ennemi, en proportion des deux Forces réunies.</translation>
     </message>
     <message>
         <source>Enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi</translation>
     </message>
     <message>
         <source>Player Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes statistiques</translation>
     </message>
     <message>
         <source>Enemy Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé de l’ennemi</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé :</translation>
     </message>
     <message>
         <source>Your health</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Santé</translation>
     </message>
     <message>
         <source>Enemy health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé de l’ennemi</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Magie :</translation>
     </message>
     <message>
         <source>Your magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Magie</translation>
     </message>
     <message>
         <source>Battle status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du combat</translation>
     </message>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions :</translation>
     </message>
     <message>
         <source>The enemy&apos;s health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Santé de l’ennemi (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Magic (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Magie (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS: </source>
         <extracomment>The heading of the battle&apos;s instructions; the trailing space is part of it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INSTRUCTIONS : </translation>
     </message>
     <message>
         <source>BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉCHARGE : Frappe l’ennemi à coup sûr d’une décharge magique ; dégâts jusqu’à ta Sagesse.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>SOIN : Ta magie soigne tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas d’ennemi « %1 » à combattre, ce combat ne peut donc pas avoir lieu.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Force (%1) n’est pas un nombre supérieur ou égal à 0, ce combat ne peut donc pas avoir lieu. Tu t’éloignes de l’ennemi.</translation>
     </message>
     <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tu rates de -%1</translation>
     </message>
     <message numerus="yes">
         <source>You hit by +%1 and inflict %n damage.</source>
         <extracomment>%1 is how far the player&apos;s roll beat the enemy&apos;s; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tu touches de +%1 et infliges %n dégât.</numerusform>
+            <numerusform>Tu touches de +%1 et infliges %n dégâts.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You magically blast for %n magic points.</source>
         <extracomment>%n is both the damage done and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tu lances une décharge de %n point de magie.</numerusform>
+            <numerusform>Tu lances une décharge de %n points de magie.</numerusform>
         </translation>
     </message>
     <message>
         <source>You don&apos;t need healing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu n’as pas besoin de soins !</translation>
     </message>
     <message numerus="yes">
         <source>You heal for %n magic points.</source>
         <extracomment>%n is both the health restored and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tu te soignes de %n point de magie.</numerusform>
+            <numerusform>Tu te soignes de %n points de magie.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enemy missed by -%1</source>
         <extracomment>%1 is how far the enemy&apos;s roll fell short, a number above 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’ennemi rate de -%1</translation>
     </message>
     <message numerus="yes">
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>
         <extracomment>%1 is how far the enemy&apos;s roll beat the player&apos;s dodge; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’ennemi te touche de +%1 et t’inflige %n dégât.</numerusform>
+            <numerusform>L’ennemi te touche de +%1 et t’inflige %n dégâts.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu es mort.</translation>
     </message>
     <message>
         <source>That move could not be carried out: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette action n’a pas pu être effectuée : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Dexterity (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton Agilité (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Force (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Wisdom (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Sagesse (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
         <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ta Santé (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>Your maximum Health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Santé maximale (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Force de l’ennemi (%1) est inutilisable en combat : rien ne s’est passé.</translation>
     </message>
     <message>
         <source>You have no magic available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu n’as pas de magie disponible.</translation>
     </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
     <message>
         <source>Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnage</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>Force :</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Force</translation>
     </message>
     <message>
         <source>Dexterity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Agilité :</translation>
     </message>
     <message>
         <source>Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Agilité</translation>
     </message>
     <message>
         <source>Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagesse :</translation>
     </message>
     <message>
         <source>Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagesse</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé :</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé</translation>
     </message>
     <message>
         <source>Health maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Santé maximale</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Magie :</translation>
     </message>
     <message>
         <source>Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Magie</translation>
     </message>
     <message>
         <source>Magic maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Magie maximale</translation>
     </message>
     <message>
         <source>Points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Points :</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Spend a point on Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenser un point en Force</translation>
     </message>
     <message>
         <source>Spend a point on Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenser un point en Agilité</translation>
     </message>
     <message>
         <source>Spend a point on Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenser un point en Sagesse</translation>
     </message>
     <message>
         <source>Spend a point on Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenser un point en Santé</translation>
     </message>
     <message>
         <source>Spend a point on Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenser un point en Magie</translation>
     </message>
     <message>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte du monde</translation>
     </message>
     <message>
         <source>The arrow keys move you one square; the bottom row heals you and no enemy goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches te déplacent d’une case ; la rangée du bas te soigne et aucun ennemi n’y va.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Toi</translation>
     </message>
     <message>
         <source>Violet enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi violet</translation>
     </message>
     <message>
         <source>Indigo enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi indigo</translation>
     </message>
     <message>
         <source>Blue enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi bleu</translation>
     </message>
     <message>
         <source>Green enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi vert</translation>
     </message>
     <message>
         <source>Yellow enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi jaune</translation>
     </message>
     <message>
         <source>Orange enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi orange</translation>
     </message>
     <message>
         <source>Red enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ennemi rouge</translation>
     </message>
     <message>
         <source>Chromara Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétences Chromara</translation>
     </message>
     <message>
         <source>Violet skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétence violette</translation>
     </message>
     <message>
         <source>Skill level; each violet enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compétence ; chaque ennemi violet vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Indigo skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétence indigo</translation>
     </message>
     <message>
         <source>Skill level; each indigo enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compétence ; chaque ennemi indigo vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Blue skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétence bleue</translation>
     </message>
     <message>
         <source>Skill level; each blue enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compétence ; chaque ennemi bleu vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Green skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétence verte</translation>
     </message>
     <message>
         <source>Skill level; each green enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compétence ; chaque ennemi vert vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Yellow skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétence jaune</translation>
     </message>
     <message>
         <source>Skill level; each yellow enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compétence ; chaque ennemi jaune vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Orange skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétence orange</translation>
     </message>
     <message>
         <source>Skill level; each orange enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compétence ; chaque ennemi orange vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Red skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétence rouge</translation>
     </message>
     <message>
         <source>Skill level; each red enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de compétence ; chaque ennemi rouge vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Time to enemy moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps avant le tour des ennemis :</translation>
     </message>
     <message>
         <source>Time to enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps avant le tour des ennemis</translation>
     </message>
     <message>
         <source>The enemies move when the bar is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ennemis bougent quand la barre est pleine.</translation>
     </message>
     <message>
         <source>Time before enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps avant que les ennemis bougent</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions :</translation>
     </message>
     <message>
         <source>Press a key to play</source>
         <extracomment>The title&apos;s bottom line, which takes turns with the credit line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Appuie sur une touche</translation>
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instructions : Tu es Carré Blanc. Déplace-toi avec les flèches. En bas de la carte se trouve la rangée de soin, une zone sûre où les méchants ne t’atteignent pas.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fonce sur un ennemi coloré pour l’attaquer. Chaque victoire te donne des Compétences Chromara. Une barre de couleur pleine te donne des points à dépenser. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉCHARGE : Frappe l’ennemi à coup sûr avec la magie ; dégâts jusqu’à ta Sagesse.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>SOIN : Tes points de magie soignent tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
     </message>
     <message>
         <source>Press a key to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuie sur une touche pour jouer.</translation>
     </message>
 </context>
 <context>
     <name>modGameLogicCode</name>
     <message>
         <source>line %1 of the character file is shorter than its key</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 du fichier du personnage est plus courte que sa clé</translation>
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 du fichier du personnage contient « %2 »</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier du personnage n’a que %1 de ses 15 lignes</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau de compétence à la ligne %1 du fichier du personnage</translation>
     </message>
     <message>
         <source>negative skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau de compétence négatif à la ligne %1 du fichier du personnage</translation>
     </message>
     <message>
         <source>Character file could not be found - a new character will be created</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier du personnage introuvable – un nouveau personnage va être créé</translation>
     </message>
     <message>
         <source>The character could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le personnage n’a pas pu être enregistré dans %1.
+
+%2</translation>
     </message>
     <message>
         <source>The dead character could not be archived as %1 in %2 (%3).
 
 The character file is still at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le personnage mort n’a pas pu être archivé sous le nom %1 dans %2 (%3).
+
+Le fichier du personnage se trouve toujours ici : %4.</translation>
     </message>
 </context>
 </TS>
