@@ -552,8 +552,9 @@ for context in ET.parse(sys.argv[1]).getroot().iter('context'):
     if context.findtext('name') != sys.argv[2]:
         continue
     for message in context.iter('message'):
-        if message.findtext('source') == sys.argv[3]:
-            print(message.findtext('translation'))
+        translation = message.find('translation')
+        if message.findtext('source') == sys.argv[3] and translation.get('type') is None:
+            print(translation.text or '')
             sys.exit(0)
 sys.exit(1)
 PY
