@@ -1,7 +1,6 @@
 #include "logic/modgamelogiccode.h"
 
 #include "logic/defaultcharacter.h"
-#include "logic/pausedenemies.h"
 #include "widgets/picturebox.h"
 #include "system/beep.h"
 #include "logic/captionnumber.h"

@@ -20,6 +20,21 @@ namespace modGameLogicCode {
 // the whole of every battle.
 extern bool EnemiesPaused;
 
+} // namespace modGameLogicCode
+
+// Holds the enemy clock for as long as it lives: map start-up and every
+// battle create one, and the clock runs again however they end.
+class PausedEnemies
+{
+public:
+    PausedEnemies() { modGameLogicCode::EnemiesPaused = true; }
+    ~PausedEnemies() { modGameLogicCode::EnemiesPaused = false; }
+    PausedEnemies(const PausedEnemies &) = delete;
+    PausedEnemies &operator=(const PausedEnemies &) = delete;
+};
+
+namespace modGameLogicCode {
+
 // Path of the character file: the entry beside the program that matches
 // "Character.chx" in any letter case, or that exact name when there is none.
 QString CharacterFilePath();

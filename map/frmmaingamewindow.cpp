@@ -5,7 +5,6 @@
 
 #include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
-#include "logic/pausedenemies.h"
 #include "accessibility/accessibleupdates.h"
 #include "system/beep.h"
 #include "logic/captionnumber.h"
