@@ -5,15 +5,15 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; è troppo grande</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; non è un numero</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non sta in 16 bit</translation>
     </message>
 </context>
 <context>
@@ -21,71 +21,71 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>A failure&apos;s standard text (%1) with what it concerns (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata di procedura o argomento non valido</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Overflow</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo non corrispondente</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore interno</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>File non trovato</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco pieno</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura oltre la fine del file</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permesso negato</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di accesso al percorso o al file</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore di proprietà non valido</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine non valida</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore definito dall&apos;applicazione o dall&apos;oggetto</translation>
     </message>
     <message>
         <source>Error: %1 : %2</source>
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore: %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTACCA: La tua Destrezza decide quanto spesso colpisci il nemico in battaglia. Se colpisci, la tua Forza stabilisce quanti danni infliggi.</translation>
     </message>
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
-        <translation type="unfinished"></translation>
+        <translation>RITIRATI: Fuggi prima del prossimo attacco nemico.</translation>
     </message>
 </context>
 <context>
@@ -93,12 +93,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A value as a screen reader tells it, e.g. &quot;Strength: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -106,7 +106,7 @@
     <message>
         <source>LTR</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -114,580 +114,584 @@
     <message>
         <source>level %1 of %2</source>
         <extracomment>A skill bar&apos;s level, e.g. &quot;level 3 of 18&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>livello %1 di %2</translation>
     </message>
     <message>
         <source>%1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 per cento</translation>
     </message>
     <message>
         <source>Column %1, row %2, healing row</source>
         <extracomment>The player&apos;s square on the map; the bottom row is the healing row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, riga %2, riga di guarigione</translation>
     </message>
     <message>
         <source>Column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna %1, riga %2</translation>
     </message>
     <message>
         <source>No one else in sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun altro in vista.</translation>
     </message>
     <message numerus="yes">
         <source>%n up</source>
         <extracomment>Squares between the player and the nearest enemy, e.g. &quot;3 up&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n casella in alto</numerusform>
+            <numerusform>%n caselle in alto</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n down</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n casella in basso</numerusform>
+            <numerusform>%n caselle in basso</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n casella a sinistra</numerusform>
+            <numerusform>%n caselle a sinistra</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n right</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n casella a destra</numerusform>
+            <numerusform>%n caselle a destra</numerusform>
         </translation>
     </message>
     <message>
         <source>here</source>
         <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>proprio qui</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Nearest: %1, %2.</source>
         <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il più vicino: %1, %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intestazione della bitmap è impossibile o le sue righe di pixel finiscono prima del previsto</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un&apos;immagine in nessun formato conosciuto</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>più grande di %1 byte</translation>
     </message>
 </context>
 <context>
     <name>frmBattleControl</name>
     <message>
         <source>Battle Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Battaglia</translation>
     </message>
     <message>
         <source>&amp;Attack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Attacca</translation>
     </message>
     <message>
         <source>Attack the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Attacca il nemico</translation>
     </message>
     <message>
         <source>&amp;Blast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fulmina</translation>
     </message>
     <message>
         <source>Use Magic to blast the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la Magia per fulminare il nemico</translation>
     </message>
     <message>
         <source>&amp;Heal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cura</translation>
     </message>
     <message>
         <source>Use Magic to heal</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa la Magia per curarti</translation>
     </message>
     <message>
         <source>&amp;Retreat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ritirati</translation>
     </message>
     <message>
         <source>Flee the battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuggi dalla battaglia</translation>
     </message>
     <message>
         <source>Chromara Warrior</source>
-        <translation type="unfinished"></translation>
+        <translation>Eroe Chromara</translation>
     </message>
     <message>
         <source>Your strength</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua forza</translation>
     </message>
     <message>
         <source>Your Strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Forza, come parte della somma delle due forze.</translation>
     </message>
     <message>
         <source>Enemy strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza del nemico</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>La forza del nemico, come parte della somma delle due forze.</translation>
     </message>
     <message>
         <source>Enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico</translation>
     </message>
     <message>
         <source>Player Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tue statistiche</translation>
     </message>
     <message>
         <source>Enemy Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salute del nemico</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salute:</translation>
     </message>
     <message>
         <source>Your health</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua salute</translation>
     </message>
     <message>
         <source>Enemy health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salute del nemico</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia:</translation>
     </message>
     <message>
         <source>Your magic</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua magia</translation>
     </message>
     <message>
         <source>Battle status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato della battaglia</translation>
     </message>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Istruzioni:</translation>
     </message>
     <message>
         <source>The enemy&apos;s health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La salute del nemico (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>Your Magic (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Magia (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS: </source>
         <extracomment>The heading of the battle&apos;s instructions; the trailing space is part of it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ISTRUZIONI: </translation>
     </message>
     <message>
         <source>BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>FULMINA: Colpisci sempre il nemico con la magia, infliggendo danni fino alla tua Saggezza.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>CURA: Usa la tua magia per curare le ferite. La tua Saggezza limita il tuo potere di cura.</translation>
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è nessun nemico &quot;%1&quot; da combattere, quindi questa battaglia non può avere luogo.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Forza (%1) non è un numero pari o superiore a 0, quindi questa battaglia non può avere luogo. Ti allontani dal nemico.</translation>
     </message>
     <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Manchi di -%1</translation>
     </message>
     <message numerus="yes">
         <source>You hit by +%1 and inflict %n damage.</source>
         <extracomment>%1 is how far the player&apos;s roll beat the enemy&apos;s; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Colpisci di +%1 e infliggi %n danno.</numerusform>
+            <numerusform>Colpisci di +%1 e infliggi %n danni.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You magically blast for %n magic points.</source>
         <extracomment>%n is both the damage done and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fulmini il nemico con %n punto di magia.</numerusform>
+            <numerusform>Fulmini il nemico con %n punti di magia.</numerusform>
         </translation>
     </message>
     <message>
         <source>You don&apos;t need healing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai bisogno di cure!</translation>
     </message>
     <message numerus="yes">
         <source>You heal for %n magic points.</source>
         <extracomment>%n is both the health restored and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ti curi con %n punto di magia.</numerusform>
+            <numerusform>Ti curi con %n punti di magia.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enemy missed by -%1</source>
         <extracomment>%1 is how far the enemy&apos;s roll fell short, a number above 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il nemico manca di -%1</translation>
     </message>
     <message numerus="yes">
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>
         <extracomment>%1 is how far the enemy&apos;s roll beat the player&apos;s dodge; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il nemico ti colpisce di +%1 e infligge %n danno.</numerusform>
+            <numerusform>Il nemico ti colpisce di +%1 e infligge %n danni.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei morto.</translation>
     </message>
     <message>
         <source>That move could not be carried out: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire quella mossa: non è successo nulla.</translation>
     </message>
     <message>
         <source>Your Dexterity (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Destrezza (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>Your Strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Forza (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>Your Wisdom (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Saggezza (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
         <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La tua Salute (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2</translation>
     </message>
     <message>
         <source>Your maximum Health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Salute massima (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>La forza del nemico (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>You have no magic available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non hai magia disponibile.</translation>
     </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
     <message>
         <source>Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaggio</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza:</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Forza</translation>
     </message>
     <message>
         <source>Dexterity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destr.:</translation>
     </message>
     <message>
         <source>Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Destrezza</translation>
     </message>
     <message>
         <source>Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagg.:</translation>
     </message>
     <message>
         <source>Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Saggezza</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salute:</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Salute</translation>
     </message>
     <message>
         <source>Health maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Salute massima</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia:</translation>
     </message>
     <message>
         <source>Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia</translation>
     </message>
     <message>
         <source>Magic maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia massima</translation>
     </message>
     <message>
         <source>Points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti:</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti</translation>
     </message>
     <message>
         <source>Spend a point on Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Spendi un punto in Forza</translation>
     </message>
     <message>
         <source>Spend a point on Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Spendi un punto in Destrezza</translation>
     </message>
     <message>
         <source>Spend a point on Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Spendi un punto in Saggezza</translation>
     </message>
     <message>
         <source>Spend a point on Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Spendi un punto in Salute</translation>
     </message>
     <message>
         <source>Spend a point on Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Spendi un punto in Magia</translation>
     </message>
     <message>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa del mondo</translation>
     </message>
     <message>
         <source>The arrow keys move you one square; the bottom row heals you and no enemy goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tasti freccia ti spostano di una casella; la riga in basso ti cura e nessun nemico può entrarci.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu</translation>
     </message>
     <message>
         <source>Violet enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico viola</translation>
     </message>
     <message>
         <source>Indigo enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico indaco</translation>
     </message>
     <message>
         <source>Blue enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico blu</translation>
     </message>
     <message>
         <source>Green enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico verde</translation>
     </message>
     <message>
         <source>Yellow enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico giallo</translation>
     </message>
     <message>
         <source>Orange enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico arancione</translation>
     </message>
     <message>
         <source>Red enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Nemico rosso</translation>
     </message>
     <message>
         <source>Chromara Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità Chromara</translation>
     </message>
     <message>
         <source>Violet skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità viola</translation>
     </message>
     <message>
         <source>Skill level; each violet enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di abilità; ogni nemico viola sconfitto lo aumenta di uno.</translation>
     </message>
     <message>
         <source>Indigo skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità indaco</translation>
     </message>
     <message>
         <source>Skill level; each indigo enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di abilità; ogni nemico indaco sconfitto lo aumenta di uno.</translation>
     </message>
     <message>
         <source>Blue skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità blu</translation>
     </message>
     <message>
         <source>Skill level; each blue enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di abilità; ogni nemico blu sconfitto lo aumenta di uno.</translation>
     </message>
     <message>
         <source>Green skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità verde</translation>
     </message>
     <message>
         <source>Skill level; each green enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di abilità; ogni nemico verde sconfitto lo aumenta di uno.</translation>
     </message>
     <message>
         <source>Yellow skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità gialla</translation>
     </message>
     <message>
         <source>Skill level; each yellow enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di abilità; ogni nemico giallo sconfitto lo aumenta di uno.</translation>
     </message>
     <message>
         <source>Orange skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità arancione</translation>
     </message>
     <message>
         <source>Skill level; each orange enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di abilità; ogni nemico arancione sconfitto lo aumenta di uno.</translation>
     </message>
     <message>
         <source>Red skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Abilità rossa</translation>
     </message>
     <message>
         <source>Skill level; each red enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di abilità; ogni nemico rosso sconfitto lo aumenta di uno.</translation>
     </message>
     <message>
         <source>Time to enemy moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo alla mossa dei nemici:</translation>
     </message>
     <message>
         <source>Time to enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo alla mossa dei nemici</translation>
     </message>
     <message>
         <source>The enemies move when the bar is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>I nemici si muovono quando la barra è piena.</translation>
     </message>
     <message>
         <source>Time before enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo prima che i nemici si muovano</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Istruzioni:</translation>
     </message>
     <message>
         <source>Press a key to play</source>
         <extracomment>The title&apos;s bottom line, which takes turns with the credit line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Premi un tasto per giocare</translation>
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Istruzioni: Sei il Quadrato Bianco. Muoviti con i tasti cursore. In fondo alla mappa c&apos;è la zona di guarigione, un posto sicuro dove i cattivi non possono raggiungerti.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Muoviti su un colore nemico per attaccarlo. Ogni nemico ucciso ti dà Abilità Chromara. Quando una barra di colore è piena ottieni punti extra per migliorarti. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>FULMINA: Colpisci sempre il nemico con la magia, con danni fino alla tua Saggezza.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>CURA: Usa i tuoi punti di magia per curare le ferite. La tua Saggezza limita il tuo potere di cura.</translation>
     </message>
     <message>
         <source>Press a key to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi un tasto per giocare.</translation>
     </message>
 </context>
 <context>
     <name>modGameLogicCode</name>
     <message>
         <source>line %1 of the character file is shorter than its key</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 del file del personaggio è più corta della sua chiave</translation>
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga %1 del file del personaggio contiene &quot;%2&quot;</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>il file del personaggio ha %1 delle sue 15 righe</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>livello di abilità alla riga %1 del file del personaggio</translation>
     </message>
     <message>
         <source>negative skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>livello di abilità negativo alla riga %1 del file del personaggio</translation>
     </message>
     <message>
         <source>Character file could not be found - a new character will be created</source>
-        <translation type="unfinished"></translation>
+        <translation>File del personaggio non trovato: verrà creato un nuovo personaggio</translation>
     </message>
     <message>
         <source>The character could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il personaggio in %1.
+
+%2</translation>
     </message>
     <message>
         <source>The dead character could not be archived as %1 in %2 (%3).
 
 The character file is still at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile archiviare il personaggio morto come %1 in %2 (%3).
+
+Il file del personaggio si trova ancora in %4.</translation>
     </message>
 </context>
 </TS>
