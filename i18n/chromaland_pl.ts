@@ -5,15 +5,15 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to za dużo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest liczbą</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie mieści się w 16 bitach</translation>
     </message>
 </context>
 <context>
@@ -21,71 +21,71 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>A failure&apos;s standard text (%1) with what it concerns (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowe wywołanie procedury lub argument</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepełnienie</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezgodność typów</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wewnętrzny</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Dysk jest pełny</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczyt poza końcem pliku</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak uprawnień</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd dostępu do ścieżki/pliku</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowa wartość właściwości</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieprawidłowy obraz</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zdefiniowany przez aplikację lub obiekt</translation>
     </message>
     <message>
         <source>Error: %1 : %2</source>
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
-        <translation type="unfinished"></translation>
+        <translation>ATAK: Twoja Zręczność decyduje, jak często trafiasz wroga w walce. Gdy trafisz, twoja Siła określa, ile obrażeń zadajesz.</translation>
     </message>
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ODWRÓT: Uciekasz, zanim wróg zdąży znów zaatakować.</translation>
     </message>
 </context>
 <context>
@@ -93,12 +93,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A value as a screen reader tells it, e.g. &quot;Strength: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -106,7 +106,7 @@
     <message>
         <source>LTR</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -114,588 +114,592 @@
     <message>
         <source>level %1 of %2</source>
         <extracomment>A skill bar&apos;s level, e.g. &quot;level 3 of 18&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>poziom %1 z %2</translation>
     </message>
     <message>
         <source>%1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 procent</translation>
     </message>
     <message>
         <source>Column %1, row %2, healing row</source>
         <extracomment>The player&apos;s square on the map; the bottom row is the healing row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kolumna %1, rząd %2, rząd leczenia</translation>
     </message>
     <message>
         <source>Column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumna %1, rząd %2</translation>
     </message>
     <message>
         <source>No one else in sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikogo więcej w zasięgu wzroku.</translation>
     </message>
     <message numerus="yes">
         <source>%n up</source>
         <extracomment>Squares between the player and the nearest enemy, e.g. &quot;3 up&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole w górę</numerusform>
+            <numerusform>%n pola w górę</numerusform>
+            <numerusform>%n pól w górę</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n down</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole w dół</numerusform>
+            <numerusform>%n pola w dół</numerusform>
+            <numerusform>%n pól w dół</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole w lewo</numerusform>
+            <numerusform>%n pola w lewo</numerusform>
+            <numerusform>%n pól w lewo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n right</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pole w prawo</numerusform>
+            <numerusform>%n pola w prawo</numerusform>
+            <numerusform>%n pól w prawo</numerusform>
         </translation>
     </message>
     <message>
         <source>here</source>
         <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tutaj</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Nearest: %1, %2.</source>
         <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Najbliżej: %1, %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation type="unfinished"></translation>
+        <translation>nagłówek bitmapy jest niemożliwy albo jej wiersze pikseli kończą się za wcześnie</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest obraz w żadnym znanym formacie</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>to folder</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest zwykły plik</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>ma więcej niż %1 bajtów</translation>
     </message>
 </context>
 <context>
     <name>frmBattleControl</name>
     <message>
         <source>Battle Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Walka</translation>
     </message>
     <message>
         <source>&amp;Attack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atak</translation>
     </message>
     <message>
         <source>Attack the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaatakuj wroga</translation>
     </message>
     <message>
         <source>&amp;Blast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wybuch</translation>
     </message>
     <message>
         <source>Use Magic to blast the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj Magii, by razić wroga wybuchem</translation>
     </message>
     <message>
         <source>&amp;Heal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leczenie</translation>
     </message>
     <message>
         <source>Use Magic to heal</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj Magii, by się uleczyć</translation>
     </message>
     <message>
         <source>&amp;Retreat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odwrót</translation>
     </message>
     <message>
         <source>Flee the battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ucieknij z walki</translation>
     </message>
     <message>
         <source>Chromara Warrior</source>
-        <translation type="unfinished"></translation>
+        <translation>Wojak Chromara</translation>
     </message>
     <message>
         <source>Your strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja Siła</translation>
     </message>
     <message>
         <source>Your Strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja Siła jako część sumy obu sił.</translation>
     </message>
     <message>
         <source>Enemy strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Siła wroga</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siła wroga jako część sumy obu sił.</translation>
     </message>
     <message>
         <source>Enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg</translation>
     </message>
     <message>
         <source>Player Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statystyki gracza</translation>
     </message>
     <message>
         <source>Enemy Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Życie wroga</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Życie:</translation>
     </message>
     <message>
         <source>Your health</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje Życie</translation>
     </message>
     <message>
         <source>Enemy health</source>
-        <translation type="unfinished"></translation>
+        <translation>Życie wroga</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia:</translation>
     </message>
     <message>
         <source>Your magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja Magia</translation>
     </message>
     <message>
         <source>Battle status</source>
-        <translation type="unfinished"></translation>
+        <translation>Przebieg walki</translation>
     </message>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrukcja:</translation>
     </message>
     <message>
         <source>The enemy&apos;s health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Życia wroga (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>Your Magic (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twojej Magii (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS: </source>
         <extracomment>The heading of the battle&apos;s instructions; the trailing space is part of it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INSTRUKCJA: </translation>
     </message>
     <message>
         <source>BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>WYBUCH: Zawsze trafiasz wroga wybuchem magii, zadając obrażenia do wartości Mądrości.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>LECZENIE: Magia leczy twoje rany. Maksymalną moc leczenia ogranicza twoja Mądrość.</translation>
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma wroga „%1”, z którym można walczyć, więc ta walka nie może się odbyć.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja Siła (%1) nie jest liczbą równą 0 lub większą, więc ta walka nie może się odbyć. Wycofujesz się przed wrogiem.</translation>
     </message>
     <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chybiasz o -%1</translation>
     </message>
     <message numerus="yes">
         <source>You hit by +%1 and inflict %n damage.</source>
         <extracomment>%1 is how far the player&apos;s roll beat the enemy&apos;s; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Trafiasz o +%1 i zadajesz %n punkt obrażeń.</numerusform>
+            <numerusform>Trafiasz o +%1 i zadajesz %n punkty obrażeń.</numerusform>
+            <numerusform>Trafiasz o +%1 i zadajesz %n punktów obrażeń.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You magically blast for %n magic points.</source>
         <extracomment>%n is both the damage done and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Razisz wroga wybuchem za %n punkt magii.</numerusform>
+            <numerusform>Razisz wroga wybuchem za %n punkty magii.</numerusform>
+            <numerusform>Razisz wroga wybuchem za %n punktów magii.</numerusform>
         </translation>
     </message>
     <message>
         <source>You don&apos;t need healing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie potrzebujesz leczenia!</translation>
     </message>
     <message numerus="yes">
         <source>You heal for %n magic points.</source>
         <extracomment>%n is both the health restored and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Leczysz się za %n punkt magii.</numerusform>
+            <numerusform>Leczysz się za %n punkty magii.</numerusform>
+            <numerusform>Leczysz się za %n punktów magii.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enemy missed by -%1</source>
         <extracomment>%1 is how far the enemy&apos;s roll fell short, a number above 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wróg chybił o -%1</translation>
     </message>
     <message numerus="yes">
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>
         <extracomment>%1 is how far the enemy&apos;s roll beat the player&apos;s dodge; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wróg trafia cię o +%1 i zadaje %n punkt obrażeń.</numerusform>
+            <numerusform>Wróg trafia cię o +%1 i zadaje %n punkty obrażeń.</numerusform>
+            <numerusform>Wróg trafia cię o +%1 i zadaje %n punktów obrażeń.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie żyjesz.</translation>
     </message>
     <message>
         <source>That move could not be carried out: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wykonać tego ruchu: nic się nie stało.</translation>
     </message>
     <message>
         <source>Your Dexterity (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twojej Zręczności (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>Your Strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twojej Siły (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>Your Wisdom (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twojej Mądrości (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
         <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Twojego Życia (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 z %2</translation>
     </message>
     <message>
         <source>Your maximum Health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twojego maksymalnego Życia (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siły wroga (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>You have no magic available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie masz dostępnej magii.</translation>
     </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
     <message>
         <source>Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Postać</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>Siła:</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Siła</translation>
     </message>
     <message>
         <source>Dexterity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zręczn.:</translation>
     </message>
     <message>
         <source>Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Zręczność</translation>
     </message>
     <message>
         <source>Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mądrość:</translation>
     </message>
     <message>
         <source>Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Mądrość</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Życie:</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Życie</translation>
     </message>
     <message>
         <source>Health maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Życie maksymalne</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia:</translation>
     </message>
     <message>
         <source>Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia</translation>
     </message>
     <message>
         <source>Magic maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Magia maksymalna</translation>
     </message>
     <message>
         <source>Points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkty:</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkty</translation>
     </message>
     <message>
         <source>Spend a point on Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydaj punkt na Siłę</translation>
     </message>
     <message>
         <source>Spend a point on Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydaj punkt na Zręczność</translation>
     </message>
     <message>
         <source>Spend a point on Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydaj punkt na Mądrość</translation>
     </message>
     <message>
         <source>Spend a point on Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydaj punkt na Życie</translation>
     </message>
     <message>
         <source>Spend a point on Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Wydaj punkt na Magię</translation>
     </message>
     <message>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa świata</translation>
     </message>
     <message>
         <source>The arrow keys move you one square; the bottom row heals you and no enemy goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałki przesuwają cię o jedno pole; dolny rząd cię leczy i żaden wróg tam nie wchodzi.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Ty</translation>
     </message>
     <message>
         <source>Violet enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg fioletowy</translation>
     </message>
     <message>
         <source>Indigo enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg indygo</translation>
     </message>
     <message>
         <source>Blue enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg niebieski</translation>
     </message>
     <message>
         <source>Green enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg zielony</translation>
     </message>
     <message>
         <source>Yellow enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg żółty</translation>
     </message>
     <message>
         <source>Orange enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg pomarańczowy</translation>
     </message>
     <message>
         <source>Red enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wróg czerwony</translation>
     </message>
     <message>
         <source>Chromara Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętności Chromara</translation>
     </message>
     <message>
         <source>Violet skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętność fioletowa</translation>
     </message>
     <message>
         <source>Skill level; each violet enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom umiejętności; każdy pokonany wróg fioletowy dodaje jeden poziom.</translation>
     </message>
     <message>
         <source>Indigo skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętność indygo</translation>
     </message>
     <message>
         <source>Skill level; each indigo enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom umiejętności; każdy pokonany wróg indygo dodaje jeden poziom.</translation>
     </message>
     <message>
         <source>Blue skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętność niebieska</translation>
     </message>
     <message>
         <source>Skill level; each blue enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom umiejętności; każdy pokonany wróg niebieski dodaje jeden poziom.</translation>
     </message>
     <message>
         <source>Green skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętność zielona</translation>
     </message>
     <message>
         <source>Skill level; each green enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom umiejętności; każdy pokonany wróg zielony dodaje jeden poziom.</translation>
     </message>
     <message>
         <source>Yellow skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętność żółta</translation>
     </message>
     <message>
         <source>Skill level; each yellow enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom umiejętności; każdy pokonany wróg żółty dodaje jeden poziom.</translation>
     </message>
     <message>
         <source>Orange skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętność pomarańczowa</translation>
     </message>
     <message>
         <source>Skill level; each orange enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom umiejętności; każdy pokonany wróg pomarańczowy dodaje jeden poziom.</translation>
     </message>
     <message>
         <source>Red skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Umiejętność czerwona</translation>
     </message>
     <message>
         <source>Skill level; each red enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom umiejętności; każdy pokonany wróg czerwony dodaje jeden poziom.</translation>
     </message>
     <message>
         <source>Time to enemy moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas do ruchu wrogów:</translation>
     </message>
     <message>
         <source>Time to enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas do ruchu wrogów</translation>
     </message>
     <message>
         <source>The enemies move when the bar is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrogowie ruszają się, gdy pasek się zapełni.</translation>
     </message>
     <message>
         <source>Time before enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas do ruchu wrogów</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrukcja:</translation>
     </message>
     <message>
         <source>Press a key to play</source>
         <extracomment>The title&apos;s bottom line, which takes turns with the credit line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij klawisz, aby grać</translation>
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instrukcja: Jesteś Białym Kwadratem. Poruszasz się klawiszami strzałek. Na dole mapy jest rząd leczenia, bezpieczna strefa, do której wrogowie nie docierają.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wejdź na kolor wroga, by go zaatakować. Każde zwycięstwo daje Umiejętności Chromara. Gdy pasek koloru się zapełni, dostajesz punkty na rozwój postaci. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>WYBUCH: Zawsze razisz wroga magią, zadając obrażenia do wysokości twojej Mądrości.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>LECZENIE: Punkty magii leczą twoje rany. Maksymalną moc leczenia ogranicza twoja Mądrość.</translation>
     </message>
     <message>
         <source>Press a key to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciśnij klawisz, aby grać.</translation>
     </message>
 </context>
 <context>
     <name>modGameLogicCode</name>
     <message>
         <source>line %1 of the character file is shorter than its key</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 pliku postaci jest krótszy niż jego klucz</translation>
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz %1 pliku postaci zawiera „%2”</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>plik postaci ma %1 z 15 wierszy</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>poziom umiejętności w wierszu %1 pliku postaci</translation>
     </message>
     <message>
         <source>negative skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>ujemny poziom umiejętności w wierszu %1 pliku postaci</translation>
     </message>
     <message>
         <source>Character file could not be found - a new character will be created</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku postaci – zostanie utworzona nowa postać</translation>
     </message>
     <message>
         <source>The character could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać postaci w %1.
+
+%2</translation>
     </message>
     <message>
         <source>The dead character could not be archived as %1 in %2 (%3).
 
 The character file is still at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zarchiwizować martwej postaci jako %1 w %2 (%3).
+
+Plik postaci nadal jest w %4.</translation>
     </message>
 </context>
 </TS>
