@@ -9,8 +9,24 @@
 
 namespace Language {
 
+namespace {
+
+// The catalogues in use, the game's and Qt's.
+QList<QTranslator *> s_installed;
+
+bool installNew(QTranslator *translator)
+{
+    if (!QCoreApplication::installTranslator(translator))
+        return false;
+    s_installed.append(translator);
+    return true;
+}
+
+} // namespace
+
 QString install(const QStringList &wanted)
 {
+    clear();
     // A catalogue turns the application's direction to its own unless it is
     // set: the windows' geometry stays left to right in every language.
     if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
@@ -25,12 +41,11 @@ QString install(const QStringList &wanted)
             delete game;
             continue;
         }
-        QCoreApplication::installTranslator(game);
+        installNew(game);
         auto *qt = new QTranslator(QCoreApplication::instance());
-        if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
-        else
+        if (!qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+            || !installNew(qt))
             delete qt;
         return QFileInfo(game->filePath()).completeBaseName().section(QLatin1Char('_'), 1);
     }
@@ -40,6 +55,15 @@ QString install(const QStringList &wanted)
 QString install()
 {
     return install(QLocale::system().uiLanguages());
+}
+
+void clear()
+{
+    for (QTranslator *translator : std::as_const(s_installed)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    s_installed.clear();
 }
 
 bool rightToLeft()

@@ -19,6 +19,9 @@ QString install(const QStringList &wanted);
 // The same for the desktop's languages.
 QString install();
 
+// Removes the catalogues install() put in: English again.
+void clear();
+
 // Whether the language in use is written from right to left. Its texts
 // then read right to left inside their controls; the windows, the map and
 // the arrow keys stay as they are.

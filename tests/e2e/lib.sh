@@ -9,6 +9,8 @@
 # says what was expected and what was on the screen instead.
 
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The source tree, for the catalogues the language scenarios read.
+E2E_SOURCE=$(cd "$E2E_HERE/../.." && pwd)
 
 # --- Reporting -------------------------------------------------------------
 
@@ -384,13 +386,14 @@ window_shown()
 #   title   the frameless title window (a tool window titled "Chromaland")
 #   map     the main window "Chromaland"
 #   box     a message box (a dialog titled "Chromaland")
-#   battle  the battle window "Battle Control"
+#   battle  the battle window "Battle Control" (BATTLE_TITLE in another
+#           language)
 window_kind()
 {
     local name type
     name=$(window_name "$1")
     type=$(window_type "$1")
-    if [[ $name == "Battle Control" ]]; then
+    if [[ $name == "${BATTLE_TITLE:-Battle Control}" ]]; then
         echo battle
     elif [[ $type == UTILITY ]]; then
         echo title
@@ -537,6 +540,29 @@ show_file()
     else
         echo "    (no such file)"
     fi
+}
+
+# translation_of LANGUAGE CONTEXT SOURCE: the text's translation in the
+# game's catalogue of that language (i18n/chromaland_LANGUAGE.ts).
+translation_of()
+{
+    python3 - "$E2E_SOURCE/i18n/chromaland_$1.ts" "$2" "$3" <<'PY'
+import sys, xml.etree.ElementTree as ET
+for context in ET.parse(sys.argv[1]).getroot().iter('context'):
+    if context.findtext('name') != sys.argv[2]:
+        continue
+    for message in context.iter('message'):
+        if message.findtext('source') == sys.argv[3]:
+            print(message.findtext('translation'))
+            sys.exit(0)
+sys.exit(1)
+PY
+}
+
+# window_shot ID FILE: a picture of the window as the X server shows it.
+window_shot()
+{
+    import -silent -window "$1" "png:$2" 2>/dev/null || fail "could not take a picture of window $1"
 }
 
 # expect_exact FILE LINE...: the file holds exactly these lines, each ended

@@ -106,6 +106,89 @@ close_map_and_wait()
 
 # --- Scenarios -------------------------------------------------------------
 
+# play_in_language LANGUAGE PREFIX: a first start in the language
+# (LANGUAGE, as a desktop sets it; empty for English): the missing-file
+# box, the map, a walk onto enemy 20 and a retreat, a close. Pictures of
+# the box, the map and the battle go to PREFIX-box.png and so on; the saved
+# file is PREFIX-Character.chx.
+play_in_language()
+{
+    local language=$1 prefix=$2 attempt folder
+    APP_ENV=(${language:+LANGUAGE=$language})
+    BATTLE_TITLE="Battle Control"
+    if [[ -n $language ]]; then
+        BATTLE_TITLE=$(translation_of "$language" frmBattleControl "Battle Control") \
+            || fail "no translation of the battle window's title in the $language catalogue"
+    fi
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        folder=$(new_folder "first-${language:-en}")
+        app_start "$folder"
+        await_window title 20 TITLE_WIN
+        keys "$TITLE_WIN" x
+        await_window "box map" 15 BOX_WIN
+        [[ $WIN_KIND == box ]] || fail "the map opened without the message that the character file is missing"
+        window_shot "$BOX_WIN" "$prefix-box.png"
+        keys "$BOX_WIN" Return
+        await_window map 15 MAP_WIN
+        MAP_SHOWN_MS=$(now_ms)
+        expect_size "$MAP_WIN" 583x495 "the map window"
+        if meet_enemy 20; then
+            break
+        fi
+        app_kill
+    done
+    [[ -n ${BATTLE_WIN:-} ]] || fail "no battle window in time after $WALK_ATTEMPTS walks onto enemy 20"
+    # Only the texts change: every window keeps its size.
+    expect_size "$BATTLE_WIN" 491x393 "the battle window"
+    window_shot "$MAP_WIN" "$prefix-map.png"
+    window_shot "$BATTLE_WIN" "$prefix-battle.png"
+    keys "$BATTLE_WIN" alt+r
+    await_hidden "$BATTLE_WIN" 5 "the battle window (after Alt+R, Retreat)"
+    close_map_and_wait
+    cp "$folder/Character.chx" "$prefix-Character.chx"
+}
+
+# expect_pictures_differ A B WHAT: the two pictures are not the same.
+expect_pictures_differ()
+{
+    local differing
+    differing=$(compare -metric AE "$1" "$2" null: 2>&1 >/dev/null)
+    [[ $differing =~ ^[0-9]+$ ]] || differing=$(identify -format '%wx%h ' "$1" "$2")
+    [[ $differing != 0 ]] || fail "$3 looks exactly as it does in English"
+    e2e_log "$3: $differing pixels differ from English"
+}
+
+# The game in another language, as a desktop that speaks it starts it: the
+# texts of the box, the map and the battle are that language's (the
+# battle's title is its catalogue's, the windows differ from English in
+# their texts, and keep their sizes); the file it saves is the very file
+# an English game saves, but for the time it was saved.
+scenario_language()
+{
+    local language=$1 english=$E2E_TMP/en translated=$E2E_TMP/$1
+    play_in_language "" "$english"
+    play_in_language "$language" "$translated"
+    local what
+    for what in box map battle; do
+        expect_pictures_differ "$english-$what.png" "$translated-$what.png" "the $what in $language"
+    done
+    cmp -s <(head -n 15 "$english-Character.chx") <(head -n 15 "$translated-Character.chx") \
+        || fail "the character saved in $language differs from the one saved in English"
+    expect_saved "$translated-Character.chx" "${DEFAULT_CHARACTER[@]}"
+}
+
+scenario_language_de()
+{
+    scenario_language de
+}
+
+# Arabic reads right to left inside the controls; the map, the arrow keys
+# (the walk above goes up and right) and the windows stay as they are.
+scenario_language_ar()
+{
+    scenario_language ar
+}
+
 # First start in an empty folder: title, the missing-file message, the map;
 # closing the map leaves the default character with its "Saved: " line.
 scenario_first_start()
@@ -349,7 +432,7 @@ scenario_damaged_file()
     damaged_start points 5 "${DEFAULT_CHARACTER[@]:0:7}" pts=abc "${DEFAULT_CHARACTER[@]:8}"
 }
 
-ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file)
+ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file language_de language_ar)
 
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")

@@ -1,0 +1,417 @@
+#include "battle/frmbattlecontrol.h"
+#include "forms/windowsetup.h"
+#include "map/frmmaingamewindow.h"
+#include "system/language.h"
+#include "system/randomsource.h"
+#include "testsupport.h"
+#include "title/frmsplash.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QDir>
+#include <QGroupBox>
+#include <QHash>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <memory>
+
+namespace {
+
+const QStringList Languages = QString::fromLatin1(CHROMALAND_LANGUAGES).split(QLatin1Char(','));
+
+// The places of a text: %1 to %99 and %n, sorted.
+QStringList placesOf(const QString &text)
+{
+    QStringList places;
+    static const QRegularExpression place(QStringLiteral("%(\\d+|n)"));
+    for (auto it = place.globalMatch(text); it.hasNext();)
+        places << it.next().captured();
+    places.sort();
+    return places;
+}
+
+// The access key of a button's text, "&Attack" -> 'a'; none for "&&".
+QChar accessKeyOf(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] != QLatin1Char('&'))
+                return text[i + 1].toLower();
+            ++i;
+        }
+    }
+    return QChar();
+}
+
+struct Message
+{
+    QString context;
+    QString source;
+    QStringList translations;   // one, or one per plural form
+    QString type;               // "unfinished", "vanished", "obsolete" or empty
+};
+
+QList<Message> readCatalogue(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            message = Message{context, {}, {}, {}};
+        else if (xml.name() == QLatin1String("source"))
+            message.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            // Plural forms are children; a plain translation is text.
+            QString text;
+            while (!(xml.isEndElement() && xml.name() == QLatin1String("translation")) && !xml.atEnd()) {
+                xml.readNext();
+                if (xml.isCharacters())
+                    text += xml.text();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    message.translations << xml.readElementText();
+            }
+            if (message.translations.isEmpty())
+                message.translations << text;
+            messages << message;
+        }
+    }
+    return xml.hasError() ? QList<Message>{} : messages;
+}
+
+// Every letter of the English alphabet made another, accented one; the
+// places, access-key marks and line breaks kept; about 40 % longer.
+class PseudoTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QString text = QString::fromUtf8(source);
+        if (text.isEmpty() || qstrcmp(context, "Language") == 0)
+            return QString();
+        static const QString lower = QStringLiteral("àƀçďéƒĝĥîĵķĺɱñöþʠŕšţüṽŵẋýž");
+        static const QString upper = QStringLiteral("ÀƁÇĎÉƑĜĤÎĴĶĹṀÑÖÞǪŔŠŢÜṼŴẊÝŽ");
+        QString pseudo;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
+            if (c == QLatin1Char('%') && i + 1 < text.size() && (text[i + 1].isDigit() || text[i + 1] == QLatin1Char('n'))) {
+                pseudo += c;
+                pseudo += text[++i];
+            } else if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
+                pseudo += lower[c.unicode() - 'a'];
+            } else if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) {
+                pseudo += upper[c.unicode() - 'A'];
+            } else {
+                pseudo += c;
+            }
+        }
+        return pseudo + QString(text.size() * 2 / 5, QChar(0x00B7));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The game's three windows, as a player meets them: the title, the map
+// after start-up, and a battle after one move.
+struct Windows
+{
+    Windows()
+    {
+        sandbox.writeCharacter(Sandbox::defaultLines());
+        title = std::make_unique<frmSplash>();
+        map = sandbox.openMap();
+        map->controls().lbl_EnemyTag->setText(QStringLiteral("1"));
+        RandomSource::script({0.9f});
+        battle = std::make_unique<frmBattleControl>(map->controls());
+        RandomSource::clearScript();
+    }
+
+    QList<QWidget *> all() const { return {title.get(), map, battle.get()}; }
+
+    Sandbox sandbox;
+    std::unique_ptr<frmSplash> title;
+    frmMainGameWindow *map = nullptr;
+    std::unique_ptr<frmBattleControl> battle;
+};
+
+// The longest line of each kind the battle's status line shows, with
+// two-digit numbers: the player's move and the enemy's answer.
+QStringList playerLines()
+{
+    const auto tr = [](const char *source, int n = -1) { return frmBattleControl::tr(source, nullptr, n); };
+    return {tr("You hit by +%1 and inflict %n damage.", 44).arg(44), tr("You miss by -%1").arg(44),
+            tr("You magically blast for %n magic points.", 44), tr("You heal for %n magic points.", 44),
+            tr("You don't need healing !"), tr("You have no magic available.")};
+}
+
+QStringList enemyLines()
+{
+    const auto tr = [](const char *source, int n = -1) { return frmBattleControl::tr(source, nullptr, n); };
+    return {tr("Enemy hits you by +%1 and it inflicts %n damage.", 24).arg(44), tr("Enemy missed by -%1").arg(44)};
+}
+
+// What does not fit, control by control: labels (wrapping where they
+// wrap), buttons and frame captions against their design size.
+QStringList overflowsIn(QWidget *window)
+{
+    QStringList found;
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->isHidden() || label->text().isEmpty() || label->objectName() == QLatin1String("screenReaderLine"))
+            continue;
+        const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
+                                                          -label->margin());
+        const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+        if (!room.contains(needed))
+            found << QStringLiteral("%1: %2x%3 needed in %4x%5: %6")
+                         .arg(label->objectName())
+                         .arg(needed.width())
+                         .arg(needed.height())
+                         .arg(room.width())
+                         .arg(room.height())
+                         .arg(label->text().left(60));
+    }
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        const int needed = QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 6;
+        if (!button->text().isEmpty() && needed > button->width())
+            found << QStringLiteral("%1: %2 wide needed in %3: %4").arg(button->objectName()).arg(needed).arg(button->width()).arg(button->text());
+    }
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        const int needed = QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16;
+        if (needed > frame->width())
+            found << QStringLiteral("%1: %2 wide needed in %3: %4").arg(frame->objectName()).arg(needed).arg(frame->width()).arg(frame->title());
+    }
+    return found;
+}
+
+// Every text a player sees or hears on the window and its controls.
+QStringList textsOf(QWidget *window)
+{
+    QStringList texts{window->windowTitle()};
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : widgets) {
+        if (!widget->isVisibleTo(window) && widget != window)
+            continue;
+        texts << widget->toolTip();
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            texts << frame->title();
+        if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget))
+            texts << iface->text(QAccessible::Name) << iface->text(QAccessible::Description);
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+} // namespace
+
+// Each language: its catalogue complete and sound, its texts fitting the
+// fixed windows at this screen's scale (the suite runs it at 1 and 2), and
+// its windows photographed into the build folder.
+class tst_Translations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void cataloguesComplete_data();
+    void cataloguesComplete();
+    void textsFitTheWindows_data();
+    void textsFitTheWindows();
+    void pseudoLanguageEscapesNothing();
+    void languageChoice_data();
+    void languageChoice();
+    void savedFileIsTheSameInEveryLanguage();
+};
+
+void tst_Translations::cleanup()
+{
+    Language::clear();
+}
+
+void tst_Translations::cataloguesComplete_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Nothing unfinished or vanished; every translation keeps its source's
+// places; the battle's access keys differ from each other.
+void tst_Translations::cataloguesComplete()
+{
+    QFETCH(QString, language);
+    const QList<Message> messages =
+        readCatalogue(QStringLiteral(CHROMALAND_SOURCE_DIR "/i18n/chromaland_%1.ts").arg(language));
+    QVERIFY2(!messages.isEmpty(), "no catalogue, or not well-formed");
+    QHash<QChar, QString> keys;
+    for (const Message &m : messages) {
+        const QByteArray where = (m.context + QLatin1String(": ") + m.source.left(50)).toUtf8();
+        QVERIFY2(m.type.isEmpty(), where + " is " + m.type.toUtf8());
+        for (const QString &translation : m.translations) {
+            QVERIFY2(!translation.isEmpty(), where + " is empty");
+            QCOMPARE(placesOf(translation), placesOf(m.source));
+        }
+        if (m.context == QLatin1String("frmBattleControl") && !accessKeyOf(m.source).isNull()) {
+            const QChar key = accessKeyOf(m.translations.value(0));
+            QVERIFY2(!key.isNull(), where + " has no access key");
+            QVERIFY2(!keys.contains(key), where + " shares its access key with " + keys.value(key).toUtf8());
+            keys.insert(key, m.source);
+        }
+    }
+}
+
+void tst_Translations::textsFitTheWindows_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const QString &language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void tst_Translations::textsFitTheWindows()
+{
+    QFETCH(QString, language);
+    if (!language.isEmpty())
+        QCOMPARE(Language::install({language}), language);
+    Windows windows;
+    const QString scale = QString::number(windows.title->devicePixelRatioF());
+    const QString folder = QStringLiteral(CHROMALAND_SCREENSHOT_DIR "/%1").arg(language.isEmpty() ? QStringLiteral("en") : language);
+    QDir().mkpath(folder);
+
+    QStringList overflows;
+    for (QWidget *window : windows.all()) {
+        overflows << overflowsIn(window);
+        window->grab().save(QStringLiteral("%1/%2@%3x.png").arg(folder, window->objectName(), scale));
+    }
+    // Every pair of lines the status line shows, and each line that undoes a
+    // move alone.
+    QLabel *status = control<QLabel>(windows.battle, "lbl_Status");
+    for (const QString &player : playerLines()) {
+        for (const QString &enemy : enemyLines()) {
+            status->setText(player + QStringLiteral("\r\n") + enemy);
+            overflows << overflowsIn(windows.battle.get());
+        }
+    }
+    status->setText(frmBattleControl::tr("Your maximum Health (%1) cannot be used in battle: nothing happened.")
+                        .arg(QStringLiteral("1234567890123456789012345678901234567890…")));
+    overflows << overflowsIn(windows.battle.get());
+    windows.battle->grab().save(QStringLiteral("%1/status@%2x.png").arg(folder, scale));
+    overflows.removeDuplicates();
+    QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
+
+    // The boxes, as a player meets them.
+    const QStringList boxes{
+        QCoreApplication::translate("modGameLogicCode",
+                                    "Character file could not be found - a new character will be created"),
+        frmBattleControl::tr("You have died.")};
+    for (int i = 0; i < boxes.size(); ++i) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), boxes[i], QMessageBox::Ok);
+        WindowSetup::readInLanguageDirection(&box);
+        box.show();
+        box.grab().save(QStringLiteral("%1/box%2@%3x.png").arg(folder).arg(i + 1).arg(scale));
+    }
+}
+
+// With every text made longer and accented, nothing on any window reads
+// as plain English: only numbers and names stay as they were (the game's,
+// and the credit line's team).
+void tst_Translations::pseudoLanguageEscapesNothing()
+{
+    PseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    Windows windows;
+    BattlesExpected expected;
+    windows.battle->show();
+    RandomSource::script({0.65f, 0.05f, 0.65f, 0.95f, 0.11f});
+    control<QPushButton>(windows.battle, "cmd_Attack")->click();
+    QStringList escaped;
+    static const QRegularExpression english(QStringLiteral("[A-Za-z]{2,}"));
+    for (QWidget *window : windows.all()) {
+        for (QString text : textsOf(window)) {
+            const QString shown = text;
+            text.remove(frmSplash::CreditLine).remove(QStringLiteral("Chromaland"));
+            if (text.contains(english))
+                escaped << window->objectName() + QLatin1String(": ") + shown.left(70);
+        }
+    }
+    QCoreApplication::removeTranslator(&pseudo);
+    escaped.removeDuplicates();
+    QVERIFY2(escaped.isEmpty(), qPrintable(escaped.join(QLatin1Char('\n'))));
+}
+
+// The first of the desktop's languages the game speaks, stopping at
+// English; a language written right to left says so.
+void tst_Translations::languageChoice_data()
+{
+    QTest::addColumn<QStringList>("wanted");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("German") << QStringList{"de"} << "de" << false;
+    QTest::newRow("German of Austria") << QStringList{"de-AT"} << "de" << false;
+    QTest::newRow("English before German") << QStringList{"en-GB", "de"} << "" << false;
+    QTest::newRow("C locale") << QStringList{"C"} << "" << false;
+    QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << "pt_BR" << false;
+    QTest::newRow("Portuguese of Portugal has none") << QStringList{"pt-PT"} << "" << false;
+    QTest::newRow("traditional Chinese has none, Japanese next") << QStringList{"zh-TW", "ja"} << "ja" << false;
+    QTest::newRow("Simplified Chinese") << QStringList{"zh-CN"} << "zh_CN" << false;
+    QTest::newRow("Arabic of Egypt") << QStringList{"ar-EG"} << "ar" << true;
+    QTest::newRow("Klingon, then French") << QStringList{"tlh", "fr-CA"} << "fr" << false;
+}
+
+void tst_Translations::languageChoice()
+{
+    QFETCH(QStringList, wanted);
+    QFETCH(QString, chosen);
+    QFETCH(bool, rightToLeft);
+    QCOMPARE(Language::install(wanted), chosen);
+    QCOMPARE(Language::rightToLeft(), rightToLeft);
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    const QString attack = frmBattleControl::tr("&Attack");
+    QCOMPARE(attack == QLatin1String("&Attack"), chosen.isEmpty());
+}
+
+// A game played in another language saves the very bytes one played in
+// English saves: captions hold numbers, and the file's words are its own.
+void tst_Translations::savedFileIsTheSameInEveryLanguage()
+{
+    QHash<QString, QByteArray> saved;
+    for (const QString &language : QStringList{QString()} + Languages) {
+        if (!language.isEmpty())
+            QCOMPARE(Language::install({language}), language);
+        Sandbox sandbox;
+        QStringList lines = Sandbox::defaultLines();
+        lines[7] = QStringLiteral("pts=2.5");
+        lines[3] = QStringLiteral("HPc=3.5");
+        sandbox.writeCharacter(lines);
+        frmMainGameWindow *map = sandbox.openMap();
+        QVERIFY(map);
+        control<QPushButton>(map, "cmd_HP_gain")->click();
+        sandbox.close(map);
+        saved.insert(language, sandbox.read(QStringLiteral("Character.chx")));
+        Language::clear();
+    }
+    for (const QString &language : Languages)
+        QVERIFY2(saved.value(language) == saved.value(QString()), qPrintable(language));
+    QVERIFY(saved.value(QString()).contains("HPc=4.5\r\nHPm=11\r\n"));
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_translations.moc"
