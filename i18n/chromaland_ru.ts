@@ -527,11 +527,11 @@
     </message>
     <message>
         <source>Indigo enemy</source>
-        <translation>Индиговый враг</translation>
+        <translation>Синий враг</translation>
     </message>
     <message>
         <source>Blue enemy</source>
-        <translation>Синий враг</translation>
+        <translation>Голубой враг</translation>
     </message>
     <message>
         <source>Green enemy</source>
@@ -563,19 +563,19 @@
     </message>
     <message>
         <source>Indigo skill</source>
-        <translation>Индиговый навык</translation>
-    </message>
-    <message>
-        <source>Skill level; each indigo enemy defeated adds one.</source>
-        <translation>Уровень навыка; каждый побеждённый индиговый враг добавляет единицу.</translation>
-    </message>
-    <message>
-        <source>Blue skill</source>
         <translation>Синий навык</translation>
     </message>
     <message>
-        <source>Skill level; each blue enemy defeated adds one.</source>
+        <source>Skill level; each indigo enemy defeated adds one.</source>
         <translation>Уровень навыка; каждый побеждённый синий враг добавляет единицу.</translation>
+    </message>
+    <message>
+        <source>Blue skill</source>
+        <translation>Голубой навык</translation>
+    </message>
+    <message>
+        <source>Skill level; each blue enemy defeated adds one.</source>
+        <translation>Уровень навыка; каждый побеждённый голубой враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Green skill</source>
