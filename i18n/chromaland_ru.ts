@@ -5,15 +5,15 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — слишком большое число</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не число</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не помещается в 16 бит</translation>
     </message>
 </context>
 <context>
@@ -21,71 +21,71 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>A failure&apos;s standard text (%1) with what it concerns (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый вызов процедуры или аргумент</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Переполнение</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Несоответствие типов</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутренняя ошибка</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не найден</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск заполнен</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение за концом файла</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ запрещён</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка доступа к пути или файлу</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое значение свойства</translation>
     </message>
     <message>
         <source>Invalid picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое изображение</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка, определённая приложением или объектом</translation>
     </message>
     <message>
         <source>Error: %1 : %2</source>
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
-        <translation type="unfinished"></translation>
+        <translation>АТАКА: Ловкость решает, как часто ты попадаешь по врагу в бою. При попадании Сила определяет, сколько урона ты нанесёшь.</translation>
     </message>
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ОТХОД: Ты убегаешь, прежде чем враг снова атакует.</translation>
     </message>
 </context>
 <context>
@@ -93,12 +93,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A value as a screen reader tells it, e.g. &quot;Strength: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>. </translation>
     </message>
 </context>
 <context>
@@ -106,7 +106,7 @@
     <message>
         <source>LTR</source>
         <extracomment>Write RTL for a language written from right to left, LTR otherwise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -114,588 +114,592 @@
     <message>
         <source>level %1 of %2</source>
         <extracomment>A skill bar&apos;s level, e.g. &quot;level 3 of 18&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>уровень %1 из %2</translation>
     </message>
     <message>
         <source>%1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Column %1, row %2, healing row</source>
         <extracomment>The player&apos;s square on the map; the bottom row is the healing row.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Столбец %1, ряд %2, целебный ряд</translation>
     </message>
     <message>
         <source>Column %1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Столбец %1, ряд %2</translation>
     </message>
     <message>
         <source>No one else in sight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Больше никого не видно.</translation>
     </message>
     <message numerus="yes">
         <source>%n up</source>
         <extracomment>Squares between the player and the nearest enemy, e.g. &quot;3 up&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n клетка вверх</numerusform>
+            <numerusform>%n клетки вверх</numerusform>
+            <numerusform>%n клеток вверх</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n down</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n клетка вниз</numerusform>
+            <numerusform>%n клетки вниз</numerusform>
+            <numerusform>%n клеток вниз</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n клетка влево</numerusform>
+            <numerusform>%n клетки влево</numerusform>
+            <numerusform>%n клеток влево</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n right</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n клетка вправо</numerusform>
+            <numerusform>%n клетки вправо</numerusform>
+            <numerusform>%n клеток вправо</numerusform>
         </translation>
     </message>
     <message>
         <source>here</source>
         <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>здесь же</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Nearest: %1, %2.</source>
         <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ближайший: %1, %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation type="unfinished"></translation>
+        <translation>заголовок растрового изображения недопустим или строки пикселей обрываются раньше времени</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
-        <translation type="unfinished"></translation>
+        <translation>не изображение ни в одном известном формате</translation>
     </message>
 </context>
 <context>
     <name>SafeFile</name>
     <message>
         <source>is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>это папка</translation>
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>не обычный файл</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>больше %1 байт</translation>
     </message>
 </context>
 <context>
     <name>frmBattleControl</name>
     <message>
         <source>Battle Control</source>
-        <translation type="unfinished"></translation>
+        <translation>Бой</translation>
     </message>
     <message>
         <source>&amp;Attack</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Атака</translation>
     </message>
     <message>
         <source>Attack the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Атаковать врага</translation>
     </message>
     <message>
         <source>&amp;Blast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Взрыв</translation>
     </message>
     <message>
         <source>Use Magic to blast the enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ударить врага взрывом Магии</translation>
     </message>
     <message>
         <source>&amp;Heal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Лечение</translation>
     </message>
     <message>
         <source>Use Magic to heal</source>
-        <translation type="unfinished"></translation>
+        <translation>Вылечиться с помощью Магии</translation>
     </message>
     <message>
         <source>&amp;Retreat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отход</translation>
     </message>
     <message>
         <source>Flee the battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбежать из боя</translation>
     </message>
     <message>
         <source>Chromara Warrior</source>
-        <translation type="unfinished"></translation>
+        <translation>Воин Хромары</translation>
     </message>
     <message>
         <source>Your strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя сила</translation>
     </message>
     <message>
         <source>Your Strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя Сила как доля от суммы обеих сил.</translation>
     </message>
     <message>
         <source>Enemy strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Сила врага</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength, as a share of the two strengths together.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сила врага как доля от суммы обеих сил.</translation>
     </message>
     <message>
         <source>Enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Враг</translation>
     </message>
     <message>
         <source>Player Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Показатели игрока</translation>
     </message>
     <message>
         <source>Enemy Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Здоровье врага</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Здор.:</translation>
     </message>
     <message>
         <source>Your health</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоё здоровье</translation>
     </message>
     <message>
         <source>Enemy health</source>
-        <translation type="unfinished"></translation>
+        <translation>Здоровье врага</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Магия:</translation>
     </message>
     <message>
         <source>Your magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя магия</translation>
     </message>
     <message>
         <source>Battle status</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход боя</translation>
     </message>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Инструкция:</translation>
     </message>
     <message>
         <source>The enemy&apos;s health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Здоровье врага (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>Your Magic (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твою Магию (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS: </source>
         <extracomment>The heading of the battle&apos;s instructions; the trailing space is part of it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ИНСТРУКЦИЯ: </translation>
     </message>
     <message>
         <source>BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>ВЗРЫВ: Магический взрыв бьёт врага без промаха, нанося урон до твоей Мудрости.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>ЛЕЧЕНИЕ: Лечи любые раны магией. Сила лечения ограничена твоей Мудростью.</translation>
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Врага «%1» нет, поэтому этот бой не может состояться.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя Сила (%1) — не число от 0 и выше, поэтому этот бой не может состояться. Ты отступаешь от врага.</translation>
     </message>
     <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Промах на -%1</translation>
     </message>
     <message numerus="yes">
         <source>You hit by +%1 and inflict %n damage.</source>
         <extracomment>%1 is how far the player&apos;s roll beat the enemy&apos;s; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Попадание на +%1: ты наносишь %n единицу урона.</numerusform>
+            <numerusform>Попадание на +%1: ты наносишь %n единицы урона.</numerusform>
+            <numerusform>Попадание на +%1: ты наносишь %n единиц урона.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You magically blast for %n magic points.</source>
         <extracomment>%n is both the damage done and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Магический взрыв на %n очко магии.</numerusform>
+            <numerusform>Магический взрыв на %n очка магии.</numerusform>
+            <numerusform>Магический взрыв на %n очков магии.</numerusform>
         </translation>
     </message>
     <message>
         <source>You don&apos;t need healing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Тебе не нужно лечение!</translation>
     </message>
     <message numerus="yes">
         <source>You heal for %n magic points.</source>
         <extracomment>%n is both the health restored and the magic spent.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ты лечишься на %n очко магии.</numerusform>
+            <numerusform>Ты лечишься на %n очка магии.</numerusform>
+            <numerusform>Ты лечишься на %n очков магии.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enemy missed by -%1</source>
         <extracomment>%1 is how far the enemy&apos;s roll fell short, a number above 0.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Враг промахнулся на -%1</translation>
     </message>
     <message numerus="yes">
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>
         <extracomment>%1 is how far the enemy&apos;s roll beat the player&apos;s dodge; %n the damage done.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Враг попадает по тебе на +%1 и наносит %n единицу урона.</numerusform>
+            <numerusform>Враг попадает по тебе на +%1 и наносит %n единицы урона.</numerusform>
+            <numerusform>Враг попадает по тебе на +%1 и наносит %n единиц урона.</numerusform>
         </translation>
     </message>
     <message>
         <source>You have died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ты погиб.</translation>
     </message>
     <message>
         <source>That move could not be carried out: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот ход не удалось выполнить: ничего не произошло.</translation>
     </message>
     <message>
         <source>Your Dexterity (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твою Ловкость (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>Your Strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твою Силу (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>Your Wisdom (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твою Мудрость (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
         <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Твоё Здоровье (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 из %2</translation>
     </message>
     <message>
         <source>Your maximum Health (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоё максимальное Здоровье (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Силу врага (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>You have no magic available.</source>
-        <translation type="unfinished"></translation>
+        <translation>У тебя не осталось магии.</translation>
     </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
     <message>
         <source>Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Персонаж</translation>
     </message>
     <message>
         <source>Strength:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сила:</translation>
     </message>
     <message>
         <source>Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Сила</translation>
     </message>
     <message>
         <source>Dexterity:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ловк.:</translation>
     </message>
     <message>
         <source>Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Ловкость</translation>
     </message>
     <message>
         <source>Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>Мудр.:</translation>
     </message>
     <message>
         <source>Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Мудрость</translation>
     </message>
     <message>
         <source>Health:</source>
-        <translation type="unfinished"></translation>
+        <translation>Здор.:</translation>
     </message>
     <message>
         <source>Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Здоровье</translation>
     </message>
     <message>
         <source>Health maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимум здоровья</translation>
     </message>
     <message>
         <source>Magic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Магия:</translation>
     </message>
     <message>
         <source>Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Магия</translation>
     </message>
     <message>
         <source>Magic maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Максимум магии</translation>
     </message>
     <message>
         <source>Points:</source>
-        <translation type="unfinished"></translation>
+        <translation>Очки:</translation>
     </message>
     <message>
         <source>Points</source>
-        <translation type="unfinished"></translation>
+        <translation>Очки</translation>
     </message>
     <message>
         <source>Spend a point on Strength</source>
-        <translation type="unfinished"></translation>
+        <translation>Потратить очко на Силу</translation>
     </message>
     <message>
         <source>Spend a point on Dexterity</source>
-        <translation type="unfinished"></translation>
+        <translation>Потратить очко на Ловкость</translation>
     </message>
     <message>
         <source>Spend a point on Wisdom</source>
-        <translation type="unfinished"></translation>
+        <translation>Потратить очко на Мудрость</translation>
     </message>
     <message>
         <source>Spend a point on Health</source>
-        <translation type="unfinished"></translation>
+        <translation>Потратить очко на Здоровье</translation>
     </message>
     <message>
         <source>Spend a point on Magic</source>
-        <translation type="unfinished"></translation>
+        <translation>Потратить очко на Магию</translation>
     </message>
     <message>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта мира</translation>
     </message>
     <message>
         <source>The arrow keys move you one square; the bottom row heals you and no enemy goes there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелки перемещают тебя на одну клетку; нижний ряд — целебный: он лечит тебя, и враги туда не заходят.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Ты</translation>
     </message>
     <message>
         <source>Violet enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Фиолетовый враг</translation>
     </message>
     <message>
         <source>Indigo enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий враг</translation>
     </message>
     <message>
         <source>Blue enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Голубой враг</translation>
     </message>
     <message>
         <source>Green enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный враг</translation>
     </message>
     <message>
         <source>Yellow enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Жёлтый враг</translation>
     </message>
     <message>
         <source>Orange enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Оранжевый враг</translation>
     </message>
     <message>
         <source>Red enemy</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный враг</translation>
     </message>
     <message>
         <source>Chromara Skills</source>
-        <translation type="unfinished"></translation>
+        <translation>Навыки Хромары</translation>
     </message>
     <message>
         <source>Violet skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Фиолетовый навык</translation>
     </message>
     <message>
         <source>Skill level; each violet enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка; каждый побеждённый фиолетовый враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Indigo skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий навык</translation>
     </message>
     <message>
         <source>Skill level; each indigo enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка; каждый побеждённый синий враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Blue skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Голубой навык</translation>
     </message>
     <message>
         <source>Skill level; each blue enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка; каждый побеждённый голубой враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Green skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный навык</translation>
     </message>
     <message>
         <source>Skill level; each green enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка; каждый побеждённый зелёный враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Yellow skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Жёлтый навык</translation>
     </message>
     <message>
         <source>Skill level; each yellow enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка; каждый побеждённый жёлтый враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Orange skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Оранжевый навык</translation>
     </message>
     <message>
         <source>Skill level; each orange enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка; каждый побеждённый оранжевый враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Red skill</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный навык</translation>
     </message>
     <message>
         <source>Skill level; each red enemy defeated adds one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Уровень навыка; каждый побеждённый красный враг добавляет единицу.</translation>
     </message>
     <message>
         <source>Time to enemy moves:</source>
-        <translation type="unfinished"></translation>
+        <translation>Время до хода врагов:</translation>
     </message>
     <message>
         <source>Time to enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Время до хода врагов</translation>
     </message>
     <message>
         <source>The enemies move when the bar is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Враги ходят, когда полоса заполнится.</translation>
     </message>
     <message>
         <source>Time before enemy moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько осталось до хода врагов</translation>
     </message>
 </context>
 <context>
     <name>frmSplash</name>
     <message>
         <source>Instructions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Инструкция:</translation>
     </message>
     <message>
         <source>Press a key to play</source>
         <extracomment>The title&apos;s bottom line, which takes turns with the credit line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Нажми любую клавишу</translation>
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Инструкция: Ты — Белый Квадрат. Ходи клавишами-стрелками. Внизу карты — целебный ряд, безопасная зона, куда злодеи не доберутся.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Шагни на цветного врага, чтобы напасть. Каждая победа растит Навыки Хромары. Полная цветная полоса даёт очки для роста способностей. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
-        <translation type="unfinished"></translation>
+        <translation>ВЗРЫВ: Магия бьёт врага без промаха, нанося урон до твоей Мудрости.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>ЛЕЧЕНИЕ: Лечи любые раны очками магии. Сила лечения ограничена твоей Мудростью.</translation>
     </message>
     <message>
         <source>Press a key to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажми любую клавишу, чтобы начать.</translation>
     </message>
 </context>
 <context>
     <name>modGameLogicCode</name>
     <message>
         <source>line %1 of the character file is shorter than its key</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 файла персонажа короче своего ключа</translation>
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>строка %1 файла персонажа содержит «%2»</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>в файле персонажа %1 из 15 строк</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>уровень навыка в строке %1 файла персонажа</translation>
     </message>
     <message>
         <source>negative skill level on line %1 of the character file</source>
-        <translation type="unfinished"></translation>
+        <translation>отрицательный уровень навыка в строке %1 файла персонажа</translation>
     </message>
     <message>
         <source>Character file could not be found - a new character will be created</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл персонажа не найден — будет создан новый персонаж</translation>
     </message>
     <message>
         <source>The character could not be saved to %1.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить персонажа в %1.
+
+%2</translation>
     </message>
     <message>
         <source>The dead character could not be archived as %1 in %2 (%3).
 
 The character file is still at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить погибшего персонажа в архив как %1 в %2 (%3).
+
+Файл персонажа по-прежнему находится в %4.</translation>
     </message>
 </context>
 </TS>
