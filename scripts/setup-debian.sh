@@ -17,6 +17,8 @@ package_packages=(build-essential dpkg-dev debhelper)
 test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils
+    # Holds a save back at its last step, so that a kill lands there.
+    strace
     # A screen reader on the accessibility bus: the bus, a client of it, Orca.
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi orca
     desktop-file-utils appstream appstream-util
