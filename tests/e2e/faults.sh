@@ -472,23 +472,27 @@ scenario_arabic_locale()
 }
 
 # odd_start NAME MAKE: a Character.chx made by MAKE FOLDER ends start-up
-# with an error box of normal width within 3 s (no hang), and the game with
-# exit code 1. The folder is left in ODD_FOLDER.
+# with an error box of normal width, and the game with exit code 1; the
+# box comes without a hang (within 10 s) and without reading on and on
+# (within 1.5 s of the game's CPU time, which a busy machine does not
+# stretch as it does the clock). The folder is left in ODD_FOLDER.
 odd_start()
 {
-    local name=$1 make=$2 started took
+    local name=$1 make=$2 started took cpu
     ODD_FOLDER=$(new_folder "$name")
     "$make" "$ODD_FOLDER"
     app_start "$ODD_FOLDER"
     await_window title 20 TITLE_WIN
     started=$(now_ms)
+    cpu=$(cpu_ms "$APP_PID")
     keys "$TITLE_WIN" x
     await_window "box map" 10 BOX_WIN
     took=$(( $(now_ms) - started ))
+    cpu=$(( $(cpu_ms "$APP_PID") - cpu ))
     [[ $WIN_KIND == box ]] || fail "$name: the map opened"
-    (( took <= 3000 )) || fail "$name: the error box took $took ms to appear"
+    (( cpu <= 1500 )) || fail "$name: the game used $cpu ms of CPU before the error box appeared"
     window_geometry "$BOX_WIN"
-    e2e_log "$name: the error box appeared after $took ms, ${WW}x${WH}"
+    e2e_log "$name: the error box appeared after $took ms ($cpu ms of CPU), ${WW}x${WH}"
     (( WW <= 640 )) || fail "$name: the error box is $WW pixels wide"
     keys "$BOX_WIN" Return
     app_wait_exit 10
