@@ -186,8 +186,11 @@ def showing(node):
 
 
 def focused():
+    """The last object that told it gained the focus. Only the state change
+    says so: a "focus:" event carries no detail, and on a busy bus one of
+    a window already gone can arrive after the focus has moved on."""
     for e in reversed(EVENTS):
-        if e[1] == "focus:" or (e[1] == "object:state-changed:focused" and e[4] == 1):
+        if e[1] == "object:state-changed:focused" and e[4] == 1:
             return e
     return None
 
