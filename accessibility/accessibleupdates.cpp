@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QHash>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QWidget>
 #include <chrono>
@@ -121,6 +122,40 @@ void filter(QAccessibleEvent *event)
     toBridge(event);
 }
 
+// The lines told last, each a label of its own that keeps the words it
+// was told with: a reader asks for them when it gets round to the event,
+// which on a busy machine may be after the line has changed or its window
+// has gone. A few are kept for a reader that lags; older ones go.
+constexpr qsizetype KeptLines = 8;
+QList<QPointer<QLabel>> s_lines;
+
+// The window that opened this one and outlives it (the map behind a
+// battle); the window itself when nothing opened it.
+QWidget *lastingWindow(QWidget *widget)
+{
+    QWidget *window = widget->window();
+    while (window->parentWidget())
+        window = window->parentWidget()->window();
+    return window;
+}
+
+void speak(QWidget *from, const QString &name, const QString &description)
+{
+    // A label that is never shown: it exists for readers only.
+    auto *line = new QLabel;
+    line->setProperty("announces", true);
+    line->setText(name);
+    line->setAccessibleDescription(description);
+    line->setParent(lastingWindow(from));
+    line->hide();
+    s_lines.append(line);
+    while (s_lines.size() > KeptLines)
+        delete s_lines.takeFirst().data();
+    // A reader speaks a notification when it is shown.
+    QAccessibleEvent event(line, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 namespace AccessibleUpdates {
@@ -134,27 +169,16 @@ void announce(QObject *object)
 {
     if (!object || !QAccessible::isActive())
         return;
-    // A reader speaks a notification when it is shown; the line it holds
-    // is new even where the object never left the screen.
-    QAccessibleEvent event(object, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&event);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (iface && widget)
+        speak(widget, iface->text(QAccessible::Name), iface->text(QAccessible::Description));
 }
 
 void say(QWidget *window, const QString &line)
 {
-    if (!window || !QAccessible::isActive())
-        return;
-    // A label that is never shown: it exists for readers only.
-    const QString name = QStringLiteral("screenReaderLine");
-    auto *label = window->findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
-    if (!label) {
-        label = new QLabel(window);
-        label->setObjectName(name);
-        label->setProperty("announces", true);
-        label->hide();
-    }
-    label->setText(line);
-    announce(label);
+    if (window && QAccessible::isActive())
+        speak(window, line, QString());
 }
 
 void forwardTo(Forward forward)

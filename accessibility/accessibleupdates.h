@@ -16,7 +16,8 @@
 //     time).
 // It also lets a window announce a line to the player (see announce()).
 // Installed once per program with the game's accessibility factory; the
-// bookkeeping of an object goes with the object.
+// bookkeeping of an object goes with the object, and the last few lines
+// announced live on with the window that outlives their own.
 
 #include <functional>
 
@@ -32,14 +33,16 @@ using Forward = std::function<void(QAccessibleEvent *)>;
 void install();
 
 // Has a screen reader speak the object's accessible name and description
-// now, without moving the keyboard focus: the object must describe itself
-// with the notification role. Nothing happens while no reader listens.
+// as they are now, without moving the keyboard focus, however late the
+// reader asks for them: the words are kept apart from the object, by the
+// window that outlives it. Nothing happens while no reader listens.
 void announce(QObject *object);
 
 // Has a screen reader speak the line in the window now, without moving
 // the keyboard focus: for news that no control of the window holds as it
 // is meant to be heard (a value just raised, told while the focus stays
-// on the button that raised it). Nothing happens while no reader listens.
+// on the button that raised it). The words are kept as announce() keeps
+// them. Nothing happens while no reader listens.
 void say(QWidget *window, const QString &line);
 
 // Where the events that pass go; by default the platform's accessibility

@@ -6,8 +6,8 @@
 // wherever a reader looks, and offers the caption as text and as value.
 // A label whose form also sets "announces" is a notification, spoken
 // whenever its window announces it: the battle's status line, named by its
-// caption and described by the window's value boxes, and the line a window
-// says to a reader alone (AccessibleUpdates::say). Any other label is
+// caption and described by the window's value boxes, and the lines
+// AccessibleUpdates keeps of what was announced, described as they were. Any other label is
 // named by its caption. Everything is read afresh at every query. Created
 // by Qt on demand through the game's accessibility factory and dropped
 // with its label.

@@ -11,7 +11,10 @@
 # BUILD_FOLDER is a CMake build of this repository with the bench built
 # (cmake --build BUILD_FOLDER --target chromaland bench_logic baseline_bar
 # baseline_square probe). Needs Xvfb, openbox, wmctrl, xdotool and x11-utils
-# (scripts/setup-debian.sh installs them). Takes about 8 minutes for 5 rounds.
+# (scripts/setup-debian.sh installs them); with valgrind and GNOME Mines
+# (setup-debian.sh --bench) it also counts instructions at rest
+# (bench/instructions.sh) and sets the game's memory beside Mines'.
+# Takes about 12 minutes for 5 rounds.
 
 set -uo pipefail
 
@@ -137,6 +140,14 @@ peak_kb()
     awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
 }
 
+# The process's own memory, as a player's other programs feel it: the
+# pages only it holds and has written (Private_Dirty), which leaves out
+# the fonts and libraries that every Qt or GTK program shares.
+own_kb()
+{
+    awk '/^Private_Dirty:/ { print $2 }' "/proc/$1/smaps_rollup"
+}
+
 # Appends VALUE to the list of measurements NAME.
 record()
 {
@@ -167,6 +178,7 @@ at_rest()
     record "$name.period" "$period"
     record "$name.cpu" "$cpu"
     record "$name.peak" "$(peak_kb "$PID")"
+    record "$name.own" "$(own_kb "$PID")"
 }
 
 run_game()
@@ -218,6 +230,30 @@ run_square()
     finish "$PID"
 }
 
+# GNOME Mines, a small desktop game, settled on its first window: its own
+# memory, for comparison. Skipped when it is not installed.
+MINES=$(PATH=$PATH:/usr/games command -v gnome-mines)
+
+run_mines()
+{
+    local pid deadline win
+    [[ -n $MINES ]] || return 0
+    mkdir -p "$E2E_TMP/mines-home"
+    env -i PATH=/usr/bin:/bin HOME="$E2E_TMP/mines-home" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
+        LC_ALL=C.UTF-8 TZ=UTC NO_AT_BRIDGE=1 GTK_A11Y=none "$MINES" >"$E2E_TMP/mines.log" 2>&1 &
+    pid=$!
+    RUNNING=("$pid")
+    deadline=$(( $(now_ms) + 20000 ))
+    until win=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) && [[ -n $win ]]; do
+        (( $(now_ms) < deadline )) || { echo "bench: GNOME Mines showed no window; left out" >&2; finish "$pid"; return 0; }
+        sleep 0.1
+    done
+    sleep "$CPU_SECONDS"
+    record mines.own "$(own_kb "$pid")"
+    record mines.peak "$(peak_kb "$pid")"
+    finish "$pid"
+}
+
 # --- Figures ----------------------------------------------------------------
 
 median()
@@ -245,11 +281,16 @@ report()
     gc=$(median game.cpu) bc=$(median base.cpu)
     gp=$(median game.peak) bp=$(median base.peak)
     gph=$(median game.period) bph=$(median base.period)
+    local go bo mo mp extra_own
+    go=$(median game.own) bo=$(median base.own)
+    mo=- mp=-
+    [[ -s $E2E_TMP/results.mines.own ]] && mo=$(median mines.own) mp=$(median mines.peak)
     local ratio_start ratio_key ratio_cpu extra_mb period_dev
     ratio_start=$(awk -v a="$gs" -v b="$bs" 'BEGIN { printf "%.2f", a / b }')
     ratio_key=$(awk -v a="$gk" -v b="$bk" 'BEGIN { printf "%.2f", a / b }')
     ratio_cpu=$(awk -v a="$gc" -v b="$bc" 'BEGIN { printf "%.2f", a / b }')
     extra_mb=$(awk -v a="$gp" -v b="$bp" 'BEGIN { printf "%+.1f MiB", (a - b) / 1024 }')
+    extra_own=$(awk -v a="$go" -v b="$bo" 'BEGIN { printf "%+.1f MiB", (a - b) / 1024 }')
     period_dev=$(awk -v a="$gph" 'BEGIN { printf "%+.2f %%", (a / 1.7 - 1) * 100 }')
 
     echo
@@ -265,16 +306,19 @@ report()
         "$(verdict "$(awk -v r="$ratio_key" 'BEGIN { print (r <= 1.2) }')")"
     line "CPU at rest over $CPU_SECONDS s (ms)" "$gc" "$bc" "$ratio_cpu" "<= 1.1 x" \
         "$(verdict "$(awk -v r="$ratio_cpu" 'BEGIN { print (r <= 1.1) }')")"
-    line "peak resident memory (kB)" "$gp" "$bp" "$extra_mb" "<= baseline + 4 MiB" \
-        "$(verdict "$(awk -v a="$gp" -v b="$bp" 'BEGIN { print (a - b <= 4096) }')")"
+    line "own memory, private dirty (kB)" "$go" "$bo" "$extra_own" "<= baseline + 4 MiB" \
+        "$(verdict "$(awk -v a="$go" -v b="$bo" 'BEGIN { print (a - b <= 4096) }')")"
+    line "  GNOME Mines' own memory (kB)" "$mo" "-" "-" "-" "for comparison"
+    line "peak resident memory (kB)" "$gp" "$bp" "$extra_mb" "-" "shared fonts and libraries count"
+    line "  GNOME Mines' peak resident memory (kB)" "$mp" "-" "-" "-" "for comparison"
     line "phase period over $PHASES phases (s)" "$gph" "$bph" "$period_dev" "1.700 s within 1 %" \
         "$(verdict "$(awk -v a="$gph" 'BEGIN { d = a / 1.7 - 1; print (d <= 0.01 && d >= -0.01) }')")"
     echo
     echo "Every run (ms, kB, s):"
     local f
     for f in game.start base.start game.map gfx.map game.key base.key game.cpu base.cpu game.peak base.peak \
-             game.period base.period; do
-        printf '  %-12s %s\n' "$f" "$(paste -sd' ' "$E2E_TMP/results.$f")"
+             game.own base.own mines.own mines.peak game.period base.period; do
+        [[ -e $E2E_TMP/results.$f ]] && printf '  %-12s %s\n' "$f" "$(paste -sd' ' "$E2E_TMP/results.$f")"
     done
 }
 
@@ -297,8 +341,18 @@ for (( round = 1; round <= ROUNDS; round++ )); do
     run_bar
     run_game_graphics
     run_square
+    run_mines
 done
+[[ -n $MINES ]] || echo "GNOME Mines is not installed (scripts/setup-debian.sh --bench): left out" >&2
 report
+
+echo
+if command -v valgrind >/dev/null; then
+    source "$HERE/instructions.sh"
+    instructions_at_rest "$BUILD" 20 "$E2E_TMP" || echo "the instruction count failed" >&2
+else
+    echo "valgrind is not installed (scripts/setup-debian.sh --bench): no instruction count at rest"
+fi
 
 echo
 echo "Micro-benchmarks of the rules (median CPU time of 5 repetitions; targets: enemy phase < 5 us, arrow key < 2 us):"

@@ -151,6 +151,7 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
 
 void LoadCharacter(const MapControls &map)
 {
+    SafeFile::discardInterrupted(CharacterFilePath());
     if (!FileExists(CharacterFilePath())) {
         MessageBox::show(QCoreApplication::translate(
                              "modGameLogicCode", "Character file could not be found - a new character will be created"),

@@ -6,6 +6,8 @@
 #   setup-debian.sh --package  that, and what building the Debian package
 #                              (dpkg-buildpackage) needs
 #   setup-debian.sh --tests    that, and what the whole test suite needs
+#   setup-debian.sh --bench    that, and what bench/run.sh measures with and
+#                              against (it runs without them, and says so)
 set -euo pipefail
 
 packages=(
@@ -21,6 +23,8 @@ package_packages=(build-essential dpkg-dev debhelper)
 test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils
+    # Holds a save back at its last step, so that a kill lands there.
+    strace
     # A screen reader on the accessibility bus: the bus, a client of it, Orca.
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi orca
     desktop-file-utils appstream appstream-util
@@ -35,12 +39,18 @@ test_packages=(
     # The performance bench (bench/), built with the tests.
     libbenchmark-dev libx11-dev libxtst-dev
 )
+bench_packages=(
+    # Instruction counts at rest, a busy machine to run beside, and a
+    # desktop game to compare the memory with.
+    valgrind stress-ng gnome-mines
+)
 
 for flag in "$@"; do
     case $flag in
         --package) packages+=("${package_packages[@]}") ;;
         --tests)   packages+=("${test_packages[@]}") ;;
-        *)         echo "usage: $0 [--package] [--tests]" >&2; exit 2 ;;
+        --bench)   packages+=("${test_packages[@]}" "${bench_packages[@]}") ;;
+        *)         echo "usage: $0 [--package] [--tests] [--bench]" >&2; exit 2 ;;
     esac
 done
 

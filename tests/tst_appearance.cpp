@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPointer>
 #include <QTest>
 #include <memory>
 
@@ -371,6 +372,22 @@ void tst_Appearance::valuesFollowTheGame()
     QCOMPARE(s_events, named(status));
     QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), "You hit");
     QVERIFY(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Description).startsWith("Your health: 10."));
+
+    // An announced line is read with the words it had when it was
+    // announced, however late the reader asks: after the line has changed
+    // and after its window has gone.
+    s_events.clear();
+    AccessibleUpdates::announce(status);
+    QCOMPARE(s_events.size(), 1);
+    QCOMPARE(s_events[0].second, QAccessible::ObjectShow);
+    const QPointer<QObject> announced = s_events[0].first;
+    status->setText(QStringLiteral("You miss"));
+    m_battle.reset();
+    QVERIFY(announced);
+    QAccessibleInterface *line = QAccessible::queryAccessibleInterface(announced);
+    QCOMPARE(line->role(), QAccessible::Notification);
+    QCOMPARE(line->text(QAccessible::Name), "You hit");
+    QVERIFY(line->text(QAccessible::Description).startsWith("Your health: 10."));
 
     // The title's bottom line keeps changing once the title is hidden.
     QVERIFY(window(QStringLiteral("title")));

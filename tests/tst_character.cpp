@@ -39,6 +39,8 @@ private slots:
     void saveReplacesTheFileWhole();
     void savesWhateverTheFolderAllows_data();
     void savesWhateverTheFolderAllows();
+    void startClearsWhatAnInterruptedSaveLeft_data();
+    void startClearsWhatAnInterruptedSaveLeft();
     void firstStartThatCannotWriteLeavesNoFile_data();
     void firstStartThatCannotWriteLeavesNoFile();
     void savedLineIsPlain8BitText_data();
@@ -403,6 +405,47 @@ void tst_Character::savesWhateverTheFolderAllows()
                  qPrintable(box.messages[0]));
         QCOMPARE(box.ends, QList<int>{1});
     }
+}
+
+// A save cut short after its new file took the pending name leaves that
+// file; the next start removes it, whether or not the character file is
+// there, and nothing else: not a folder of that name, nor a file whose
+// name merely begins like it.
+void tst_Character::startClearsWhatAnInterruptedSaveLeft_data()
+{
+    QTest::addColumn<bool>("character");
+    QTest::addColumn<QString>("leftover");
+    QTest::addColumn<QStringList>("kept");
+    QTest::newRow("left by a save at closing") << true << "Character.chx.saving" << QStringList();
+    QTest::newRow("left by a first start") << false << "Character.chx.saving" << QStringList();
+    QTest::newRow("not a plain file") << true << "" << QStringList{"Character.chx.saving"};
+    QTest::newRow("other names") << true << "Character.chx.saving"
+                                 << QStringList{"Character.chx.AbC123", "Character.chx.saving~"};
+}
+
+void tst_Character::startClearsWhatAnInterruptedSaveLeft()
+{
+    QFETCH(bool, character);
+    QFETCH(QString, leftover);
+    QFETCH(QStringList, kept);
+    Sandbox box;
+    if (character)
+        box.writeCharacter(withLine(0, "ST=33"));
+    if (!leftover.isEmpty())
+        box.write(leftover, Sandbox::lines(Sandbox::defaultLines()));
+    for (const QString &name : kept) {
+        if (name.endsWith(".saving"))
+            QVERIFY(QDir(box.folder()).mkdir(name));
+        else
+            box.write(name, "the player's own\n");
+    }
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(map->startedUp());
+    QStringList expected = kept << "Character.chx";
+    expected.sort();
+    QCOMPARE(QDir(box.folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+             expected);
+    QCOMPARE(map->controls().lbl_ST_val->text(), QString(character ? "33" : "10"));
 }
 
 // A first start that cannot write the default character ends with

@@ -305,6 +305,17 @@ app_wait_exit()
     e2e_log "the game ended with exit code $APP_RC"
 }
 
+# cpu_ms PID: the CPU time the process has used so far, in milliseconds.
+cpu_ms()
+{
+    local stat ticks
+    stat=$(<"/proc/$1/stat")
+    stat=${stat##*) }
+    read -r -a f <<<"$stat"
+    ticks=$(( f[11] + f[12] ))
+    echo $(( ticks * 1000 / $(getconf CLK_TCK) ))
+}
+
 # Ends a game that is still running (only the one this scenario started).
 app_kill()
 {

@@ -15,6 +15,8 @@ all passed, 1 when one failed, 3 when the walk to the enemy came too late
         await NAME SECONDS   waits for the application NAME on the bus
 """
 
+import os
+import re
 import subprocess
 import sys
 import time
@@ -25,6 +27,7 @@ from gi.repository import GLib
 CONTEXT = GLib.MainContext.default()
 EVENTS = []
 FAILED = []
+BATTLE_OVER = 0.0   # when the battle's last key was pressed
 
 
 def log(message):
@@ -71,6 +74,42 @@ def wait_for(condition, seconds, step=0.02):
         if result:
             return result
     return None
+
+
+def orca_speech():
+    """What Orca has spoken so far, one utterance an item, read from its
+    log (ORCA_LOG, written line by line); None when Orca is not listening."""
+    path = os.environ.get("ORCA_LOG")
+    if not path:
+        return None
+    try:
+        with open(path, encoding="utf-8", errors="replace") as f:
+            lines = f.read().splitlines()
+    except OSError:
+        return []
+    said, current = [], None
+    for line in lines:
+        if re.match(r"\d\d:\d\d:\d\d\.", line):
+            if current is not None:
+                said.append(current)
+            current = None
+        if "SPEECH OUTPUT: " in line:
+            current = line.split("SPEECH OUTPUT: ", 1)[1]
+        elif current is not None:
+            current += " " + line
+    if current is not None:
+        said.append(current)
+    return said
+
+
+def await_orca(words, seconds=30):
+    """Waits until a listening Orca has spoken the words, as a blind player
+    waits to hear where the focus is before pressing on: on a busy machine
+    Orca gets round to an event late, and skips a focus that has moved."""
+    if orca_speech() is None:
+        return
+    if not wait_for(lambda: any(words in s for s in orca_speech()), seconds, 0.1):
+        log("Orca had not said %r after %d s" % (words, seconds))
 
 
 def keys(*names):
@@ -147,8 +186,11 @@ def showing(node):
 
 
 def focused():
+    """The last object that told it gained the focus. Only the state change
+    says so: a "focus:" event carries no detail, and on a busy bus one of
+    a window already gone can arrive after the focus has moved on."""
     for e in reversed(EVENTS):
-        if e[1] == "focus:" or (e[1] == "object:state-changed:focused" and e[4] == 1):
+        if e[1] == "object:state-changed:focused" and e[4] == 1:
             return e
     return None
 
@@ -202,6 +244,7 @@ def title_checks():
           "the title window's description says Press a key to play", title.description)
     check("Instructions: You are White Square" in (title.description or ""),
           "the title window's description holds the instructions", (title.description or "")[:60])
+    await_orca("Press a key to play")
     prompt = find(title, role="label", name="Press a key to play")
     check(prompt is not None, "the bottom line is named Press a key to play")
     start = time.monotonic()
@@ -271,15 +314,18 @@ def battle_checks(battle):
         if find(battle, name="Enemy health: DEAD"):
             won = True
             after = time.monotonic()
-            pump(0.5)
+            wait_for(lambda: (focused() or [None] * 4)[3] == "Retreat", 5)
             focus = focused()
             check(focus is not None and focus[3] == "Retreat", "after the kill the focus is on Retreat", focus)
             passed = [e[3] for e in events_since(start, "focus:")]
             check("Blast" not in passed and "Heal" not in passed,
                   "the focus went straight to Retreat, not through Blast or Heal", passed)
             del after
+            await_orca("Retreat push button")
             break
     check(won, "the enemy was defeated within 12 attacks")
+    global BATTLE_OVER
+    BATTLE_OVER = time.monotonic()
     keys("alt+r")
     wait_for(lambda: window("Battle Control") is None, 3)
     return won
@@ -305,8 +351,13 @@ def map_checks():
     check(colours == sorted("%s enemy" % c for c in
                             ("Violet", "Indigo", "Blue", "Green", "Yellow", "Orange", "Red")),
           "the colours are the seven of the game", colours)
-    check(sum(1 for n in enemies if not showing(n)) == 1, "the defeated enemy alone is not showing",
-          [n.name for n in enemies if not showing(n)])
+    # A defeated enemy may come back at any phase of the enemy clock after
+    # the battle, which a busy machine can reach before this check.
+    hidden = [n.name for n in enemies if not showing(n)]
+    came_back = [e[3] for e in events_since(BATTLE_OVER, "object:state-changed:showing")
+                 if e[2] == "image" and e[4] == 1 and (e[3] or "").endswith(" enemy")]
+    check(len(hidden) == 1 or (not hidden and len(came_back) == 1),
+          "the defeated enemy alone is not showing (or came back with the clock)", (hidden, came_back))
     for colour in ("Violet", "Red"):
         bar = find(frame, prefix=colour + " skill: ")
         check(bar is not None and bar.name.endswith(" of 18") and not actions_of(bar) and not has_value(bar),
@@ -326,13 +377,14 @@ def map_checks():
           "a move sends the new square with its text change", [e[5] for e in moved])
     check(bool(events_since(start, "object:property-change:accessible-value")),
           "a move changes the map's value, which a reader speaks for the focused map")
+    await_orca("healing row")
     log("events of one move:")
     for e in events_since(start):
         print("    | %s %s %r%s" % (e[1], e[2], (e[3] or "")[:70], " any=%r" % e[5] if e[5] else ""), flush=True)
 
     # A point spent from the keyboard keeps the focus on its button.
     keys("shift+Tab")
-    pump(0.3)
+    wait_for(lambda: ((focused() or [None] * 4)[3] or "").startswith("Spend a point on "), 5)
     button = focused()
     check(button is not None and (button[3] or "").startswith("Spend a point on "),
           "Shift+Tab reaches a point button", button)
@@ -346,7 +398,7 @@ def map_checks():
     check(focused() is not None and focused()[3] == button[3],
           "the focus stays on the point button while points remain", focused())
     keys("Up")
-    pump(0.3)
+    wait_for(lambda: ((focused() or [None] * 4)[3] or "").startswith("World map"), 5)
     check(focused() is not None and (focused()[3] or "").startswith("World map"),
           "an arrow key on a point button moves the player and gives the map the focus", focused())
 

@@ -37,31 +37,42 @@ a11y_start()
 
 a11y_stop()
 {
-    [[ -n ${ORCA_PID:-} ]] && kill "$ORCA_PID" 2>/dev/null && wait "$ORCA_PID" 2>/dev/null
+    [[ -n ${ORCA_PID:-} ]] && orca_stop
     [[ -n ${A11Y_PID:-} ]] && kill "$A11Y_PID" 2>/dev/null && wait "$A11Y_PID" 2>/dev/null
     [[ -n ${DBUS_PID:-} ]] && kill "$DBUS_PID" 2>/dev/null
     ORCA_PID='' A11Y_PID='' DBUS_PID=''
     return 0
 }
 
-# Starts Orca, with a home of its own, logging what it says.
+# Starts Orca, with a home of its own, logging what it says line by line
+# so that the reader can wait for what it has said (orcalog.py).
 orca_start()
 {
     mkdir -p "$E2E_TMP/orca-home"
-    ORCA_LOG=$E2E_TMP/orca.log
+    export ORCA_LOG=$E2E_TMP/orca.log
     # No speech server: Orca then only logs what it would say.
     SPEECHD_CMD=/bin/false HOME=$E2E_TMP/orca-home XDG_CONFIG_HOME=$E2E_TMP/orca-home/.config \
-        orca --replace --debug-file="$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
+        /usr/bin/python3 "$E2E_HERE/orcalog.py" "$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
     ORCA_PID=$!
-    # Orca logs in large blocks, so its log says little while it runs: it
-    # is ready once it has joined the bus, and it is read once it has ended.
     /usr/bin/python3 "$READER" await orca 20 || fail "Orca did not join the accessibility bus within 20 s"
-    sleep 2
+    # Ready once it has said so.
+    local deadline=$(( $(now_ms) + 20000 ))
+    until orca_said "Screen reader on"; do
+        (( $(now_ms) < deadline )) || fail "Orca did not get ready within 20 s"
+        sleep 0.1
+    done
 }
 
+# Orca's log is whole at any moment, so an Orca that does not end when
+# asked is ended.
 orca_stop()
 {
+    local deadline=$(( $(now_ms) + 5000 ))
     kill "$ORCA_PID" 2>/dev/null
+    while kill -0 "$ORCA_PID" 2>/dev/null && (( $(now_ms) < deadline )); do
+        sleep 0.1
+    done
+    kill -KILL "$ORCA_PID" 2>/dev/null
     wait "$ORCA_PID" 2>/dev/null
     ORCA_PID=''
 }
@@ -119,22 +130,18 @@ scenario_screen_reader()
         orca_said "$said" || fail "Orca never said \"$said\"; it said: $(orca_speech | tail -n 30)"
         e2e_log "Orca said \"$said\""
     done
+    # Every line the battle announced is spoken with its words, however
+    # late Orca got round to it: never the bare role.
+    local lines bare
+    lines=$(orca_speech | grep "^'notification" || true)
+    e2e_log "Orca's notifications:"$'\n'"$(sed 's/^/    | /' <<<"$lines")"
+    bare=$(grep -cE "^'notification[ .]*'" <<<"$lines" || true)
+    (( bare == 0 )) || fail "Orca said \"notification\" without its words $bare times"
 
     await_window map 5 MAP_WIN
     wm_close "$MAP_WIN"
     app_wait_exit 15
     [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
-}
-
-# cpu_ms PID: the CPU time the process has used so far, in milliseconds.
-cpu_ms()
-{
-    local stat ticks
-    stat=$(<"/proc/$1/stat")
-    stat=${stat##*) }
-    read -r -a f <<<"$stat"
-    ticks=$(( f[11] + f[12] ))
-    echo $(( ticks * 1000 / $(getconf CLK_TCK) ))
 }
 
 # rest_on_map SECONDS: starts the game, opens the map and lets it rest;
