@@ -5,6 +5,7 @@
 #include "accessibility/accessibleupdates.h"
 #include "logic/captionnumber.h"
 #include "system/gameerror.h"
+#include "system/language.h"
 #include "forms/messagebox.h"
 #include "system/randomsource.h"
 #include "forms/windowplacement.h"
@@ -18,7 +19,6 @@ namespace {
 
 using GameRules::Dead;
 using GameRules::Retreat;
-const QString CrLf = QStringLiteral("\r\n");
 
 // A value a move cannot work with: a statistic that is not a number, or an
 // amount that does not fit in 16 bits. The move is undone and the status
@@ -76,7 +76,7 @@ QString instructionsText()
         frmBattleControl::tr("HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by "
                              "your Wisdom."),
         GameRules::retreatInstruction(),
-    }.join(CrLf + CrLf);
+    }.join(Language::lineBreak() + Language::lineBreak());
 }
 
 // The stand-ins for the design font can run a little wider than the
@@ -91,7 +91,9 @@ bool fitToBox(QLabel *label)
                                                       -label->margin());
     QFont font = label->font();
     bool fits = false;
-    for (int spacing = 100; spacing >= 90 && !fits; --spacing) {
+    // Letters joined in writing (Arabic) are never drawn apart.
+    const int closest = label->layoutDirection() == Qt::RightToLeft ? 100 : 90;
+    for (int spacing = 100; spacing >= closest && !fits; --spacing) {
         font.setLetterSpacing(QFont::PercentageSpacing, spacing);
         fits = room.contains(QFontMetrics(font).boundingRect(room, flags, label->text()));
     }
@@ -106,7 +108,8 @@ void fitInstructions(QLabel *label)
 {
     if (fitToBox(label))
         return;
-    label->setText(label->text().replace(CrLf + CrLf, CrLf));
+    const QString lineBreak = Language::lineBreak();
+    label->setText(label->text().replace(lineBreak + lineBreak, lineBreak));
     fitToBox(label);
 }
 
@@ -414,7 +417,7 @@ QString frmBattleControl::noMagicLine()
 
 void frmBattleControl::appendStatus(const QString &line)
 {
-    ui->lbl_Status->setText(ui->lbl_Status->text() + CrLf + line);
+    ui->lbl_Status->setText(ui->lbl_Status->text() + Language::lineBreak() + line);
 }
 
 void frmBattleControl::callOff(const QString &reason)

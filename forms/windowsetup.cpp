@@ -33,6 +33,11 @@ void readInLanguageDirection(QWidget *window)
     for (QWidget *widget : widgets) {
         if (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget) || qobject_cast<QGroupBox *>(widget))
             widget->setLayoutDirection(Qt::RightToLeft);
+        // The first letter of a line, now at the right, may reach past its
+        // place: a framed box keeps it off the frame.
+        auto *label = qobject_cast<QLabel *>(widget);
+        if (label && label->frameShape() != QFrame::NoFrame && label->indent() < 0 && label->margin() == 0)
+            label->setIndent(2);
     }
 }
 

@@ -77,4 +77,9 @@ bool rightToLeft()
     return QCoreApplication::translate("Language", "LTR") == QLatin1String("RTL");
 }
 
+QString lineBreak()
+{
+    return rightToLeft() ? QStringLiteral("\n") : QStringLiteral("\r\n");
+}
+
 } // namespace Language

@@ -27,4 +27,10 @@ void clear();
 // the arrow keys stay as they are.
 bool rightToLeft();
 
+// The end of a line in a caption of several lines: CR LF, and LF alone in
+// a language written from right to left, where Qt would leave the carriage
+// return's gap at the start of the next line and push its first letter
+// out of the box.
+QString lineBreak();
+
 } // namespace Language

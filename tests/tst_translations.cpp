@@ -306,7 +306,7 @@ void tst_Translations::textsFitTheWindows()
     QLabel *status = control<QLabel>(windows.battle, "lbl_Status");
     for (const QString &player : playerLines()) {
         for (const QString &enemy : enemyLines()) {
-            status->setText(player + QStringLiteral("\r\n") + enemy);
+            status->setText(player + Language::lineBreak() + enemy);
             overflows << overflowsIn(windows.battle.get());
         }
     }

@@ -3,6 +3,7 @@
 
 #include "logic/gamerules.h"
 #include "map/frmmaingamewindow.h"
+#include "system/language.h"
 #include "system/programend.h"
 #include "forms/windowsetup.h"
 #include "forms/windowplacement.h"
@@ -41,7 +42,7 @@ frmSplash::~frmSplash()
 
 void frmSplash::Form_Load()
 {
-    const QString paragraphBreak = QStringLiteral("\r\n\r\n");
+    const QString paragraphBreak = Language::lineBreak() + Language::lineBreak();
     ui->lbl_Instructions->setText(QStringList{
         tr("Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the "
            "healing area, this is a safe zone where the bad guys cannot reach you."),
