@@ -138,10 +138,13 @@ QString PictureBoxAccessible::text(QAccessible::Text t) const
     case QAccessible::Name:
         if (shown.isEmpty())
             break;
-        return box()->accessibleName() + QStringLiteral(": ") + shown;
+        //: What a screen reader calls the map or a bar: its name (%1) and what it shows (%2), e.g. "World map: Column 1, row 22".
+        return QCoreApplication::translate("PictureBoxAccessible", "%1: %2").arg(box()->accessibleName(), shown);
     case QAccessible::Description:
         if (marker(box()))
-            return nearestMarker() + QLatin1Char(' ') + box()->accessibleDescription();
+            //: The map's description: the nearest enemy (%1), then how to play on the map (%2).
+            return QCoreApplication::translate("PictureBoxAccessible", "%1 %2")
+                .arg(nearestMarker(), box()->accessibleDescription());
         break;
     default:
         break;

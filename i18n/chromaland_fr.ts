@@ -5,11 +5,11 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation>« %1 » est trop grand</translation>
+        <translation>«&#x202f;%1&#x202f;» est trop grand</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation>« %1 » n’est pas un nombre</translation>
+        <translation>«&#x202f;%1&#x202f;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
@@ -74,18 +74,18 @@
     <message>
         <source>Error: %1 : %2</source>
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
-        <translation>Erreur : %1 : %2</translation>
+        <translation>Erreur&#x202f;: %1&#x202f;: %2</translation>
     </message>
 </context>
 <context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
-        <translation>ATTAQUE : Ton Agilité décide combien de fois tu touches l’ennemi au combat. Si tu touches, ta Force fixe les dégâts que tu infliges.</translation>
+        <translation>ATTAQUE&#x202f;: Ton Agilité décide combien de fois tu touches l’ennemi au combat. Si tu touches, ta Force fixe les dégâts que tu infliges.</translation>
     </message>
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
-        <translation>RETRAITE : Tu fuis avant la riposte de l’ennemi.</translation>
+        <translation>RETRAITE&#x202f;: Tu fuis avant la riposte de l’ennemi.</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A value as a screen reader tells it, e.g. &quot;Strength: 10&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#x202f;: %2</translation>
     </message>
     <message>
         <source>. </source>
@@ -175,7 +175,17 @@
     <message>
         <source>Nearest: %1, %2.</source>
         <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Le plus proche : %1, %2.</translation>
+        <translation>Le plus proche&#x202f;: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader calls the map or a bar: its name (%1) and what it shows (%2), e.g. &quot;World map: Column 1, row 22&quot;.</extracomment>
+        <translation>%1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -276,7 +286,7 @@
     </message>
     <message>
         <source>Health:</source>
-        <translation>Santé :</translation>
+        <translation>Santé&#x202f;:</translation>
     </message>
     <message>
         <source>Your health</source>
@@ -288,7 +298,7 @@
     </message>
     <message>
         <source>Magic:</source>
-        <translation>Magie :</translation>
+        <translation>Magie&#x202f;:</translation>
     </message>
     <message>
         <source>Your magic</source>
@@ -300,32 +310,32 @@
     </message>
     <message>
         <source>Instructions:</source>
-        <translation>Instructions :</translation>
+        <translation>Instructions&#x202f;:</translation>
     </message>
     <message>
         <source>The enemy&apos;s health (%1) cannot be used in battle: nothing happened.</source>
-        <translation>La Santé de l’ennemi (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>La Santé de l’ennemi (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Magic (%1) cannot be used in battle: nothing happened.</source>
-        <translation>Ta Magie (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>Ta Magie (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS: </source>
         <extracomment>The heading of the battle&apos;s instructions; the trailing space is part of it.</extracomment>
-        <translation>INSTRUCTIONS : </translation>
+        <translation>INSTRUCTIONS&#x202f;: </translation>
     </message>
     <message>
         <source>BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in damage.</source>
-        <translation>DÉCHARGE : Frappe l’ennemi à coup sûr d’une décharge magique ; dégâts jusqu’à ta Sagesse.</translation>
+        <translation>DÉCHARGE&#x202f;: Frappe l’ennemi à coup sûr d’une décharge magique&#x202f;; dégâts jusqu’à ta Sagesse.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation>SOIN : Ta magie soigne tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
+        <translation>SOIN&#x202f;: Ta magie soigne tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation>Il n’y a pas d’ennemi « %1 » à combattre, ce combat ne peut donc pas avoir lieu.</translation>
+        <translation>Il n’y a pas d’ennemi «&#x202f;%1&#x202f;» à combattre, ce combat ne peut donc pas avoir lieu.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
@@ -354,7 +364,7 @@
     </message>
     <message>
         <source>You don&apos;t need healing !</source>
-        <translation>Tu n’as pas besoin de soins !</translation>
+        <translation>Tu n’as pas besoin de soins&#x202f;!</translation>
     </message>
     <message numerus="yes">
         <source>You heal for %n magic points.</source>
@@ -383,24 +393,24 @@
     </message>
     <message>
         <source>That move could not be carried out: nothing happened.</source>
-        <translation>Cette action n’a pas pu être effectuée : rien ne s’est passé.</translation>
+        <translation>Cette action n’a pas pu être effectuée&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Dexterity (%1) cannot be used in battle: nothing happened.</source>
-        <translation>Ton Agilité (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>Ton Agilité (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation>Ta Force (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>Ta Force (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Wisdom (%1) cannot be used in battle: nothing happened.</source>
-        <translation>Ta Sagesse (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>Ta Sagesse (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
         <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
-        <translation>Ta Santé (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>Ta Santé (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -408,11 +418,11 @@
     </message>
     <message>
         <source>Your maximum Health (%1) cannot be used in battle: nothing happened.</source>
-        <translation>Ta Santé maximale (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>Ta Santé maximale (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation>La Force de l’ennemi (%1) est inutilisable en combat : rien ne s’est passé.</translation>
+        <translation>La Force de l’ennemi (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>You have no magic available.</source>
@@ -427,7 +437,7 @@
     </message>
     <message>
         <source>Strength:</source>
-        <translation>Force :</translation>
+        <translation>Force&#x202f;:</translation>
     </message>
     <message>
         <source>Strength</source>
@@ -435,7 +445,7 @@
     </message>
     <message>
         <source>Dexterity:</source>
-        <translation>Agilité :</translation>
+        <translation>Agilité&#x202f;:</translation>
     </message>
     <message>
         <source>Dexterity</source>
@@ -443,7 +453,7 @@
     </message>
     <message>
         <source>Wisdom:</source>
-        <translation>Sagesse :</translation>
+        <translation>Sagesse&#x202f;:</translation>
     </message>
     <message>
         <source>Wisdom</source>
@@ -451,7 +461,7 @@
     </message>
     <message>
         <source>Health:</source>
-        <translation>Santé :</translation>
+        <translation>Santé&#x202f;:</translation>
     </message>
     <message>
         <source>Health</source>
@@ -463,7 +473,7 @@
     </message>
     <message>
         <source>Magic:</source>
-        <translation>Magie :</translation>
+        <translation>Magie&#x202f;:</translation>
     </message>
     <message>
         <source>Magic</source>
@@ -475,7 +485,7 @@
     </message>
     <message>
         <source>Points:</source>
-        <translation>Points :</translation>
+        <translation>Points&#x202f;:</translation>
     </message>
     <message>
         <source>Points</source>
@@ -507,7 +517,7 @@
     </message>
     <message>
         <source>The arrow keys move you one square; the bottom row heals you and no enemy goes there.</source>
-        <translation>Les flèches te déplacent d’une case ; la rangée du bas te soigne et aucun ennemi n’y va.</translation>
+        <translation>Les flèches te déplacent d’une case&#x202f;; la rangée du bas te soigne et aucun ennemi n’y va.</translation>
     </message>
     <message>
         <source>You</source>
@@ -551,7 +561,7 @@
     </message>
     <message>
         <source>Skill level; each violet enemy defeated adds one.</source>
-        <translation>Niveau de compétence ; chaque ennemi violet vaincu l’augmente d’un.</translation>
+        <translation>Niveau de compétence&#x202f;; chaque ennemi violet vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Indigo skill</source>
@@ -559,7 +569,7 @@
     </message>
     <message>
         <source>Skill level; each indigo enemy defeated adds one.</source>
-        <translation>Niveau de compétence ; chaque ennemi indigo vaincu l’augmente d’un.</translation>
+        <translation>Niveau de compétence&#x202f;; chaque ennemi indigo vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Blue skill</source>
@@ -567,7 +577,7 @@
     </message>
     <message>
         <source>Skill level; each blue enemy defeated adds one.</source>
-        <translation>Niveau de compétence ; chaque ennemi bleu vaincu l’augmente d’un.</translation>
+        <translation>Niveau de compétence&#x202f;; chaque ennemi bleu vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Green skill</source>
@@ -575,7 +585,7 @@
     </message>
     <message>
         <source>Skill level; each green enemy defeated adds one.</source>
-        <translation>Niveau de compétence ; chaque ennemi vert vaincu l’augmente d’un.</translation>
+        <translation>Niveau de compétence&#x202f;; chaque ennemi vert vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Yellow skill</source>
@@ -583,7 +593,7 @@
     </message>
     <message>
         <source>Skill level; each yellow enemy defeated adds one.</source>
-        <translation>Niveau de compétence ; chaque ennemi jaune vaincu l’augmente d’un.</translation>
+        <translation>Niveau de compétence&#x202f;; chaque ennemi jaune vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Orange skill</source>
@@ -591,7 +601,7 @@
     </message>
     <message>
         <source>Skill level; each orange enemy defeated adds one.</source>
-        <translation>Niveau de compétence ; chaque ennemi orange vaincu l’augmente d’un.</translation>
+        <translation>Niveau de compétence&#x202f;; chaque ennemi orange vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Red skill</source>
@@ -599,11 +609,11 @@
     </message>
     <message>
         <source>Skill level; each red enemy defeated adds one.</source>
-        <translation>Niveau de compétence ; chaque ennemi rouge vaincu l’augmente d’un.</translation>
+        <translation>Niveau de compétence&#x202f;; chaque ennemi rouge vaincu l’augmente d’un.</translation>
     </message>
     <message>
         <source>Time to enemy moves:</source>
-        <translation>Temps avant le tour des ennemis :</translation>
+        <translation>Temps avant le tour des ennemis&#x202f;:</translation>
     </message>
     <message>
         <source>Time to enemy moves</source>
@@ -622,7 +632,7 @@
     <name>frmSplash</name>
     <message>
         <source>Instructions:</source>
-        <translation>Instructions :</translation>
+        <translation>Instructions&#x202f;:</translation>
     </message>
     <message>
         <source>Press a key to play</source>
@@ -631,7 +641,7 @@
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation>Instructions : Tu es Carré Blanc. Déplace-toi avec les flèches. En bas de la carte se trouve la rangée de soin, une zone sûre où les méchants ne t’atteignent pas.</translation>
+        <translation>Instructions&#x202f;: Tu es Carré Blanc. Déplace-toi avec les flèches. En bas de la carte se trouve la rangée de soin, une zone sûre où les méchants ne t’atteignent pas.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
@@ -640,11 +650,11 @@
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
-        <translation>DÉCHARGE : Frappe l’ennemi à coup sûr avec la magie ; dégâts jusqu’à ta Sagesse.</translation>
+        <translation>DÉCHARGE&#x202f;: Frappe l’ennemi à coup sûr avec la magie&#x202f;; dégâts jusqu’à ta Sagesse.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
-        <translation>SOIN : Tes points de magie soignent tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
+        <translation>SOIN&#x202f;: Tes points de magie soignent tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
     </message>
     <message>
         <source>Press a key to play.</source>
@@ -659,7 +669,7 @@
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation>la ligne %1 du fichier du personnage contient « %2 »</translation>
+        <translation>la ligne %1 du fichier du personnage contient «&#x202f;%2&#x202f;»</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
@@ -691,7 +701,7 @@
 The character file is still at %4.</source>
         <translation>Le personnage mort n’a pas pu être archivé sous le nom %1 dans %2 (%3).
 
-Le fichier du personnage se trouve toujours ici : %4.</translation>
+Le fichier du personnage se trouve toujours ici&#x202f;: %4.</translation>
     </message>
 </context>
 </TS>

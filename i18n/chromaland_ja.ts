@@ -173,6 +173,16 @@
         <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
         <translation>いちばん近いのは%1、%2。</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader calls the map or a bar: its name (%1) and what it shows (%2), e.g. &quot;World map: Column 1, row 22&quot;.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
+        <translation>%1%2</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
