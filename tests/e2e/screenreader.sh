@@ -7,7 +7,7 @@
 # Sourced by run.sh, which provides the shared steps. Needs at-spi2-core,
 # python3-pyatspi, dbus and orca (scripts/setup-debian.sh --tests).
 
-SCREEN_READER_SCENARIOS=(screen_reader screen_reader_at_rest)
+SCREEN_READER_SCENARIOS=(screen_reader screen_reader_at_rest screen_reader_de)
 
 READER=$E2E_HERE/screenreader.py
 
@@ -94,6 +94,36 @@ orca_said()
     orca_speech | grep -F -- "$1" >/dev/null
 }
 
+# orca_awaits TEXT SECONDS: waits until Orca has spoken the text.
+orca_awaits()
+{
+    local deadline=$(( $(now_ms) + $2 * 1000 ))
+    until orca_said "$1"; do
+        (( $(now_ms) < deadline )) || fail "Orca never said \"$1\" within $2 s; it said: $(orca_speech | tail -n 20)"
+        sleep 0.1
+    done
+    e2e_log "Orca said \"$1\""
+}
+
+# translated_square LANGUAGE COLUMN ROW: what a reader in that language
+# hears of the map when the player stands there (row 22: the healing row).
+translated_square()
+{
+    local name template square
+    name=$(translation_of "$1" frmMainGameWindow "World map")
+    if [[ $3 == 22 ]]; then
+        square=$(translation_of "$1" PictureBoxAccessible "Column %1, row %2, healing row")
+    else
+        square=$(translation_of "$1" PictureBoxAccessible "Column %1, row %2")
+    fi
+    template=$(translation_of "$1" PictureBoxAccessible "%1: %2")
+    [[ -n $name && -n $square && -n $template ]] || fail "the $1 catalogue lacks the map's spoken name"
+    square=${square//%1/$2}
+    square=${square//%2/$3}
+    template=${template//%1/$name}
+    printf '%s' "${template//%2/$square}"
+}
+
 strong_character()
 {
     write_character "$1/Character.chx" ST=40 DX=40 WS=10 HPc=30 HPm=30 MPc=10 MPm=10 pts=2 \
@@ -139,6 +169,33 @@ scenario_screen_reader()
     (( bare == 0 )) || fail "Orca said \"notification\" without its words $bare times"
 
     await_window map 5 MAP_WIN
+    wm_close "$MAP_WIN"
+    app_wait_exit 15
+    [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
+}
+
+# A German desktop's screen reader hears the game in German: the title's
+# line, the map named by the player's square, and the new square after a
+# move, as Orca speaks them.
+scenario_screen_reader_de()
+{
+    trap 'app_kill; a11y_stop' EXIT
+    a11y_start
+    orca_start
+    APP_ENV+=(LANGUAGE=de)
+    local folder
+    folder=$(new_folder reader-de)
+    strong_character "$folder"
+    app_start "$folder"
+    await_window title 20 TITLE_WIN
+    focus_window "$TITLE_WIN"
+    orca_awaits "$(translation_of de frmSplash "Press a key to play")" 20
+    keys "$TITLE_WIN" space
+    await_window map 15 MAP_WIN
+    orca_awaits "$(translated_square de 1 22)" 20
+    keys "$MAP_WIN" Right
+    orca_awaits "$(translated_square de 2 22)" 20
+    orca_said "World map" && fail "Orca spoke the map's English name to a German player"
     wm_close "$MAP_WIN"
     app_wait_exit 15
     [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
