@@ -31,7 +31,7 @@ done
 # start-up. A walk that ends later than WALK_DEADLINE_MS after the map was
 # seen may have met a moved enemy or a healed character, so it does not
 # count: the scenario starts the game once more from scratch.
-WALK_ATTEMPTS=2
+WALK_ATTEMPTS=4
 WALK_DEADLINE_MS=1200
 
 # --- Shared steps ----------------------------------------------------------
