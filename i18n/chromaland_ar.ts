@@ -229,6 +229,10 @@
         <source>larger than %1 bytes</source>
         <translation>أكبر من %1 بايت</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>غير قابل للكتابة</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

@@ -213,6 +213,10 @@
         <source>larger than %1 bytes</source>
         <translation>größer als %1 Byte</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>ist nicht beschreibbar</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

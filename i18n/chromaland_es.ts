@@ -213,6 +213,10 @@
         <source>larger than %1 bytes</source>
         <translation>mayor de %1 bytes</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>no se puede escribir</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

@@ -213,6 +213,10 @@
         <source>larger than %1 bytes</source>
         <translation>plus de %1 octets</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>n’est pas accessible en écriture</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

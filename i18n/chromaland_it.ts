@@ -213,6 +213,10 @@
         <source>larger than %1 bytes</source>
         <translation>più grande di %1 byte</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>non è scrivibile</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

@@ -209,6 +209,10 @@
         <source>larger than %1 bytes</source>
         <translation>%1 バイトを超えています</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>書き込みできません</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

@@ -217,6 +217,10 @@
         <source>larger than %1 bytes</source>
         <translation>ma więcej niż %1 bajtów</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>nie można do niego zapisać</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

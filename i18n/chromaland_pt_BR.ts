@@ -213,6 +213,10 @@
         <source>larger than %1 bytes</source>
         <translation>maior que %1 bytes</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>não permite gravação</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

@@ -217,6 +217,10 @@
         <source>larger than %1 bytes</source>
         <translation>больше %1 байт</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>недоступен для записи</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

@@ -209,6 +209,10 @@
         <source>larger than %1 bytes</source>
         <translation>大于 %1 字节</translation>
     </message>
+    <message>
+        <source>is not writable</source>
+        <translation>不可写入</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>

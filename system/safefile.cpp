@@ -211,9 +211,9 @@ void write(const QString &path, const QByteArray &bytes)
     const QString target = finalPath(path);
     const QFileInfo existing(target);
     if (existing.isDir())
-        throw failure(GameError::PathAccess, path, QStringLiteral("is a folder"));
+        throw failure(GameError::PathAccess, path, QCoreApplication::translate("SafeFile", "is a folder"));
     if (existing.exists() && !existing.isWritable())
-        throw failure(GameError::PathAccess, path, QStringLiteral("is not writable"));
+        throw failure(GameError::PathAccess, path, QCoreApplication::translate("SafeFile", "is not writable"));
     const QString pending = pendingPath(target);
     const Pending file = openPending(target, pending);
     if (file.fd < 0) {
