@@ -14,7 +14,9 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSet>
+#include <QGlyphRun>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <memory>
@@ -163,6 +165,22 @@ QStringList enemyLines()
     return {tr("Enemy hits you by +%1 and it inflicts %n damage.", 24).arg(44), tr("Enemy missed by -%1").arg(44)};
 }
 
+// Whether every character of the text has a glyph in the font or the
+// fonts it falls back on: no boxes in place of letters.
+bool drawable(const QString &text, const QFont &font)
+{
+    QTextLayout layout(QString(text).remove(QLatin1Char('&')), font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        if (run.glyphIndexes().contains(0))
+            return false;
+    }
+    return true;
+}
+
 // What does not fit, control by control: labels (wrapping where they
 // wrap), buttons and frame captions against their design size.
 QStringList overflowsIn(QWidget *window)
@@ -174,6 +192,8 @@ QStringList overflowsIn(QWidget *window)
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
         const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
                                                           -label->margin());
+        if (!drawable(label->text(), label->font()))
+            found << QStringLiteral("%1 lacks glyphs: %2").arg(label->objectName(), label->text().left(60));
         const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
         if (!room.contains(needed))
             found << QStringLiteral("%1: %2x%3 needed in %4x%5: %6")
@@ -186,6 +206,8 @@ QStringList overflowsIn(QWidget *window)
     }
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         const int needed = QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 6;
+        if (!drawable(button->text(), button->font()))
+            found << QStringLiteral("%1 lacks glyphs: %2").arg(button->objectName(), button->text());
         if (!button->text().isEmpty() && needed > button->width())
             found << QStringLiteral("%1: %2 wide needed in %3: %4").arg(button->objectName()).arg(needed).arg(button->width()).arg(button->text());
     }
