@@ -175,8 +175,7 @@ kill_before_rename()
     expect_saved "$folder/$PENDING" "${FAULT_SAVED[@]}"
     start_to_map "$folder" "$folder" space
     expect_entries "$folder" chromaland Character.chx
-    wm_close "$MAP_WIN"
-    app_wait_exit 10
+    close_and_wait "$MAP_WIN" 10
     expect_saved "$file" "${FAULT_SAVED[@]}"
     expect_entries "$folder" chromaland Character.chx
 
@@ -197,8 +196,7 @@ kill_before_rename()
     expect_entries "$folder" chromaland
     keys "$BOX_WIN" Return
     await_window map 15 MAP_WIN
-    wm_close "$MAP_WIN"
-    app_wait_exit 10
+    close_and_wait "$MAP_WIN" 10
     expect_entries "$folder" chromaland Character.chx
 }
 

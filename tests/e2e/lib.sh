@@ -530,6 +530,24 @@ wm_close()
     wmctrl -i -c "$1" || fail "wmctrl could not close window $1"
 }
 
+# close_and_wait ID SECONDS: closes the window as the window manager's
+# close button would and waits for the game to end (APP_RC). A window
+# manager busy with a new window may lose the request: while the window is
+# still shown it is asked again every 2 s.
+close_and_wait()
+{
+    local deadline=$(( $(now_ms) + $2 * 1000 )) next=0
+    while app_running; do
+        if (( $(now_ms) >= next )) && window_shown "$1"; then
+            wmctrl -i -c "$1" 2>/dev/null
+            next=$(( $(now_ms) + 2000 ))
+        fi
+        (( $(now_ms) < deadline )) || fail "the game (pid $APP_PID) was still running $2 s after its window was closed"
+        sleep 0.05
+    done
+    app_wait_exit 1
+}
+
 # --- Files -----------------------------------------------------------------
 
 # write_character FILE LINE...: a character file, lines ended by CR LF.

@@ -100,8 +100,7 @@ play_to_battle()
 # must save and end with exit code 0.
 close_map_and_wait()
 {
-    wm_close "$MAP_WIN"
-    app_wait_exit 15
+    close_and_wait "$MAP_WIN" 15
     [[ $APP_RC == 0 ]] || fail "closing the map window ended the game with exit code $APP_RC, expected 0"
 }
 

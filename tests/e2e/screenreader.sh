@@ -169,8 +169,7 @@ scenario_screen_reader()
     (( bare == 0 )) || fail "Orca said \"notification\" without its words $bare times"
 
     await_window map 5 MAP_WIN
-    wm_close "$MAP_WIN"
-    app_wait_exit 15
+    close_and_wait "$MAP_WIN" 15
     [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
 }
 
@@ -196,8 +195,7 @@ scenario_screen_reader_de()
     keys "$MAP_WIN" Right
     orca_awaits "$(translated_square de 2 22)" 20
     orca_said "World map" && fail "Orca spoke the map's English name to a German player"
-    wm_close "$MAP_WIN"
-    app_wait_exit 15
+    close_and_wait "$MAP_WIN" 15
     [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
 }
 
