@@ -28,8 +28,13 @@ if [[ $build_dir/ == "$source_dir"/* ]] && git -C "$source_dir" rev-parse --is-i
     exit 2
 fi
 
-# Stop at the first finding of any kind, leaks included.
-export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+# Stop at the first finding of any kind, leaks included. Clang 14's leak
+# checker misreads glibc 2.36's blocks of thread-local storage that it
+# learns of through __tls_get_addr, and its tracer then crashes at exit
+# ("Tracer caught signal 11") after every check has passed: it is told not
+# to intercept that call, and still scans every thread's stack and static
+# thread-local storage.
+export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:intercept_tls_get_addr=0
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 # A crash is reported by the sanitizer; Qt Test need not start a debugger.
 export QTEST_DISABLE_STACK_DUMP=1
@@ -44,19 +49,7 @@ cmake --build "$build_dir" -j"$jobs"
 echo "== Unit tests under the sanitizers"
 # The end-to-end tests drive the uninstrumented-looking real program through
 # X; they run in the normal build.
-unit_log=$build_dir/unit-tests.log
-if ! ctest --test-dir "$build_dir" --output-on-failure -LE "e2e|pkg" -j"$jobs" 2>&1 | tee "$unit_log"; then
-    # LeakSanitizer's own tracer now and then crashes as a test program
-    # exits ("Tracer caught signal 11"), after every check has passed: a
-    # fault of the tool, not a finding. When that is the only failure, the
-    # failed programs run once more; any finding fails at once.
-    if grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer: detected)|runtime error:|^FAIL!' "$unit_log" \
-        || ! grep -q 'Tracer caught signal' "$unit_log"; then
-        exit 1
-    fi
-    echo "== Once more, the programs whose leak check crashed"
-    ctest --test-dir "$build_dir" --output-on-failure --rerun-failed
-fi
+ctest --test-dir "$build_dir" --output-on-failure -LE "e2e|pkg" -j"$jobs"
 
 echo "== Fuzzing, $seconds s for each target"
 fuzz_dir=$build_dir/fuzz-runs
