@@ -369,11 +369,11 @@ bool frmBattleControl::enemyDefeated() const
 }
 
 template <typename Result>
-Result frmBattleControl::resultOf(BattleRules::Outcome<Result> outcome) const
+Result frmBattleControl::resultOf(BattleRules::Ruling<Result> ruling) const
 {
-    if (const auto *stopped = std::get_if<BattleRules::Unusable>(&outcome))
+    if (const auto *stopped = std::get_if<BattleRules::Unusable>(&ruling))
         refuse(*stopped);
-    return std::get<Result>(outcome);
+    return std::get<Result>(ruling);
 }
 
 // The value that stopped a rule, told by its name and caption.
