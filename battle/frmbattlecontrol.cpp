@@ -10,6 +10,7 @@
 #include "system/randomsource.h"
 #include "forms/windowplacement.h"
 #include "forms/windowsetup.h"
+#include "widgets/accessibleproperty.h"
 
 #include <QCloseEvent>
 #include <cmath>
@@ -125,6 +126,8 @@ frmBattleControl::frmBattleControl(const MapControls &map)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     WindowPlacement::keepSize(this);
     setModal(true);
+    for (PictureBox *bar : {ui->pic_Player, ui->pic_Enemy})
+        bar->setProperty(AccessibleProperty::FullTwips, BattleRules::BarTwips);
 
     // Enter presses nothing: no button is a default button.
     for (QPushButton *button : {ui->cmd_Attack, ui->cmd_Blast, ui->cmd_Heal, ui->cmd_Retreat}) {
