@@ -1,5 +1,6 @@
 #include "accessibility/pictureboxaccessible.h"
 
+#include "widgets/accessibleproperty.h"
 #include "widgets/mapgrid.h"
 #include "widgets/picturebox.h"
 
@@ -11,26 +12,22 @@
 
 namespace {
 
-// The map's grid: the first square's interior at 8, one square every 16
-// pixels, 21 columns; the healing row is the 22nd.
-constexpr float GridOrigin = MapGrid::FirstSquare;
-constexpr float GridStep = MapGrid::Step;
-constexpr int Columns = MapGrid::Columns;
-constexpr int HealingRow = MapGrid::HealingRow;
+using MapGrid::Columns;
+using MapGrid::HealingRow;
 
 float unitTwips(const PictureBox *box)
 {
-    return box->property("accessibleUnitTwips").toFloat();
+    return box->property(AccessibleProperty::UnitTwips).toFloat();
 }
 
 int levels(const PictureBox *box)
 {
-    return box->property("accessibleLevels").toInt();
+    return box->property(AccessibleProperty::Levels).toInt();
 }
 
 float fullTwips(const PictureBox *box)
 {
-    return box->property("accessibleFullTwips").toFloat();
+    return box->property(AccessibleProperty::FullTwips).toFloat();
 }
 
 bool isBar(const PictureBox *box)
@@ -40,13 +37,13 @@ bool isBar(const PictureBox *box)
 
 const PictureBox *marker(const PictureBox *box)
 {
-    const QString name = box->property("accessibleMarker").toString();
+    const QString name = box->property(AccessibleProperty::Marker).toString();
     return name.isEmpty() ? nullptr : box->findChild<const PictureBox *>(name, Qt::FindDirectChildrenOnly);
 }
 
 int square(float pixels)
 {
-    const float s = std::floor((pixels - GridOrigin) / GridStep) + 1.0f;
+    const float s = std::floor((pixels - MapGrid::FirstSquare) / MapGrid::Step) + 1.0f;
     return std::isfinite(s) && std::fabs(s) < 1.0e6f ? int(s) : 0;
 }
 

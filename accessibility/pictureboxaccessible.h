@@ -2,15 +2,15 @@
 
 // What assistive technology is told about a picture box: its name and
 // description from the form, and what the box shows where it shows
-// something a player needs:
-//   - a bar whose form gives "accessibleUnitTwips" and "accessibleLevels"
-//     reports its level out of that many ("Violet skill: level 3 of 18");
-//   - a bar whose form gives "accessibleFullTwips" reports its width as a
-//     percentage of that ("Your strength: 56 percent");
-//   - a container whose form names a marker in "accessibleMarker" (the
-//     world map) reports that marker's square, as name, text and value
-//     ("Column 4, row 22, healing row"), and describes the nearest other
-//     shown marker that has a name ("Nearest: Violet enemy, 3 up, 2 left").
+// something a player needs, as its window marks it (AccessibleProperty):
+//   - a bar marked with UnitTwips and Levels reports its level out of
+//     that many ("Violet skill: level 3 of 18");
+//   - a bar marked with FullTwips reports its width as a percentage of
+//     that ("Your strength: 56 percent");
+//   - a container that names a marker in Marker (the world map) reports
+//     that marker's square, as name, text and value ("Column 4, row 22,
+//     healing row"), and describes the nearest other shown marker that
+//     has a name ("Nearest: Violet enemy, 3 up, 2 left").
 // Bars offer no value to set and so no actions; the map's value is its
 // square's number, which changes with every move so that a reader speaks
 // the new square. Created by Qt on demand through the game's accessibility

@@ -1,5 +1,7 @@
 #include "accessibility/windowaccessible.h"
 
+#include "widgets/accessibleproperty.h"
+
 #include <QWidget>
 
 WindowAccessible::WindowAccessible(QWidget *window)
@@ -9,7 +11,7 @@ WindowAccessible::WindowAccessible(QWidget *window)
 
 QAccessible::Role WindowAccessible::role() const
 {
-    if (widget()->property("accessibleWindowKind").toString() == QLatin1String("dialog"))
+    if (widget()->property(AccessibleProperty::WindowKind).toString() == QLatin1String(AccessibleProperty::DialogKind))
         return QAccessible::Dialog;
     return QAccessible::Window;
 }

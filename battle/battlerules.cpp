@@ -66,7 +66,7 @@ bool canSpend(double magic)
     return magic >= 1;
 }
 
-Outcome<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qint16 enemyStrength, const Draw &draw)
+Ruling<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qint16 enemyStrength, const Draw &draw)
 {
     const float r1 = draw();
     const float r2 = draw();
@@ -89,7 +89,7 @@ Outcome<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qi
     return attack;
 }
 
-Outcome<Blast> blast(Number wisdom, Number enemyHealth, double magic, const Draw &draw)
+Ruling<Blast> blast(Number wisdom, Number enemyHealth, double magic, const Draw &draw)
 {
     const float r = draw();
     std::optional<qint16> damage = wisdom ? rollUpTo(*wisdom, r) : std::nullopt;
@@ -106,7 +106,7 @@ Outcome<Blast> blast(Number wisdom, Number enemyHealth, double magic, const Draw
     return Blast{*damage, std::floor(health) - *damage, std::floor(magic) - *damage};
 }
 
-Outcome<Heal> heal(Number health, Number maximumHealth, Number magic, Number wisdom)
+Ruling<Heal> heal(Number health, Number maximumHealth, Number magic, Number wisdom)
 {
     if (!health)
         return Unusable::Health;
@@ -136,7 +136,7 @@ bool EnemyTurn::killed() const
     return !(std::floor(health) >= 1);
 }
 
-Outcome<EnemyTurn> enemyTurn(Number dexterity, Number health, qint16 enemyStrength, const Draw &draw)
+Ruling<EnemyTurn> enemyTurn(Number dexterity, Number health, qint16 enemyStrength, const Draw &draw)
 {
     const float r1 = draw();
     const float r2 = draw();

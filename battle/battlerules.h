@@ -38,8 +38,9 @@ enum class Unusable {
     EnemyStrength,
 };
 
+// What a rule rules: its result, or the value that stopped the move.
 template <typename Result>
-using Outcome = std::variant<Result, Unusable>;
+using Ruling = std::variant<Result, Unusable>;
 
 // Both strength bars are this wide at design time; together they never
 // exceed it.
@@ -76,7 +77,7 @@ struct Attack
 // Draws r1 and r2: floor(Dexterity r1) + 1 in double precision against
 // floor(enemy strength r2) + 1 in single precision. A hit draws r3 for
 // floor(Strength r3) + 1 damage off the enemy's health, rounded down.
-Outcome<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qint16 enemyStrength,
+Ruling<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qint16 enemyStrength,
                        const Draw &draw);
 
 struct Blast
@@ -87,7 +88,7 @@ struct Blast
 };
 // For `magic` of 1 or more. Draws r: floor(Wisdom r) + 1, then no more
 // than the enemy's health and no more than the whole magic there is.
-Outcome<Blast> blast(Number wisdom, Number enemyHealth, double magic, const Draw &draw);
+Ruling<Blast> blast(Number wisdom, Number enemyHealth, double magic, const Draw &draw);
 
 struct Heal
 {
@@ -99,7 +100,7 @@ struct Heal
 };
 // The smallest of the missing health, the whole magic and Wisdom; a player
 // at full health, or with less than 1 magic, heals nothing. No draws.
-Outcome<Heal> heal(Number health, Number maximumHealth, Number magic, Number wisdom);
+Ruling<Heal> heal(Number health, Number maximumHealth, Number magic, Number wisdom);
 
 struct EnemyTurn
 {
@@ -114,6 +115,6 @@ struct EnemyTurn
 // Draws r1 and r2: the dodge floor(Dexterity r1) (no + 1: a tie is a hit)
 // against floor(enemy strength r2) + 1. A hit draws r3 for
 // floor(enemy strength r3 / 2) damage in single precision.
-Outcome<EnemyTurn> enemyTurn(Number dexterity, Number health, qint16 enemyStrength, const Draw &draw);
+Ruling<EnemyTurn> enemyTurn(Number dexterity, Number health, qint16 enemyStrength, const Draw &draw);
 
 } // namespace BattleRules

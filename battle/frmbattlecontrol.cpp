@@ -10,6 +10,7 @@
 #include "system/randomsource.h"
 #include "forms/windowplacement.h"
 #include "forms/windowsetup.h"
+#include "widgets/accessibleproperty.h"
 
 #include <QCloseEvent>
 #include <cmath>
@@ -125,6 +126,8 @@ frmBattleControl::frmBattleControl(const MapControls &map)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     WindowPlacement::keepSize(this);
     setModal(true);
+    for (PictureBox *bar : {ui->pic_Player, ui->pic_Enemy})
+        bar->setProperty(AccessibleProperty::FullTwips, BattleRules::BarTwips);
 
     // Enter presses nothing: no button is a default button.
     for (QPushButton *button : {ui->cmd_Attack, ui->cmd_Blast, ui->cmd_Heal, ui->cmd_Retreat}) {
@@ -369,11 +372,11 @@ bool frmBattleControl::enemyDefeated() const
 }
 
 template <typename Result>
-Result frmBattleControl::resultOf(BattleRules::Outcome<Result> outcome) const
+Result frmBattleControl::resultOf(BattleRules::Ruling<Result> ruling) const
 {
-    if (const auto *stopped = std::get_if<BattleRules::Unusable>(&outcome))
+    if (const auto *stopped = std::get_if<BattleRules::Unusable>(&ruling))
         refuse(*stopped);
-    return std::get<Result>(outcome);
+    return std::get<Result>(ruling);
 }
 
 // The value that stopped a rule, told by its name and caption.

@@ -79,7 +79,7 @@ private:
     std::optional<double> usableMagic();
     // The rules' result; a value that stopped them undoes the move.
     template <typename Result>
-    Result resultOf(BattleRules::Outcome<Result> outcome) const;
+    Result resultOf(BattleRules::Ruling<Result> ruling) const;
     [[noreturn]] void refuse(BattleRules::Unusable value) const;
     static QString noMagicLine();
     void appendStatus(const QString &line);

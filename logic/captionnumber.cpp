@@ -107,14 +107,6 @@ std::optional<qint16> tryInt16(double value)
     return static_cast<qint16>(whole);
 }
 
-qint16 toInt16(double value)
-{
-    const std::optional<qint16> v = tryInt16(value);
-    if (!v)
-        throw GameError(GameError::Overflow, QCoreApplication::translate("CaptionNumber", "%1 does not fit in 16 bits").arg(format(value)));
-    return *v;
-}
-
 QString format(double value)
 {
     if (value == 0.0 || std::isnan(value))

@@ -22,9 +22,8 @@ double parse(const QString &caption);
 // Towards minus infinity.
 double floorOf(double value);
 
-// Rounded to nearest, ties to even; outside -32768..32767 (or not finite)
-// throws GameError Overflow.
-qint16 toInt16(double value);
+// Rounded to nearest, ties to even; nothing outside -32768..32767 or when
+// not finite.
 std::optional<qint16> tryInt16(double value);
 
 // Plain decimal text: "11", "-3", "0", "3.5"; never "11.0" or "-0".

@@ -14,14 +14,11 @@
 namespace GameRules {
 
 // --- The map grid, in map pixels --------------------------------------------
-// Squares are 16 pixels apart; the first is at 8, the last column at 328.
-// The bottom row, at 344, is the healing row, where enemies never go.
-inline constexpr float FirstSquare = MapGrid::FirstSquare;
-inline constexpr float Step = MapGrid::Step;
-inline constexpr float LastColumn = FirstSquare + Step * (MapGrid::Columns - 1);
-inline constexpr float HealingRowTop = FirstSquare + Step * (MapGrid::HealingRow - 1);
-// The lowest row an enemy may stand on.
-inline constexpr float LastEnemyRow = HealingRowTop - Step;
+using MapGrid::FirstSquare;
+using MapGrid::Step;
+using MapGrid::LastColumn;
+using MapGrid::HealingRowTop;
+using MapGrid::LastEnemyRow;
 
 // --- Keys -------------------------------------------------------------------
 // Virtual-key codes of the arrows; every other key is NoKey.

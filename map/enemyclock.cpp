@@ -13,15 +13,42 @@ namespace {
 using namespace GameRules;
 using CaptionNumber::floorOf;
 
-// The band boundaries: an up step from one of these rows is refused for
-// enemies at or above the index beside it, a down step for enemies at or
-// below it. Three rows and one colour group apart.
+// The band boundaries. Each colour group keeps to its own three start rows
+// and three rows either side: an up step from the row three rows above a
+// group's band is refused for that group and every weaker one, a down step
+// from the row three rows below it for that group and every stronger one.
+// So the edges lie one group (three rows) apart.
 struct BandEdge {
     float top;
     int index;
 };
-constexpr std::array<BandEdge, 5> UpRefused{{{56, 6}, {104, 9}, {152, 12}, {200, 15}, {248, 18}}};
-constexpr std::array<BandEdge, 5> DownRefused{{{88, 2}, {136, 5}, {184, 8}, {232, 11}, {280, 14}}};
+constexpr int InnerEdges = ColourCount - 2;
+constexpr float GroupRows = Step * EnemiesPerColour;
+
+constexpr std::array<BandEdge, InnerEdges> upRefused()
+{
+    std::array<BandEdge, InnerEdges> edges{};
+    // From row 3k (counted from 0), groups k + 1 to 6 may not step up.
+    for (int k = 1; k <= InnerEdges; ++k)
+        edges[k - 1] = {FirstSquare + GroupRows * k, EnemiesPerColour * (k + 1)};
+    return edges;
+}
+
+constexpr std::array<BandEdge, InnerEdges> downRefused()
+{
+    std::array<BandEdge, InnerEdges> edges{};
+    // From row 3k + 2, groups 0 to k - 1 may not step down.
+    for (int k = 1; k <= InnerEdges; ++k)
+        edges[k - 1] = {FirstSquare + GroupRows * k + 2 * Step, EnemiesPerColour * k - 1};
+    return edges;
+}
+
+constexpr std::array<BandEdge, InnerEdges> UpRefused = upRefused();
+constexpr std::array<BandEdge, InnerEdges> DownRefused = downRefused();
+static_assert(UpRefused.front().top == 56 && UpRefused.front().index == 6);
+static_assert(UpRefused.back().top == 248 && UpRefused.back().index == 18);
+static_assert(DownRefused.front().top == 88 && DownRefused.front().index == 2);
+static_assert(DownRefused.back().top == 280 && DownRefused.back().index == 14);
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "system/randomsource.h"
 #include "forms/windowsetup.h"
 #include "forms/windowplacement.h"
+#include "widgets/accessibleproperty.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -50,6 +51,11 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     m_controls.gainButtons = {ui->cmd_ST_gain, ui->cmd_DX_gain, ui->cmd_WS_gain, ui->cmd_HP_gain, ui->cmd_MP_gain};
     m_controls.skillBars = {ui->pic_Violet, ui->pic_Indigo, ui->pic_Blue, ui->pic_Green,
                             ui->pic_Yellow, ui->pic_Orange, ui->pic_Red};
+    for (PictureBox *bar : m_controls.skillBars) {
+        bar->setProperty(AccessibleProperty::UnitTwips, TwipsPerLevel);
+        bar->setProperty(AccessibleProperty::Levels, int(FullSkillBarTwips / TwipsPerLevel));
+    }
+    ui->pic_WorldMap->setProperty(AccessibleProperty::Marker, ui->pic_Player->objectName());
     for (int i = 0; i < EnemyCount; ++i)
         m_controls.pic_Enemy[i] = findChild<PictureBox *>(QStringLiteral("pic_Enemy_%1").arg(i));
     m_controls.pic_Player = ui->pic_Player;

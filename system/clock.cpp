@@ -35,8 +35,3 @@ void Clock::release()
 {
     fixed() = QDateTime();
 }
-
-bool Clock::isFixed()
-{
-    return fixed().isValid();
-}

@@ -16,5 +16,4 @@ public:
 
     static void fix(const QDateTime &moment);
     static void release();
-    static bool isFixed();
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-// Where the game keeps its files. Path() is where Character.chx and the
+// Where the game keeps its files. path() is where Character.chx and the
 // Graphics folder live: the executable's folder in the build tree and in a
 // portable copy, the player's data folder (created when first asked for)
 // in an installed build, which cannot write beside its executable. Tests

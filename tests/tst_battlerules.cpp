@@ -182,9 +182,9 @@ void tst_BattleRules::attack()
     QFETCH(bool, defeated);
 
     Script script(draws);
-    const Outcome<Attack> outcome = BattleRules::attack(dexterity, strength, enemyHealth, qint16(enemyStrength), script.draw());
+    const Ruling<Attack> ruling = BattleRules::attack(dexterity, strength, enemyHealth, qint16(enemyStrength), script.draw());
     QCOMPARE(script.taken, draws.size());
-    const Attack *attack = std::get_if<Attack>(&outcome);
+    const Attack *attack = std::get_if<Attack>(&ruling);
     QVERIFY(attack);
     QCOMPARE(int(attack->margin), margin);
     QCOMPARE(attack->hit(), margin > 0);
@@ -219,9 +219,9 @@ void tst_BattleRules::blast()
     QFETCH(double, magicAfter);
 
     Script script({0.65f});   // Wisdom 10: a roll of 7
-    const Outcome<Blast> outcome = BattleRules::blast(Number(10), enemyHealth, magic, script.draw());
+    const Ruling<Blast> ruling = BattleRules::blast(Number(10), enemyHealth, magic, script.draw());
     QCOMPARE(script.taken, 1);
-    const Blast *blast = std::get_if<Blast>(&outcome);
+    const Blast *blast = std::get_if<Blast>(&ruling);
     QVERIFY(blast);
     QCOMPARE(int(blast->damage), damage);
     QCOMPARE(blast->enemyHealth, healthAfter);
@@ -261,8 +261,8 @@ void tst_BattleRules::heal()
     QFETCH(double, healthAfter);
     QFETCH(double, magicAfter);
 
-    const Outcome<Heal> outcome = BattleRules::heal(health, Number(10), magic, wisdom);
-    const Heal *heal = std::get_if<Heal>(&outcome);
+    const Ruling<Heal> ruling = BattleRules::heal(health, Number(10), magic, wisdom);
+    const Heal *heal = std::get_if<Heal>(&ruling);
     QVERIFY(heal);
     QCOMPARE(int(heal->kind), kind);
     if (heal->kind == Heal::Healed) {
@@ -308,9 +308,9 @@ void tst_BattleRules::enemyTurn()
     QFETCH(bool, killed);
 
     Script script(draws);
-    const Outcome<EnemyTurn> outcome = BattleRules::enemyTurn(Number(10), health, qint16(enemyStrength), script.draw());
+    const Ruling<EnemyTurn> ruling = BattleRules::enemyTurn(Number(10), health, qint16(enemyStrength), script.draw());
     QCOMPARE(script.taken, draws.size());
-    const EnemyTurn *turn = std::get_if<EnemyTurn>(&outcome);
+    const EnemyTurn *turn = std::get_if<EnemyTurn>(&ruling);
     QVERIFY(turn);
     QCOMPARE(int(turn->margin), margin);
     QCOMPARE(turn->hit(), margin <= 0);

@@ -7,6 +7,7 @@
 #include "system/programend.h"
 #include "forms/windowsetup.h"
 #include "forms/windowplacement.h"
+#include "widgets/accessibleproperty.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -24,6 +25,8 @@ frmSplash::frmSplash(QWidget *parent)
     // What desktops that list windows by their titles show for it.
     setWindowTitle(QStringLiteral("Chromaland"));
     WindowPlacement::keepSize(this);
+    // A reader reads it as a dialog, its words as it opens.
+    setProperty(AccessibleProperty::WindowKind, AccessibleProperty::DialogKind);
     setFocusPolicy(Qt::StrongFocus);
 
     Timer1 = new QTimer(this);

@@ -1,5 +1,7 @@
 #include "widgets/picturebox.h"
 
+#include "widgets/accessibleproperty.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -86,7 +88,7 @@ void PictureBox::placeAt(float left, float top)
     move(origin.x() + pixel(m_left), origin.y() + pixel(m_top));
     // A container that reports this marker's square tells of its move, to
     // a screen reader when one listens: enemies move 21 at a time.
-    if (container && QAccessible::isActive() && container->property("accessibleMarker").toString() == objectName())
+    if (container && QAccessible::isActive() && container->property(AccessibleProperty::Marker).toString() == objectName())
         const_cast<PictureBox *>(container)->notifyShownChanged();
 }
 

@@ -6,6 +6,7 @@
 // game paints it with pipspainter.
 
 #include "jpegwriter.h"
+#include "widgets/mapgrid.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -36,10 +37,12 @@ namespace {
 
 constexpr int kMapWidth = 352;
 constexpr int kMapHeight = 368;
-constexpr int kGridOrigin = 7;   // first grid line, both directions
-constexpr int kCell = 16;        // grid pitch
-constexpr int kColumns = 21;
-constexpr int kRows = 21;
+// The grid lines sit one pixel before each square's interior; the rows
+// above the healing row are lined, the healing row is tiled.
+constexpr int kGridOrigin = int(MapGrid::FirstSquare) - 1;  // 7, both directions
+constexpr int kCell = int(MapGrid::Step);
+constexpr int kColumns = MapGrid::Columns;
+constexpr int kRows = MapGrid::Rows - 1;
 constexpr int kGridRight = kGridOrigin + kColumns * kCell;  // 343
 constexpr int kGridBottom = kGridOrigin + kRows * kCell;    // 343, top edge of the healing row
 constexpr int kHealBottom = kGridBottom + kCell;            // 359

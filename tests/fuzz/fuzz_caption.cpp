@@ -24,13 +24,6 @@ namespace {
 void checkNumber(double value)
 {
     const std::optional<qint16> whole = CaptionNumber::tryInt16(value);
-    try {
-        if (CaptionNumber::toInt16(value) != whole.value_or(qint16(0)) || !whole)
-            finding("toInt16 and tryInt16 disagree", CaptionNumber::format(value));
-    } catch (const GameError &) {
-        if (whole)
-            finding("toInt16 failed where tryInt16 did not", CaptionNumber::format(value));
-    }
     if (whole && std::fabs(*whole - value) > 0.5)
         finding("a 16-bit value more than a half away", CaptionNumber::format(value));
     if (!std::isfinite(value))

@@ -1,0 +1,20 @@
+#pragma once
+
+// The dynamic properties by which a window tells the accessible views how
+// to read one of its controls, named once. The windows set them from the
+// rules' own numbers when they are made; accessibility/ reads them.
+
+namespace AccessibleProperty {
+
+// A skill bar: the twips of one level and how many levels fill the bar.
+inline constexpr char UnitTwips[] = "accessibleUnitTwips";
+inline constexpr char Levels[] = "accessibleLevels";
+// A strength bar: the width in twips that stands for full.
+inline constexpr char FullTwips[] = "accessibleFullTwips";
+// A container whose child of this name is the marker whose square it reports.
+inline constexpr char Marker[] = "accessibleMarker";
+// DialogKind for a window that reads as a dialog.
+inline constexpr char WindowKind[] = "accessibleWindowKind";
+inline constexpr char DialogKind[] = "dialog";
+
+} // namespace AccessibleProperty
