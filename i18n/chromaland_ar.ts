@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
-        <translation>القيمة %1 لا تتسع في 16 بت</translation>
+        <translation>لا يمكن تمثيل القيمة %1 في 16 بت</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -233,6 +233,11 @@
         <source>is not writable</source>
         <translation>غير قابل للكتابة</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>frmBattleControl</name>
@@ -250,11 +255,11 @@
     </message>
     <message>
         <source>&amp;Blast</source>
-        <translation>تفجير (&amp;B)</translation>
+        <translation>صاعقة (&amp;B)</translation>
     </message>
     <message>
         <source>Use Magic to blast the enemy</source>
-        <translation>استخدم السحر لتفجير العدو</translation>
+        <translation>استخدم السحر لضرب العدو بصاعقة</translation>
     </message>
     <message>
         <source>&amp;Heal</source>
@@ -347,7 +352,7 @@
     </message>
     <message>
         <source>BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in damage.</source>
-        <translation>تفجير: تصيب العدو تلقائيًا بتفجير سحري يلحق به ضررًا يصل إلى قدر حكمتك.</translation>
+        <translation>صاعقة: تصيب العدو تلقائيًا بصاعقة سحرية تلحق به ضررًا يصل إلى قدر حكمتك.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
@@ -382,12 +387,12 @@
         <source>You magically blast for %n magic points.</source>
         <extracomment>%n is both the damage done and the magic spent.</extracomment>
         <translation>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطتَي سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقاط سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل %n نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل %n نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل %n نقطتَي سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل %n نقاط سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل %n نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل %n نقطة سحر.</numerusform>
         </translation>
     </message>
     <message>
@@ -682,11 +687,11 @@
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation>ادخل في لون عدو لتهاجمه. تكسب مهارات كرومارا مع كل عدو تقضي عليه. وحين يمتلئ شريط لون تنال نقاطًا إضافية لتعزيز قدراتك. </translation>
+        <translation>ادخل مربع عدو ملوّن لتهاجمه. تكسب مهارات كرومارا مع كل عدو تقضي عليه. وحين يمتلئ شريط لون تنال نقاطًا إضافية لتعزيز قدراتك. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
-        <translation>تفجير: تفجّر العدو بالسحر تلقائيًا، ملحقًا به ضررًا يصل إلى قدر حكمتك.</translation>
+        <translation>صاعقة: تضرب العدو بصاعقة سحرية تلقائيًا، ملحقًا به ضررًا يصل إلى قدر حكمتك.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
