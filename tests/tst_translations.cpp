@@ -1,13 +1,19 @@
+#include "accessibility/accessibleupdates.h"
 #include "battle/frmbattlecontrol.h"
 #include "forms/windowsetup.h"
 #include "map/frmmaingamewindow.h"
 #include "system/language.h"
+#include "system/gameerror.h"
 #include "system/randomsource.h"
+#include "system/safefile.h"
 #include "testsupport.h"
 #include "title/frmsplash.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
@@ -261,6 +267,8 @@ private slots:
     void languageChoice_data();
     void languageChoice();
     void savedFileIsTheSameInEveryLanguage();
+    void joinedTextsFollowTheLanguage_data();
+    void joinedTextsFollowTheLanguage();
 };
 
 void tst_Translations::cleanup()
@@ -433,6 +441,58 @@ void tst_Translations::savedFileIsTheSameInEveryLanguage()
     for (const QString &language : Languages)
         QVERIFY2(saved.value(language) == saved.value(QString()), qPrintable(language));
     QVERIFY(saved.value(QString()).contains("HPc=4.5\r\nHPm=11\r\n"));
+}
+
+// The texts the game joins from parts follow the language too: a file
+// error's path and its reason, and the values a reader hears after a
+// point is spent from the keyboard.
+void tst_Translations::joinedTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("afterPath");
+    QTest::addColumn<QString>("betweenValues");
+    QTest::newRow("fr") << "fr" << QStringLiteral("\u202f: ") << ". ";
+    QTest::newRow("ja") << "ja" << QStringLiteral("\uff1a") << QStringLiteral("\u3002");
+    QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("\uff1a") << QStringLiteral("\u3002");
+}
+
+void tst_Translations::joinedTextsFollowTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, afterPath);
+    QFETCH(QString, betweenValues);
+    QCOMPARE(Language::install({language}), language);
+    Sandbox sandbox;
+    QString detail;
+    try {
+        SafeFile::read(sandbox.folder(), 100, GameError::PathAccess);
+    } catch (const GameError &e) {
+        detail = e.description();
+    }
+    QVERIFY2(detail.contains(QDir::toNativeSeparators(sandbox.folder()) + afterPath), qPrintable(detail));
+
+    QStringList lines = Sandbox::defaultLines();
+    // Two points: the buttons stay after one is spent, and the values are told.
+    lines[7] = QStringLiteral("pts=2");
+    sandbox.writeCharacter(lines);
+    frmMainGameWindow *map = sandbox.openMap();
+    QVERIFY(map);
+    map->show();
+    QVERIFY(QTest::qWaitForWindowExposed(map));
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    AccessibleUpdates::forwardTo([](QAccessibleEvent *) {});
+    QTest::keyClick(control<QPushButton>(map, "cmd_ST_gain"), Qt::Key_Space);
+    platform->setActive(false);
+    AccessibleUpdates::forwardTo({});
+    QString told;
+    for (const QLabel *line : map->findChildren<QLabel *>()) {
+        if (line->property("announces").toBool() && line->isHidden())
+            told = line->text();
+    }
+    const QString strength = QAccessible::queryAccessibleInterface(control<QLabel>(map, "lbl_ST_val"))->text(QAccessible::Name);
+    QVERIFY2(told.startsWith(strength + betweenValues), qPrintable(told));
 }
 
 QTEST_MAIN(tst_Translations)
