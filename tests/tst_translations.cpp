@@ -269,6 +269,8 @@ private slots:
     void savedFileIsTheSameInEveryLanguage();
     void joinedTextsFollowTheLanguage_data();
     void joinedTextsFollowTheLanguage();
+    void valuesKeepTheirOrderInArabic_data();
+    void valuesKeepTheirOrderInArabic();
 };
 
 void tst_Translations::cleanup()
@@ -344,14 +346,24 @@ void tst_Translations::textsFitTheWindows()
                         .arg(QStringLiteral("1234567890123456789012345678901234567890…")));
     overflows << overflowsIn(windows.battle.get());
     windows.battle->grab().save(QStringLiteral("%1/status@%2x.png").arg(folder, scale));
+    status->setText(frmBattleControl::tr("Your Strength (%1) is not a number of 0 or more, so this battle cannot take "
+                                         "place. You back away from the enemy.")
+                        .arg(QStringLiteral("-5")));
+    overflows << overflowsIn(windows.battle.get());
+    windows.battle->grab().save(QStringLiteral("%1/status-negative@%2x.png").arg(folder, scale));
     overflows.removeDuplicates();
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
 
     // The boxes, as a player meets them.
+    const QString path = QStringLiteral("/home/player/.local/share/chromaland/Character.chx");
     const QStringList boxes{
         QCoreApplication::translate("modGameLogicCode",
                                     "Character file could not be found - a new character will be created"),
-        frmBattleControl::tr("You have died.")};
+        frmBattleControl::tr("You have died."),
+        QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
+            .arg(path, GameError(GameError::PathAccess,
+                                 SafeFile::pathAndReason(path, QCoreApplication::translate("SafeFile", "is a folder")))
+                           .description())};
     for (int i = 0; i < boxes.size(); ++i) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), boxes[i], QMessageBox::Ok);
         WindowSetup::readInLanguageDirection(&box);
@@ -493,6 +505,88 @@ void tst_Translations::joinedTextsFollowTheLanguage()
     }
     const QString strength = QAccessible::queryAccessibleInterface(control<QLabel>(map, "lbl_ST_val"))->text(QAccessible::Name);
     QVERIFY2(told.startsWith(strength + betweenValues), qPrintable(told));
+}
+
+// In Arabic, a value written left to right keeps its own order inside the
+// right-to-left sentence around it: the minus left of its digits, a path's
+// first "/" leftmost, the "…" of a cut value at its right end.
+void tst_Translations::valuesKeepTheirOrderInArabic_data()
+{
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<int>("checked");   // the value whose order is checked
+
+    const QString path = QStringLiteral("/tmp/x/Character.chx");
+    const QString cut = GameError::excerpt(QStringLiteral("-") + QString(50, QLatin1Char('7')));
+    const auto row = [](const char *name, const char *context, const char *source, const QStringList &values,
+                        int checked = 0) {
+        QTest::newRow(name) << QByteArray(context) << QByteArray(source) << values << checked;
+    };
+    row("save failure", "modGameLogicCode", "The character could not be saved to %1.\n\n%2", {path, "-"});
+    const char *archived = "The dead character could not be archived as %1 in %2 (%3).\n\nThe character file is still at %4.";
+    row("archive name", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path});
+    row("archive folder", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path}, 1);
+    row("archive file", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path}, 3);
+    row("file error", "SafeFile", "%1: %2", {path, "-"});
+    row("picture error", "SafeFile", "%1: %2", {"/tmp/x/Graphics/Player.bmp", "-"});
+    row("too large", "CaptionNumber", "\"%1\" is too large", {"-1e400"});
+    row("not a number", "CaptionNumber", "\"%1\" is not a number", {"-1,5"});
+    row("16 bits", "CaptionNumber", "%1 does not fit in 16 bits", {"-40000"});
+    row("line holds", "modGameLogicCode", "line %1 of the character file holds \"%2\"", {"3", "-x"}, 1);
+    row("no enemy", "frmBattleControl", "There is no enemy \"%1\" to fight, so this battle cannot take place.", {"-1"});
+    row("negative strength", "frmBattleControl",
+        "Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.",
+        {"-5"});
+    row("enemy health", "frmBattleControl", "The enemy's health (%1) cannot be used in battle: nothing happened.", {cut});
+    row("enemy strength", "frmBattleControl", "The enemy's strength (%1) cannot be used in battle: nothing happened.", {"-5"});
+    row("magic", "frmBattleControl", "Your Magic (%1) cannot be used in battle: nothing happened.", {"1.5"});
+    row("dexterity", "frmBattleControl", "Your Dexterity (%1) cannot be used in battle: nothing happened.", {"-40000"});
+    row("strength", "frmBattleControl", "Your Strength (%1) cannot be used in battle: nothing happened.", {"-1.5"});
+    row("wisdom", "frmBattleControl", "Your Wisdom (%1) cannot be used in battle: nothing happened.", {"1e400"});
+    row("health", "frmBattleControl", "Your Health (%1) cannot be used in battle: nothing happened.",
+        {GameError::excerpt(QString(50, QLatin1Char('7')))});
+    row("health of maximum", "frmBattleControl", "%1 of %2", {"-5", "10"});
+    row("maximum health", "frmBattleControl", "Your maximum Health (%1) cannot be used in battle: nothing happened.",
+        {"-5"});
+    row("miss", "frmBattleControl", "You miss by -%1", {"5"});
+    row("enemy miss", "frmBattleControl", "Enemy missed by -%1", {"5"});
+}
+
+void tst_Translations::valuesKeepTheirOrderInArabic()
+{
+    QFETCH(QByteArray, context);
+    QFETCH(QByteArray, source);
+    QFETCH(QStringList, values);
+    QFETCH(int, checked);
+    QCOMPARE(Language::install({QStringLiteral("ar")}), QStringLiteral("ar"));
+    QString text = QCoreApplication::translate(context, source);
+    for (const QString &value : values)
+        text = text.arg(value);
+    // The miss lines put the minus before the place.
+    const QString value = source.contains("-%1") ? QLatin1Char('-') + values[checked] : values[checked];
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+    QTextLayout layout(text, QApplication::font());
+    QTextOption option(Qt::AlignRight);
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(100000);
+    layout.endLayout();
+    const int at = int(text.indexOf(value));
+    QVERIFY2(at >= 0, qPrintable(text));
+    // Each character's glyph stands right of the one before it.
+    qreal before = -1.0e9;
+    for (int i = 0; i < value.size(); ++i) {
+        const QList<QGlyphRun> runs = layout.glyphRuns(at + i, 1);
+        QVERIFY(!runs.isEmpty() && !runs.first().positions().isEmpty());
+        const qreal x = runs.first().positions().first().x();
+        QVERIFY2(x > before, qPrintable(QStringLiteral("\"%1\" is drawn out of order at its character %2 in: %3")
+                                            .arg(value).arg(i + 1).arg(text)));
+        before = x;
+    }
 }
 
 QTEST_MAIN(tst_Translations)
