@@ -8,6 +8,7 @@
 #include "system/safefile.h"
 #include "testsupport.h"
 #include "title/frmsplash.h"
+#include "widgets/picturebox.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -271,6 +272,7 @@ private slots:
     void joinedTextsFollowTheLanguage();
     void valuesKeepTheirOrderInArabic_data();
     void valuesKeepTheirOrderInArabic();
+    void arabicWindowsAreMirrored();
 };
 
 void tst_Translations::cleanup()
@@ -587,6 +589,52 @@ void tst_Translations::valuesKeepTheirOrderInArabic()
                                             .arg(value).arg(i + 1).arg(text)));
         before = x;
     }
+}
+
+// In Arabic every window keeps its size and each control goes to the
+// mirrored place in its parent (a bar keeps its width and grows from the
+// right end); the map's squares and markers stay, and Right still moves
+// the player right.
+void tst_Translations::arabicWindowsAreMirrored()
+{
+    struct Place
+    {
+        QRect geometry;
+        int parentWidth;
+        bool onTheMap;
+    };
+    const auto placesIn = [](const Windows &windows) {
+        QHash<QString, Place> places;
+        for (QWidget *window : windows.all()) {
+            places.insert(window->objectName(), {window->geometry(), 0, false});
+            for (QWidget *widget : window->findChildren<QWidget *>()) {
+                if (!widget->objectName().isEmpty() && widget->window() == window)
+                    places.insert(window->objectName() + QLatin1Char('/') + widget->objectName(),
+                                  {widget->geometry(), widget->parentWidget()->width(),
+                                   widget->parentWidget()->objectName() == QLatin1String("pic_WorldMap")});
+            }
+        }
+        return places;
+    };
+    const QHash<QString, Place> english = placesIn(Windows());
+    QCOMPARE(Language::install({QStringLiteral("ar")}), QStringLiteral("ar"));
+    Windows windows;
+    const QHash<QString, Place> arabic = placesIn(windows);
+    QCOMPARE(arabic.keys().size(), english.keys().size());
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+        const Place &en = it.value();
+        QRect expected = en.geometry;
+        if (en.parentWidth > 0 && !en.onTheMap)
+            expected.moveLeft(en.parentWidth - en.geometry.x() - en.geometry.width());
+        if (it.key().count(QLatin1Char('/')) == 0)
+            expected = QRect(arabic.value(it.key()).geometry.topLeft(), en.geometry.size());
+        QVERIFY2(arabic.value(it.key()).geometry == expected, qPrintable(it.key()));
+    }
+
+    auto *player = control<PictureBox>(windows.map, "pic_Player");
+    const float left = player->left();
+    QTest::keyClick(control<PictureBox>(windows.map, "pic_WorldMap"), Qt::Key_Right);
+    QCOMPARE(player->left(), left + 16.0f);
 }
 
 QTEST_MAIN(tst_Translations)
