@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace WindowSetup {
 
 void prepare()
@@ -60,9 +62,10 @@ void readInLanguageDirection(QWidget *window)
     const auto labels = window->findChildren<QLabel *>();
     for (QLabel *label : labels) {
         // The first letter of a line, now at the right, may reach past its
-        // place: a framed box keeps it off the frame.
-        if (label->frameShape() != QFrame::NoFrame && label->indent() < 0 && label->margin() == 0)
-            label->setIndent(2);
+        // place (an alef touches the frame): a framed box keeps two pixels
+        // between its text and the frame.
+        if (label->frameShape() != QFrame::NoFrame && label->margin() + std::max(label->indent(), 0) < 2)
+            label->setIndent(2 - label->margin());
     }
 }
 
