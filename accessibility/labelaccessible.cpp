@@ -49,7 +49,12 @@ QString LabelAccessible::windowValues() const
         if (other != label() && !name.isEmpty() && !other->property("announces").toBool())
             values.append(nameAndValue(name, other->text()));
     }
-    //: Between the values told after a battle's line, as in "Your health: 8. Your magic: 10".
+    return joined(values);
+}
+
+QString LabelAccessible::joined(const QStringList &values)
+{
+    //: Between the values told after a battle's line or a spent point, as in "Your health: 8. Your magic: 10".
     return values.join(QCoreApplication::translate("LabelAccessible", ". "));
 }
 

@@ -30,6 +30,9 @@ public:
     QString content() const override;
     using ReadOnlyText::text;
 
+    // Values as a reader names them, told one after the other.
+    static QString joined(const QStringList &values);
+
 private:
     QLabel *label() const;
     QString valueName() const;

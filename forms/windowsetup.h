@@ -5,8 +5,9 @@
 // accessibility descriptions are installed (no control may be described
 // the default way), and the game's icon becomes the application's, so that
 // message boxes show it too. After each form the design's fonts are
-// matched, and in a language written from right to left its texts read
-// right to left inside their controls. Every window's constructor calls
+// matched, and in a language written from right to left the window is
+// mirrored: its controls change sides and read right to left, while the
+// map inside keeps its squares. Every window's constructor calls
 // setUpForm() first.
 
 #include "forms/gamefonts.h"
@@ -18,8 +19,9 @@ namespace WindowSetup {
 // What every form needs before it is set up; the first call does it.
 void prepare();
 
-// In a language written from right to left, the window's labels, buttons
-// and frame captions read right to left; their places stay.
+// In a language written from right to left, every control of the window
+// and of its frames goes to the mirrored place (x becomes W - x - width)
+// and reads right to left; the map's squares and markers stay as they are.
 void readInLanguageDirection(QWidget *window);
 
 template <class Form, class Window>

@@ -5,15 +5,15 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation>القيمة «%1» كبيرة جدًا</translation>
+        <translation>القيمة «⁨%1⁩» كبيرة جدًا</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation>القيمة «%1» ليست عددًا</translation>
+        <translation>القيمة «⁨%1⁩» ليست عددًا</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
-        <translation>القيمة %1 لا تتسع في 16 بت</translation>
+        <translation>لا يمكن تمثيل القيمة ⁨%1⁩ في 16 بت</translation>
     </message>
 </context>
 <context>
@@ -21,7 +21,7 @@
     <message>
         <source>%1 (%2)</source>
         <extracomment>A failure&apos;s standard text (%1) with what it concerns (%2).</extracomment>
-        <translation>%1 (%2)</translation>
+        <translation>⁨%1⁩ (⁨%2⁩)</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -74,7 +74,7 @@
     <message>
         <source>Error: %1 : %2</source>
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
-        <translation>خطأ: %1 : %2</translation>
+        <translation>خطأ: ⁨%1⁩ : ⁨%2⁩</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -227,11 +227,16 @@
     </message>
     <message>
         <source>larger than %1 bytes</source>
-        <translation>أكبر من %1 بايت</translation>
+        <translation>أكبر من ⁨%1⁩ بايت</translation>
     </message>
     <message>
         <source>is not writable</source>
         <translation>غير قابل للكتابة</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>⁨%1⁩: ⁨%2⁩</translation>
     </message>
 </context>
 <context>
@@ -250,11 +255,11 @@
     </message>
     <message>
         <source>&amp;Blast</source>
-        <translation>تفجير (&amp;B)</translation>
+        <translation>صاعقة (&amp;B)</translation>
     </message>
     <message>
         <source>Use Magic to blast the enemy</source>
-        <translation>استخدم السحر لتفجير العدو</translation>
+        <translation>استخدم السحر لضرب العدو بصاعقة</translation>
     </message>
     <message>
         <source>&amp;Heal</source>
@@ -334,11 +339,11 @@
     </message>
     <message>
         <source>The enemy&apos;s health (%1) cannot be used in battle: nothing happened.</source>
-        <translation>لا يمكن استخدام صحة العدو (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام صحة العدو (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>Your Magic (%1) cannot be used in battle: nothing happened.</source>
-        <translation>لا يمكن استخدام سحرك (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام سحرك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>INSTRUCTIONS: </source>
@@ -347,7 +352,7 @@
     </message>
     <message>
         <source>BLAST: Automatically hit the enemy with a blast of magic, inflicting up to your Wisdom in damage.</source>
-        <translation>تفجير: تصيب العدو تلقائيًا بتفجير سحري يلحق به ضررًا يصل إلى قدر حكمتك.</translation>
+        <translation>صاعقة: تصيب العدو تلقائيًا بصاعقة سحرية تلحق به ضررًا يصل إلى قدر حكمتك.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
@@ -355,11 +360,11 @@
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation>لا يوجد عدو «%1» لقتاله، لذا لا يمكن أن تقع هذه المعركة.</translation>
+        <translation>لا يوجد عدو «⁨%1⁩» لقتاله، لذا لا يمكن أن تقع هذه المعركة.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>قوتك (%1) ليست عددًا يساوي 0 أو أكثر، لذا لا يمكن أن تقع هذه المعركة. تتراجع مبتعدًا عن العدو.</translation>
+        <translation>قوتك (⁨%1⁩) ليست عددًا يساوي 0 أو أكثر، لذا لا يمكن أن تقع هذه المعركة. تتراجع مبتعدًا عن العدو.</translation>
     </message>
     <message>
         <source>You miss by -%1</source>
@@ -370,24 +375,24 @@
         <source>You hit by +%1 and inflict %n damage.</source>
         <extracomment>%1 is how far the player&apos;s roll beat the enemy&apos;s; %n the damage done.</extracomment>
         <translation>
-            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره %n.</numerusform>
-            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره %n.</numerusform>
-            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره %n.</numerusform>
-            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره %n.</numerusform>
-            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره %n.</numerusform>
-            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره %n.</numerusform>
+            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصبت العدو بفارق ‎+%1‎ وألحقت به ضررًا قدره ⁨%n⁩.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You magically blast for %n magic points.</source>
         <extracomment>%n is both the damage done and the magic spent.</extracomment>
         <translation>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطتَي سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقاط سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
-            <numerusform>فجّرت العدو بالسحر مقابل %n نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل ⁨%n⁩ نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل ⁨%n⁩ نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل ⁨%n⁩ نقطتَي سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل ⁨%n⁩ نقاط سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل ⁨%n⁩ نقطة سحر.</numerusform>
+            <numerusform>ضربت العدو بصاعقة سحرية مقابل ⁨%n⁩ نقطة سحر.</numerusform>
         </translation>
     </message>
     <message>
@@ -398,12 +403,12 @@
         <source>You heal for %n magic points.</source>
         <extracomment>%n is both the health restored and the magic spent.</extracomment>
         <translation>
-            <numerusform>شفيت نفسك مقابل %n نقطة سحر.</numerusform>
-            <numerusform>شفيت نفسك مقابل %n نقطة سحر.</numerusform>
-            <numerusform>شفيت نفسك مقابل %n نقطتَي سحر.</numerusform>
-            <numerusform>شفيت نفسك مقابل %n نقاط سحر.</numerusform>
-            <numerusform>شفيت نفسك مقابل %n نقطة سحر.</numerusform>
-            <numerusform>شفيت نفسك مقابل %n نقطة سحر.</numerusform>
+            <numerusform>شفيت نفسك مقابل ⁨%n⁩ نقطة سحر.</numerusform>
+            <numerusform>شفيت نفسك مقابل ⁨%n⁩ نقطة سحر.</numerusform>
+            <numerusform>شفيت نفسك مقابل ⁨%n⁩ نقطتَي سحر.</numerusform>
+            <numerusform>شفيت نفسك مقابل ⁨%n⁩ نقاط سحر.</numerusform>
+            <numerusform>شفيت نفسك مقابل ⁨%n⁩ نقطة سحر.</numerusform>
+            <numerusform>شفيت نفسك مقابل ⁨%n⁩ نقطة سحر.</numerusform>
         </translation>
     </message>
     <message>
@@ -415,12 +420,12 @@
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>
         <extracomment>%1 is how far the enemy&apos;s roll beat the player&apos;s dodge; %n the damage done.</extracomment>
         <translation>
-            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره %n.</numerusform>
-            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره %n.</numerusform>
-            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره %n.</numerusform>
-            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره %n.</numerusform>
-            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره %n.</numerusform>
-            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره %n.</numerusform>
+            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره ⁨%n⁩.</numerusform>
+            <numerusform>أصابك العدو بفارق ‎+%1‎ وألحق بك ضررًا قدره ⁨%n⁩.</numerusform>
         </translation>
     </message>
     <message>
@@ -433,32 +438,32 @@
     </message>
     <message>
         <source>Your Dexterity (%1) cannot be used in battle: nothing happened.</source>
-        <translation>لا يمكن استخدام براعتك (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام براعتك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>Your Strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation>لا يمكن استخدام قوتك (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام قوتك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>Your Wisdom (%1) cannot be used in battle: nothing happened.</source>
-        <translation>لا يمكن استخدام حكمتك (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام حكمتك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
         <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
-        <translation>لا يمكن استخدام صحتك (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام صحتك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation>%1 من %2</translation>
+        <translation>⁨%1⁩ من ⁨%2⁩</translation>
     </message>
     <message>
         <source>Your maximum Health (%1) cannot be used in battle: nothing happened.</source>
-        <translation>لا يمكن استخدام الحد الأقصى لصحتك (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام الحد الأقصى لصحتك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>The enemy&apos;s strength (%1) cannot be used in battle: nothing happened.</source>
-        <translation>لا يمكن استخدام قوة العدو (%1) في المعركة: لم يحدث شيء.</translation>
+        <translation>لا يمكن استخدام قوة العدو (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>You have no magic available.</source>
@@ -682,11 +687,11 @@
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation>ادخل في لون عدو لتهاجمه. تكسب مهارات كرومارا مع كل عدو تقضي عليه. وحين يمتلئ شريط لون تنال نقاطًا إضافية لتعزيز قدراتك. </translation>
+        <translation>ادخل مربع عدو ملوّن لتهاجمه. تكسب مهارات كرومارا مع كل عدو تقضي عليه. وحين يمتلئ شريط لون تنال نقاطًا إضافية لتعزيز قدراتك. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
-        <translation>تفجير: تفجّر العدو بالسحر تلقائيًا، ملحقًا به ضررًا يصل إلى قدر حكمتك.</translation>
+        <translation>صاعقة: تضرب العدو بصاعقة سحرية تلقائيًا، ملحقًا به ضررًا يصل إلى قدر حكمتك.</translation>
     </message>
     <message>
         <source>HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom.</source>
@@ -701,23 +706,23 @@
     <name>modGameLogicCode</name>
     <message>
         <source>line %1 of the character file is shorter than its key</source>
-        <translation>السطر %1 من ملف الشخصية أقصر من مفتاحه</translation>
+        <translation>السطر ⁨%1⁩ من ملف الشخصية أقصر من مفتاحه</translation>
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation>السطر %1 من ملف الشخصية يحتوي على «%2»</translation>
+        <translation>السطر ⁨%1⁩ من ملف الشخصية يحتوي على «⁨%2⁩»</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation>ملف الشخصية لا يحتوي إلا على %1 من أسطره الـ15</translation>
+        <translation>ملف الشخصية لا يحتوي إلا على ⁨%1⁩ من أسطره الـ15</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>
-        <translation>مستوى المهارة في السطر %1 من ملف الشخصية</translation>
+        <translation>مستوى المهارة في السطر ⁨%1⁩ من ملف الشخصية</translation>
     </message>
     <message>
         <source>negative skill level on line %1 of the character file</source>
-        <translation>مستوى مهارة سالب في السطر %1 من ملف الشخصية</translation>
+        <translation>مستوى مهارة سالب في السطر ⁨%1⁩ من ملف الشخصية</translation>
     </message>
     <message>
         <source>Character file could not be found - a new character will be created</source>
@@ -727,17 +732,17 @@
         <source>The character could not be saved to %1.
 
 %2</source>
-        <translation>تعذّر حفظ الشخصية في %1.
+        <translation>تعذّر حفظ الشخصية في ⁨%1⁩.
 
-%2</translation>
+⁨%2⁩</translation>
     </message>
     <message>
         <source>The dead character could not be archived as %1 in %2 (%3).
 
 The character file is still at %4.</source>
-        <translation>تعذّرت أرشفة الشخصية الميتة باسم %1 في %2 (%3).
+        <translation>تعذّرت أرشفة الشخصية الميتة باسم ⁨%1⁩ في ⁨%2⁩ (⁨%3⁩).
 
-لا يزال ملف الشخصية في %4.</translation>
+لا يزال ملف الشخصية في ⁨%4⁩.</translation>
     </message>
 </context>
 </TS>

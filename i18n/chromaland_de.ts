@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -192,7 +192,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>der Kopf der Bitmap ist unmöglich oder ihre Pixelzeilen enden zu früh</translation>
+        <translation>der Bitmap-Dateikopf ist ungültig oder die Pixelzeilen enden zu früh</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
@@ -216,6 +216,11 @@
     <message>
         <source>is not writable</source>
         <translation>ist nicht beschreibbar</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -343,7 +348,7 @@
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>Deine Stärke (%1) ist keine Zahl ab 0, daher kann dieser Kampf nicht stattfinden. Du weichst vor dem Gegner zurück.</translation>
+        <translation>Deine Stärke (%1) ist keine Zahl größer oder gleich 0, daher kann dieser Kampf nicht stattfinden. Du weichst vor dem Gegner zurück.</translation>
     </message>
     <message>
         <source>You miss by -%1</source>
@@ -677,7 +682,7 @@
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation>die Charakterdatei hat %1 ihrer 15 Zeilen</translation>
+        <translation>die Charakterdatei hat nur %1 von 15 Zeilen</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>

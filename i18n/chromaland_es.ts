@@ -5,11 +5,11 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation>&quot;%1&quot; es demasiado grande</translation>
+        <translation>«%1» es demasiado grande</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation>&quot;%1&quot; no es un número</translation>
+        <translation>«%1» no es un número</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -216,6 +216,11 @@
     <message>
         <source>is not writable</source>
         <translation>no se puede escribir</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -339,7 +344,7 @@
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation>No hay ningún enemigo &quot;%1&quot; contra el que luchar, así que este combate no puede tener lugar.</translation>
+        <translation>No hay ningún enemigo «%1» contra el que luchar, así que este combate no puede tener lugar.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
@@ -650,7 +655,7 @@
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation>Choca con un color enemigo para atacarlo. Cada victoria te da Habilidades Chromara. Al llenar una barra de color ganas puntos extra para subir tus atributos. </translation>
+        <translation>Choca con un enemigo para atacarlo. Cada victoria te da Habilidades Chromara. Al llenar una barra de color ganas puntos extra para subir tus atributos. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
@@ -673,7 +678,7 @@
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation>la línea %1 del archivo del personaje contiene &quot;%2&quot;</translation>
+        <translation>la línea %1 del archivo del personaje contiene «%2»</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>

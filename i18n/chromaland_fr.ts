@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -216,6 +216,11 @@
     <message>
         <source>is not writable</source>
         <translation>n’est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1&#x202f;: %2</translation>
     </message>
 </context>
 <context>
@@ -374,8 +379,8 @@
         <source>You heal for %n magic points.</source>
         <extracomment>%n is both the health restored and the magic spent.</extracomment>
         <translation>
-            <numerusform>Tu te soignes de %n point de magie.</numerusform>
-            <numerusform>Tu te soignes de %n points de magie.</numerusform>
+            <numerusform>Tu te soignes avec %n point de magie.</numerusform>
+            <numerusform>Tu te soignes avec %n points de magie.</numerusform>
         </translation>
     </message>
     <message>

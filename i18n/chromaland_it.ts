@@ -5,11 +5,11 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation>&quot;%1&quot; è troppo grande</translation>
+        <translation>«%1» è troppo grande</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
-        <translation>&quot;%1&quot; non è un numero</translation>
+        <translation>«%1» non è un numero</translation>
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -216,6 +216,11 @@
     <message>
         <source>is not writable</source>
         <translation>non è scrivibile</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -339,7 +344,7 @@
     </message>
     <message>
         <source>There is no enemy &quot;%1&quot; to fight, so this battle cannot take place.</source>
-        <translation>Non c&apos;è nessun nemico &quot;%1&quot; da combattere, quindi questa battaglia non può avere luogo.</translation>
+        <translation>Non c&apos;è nessun nemico «%1» da combattere, quindi questa battaglia non può avere luogo.</translation>
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
@@ -617,11 +622,11 @@
     </message>
     <message>
         <source>Time to enemy moves:</source>
-        <translation>Tempo alla mossa dei nemici:</translation>
+        <translation>Prossima mossa dei nemici:</translation>
     </message>
     <message>
         <source>Time to enemy moves</source>
-        <translation>Tempo alla mossa dei nemici</translation>
+        <translation>Tempo prima della mossa dei nemici</translation>
     </message>
     <message>
         <source>The enemies move when the bar is full.</source>
@@ -650,7 +655,7 @@
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation>Muoviti su un colore nemico per attaccarlo. Ogni nemico ucciso ti dà Abilità Chromara. Quando una barra di colore è piena ottieni punti extra per migliorarti. </translation>
+        <translation>Muoviti contro un nemico per attaccarlo. Ogni nemico ucciso ti dà Abilità Chromara. Quando una barra di colore è piena ottieni punti extra per migliorarti. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>
@@ -673,7 +678,7 @@
     </message>
     <message>
         <source>line %1 of the character file holds &quot;%2&quot;</source>
-        <translation>la riga %1 del file del personaggio contiene &quot;%2&quot;</translation>
+        <translation>la riga %1 del file del personaggio contiene «%2»</translation>
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>

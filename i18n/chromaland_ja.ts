@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>。</translation>
     </message>
 </context>
@@ -212,6 +212,11 @@
     <message>
         <source>is not writable</source>
         <translation>書き込みできません</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -350,7 +355,7 @@
         <source>You hit by +%1 and inflict %n damage.</source>
         <extracomment>%1 is how far the player&apos;s roll beat the enemy&apos;s; %n the damage done.</extracomment>
         <translation>
-            <numerusform>あなたの攻撃が命中（+%1）！ 敵に %n のダメージ。</numerusform>
+            <numerusform>あなたの攻撃が命中（+%1）！&#x3000;敵に %n のダメージ。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -380,7 +385,7 @@
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>
         <extracomment>%1 is how far the enemy&apos;s roll beat the player&apos;s dodge; %n the damage done.</extracomment>
         <translation>
-            <numerusform>敵の攻撃が命中（+%1）！ あなたに %n のダメージ。</numerusform>
+            <numerusform>敵の攻撃が命中（+%1）！&#x3000;あなたに %n のダメージ。</numerusform>
         </translation>
     </message>
     <message>
@@ -642,7 +647,7 @@
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation>敵の色に体当たりして攻撃。倒すたびにクロマラ・スキルが伸び、色のバーが満タンになると能力を上げるポイントがもらえます。 </translation>
+        <translation>色のついた敵に体当たりして攻撃。倒すたびにクロマラ・スキルが伸び、色のバーが満タンになると能力を上げるポイントがもらえます。 </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>

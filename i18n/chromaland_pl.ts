@@ -5,7 +5,7 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation>„%1” to za dużo</translation>
+        <translation>Wartość „%1” jest za duża</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -220,6 +220,11 @@
     <message>
         <source>is not writable</source>
         <translation>nie można do niego zapisać</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -658,7 +663,7 @@
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation>Wejdź na kolor wroga, by go zaatakować. Każde zwycięstwo daje Umiejętności Chromara. Gdy pasek koloru się zapełni, dostajesz punkty na rozwój postaci. </translation>
+        <translation>Wejdź na pole wroga, by go zaatakować. Każde zwycięstwo daje Umiejętności Chromara. Gdy pasek koloru się zapełni, dostajesz punkty na rozwój postaci. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>

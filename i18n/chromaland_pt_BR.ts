@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -216,6 +216,11 @@
     <message>
         <source>is not writable</source>
         <translation>não permite gravação</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -645,12 +650,12 @@
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation>Instruções: Você é o Quadrado Branco. Use as setas para se mover. Embaixo no mapa fica a linha de cura, uma zona segura onde os inimigos não alcançam você.</translation>
+        <translation>Instruções: Você é o Quadrado Branco. Use as setas para se mover. Na base do mapa fica a linha de cura, uma zona segura onde os inimigos não alcançam você.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
         <extracomment>The trailing space is part of the paragraph.</extracomment>
-        <translation>Entre numa cor inimiga para atacar. Cada vitória aumenta suas Habilidades Chromara. Ao encher uma barra de cor, você ganha pontos extras para seus atributos. </translation>
+        <translation>Vá até um inimigo para atacá-lo. Cada vitória aumenta suas Habilidades Chromara. Ao encher uma barra de cor, você ganha pontos extras para seus atributos. </translation>
     </message>
     <message>
         <source>BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage.</source>

@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
     </message>
 </context>
@@ -220,6 +220,11 @@
     <message>
         <source>is not writable</source>
         <translation>недоступен для записи</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -380,9 +385,9 @@
         <source>You heal for %n magic points.</source>
         <extracomment>%n is both the health restored and the magic spent.</extracomment>
         <translation>
-            <numerusform>Ты лечишься на %n очко магии.</numerusform>
-            <numerusform>Ты лечишься на %n очка магии.</numerusform>
-            <numerusform>Ты лечишься на %n очков магии.</numerusform>
+            <numerusform>Ты лечишься, потратив %n очко магии.</numerusform>
+            <numerusform>Ты лечишься, потратив %n очка магии.</numerusform>
+            <numerusform>Ты лечишься, потратив %n очков магии.</numerusform>
         </translation>
     </message>
     <message>
@@ -711,7 +716,7 @@
         <source>The dead character could not be archived as %1 in %2 (%3).
 
 The character file is still at %4.</source>
-        <translation>Не удалось сохранить погибшего персонажа в архив как %1 в %2 (%3).
+        <translation>Не удалось заархивировать погибшего персонажа под именем %1 в папку %2 (%3).
 
 Файл персонажа по-прежнему находится в %4.</translation>
     </message>

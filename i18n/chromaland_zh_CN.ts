@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>. </source>
-        <extracomment>Between the values told after a battle&apos;s line, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
+        <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>。</translation>
     </message>
 </context>
@@ -188,7 +188,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>位图的文件头不可能成立，或其像素行提前结束</translation>
+        <translation>位图的文件头无效，或其像素行提前结束</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
@@ -212,6 +212,11 @@
     <message>
         <source>is not writable</source>
         <translation>不可写入</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>The detail of a file error: %1 is a file&apos;s path (left to right, e.g. &quot;/home/ann/.local/share/chromaland/Character.chx&quot;), %2 the reason, e.g. &quot;is a folder&quot;.</extracomment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -489,23 +494,23 @@
     </message>
     <message>
         <source>Spend a point on Strength</source>
-        <translation>使用 1 个点数提升力量</translation>
+        <translation>花费 1 点提升力量</translation>
     </message>
     <message>
         <source>Spend a point on Dexterity</source>
-        <translation>使用 1 个点数提升敏捷</translation>
+        <translation>花费 1 点提升敏捷</translation>
     </message>
     <message>
         <source>Spend a point on Wisdom</source>
-        <translation>使用 1 个点数提升智慧</translation>
+        <translation>花费 1 点提升智慧</translation>
     </message>
     <message>
         <source>Spend a point on Health</source>
-        <translation>使用 1 个点数提升生命</translation>
+        <translation>花费 1 点提升生命</translation>
     </message>
     <message>
         <source>Spend a point on Magic</source>
-        <translation>使用 1 个点数提升魔力</translation>
+        <translation>花费 1 点提升魔力</translation>
     </message>
     <message>
         <source>World map</source>
@@ -695,7 +700,7 @@
         <source>The dead character could not be archived as %1 in %2 (%3).
 
 The character file is still at %4.</source>
-        <translation>无法将死去的角色以 %1 归档到 %2 中（%3）。
+        <translation>无法将死去的角色以 %1 为文件名归档到 %2 中（%3）。
 
 角色文件仍在 %4。</translation>
     </message>

@@ -6,6 +6,7 @@
 #include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "accessibility/accessibleupdates.h"
+#include "accessibility/labelaccessible.h"
 #include "system/beep.h"
 #include "logic/captionnumber.h"
 #include "system/gameerror.h"
@@ -313,7 +314,7 @@ void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
     for (QLabel *label : raised)
         told.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
     told.append(QAccessible::queryAccessibleInterface(ui->lbl_Points_val)->text(QAccessible::Name));
-    AccessibleUpdates::say(this, told.join(QStringLiteral(". ")));
+    AccessibleUpdates::say(this, LabelAccessible::joined(told));
 }
 
 bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)

@@ -3,7 +3,6 @@
 #include "system/safefile.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QImageReader>
 #include <QtEndian>
 #include <QtNumeric>
@@ -66,7 +65,7 @@ bool bitmapIsWhole(const QByteArray &bytes)
 QImage load(const QString &path)
 {
     const auto fail = [&](const QString &why) {
-        return GameError(GameError::InvalidPicture, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why));
+        return GameError(GameError::InvalidPicture, SafeFile::pathAndReason(path, why));
     };
     const QByteArray bytes = SafeFile::read(path, MaxPictureBytes, GameError::InvalidPicture);
     if (!bitmapIsWhole(bytes))

@@ -18,7 +18,7 @@ namespace {
 
 GameError failure(int code, const QString &path, const QString &why)
 {
-    return GameError(code, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why));
+    return GameError(code, pathAndReason(path, why));
 }
 
 QString systemReason()
@@ -245,6 +245,12 @@ void write(const QString &path, const QByteArray &bytes)
     }
     ::close(file.fd);
     syncFolder(target);
+}
+
+QString pathAndReason(const QString &path, const QString &why)
+{
+    //: The detail of a file error: %1 is a file's path (left to right, e.g. "/home/ann/.local/share/chromaland/Character.chx"), %2 the reason, e.g. "is a folder".
+    return QCoreApplication::translate("SafeFile", "%1: %2").arg(QDir::toNativeSeparators(path), why);
 }
 
 void discardInterrupted(const QString &path)

@@ -27,6 +27,10 @@ QByteArray read(const QString &path, qint64 maxBytes, int failureCode);
 // throws GameError PathAccess naming the file and the reason.
 void write(const QString &path, const QByteArray &bytes);
 
+// A file's path and why it could not be used, as one error detail reads
+// in the player's language.
+QString pathAndReason(const QString &path, const QString &why);
+
 // Removes the ".saving" file an interrupted write() of this file left
 // beside it, if it is a plain file; nothing else is touched.
 void discardInterrupted(const QString &path);

@@ -1,13 +1,20 @@
+#include "accessibility/accessibleupdates.h"
 #include "battle/frmbattlecontrol.h"
 #include "forms/windowsetup.h"
 #include "map/frmmaingamewindow.h"
 #include "system/language.h"
+#include "system/gameerror.h"
 #include "system/randomsource.h"
+#include "system/safefile.h"
 #include "testsupport.h"
 #include "title/frmsplash.h"
+#include "widgets/picturebox.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
@@ -261,6 +268,11 @@ private slots:
     void languageChoice_data();
     void languageChoice();
     void savedFileIsTheSameInEveryLanguage();
+    void joinedTextsFollowTheLanguage_data();
+    void joinedTextsFollowTheLanguage();
+    void valuesKeepTheirOrderInArabic_data();
+    void valuesKeepTheirOrderInArabic();
+    void arabicWindowsAreMirrored();
 };
 
 void tst_Translations::cleanup()
@@ -336,14 +348,24 @@ void tst_Translations::textsFitTheWindows()
                         .arg(QStringLiteral("1234567890123456789012345678901234567890…")));
     overflows << overflowsIn(windows.battle.get());
     windows.battle->grab().save(QStringLiteral("%1/status@%2x.png").arg(folder, scale));
+    status->setText(frmBattleControl::tr("Your Strength (%1) is not a number of 0 or more, so this battle cannot take "
+                                         "place. You back away from the enemy.")
+                        .arg(QStringLiteral("-5")));
+    overflows << overflowsIn(windows.battle.get());
+    windows.battle->grab().save(QStringLiteral("%1/status-negative@%2x.png").arg(folder, scale));
     overflows.removeDuplicates();
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
 
     // The boxes, as a player meets them.
+    const QString path = QStringLiteral("/home/player/.local/share/chromaland/Character.chx");
     const QStringList boxes{
         QCoreApplication::translate("modGameLogicCode",
                                     "Character file could not be found - a new character will be created"),
-        frmBattleControl::tr("You have died.")};
+        frmBattleControl::tr("You have died."),
+        QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
+            .arg(path, GameError(GameError::PathAccess,
+                                 SafeFile::pathAndReason(path, QCoreApplication::translate("SafeFile", "is a folder")))
+                           .description())};
     for (int i = 0; i < boxes.size(); ++i) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), boxes[i], QMessageBox::Ok);
         WindowSetup::readInLanguageDirection(&box);
@@ -433,6 +455,186 @@ void tst_Translations::savedFileIsTheSameInEveryLanguage()
     for (const QString &language : Languages)
         QVERIFY2(saved.value(language) == saved.value(QString()), qPrintable(language));
     QVERIFY(saved.value(QString()).contains("HPc=4.5\r\nHPm=11\r\n"));
+}
+
+// The texts the game joins from parts follow the language too: a file
+// error's path and its reason, and the values a reader hears after a
+// point is spent from the keyboard.
+void tst_Translations::joinedTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("afterPath");
+    QTest::addColumn<QString>("betweenValues");
+    QTest::newRow("fr") << "fr" << QStringLiteral("\u202f: ") << ". ";
+    QTest::newRow("ja") << "ja" << QStringLiteral("\uff1a") << QStringLiteral("\u3002");
+    QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("\uff1a") << QStringLiteral("\u3002");
+}
+
+void tst_Translations::joinedTextsFollowTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, afterPath);
+    QFETCH(QString, betweenValues);
+    QCOMPARE(Language::install({language}), language);
+    Sandbox sandbox;
+    QString detail;
+    try {
+        SafeFile::read(sandbox.folder(), 100, GameError::PathAccess);
+    } catch (const GameError &e) {
+        detail = e.description();
+    }
+    QVERIFY2(detail.contains(QDir::toNativeSeparators(sandbox.folder()) + afterPath), qPrintable(detail));
+
+    QStringList lines = Sandbox::defaultLines();
+    // Two points: the buttons stay after one is spent, and the values are told.
+    lines[7] = QStringLiteral("pts=2");
+    sandbox.writeCharacter(lines);
+    frmMainGameWindow *map = sandbox.openMap();
+    QVERIFY(map);
+    map->show();
+    QVERIFY(QTest::qWaitForWindowExposed(map));
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    QVERIFY(platform);
+    platform->setActive(true);
+    AccessibleUpdates::forwardTo([](QAccessibleEvent *) {});
+    QTest::keyClick(control<QPushButton>(map, "cmd_ST_gain"), Qt::Key_Space);
+    platform->setActive(false);
+    AccessibleUpdates::forwardTo({});
+    QString told;
+    for (const QLabel *line : map->findChildren<QLabel *>()) {
+        if (line->property("announces").toBool() && line->isHidden())
+            told = line->text();
+    }
+    const QString strength = QAccessible::queryAccessibleInterface(control<QLabel>(map, "lbl_ST_val"))->text(QAccessible::Name);
+    QVERIFY2(told.startsWith(strength + betweenValues), qPrintable(told));
+}
+
+// In Arabic, a value written left to right keeps its own order inside the
+// right-to-left sentence around it: the minus left of its digits, a path's
+// first "/" leftmost, the "…" of a cut value at its right end.
+void tst_Translations::valuesKeepTheirOrderInArabic_data()
+{
+    QTest::addColumn<QByteArray>("context");
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<int>("checked");   // the value whose order is checked
+
+    const QString path = QStringLiteral("/tmp/x/Character.chx");
+    const QString cut = GameError::excerpt(QStringLiteral("-") + QString(50, QLatin1Char('7')));
+    const auto row = [](const char *name, const char *context, const char *source, const QStringList &values,
+                        int checked = 0) {
+        QTest::newRow(name) << QByteArray(context) << QByteArray(source) << values << checked;
+    };
+    row("save failure", "modGameLogicCode", "The character could not be saved to %1.\n\n%2", {path, "-"});
+    const char *archived = "The dead character could not be archived as %1 in %2 (%3).\n\nThe character file is still at %4.";
+    row("archive name", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path});
+    row("archive folder", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path}, 1);
+    row("archive file", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path}, 3);
+    row("file error", "SafeFile", "%1: %2", {path, "-"});
+    row("picture error", "SafeFile", "%1: %2", {"/tmp/x/Graphics/Player.bmp", "-"});
+    row("too large", "CaptionNumber", "\"%1\" is too large", {"-1e400"});
+    row("not a number", "CaptionNumber", "\"%1\" is not a number", {"-1,5"});
+    row("16 bits", "CaptionNumber", "%1 does not fit in 16 bits", {"-40000"});
+    row("line holds", "modGameLogicCode", "line %1 of the character file holds \"%2\"", {"3", "-x"}, 1);
+    row("no enemy", "frmBattleControl", "There is no enemy \"%1\" to fight, so this battle cannot take place.", {"-1"});
+    row("negative strength", "frmBattleControl",
+        "Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.",
+        {"-5"});
+    row("enemy health", "frmBattleControl", "The enemy's health (%1) cannot be used in battle: nothing happened.", {cut});
+    row("enemy strength", "frmBattleControl", "The enemy's strength (%1) cannot be used in battle: nothing happened.", {"-5"});
+    row("magic", "frmBattleControl", "Your Magic (%1) cannot be used in battle: nothing happened.", {"1.5"});
+    row("dexterity", "frmBattleControl", "Your Dexterity (%1) cannot be used in battle: nothing happened.", {"-40000"});
+    row("strength", "frmBattleControl", "Your Strength (%1) cannot be used in battle: nothing happened.", {"-1.5"});
+    row("wisdom", "frmBattleControl", "Your Wisdom (%1) cannot be used in battle: nothing happened.", {"1e400"});
+    row("health", "frmBattleControl", "Your Health (%1) cannot be used in battle: nothing happened.",
+        {GameError::excerpt(QString(50, QLatin1Char('7')))});
+    row("health of maximum", "frmBattleControl", "%1 of %2", {"-5", "10"});
+    row("maximum health", "frmBattleControl", "Your maximum Health (%1) cannot be used in battle: nothing happened.",
+        {"-5"});
+    row("miss", "frmBattleControl", "You miss by -%1", {"5"});
+    row("enemy miss", "frmBattleControl", "Enemy missed by -%1", {"5"});
+}
+
+void tst_Translations::valuesKeepTheirOrderInArabic()
+{
+    QFETCH(QByteArray, context);
+    QFETCH(QByteArray, source);
+    QFETCH(QStringList, values);
+    QFETCH(int, checked);
+    QCOMPARE(Language::install({QStringLiteral("ar")}), QStringLiteral("ar"));
+    QString text = QCoreApplication::translate(context, source);
+    for (const QString &value : values)
+        text = text.arg(value);
+    // The miss lines put the minus before the place.
+    const QString value = source.contains("-%1") ? QLatin1Char('-') + values[checked] : values[checked];
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+
+    QTextLayout layout(text, QApplication::font());
+    QTextOption option(Qt::AlignRight);
+    option.setTextDirection(Qt::RightToLeft);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+        line.setLineWidth(100000);
+    layout.endLayout();
+    const int at = int(text.indexOf(value));
+    QVERIFY2(at >= 0, qPrintable(text));
+    // Each character's glyph stands right of the one before it.
+    qreal before = -1.0e9;
+    for (int i = 0; i < value.size(); ++i) {
+        const QList<QGlyphRun> runs = layout.glyphRuns(at + i, 1);
+        QVERIFY(!runs.isEmpty() && !runs.first().positions().isEmpty());
+        const qreal x = runs.first().positions().first().x();
+        QVERIFY2(x > before, qPrintable(QStringLiteral("\"%1\" is drawn out of order at its character %2 in: %3")
+                                            .arg(value).arg(i + 1).arg(text)));
+        before = x;
+    }
+}
+
+// In Arabic every window keeps its size and each control goes to the
+// mirrored place in its parent (a bar keeps its width and grows from the
+// right end); the map's squares and markers stay, and Right still moves
+// the player right.
+void tst_Translations::arabicWindowsAreMirrored()
+{
+    struct Place
+    {
+        QRect geometry;
+        int parentWidth;
+        bool onTheMap;
+    };
+    const auto placesIn = [](const Windows &windows) {
+        QHash<QString, Place> places;
+        for (QWidget *window : windows.all()) {
+            places.insert(window->objectName(), {window->geometry(), 0, false});
+            for (QWidget *widget : window->findChildren<QWidget *>()) {
+                if (!widget->objectName().isEmpty() && widget->window() == window)
+                    places.insert(window->objectName() + QLatin1Char('/') + widget->objectName(),
+                                  {widget->geometry(), widget->parentWidget()->width(),
+                                   widget->parentWidget()->objectName() == QLatin1String("pic_WorldMap")});
+            }
+        }
+        return places;
+    };
+    const QHash<QString, Place> english = placesIn(Windows());
+    QCOMPARE(Language::install({QStringLiteral("ar")}), QStringLiteral("ar"));
+    Windows windows;
+    const QHash<QString, Place> arabic = placesIn(windows);
+    QCOMPARE(arabic.keys().size(), english.keys().size());
+    for (auto it = english.cbegin(); it != english.cend(); ++it) {
+        const Place &en = it.value();
+        QRect expected = en.geometry;
+        if (en.parentWidth > 0 && !en.onTheMap)
+            expected.moveLeft(en.parentWidth - en.geometry.x() - en.geometry.width());
+        if (it.key().count(QLatin1Char('/')) == 0)
+            expected = QRect(arabic.value(it.key()).geometry.topLeft(), en.geometry.size());
+        QVERIFY2(arabic.value(it.key()).geometry == expected, qPrintable(it.key()));
+    }
+
+    auto *player = control<PictureBox>(windows.map, "pic_Player");
+    const float left = player->left();
+    QTest::keyClick(control<PictureBox>(windows.map, "pic_WorldMap"), Qt::Key_Right);
+    QCOMPARE(player->left(), left + 16.0f);
 }
 
 QTEST_MAIN(tst_Translations)

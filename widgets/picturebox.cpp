@@ -103,7 +103,11 @@ void PictureBox::setWidthTwips(float twips)
     m_widthTwips = twips;
     const float pixels = twips / TwipsPerPixel;
     const int drawn = std::isfinite(pixels) ? static_cast<int>(std::lround(std::clamp(pixels, 0.0f, 16777215.0f))) : 0;
-    resize(drawn, height());
+    // A bar in a box read right to left grows from its right end.
+    if (isRightToLeft())
+        setGeometry(x() + width() - drawn, y(), drawn, height());
+    else
+        resize(drawn, height());
     notifyShownChanged();
 }
 

@@ -8,7 +8,8 @@
 // The game keeps state in these boxes: a marker on the map keeps its left
 // and top in the interior pixels of its container box, and a skill or
 // strength bar keeps its width in twips (15 to the pixel) as a
-// single-precision value, drawn at width / 15 pixels. Markers get their
+// single-precision value, drawn at width / 15 pixels (from its right end
+// when the box reads right to left). Markers get their
 // interior positions from their design geometry when the container calls
 // placeChildrenInInterior() once after the form is set up. What screen
 // readers hear of a box, and when, is the accessibility layer's part: the
