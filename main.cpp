@@ -1,4 +1,5 @@
 #include "forms/gamefonts.h"
+#include "help/helpkey.h"
 #include "system/language.h"
 #include "title/frmsplash.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(CHROMALAND_APP_ID));
     GameFonts::substituteDesignFace();
     Language::install();
+    HelpKey::install();
 
     frmSplash title;
     title.show();

@@ -78,6 +78,94 @@
     </message>
 </context>
 <context>
+    <name>GameKeys</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Opens this help.</source>
+        <translation>Öffnet diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>A letter, a digit or another character key</source>
+        <translation>Ein Buchstabe, eine Ziffer oder eine andere Zeichentaste</translation>
+    </message>
+    <message>
+        <source>Starts the game.</source>
+        <translation>Startet das Spiel.</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move you one square.</source>
+        <translation>Bewegen dich ein Feld weiter.</translation>
+    </message>
+    <message>
+        <source>Switches the colour symbols on and off.</source>
+        <translation>Schaltet die Farbsymbole ein und aus.</translation>
+    </message>
+    <message>
+        <source>While you have points: go from one &quot;+&quot; button to the next.</source>
+        <translation>Solange du Punkte hast: von einer „+“-Schaltfläche zur nächsten.</translation>
+    </message>
+    <message>
+        <source>On a &quot;+&quot; button: spends a point.</source>
+        <translation>Auf einer „+“-Schaltfläche: gibt einen Punkt aus.</translation>
+    </message>
+    <message>
+        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
+        <translation>Schließt das Kartenfenster, was deinen Charakter speichert und das Spiel beendet (die Taste deiner Arbeitsumgebung zum Schließen eines Fensters).</translation>
+    </message>
+    <message>
+        <source>Go from one button to the next.</source>
+        <translation>Von einer Schaltfläche zur nächsten.</translation>
+    </message>
+    <message>
+        <source>Presses the button that has the focus.</source>
+        <translation>Drückt die Schaltfläche, die den Fokus hat.</translation>
+    </message>
+    <message>
+        <source>Closes this help.</source>
+        <translation>Schließt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Scroll the help.</source>
+        <translation>Blättern durch die Hilfe.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next.</source>
+        <translation>Von einem Link zum nächsten.</translation>
+    </message>
+    <message>
+        <source>Follows the link that has the focus.</source>
+        <translation>Folgt dem Link, der den Fokus hat.</translation>
+    </message>
+    <message>
+        <source>Closes the message.</source>
+        <translation>Schließt die Meldung.</translation>
+    </message>
+    <message>
+        <source>Presses the Attack button.</source>
+        <translation>Drückt die Schaltfläche „Angriff“.</translation>
+    </message>
+    <message>
+        <source>Presses the Blast button.</source>
+        <translation>Drückt die Schaltfläche „Blitz“.</translation>
+    </message>
+    <message>
+        <source>Presses the Heal button.</source>
+        <translation>Drückt die Schaltfläche „Heilen“.</translation>
+    </message>
+    <message>
+        <source>Presses the Retreat button.</source>
+        <translation>Drückt die Schaltfläche „Rückzug“.</translation>
+    </message>
+</context>
+<context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
@@ -86,6 +174,195 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RÜCKZUG: Du fliehst, bevor der Gegner wieder angreift.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Chromaland Help</source>
+        <extracomment>The help window&apos;s title.</extracomment>
+        <translation>Chromaland-Hilfe</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>The battle</source>
+        <translation>Der Kampf</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Your character</source>
+        <translation>Dein Charakter</translation>
+    </message>
+    <message>
+        <source>Colour symbols</source>
+        <translation>Farbsymbole</translation>
+    </message>
+    <message>
+        <source>With a screen reader</source>
+        <translation>Mit einem Bildschirmleser</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Sprachen</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Du bist das weiße Quadrat auf einer Karte aus %1 × %2 Feldern. Lauf in die farbigen Gegner, um sie zu bekämpfen, werde mit jedem Sieg stärker und bleib am Leben.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
+        <translation>Die Pfeiltasten bewegen dich jeweils ein Feld weiter. Die unterste Reihe der Karte ist die Heilreihe: Kein Gegner betritt sie je. Jedes Mal, wenn sich der Balken unter der Karte füllt, etwa alle %1 Sekunden, bekommst du in der Heilreihe ein Zehntel deines maximalen Lebens und deiner maximalen Magie zurück.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Es gibt %1 Gegner, %2 von jeder Farbe. Jede Farbe bleibt in ihrem eigenen Streifen aus Reihen: Violett nahe dem oberen Rand der Karte, darunter Indigo, Blau, Grün, Gelb und Orange, und Rot ganz unten, direkt über der Heilreihe. Violette Gegner sind die stärksten, rote die schwächsten. Jedes Mal, wenn sich der Balken unter der Karte füllt, darf jeder Gegner einen Schritt machen, und ein besiegter Gegner kehrt in einem von drei Fällen zurück.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Jeder Sieg bringt eine Stufe auf dem Fertigkeitsbalken der Farbe des Gegners. Ein Balken hat %1 Stufen: Ist er voll, beginnt er mit dem nächsten Sieg wieder bei Stufe 1 und gibt dir Punkte, mehr für die stärkeren Farben:</translation>
+    </message>
+    <message>
+        <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
+        <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
+        <translation>Violett: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Indigo: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Blau: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Grün: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Gelb: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Orange: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Rot: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
+    </message>
+    <message>
+        <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
+        <translation>Solange du Punkte hast, steht neben jedem deiner Werte eine „+“-Schaltfläche: Stärke, Geschick, Weisheit, Leben und Magie. Jeder Druck gibt einen Punkt aus und erhöht diesen Wert um eins; bei Leben und Magie steigen der Wert und sein Maximum.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
+        <translation>Läufst du in einen Gegner, öffnet sich das Kampffenster, und die Gegner auf der Karte stehen still, bis es sich schließt. Das Leben des Gegners ist seine Stärke. Auf jeden deiner Züge antwortet der Gegner mit seinem Zug.</translation>
+    </message>
+    <message>
+        <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
+        <translation>Angriff: Du würfelst von 1 bis zu deinem Geschick, der Gegner von 1 bis zu seiner Stärke. Ist dein Wurf höher, triffst du und richtest 1 bis zu deiner Stärke an Schaden an.</translation>
+    </message>
+    <message>
+        <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
+        <translation>Blitz: ein sicherer Treffer mit Magie, der 1 bis zu deiner Weisheit an Schaden anrichtet, nie mehr als das Leben des Gegners und nie mehr als die Magie, die du hast; er kostet so viel Magie, wie er Schaden anrichtet. Du brauchst mindestens 1 Magie.</translation>
+    </message>
+    <message>
+        <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
+        <translation>Heilen: verwandelt Magie in Leben, so viel dir fehlt, aber nicht mehr als deine Magie und nicht mehr als deine Weisheit.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
+        <translation>Der Zug des Gegners: Du weichst mit einem Wurf von 0 bis eins unter deinem Geschick aus, gegen seinen Wurf von 1 bis zu seiner Stärke. Würfelt er so hoch wie du oder höher, trifft er dich und richtet bis zur Hälfte seiner Stärke an Schaden an.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation>Rückzug verlässt den Kampf; der Gegner bleibt auf der Karte. Ist der Gegner besiegt, verlässt du den Kampf ebenfalls mit Rückzug, und zwar als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
+    </message>
+    <message>
+        <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
+        <translation>Sinkt dein Leben unter 1, stirbst du. Dein Charakter wird ein letztes Mal gespeichert, seine Datei wird zu einem Archiv namens Dead_ mit Uhrzeit und Datum, und das Spiel endet. Der nächste Start beginnt mit einem neuen Charakter.</translation>
+    </message>
+    <message>
+        <source>On the title</source>
+        <extracomment>The headings of the list of keys, one for each window.</extracomment>
+        <translation>Auf dem Titelbildschirm</translation>
+    </message>
+    <message>
+        <source>On the map</source>
+        <translation>Auf der Karte</translation>
+    </message>
+    <message>
+        <source>In a battle</source>
+        <translation>Im Kampf</translation>
+    </message>
+    <message>
+        <source>In this help</source>
+        <translation>In dieser Hilfe</translation>
+    </message>
+    <message>
+        <source>In a message</source>
+        <translation>In einer Meldung</translation>
+    </message>
+    <message>
+        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>Das Spiel führt einen einzigen Charakter. Er wird gespeichert, wenn du das Kartenfenster schließt, und zwar in dieser Datei:</translation>
+    </message>
+    <message>
+        <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
+        <translation>Fehlt die Datei, sagt das Spiel das und beginnt einen neuen Charakter. Eigene Bilder für die Karte, für dich und für die Gegner kommen in den Ordner Graphics daneben.</translation>
+    </message>
+    <message>
+        <source>A dead character&apos;s archive goes into this folder:</source>
+        <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
+        <translation>Das Archiv eines toten Charakters kommt in diesen Ordner:</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Ist die Datei beschädigt (fehlende Zeilen oder Werte, die keine Zahlen sind, wo das Spiel eine Zahl braucht), nennt das Spiel den Fehler mit einem Fehlercode und endet; die Datei bleibt genau so, wie sie war, damit du sie reparieren oder wegräumen kannst. Jedes Speichern schreibt erst eine ganz neue Datei und ersetzt dann die alte: Ein Absturz hinterlässt nie einen halben Charakter.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Manche Farben der Gegner sehen für viele Augen gleich aus. Die Farbsymbole markieren jeden Gegner mit so vielen Tupfen, wie stark seine Farbe ist: Rot einen, Orange zwei, Gelb drei, Grün vier, Blau fünf, Indigo sechs und Violett sieben. Du wirst zu einem weißen Quadrat in einem schwarzen Rahmen, mit einem roten Kreuz, solange du in der Heilreihe stehst.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 auf der Karte schaltet die Farbsymbole ein und aus.</translation>
+    </message>
+    <message>
+        <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
+        <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
+        <translation>Das Spiel spricht mit Bildschirmlesern wie Orca. Der Titelbildschirm liest seine Anleitung vor. Auf der Karte sagt jede Pfeiltaste dein neues Feld an, und Orcas „Wo bin ich“ nennt dazu den nächsten Gegner und den Weg zu ihm; die Übersicht liest deine Werte und Fertigkeitsstufen vor. Im Kampf werden die Zeilen jedes Zuges mit deinem Leben, deiner Magie und dem Leben des Gegners angesagt.</translation>
+    </message>
+    <message>
+        <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
+        <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
+        <translation>Die Zeilen des Kampfes sind Benachrichtigungen, die Orca in seiner Liste der Benachrichtigungen aufbewahrt. Seine Befehle, um die letzten noch einmal zu hören oder die Liste durchzugehen, haben anfangs keine Tasten: Weise ihnen unter „Tastenkombinationen“ in den Einstellungen von Orca Tasten zu.</translation>
+    </message>
+    <message>
+        <source>Besides English, the game speaks: %1.</source>
+        <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
+        <translation>Außer Englisch spricht das Spiel: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
+        <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
+        <translation>Es spricht die Sprache deiner Arbeitsumgebung (LANGUAGE, dann LC_ALL, LC_MESSAGES und LANG). Um einmal in einer anderen Sprache zu spielen, starte es aus einem Terminal und stell diese Sprache voran, zum Beispiel: %1</translation>
     </message>
 </context>
 <context>

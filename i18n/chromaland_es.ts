@@ -78,6 +78,94 @@
     </message>
 </context>
 <context>
+    <name>GameKeys</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Opens this help.</source>
+        <translation>Abre esta ayuda.</translation>
+    </message>
+    <message>
+        <source>A letter, a digit or another character key</source>
+        <translation>Una letra, una cifra u otra tecla de carácter</translation>
+    </message>
+    <message>
+        <source>Starts the game.</source>
+        <translation>Empieza la partida.</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Teclas de flecha</translation>
+    </message>
+    <message>
+        <source>Move you one square.</source>
+        <translation>Te mueven una casilla.</translation>
+    </message>
+    <message>
+        <source>Switches the colour symbols on and off.</source>
+        <translation>Activa y desactiva los símbolos de color.</translation>
+    </message>
+    <message>
+        <source>While you have points: go from one &quot;+&quot; button to the next.</source>
+        <translation>Mientras tengas puntos: pasar de un botón «+» al siguiente.</translation>
+    </message>
+    <message>
+        <source>On a &quot;+&quot; button: spends a point.</source>
+        <translation>En un botón «+»: gasta un punto.</translation>
+    </message>
+    <message>
+        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
+        <translation>Cierra la ventana del mapa, lo que guarda tu personaje y termina la partida (la tecla de tu escritorio para cerrar una ventana).</translation>
+    </message>
+    <message>
+        <source>Go from one button to the next.</source>
+        <translation>Pasar de un botón al siguiente.</translation>
+    </message>
+    <message>
+        <source>Presses the button that has the focus.</source>
+        <translation>Acciona el botón que tiene el foco.</translation>
+    </message>
+    <message>
+        <source>Closes this help.</source>
+        <translation>Cierra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Scroll the help.</source>
+        <translation>Desplazarse por la ayuda.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next.</source>
+        <translation>Pasar de un enlace al siguiente.</translation>
+    </message>
+    <message>
+        <source>Follows the link that has the focus.</source>
+        <translation>Sigue el enlace que tiene el foco.</translation>
+    </message>
+    <message>
+        <source>Closes the message.</source>
+        <translation>Cierra el mensaje.</translation>
+    </message>
+    <message>
+        <source>Presses the Attack button.</source>
+        <translation>Acciona el botón «Atacar».</translation>
+    </message>
+    <message>
+        <source>Presses the Blast button.</source>
+        <translation>Acciona el botón «Fulminar».</translation>
+    </message>
+    <message>
+        <source>Presses the Heal button.</source>
+        <translation>Acciona el botón «Curar».</translation>
+    </message>
+    <message>
+        <source>Presses the Retreat button.</source>
+        <translation>Acciona el botón «Retirarse».</translation>
+    </message>
+</context>
+<context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
@@ -86,6 +174,195 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RETIRARSE: Huyes antes del siguiente ataque enemigo.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Chromaland Help</source>
+        <extracomment>The help window&apos;s title.</extracomment>
+        <translation>Ayuda de Chromaland</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Cómo jugar</translation>
+    </message>
+    <message>
+        <source>The battle</source>
+        <translation>El combate</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Your character</source>
+        <translation>Tu personaje</translation>
+    </message>
+    <message>
+        <source>Colour symbols</source>
+        <translation>Símbolos de color</translation>
+    </message>
+    <message>
+        <source>With a screen reader</source>
+        <translation>Con un lector de pantalla</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Eres el cuadrado blanco en un mapa de %1 × %2 casillas. Choca con los enemigos de colores para luchar contra ellos, hazte más fuerte con cada victoria y sigue con vida.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
+        <translation>Las teclas de flecha te mueven de casilla en casilla. La fila inferior del mapa es la fila de curación: ningún enemigo entra nunca en ella. Cada vez que se llena la barra bajo el mapa, más o menos cada %1 segundos, estar en la fila de curación te devuelve una décima parte de tu Salud máxima y de tu Magia máxima.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Hay %1 enemigos, %2 de cada color. Cada color se queda en su propia franja de filas: el violeta cerca de la parte superior del mapa, después el índigo, el azul, el verde, el amarillo y el naranja, y el rojo abajo del todo, justo encima de la fila de curación. Los enemigos violetas son los más fuertes, y los rojos, los más débiles. Cada vez que se llena la barra bajo el mapa, cada enemigo puede dar un paso, y un enemigo derrotado vuelve una de cada tres veces.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Cada victoria añade un nivel a la barra de habilidad del color del enemigo. Una barra tiene %1 niveles: cuando está llena, la siguiente victoria la hace empezar de nuevo en el nivel 1 y te da puntos, más cuanto más fuerte es el color:</translation>
+    </message>
+    <message>
+        <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
+        <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
+        <translation>Violeta: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
+    </message>
+    <message>
+        <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Índigo: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
+    </message>
+    <message>
+        <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Azul: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
+    </message>
+    <message>
+        <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Verde: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
+    </message>
+    <message>
+        <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Amarillo: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
+    </message>
+    <message>
+        <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Naranja: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
+    </message>
+    <message>
+        <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Rojo: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
+    </message>
+    <message>
+        <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
+        <translation>Mientras tengas puntos, junto a cada una de tus estadísticas aparece un botón «+»: Fuerza, Destreza, Sabiduría, Salud y Magia. Cada pulsación gasta un punto y sube esa estadística en uno; en Salud y Magia suben tanto el valor como su máximo.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
+        <translation>Chocar con un enemigo abre la ventana de combate, y los enemigos del mapa se quedan quietos hasta que se cierra. La salud del enemigo es su fuerza. El enemigo responde a cada una de tus acciones con su turno.</translation>
+    </message>
+    <message>
+        <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
+        <translation>Atacar: tiras de 1 a tu Destreza, y el enemigo, de 1 a su fuerza. Si tu tirada es mayor, aciertas y causas de 1 a tu Fuerza de daño.</translation>
+    </message>
+    <message>
+        <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
+        <translation>Fulminar: un golpe mágico seguro que causa de 1 a tu Sabiduría de daño, nunca más que la salud del enemigo ni más que la Magia que tienes; cuesta tanta Magia como daño causa. Necesitas al menos 1 de Magia.</translation>
+    </message>
+    <message>
+        <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
+        <translation>Curar: convierte Magia en Salud, tanta como te falte, pero no más que tu Magia ni más que tu Sabiduría.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
+        <translation>El turno del enemigo: esquivas con una tirada de 0 a tu Destreza menos uno, contra su tirada de 1 a su fuerza. Si su tirada es igual o mayor que la tuya, te acierta y te causa hasta la mitad de su fuerza de daño.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation>Retirarse te saca del combate; el enemigo se queda en el mapa. Una vez derrotado el enemigo, también sales con la victoria mediante Retirarse: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
+    </message>
+    <message>
+        <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
+        <translation>Cuando tu Salud baja de 1, mueres. Tu personaje se guarda una última vez, su archivo se archiva con el nombre Dead_ seguido de la hora y la fecha, y la partida termina. El siguiente inicio empieza con un personaje nuevo.</translation>
+    </message>
+    <message>
+        <source>On the title</source>
+        <extracomment>The headings of the list of keys, one for each window.</extracomment>
+        <translation>En la pantalla de título</translation>
+    </message>
+    <message>
+        <source>On the map</source>
+        <translation>En el mapa</translation>
+    </message>
+    <message>
+        <source>In a battle</source>
+        <translation>En un combate</translation>
+    </message>
+    <message>
+        <source>In this help</source>
+        <translation>En esta ayuda</translation>
+    </message>
+    <message>
+        <source>In a message</source>
+        <translation>En un mensaje</translation>
+    </message>
+    <message>
+        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>El juego conserva un único personaje. Se guarda al cerrar la ventana del mapa, en este archivo:</translation>
+    </message>
+    <message>
+        <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
+        <translation>Si falta el archivo, el juego lo avisa y crea un personaje nuevo. Tus propias imágenes para el mapa, para ti y para los enemigos van en la carpeta Graphics, junto a él.</translation>
+    </message>
+    <message>
+        <source>A dead character&apos;s archive goes into this folder:</source>
+        <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
+        <translation>El archivo de un personaje muerto se archiva en esta carpeta:</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Si el archivo está dañado (faltan líneas, o hay valores que no son números donde el juego necesita un número), el juego dice qué falla con un código de error y termina, y deja el archivo exactamente como estaba, para que puedas arreglarlo o apartarlo. Cada guardado escribe un archivo nuevo completo antes de sustituir el antiguo: un cierre inesperado nunca deja medio personaje.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Para muchos ojos, algunos colores de los enemigos se parecen. Los símbolos de color marcan a cada enemigo con tantos puntos como fuerza tiene su color: el rojo uno, el naranja dos, el amarillo tres, el verde cuatro, el azul cinco, el índigo seis y el violeta siete. Tú pasas a ser un cuadrado blanco con un marco negro, con una cruz roja mientras estás en la fila de curación.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 en el mapa activa y desactiva los símbolos de color.</translation>
+    </message>
+    <message>
+        <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
+        <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
+        <translation>El juego habla con lectores de pantalla como Orca. La pantalla de título lee sus instrucciones. En el mapa, cada tecla de flecha dice tu nueva casilla, y «¿Dónde estoy?» de Orca añade el enemigo más cercano y el camino hasta él; la revisión de Orca lee tus estadísticas y niveles de habilidad. En un combate, las líneas de cada acción se anuncian con tu salud, tu magia y la salud del enemigo.</translation>
+    </message>
+    <message>
+        <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
+        <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
+        <translation>Las líneas del combate son notificaciones, que Orca guarda en su lista de mensajes de notificación. Sus órdenes para volver a oír las últimas o recorrer la lista no tienen teclas al principio: asígnales teclas en «Atajos de teclado», en las preferencias de Orca.</translation>
+    </message>
+    <message>
+        <source>Besides English, the game speaks: %1.</source>
+        <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
+        <translation>Además del inglés, el juego habla: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
+        <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
+        <translation>Habla el idioma de tu escritorio (LANGUAGE, después LC_ALL, LC_MESSAGES y LANG). Para jugar una vez en otro idioma, inícialo desde un terminal con ese idioma delante, por ejemplo: %1</translation>
     </message>
 </context>
 <context>

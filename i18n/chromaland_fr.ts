@@ -78,6 +78,94 @@
     </message>
 </context>
 <context>
+    <name>GameKeys</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Opens this help.</source>
+        <translation>Ouvre cette aide.</translation>
+    </message>
+    <message>
+        <source>A letter, a digit or another character key</source>
+        <translation>Une lettre, un chiffre ou une autre touche de caractère</translation>
+    </message>
+    <message>
+        <source>Starts the game.</source>
+        <translation>Lance la partie.</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Touches fléchées</translation>
+    </message>
+    <message>
+        <source>Move you one square.</source>
+        <translation>Te déplacent d’une case.</translation>
+    </message>
+    <message>
+        <source>Switches the colour symbols on and off.</source>
+        <translation>Active et désactive les symboles de couleur.</translation>
+    </message>
+    <message>
+        <source>While you have points: go from one &quot;+&quot; button to the next.</source>
+        <translation>Tant que tu as des points : passer d’un bouton « + » au suivant.</translation>
+    </message>
+    <message>
+        <source>On a &quot;+&quot; button: spends a point.</source>
+        <translation>Sur un bouton « + » : dépense un point.</translation>
+    </message>
+    <message>
+        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
+        <translation>Ferme la fenêtre de la carte, ce qui enregistre ton personnage et termine la partie (la touche de ton bureau pour fermer une fenêtre).</translation>
+    </message>
+    <message>
+        <source>Go from one button to the next.</source>
+        <translation>Passer d’un bouton au suivant.</translation>
+    </message>
+    <message>
+        <source>Presses the button that has the focus.</source>
+        <translation>Actionne le bouton qui a le focus.</translation>
+    </message>
+    <message>
+        <source>Closes this help.</source>
+        <translation>Ferme cette aide.</translation>
+    </message>
+    <message>
+        <source>Scroll the help.</source>
+        <translation>Faire défiler l’aide.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next.</source>
+        <translation>Passer d’un lien au suivant.</translation>
+    </message>
+    <message>
+        <source>Follows the link that has the focus.</source>
+        <translation>Suit le lien qui a le focus.</translation>
+    </message>
+    <message>
+        <source>Closes the message.</source>
+        <translation>Ferme le message.</translation>
+    </message>
+    <message>
+        <source>Presses the Attack button.</source>
+        <translation>Actionne le bouton « Attaque ».</translation>
+    </message>
+    <message>
+        <source>Presses the Blast button.</source>
+        <translation>Actionne le bouton « Décharge ».</translation>
+    </message>
+    <message>
+        <source>Presses the Heal button.</source>
+        <translation>Actionne le bouton « Soin ».</translation>
+    </message>
+    <message>
+        <source>Presses the Retreat button.</source>
+        <translation>Actionne le bouton « Retraite ».</translation>
+    </message>
+</context>
+<context>
     <name>GameRules</name>
     <message>
         <source>ATTACK: Your Dexterity decides how often you will hit the enemy in combat. If you do hit then your Strength determines how much damage you inflict.</source>
@@ -86,6 +174,195 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RETRAITE&#x202f;: Tu fuis avant la riposte de l’ennemi.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>Chromaland Help</source>
+        <extracomment>The help window&apos;s title.</extracomment>
+        <translation>Aide de Chromaland</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>The battle</source>
+        <translation>Le combat</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Your character</source>
+        <translation>Ton personnage</translation>
+    </message>
+    <message>
+        <source>Colour symbols</source>
+        <translation>Symboles de couleur</translation>
+    </message>
+    <message>
+        <source>With a screen reader</source>
+        <translation>Avec un lecteur d’écran</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Langues</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Tu es le carré blanc sur une carte de %1 × %2 cases. Fonce sur les ennemis colorés pour les combattre, deviens plus fort à chaque victoire et reste en vie.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
+        <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin : aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées : le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge tout en bas, juste au-dessus de la rangée de soin. Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Chaque victoire ajoute un niveau à la barre de compétence de la couleur de l’ennemi. Une barre a %1 niveaux : une fois qu’elle est pleine, la victoire suivante la fait repartir au niveau 1 et te donne des points, d’autant plus que la couleur est forte :</translation>
+    </message>
+    <message>
+        <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
+        <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
+        <translation>Violet : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+    </message>
+    <message>
+        <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Indigo : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+    </message>
+    <message>
+        <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Bleu : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+    </message>
+    <message>
+        <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Vert : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+    </message>
+    <message>
+        <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Jaune : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+    </message>
+    <message>
+        <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Orange : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+    </message>
+    <message>
+        <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
+        <translation>Rouge : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+    </message>
+    <message>
+        <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
+        <translation>Tant que tu as des points, un bouton « + » apparaît à côté de chacune de tes statistiques : Force, Agilité, Sagesse, Santé et Magie. Chaque appui dépense un point et augmente cette statistique d’un ; pour la Santé et la Magie, la valeur et son maximum augmentent tous les deux.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
+        <translation>Foncer sur un ennemi ouvre la fenêtre de combat, et les ennemis de la carte restent immobiles jusqu’à ce qu’elle se ferme. La Santé de l’ennemi est égale à sa Force. L’ennemi répond à chacune de tes actions par son tour.</translation>
+    </message>
+    <message>
+        <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
+        <translation>Attaque : tu fais un jet de 1 à ton Agilité, l’ennemi de 1 à sa Force. Si ton jet est plus haut, tu touches et infliges de 1 à ta Force en dégâts.</translation>
+    </message>
+    <message>
+        <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
+        <translation>Décharge : une frappe magique sûre qui inflige de 1 à ta Sagesse en dégâts, jamais plus que la Santé de l’ennemi ni que la Magie dont tu disposes ; elle coûte autant de Magie qu’elle inflige de dégâts. Il te faut au moins 1 point de Magie.</translation>
+    </message>
+    <message>
+        <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
+        <translation>Soin : change de la Magie en Santé, autant qu’il t’en manque, mais pas plus que ta Magie ni que ta Sagesse.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
+        <translation>Le tour de l’ennemi : tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa Force. Si son jet est aussi haut que le tien ou plus, il te touche et t’inflige jusqu’à la moitié de sa Force en dégâts.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation>Retraite quitte le combat ; l’ennemi reste sur la carte. Une fois l’ennemi vaincu, c’est aussi par Retraite que tu pars avec la victoire : l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
+    </message>
+    <message>
+        <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
+        <translation>Quand ta Santé tombe sous 1, tu meurs. Ton personnage est enregistré une dernière fois, son fichier devient une archive nommée Dead_ suivie de l’heure et de la date, et la partie se termine. Le démarrage suivant commence avec un nouveau personnage.</translation>
+    </message>
+    <message>
+        <source>On the title</source>
+        <extracomment>The headings of the list of keys, one for each window.</extracomment>
+        <translation>Sur l’écran titre</translation>
+    </message>
+    <message>
+        <source>On the map</source>
+        <translation>Sur la carte</translation>
+    </message>
+    <message>
+        <source>In a battle</source>
+        <translation>En combat</translation>
+    </message>
+    <message>
+        <source>In this help</source>
+        <translation>Dans cette aide</translation>
+    </message>
+    <message>
+        <source>In a message</source>
+        <translation>Dans un message</translation>
+    </message>
+    <message>
+        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>Le jeu garde un seul personnage. Il est enregistré quand tu fermes la fenêtre de la carte, dans ce fichier :</translation>
+    </message>
+    <message>
+        <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
+        <translation>Si le fichier manque, le jeu le signale et crée un nouveau personnage. Tes propres images pour la carte, pour toi et pour les ennemis vont dans le dossier Graphics, à côté de lui.</translation>
+    </message>
+    <message>
+        <source>A dead character&apos;s archive goes into this folder:</source>
+        <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
+        <translation>L’archive d’un personnage mort va dans ce dossier :</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Si le fichier est endommagé (lignes manquantes, ou valeurs qui ne sont pas des nombres là où le jeu attend un nombre), le jeu indique ce qui ne va pas avec un code d’erreur et s’arrête, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le mettre de côté. Chaque enregistrement écrit un fichier entièrement nouveau avant de remplacer l’ancien : un plantage ne laisse jamais un demi-personnage.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Pour beaucoup d’yeux, certaines couleurs des ennemis se ressemblent. Les symboles de couleur marquent chaque ennemi d’autant de pastilles que sa couleur est forte : rouge une, orange deux, jaune trois, vert quatre, bleu cinq, indigo six et violet sept. Tu deviens un carré blanc dans un cadre noir, avec une croix rouge tant que tu te trouves dans la rangée de soin.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 sur la carte active et désactive les symboles de couleur.</translation>
+    </message>
+    <message>
+        <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
+        <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
+        <translation>Le jeu parle aux lecteurs d’écran comme Orca. L’écran titre lit ses instructions. Sur la carte, chaque touche fléchée annonce ta nouvelle case, et « Où suis-je ? » d’Orca y ajoute l’ennemi le plus proche et le chemin pour l’atteindre ; le curseur de balayage lit tes statistiques et tes niveaux de compétence. En combat, les lignes de chaque action sont annoncées avec ta Santé, ta Magie et la Santé de l’ennemi.</translation>
+    </message>
+    <message>
+        <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
+        <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
+        <translation>Les lignes du combat sont des notifications, qu’Orca garde dans sa liste de messages de notification. Ses commandes pour réentendre les dernières ou parcourir la liste n’ont d’abord aucune touche : attribue-leur des touches dans « Raccourcis clavier », dans les préférences d’Orca.</translation>
+    </message>
+    <message>
+        <source>Besides English, the game speaks: %1.</source>
+        <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
+        <translation>En plus de l’anglais, le jeu parle : %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
+        <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
+        <translation>Il parle la langue de ton bureau (LANGUAGE, puis LC_ALL, LC_MESSAGES et LANG). Pour jouer une fois dans une autre langue, lance-le depuis un terminal en indiquant d’abord cette langue, par exemple : %1</translation>
     </message>
 </context>
 <context>

@@ -22,15 +22,20 @@ extern bool EnemiesPaused;
 
 } // namespace modGameLogicCode
 
-// Holds the enemy clock for as long as it lives: map start-up and every
-// battle create one, and the clock runs again however they end.
+// Holds the enemy clock for as long as it lives: map start-up, every
+// battle and the help create one, and the clock runs again however they
+// end. The help opens inside a battle too: closing it leaves the clock as
+// the battle holds it.
 class PausedEnemies
 {
 public:
     PausedEnemies() { modGameLogicCode::EnemiesPaused = true; }
-    ~PausedEnemies() { modGameLogicCode::EnemiesPaused = false; }
+    ~PausedEnemies() { modGameLogicCode::EnemiesPaused = m_before; }
     PausedEnemies(const PausedEnemies &) = delete;
     PausedEnemies &operator=(const PausedEnemies &) = delete;
+
+private:
+    const bool m_before = modGameLogicCode::EnemiesPaused;
 };
 
 namespace modGameLogicCode {

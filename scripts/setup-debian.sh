@@ -17,6 +17,8 @@ packages=(
     # and metainfo, Qt's own catalogues (its standard buttons) and fonts for
     # Japanese, Chinese and Arabic.
     qt6-tools-dev qt6-l10n-tools gettext qt6-translations-l10n
+    # The manual page in every language.
+    po4a
     fonts-liberation2 fonts-dejavu-core fonts-noto-cjk fonts-noto-core
 )
 package_packages=(build-essential dpkg-dev debhelper)

@@ -1,6 +1,7 @@
 #include "system/language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
@@ -55,6 +56,15 @@ QString install(const QStringList &wanted)
         return QFileInfo(game->filePath()).completeBaseName().section(QLatin1Char('_'), 1);
     }
     return QString();
+}
+
+QStringList spoken()
+{
+    QStringList codes;
+    const QStringList catalogues = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("chromaland_*.qm")});
+    for (const QString &catalogue : catalogues)
+        codes.append(QFileInfo(catalogue).completeBaseName().section(QLatin1Char('_'), 1));
+    return codes;
 }
 
 QString install()

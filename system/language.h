@@ -22,6 +22,10 @@ QString install();
 // Removes the catalogues install() put in: English again.
 void clear();
 
+// The languages the game speaks besides English, by their catalogues'
+// codes ("de", "pt_BR").
+QStringList spoken();
+
 // Whether the language in use is written from right to left. Its texts
 // then read right to left inside their controls; the windows, the map and
 // the arrow keys stay as they are.

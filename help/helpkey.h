@@ -1,0 +1,23 @@
+#pragma once
+
+// F1 anywhere in the game's own windows (the title, the map, the battle)
+// opens the help over that window; in a message box or in the help itself
+// it does nothing. An application-wide event filter, installed once by
+// main() (and by the tests that press F1) and living as long as the
+// application.
+
+#include <QObject>
+
+class HelpKey : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void install();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    using QObject::QObject;
+};

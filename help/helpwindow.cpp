@@ -1,0 +1,87 @@
+#include "help/helpwindow.h"
+
+#include "help/helppage.h"
+#include "logic/modgamelogiccode.h"
+#include "forms/windowsetup.h"
+#include "system/language.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+// Room for about sixty letters a line beside the map on a 1366 x 768
+// screen, and most of that screen's height.
+constexpr QSize HelpSize(420, 600);
+constexpr int Gap = 8;
+} // namespace
+
+HelpWindow::HelpWindow(QWidget *over)
+    : QDialog(over)
+{
+    WindowSetup::prepare();
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(HelpPage::title());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    resize(HelpSize);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpText"));
+    m_browser->setAccessibleName(HelpPage::title());
+    // Only the page's own links: nothing leaves the game.
+    m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(false);
+    if (Language::rightToLeft()) {
+        QTextOption option = m_browser->document()->defaultTextOption();
+        option.setTextDirection(Qt::RightToLeft);
+        m_browser->document()->setDefaultTextOption(option);
+    }
+    m_browser->setHtml(HelpPage::html());
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("helpButtons"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &HelpWindow::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_browser);
+    layout->addWidget(buttons);
+    WindowSetup::readInLanguageDirection(this);
+    m_browser->setFocus();
+}
+
+void HelpWindow::open(QWidget *window)
+{
+    const PausedEnemies paused;
+    HelpWindow help(window);
+    help.exec();
+}
+
+void HelpWindow::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        placeBesideOwner();
+    }
+    QDialog::showEvent(event);
+}
+
+// To the right of the window it helps with, where the screen has room,
+// else to its left, else as far right as the screen goes.
+void HelpWindow::placeBesideOwner()
+{
+    QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->screen())
+        return;
+    const QRect screen = owner->screen()->availableGeometry();
+    const QRect ownerFrame = owner->frameGeometry();
+    const int width = frameGeometry().width();
+    int left = ownerFrame.right() + 1 + Gap;
+    if (left + width > screen.right() + 1)
+        left = ownerFrame.left() - Gap - width;
+    if (left < screen.left())
+        left = screen.right() + 1 - width;
+    const int top = std::clamp(ownerFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - height()));
+    move(left, top);
+}
