@@ -82,87 +82,87 @@
     <message>
         <source>, </source>
         <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Opens this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre questa guida.</translation>
     </message>
     <message>
         <source>A letter, a digit or another character key</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lettera, una cifra o un altro tasto di carattere</translation>
     </message>
     <message>
         <source>Starts the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia il gioco.</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti freccia</translation>
     </message>
     <message>
         <source>Move you one square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ti spostano di una casella.</translation>
     </message>
     <message>
         <source>Switches the colour symbols on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva e disattiva i simboli dei colori.</translation>
     </message>
     <message>
         <source>While you have points: go from one &quot;+&quot; button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando hai punti: passano da un pulsante «+» all&apos;altro.</translation>
     </message>
     <message>
         <source>On a &quot;+&quot; button: spends a point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su un pulsante «+»: spende un punto.</translation>
     </message>
     <message>
         <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude la finestra della mappa, così il personaggio viene salvato e il gioco termina (è il tasto del tuo desktop per chiudere una finestra).</translation>
     </message>
     <message>
         <source>Go from one button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passano da un pulsante all&apos;altro.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme il pulsante che ha il focus.</translation>
     </message>
     <message>
         <source>Closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude questa guida.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fanno scorrere la guida.</translation>
     </message>
     <message>
         <source>Go from one link to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passano da un collegamento all&apos;altro.</translation>
     </message>
     <message>
         <source>Follows the link that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre il collegamento che ha il focus.</translation>
     </message>
     <message>
         <source>Closes the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudono il messaggio.</translation>
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme il pulsante Attacca.</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme il pulsante Fulmina.</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme il pulsante Cura.</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preme il pulsante Ritirati.</translation>
     </message>
 </context>
 <context>
@@ -181,188 +181,188 @@
     <message>
         <source>Chromaland Help</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Chromaland</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Come si gioca</translation>
     </message>
     <message>
         <source>The battle</source>
-        <translation type="unfinished"></translation>
+        <translation>La battaglia</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti</translation>
     </message>
     <message>
         <source>Your character</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo personaggio</translation>
     </message>
     <message>
         <source>Colour symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Simboli dei colori</translation>
     </message>
     <message>
         <source>With a screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Con un lettore di schermo</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingue</translation>
     </message>
     <message>
         <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
         <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sei il quadrato bianco su una mappa di %1 per %2 caselle. Cammina sui nemici colorati per combatterli, diventa più forte a ogni nemico ucciso e resta in vita.</translation>
     </message>
     <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>I tasti freccia ti spostano di una casella alla volta. La riga in basso della mappa è la riga di guarigione: nessun nemico ci entra mai. Ogni volta che la barra sotto la mappa si riempie, circa ogni %1 secondi, stare nella riga di guarigione ti restituisce un decimo della tua Salute massima e della tua Magia massima.</translation>
     </message>
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ci sono %1 nemici, %2 per ogni colore. Ogni colore resta nella propria fascia di righe: il viola vicino alla cima della mappa, poi indaco, blu, verde, giallo e arancione, e il rosso più in basso di tutti, appena sopra la riga di guarigione. I nemici viola sono i più forti, quelli rossi i più deboli. Ogni volta che la barra sotto la mappa si riempie, ogni nemico può fare un passo, e un nemico sconfitto ritorna una volta su tre.</translation>
     </message>
     <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ogni nemico ucciso aggiunge un livello alla barra di abilità del suo colore. Una barra ha %1 livelli: quando è piena, l&apos;uccisione successiva la fa ripartire dal livello 1 e ti dà dei punti, di più per i colori più forti:</translation>
     </message>
     <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Viola: forza da %1 a %2; una barra piena dà %3 punti.</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indaco: forza da %1 a %2; una barra piena dà %3 punti.</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu: forza da %1 a %2; una barra piena dà %3 punti.</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde: forza da %1 a %2; una barra piena dà %3 punti.</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo: forza da %1 a %2; una barra piena dà %3 punti.</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arancione: forza da %1 a %2; una barra piena dà %3 punti.</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso: forza da %1 a %2; una barra piena dà %3 punti.</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando hai punti, accanto a ciascuna delle tue statistiche compare un pulsante «+»: Forza, Destrezza, Saggezza, Salute e Magia. Ogni pressione spende un punto e aumenta di uno quella statistica; per Salute e Magia aumentano sia il valore sia il suo massimo.</translation>
     </message>
     <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Camminare su un nemico apre la finestra della battaglia, e i nemici sulla mappa restano fermi finché non si chiude. La salute del nemico è pari alla sua forza. A ogni tua mossa risponde il turno del nemico.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attacca: tu tiri da 1 alla tua Destrezza, il nemico da 1 alla sua forza. Se il tuo tiro è più alto, colpisci e infliggi da 1 alla tua Forza in danni.</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fulmina: un colpo sicuro con la magia che infligge da 1 alla tua Saggezza in danni, mai più della salute del nemico e mai più della Magia che hai; costa tanta Magia quanti sono i danni che infligge. Ti serve almeno 1 punto di Magia.</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cura: trasforma la Magia in Salute, quanta te ne manca ma non più della tua Magia e non più della tua Saggezza.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il turno del nemico: schivi con un tiro da 0 a uno in meno della tua Destrezza, contro il suo tiro da 1 alla sua forza. Se il suo tiro è pari al tuo o più alto, ti colpisce e infligge danni fino a metà della sua forza.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritirati ti fa lasciare la battaglia; il nemico resta sulla mappa. Una volta sconfitto il nemico, Ritirati è anche il modo per andartene con la vittoria: il nemico scompare per un po&apos; e la barra di abilità del suo colore cresce.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando la tua Salute scende sotto 1, muori. Il tuo personaggio viene salvato un&apos;ultima volta, il suo file diventa un archivio chiamato Dead_ seguito dall&apos;ora e dalla data, e il gioco termina. All&apos;avvio successivo si comincia con un nuovo personaggio.</translation>
     </message>
     <message>
         <source>On the title</source>
         <extracomment>The headings of the list of keys, one for each window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nella schermata del titolo</translation>
     </message>
     <message>
         <source>On the map</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulla mappa</translation>
     </message>
     <message>
         <source>In a battle</source>
-        <translation type="unfinished"></translation>
+        <translation>In battaglia</translation>
     </message>
     <message>
         <source>In this help</source>
-        <translation type="unfinished"></translation>
+        <translation>In questa guida</translation>
     </message>
     <message>
         <source>In a message</source>
-        <translation type="unfinished"></translation>
+        <translation>In un messaggio</translation>
     </message>
     <message>
         <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco conserva un solo personaggio. Viene salvato quando chiudi la finestra della mappa, in questo file:</translation>
     </message>
     <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se il file manca, il gioco lo segnala e crea un nuovo personaggio. Le tue immagini per la mappa, per te e per i nemici vanno nella cartella Graphics accanto al file.</translation>
     </message>
     <message>
         <source>A dead character&apos;s archive goes into this folder:</source>
         <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;archivio di un personaggio morto va in questa cartella:</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se il file è danneggiato (righe mancanti, o valori che non sono numeri dove il gioco ha bisogno di un numero), il gioco indica che cosa non va con un codice di errore e termina, lasciando il file esattamente com&apos;era, così puoi ripararlo o spostarlo altrove. Ogni salvataggio scrive un file nuovo e completo prima di sostituire quello vecchio: un arresto anomalo non lascia mai un personaggio a metà.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per molte persone alcuni colori dei nemici si assomigliano. I simboli dei colori segnano ogni nemico con tanti puntini quanto è forte il suo colore: il rosso uno, l&apos;arancione due, il giallo tre, il verde quattro, il blu cinque, l&apos;indaco sei e il viola sette. Tu diventi un quadrato bianco in una cornice nera, con una croce rossa mentre stai nella riga di guarigione.</translation>
     </message>
     <message>
         <source>%1 on the map switches the colour symbols on and off.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sulla mappa, %1 attiva e disattiva i simboli dei colori.</translation>
     </message>
     <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco parla con i lettori di schermo come Orca. La schermata del titolo legge le sue istruzioni. Sulla mappa ogni tasto freccia dice la tua nuova casella, e il comando «dove mi trovo» di Orca aggiunge il nemico più vicino e la strada per raggiungerlo; la revisione piatta legge le tue statistiche e i livelli di abilità. In battaglia, le righe di ogni mossa vengono lette insieme alla tua salute e alla tua magia e alla salute del nemico.</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le righe della battaglia sono notifiche, che Orca conserva nel suo elenco dei messaggi di notifica. I suoi comandi per riascoltare le ultime o per scorrere l&apos;elenco all&apos;inizio non hanno tasti: assegnali nella pagina Associazioni di tasti delle preferenze di Orca.</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
         <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oltre all&apos;inglese, il gioco parla: %1.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Parla la lingua del tuo desktop (LANGUAGE, poi LC_ALL, LC_MESSAGES e LANG). Per giocare una volta in un&apos;altra lingua, avvialo da un terminale mettendo quella lingua prima del comando, per esempio: %1</translation>
     </message>
 </context>
 <context>

@@ -82,87 +82,87 @@
     <message>
         <source>, </source>
         <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Opens this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera tę pomoc.</translation>
     </message>
     <message>
         <source>A letter, a digit or another character key</source>
-        <translation type="unfinished"></translation>
+        <translation>Litera, cyfra lub inny klawisz znaku</translation>
     </message>
     <message>
         <source>Starts the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpoczyna grę.</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Strzałki</translation>
     </message>
     <message>
         <source>Move you one square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwają cię o jedno pole.</translation>
     </message>
     <message>
         <source>Switches the colour symbols on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Włącza i wyłącza symbole kolorów.</translation>
     </message>
     <message>
         <source>While you have points: go from one &quot;+&quot; button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy masz punkty: przechodzą między przyciskami „+”.</translation>
     </message>
     <message>
         <source>On a &quot;+&quot; button: spends a point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na przycisku „+”: wydaje punkt.</translation>
     </message>
     <message>
         <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka okno mapy, co zapisuje twoją postać i kończy grę (to klawisz, którym twój pulpit zamyka okna).</translation>
     </message>
     <message>
         <source>Go from one button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przechodzą między przyciskami.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciska przycisk, na którym jest fokus.</translation>
     </message>
     <message>
         <source>Closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka tę pomoc.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przewijają pomoc.</translation>
     </message>
     <message>
         <source>Go from one link to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przechodzą między odnośnikami.</translation>
     </message>
     <message>
         <source>Follows the link that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera odnośnik, na którym jest fokus.</translation>
     </message>
     <message>
         <source>Closes the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamykają komunikat.</translation>
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciska przycisk Atak.</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciska przycisk Wybuch.</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciska przycisk Leczenie.</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naciska przycisk Odwrót.</translation>
     </message>
 </context>
 <context>
@@ -181,188 +181,188 @@
     <message>
         <source>Chromaland Help</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc gry Chromaland</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak grać</translation>
     </message>
     <message>
         <source>The battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Walka</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisze</translation>
     </message>
     <message>
         <source>Your character</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja postać</translation>
     </message>
     <message>
         <source>Colour symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole kolorów</translation>
     </message>
     <message>
         <source>With a screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Z czytnikiem ekranu</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Języki</translation>
     </message>
     <message>
         <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
         <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jesteś białym kwadratem na mapie o %1 kolumnach i %2 rzędach. Wchodź na kolorowych wrogów, by z nimi walczyć, z każdym zwycięstwem zyskuj siłę i pozostań przy życiu.</translation>
     </message>
     <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strzałki przesuwają cię o jedno pole naraz. Dolny rząd mapy to rząd leczenia: żaden wróg nigdy tam nie wchodzi. Za każdym razem, gdy pasek pod mapą się zapełni, mniej więcej co %1 s, stanie w rzędzie leczenia przywraca ci jedną dziesiątą maksymalnego Życia i maksymalnej Magii.</translation>
     </message>
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wrogów jest %1, po %2 w każdym kolorze. Każdy kolor trzyma się własnego pasa rzędów: fioletowy blisko górnej krawędzi mapy, potem indygo, niebieski, zielony, żółty i pomarańczowy, a czerwony najniżej, tuż nad rzędem leczenia. Fioletowi wrogowie są najsilniejsi, czerwoni najsłabsi. Za każdym razem, gdy pasek pod mapą się zapełni, każdy wróg może zrobić jeden krok, a pokonany wróg wraca raz na trzy razy.</translation>
     </message>
     <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Każde zwycięstwo dodaje poziom do paska umiejętności w kolorze wroga. Pasek ma poziomy od 1 do %1: gdy jest pełny, następne zwycięstwo zaczyna go znów od poziomu 1 i daje ci punkty, tym więcej, im silniejszy kolor:</translation>
     </message>
     <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fioletowy: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indygo: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niebieski: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielony: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żółty: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomarańczowy: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czerwony: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy masz punkty, obok każdej z twoich statystyk pojawia się przycisk „+”: Siła, Zręczność, Mądrość, Życie i Magia. Każde naciśnięcie wydaje jeden punkt i podnosi tę statystykę o jeden; przy Życiu i Magii rośnie zarówno wartość, jak i jej maksimum.</translation>
     </message>
     <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście na wroga otwiera okno walki, a wrogowie na mapie stoją w miejscu, dopóki się ono nie zamknie. Życie wroga jest równe jego sile. Na każdy twój ruch odpowiada tura wroga.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atak: rzucasz od 1 do wartości swojej Zręczności, wróg od 1 do wartości swojej siły. Jeśli twój rzut jest wyższy, trafiasz i zadajesz obrażenia od 1 do wartości twojej Siły.</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybuch: pewne trafienie magią, zadające obrażenia od 1 do wartości twojej Mądrości, nigdy jednak więcej, niż wynosi Życie wroga, ani więcej, niż masz Magii; kosztuje tyle Magii, ile zadaje obrażeń. Potrzebujesz co najmniej 1 punktu Magii.</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leczenie: zamienia Magię w Życie, tyle, ile ci brakuje, ale nie więcej niż twoja Magia i nie więcej niż twoja Mądrość.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tura wroga: robisz unik rzutem od 0 do wartości o jeden mniejszej niż twoja Zręczność, przeciw jego rzutowi od 1 do wartości jego siły. Jeśli wyrzuci tyle samo co ty lub więcej, trafia cię i zadaje obrażenia do połowy swojej siły.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwrót kończy walkę; wróg zostaje na mapie. Gdy wróg zostanie pokonany, Odwrót jest też sposobem, by odejść ze zwycięstwem: wróg na jakiś czas znika, a pasek umiejętności jego koloru rośnie.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy twoje Życie spadnie poniżej 1, giniesz. Twoja postać zostaje zapisana ostatni raz, jej plik staje się archiwum o nazwie Dead_ z godziną i datą, a gra się kończy. Po następnym uruchomieniu zaczynasz nową postacią.</translation>
     </message>
     <message>
         <source>On the title</source>
         <extracomment>The headings of the list of keys, one for each window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na ekranie tytułowym</translation>
     </message>
     <message>
         <source>On the map</source>
-        <translation type="unfinished"></translation>
+        <translation>Na mapie</translation>
     </message>
     <message>
         <source>In a battle</source>
-        <translation type="unfinished"></translation>
+        <translation>W walce</translation>
     </message>
     <message>
         <source>In this help</source>
-        <translation type="unfinished"></translation>
+        <translation>W tej pomocy</translation>
     </message>
     <message>
         <source>In a message</source>
-        <translation type="unfinished"></translation>
+        <translation>W komunikacie</translation>
     </message>
     <message>
         <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra przechowuje jedną postać. Jest ona zapisywana, gdy zamykasz okno mapy, w tym pliku:</translation>
     </message>
     <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy pliku brakuje, gra o tym informuje i tworzy nową postać. Własne obrazy mapy, twojej postaci i wrogów umieść w folderze Graphics obok tego pliku.</translation>
     </message>
     <message>
         <source>A dead character&apos;s archive goes into this folder:</source>
         <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archiwum martwej postaci trafia do tego folderu:</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy plik jest uszkodzony (brakuje wierszy albo tam, gdzie gra potrzebuje liczby, są wartości, które nie są liczbami), gra podaje, co jest nie tak, wraz z kodem błędu i kończy działanie, a plik zostawia dokładnie takim, jaki był, aby można go było naprawić lub przenieść w inne miejsce. Każdy zapis tworzy cały nowy plik, zanim zastąpi stary: awaria nigdy nie zostawi połowy postaci.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiele osób ma trudność z odróżnieniem niektórych kolorów wrogów. Symbole kolorów oznaczają każdego wroga kropkami: im silniejszy jego kolor, tym więcej kropek – czerwonego jedną, pomarańczowego dwiema, żółtego trzema, zielonego czterema, niebieskiego pięcioma, indygo sześcioma, a fioletowego siedmioma. Ty stajesz się białym kwadratem w czarnej ramce, z czerwonym krzyżem, gdy stoisz w rzędzie leczenia.</translation>
     </message>
     <message>
         <source>%1 on the map switches the colour symbols on and off.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 na mapie włącza i wyłącza symbole kolorów.</translation>
     </message>
     <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra współpracuje z czytnikami ekranu, takimi jak Orca. Ekran tytułowy odczytuje swoją instrukcję. Na mapie każda strzałka podaje twoje nowe pole, a polecenie „Wskaż obecną pozycję” czytnika Orca dodaje najbliższego wroga i drogę do niego; tryb nawigacyjny odczytuje twoje statystyki i poziomy umiejętności. W walce wiersze każdego ruchu są odczytywane razem z twoim Życiem i Magią oraz Życiem wroga.</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiersze walki to powiadomienia, które Orca przechowuje na liście komunikatów powiadamiania. Jej polecenia do ponownego odsłuchania ostatnich komunikatów lub przeglądania listy początkowo nie mają klawiszy: przypisz im klawisze na karcie Przypisania klawiszy w preferencjach czytnika Orca.</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
         <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oprócz angielskiego gra mówi w językach: %1.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gra mówi w języku twojego pulpitu (LANGUAGE, potem LC_ALL, LC_MESSAGES i LANG). Aby jednorazowo zagrać w innym języku, uruchom ją z terminala, podając ten język przed poleceniem, na przykład: %1</translation>
     </message>
 </context>
 <context>

@@ -82,87 +82,87 @@
     <message>
         <source>, </source>
         <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Opens this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre esta ajuda.</translation>
     </message>
     <message>
         <source>A letter, a digit or another character key</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma letra, um algarismo ou outra tecla de caractere</translation>
     </message>
     <message>
         <source>Starts the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia o jogo.</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Setas</translation>
     </message>
     <message>
         <source>Move you one square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Movem você uma casa.</translation>
     </message>
     <message>
         <source>Switches the colour symbols on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liga e desliga os símbolos de cor.</translation>
     </message>
     <message>
         <source>While you have points: go from one &quot;+&quot; button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando você tem pontos: passam de um botão “+” para o próximo.</translation>
     </message>
     <message>
         <source>On a &quot;+&quot; button: spends a point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Em um botão “+”: gasta um ponto.</translation>
     </message>
     <message>
         <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha a janela do mapa, o que salva seu personagem e encerra o jogo (é a tecla da sua área de trabalho para fechar uma janela).</translation>
     </message>
     <message>
         <source>Go from one button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passam de um botão para o próximo.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressiona o botão que está em foco.</translation>
     </message>
     <message>
         <source>Closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha esta ajuda.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rolam a ajuda.</translation>
     </message>
     <message>
         <source>Go from one link to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passam de um link para o próximo.</translation>
     </message>
     <message>
         <source>Follows the link that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o link que está em foco.</translation>
     </message>
     <message>
         <source>Closes the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecham a mensagem.</translation>
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressiona o botão Atacar.</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressiona o botão Fulminar.</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressiona o botão Curar.</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressiona o botão Recuar.</translation>
     </message>
 </context>
 <context>
@@ -181,188 +181,188 @@
     <message>
         <source>Chromaland Help</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do Chromaland</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Como jogar</translation>
     </message>
     <message>
         <source>The battle</source>
-        <translation type="unfinished"></translation>
+        <translation>A batalha</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <source>Your character</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu personagem</translation>
     </message>
     <message>
         <source>Colour symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos de cor</translation>
     </message>
     <message>
         <source>With a screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Com um leitor de tela</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas</translation>
     </message>
     <message>
         <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
         <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Você é o quadrado branco em um mapa de %1 por %2 casas. Entre nas casas dos inimigos coloridos para enfrentá-los, fique mais forte a cada vitória e continue vivo.</translation>
     </message>
     <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As setas movem você uma casa por vez. A linha de baixo do mapa é a linha de cura: nenhum inimigo entra nela. Cada vez que a barra embaixo do mapa fica cheia, mais ou menos a cada %1 segundos, ficar na linha de cura devolve a você um décimo da sua Vida máxima e da sua Magia máxima.</translation>
     </message>
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Há %1 inimigos, %2 de cada cor. Cada cor fica na sua própria faixa de linhas: violeta perto do topo do mapa, depois anil, azul, verde, amarelo e laranja, e vermelho mais embaixo, logo acima da linha de cura. Os inimigos violeta são os mais fortes, os vermelhos, os mais fracos. Cada vez que a barra embaixo do mapa fica cheia, cada inimigo pode dar um passo, e um inimigo derrotado volta uma vez a cada três.</translation>
     </message>
     <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cada vitória acrescenta um nível à barra de habilidade da cor do inimigo. Uma barra tem %1 níveis: quando ela está cheia, a próxima vitória a faz recomeçar no nível 1 e dá pontos a você, mais pontos para as cores mais fortes:</translation>
     </message>
     <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Violeta: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anil: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarelo: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laranja: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermelho: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquanto você tiver pontos, um botão “+” aparece ao lado de cada um dos seus atributos: Força, Destreza, Sabedoria, Vida e Magia. Cada vez que você o pressiona, gasta um ponto e aumenta esse atributo em um; em Vida e Magia, aumentam tanto o valor quanto o máximo.</translation>
     </message>
     <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar na casa de um inimigo abre a janela da batalha, e os inimigos no mapa ficam parados até ela fechar. A Vida do inimigo é igual à Força dele. Cada movimento seu é respondido pelo turno do inimigo.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atacar: você rola de 1 até a sua Destreza; o inimigo, de 1 até a Força dele. Se a sua rolagem for maior, você acerta e causa de 1 até a sua Força em dano.</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fulminar: um acerto garantido com magia, de 1 até a sua Sabedoria em dano, nunca mais que a Vida do inimigo e nunca mais que a Magia que você tem; custa tanta Magia quanto o dano que causa. Você precisa de pelo menos 1 de Magia.</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Curar: transforma Magia em Vida, tanto quanto estiver faltando, mas não mais que a sua Magia e não mais que a sua Sabedoria.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>O turno do inimigo: você se esquiva com uma rolagem de 0 até um a menos que a sua Destreza, contra a rolagem dele de 1 até a Força dele. Se ele tirar tanto quanto você ou mais, ele acerta você e causa até metade da Força dele em dano.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuar sai da batalha; o inimigo continua no mapa. Depois que o inimigo é derrotado, Recuar também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando a sua Vida cai abaixo de 1, você morre. Seu personagem é salvo uma última vez, o arquivo dele é arquivado com o nome Dead_ seguido da hora e da data, e o jogo termina. Na próxima vez que o jogo for aberto, ele começa com um novo personagem.</translation>
     </message>
     <message>
         <source>On the title</source>
         <extracomment>The headings of the list of keys, one for each window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Na tela de título</translation>
     </message>
     <message>
         <source>On the map</source>
-        <translation type="unfinished"></translation>
+        <translation>No mapa</translation>
     </message>
     <message>
         <source>In a battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Na batalha</translation>
     </message>
     <message>
         <source>In this help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nesta ajuda</translation>
     </message>
     <message>
         <source>In a message</source>
-        <translation type="unfinished"></translation>
+        <translation>Em uma mensagem</translation>
     </message>
     <message>
         <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O jogo guarda um único personagem. Ele é salvo quando você fecha a janela do mapa, neste arquivo:</translation>
     </message>
     <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando o arquivo não existe, o jogo avisa e cria um novo personagem. Suas próprias imagens para o mapa, para você e para os inimigos vão na pasta Graphics, ao lado dele.</translation>
     </message>
     <message>
         <source>A dead character&apos;s archive goes into this folder:</source>
         <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de um personagem morto vai para esta pasta:</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando o arquivo está danificado (faltam linhas, ou há valores que não são números onde o jogo precisa de um número), o jogo diz o que está errado com um código de erro e termina, deixando o arquivo exatamente como estava, para que você possa consertá-lo ou tirá-lo de lá. Cada salvamento grava um arquivo novo inteiro antes de substituir o antigo: uma falha nunca deixa meio personagem.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para muita gente, algumas cores dos inimigos parecem iguais. Os símbolos de cor marcam cada inimigo com tantos pontinhos quanto a força da sua cor: vermelho um, laranja dois, amarelo três, verde quatro, azul cinco, anil seis e violeta sete. Você vira um quadrado branco com moldura preta, com uma cruz vermelha enquanto estiver na linha de cura.</translation>
     </message>
     <message>
         <source>%1 on the map switches the colour symbols on and off.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No mapa, %1 liga e desliga os símbolos de cor.</translation>
     </message>
     <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O jogo fala com leitores de tela como o Orca. A tela de título lê as suas instruções. No mapa, cada seta informa a sua nova casa, e o “Onde Eu Estou” do Orca acrescenta o inimigo mais próximo e o caminho até ele; a revisão plana lê os seus atributos e níveis de habilidade. Na batalha, as linhas de cada movimento são lidas junto com a sua Vida e Magia e a Vida do inimigo.</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As linhas da batalha são notificações, que o Orca guarda na lista de mensagens de notificação. Os comandos do Orca para ouvir as últimas de novo ou percorrer a lista vêm sem teclas: atribua teclas a eles em Atalhos, nas preferências do Orca.</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
         <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Além do inglês, o jogo fala: %1.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ele fala o idioma da sua área de trabalho (LANGUAGE, depois LC_ALL, LC_MESSAGES e LANG). Para jogar uma vez em outro idioma, inicie-o em um terminal com esse idioma antes do comando, por exemplo: %1</translation>
     </message>
 </context>
 <context>
