@@ -82,87 +82,87 @@
     <message>
         <source>, </source>
         <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
-        <translation type="unfinished">、</translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>Opens this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを開きます。</translation>
     </message>
     <message>
         <source>A letter, a digit or another character key</source>
-        <translation type="unfinished"></translation>
+        <translation>英字・数字などの文字キー</translation>
     </message>
     <message>
         <source>Starts the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを始めます。</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>矢印キー</translation>
     </message>
     <message>
         <source>Move you one square.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 マス移動します。</translation>
     </message>
     <message>
         <source>Switches the colour symbols on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>色の記号の表示を切り替えます。</translation>
     </message>
     <message>
         <source>While you have points: go from one &quot;+&quot; button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポイントがあるとき：「+」ボタンを順に移動します。</translation>
     </message>
     <message>
         <source>On a &quot;+&quot; button: spends a point.</source>
-        <translation type="unfinished"></translation>
+        <translation>「+」ボタン上で：1 ポイント振ります。</translation>
     </message>
     <message>
         <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation type="unfinished"></translation>
+        <translation>マップのウィンドウを閉じます。キャラクターが保存され、ゲームが終了します（デスクトップでウィンドウを閉じるキー）。</translation>
     </message>
     <message>
         <source>Go from one button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>ボタンを順に移動します。</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカスのあるボタンを押します。</translation>
     </message>
     <message>
         <source>Closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプを閉じます。</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプをスクロールします。</translation>
     </message>
     <message>
         <source>Go from one link to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>リンクを順に移動します。</translation>
     </message>
     <message>
         <source>Follows the link that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォーカスのあるリンクを開きます。</translation>
     </message>
     <message>
         <source>Closes the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージを閉じます。</translation>
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation type="unfinished"></translation>
+        <translation>「攻撃」ボタンを押します。</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation type="unfinished"></translation>
+        <translation>「魔法攻撃」ボタンを押します。</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation type="unfinished"></translation>
+        <translation>「回復」ボタンを押します。</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation type="unfinished"></translation>
+        <translation>「退却」ボタンを押します。</translation>
     </message>
 </context>
 <context>
@@ -181,188 +181,188 @@
     <message>
         <source>Chromaland Help</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chromaland ヘルプ</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>遊び方</translation>
     </message>
     <message>
         <source>The battle</source>
-        <translation type="unfinished"></translation>
+        <translation>戦闘</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>キー操作</translation>
     </message>
     <message>
         <source>Your character</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたのキャラクター</translation>
     </message>
     <message>
         <source>Colour symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>色の記号</translation>
     </message>
     <message>
         <source>With a screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンリーダーで遊ぶ</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
         <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>あなたは %1 × %2 マスのマップ上の白い四角です。色のついた敵に体当たりして戦い、倒すたびに強くなり、生き延びましょう。</translation>
     </message>
     <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>矢印キーで 1 マスずつ移動します。マップのいちばん下の行は回復の行で、敵は決して入ってきません。マップの下のバーがいっぱいになるたびに（約 %1 秒ごと）、回復の行にいれば最大体力の 10 分の 1 と最大魔力の 10 分の 1 が回復します。</translation>
     </message>
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>敵は %1 体、各色 %2 体ずついます。色ごとに動ける行の帯が決まっていて、紫色がマップの上のほう、その下に藍色、青色、緑色、黄色、オレンジ色と続き、赤色がいちばん下、回復の行のすぐ上です。紫色の敵がいちばん強く、赤色がいちばん弱い敵です。マップの下のバーがいっぱいになるたびに、それぞれの敵が 1 歩動くことがあり、倒された敵は 3 回に 1 回の割合で戻ってきます。</translation>
     </message>
     <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>敵を 1 体倒すごとに、その敵の色のスキルバーが 1 レベル上がります。バーは %1 レベルまであり、いっぱいになった後に倒すとレベル 1 に戻ってポイントがもらえます。強い色ほど多くもらえます。</translation>
     </message>
     <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>紫色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>藍色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>青色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>緑色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>黄色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>オレンジ色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>赤色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>ポイントがあるあいだは、筋力・器用さ・知恵・体力・魔力の各能力値の横に「+」ボタンが表示されます。1 回押すごとに 1 ポイントを使い、その能力値が 1 上がります。体力と魔力は現在値と最大値の両方が上がります。</translation>
     </message>
     <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>敵に体当たりすると戦闘のウィンドウが開き、それが閉じるまでマップ上の敵は動きません。敵の体力は敵の筋力と同じです。あなたが行動するたびに、敵のターンが続きます。</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>攻撃：あなたは 1 から器用さまで、敵は 1 から筋力までの値を振ります。あなたの値のほうが大きければ命中し、1 から筋力までのダメージを与えます。</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation type="unfinished"></translation>
+        <translation>魔法攻撃：魔法で必ず命中し、1 から知恵までのダメージを与えます。ただし敵の体力と、あなたの今の魔力を超えることはありません。与えたダメージと同じだけ魔力を使います。魔力が 1 以上必要です。</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>回復：魔力を体力に変えます。減っている分だけ回復しますが、魔力と知恵を超えることはありません。</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>敵のターン：あなたは 0 から「器用さ − 1」までの値を振ってかわし、敵は 1 から筋力までの値を振ります。敵の値があなたの値以上なら命中し、最大で敵の筋力の半分のダメージを受けます。</translation>
     </message>
     <message>
         <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>退却で戦闘から抜けます。敵はマップに残ります。敵を倒した後も、退却で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
-        <translation type="unfinished"></translation>
+        <translation>体力が 1 未満になると、あなたは死んでしまいます。キャラクターは最後にもう一度保存され、そのファイルは Dead_ に時刻と日付を付けた名前の記録として保管され、ゲームは終了します。次に起動すると新しいキャラクターで始まります。</translation>
     </message>
     <message>
         <source>On the title</source>
         <extracomment>The headings of the list of keys, one for each window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>タイトル画面</translation>
     </message>
     <message>
         <source>On the map</source>
-        <translation type="unfinished"></translation>
+        <translation>マップ</translation>
     </message>
     <message>
         <source>In a battle</source>
-        <translation type="unfinished"></translation>
+        <translation>戦闘中</translation>
     </message>
     <message>
         <source>In this help</source>
-        <translation type="unfinished"></translation>
+        <translation>このヘルプ</translation>
     </message>
     <message>
         <source>In a message</source>
-        <translation type="unfinished"></translation>
+        <translation>メッセージ</translation>
     </message>
     <message>
         <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このゲームが保持するキャラクターは 1 人です。マップのウィンドウを閉じると、次のファイルに保存されます。</translation>
     </message>
     <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルがない場合は、そのことを知らせて新しいキャラクターで始めます。マップ、あなた、敵の画像を自分で用意するときは、このファイルと同じ場所にある Graphics フォルダーに入れます。</translation>
     </message>
     <message>
         <source>A dead character&apos;s archive goes into this folder:</source>
         <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>死んだキャラクターの記録は次のフォルダーに保管されます。</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが壊れている場合（行が足りない、数値が必要な所に数値でない値がある）は、何が問題かをエラーコードとともに表示して終了し、ファイルはそのまま残します。修正したり別の場所に移したりできます。保存のたびに新しいファイルを丸ごと書いてから古いファイルと置き換えるので、クラッシュしてもキャラクターが中途半端に残ることはありません。</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation type="unfinished"></translation>
+        <translation>敵の色の中には、見分けにくいものがあります。色の記号を表示すると、色の強さに応じた数の点が各敵に付きます。赤色は 1 個、オレンジ色は 2 個、黄色は 3 個、緑色は 4 個、青色は 5 個、藍色は 6 個、紫色は 7 個です。あなたは黒い枠付きの白い四角になり、回復の行にいるあいだは赤い十字が付きます。</translation>
     </message>
     <message>
         <source>%1 on the map switches the colour symbols on and off.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>マップで %1 を押すと、色の記号の表示を切り替えます。</translation>
     </message>
     <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このゲームは Orca などのスクリーンリーダーに対応しています。タイトル画面では遊び方を読み上げます。マップでは矢印キーを押すたびに新しいマスを伝え、Orca の「Where Am I（現在位置）」では最も近い敵とそこまでの道筋も伝えます。フラットレビュー（flat review）では能力値とスキルレベルを読み上げます。戦闘中は、行動ごとの結果をあなたの体力・魔力と敵の体力とともに伝えます。</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>戦闘の結果は通知として伝えられ、Orca の通知メッセージの一覧に残ります。最後の通知を聞き直したり一覧をたどったりするコマンドには、最初はキーが割り当てられていません。Orca の設定の「キーの割り当て」でキーを割り当ててください。</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
         <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>英語のほかに、次の言語で遊べます：%1。</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">、</translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ゲームはデスクトップの言語で表示されます（LANGUAGE、次に LC_ALL、LC_MESSAGES、LANG の順）。一度だけ別の言語で遊ぶには、端末からその言語を先頭に指定して起動します。例：%1</translation>
     </message>
 </context>
 <context>

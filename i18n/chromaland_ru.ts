@@ -82,87 +82,87 @@
     <message>
         <source>, </source>
         <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Opens this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает эту справку.</translation>
     </message>
     <message>
         <source>A letter, a digit or another character key</source>
-        <translation type="unfinished"></translation>
+        <translation>Буква, цифра или другая символьная клавиша</translation>
     </message>
     <message>
         <source>Starts the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начинает игру.</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Стрелки</translation>
     </message>
     <message>
         <source>Move you one square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемещают тебя на одну клетку.</translation>
     </message>
     <message>
         <source>Switches the colour symbols on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Включает и выключает цветовые значки.</translation>
     </message>
     <message>
         <source>While you have points: go from one &quot;+&quot; button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока у тебя есть очки: переход от одной кнопки «+» к другой.</translation>
     </message>
     <message>
         <source>On a &quot;+&quot; button: spends a point.</source>
-        <translation type="unfinished"></translation>
+        <translation>На кнопке «+»: тратит очко.</translation>
     </message>
     <message>
         <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает окно карты: персонаж сохраняется, и игра заканчивается (клавиша закрытия окна в твоей среде рабочего стола).</translation>
     </message>
     <message>
         <source>Go from one button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переход от одной кнопки к другой.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажимает кнопку, на которой стоит фокус.</translation>
     </message>
     <message>
         <source>Closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает эту справку.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прокрутка справки.</translation>
     </message>
     <message>
         <source>Go from one link to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переход от одной ссылки к другой.</translation>
     </message>
     <message>
         <source>Follows the link that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Переходит по ссылке, на которой стоит фокус.</translation>
     </message>
     <message>
         <source>Closes the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает сообщение.</translation>
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажимает кнопку «Атака».</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажимает кнопку «Взрыв».</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажимает кнопку «Лечение».</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажимает кнопку «Отход».</translation>
     </message>
 </context>
 <context>
@@ -181,188 +181,188 @@
     <message>
         <source>Chromaland Help</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Справка Chromaland</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>Как играть</translation>
     </message>
     <message>
         <source>The battle</source>
-        <translation type="unfinished"></translation>
+        <translation>Бой</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиши</translation>
     </message>
     <message>
         <source>Your character</source>
-        <translation type="unfinished"></translation>
+        <translation>Твой персонаж</translation>
     </message>
     <message>
         <source>Colour symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Цветовые значки</translation>
     </message>
     <message>
         <source>With a screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>С программой экранного доступа</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>Языки</translation>
     </message>
     <message>
         <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
         <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ты — белый квадрат на клетчатой карте размером %1 × %2. Шагай на цветных врагов, чтобы сразиться с ними, становись сильнее с каждой победой и останься в живых.</translation>
     </message>
     <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Стрелки перемещают тебя на одну клетку за раз. Нижний ряд карты — целебный ряд: враги туда никогда не заходят. Каждый раз, когда полоса под картой заполняется (примерно раз в %1 с), целебный ряд возвращает тебе десятую часть максимума здоровья и десятую часть максимума магии, пока ты на нём стоишь.</translation>
     </message>
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Всего врагов: %1, по %2 каждого цвета. Каждый цвет держится своей полосы рядов: фиолетовые — у верхнего края карты, ниже синие, голубые, зелёные, жёлтые и оранжевые, а красные — ниже всех, прямо над целебным рядом. Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда полоса под картой заполняется, каждый враг может сделать один шаг, а побеждённый враг возвращается с вероятностью один к трём.</translation>
     </message>
     <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Каждая победа добавляет уровень к полосе навыка того цвета, что и враг. Уровней в полосе: %1. Когда полоса заполнена, следующая победа начинает её снова с уровня 1 и даёт тебе очки — тем больше, чем сильнее цвет:</translation>
     </message>
     <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Фиолетовые: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синие: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Голубые: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёные: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Жёлтые: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оранжевые: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Красные: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока у тебя есть очки, рядом с каждым твоим показателем видна кнопка «+»: Сила, Ловкость, Мудрость, Здоровье и Магия. Каждое нажатие тратит одно очко и повышает этот показатель на единицу; у Здоровья и Магии растут и текущее значение, и максимум.</translation>
     </message>
     <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если шагнуть на врага, открывается окно боя, и враги на карте стоят на месте, пока оно не закроется. Здоровье врага равно его силе. На каждый твой ход враг отвечает своим ходом.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Атака: ты бросаешь от 1 до своей Ловкости, враг — от 1 до своей силы. Если твой бросок выше, ты попадаешь и наносишь урон от 1 до своей Силы.</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Взрыв: верное попадание магией с уроном от 1 до твоей Мудрости, но не больше здоровья врага и не больше твоей Магии; он стоит столько Магии, сколько урона наносит. Нужна хотя бы 1 единица Магии.</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>Лечение: превращает Магию в Здоровье — столько, сколько тебе не хватает, но не больше твоей Магии и не больше твоей Мудрости.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход врага: ты уклоняешься броском от 0 до своей Ловкости минус один против его броска от 1 до его силы. Если его бросок не ниже твоего, он попадает по тебе и наносит урон до половины своей силы.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отход выводит тебя из боя; враг остаётся на карте. Когда враг побеждён, Отход — это и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Когда Здоровье падает ниже 1, ты погибаешь. Персонаж сохраняется в последний раз, его файл становится архивом с именем Dead_ и временем и датой, и игра заканчивается. Следующий запуск начинается с новым персонажем.</translation>
     </message>
     <message>
         <source>On the title</source>
         <extracomment>The headings of the list of keys, one for each window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>На титульном экране</translation>
     </message>
     <message>
         <source>On the map</source>
-        <translation type="unfinished"></translation>
+        <translation>На карте</translation>
     </message>
     <message>
         <source>In a battle</source>
-        <translation type="unfinished"></translation>
+        <translation>В бою</translation>
     </message>
     <message>
         <source>In this help</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой справке</translation>
     </message>
     <message>
         <source>In a message</source>
-        <translation type="unfinished"></translation>
+        <translation>В сообщении</translation>
     </message>
     <message>
         <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>В игре хранится один персонаж. Он сохраняется, когда ты закрываешь окно карты, в этот файл:</translation>
     </message>
     <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если файла нет, игра сообщает об этом и создаёт нового персонажа. Свои картинки для карты, для тебя и для врагов клади в папку Graphics рядом с ним.</translation>
     </message>
     <message>
         <source>A dead character&apos;s archive goes into this folder:</source>
         <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Архив погибшего персонажа попадает в эту папку:</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если файл повреждён (не хватает строк или там, где игре нужно число, стоит не число), игра сообщает, что не так, с кодом ошибки и завершается, оставляя файл в точности как был, чтобы ты мог его исправить или убрать. Каждое сохранение сначала записывает целый новый файл и только потом заменяет старый: сбой никогда не оставит полперсонажа.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation type="unfinished"></translation>
+        <translation>Многим некоторые цвета врагов кажутся похожими. Цветовые значки отмечают каждого врага точками — тем больше, чем сильнее его цвет: красного одной, оранжевого двумя, жёлтого тремя, зелёного четырьмя, голубого пятью, синего шестью и фиолетового семью. Ты становишься белым квадратом в чёрной рамке, с красным крестом, пока стоишь в целебном ряду.</translation>
     </message>
     <message>
         <source>%1 on the map switches the colour symbols on and off.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 на карте включает и выключает цветовые значки.</translation>
     </message>
     <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Игра работает с программами экранного доступа, например с Orca. Титульный экран зачитывает свою инструкцию. На карте каждое нажатие стрелки сообщает твою новую клетку, а команда Orca «Сообщить о текущем положении» добавляет ближайшего врага и путь к нему; общий осмотр зачитывает твои показатели и уровни навыков. В бою строки каждого хода зачитываются вместе с твоими здоровьем и магией и здоровьем врага.</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Строки боя — это уведомления, и Orca хранит их в своём списке уведомлений. У команд, которые повторяют последние уведомления или позволяют пройти по списку, поначалу нет клавиш: назначь их на странице «Привязки клавиш» в параметрах Orca.</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
         <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Кроме английского, игра говорит на языках: %1.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Игра говорит на языке твоего рабочего стола (LANGUAGE, затем LC_ALL, LC_MESSAGES и LANG). Чтобы один раз сыграть на другом языке, запусти её из терминала, указав этот язык первым, например: %1</translation>
     </message>
 </context>
 <context>
