@@ -82,87 +82,87 @@
     <message>
         <source>, </source>
         <extracomment>Between the names of keys that do the same (&quot;Enter, Space&quot;); keep it short.</extracomment>
-        <translation type="unfinished">، </translation>
+        <translation>‏، </translation>
     </message>
     <message>
         <source>Opens this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح هذه المساعدة.</translation>
     </message>
     <message>
         <source>A letter, a digit or another character key</source>
-        <translation type="unfinished"></translation>
+        <translation>حرف أو رقم أو أي مفتاح آخر يكتب محرفًا</translation>
     </message>
     <message>
         <source>Starts the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>يبدأ اللعبة.</translation>
     </message>
     <message>
         <source>Arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح الأسهم</translation>
     </message>
     <message>
         <source>Move you one square.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرّكك مربعًا واحدًا.</translation>
     </message>
     <message>
         <source>Switches the colour symbols on and off.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُظهر رموز الألوان أو يخفيها.</translation>
     </message>
     <message>
         <source>While you have points: go from one &quot;+&quot; button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>ما دامت لديك نقاط: تنقّل من زر «+» إلى الزر التالي.</translation>
     </message>
     <message>
         <source>On a &quot;+&quot; button: spends a point.</source>
-        <translation type="unfinished"></translation>
+        <translation>على زر «+»: ينفق نقطة.</translation>
     </message>
     <message>
         <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation type="unfinished"></translation>
+        <translation>يغلق نافذة الخريطة، فتُحفظ شخصيتك وتنتهي اللعبة (مفتاح سطح المكتب لديك لإغلاق النوافذ).</translation>
     </message>
     <message>
         <source>Go from one button to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>تنقّل من زر إلى الزر التالي.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>يضغط الزر الذي عليه التركيز.</translation>
     </message>
     <message>
         <source>Closes this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>يغلق هذه المساعدة.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>مرّر نص المساعدة.</translation>
     </message>
     <message>
         <source>Go from one link to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>تنقّل من رابط إلى الرابط التالي.</translation>
     </message>
     <message>
         <source>Follows the link that has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح الرابط الذي عليه التركيز.</translation>
     </message>
     <message>
         <source>Closes the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>يغلق الرسالة.</translation>
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation type="unfinished"></translation>
+        <translation>يضغط زر «هجوم».</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation type="unfinished"></translation>
+        <translation>يضغط زر «صاعقة».</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation type="unfinished"></translation>
+        <translation>يضغط زر «شفاء».</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation type="unfinished"></translation>
+        <translation>يضغط زر «انسحاب».</translation>
     </message>
 </context>
 <context>
@@ -181,188 +181,188 @@
     <message>
         <source>Chromaland Help</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة Chromaland</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>اللعب</translation>
     </message>
     <message>
         <source>The battle</source>
-        <translation type="unfinished"></translation>
+        <translation>المعركة</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>المفاتيح</translation>
     </message>
     <message>
         <source>Your character</source>
-        <translation type="unfinished"></translation>
+        <translation>شخصيتك</translation>
     </message>
     <message>
         <source>Colour symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>رموز الألوان</translation>
     </message>
     <message>
         <source>With a screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>مع قارئ الشاشة</translation>
     </message>
     <message>
         <source>Languages</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغات</translation>
     </message>
     <message>
         <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
         <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>أنت المربع الأبيض على خريطة أبعادها ⁨%1⁩ × ⁨%2⁩ من المربعات. ادخل مربعات الأعداء الملونين لتقاتلهم، وازدد قوةً مع كل عدو تقضي عليه، وابقَ على قيد الحياة.</translation>
     </message>
     <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحرّكك مفاتيح الأسهم مربعًا واحدًا في كل مرة. الصف السفلي من الخريطة هو صف الشفاء: لا يدخله أي عدو أبدًا. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، أي كل ⁨%1⁩ ثانية تقريبًا، يعيد إليك وقوفك في صف الشفاء عُشر الحد الأقصى لصحتك وعُشر الحد الأقصى لسحرك.</translation>
     </message>
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأعداء ⁨%1⁩، منهم ⁨%2⁩ من كل لون. يلزم كل لون نطاقه الخاص من الصفوف: البنفسجي قرب أعلى الخريطة، ثم النيلي فالأزرق فالأخضر فالأصفر فالبرتقالي، والأحمر في الأسفل، فوق صف الشفاء مباشرةً. الأعداء البنفسجيون هم الأقوى، والحمر هم الأضعف. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، قد يخطو كل عدو خطوة واحدة، ويعود العدو المهزوم إلى الظهور بفرصة واحدة من ثلاث.</translation>
     </message>
     <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>كل عدو تقضي عليه يضيف مستوى إلى شريط المهارة بلونه. عدد مستويات الشريط ⁨%1⁩: حين يمتلئ، يعيده العدو التالي الذي تقضي عليه إلى المستوى 1 ويمنحك نقاطًا تزيد كلما كان اللون أقوى:</translation>
     </message>
     <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>البنفسجي: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>النيلي: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأزرق: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأخضر: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأصفر: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>البرتقالي: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>الأحمر: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation type="unfinished"></translation>
+        <translation>ما دامت لديك نقاط، يظهر زر «+» بجانب كل من إحصاءاتك: القوة والبراعة والحكمة والصحة والسحر. كل ضغطة تنفق نقطة واحدة وترفع تلك القيمة بمقدار واحد؛ وفي الصحة والسحر ترتفع القيمة وحدّها الأقصى معًا.</translation>
     </message>
     <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>دخولك مربع عدو يفتح نافذة المعركة، ويبقى الأعداء على الخريطة ثابتين في أماكنهم حتى تُغلق. صحة العدو هي قوته. ويرد العدو في دوره على كل حركة تقوم بها.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>هجوم: تُجري رمية من 1 إلى قدر براعتك، ويُجري العدو رمية من 1 إلى قدر قوته. إن كانت رميتك أعلى أصبته بضرر من 1 إلى قدر قوتك.</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation type="unfinished"></translation>
+        <translation>صاعقة: إصابة مؤكدة بالسحر بضرر من 1 إلى قدر حكمتك، لا يتجاوز أبدًا صحة العدو ولا السحر الذي لديك؛ وتكلّفك من السحر قدر الضرر الذي تُلحقه. تحتاج إلى نقطة سحر واحدة على الأقل.</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
-        <translation type="unfinished"></translation>
+        <translation>شفاء: يحوّل السحر إلى صحة بقدر ما ينقصك منها، دون أن يتجاوز سحرك ولا حكمتك.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation type="unfinished"></translation>
+        <translation>دور العدو: تتفادى برمية من 0 إلى ما يقل عن براعتك بواحد، مقابل رميته من 1 إلى قدر قوته. إن كانت رميته مساوية لرميتك أو أعلى منها، أصابك بضرر يصل إلى نصف قوته.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>زر «انسحاب» يُخرجك من المعركة، ويبقى العدو على الخريطة. وبعد هزيمة العدو، يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو بعض الوقت ويزداد شريط المهارة بلونه.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
-        <translation type="unfinished"></translation>
+        <translation>حين تنخفض صحتك إلى ما دون 1 تموت. تُحفظ شخصيتك مرة أخيرة ويصبح ملفها أرشيفًا يحمل اسم ⁨Dead_⁩ متبوعًا بالوقت والتاريخ، وتنتهي اللعبة. ويبدأ التشغيل التالي بشخصية جديدة.</translation>
     </message>
     <message>
         <source>On the title</source>
         <extracomment>The headings of the list of keys, one for each window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>في شاشة العنوان</translation>
     </message>
     <message>
         <source>On the map</source>
-        <translation type="unfinished"></translation>
+        <translation>على الخريطة</translation>
     </message>
     <message>
         <source>In a battle</source>
-        <translation type="unfinished"></translation>
+        <translation>في المعركة</translation>
     </message>
     <message>
         <source>In this help</source>
-        <translation type="unfinished"></translation>
+        <translation>في هذه المساعدة</translation>
     </message>
     <message>
         <source>In a message</source>
-        <translation type="unfinished"></translation>
+        <translation>في رسالة</translation>
     </message>
     <message>
         <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحتفظ اللعبة بشخصية واحدة، وتُحفظ عند إغلاقك نافذة الخريطة في هذا الملف:</translation>
     </message>
     <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا لم يكن الملف موجودًا، تُنبّهك اللعبة إلى ذلك وتبدأ شخصية جديدة. أما صورك الخاصة للخريطة ولك وللأعداء فتوضع في المجلد ⁨Graphics⁩ بجانبه.</translation>
     </message>
     <message>
         <source>A dead character&apos;s archive goes into this folder:</source>
         <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يوضع أرشيف الشخصية الميتة في هذا المجلد:</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا كان الملف تالفًا (أسطر ناقصة، أو قيم ليست أعدادًا حيث تحتاج اللعبة إلى عدد)، تُبيّن اللعبة الخطأ مع رمز الخطأ ثم تنتهي، وتترك الملف كما كان تمامًا لتتمكن من إصلاحه أو نقله إلى مكان آخر. وكل عملية حفظ تكتب ملفًا جديدًا كاملًا قبل أن تستبدل به القديم: فلا يترك أي انهيار نصفَ شخصية أبدًا.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation type="unfinished"></translation>
+        <translation>تبدو بعض ألوان الأعداء متشابهة لكثير من العيون. وتضع رموز الألوان على كل عدو نقاطًا مرسومة بعدد يوافق قوة لونه: الأحمر نقطة واحدة، والبرتقالي نقطتان، والأصفر ثلاث، والأخضر أربع، والأزرق خمس، والنيلي ست، والبنفسجي سبع. وتصبح أنت مربعًا أبيض في إطار أسود، وعليه علامة زائد حمراء ما دمت واقفًا في صف الشفاء.</translation>
     </message>
     <message>
         <source>%1 on the map switches the colour symbols on and off.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح ⁨%1⁩ على الخريطة يُظهر رموز الألوان أو يخفيها.</translation>
     </message>
     <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتحدث اللعبة إلى قارئات الشاشة مثل Orca. تقرأ شاشة العنوان تعليماتها. وعلى الخريطة يُعلن كل مفتاح سهم مربعك الجديد، ويضيف أمر «أين أنا» (⁨Where Am I⁩) في Orca أقرب عدو والطريق إليه؛ وتقرأ «المراجعة المسطحة» (⁨Flat Review⁩) إحصاءاتك ومستويات مهاراتك. وفي المعركة، تُعلَن سطور كل حركة مع صحتك وسحرك وصحة العدو.</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>سطور المعركة إشعارات، يحفظها Orca في قائمة رسائل الإشعارات لديه. وأوامره لإعادة سماع آخرها أو للتنقل في القائمة ليس لها مفاتيح في البداية: عيّن لها مفاتيح في صفحة «المفاتيح المربوطة» (⁨Key Bindings⁩) في تفضيلات Orca.</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
         <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إلى جانب الإنجليزية، تتحدث اللعبة: ⁧%1⁩.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished">، </translation>
+        <translation>‏، </translation>
     </message>
     <message>
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تتحدث اللعبة بلغة سطح المكتب لديك (⁨LANGUAGE⁩، ثم ⁨LC_ALL⁩ و⁨LC_MESSAGES⁩ و⁨LANG⁩). ولتلعب بلغة أخرى مرة واحدة، شغّلها من الطرفية مع كتابة تلك اللغة قبل الأمر، مثلًا: ⁨%1⁩</translation>
     </message>
 </context>
 <context>
