@@ -185,7 +185,7 @@
     <message>
         <source>Chromaland Help</source>
         <extracomment>The help window&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chromaland-Hilfe</translation>
     </message>
     <message>
         <source>Playing</source>
