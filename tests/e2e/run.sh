@@ -356,6 +356,9 @@ scenario_help()
 
         keys "$TITLE_WIN" Return
         await_window map 15 MAP_WIN
+        # The title's window, going, may read as a map for a moment.
+        await_hidden "$TITLE_WIN" 5 "the title window (after the map opened)"
+        await_window map 5 MAP_WIN
         MAP_SHOWN_MS=$(now_ms)
         open_help "$MAP_WIN" "the map window"
         window_shot "$MAP_WIN" "$E2E_TMP/help-map.png"
