@@ -33,29 +33,58 @@ Key battleButton(const char *caption, QString action)
 
 } // namespace
 
+namespace {
+
+// The key with no modifier and with each of Shift, Ctrl and Alt: keys that
+// do the same whatever else is held.
+QList<QKeyCombination> withModifiers(std::initializer_list<Qt::Key> keys)
+{
+    QList<QKeyCombination> presses;
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+        for (Qt::Key key : keys)
+            presses.append(QKeyCombination(modifier, key));
+    }
+    return presses;
+}
+
+} // namespace
+
 QList<Key> all()
 {
+    const QKeyCombination shiftTab(Qt::ShiftModifier, Qt::Key_Tab);
+    // What Shift+Tab arrives as.
     const QKeyCombination backTab(Qt::ShiftModifier, Qt::Key_Backtab);
+    const QString arrows = QCoreApplication::translate("GameKeys", "Arrow keys");
     const auto help = [](Window window) {
         return Key{window, keyName(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
     };
+    QList<QKeyCombination> scrolling{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
+                                     Qt::Key_End, Qt::Key_Space};
+    scrolling << QKeyCombination(Qt::ShiftModifier, Qt::Key_Space) << QKeyCombination(Qt::ShiftModifier, Qt::Key_Up)
+              << QKeyCombination(Qt::ShiftModifier, Qt::Key_Down) << QKeyCombination(Qt::ControlModifier, Qt::Key_Up)
+              << QKeyCombination(Qt::ControlModifier, Qt::Key_Down)
+              << QKeyCombination(Qt::ControlModifier, Qt::Key_Space) << QKeyCombination(Qt::AltModifier, Qt::Key_Down)
+              << QKeyCombination(Qt::AltModifier, Qt::Key_Space);
+    QList<QKeyCombination> battleFocus{Qt::Key_Tab, backTab};
+    battleFocus << withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
+
     QList<Key> keys{
         {Window::Title, QCoreApplication::translate("GameKeys", "A letter, a digit or another character key"),
          QCoreApplication::translate("GameKeys", "Starts the game."),
          {Qt::Key_A, Qt::Key_7, Qt::Key_Space}},
         help(Window::Title),
 
-        {Window::Map, QCoreApplication::translate("GameKeys", "Arrow keys"),
-         QCoreApplication::translate("GameKeys", "Move you one square."),
-         {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}},
+        // The shift state does not matter to a move.
+        {Window::Map, arrows, QCoreApplication::translate("GameKeys", "Move you one square."),
+         withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
         help(Window::Map),
         {Window::Map, keyName(ColourSymbols),
          QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {ColourSymbols}},
-        {Window::Map, keyNames({Qt::Key_Tab, backTab}),
+        {Window::Map, keyNames({Qt::Key_Tab, shiftTab}),
          QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
          {Qt::Key_Tab, backTab}},
         {Window::Map, keyName(Qt::Key_Space),
-         QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), {Qt::Key_Space}},
+         QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
         {Window::Map, keyName(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
          QCoreApplication::translate("GameKeys", "Closes the map window, which saves your character and ends the "
                                                  "game (your desktop's key for closing a window)."),
@@ -65,21 +94,26 @@ QList<Key> all()
         battleButton("&Blast", QCoreApplication::translate("GameKeys", "Presses the Blast button.")),
         battleButton("&Heal", QCoreApplication::translate("GameKeys", "Presses the Heal button.")),
         battleButton("&Retreat", QCoreApplication::translate("GameKeys", "Presses the Retreat button.")),
-        {Window::Battle, keyNames({Qt::Key_Tab, backTab}),
-         QCoreApplication::translate("GameKeys", "Go from one button to the next."), {Qt::Key_Tab, backTab}},
+        {Window::Battle, keyNames({Qt::Key_Tab, shiftTab}) + QCoreApplication::translate("GameKeys", ", ") + arrows,
+         QCoreApplication::translate("GameKeys", "Go from one button to the next."), battleFocus},
         {Window::Battle, keyName(Qt::Key_Space),
-         QCoreApplication::translate("GameKeys", "Presses the button that has the focus."), {Qt::Key_Space}},
+         QCoreApplication::translate("GameKeys", "Presses the button that has the focus."), withModifiers({Qt::Key_Space})},
         help(Window::Battle),
 
         {Window::Help, keyName(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes this help."),
          {Qt::Key_Escape}},
-        {Window::Help, keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown}),
-         QCoreApplication::translate("GameKeys", "Scroll the help."),
-         {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_PageUp}},
-        {Window::Help, keyNames({Qt::Key_Tab, backTab}),
+        {Window::Help,
+         keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                   Qt::Key_Space}),
+         QCoreApplication::translate("GameKeys", "Scroll the help."), scrolling},
+        {Window::Help, keyNames({Qt::Key_Tab, shiftTab}),
          QCoreApplication::translate("GameKeys", "Go from one link to the next."), {Qt::Key_Tab, backTab}},
-        {Window::Help, keyName(Qt::Key_Return),
-         QCoreApplication::translate("GameKeys", "Follows the link that has the focus."), {Qt::Key_Return}},
+        {Window::Help, keyNames({Qt::Key_Return, Qt::Key_Enter}),
+         QCoreApplication::translate("GameKeys", "Follows the link that has the focus."),
+         {Qt::Key_Return, Qt::Key_Enter}},
+        {Window::Help, keyNames({QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}),
+         QCoreApplication::translate("GameKeys", "Select all of the help's text, and copy what is selected."),
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
 
         {Window::MessageBox, keyNames({Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}),
          QCoreApplication::translate("GameKeys", "Closes the message."),

@@ -68,7 +68,8 @@ void HelpWindow::showEvent(QShowEvent *event)
 }
 
 // To the right of the window it helps with, where the screen has room,
-// else to its left, else as far right as the screen goes.
+// else to its left, else as far right as the screen goes; never past the
+// screen's edges, frame included, and no taller than the screen.
 void HelpWindow::placeBesideOwner()
 {
     QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
@@ -76,12 +77,21 @@ void HelpWindow::placeBesideOwner()
         return;
     const QRect screen = owner->screen()->availableGeometry();
     const QRect ownerFrame = owner->frameGeometry();
-    const int width = frameGeometry().width();
+    const QRect ownerInside = owner->geometry();
+    // The window manager's frame, as the owner has it; the frameless title
+    // has none to go by, so room for a title bar is kept.
+    QMargins frame(ownerInside.left() - ownerFrame.left(), ownerInside.top() - ownerFrame.top(),
+                   ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
+    if (frame.isNull())
+        frame = QMargins(4, 32, 4, 4);
+    resize(width(), std::min(height(), screen.height() - frame.top() - frame.bottom()));
+    const int outerWidth = width() + frame.left() + frame.right();
+    const int outerHeight = height() + frame.top() + frame.bottom();
     int left = ownerFrame.right() + 1 + Gap;
-    if (left + width > screen.right() + 1)
-        left = ownerFrame.left() - Gap - width;
+    if (left + outerWidth > screen.right() + 1)
+        left = ownerFrame.left() - Gap - outerWidth;
     if (left < screen.left())
-        left = screen.right() + 1 - width;
-    const int top = std::clamp(ownerFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - height()));
+        left = screen.right() + 1 - outerWidth;
+    const int top = std::clamp(ownerFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outerHeight));
     move(left, top);
 }

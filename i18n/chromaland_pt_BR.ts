@@ -164,6 +164,10 @@
         <source>Presses the Retreat button.</source>
         <translation>Pressiona o botão Recuar.</translation>
     </message>
+    <message>
+        <source>Select all of the help&apos;s text, and copy what is selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>

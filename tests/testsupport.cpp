@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "help/helpkey.h"
+#include "help/helpwindow.h"
 #include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTextBrowser>
 
 const QDateTime Sandbox::FixedMoment(QDate(2026, 12, 6), QTime(23, 55, 11));
 
@@ -167,6 +170,28 @@ BattlesExpected::~BattlesExpected()
 bool BattlesExpected::active()
 {
     return battlesExpected > 0;
+}
+
+bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(HelpWindow &)> &look)
+{
+    HelpKey::install();
+    const BattlesExpected expected;
+    bool opened = false;
+    QTimer whileOpen;
+    whileOpen.setSingleShot(true);
+    QObject::connect(&whileOpen, &QTimer::timeout, [&] {
+        auto *help = qobject_cast<HelpWindow *>(QApplication::activeModalWidget());
+        if (!help)
+            return;
+        opened = true;
+        if (look)
+            look(*help);
+        if (help->isVisible())
+            QTest::keyClick(help->browser(), Qt::Key_Escape);
+    });
+    whileOpen.start(0);
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    return opened;
 }
 
 QByteArray bitmapFile(QSize size, const QColor &colour)

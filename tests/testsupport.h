@@ -94,6 +94,12 @@ public:
     static bool active();
 };
 
+class HelpWindow;
+// Presses `key` on `target` with F1 installed as main() installs it; while
+// the help that opens is up, runs `look` on it, then closes it with Escape.
+// Returns whether the help opened.
+bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(HelpWindow &)> &look = {});
+
 // A BMP file of one colour.
 QByteArray bitmapFile(QSize size, const QColor &colour);
 // Puts a marker on a square.

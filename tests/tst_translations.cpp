@@ -1,6 +1,8 @@
 #include "accessibility/accessibleupdates.h"
 #include "battle/frmbattlecontrol.h"
 #include "forms/windowsetup.h"
+#include "help/helpwindow.h"
+#include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "system/language.h"
 #include "system/gameerror.h"
@@ -20,6 +22,9 @@
 #include <QHash>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QSet>
 #include <QGlyphRun>
 #include <QTest>
@@ -226,6 +231,24 @@ QStringList overflowsIn(QWidget *window)
     return found;
 }
 
+// What of the help does not fit: a line wider than the page (the page
+// must wrap, never scroll across), a letter with no glyph, a button too
+// narrow for its text.
+QStringList helpOverflows(HelpWindow &help)
+{
+    QStringList found = overflowsIn(&help);
+    QTextBrowser *browser = help.browser();
+    if (browser->horizontalScrollBar()->maximum() > 0)
+        found << QStringLiteral("the help scrolls across: %1 wide in %2")
+                     .arg(browser->document()->idealWidth())
+                     .arg(browser->viewport()->width());
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
+        if (!drawable(block.text(), block.charFormat().font().resolve(browser->font())))
+            found << QStringLiteral("the help lacks glyphs: %1").arg(block.text().left(60));
+    }
+    return found;
+}
+
 // Every text a player sees or hears on the window and its controls.
 QStringList textsOf(QWidget *window)
 {
@@ -353,6 +376,20 @@ void tst_Translations::textsFitTheWindows()
                         .arg(QStringLiteral("-5")));
     overflows << overflowsIn(windows.battle.get());
     windows.battle->grab().save(QStringLiteral("%1/status-negative@%2x.png").arg(folder, scale));
+
+    // The help over the map, at its top and scrolled down to its end with
+    // the keys a player uses.
+    HelpWindow help(windows.map);
+    help.show();
+    overflows << helpOverflows(help);
+    help.grab().save(QStringLiteral("%1/help@%2x.png").arg(folder, scale));
+    QScrollBar *down = help.browser()->verticalScrollBar();
+    QVERIFY2(down->maximum() > 0, "the help does not scroll");
+    for (int page = 0; page < 100 && down->value() < down->maximum(); ++page)
+        QTest::keyClick(help.browser(), Qt::Key_PageDown);
+    QCOMPARE(down->value(), down->maximum());
+    help.grab().save(QStringLiteral("%1/help-end@%2x.png").arg(folder, scale));
+
     overflows.removeDuplicates();
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
 
@@ -395,6 +432,20 @@ void tst_Translations::pseudoLanguageEscapesNothing()
             if (text.contains(english))
                 escaped << window->objectName() + QLatin1String(": ") + shown.left(70);
         }
+    }
+    // The help's page too, but for what stays as it is in every language:
+    // folders, a command, the languages' own names.
+    HelpWindow help(windows.map);
+    QString page = help.browser()->toPlainText();
+    for (const QString &kept : {QDir::toNativeSeparators(modGameLogicCode::CharacterFilePath()),
+                                QDir::toNativeSeparators(QDir(windows.sandbox.folder()).absolutePath()),
+                                QDir::toNativeSeparators(QDir::currentPath()), QStringLiteral("LANGUAGE=de chromaland")})
+        page.remove(kept);
+    for (const QString &language : Languages)
+        page.remove(QLocale(language).nativeLanguageName());
+    for (const QString &line : page.split(QLatin1Char('\n'))) {
+        if (QString(line).remove(QStringLiteral("Chromaland")).contains(english))
+            escaped << QLatin1String("help: ") + line.left(70);
     }
     QCoreApplication::removeTranslator(&pseudo);
     escaped.removeDuplicates();

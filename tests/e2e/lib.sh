@@ -406,6 +406,8 @@ window_kind()
     type=$(window_type "$1")
     if [[ $name == "${BATTLE_TITLE:-Battle Control}" ]]; then
         echo battle
+    elif [[ $name == "${HELP_TITLE:-Chromaland Help}" ]]; then
+        echo help
     elif [[ $type == UTILITY ]]; then
         echo title
     elif [[ $name == "Chromaland" && $type == DIALOG ]]; then

@@ -313,6 +313,70 @@ scenario_battle_retreat()
         V=1 I=1 B=1 G=1 Y=1 O=1 R=1
 }
 
+# open_help ID WHAT: F1 on the window opens the help over it, and while it
+# is up the window under it stays; Escape closes the help and gives the
+# keyboard back to the window, without a click. Sets
+# HELP_WIN, and HELP_MS to how long the help was up.
+open_help()
+{
+    local opened
+    keys "$1" F1
+    opened=$(now_ms)
+    await_window help 5 HELP_WIN
+    window_shown "$1" || fail "$2 went away when the help opened"
+    [[ $(window_transient_for "$HELP_WIN") == "$1" ]] \
+        || fail "the help does not belong to $2 (WM_TRANSIENT_FOR is $(window_transient_for "$HELP_WIN"))"
+    window_geometry "$HELP_WIN"
+    (( WX >= 0 && WY >= 0 && WX + WW <= SCREEN_W && WY + WH <= SCREEN_H )) \
+        || fail "the help (${WW}x${WH} at $WX,$WY) does not fit the ${SCREEN_W}x${SCREEN_H} screen"
+    keys "$HELP_WIN" Escape
+    await_hidden "$HELP_WIN" 5 "the help (after Escape)"
+    HELP_MS=$(( $(now_ms) - opened ))
+    local deadline=$(( $(now_ms) + 3000 ))
+    while [[ $(xdotool getwindowfocus 2>/dev/null) != "$1" ]]; do
+        (( $(now_ms) < deadline )) || fail "$2 did not get the keyboard back when the help closed"
+        sleep 0.05
+    done
+}
+
+# F1 opens the help on the title (without starting the game), on the map
+# and in a battle; Escape closes it, and the arrows move the player at
+# once. The enemy clock stands still while the help is up, so the walk's
+# time counts without it.
+scenario_help()
+{
+    local attempt
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        PROGRAM_FOLDER=$(new_folder program)
+        retreat_character "$PROGRAM_FOLDER"
+        app_start "$PROGRAM_FOLDER"
+        await_window title 20 TITLE_WIN
+        open_help "$TITLE_WIN" "the title window"
+        none_shown "box map" 1 "F1 must not start the game"
+
+        keys "$TITLE_WIN" Return
+        await_window map 15 MAP_WIN
+        # The title's window, going, may read as a map for a moment.
+        await_hidden "$TITLE_WIN" 5 "the title window (after the map opened)"
+        await_window map 5 MAP_WIN
+        MAP_SHOWN_MS=$(now_ms)
+        open_help "$MAP_WIN" "the map window"
+        window_shot "$MAP_WIN" "$E2E_TMP/help-map.png"
+        MAP_SHOWN_MS=$(( MAP_SHOWN_MS + HELP_MS ))
+        if meet_enemy 20; then
+            break
+        fi
+        e2e_log "attempt $attempt: no battle in time with enemy 20; starting again"
+        app_kill
+    done
+    [[ -n ${BATTLE_WIN:-} ]] || fail "no battle window in time after $WALK_ATTEMPTS walks onto enemy 20"
+
+    open_help "$BATTLE_WIN" "the battle window"
+    keys "$BATTLE_WIN" alt+r
+    await_hidden "$BATTLE_WIN" 5 "the battle window (after Alt+R, Retreat)"
+    close_map_and_wait
+}
+
 # Strength and Dexterity 1000 beat a violet enemy (health 44 to 52) in a
 # few blows; the violet bar stands at 17, one below the wrap.
 winner_character()
@@ -518,7 +582,7 @@ scenario_pip_pictures()
 }
 
 ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file pip_pictures
-               language_de language_ar)
+               language_de language_ar help)
 
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")

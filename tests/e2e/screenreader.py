@@ -12,6 +12,8 @@ all passed, 1 when one failed, 3 when the walk to the enemy came too late
         play   title, a battle won, the map afterwards (the game must be
                showing its title; it is left on the map)
         idle SECONDS   listens and prints the events seen, by kind
+        help TITLE     the help window open over the map: its name, its
+               text through the text interface, its headings
         await NAME SECONDS   waits for the application NAME on the bus
 """
 
@@ -403,6 +405,42 @@ def map_checks():
           "an arrow key on a point button moves the player and gives the map the focus", focused())
 
 
+def help_checks(title):
+    """The help as a reader finds it: a window named by its title, whose
+    page is one text that the text interface reads whole, its headings set
+    apart from the paragraphs in the text's attributes."""
+    frame = wait_for(lambda: window(title), 10)
+    if not check(frame is not None, "the help window is on the bus, named %r" % title):
+        return
+    texts = [n for n in walk(frame) if text_of(n)]
+    page = max(texts, key=lambda n: len(text_of(n)), default=None)
+    whole = text_of(page) if page else ""
+    check(len(whole) > 3000 and whole.startswith(title), "the text interface reads the whole page, from its title",
+          whole[:80])
+    check(page is not None and page.getState().contains(pyatspi.STATE_FOCUSED),
+          "the page has the focus, so that the reader's keys read it", page.getRoleName() if page else "none")
+    if not page:
+        return
+    text = page.queryText()
+
+    def attributes(offset):
+        attrs, start, end = text.getAttributeRun(offset, False)
+        return dict(a.split(":", 1) for a in attrs), start, end
+
+    # The page opens with its title and the list of its parts; the first
+    # part's heading is the next line that names it.
+    lines = whole.split("\n")
+    first_part = lines[1].strip()
+    heading_at = whole.index("\n" + first_part + "\n", whole.index(first_part) + len(first_part)) + 1
+    heading, _, _ = attributes(heading_at)
+    paragraph_at = whole.index(next(line for line in lines if len(line) > 80))
+    body, _, _ = attributes(paragraph_at)
+    log("a heading's attributes: %r" % (heading,))
+    log("a paragraph's attributes: %r" % (body,))
+    check(heading.get("weight") == "bold" and float(heading.get("size", 0)) > float(body.get("size", 0)),
+          "a heading is bold and larger than a paragraph in the text's attributes", (heading, body))
+
+
 def idle(seconds):
     """Counts what the game sends while nobody does anything."""
     start = time.monotonic()
@@ -422,6 +460,9 @@ def main():
     if sys.argv[1:2] == ["idle"]:
         idle(float(sys.argv[2]))
         return 0
+    if sys.argv[1:2] == ["help"]:
+        help_checks(sys.argv[2])
+        return 1 if FAILED else 0
     if not wait_for(app, 15):
         log("FAILED: the game never appeared on the accessibility bus")
         return 1

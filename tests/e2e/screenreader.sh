@@ -7,7 +7,8 @@
 # Sourced by run.sh, which provides the shared steps. Needs at-spi2-core,
 # python3-pyatspi, dbus and orca (scripts/setup-debian.sh --tests).
 
-SCREEN_READER_SCENARIOS=(screen_reader screen_reader_at_rest screen_reader_de)
+SCREEN_READER_SCENARIOS=(screen_reader screen_reader_at_rest screen_reader_de screen_reader_help
+                          screen_reader_help_de)
 
 READER=$E2E_HERE/screenreader.py
 
@@ -197,6 +198,71 @@ scenario_screen_reader_de()
     orca_said "World map" && fail "Orca spoke the map's English name to a German player"
     close_and_wait "$MAP_WIN" 15
     [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
+}
+
+# orca_count TEXT: how many times Orca has spoken the text.
+orca_count()
+{
+    orca_speech | grep -cF -- "$1" || true
+}
+
+# help_with_reader LANGUAGE: on the map, F1 opens the help and Orca speaks
+# its title in the player's language; the reader finds the page through
+# the bus; Escape closes it and Orca speaks the map's square again.
+help_with_reader()
+{
+    trap 'app_kill; a11y_stop' EXIT
+    a11y_start
+    orca_start
+    local square
+    if [[ $1 == en ]]; then
+        HELP_TITLE="Chromaland Help"
+        square="World map: Column 1, row 22, healing row"
+    else
+        APP_ENV+=(LANGUAGE="$1")
+        HELP_TITLE=$(translation_of "$1" HelpPage "Chromaland Help") \
+            || fail "the $1 catalogue has no translation of the help's title"
+        square=$(translated_square "$1" 1 22)
+    fi
+    local folder
+    folder=$(new_folder "reader-help-$1")
+    strong_character "$folder"
+    app_start "$folder"
+    await_window title 20 TITLE_WIN
+    keys "$TITLE_WIN" space
+    await_window map 15 MAP_WIN
+    # The title's window, going, may read as a map for a moment.
+    await_hidden "$TITLE_WIN" 5 "the title window (after the map opened)"
+    await_window map 5 MAP_WIN
+    orca_awaits "$square" 20
+
+    local before
+    before=$(orca_count "$square")
+    keys "$MAP_WIN" F1
+    await_window help 5 HELP_WIN
+    orca_awaits "$HELP_TITLE" 20
+    /usr/bin/python3 "$READER" help "$HELP_TITLE" || fail "the screen reader's checks of the help failed (see above)"
+    keys "$HELP_WIN" Escape
+    await_hidden "$HELP_WIN" 5 "the help (after Escape)"
+    local deadline=$(( $(now_ms) + 20000 ))
+    until (( $(orca_count "$square") > before )); do
+        (( $(now_ms) < deadline )) || fail "Orca did not speak the map's square again after the help closed; it said: $(orca_speech | tail -n 10)"
+        sleep 0.1
+    done
+    e2e_log "Orca said \"$square\" again"
+    e2e_log "what Orca said from F1 on:"$'\n'"$(orca_speech | grep -n -F -A1000 -- "$HELP_TITLE" | head -n 12 | sed 's/^/    | /')"
+    close_and_wait "$MAP_WIN" 15
+    [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
+}
+
+scenario_screen_reader_help()
+{
+    help_with_reader en
+}
+
+scenario_screen_reader_help_de()
+{
+    help_with_reader de
 }
 
 # rest_on_map SECONDS: starts the game, opens the map and lets it rest;

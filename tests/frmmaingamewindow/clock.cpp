@@ -1,11 +1,13 @@
 #include "testsupport.h"
 
+#include "help/helpwindow.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "system/randomsource.h"
 
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 // The enemy clock: the bar, healing in the healing row, and the enemy
 // phase with scripted random draws.
@@ -20,6 +22,8 @@ private slots:
     void timerIsThePreciseSeventeenMsClock();
     void hundredthTickRunsThePhase();
     void pausedTicksDoNothingAndTheBarResumes();
+    void helpHoldsTheClock_data();
+    void helpHoldsTheClock();
     void healingInTheHealingRow_data();
     void healingInTheHealingRow();
     void aStepMovesTheMarker_data();
@@ -170,6 +174,39 @@ void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
 // down, up to the maximum, and brings a value above it down to it; Health
 // and Magic each on their own. Outside the row nothing changes. A caption
 // that is not a number is left exactly as it is, silently.
+void tst_MapPlayClock::helpHoldsTheClock_data()
+{
+    QTest::addColumn<bool>("inBattle");
+    QTest::newRow("on the map") << false;
+    // Closing the help leaves the clock held for the battle under it.
+    QTest::newRow("in a battle") << true;
+}
+
+// While the help is open the clock stands still, however many ticks come;
+// once it is closed, the clock is as it was before.
+void tst_MapPlayClock::helpHoldsTheClock()
+{
+    QFETCH(bool, inBattle);
+    openMap();
+    auto *bar = control<QProgressBar>(m_map, "prog_MoveTime");
+    for (int tick = 0; tick < 40; ++tick)
+        m_map->Timer1_Timer();
+    std::optional<PausedEnemies> battle;
+    if (inBattle)
+        battle.emplace();
+
+    int whileOpen = -1;
+    QVERIFY(helpOpensOn(control<PictureBox>(m_map, "pic_WorldMap"), Qt::Key_F1, [&](HelpWindow &) {
+        for (int tick = 0; tick < 250; ++tick)
+            m_map->Timer1_Timer();
+        whileOpen = bar->value();
+    }));
+    QCOMPARE(whileOpen, 40);
+    QCOMPARE(RandomSource::draws(), 0);
+    m_map->Timer1_Timer();
+    QCOMPARE(bar->value(), inBattle ? 40 : 41);
+}
+
 void tst_MapPlayClock::healingInTheHealingRow_data()
 {
     QTest::addColumn<float>("playerTop");

@@ -149,6 +149,10 @@ expected_files=(
 for size in 16 32 48 64 128 256; do
     expected_files+=("./usr/share/icons/hicolor/${size}x$size/apps/$APP_ID.png")
 done
+# The manual page in every language of man/po.
+for po in "$SOURCE"/man/po/*.po; do
+    expected_files+=("./usr/share/man/$(basename "$po" .po)/man6/chromaland.6.gz")
+done
 # The pip set, where the README's "Playing without telling colours apart"
 # copies it from.
 expected_files+=(./usr/share/games/chromaland/pips/Player.bmp ./usr/share/games/chromaland/pips/Player_Healing.bmp)
