@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>يحدد كل نص المساعدة، وينسخ ما حُدِّد.</translation>
     </message>
 </context>
 <context>

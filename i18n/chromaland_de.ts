@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert den ganzen Text der Hilfe und kopiert das Markierte.</translation>
     </message>
 </context>
 <context>

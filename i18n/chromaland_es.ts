@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona todo el texto de la ayuda y copia lo seleccionado.</translation>
     </message>
 </context>
 <context>

@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionne tout le texte de l’aide et copie la sélection.</translation>
     </message>
 </context>
 <context>

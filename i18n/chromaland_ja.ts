@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプのテキストをすべて選択し、選択した部分をコピーします。</translation>
     </message>
 </context>
 <context>

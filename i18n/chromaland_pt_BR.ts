@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionam todo o texto da ajuda e copiam o que está selecionado.</translation>
     </message>
 </context>
 <context>

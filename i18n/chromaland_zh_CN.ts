@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>全选帮助文本，并复制所选内容。</translation>
     </message>
 </context>
 <context>
