@@ -489,7 +489,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>ترويسة الصورة النقطية غير ممكنة أو أن صفوف بكسلاتها تنتهي قبل أوانها</translation>
+        <translation>ترويسة الصورة النقطية غير صالحة، أو صفوف بكسلاتها تنتهي قبل أوانها</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>Your Strength, as a share of the two strengths together.</source>
-        <translation>قوتك، كنسبة من مجموع القوتين معًا.</translation>
+        <translation>قوتك، نسبةً إلى مجموع القوتين.</translation>
     </message>
     <message>
         <source>Enemy strength</source>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>The enemy&apos;s strength, as a share of the two strengths together.</source>
-        <translation>قوة العدو، كنسبة من مجموع القوتين معًا.</translation>
+        <translation>قوة العدو، نسبةً إلى مجموع القوتين.</translation>
     </message>
     <message>
         <source>Enemy</source>

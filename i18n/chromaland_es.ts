@@ -473,7 +473,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>la cabecera del mapa de bits es imposible o sus filas de píxeles terminan antes de tiempo</translation>
+        <translation>la cabecera del mapa de bits no es válida o sus filas de píxeles terminan antes de tiempo</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
@@ -907,7 +907,7 @@
     </message>
     <message>
         <source>Time to enemy moves</source>
-        <translation>Tiempo hasta que se muevan los enemigos</translation>
+        <translation>Tiempo hasta el turno enemigo</translation>
     </message>
     <message>
         <source>The enemies move when the bar is full.</source>
@@ -931,7 +931,7 @@
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation>Instrucciones: Eres el Cuadrado Blanco. Muévete con las teclas de cursor. La parte inferior del mapa es la zona de curación, un lugar seguro donde los malos no te alcanzan.</translation>
+        <translation>Instrucciones: Eres el Cuadrado Blanco. Muévete con las teclas de flecha. La parte inferior del mapa es la fila de curación, un lugar seguro donde los malos no te alcanzan.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
@@ -963,7 +963,7 @@
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation>el archivo del personaje tiene %1 de sus 15 líneas</translation>
+        <translation>el archivo del personaje solo tiene %1 de las 15 líneas</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>

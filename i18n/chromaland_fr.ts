@@ -473,7 +473,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>l’en-tête du bitmap est impossible ou ses lignes de pixels s’arrêtent trop tôt</translation>
+        <translation>l’en-tête du bitmap est invalide ou ses lignes de pixels s’arrêtent trop tôt</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>

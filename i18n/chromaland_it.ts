@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>%1 does not fit in 16 bits</source>
-        <translation>%1 non sta in 16 bit</translation>
+        <translation>%1 non è rappresentabile in 16 bit</translation>
     </message>
 </context>
 <context>
@@ -473,7 +473,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>l&apos;intestazione della bitmap è impossibile o le sue righe di pixel finiscono prima del previsto</translation>
+        <translation>l&apos;intestazione della bitmap non è valida o le sue righe di pixel finiscono prima del previsto</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>is not a regular file</source>
-        <translation>non è un file normale</translation>
+        <translation>non è un file regolare</translation>
     </message>
     <message>
         <source>larger than %1 bytes</source>
@@ -963,7 +963,7 @@
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation>il file del personaggio ha %1 delle sue 15 righe</translation>
+        <translation>il file del personaggio ha solo %1 delle 15 righe previste</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>

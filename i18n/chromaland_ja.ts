@@ -469,7 +469,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>ビットマップのヘッダーがありえない値か、ピクセルの行が途中で終わっています</translation>
+        <translation>ビットマップのヘッダーが無効か、ピクセルの行が途中で終わっています</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>

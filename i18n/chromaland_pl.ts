@@ -5,7 +5,7 @@
     <name>CaptionNumber</name>
     <message>
         <source>&quot;%1&quot; is too large</source>
-        <translation>Wartość „%1” jest za duża</translation>
+        <translation>wartość „%1” jest za duża</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number</source>
@@ -460,7 +460,7 @@
     <message>
         <source>Nearest: %1, %2.</source>
         <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Najbliżej: %1, %2.</translation>
+        <translation>Najbliższy: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -477,7 +477,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>nagłówek bitmapy jest niemożliwy albo jej wiersze pikseli kończą się za wcześnie</translation>
+        <translation>nagłówek bitmapy jest nieprawidłowy albo jej wiersze pikseli kończą się za wcześnie</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
@@ -674,7 +674,7 @@
     <message>
         <source>Enemy missed by -%1</source>
         <extracomment>%1 is how far the enemy&apos;s roll fell short, a number above 0.</extracomment>
-        <translation>Wróg chybił o -%1</translation>
+        <translation>Wróg chybia o -%1</translation>
     </message>
     <message numerus="yes">
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>

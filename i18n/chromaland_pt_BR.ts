@@ -473,7 +473,7 @@
     <name>PictureFile</name>
     <message>
         <source>the bitmap&apos;s header is impossible or its pixel rows end early</source>
-        <translation>o cabeçalho do bitmap é impossível ou as suas linhas de pixels terminam antes do tempo</translation>
+        <translation>o cabeçalho do bitmap é inválido ou as suas linhas de pixels terminam antes do esperado</translation>
     </message>
     <message>
         <source>not a picture in any known format</source>
@@ -667,7 +667,7 @@
     <message>
         <source>Enemy missed by -%1</source>
         <extracomment>%1 is how far the enemy&apos;s roll fell short, a number above 0.</extracomment>
-        <translation>O inimigo errou por -%1</translation>
+        <translation>O inimigo erra por -%1</translation>
     </message>
     <message numerus="yes">
         <source>Enemy hits you by +%1 and it inflicts %n damage.</source>
@@ -963,7 +963,7 @@
     </message>
     <message>
         <source>the character file has %1 of its 15 lines</source>
-        <translation>o arquivo do personagem tem %1 das suas 15 linhas</translation>
+        <translation>o arquivo do personagem tem só %1 das 15 linhas esperadas</translation>
     </message>
     <message>
         <source>skill level on line %1 of the character file</source>

@@ -653,9 +653,9 @@
         <source>You magically blast for %n magic points.</source>
         <extracomment>%n is both the damage done and the magic spent.</extracomment>
         <translation>
-            <numerusform>Магический взрыв на %n очко магии.</numerusform>
-            <numerusform>Магический взрыв на %n очка магии.</numerusform>
-            <numerusform>Магический взрыв на %n очков магии.</numerusform>
+            <numerusform>Ты бьёшь врага магическим взрывом, потратив %n очко магии.</numerusform>
+            <numerusform>Ты бьёшь врага магическим взрывом, потратив %n очка магии.</numerusform>
+            <numerusform>Ты бьёшь врага магическим взрывом, потратив %n очков магии.</numerusform>
         </translation>
     </message>
     <message>
