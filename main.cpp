@@ -7,6 +7,16 @@
 
 int main(int argc, char *argv[])
 {
+    // On X11 the window's pixels reach the server through shared memory
+    // unless this is set. Shared memory makes Qt wait for the server to have
+    // read the last picture before painting over any of its pixels again: a
+    // round trip of its own on every enemy clock tick, since a tick repaints
+    // the end of the bar the last one painted. Sent over the connection, a
+    // tick's few columns cost less than that wait, and a whole window's
+    // first picture no more than a fraction of a millisecond. A player's own
+    // setting is kept; other platforms do not read it.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("chromaland"));
     QApplication::setApplicationVersion(QStringLiteral(CHROMALAND_VERSION));

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QRandomGenerator>
 #include <QTimer>
 
 namespace {
@@ -14,6 +15,13 @@ constexpr QRect BarGeometry(8, 448, 569, 25);
 constexpr QRect StartSquare(226, 378, 16, 16);
 constexpr int Step = 16;
 constexpr QRect Reach(226, 42, 321, 337);
+// The squares stand where the map's enemies may, above the player's row,
+// and start in three rows of seven clear of the pixel that shows the
+// window painted (300, 200).
+constexpr QRect SquareReach(226, 42, 321, 321);
+constexpr QPoint FirstSquare(242, 58);
+constexpr int SquaresPerRow = 7;
+constexpr int PhaseTicks = 100;
 
 } // namespace
 
@@ -39,6 +47,18 @@ BaselineWindow::BaselineWindow(bool withMarker, QWidget *parent)
         m_marker->setPalette(white);
     }
 
+    for (size_t i = 0; i < m_squares.size(); ++i) {
+        QWidget *square = new QWidget(this);
+        const int n = int(i);
+        square->setGeometry(QRect(FirstSquare + QPoint(n % SquaresPerRow * 2 * Step, n / SquaresPerRow * 2 * Step),
+                                  QSize(Step, Step)));
+        square->setAutoFillBackground(true);
+        QPalette colour = square->palette();
+        colour.setColor(QPalette::Window, QColor(0xc0, 0x80, 0x40));
+        square->setPalette(colour);
+        m_squares[i] = square;
+    }
+
     m_timer = new QTimer(this);
     m_timer->setTimerType(Qt::PreciseTimer);
     m_timer->setInterval(17);
@@ -49,8 +69,20 @@ BaselineWindow::BaselineWindow(bool withMarker, QWidget *parent)
 void BaselineWindow::tick()
 {
     m_bar->setValue(m_bar->value() + 1);
-    if (m_bar->value() >= 100)
+    if (m_bar->value() >= PhaseTicks) {
         m_bar->setValue(0);
+        stepSquares();
+    }
+}
+
+void BaselineWindow::stepSquares()
+{
+    static constexpr QPoint Steps[] = {{0, 0}, {0, -Step}, {0, Step}, {-Step, 0}, {Step, 0}};
+    for (QWidget *square : m_squares) {
+        const QPoint to = square->pos() + Steps[QRandomGenerator::global()->bounded(5)];
+        if (SquareReach.contains(to))
+            square->move(to);
+    }
 }
 
 void BaselineWindow::keyPressEvent(QKeyEvent *event)

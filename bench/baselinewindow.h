@@ -3,13 +3,17 @@
 // The floor the game is measured against: a bare window of the map
 // window's size whose precise 17 ms timer advances a progress bar without
 // text, at the place and size of the map's bar, from 0 to 100 and back to
-// 0. With a marker it also shows a white 16 x 16 square at the player's
-// start square that the arrow keys move one square of 16 pixels at a time.
+// 0. Like the map's 21 enemies, 21 plain 16 x 16 squares each take one
+// random step of 16 pixels (or stay) every 100 ticks. With a marker it also
+// shows a white 16 x 16 square at the player's start square that the arrow
+// keys move one square of 16 pixels at a time.
 //
 // Created once by a baseline program's main() and shown until the program
 // is ended from outside.
 
 #include <QWidget>
+
+#include <array>
 
 class QProgressBar;
 class QTimer;
@@ -26,8 +30,10 @@ protected:
 
 private:
     void tick();
+    void stepSquares();
 
     QProgressBar *m_bar = nullptr;
     QTimer *m_timer = nullptr;
     QWidget *m_marker = nullptr;
+    std::array<QWidget *, 21> m_squares{};
 };

@@ -14,10 +14,14 @@
 //       presses Right and Left in turn, COUNT times, each time waiting for
 //       the marker's colour at the square it should move to; prints the
 //       median in ms.
-//   probe rest PID WINDOW PHASES CPU_SECONDS X,Y,W
+//   probe rest WINDOW PHASES X,Y,W
 //       watches the bar drawn in row Y from X over W pixels wrap PHASES
-//       times and reads the process's CPU time over the first CPU_SECONDS;
-//       prints "period_s cpu_ms".
+//       times; prints the period in seconds.
+//   probe cpu PID...
+//       prints, for each process, the CPU time of all its threads in
+//       nanoseconds as the scheduler counts it (/proc/PID/task/*/schedstat)
+//       and how often its threads gave up the processor to wait (voluntary
+//       context switches): one line "ns waits" a process. Needs no display.
 //   probe pixel WINDOW X,Y       prints the colour there.
 //   probe bmp FILE W H RRGGBB    writes a plain 24-bit bitmap.
 //
@@ -38,11 +42,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <ctime>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <utility>
 #include <unistd.h>
 #include <vector>
 
@@ -298,25 +303,45 @@ double median(std::vector<double> v)
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2.0;
 }
 
-// User plus system time of the whole process, in ms.
-double cpuMs(long pid)
+// The CPU time of every thread of the process in nanoseconds, as the
+// scheduler accounts it, and the times its threads went to sleep to wait.
+// (/proc/PID/stat counts in ticks of 10 ms: too coarse for a process that
+// spends a few per cent of a core.)
+std::pair<unsigned long long, unsigned long long> schedOf(long pid)
 {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto close = text.rfind(')');
-    if (close == std::string::npos)
-        die("cannot read the CPU time of process " + std::to_string(pid));
-    std::istringstream fields(text.substr(close + 2));
-    std::string field;
-    unsigned long long utime = 0, stime = 0;
-    // After the name: state is field 3; utime and stime are fields 14 and 15.
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14)
-            utime = std::stoull(field);
-        if (i == 15)
-            stime = std::stoull(field);
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = opendir(tasks.c_str());
+    if (!dir)
+        die("process " + std::to_string(pid) + " is gone");
+    unsigned long long ns = 0, waits = 0;
+    while (const dirent *entry = readdir(dir)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        const std::string task = tasks + "/" + entry->d_name;
+        std::ifstream sched(task + "/schedstat");
+        unsigned long long run = 0;
+        if (sched >> run)
+            ns += run;
+        std::ifstream status(task + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
+                waits += std::stoull(line.substr(line.find(':') + 1));
+        }
     }
-    return double(utime + stime) * 1000.0 / double(sysconf(_SC_CLK_TCK));
+    closedir(dir);
+    return {ns, waits};
+}
+
+int cpu(int argc, char **argv)
+{
+    if (argc < 3)
+        die("cpu needs PID...");
+    for (int i = 2; i < argc; ++i) {
+        const auto [ns, waits] = schedOf(std::atol(argv[i]));
+        std::printf("%llu %llu\n", ns, waits);
+    }
+    return 0;
 }
 
 int launch(int argc, char **argv)
@@ -410,25 +435,19 @@ int filled(const std::vector<Rgb> &row)
 
 int rest(int argc, char **argv)
 {
-    if (argc != 7)
-        die("rest needs PID WINDOW PHASES CPU_SECONDS X,Y,W");
-    const long pid = std::atol(argv[2]);
-    const Window w = parseWindow(argv[3]);
-    const int phases = std::atoi(argv[4]);
-    const double cpuWindowMs = std::atof(argv[5]) * 1000.0;
+    if (argc != 5)
+        die("rest needs WINDOW PHASES X,Y,W");
+    const Window w = parseWindow(argv[2]);
+    const int phases = std::atoi(argv[3]);
     int x = 0, y = 0, width = 0;
-    if (std::sscanf(argv[6], "%d,%d,%d", &x, &y, &width) != 3)
+    if (std::sscanf(argv[4], "%d,%d,%d", &x, &y, &width) != 3)
         die("bar row is not X,Y,W");
 
     const double start = nowMs();
-    const double cpuStart = cpuMs(pid);
-    std::optional<double> cpuUsed;
     std::vector<double> wraps;
     int last = -1;
     while (int(wraps.size()) <= phases) {
         const double t = nowMs();
-        if (!cpuUsed && t - start >= cpuWindowMs)
-            cpuUsed = cpuMs(pid) - cpuStart;
         const auto row = readRow(w, x, y, width);
         if (!row)
             die("the bar cannot be read");
@@ -441,12 +460,7 @@ int rest(int argc, char **argv)
             die("the bar did not wrap often enough");
         pause(1);
     }
-    while (!cpuUsed) {
-        if (nowMs() - start >= cpuWindowMs)
-            cpuUsed = cpuMs(pid) - cpuStart;
-        pause(5);
-    }
-    std::printf("%.4f %.0f\n", (wraps.back() - wraps.front()) / phases / 1000.0, *cpuUsed);
+    std::printf("%.4f\n", (wraps.back() - wraps.front()) / phases / 1000.0);
     return 0;
 }
 
@@ -510,12 +524,14 @@ int bmp(int argc, char **argv)
 int main(int argc, char **argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: probe launch|key|moves|rest|pixel|bmp ...\n");
+        std::fprintf(stderr, "usage: probe launch|key|moves|rest|cpu|pixel|bmp ...\n");
         return 2;
     }
     const std::string command = argv[1];
     if (command == "bmp")
         return bmp(argc, argv);
+    if (command == "cpu")
+        return cpu(argc, argv);
     dpy = XOpenDisplay(nullptr);
     if (!dpy)
         die("cannot open the display");

@@ -42,9 +42,9 @@ test_packages=(
     libbenchmark-dev libx11-dev libxtst-dev
 )
 bench_packages=(
-    # Instruction counts at rest, a busy machine to run beside, and a
-    # desktop game to compare the memory with.
-    valgrind stress-ng gnome-mines
+    # Instruction counts at rest, the X requests of a clock tick, a busy
+    # machine to run beside, and a desktop game to compare the memory with.
+    valgrind xtrace stress-ng gnome-mines
 )
 
 for flag in "$@"; do

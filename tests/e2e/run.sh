@@ -581,8 +581,30 @@ scenario_pip_pictures()
     close_map_and_wait
 }
 
+# At rest on the map the enemy clock's ticks send the X server what they
+# draw and wait for nothing: no reply is read while nothing else happens.
+# A tick that waited for the server to read its last picture (a round trip
+# of its own, 59 a second) would show here as one read a tick (strace).
+scenario_at_rest()
+{
+    local folder reads ticks=$(( REST_TRACE_SECONDS * 1000 / 17 ))
+    command -v strace >/dev/null || fail "missing strace (scripts/setup-debian.sh --tests installs it)"
+    folder=$(new_folder rest)
+    write_character "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
+    start_to_map "$folder" "$folder" space
+    sleep 1
+    timeout -s INT "$REST_TRACE_SECONDS" strace -c -f -p "$APP_PID" -o "$E2E_TMP/rest.strace" 2>"$E2E_TMP/strace.err"
+    [[ -s $E2E_TMP/rest.strace ]] || fail "strace could not watch the game: $(cat "$E2E_TMP/strace.err")"
+    reads=$(awk '$NF == "recvmsg" { print $4 }' "$E2E_TMP/rest.strace")
+    e2e_log "at rest over $REST_TRACE_SECONDS s (about $ticks ticks): ${reads:-0} reads from the X server"
+    (( ${reads:-0} * 4 < ticks )) \
+        || fail "at rest the game read ${reads:-0} times from the X server in $REST_TRACE_SECONDS s, about $ticks ticks: a tick waits for the server"
+    close_map_and_wait
+}
+REST_TRACE_SECONDS=3
+
 ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file pip_pictures
-               language_de language_ar help)
+               language_de language_ar help at_rest)
 
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")
