@@ -541,12 +541,13 @@ scenario_colour_symbols()
     for tool in import convert compare; do
         command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/setup-debian.sh --tests installs it)"
     done
-    local -a symbols=() plain=() colours=('#ff00ff' '#0000c0' '#00ffff' '#00ff00' '#ffff00' '#ff8000' '#ff0000')
+    # A plain square is its symbol's corner pixel, the group's colour, all over.
+    local -a symbols=() plain=()
     SQUARES=()
     for i in {0..20}; do
         SQUARES+=("$(( 8 + 16 * i )),$(( 8 + 16 * i ))")
         symbols+=("$pips/Enemy_$i.bmp")
-        plain+=(-size 16x16 "xc:${colours[i / 3]}")
+        plain+=('(' "$pips/Enemy_$i.bmp" -crop 1x1+0+0 -scale 16x16 ')')
     done
     SQUARES+=(8,344)
     symbols+=("$pips/Player_Healing.bmp")
