@@ -1,6 +1,7 @@
 #include "forms/gamefonts.h"
 #include "help/helpkey.h"
 #include "system/language.h"
+#include "system/playersettings.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
@@ -24,6 +25,10 @@ int main(int argc, char *argv[])
     GameFonts::substituteDesignFace();
     Language::install();
     HelpKey::install();
+    // The desktop entry's "Play with colour symbols": on, and remembered,
+    // as F2 on the map would. The game takes no other argument.
+    if (QApplication::arguments().contains(QStringLiteral("--colour-symbols")))
+        PlayerSettings::setColourSymbols(true);
 
     frmSplash title;
     title.show();

@@ -35,6 +35,9 @@ public:
     Game()
     {
         ProgramFolder::setOverride(m_dir.path());
+        // The game as it starts with no settings file, whatever the
+        // player's own settings say.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.path() + QStringLiteral("/config")));
         MessageBox::setHandler([](const QString &, const QString &) {});
         ProgramEnd::setHandler([](int) {});
         QFile file(m_dir.path() + QStringLiteral("/Character.chx"));

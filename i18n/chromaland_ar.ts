@@ -949,6 +949,16 @@
         <source>Time before enemy moves</source>
         <translation>الوقت المتبقي قبل تحرك الأعداء</translation>
     </message>
+    <message>
+        <source>Colour symbols on</source>
+        <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
+        <translation>رموز الألوان مفعّلة</translation>
+    </message>
+    <message>
+        <source>Colour symbols off</source>
+        <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
+        <translation>رموز الألوان معطّلة</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

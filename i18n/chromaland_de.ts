@@ -917,6 +917,16 @@
         <source>Time before enemy moves</source>
         <translation>Zeit, bis die Gegner ziehen</translation>
     </message>
+    <message>
+        <source>Colour symbols on</source>
+        <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
+        <translation>Farbsymbole an</translation>
+    </message>
+    <message>
+        <source>Colour symbols off</source>
+        <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
+        <translation>Farbsymbole aus</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -917,6 +917,16 @@
         <source>Time before enemy moves</source>
         <translation>Tempo prima che i nemici si muovano</translation>
     </message>
+    <message>
+        <source>Colour symbols on</source>
+        <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
+        <translation>Simboli dei colori attivati</translation>
+    </message>
+    <message>
+        <source>Colour symbols off</source>
+        <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
+        <translation>Simboli dei colori disattivati</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

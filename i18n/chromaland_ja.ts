@@ -909,6 +909,16 @@
         <source>Time before enemy moves</source>
         <translation>敵が動くまでの時間</translation>
     </message>
+    <message>
+        <source>Colour symbols on</source>
+        <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
+        <translation>色の記号をオンにしました</translation>
+    </message>
+    <message>
+        <source>Colour symbols off</source>
+        <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
+        <translation>色の記号をオフにしました</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

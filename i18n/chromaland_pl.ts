@@ -925,6 +925,16 @@
         <source>Time before enemy moves</source>
         <translation>Czas do ruchu wrogów</translation>
     </message>
+    <message>
+        <source>Colour symbols on</source>
+        <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
+        <translation>Symbole kolorów włączone</translation>
+    </message>
+    <message>
+        <source>Colour symbols off</source>
+        <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
+        <translation>Symbole kolorów wyłączone</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -925,6 +925,16 @@
         <source>Time before enemy moves</source>
         <translation>Сколько осталось до хода врагов</translation>
     </message>
+    <message>
+        <source>Colour symbols on</source>
+        <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
+        <translation>Символы цветов включены</translation>
+    </message>
+    <message>
+        <source>Colour symbols off</source>
+        <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
+        <translation>Символы цветов выключены</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -909,6 +909,16 @@
         <source>Time before enemy moves</source>
         <translation>距敌人移动的时间</translation>
     </message>
+    <message>
+        <source>Colour symbols on</source>
+        <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
+        <translation>颜色符号已开启</translation>
+    </message>
+    <message>
+        <source>Colour symbols off</source>
+        <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
+        <translation>颜色符号已关闭</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>

@@ -13,10 +13,12 @@
 #include "forms/messagebox.h"
 #include "system/picturefile.h"
 #include "system/programend.h"
+#include "system/playersettings.h"
 #include "system/programfolder.h"
 #include "system/randomsource.h"
 #include "forms/windowsetup.h"
 #include "forms/windowplacement.h"
+#include "resources/gamepictures.h"
 #include "widgets/accessibleproperty.h"
 
 #include <QAccessible>
@@ -87,14 +89,21 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
 
 frmMainGameWindow::~frmMainGameWindow() = default;
 
-void frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *target)
+bool frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *target)
 {
     const QString path = ProgramFolder::path() + suffix;
     if (!FileExists(path))
-        return;
+        return false;
     // Load the entry actually found: on a case-sensitive disk it may be
     // spelt differently from the name the game asks for.
     target->setPicture(QPixmap::fromImage(PictureFile::load(FindEntry(path))));
+    return true;
+}
+
+void frmMainGameWindow::loadGraphic(const QString &name, PictureBox *target)
+{
+    if (!loadPictureIfPresent(QStringLiteral("/Graphics/") + name, target))
+        m_symbolBoxes.emplace_back(target, name);
 }
 
 void frmMainGameWindow::setBattle(MapControls::Battle battle)
@@ -107,11 +116,13 @@ Outcome frmMainGameWindow::Form_Load()
     const PausedEnemies paused;
     const bool loaded = reportingFailures([this] {
         loadPictureIfPresent(QStringLiteral("/Graphics/MapBackground.bmp"), ui->pic_WorldMap);
-        loadPictureIfPresent(QStringLiteral("/Graphics/Player.bmp"), ui->pic_LoadedPlayer);
-        loadPictureIfPresent(QStringLiteral("/Graphics/Player_Healing.bmp"), ui->pic_LoadedHealing);
+        loadGraphic(QStringLiteral("Player.bmp"), ui->pic_LoadedPlayer);
+        loadGraphic(QStringLiteral("Player_Healing.bmp"), ui->pic_LoadedHealing);
         ui->pic_Player->setPicture(ui->pic_LoadedHealing->picture());
         for (int i = 0; i < EnemyCount; ++i)
-            loadPictureIfPresent(QStringLiteral("/Graphics/Enemy_%1.bmp").arg(i), m_controls.pic_Enemy[i]);
+            loadGraphic(QStringLiteral("Enemy_%1.bmp").arg(i), m_controls.pic_Enemy[i]);
+        if (PlayerSettings::colourSymbols())
+            showColourSymbols(true);
         LoadCharacter(m_controls);
         UpdateGainButtons(m_controls);
     });
@@ -243,6 +254,10 @@ int virtualKeyCode(int qtKey)
 
 void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
 {
+    // F2 is a key like any other to the game besides; held down, it
+    // switches once.
+    if (event->key() == Qt::Key_F2 && !event->isAutoRepeat())
+        switchColourSymbols();
     pic_WorldMap_KeyDown(virtualKeyCode(event->key()), event->modifiers());
 }
 
@@ -261,8 +276,7 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
     if (player->left() <= LastColumn - Step && keyCode == KeyRight)
         player->setLeft(player->left() + Step);
 
-    player->setPicture(player->top() == HealingRowTop ? ui->pic_LoadedHealing->picture()
-                                                      : ui->pic_LoadedPlayer->picture());
+    refreshPlayerPicture();
 
     // The encounter rules handle their own failures. Should one still get
     // out of a battle, it must not reach the event loop: it is reported,
@@ -270,6 +284,53 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
     Outcome outcome = Outcome::carryOn();
     reportingFailures([this, &outcome] { outcome = CheckEncounter(m_controls); });
     ProgramEnd::after(outcome);
+}
+
+void frmMainGameWindow::refreshPlayerPicture()
+{
+    ui->pic_Player->setPicture(ui->pic_Player->top() == HealingRowTop ? ui->pic_LoadedHealing->picture()
+                                                                      : ui->pic_LoadedPlayer->picture());
+}
+
+// --- Colour symbols --------------------------------------------------------
+
+void frmMainGameWindow::switchColourSymbols()
+{
+    showColourSymbols(!m_colourSymbols);
+    PlayerSettings::setColourSymbols(m_colourSymbols);
+    //: Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies' colours apart) on the map.
+    const QString on = tr("Colour symbols on");
+    //: Told by a screen reader when F2 takes the colour symbols off the map again.
+    const QString off = tr("Colour symbols off");
+    AccessibleUpdates::say(this, m_colourSymbols ? on : off);
+}
+
+// A player's own picture stays whatever the switch says. Without symbols
+// a box shows no picture, as before any was loaded.
+void frmMainGameWindow::showColourSymbols(bool on)
+{
+    m_colourSymbols = on;
+    for (const auto &[box, name] : m_symbolBoxes)
+        box->setPicture(on ? GamePictures::colourSymbol(name) : QPixmap());
+    refreshPlayerPicture();
+
+    // Each bar's mark is its enemies' symbol, laid over the bar's start
+    // and as high as the bar, so that a bar at level 1 shows it too; the
+    // bar's width, its level, stays as it is.
+    for (int colour = 0; colour < ColourCount; ++colour) {
+        PictureBox *&mark = m_skillMarks[std::size_t(colour)];
+        if (!mark && !on)
+            continue;
+        if (!mark) {
+            const PictureBox *bar = m_controls.skillBars[std::size_t(colour)];
+            const PictureBox *enemy = m_controls.pic_Enemy[std::size_t(colour * EnemiesPerColour)];
+            mark = new PictureBox(bar->parentWidget());
+            mark->setBackColor(enemy->backColor());
+            mark->setPicture(GamePictures::colourSymbol(QStringLiteral("Enemy_%1.bmp").arg(colour * EnemiesPerColour)));
+            mark->setGeometry(bar->x(), bar->y(), enemy->width(), bar->height());
+        }
+        mark->setVisible(on);
+    }
 }
 
 // --- Spending points -------------------------------------------------------

@@ -9,14 +9,23 @@
 // (Form_Load): pictures, character file, point buttons. Closing the window
 // saves the character and ends the program (Form_Unload); a battle that
 // ends in death ends it from the key handler.
+//
+// F2 on the map switches the colour symbols, which start-up takes from the
+// player's settings: the pictures built into the program on every enemy
+// and on the player where the Graphics folder has no picture of its own,
+// and the group's mark at the start of each skill bar.
 
 #include "logic/mapcontrols.h"
 #include "system/outcome.h"
 
+#include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QKeyEvent;
 class QLabel;
@@ -53,6 +62,9 @@ public:
     // The enemy clock's tick; public so that tests can step it exactly.
     void Timer1_Timer();
 
+    // Whether the colour symbols are shown.
+    bool colourSymbols() const { return m_colourSymbols; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     // Watches the point buttons: how each was pressed, and arrow keys
@@ -63,7 +75,17 @@ private:
     // The game's design names the handlers; the window's own helpers are
     // camelCase.
     Outcome Form_Unload();
-    void loadPictureIfPresent(const QString &suffix, PictureBox *target);
+    // Whether the picture was there and loaded.
+    bool loadPictureIfPresent(const QString &suffix, PictureBox *target);
+    // A picture of the Graphics folder by name; a box without one is
+    // remembered as showing the colour symbol of that name.
+    void loadGraphic(const QString &name, PictureBox *target);
+
+    // F2: the colour symbols on or off, remembered and told.
+    void switchColourSymbols();
+    void showColourSymbols(bool on);
+    // The player's picture for the square the player stands on.
+    void refreshPlayerPicture();
 
     // Runs a step of the game; a failure that gets out of it is shown to
     // the player as "Error: …". Returns whether the step ran to its end.
@@ -91,4 +113,11 @@ private:
     // Whether the last point button was pressed from the keyboard: then
     // the focus stays on it while points remain, and the new value is told.
     bool m_pointByKeyboard = false;
+
+    bool m_colourSymbols = false;
+    // The boxes with no picture of the player's own, each with the name of
+    // its colour symbol.
+    std::vector<std::pair<PictureBox *, QString>> m_symbolBoxes;
+    // The marks over the start of the skill bars, made when first shown.
+    std::array<PictureBox *, GameRules::ColourCount> m_skillMarks{};
 };

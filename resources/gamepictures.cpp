@@ -22,4 +22,9 @@ QIcon applicationIcon()
     return icon;
 }
 
+QPixmap colourSymbol(const QString &fileName)
+{
+    return QPixmap(QStringLiteral(":/symbols/") + fileName);
+}
+
 } // namespace GamePictures

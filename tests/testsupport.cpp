@@ -25,8 +25,10 @@ const QDateTime Sandbox::FixedMoment(QDate(2026, 12, 6), QTime(23, 55, 11));
 
 Sandbox::Sandbox()
 {
-    QVERIFY2(m_dir.isValid(), "cannot make a temporary folder");
+    QVERIFY2(m_dir.isValid() && m_config.isValid(), "cannot make a temporary folder");
     ProgramFolder::setOverride(m_dir.path());
+    m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
     Clock::fix(FixedMoment);
     RandomSource::clearScript();
     RandomSource::resetCounts();
@@ -62,6 +64,10 @@ Sandbox::~Sandbox()
     MessageBox::clearHandler();
     ProgramEnd::clearHandler();
     ProgramFolder::clearOverride();
+    if (m_oldConfigHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
     Clock::release();
     RandomSource::clearScript();
     modGameLogicCode::EnemiesPaused = false;

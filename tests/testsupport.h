@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared fixture for the game's tests: a temporary program folder, message
-// boxes answered and recorded, the end of the program recorded (the
+// Shared fixture for the game's tests: a temporary program folder, a
+// temporary configuration folder for the player's settings (never the
+// real one), message boxes answered and recorded, the end of the program recorded (the
 // handler that ends it then returns, as it does after ending), a fixed
 // clock and an empty random script. Create one per test function;
 // everything is put back when it goes.
@@ -39,6 +40,8 @@ public:
     Sandbox &operator=(const Sandbox &) = delete;
 
     QString folder() const { return m_dir.path(); }
+    // The player's configuration folder ($XDG_CONFIG_HOME) while it lives.
+    QString configFolder() const { return m_config.path(); }
     QString path(const QString &name) const;
     void write(const QString &name, const QByteArray &bytes) const;
     QByteArray read(const QString &name) const;
@@ -67,6 +70,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_config;
+    QByteArray m_oldConfigHome;
     frmMainGameWindow *m_map = nullptr;
     QTimer m_watchdog;
 };

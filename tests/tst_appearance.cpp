@@ -364,6 +364,18 @@ void tst_Appearance::valuesFollowTheGame()
     const QStringList texts = {"level 9 of 18", "Column 21, row 22, healing row", "Column 21, row 4", "11"};
     QCOMPARE(s_texts, texts);
 
+    // F2 on the map tells whether the colour symbols are now on or off.
+    QStringList said;
+    for (int press = 0; press < 2; ++press) {
+        s_events.clear();
+        QTest::keyClick(world, Qt::Key_F2);
+        for (const auto &[object, type] : s_events) {
+            if (type == QAccessible::ObjectShow && object->property("announces").toBool())
+                said << qobject_cast<QLabel *>(object)->text();
+        }
+    }
+    QCOMPARE(said, (QStringList{"Colour symbols on", "Colour symbols off"}));
+
     // The battle's status line carries each new line in its name and text.
     QVERIFY(window(QStringLiteral("battle")));
     s_events.clear();

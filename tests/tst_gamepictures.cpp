@@ -1,4 +1,8 @@
+#include "testsupport.h"
+
+#include "map/frmmaingamewindow.h"
 #include "resources/gamepictures.h"
+#include "system/playersettings.h"
 #include "system/gameerror.h"
 #include "system/picturefile.h"
 
@@ -11,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 // The built-in pictures: the map's geometry is what the grid relies on.
@@ -40,6 +45,8 @@ private slots:
     void colourVisionSimulationMatchesKnownPairs();
     void pipGroupsStayApartWithoutColour_data();
     void pipGroupsStayApartWithoutColour();
+    void skillBarMarksStayApartWithoutColour_data() { pipGroupsStayApartWithoutColour_data(); }
+    void skillBarMarksStayApartWithoutColour();
 
 private:
     // The map and its artwork for screens scaled 2x, which must keep every
@@ -342,9 +349,6 @@ void tst_GamePictures::colourVisionSimulationMatchesKnownPairs()
     QVERIFY2(std::abs(measured - distance) < 0.0005, qPrintable(QString::number(measured, 'f', 4)));
 }
 
-// Seen without one kind of cone, or without colour at all, every two
-// pictures of different groups (the player's two among them) still differ
-// clearly in at least 24 of their 256 pixels.
 void tst_GamePictures::pipGroupsStayApartWithoutColour_data()
 {
     QTest::addColumn<QString>("vision");
@@ -352,25 +356,26 @@ void tst_GamePictures::pipGroupsStayApartWithoutColour_data()
         QTest::newRow(qPrintable(vision)) << vision;
 }
 
-void tst_GamePictures::pipGroupsStayApartWithoutColour()
+namespace {
+
+// Pictures of different groups, seen in one vision, differ clearly in
+// enough pixels; the closest pair goes to the log. The pictures are of
+// one size; the player's two are one group for this.
+void checkApart(const QString &vision, const std::vector<PipPicture> &pictures, const std::vector<QImage> &images)
 {
-    QFETCH(QString, vision);
     constexpr double clearly = 0.1;
     constexpr int enoughPixels = 24;
     const Vision &m = visions()[vision];
-    const std::vector<PipPicture> pictures = pipPictures();
     std::vector<std::vector<Lab>> seen;
-    for (const PipPicture &p : pictures) {
-        const QImage image = loadPip(p.name);
-        QCOMPARE(image.size(), QSize(16, 16));
+    for (const QImage &image : images) {
         std::vector<Lab> pixels;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
                 pixels.push_back(seenAs(m, image.pixelColor(x, y)));
         seen.push_back(pixels);
     }
     QStringList tooClose;
-    int fewest = 257;
+    int fewest = std::numeric_limits<int>::max();
     QString closest;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         for (std::size_t j = i + 1; j < pictures.size(); ++j) {
@@ -379,7 +384,7 @@ void tst_GamePictures::pipGroupsStayApartWithoutColour()
                 continue;
             int differing = 0;
             double sum = 0;
-            for (std::size_t k = 0; k < 256; ++k) {
+            for (std::size_t k = 0; k < seen[i].size(); ++k) {
                 const double d = apart(seen[i][k], seen[j][k]);
                 differing += d > clearly;
                 sum += d;
@@ -387,7 +392,7 @@ void tst_GamePictures::pipGroupsStayApartWithoutColour()
             const QString pair = QStringLiteral("%1 and %2: %3 pixels apart, mean distance %4")
                                      .arg(pictures[i].name, pictures[j].name)
                                      .arg(differing)
-                                     .arg(sum / 256, 0, 'f', 3);
+                                     .arg(sum / double(seen[i].size()), 0, 'f', 3);
             if (differing < fewest) {
                 fewest = differing;
                 closest = pair;
@@ -400,6 +405,50 @@ void tst_GamePictures::pipGroupsStayApartWithoutColour()
     QVERIFY2(tooClose.isEmpty(), qPrintable(QStringLiteral("%1 pairs too close, among them %2")
                                                 .arg(tooClose.size())
                                                 .arg(tooClose.mid(0, 4).join(QStringLiteral("; ")))));
+}
+
+} // namespace
+
+// Seen without one kind of cone, or without colour at all, every two
+// pictures of different groups (the player's two among them) still differ
+// clearly in at least 24 of their 256 pixels.
+void tst_GamePictures::pipGroupsStayApartWithoutColour()
+{
+    QFETCH(QString, vision);
+    const std::vector<PipPicture> pictures = pipPictures();
+    std::vector<QImage> images;
+    for (const PipPicture &p : pictures) {
+        images.push_back(loadPip(p.name));
+        QCOMPARE(images.back().size(), QSize(16, 16));
+    }
+    checkApart(vision, pictures, images);
+}
+
+// With the colour symbols on, the start of every skill bar (as wide as a
+// symbol and as high as the bar) stays apart from every other bar's in the
+// same measure, at level 1, where a bar is narrower than its mark.
+void tst_GamePictures::skillBarMarksStayApartWithoutColour()
+{
+    QFETCH(QString, vision);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    PlayerSettings::setColourSymbols(true);
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(map);
+    QWidget *skills = map->controls().skillBars[0]->parentWidget();
+    const QImage shot = skills->grab().toImage();
+    const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
+    if (!folder.isEmpty())
+        QVERIFY(shot.save(folder + "/skill-marks.png"));
+    std::vector<PipPicture> bars;
+    std::vector<QImage> images;
+    for (int colour = 0; colour < 7; ++colour) {
+        const PictureBox *bar = map->controls().skillBars[std::size_t(colour)];
+        QCOMPARE(bar->widthTwips(), 150.0f);
+        bars.push_back({bar->objectName(), colour});
+        images.push_back(shot.copy(QRect(bar->pos(), QSize(16, bar->height()))));
+    }
+    checkApart(vision, bars, images);
 }
 
 QTEST_MAIN(tst_GamePictures)

@@ -603,8 +603,89 @@ scenario_at_rest()
 }
 REST_TRACE_SECONDS=3
 
+# until_shown SHOT EXPECTED: waits, while the enemies have not yet moved,
+# until the squares of SQUARES show EXPECTED.
+until_shown()
+{
+    while (( $(now_ms) - MAP_SHOWN_MS < WALK_DEADLINE_MS )); do
+        shows_pictures "$1" "$2" && return 0
+    done
+    return 1
+}
+
+# The colour symbols come with the program: with no Graphics folder, F2 on
+# the map puts the pip set on every enemy and on the player at once; the
+# next start shows it again, and F2 brings the plain squares back. The
+# settings file says which, and nothing else is written beside the program.
+# With CHROMALAND_SCREENSHOTS naming a folder, the map with the symbols is
+# saved there as pips-map.png.
+scenario_colour_symbols()
+{
+    local pips i folder attempt shown settings=$E2E_TMP/home/.config/chromaland/chromaland.conf
+    pips=$(dirname "$E2E_EXE")/pips
+    [[ -f $pips/Enemy_20.bmp ]] || fail "no pip set in $pips: building the game paints it there"
+    for tool in import convert compare; do
+        command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/setup-debian.sh --tests installs it)"
+    done
+    # A plain square is its symbol's corner pixel, the group's colour, all over.
+    local -a symbols=() plain=()
+    SQUARES=()
+    for i in {0..20}; do
+        SQUARES+=("$(( 8 + 16 * i )),$(( 8 + 16 * i ))")
+        symbols+=("$pips/Enemy_$i.bmp")
+        plain+=('(' "$pips/Enemy_$i.bmp" -crop 1x1+0+0 -scale 16x16 ')')
+    done
+    SQUARES+=(8,344)
+    symbols+=("$pips/Player_Healing.bmp")
+    plain+=(-size 16x16 xc:white)
+    convert "${symbols[@]}" +append "$E2E_TMP/symbols-expected.png" || fail "convert could not read the pip set"
+    convert "${plain[@]}" +append "$E2E_TMP/plain-expected.png" || fail "convert could not paint the plain squares"
+
+    # Each check must see the enemies on their start squares; an attempt
+    # too slow for that starts again with no settings.
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        rm -rf "$E2E_TMP/home/.config/chromaland"
+        folder=$(new_folder symbols)
+        write_character "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
+        start_to_map "$folder" "$folder" space
+        shown=
+        if until_shown "$E2E_TMP/plain-shown.png" "$E2E_TMP/plain-expected.png"; then
+            keys "$MAP_WIN" F2
+            until_shown "$E2E_TMP/symbols-shown.png" "$E2E_TMP/symbols-expected.png" && shown=yes
+        fi
+        [[ -n $shown ]] && break
+        e2e_log "attempt $attempt: $PIXELS_APART pixels differ on the start squares; starting again"
+        app_kill
+    done
+    [[ -n $shown ]] || fail "F2 did not show the pip set on the start squares: $PIXELS_APART pixels differ" \
+        "(shown: $E2E_TMP/symbols-shown.png, expected: $E2E_TMP/symbols-expected.png)"
+    if [[ -n ${CHROMALAND_SCREENSHOTS:-} ]]; then
+        cp "$E2E_TMP/map.png" "$CHROMALAND_SCREENSHOTS/pips-map.png" || fail "could not save the map in $CHROMALAND_SCREENSHOTS"
+    fi
+    close_map_and_wait
+    grep -qx 'ColourSymbols=true' "$settings" || fail "the settings do not keep the symbols on: $(show_file "$settings")"
+    expect_entries "$folder" Character.chx chromaland
+
+    for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
+        start_to_map "$folder" "$folder" space
+        shown=
+        if until_shown "$E2E_TMP/again-shown.png" "$E2E_TMP/symbols-expected.png"; then
+            keys "$MAP_WIN" F2
+            until_shown "$E2E_TMP/plain-again.png" "$E2E_TMP/plain-expected.png" && shown=yes
+        fi
+        [[ -n $shown ]] && break
+        e2e_log "attempt $attempt: $PIXELS_APART pixels differ on the start squares; starting again"
+        app_kill
+        printf '[Map]\nColourSymbols=true\n' >"$settings"
+    done
+    [[ -n $shown ]] || fail "a new start did not show the pip set, or F2 did not take it away: $PIXELS_APART pixels differ" \
+        "(shown: $E2E_TMP/again-shown.png and $E2E_TMP/plain-again.png)"
+    close_map_and_wait
+    grep -qx 'ColourSymbols=false' "$settings" || fail "the settings do not keep the symbols off: $(show_file "$settings")"
+}
+
 ALL_SCENARIOS=(first_start crafted_file battle_retreat battle_win battle_death damaged_file pip_pictures
-               language_de language_ar help at_rest)
+               language_de language_ar help at_rest colour_symbols)
 
 source "$(dirname "${BASH_SOURCE[0]}")/faults.sh"
 ALL_SCENARIOS+=("${FAULT_SCENARIOS[@]}")

@@ -2,11 +2,15 @@
 
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
+#include "resources/gamepictures.h"
+#include "system/playersettings.h"
 #include "ui_frmMainGameWindow.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QImage>
+#include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -33,6 +37,10 @@ private slots:
     void unreadablePictureEndsStartUp_data();
     void unreadablePictureEndsStartUp();
     void startUpHoldsTheEnemyClock();
+    void f2SwitchesTheColourSymbols();
+    void colourSymbolsAreRemembered();
+    void unusableSettingsGiveNoSymbols_data();
+    void unusableSettingsGiveNoSymbols();
     void screenshot();
 };
 
@@ -318,6 +326,144 @@ void tst_frmMainGameWindow::startUpHoldsTheEnemyClock()
     QVERIFY(pausedDuringMessage);
     QVERIFY(!modGameLogicCode::EnemiesPaused);
     QVERIFY(map->startedUp());
+}
+
+// Whether a box shows the colour symbol of that name.
+static bool showsSymbol(const PictureBox *box, const QString &name)
+{
+    return !box->picture().isNull() && box->picture().toImage() == GamePictures::colourSymbol(name).toImage();
+}
+
+// The files of a folder and everything in it, with their contents.
+static QMap<QString, QByteArray> contentsOf(const QString &folder)
+{
+    QMap<QString, QByteArray> all;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        all[it.filePath()] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(folder)");
+    }
+    return all;
+}
+
+// F2 on the map puts the built-in symbols on every enemy and on the
+// player, except where the Graphics folder has a picture of its own, and
+// marks the skill bars; F2 again takes them away. The choice goes to the
+// settings file at once, and nothing in the character's folder changes.
+void tst_frmMainGameWindow::f2SwitchesTheColourSymbols()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    box.write("Graphics/Player.bmp", bitmapFile({16, 16}, Qt::blue));
+    box.write("Graphics/Enemy_7.bmp", bitmapFile({16, 16}, Qt::gray));
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(!map->colourSymbols());
+    const auto &enemies = map->controls().pic_Enemy;
+    auto *skills = control<QGroupBox>(map, "frm_Skills");
+    const QImage plainSkills = skills->grab().toImage();
+    const QMap<QString, QByteArray> before = contentsOf(box.folder());
+    auto *world = control<PictureBox>(map, "pic_WorldMap");
+
+    QTest::keyClick(world, Qt::Key_F2);
+    QVERIFY(map->colourSymbols());
+    for (int i = 0; i < 21; ++i) {
+        if (i != 7)
+            QVERIFY2(showsSymbol(enemies[i], QStringLiteral("Enemy_%1.bmp").arg(i)), qPrintable(QString::number(i)));
+    }
+    QCOMPARE(enemies[7]->picture().toImage().pixelColor(0, 0), QColor(Qt::gray));
+    QVERIFY(showsSymbol(map->controls().pic_Player, "Player_Healing.bmp"));
+    QCOMPARE(control<PictureBox>(map, "pic_LoadedPlayer")->picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+    // Each bar's start shows its group's symbol; the bars keep their levels.
+    const QImage markedSkills = skills->grab().toImage();
+    const QImage violetSymbol = GamePictures::colourSymbol("Enemy_0.bmp").toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect violetBar = map->controls().skillBars[0]->geometry();
+    QCOMPARE(markedSkills.copy(QRect(violetBar.topLeft(), QSize(16, 16))).convertToFormat(QImage::Format_RGB32), violetSymbol);
+    for (const PictureBox *bar : map->controls().skillBars)
+        QCOMPARE(bar->widthTwips(), 150.0f);
+    const auto settings = [] {
+        QFile file(PlayerSettings::path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    };
+    QCOMPARE(settings(), QByteArray("[Map]\nColourSymbols=true\n"));
+    QVERIFY(PlayerSettings::path().startsWith(box.configFolder() + "/"));
+    QCOMPARE(contentsOf(box.folder()), before);
+
+    // Moving on keeps the symbol of the square the player stands on.
+    QTest::keyClick(world, Qt::Key_Up);
+    QCOMPARE(map->controls().pic_Player->picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
+    QTest::keyClick(world, Qt::Key_Down);
+    QVERIFY(showsSymbol(map->controls().pic_Player, "Player_Healing.bmp"));
+
+    // Held down, F2 switches once.
+    QTest::keyPress(world, Qt::Key_F2);
+    QKeyEvent repeated(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(world, &repeated);
+    QTest::keyRelease(world, Qt::Key_F2);
+    QVERIFY(!map->colourSymbols());
+    for (int i = 0; i < 21; ++i) {
+        if (i != 7)
+            QVERIFY(enemies[i]->picture().isNull());
+    }
+    QCOMPARE(enemies[7]->picture().toImage().pixelColor(0, 0), QColor(Qt::gray));
+    QVERIFY(map->controls().pic_Player->picture().isNull());
+    QCOMPARE(skills->grab().toImage(), plainSkills);
+    QCOMPARE(settings(), QByteArray("[Map]\nColourSymbols=false\n"));
+    QCOMPARE(contentsOf(box.folder()), before);
+}
+
+// The next map window starts as the last one was left.
+void tst_frmMainGameWindow::colourSymbolsAreRemembered()
+{
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    QTest::keyClick(control<PictureBox>(box.openMap(), "pic_WorldMap"), Qt::Key_F2);
+    frmMainGameWindow *again = box.openMap();
+    QVERIFY(again->colourSymbols());
+    QVERIFY(showsSymbol(again->controls().pic_Enemy[20], "Enemy_20.bmp"));
+    QVERIFY(showsSymbol(again->controls().pic_Player, "Player_Healing.bmp"));
+    QTest::keyClick(control<PictureBox>(again, "pic_WorldMap"), Qt::Key_F2);
+    QVERIFY(!box.openMap()->colourSymbols());
+}
+
+// A settings file that cannot be used is no error: the game starts
+// without symbols, and F2 still switches them for this run.
+void tst_frmMainGameWindow::unusableSettingsGiveNoSymbols_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("symbols");
+    QTest::newRow("on") << QByteArray("[Map]\nColourSymbols=true\n") << true;
+    QTest::newRow("off") << QByteArray("[Map]\nColourSymbols=false\n") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("not a word") << QByteArray("[Map]\nColourSymbols=yes please\n") << false;
+    QTest::newRow("cut off") << QByteArray("[Map]\nColourSymbols=tr") << false;
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe[Map\0=\x80", 24) << false;
+    QTest::newRow("a folder") << QByteArray("folder") << false;
+}
+
+void tst_frmMainGameWindow::unusableSettingsGiveNoSymbols()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, symbols);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    const QString file = PlayerSettings::path();
+    QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+    if (content == "folder") {
+        QVERIFY(QDir().mkpath(file));
+    } else {
+        QFile settings(file);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(content);
+    }
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(box.messages.isEmpty());
+    QVERIFY(map->startedUp());
+    QCOMPARE(map->colourSymbols(), symbols);
+    QCOMPARE(map->controls().pic_Enemy[0]->picture().isNull(), !symbols);
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_F2);
+    QCOMPARE(map->colourSymbols(), !symbols);
+    QCOMPARE(map->controls().pic_Enemy[0]->picture().isNull(), symbols);
+    QVERIFY(box.messages.isEmpty());
 }
 
 // Saves a picture of the window when CHROMALAND_SCREENSHOTS names a folder.
