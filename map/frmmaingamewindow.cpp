@@ -254,9 +254,9 @@ int virtualKeyCode(int qtKey)
 
 void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
 {
-    // F2 is a key like any other to the game besides; held down, it
+    // F2 alone is a key like any other to the game besides; held down, it
     // switches once.
-    if (event->key() == Qt::Key_F2 && !event->isAutoRepeat())
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat())
         switchColourSymbols();
     pic_WorldMap_KeyDown(virtualKeyCode(event->key()), event->modifiers());
 }
