@@ -11,10 +11,6 @@
         <source>&quot;%1&quot; is not a number</source>
         <translation>القيمة «⁨%1⁩» ليست عددًا</translation>
     </message>
-    <message>
-        <source>%1 does not fit in 16 bits</source>
-        <translation>لا يمكن تمثيل القيمة ⁨%1⁩ في 16 بت</translation>
-    </message>
 </context>
 <context>
     <name>GameError</name>

@@ -11,10 +11,6 @@
         <source>&quot;%1&quot; is not a number</source>
         <translation>«&#x202f;%1&#x202f;» n’est pas un nombre</translation>
     </message>
-    <message>
-        <source>%1 does not fit in 16 bits</source>
-        <translation>%1 ne tient pas sur 16 bits</translation>
-    </message>
 </context>
 <context>
     <name>GameError</name>
@@ -110,11 +106,11 @@
     </message>
     <message>
         <source>While you have points: go from one &quot;+&quot; button to the next.</source>
-        <translation>Tant que tu as des points : passer d’un bouton « + » au suivant.</translation>
+        <translation>Tant que tu as des points&#x202f;: passer d’un bouton «&#x202f;+&#x202f;» au suivant.</translation>
     </message>
     <message>
         <source>On a &quot;+&quot; button: spends a point.</source>
-        <translation>Sur un bouton « + » : dépense un point.</translation>
+        <translation>Sur un bouton «&#x202f;+&#x202f;»&#x202f;: dépense un point.</translation>
     </message>
     <message>
         <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
@@ -150,19 +146,19 @@
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation>Actionne le bouton « Attaque ».</translation>
+        <translation>Actionne le bouton «&#x202f;Attaque&#x202f;».</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation>Actionne le bouton « Décharge ».</translation>
+        <translation>Actionne le bouton «&#x202f;Décharge&#x202f;».</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation>Actionne le bouton « Soin ».</translation>
+        <translation>Actionne le bouton «&#x202f;Soin&#x202f;».</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation>Actionne le bouton « Retraite ».</translation>
+        <translation>Actionne le bouton «&#x202f;Retraite&#x202f;».</translation>
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
@@ -223,50 +219,50 @@
     <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin : aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale.</translation>
+        <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin&#x202f;: aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale.</translation>
     </message>
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées : le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge tout en bas, juste au-dessus de la rangée de soin. Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois.</translation>
+        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées&#x202f;: le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge tout en bas, juste au-dessus de la rangée de soin. Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois.</translation>
     </message>
     <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Chaque victoire ajoute un niveau à la barre de compétence de la couleur de l’ennemi. Une barre a %1 niveaux : une fois qu’elle est pleine, la victoire suivante la fait repartir au niveau 1 et te donne des points, d’autant plus que la couleur est forte :</translation>
+        <translation>Chaque victoire ajoute un niveau à la barre de compétence de la couleur de l’ennemi. Une barre a %1 niveaux&#x202f;: une fois qu’elle est pleine, la victoire suivante la fait repartir au niveau 1 et te donne des points, d’autant plus que la couleur est forte&#x202f;:</translation>
     </message>
     <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation>Violet : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+        <translation>Violet&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Indigo : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+        <translation>Indigo&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Bleu : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+        <translation>Bleu&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Vert : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+        <translation>Vert&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Jaune : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+        <translation>Jaune&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Orange : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+        <translation>Orange&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Rouge : Force %1 à %2 ; une barre pleine donne %3 points.</translation>
+        <translation>Rouge&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation>Tant que tu as des points, un bouton « + » apparaît à côté de chacune de tes statistiques : Force, Agilité, Sagesse, Santé et Magie. Chaque appui dépense un point et augmente cette statistique d’un ; pour la Santé et la Magie, la valeur et son maximum augmentent tous les deux.</translation>
+        <translation>Tant que tu as des points, un bouton «&#x202f;+&#x202f;» apparaît à côté de chacune de tes statistiques&#x202f;: Force, Agilité, Sagesse, Santé et Magie. Chaque appui dépense un point et augmente cette statistique d’un&#x202f;; pour la Santé et la Magie, la valeur et son maximum augmentent tous les deux.</translation>
     </message>
     <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
@@ -274,23 +270,23 @@
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation>Attaque : tu fais un jet de 1 à ton Agilité, l’ennemi de 1 à sa Force. Si ton jet est plus haut, tu touches et infliges de 1 à ta Force en dégâts.</translation>
+        <translation>Attaque&#x202f;: tu fais un jet de 1 à ton Agilité, l’ennemi de 1 à sa Force. Si ton jet est plus haut, tu touches et infliges de 1 à ta Force en dégâts.</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation>Décharge : une frappe magique sûre qui inflige de 1 à ta Sagesse en dégâts, jamais plus que la Santé de l’ennemi ni que la Magie dont tu disposes ; elle coûte autant de Magie qu’elle inflige de dégâts. Il te faut au moins 1 point de Magie.</translation>
+        <translation>Décharge&#x202f;: une frappe magique sûre qui inflige de 1 à ta Sagesse en dégâts, jamais plus que la Santé de l’ennemi ni que la Magie dont tu disposes&#x202f;; elle coûte autant de Magie qu’elle inflige de dégâts. Il te faut au moins 1 point de Magie.</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
-        <translation>Soin : change de la Magie en Santé, autant qu’il t’en manque, mais pas plus que ta Magie ni que ta Sagesse.</translation>
+        <translation>Soin&#x202f;: change de la Magie en Santé, autant qu’il t’en manque, mais pas plus que ta Magie ni que ta Sagesse.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>Le tour de l’ennemi : tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa Force. Si son jet est aussi haut que le tien ou plus, il te touche et t’inflige jusqu’à la moitié de sa Force en dégâts.</translation>
+        <translation>Le tour de l’ennemi&#x202f;: tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa Force. Si son jet est aussi haut que le tien ou plus, il te touche et t’inflige jusqu’à la moitié de sa Force en dégâts.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Retraite quitte le combat ; l’ennemi reste sur la carte. Une fois l’ennemi vaincu, c’est aussi par Retraite que tu pars avec la victoire : l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
+        <translation>Retraite quitte le combat&#x202f;; l’ennemi reste sur la carte. Une fois l’ennemi vaincu, c’est aussi par Retraite que tu pars avec la victoire&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -320,7 +316,7 @@
     <message>
         <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>Le jeu garde un seul personnage. Il est enregistré quand tu fermes la fenêtre de la carte, dans ce fichier :</translation>
+        <translation>Le jeu garde un seul personnage. Il est enregistré quand tu fermes la fenêtre de la carte, dans ce fichier&#x202f;:</translation>
     </message>
     <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
@@ -329,15 +325,15 @@
     <message>
         <source>A dead character&apos;s archive goes into this folder:</source>
         <extracomment>The folder&apos;s full path follows on a line of its own.</extracomment>
-        <translation>L’archive d’un personnage mort va dans ce dossier :</translation>
+        <translation>L’archive d’un personnage mort va dans ce dossier&#x202f;:</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Si le fichier est endommagé (lignes manquantes, ou valeurs qui ne sont pas des nombres là où le jeu attend un nombre), le jeu indique ce qui ne va pas avec un code d’erreur et s’arrête, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le mettre de côté. Chaque enregistrement écrit un fichier entièrement nouveau avant de remplacer l’ancien : un plantage ne laisse jamais un demi-personnage.</translation>
+        <translation>Si le fichier est endommagé (lignes manquantes, ou valeurs qui ne sont pas des nombres là où le jeu attend un nombre), le jeu indique ce qui ne va pas avec un code d’erreur et s’arrête, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le mettre de côté. Chaque enregistrement écrit un fichier entièrement nouveau avant de remplacer l’ancien&#x202f;: un plantage ne laisse jamais un demi-personnage.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Pour beaucoup d’yeux, certaines couleurs des ennemis se ressemblent. Les symboles de couleur marquent chaque ennemi d’autant de pastilles que sa couleur est forte : rouge une, orange deux, jaune trois, vert quatre, bleu cinq, indigo six et violet sept. Tu deviens un carré blanc dans un cadre noir, avec une croix rouge tant que tu te trouves dans la rangée de soin.</translation>
+        <translation>Pour beaucoup d’yeux, certaines couleurs des ennemis se ressemblent. Les symboles de couleur marquent chaque ennemi d’autant de pastilles que sa couleur est forte&#x202f;: rouge une, orange deux, jaune trois, vert quatre, bleu cinq, indigo six et violet sept. Tu deviens un carré blanc dans un cadre noir, avec une croix rouge tant que tu te trouves dans la rangée de soin.</translation>
     </message>
     <message>
         <source>%1 on the map switches the colour symbols on and off.</source>
@@ -347,17 +343,17 @@
     <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation>Le jeu parle aux lecteurs d’écran comme Orca. L’écran titre lit ses instructions. Sur la carte, chaque touche fléchée annonce ta nouvelle case, et « Où suis-je ? » d’Orca y ajoute l’ennemi le plus proche et le chemin pour l’atteindre ; le curseur de balayage lit tes statistiques et tes niveaux de compétence. En combat, les lignes de chaque action sont annoncées avec ta Santé, ta Magie et la Santé de l’ennemi.</translation>
+        <translation>Le jeu parle aux lecteurs d’écran comme Orca. L’écran titre lit ses instructions. Sur la carte, chaque touche fléchée annonce ta nouvelle case, et «&#x202f;Où suis-je&#x202f;?&#x202f;» d’Orca y ajoute l’ennemi le plus proche et le chemin pour l’atteindre&#x202f;; le curseur de balayage lit tes statistiques et tes niveaux de compétence. En combat, les lignes de chaque action sont annoncées avec ta Santé, ta Magie et la Santé de l’ennemi.</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation>Les lignes du combat sont des notifications, qu’Orca garde dans sa liste de messages de notification. Ses commandes pour réentendre les dernières ou parcourir la liste n’ont d’abord aucune touche : attribue-leur des touches dans « Raccourcis clavier », dans les préférences d’Orca.</translation>
+        <translation>Les lignes du combat sont des notifications, qu’Orca garde dans sa liste de messages de notification. Ses commandes pour réentendre les dernières ou parcourir la liste n’ont d’abord aucune touche&#x202f;: attribue-leur des touches dans «&#x202f;Raccourcis clavier&#x202f;», dans les préférences d’Orca.</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
         <extracomment>%1 is the list of the languages, each by its own name.</extracomment>
-        <translation>En plus de l’anglais, le jeu parle : %1.</translation>
+        <translation>En plus de l’anglais, le jeu parle&#x202f;: %1.</translation>
     </message>
     <message>
         <source>, </source>
@@ -366,7 +362,7 @@
     <message>
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
-        <translation>Il parle la langue de ton bureau (LANGUAGE, puis LC_ALL, LC_MESSAGES et LANG). Pour jouer une fois dans une autre langue, lance-le depuis un terminal en indiquant d’abord cette langue, par exemple : %1</translation>
+        <translation>Il parle la langue de ton bureau (LANGUAGE, puis LC_ALL, LC_MESSAGES et LANG). Pour jouer une fois dans une autre langue, lance-le depuis un terminal en indiquant d’abord cette langue, par exemple&#x202f;: %1</translation>
     </message>
 </context>
 <context>

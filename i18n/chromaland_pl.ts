@@ -11,10 +11,6 @@
         <source>&quot;%1&quot; is not a number</source>
         <translation>„%1” nie jest liczbą</translation>
     </message>
-    <message>
-        <source>%1 does not fit in 16 bits</source>
-        <translation>%1 nie mieści się w 16 bitach</translation>
-    </message>
 </context>
 <context>
     <name>GameError</name>

@@ -11,10 +11,6 @@
         <source>&quot;%1&quot; is not a number</source>
         <translation>«%1» — не число</translation>
     </message>
-    <message>
-        <source>%1 does not fit in 16 bits</source>
-        <translation>%1 не помещается в 16 бит</translation>
-    </message>
 </context>
 <context>
     <name>GameError</name>

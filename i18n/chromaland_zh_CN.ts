@@ -11,10 +11,6 @@
         <source>&quot;%1&quot; is not a number</source>
         <translation>“%1”不是数字</translation>
     </message>
-    <message>
-        <source>%1 does not fit in 16 bits</source>
-        <translation>%1 超出了 16 位的范围</translation>
-    </message>
 </context>
 <context>
     <name>GameError</name>
