@@ -5,6 +5,7 @@
 // the battle's results and the instruction sentences that the title and
 // the battle window share. Nothing here changes while the game runs.
 
+#include "resources/colourgroups.h"
 #include "widgets/mapgrid.h"
 
 #include <QLatin1String>
@@ -30,7 +31,7 @@ inline constexpr int KeyDown = 40;
 
 // --- Enemies and skills -----------------------------------------------------
 inline constexpr int EnemyCount = 21;
-inline constexpr int ColourCount = 7;
+inline constexpr int ColourCount = ColourGroups::Count;
 // Enemies of one colour; an enemy's colour group is its index / 3.
 inline constexpr int EnemiesPerColour = EnemyCount / ColourCount;
 // Violet to red: the order of the skill bars and of the file's skill lines.

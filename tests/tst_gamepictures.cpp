@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "map/frmmaingamewindow.h"
+#include "resources/colourgroups.h"
 #include "resources/gamepictures.h"
 #include "system/playersettings.h"
 #include "system/gameerror.h"
@@ -201,9 +202,8 @@ void tst_GamePictures::iconHasBothSizes()
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x)
             ++count[big.pixel(x, y)];
-    for (const QColor enemy : {QColor(255, 0, 255), QColor(0, 0, 192), QColor(0, 255, 255), QColor(0, 255, 0),
-                               QColor(255, 255, 0), QColor(255, 128, 0), QColor(255, 0, 0)})
-        QVERIFY2(count.value(enemy.rgb()) >= 25, qPrintable(enemy.name()));
+    for (const ColourGroups::Group &group : ColourGroups::All)
+        QVERIFY2(count.value(ColourGroups::colour(group.marker).rgb()) >= 25, group.name);
     QVERIFY(count.value(QColor(Qt::white).rgb()) > 150);
 }
 
@@ -211,9 +211,10 @@ void tst_GamePictures::iconHasBothSizes()
 
 namespace {
 
-const std::array<QColor, 7> groupColours{QColor(255, 0, 255), QColor(0, 0, 192), QColor(0, 255, 255),
-                                         QColor(0, 255, 0), QColor(255, 255, 0), QColor(255, 128, 0),
-                                         QColor(255, 0, 0)};
+QColor marker(int group)
+{
+    return ColourGroups::colour(ColourGroups::All[std::size_t(group)].marker);
+}
 
 // Each picture of the set with its group: 0 to 6 the enemy groups, 7 the
 // player, 8 the player in the healing row.
@@ -303,7 +304,7 @@ void tst_GamePictures::pipPicturesLoadInTheirGroupColours_data()
         const bool enemy = p.group < 7;
         QTest::newRow(qPrintable(p.name)) << p.name
                                           << (enemy ? QStringLiteral("Enemy_%1.bmp").arg(p.group * 3) : p.name)
-                                          << (enemy ? groupColours[std::size_t(p.group)] : QColor(Qt::white));
+                                          << (enemy ? marker(p.group) : QColor(Qt::white));
     }
 }
 
@@ -331,11 +332,12 @@ void tst_GamePictures::colourVisionSimulationMatchesKnownPairs_data()
     QTest::addColumn<QColor>("first");
     QTest::addColumn<QColor>("second");
     QTest::addColumn<double>("distance");
-    QTest::newRow("green, yellow") << "protanopia" << QColor(0, 255, 0) << QColor(255, 255, 0) << 0.035;
-    QTest::newRow("blue, white") << "protanopia" << QColor(0, 255, 255) << QColor(255, 255, 255) << 0.043;
-    QTest::newRow("orange, red") << "deuteranopia" << QColor(255, 128, 0) << QColor(255, 0, 0) << 0.099;
-    QTest::newRow("blue, green") << "tritanopia" << QColor(0, 255, 255) << QColor(0, 255, 0) << 0.051;
-    QTest::newRow("red, white") << "achromatopsia" << QColor(255, 0, 0) << QColor(255, 255, 255) << 0.403;
+    const QColor white(Qt::white);
+    QTest::newRow("green, yellow") << "protanopia" << marker(3) << marker(4) << 0.035;
+    QTest::newRow("blue, white") << "protanopia" << marker(2) << white << 0.043;
+    QTest::newRow("orange, red") << "deuteranopia" << marker(5) << marker(6) << 0.099;
+    QTest::newRow("blue, green") << "tritanopia" << marker(2) << marker(3) << 0.051;
+    QTest::newRow("red, white") << "achromatopsia" << marker(6) << white << 0.403;
 }
 
 void tst_GamePictures::colourVisionSimulationMatchesKnownPairs()

@@ -8,6 +8,8 @@
 #include "jpegwriter.h"
 #include "widgets/mapgrid.h"
 
+#include "../colourgroups.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -362,13 +364,14 @@ std::vector<IconRect> iconArt(int grid)
     const QColor white(255, 255, 255);
     const QColor shadow(0, 0, 0, 96);
     // The enemies' colours, as on the map.
-    const QColor violet(255, 0, 255);
-    const QColor indigo(0, 0, 192);
-    const QColor blue(0, 255, 255);
-    const QColor green(0, 255, 0);
-    const QColor yellow(255, 255, 0);
-    const QColor orange(255, 128, 0);
-    const QColor red(255, 0, 0);
+    const auto marker = [](int group) { return ColourGroups::colour(ColourGroups::All[std::size_t(group)].marker); };
+    const QColor violet = marker(0);
+    const QColor indigo = marker(1);
+    const QColor blue = marker(2);
+    const QColor green = marker(3);
+    const QColor yellow = marker(4);
+    const QColor orange = marker(5);
+    const QColor red = marker(6);
 
     // cells x cells squares of pitch - 1 pixels between one-pixel white grid
     // lines, the outer ones dark so that the picture keeps its edge on a light

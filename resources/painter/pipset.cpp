@@ -1,11 +1,14 @@
 #include "pipset.h"
 
+#include "../colourgroups.h"
+
 #include <QColor>
 #include <QDir>
 #include <QImageWriter>
 #include <QTextStream>
 
 #include <array>
+#include <bit>
 
 namespace PipSet {
 
@@ -23,7 +26,7 @@ constexpr std::array<int, 3> kPlaces{1, 6, 11};
 // Places numbered 0 to 8, row by row; bit n set = a pip on place n.
 // Each set shares so few places with every other that two groups always
 // differ in at least two whole pips, whatever their colours look like.
-constexpr std::array<unsigned, 7> kPips{
+constexpr std::array<unsigned, ColourGroups::Count> kPips{
     0b111'010'111,   // violet, 7: an hourglass
     0b101'101'101,   // indigo, 6: two columns
     0b010'111'010,   // blue, 5: a plus
@@ -33,20 +36,18 @@ constexpr std::array<unsigned, 7> kPips{
     0b000'010'000,   // red, 1: the middle
 };
 
-struct Group {
-    QColor colour;   // the group's marker colour on the map
-    QColor pip;
-};
+static_assert([] {
+    for (std::size_t g = 0; g < kPips.size(); ++g) {
+        if (std::popcount(kPips[g]) != ColourGroups::All[g].pips)
+            return false;
+    }
+    return kPips.size() == ColourGroups::All.size();
+}(), "each group's pips are as many as the colour groups' table says");
 
-const std::array<Group, 7> kGroups{{
-    {QColor(255, 0, 255), Qt::black},
-    {QColor(0, 0, 192), Qt::white},   // black would barely show on the dark indigo
-    {QColor(0, 255, 255), Qt::black},
-    {QColor(0, 255, 0), Qt::black},
-    {QColor(255, 255, 0), Qt::black},
-    {QColor(255, 128, 0), Qt::black},
-    {QColor(255, 0, 0), Qt::black},
-}};
+// The pips' colour on each group's marker colour: black, but white on the
+// dark indigo, where black would barely show.
+const std::array<QColor, ColourGroups::Count> kPipColours{Qt::black, Qt::white, Qt::black, Qt::black,
+                                        Qt::black, Qt::black, Qt::black};
 
 const QColor kPlayer(255, 255, 255);
 const QColor kFrame(0, 0, 0);
@@ -66,12 +67,13 @@ void fill(QImage &image, int left, int top, int width, int height, const QColor 
             image.setPixelColor(x, y, colour);
 }
 
-QImage enemy(const Group &group, unsigned pips)
+QImage enemy(std::size_t group)
 {
-    QImage image = square(group.colour);
+    const unsigned pips = kPips[group];
+    QImage image = square(ColourGroups::colour(ColourGroups::All[group].marker));
     for (int place = 0; place < 9; ++place) {
         if (pips & (1u << (8 - place)))
-            fill(image, kPlaces[place % 3], kPlaces[place / 3], kPip, kPip, group.pip);
+            fill(image, kPlaces[place % 3], kPlaces[place / 3], kPip, kPip, kPipColours[group]);
     }
     return image;
 }
@@ -98,7 +100,7 @@ std::vector<Picture> paint()
     pictures.push_back({QStringLiteral("Player_Healing.bmp"), player(true)});
     for (int i = 0; i < kEnemies; ++i) {
         const auto g = std::size_t(i / kPerGroup);
-        pictures.push_back({QStringLiteral("Enemy_%1.bmp").arg(i), enemy(kGroups[g], kPips[g])});
+        pictures.push_back({QStringLiteral("Enemy_%1.bmp").arg(i), enemy(g)});
     }
     return pictures;
 }

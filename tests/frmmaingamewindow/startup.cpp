@@ -2,6 +2,7 @@
 
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
+#include "resources/colourgroups.h"
 #include "resources/gamepictures.h"
 #include "system/playersettings.h"
 #include "ui_frmMainGameWindow.h"
@@ -101,14 +102,12 @@ void tst_frmMainGameWindow::controlsMatchTheLayout_data()
     row("cmd_MP_gain", "+", none, false);
     row("lbl_Points_label", "Points:", none, true);
     row("lbl_Points_val", "0", none, true);
-    // Inside frm_Skills: level 1 is 10 pixels wide.
-    row("pic_Violet", "", QColor(255, 0, 255), true);
-    row("pic_Indigo", "", QColor(0, 0, 128), true);
-    row("pic_Blue", "", QColor(0, 255, 255), true);
-    row("pic_Green", "", QColor(0, 255, 0), true);
-    row("pic_Yellow", "", QColor(255, 255, 0), true);
-    row("pic_Orange", "", QColor(255, 128, 0), true);
-    row("pic_Red", "", QColor(255, 0, 0), true);
+    // Inside frm_Skills: level 1 is 10 pixels wide; each bar in its group's
+    // colour as the colour groups' table gives it.
+    for (const ColourGroups::Group &group : ColourGroups::All) {
+        const QByteArray name = "pic_" + QByteArray(group.name);
+        row(name.constData(), "", ColourGroups::colour(group.bar), true);
+    }
 }
 
 void tst_frmMainGameWindow::controlsMatchTheLayout()
@@ -148,8 +147,6 @@ void tst_frmMainGameWindow::markersStartOnTheirSquares()
     Sandbox box;
     box.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = box.openMap();
-    const QColor colours[7] = {{255, 0, 255}, {0, 0, 192}, {0, 255, 255}, {0, 255, 0},
-                               {255, 255, 0}, {255, 128, 0}, {255, 0, 0}};
     PictureBox *player = map->controls().pic_Player;
     QCOMPARE(player->left(), 8.0f);
     QCOMPARE(player->top(), 344.0f);
@@ -162,7 +159,7 @@ void tst_frmMainGameWindow::markersStartOnTheirSquares()
         QCOMPARE(enemy->left(), float(8 + 16 * i));
         QCOMPARE(enemy->top(), float(8 + 16 * i));
         QCOMPARE(enemy->size(), QSize(16, 16));
-        QCOMPARE(enemy->backColor(), colours[i / 3]);
+        QCOMPARE(enemy->backColor(), ColourGroups::colour(ColourGroups::All[std::size_t(i / 3)].marker));
         QVERIFY(enemy->shown());
         QVERIFY(enemy->picture().isNull());
     }
@@ -215,7 +212,7 @@ void tst_frmMainGameWindow::withoutGraphicsTheMapIsBuiltIn()
     const QImage shot = control<PictureBox>(map, "pic_WorldMap")->grab().toImage();
     // The player's square shows white, an enemy's its colour.
     QCOMPARE(shot.pixelColor(10 + 7, 346 + 7), QColor(Qt::white));
-    QCOMPARE(shot.pixelColor(10 + 7, 10 + 7), QColor(255, 0, 255));
+    QCOMPARE(shot.pixelColor(10 + 7, 10 + 7), ColourGroups::colour(ColourGroups::All[0].marker));
 }
 
 // Each picture file goes where it belongs, found in any letter case; the
