@@ -585,7 +585,6 @@ void tst_Translations::valuesKeepTheirOrderInArabic_data()
     row("picture error", "SafeFile", "%1: %2", {"/tmp/x/Graphics/Player.bmp", "-"});
     row("too large", "CaptionNumber", "\"%1\" is too large", {"-1e400"});
     row("not a number", "CaptionNumber", "\"%1\" is not a number", {"-1,5"});
-    row("16 bits", "CaptionNumber", "%1 does not fit in 16 bits", {"-40000"});
     row("line holds", "modGameLogicCode", "line %1 of the character file holds \"%2\"", {"3", "-x"}, 1);
     row("no enemy", "frmBattleControl", "There is no enemy \"%1\" to fight, so this battle cannot take place.", {"-1"});
     row("negative strength", "frmBattleControl",
