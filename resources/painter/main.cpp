@@ -8,7 +8,7 @@
 #include "jpegwriter.h"
 #include "widgets/mapgrid.h"
 
-#include "../colourgroups.h"
+#include "resources/colourgroups.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "pipset.h"
 
-#include "../colourgroups.h"
+#include "resources/colourgroups.h"
 
 #include <QColor>
 #include <QDir>
