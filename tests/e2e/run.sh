@@ -613,6 +613,19 @@ until_shown()
     return 1
 }
 
+# f2_switches FROM TO: on a map just shown, with the enemies still on their
+# start squares, the squares show FROM (plain or symbols), and after F2 they
+# show TO; pictures of each try are left as FROM-shown.png and TO-shown.png.
+f2_switches()
+{
+    if until_shown "$E2E_TMP/$1-shown.png" "$E2E_TMP/$1-expected.png"; then
+        keys "$MAP_WIN" F2
+        until_shown "$E2E_TMP/$2-shown.png" "$E2E_TMP/$2-expected.png" && return 0
+    fi
+    e2e_log "attempt $attempt: $PIXELS_APART pixels differ on the start squares; starting again"
+    return 1
+}
+
 # The colour symbols come with the program: with no Graphics folder, F2 on
 # the map puts the pip set on every enemy and on the player at once; the
 # next start shows it again, and F2 brings the plain squares back. The
@@ -649,12 +662,7 @@ scenario_colour_symbols()
         write_character "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
         start_to_map "$folder" "$folder" space
         shown=
-        if until_shown "$E2E_TMP/plain-shown.png" "$E2E_TMP/plain-expected.png"; then
-            keys "$MAP_WIN" F2
-            until_shown "$E2E_TMP/symbols-shown.png" "$E2E_TMP/symbols-expected.png" && shown=yes
-        fi
-        [[ -n $shown ]] && break
-        e2e_log "attempt $attempt: $PIXELS_APART pixels differ on the start squares; starting again"
+        f2_switches plain symbols && shown=yes && break
         app_kill
     done
     [[ -n $shown ]] || fail "F2 did not show the pip set on the start squares: $PIXELS_APART pixels differ" \
@@ -669,17 +677,12 @@ scenario_colour_symbols()
     for (( attempt = 1; attempt <= WALK_ATTEMPTS; attempt++ )); do
         start_to_map "$folder" "$folder" space
         shown=
-        if until_shown "$E2E_TMP/again-shown.png" "$E2E_TMP/symbols-expected.png"; then
-            keys "$MAP_WIN" F2
-            until_shown "$E2E_TMP/plain-again.png" "$E2E_TMP/plain-expected.png" && shown=yes
-        fi
-        [[ -n $shown ]] && break
-        e2e_log "attempt $attempt: $PIXELS_APART pixels differ on the start squares; starting again"
+        f2_switches symbols plain && shown=yes && break
         app_kill
         printf '[Map]\nColourSymbols=true\n' >"$settings"
     done
     [[ -n $shown ]] || fail "a new start did not show the pip set, or F2 did not take it away: $PIXELS_APART pixels differ" \
-        "(shown: $E2E_TMP/again-shown.png and $E2E_TMP/plain-again.png)"
+        "(shown: $E2E_TMP/symbols-shown.png and $E2E_TMP/plain-shown.png)"
     close_map_and_wait
     grep -qx 'ColourSymbols=false' "$settings" || fail "the settings do not keep the symbols off: $(show_file "$settings")"
 }
