@@ -99,7 +99,8 @@ orca_awaits()
 {
     local deadline=$(( $(now_ms) + $2 * 1000 ))
     until orca_said "$1"; do
-        (( $(now_ms) < deadline )) || fail "Orca never said \"$1\" within $2 s; it said: $(orca_speech | tail -n 20)"
+        (( $(now_ms) < deadline )) \
+            || fail "Orca never said \"$1\" within $2 s; its last 20 utterances, oldest first:"$'\n'"$(orca_speech | tail -n 20)"
         sleep 0.1
     done
     e2e_log "Orca said \"$1\""
@@ -155,9 +156,11 @@ scenario_screen_reader()
     # What Orca made of it.
     orca_stop
     local said
-    for said in "Chromaland dialog" "Press a key to play" "World map: Column" "notification You " \
-                "Retreat push button" "healing row"; do
-        orca_said "$said" || fail "Orca never said \"$said\"; it said: $(orca_speech | tail -n 30)"
+    for said in "Chromaland dialog" "Press a key to play" "World map: Column" "Attack push button" \
+                "notification You " "Retreat push button" "healing row"; do
+        # All it said, oldest first: a short game's last lines reach back
+        # to the title.
+        orca_said "$said" || fail "Orca never said \"$said\"; all it said, oldest first:"$'\n'"$(orca_speech)"
         e2e_log "Orca said \"$said\""
     done
     # Every line the battle announced is spoken with its words, however
