@@ -4,10 +4,12 @@
 #include "widgets/picturebox.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QTimer>
 #include <QWidget>
 #include <chrono>
 
@@ -156,6 +158,33 @@ void speak(QWidget *from, const QString &name, const QString &description)
     QAccessible::updateAccessibility(&event);
 }
 
+// Qt's bridge tells the bus of a window's activation only once the bridge
+// is up itself, and a busy machine brings it up after the window manager
+// has activated the game's first window: a reader would never hear where
+// the player is. Once the bridge is up, the focus is told again.
+class ReaderArrival : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        // The bridge learns which events readers listen to right after it
+        // tells of its coming.
+        QTimer::singleShot(0, qApp, [] {
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus)
+                focus = QApplication::activeWindow();
+            if (!focus || !QAccessible::isActive())
+                return;
+            QAccessibleEvent event(focus, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        });
+    }
+};
+
+ReaderArrival s_arrival;
+
 } // namespace
 
 namespace AccessibleUpdates {
@@ -163,6 +192,7 @@ namespace AccessibleUpdates {
 void install()
 {
     QAccessible::installUpdateHandler(filter);
+    QAccessible::installActivationObserver(&s_arrival);
 }
 
 void announce(QObject *object)

@@ -14,6 +14,8 @@
 //     enemy clock steps 59 times a second, and every event costs the game
 //     the reader's questions about it; the value stays readable at any
 //     time).
+// When the platform's bridge comes up (a reader starts listening), the
+// focus is told again: a window activated before that is heard too.
 // It also lets a window announce a line to the player (see announce()).
 // Installed once per program with the game's accessibility factory; the
 // bookkeeping of an object goes with the object, and the last few lines

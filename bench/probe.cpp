@@ -10,10 +10,10 @@
 //   probe key PID WINDOW KEYSYM WxH EXPECT...
 //       gives WINDOW the focus, presses KEYSYM and waits for a window of
 //       that size of process PID to show every EXPECT; prints "window ms".
-//   probe moves WINDOW COUNT X1,Y1 X2,Y2 RRGGBB
+//   probe moves WINDOW COUNT X1,Y1 X2,Y2 RRGGBB [each]
 //       presses Right and Left in turn, COUNT times, each time waiting for
 //       the marker's colour at the square it should move to; prints the
-//       median in ms.
+//       median in ms, or with "each" every press's time, one a line.
 //   probe rest WINDOW PHASES X,Y,W
 //       watches the bar drawn in row Y from X over W pixels wrap PHASES
 //       times; prints the period in seconds.
@@ -394,8 +394,8 @@ int key(int argc, char **argv)
 
 int moves(int argc, char **argv)
 {
-    if (argc != 7)
-        die("moves needs WINDOW COUNT X1,Y1 X2,Y2 RRGGBB");
+    if (argc != 7 && !(argc == 8 && std::strcmp(argv[7], "each") == 0))
+        die("moves needs WINDOW COUNT X1,Y1 X2,Y2 RRGGBB [each]");
     const Window w = parseWindow(argv[2]);
     const int count = std::atoi(argv[3]);
     const Point squares[2] = {parsePoint(argv[4]), parsePoint(argv[5])};
@@ -422,7 +422,12 @@ int moves(int argc, char **argv)
         // Apart far enough that no press meets the last one's repaint.
         pause(40);
     }
-    std::printf("%.3f\n", median(times));
+    if (argc == 8) {
+        for (const double t : times)
+            std::printf("%.3f\n", t);
+    } else {
+        std::printf("%.3f\n", median(times));
+    }
     return 0;
 }
 

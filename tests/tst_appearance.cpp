@@ -39,6 +39,8 @@ private slots:
     void controlsAreNamed_data();
     void controlsAreNamed();
     void valuesFollowTheGame();
+    void focusToldWhenAReaderArrives_data();
+    void focusToldWhenAReaderArrives();
     void picturesSuitTheScreen_data();
     void picturesSuitTheScreen();
     void screenshots();
@@ -407,6 +409,32 @@ void tst_Appearance::valuesFollowTheGame()
     s_events.clear();
     m_title->findChild<QLabel *>(QStringLiteral("lbl_Instructions"))->setText(QStringLiteral("unseen"));
     QCOMPARE(s_events, Told());
+}
+
+// A screen reader that starts listening after a window was activated (Qt's
+// bridge comes up late on a busy machine) is told where the focus is:
+// else it would hear nothing of the window until the player pressed on.
+void tst_Appearance::focusToldWhenAReaderArrives_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("title") << "title" << "";
+    QTest::newRow("map") << "map" << "pic_WorldMap";
+}
+
+void tst_Appearance::focusToldWhenAReaderArrives()
+{
+    QFETCH(QString, which);
+    QFETCH(QString, focused);
+    QWidget *shown = window(which);
+    QVERIFY(shown);
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QObject *expected = focused.isEmpty() ? shown : shown->findChild<QObject *>(focused);
+    QVERIFY(expected);
+    AccessibleUpdates::forwardTo(record);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QTRY_VERIFY(s_events.contains(std::pair<QObject *, QAccessible::Event>(expected, QAccessible::Focus)));
 }
 
 // On a screen scaled 2x the built-in pictures come from their 2x artwork,

@@ -395,7 +395,7 @@ window_shown()
 
 # What a window of the game is:
 #   title   the frameless title window (a tool window titled "Chromaland")
-#   map     the main window "Chromaland"
+#   map     the main window "Chromaland" (a normal window)
 #   box     a message box (a dialog titled "Chromaland")
 #   battle  the battle window "Battle Control" (BATTLE_TITLE in another
 #           language)
@@ -412,7 +412,9 @@ window_kind()
         echo title
     elif [[ $name == "Chromaland" && $type == DIALOG ]]; then
         echo box
-    elif [[ $name == "Chromaland" ]]; then
+    elif [[ $name == "Chromaland" && $type == NORMAL ]]; then
+        # Said outright: a window that goes away between the two questions
+        # above (the title, once a key was pressed) has a name but no type.
         echo map
     else
         echo other
