@@ -252,11 +252,16 @@ int virtualKeyCode(int qtKey)
 
 } // namespace
 
+// F2 alone; held down, it switches once.
+bool frmMainGameWindow::switchesColourSymbols(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat();
+}
+
 void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
 {
-    // F2 alone is a key like any other to the game besides; held down, it
-    // switches once.
-    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat())
+    // F2 is a key like any other to the game besides.
+    if (switchesColourSymbols(event))
         switchColourSymbols();
     pic_WorldMap_KeyDown(virtualKeyCode(event->key()), event->modifiers());
 }
@@ -392,6 +397,13 @@ bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
             ui->pic_WorldMap->setFocus();
             onWorldMapKey(key);
             return true;
+        case Qt::Key_F2:
+            // From a "+" button too, which keeps the focus.
+            if (switchesColourSymbols(key)) {
+                switchColourSymbols();
+                return true;
+            }
+            break;
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:

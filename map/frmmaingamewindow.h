@@ -82,6 +82,7 @@ private:
     void loadGraphic(const QString &name, PictureBox *target);
 
     // F2: the colour symbols on or off, remembered and told.
+    static bool switchesColourSymbols(const QKeyEvent *event);
     void switchColourSymbols();
     void showColourSymbols(bool on);
     // The player's picture for the square the player stands on.

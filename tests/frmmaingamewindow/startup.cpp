@@ -406,6 +406,10 @@ void tst_frmMainGameWindow::f2SwitchesTheColourSymbols()
     QCOMPARE(skills->grab().toImage(), plainSkills);
     QCOMPARE(settings(), QByteArray("[Map]\nColourSymbols=false\n"));
     QCOMPARE(contentsOf(box.folder()), before);
+
+    // From a "+" button too.
+    QTest::keyClick(control<QPushButton>(map, "cmd_ST_gain"), Qt::Key_F2);
+    QVERIFY(map->colourSymbols());
 }
 
 // The next map window starts as the last one was left.
