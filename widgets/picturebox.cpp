@@ -24,6 +24,10 @@ void PictureBox::setBackColor(const QColor &color)
 
 void PictureBox::setPicture(const QPixmap &picture)
 {
+    // The map sets the player's picture on every key; the same picture again
+    // must not cost a repaint of the marker it already shows.
+    if (picture.cacheKey() == m_picture.cacheKey() && m_picture2x.isEmpty())
+        return;
     m_picture = picture;
     m_picture2x.clear();
     m_loaded2x = QPixmap();

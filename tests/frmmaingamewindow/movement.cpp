@@ -21,6 +21,8 @@ private slots:
     void arrowKeysStepInsideTheGrid();
     void heldKeyMovesOncePerRepeat_data();
     void heldKeyMovesOncePerRepeat();
+    void aKeyRepaintsOnlyWhatChanged_data();
+    void aKeyRepaintsOnlyWhatChanged();
     void everyKeyChecksForAnEncounter_data();
     void everyKeyChecksForAnEncounter();
     void deathOnAKeyEndsTheProgram();
@@ -64,6 +66,18 @@ bool showActive(frmMainGameWindow *map)
     map->activateWindow();
     return QTest::qWaitForWindowActive(map);
 }
+
+// Counts the paint events a widget receives while it lives.
+struct PaintCounter : QObject
+{
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
 
 } // namespace
 
@@ -178,6 +192,48 @@ void tst_MapPlayMove::heldKeyMovesOncePerRepeat()
         QCOMPARE(map->controls().pic_Player->left(), left + float(moved * dx));
         QCOMPARE(map->controls().pic_Player->top(), top + float(moved * dy));
     }
+}
+
+// A key costs the player what it changes on screen: the marker's pixels
+// travel with it and only the square it left is drawn anew, unless its
+// picture changes; a key that moves nothing draws nothing.
+void tst_MapPlayMove::aKeyRepaintsOnlyWhatChanged_data()
+{
+    QTest::addColumn<float>("top");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("markerDrawn");
+    QTest::addColumn<bool>("mapDrawn");
+
+    QTest::newRow("a step") << 168.f << int(Qt::Key_Right) << false << true;
+    QTest::newRow("along the healing row") << 344.f << int(Qt::Key_Left) << false << true;
+    QTest::newRow("into the healing row") << 328.f << int(Qt::Key_Down) << true << true;
+    QTest::newRow("a letter") << 168.f << int(Qt::Key_A) << false << false;
+}
+
+void tst_MapPlayMove::aKeyRepaintsOnlyWhatChanged()
+{
+    QFETCH(float, top);
+    QFETCH(int, key);
+    QFETCH(bool, markerDrawn);
+    QFETCH(bool, mapDrawn);
+
+    Sandbox sandbox;
+    frmMainGameWindow *map = openMap(sandbox);
+    PictureBox *player = map->controls().pic_Player;
+    auto *worldMap = control<PictureBox>(map, "pic_WorldMap");
+    place(player, 168.f, top);
+    QVERIFY(showActive(map));
+    QTest::keyClick(worldMap, Qt::Key_Up);
+    QTest::keyClick(worldMap, Qt::Key_Down);
+    QApplication::processEvents();
+
+    PaintCounter markerPaints(player);
+    PaintCounter mapPaints(worldMap);
+    QTest::keyClick(worldMap, Qt::Key(key));
+    QApplication::processEvents();
+
+    QCOMPARE(markerPaints.count > 0, markerDrawn);
+    QCOMPARE(mapPaints.count > 0, mapDrawn);
 }
 
 // Every key press ends with the encounter check on the player's square as
