@@ -1,3 +1,4 @@
+#include "forms/fontwarmup.h"
 #include "forms/gamefonts.h"
 #include "help/helpkey.h"
 #include "system/language.h"
@@ -19,6 +20,9 @@ int main(int argc, char *argv[])
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    // Most of the title's first picture is spent reading the system's fonts;
+    // they are read meanwhile, while the window is built and mapped.
+    const FontWarmUp fonts;
     QApplication::setApplicationName(QStringLiteral("chromaland"));
     QApplication::setApplicationVersion(QStringLiteral(CHROMALAND_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(CHROMALAND_APP_ID));

@@ -585,13 +585,20 @@ scenario_pip_pictures()
 # draw and wait for nothing: no reply is read while nothing else happens.
 # A tick that waited for the server to read its last picture (a round trip
 # of its own, 59 a second) would show here as one read a tick (strace).
+# And the start does not wait for the system's fonts: they are read on a
+# thread of their own while the title is built and mapped.
 scenario_at_rest()
 {
-    local folder reads ticks=$(( REST_TRACE_SECONDS * 1000 / 17 ))
+    local folder reads reader ticks=$(( REST_TRACE_SECONDS * 1000 / 17 ))
     command -v strace >/dev/null || fail "missing strace (scripts/setup-debian.sh --tests installs it)"
     folder=$(new_folder rest)
     write_character "$folder/Character.chx" "${DEFAULT_CHARACTER[@]}"
+    # Qt names each font it reads, here with the thread that reads it.
+    local -a APP_ENV=(QT_LOGGING_RULES=qt.text.font.db.debug=true "QT_MESSAGE_PATTERN=%{threadid} %{message}")
     start_to_map "$folder" "$folder" space
+    reader=$(awk '/ Adding font: / { print $1; exit }' "$APP_LOG")
+    [[ -n $reader ]] || fail "the game's output names no font read: $(head -n 3 "$APP_LOG")"
+    [[ $reader != "$APP_PID" ]] || fail "the fonts were read on the user-interface thread, which the title's first picture then waits for"
     sleep 1
     timeout -s INT "$REST_TRACE_SECONDS" strace -c -f -p "$APP_PID" -o "$E2E_TMP/rest.strace" 2>"$E2E_TMP/strace.err"
     [[ -s $E2E_TMP/rest.strace ]] || fail "strace could not watch the game: $(cat "$E2E_TMP/strace.err")"
