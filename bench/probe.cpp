@@ -27,12 +27,16 @@
 //
 // An EXPECT is X,Y=RRGGBB in window coordinates; a colour matches within 24
 // per channel, so that small differences in picture decoding do not matter.
-// Every wait gives up after 20 s with a message and exit code 1.
+// Every wait gives up after 20 s with a message and exit code 1. The probe
+// does not look again and again while it waits: the X server tells it
+// whenever something is drawn (DAMAGE), and only then does it read pixels,
+// so that its looking costs the program measured no processor time.
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
+#include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
@@ -46,6 +50,7 @@
 #include <ctime>
 #include <fstream>
 #include <optional>
+#include <poll.h>
 #include <string>
 #include <utility>
 #include <unistd.h>
@@ -61,6 +66,9 @@ constexpr int MarkerTolerance = 2;
 
 Display *dpy = nullptr;
 bool xFailed = false;
+int damageEvents = 0;
+// The longest wait for the server's word before the probe looks anyway.
+constexpr double LookAnywayMs = 20.0;
 
 int ignoreXError(Display *, XErrorEvent *)
 {
@@ -85,6 +93,28 @@ void pause(double ms)
 {
     timespec t{static_cast<time_t>(ms / 1000.0), static_cast<long>(std::fmod(ms, 1000.0) * 1.0e6)};
     nanosleep(&t, nullptr);
+}
+
+// Asks the server to report whatever is drawn into DRAWABLE (and, for the
+// root window, into any window on the screen).
+void watchDrawing(Drawable drawable)
+{
+    XDamageCreate(dpy, drawable, XDamageReportRawRectangles);
+    XFlush(dpy);
+}
+
+// Waits until the server reports something drawn, or LookAnywayMs at most,
+// and takes every event waiting.
+void awaitDrawing()
+{
+    if (!XPending(dpy)) {
+        pollfd connection{ConnectionNumber(dpy), POLLIN, 0};
+        poll(&connection, 1, int(LookAnywayMs));
+    }
+    while (XPending(dpy)) {
+        XEvent event;
+        XNextEvent(dpy, &event);
+    }
 }
 
 struct Rgb {
@@ -258,7 +288,7 @@ Window awaitWindow(long pid, Size size, const std::vector<Expect> &expects, doub
             return *w;
         if (nowMs() - since > TimeoutMs)
             die(std::string("no ") + what + " window showing the expected pixels within 20 s");
-        pause(0.5);
+        awaitDrawing();
     }
 }
 
@@ -352,6 +382,7 @@ int launch(int argc, char **argv)
     const char *log = argv[2];
     const Size size = parseSize(argv[3]);
     const std::vector<Expect> expects = parseExpects(argv + 4, dashes);
+    watchDrawing(DefaultRootWindow(dpy));
     const double since = nowMs();
     const pid_t pid = fork();
     if (pid < 0)
@@ -385,6 +416,7 @@ int key(int argc, char **argv)
     const Size size = parseSize(argv[5]);
     const std::vector<Expect> expects = parseExpects(argv + 6, argv + argc);
     giveFocus(w);
+    watchDrawing(DefaultRootWindow(dpy));
     const double since = nowMs();
     pressKey(sym);
     const Window shown = awaitWindow(pid, size, expects, since, "answering");
@@ -401,6 +433,7 @@ int moves(int argc, char **argv)
     const Point squares[2] = {parsePoint(argv[4]), parsePoint(argv[5])};
     const Rgb marker = parseRgb(argv[6]);
     giveFocus(w);
+    watchDrawing(w);
     std::vector<double> times;
     for (int i = 0; i < count; ++i) {
         // Even presses go right to the second square, odd ones back left.
@@ -416,7 +449,7 @@ int moves(int argc, char **argv)
                 break;
             if (nowMs() - since > TimeoutMs)
                 die("the marker did not reach its new square");
-            pause(0.2);
+            awaitDrawing();
         }
         times.push_back(nowMs() - since);
         // Apart far enough that no press meets the last one's repaint.
@@ -544,6 +577,8 @@ int main(int argc, char **argv)
     int event, error, major, minor;
     if (!XTestQueryExtension(dpy, &event, &error, &major, &minor))
         die("the display has no XTest");
+    if (!XDamageQueryExtension(dpy, &damageEvents, &error))
+        die("the display has no DAMAGE");
     if (command == "launch")
         return launch(argc, argv);
     if (command == "key")

@@ -39,7 +39,7 @@ test_packages=(
     # The sanitizer build and the fuzz targets of the test suite.
     clang libclang-rt-14-dev
     # The performance bench (bench/), built with the tests.
-    libbenchmark-dev libx11-dev libxtst-dev
+    libbenchmark-dev libx11-dev libxtst-dev libxdamage-dev
 )
 bench_packages=(
     # Instruction counts at rest, the X requests of a clock tick, a busy
