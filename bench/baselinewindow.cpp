@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QRandomGenerator>
 #include <QTimer>
 
@@ -23,9 +24,21 @@ constexpr QPoint FirstSquare(242, 58);
 constexpr int SquaresPerRow = 7;
 constexpr int PhaseTicks = 100;
 
+// The application's style, with progress bar chunks one pixel wide.
+class NarrowChunks : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_ProgressBarChunkWidth)
+            return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 } // namespace
 
-BaselineWindow::BaselineWindow(bool withMarker, QWidget *parent)
+BaselineWindow::BaselineWindow(bool withMarker, bool everyTick, QWidget *parent)
     : QWidget(parent)
 {
     setWindowTitle(QStringLiteral("Baseline"));
@@ -37,6 +50,11 @@ BaselineWindow::BaselineWindow(bool withMarker, QWidget *parent)
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
+    if (everyTick) {
+        auto *style = new NarrowChunks;
+        style->setParent(m_bar);
+        m_bar->setStyle(style);
+    }
 
     if (withMarker) {
         m_marker = new QWidget(this);

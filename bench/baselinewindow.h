@@ -6,7 +6,10 @@
 // 0. Like the map's 21 enemies, 21 plain 16 x 16 squares each take one
 // random step of 16 pixels (or stay) every 100 ticks. With a marker it also
 // shows a white 16 x 16 square at the player's start square that the arrow
-// keys move one square of 16 pixels at a time.
+// keys move one square of 16 pixels at a time. Qt's progress bar repaints
+// only once its value has grown by a chunk's width, here every other tick;
+// asked to show every tick, its style says the chunks are a pixel wide, so
+// that it repaints at every value, as the game's bar does.
 //
 // Created once by a baseline program's main() and shown until the program
 // is ended from outside.
@@ -23,7 +26,7 @@ class BaselineWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit BaselineWindow(bool withMarker, QWidget *parent = nullptr);
+    explicit BaselineWindow(bool withMarker, bool everyTick = false, QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

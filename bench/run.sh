@@ -17,7 +17,7 @@
 #
 # BUILD_FOLDER is a CMake build of this repository with the bench built
 # (cmake --build BUILD_FOLDER --target chromaland bench_logic baseline_bar
-# baseline_square probe). Needs Xvfb, openbox, wmctrl, xdotool, x11-utils
+# baseline_square baseline_title probe). Needs Xvfb, openbox, wmctrl, xdotool, x11-utils
 # and strace (scripts/setup-debian.sh --tests installs them); Weston,
 # Xwayland and ImageMagick for the Wayland rounds (also --tests); with
 # valgrind, xtrace and GNOME Mines (setup-debian.sh --bench) it also counts
@@ -39,9 +39,10 @@ HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 GAME=$BUILD/chromaland
 BAR=$BUILD/bench/baseline_bar
 SQUARE=$BUILD/bench/baseline_square
+TITLE=$BUILD/bench/baseline_title
 PROBE=$BUILD/bench/probe
 LOGIC=$BUILD/bench/bench_logic
-for f in "$GAME" "$BAR" "$SQUARE" "$PROBE" "$LOGIC"; do
+for f in "$GAME" "$BAR" "$SQUARE" "$TITLE" "$PROBE" "$LOGIC"; do
     [[ -x $f ]] || { echo "missing $f: build the bench first" >&2; exit 2; }
 done
 for tool in Xvfb openbox wmctrl xdotool xdpyinfo strace; do
@@ -277,6 +278,17 @@ run_bar()
     finish "$PID"
 }
 
+# The bare window with the title's picture and text: what showing them
+# costs a start in plain Qt.
+run_title()
+{
+    local folder
+    folder=$(fresh_folder "$TITLE")
+    launch "$folder" baseline_title "$TITLE_SIZE" "${TITLE_PAINTED[@]}"
+    record title.start "$MS"
+    finish "$PID"
+}
+
 run_square()
 {
     local folder out
@@ -333,13 +345,16 @@ wl_rest_game()
     finish "$PID"
 }
 
+# wl_rest_bar NAME [--every-tick]: the bare window at rest on Weston, its
+# bar repainting every other tick or, with --every-tick, at every tick.
 wl_rest_bar()
 {
-    local folder deadline
+    local name=$1 folder deadline
+    shift
     folder=$(fresh_folder "$BAR")
     (cd "$folder" && exec env -i PATH=/usr/bin:/bin HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/runtime" \
         WAYLAND_DISPLAY="$WL_SOCKET" XDG_SESSION_TYPE=wayland LC_ALL=C.UTF-8 TZ=UTC QT_QPA_PLATFORM=wayland \
-        QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 "$folder/baseline_bar") >"$folder/output.log" 2>&1 &
+        QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 "$folder/baseline_bar" "$@") >"$folder/output.log" 2>&1 &
     PID=$!
     RUNNING=("$PID")
     deadline=$(( $(now_ms) + 20000 ))
@@ -348,7 +363,7 @@ wl_rest_bar()
         sleep 0.1
     done
     sleep "$SETTLE_SECONDS"
-    rest_cost wl.base "$WESTON_PID" "$XVFB_PID"
+    rest_cost "$name" "$WESTON_PID" "$XVFB_PID"
     finish "$PID"
 }
 
@@ -494,6 +509,7 @@ report()
     echo "($(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), Linux $(uname -r), load $(cut -d' ' -f1-3 /proc/loadavg))"
     line "figure" "game" "bare window" "ratio" "target" "verdict"
     ratio_line "start to first window painted (ms)" game.start base.start 1.05
+    ratio_line "  against the bare window with the title's picture and text" game.start title.start 1.05
     line "title key to map painted (ms)" "$(spread game.map)" "-" "-" "< 150 ms" \
         "$(verdict "$(awk -v v="$gm" 'BEGIN { print (v < 150) }')")"
     line "  with a full Graphics folder (ms)" "$(spread gfx.map)" "-" "-" "< 200 ms" \
@@ -505,6 +521,7 @@ report()
     line "  the program's wake-ups a second" "$(spread game.waits)" "$(spread base.waits)" "-" "-" "reference"
     if [[ -s $E2E_TMP/results.wl.game.all ]]; then
         ratio_line "Wayland at rest: program + Weston (ms)" wl.game.all wl.base.all 1.00
+        ratio_line "  against the bare window's bar repainting every tick" wl.game.all wl.tick.all 1.00
         line "  the program alone (ms)" "$(spread wl.game.app)" "$(spread wl.base.app)" "$(ratio_of wl.game.app wl.base.app | awk '{ printf "%s (%s-%s)", $1, $2, $3 }')" "-" "reference"
         line "  Weston alone (ms)" "$(spread wl.game.server)" "$(spread wl.base.server)" "$(ratio_of wl.game.server wl.base.server | awk '{ printf "%s (%s-%s)", $1, $2, $3 }')" "-" "reference"
         line "  the Xvfb Weston draws into (ms)" "$(spread wl.game.more)" "$(spread wl.base.more)" "-" "-" "not counted"
@@ -520,13 +537,14 @@ report()
     echo
     echo "Every run, in round order (ms, kB, s; the ratios are game over bare window):"
     local f
-    for f in game.start base.start game.map gfx.map game.key base.key game.all base.all game.app base.app \
-             game.server base.server game.waits base.waits wl.game.all wl.base.all wl.game.app wl.base.app \
-             wl.game.server wl.base.server wl.game.more wl.base.more game.peak base.peak game.own base.own \
+    for f in game.start base.start title.start game.map gfx.map game.key base.key game.all base.all game.app base.app \
+             game.server base.server game.waits base.waits wl.game.all wl.base.all wl.tick.all wl.game.app \
+             wl.base.app wl.tick.app wl.game.server wl.base.server wl.tick.server wl.game.more wl.base.more game.peak base.peak game.own base.own \
              mines.own mines.peak game.period; do
         [[ -e $E2E_TMP/results.$f ]] && printf '  %-15s %s\n' "$f" "$(paste -sd' ' "$E2E_TMP/results.$f")"
     done
     printf '  %-15s %s\n' "ratio start" "$(ratios game.start base.start | paste -sd' ')"
+    printf '  %-15s %s\n' "ratio start/title" "$(ratios game.start title.start | paste -sd' ')"
     printf '  %-15s %s\n' "ratio key" "$(ratios game.key base.key | paste -sd' ')"
     printf '  %-15s %s\n' "ratio X11 rest" "$(ratios game.all base.all | paste -sd' ')"
     [[ -s $E2E_TMP/results.wl.game.all ]] && printf '  %-15s %s\n' "ratio Wl rest" "$(ratios wl.game.all wl.base.all | paste -sd' ')"
@@ -543,6 +561,7 @@ echo "warming up" >&2
 RESULTS_OFF=1
 run_game
 run_bar
+run_title
 run_square
 RESULTS_OFF=
 rm -f "$E2E_TMP"/results.*
@@ -550,6 +569,7 @@ for (( round = 1; round <= ROUNDS; round++ )); do
     echo "round $round of $ROUNDS" >&2
     run_game
     run_bar
+    run_title
     run_game_graphics
     run_square
     # The two stretches at rest follow each other, in turns first.
@@ -578,9 +598,11 @@ if wl_start 2>"$E2E_TMP/weston-start.log"; then
         echo "Wayland round $round of $ROUNDS" >&2
         if (( round % 2 )); then
             wl_rest_game
-            wl_rest_bar
+            wl_rest_bar wl.base
+            wl_rest_bar wl.tick --every-tick
         else
-            wl_rest_bar
+            wl_rest_bar wl.tick --every-tick
+            wl_rest_bar wl.base
             wl_rest_game
         fi
     done
