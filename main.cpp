@@ -7,8 +7,19 @@
 
 #include <QApplication>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char *argv[])
 {
+#ifdef __GLIBC__
+    // The C library gives each new thread a heap of its own, which the
+    // program keeps half empty for good: some 400 KB for the thread that
+    // reads the fonts, more for Qt's own. Before any thread starts, all are
+    // told to share the one heap; a game with one busy thread needs no more.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     // On X11 the window's pixels reach the server through shared memory
     // unless this is set. Shared memory makes Qt wait for the server to have
     // read the last picture before painting over any of its pixels again: a
