@@ -269,24 +269,28 @@ run_game_graphics()
     finish "$PID"
 }
 
+# start_only NAME PROGRAM SIZE EXPECT...: a start of a bare window to its
+# first picture, recorded as NAME.start.
+start_only()
+{
+    local name=$1 program=$2 folder
+    shift 2
+    folder=$(fresh_folder "$program")
+    launch "$folder" "$(basename "$program")" "$@"
+    record "$name.start" "$MS"
+    finish "$PID"
+}
+
 run_bar()
 {
-    local folder
-    folder=$(fresh_folder "$BAR")
-    launch "$folder" baseline_bar "$BASE_SIZE" "${BASE_PAINTED[@]}"
-    record base.start "$MS"
-    finish "$PID"
+    start_only base "$BAR" "$BASE_SIZE" "${BASE_PAINTED[@]}"
 }
 
 # The bare window with the title's picture and text: what showing them
 # costs a start in plain Qt.
 run_title()
 {
-    local folder
-    folder=$(fresh_folder "$TITLE")
-    launch "$folder" baseline_title "$TITLE_SIZE" "${TITLE_PAINTED[@]}"
-    record title.start "$MS"
-    finish "$PID"
+    start_only title "$TITLE" "$TITLE_SIZE" "${TITLE_PAINTED[@]}"
 }
 
 run_square()
