@@ -10,7 +10,7 @@
 SCREEN_READER_SCENARIOS=(screen_reader screen_reader_at_rest screen_reader_de screen_reader_help
                           screen_reader_help_de)
 
-READER=$E2E_HERE/screenreader.py
+READER=(-m chromaland_e2e.reader)
 
 # Starts a D-Bus session and the accessibility bus on it, switched on as a
 # desktop does when a screen reader runs; the game started next joins it.
@@ -53,9 +53,9 @@ orca_start()
     export ORCA_LOG=$E2E_TMP/orca.log
     # No speech server: Orca then only logs what it would say.
     SPEECHD_CMD=/bin/false HOME=$E2E_TMP/orca-home XDG_CONFIG_HOME=$E2E_TMP/orca-home/.config \
-        /usr/bin/python3 "$E2E_HERE/orcalog.py" "$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
+        PYTHONPATH=$E2E_HERE /usr/bin/python3 -m chromaland_e2e.orcalog "$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
     ORCA_PID=$!
-    /usr/bin/python3 "$READER" await orca 20 || fail "Orca did not join the accessibility bus within 20 s"
+    PYTHONPATH=$E2E_HERE /usr/bin/python3 "${READER[@]}" await orca 20 || fail "Orca did not join the accessibility bus within 20 s"
     # Ready once it has said so.
     local deadline=$(( $(now_ms) + 20000 ))
     until orca_said "Screen reader on"; do
@@ -146,7 +146,7 @@ scenario_screen_reader()
         app_start "$folder"
         await_window title 20 TITLE_WIN
         focus_window "$TITLE_WIN"
-        /usr/bin/python3 "$READER" play
+        PYTHONPATH=$E2E_HERE /usr/bin/python3 "${READER[@]}" play
         rc=$?
         [[ $rc == 3 ]] || break
         e2e_log "attempt $attempt: no battle in time; starting again"
@@ -244,7 +244,7 @@ help_with_reader()
     keys "$MAP_WIN" F1
     await_window help 5 HELP_WIN
     orca_awaits "$HELP_TITLE" 20
-    /usr/bin/python3 "$READER" help "$HELP_TITLE" || fail "the screen reader's checks of the help failed (see above)"
+    PYTHONPATH=$E2E_HERE /usr/bin/python3 "${READER[@]}" help "$HELP_TITLE" || fail "the screen reader's checks of the help failed (see above)"
     keys "$HELP_WIN" Escape
     await_hidden "$HELP_WIN" 5 "the help (after Escape)"
     local deadline=$(( $(now_ms) + 20000 ))
@@ -307,7 +307,7 @@ scenario_screen_reader_at_rest()
     counts=$E2E_TMP/at-rest.txt
     quiet_before=$(cpu_ms "$QUIET_PID")
     before=$(cpu_ms "$APP_PID")
-    /usr/bin/python3 "$READER" idle "$seconds" >"$counts" || fail "the listener failed"
+    PYTHONPATH=$E2E_HERE /usr/bin/python3 "${READER[@]}" idle "$seconds" >"$counts" || fail "the listener failed"
     with=$(( $(cpu_ms "$APP_PID") - before ))
     without=$(( $(cpu_ms "$QUIET_PID") - quiet_before ))
     sed 's/^/    | /' "$counts" >&2

@@ -1,14 +1,14 @@
-#!/usr/bin/python3
 """A screen reader's view of the running game, through the desktop's
-accessibility bus (AT-SPI). Started by screenreader.sh once the game shows
-its title window; plays it with xdotool as a blind player would and checks
+accessibility bus (AT-SPI): a client of the bus in a process of its own,
+started by the screen-reader scenarios (a11y.Bus.reader) once the game
+shows its title window; plays it with xdotool as a blind player would and checks
 what arrives on the bus: names with their numbers, texts, the events that a
 move, an attack and a spent point send, and how often the game speaks when
 nobody does anything. Every check runs and reports; the exit code is 0 when
 all passed, 1 when one failed, 3 when the walk did not end in a battle with
 enemy 20 (the enemies may have moved: the caller starts again).
 
-    screenreader.py PHASE
+    python3 -m chromaland_e2e.reader PHASE
         play   title, a battle won, the map afterwards (the game must be
                showing its title; it is left on the map)
         idle SECONDS   listens and prints the events seen, by kind
@@ -18,13 +18,14 @@ enemy 20 (the enemies may have moved: the caller starts again).
 """
 
 import os
-import re
 import subprocess
 import sys
 import time
 
 import pyatspi
 from gi.repository import GLib
+
+from chromaland_e2e.a11y import speech
 
 CONTEXT = GLib.MainContext.default()
 EVENTS = []
@@ -79,29 +80,10 @@ def wait_for(condition, seconds, step=0.02):
 
 
 def orca_speech():
-    """What Orca has spoken so far, one utterance an item, read from its
-    log (ORCA_LOG, written line by line); None when Orca is not listening."""
+    """What Orca has spoken so far, one utterance an item (ORCA_LOG); None
+    when Orca is not listening."""
     path = os.environ.get("ORCA_LOG")
-    if not path:
-        return None
-    try:
-        with open(path, encoding="utf-8", errors="replace") as f:
-            lines = f.read().splitlines()
-    except OSError:
-        return []
-    said, current = [], None
-    for line in lines:
-        if re.match(r"\d\d:\d\d:\d\d\.", line):
-            if current is not None:
-                said.append(current)
-            current = None
-        if "SPEECH OUTPUT: " in line:
-            current = line.split("SPEECH OUTPUT: ", 1)[1]
-        elif current is not None:
-            current += " " + line
-    if current is not None:
-        said.append(current)
-    return said
+    return speech(path) if path else None
 
 
 def await_orca(words, seconds=30):
@@ -496,4 +478,5 @@ def main():
     return 1 if FAILED else 0
 
 
-sys.exit(main())
+if __name__ == "__main__":
+    sys.exit(main())

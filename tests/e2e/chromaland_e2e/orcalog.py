@@ -1,9 +1,8 @@
-#!/usr/bin/python3
 """Runs Orca for one screen-reader scenario, logging what it says line by
 line (Orca's own launcher writes its log in large blocks, so a test could
 read it only once Orca had ended).
 
-    orcalog.py LOGFILE
+    python3 -m chromaland_e2e.orcalog LOGFILE
 
 Orca's launcher also kills every other Orca of the same user, or refuses
 to start beside one: scenarios running side by side, or another

@@ -1,0 +1,149 @@
+"""The desktop's accessibility bus (AT-SPI over a private D-Bus session),
+switched on as a desktop does when a screen reader runs, and Orca on it,
+whose log says what it would have spoken. The game started next joins
+the bus with the environment `game_env` gives it."""
+
+import os
+import re
+import subprocess
+
+from .display import HERE, require
+from .processes import Group, log, wait_until
+
+PYTHON = "/usr/bin/python3"
+
+
+def speech(path):
+    """What Orca spoke, one utterance an item, from its log (an utterance
+    may span lines of the log: a record lasts until the next time stamp)."""
+    try:
+        with open(path, encoding="utf-8", errors="replace") as f:
+            lines = f.read().splitlines()
+    except OSError:
+        return []
+    said, current = [], None
+    for line in lines:
+        if re.match(r"\d\d:\d\d:\d\d\.", line):
+            if current is not None:
+                said.append(current)
+            current = None
+        if "SPEECH OUTPUT: " in line:
+            current = line.split("SPEECH OUTPUT: ", 1)[1]
+        elif current is not None:
+            current += " " + line
+    if current is not None:
+        said.append(current)
+    return said
+
+
+class Bus:
+    """A D-Bus session with the accessibility bus on it, until stop()."""
+
+    def __init__(self, folder, x):
+        require("dbus-daemon", "dbus-send", "/usr/libexec/at-spi-bus-launcher", PYTHON)
+        self.folder, self.x = folder, x
+        self.processes = Group()
+        # dbus-daemon prints its address once it listens.
+        with open(os.path.join(folder, "dbus.log"), "ab") as errors:
+            daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+                                      stdout=subprocess.PIPE, stderr=errors, stdin=subprocess.DEVNULL,
+                                      start_new_session=True, text=True)
+        self.processes.started.append(daemon)
+        self.address = daemon.stdout.readline().strip()
+        if not self.address:
+            self.stop()
+            raise AssertionError("no D-Bus session")
+        self.env = dict(x.env, DBUS_SESSION_BUS_ADDRESS=self.address)
+        self.processes.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                             log_file=os.path.join(folder, "at-spi.log"), env=self.env)
+
+        def enabled():
+            return subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                                   "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
+                                   "string:IsEnabled", "variant:boolean:true"],
+                                  env=self.env, capture_output=True).returncode == 0
+        if not wait_until(enabled, 10, 0.1):
+            self.stop()
+            raise AssertionError("the accessibility bus did not start within 10 s")
+        self.orca = None
+
+    def game_env(self):
+        """What the game's environment needs to join the bus."""
+        return {"DBUS_SESSION_BUS_ADDRESS": self.address, "QT_ACCESSIBILITY": "1",
+                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
+
+    def reader(self, *phase, log_file=None):
+        """The screen reader's client of the bus (reader.py) for one phase,
+        started; see reader.py for the phases."""
+        env = dict(self.env, PYTHONPATH=HERE)
+        if self.orca:
+            env["ORCA_LOG"] = self.orca.log
+        command = [PYTHON, "-m", "chromaland_e2e.reader"] + [str(p) for p in phase]
+        if log_file:
+            return self.processes.start(command, log_file=log_file, env=env)
+        process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, start_new_session=True)
+        self.processes.started.append(process)
+        return process
+
+    def read(self, *phase, seconds=120):
+        """Runs a phase of the reader to its end; its exit code."""
+        process = self.reader(*phase)
+        try:
+            return process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            self.processes.stop(process)
+            raise AssertionError("the screen reader's client did not end within %d s" % seconds) from None
+        finally:
+            self.processes.stop(process)
+
+    def start_orca(self):
+        """Starts Orca with a home of its own, logging what it says line by
+        line (orcalog.py), and waits until it is ready."""
+        self.orca = Orca(self, self.folder)
+        return self.orca
+
+    def stop(self):
+        if self.orca:
+            self.orca.stop()
+        self.processes.stop_all()
+
+
+class Orca:
+    """Orca on the bus. Its log is whole at any moment, so an Orca that
+    does not end when asked is ended."""
+
+    def __init__(self, bus, folder):
+        home = os.path.join(folder, "orca-home")
+        os.makedirs(home, exist_ok=True)
+        self.log = os.path.join(folder, "orca.log")
+        self.bus = bus
+        # No speech server: Orca then only logs what it would say.
+        env = dict(bus.env, SPEECHD_CMD="/bin/false", HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   PYTHONPATH=HERE)
+        self.process = bus.processes.start([PYTHON, "-m", "chromaland_e2e.orcalog", self.log],
+                                           log_file=os.path.join(folder, "orca.out"), env=env)
+        if bus.read("await", "orca", 20) != 0:
+            raise AssertionError("Orca did not join the accessibility bus within 20 s")
+        # Ready once it has said so.
+        self.awaits("Screen reader on", 20, "Orca did not get ready within 20 s")
+
+    def speech(self):
+        return speech(self.log)
+
+    def said(self, words):
+        return any(words in s for s in self.speech())
+
+    def count(self, words):
+        return sum(1 for s in self.speech() if words in s)
+
+    def awaits(self, words, seconds, why=None):
+        """Waits until Orca has spoken the words."""
+        if not wait_until(lambda: self.said(words), seconds, 0.1):
+            raise AssertionError(why or "Orca never said \"%s\" within %d s; its last 20 utterances, oldest first:\n%s"
+                                 % (words, seconds, "\n".join(self.speech()[-20:])))
+        log("Orca said \"%s\"" % words)
+
+    def stop(self):
+        self.bus.processes.stop(self.process)
+        self.bus.orca = None
+

@@ -1,0 +1,204 @@
+"""The test case every scenario derives from. A class's scenarios share one
+private X server with openbox (setUpClass); each scenario has a folder of
+its own and a game (setUp). When a scenario fails, a picture of the
+screen, the game's windows and its last output are kept beside its
+folders, which stay for a look; whatever the scenario started is ended
+however it ended."""
+
+import os
+import shutil
+import tempfile
+import time
+import unittest
+
+from . import files
+from .display import X11
+from .game import Game
+from .processes import log
+
+# The program under test, set by the runner.
+EXE = None
+
+# A walk onto an enemy has to be over before the enemies' first step and
+# the first healing in the bottom row, 100 ticks of 17 ms after the map's
+# start-up. A walk that ends later than WALK_DEADLINE_MS after the map was
+# seen may have met a moved enemy or a healed character, so it does not
+# count: the scenario starts the game once more from scratch.
+WALK_ATTEMPTS = 4
+WALK_DEADLINE_MS = 1200
+
+
+def now_ms():
+    return time.monotonic() * 1000
+
+
+def walk_to(enemy):
+    """The keys from the start square onto enemy 0 (21 squares up) or
+    enemy 20 (one up, 20 right)."""
+    return ["Up"] * 21 if enemy == 0 else ["Up"] + ["Right"] * 20
+
+
+class Scenario(unittest.TestCase):
+    """A scenario on the shared X server (the Wayland ones set X11 = None
+    and start a Weston of their own)."""
+
+    X11 = True
+    # A failure says what the scenario says, not what unittest adds.
+    longMessage = False
+
+    @classmethod
+    def setUpClass(cls):
+        cls.root = tempfile.mkdtemp(prefix="chromaland-e2e.", dir=os.environ.get("TMPDIR", "/tmp"))
+        cls.x = X11(cls.root) if cls.X11 else None
+
+    @classmethod
+    def tearDownClass(cls):
+        if cls.x:
+            cls.x.stop()
+        # A failed scenario's folder stays, and the logs beside it.
+        if all(name == "xdg" or not os.path.isdir(os.path.join(cls.root, name)) for name in os.listdir(cls.root)):
+            shutil.rmtree(cls.root, ignore_errors=True)
+
+    def setUp(self):
+        self.tmp = tempfile.mkdtemp(prefix=self._testMethodName[5:] + ".", dir=self.root)
+        self.failed = False
+        self.addCleanup(self.remove_folders)
+        self.game = Game(EXE, self.tmp, x=self.x)
+        self.weston = None
+
+    def tearDown(self):
+        self.failed = not self._outcome.success
+        if self.failed:
+            self.report()
+        self.game.stop_all()
+        if self.weston:
+            self.weston.stop()
+
+    def report(self):
+        """What a failure leaves for a look: a picture of the screen, the
+        game's windows and its last output."""
+        screen = self.weston.x if self.weston else self.x
+        if screen is not None:
+            try:
+                shot = screen.picture(os.path.join(self.tmp, "screen.png"))
+                log("the screen showed this at that moment: " + shot)
+            except AssertionError as e:
+                log("no picture of the screen: %s" % e)
+        description = self.game.describe()
+        if description:
+            print(description, file=__import__("sys").stderr, flush=True)
+
+    def remove_folders(self):
+        if self.failed:
+            log("the folders of the failed scenario are kept in " + self.tmp)
+        else:
+            shutil.rmtree(self.tmp, ignore_errors=True)
+
+    # --- Shared steps -------------------------------------------------------
+
+    def start_to_map(self, folder, cwd, key):
+        """Starts the game, presses the key on the title window and waits
+        for the map; the character file in the folder must load without
+        any message. Returns the map window; map_shown is when it came."""
+        self.game.start(folder, cwd)
+        title = self.game.window("title", 20)
+        self.game.keys(title, key)
+        shown = self.game.window("map box", 15)
+        if shown.kind != "map":
+            self.fail("a message box appeared instead of the map: the character file should have loaded")
+        self.map_shown = now_ms()
+        return shown
+
+    def meet_enemy(self, map_window, enemy):
+        """Walks from the start square onto the enemy at once. Returns the
+        battle window when it opened in time, None when it did not (an
+        enemy moved first, or the walk was too slow to be sure that none
+        had)."""
+        path = walk_to(enemy)
+        self.game.keys(map_window, *path)
+        took = now_ms() - self.map_shown
+        log("walked %d squares towards enemy %d, done %d ms after the map showed" % (len(path), enemy, took))
+        if took > WALK_DEADLINE_MS:
+            log("that is later than %d ms: the enemies may have moved already" % WALK_DEADLINE_MS)
+            return None
+        return self.game.find("battle", 4)
+
+    def play_to_battle(self, enemy, key, setup, separate=False):
+        """Prepares a fresh program folder with setup(folder), starts the
+        game and walks onto the enemy; starts over when an enemy moved
+        first. Sets program_folder, working_folder and map_window; returns
+        the battle window."""
+        for attempt in range(1, WALK_ATTEMPTS + 1):
+            self.program_folder = self.game.new_folder("program")
+            self.working_folder = self.game.new_folder("working") if separate else self.program_folder
+            setup(self.program_folder)
+            self.map_window = self.start_to_map(self.program_folder, self.working_folder, key)
+            battle = self.meet_enemy(self.map_window, enemy)
+            if battle:
+                log("the battle window is open (attempt %d)" % attempt)
+                return battle
+            log("attempt %d: no battle in time with enemy %d; starting again" % (attempt, enemy))
+            self.game.kill()
+        self.fail("no battle window in time after %d walks onto enemy %d (see the log above: too slow, or the "
+                  "enemy had moved)" % (WALK_ATTEMPTS, enemy))
+
+    def close_map_and_wait(self, map_window):
+        """Closes the map through the window manager; the game must save and
+        end with exit code 0."""
+        rc = self.game.close_and_wait(map_window, 15)
+        self.assertEqual(rc, 0, "closing the map window ended the game with exit code %d, expected 0" % rc)
+
+    def attack_until_death_box(self, battle):
+        """Presses Alt+A in the battle until a message box ("You have
+        died.") is up, at most 40 times; returns it and the attacks it took."""
+        for attack in range(1, 41):
+            box = self.game.find("box", 0)
+            if box:
+                return box, attack
+            self.game.keys(battle, "alt+a")
+            box = self.game.find("box", 2)
+            if box:
+                return box, attack
+        self.fail('no "You have died." message after 40 attacks with 1 health')
+
+
+# The characters the scenarios play.
+
+def retreat_character(folder):
+    """A healer who cannot be hit in practice: Dexterity 30000 makes the
+    enemy's roll lose nearly always; 900 health are missing and Wisdom
+    caps a heal at 200."""
+    files.write_character(os.path.join(folder, "Character.chx"), RETREAT)
+
+
+RETREAT = ["ST=10", "DX=30000", "WS=200", "HPc=100", "HPm=1000", "MPc=300", "MPm=300", "pts=0",
+           "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"]
+
+
+def winner_character(folder):
+    """Strength and Dexterity 1000 beat a violet enemy (health 44 to 52) in
+    a few blows; the violet bar stands at 17, one below the wrap."""
+    files.write_character(os.path.join(folder, "Character.chx"),
+                          ["ST=1000", "DX=1000", "WS=10", "HPc=1000", "HPm=1000", "MPc=10", "MPm=10", "pts=0",
+                           "V=17", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"])
+
+
+def loser_character(folder):
+    """No chance at all: Dexterity 1 never hits, and the enemy's first blow
+    of 1 or more ends the one point of health."""
+    files.write_character(os.path.join(folder, "Character.chx"), LOSER)
+
+
+LOSER = ["ST=1", "DX=1", "WS=1", "HPc=1", "HPm=1", "MPc=0", "MPm=0", "pts=0",
+         "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"]
+
+
+def with_value(lines, key, number):
+    """The lines with KEY's value replaced."""
+    return [key + "=" + str(number) if line.startswith(key + "=") else line for line in lines]
+
+
+def winner_saved(health, violet):
+    return ["ST=1000", "DX=1000", "WS=10", "HPc=%d" % health, "HPm=1000", "MPc=10", "MPm=10", "pts=0",
+            "V=%d" % violet, "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"]
+

@@ -1,0 +1,515 @@
+"""Fault scenarios: the real game on a full disk, in folders it may not
+write, killed at random moments around its saves, with windows closed
+that the game never meant to be closed, and with character files that are
+links to pipes and devices or hold a million digits. Scenarios that need
+root (mounting a small tmpfs, running the game as another user) run their
+root-only part only as root and say what they ran instead otherwise."""
+
+import os
+import random
+import re
+import shutil
+import subprocess
+import threading
+import time
+
+from . import files
+from .case import LOSER, Scenario, loser_character, now_ms, winner_character, winner_saved, with_value
+from .display import require
+from .files import (DEFAULT_CHARACTER, FAULT_ORIGINAL, FAULT_SAVED, expect_entries, expect_exact, expect_saved,
+                    value_between)
+from .processes import cpu_ms, log, run, wait_until
+
+# The user a scenario runs the game as when the tests run as root: root
+# may write anywhere, which would hide every permission fault.
+UNPRIVILEGED = "nobody"
+# The name a save's new content has from the moment it is whole until it
+# replaces the character file.
+PENDING = "Character.chx.saving"
+
+
+def am_root():
+    return os.getuid() == 0
+
+
+def kill_9(pid):
+    try:
+        os.kill(pid, 9)
+    except ProcessLookupError:
+        pass
+
+
+class Faults(Scenario):
+
+    def character(self, folder, lines=FAULT_ORIGINAL):
+        return files.write_character(os.path.join(folder, "Character.chx"), lines)
+
+    def open_to_all(self, *folders):
+        """Lets the unprivileged user reach the scenario's folders."""
+        for folder in (self.root, self.tmp) + folders:
+            os.chmod(folder, 0o755)
+
+    def expect_save_failure_box(self):
+        """The box that says the character could not be saved is up;
+        answering it ends the game with exit code 1."""
+        box = self.game.window("box", 10)
+        self.game.keys(box, "Return")
+        rc = self.game.wait_exit(10)
+        self.assertEqual(rc, 1, "after the save-failure message the game ended with exit code %d, expected 1" % rc)
+
+    def first_start_box(self, folder):
+        """A first start up to the missing-file box; returns it."""
+        self.game.start(folder)
+        title = self.game.window("title", 20)
+        self.game.keys(title, "x")
+        return self.game.window("box", 15)
+
+    # --- A full disk --------------------------------------------------------
+
+    def small_disk(self, name, size_kb):
+        """A tmpfs of SIZE_KB on a fresh folder, the game already in it,
+        unmounted when the scenario ends."""
+        folder = self.game.new_folder(name)
+        run("mount", "-t", "tmpfs", "-o", "size=%dk,mode=755" % size_kb, "chromaland-full", folder)
+        self.addCleanup(subprocess.run, ["umount", "-l", folder], capture_output=True)
+        shutil.copy(self.game.exe, os.path.join(folder, "chromaland"))
+        return folder
+
+    def fill_disk(self, folder):
+        """Fills the disk to its last byte; nothing more can be written."""
+        subprocess.run("cat /dev/zero >filler", shell=True, cwd=folder, capture_output=True)
+        try:
+            with open(os.path.join(folder, "filler"), "ab", buffering=0) as f:
+                f.write(b"x")
+            self.fail("the tmpfs at %s still takes bytes after filling" % folder)
+        except OSError:
+            pass
+        log("the disk at %s is full: %d bytes free" % (folder, shutil.disk_usage(folder).free))
+
+    def test_full_disk(self):
+        """Closing the map on a full disk keeps the old file and says so
+        (exit 1); a first start on a full disk leaves no file behind."""
+        if not am_root():
+            log("not root: a tmpfs cannot be mounted, so the full disk is not tried (run as root for it)")
+            log("RAN: nothing (full disk needs root)")
+            return
+        size_kb = os.path.getsize(self.game.exe) // 1024 + 256
+
+        log("closing the map on a full disk")
+        folder = self.small_disk("fulldisk", size_kb)
+        file = self.character(folder)
+        original = files.read_bytes(file)
+        self.fill_disk(folder)
+        map_window = self.start_to_map(folder, folder, "space")
+        self.x.close(map_window)
+        self.expect_save_failure_box()
+        self.assertEqual(files.read_bytes(file), original, "the character file changed on the full disk\n"
+                         + files.shown(file))
+        expect_entries(folder, "chromaland", "Character.chx", "filler")
+
+        log("a first start on a full disk")
+        folder = self.small_disk("fullfirst", size_kb)
+        self.fill_disk(folder)
+        box = self.first_start_box(folder)
+        self.game.keys(box, "Return")                   # "Character file could not be found"
+        box = self.game.window("box map", 10)
+        self.assertEqual(box.kind, "box", "the map opened although no character could be written")
+        self.game.keys(box, "Return")
+        rc = self.game.wait_exit(10)
+        self.assertEqual(rc, 1, "the first start on a full disk ended with exit code %d, expected 1" % rc)
+        expect_entries(folder, "chromaland", "filler")
+        log("RAN: full disk at closing and at a first start (tmpfs of %d KiB)" % size_kb)
+
+    # --- kill -9 around saves ---------------------------------------------------
+
+    def hold_renames(self):
+        """From now on every rename of the game waits a minute before it
+        happens (strace attached to it); the save's last step is held
+        there. Returns the trace's file."""
+        require("strace")
+        trace = os.path.join(self.tmp, "held.strace")
+        if os.path.exists(trace):
+            os.remove(trace)
+        self.holder = self.game.processes.start(
+            ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=rename,renameat,renameat2",
+             "-e", "inject=rename,renameat,renameat2:delay_enter=60000000"],
+            log_file=os.path.join(self.tmp, "strace.err"))
+
+        def traced():
+            try:
+                with open("/proc/%d/status" % self.game.pid) as f:
+                    return re.search(r"^TracerPid:\s+[1-9]", f.read(), re.M)
+            except OSError:
+                return None
+        if not wait_until(traced, 10):
+            self.fail("strace could not attach to the game: " + open(os.path.join(self.tmp, "strace.err")).read())
+        return trace
+
+    def kill_at_held_rename(self, trace):
+        """Waits until the save's rename has begun (and is held), then kills
+        the game."""
+        def renaming():
+            try:
+                with open(trace) as f:
+                    return re.search(r"^\d* *rename", f.read(), re.M)
+            except OSError:
+                return None
+        if not wait_until(renaming, 15, 0.02):
+            self.fail("the save never reached its rename within 15 s")
+        # The game is gone at once; its end reaches us once strace lets go.
+        kill_9(self.game.pid)
+        self.game.processes.stop(self.holder)
+        self.game.process.wait(10)
+
+    def kill_before_rename(self):
+        """A kill in the last instant of a save, between its new file and
+        the rename that makes it the character file, on every run: the old
+        file (or no file, at a first start) is left whole, and the next
+        start removes the new file; a close then leaves nothing but the
+        character file."""
+        folder = self.game.new_folder("held")
+        file = self.character(folder)
+        map_window = self.start_to_map(folder, folder, "space")
+        trace = self.hold_renames()
+        self.x.close(map_window, check=False)
+        self.kill_at_held_rename(trace)
+        self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL),
+                         "a kill before the rename changed the old file")
+        expect_entries(folder, "chromaland", "Character.chx", PENDING)
+        expect_saved(os.path.join(folder, PENDING), FAULT_SAVED)
+        map_window = self.start_to_map(folder, folder, "space")
+        expect_entries(folder, "chromaland", "Character.chx")
+        self.game.close_and_wait(map_window, 10)
+        expect_saved(file, FAULT_SAVED)
+        expect_entries(folder, "chromaland", "Character.chx")
+
+        folder = self.game.new_folder("heldfirst")
+        box = self.first_start_box(folder)
+        trace = self.hold_renames()
+        self.game.keys(box, "Return")
+        self.kill_at_held_rename(trace)
+        expect_entries(folder, "chromaland", PENDING)
+        expect_exact(os.path.join(folder, PENDING), DEFAULT_CHARACTER)
+        box = self.first_start_box(folder)
+        expect_entries(folder, "chromaland")
+        self.game.keys(box, "Return")
+        map_window = self.game.window("map", 15)
+        self.game.close_and_wait(map_window, 10)
+        expect_entries(folder, "chromaland", "Character.chx")
+
+    def kill_at_random_moments(self):
+        """Kills the game at random moments just after the map was told to
+        close (and so to save), and just after the first start's message
+        was answered (when the default character is written); every third
+        round kills it the moment it has a file open in its folder, in the
+        middle of a save. The character file must always be the old one or
+        the whole new one, never anything between; beside it may lie only
+        the whole new file under its pending name, which the next start
+        removes."""
+        rounds = int(os.environ.get("KILL_ROUNDS", "30"))
+        counts = dict(killed=0, old=0, new=0, none=0, whole=0, midsave=0, pending=0)
+        folder = self.game.new_folder("kills")
+        file = os.path.join(folder, "Character.chx")
+        pending = os.path.join(folder, PENDING)
+        for round_ in range(1, rounds + 1):
+            if os.path.exists(file):
+                os.remove(file)
+            closing = round_ % 3
+            if closing:
+                self.character(folder)
+                map_window = self.start_to_map(folder, folder, "space")
+                expect_entries(folder, "chromaland", "Character.chx")
+            else:
+                box = self.first_start_box(folder)
+                expect_entries(folder, "chromaland")
+                self.x.focus(box)
+            pid = self.game.pid
+            midsave = threading.Event()
+            if closing == 2:
+                # The save follows the close within a few milliseconds.
+                def killer():
+                    deadline = time.monotonic() + 5
+                    fds = "/proc/%d/fd" % pid
+                    while time.monotonic() < deadline:
+                        try:
+                            for fd in os.listdir(fds):
+                                if os.readlink(os.path.join(fds, fd)).startswith(folder + "/"):
+                                    kill_9(pid)
+                                    midsave.set()
+                                    return
+                        except OSError:
+                            pass
+            else:
+                # The first start's write follows the key after xdotool has started.
+                delay = random.randrange(30000 if closing else 60000) / 1e6
+
+                def killer():
+                    time.sleep(delay)
+                    kill_9(pid)
+            thread = threading.Thread(target=killer)
+            thread.start()
+            if closing:
+                self.x.close(map_window, check=False)
+            else:
+                self.x.tool("xdotool", "key", "--clearmodifiers", "Return")
+            thread.join()
+            if midsave.is_set():
+                counts["midsave"] += 1
+            kill_9(pid)
+            rc = self.game.process.wait(10)
+            if rc == -9:
+                counts["killed"] += 1
+            if closing:
+                if os.path.exists(file) and files.read_bytes(file) == files.lines_bytes(FAULT_ORIGINAL):
+                    counts["old"] += 1
+                else:
+                    expect_saved(file, FAULT_SAVED)
+                    counts["new"] += 1
+            elif os.path.exists(file):
+                expect_exact(file, DEFAULT_CHARACTER)
+                counts["whole"] += 1
+            else:
+                counts["none"] += 1
+            # Nothing half-written lies about either.
+            if os.path.exists(pending):
+                counts["pending"] += 1
+                if closing:
+                    expect_saved(pending, FAULT_SAVED)
+                else:
+                    expect_exact(pending, DEFAULT_CHARACTER)
+            expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
+                                                   if os.path.exists(os.path.join(folder, n))])
+        log("RAN: %d rounds, %d killed (-9) while running, %d of them with a file open in the middle of a save: "
+            "closing left the old file %d times and the whole new one %d times; first starts left no file %d times "
+            "and the whole default file %d times; %d times the whole new file lay under its pending name until the "
+            "next start" % (rounds, counts["killed"], counts["midsave"], counts["old"], counts["new"], counts["none"],
+                            counts["whole"], counts["pending"]))
+
+    def test_kill_during_save(self):
+        self.kill_before_rename()
+        log("RAN: killed before the rename at a closing and at a first start; each time the next start removed "
+            "the new file")
+        self.kill_at_random_moments()
+
+    # --- Folders the game may not write -------------------------------------------
+
+    def readonly_start(self, folder, writable):
+        """Makes the program folder read-only for the game (as the
+        unprivileged user when root) and starts it; returns the character
+        file as it was."""
+        shutil.copy(self.game.exe, os.path.join(folder, "chromaland"))
+        file = self.character(folder)
+        original = files.read_bytes(file)
+        if am_root():
+            self.open_to_all(folder)
+            self.game.user = UNPRIVILEGED
+            if writable:
+                shutil.chown(file, UNPRIVILEGED)
+        else:
+            if not writable:
+                os.chmod(file, 0o444)
+            os.chmod(folder, 0o555)
+        map_window = self.start_to_map(folder, folder, "space")
+        self.x.close(map_window)
+        return original
+
+    def test_readonly_program_folder(self):
+        """A read-only program folder: a writable Character.chx is saved in
+        place (exit 0); a read-only one is kept as it was, with the message
+        (exit 1)."""
+        folder = self.game.new_folder("readonly")
+        self.readonly_start(folder, writable=True)
+        rc = self.game.wait_exit(10)
+        self.assertEqual(rc, 0, "closing with a writable Character.chx in a read-only folder ended with exit code %d"
+                         % rc)
+        expect_saved(os.path.join(folder, "Character.chx"), FAULT_SAVED)
+        expect_entries(folder, "chromaland", "Character.chx")
+        os.chmod(folder, 0o755)
+
+        folder = self.game.new_folder("readonlyfile")
+        original = self.readonly_start(folder, writable=False)
+        self.expect_save_failure_box()
+        self.assertEqual(files.read_bytes(os.path.join(folder, "Character.chx")), original,
+                         "the read-only character file changed")
+        expect_entries(folder, "chromaland", "Character.chx")
+        os.chmod(folder, 0o755)
+        log("RAN: read-only program folder with a writable and a read-only Character.chx, the game run as %s"
+            % ("%s (tests run as root)" % UNPRIVILEGED if am_root() else os.environ.get("USER", os.getuid())))
+
+    def test_unwritable_working_folder(self):
+        """The character dies while the working folder, where its archive
+        goes, is read-only: the file is saved in the program folder, the
+        player is told the archive failed, and the game ends with exit
+        code 1."""
+        def setup(folder):
+            loser_character(folder)
+            if am_root():
+                self.open_to_all(folder, self.working_folder)
+                shutil.chown(folder, UNPRIVILEGED)
+                shutil.chown(os.path.join(folder, "Character.chx"), UNPRIVILEGED)
+                self.game.user = UNPRIVILEGED
+            os.chmod(self.working_folder, 0o555)
+
+        battle = self.play_to_battle(0, "Return", setup, separate=True)
+        death_box, _ = self.attack_until_death_box(battle)
+        self.game.keys(death_box, "Return")
+        box = wait_until(lambda: (lambda b: b if b and b != death_box else None)(self.game.find("box", 1)), 10)
+        self.assertIsNotNone(box, "no message that the archive could not be made")
+        self.game.keys(box, "Return")
+        rc = self.game.wait_exit(10)
+        self.assertEqual(rc, 1, "the game ended with exit code %d when the archive could not be made, expected 1" % rc)
+        expect_entries(self.working_folder)
+        file = os.path.join(self.program_folder, "Character.chx")
+        health = value_between(file, "HPc", -24, 0, "of the dead character")
+        expect_saved(file, with_value(LOSER, "HPc", health))
+        os.chmod(self.working_folder, 0o755)
+        log("RAN: death with a read-only working folder, the game run as %s" % (self.game.user or os.getuid()))
+
+    # --- Windows closed the game never meant to be closed -------------------------
+
+    def test_battle_ignores_escapes(self):
+        """During a battle Escape, Alt+F4 typed into it, the window manager's
+        close and clicks and keys on the map change nothing: the battle
+        goes on, and leaving it by Retreat counts no kill."""
+        battle = self.play_to_battle(0, "1", winner_character)
+        self.game.keys(battle, "Escape", "alt+F4")
+        self.x.close(battle)
+        wx, wy, _, _ = self.x.geometry(self.map_window)
+        for x in (50, 150, 300):
+            for y in (60, 200, 340):
+                self.x.ask("xdotool", "mousemove", str(wx + x), str(wy + y), "click", "1")
+        self.x.ask("xdotool", "key", "--clearmodifiers", "Up", "Up", "Left", "Escape")
+        self.game.stays_shown(battle, 1, "the battle window (after Escape, Alt+F4, a close and clicks on the map)")
+        self.assertTrue(self.x.shown(self.map_window), "the map window went away during the battle")
+        self.game.keys(battle, "alt+r")
+        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.close_map_and_wait(self.map_window)
+        file = os.path.join(self.program_folder, "Character.chx")
+        health = value_between(file, "HPc", 975, 1000, "after at most one enemy blow")
+        # The violet bar still stands at 17: no kill was counted.
+        expect_saved(file, winner_saved(health, 17))
+
+    def test_title_closed(self):
+        """The title window closed by the window manager ends the game at
+        once with exit code 0 and writes nothing."""
+        folder = self.game.new_folder("title")
+        self.game.start(folder)
+        title = self.game.window("title", 20)
+        self.x.close(title)
+        rc = self.game.wait_exit(5)
+        self.assertEqual(rc, 0, "closing the title window ended the game with exit code %d, expected 0" % rc)
+        expect_entries(folder, "chromaland")
+
+    def test_startup_box_closed(self):
+        """The map's start-up message boxes closed by the window manager
+        count as answered: the missing-file box goes on to the map, the
+        error box ends the game with exit code 1 and leaves the damaged
+        file as it was. While a box is up, the title window behind it
+        cannot be closed: the box stays."""
+        folder = self.game.new_folder("boxfirst")
+        self.game.start(folder)
+        title = self.game.window("title", 20)
+        self.game.keys(title, "x")
+        box = self.game.window("box", 15)
+        self.x.close(title)
+        self.game.stays_shown(box, 1, "the missing-file message (after a close of the title window behind it)")
+        expect_entries(folder, "chromaland")
+        self.x.close(box)
+        map_window = self.game.window("map", 10)
+        expect_exact(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+        self.close_map_and_wait(map_window)
+
+        folder = self.game.new_folder("boxdamaged")
+        file = self.character(folder, ["ST=10", "DX=10", "pts=abc"])
+        original = files.read_bytes(file)
+        box = self.first_start_box(folder)
+        self.x.close(box)
+        rc = self.game.wait_exit(10)
+        self.assertEqual(rc, 1, "closing the error box ended the game with exit code %d, expected 1" % rc)
+        self.assertEqual(files.read_bytes(file), original, "the damaged character file was changed")
+        expect_entries(folder, "chromaland", "Character.chx")
+
+    # --- The locale and odd character files -----------------------------------------
+
+    def test_arabic_locale(self):
+        """Under an Arabic locale the "Saved: " line carries the date as
+        yyyy-MM-dd: the locale's own digits would not survive 8-bit text."""
+        folder = self.game.new_folder("arabic")
+        file = self.character(folder)
+        self.game.locale = "ar_EG.UTF-8"
+        map_window = self.start_to_map(folder, folder, "space")
+        self.close_map_and_wait(map_window)
+        saved = files.saved_line(file)
+        self.assertRegex(saved, r"^Saved: [0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$",
+                         "under ar_EG.UTF-8 the Saved line is \"%s\", expected \"Saved: yyyy-MM-dd hh:mm:ss\"" % saved)
+        expect_saved(file, FAULT_SAVED)
+
+    def odd_start(self, name, make):
+        """A Character.chx made by make(folder) ends start-up with an error
+        box of normal width, and the game with exit code 1; the box comes
+        without a hang (within 10 s) and without reading on and on (within
+        1.5 s of the game's CPU time, which a busy machine does not stretch
+        as it does the clock). Returns the folder."""
+        folder = self.game.new_folder(name)
+        make(folder)
+        self.game.start(folder)
+        title = self.game.window("title", 20)
+        started = now_ms()
+        cpu = cpu_ms(self.game.pid)
+        self.game.keys(title, "x")
+        box = self.game.window("box map", 10)
+        took = now_ms() - started
+        cpu = cpu_ms(self.game.pid) - cpu
+        self.assertEqual(box.kind, "box", "%s: the map opened" % name)
+        self.assertLessEqual(cpu, 1500, "%s: the game used %d ms of CPU before the error box appeared" % (name, cpu))
+        _, _, width, height = self.x.geometry(box)
+        log("%s: the error box appeared after %d ms (%d ms of CPU), %dx%d" % (name, took, cpu, width, height))
+        self.assertLessEqual(width, 640, "%s: the error box is %d pixels wide" % (name, width))
+        self.game.keys(box, "Return")
+        rc = self.game.wait_exit(10)
+        self.assertEqual(rc, 1, "%s: the game ended with exit code %d, expected 1" % (name, rc))
+        return folder
+
+    def test_odd_character_entries(self):
+        """A Character.chx that is a link to a named pipe or to /dev/zero,
+        and a picture that is a link to a pipe: the error comes at once,
+        nothing hangs."""
+        def link_to_pipe(folder):
+            os.mkfifo(os.path.join(folder, "pipe"))
+            os.symlink("pipe", os.path.join(folder, "Character.chx"))
+
+        def link_to_zero(folder):
+            os.symlink("/dev/zero", os.path.join(folder, "Character.chx"))
+
+        def picture_link_to_pipe(folder):
+            self.character(folder)
+            os.mkdir(os.path.join(folder, "Graphics"))
+            os.mkfifo(os.path.join(folder, "Graphics", "pipe"))
+            os.symlink("pipe", os.path.join(folder, "Graphics", "Enemy_5.bmp"))
+
+        folder = self.odd_start("pipe", link_to_pipe)
+        self.assertTrue(stat_is_fifo(os.path.join(folder, "pipe")) and os.path.islink(os.path.join(folder, "Character.chx")),
+                        "the pipe or the link was changed")
+        folder = self.odd_start("zero", link_to_zero)
+        self.assertEqual(os.readlink(os.path.join(folder, "Character.chx")), "/dev/zero",
+                         "the link to /dev/zero was changed")
+        folder = self.odd_start("picture_pipe", picture_link_to_pipe)
+        expect_exact(os.path.join(folder, "Character.chx"), FAULT_ORIGINAL)
+
+    def test_million_digits(self):
+        """A points value of a million digits: the error box comes at once
+        and is of a normal width; the file is left as it was."""
+        content = files.lines_bytes(DEFAULT_CHARACTER[:7]) + b"pts=" + b"9" * 1000000 + b"\r\n" \
+            + files.lines_bytes(DEFAULT_CHARACTER[8:])
+
+        def million(folder):
+            with open(os.path.join(folder, "Character.chx"), "wb") as f:
+                f.write(content)
+        folder = self.odd_start("million", million)
+        self.assertEqual(files.read_bytes(os.path.join(folder, "Character.chx")), content,
+                         "the character file was changed")
+
+
+def stat_is_fifo(path):
+    import stat
+    return stat.S_ISFIFO(os.lstat(path).st_mode)

@@ -1,0 +1,122 @@
+"""The files a scenario writes for the game and finds after it: character
+files (lines ended by CR LF), the folders' entries, and the catalogues'
+translations the language scenarios read."""
+
+import difflib
+import os
+import re
+import xml.etree.ElementTree as ET
+
+from .display import HERE
+
+SOURCE = os.path.dirname(os.path.dirname(HERE))
+
+# The character a first start writes: the game's own list of its lines.
+with open(os.path.join(SOURCE, "logic", "defaultcharacter.txt"), encoding="utf-8") as _f:
+    DEFAULT_CHARACTER = _f.read().splitlines()
+assert len(DEFAULT_CHARACTER) == 15, "cannot read the default character"
+
+# The character of the fault scenarios, written by hand: after a save it
+# reads back in normal form ("pts=2"), with a "Saved: " line.
+FAULT_ORIGINAL = ["ST=12", "DX=11", "WS=10", "HPc=9", "HPm=14", "MPc=8", "MPm=10", "pts=2.9",
+                  "V=2", "I=1", "B=1", "G=3", "Y=1", "O=1", "R=1", "Saved: long ago"]
+FAULT_SAVED = ["ST=12", "DX=11", "WS=10", "HPc=9", "HPm=14", "MPc=8", "MPm=10", "pts=2",
+               "V=2", "I=1", "B=1", "G=3", "Y=1", "O=1", "R=1"]
+
+
+def lines_bytes(lines):
+    return b"".join(line.encode("utf-8") + b"\r\n" for line in lines)
+
+
+def write_character(path, lines):
+    """A character file, lines ended by CR LF."""
+    with open(path, "wb") as f:
+        f.write(lines_bytes(lines))
+    return path
+
+
+def read_bytes(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def shown(path):
+    """A file's lines for a message, CR and LF shown as \\r \\n."""
+    if not os.path.lexists(path):
+        return "    (no such file)"
+    text = read_bytes(path).decode("utf-8", "replace")
+    return "\n".join("    | " + line.replace("\r", "\\r") + "\\n" for line in text.split("\n") if line)
+
+
+def expect_exact(path, lines):
+    """The file holds exactly these lines, each ended by CR LF, and
+    nothing else."""
+    if not os.path.isfile(path):
+        raise AssertionError("%s does not exist" % path)
+    found = read_bytes(path)
+    wanted = lines_bytes(lines)
+    if found != wanted:
+        def form(data):
+            return [line.replace("\r", "\\r") + "\\n" for line in data.decode("utf-8", "replace").split("\n")]
+        diff = "\n".join("    " + d for d in difflib.unified_diff(form(wanted), form(found), "expected", "found",
+                                                                  lineterm=""))
+        raise AssertionError("%s differs from what was expected (CR and LF shown as \\r \\n):\n%s"
+                             % (os.path.basename(path), diff))
+
+
+def saved_line(path):
+    """Line 16 of a character file, without its CR."""
+    lines = read_bytes(path).decode("utf-8", "replace").split("\n")
+    return lines[15].rstrip("\r") if len(lines) > 15 else ""
+
+
+def expect_saved(path, lines):
+    """The file holds these 15 lines and one "Saved: " line with a date and
+    a time, all ended by CR LF, nothing else."""
+    if not os.path.isfile(path):
+        raise AssertionError("%s does not exist" % path)
+    saved = saved_line(path)
+    if not re.match(r"^Saved: .*[0-9].*[0-9]:[0-9][0-9]", saved):
+        raise AssertionError("line 16 of %s should be \"Saved: \" with the date and time, but is \"%s\"\n%s"
+                             % (os.path.basename(path), saved, shown(path)))
+    expect_exact(path, list(lines) + [saved])
+
+
+def value(path, key):
+    """The value of KEY on a line "KEY=value" of a character file."""
+    for line in read_bytes(path).decode("utf-8", "replace").split("\r\n"):
+        if line.startswith(key + "="):
+            return line[len(key) + 1:]
+    return ""
+
+
+def value_between(path, key, low, high, what):
+    """The line "KEY=..." of the file holds a whole number from LOW to
+    HIGH; returns it."""
+    text = value(path, key)
+    if not re.fullmatch(r"-?[0-9]+", text) or not low <= int(text) <= high:
+        raise AssertionError("%s %s is \"%s\" in %s, expected a whole number from %d to %d\n%s"
+                             % (key, what, text, os.path.basename(path), low, high, shown(path)))
+    return int(text)
+
+
+def expect_entries(folder, *names):
+    """The folder holds exactly these entries, nothing else."""
+    found = sorted(os.listdir(folder))
+    if found != sorted(names):
+        raise AssertionError("%s should hold only [%s], but holds [%s]"
+                             % (folder, " ".join(sorted(names)), " ".join(found)))
+
+
+def translation_of(language, context, source):
+    """The text's translation in the game's catalogue of that language
+    (i18n/chromaland_LANGUAGE.ts); None when it has none."""
+    root = ET.parse(os.path.join(SOURCE, "i18n", "chromaland_%s.ts" % language)).getroot()
+    for ctx in root.iter("context"):
+        if ctx.findtext("name") != context:
+            continue
+        for message in ctx.iter("message"):
+            translation = message.find("translation")
+            if message.findtext("source") == source and translation.get("type") is None:
+                return translation.text or ""
+    return None

@@ -1,0 +1,261 @@
+"""The game as a scenario plays it: the real program copied into a folder
+of its own and started there, in one clean environment (the same for the
+bench), its windows found by kind, keys typed into them, and its end
+awaited; whatever it started is ended with it."""
+
+import os
+import shutil
+import subprocess
+import time
+
+from .processes import Group, log, wait_until
+
+
+def clean_environment(home, runtime, display=None, locale="C.UTF-8", wayland=None, extra=None):
+    """The environment every program of the scenarios and the bench starts
+    with, and nothing else: a path, a home and a runtime folder of its
+    own, a locale, UTC unless TZ says otherwise, the display (X11, or
+    Wayland as (socket, XWayland's display)), and accessibility off
+    unless extra switches it on. extra (a dict) adds to it or overrides it."""
+    os.makedirs(home, exist_ok=True)
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    os.chmod(runtime, 0o700)
+    env = {"PATH": "/usr/bin:/bin", "HOME": home, "XDG_RUNTIME_DIR": runtime, "LC_ALL": locale,
+           "TZ": os.environ.get("TZ", "UTC")}
+    if wayland:
+        socket, xwayland = wayland
+        env.update(WAYLAND_DISPLAY=socket, XDG_SESSION_TYPE="wayland", DISPLAY=xwayland)
+    elif display:
+        env.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    env.update(QT_ACCESSIBILITY="0", NO_AT_BRIDGE="1")
+    env.update(extra or {})
+    return env
+
+
+class Window(int):
+    """A window of the game (its X id) and what kind it is: title, map,
+    box, battle, help or other."""
+
+    def __new__(cls, window, kind):
+        self = super().__new__(cls, window)
+        self.kind = kind
+        return self
+
+
+class Game:
+    """One scenario's game, started as often as the scenario needs. The
+    settings below apply to every start: user (when the tests run as root,
+    the user the game runs as), locale, env (a dict added to the clean
+    environment), platform (under Weston: the platform the game is told,
+    or none, to choose its own), battle_title and help_title (the windows'
+    titles in the game's language)."""
+
+    def __init__(self, exe, folder, x=None, weston=None):
+        self.exe = exe
+        self.tmp = folder
+        self.x = x if x is not None else (weston.x if weston else None)
+        self.weston = weston
+        self.processes = Group()
+        self.process = None
+        self.log = None
+        self.user = None
+        self.locale = "C.UTF-8"
+        self.env = {}
+        self.platform = None
+        self.battle_title = "Battle Control"
+        self.help_title = "Chromaland Help"
+        self.rc = None
+
+    # --- Starting and ending ----------------------------------------------
+
+    def new_folder(self, name="game"):
+        """A fresh, empty folder for one start of the game."""
+        import tempfile
+        return tempfile.mkdtemp(prefix=name + ".", dir=self.tmp)
+
+    def home(self):
+        suffix = "-" + self.user if self.user else ""
+        return os.path.join(self.tmp, "home" + suffix), os.path.join(self.tmp, "runtime" + suffix)
+
+    def settings_file(self):
+        return os.path.join(self.home()[0], ".config", "chromaland", "chromaland.conf")
+
+    def start(self, folder, cwd=None):
+        """Copies the game into FOLDER (unless it is there) and starts it
+        there, in the working folder CWD (the program folder unless given)."""
+        self.kill()
+        program = os.path.join(folder, "chromaland")
+        if not os.path.exists(program):
+            shutil.copy(self.exe, program)
+        home, runtime = self.home()
+        extra = dict(self.env)
+        wayland = None
+        if self.weston:
+            wayland = (self.weston.socket, self.weston.xwayland)
+            if self.platform:
+                extra["QT_QPA_PLATFORM"] = self.platform
+        env = clean_environment(home, runtime, display=self.x.display if self.x else None, locale=self.locale,
+                                wayland=wayland, extra=extra)
+        command = [program]
+        if self.user:
+            import pwd
+            entry = pwd.getpwnam(self.user)
+            for path in (home, runtime):
+                os.chown(path, entry.pw_uid, entry.pw_gid)
+            command = ["setpriv", "--reuid=%d" % entry.pw_uid, "--regid=%d" % entry.pw_gid, "--clear-groups"] + command
+        self.log = os.path.join(self.tmp, os.path.basename(folder) + ".log")
+        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd or folder)
+        self.pid = self.process.pid
+        self.rc = None
+        log("started the game (pid %d) in %s" % (self.pid, cwd or folder))
+        return self.process
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def wait_exit(self, seconds):
+        """Waits for the game to end; returns its exit code."""
+        try:
+            self.rc = self.process.wait(seconds)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the game (pid %d) was still running %d s later; it should have ended"
+                                 % (self.pid, seconds)) from None
+        log("the game ended with exit code %d" % self.rc)
+        return self.rc
+
+    def kill(self):
+        """Ends a game that is still running, with whatever it started."""
+        if self.process is not None:
+            # Killed at once: a game asked to end would save.
+            self.processes.stop(self.process, ask=False)
+
+    def stop_all(self):
+        self.processes.stop_all()
+
+    def alive(self, waiting_for):
+        """Raises when the game has ended while something was awaited."""
+        if not self.running():
+            raise AssertionError("the game ended (exit code %s) while %s was awaited" % (self.process.wait(), waiting_for))
+
+    # --- Windows (X11) ------------------------------------------------------
+
+    def windows(self):
+        return self.x.windows_of(self.pid) if self.process else []
+
+    def kind(self, window):
+        """What a window of the game is:
+            title   the frameless title window (a tool window titled "Chromaland")
+            map     the main window "Chromaland" (a normal window)
+            box     a message box (a dialog titled "Chromaland")
+            battle  the battle window (battle_title)
+            help    the help (help_title)"""
+        name = self.x.name(window)
+        if name == self.battle_title:
+            return "battle"
+        if name == self.help_title:
+            return "help"
+        kind = self.x.type(window)
+        if kind == "UTILITY":
+            return "title"
+        if name == "Chromaland" and kind == "DIALOG":
+            return "box"
+        # Said outright: a window that goes away between the two questions
+        # (the title, once a key was pressed) has a name but no type.
+        if name == "Chromaland" and kind == "NORMAL":
+            return "map"
+        return "other"
+
+    def find(self, kinds, seconds):
+        """Waits until a shown window of one of the kinds (words of KINDS)
+        exists and returns it; None when none came in time. Raises when
+        the game ends meanwhile."""
+        wanted = kinds.split()
+
+        def one():
+            for w in self.windows():
+                kind = self.kind(w)
+                if kind in wanted:
+                    return Window(w, kind)
+            self.alive("a window (%s)" % kinds)
+            return None
+        return wait_until(one, seconds)
+
+    def window(self, kinds, seconds):
+        """As find, but a window must come."""
+        found = self.find(kinds, seconds)
+        if found is None:
+            raise AssertionError("no %s window appeared within %s s" % (kinds, seconds))
+        return found
+
+    def await_hidden(self, window, seconds, what):
+        if not wait_until(lambda: not self.x.shown(window), seconds):
+            raise AssertionError("%s was still shown %s s later" % (what, seconds))
+
+    def stays_shown(self, window, seconds, what):
+        """The window must still be there after a pause long enough for the
+        game to have handled whatever was just sent to it."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if not self.running():
+                raise AssertionError("the game ended, but %s should have stayed open" % what)
+            if not self.x.shown(window):
+                raise AssertionError("%s went away, but it should have stayed open" % what)
+            time.sleep(0.05)
+
+    def none_shown(self, kinds, seconds, why):
+        """No window of these kinds may appear meanwhile."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            for w in self.windows():
+                kind = self.kind(w)
+                if kind in kinds.split():
+                    raise AssertionError("a %s window appeared: %s" % (kind, why))
+            time.sleep(0.05)
+
+    def size(self, window):
+        x, y, w, h = self.x.geometry(window)
+        return "%dx%d" % (w, h)
+
+    def expect_size(self, window, size, what):
+        found = self.size(window)
+        if found != size:
+            raise AssertionError("%s is %s, expected %s" % (what, found, size))
+
+    def keys(self, window, *keys):
+        self.x.keys(window, *keys)
+
+    def close_and_wait(self, window, seconds):
+        """Closes the window as the window manager's close button would and
+        waits for the game to end; returns its exit code. A window manager
+        busy with a new window may lose the request: while the window is
+        still shown it is asked again every 2 s."""
+        deadline = time.monotonic() + seconds
+        next_ask = 0.0
+        while self.running():
+            now = time.monotonic()
+            if now >= next_ask and self.x.shown(window):
+                self.x.close(window, check=False)
+                next_ask = now + 2
+            if now >= deadline:
+                raise AssertionError("the game (pid %d) was still running %d s after its window was closed"
+                                     % (self.pid, seconds))
+            time.sleep(0.05)
+        return self.wait_exit(1)
+
+    def describe(self):
+        """The game's windows and its last output, for a failure's report."""
+        lines = []
+        if self.running() and self.x is not None and self.weston is None:
+            lines.append("  Windows of the game at that moment:")
+            shown = self.windows()
+            for w in shown:
+                x, y, width, height = self.x.geometry(w)
+                lines.append('    window %d: kind %s, name "%s", type %s, %dx%d at %d,%d'
+                             % (w, self.kind(w), self.x.name(w), self.x.type(w), width, height, x, y))
+            if not shown:
+                lines.append("    (none shown)")
+        if self.log and os.path.exists(self.log) and os.path.getsize(self.log):
+            lines.append("  Output of the game:")
+            with open(self.log, errors="replace") as f:
+                lines += ["    | " + line.rstrip("\n") for line in f.readlines()[-40:]]
+        return "\n".join(lines)

@@ -1,0 +1,574 @@
+"""The game played as a player plays it: a first start, hand-written and
+damaged character files, battles retreated from, won and lost, the help,
+the languages, the pip set and the colour symbols, and the map at rest."""
+
+import os
+import re
+import shutil
+import subprocess
+import time
+
+from . import files
+from .case import (WALK_ATTEMPTS, WALK_DEADLINE_MS, RETREAT, LOSER, Scenario, loser_character, now_ms,
+                   retreat_character, winner_character, winner_saved, with_value)
+from .display import require
+from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved, value_between
+from .processes import log, run, wait_until
+
+# The map's interior in the map window: the map box stands at 216,32 and
+# its sunken border is two pixels wide.
+MAP_INSIDE = (218, 34)
+# The start squares of the 21 enemies, then the player's in the healing row.
+START_SQUARES = [(8 + 16 * i, 8 + 16 * i) for i in range(21)] + [(8, 344)]
+
+
+def pixels_apart(a, b):
+    """How many pixels of two pictures differ."""
+    done = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], capture_output=True, text=True)
+    text = done.stderr.strip()
+    if not re.fullmatch(r"[0-9]+", text):
+        raise AssertionError("could not compare %s with %s: %s" % (a, b, text))
+    return int(text)
+
+
+class Squares:
+    """The map window's squares at some map positions, cut from pictures of
+    the window and set side by side, compared with what they should show."""
+
+    def __init__(self, case, window, positions):
+        self.case, self.window, self.positions = case, window, positions
+        self.apart = None
+
+    def shows(self, shown, expected):
+        """Whether the window shows the expected squares exactly now; the
+        squares shown are left in SHOWN, the pixels apart in apart."""
+        whole = os.path.join(self.case.tmp, "map.png")
+        self.case.x.picture(whole, self.window)
+        crops = []
+        for x, y in self.positions:
+            crops += ["(", "mpr:shot", "-crop", "16x16+%d+%d" % (MAP_INSIDE[0] + x, MAP_INSIDE[1] + y), "+repage", ")"]
+        run("convert", whole, "-write", "mpr:shot", "+delete", *crops, "+append", shown)
+        self.apart = pixels_apart(shown, expected)
+        return self.apart == 0
+
+    def until_shown(self, shown, expected):
+        """Waits, while the enemies have not yet moved, until the squares
+        show EXPECTED."""
+        while now_ms() - self.case.map_shown < WALK_DEADLINE_MS:
+            if self.shows(shown, expected):
+                return True
+        return False
+
+
+class Play(Scenario):
+
+    def pips(self):
+        """The pip set that building the game paints beside it."""
+        pips = os.path.join(os.path.dirname(self.game.exe), "pips")
+        if not os.path.isfile(os.path.join(pips, "Enemy_20.bmp")):
+            self.fail("no pip set in %s: building the game paints it there" % pips)
+        require("import", "convert", "compare")
+        return pips
+
+    def path(self, name):
+        return os.path.join(self.tmp, name)
+
+    # --- A first start ----------------------------------------------------
+
+    def test_first_start(self):
+        """First start in an empty folder: title, the missing-file message,
+        the map; closing the map leaves the default character with its
+        "Saved: " line."""
+        folder = self.game.new_folder("first")
+        self.game.start(folder)
+        title = self.game.window("title", 20)
+        self.game.expect_size(title, "576x340", "the title window")
+        x, y, _, _ = self.x.geometry(title)
+        cx, cy = (self.x.width - 576) // 2, (self.x.height - 340) // 2
+        self.assertTrue(abs(x - cx) <= 2 and abs(y - cy) <= 2,
+                        "the title window stands at %d,%d; centred on the %dx%d screen it would be at %d,%d"
+                        % (x, y, self.x.width, self.x.height, cx, cy))
+        expect_entries(folder, "chromaland")
+
+        # Keys that produce no character do not start the game.
+        self.game.keys(title, "Left", "F2", "Shift_L", "Control_L")
+        self.game.none_shown("box map", 1, "a key without a character must not start the game")
+        self.assertTrue(self.x.shown(title), "the title window went away after keys without a character")
+
+        self.game.keys(title, "x")
+        box = self.game.window("box map", 15)
+        self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
+        # The title stays up behind the message, and nothing is written
+        # before the player has seen it.
+        self.assertTrue(self.x.shown(title), "the title window went away while the missing-file message was up")
+        expect_entries(folder, "chromaland")
+
+        self.game.keys(box, "Return")
+        map_window = self.game.window("map", 15)
+        self.game.expect_size(map_window, "583x495", "the map window")
+        self.game.await_hidden(title, 5, "the title window (after the map opened)")
+        # The new character is on disk as soon as the map is up.
+        expect_exact(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+
+        self.close_map_and_wait(map_window)
+        expect_saved(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+        expect_entries(folder, "chromaland", "Character.chx")
+
+    def test_crafted_file(self):
+        """A hand-written character file loads as written and is saved back
+        in normal form: only key lengths count, points and levels are
+        whole numbers."""
+        folder = self.game.new_folder("crafted")
+        file = files.write_character(os.path.join(folder, "Character.chx"), [
+            "XX=7", "DX=12", "WS=12abc", "HPc=15", "HPm=15", "MPc=17", "MPm=17", "pts=2.9",
+            "V=2.5", "I=3", "B=4", "G=5", "Y=6", "O=7", "R=18", "Saved: long ago", "trailing junk"])
+        original = files.read_bytes(file)
+        map_window = self.start_to_map(folder, folder, "space")
+        # Loading reads the file and leaves it alone.
+        self.assertEqual(files.read_bytes(file), original, "starting the game changed the character file")
+        self.close_map_and_wait(map_window)
+        expect_saved(file, ["ST=7", "DX=12", "WS=12abc", "HPc=15", "HPm=15", "MPc=17", "MPm=17", "pts=2",
+                            "V=2", "I=3", "B=4", "G=5", "Y=6", "O=7", "R=18"])
+        expect_entries(folder, "chromaland", "Character.chx")
+
+    def damaged_start(self, name, key, lines):
+        """A character file the game cannot load ends the start-up with a
+        message; after it the game ends with exit code 1 and leaves the
+        file exactly as it was."""
+        folder = self.game.new_folder(name)
+        file = files.write_character(os.path.join(folder, "Character.chx"), lines)
+        original = files.read_bytes(file)
+        self.game.start(folder)
+        title = self.game.window("title", 20)
+        self.game.keys(title, key)
+        box = self.game.window("box map", 15)
+        self.assertEqual(box.kind, "box", "%s: the map opened although the character file is damaged" % name)
+        self.assertTrue(self.x.shown(title), "%s: the title window went away behind the error message" % name)
+        self.game.keys(box, "Return")
+        rc = self.game.wait_exit(15)
+        self.assertEqual(rc, 1, "%s: the game ended with exit code %d after the error message, expected 1" % (name, rc))
+        self.assertEqual(files.read_bytes(file), original,
+                         "%s: the damaged character file was changed\n%s" % (name, files.shown(file)))
+        expect_entries(folder, "chromaland", "Character.chx")
+
+    def test_damaged_file(self):
+        # Fourteen of the fifteen lines.
+        self.damaged_start("short", "Escape", DEFAULT_CHARACTER[:14])
+        # Points that are not a number.
+        self.damaged_start("points", "5", DEFAULT_CHARACTER[:7] + ["pts=abc"] + DEFAULT_CHARACTER[8:])
+
+    # --- Battles ------------------------------------------------------------
+
+    def test_battle_retreat(self):
+        """Meeting an enemy opens the battle window, which neither Escape nor
+        the window manager's close can end; a heal and a retreat bring the
+        battle's health and magic back to the map, and so into the saved
+        file."""
+        battle = self.play_to_battle(20, "Return", retreat_character)
+        map_window = self.map_window
+        self.game.expect_size(battle, "491x393", "the battle window")
+        owner = self.x.transient_for(battle)
+        self.assertEqual(owner, map_window,
+                         "the battle window does not belong to the map window (WM_TRANSIENT_FOR is %s)" % owner)
+        # Centred on the map, frame on frame: the title bars the window
+        # manager adds count on both windows. Twice the centres, so that an
+        # odd size may differ by one.
+        fx, fy, fw, fh = self.x.frame_geometry(map_window)
+        self.assertGreater(fh, self.x.geometry(map_window)[3], "the window manager put no title bar on the map window")
+        mx, my = 2 * fx + fw, 2 * fy + fh
+        fx, fy, fw, fh = self.x.frame_geometry(battle)
+        bx, by = 2 * fx + fw, 2 * fy + fh
+        self.assertTrue(abs(bx - mx) <= 2 and abs(by - my) <= 2,
+                        "the battle window's frame is centred at %d,%d, the map window's at %d,%d: it should open "
+                        "centred on the map" % (bx // 2, by // 2, mx // 2, my // 2))
+        self.assertFalse(self.x.wants_close_button(battle), "the battle window asks for a close button (%s)"
+                         % self.x.ask("xprop", "-id", str(battle), "_MOTIF_WM_HINTS").strip())
+
+        self.game.keys(battle, "Escape")
+        self.game.stays_shown(battle, 1, "the battle window (after Escape)")
+        self.x.close(battle)
+        self.game.stays_shown(battle, 1, "the battle window (after the window manager's close)")
+        self.assertTrue(self.x.shown(map_window), "the map window went away during the battle")
+
+        self.game.keys(battle, "alt+h")
+        self.game.keys(battle, "alt+r")
+        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.assertTrue(self.x.shown(map_window), "the map window is gone after the retreat")
+
+        self.close_map_and_wait(map_window)
+        file = os.path.join(self.program_folder, "Character.chx")
+        # The heal is the smallest of the missing 900, the 300 magic and
+        # Wisdom 200: 100 + 200 = 300 health, 300 - 200 = 100 magic. The
+        # enemy's answer (enemy 20, strength 8 to 12) takes off at most 5
+        # if it hits at all.
+        health = value_between(file, "HPc", 295, 300, "after healing 200 from 100 (and at most one enemy hit)")
+        expect_saved(file, with_value(with_value(RETREAT, "HPc", health), "MPc", 100))
+
+    def test_battle_win(self):
+        """A kill, then Retreat: the violet bar grows to 18 (full, but it
+        wraps only on the next win, so no points yet)."""
+        battle = self.play_to_battle(0, "1", winner_character)
+        # Once the enemy is dead Attack is gone and further presses do
+        # nothing; eight blows make the kill certain.
+        for _ in range(8):
+            self.game.keys(battle, "alt+a")
+        self.assertTrue(self.x.shown(battle), "the battle window closed during the attacks")
+        self.game.keys(battle, "alt+r")
+        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.close_map_and_wait(self.map_window)
+        file = os.path.join(self.program_folder, "Character.chx")
+        # Enemy 0 (strength 48 to 52) hits for at most 25, in at most 8 turns.
+        health = value_between(file, "HPc", 800, 1000, "after the win over enemy 0")
+        expect_saved(file, winner_saved(health, 18))
+
+    def test_battle_death(self):
+        """Death: "You have died.", then the character is saved and moved to
+        a time-stamped archive in the working folder, and the game ends.
+        The game is started from another folder than its own to tell the
+        two apart."""
+        battle = self.play_to_battle(0, "BackSpace", loser_character, separate=True)
+        program_file = os.path.join(self.program_folder, "Character.chx")
+        original = files.read_bytes(program_file)
+        before = int(time.time())
+        box, attacks = self.attack_until_death_box(battle)
+        log("the death message is up after %d attack(s)" % attacks)
+        self.assertEqual(self.x.transient_for(box), battle, "the death message does not belong to the battle window")
+        # Nothing is saved before the player has seen the message.
+        self.assertEqual(files.read_bytes(program_file), original,
+                         "the character file changed before the death message was answered")
+
+        self.game.keys(box, "Return")
+        rc = self.game.wait_exit(15)
+        after = int(time.time())
+        self.assertEqual(rc, 0, "the game ended with exit code %d after the death, expected 0" % rc)
+
+        expect_entries(self.program_folder, "chromaland")
+        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_") and n.endswith(".txt")]
+        self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in the working folder, found: %s"
+                         % " ".join(os.listdir(self.working_folder)))
+        name = archives[0]
+        expect_entries(self.working_folder, name)
+        found = re.fullmatch(r"Dead_(\d{2})\.(\d{2})\.(\d{2})_(\d{2})\.(\d{2})\.(\d{4})\.txt", name)
+        self.assertIsNotNone(found, "the archive is named %s, expected Dead_hh.mm.ss_dd.mm.yyyy.txt" % name)
+        hh, mm, ss, dd, mo, yyyy = found.groups()
+        tz = os.environ.get("TZ", "UTC")
+        stamp = subprocess.run(["date", "-d", "%s-%s-%s %s:%s:%s" % (yyyy, mo, dd, hh, mm, ss), "+%s"],
+                               capture_output=True, text=True, env=dict(os.environ, TZ=tz))
+        self.assertEqual(stamp.returncode, 0, "the archive name %s holds no valid date and time" % name)
+        stamp = int(stamp.stdout)
+        self.assertTrue(before - 1 <= stamp <= after + 1,
+                        "the archive name %s gives %s, not the moment of death (between %s and %s)"
+                        % (name, time.ctime(stamp), time.ctime(before), time.ctime(after)))
+        archive = os.path.join(self.working_folder, name)
+        # Dead is below 1; one blow of enemy 0 (strength 48 to 52) takes at most 25.
+        health = value_between(archive, "HPc", -24, 0, "of the dead character")
+        expect_saved(archive, with_value(LOSER, "HPc", health))
+
+    # --- The help -------------------------------------------------------------
+
+    def open_help(self, window, what):
+        """F1 on the window opens the help over it, and while it is up the
+        window under it stays; Escape closes the help and gives the
+        keyboard back to the window, without a click. Returns how long the
+        help was up (ms)."""
+        self.game.keys(window, "F1")
+        opened = now_ms()
+        help_window = self.game.window("help", 5)
+        self.assertTrue(self.x.shown(window), "%s went away when the help opened" % what)
+        owner = self.x.transient_for(help_window)
+        self.assertEqual(owner, window, "the help does not belong to %s (WM_TRANSIENT_FOR is %s)" % (what, owner))
+        x, y, w, h = self.x.geometry(help_window)
+        self.assertTrue(x >= 0 and y >= 0 and x + w <= self.x.width and y + h <= self.x.height,
+                        "the help (%dx%d at %d,%d) does not fit the %dx%d screen"
+                        % (w, h, x, y, self.x.width, self.x.height))
+        self.game.keys(help_window, "Escape")
+        self.game.await_hidden(help_window, 5, "the help (after Escape)")
+        took = now_ms() - opened
+        if not wait_until(lambda: self.x.focused() == window, 3):
+            self.fail("%s did not get the keyboard back when the help closed" % what)
+        return took
+
+    def test_help(self):
+        """F1 opens the help on the title (without starting the game), on
+        the map and in a battle; Escape closes it, and the arrows move the
+        player at once. The enemy clock stands still while the help is up,
+        so the walk's time counts without it."""
+        battle = None
+        for attempt in range(1, WALK_ATTEMPTS + 1):
+            folder = self.game.new_folder("program")
+            retreat_character(folder)
+            self.game.start(folder)
+            title = self.game.window("title", 20)
+            self.open_help(title, "the title window")
+            self.game.none_shown("box map", 1, "F1 must not start the game")
+            self.game.keys(title, "Return")
+            self.game.window("map", 15)
+            # The title's window, going, may read as a map for a moment.
+            self.game.await_hidden(title, 5, "the title window (after the map opened)")
+            map_window = self.game.window("map", 5)
+            self.map_shown = now_ms()
+            up = self.open_help(map_window, "the map window")
+            self.map_shown += up
+            battle = self.meet_enemy(map_window, 20)
+            if battle:
+                break
+            log("attempt %d: no battle in time with enemy 20; starting again" % attempt)
+            self.game.kill()
+        self.assertIsNotNone(battle, "no battle window in time after %d walks onto enemy 20" % WALK_ATTEMPTS)
+        self.open_help(battle, "the battle window")
+        self.game.keys(battle, "alt+r")
+        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.close_map_and_wait(map_window)
+
+    # --- Languages --------------------------------------------------------------
+
+    def play_in_language(self, language, prefix):
+        """A first start in the language (as a desktop sets it; "" for
+        English): the missing-file box, the map, a walk onto enemy 20 and
+        a retreat, a close. Pictures of the box, the map and the battle go
+        to PREFIX-box.png and so on; the saved file is
+        PREFIX-Character.chx."""
+        self.game.env = {"LANGUAGE": language} if language else {}
+        self.game.battle_title = "Battle Control"
+        if language:
+            self.game.battle_title = files.translation_of(language, "frmBattleControl", "Battle Control")
+            self.assertTrue(self.game.battle_title,
+                            "no translation of the battle window's title in the %s catalogue" % language)
+        battle = None
+        for _ in range(WALK_ATTEMPTS):
+            folder = self.game.new_folder("first-" + (language or "en"))
+            self.game.start(folder)
+            title = self.game.window("title", 20)
+            self.game.keys(title, "x")
+            box = self.game.window("box map", 15)
+            self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
+            self.x.picture(prefix + "-box.png", box)
+            self.game.keys(box, "Return")
+            map_window = self.game.window("map", 15)
+            self.map_shown = now_ms()
+            self.game.expect_size(map_window, "583x495", "the map window")
+            battle = self.meet_enemy(map_window, 20)
+            if battle:
+                break
+            self.game.kill()
+        self.assertIsNotNone(battle, "no battle window in time after %d walks onto enemy 20" % WALK_ATTEMPTS)
+        # Only the texts change: every window keeps its size.
+        self.game.expect_size(battle, "491x393", "the battle window")
+        self.x.picture(prefix + "-map.png", map_window)
+        self.x.picture(prefix + "-battle.png", battle)
+        self.game.keys(battle, "alt+r")
+        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.close_map_and_wait(map_window)
+        shutil.copy(os.path.join(folder, "Character.chx"), prefix + "-Character.chx")
+
+    def expect_pictures_differ(self, a, b, crop, what):
+        """The part CROP (WxH+X+Y) of the two pictures is not the same; the
+        parts chosen hold texts and nothing that moves on its own."""
+        part_a, part_b = self.path("part-a.png"), self.path("part-b.png")
+        run("convert", a, "-crop", crop, "+repage", part_a)
+        run("convert", b, "-crop", crop, "+repage", part_b)
+        differing = pixels_apart(part_a, part_b)
+        self.assertGreater(differing, 0, "%s looks exactly as it does in English" % what)
+        log("%s: %d pixels differ from English" % (what, differing))
+
+    def language(self, language):
+        """The game in another language, as a desktop that speaks it starts
+        it: the texts of the box, the map and the battle are that
+        language's (the battle's title is its catalogue's, the windows
+        differ from English in their texts, and keep their sizes); the file
+        it saves is the very file an English game saves, but for the time
+        it was saved."""
+        english, translated = self.path("en"), self.path(language)
+        self.play_in_language("", english)
+        self.play_in_language(language, translated)
+        # The whole box; the map's statistics; the battle's buttons and
+        # instructions.
+        self.expect_pictures_differ(english + "-box.png", translated + "-box.png", "100%x100%+0+0",
+                                    "the missing-file box in " + language)
+        self.expect_pictures_differ(english + "-map.png", translated + "-map.png", "193x185+8+24",
+                                    "the map's statistics in " + language)
+        self.expect_pictures_differ(english + "-battle.png", translated + "-battle.png", "473x361+8+24",
+                                    "the battle's texts in " + language)
+        head = [files.read_bytes(p + "-Character.chx").split(b"\n")[:15] for p in (english, translated)]
+        self.assertEqual(head[0], head[1], "the character saved in %s differs from the one saved in English" % language)
+        expect_saved(translated + "-Character.chx", DEFAULT_CHARACTER)
+
+    def test_language_de(self):
+        self.language("de")
+
+    def test_language_ar(self):
+        """Arabic reads right to left inside the controls; the map, the
+        arrow keys (the walk goes up and right) and the windows stay as
+        they are."""
+        self.language("ar")
+
+    # --- Pictures on the map ------------------------------------------------------
+
+    def test_pip_pictures(self):
+        """The pip set that the build paints beside the program, copied into
+        the Graphics folder as a player would: right after start-up every
+        enemy shows its own picture on its start square and the player the
+        healing picture in the healing row, pixel for pixel; one square
+        up, the player shows Player.bmp."""
+        pips = self.pips()
+        expected = self.path("start-expected.png")
+        run("convert", *[os.path.join(pips, "Enemy_%d.bmp" % i) for i in range(21)],
+            os.path.join(pips, "Player_Healing.bmp"), "+append", expected)
+        shown = None
+        squares = None
+        # The first pictures may come before the map is drawn; after the
+        # enemies' first step they can no longer match.
+        for attempt in range(1, WALK_ATTEMPTS + 1):
+            folder = self.game.new_folder("pips")
+            shutil.copytree(pips, os.path.join(folder, "Graphics"), ignore=lambda d, names: [
+                n for n in names if not n.endswith(".bmp")])
+            files.write_character(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+            map_window = self.start_to_map(folder, folder, "space")
+            squares = Squares(self, map_window, START_SQUARES)
+            if squares.until_shown(self.path("start-shown.png"), expected):
+                shown = True
+                break
+            log("attempt %d: %s pixels differ from the pip set; starting again" % (attempt, squares.apart))
+            self.game.kill()
+        self.assertTrue(shown, "the map never showed the pip set on the start squares: %s pixels differ (shown: %s, "
+                        "expected: %s, left to right enemies 0 to 20, then the player)"
+                        % (squares.apart, self.path("start-shown.png"), expected))
+
+        self.game.keys(map_window, "Up")
+        up = Squares(self, map_window, [(8, 328)])
+        if not wait_until(lambda: up.shows(self.path("up-shown.png"), os.path.join(pips, "Player.bmp")), 5, step=0):
+            self.fail("one square up, the player does not show Player.bmp: %s pixels differ (%s)"
+                      % (up.apart, self.path("up-shown.png")))
+        self.close_map_and_wait(map_window)
+
+    def test_colour_symbols(self):
+        """The colour symbols come with the program: with no Graphics
+        folder, F2 on the map puts the pip set on every enemy and on the
+        player at once; the next start shows it again, and F2 brings the
+        plain squares back. The settings file says which, and nothing else
+        is written beside the program. With CHROMALAND_SCREENSHOTS naming a
+        folder, the map with the symbols is saved there as pips-map.png."""
+        pips = self.pips()
+        settings = self.game.settings_file()
+        # A plain square is its symbol's corner pixel, the group's colour,
+        # all over.
+        symbols, plain = [], []
+        for i in range(21):
+            symbols.append(os.path.join(pips, "Enemy_%d.bmp" % i))
+            plain += ["(", os.path.join(pips, "Enemy_%d.bmp" % i), "-crop", "1x1+0+0", "-scale", "16x16", ")"]
+        symbols.append(os.path.join(pips, "Player_Healing.bmp"))
+        plain += ["-size", "16x16", "xc:white"]
+        run("convert", *symbols, "+append", self.path("symbols-expected.png"))
+        run("convert", *plain, "+append", self.path("plain-expected.png"))
+
+        def f2_switches(map_window, before, after, attempt):
+            """On a map just shown, with the enemies still on their start
+            squares, the squares show BEFORE (plain or symbols), and after
+            F2 they show AFTER; pictures of each try are left as
+            BEFORE-shown.png and AFTER-shown.png."""
+            squares = Squares(self, map_window, START_SQUARES)
+            self.squares = squares
+            if squares.until_shown(self.path(before + "-shown.png"), self.path(before + "-expected.png")):
+                self.game.keys(map_window, "F2")
+                if squares.until_shown(self.path(after + "-shown.png"), self.path(after + "-expected.png")):
+                    return True
+            log("attempt %d: %s pixels differ on the start squares; starting again" % (attempt, squares.apart))
+            return False
+
+        # Each check must see the enemies on their start squares; an
+        # attempt too slow for that starts again with no settings.
+        shown = False
+        for attempt in range(1, WALK_ATTEMPTS + 1):
+            shutil.rmtree(os.path.dirname(settings), ignore_errors=True)
+            folder = self.game.new_folder("symbols")
+            files.write_character(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+            map_window = self.start_to_map(folder, folder, "space")
+            if f2_switches(map_window, "plain", "symbols", attempt):
+                shown = True
+                break
+            self.game.kill()
+        self.assertTrue(shown, "F2 did not show the pip set on the start squares: %s pixels differ (shown: %s, "
+                        "expected: %s)" % (self.squares.apart, self.path("symbols-shown.png"),
+                                           self.path("symbols-expected.png")))
+        if os.environ.get("CHROMALAND_SCREENSHOTS"):
+            shutil.copy(self.path("map.png"), os.path.join(os.environ["CHROMALAND_SCREENSHOTS"], "pips-map.png"))
+        self.close_map_and_wait(map_window)
+        self.assertIn("ColourSymbols=true", read_lines(settings),
+                      "the settings do not keep the symbols on:\n" + files.shown(settings))
+        expect_entries(folder, "Character.chx", "chromaland")
+
+        shown = False
+        for attempt in range(1, WALK_ATTEMPTS + 1):
+            map_window = self.start_to_map(folder, folder, "space")
+            if f2_switches(map_window, "symbols", "plain", attempt):
+                shown = True
+                break
+            self.game.kill()
+            with open(settings, "w") as f:
+                f.write("[Map]\nColourSymbols=true\n")
+        self.assertTrue(shown, "a new start did not show the pip set, or F2 did not take it away: %s pixels differ "
+                        "(shown: %s and %s)" % (self.squares.apart, self.path("symbols-shown.png"),
+                                                self.path("plain-shown.png")))
+        self.close_map_and_wait(map_window)
+        self.assertIn("ColourSymbols=false", read_lines(settings),
+                      "the settings do not keep the symbols off:\n" + files.shown(settings))
+
+    # --- At rest ------------------------------------------------------------------
+
+    REST_TRACE_SECONDS = 3
+
+    def test_at_rest(self):
+        """At rest on the map the enemy clock's ticks send the X server what
+        they draw and wait for nothing: no reply is read while nothing else
+        happens. A tick that waited for the server to read its last picture
+        (a round trip of its own, 59 a second) would show here as one read
+        a tick (strace). And the start does not wait for the system's
+        fonts: they are read on a thread of their own while the title is
+        built and mapped."""
+        require("strace")
+        seconds = self.REST_TRACE_SECONDS
+        ticks = seconds * 1000 // 17
+        folder = self.game.new_folder("rest")
+        files.write_character(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+        # Qt names each font it reads, here with the thread that reads it.
+        self.game.env = {"QT_LOGGING_RULES": "qt.text.font.db.debug=true",
+                         "QT_MESSAGE_PATTERN": "%{threadid} %{message}"}
+        map_window = self.start_to_map(folder, folder, "space")
+        with open(self.game.log, errors="replace") as f:
+            output = f.read()
+        reader = next((line.split()[0] for line in output.splitlines() if " Adding font: " in line), None)
+        self.assertIsNotNone(reader, "the game's output names no font read: %s" % output.splitlines()[:3])
+        self.assertNotEqual(reader, str(self.game.pid),
+                            "the fonts were read on the user-interface thread, which the title's first picture then "
+                            "waits for")
+        time.sleep(1)
+        trace = self.path("rest.strace")
+        done = subprocess.run(["timeout", "-s", "INT", str(seconds), "strace", "-c", "-f", "-p", str(self.game.pid),
+                               "-o", trace], capture_output=True, text=True)
+        self.assertTrue(os.path.exists(trace) and os.path.getsize(trace),
+                        "strace could not watch the game: " + done.stderr)
+        reads = strace_calls(trace).get("recvmsg", 0)
+        log("at rest over %d s (about %d ticks): %d reads from the X server" % (seconds, ticks, reads))
+        self.assertLess(reads * 4, ticks, "at rest the game read %d times from the X server in %d s, about %d ticks: "
+                        "a tick waits for the server" % (reads, seconds, ticks))
+        self.close_map_and_wait(map_window)
+
+
+def strace_calls(path):
+    """The calls counted in a summary of strace -c, by name."""
+    calls = {}
+    with open(path) as f:
+        for line in f:
+            fields = line.split()
+            if len(fields) >= 5 and fields[3].isdigit():
+                calls[fields[-1]] = int(fields[3])
+    return calls
+
+
+def read_lines(path):
+    try:
+        with open(path) as f:
+            return f.read().splitlines()
+    except OSError:
+        return []
+

@@ -1,0 +1,114 @@
+"""Processes that a scenario starts, each in a process group of its own,
+and ended with its whole group when the scenario is over, however it
+ended; waits that have a deadline and say what they waited for."""
+
+import os
+import signal
+import subprocess
+import sys
+import time
+
+
+def log(message):
+    print("  [%s] %s" % (time.strftime("%H:%M:%S"), message), file=sys.stderr, flush=True)
+
+
+def wait_until(condition, seconds, step=0.05, while_=None):
+    """Calls condition until it returns something true, at most SECONDS;
+    returns that, or None when the time ran out. while_, when given, is
+    called at each step and may raise to end the wait early."""
+    deadline = time.monotonic() + seconds
+    while True:
+        result = condition()
+        if result:
+            return result
+        if while_ is not None:
+            while_()
+        if time.monotonic() >= deadline:
+            return None
+        time.sleep(step)
+
+
+def run(*command, check=True, env=None, timeout=30, input=None):
+    """Runs a short command and returns its standard output; a failure
+    raises AssertionError with the command's own words."""
+    try:
+        done = subprocess.run(command, capture_output=True, text=True, env=env, timeout=timeout, input=input)
+    except subprocess.TimeoutExpired:
+        raise AssertionError("%s did not end within %d s" % (command[0], timeout)) from None
+    if check and done.returncode != 0:
+        raise AssertionError("%s failed (exit code %d): %s" % (" ".join(command[:3]), done.returncode,
+                                                             done.stderr.strip()[-300:]))
+    return done.stdout
+
+
+def output(*command, env=None, timeout=10):
+    """A command's standard output, or "" when it failed."""
+    try:
+        done = subprocess.run(command, capture_output=True, text=True, env=env, timeout=timeout)
+    except (subprocess.TimeoutExpired, OSError):
+        return ""
+    return done.stdout if done.returncode == 0 else ""
+
+
+class Group:
+    """The processes started for one scenario (or one fixture): each runs
+    in a session and process group of its own, and stop() ends every one
+    of them with its group, the last started first."""
+
+    def __init__(self):
+        self.started = []
+
+    def start(self, command, log_file=None, env=None, cwd=None, **options):
+        out = open(log_file, "ab") if log_file else subprocess.DEVNULL
+        try:
+            process = subprocess.Popen(command, stdout=out, stderr=subprocess.STDOUT if log_file else subprocess.DEVNULL,
+                                       stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True, **options)
+        finally:
+            if log_file:
+                out.close()
+        self.started.append(process)
+        return process
+
+    def stop(self, process, grace=5.0, ask=True):
+        """Ends the process and its group: asked first (unless not ask),
+        then killed. One that ended on its own is only forgotten."""
+        if process.poll() is None:
+            if ask:
+                end(process, signal.SIGTERM)
+                try:
+                    process.wait(grace)
+                except subprocess.TimeoutExpired:
+                    pass
+            if process.poll() is None:
+                end(process, signal.SIGKILL)
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    log("process %d did not end even when killed" % process.pid)
+        if process in self.started:
+            self.started.remove(process)
+
+    def stop_all(self):
+        for process in reversed(list(self.started)):
+            self.stop(process)
+
+
+def end(process, sig):
+    """Sends the signal to the process's group (its own session), or to
+    the process alone when the group is gone already."""
+    try:
+        os.killpg(process.pid, sig)
+    except ProcessLookupError:
+        pass
+    except PermissionError:
+        # A game run as another user: its group is that user's.
+        subprocess.run(["kill", "-%d" % sig, "--", "-%d" % process.pid], capture_output=True)
+
+
+def cpu_ms(pid):
+    """The CPU time the process has used so far, in milliseconds."""
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])
+    return ticks * 1000 // os.sysconf("SC_CLK_TCK")

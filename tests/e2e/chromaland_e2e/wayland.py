@@ -1,0 +1,213 @@
+"""The game as a client of Weston, which runs as a window on a private Xvfb.
+Keys and clicks go to Weston's window, pictures are taken of it, and where
+each window of the game stands and how large it is come from Weston's
+scene graph. Each scenario starts a Weston of its own."""
+
+import os
+import subprocess
+import time
+
+from .case import RETREAT, WALK_ATTEMPTS, WALK_DEADLINE_MS, Scenario, now_ms, retreat_character, walk_to
+from .display import Weston
+from .files import DEFAULT_CHARACTER, expect_saved, value_between
+from .game import Game
+from .processes import log, wait_until
+
+# Where Qt's own window frame puts its buttons on a Wayland window: pixels
+# left of the surface's right edge, and below its top.
+CLOSE_BUTTON = 18
+MAXIMIZE_BUTTON = 40
+BUTTON_ROW = 15
+# The enemy clock's bar in the map window's layout, less its border.
+BAR_INSIDE = (10, 450, 565, 21)
+MAP_SIZE = (583, 495)
+
+
+def size(place):
+    x1, y1, x2, y2 = place
+    return x2 - x1, y2 - y1
+
+
+def black_share(path):
+    """Parts per thousand of the picture that are pure black."""
+    done = subprocess.run(["convert", path, "-fill", "white", "+opaque", "black", "-colorspace", "gray",
+                           "-format", "%[fx:round(1000*(1-mean))]", "info:"], capture_output=True, text=True)
+    return int(done.stdout.strip())
+
+
+class Wayland(Scenario):
+
+    X11 = False
+
+    def setUp(self):
+        super().setUp()
+        self.weston = Weston(self.tmp)
+        self.game = Game(self.game.exe, self.tmp, weston=self.weston)
+
+    def find(self, kind):
+        found = self.weston.find(self.game.pid, kind)
+        return found[0] if found else None
+
+    def await_window(self, kind, seconds):
+        """Where Weston shows the game's window of this kind; it must come."""
+        def shown():
+            self.game.alive("a %s window" % kind)
+            return self.weston.find(self.game.pid, kind)
+        found = wait_until(shown, seconds, 0.1)
+        if not found:
+            scene = [line for line in self.weston.scene().splitlines() if "PID %d" % self.game.pid in line]
+            self.fail("no %s window within %d s; the game's views: %s" % (kind, seconds, scene))
+        self.surface = found[1]
+        return found[0]
+
+    def await_gone(self, kind, seconds):
+        if not wait_until(lambda: self.find(kind) is None, seconds, 0.1):
+            self.fail("the %s window was still shown %d s later" % (kind, seconds))
+
+    def await_size(self, kind, seconds, changed, was, what):
+        """Waits until the window's size differs from (changed) or equals
+        (not changed) WAS; the game must survive meanwhile. Returns the
+        window's place."""
+        seen = []
+
+        def there():
+            if not self.game.running():
+                self.fail("the game ended (exit code %d) after %s of the window (%s)"
+                          % (self.game.process.wait(), what, kind))
+            place = self.find(kind)
+            seen[:] = [size(place)] if place else []
+            if place and (size(place) != was) == changed:
+                return place
+            return None
+        place = wait_until(there, seconds, 0.1)
+        if not place:
+            self.fail("after %s the window (%s) is %s; expected %s" % (
+                what, kind, "%d %d (W H)" % seen[0] if seen else "not shown",
+                "another size than %d %d" % was if changed else "%d %d again" % was))
+        return place
+
+    def maximize_and_back(self, kind, frameless=False):
+        """The compositor's maximize shortcut (Super+Shift+M), its fullscreen
+        shortcut (Super+Shift+F) and, unless the window has no frame, a
+        click on the maximize button of the window's frame, each undone the
+        same way: the game lives on and the window comes back to its size
+        each time."""
+        self.await_window(kind, 5)
+        # Qt may resize a window once more right after it is first shown.
+        time.sleep(0.5)
+        was = size(self.await_window(kind, 5))
+        # Followed by its surface from here on: maximized, a box is as
+        # large as the map.
+        surface = "surface %s" % self.surface
+        self.weston.keys("super+shift+m")
+        place = self.await_size(surface, 5, True, was, "the maximize shortcut")
+        log("maximized by the shortcut, the %s window is %s, was %s" % (kind, size(place), was))
+        self.weston.keys("super+shift+m")
+        self.await_size(surface, 5, False, was, "the maximize shortcut twice")
+        self.weston.keys("super+shift+f")
+        self.await_size(surface, 5, True, was, "the fullscreen shortcut")
+        self.weston.keys("super+shift+f")
+        place = self.await_size(surface, 5, False, was, "the fullscreen shortcut twice")
+        if frameless:
+            return
+        x1, y1, x2, y2 = place
+        self.weston.click(x2 - MAXIMIZE_BUTTON, y1 + BUTTON_ROW)
+        place = self.await_size(surface, 5, True, was, "a click on the frame's maximize button")
+        log("maximized by its frame, the %s window is %s, was %s" % (kind, size(place), was))
+        x1, y1, x2, y2 = place
+        self.weston.click(x2 - MAXIMIZE_BUTTON, y1 + BUTTON_ROW)
+        self.await_size(surface, 5, False, was, "a second click on the frame's maximize button")
+
+    def close_map_and_wait(self):
+        """Closes the map with its frame's close button; the game must save
+        and end with exit code 0."""
+        x1, y1, x2, y2 = self.await_window("map", 5)
+        self.weston.click(x2 - CLOSE_BUTTON, y1 + BUTTON_ROW)
+        rc = self.game.wait_exit(15)
+        self.assertEqual(rc, 0, "closing the map window ended the game with exit code %d, expected 0" % rc)
+
+    def test_wayland_clock_bar(self):
+        """A first start on Wayland (the platform chosen as a player would):
+        the title titled Chromaland, the missing-file message, which
+        survives being maximized, the map, whose enemy clock's bar is drawn
+        whole frame after frame while it runs, and a close that saves."""
+        folder = self.game.new_folder("wl-first")
+        self.game.platform = "wayland"
+        self.game.start(folder)
+        self.await_window("title", 20)
+        self.weston.keys("x")
+        self.await_window("box", 15)
+        self.maximize_and_back("box")
+        self.weston.keys("Return")
+        x1, y1, x2, y2 = self.await_window("map", 15)
+        self.await_gone("title", 5)
+
+        # The map's surface holds the frame Qt draws: as wide on the left,
+        # the right and the bottom, with the title bar on top.
+        left = (x2 - x1 - MAP_SIZE[0]) // 2
+        top = y2 - y1 - MAP_SIZE[1] - left
+        previous = None
+        moved = False
+        for i in range(1, 7):
+            time.sleep(0.3)
+            bar = self.weston.picture(os.path.join(self.tmp, "bar%d.png" % i), x1 + left + BAR_INSIDE[0],
+                                      y1 + top + BAR_INSIDE[1], BAR_INSIDE[2], BAR_INSIDE[3])
+            share = black_share(bar)
+            self.assertLessEqual(share, 10, "picture %d of the enemy clock's bar is %.1f %% black inside (see %s); it "
+                                 "should show the bar" % (i, share / 10, bar))
+            with open(bar, "rb") as f:
+                picture = f.read()
+            moved = moved or (previous is not None and picture != previous)
+            previous = picture
+        self.assertTrue(moved, "the enemy clock's bar looked the same in six pictures over 1.8 s; it should move")
+        self.close_map_and_wait()
+        expect_saved(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+
+    def play_to_battle(self):
+        """A fresh folder with the healer of battle_retreat, the title
+        (maximized and restored), the map, and a walk onto enemy 20 before
+        the enemies' first step; starts over when too slow."""
+        path = walk_to(20)
+        for attempt in range(1, WALK_ATTEMPTS + 1):
+            self.program_folder = self.game.new_folder("wl-program")
+            retreat_character(self.program_folder)
+            self.game.start(self.program_folder)
+            self.await_window("title", 20)
+            self.maximize_and_back("title", frameless=True)
+            self.weston.keys("Return")
+            self.await_window("map", 15)
+            shown = now_ms()
+            self.weston.keys(*path)
+            took = now_ms() - shown
+            log("walked %d squares towards enemy 20, done %d ms after the map showed" % (len(path), took))
+            # A later walk may have met a moved enemy elsewhere, with the
+            # rest of its keys on the battle's buttons: it starts again.
+            if took <= WALK_DEADLINE_MS and wait_until(lambda: self.find("battle"), 4, 0.1):
+                return
+            log("attempt %d: no battle in time; starting again" % attempt)
+            self.game.kill()
+        self.fail("no battle window in time after %d walks onto enemy 20" % WALK_ATTEMPTS)
+
+    def test_wayland_maximize(self):
+        """The player's Wayland session as it comes (the game chooses its
+        platform itself): maximizing the title, the battle and the map, by
+        the compositor's shortcut and by the frames' buttons, ends nothing;
+        the battle is played to its end and the map's close saves."""
+        self.play_to_battle()
+        self.maximize_and_back("battle")
+        self.weston.keys("alt+h")
+        self.weston.keys("alt+r")
+        self.await_gone("battle", 5)
+        # Down into the healing row, where no enemy comes to start another
+        # battle meanwhile.
+        self.weston.keys("Down")
+        self.maximize_and_back("map")
+        self.close_map_and_wait()
+        # The heal (200 health for 200 magic) and the healing row's refills
+        # since then.
+        file = os.path.join(self.program_folder, "Character.chx")
+        health = value_between(file, "HPc", 295, 1000, "after healing 200 from 100 and resting in the healing row")
+        magic = value_between(file, "MPc", 100, 300, "after a heal for 200 from 300 and resting in the healing row")
+        lines = [("HPc=%d" % health if l.startswith("HPc=") else "MPc=%d" % magic if l.startswith("MPc=") else l)
+                 for l in RETREAT]
+        expect_saved(file, lines)
