@@ -67,7 +67,10 @@ class Scenario(unittest.TestCase):
         self.weston = None
 
     def tearDown(self):
-        self.failed = not self._outcome.success
+        # By now the body's failure is in the result (the outcome's own flag
+        # starts afresh for tearDown).
+        result = self._outcome.result
+        self.failed = any(test is self for test, _ in result.failures + result.errors)
         if self.failed:
             self.report()
         self.game.stop_all()
