@@ -6,7 +6,7 @@
 #   setup-debian.sh --package  that, and what building the Debian package
 #                              (dpkg-buildpackage) needs
 #   setup-debian.sh --tests    that, and what the whole test suite needs
-#   setup-debian.sh --bench    that, and what bench/run.sh measures with and
+#   setup-debian.sh --bench    that, and what bench/run.py measures with and
 #                              against (it runs without them, and says so)
 set -euo pipefail
 

@@ -1,11 +1,11 @@
 # shellcheck shell=bash
-# Helpers of the end-to-end tests. A private X server (Xvfb) with a small
+# Helpers of the package's play test (tests/pkg/play.sh). A private X server (Xvfb) with a small
 # window manager (openbox) runs the real game as a process of its own; the
 # tests find its windows, type into them with synthesized X key events
 # (xdotool), close them the way a user's window manager would (wmctrl) and
 # look at the files the game leaves behind.
 #
-# Sourced by run.sh. Every wait has a deadline and ends with a message that
+# Sourced by tests/pkg/play.sh. Every wait has a deadline and ends with a message that
 # says what was expected and what was on the screen instead.
 
 E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
