@@ -10,6 +10,7 @@ package; the list and the package must name the same scenarios."""
 
 import importlib
 import os
+import signal
 import sys
 import unittest
 
@@ -61,6 +62,9 @@ def main(argv):
         print("unknown scenario: %s (known: %s)" % (" ".join(unknown), " ".join(names)), file=sys.stderr)
         return 2
     case.EXE = os.path.abspath(argv[1])
+    # Ended from outside (ctest at a timeout asks first): the scenario fails
+    # there, and its cleanups end what it started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
     suite = unittest.TestSuite(tests[w][0](tests[w][1]) for w in wanted)
     result = unittest.TextTestRunner(stream=sys.stderr, verbosity=2).run(suite)
     return 0 if result.wasSuccessful() else 1

@@ -8,7 +8,7 @@ import re
 import subprocess
 
 from .display import HERE, require
-from .processes import Group, log, wait_until
+from .processes import Group, _die_with_parent, log, wait_until
 
 PYTHON = "/usr/bin/python3"
 
@@ -47,7 +47,7 @@ class Bus:
         with open(os.path.join(folder, "dbus.log"), "ab") as errors:
             daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
                                       stdout=subprocess.PIPE, stderr=errors, stdin=subprocess.DEVNULL,
-                                      start_new_session=True, text=True)
+                                      start_new_session=True, text=True, preexec_fn=_die_with_parent)
         self.processes.started.append(daemon)
         self.address = daemon.stdout.readline().strip()
         if not self.address:
@@ -81,7 +81,8 @@ class Bus:
         command = [PYTHON, "-m", "chromaland_e2e.reader"] + [str(p) for p in phase]
         if log_file:
             return self.processes.start(command, log_file=log_file, env=env)
-        process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, start_new_session=True)
+        process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, start_new_session=True,
+                                   preexec_fn=_die_with_parent)
         self.processes.started.append(process)
         return process
 

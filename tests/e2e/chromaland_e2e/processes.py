@@ -2,11 +2,21 @@
 and ended with its whole group when the scenario is over, however it
 ended; waits that have a deadline and say what they waited for."""
 
+import ctypes
 import os
 import signal
 import subprocess
 import sys
 import time
+
+_LIBC = ctypes.CDLL(None, use_errno=True)
+_PR_SET_PDEATHSIG = 1
+
+
+def _die_with_parent():
+    """In the child before it runs its program: killed when the scenario's
+    process ends, however it ends (a test killed at its timeout too)."""
+    _LIBC.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
 def log(message):
@@ -63,7 +73,8 @@ class Group:
         out = open(log_file, "ab") if log_file else subprocess.DEVNULL
         try:
             process = subprocess.Popen(command, stdout=out, stderr=subprocess.STDOUT if log_file else subprocess.DEVNULL,
-                                       stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True, **options)
+                                       stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True,
+                                       preexec_fn=_die_with_parent, **options)
         finally:
             if log_file:
                 out.close()
