@@ -7,16 +7,57 @@ namespace GameKeys {
 
 namespace {
 
-QString keyName(QKeyCombination key)
+// A key's own name, from the game's catalogue, so that a translator sees
+// every name the help shows. Letters and function keys are as the
+// keyboard prints them.
+QString baseName(Qt::Key key)
 {
-    return QKeySequence(key).toString(QKeySequence::NativeText);
+    switch (key) {
+    //: The names of keys, as keyboards in your language label them.
+    case Qt::Key_Escape: return QCoreApplication::translate("GameKeys", "Esc");
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return QCoreApplication::translate("GameKeys", "Tab");
+    case Qt::Key_Space: return QCoreApplication::translate("GameKeys", "Space");
+    case Qt::Key_Return: return QCoreApplication::translate("GameKeys", "Return");
+    //: The Enter key of the number pad.
+    case Qt::Key_Enter: return QCoreApplication::translate("GameKeys", "Enter");
+    case Qt::Key_Up: return QCoreApplication::translate("GameKeys", "Up");
+    case Qt::Key_Down: return QCoreApplication::translate("GameKeys", "Down");
+    case Qt::Key_PageUp: return QCoreApplication::translate("GameKeys", "PgUp");
+    case Qt::Key_PageDown: return QCoreApplication::translate("GameKeys", "PgDown");
+    case Qt::Key_Home: return QCoreApplication::translate("GameKeys", "Home");
+    case Qt::Key_End: return QCoreApplication::translate("GameKeys", "End");
+    default: return QKeySequence(key).toString(QKeySequence::PortableText);
+    }
 }
+
+} // namespace
+
+QString name(QKeyCombination key)
+{
+    QStringList parts;
+    const Qt::KeyboardModifiers modifiers = key.keyboardModifiers();
+    //: The names of the keys held with another, as in "Ctrl+A".
+    if (modifiers & Qt::ControlModifier)
+        parts << QCoreApplication::translate("GameKeys", "Ctrl");
+    if (modifiers & Qt::ShiftModifier)
+        parts << QCoreApplication::translate("GameKeys", "Shift");
+    if (modifiers & Qt::AltModifier)
+        parts << QCoreApplication::translate("GameKeys", "Alt");
+    if (key.key() != Qt::Key_unknown)
+        parts << baseName(key.key());
+    return parts.join(QLatin1Char('+'));
+}
+
+namespace {
 
 QString keyNames(std::initializer_list<QKeyCombination> keys)
 {
     QStringList names;
     for (QKeyCombination key : keys)
-        names.append(keyName(key));
+        names.append(name(key));
+    // Two keys a language calls alike are one name to the player.
+    names.removeDuplicates();
     //: Between the names of keys that do the same ("Enter, Space"); keep it short.
     return names.join(QCoreApplication::translate("GameKeys", ", "));
 }
@@ -28,7 +69,7 @@ Key battleButton(const char *caption, QString action)
     const QKeySequence mnemonic =
         QKeySequence::mnemonic(QCoreApplication::translate("frmBattleControl", caption));
     const QKeyCombination press = mnemonic.isEmpty() ? QKeyCombination() : mnemonic[0];
-    return {Window::Battle, keyName(press), std::move(action), {press}};
+    return {Window::Battle, name(press), std::move(action), {press}};
 }
 
 } // namespace
@@ -56,7 +97,7 @@ QList<Key> all()
     const QKeyCombination backTab(Qt::ShiftModifier, Qt::Key_Backtab);
     const QString arrows = QCoreApplication::translate("GameKeys", "Arrow keys");
     const auto help = [](Window window) {
-        return Key{window, keyName(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
+        return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
     };
     QList<QKeyCombination> scrolling{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
                                      Qt::Key_End, Qt::Key_Space};
@@ -69,7 +110,7 @@ QList<Key> all()
     battleFocus << withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
 
     QList<Key> keys{
-        {Window::Title, QCoreApplication::translate("GameKeys", "A letter, a digit or another character key"),
+        {Window::Title, QCoreApplication::translate("GameKeys", "A letter, a digit, Space, Esc, Return or Backspace"),
          QCoreApplication::translate("GameKeys", "Starts the game."),
          {Qt::Key_A, Qt::Key_7, Qt::Key_Space}},
         help(Window::Title),
@@ -78,14 +119,18 @@ QList<Key> all()
         {Window::Map, arrows, QCoreApplication::translate("GameKeys", "Move you one square."),
          withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
         help(Window::Map),
-        {Window::Map, keyName(ColourSymbols),
+        {Window::Map, name(ColourSymbols),
          QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {ColourSymbols}},
         {Window::Map, keyNames({Qt::Key_Tab, shiftTab}),
          QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
          {Qt::Key_Tab, backTab}},
-        {Window::Map, keyName(Qt::Key_Space),
+        {Window::Map, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
-        {Window::Map, keyName(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
+        // Every key that reaches the map looks for an enemy on the player's
+        // square; with none there it does nothing, so it has nothing to press.
+        {Window::Map, QCoreApplication::translate("GameKeys", "Any key but %1").arg(name(Help)),
+         QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."), {}},
+        {Window::Map, name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
          QCoreApplication::translate("GameKeys", "Closes the map window, which saves your character and ends the "
                                                  "game (your desktop's key for closing a window)."),
          {QKeyCombination(Qt::AltModifier, Qt::Key_F4)}, true},
@@ -96,11 +141,11 @@ QList<Key> all()
         battleButton("&Retreat", QCoreApplication::translate("GameKeys", "Presses the Retreat button.")),
         {Window::Battle, keyNames({Qt::Key_Tab, shiftTab}) + QCoreApplication::translate("GameKeys", ", ") + arrows,
          QCoreApplication::translate("GameKeys", "Go from one button to the next."), battleFocus},
-        {Window::Battle, keyName(Qt::Key_Space),
+        {Window::Battle, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "Presses the button that has the focus."), withModifiers({Qt::Key_Space})},
         help(Window::Battle),
 
-        {Window::Help, keyName(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes this help."),
+        {Window::Help, name(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes this help."),
          {Qt::Key_Escape}},
         {Window::Help,
          keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,

@@ -31,6 +31,10 @@ inline constexpr Qt::Key Help = Qt::Key_F1;
 // The map's colour symbols, on and off.
 inline constexpr Qt::Key ColourSymbols = Qt::Key_F2;
 
+// A key as the help names it ("Ctrl+A", "F1"), from the game's own
+// catalogue in the player's language.
+QString name(QKeyCombination key);
+
 // In the order the help lists them: title, map, battle, help, message boxes.
 QList<Key> all();
 

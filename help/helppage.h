@@ -23,6 +23,7 @@ public:
 private:
     static QString playing();
     static QString battle();
+    static QString advice();
     static QString keys();
     static QString character();
     static QString colourSymbols();
