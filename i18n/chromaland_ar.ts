@@ -85,10 +85,6 @@
         <translation>يفتح هذه المساعدة.</translation>
     </message>
     <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>حرف أو رقم أو أي مفتاح آخر يكتب محرفًا</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>يبدأ اللعبة.</translation>
     </message>
@@ -164,6 +160,77 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>يحدد كل نص المساعدة، وينسخ ما حُدِّد.</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>مسافة</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>إدخال</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>إدخال لوحة الأرقام</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>الأعلى</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>الأسفل</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDn</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>حرف أو رقم أو مسافة أو ⁨Esc⁩ أو إدخال أو ⁨Backspace⁩</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>أي مفتاح عدا ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>حين يقف عدو في مربعك: يبدأ معركته.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,26 +279,6 @@
         <translation>اللغات</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>أنت المربع الأبيض على خريطة أبعادها ⁨%1⁩ × ⁨%2⁩ من المربعات. ادخل مربعات الأعداء الملونين لتقاتلهم، وازدد قوةً مع كل عدو تقضي عليه، وابقَ على قيد الحياة.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>تحرّكك مفاتيح الأسهم مربعًا واحدًا في كل مرة. الصف السفلي من الخريطة هو صف الشفاء: لا يدخله أي عدو أبدًا. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، أي كل ⁨%1⁩ ثانية تقريبًا، يعيد إليك وقوفك في صف الشفاء عُشر الحد الأقصى لصحتك وعُشر الحد الأقصى لسحرك.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>عدد الأعداء ⁨%1⁩، منهم ⁨%2⁩ من كل لون. يلزم كل لون نطاقه الخاص من الصفوف: البنفسجي قرب أعلى الخريطة، ثم النيلي فالأزرق فالأخضر فالأصفر فالبرتقالي، والأحمر في الأسفل، فوق صف الشفاء مباشرةً. الأعداء البنفسجيون هم الأقوى، والحمر هم الأضعف. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، قد يخطو كل عدو خطوة واحدة، ويعود العدو المهزوم إلى الظهور بفرصة واحدة من ثلاث.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>كل عدو تقضي عليه يضيف مستوى إلى شريط المهارة بلونه. عدد مستويات الشريط ⁨%1⁩: حين يمتلئ، يعيده العدو التالي الذي تقضي عليه إلى المستوى 1 ويمنحك نقاطًا تزيد كلما كان اللون أقوى:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>البنفسجي: القوة من ⁨%1⁩ إلى ⁨%2⁩؛ نقاط الشريط الممتلئ: ⁨%3⁩.</translation>
@@ -265,10 +312,6 @@
         <translation>ما دامت لديك نقاط، يظهر زر «+» بجانب كل من إحصاءاتك: القوة والبراعة والحكمة والصحة والسحر. كل ضغطة تنفق نقطة واحدة وترفع تلك القيمة بمقدار واحد؛ وفي الصحة والسحر ترتفع القيمة وحدّها الأقصى معًا.</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>دخولك مربع عدو يفتح نافذة المعركة، ويبقى الأعداء على الخريطة ثابتين في أماكنهم حتى تُغلق. صحة العدو هي قوته. ويرد العدو في دوره على كل حركة تقوم بها.</translation>
-    </message>
-    <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
         <translation>هجوم: تُجري رمية من 1 إلى قدر براعتك، ويُجري العدو رمية من 1 إلى قدر قوته. إن كانت رميتك أعلى أصبته بضرر من 1 إلى قدر قوتك.</translation>
     </message>
@@ -279,14 +322,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>شفاء: يحوّل السحر إلى صحة بقدر ما ينقصك منها، دون أن يتجاوز سحرك ولا حكمتك.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>دور العدو: تتفادى برمية من 0 إلى ما يقل عن براعتك بواحد، مقابل رميته من 1 إلى قدر قوته. إن كانت رميته مساوية لرميتك أو أعلى منها، أصابك بضرر يصل إلى نصف قوته.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>زر «انسحاب» يُخرجك من المعركة، ويبقى العدو على الخريطة. وبعد هزيمة العدو، يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو بعض الوقت ويزداد شريط المهارة بلونه.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +363,6 @@
         <translation>يوضع أرشيف الشخصية الميتة في هذا المجلد:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>إذا كان الملف تالفًا (أسطر ناقصة، أو قيم ليست أعدادًا حيث تحتاج اللعبة إلى عدد)، تُبيّن اللعبة الخطأ مع رمز الخطأ ثم تنتهي، وتترك الملف كما كان تمامًا لتتمكن من إصلاحه أو نقله إلى مكان آخر. وكل عملية حفظ تكتب ملفًا جديدًا كاملًا قبل أن تستبدل به القديم: فلا يترك أي انهيار نصفَ شخصية أبدًا.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>تبدو بعض ألوان الأعداء متشابهة لكثير من العيون. وتضع رموز الألوان على كل عدو نقاطًا مرسومة بعدد يوافق قوة لونه: الأحمر نقطة واحدة، والبرتقالي نقطتان، والأصفر ثلاث، والأخضر أربع، والأزرق خمس، والنيلي ست، والبنفسجي سبع. وتصبح أنت مربعًا أبيض في إطار أسود، وعليه علامة زائد حمراء ما دمت واقفًا في صف الشفاء.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>المفتاح ⁨%1⁩ على الخريطة يُظهر رموز الألوان أو يخفيها.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>تتحدث اللعبة إلى قارئات الشاشة مثل Orca. تقرأ شاشة العنوان تعليماتها. وعلى الخريطة يُعلن كل مفتاح سهم مربعك الجديد، ويضيف أمر «أين أنا» (⁨Where Am I⁩) في Orca أقرب عدو والطريق إليه؛ وتقرأ «المراجعة المسطحة» (⁨Flat Review⁩) إحصاءاتك ومستويات مهاراتك. وفي المعركة، تُعلَن سطور كل حركة مع صحتك وسحرك وصحة العدو.</translation>
@@ -363,6 +385,68 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>تتحدث اللعبة بلغة سطح المكتب لديك (⁨LANGUAGE⁩، ثم ⁨LC_ALL⁩ و⁨LC_MESSAGES⁩ و⁨LANG⁩). ولتلعب بلغة أخرى مرة واحدة، شغّلها من الطرفية مع كتابة تلك اللغة قبل الأمر، مثلًا: ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>نصائح لشخصية جديدة</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>أنت المربع الأبيض على خريطة أبعادها ⁨%1⁩ × ⁨%2⁩ من المربعات. ادخل مربعات الأعداء الملونين لتقاتلهم، وأنفق النقاط التي تجلبها لك انتصاراتك لتزداد قوة، وابقَ على قيد الحياة.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>تحرّكك مفاتيح الأسهم مربعًا واحدًا في كل مرة. الصف السفلي من الخريطة هو صف الشفاء: لا يدخله أي عدو أبدًا. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، أي كل ⁨%1⁩ ثانية تقريبًا، يعيد إليك وقوفك في صف الشفاء عُشر الحد الأقصى لصحتك وعُشر الحد الأقصى لسحرك، مقرّبًا إلى الأدنى، فلا يعيد شيئًا ما دام الحد الأقصى أقل من ⁨%2⁩. ويتوقف الشريط أثناء المعركة وما دامت هذه المساعدة مفتوحة.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
+        <translation>في الخريطة ⁨%1⁩ عدوًا، ⁨%2⁩ من كل لون. يلزم كل لون نطاقه من الصفوف، والنطاقات متداخلة: البنفسجي قرب أعلى الخريطة، ثم النيلي والأزرق والأخضر والأصفر والبرتقالي، والأحمر في الأسفل؛ ويبلغ البرتقالي والأحمر كلاهما الصف الذي فوق صف الشفاء مباشرة. الأعداء البنفسجيون هم الأقوى، والحمر هم الأضعف. في كل مرة يمتلئ فيها الشريط أسفل الخريطة، قد يخطو كل عدو خطوة واحدة، ويعود العدو المهزوم مرة من كل ثلاث. قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة، أيًّا كان عدا ⁨%3⁩، يبدأ تلك المعركة.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>كل عدو تقضي عليه يضيف مستوى إلى شريط المهارة بلونه؛ ولا أثر لمستويات المهارة في المعركة. للشريط ⁨%1⁩ مستوى: حين يمتلئ، يعيده القضاء التالي إلى المستوى 1 ويمنحك نقاطًا، أكثر للألوان الأقوى:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>دخول مربع عدو يفتح نافذة المعركة، ويقف الأعداء على الخريطة في أماكنهم حتى تُغلق. صحة العدو تساوي قوته. يرد العدو في دوره على كل «هجوم» و«صاعقة» و«شفاء»، حتى على «شفاء» وصحتك كاملة. أما «انسحاب» فلا يكلّفك دورًا، ولا «صاعقة» أو «شفاء» بلا سحر، ولا أي شيء بعد القضاء على العدو.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>دور العدو: تتفادى برمية من 0 إلى براعتك ناقص واحد، مقابل رميته من 1 إلى قوته. فإن رمى مثلك أو أعلى أصابك بضرر من 0 إلى نصف قوته مقرّبًا إلى الأعلى ناقص واحد.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation>«انسحاب» يُخرجك من المعركة، لكن العدو يبقى في مربعك: المفتاح التالي الذي تضغطه على الخريطة يبدأ معه معركة جديدة، إلا إذا كان مفتاح سهم يُخرجك من المربع. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>إن تعذّر إنشاء الأرشيف، تخبرك اللعبة بمكان الملف، ويستأنف التشغيل التالي اللعب بالشخصية الميتة: وصحتها دون 1، فتنهيها أول ضربة تتلقاها، ولو كان ضررها 0، ما لم تُشفَ أولًا في صف الشفاء.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>تهزم الشخصية الجديدة أضعف عدو أحمر (القوة ⁨%1⁩) في ⁨%2⁩٪ من المرات، لكنها لا تهزم أقوى عدو أحمر (القوة ⁨%3⁩) إلا في ⁨%4⁩٪ من المرات بالهجوم وحده، وفي ⁨%5⁩٪ حين تبدأ بالصاعقة، وتهزم أضعف عدو برتقالي (القوة ⁨%6⁩) في ⁨%7⁩٪ من المرات حتى حين تبدأ بالصاعقة، والألوان الأقوى في ⁨%8⁩٪ من المرات على الأكثر.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>ابدأ بالصاعقة: فهي لا تخطئ أبدًا، بينما تخطئ معظم الهجمات على عدو أقوى، والعدو يرد على الاثنتين بالطريقة نفسها. وحين تسوء المعركة انسحب، فالانسحاب لا يكلّفك دورًا، ثم اخرج من مربع العدو فورًا بمفتاح سهم. وبين المعارك انتظر في صف الشفاء حتى تمتلئ صحتك وسحرك من جديد.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>حين يكون الملف تالفًا (أسطر ناقصة، أو نقاط ليست عددًا، أو مستويات مهارة ليست أعدادًا أو سالبة أو كبيرة جدًا)، تخبرك اللعبة بالخطأ ورمزه ثم تنتهي، وتترك الملف كما كان تمامًا لتصلحه أو تنقله. أما القوة أو البراعة أو الحكمة أو الصحة أو السحر إذا لم تكن عددًا فلا تُوقف اللعبة، لكن المعارك وأزرار «+» ترفضها حتى تصلح الملف. كل حفظ يكتب ملفًا جديدًا كاملًا قبل أن يستبدل به القديم: فلا يترك الانهيار نصف شخصية أبدًا.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>تبدو بعض ألوان الأعداء متشابهة لعيون كثيرة. تضع رموز الألوان على كل عدو وكل شريط مهارة نقاطًا، أكثر للألوان الأقوى: الأحمر نقطة، والبرتقالي نقطتين، والأصفر ثلاثًا، والأخضر أربعًا، والأزرق خمسًا، والنيلي ستًّا، والبنفسجي سبعًا. وتصبح أنت مربعًا أبيض بإطار أسود، عليه علامة زائد حمراء ما دمت في صف الشفاء. صورك الخاصة في المجلد ⁨Graphics⁩ تحل محل الرموز، صورة بصورة.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>المفتاح ⁨%1⁩ على الخريطة يُظهر رموز الألوان أو يخفيها، وتحفظ اللعبة اختيارك للتشغيل التالي.</translation>
     </message>
 </context>
 <context>

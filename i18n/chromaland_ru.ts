@@ -85,10 +85,6 @@
         <translation>Открывает эту справку.</translation>
     </message>
     <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Буква, цифра или другая символьная клавиша</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>Начинает игру.</translation>
     </message>
@@ -164,6 +160,77 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Выделение всего текста справки и копирование выделенного.</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Enter (цифровой блок)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDn</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Буква, цифра, Пробел, Esc, Enter или Backspace</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Любая клавиша, кроме %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Если на твоей клетке стоит враг: начинает бой с ним.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,26 +279,6 @@
         <translation>Языки</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Ты — белый квадрат на клетчатой карте размером %1 × %2. Шагай на цветных врагов, чтобы сразиться с ними, становись сильнее с каждой победой и останься в живых.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>Стрелки перемещают тебя на одну клетку за раз. Нижний ряд карты — целебный ряд: враги туда никогда не заходят. Каждый раз, когда полоса под картой заполняется (примерно раз в %1 с), целебный ряд возвращает тебе десятую часть максимума здоровья и десятую часть максимума магии, пока ты на нём стоишь.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Всего врагов: %1, по %2 каждого цвета. Каждый цвет держится своей полосы рядов: фиолетовые — у верхнего края карты, ниже синие, голубые, зелёные, жёлтые и оранжевые, а красные — ниже всех, прямо над целебным рядом. Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда полоса под картой заполняется, каждый враг может сделать один шаг, а побеждённый враг возвращается с вероятностью один к трём.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Каждая победа добавляет уровень к полосе навыка того цвета, что и враг. Уровней в полосе: %1. Когда полоса заполнена, следующая победа начинает её снова с уровня 1 и даёт тебе очки — тем больше, чем сильнее цвет:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>Фиолетовые: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
@@ -262,11 +309,7 @@
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation>Пока у тебя есть очки, рядом с каждым твоим показателем видна кнопка «+»: Сила, Ловкость, Мудрость, Здоровье и Магия. Каждое нажатие тратит одно очко и повышает этот показатель на единицу; у Здоровья и Магии растут и текущее значение, и максимум.</translation>
-    </message>
-    <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Если шагнуть на врага, открывается окно боя, и враги на карте стоят на месте, пока оно не закроется. Здоровье врага равно его силе. На каждый твой ход враг отвечает своим ходом.</translation>
+        <translation>Пока у тебя есть очки, рядом с каждым твоим показателем — Силой, Ловкостью, Мудростью, Здоровьем и Магией — видна кнопка «+». Каждое нажатие тратит одно очко и повышает этот показатель на единицу; у Здоровья и Магии растут и текущее значение, и максимум.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
@@ -279,14 +322,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Лечение: превращает Магию в Здоровье — столько, сколько тебе не хватает, но не больше твоей Магии и не больше твоей Мудрости.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>Ход врага: ты уклоняешься броском от 0 до своей Ловкости минус один против его броска от 1 до его силы. Если его бросок не ниже твоего, он попадает по тебе и наносит урон до половины своей силы.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Отход выводит тебя из боя; враг остаётся на карте. Когда враг побеждён, Отход — это и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +363,6 @@
         <translation>Архив погибшего персонажа попадает в эту папку:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Если файл повреждён (не хватает строк или там, где игре нужно число, стоит не число), игра сообщает, что не так, с кодом ошибки и завершается, оставляя файл в точности как был, чтобы ты мог его исправить или убрать. Каждое сохранение сначала записывает целый новый файл и только потом заменяет старый: сбой никогда не оставит полперсонажа.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Многим некоторые цвета врагов кажутся похожими. Цветовые значки отмечают каждого врага точками — тем больше, чем сильнее его цвет: красного одной, оранжевого двумя, жёлтого тремя, зелёного четырьмя, голубого пятью, синего шестью и фиолетового семью. Ты становишься белым квадратом в чёрной рамке, с красным крестом, пока стоишь в целебном ряду.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>%1 на карте включает и выключает цветовые значки.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>Игра работает с программами экранного доступа, например с Orca. Титульный экран зачитывает свою инструкцию. На карте каждое нажатие стрелки сообщает твою новую клетку, а команда Orca «Сообщить о текущем положении» добавляет ближайшего врага и путь к нему; общий осмотр зачитывает твои показатели и уровни навыков. В бою строки каждого хода зачитываются вместе с твоими здоровьем и магией и здоровьем врага.</translation>
@@ -363,6 +385,68 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Игра говорит на языке твоего рабочего стола (LANGUAGE, затем LC_ALL, LC_MESSAGES и LANG). Чтобы один раз сыграть на другом языке, запусти её из терминала, указав этот язык первым, например: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Советы новому персонажу</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Ты — белый квадрат на карте размером %1 на %2 клеток. Шагай на цветных врагов, чтобы сражаться с ними, трать очки, которые приносят победы, чтобы стать сильнее, и останься в живых.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Клавиши-стрелки двигают тебя на одну клетку. Нижний ряд карты — целебный ряд: туда не заходит ни один враг. Каждый раз, когда заполняется полоса под картой, примерно раз в %1 с, целебный ряд возвращает тебе, пока ты в нём стоишь, десятую часть максимального Здоровья и максимальной Магии с округлением вниз, то есть ничего, пока максимум меньше %2. Полоса стоит на месте во время боя и пока открыта эта справка.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
+        <translation>Всего %1 врагов, по %2 каждого цвета. Каждый цвет держится своей полосы рядов, и полосы перекрываются: фиолетовые у верха карты, затем синие, голубые, зелёные, жёлтые и оранжевые, а красные ниже всех; оранжевые и красные доходят до ряда прямо над целебным рядом. Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда заполняется полоса под картой, каждый враг может сделать один шаг, а побеждённый враг возвращается в одном случае из трёх. Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, любая, кроме %3, начинает этот бой.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Каждая победа добавляет уровень полосе навыка цвета врага; в бою уровни навыка ничего не значат. У полосы %1 уровней: когда она полна, следующая победа начинает её снова с уровня 1 и даёт тебе очки, тем больше, чем сильнее цвет:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Если шагнуть на врага, открывается окно боя, и враги на карте стоят на месте, пока оно не закроется. Здоровье врага равно его силе. На каждую Атаку, Взрыв и Лечение враг отвечает своим ходом, даже на Лечение при полном Здоровье. Отход не стоит хода, как и Взрыв или Лечение без Магии и всё, что после победы.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>Ход врага: ты уклоняешься броском от 0 до твоей Ловкости минус один против его броска от 1 до его силы. Если он выбросит столько же, сколько ты, или больше, он попадает по тебе с уроном от 0 до половины его силы, округлённой вверх, минус один.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation>Отход выводит из боя, но враг остаётся на твоей клетке: следующая клавиша, которую ты нажмёшь на карте, начнёт с ним новый бой, если только это не стрелка, которая уведёт тебя с клетки. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Если архив создать не удаётся, игра говорит, где файл по-прежнему лежит, и следующий запуск продолжает игру погибшим персонажем: со Здоровьем ниже 1 его добьёт первое же попадание, даже с уроном 0, если только он сначала не подлечится в целебном ряду.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Новый персонаж побеждает самого слабого красного врага (сила %1) в %2 % случаев, но самого сильного красного (сила %3) — лишь в %4 % случаев одной Атакой и в %5 % со Взрывом сначала, самого слабого оранжевого (сила %6) — в %7 % случаев даже со Взрывом сначала, а более сильные цвета — не больше чем в %8 % случаев.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>Сначала Взрыв: он никогда не промахивается, а большинство Атак против более сильного врага промахиваются, и враг отвечает на то и другое одинаково. Если бой идёт плохо, отступи — это не стоит хода — и сразу уйди стрелкой с клетки врага. Между боями жди в целебном ряду, пока Здоровье и Магия снова не станут полными.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Если файл повреждён (не хватает строк, очки не число или уровни навыков не числа, отрицательные или слишком большие), игра сообщает, что не так, с кодом ошибки и завершается, оставляя файл точно таким, каким он был, чтобы ты мог его исправить или убрать. Сила, Ловкость, Мудрость, Здоровье или Магия, которые не число, игру не останавливают, но бои и кнопки «+» их не принимают, пока ты не исправишь файл. Каждое сохранение записывает целиком новый файл, прежде чем заменить старый: сбой никогда не оставляет половину персонажа.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Некоторые цвета врагов многим кажутся одинаковыми. Цветовые значки отмечают каждого врага и каждую полосу навыка точками, тем больше, чем сильнее цвет: красных одной, оранжевых двумя, жёлтых тремя, зелёных четырьмя, голубых пятью, синих шестью и фиолетовых семью. Ты становишься белым квадратом в чёрной рамке, с красным крестом, пока стоишь в целебном ряду. Твои собственные картинки в папке Graphics заменяют значки, картинка за картинкой.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 на карте включает и выключает цветовые значки, и игра запоминает выбор до следующего запуска.</translation>
     </message>
 </context>
 <context>
@@ -924,12 +1008,12 @@
     <message>
         <source>Colour symbols on</source>
         <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
-        <translation>Символы цветов включены</translation>
+        <translation>Цветовые значки включены</translation>
     </message>
     <message>
         <source>Colour symbols off</source>
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
-        <translation>Символы цветов выключены</translation>
+        <translation>Цветовые значки выключены</translation>
     </message>
 </context>
 <context>
