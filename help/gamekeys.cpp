@@ -160,9 +160,9 @@ QList<Key> all()
          QCoreApplication::translate("GameKeys", "Select all of the help's text, and copy what is selected."),
          {QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
 
-        {Window::MessageBox, keyNames({Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}),
+        {Window::MessageBox, keyNames({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
          QCoreApplication::translate("GameKeys", "Closes the message."),
-         {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}},
+         {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter), Qt::Key_Space, Qt::Key_Escape}},
     };
     return keys;
 }
