@@ -171,10 +171,12 @@ QString HelpPage::battle()
     text += paragraph(tr("The enemy's turn: you dodge with a roll from 0 to one less than your Dexterity, against "
                          "its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for "
                          "0 to one less than half its strength, rounded up."));
-    text += paragraph(tr("Retreat leaves the battle, but the enemy stays on your square: the next key you press on "
-                         "the map starts a new battle with it, unless it is an arrow key that takes you off the "
-                         "square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy "
-                         "disappears for a while and its colour's skill bar grows."));
+    //: %1 is the help's key (F1).
+    text += paragraph(tr("Retreat leaves the battle, but the enemy is still on your square: any key but %1 that "
+                         "leaves you there starts a new battle with it; an arrow key that takes you off the square "
+                         "does not. Once the enemy is defeated, Retreat is also how you leave with the win: the "
+                         "enemy disappears for a while and its colour's skill bar grows.")
+                          .arg(GameKeys::name(GameKeys::Help)));
     text += paragraph(tr("When your Health falls below 1 you die. Your character is saved one last time and its "
                          "file becomes an archive named Dead_ with the time and date, and the game ends. The next "
                          "start begins with a new character."));
