@@ -419,10 +419,6 @@
         <translation>دور العدو: تتفادى برمية من 0 إلى براعتك ناقص واحد، مقابل رميته من 1 إلى قوته. فإن رمى مثلك أو أعلى أصابك بضرر من 0 إلى نصف قوته مقرّبًا إلى الأعلى ناقص واحد.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>«انسحاب» يُخرجك من المعركة، لكن العدو يبقى في مربعك: المفتاح التالي الذي تضغطه على الخريطة يبدأ معه معركة جديدة، إلا إذا كان مفتاح سهم يُخرجك من المربع. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>إن تعذّر إنشاء الأرشيف، تخبرك اللعبة بمكان الملف، ويستأنف التشغيل التالي اللعب بالشخصية الميتة: وصحتها دون 1، فتنهيها أول ضربة تتلقاها، ولو كان ضررها 0، ما لم تُشفَ أولًا في صف الشفاء.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>المفتاح ⁨%1⁩ على الخريطة يُظهر رموز الألوان أو يخفيها، وتحفظ اللعبة اختيارك للتشغيل التالي.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>«انسحاب» يُخرجك من المعركة، لكن العدو ما زال في مربعك: أي مفتاح عدا ⁨%1⁩ يُبقيك فيه يبدأ معه معركة جديدة؛ أما مفتاح السهم الذي يُخرجك من المربع فلا. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
     </message>
 </context>
 <context>

@@ -419,10 +419,6 @@
         <translation>Der Zug des Gegners: Du weichst mit einem Wurf von 0 bis eins unter deinem Geschick aus, gegen seinen Wurf von 1 bis zu seiner Stärke. Würfelt er so hoch wie du oder höher, trifft er dich mit 0 bis eins weniger als die Hälfte seiner Stärke, aufgerundet.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Rückzug verlässt den Kampf, doch der Gegner bleibt auf deinem Feld: Die nächste Taste, die du auf der Karte drückst, startet einen neuen Kampf mit ihm, außer es ist eine Pfeiltaste, die dich von dem Feld wegbringt. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>Lässt sich das Archiv nicht anlegen, sagt dir das Spiel, wo die Datei noch liegt, und der nächste Start spielt den toten Charakter weiter: Mit Leben unter 1 beendet ihn der erste Treffer, selbst einer von 0, außer er heilt sich vorher in der Heilreihe.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 auf der Karte schaltet die Farbsymbole ein und aus, und das Spiel merkt sich die Wahl für den nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Rückzug verlässt den Kampf, doch der Gegner steht noch auf deinem Feld: Jede Taste außer %1, die dich dort lässt, startet einen neuen Kampf mit ihm; eine Pfeiltaste, die dich von dem Feld wegbringt, nicht. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
     </message>
 </context>
 <context>

@@ -419,10 +419,6 @@
         <translation>El turno del enemigo: esquivas con una tirada de 0 a tu Destreza menos uno, contra su tirada de 1 a su fuerza. Si saca lo mismo que tú o más, te golpea por 0 hasta la mitad de su fuerza redondeada hacia arriba, menos uno.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: la siguiente tecla que pulses en el mapa empieza un nuevo combate con él, salvo que sea una tecla de flecha que te saque de la casilla. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>Si no se puede archivar, el juego dice dónde sigue el archivo, y el siguiente inicio vuelve a jugar el personaje muerto: con la Salud por debajo de 1, el primer golpe que reciba acaba con él, aunque sea de 0, salvo que antes se cure en la fila de curación.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 en el mapa activa y desactiva los símbolos de color, y el juego conserva la elección para el siguiente inicio.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: cualquier tecla salvo %1 que te deje allí empieza un nuevo combate con él; una tecla de flecha que te saque de la casilla, no. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
     </message>
 </context>
 <context>

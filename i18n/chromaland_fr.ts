@@ -419,10 +419,6 @@
         <translation>Le tour de l’ennemi&#x202f;: tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa force. S’il fait autant que toi ou plus, il te touche pour 0 à la moitié de sa force arrondie au supérieur, moins un.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>La Retraite quitte le combat, mais l’ennemi reste sur ta case&#x202f;: la prochaine touche que tu presses sur la carte lance un nouveau combat contre lui, sauf si c’est une touche fléchée qui te fait quitter la case. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>Si l’archive ne peut pas être créée, le jeu dit où se trouve encore le fichier, et le démarrage suivant reprend le personnage mort&#x202f;: avec une Santé inférieure à 1, le premier coup qu’il reçoit l’achève, même un coup de 0, à moins qu’il ne se soigne d’abord dans la rangée de soin.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 sur la carte active et désactive les symboles de couleur, et le jeu garde ce choix pour le démarrage suivant.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>La Retraite quitte le combat, mais l’ennemi est toujours sur ta case&#x202f;: toute touche sauf %1 qui t’y laisse lance un nouveau combat contre lui&#x202f;; une touche fléchée qui te fait quitter la case, non. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
     </message>
 </context>
 <context>

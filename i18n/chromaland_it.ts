@@ -419,10 +419,6 @@
         <translation>Il turno del nemico: schivi con un tiro da 0 alla tua Destrezza meno uno, contro il suo tiro da 1 alla sua forza. Se il suo tiro è uguale al tuo o più alto, ti colpisce e infligge da 0 fino alla metà della sua forza arrotondata per eccesso, meno uno.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico resta sulla tua casella: il prossimo tasto che premi sulla mappa inizia una nuova battaglia con lui, a meno che non sia un tasto freccia che ti porta fuori dalla casella. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po&apos; e la barra di abilità del suo colore cresce.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>Se l&apos;archivio non si può creare, il gioco dice dove si trova ancora il file, e all&apos;avvio successivo si gioca di nuovo il personaggio morto: con la Salute sotto 1, il primo colpo che riceve lo finisce, anche un colpo da 0, a meno che prima non si curi nella riga di guarigione.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 sulla mappa attiva e disattiva i simboli dei colori, e il gioco ricorda la scelta per l&apos;avvio successivo.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico è ancora sulla tua casella: qualsiasi tasto tranne %1 che ti lascia lì inizia una nuova battaglia con lui; un tasto freccia che ti porta fuori dalla casella no. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po&apos; e la barra di abilità del suo colore cresce.</translation>
     </message>
 </context>
 <context>

@@ -419,10 +419,6 @@
         <translation>敵のターン：あなたは 0 から「器用さ − 1」までの範囲でダイスを振ってかわし、敵は 1 から筋力までの範囲で振ります。敵の出目があなたの出目以上なら命中し、0 から「筋力の半分（端数切り上げ）− 1」までのダメージを受けます。</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>「退却」で戦闘から抜けられますが、敵はあなたのマスに残ります。次にマップで押したキーで同じ敵との新しい戦闘が始まります。ただし、そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>記録を作れなかったときは、ファイルがどこに残っているかが表示され、次に起動すると死んだキャラクターのまま続きます。体力が 1 未満なので、回復の行で先に回復しない限り、最初に受ける攻撃でダメージが 0 でも終わりになります。</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>マップで %1 を押すと色の記号の表示を切り替えます。この設定は次回の起動にも引き継がれます。</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>「退却」で戦闘から抜けられますが、敵はまだあなたのマスにいます。%1 以外のキーで、そのマスにとどまったままなら、同じ敵との新しい戦闘が始まります。そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
     </message>
 </context>
 <context>

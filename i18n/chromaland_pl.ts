@@ -419,10 +419,6 @@
         <translation>Tura wroga: robisz unik rzutem od 0 do twojej Zręczności minus jeden, przeciw jego rzutowi od 1 do jego siły. Jeśli wyrzuci tyle co ty lub więcej, trafia cię za od 0 do połowy swojej siły zaokrąglonej w górę, minus jeden.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Odwrót kończy walkę, ale wróg zostaje na twoim polu: następny klawisz, który naciśniesz na mapie, zaczyna z nim nową walkę, chyba że to strzałka, która zabiera cię z tego pola. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>Jeśli archiwum nie da się utworzyć, gra mówi, gdzie plik nadal leży, a następne uruchomienie gra dalej martwą postacią: z Życiem poniżej 1 pierwsze trafienie, nawet za 0, ją kończy, chyba że najpierw się uleczy w rzędzie leczenia.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 na mapie włącza i wyłącza symbole kolorów, a gra zapamiętuje wybór do następnego uruchomienia.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Odwrót kończy walkę, ale wróg wciąż stoi na twoim polu: każdy klawisz oprócz %1, po którym na nim zostajesz, zaczyna z nim nową walkę; strzałka, która zabiera cię z tego pola, nie. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
     </message>
 </context>
 <context>

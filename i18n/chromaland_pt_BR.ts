@@ -419,10 +419,6 @@
         <translation>O turno do inimigo: você se esquiva com uma rolagem de 0 até a sua Destreza menos um, contra a rolagem dele de 1 até a força dele. Se ele tirar o mesmo que você ou mais, acerta você com 0 até a metade da força dele arredondada para cima, menos um.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: a próxima tecla que você pressionar no mapa começa uma nova batalha com ele, a não ser que seja uma seta que tire você da casa. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>Se não for possível arquivar, o jogo diz onde o arquivo ainda está, e na próxima vez o jogo continua com o personagem morto: com a Vida abaixo de 1, o primeiro golpe que ele levar acaba com ele, mesmo um golpe de 0, a não ser que antes ele se cure na linha de cura.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 no mapa liga e desliga os símbolos de cor, e o jogo guarda a escolha para a próxima vez.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: qualquer tecla exceto %1 que deixe você ali começa uma nova batalha com ele; uma seta que tire você da casa, não. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
     </message>
 </context>
 <context>

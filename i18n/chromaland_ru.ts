@@ -419,10 +419,6 @@
         <translation>Ход врага: ты уклоняешься броском от 0 до твоей Ловкости минус один против его броска от 1 до его силы. Если он выбросит столько же, сколько ты, или больше, он попадает по тебе с уроном от 0 до половины его силы, округлённой вверх, минус один.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Отход выводит из боя, но враг остаётся на твоей клетке: следующая клавиша, которую ты нажмёшь на карте, начнёт с ним новый бой, если только это не стрелка, которая уведёт тебя с клетки. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>Если архив создать не удаётся, игра говорит, где файл по-прежнему лежит, и следующий запуск продолжает игру погибшим персонажем: со Здоровьем ниже 1 его добьёт первое же попадание, даже с уроном 0, если только он сначала не подлечится в целебном ряду.</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 на карте включает и выключает цветовые значки, и игра запоминает выбор до следующего запуска.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Отход выводит из боя, но враг всё ещё на твоей клетке: любая клавиша, кроме %1, после которой ты остаёшься на ней, начинает с ним новый бой; стрелка, которая уводит тебя с клетки, — нет. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
     </message>
 </context>
 <context>

@@ -419,10 +419,6 @@
         <translation>敌人的回合：你掷出 0 到（敏捷 − 1）之间的点数来闪避，敌人掷出 1 到它的力量之间的点数。如果它掷出的点数不小于你的，就会击中你，造成 0 到（力量的一半向上取整 − 1）点伤害。</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy stays on your square: the next key you press on the map starts a new battle with it, unless it is an arrow key that takes you off the square. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>“撤退”会离开战斗，但敌人仍留在你所在的格子上：你在地图上按下的下一个键会再次与它开始一场新的战斗，除非那是让你离开这一格的方向键。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
-    </message>
-    <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
         <translation>如果无法创建存档，游戏会告诉你文件仍在哪里，下次启动时会继续使用这个已死的角色：它的生命低于 1，受到的第一次攻击就会让它结束，哪怕伤害为 0，除非它先在治疗行恢复。</translation>
     </message>
@@ -447,6 +443,11 @@
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>在地图上按 %1 可打开或关闭颜色符号，游戏会为下次启动记住这一选择。</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>“撤退”会离开战斗，但敌人仍在你所在的格子上：除 %1 外，任何让你留在那一格的键都会与它开始一场新的战斗；让你离开这一格的方向键则不会。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
     </message>
 </context>
 <context>
