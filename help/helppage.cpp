@@ -112,20 +112,21 @@ QString HelpPage::playing()
     text += paragraph(tr("The arrow keys move you one square at a time. The bottom row of the map is the healing "
                          "row: no enemy ever goes there. Each time the bar under the map fills, about every %1 "
                          "seconds, standing in the healing row gives you back a tenth of your maximum Health and of "
-                         "your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands "
-                         "still during a battle and while this help is open.")
+                         "your maximum Magic, rounded down, so nothing while a maximum is below %2.")
                           .arg(number(phaseSeconds))
                           .arg(smallestHealingMaximum()));
-    //: %1 is the number of enemies, %2 how many there are of each colour, %3 the help's key (F1).
+    text += paragraph(tr("The bar stands still during a battle and while this help is open."));
+    //: %1 is the number of enemies, %2 how many there are of each colour.
     text += paragraph(tr("There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the "
                          "bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, "
-                         "and red lowest; orange and red both reach the row just above the healing row. Violet "
-                         "enemies are the strongest, red the weakest. Every time the bar under the map fills, each "
-                         "enemy may take one step, and a defeated enemy comes back one time in three. An enemy may "
-                         "step onto your square or come back on it: the next key you press on the map, whatever it "
-                         "is but %3, starts that battle.")
+                         "and red lowest; orange and red both reach the row just above the healing row.")
                           .arg(EnemyCount)
-                          .arg(EnemiesPerColour)
+                          .arg(EnemiesPerColour));
+    text += paragraph(tr("Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, "
+                         "each enemy may take one step, and a defeated enemy comes back one time in three."));
+    //: %1 is the help's key (F1).
+    text += paragraph(tr("An enemy may step onto your square or come back on it: the next key you press on the map, "
+                         "whatever it is but %1, starts that battle.")
                           .arg(GameKeys::name(GameKeys::Help)));
     //: %1 is the number of levels of a skill bar. A list of the seven colours follows.
     text += paragraph(tr("Each kill adds a level to the skill bar of the enemy's colour; skill levels play no part "
@@ -254,7 +255,8 @@ QString HelpPage::character()
     text += paragraph(tr("When the file is damaged (lines missing, points that are not a number, or skill levels "
                          "that are not numbers, negative or too large), the game says what is wrong with an error "
                          "code and ends, and leaves the file exactly as it was, so that you can mend it or move it "
-                         "away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the "
+                         "away."));
+    text += paragraph(tr("A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the "
                          "game, but battles and the \"+\" buttons refuse it until you mend the file. Every save "
                          "writes a whole new file before it replaces the old one: a crash never leaves half a "
                          "character."));
@@ -266,9 +268,9 @@ QString HelpPage::colourSymbols()
     QString text = paragraph(tr("Some colours of the enemies look alike to many eyes. The colour symbols mark every "
                                 "enemy and every skill bar with dots, more for the stronger colours: red one, orange "
                                 "two, yellow three, green four, blue five, indigo six and violet seven. You become a "
-                                "white square in a black frame, with a red cross while you stand in the healing row. "
-                                "Pictures of your own in the Graphics folder take the place of the symbols, picture "
-                                "by picture."));
+                                "white square in a black frame, with a red cross while you stand in the healing row."));
+    text += paragraph(tr("Pictures of your own in the Graphics folder take the place of the symbols, picture by "
+                         "picture."));
     //: %1 is the name of the key, such as F2.
     text += paragraph(tr("%1 on the map switches the colour symbols on and off, and the game keeps the choice for "
                          "the next start.")
