@@ -396,16 +396,6 @@
         <translation>أنت المربع الأبيض على خريطة أبعادها ⁨%1⁩ × ⁨%2⁩ من المربعات. ادخل مربعات الأعداء الملونين لتقاتلهم، وأنفق النقاط التي تجلبها لك انتصاراتك لتزداد قوة، وابقَ على قيد الحياة.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>تحرّكك مفاتيح الأسهم مربعًا واحدًا في كل مرة. الصف السفلي من الخريطة هو صف الشفاء: لا يدخله أي عدو أبدًا. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، أي كل ⁨%1⁩ ثانية تقريبًا، يعيد إليك وقوفك في صف الشفاء عُشر الحد الأقصى لصحتك وعُشر الحد الأقصى لسحرك، مقرّبًا إلى الأدنى، فلا يعيد شيئًا ما دام الحد الأقصى أقل من ⁨%2⁩. ويتوقف الشريط أثناء المعركة وما دامت هذه المساعدة مفتوحة.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>في الخريطة ⁨%1⁩ عدوًا، ⁨%2⁩ من كل لون. يلزم كل لون نطاقه من الصفوف، والنطاقات متداخلة: البنفسجي قرب أعلى الخريطة، ثم النيلي والأزرق والأخضر والأصفر والبرتقالي، والأحمر في الأسفل؛ ويبلغ البرتقالي والأحمر كلاهما الصف الذي فوق صف الشفاء مباشرة. الأعداء البنفسجيون هم الأقوى، والحمر هم الأضعف. في كل مرة يمتلئ فيها الشريط أسفل الخريطة، قد يخطو كل عدو خطوة واحدة، ويعود العدو المهزوم مرة من كل ثلاث. قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة، أيًّا كان عدا ⁨%3⁩، يبدأ تلك المعركة.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>كل عدو تقضي عليه يضيف مستوى إلى شريط المهارة بلونه؛ ولا أثر لمستويات المهارة في المعركة. للشريط ⁨%1⁩ مستوى: حين يمتلئ، يعيده القضاء التالي إلى المستوى 1 ويمنحك نقاطًا، أكثر للألوان الأقوى:</translation>
@@ -432,14 +422,6 @@
         <translation>ابدأ بالصاعقة: فهي لا تخطئ أبدًا، بينما تخطئ معظم الهجمات على عدو أقوى، والعدو يرد على الاثنتين بالطريقة نفسها. وحين تسوء المعركة انسحب، فالانسحاب لا يكلّفك دورًا، ثم اخرج من مربع العدو فورًا بمفتاح سهم. وبين المعارك انتظر في صف الشفاء حتى تمتلئ صحتك وسحرك من جديد.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>حين يكون الملف تالفًا (أسطر ناقصة، أو نقاط ليست عددًا، أو مستويات مهارة ليست أعدادًا أو سالبة أو كبيرة جدًا)، تخبرك اللعبة بالخطأ ورمزه ثم تنتهي، وتترك الملف كما كان تمامًا لتصلحه أو تنقله. أما القوة أو البراعة أو الحكمة أو الصحة أو السحر إذا لم تكن عددًا فلا تُوقف اللعبة، لكن المعارك وأزرار «+» ترفضها حتى تصلح الملف. كل حفظ يكتب ملفًا جديدًا كاملًا قبل أن يستبدل به القديم: فلا يترك الانهيار نصف شخصية أبدًا.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>تبدو بعض ألوان الأعداء متشابهة لعيون كثيرة. تضع رموز الألوان على كل عدو وكل شريط مهارة نقاطًا، أكثر للألوان الأقوى: الأحمر نقطة، والبرتقالي نقطتين، والأصفر ثلاثًا، والأخضر أربعًا، والأزرق خمسًا، والنيلي ستًّا، والبنفسجي سبعًا. وتصبح أنت مربعًا أبيض بإطار أسود، عليه علامة زائد حمراء ما دمت في صف الشفاء. صورك الخاصة في المجلد ⁨Graphics⁩ تحل محل الرموز، صورة بصورة.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>المفتاح ⁨%1⁩ على الخريطة يُظهر رموز الألوان أو يخفيها، وتحفظ اللعبة اختيارك للتشغيل التالي.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>«انسحاب» يُخرجك من المعركة، لكن العدو ما زال في مربعك: أي مفتاح عدا ⁨%1⁩ يُبقيك فيه يبدأ معه معركة جديدة؛ أما مفتاح السهم الذي يُخرجك من المربع فلا. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>تحرّكك مفاتيح الأسهم مربعًا واحدًا في كل مرة. الصف السفلي من الخريطة هو صف الشفاء: لا يدخله أي عدو أبدًا. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، أي كل ⁨%1⁩ ثانية تقريبًا، يعيد إليك وقوفك في صف الشفاء عُشر الحد الأقصى لصحتك وعُشر الحد الأقصى لسحرك، مقرّبًا إلى الأدنى، فلا يعيد شيئًا ما دام الحد الأقصى أقل من ⁨%2⁩.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>يتوقف الشريط أثناء المعركة وما دامت هذه المساعدة مفتوحة.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة، أيًّا كان عدا ⁨%1⁩، يبدأ تلك المعركة.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>حين يكون الملف تالفًا (أسطر ناقصة، أو نقاط ليست عددًا، أو مستويات مهارة ليست أعدادًا أو سالبة أو كبيرة جدًا)، تخبرك اللعبة بالخطأ ورمزه ثم تنتهي، وتترك الملف كما كان تمامًا لتصلحه أو تنقله.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>أما القوة أو البراعة أو الحكمة أو الصحة أو السحر إذا لم تكن عددًا فلا تُوقف اللعبة، لكن المعارك وأزرار «+» ترفضها حتى تصلح الملف. كل حفظ يكتب ملفًا جديدًا كاملًا قبل أن يستبدل به القديم: فلا يترك الانهيار نصف شخصية أبدًا.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>تبدو بعض ألوان الأعداء متشابهة لعيون كثيرة. تضع رموز الألوان على كل عدو وكل شريط مهارة نقاطًا، أكثر للألوان الأقوى: الأحمر نقطة، والبرتقالي نقطتين، والأصفر ثلاثًا، والأخضر أربعًا، والأزرق خمسًا، والنيلي ستًّا، والبنفسجي سبعًا. وتصبح أنت مربعًا أبيض بإطار أسود، عليه علامة زائد حمراء ما دمت في صف الشفاء.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>صورك الخاصة في المجلد ⁨Graphics⁩ تحل محل الرموز، صورة بصورة.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>في الخريطة ⁨%1⁩ عدوًا، ⁨%2⁩ من كل لون. يلزم كل لون نطاقه من الصفوف، والنطاقات متداخلة: البنفسجي قرب أعلى الخريطة، ثم النيلي والأزرق والأخضر والأصفر والبرتقالي، والأحمر في الأسفل؛ ويبلغ البرتقالي والأحمر كلاهما الصف الذي فوق صف الشفاء مباشرة.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>الأعداء البنفسجيون هم الأقوى، والحمر هم الأضعف. في كل مرة يمتلئ فيها الشريط أسفل الخريطة، قد يخطو كل عدو خطوة واحدة، ويعود العدو المهزوم مرة من كل ثلاث.</translation>
     </message>
 </context>
 <context>

@@ -396,16 +396,6 @@
         <translation>Du bist das weiße Quadrat auf einer Karte aus %1 mal %2 Feldern. Lauf in die farbigen Gegner hinein, um sie zu bekämpfen, gib die Punkte aus, die dir Siege bringen, um stärker zu werden, und bleib am Leben.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>Die Pfeiltasten bewegen dich um ein Feld. Die unterste Reihe der Karte ist die Heilreihe: Kein Gegner betritt sie je. Jedes Mal, wenn sich der Balken unter der Karte füllt, etwa alle %1 Sekunden, gibt dir die Heilreihe, wenn du darin stehst, ein Zehntel deines höchsten Lebens und deiner höchsten Magie zurück, abgerundet, also nichts, solange ein Höchstwert unter %2 liegt. Der Balken steht während eines Kampfes still und solange diese Hilfe offen ist.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>Es gibt %1 Gegner, %2 von jeder Farbe. Jede Farbe bleibt in ihrem eigenen Streifen von Reihen, und die Streifen überlappen sich: Violett nahe dem oberen Rand der Karte, dann Indigo, Blau, Grün, Gelb und Orange, und Rot am tiefsten; Orange und Rot reichen beide bis an die Reihe direkt über der Heilreihe. Violette Gegner sind die stärksten, rote die schwächsten. Jedes Mal, wenn sich der Balken unter der Karte füllt, kann jeder Gegner einen Schritt machen, und ein besiegter Gegner kehrt in einem von drei Fällen zurück. Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, welche auch immer außer %3, startet diesen Kampf.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>Jeder Sieg bringt dem Fertigkeitsbalken in der Farbe des Gegners eine Stufe mehr; im Kampf spielen Fertigkeitsstufen keine Rolle. Ein Balken hat %1 Stufen: Ist er voll, beginnt er mit dem nächsten Sieg wieder bei Stufe 1 und gibt dir Punkte, mehr für die stärkeren Farben:</translation>
@@ -432,14 +422,6 @@
         <translation>Blitz zuerst: Er verfehlt nie, während die meisten Angriffe gegen einen stärkeren Gegner danebengehen, und der Gegner antwortet auf beides gleich. Läuft ein Kampf schlecht, zieh dich zurück, was keinen Zug kostet, und verlass das Feld des Gegners sofort mit einer Pfeiltaste. Warte zwischen den Kämpfen in der Heilreihe, bis Leben und Magie wieder voll sind.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Ist die Datei beschädigt (fehlende Zeilen, Punkte, die keine Zahl sind, oder Fertigkeitsstufen, die keine Zahlen, negativ oder zu groß sind), sagt das Spiel mit einem Fehlercode, was nicht stimmt, und endet; die Datei bleibt genau so, wie sie war, damit du sie reparieren oder wegräumen kannst. Stärke, Geschick, Weisheit, Leben oder Magie, die keine Zahl sind, halten das Spiel nicht auf, doch Kämpfe und die Schaltflächen „+“ verweigern sie, bis du die Datei reparierst. Jedes Speichern schreibt eine ganz neue Datei, bevor sie die alte ersetzt: Ein Absturz hinterlässt nie einen halben Charakter.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>Manche Farben der Gegner sehen für viele Augen gleich aus. Die Farbsymbole markieren jeden Gegner und jeden Fertigkeitsbalken mit Tupfen, umso mehr, je stärker die Farbe ist: Rot einen, Orange zwei, Gelb drei, Grün vier, Blau fünf, Indigo sechs und Violett sieben. Du wirst ein weißes Quadrat mit schwarzem Rahmen, mit einem roten Kreuz, solange du in der Heilreihe stehst. Eigene Bilder im Ordner Graphics treten an die Stelle der Symbole, Bild für Bild.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 auf der Karte schaltet die Farbsymbole ein und aus, und das Spiel merkt sich die Wahl für den nächsten Start.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>Rückzug verlässt den Kampf, doch der Gegner steht noch auf deinem Feld: Jede Taste außer %1, die dich dort lässt, startet einen neuen Kampf mit ihm; eine Pfeiltaste, die dich von dem Feld wegbringt, nicht. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Die Pfeiltasten bewegen dich um ein Feld. Die unterste Reihe der Karte ist die Heilreihe: Kein Gegner betritt sie je. Jedes Mal, wenn sich der Balken unter der Karte füllt, etwa alle %1 Sekunden, gibt dir die Heilreihe, wenn du darin stehst, ein Zehntel deines höchsten Lebens und deiner höchsten Magie zurück, abgerundet, also nichts, solange ein Höchstwert unter %2 liegt.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>Der Balken steht während eines Kampfes still und solange diese Hilfe offen ist.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, welche auch immer außer %1, startet diesen Kampf.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Ist die Datei beschädigt (fehlende Zeilen, Punkte, die keine Zahl sind, oder Fertigkeitsstufen, die keine Zahlen, negativ oder zu groß sind), sagt das Spiel mit einem Fehlercode, was nicht stimmt, und endet; die Datei bleibt genau so, wie sie war, damit du sie reparieren oder wegräumen kannst.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Stärke, Geschick, Weisheit, Leben oder Magie, die keine Zahl sind, halten das Spiel nicht auf, doch Kämpfe und die Schaltflächen „+“ verweigern sie, bis du die Datei reparierst. Jedes Speichern schreibt eine ganz neue Datei, bevor sie die alte ersetzt: Ein Absturz hinterlässt nie einen halben Charakter.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Manche Farben der Gegner sehen für viele Augen gleich aus. Die Farbsymbole markieren jeden Gegner und jeden Fertigkeitsbalken mit Tupfen, umso mehr, je stärker die Farbe ist: Rot einen, Orange zwei, Gelb drei, Grün vier, Blau fünf, Indigo sechs und Violett sieben. Du wirst ein weißes Quadrat mit schwarzem Rahmen, mit einem roten Kreuz, solange du in der Heilreihe stehst.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Eigene Bilder im Ordner Graphics treten an die Stelle der Symbole, Bild für Bild.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Es gibt %1 Gegner, %2 von jeder Farbe. Jede Farbe bleibt in ihrem eigenen Streifen von Reihen, und die Streifen überlappen sich: Violett nahe dem oberen Rand der Karte, dann Indigo, Blau, Grün, Gelb und Orange, und Rot am tiefsten; Orange und Rot reichen beide bis an die Reihe direkt über der Heilreihe.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Violette Gegner sind die stärksten, rote die schwächsten. Jedes Mal, wenn sich der Balken unter der Karte füllt, kann jeder Gegner einen Schritt machen, und ein besiegter Gegner kehrt in einem von drei Fällen zurück.</translation>
     </message>
 </context>
 <context>

@@ -396,16 +396,6 @@
         <translation>Eres el cuadrado blanco en un mapa de %1 por %2 casillas. Choca con los enemigos de colores para luchar contra ellos, gasta los puntos que te dan las victorias para hacerte más fuerte y sigue con vida.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>Las teclas de flecha te mueven una casilla cada vez. La fila inferior del mapa es la fila de curación: ningún enemigo entra nunca en ella. Cada vez que se llena la barra bajo el mapa, más o menos cada %1 segundos, estar en la fila de curación te devuelve una décima parte de tu Salud máxima y de tu Magia máxima, redondeada hacia abajo, así que nada mientras un máximo sea menor que %2. La barra se detiene durante un combate y mientras esta ayuda está abierta.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>Hay %1 enemigos, %2 de cada color. Cada color se mantiene en su propia franja de filas, y las franjas se solapan: el violeta cerca de la parte de arriba del mapa, luego el índigo, el azul, el verde, el amarillo y el naranja, y el rojo el más bajo; el naranja y el rojo llegan los dos hasta la fila justo encima de la fila de curación. Los enemigos violetas son los más fuertes, y los rojos, los más débiles. Cada vez que se llena la barra bajo el mapa, cada enemigo puede dar un paso, y un enemigo derrotado vuelve una de cada tres veces. Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa, sea cual sea salvo %3, empieza ese combate.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>Cada victoria añade un nivel a la barra de habilidad del color del enemigo; los niveles de habilidad no cuentan en los combates. Una barra tiene %1 niveles: cuando está llena, la siguiente victoria la hace empezar de nuevo en el nivel 1 y te da puntos, más cuanto más fuerte es el color:</translation>
@@ -432,14 +422,6 @@
         <translation>Primero Fulminar: nunca falla, mientras que la mayoría de los ataques contra un enemigo más fuerte fallan, y el enemigo responde igual a los dos. Cuando un combate va mal, retírate, que no gasta turno, y sal enseguida de la casilla del enemigo con una tecla de flecha. Entre combates, espera en la fila de curación hasta que tu Salud y tu Magia vuelvan a estar llenas.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Cuando el archivo está dañado (faltan líneas, los puntos no son un número, o los niveles de habilidad no son números, son negativos o demasiado grandes), el juego dice qué falla con un código de error y termina, y deja el archivo exactamente como estaba para que puedas arreglarlo o apartarlo. Una Fuerza, Destreza, Sabiduría, Salud o Magia que no sea un número no detiene el juego, pero los combates y los botones «+» la rechazan hasta que arregles el archivo. Cada guardado escribe un archivo completamente nuevo antes de sustituir el antiguo: un fallo nunca deja medio personaje.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>Algunos colores de los enemigos se parecen a muchos ojos. Los símbolos de color marcan cada enemigo y cada barra de habilidad con puntos, más cuanto más fuerte es el color: rojo uno, naranja dos, amarillo tres, verde cuatro, azul cinco, índigo seis y violeta siete. Tú pasas a ser un cuadrado blanco con marco negro, con una cruz roja mientras estás en la fila de curación. Tus propias imágenes en la carpeta Graphics ocupan el lugar de los símbolos, imagen por imagen.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 en el mapa activa y desactiva los símbolos de color, y el juego conserva la elección para el siguiente inicio.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: cualquier tecla salvo %1 que te deje allí empieza un nuevo combate con él; una tecla de flecha que te saque de la casilla, no. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Las teclas de flecha te mueven una casilla cada vez. La fila inferior del mapa es la fila de curación: ningún enemigo entra nunca en ella. Cada vez que se llena la barra bajo el mapa, más o menos cada %1 segundos, estar en la fila de curación te devuelve una décima parte de tu Salud máxima y de tu Magia máxima, redondeada hacia abajo, así que nada mientras un máximo sea menor que %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>La barra se detiene durante un combate y mientras esta ayuda está abierta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa, sea cual sea salvo %1, empieza ese combate.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Cuando el archivo está dañado (faltan líneas, los puntos no son un número, o los niveles de habilidad no son números, son negativos o demasiado grandes), el juego dice qué falla con un código de error y termina, y deja el archivo exactamente como estaba para que puedas arreglarlo o apartarlo.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Una Fuerza, Destreza, Sabiduría, Salud o Magia que no sea un número no detiene el juego, pero los combates y los botones «+» la rechazan hasta que arregles el archivo. Cada guardado escribe un archivo completamente nuevo antes de sustituir el antiguo: un fallo nunca deja medio personaje.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Algunos colores de los enemigos se parecen a muchos ojos. Los símbolos de color marcan cada enemigo y cada barra de habilidad con puntos, más cuanto más fuerte es el color: rojo uno, naranja dos, amarillo tres, verde cuatro, azul cinco, índigo seis y violeta siete. Tú pasas a ser un cuadrado blanco con marco negro, con una cruz roja mientras estás en la fila de curación.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Tus propias imágenes en la carpeta Graphics ocupan el lugar de los símbolos, imagen por imagen.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Hay %1 enemigos, %2 de cada color. Cada color se mantiene en su propia franja de filas, y las franjas se solapan: el violeta cerca de la parte de arriba del mapa, luego el índigo, el azul, el verde, el amarillo y el naranja, y el rojo el más bajo; el naranja y el rojo llegan los dos hasta la fila justo encima de la fila de curación.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Los enemigos violetas son los más fuertes, y los rojos, los más débiles. Cada vez que se llena la barra bajo el mapa, cada enemigo puede dar un paso, y un enemigo derrotado vuelve una de cada tres veces.</translation>
     </message>
 </context>
 <context>

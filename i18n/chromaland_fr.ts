@@ -396,16 +396,6 @@
         <translation>Tu es le carré blanc sur une carte de %1 sur %2 cases. Fonce sur les ennemis colorés pour les combattre, dépense les points que t’apportent les victoires pour devenir plus fort, et reste en vie.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin&#x202f;: aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale, arrondi à l’entier inférieur, donc rien tant qu’un maximum est inférieur à %2. La barre reste immobile pendant un combat et tant que cette aide est ouverte.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées, et les bandes se chevauchent&#x202f;: le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge le plus bas&#x202f;; l’orange et le rouge atteignent tous deux la rangée juste au-dessus de la rangée de soin. Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois. Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte, quelle qu’elle soit sauf %3, lance ce combat.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>Chaque victoire ajoute un niveau à la barre de compétence de la couleur de l’ennemi&#x202f;; les niveaux de compétence ne jouent aucun rôle en combat. Une barre a %1 niveaux&#x202f;: une fois pleine, la victoire suivante la fait repartir au niveau 1 et te donne des points, d’autant plus nombreux que la couleur est forte&#x202f;:</translation>
@@ -432,14 +422,6 @@
         <translation>La Décharge d’abord&#x202f;: elle ne rate jamais, alors que la plupart des Attaques contre un ennemi plus fort ratent, et l’ennemi répond de la même façon aux deux. Quand un combat tourne mal, bats en retraite, ce qui ne coûte pas de tour, et quitte aussitôt la case de l’ennemi avec une touche fléchée. Entre les combats, attends dans la rangée de soin que ta Santé et ta Magie soient de nouveau pleines.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Quand le fichier est endommagé (lignes manquantes, points qui ne sont pas un nombre, ou niveaux de compétence qui ne sont pas des nombres, négatifs ou trop grands), le jeu indique le problème avec un code d’erreur et se termine, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le déplacer. Une Force, une Agilité, une Sagesse, une Santé ou une Magie qui n’est pas un nombre n’arrête pas le jeu, mais les combats et les boutons «&#x202f;+&#x202f;» la refusent tant que tu n’as pas réparé le fichier. Chaque sauvegarde écrit un fichier entièrement neuf avant de remplacer l’ancien&#x202f;: un plantage ne laisse jamais un demi-personnage.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>Certaines couleurs des ennemis se ressemblent pour beaucoup d’yeux. Les symboles de couleur marquent chaque ennemi et chaque barre de compétence de pastilles, d’autant plus nombreuses que la couleur est forte&#x202f;: rouge une, orange deux, jaune trois, vert quatre, bleu cinq, indigo six et violet sept. Tu deviens un carré blanc au cadre noir, avec une croix rouge tant que tu te tiens dans la rangée de soin. Tes propres images dans le dossier Graphics remplacent les symboles, image par image.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 sur la carte active et désactive les symboles de couleur, et le jeu garde ce choix pour le démarrage suivant.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>La Retraite quitte le combat, mais l’ennemi est toujours sur ta case&#x202f;: toute touche sauf %1 qui t’y laisse lance un nouveau combat contre lui&#x202f;; une touche fléchée qui te fait quitter la case, non. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin&#x202f;: aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale, arrondi à l’entier inférieur, donc rien tant qu’un maximum est inférieur à %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>La barre reste immobile pendant un combat et tant que cette aide est ouverte.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte, quelle qu’elle soit sauf %1, lance ce combat.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Quand le fichier est endommagé (lignes manquantes, points qui ne sont pas un nombre, ou niveaux de compétence qui ne sont pas des nombres, négatifs ou trop grands), le jeu indique le problème avec un code d’erreur et se termine, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le déplacer.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Une Force, une Agilité, une Sagesse, une Santé ou une Magie qui n’est pas un nombre n’arrête pas le jeu, mais les combats et les boutons «&#x202f;+&#x202f;» la refusent tant que tu n’as pas réparé le fichier. Chaque sauvegarde écrit un fichier entièrement neuf avant de remplacer l’ancien&#x202f;: un plantage ne laisse jamais un demi-personnage.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Certaines couleurs des ennemis se ressemblent pour beaucoup d’yeux. Les symboles de couleur marquent chaque ennemi et chaque barre de compétence de pastilles, d’autant plus nombreuses que la couleur est forte&#x202f;: rouge une, orange deux, jaune trois, vert quatre, bleu cinq, indigo six et violet sept. Tu deviens un carré blanc au cadre noir, avec une croix rouge tant que tu te tiens dans la rangée de soin.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Tes propres images dans le dossier Graphics remplacent les symboles, image par image.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées, et les bandes se chevauchent : le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge le plus bas ; l’orange et le rouge atteignent tous deux la rangée juste au-dessus de la rangée de soin.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois.</translation>
     </message>
 </context>
 <context>

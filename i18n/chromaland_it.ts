@@ -396,16 +396,6 @@
         <translation>Sei il quadrato bianco su una mappa di %1 per %2 caselle. Cammina sui nemici colorati per combatterli, spendi i punti che ti portano le uccisioni per diventare più forte, e resta vivo.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>I tasti freccia ti spostano di una casella alla volta. La riga in basso della mappa è la riga di guarigione: nessun nemico ci entra mai. Ogni volta che la barra sotto la mappa si riempie, circa ogni %1 secondi, stare nella riga di guarigione ti restituisce un decimo della tua Salute massima e della tua Magia massima, arrotondato per difetto, quindi niente finché un massimo è inferiore a %2. La barra resta ferma durante una battaglia e finché questa guida è aperta.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>Ci sono %1 nemici, %2 per ogni colore. Ogni colore resta nella propria fascia di righe, e le fasce si sovrappongono: il viola vicino alla parte alta della mappa, poi l&apos;indaco, il blu, il verde, il giallo e l&apos;arancione, e il rosso più in basso; l&apos;arancione e il rosso arrivano entrambi alla riga appena sopra la riga di guarigione. I nemici viola sono i più forti, quelli rossi i più deboli. Ogni volta che la barra sotto la mappa si riempie, ogni nemico può fare un passo, e un nemico ucciso ritorna una volta su tre. Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa, qualunque sia tranne %3, inizia quella battaglia.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>Ogni nemico ucciso aggiunge un livello alla barra di abilità del suo colore; i livelli di abilità non contano in battaglia. Una barra ha %1 livelli: quando è piena, l&apos;uccisione successiva la fa ripartire dal livello 1 e ti dà punti, di più per i colori più forti:</translation>
@@ -432,14 +422,6 @@
         <translation>Prima «Fulmina»: non manca mai, mentre la maggior parte degli attacchi contro un nemico più forte va a vuoto, e il nemico risponde allo stesso modo a entrambi. Quando una battaglia va male, ritirati, il che non costa un turno, e lascia subito la casella del nemico con un tasto freccia. Tra una battaglia e l&apos;altra, aspetta nella riga di guarigione che Salute e Magia tornino al massimo.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Quando il file è danneggiato (righe mancanti, punti che non sono un numero, o livelli di abilità che non sono numeri, negativi o troppo grandi), il gioco dice che cosa non va con un codice di errore e termina, lasciando il file esattamente com&apos;era, così che tu possa ripararlo o spostarlo. Una Forza, Destrezza, Saggezza, Salute o Magia che non è un numero non ferma il gioco, ma le battaglie e i pulsanti «+» la rifiutano finché non ripari il file. Ogni salvataggio scrive un file completamente nuovo prima di sostituire quello vecchio: un crash non lascia mai mezzo personaggio.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>Alcuni colori dei nemici sembrano uguali a molti occhi. I simboli dei colori segnano ogni nemico e ogni barra di abilità con dei puntini, di più per i colori più forti: rosso uno, arancione due, giallo tre, verde quattro, blu cinque, indaco sei e viola sette. Tu diventi un quadrato bianco con una cornice nera, con una croce rossa mentre sei nella riga di guarigione. Le tue immagini nella cartella Graphics prendono il posto dei simboli, immagine per immagine.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 sulla mappa attiva e disattiva i simboli dei colori, e il gioco ricorda la scelta per l&apos;avvio successivo.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico è ancora sulla tua casella: qualsiasi tasto tranne %1 che ti lascia lì inizia una nuova battaglia con lui; un tasto freccia che ti porta fuori dalla casella no. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po&apos; e la barra di abilità del suo colore cresce.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>I tasti freccia ti spostano di una casella alla volta. La riga in basso della mappa è la riga di guarigione: nessun nemico ci entra mai. Ogni volta che la barra sotto la mappa si riempie, circa ogni %1 secondi, stare nella riga di guarigione ti restituisce un decimo della tua Salute massima e della tua Magia massima, arrotondato per difetto, quindi niente finché un massimo è inferiore a %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>La barra resta ferma durante una battaglia e finché questa guida è aperta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa, qualunque sia tranne %1, inizia quella battaglia.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Quando il file è danneggiato (righe mancanti, punti che non sono un numero, o livelli di abilità che non sono numeri, negativi o troppo grandi), il gioco dice che cosa non va con un codice di errore e termina, lasciando il file esattamente com&apos;era, così che tu possa ripararlo o spostarlo.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Una Forza, Destrezza, Saggezza, Salute o Magia che non è un numero non ferma il gioco, ma le battaglie e i pulsanti «+» la rifiutano finché non ripari il file. Ogni salvataggio scrive un file completamente nuovo prima di sostituire quello vecchio: un crash non lascia mai mezzo personaggio.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Alcuni colori dei nemici sembrano uguali a molti occhi. I simboli dei colori segnano ogni nemico e ogni barra di abilità con dei puntini, di più per i colori più forti: rosso uno, arancione due, giallo tre, verde quattro, blu cinque, indaco sei e viola sette. Tu diventi un quadrato bianco con una cornice nera, con una croce rossa mentre sei nella riga di guarigione.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Le tue immagini nella cartella Graphics prendono il posto dei simboli, immagine per immagine.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Ci sono %1 nemici, %2 per ogni colore. Ogni colore resta nella propria fascia di righe, e le fasce si sovrappongono: il viola vicino alla parte alta della mappa, poi l&apos;indaco, il blu, il verde, il giallo e l&apos;arancione, e il rosso più in basso; l&apos;arancione e il rosso arrivano entrambi alla riga appena sopra la riga di guarigione.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>I nemici viola sono i più forti, quelli rossi i più deboli. Ogni volta che la barra sotto la mappa si riempie, ogni nemico può fare un passo, e un nemico ucciso ritorna una volta su tre.</translation>
     </message>
 </context>
 <context>

@@ -396,16 +396,6 @@
         <translation>あなたは %1 × %2 マスのマップ上の白い四角です。色のついた敵に体当たりして戦い、倒して得たポイントを振って強くなり、生き延びてください。</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>矢印キーで 1 マスずつ移動します。マップのいちばん下の行は回復の行で、敵は決して入ってきません。マップの下のバーがいっぱいになるたびに（約 %1 秒ごと）、回復の行にいると最大体力と最大魔力のそれぞれ 10 分の 1（端数切り捨て）が回復します。このため、最大値が %2 未満のあいだは何も回復しません。戦闘中とこのヘルプを開いているあいだ、バーは止まっています。</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>敵は %1 体で、各色 %2 体ずつです。色ごとに決まった範囲の行を動き、その範囲は互いに重なっています。紫色がマップのいちばん上の近くで、藍色、青色、緑色、黄色、オレンジ色と続き、赤色がいちばん下です。オレンジ色と赤色はどちらも回復の行のすぐ上の行まで来ます。紫色の敵がいちばん強く、赤色がいちばん弱い敵です。マップの下のバーがいっぱいになるたびに、どの敵も 1 歩動くことがあり、倒された敵は 3 回に 1 回の割合で戻ってきます。敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーが %3 以外なら何であれ、その敵との戦闘が始まります。</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>敵を倒すたびに、その色のスキルバーが 1 レベル上がります。スキルのレベルは戦闘には影響しません。バーは %1 レベルまであり、いっぱいになったあとに次の敵を倒すとレベル 1 に戻り、ポイントがもらえます。強い色ほど多くもらえます。</translation>
@@ -432,14 +422,6 @@
         <translation>まず「魔法攻撃」を使いましょう。必ず命中しますが、強い敵への「攻撃」はたいてい外れます。どちらのあとでも敵のターンは同じように来ます。戦闘の形勢が悪いときは「退却」し（ターンを使いません）、すぐに矢印キーで敵のマスから離れましょう。戦闘と戦闘のあいだは、体力と魔力がいっぱいに戻るまで回復の行で待ちましょう。</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>ファイルが壊れているとき（行が足りない、ポイントが数値でない、スキルのレベルが数値でない・負の値・大きすぎる）は、何がおかしいかをエラーコードとともに表示してゲームを終了し、ファイルは元のまま残すので、修正したり移動したりできます。筋力・器用さ・知恵・体力・魔力が数値でない場合はゲームは止まりませんが、ファイルを直すまで戦闘と「+」ボタンではその値を使えません。保存のたびに新しいファイルを丸ごと書いてから古いファイルと置き換えるので、クラッシュしてもキャラクターが半分だけ残ることはありません。</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>敵の色のなかには、多くの人には見分けにくいものがあります。色の記号は、すべての敵とスキルバーに点を付け、強い色ほど点が多くなります。赤色は 1 個、オレンジ色は 2 個、黄色は 3 個、緑色は 4 個、青色は 5 個、藍色は 6 個、紫色は 7 個です。あなたは黒い枠の白い四角になり、回復の行にいるあいだは赤い十字が付きます。Graphics フォルダーに自分の画像を置くと、画像ごとに記号の代わりに使われます。</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>マップで %1 を押すと色の記号の表示を切り替えます。この設定は次回の起動にも引き継がれます。</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>「退却」で戦闘から抜けられますが、敵はまだあなたのマスにいます。%1 以外のキーで、そのマスにとどまったままなら、同じ敵との新しい戦闘が始まります。そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>矢印キーで 1 マスずつ移動します。マップのいちばん下の行は回復の行で、敵は決して入ってきません。マップの下のバーがいっぱいになるたびに（約 %1 秒ごと）、回復の行にいると最大体力と最大魔力のそれぞれ 10 分の 1（端数切り捨て）が回復します。このため、最大値が %2 未満のあいだは何も回復しません。</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>戦闘中とこのヘルプを開いているあいだ、バーは止まっています。</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーが %1 以外なら何であれ、その敵との戦闘が始まります。</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>ファイルが壊れているとき（行が足りない、ポイントが数値でない、スキルのレベルが数値でない・負の値・大きすぎる）は、何がおかしいかをエラーコードとともに表示してゲームを終了し、ファイルは元のまま残すので、修正したり移動したりできます。</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>筋力・器用さ・知恵・体力・魔力が数値でない場合はゲームは止まりませんが、ファイルを直すまで戦闘と「+」ボタンではその値を使えません。保存のたびに新しいファイルを丸ごと書いてから古いファイルと置き換えるので、クラッシュしてもキャラクターが半分だけ残ることはありません。</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>敵の色のなかには、多くの人には見分けにくいものがあります。色の記号は、すべての敵とスキルバーに点を付け、強い色ほど点が多くなります。赤色は 1 個、オレンジ色は 2 個、黄色は 3 個、緑色は 4 個、青色は 5 個、藍色は 6 個、紫色は 7 個です。あなたは黒い枠の白い四角になり、回復の行にいるあいだは赤い十字が付きます。</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Graphics フォルダーに自分の画像を置くと、画像ごとに記号の代わりに使われます。</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>敵は %1 体で、各色 %2 体ずつです。色ごとに決まった範囲の行を動き、その範囲は互いに重なっています。紫色がマップのいちばん上の近くで、藍色、青色、緑色、黄色、オレンジ色と続き、赤色がいちばん下です。オレンジ色と赤色はどちらも回復の行のすぐ上の行まで来ます。</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>紫色の敵がいちばん強く、赤色がいちばん弱い敵です。マップの下のバーがいっぱいになるたびに、どの敵も 1 歩動くことがあり、倒された敵は 3 回に 1 回の割合で戻ってきます。</translation>
     </message>
 </context>
 <context>

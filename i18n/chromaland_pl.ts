@@ -396,16 +396,6 @@
         <translation>Jesteś białym kwadratem na mapie %1 na %2 pól. Wchodź na kolorowych wrogów, by z nimi walczyć, wydawaj punkty, które dają zwycięstwa, by stać się silniejszym, i przeżyj.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>Strzałki przesuwają cię o jedno pole naraz. Dolny rząd mapy to rząd leczenia: żaden wróg nigdy tam nie wchodzi. Za każdym razem, gdy pasek pod mapą się zapełni, mniej więcej co %1 s, rząd leczenia przywraca ci jedną dziesiątą maksymalnego Życia i maksymalnej Magii, jeśli w nim stoisz, zaokrągloną w dół, więc nic, dopóki maksimum jest mniejsze niż %2. Pasek stoi w miejscu podczas walki i dopóki ta pomoc jest otwarta.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>Jest %1 wrogów, po %2 w każdym kolorze. Każdy kolor trzyma się swojego pasa rzędów, a pasy na siebie zachodzą: fioletowy blisko górnej krawędzi mapy, dalej indygo, niebieski, zielony, żółty i pomarańczowy, a czerwony najniżej; pomarańczowy i czerwony sięgają obaj rzędu tuż nad rzędem leczenia. Fioletowi wrogowie są najsilniejsi, czerwoni najsłabsi. Za każdym razem, gdy pasek pod mapą się zapełni, każdy wróg może zrobić jeden krok, a pokonany wróg wraca w jednym przypadku na trzy. Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, jakikolwiek oprócz %3, zaczyna tę walkę.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>Każde zwycięstwo dodaje poziom do paska umiejętności w kolorze wroga; poziomy umiejętności nie mają znaczenia w walce. Pasek ma %1 poziomów: gdy jest pełny, następne zwycięstwo zaczyna go znów od poziomu 1 i daje ci punkty, więcej za silniejsze kolory:</translation>
@@ -432,14 +422,6 @@
         <translation>Najpierw Wybuch: nigdy nie chybia, a większość Ataków na silniejszego wroga chybia, i wróg odpowiada na oba tak samo. Gdy walka idzie źle, wycofaj się, co nie kosztuje tury, i od razu zejdź strzałką z pola wroga. Między walkami czekaj w rzędzie leczenia, aż Życie i Magia znów będą pełne.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Gdy plik jest uszkodzony (brakuje wierszy, punkty nie są liczbą albo poziomy umiejętności nie są liczbami, są ujemne lub za duże), gra mówi kodem błędu, co jest nie tak, i kończy się, zostawiając plik dokładnie takim, jaki był, żebyś mógł go naprawić albo przenieść. Siła, Zręczność, Mądrość, Życie lub Magia, które nie są liczbą, nie zatrzymują gry, ale walki i przyciski „+” ich nie przyjmują, dopóki nie naprawisz pliku. Każdy zapis tworzy cały nowy plik, zanim zastąpi stary: awaria nigdy nie zostawia pół postaci.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>Niektóre kolory wrogów wielu oczom wydają się takie same. Symbole kolorów oznaczają każdego wroga i każdy pasek umiejętności kropkami, tym więcej, im silniejszy kolor: czerwony jedną, pomarańczowy dwie, żółty trzy, zielony cztery, niebieski pięć, indygo sześć, a fioletowy siedem. Ty stajesz się białym kwadratem w czarnej ramce, z czerwonym krzyżem, gdy stoisz w rzędzie leczenia. Twoje własne obrazy w folderze Graphics zastępują symbole, obraz po obrazie.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 na mapie włącza i wyłącza symbole kolorów, a gra zapamiętuje wybór do następnego uruchomienia.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>Odwrót kończy walkę, ale wróg wciąż stoi na twoim polu: każdy klawisz oprócz %1, po którym na nim zostajesz, zaczyna z nim nową walkę; strzałka, która zabiera cię z tego pola, nie. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Strzałki przesuwają cię o jedno pole naraz. Dolny rząd mapy to rząd leczenia: żaden wróg nigdy tam nie wchodzi. Za każdym razem, gdy pasek pod mapą się zapełni, mniej więcej co %1 s, rząd leczenia przywraca ci jedną dziesiątą maksymalnego Życia i maksymalnej Magii, jeśli w nim stoisz, zaokrągloną w dół, więc nic, dopóki maksimum jest mniejsze niż %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>Pasek stoi w miejscu podczas walki i dopóki ta pomoc jest otwarta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, jakikolwiek oprócz %1, zaczyna tę walkę.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Gdy plik jest uszkodzony (brakuje wierszy, punkty nie są liczbą albo poziomy umiejętności nie są liczbami, są ujemne lub za duże), gra mówi kodem błędu, co jest nie tak, i kończy się, zostawiając plik dokładnie takim, jaki był, żebyś mógł go naprawić albo przenieść.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Siła, Zręczność, Mądrość, Życie lub Magia, które nie są liczbą, nie zatrzymują gry, ale walki i przyciski „+” ich nie przyjmują, dopóki nie naprawisz pliku. Każdy zapis tworzy cały nowy plik, zanim zastąpi stary: awaria nigdy nie zostawia pół postaci.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Niektóre kolory wrogów wielu oczom wydają się takie same. Symbole kolorów oznaczają każdego wroga i każdy pasek umiejętności kropkami, tym więcej, im silniejszy kolor: czerwony jedną, pomarańczowy dwie, żółty trzy, zielony cztery, niebieski pięć, indygo sześć, a fioletowy siedem. Ty stajesz się białym kwadratem w czarnej ramce, z czerwonym krzyżem, gdy stoisz w rzędzie leczenia.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Twoje własne obrazy w folderze Graphics zastępują symbole, obraz po obrazie.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Jest %1 wrogów, po %2 w każdym kolorze. Każdy kolor trzyma się swojego pasa rzędów, a pasy na siebie zachodzą: fioletowy blisko górnej krawędzi mapy, dalej indygo, niebieski, zielony, żółty i pomarańczowy, a czerwony najniżej; pomarańczowy i czerwony sięgają obaj rzędu tuż nad rzędem leczenia.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Fioletowi wrogowie są najsilniejsi, czerwoni najsłabsi. Za każdym razem, gdy pasek pod mapą się zapełni, każdy wróg może zrobić jeden krok, a pokonany wróg wraca w jednym przypadku na trzy.</translation>
     </message>
 </context>
 <context>

@@ -396,16 +396,6 @@
         <translation>Você é o quadrado branco num mapa de %1 por %2 casas. Entre na casa dos inimigos coloridos para enfrentá-los, gaste os pontos que as vitórias trazem para ficar mais forte e continue vivo.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>As setas movem você uma casa por vez. A linha de baixo do mapa é a linha de cura: nenhum inimigo entra nela. Cada vez que a barra embaixo do mapa fica cheia, mais ou menos a cada %1 segundos, ficar na linha de cura devolve a você um décimo da sua Vida máxima e da sua Magia máxima, arredondado para baixo, ou seja, nada enquanto um máximo for menor que %2. A barra fica parada durante uma batalha e enquanto esta ajuda está aberta.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>Há %1 inimigos, %2 de cada cor. Cada cor fica na sua própria faixa de linhas, e as faixas se sobrepõem: o violeta perto do alto do mapa, depois o anil, o azul, o verde, o amarelo e o laranja, e o vermelho mais embaixo; o laranja e o vermelho chegam os dois à linha logo acima da linha de cura. Os inimigos violeta são os mais fortes; os vermelhos, os mais fracos. Cada vez que a barra embaixo do mapa fica cheia, cada inimigo pode dar um passo, e um inimigo derrotado volta uma vez em cada três. Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa, seja qual for exceto %3, começa essa batalha.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>Cada vitória acrescenta um nível à barra de habilidade da cor do inimigo; os níveis de habilidade não contam na batalha. Uma barra tem %1 níveis: quando ela está cheia, a vitória seguinte a faz recomeçar no nível 1 e dá a você pontos, mais para as cores mais fortes:</translation>
@@ -432,14 +422,6 @@
         <translation>“Fulminar” primeiro: nunca erra, enquanto a maioria dos ataques contra um inimigo mais forte erra, e o inimigo responde do mesmo jeito aos dois. Quando uma batalha vai mal, recue, o que não gasta turno, e saia logo da casa do inimigo com uma seta. Entre as batalhas, espere na linha de cura até a sua Vida e a sua Magia ficarem cheias de novo.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Quando o arquivo está danificado (faltam linhas, os pontos não são um número, ou os níveis de habilidade não são números, são negativos ou grandes demais), o jogo diz o que está errado com um código de erro e termina, deixando o arquivo exatamente como estava, para que você possa consertá-lo ou tirá-lo dali. Uma Força, Destreza, Sabedoria, Vida ou Magia que não seja um número não impede o jogo, mas as batalhas e os botões “+” a recusam até você consertar o arquivo. Cada salvamento grava um arquivo totalmente novo antes de substituir o antigo: uma falha nunca deixa meio personagem.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>Algumas cores dos inimigos parecem iguais para muitos olhos. Os símbolos de cor marcam cada inimigo e cada barra de habilidade com pontinhos, mais para as cores mais fortes: vermelho um, laranja dois, amarelo três, verde quatro, azul cinco, anil seis e violeta sete. Você vira um quadrado branco com moldura preta, com uma cruz vermelha enquanto está na linha de cura. Imagens suas na pasta Graphics ocupam o lugar dos símbolos, imagem por imagem.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 no mapa liga e desliga os símbolos de cor, e o jogo guarda a escolha para a próxima vez.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: qualquer tecla exceto %1 que deixe você ali começa uma nova batalha com ele; uma seta que tire você da casa, não. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>As setas movem você uma casa por vez. A linha de baixo do mapa é a linha de cura: nenhum inimigo entra nela. Cada vez que a barra embaixo do mapa fica cheia, mais ou menos a cada %1 segundos, ficar na linha de cura devolve a você um décimo da sua Vida máxima e da sua Magia máxima, arredondado para baixo, ou seja, nada enquanto um máximo for menor que %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>A barra fica parada durante uma batalha e enquanto esta ajuda está aberta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa, seja qual for exceto %1, começa essa batalha.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Quando o arquivo está danificado (faltam linhas, os pontos não são um número, ou os níveis de habilidade não são números, são negativos ou grandes demais), o jogo diz o que está errado com um código de erro e termina, deixando o arquivo exatamente como estava, para que você possa consertá-lo ou tirá-lo dali.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Uma Força, Destreza, Sabedoria, Vida ou Magia que não seja um número não impede o jogo, mas as batalhas e os botões “+” a recusam até você consertar o arquivo. Cada salvamento grava um arquivo totalmente novo antes de substituir o antigo: uma falha nunca deixa meio personagem.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Algumas cores dos inimigos parecem iguais para muitos olhos. Os símbolos de cor marcam cada inimigo e cada barra de habilidade com pontinhos, mais para as cores mais fortes: vermelho um, laranja dois, amarelo três, verde quatro, azul cinco, anil seis e violeta sete. Você vira um quadrado branco com moldura preta, com uma cruz vermelha enquanto está na linha de cura.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Imagens suas na pasta Graphics ocupam o lugar dos símbolos, imagem por imagem.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Há %1 inimigos, %2 de cada cor. Cada cor fica na sua própria faixa de linhas, e as faixas se sobrepõem: o violeta perto do alto do mapa, depois o anil, o azul, o verde, o amarelo e o laranja, e o vermelho mais embaixo; o laranja e o vermelho chegam os dois à linha logo acima da linha de cura.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Os inimigos violeta são os mais fortes; os vermelhos, os mais fracos. Cada vez que a barra embaixo do mapa fica cheia, cada inimigo pode dar um passo, e um inimigo derrotado volta uma vez em cada três.</translation>
     </message>
 </context>
 <context>

@@ -396,16 +396,6 @@
         <translation>Ты — белый квадрат на карте размером %1 на %2 клеток. Шагай на цветных врагов, чтобы сражаться с ними, трать очки, которые приносят победы, чтобы стать сильнее, и останься в живых.</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>Клавиши-стрелки двигают тебя на одну клетку. Нижний ряд карты — целебный ряд: туда не заходит ни один враг. Каждый раз, когда заполняется полоса под картой, примерно раз в %1 с, целебный ряд возвращает тебе, пока ты в нём стоишь, десятую часть максимального Здоровья и максимальной Магии с округлением вниз, то есть ничего, пока максимум меньше %2. Полоса стоит на месте во время боя и пока открыта эта справка.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>Всего %1 врагов, по %2 каждого цвета. Каждый цвет держится своей полосы рядов, и полосы перекрываются: фиолетовые у верха карты, затем синие, голубые, зелёные, жёлтые и оранжевые, а красные ниже всех; оранжевые и красные доходят до ряда прямо над целебным рядом. Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда заполняется полоса под картой, каждый враг может сделать один шаг, а побеждённый враг возвращается в одном случае из трёх. Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, любая, кроме %3, начинает этот бой.</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>Каждая победа добавляет уровень полосе навыка цвета врага; в бою уровни навыка ничего не значат. У полосы %1 уровней: когда она полна, следующая победа начинает её снова с уровня 1 и даёт тебе очки, тем больше, чем сильнее цвет:</translation>
@@ -432,14 +422,6 @@
         <translation>Сначала Взрыв: он никогда не промахивается, а большинство Атак против более сильного врага промахиваются, и враг отвечает на то и другое одинаково. Если бой идёт плохо, отступи — это не стоит хода — и сразу уйди стрелкой с клетки врага. Между боями жди в целебном ряду, пока Здоровье и Магия снова не станут полными.</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Если файл повреждён (не хватает строк, очки не число или уровни навыков не числа, отрицательные или слишком большие), игра сообщает, что не так, с кодом ошибки и завершается, оставляя файл точно таким, каким он был, чтобы ты мог его исправить или убрать. Сила, Ловкость, Мудрость, Здоровье или Магия, которые не число, игру не останавливают, но бои и кнопки «+» их не принимают, пока ты не исправишь файл. Каждое сохранение записывает целиком новый файл, прежде чем заменить старый: сбой никогда не оставляет половину персонажа.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>Некоторые цвета врагов многим кажутся одинаковыми. Цветовые значки отмечают каждого врага и каждую полосу навыка точками, тем больше, чем сильнее цвет: красных одной, оранжевых двумя, жёлтых тремя, зелёных четырьмя, голубых пятью, синих шестью и фиолетовых семью. Ты становишься белым квадратом в чёрной рамке, с красным крестом, пока стоишь в целебном ряду. Твои собственные картинки в папке Graphics заменяют значки, картинка за картинкой.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 на карте включает и выключает цветовые значки, и игра запоминает выбор до следующего запуска.</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>Отход выводит из боя, но враг всё ещё на твоей клетке: любая клавиша, кроме %1, после которой ты остаёшься на ней, начинает с ним новый бой; стрелка, которая уводит тебя с клетки, — нет. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Клавиши-стрелки двигают тебя на одну клетку. Нижний ряд карты — целебный ряд: туда не заходит ни один враг. Каждый раз, когда заполняется полоса под картой, примерно раз в %1 с, целебный ряд возвращает тебе, пока ты в нём стоишь, десятую часть максимального Здоровья и максимальной Магии с округлением вниз, то есть ничего, пока максимум меньше %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>Полоса стоит на месте во время боя и пока открыта эта справка.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, любая, кроме %1, начинает этот бой.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Если файл повреждён (не хватает строк, очки не число или уровни навыков не числа, отрицательные или слишком большие), игра сообщает, что не так, с кодом ошибки и завершается, оставляя файл точно таким, каким он был, чтобы ты мог его исправить или убрать.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Сила, Ловкость, Мудрость, Здоровье или Магия, которые не число, игру не останавливают, но бои и кнопки «+» их не принимают, пока ты не исправишь файл. Каждое сохранение записывает целиком новый файл, прежде чем заменить старый: сбой никогда не оставляет половину персонажа.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Некоторые цвета врагов многим кажутся одинаковыми. Цветовые значки отмечают каждого врага и каждую полосу навыка точками, тем больше, чем сильнее цвет: красных одной, оранжевых двумя, жёлтых тремя, зелёных четырьмя, голубых пятью, синих шестью и фиолетовых семью. Ты становишься белым квадратом в чёрной рамке, с красным крестом, пока стоишь в целебном ряду.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Твои собственные картинки в папке Graphics заменяют значки, картинка за картинкой.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Всего %1 врагов, по %2 каждого цвета. Каждый цвет держится своей полосы рядов, и полосы перекрываются: фиолетовые у верха карты, затем синие, голубые, зелёные, жёлтые и оранжевые, а красные ниже всех; оранжевые и красные доходят до ряда прямо над целебным рядом.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда заполняется полоса под картой, каждый враг может сделать один шаг, а побеждённый враг возвращается в одном случае из трёх.</translation>
     </message>
 </context>
 <context>

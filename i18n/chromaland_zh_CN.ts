@@ -396,16 +396,6 @@
         <translation>你是 %1 × %2 格地图上的白色方块。走到彩色敌人身上与它们战斗，用击败敌人得到的点数变强，并活下去。</translation>
     </message>
     <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2. The bar stands still during a battle and while this help is open.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
-        <translation>方向键每次让你移动一格。地图最下面一行是治疗行：任何敌人都不会去那里。地图下方的进度条每填满一次（大约每 %1 秒），站在治疗行就会恢复你生命上限和魔力上限的十分之一（向下取整），因此上限低于 %2 时什么也不会恢复。战斗中以及本帮助打开时，进度条会停止。</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three. An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %3, starts that battle.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour, %3 the help&apos;s key (F1).</extracomment>
-        <translation>共有 %1 个敌人，每种颜色 %2 个。每种颜色只在自己的几行范围内活动，这些范围互相重叠：紫色靠近地图顶部，然后是靛色、蓝色、绿色、黄色和橙色，红色最靠下；橙色和红色都能到达治疗行正上方那一行。紫色敌人最强，红色最弱。进度条每填满一次，每个敌人可能走一步，被击败的敌人有三分之一的机会回来。敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键，只要不是 %3，无论是什么都会开始这场战斗。</translation>
-    </message>
-    <message>
         <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
         <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
         <translation>每击败一个敌人，它那种颜色的技能条就增加一级；技能等级在战斗中不起作用。一条技能条有 %1 级：满了之后，下一次击败敌人会让它从第 1 级重新开始，并给你点数，颜色越强点数越多：</translation>
@@ -432,14 +422,6 @@
         <translation>先用“魔法攻击”：它从不落空，而对更强敌人的“攻击”大多会落空，而且敌人对两者的回应一样。战斗不利时就撤退（不消耗回合），并立刻用方向键离开敌人所在的格子。两场战斗之间，在治疗行等到生命和魔力重新满了再走。</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>文件损坏时（缺少行、点数不是数字，或技能等级不是数字、为负数或过大），游戏会用错误代码说明哪里有问题并结束，文件保持原样，方便你修复或移走。力量、敏捷、智慧、生命或魔力不是数字时游戏不会停止，但在你修复文件之前，战斗和“+”按钮都不接受它。每次保存都会先写好一个完整的新文件，再替换旧文件：崩溃绝不会只留下半个角色。</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row. Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
-        <translation>敌人的有些颜色在很多人眼里看起来很像。颜色符号会在每个敌人和每个技能条上标出圆点，颜色越强圆点越多：红色一个、橙色两个、黄色三个、绿色四个、蓝色五个、靛色六个、紫色七个。你会变成带黑框的白色方块，站在治疗行时还会带一个红十字。放在 Graphics 文件夹里的自己的图片会逐张取代这些符号。</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>在地图上按 %1 可打开或关闭颜色符号，游戏会为下次启动记住这一选择。</translation>
@@ -448,6 +430,45 @@
         <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the help&apos;s key (F1).</extracomment>
         <translation>“撤退”会离开战斗，但敌人仍在你所在的格子上：除 %1 外，任何让你留在那一格的键都会与它开始一场新的战斗；让你离开这一格的方向键则不会。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>方向键每次让你移动一格。地图最下面一行是治疗行：任何敌人都不会去那里。地图下方的进度条每填满一次（大约每 %1 秒），站在治疗行就会恢复你生命上限和魔力上限的十分之一（向下取整），因此上限低于 %2 时什么也不会恢复。</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>战斗中以及本帮助打开时，进度条会停止。</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键，只要不是 %1，无论是什么都会开始这场战斗。</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>文件损坏时（缺少行、点数不是数字，或技能等级不是数字、为负数或过大），游戏会用错误代码说明哪里有问题并结束，文件保持原样，方便你修复或移走。</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>力量、敏捷、智慧、生命或魔力不是数字时游戏不会停止，但在你修复文件之前，战斗和“+”按钮都不接受它。每次保存都会先写好一个完整的新文件，再替换旧文件：崩溃绝不会只留下半个角色。</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>敌人的有些颜色在很多人眼里看起来很像。颜色符号会在每个敌人和每个技能条上标出圆点，颜色越强圆点越多：红色一个、橙色两个、黄色三个、绿色四个、蓝色五个、靛色六个、紫色七个。你会变成带黑框的白色方块，站在治疗行时还会带一个红十字。</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>放在 Graphics 文件夹里的自己的图片会逐张取代这些符号。</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>共有 %1 个敌人，每种颜色 %2 个。每种颜色只在自己的几行范围内活动，这些范围互相重叠：紫色靠近地图顶部，然后是靛色、蓝色、绿色、黄色和橙色，红色最靠下；橙色和红色都能到达治疗行正上方那一行。</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>紫色敌人最强，红色最弱。进度条每填满一次，每个敌人可能走一步，被击败的敌人有三分之一的机会回来。</translation>
     </message>
 </context>
 <context>
