@@ -415,7 +415,7 @@
     <message>
         <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Ein neuer Charakter besiegt den schwächsten roten Gegner (Stärke %1) in %2 % der Fälle, den stärksten roten (Stärke %3) aber nur in %4 % der Fälle mit Angriff allein und in %5 % mit Blitz zuerst, den schwächsten orangen (Stärke %6) selbst mit Blitz zuerst in %7 % der Fälle und die stärkeren Farben in höchstens %8 % der Fälle.</translation>
+        <translation>Ein neuer Charakter besiegt den schwächsten roten Gegner (Stärke %1) in %2&#xa0;% der Fälle, den stärksten roten (Stärke %3) aber nur in %4&#xa0;% der Fälle mit Angriff allein und in %5&#xa0;% mit Blitz zuerst, den schwächsten orangen (Stärke %6) selbst mit Blitz zuerst in %7&#xa0;% der Fälle und die stärkeren Farben in höchstens %8&#xa0;% der Fälle.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>

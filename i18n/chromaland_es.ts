@@ -415,7 +415,7 @@
     <message>
         <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Un personaje nuevo vence al enemigo rojo más débil (fuerza %1) el %2 % de las veces, pero al rojo más fuerte (fuerza %3) solo el %4 % de las veces con Atacar solamente y el %5 % con Fulminar primero, al naranja más débil (fuerza %6) el %7 % de las veces incluso con Fulminar primero, y a los colores más fuertes como mucho el %8 % de las veces.</translation>
+        <translation>Un personaje nuevo vence al enemigo rojo más débil (fuerza %1) el %2&#xa0;% de las veces, pero al rojo más fuerte (fuerza %3) solo el %4&#xa0;% de las veces con Atacar solamente y el %5&#xa0;% con Fulminar primero, al naranja más débil (fuerza %6) el %7&#xa0;% de las veces incluso con Fulminar primero, y a los colores más fuertes como mucho el %8&#xa0;% de las veces.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>

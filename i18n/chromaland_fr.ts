@@ -464,7 +464,7 @@
     <message>
         <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
         <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées, et les bandes se chevauchent : le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge le plus bas ; l’orange et le rouge atteignent tous deux la rangée juste au-dessus de la rangée de soin.</translation>
+        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées, et les bandes se chevauchent&#x202f;: le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge le plus bas&#x202f;; l’orange et le rouge atteignent tous deux la rangée juste au-dessus de la rangée de soin.</translation>
     </message>
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>

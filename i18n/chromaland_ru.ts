@@ -415,7 +415,7 @@
     <message>
         <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Новый персонаж побеждает самого слабого красного врага (сила %1) в %2 % случаев, но самого сильного красного (сила %3) — лишь в %4 % случаев одной Атакой и в %5 % со Взрывом сначала, самого слабого оранжевого (сила %6) — в %7 % случаев даже со Взрывом сначала, а более сильные цвета — не больше чем в %8 % случаев.</translation>
+        <translation>Новый персонаж побеждает самого слабого красного врага (сила %1) в %2&#xa0;% случаев, но самого сильного красного (сила %3) — лишь в %4&#xa0;% случаев одной Атакой и в %5&#xa0;% со Взрывом сначала, самого слабого оранжевого (сила %6) — в %7&#xa0;% случаев даже со Взрывом сначала, а более сильные цвета — не больше чем в %8&#xa0;% случаев.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
