@@ -6,7 +6,8 @@ It presses a key about every half second, as a player who listens first.
 
     playbyear.py game       from the title: reach an enemy, win the battle,
                             spend a point, heal in the healing row, open and
-                            close the help, and quit with Alt+F4
+                            close the help, read the panels by flat review,
+                            and quit with Alt+F4
     playbyear.py restart    from the title again: back on the map
 
 Prints each step with what Orca said to it, and the seconds from the key
@@ -59,7 +60,7 @@ class Speech:
     def close(self):
         if self.current is not None:
             # Orca logs an utterance in quotes, then its voice's settings.
-            text = re.sub(r"\{[^{}]*\}\s*$", "", self.current).strip()
+            text = re.sub(r"\[?\{[^{}]*\}\]?\s*$", "", self.current).strip()
             if len(text) >= 2 and text[0] == text[-1] == "'":
                 text = text[1:-1]
             text = re.sub(r"\s+", " ", text)
@@ -188,7 +189,14 @@ class Player:
                 return False
         log("heard the focus on Retreat")
         press("space")
-        return bool(self.hear(r"World map: Column", "the map again"))
+        back = self.hear(r"World map: Column", "the map again")
+        # A defeated enemy may come back where it fell, on the player's
+        # square: the next key other than a step away would fight it.
+        if back and self.ON_SQUARE.search(back.string):
+            log("the enemy is back on my square: a step away")
+            press("Down")
+            back = self.hear(r"World map: Column", "the map a step away")
+        return bool(back)
 
     def spend(self):
         press("shift+Tab")
@@ -228,6 +236,35 @@ class Player:
         press("Escape")
         return bool(self.hear(r"World map: Column", "the map after the help"))
 
+    def review(self):
+        """Orca's flat review through the window, line by line from the
+        top (Keypad 7 up to the first line, then Keypad 9 on): the
+        statistics each once with its number, then the skills, no enemy
+        among them."""
+        for _ in range(30):
+            press("KP_Home")
+        self.speech.forget()
+        lines = []
+        for _ in range(25):
+            press("KP_Prior")
+            said = self.speech.new()
+            self.speech.heard += len(said)
+            lines.extend(said)
+        log("flat review:")
+        for line in lines:
+            log("    | " + line)
+        first = next((i for i, l in enumerate(lines) if l.startswith("Strength: ")), None)
+        skills = [i for i, l in enumerate(lines) if re.fullmatch(r"\w+ skill: level \d+ of 18", l)]
+        if first is None or len(skills) != 7 or skills != list(range(skills[0], skills[0] + 7)):
+            self.failed.append("the statistics, then the seven skills one a line, in flat review")
+            return False
+        panels = lines[first:skills[-1] + 1]
+        if any("enemy" in l or "Strength: Strength" in l for l in panels):
+            self.failed.append("the panels in flat review without enemies or a caption said twice")
+            return False
+        log("heard the panels in flat review")
+        return True
+
     def game(self):
         started = self.title()
         if started is None or not self.hear(r"World map: Column", "the map"):
@@ -237,7 +274,7 @@ class Player:
         log("first battle after %.1f s" % (time.monotonic() - started))
         if not self.battle():
             return
-        for step in (self.spend, self.heal, self.help):
+        for step in (self.spend, self.heal, self.help, self.review):
             if not step():
                 return
         press("alt+F4")

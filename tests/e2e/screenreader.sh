@@ -330,7 +330,8 @@ scenario_screen_reader_at_rest()
 
 # A blind player's whole game, played by playbyear.py from Orca's speech
 # alone: the title, the chase to the nearest enemy, a battle won, a point
-# spent, healing in the healing row, the help, Alt+F4; then the game
+# spent, healing in the healing row, the help, the panels by flat review,
+# Alt+F4; then the game
 # started again. The player starts before the title shows, so that it
 # hears all Orca says of it.
 scenario_screen_reader_by_ear()
