@@ -105,6 +105,7 @@ class Player:
     def __init__(self, speech):
         self.speech = speech
         self.failed = []
+        self.battle_from = 0   # the utterance that opened the battle
 
     def hear(self, pattern, what, seconds=STEP_WAIT):
         match = self.speech.wait(pattern, seconds)
@@ -128,17 +129,31 @@ class Player:
 
     def chase(self):
         """Walks to the nearest enemy by the ways Orca tells after each
-        step, until a battle opens. Returns whether one did."""
+        step, until a battle opens. One key, then its answer: Orca gets
+        round to a step late on a busy machine, and a key pressed on a
+        way heard before the last step's answer could land in the battle
+        that step opened. Returns whether a battle opened."""
         deadline = time.monotonic() + CHASE_LIMIT
-        quiet_since = time.monotonic()
+        asked = time.monotonic()
+        awaiting = False
         while time.monotonic() < deadline:
             said = self.speech.new()
             self.speech.heard += len(said)
             if any(self.BATTLE.search(s) for s in said):
+                self.battle_from = self.speech.heard - len(said)
                 log("heard the battle: %r" % [s for s in said if self.BATTLE.search(s)][0])
                 return True
+            answers = [s for s in said if "World map: Column" in s or s.startswith("notification ")]
+            if awaiting and not answers:
+                if time.monotonic() - asked > 3:
+                    # Nothing told for a while: Orca's "where am I".
+                    press("KP_Enter")
+                    asked = time.monotonic()
+                else:
+                    time.sleep(0.05)
+                continue
             key = None
-            for text in reversed(said):
+            for text in reversed(answers):
                 if self.ON_SQUARE.search(text):
                     key = "space"
                     break
@@ -146,45 +161,44 @@ class Player:
                 if way:
                     steps = dict((d, int(n)) for n, d in re.findall(r"(\d+) (up|down|left|right)", way.group(2)))
                     # The longer way first: an enemy drifts sideways more often.
-                    key = max(steps, key=steps.get)
-                    key = {"up": "Up", "down": "Down", "left": "Left", "right": "Right"}[key]
+                    key = {"up": "Up", "down": "Down", "left": "Left", "right": "Right"}[max(steps, key=steps.get)]
                     log("heard %r" % text)
                     break
             if key:
                 press(key)
-                quiet_since = time.monotonic()
-            elif time.monotonic() - quiet_since > 3:
-                # Nothing told for a while: Orca's "where am I".
+                asked = time.monotonic()
+                awaiting = True
+            elif not awaiting and time.monotonic() - asked > 3:
                 press("KP_Enter")
-                quiet_since = time.monotonic()
+                asked = time.monotonic()
+                awaiting = True
             else:
-                time.sleep(0.1)
+                time.sleep(0.05)
         self.failed.append("a battle within %d s" % CHASE_LIMIT)
         return False
 
     def battle(self):
-        """Attacks until Orca tells the enemy's health as DEAD."""
+        """Attacks until Orca tells the enemy's health as DEAD, each key
+        after the answer to the one before; then leaves by Retreat, where
+        the focus has gone."""
+        since = self.battle_from
+        dead = lambda: any("Enemy health: DEAD" in s for s in self.speech.said[since:])
         for _ in range(20):
-            mark = len(self.speech.said)
-            press("alt+a")
-            if not self.hear(r"notification You .*", "the attack's line"):
-                return False
-            # The values follow the line.
-            values = self.hear(r"Enemy health: (\w+)", "the values after the line")
-            if not values:
-                return False
-            if values.group(1) == "DEAD":
-                log("heard the win")
+            if dead():
                 break
-            if any("You have died" in s for s in self.speech.said[-4:]):
+            press("alt+a")
+            if not self.hear(r"Enemy health: \w+", "the attack's answer"):
+                return False
+            if any("You have died" in s for s in self.speech.said[since:]):
                 self.failed.append("staying alive")
                 return False
-        else:
+        if not dead():
             self.failed.append("a win within 20 attacks")
             return False
+        log("heard the win: %r" % next(s for s in self.speech.said[since:] if "Enemy health: DEAD" in s))
         # The focus moves to Retreat as the enemy falls; Orca may tell it
         # before the line.
-        if not any("Retreat push button" in s for s in self.speech.said[mark:]):
+        if not any("Retreat push button" in s for s in self.speech.said[since:]):
             if not self.hear(r"Retreat push button", "the focus on Retreat"):
                 return False
         log("heard the focus on Retreat")
@@ -198,6 +212,16 @@ class Player:
             back = self.hear(r"World map: Column", "the map a step away")
         return bool(back)
 
+    def back_on_map(self, what):
+        """Waits for the map's square; a step that met an enemy on the way
+        is a battle, fought first."""
+        answer = self.hear(r"World map: Column|Battle Control", what)
+        if answer and "Battle Control" in answer.string:
+            log("met an enemy on the way")
+            self.battle_from = self.speech.heard - 1
+            return self.battle()
+        return bool(answer)
+
     def spend(self):
         press("shift+Tab")
         if not self.hear(r"Spend a point on \w+", "a point button"):
@@ -206,7 +230,7 @@ class Player:
         if not self.hear(r"notification .*Points: \d+", "the spent point"):
             return False
         press("Down")
-        return bool(self.hear(r"World map: Column", "the map after the point"))
+        return self.back_on_map("the map after the point")
 
     def heal(self):
         """Walks down to the healing row and waits there for the healing."""
@@ -219,6 +243,7 @@ class Player:
             if "Battle Control" in said:
                 # An enemy in the way: it is fought.
                 log("met an enemy on the way down")
+                self.battle_from = len(self.speech.said) - 1
                 if not self.battle():
                     return False
                 continue
@@ -234,7 +259,7 @@ class Player:
         if not self.hear(r"Chromaland Help", "the help"):
             return False
         press("Escape")
-        return bool(self.hear(r"World map: Column", "the map after the help"))
+        return self.back_on_map("the map after the help")
 
     def review(self):
         """Orca's flat review through the window, line by line from the
