@@ -470,6 +470,10 @@
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>紫色の敵がいちばん強く、赤色がいちばん弱い敵です。マップの下のバーがいっぱいになるたびに、どの敵も 1 歩動くことがあり、倒された敵は 3 回に 1 回の割合で戻ってきます。</translation>
     </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>マップでは 1 歩ごとに、Orca が最も近い敵とそこまでの道筋も伝えます（例：「赤色の敵：上へ 2 マス、左へ 1 マス。」）。敵がすぐそばや同じマスに来ると、どちらが動いたかにかかわらず、すぐに伝えます。同じマスにいるときは、どのキーを押しても戦闘になります。マップの下のバー（「敵が動くまでの時間」）は読み上げません。</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -542,19 +546,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>同じマス</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>、</translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>いちばん近いのは%1、%2。</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -562,9 +556,24 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1%2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1が同じマスにいます。どのキーを押しても戦闘になります。</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1がすぐそばにいます：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1030,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>色の記号をオフにしました</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>使えるポイントはありません。マップのままです（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1051,8 +1065,9 @@
         <translation>回復：魔力で傷を癒やします。回復できる量の上限は知恵で決まります。</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>キーを押してスタート。</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland。キーを押してスタート。</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,8 @@ inline constexpr char Levels[] = "accessibleLevels";
 inline constexpr char FullTwips[] = "accessibleFullTwips";
 // A container whose child of this name is the marker whose square it reports.
 inline constexpr char Marker[] = "accessibleMarker";
+// A label whose words its window already tells a reader: it has no name.
+inline constexpr char Silent[] = "accessibleSilent";
 // DialogKind for a window that reads as a dialog.
 inline constexpr char WindowKind[] = "accessibleWindowKind";
 inline constexpr char DialogKind[] = "dialog";
