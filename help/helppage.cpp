@@ -83,7 +83,8 @@ QString HelpPage::playing()
 {
     using namespace GameRules;
     const int levels = int(FullSkillBarTwips / TwipsPerLevel);
-    const double phaseSeconds = EnemyClock::PhaseTicks * 17 / 1000.0;
+    const double phaseSeconds =
+        std::chrono::duration<double>(EnemyClock::PhaseTicks * EnemyClock::TickInterval).count();
     //: %1 is the number of columns, %2 the number of rows.
     QString text = paragraph(tr("You are the white square on a map of %1 by %2 squares. Walk onto the coloured "
                                 "enemies to fight them, grow stronger with every kill, and stay alive.")

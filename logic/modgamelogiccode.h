@@ -50,8 +50,8 @@ inline constexpr qint64 MaxCharacterFileBytes = 1024 * 1024;
 // A character file's content, checked as a whole: the eight statistic
 // captions as they will be shown and the seven skill-bar widths in twips.
 struct CharacterRecord {
-    std::array<QString, 8> captions;
-    std::array<float, 7> skillWidths{};
+    std::array<QString, GameRules::StatisticLines> captions;
+    std::array<float, GameRules::ColourCount> skillWidths{};
 };
 // Reads the content of a character file without touching any control.
 // Throws GameError on a file with fewer than 15 lines, a line shorter than

@@ -1,3 +1,4 @@
+#include "widgets/accessibleproperty.h"
 #include "accessibility/accessibleupdates.h"
 #include "battle/frmbattlecontrol.h"
 #include "forms/windowsetup.h"
@@ -553,7 +554,7 @@ void tst_Translations::joinedTextsFollowTheLanguage()
     AccessibleUpdates::forwardTo({});
     QString told;
     for (const QLabel *line : map->findChildren<QLabel *>()) {
-        if (line->property("announces").toBool() && line->isHidden())
+        if (line->property(AccessibleProperty::Announces).toBool() && line->isHidden())
             told = line->text();
     }
     const QString strength = QAccessible::queryAccessibleInterface(control<QLabel>(map, "lbl_ST_val"))->text(QAccessible::Name);
