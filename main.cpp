@@ -1,6 +1,7 @@
 #include "forms/fontwarmup.h"
 #include "forms/gamefonts.h"
 #include "help/helpkey.h"
+#include "help/helppage.h"
 #include "system/language.h"
 #include "system/playersettings.h"
 #include "system/processtuning.h"
@@ -26,8 +27,7 @@ int main(int argc, char *argv[])
     // as F2 on the map would.
     const QCommandLineOption colourSymbols(
         QStringLiteral("colour-symbols"),
-        //: The description of the --colour-symbols option in the program's --help.
-        QCoreApplication::translate("main", "Show the colour symbols on the map, and keep them on."));
+        HelpPage::colourSymbolsOption());
     options.addOption(colourSymbols);
     if (!options.parse(QApplication::arguments())) {
         std::fprintf(stderr, "%s\n", qPrintable(options.errorText()));

@@ -240,3 +240,9 @@ QString HelpPage::languages()
                           .arg(QStringLiteral("LANGUAGE=de chromaland")));
     return text;
 }
+
+QString HelpPage::colourSymbolsOption()
+{
+    //: The description of the --colour-symbols option in the program's --help.
+    return tr("Shows the colour symbols on the map, and keeps them on.");
+}
