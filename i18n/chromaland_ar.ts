@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>تتحدث اللعبة بلغة سطح المكتب لديك (⁨LANGUAGE⁩، ثم ⁨LC_ALL⁩ و⁨LC_MESSAGES⁩ و⁨LANG⁩). ولتلعب بلغة أخرى مرة واحدة، شغّلها من الطرفية مع كتابة تلك اللغة قبل الأمر، مثلًا: ⁨%1⁩</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>يُظهر رموز الألوان على الخريطة ويبقيها ظاهرة.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -727,11 +732,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>لا يمكن استخدام صحتك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>⁨%1⁩ من ⁨%2⁩</translation>
     </message>
     <message>

@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Es spricht die Sprache deiner Arbeitsumgebung (LANGUAGE, dann LC_ALL, LC_MESSAGES und LANG). Um einmal in einer anderen Sprache zu spielen, starte es aus einem Terminal und stell diese Sprache voran, zum Beispiel: %1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Zeigt die Farbsymbole auf der Karte und lässt sie eingeschaltet.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -695,11 +700,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Dein Leben (%1) ist im Kampf nicht verwendbar: Es ist nichts passiert.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>

@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Habla el idioma de tu escritorio (LANGUAGE, después LC_ALL, LC_MESSAGES y LANG). Para jugar una vez en otro idioma, inícialo desde un terminal con ese idioma delante, por ejemplo: %1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Muestra los símbolos de color en el mapa y los deja activados.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -695,11 +700,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Tu Salud (%1) no se puede usar en combate: no ocurrió nada.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>

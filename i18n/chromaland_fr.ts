@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Il parle la langue de ton bureau (LANGUAGE, puis LC_ALL, LC_MESSAGES et LANG). Pour jouer une fois dans une autre langue, lance-le depuis un terminal en indiquant d’abord cette langue, par exemple&#x202f;: %1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Affiche les symboles de couleur sur la carte et les laisse activés.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -695,11 +700,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Ta Santé (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 sur %2</translation>
     </message>
     <message>

@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Parla la lingua del tuo desktop (LANGUAGE, poi LC_ALL, LC_MESSAGES e LANG). Per giocare una volta in un&apos;altra lingua, avvialo da un terminale mettendo quella lingua prima del comando, per esempio: %1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Mostra i simboli dei colori sulla mappa e li lascia attivi.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -695,11 +700,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>La tua Salute (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 di %2</translation>
     </message>
     <message>

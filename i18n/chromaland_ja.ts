@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>ゲームはデスクトップの言語で表示されます（LANGUAGE、次に LC_ALL、LC_MESSAGES、LANG の順）。一度だけ別の言語で遊ぶには、端末からその言語を先頭に指定して起動します。例：%1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>マップに色の記号を表示し、表示したままにします。</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -687,11 +692,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>あなたの体力（%1）は戦闘に使えない値のため、何も起こりませんでした。</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1／%2</translation>
     </message>
     <message>

@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Gra mówi w języku twojego pulpitu (LANGUAGE, potem LC_ALL, LC_MESSAGES i LANG). Aby jednorazowo zagrać w innym języku, uruchom ją z terminala, podając ten język przed poleceniem, na przykład: %1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Pokazuje symbole kolorów na mapie i pozostawia je włączone.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -703,11 +708,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Twojego Życia (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 z %2</translation>
     </message>
     <message>

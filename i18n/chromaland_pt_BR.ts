@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Ele fala o idioma da sua área de trabalho (LANGUAGE, depois LC_ALL, LC_MESSAGES e LANG). Para jogar uma vez em outro idioma, inicie-o em um terminal com esse idioma antes do comando, por exemplo: %1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Mostra os símbolos de cor no mapa e os mantém ligados.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -695,11 +700,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Sua Vida (%1) não pode ser usada na batalha: nada aconteceu.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>

@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Игра говорит на языке твоего рабочего стола (LANGUAGE, затем LC_ALL, LC_MESSAGES и LANG). Чтобы один раз сыграть на другом языке, запусти её из терминала, указав этот язык первым, например: %1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Показывает цветовые значки на карте и оставляет их включёнными.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -703,11 +708,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Твоё Здоровье (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 из %2</translation>
     </message>
     <message>

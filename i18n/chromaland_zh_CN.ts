@@ -364,6 +364,11 @@
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>游戏使用你桌面的语言（依次查看 LANGUAGE、LC_ALL、LC_MESSAGES 和 LANG）。若想临时用另一种语言玩一次，请在终端中把该语言放在最前面来启动游戏，例如：%1</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>在地图上显示颜色符号，并保持开启。</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -687,11 +692,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>你的生命（%1）无法在战斗中使用：什么也没有发生。</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1/%2</translation>
     </message>
     <message>
