@@ -183,7 +183,7 @@ QString HelpPage::character()
     QString text = paragraph(tr("The game keeps one character. It is saved when you close the map window, in "
                                 "this file:"));
     text += QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>")
-                .arg(QDir::toNativeSeparators(modGameLogicCode::CharacterFilePath()).toHtmlEscaped());
+                .arg(QDir::toNativeSeparators(modGameLogicCode::characterFilePath()).toHtmlEscaped());
     text += paragraph(tr("When the file is missing, the game says so and starts a new character. Pictures of your "
                          "own for the map, for you and for the enemies go into the Graphics folder beside it."));
     //: The folder's full path follows on a line of its own.

@@ -102,10 +102,10 @@ QString savedDate(const QDate &date)
 
 } // namespace
 
-QString CharacterFilePath()
+QString characterFilePath()
 {
     const QString wanted = ProgramFolder::path() + QStringLiteral("/Character.chx");
-    const QString found = FindEntry(wanted);
+    const QString found = findEntry(wanted);
     return found.isEmpty() ? wanted : found;
 }
 
@@ -114,10 +114,10 @@ void CreateDefaultCharacter()
     QStringList lines;
     for (const char *line : DefaultCharacter)
         lines << QLatin1String(line);
-    writeLines(CharacterFilePath(), lines);
+    writeLines(characterFilePath(), lines);
 }
 
-CharacterRecord ReadCharacter(const QByteArray &bytes)
+CharacterRecord readCharacter(const QByteArray &bytes)
 {
     // The file is 8-bit text: every byte maps to one character and back.
     QStringDecoder latin1(QStringDecoder::Latin1);
@@ -151,15 +151,15 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
 
 void LoadCharacter(const MapControls &map)
 {
-    SafeFile::discardInterrupted(CharacterFilePath());
-    if (!FileExists(CharacterFilePath())) {
+    SafeFile::discardInterrupted(characterFilePath());
+    if (!FileExists(characterFilePath())) {
         MessageBox::show(QCoreApplication::translate(
                              "modGameLogicCode", "Character file could not be found - a new character will be created"));
         CreateDefaultCharacter();
     }
 
     const CharacterRecord record =
-        ReadCharacter(SafeFile::read(CharacterFilePath(), MaxCharacterFileBytes, GameError::PathAccess));
+        readCharacter(SafeFile::read(characterFilePath(), MaxCharacterFileBytes, GameError::PathAccess));
 
     const auto labels = map.statistics();
     for (std::size_t i = 0; i < labels.size(); ++i)
@@ -179,22 +179,22 @@ void SaveCharacter(const MapControls &map)
     const QDateTime now = Clock::now();
     lines << QStringLiteral("Saved: ") + savedDate(now.date()) + QLatin1Char(' ')
                  + now.time().toString(QStringLiteral("HH:mm:ss"));
-    writeLines(CharacterFilePath(), lines);
+    writeLines(characterFilePath(), lines);
 }
 
-Outcome SaveCharacterOrEnd(const MapControls &map)
+Outcome saveCharacterOrSay(const MapControls &map)
 {
     try {
         SaveCharacter(map);
     } catch (const GameError &e) {
         MessageBox::show(QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
-                             .arg(QDir::toNativeSeparators(CharacterFilePath()), e.description()));
+                             .arg(QDir::toNativeSeparators(characterFilePath()), e.description()));
         return Outcome::end(1);
     }
     return Outcome::carryOn();
 }
 
-QString FindEntry(const QString &path)
+QString findEntry(const QString &path)
 {
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     const QString folderPart = path.left(cut + 1);
@@ -215,7 +215,7 @@ QString FindEntry(const QString &path)
 
 bool FileExists(const QString &path)
 {
-    return !FindEntry(path).isEmpty();
+    return !findEntry(path).isEmpty();
 }
 
 void UpdateGainButtons(const MapControls &map)
@@ -285,8 +285,8 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
 
 Outcome ArchiveDeadCharacter(const MapControls &map)
 {
-    const QString characterFile = CharacterFilePath();
-    const Outcome saved = SaveCharacterOrEnd(map);
+    const QString characterFile = characterFilePath();
+    const Outcome saved = saveCharacterOrSay(map);
     if (saved.ends())
         return saved;
 

@@ -97,7 +97,7 @@ bool frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *
         return false;
     // Load the entry actually found: on a case-sensitive disk it may be
     // spelt differently from the name the game asks for.
-    target->setPicture(QPixmap::fromImage(PictureFile::load(FindEntry(path))));
+    target->setPicture(QPixmap::fromImage(PictureFile::load(findEntry(path))));
     return true;
 }
 
@@ -159,7 +159,7 @@ Outcome frmMainGameWindow::Form_Unload()
     // A window whose start-up failed has no character to save.
     if (!m_startedUp)
         return Outcome::carryOn();
-    const Outcome saved = SaveCharacterOrEnd(m_controls);
+    const Outcome saved = saveCharacterOrSay(m_controls);
     return saved.ends() ? saved : Outcome::end(0);
 }
 

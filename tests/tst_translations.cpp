@@ -438,7 +438,7 @@ void tst_Translations::pseudoLanguageEscapesNothing()
     // folders, a command, the languages' own names.
     HelpWindow help(windows.map);
     QString page = help.browser()->toPlainText();
-    for (const QString &kept : {QDir::toNativeSeparators(modGameLogicCode::CharacterFilePath()),
+    for (const QString &kept : {QDir::toNativeSeparators(modGameLogicCode::characterFilePath()),
                                 QDir::toNativeSeparators(QDir(windows.sandbox.folder()).absolutePath()),
                                 QDir::toNativeSeparators(QDir::currentPath()), QStringLiteral("LANGUAGE=de chromaland")})
         page.remove(kept);
