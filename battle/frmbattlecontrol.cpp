@@ -166,7 +166,7 @@ frmBattleControl::frmBattleControl(const MapControls &map)
 {
     WindowSetup::setUpForm(*ui, this);
     // A caption but no close, minimize or maximize box, and no resizing.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     WindowPlacement::keepSize(this);
     setModal(true);
     for (PictureBox *bar : {ui->pic_Player, ui->pic_Enemy})

@@ -56,8 +56,7 @@ void MessageBox::show(const QString &text, const QString &caption)
     // A caption and a close button (the same as OK), nothing to minimize
     // or maximize.
     GameMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(),
-                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint);
+                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setObjectName(QStringLiteral("gameMessageBox"));
     if (Language::rightToLeft())
         box.setLayoutDirection(Qt::RightToLeft);

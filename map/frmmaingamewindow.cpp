@@ -38,8 +38,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     , ui(std::make_unique<Ui::frmMainGameWindow>())
 {
     WindowSetup::setUpForm(*ui, this);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     WindowPlacement::keepSize(this);
 
     ui->pic_WorldMap->placeChildrenInInterior();
