@@ -60,11 +60,22 @@ QString LabelAccessible::joined(const QStringList &values)
     return values.join(QCoreApplication::translate("LabelAccessible", ". "));
 }
 
+bool LabelAccessible::captionOfValue() const
+{
+    const QWidget *buddy = label()->buddy();
+    return (buddy && !buddy->property(AccessibleProperty::ValueName).toString().isEmpty())
+        || label()->property(AccessibleProperty::Silent).toBool();
+}
+
 QString LabelAccessible::text(QAccessible::Text t) const
 {
     const QString name = valueName();
     switch (t) {
     case QAccessible::Name:
+        // The value box beside it tells the caption with its number, or
+        // the window tells the label's words: a reader would say them twice.
+        if (captionOfValue())
+            return QString();
         if (announces())
             return label()->text().isEmpty() ? name : label()->text();
         if (!name.isEmpty())

@@ -216,6 +216,10 @@ QString HelpPage::screenReader()
                                 "the nearest enemy and the way to it; flat review reads your statistics and skill "
                                 "levels. In a battle, each move's lines are told with your health and magic and the "
                                 "enemy's health."));
+    text += paragraph(tr("After each step on the map Orca also tells the way to the nearest enemy, such as "
+                         "\"Red enemy: 2 up, 1 left.\" An enemy that comes beside you or onto your square is "
+                         "told at once, whoever moved; on your square, any key fights it. The enemy clock's bar "
+                         "under the map is not read out."));
     //: "Key Bindings" is the name of a page of Orca's preferences: use its name in Orca in your language.
     text += paragraph(tr("The battle's lines are notifications, which Orca keeps in its list of notification "
                          "messages. Its commands to hear the last ones again or to go through the list have no keys "

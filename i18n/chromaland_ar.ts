@@ -365,6 +365,10 @@
         <translation>تتحدث اللعبة بلغة سطح المكتب لديك (⁨LANGUAGE⁩، ثم ⁨LC_ALL⁩ و⁨LC_MESSAGES⁩ و⁨LANG⁩). ولتلعب بلغة أخرى مرة واحدة، شغّلها من الطرفية مع كتابة تلك اللغة قبل الأمر، مثلًا: ⁨%1⁩</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>بعد كل خطوة على الخريطة يذكر Orca أيضًا الطريق إلى أقرب عدو، مثل «العدو الأحمر: ⁨2⁩ مربعان للأعلى، ⁨1⁩ مربع لليسار.». ويُعلَن فورًا عن أي عدو يصير بجانبك أو في مربعك، أيًّا كان مَن تحرّك؛ وإذا كان في مربعك فأي مفتاح يبدأ القتال معه. أما الشريط أسفل الخريطة («الوقت حتى تحرك الأعداء») فلا يُقرأ.</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>يُظهر رموز الألوان على الخريطة ويبقيها ظاهرة.</translation>
@@ -461,19 +465,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>هنا</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>، </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>الأقرب: %1، %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -481,9 +475,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 في مربعك: اضغط أي مفتاح لقتاله.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 بجانبك: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -960,6 +969,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>رموز الألوان معطّلة</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>لا نقاط لتنفقها: ما زلت على الخريطة، %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -990,8 +1004,9 @@
         <translation>شفاء: استخدم نقاط سحرك لشفاء أي جروح. أقصى قدرة لك على الشفاء محدودة بحكمتك.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>اضغط أي مفتاح للعب.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. اضغط أي مفتاح للعب.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <translation>Habla el idioma de tu escritorio (LANGUAGE, después LC_ALL, LC_MESSAGES y LANG). Para jugar una vez en otro idioma, inícialo desde un terminal con ese idioma delante, por ejemplo: %1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Tras cada paso en el mapa, Orca también dice el camino hasta el enemigo más cercano, por ejemplo «Enemigo rojo: 2 casillas arriba, 1 casilla a la izquierda.». Un enemigo que llega a tu lado o a tu casilla se anuncia enseguida, se haya movido quien se haya movido; en tu casilla, cualquier tecla inicia el combate. La barra bajo el mapa («Tiempo hasta el turno enemigo») no se lee en voz alta.</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Muestra los símbolos de color en el mapa y los deja activados.</translation>
@@ -445,19 +449,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>aquí mismo</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Más cercano: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -465,9 +459,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 en tu casilla: pulsa cualquier tecla para luchar contra él.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 a tu lado: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -928,6 +937,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Símbolos de color desactivados</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>No tienes puntos que gastar: sigues en el mapa, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -958,8 +972,9 @@
         <translation>CURAR: Usa tus puntos de magia para curar tus heridas. Tu Sabiduría limita tu poder de curación.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Pulsa una tecla para jugar.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Pulsa una tecla para jugar.</translation>
     </message>
 </context>
 <context>

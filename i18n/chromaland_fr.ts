@@ -365,6 +365,10 @@
         <translation>Il parle la langue de ton bureau (LANGUAGE, puis LC_ALL, LC_MESSAGES et LANG). Pour jouer une fois dans une autre langue, lance-le depuis un terminal en indiquant d’abord cette langue, par exemple&#x202f;: %1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Après chaque pas sur la carte, Orca annonce aussi le chemin vers l’ennemi le plus proche, par exemple «&#x202f;Ennemi rouge&#x202f;: 2 vers le haut, 1 à gauche.&#x202f;» Un ennemi qui arrive à côté de toi ou sur ta case est annoncé aussitôt, qui que ce soit qui ait bougé&#x202f;; sur ta case, n’importe quelle touche lance le combat. La barre sous la carte («&#x202f;Temps avant le tour des ennemis&#x202f;») n’est pas lue.</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Affiche les symboles de couleur sur la carte et les laisse activés.</translation>
@@ -445,19 +449,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>ici</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Le plus proche&#x202f;: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -465,9 +459,24 @@
         <translation>%1&#x202f;: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 sur ta case&#x202f;: appuie sur n’importe quelle touche pour le combattre.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 à côté de toi&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -928,6 +937,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Symboles de couleur désactivés</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Aucun point à dépenser&#x202f;: tu es toujours sur la carte, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -958,8 +972,9 @@
         <translation>SOIN&#x202f;: Tes points de magie soignent tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Appuie sur une touche pour jouer.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Appuie sur une touche pour jouer.</translation>
     </message>
 </context>
 <context>

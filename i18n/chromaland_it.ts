@@ -365,6 +365,10 @@
         <translation>Parla la lingua del tuo desktop (LANGUAGE, poi LC_ALL, LC_MESSAGES e LANG). Per giocare una volta in un&apos;altra lingua, avvialo da un terminale mettendo quella lingua prima del comando, per esempio: %1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Dopo ogni passo sulla mappa, Orca dice anche la strada fino al nemico più vicino, per esempio «Nemico rosso: 2 caselle in alto, 1 casella a sinistra.» Un nemico che arriva accanto a te o sulla tua casella viene annunciato subito, chiunque si sia mosso; sulla tua casella, qualsiasi tasto avvia la battaglia. La barra sotto la mappa («Tempo prima della mossa dei nemici») non viene letta.</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Mostra i simboli dei colori sulla mappa e li lascia attivi.</translation>
@@ -445,19 +449,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>proprio qui</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Il più vicino: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -465,9 +459,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 sulla tua casella: premi un tasto qualsiasi per combatterlo.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 accanto a te: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -928,6 +937,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Simboli dei colori disattivati</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Nessun punto da spendere: sei ancora sulla mappa, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -958,8 +972,9 @@
         <translation>CURA: Usa i tuoi punti di magia per curare le ferite. La tua Saggezza limita il tuo potere di cura.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Premi un tasto per giocare.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Premi un tasto per giocare.</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,10 @@
         <translation>ゲームはデスクトップの言語で表示されます（LANGUAGE、次に LC_ALL、LC_MESSAGES、LANG の順）。一度だけ別の言語で遊ぶには、端末からその言語を先頭に指定して起動します。例：%1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>マップでは 1 歩ごとに、Orca が最も近い敵とそこまでの道筋も伝えます（例：「赤色の敵：上へ 2 マス、左へ 1 マス。」）。敵がすぐそばや同じマスに来ると、どちらが動いたかにかかわらず、すぐに伝えます。同じマスにいるときは、どのキーを押しても戦闘になります。マップの下のバー（「敵が動くまでの時間」）は読み上げません。</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>マップに色の記号を表示し、表示したままにします。</translation>
@@ -441,19 +445,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>同じマス</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>、</translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>いちばん近いのは%1、%2。</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -461,9 +455,24 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1%2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1が同じマスにいます。どのキーを押しても戦闘になります。</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1がすぐそばにいます：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>
@@ -920,6 +929,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>色の記号をオフにしました</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>使えるポイントはありません。マップのままです（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -950,8 +964,9 @@
         <translation>回復：魔力で傷を癒やします。回復できる量の上限は知恵で決まります。</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>キーを押してスタート。</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland。キーを押してスタート。</translation>
     </message>
 </context>
 <context>

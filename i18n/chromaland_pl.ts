@@ -365,6 +365,10 @@
         <translation>Gra mówi w języku twojego pulpitu (LANGUAGE, potem LC_ALL, LC_MESSAGES i LANG). Aby jednorazowo zagrać w innym języku, uruchom ją z terminala, podając ten język przed poleceniem, na przykład: %1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Po każdym kroku na mapie Orca podaje też drogę do najbliższego wroga, na przykład „Wróg czerwony: 2 pola w górę, 1 pole w lewo.”. Wróg, który stanie obok ciebie lub na twoim polu, jest ogłaszany od razu, niezależnie od tego, kto się ruszył; na twoim polu dowolny klawisz rozpoczyna walkę. Pasek pod mapą („Czas do ruchu wrogów”) nie jest odczytywany.</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Pokazuje symbole kolorów na mapie i pozostawia je włączone.</translation>
@@ -449,19 +453,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>tutaj</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Najbliższy: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -469,9 +463,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 na twoim polu: dowolny klawisz rozpoczyna walkę.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 obok ciebie: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -936,6 +945,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Symbole kolorów wyłączone</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Brak punktów do wydania: nadal jesteś na mapie, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -966,8 +980,9 @@
         <translation>LECZENIE: Punkty magii leczą twoje rany. Maksymalną moc leczenia ogranicza twoja Mądrość.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Naciśnij klawisz, aby grać.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Naciśnij klawisz, aby grać.</translation>
     </message>
 </context>
 <context>

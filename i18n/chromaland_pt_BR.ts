@@ -365,6 +365,10 @@
         <translation>Ele fala o idioma da sua área de trabalho (LANGUAGE, depois LC_ALL, LC_MESSAGES e LANG). Para jogar uma vez em outro idioma, inicie-o em um terminal com esse idioma antes do comando, por exemplo: %1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Depois de cada passo no mapa, o Orca também informa o caminho até o inimigo mais próximo, por exemplo “Inimigo vermelho: 2 casas para cima, 1 casa à esquerda.” Um inimigo que chega ao seu lado ou à sua casa é anunciado na hora, não importa quem se moveu; na sua casa, qualquer tecla começa a batalha. A barra embaixo do mapa (“Tempo até os inimigos andarem”) não é lida.</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Mostra os símbolos de cor no mapa e os mantém ligados.</translation>
@@ -445,19 +449,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>aqui</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Mais próximo: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -465,9 +459,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 na sua casa: pressione qualquer tecla para lutar contra ele.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 ao seu lado: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -928,6 +937,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Símbolos de cor desativados</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Nenhum ponto para gastar: você continua no mapa, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -958,8 +972,9 @@
         <translation>CURAR: Use pontos de magia para curar feridas. Sua Sabedoria limita o poder máximo de cura.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Pressione uma tecla para jogar.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Pressione uma tecla para jogar.</translation>
     </message>
 </context>
 <context>

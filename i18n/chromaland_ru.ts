@@ -365,6 +365,10 @@
         <translation>Игра говорит на языке твоего рабочего стола (LANGUAGE, затем LC_ALL, LC_MESSAGES и LANG). Чтобы один раз сыграть на другом языке, запусти её из терминала, указав этот язык первым, например: %1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>После каждого шага по карте Orca также сообщает путь к ближайшему врагу, например «Красный враг: 2 клетки вверх, 1 клетка влево.». О враге, который оказался рядом с тобой или на твоей клетке, сообщается сразу, кто бы ни сделал ход; если он на твоей клетке, любая клавиша начинает бой. Полоса под картой («Время до хода врагов») не зачитывается.</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Показывает цветовые значки на карте и оставляет их включёнными.</translation>
@@ -449,19 +453,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>здесь же</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Ближайший: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -469,9 +463,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 на твоей клетке: любая клавиша начинает бой.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 рядом с тобой: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -936,6 +945,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Символы цветов выключены</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Очков нет: ты по-прежнему на карте, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -966,8 +980,9 @@
         <translation>ЛЕЧЕНИЕ: Лечи любые раны очками магии. Сила лечения ограничена твоей Мудростью.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Нажми любую клавишу, чтобы начать.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Нажми любую клавишу, чтобы играть.</translation>
     </message>
 </context>
 <context>

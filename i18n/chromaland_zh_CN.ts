@@ -365,6 +365,10 @@
         <translation>游戏使用你桌面的语言（依次查看 LANGUAGE、LC_ALL、LC_MESSAGES 和 LANG）。若想临时用另一种语言玩一次，请在终端中把该语言放在最前面来启动游戏，例如：%1</translation>
     </message>
     <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>在地图上每走一步，Orca 还会报出最近的敌人以及到它的路线，例如“红色敌人：向上 2 格、向左 1 格。”。敌人来到你旁边或你所在的格子时，无论是谁移动的，都会立即报出；敌人在你的格子上时，按任意键即可与它战斗。地图下方的进度条（“距敌人移动的时间”）不会被朗读。</translation>
+    </message>
+    <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>在地图上显示颜色符号，并保持开启。</translation>
@@ -441,19 +445,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>就在同一格</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>，</translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>最近的是%1，%2。</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -461,9 +455,24 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1%2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1就在你的格子上：按任意键与它战斗。</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1就在你旁边：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>
@@ -920,6 +929,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>颜色符号已关闭</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>没有可分配的点数：你仍在地图上，%1。</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -950,8 +964,9 @@
         <translation>治疗：用魔力治愈伤口。你的最大治疗量受智慧限制。</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>按任意键开始游戏。</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland。按任意键开始游戏。</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "logic/modgamelogiccode.h"
 #include "accessibility/accessibleupdates.h"
 #include "accessibility/labelaccessible.h"
+#include "accessibility/pictureboxaccessible.h"
 #include "system/beep.h"
 #include "logic/captionnumber.h"
 #include "system/gameerror.h"
@@ -27,6 +28,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -84,6 +86,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     connect(ui->cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
     for (QPushButton *button : m_controls.gainButtons)
         button->installEventFilter(this);
+    ui->pic_WorldMap->installEventFilter(this);
     ui->pic_WorldMap->setFocus();
 }
 
@@ -191,13 +194,32 @@ void frmMainGameWindow::Timer1_Timer()
 void frmMainGameWindow::enemyPhase()
 {
     if (std::floor(ui->pic_Player->top()) >= HealingRowTop) {
+        const QString health = ui->lbl_HP_val->text();
+        const QString magic = ui->lbl_MP_val->text();
         healInHealingRow(ui->lbl_HP_val, ui->lbl_HP_max);
         healInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
+        tellHealed({{ui->lbl_HP_val, health}, {ui->lbl_MP_val, magic}});
     }
     ui->prog_MoveTime->setValue(0);
     RandomSource::randomize();
     for (int i = 0; i < EnemyCount; ++i)
         moveEnemy(i);
+    AccessibleUpdates::othersMoved(ui->pic_WorldMap);
+}
+
+// The values the healing row has just raised, told to a reader that
+// listens: no control with the focus holds them.
+void frmMainGameWindow::tellHealed(std::initializer_list<std::pair<QLabel *, QString>> before)
+{
+    if (!QAccessible::isActive())
+        return;
+    QStringList told;
+    for (const auto &[label, was] : before) {
+        if (label->text() != was)
+            told.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
+    }
+    if (!told.isEmpty())
+        AccessibleUpdates::say(this, LabelAccessible::joined(told));
 }
 
 // A statistic whose current or maximum caption is not a number (a damaged
@@ -385,8 +407,30 @@ void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
     AccessibleUpdates::say(this, LabelAccessible::joined(told));
 }
 
+// The map: how to play on it, told once when it first has the focus; Tab
+// with no point to spend, which leaves the focus where it is, says so.
+bool frmMainGameWindow::watchWorldMap(QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && m_startedUp && !m_toldHowToPlay && QAccessible::isActive()) {
+        m_toldHowToPlay = true;
+        AccessibleUpdates::say(this, ui->pic_WorldMap->accessibleDescription());
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool pointsShown = std::any_of(m_controls.gainButtons.begin(), m_controls.gainButtons.end(),
+                                             [](const QPushButton *button) { return button->isVisible(); });
+        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !pointsShown && QAccessible::isActive()) {
+            //: Told by a screen reader when Tab finds nothing else to go to; %1 is the player's square ("Column 1, row 22").
+            AccessibleUpdates::say(this, tr("No points to spend: you are still on the map, %1.")
+                                             .arg(PictureBoxAccessible::shownOf(ui->pic_WorldMap)));
+        }
+    }
+    return false;
+}
+
 bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->pic_WorldMap)
+        return watchWorldMap(event) || QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         m_pointByKeyboard = false;
     } else if (event->type() == QEvent::KeyPress) {

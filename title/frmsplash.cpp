@@ -57,8 +57,12 @@ void frmSplash::Form_Load()
         tr("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom."),
         GameRules::retreatInstruction(),
     }.join(paragraphBreak));
-    // What a screen reader speaks as the window opens.
-    setAccessibleDescription(ui->lbl_Instructions->text() + paragraphBreak + tr("Press a key to play."));
+    // A screen reader speaks the window's name, then its labels: the
+    // prompt first, then the instructions, once; the bottom line, which
+    // takes turns with the credit line, says nothing more.
+    //: What a screen reader says first of the title window, before its instructions.
+    setAccessibleName(tr("Chromaland. Press a key to play."));
+    ui->lbl_Author->setProperty(AccessibleProperty::Silent, true);
 }
 
 void frmSplash::Timer1_Timer()

@@ -17,6 +17,8 @@ inline constexpr char Marker[] = "accessibleMarker";
 // name. A label that also announces is a notification, spoken when shown.
 inline constexpr char ValueName[] = "valueName";
 inline constexpr char Announces[] = "announces";
+// A label whose words its window already tells a reader: it has no name.
+inline constexpr char Silent[] = "accessibleSilent";
 // DialogKind for a window that reads as a dialog.
 inline constexpr char WindowKind[] = "accessibleWindowKind";
 inline constexpr char DialogKind[] = "dialog";

@@ -8,7 +8,7 @@
 # python3-pyatspi, dbus and orca (scripts/setup-debian.sh --tests).
 
 SCREEN_READER_SCENARIOS=(screen_reader screen_reader_at_rest screen_reader_de screen_reader_help
-                          screen_reader_help_de)
+                          screen_reader_help_de screen_reader_by_ear)
 
 READER=$E2E_HERE/screenreader.py
 
@@ -157,7 +157,7 @@ scenario_screen_reader()
     # What Orca made of it.
     orca_stop
     local said
-    for said in "Chromaland dialog" "Press a key to play" "World map: Column" "Attack push button" \
+    for said in "Chromaland. Press a key to play. dialog Instructions: " "World map: Column" "Attack push button" \
                 "notification You " "Retreat push button" "healing row"; do
         # All it said, oldest first: a short game's last lines reach back
         # to the title.
@@ -326,4 +326,32 @@ scenario_screen_reader_at_rest()
     (( with * 10 <= without * 15 + 100 )) \
         || wrong+=("with a screen reader the game used $with ms of CPU at rest, more than 1.5 x the $without ms without")
     (( ${#wrong[@]} == 0 )) || fail "$(printf '%s; ' "${wrong[@]}")"
+}
+
+# A blind player's whole game, played by playbyear.py from Orca's speech
+# alone: the title, the chase to the nearest enemy, a battle won, a point
+# spent, healing in the healing row, the help, the panels by flat review,
+# Alt+F4; then the game
+# started again. The player starts before the title shows, so that it
+# hears all Orca says of it.
+scenario_screen_reader_by_ear()
+{
+    trap 'app_kill; a11y_stop' EXIT
+    a11y_start
+    orca_start
+    local folder
+    folder=$(new_folder by-ear)
+    # Strong enough that whichever enemy is nearest is a weak one to it, and
+    # short of Health and Magic so that the healing row is heard to heal.
+    write_character "$folder/Character.chx" ST=60 DX=80 WS=10 HPc=40 HPm=80 MPc=5 MPm=10 pts=2 \
+        V=1 I=1 B=1 G=1 Y=1 O=1 R=1
+    app_start "$folder"
+    /usr/bin/python3 "$E2E_HERE/playbyear.py" game || fail "the player by ear did not get through the game (see above)"
+    app_wait_exit 15
+    [[ $APP_RC == 0 ]] || fail "Alt+F4 on the map ended the game with exit code $APP_RC, expected 0"
+    app_start "$folder"
+    /usr/bin/python3 "$E2E_HERE/playbyear.py" restart || fail "the player by ear did not get back to the map (see above)"
+    await_window map 5 MAP_WIN
+    close_and_wait "$MAP_WIN" 15
+    [[ $APP_RC == 0 ]] || fail "closing the map ended the game with exit code $APP_RC, expected 0"
 }
