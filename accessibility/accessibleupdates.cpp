@@ -1,6 +1,7 @@
 #include "accessibility/accessibleupdates.h"
 
 #include "accessibility/pictureboxaccessible.h"
+#include "widgets/accessibleproperty.h"
 #include "widgets/picturebox.h"
 
 #include <QAccessible>
@@ -143,7 +144,7 @@ void speak(QWidget *from, const QString &name, const QString &description)
 {
     // A label that is never shown: it exists for readers only.
     auto *line = new QLabel;
-    line->setProperty("announces", true);
+    line->setProperty(AccessibleProperty::Announces, true);
     line->setText(name);
     line->setAccessibleDescription(description);
     line->setParent(lastingWindow(from));

@@ -18,12 +18,12 @@ QLabel *LabelAccessible::label() const
 
 QString LabelAccessible::valueName() const
 {
-    return label()->property("valueName").toString();
+    return label()->property(AccessibleProperty::ValueName).toString();
 }
 
 bool LabelAccessible::announces() const
 {
-    return label()->property("announces").toBool();
+    return label()->property(AccessibleProperty::Announces).toBool();
 }
 
 QAccessible::Role LabelAccessible::role() const
@@ -47,8 +47,8 @@ QString LabelAccessible::windowValues() const
     QStringList values;
     const auto labels = label()->window()->findChildren<QLabel *>();
     for (const QLabel *other : labels) {
-        const QString name = other->property("valueName").toString();
-        if (other != label() && !name.isEmpty() && !other->property("announces").toBool())
+        const QString name = other->property(AccessibleProperty::ValueName).toString();
+        if (other != label() && !name.isEmpty() && !other->property(AccessibleProperty::Announces).toBool())
             values.append(nameAndValue(name, other->text()));
     }
     return joined(values);
@@ -63,7 +63,7 @@ QString LabelAccessible::joined(const QStringList &values)
 bool LabelAccessible::captionOfValue() const
 {
     const QWidget *buddy = label()->buddy();
-    return (buddy && !buddy->property("valueName").toString().isEmpty())
+    return (buddy && !buddy->property(AccessibleProperty::ValueName).toString().isEmpty())
         || label()->property(AccessibleProperty::Silent).toBool();
 }
 

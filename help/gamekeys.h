@@ -5,6 +5,8 @@
 // that are missing from it. Built afresh on each call, in the player's
 // language; nothing here changes while the game runs.
 
+#include "logic/gamerules.h"
+
 #include <QKeyCombination>
 #include <QList>
 #include <QString>
@@ -26,10 +28,9 @@ struct Key
     bool desktop = false;
 };
 
-// The help's own key, on the title, the map and the battle window.
-inline constexpr Qt::Key Help = Qt::Key_F1;
-// The map's colour symbols, on and off.
-inline constexpr Qt::Key ColourSymbols = Qt::Key_F2;
+// The help's own key and the map's colour symbols (GameRules names them).
+inline constexpr Qt::Key Help = GameRules::KeyHelp;
+inline constexpr Qt::Key ColourSymbols = GameRules::KeyColourSymbols;
 
 // A key as the help names it ("Ctrl+A", "F1"), from the game's own
 // catalogue in the player's language.

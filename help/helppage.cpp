@@ -100,7 +100,8 @@ QString HelpPage::playing()
 {
     using namespace GameRules;
     const int levels = int(FullSkillBarTwips / TwipsPerLevel);
-    const double phaseSeconds = EnemyClock::PhaseTicks * 17 / 1000.0;
+    const double phaseSeconds =
+        std::chrono::duration<double>(EnemyClock::PhaseTicks * EnemyClock::TickInterval).count();
     //: %1 is the number of columns, %2 the number of rows.
     QString text = paragraph(tr("You are the white square on a map of %1 by %2 squares. Walk onto the coloured "
                                 "enemies to fight them, spend the points that kills bring to grow stronger, and stay "
@@ -246,7 +247,7 @@ QString HelpPage::character()
     QString text = paragraph(tr("The game keeps one character. It is saved when you close the map window, in "
                                 "this file:"));
     text += QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>")
-                .arg(QDir::toNativeSeparators(modGameLogicCode::CharacterFilePath()).toHtmlEscaped());
+                .arg(QDir::toNativeSeparators(modGameLogicCode::characterFilePath()).toHtmlEscaped());
     text += paragraph(tr("When the file is missing, the game says so and starts a new character. Pictures of your "
                          "own for the map, for you and for the enemies go into the Graphics folder beside it."));
     //: The folder's full path follows on a line of its own.
@@ -313,4 +314,10 @@ QString HelpPage::languages()
                          "example: %1")
                           .arg(QStringLiteral("LANGUAGE=de chromaland")));
     return text;
+}
+
+QString HelpPage::colourSymbolsOption()
+{
+    //: The description of the --colour-symbols option in the program's --help.
+    return tr("Shows the colour symbols on the map, and keeps them on.");
 }

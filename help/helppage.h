@@ -20,6 +20,9 @@ public:
     // The help window's title.
     static QString title();
 
+    // What --colour-symbols does, as the program's --help lists it.
+    static QString colourSymbolsOption();
+
 private:
     static QString playing();
     static QString battle();

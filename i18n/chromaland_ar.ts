@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>بعد كل خطوة على الخريطة يذكر Orca أيضًا الطريق إلى أقرب عدو، مثل «العدو الأحمر: ⁨2⁩ مربعان للأعلى، ⁨1⁩ مربع لليسار.». ويُعلَن فورًا عن أي عدو يصير بجانبك أو في مربعك، أيًّا كان مَن تحرّك؛ وإذا كان في مربعك فأي مفتاح يبدأ القتال معه. أما الشريط أسفل الخريطة («الوقت حتى تحرك الأعداء») فلا يُقرأ.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>يُظهر رموز الألوان على الخريطة ويبقيها ظاهرة.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -842,11 +847,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>لا يمكن استخدام صحتك (⁨%1⁩) في المعركة: لم يحدث شيء.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>⁨%1⁩ من ⁨%2⁩</translation>
     </message>
     <message>

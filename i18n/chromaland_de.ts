@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>Nach jedem Schritt auf der Karte nennt Orca außerdem den Weg zum nächsten Gegner, etwa „Roter Gegner: 2 nach oben, 1 nach links.“ Ein Gegner, der neben dich oder auf dein Feld kommt, wird sofort angesagt, ganz gleich, wer sich bewegt hat; steht er auf deinem Feld, kämpfst du mit jeder Taste gegen ihn. Der Balken unter der Karte („Zeit bis zum Gegnerzug“) wird nicht vorgelesen.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Zeigt die Farbsymbole auf der Karte und lässt sie eingeschaltet.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -810,11 +815,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Dein Leben (%1) ist im Kampf nicht verwendbar: Es ist nichts passiert.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>

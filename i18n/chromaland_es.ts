@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>Tras cada paso en el mapa, Orca también dice el camino hasta el enemigo más cercano, por ejemplo «Enemigo rojo: 2 casillas arriba, 1 casilla a la izquierda.». Un enemigo que llega a tu lado o a tu casilla se anuncia enseguida, se haya movido quien se haya movido; en tu casilla, cualquier tecla inicia el combate. La barra bajo el mapa («Tiempo hasta el turno enemigo») no se lee en voz alta.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Muestra los símbolos de color en el mapa y los deja activados.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -810,11 +815,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Tu Salud (%1) no se puede usar en combate: no ocurrió nada.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>

@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>Après chaque pas sur la carte, Orca annonce aussi le chemin vers l’ennemi le plus proche, par exemple «&#x202f;Ennemi rouge&#x202f;: 2 vers le haut, 1 à gauche.&#x202f;» Un ennemi qui arrive à côté de toi ou sur ta case est annoncé aussitôt, qui que ce soit qui ait bougé&#x202f;; sur ta case, n’importe quelle touche lance le combat. La barre sous la carte («&#x202f;Temps avant le tour des ennemis&#x202f;») n’est pas lue.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Affiche les symboles de couleur sur la carte et les laisse activés.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -810,11 +815,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Ta Santé (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 sur %2</translation>
     </message>
     <message>

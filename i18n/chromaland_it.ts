@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>Dopo ogni passo sulla mappa, Orca dice anche la strada fino al nemico più vicino, per esempio «Nemico rosso: 2 caselle in alto, 1 casella a sinistra.» Un nemico che arriva accanto a te o sulla tua casella viene annunciato subito, chiunque si sia mosso; sulla tua casella, qualsiasi tasto avvia la battaglia. La barra sotto la mappa («Tempo prima della mossa dei nemici») non viene letta.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Mostra i simboli dei colori sulla mappa e li lascia attivi.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -810,11 +815,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>La tua Salute (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 di %2</translation>
     </message>
     <message>

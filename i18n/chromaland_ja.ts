@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>マップでは 1 歩ごとに、Orca が最も近い敵とそこまでの道筋も伝えます（例：「赤色の敵：上へ 2 マス、左へ 1 マス。」）。敵がすぐそばや同じマスに来ると、どちらが動いたかにかかわらず、すぐに伝えます。同じマスにいるときは、どのキーを押しても戦闘になります。マップの下のバー（「敵が動くまでの時間」）は読み上げません。</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>マップに色の記号を表示し、表示したままにします。</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -802,11 +807,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>あなたの体力（%1）は戦闘に使えない値のため、何も起こりませんでした。</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1／%2</translation>
     </message>
     <message>

@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>Po każdym kroku na mapie Orca podaje też drogę do najbliższego wroga, na przykład „Wróg czerwony: 2 pola w górę, 1 pole w lewo.”. Wróg, który stanie obok ciebie lub na twoim polu, jest ogłaszany od razu, niezależnie od tego, kto się ruszył; na twoim polu dowolny klawisz rozpoczyna walkę. Pasek pod mapą („Czas do ruchu wrogów”) nie jest odczytywany.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Pokazuje symbole kolorów na mapie i pozostawia je włączone.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -818,11 +823,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Twojego Życia (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 z %2</translation>
     </message>
     <message>

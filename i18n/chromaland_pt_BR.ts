@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>Depois de cada passo no mapa, o Orca também informa o caminho até o inimigo mais próximo, por exemplo “Inimigo vermelho: 2 casas para cima, 1 casa à esquerda.” Um inimigo que chega ao seu lado ou à sua casa é anunciado na hora, não importa quem se moveu; na sua casa, qualquer tecla começa a batalha. A barra embaixo do mapa (“Tempo até os inimigos andarem”) não é lida.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Mostra os símbolos de cor no mapa e os mantém ligados.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -810,11 +815,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Sua Vida (%1) não pode ser usada na batalha: nada aconteceu.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>

@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>После каждого шага по карте Orca также сообщает путь к ближайшему врагу, например «Красный враг: 2 клетки вверх, 1 клетка влево.». О враге, который оказался рядом с тобой или на твоей клетке, сообщается сразу, кто бы ни сделал ход; если он на твоей клетке, любая клавиша начинает бой. Полоса под картой («Время до хода врагов») не зачитывается.</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Показывает цветовые значки на карте и оставляет их включёнными.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -818,11 +823,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Твоё Здоровье (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 из %2</translation>
     </message>
     <message>

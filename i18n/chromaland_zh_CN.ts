@@ -474,6 +474,11 @@
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
         <translation>在地图上每走一步，Orca 还会报出最近的敌人以及到它的路线，例如“红色敌人：向上 2 格、向左 1 格。”。敌人来到你旁边或你所在的格子时，无论是谁移动的，都会立即报出；敌人在你的格子上时，按任意键即可与它战斗。地图下方的进度条（“距敌人移动的时间”）不会被朗读。</translation>
     </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>在地图上显示颜色符号，并保持开启。</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -802,11 +807,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>你的生命（%1）无法在战斗中使用：什么也没有发生。</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1/%2</translation>
     </message>
     <message>

@@ -20,6 +20,7 @@
 #include "forms/windowsetup.h"
 #include "forms/windowplacement.h"
 #include "resources/gamepictures.h"
+#include "resources/graphicsfolder.h"
 #include "widgets/accessibleproperty.h"
 
 #include <QAccessible>
@@ -39,8 +40,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     , ui(std::make_unique<Ui::frmMainGameWindow>())
 {
     WindowSetup::setUpForm(*ui, this);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     WindowPlacement::keepSize(this);
 
     ui->pic_WorldMap->placeChildrenInInterior();
@@ -74,7 +74,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(17);
+    Timer1->setInterval(EnemyClock::TickInterval);
     connect(Timer1, &QTimer::timeout, this, &frmMainGameWindow::Timer1_Timer);
     Timer1->start();
 
@@ -99,13 +99,13 @@ bool frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *
         return false;
     // Load the entry actually found: on a case-sensitive disk it may be
     // spelt differently from the name the game asks for.
-    target->setPicture(QPixmap::fromImage(PictureFile::load(FindEntry(path))));
+    target->setPicture(QPixmap::fromImage(PictureFile::load(findEntry(path))));
     return true;
 }
 
 void frmMainGameWindow::loadGraphic(const QString &name, PictureBox *target)
 {
-    if (!loadPictureIfPresent(QStringLiteral("/Graphics/") + name, target))
+    if (!loadPictureIfPresent(QStringLiteral("/%1/%2").arg(QLatin1String(GraphicsFolder::Folder), name), target))
         m_symbolBoxes.emplace_back(target, name);
 }
 
@@ -118,12 +118,14 @@ Outcome frmMainGameWindow::Form_Load()
 {
     const PausedEnemies paused;
     const bool loaded = reportingFailures([this] {
-        loadPictureIfPresent(QStringLiteral("/Graphics/MapBackground.bmp"), ui->pic_WorldMap);
-        loadGraphic(QStringLiteral("Player.bmp"), ui->pic_LoadedPlayer);
-        loadGraphic(QStringLiteral("Player_Healing.bmp"), ui->pic_LoadedHealing);
+        loadPictureIfPresent(QStringLiteral("/%1/%2").arg(QLatin1String(GraphicsFolder::Folder),
+                                                          QLatin1String(GraphicsFolder::MapFile)),
+                             ui->pic_WorldMap);
+        loadGraphic(QLatin1String(GraphicsFolder::PlayerFile), ui->pic_LoadedPlayer);
+        loadGraphic(QLatin1String(GraphicsFolder::HealingFile), ui->pic_LoadedHealing);
         ui->pic_Player->setPicture(ui->pic_LoadedHealing->picture());
         for (int i = 0; i < EnemyCount; ++i)
-            loadGraphic(QStringLiteral("Enemy_%1.bmp").arg(i), m_controls.pic_Enemy[i]);
+            loadGraphic(GraphicsFolder::enemyFile(i), m_controls.pic_Enemy[i]);
         if (PlayerSettings::colourSymbols())
             showColourSymbols(true);
         LoadCharacter(m_controls);
@@ -159,7 +161,7 @@ Outcome frmMainGameWindow::Form_Unload()
     // A window whose start-up failed has no character to save.
     if (!m_startedUp)
         return Outcome::carryOn();
-    const Outcome saved = SaveCharacterOrEnd(m_controls);
+    const Outcome saved = saveCharacterOrSay(m_controls);
     return saved.ends() ? saved : Outcome::end(0);
 }
 
@@ -277,7 +279,7 @@ int virtualKeyCode(int qtKey)
 // F2 alone; held down, it switches once.
 bool frmMainGameWindow::switchesColourSymbols(const QKeyEvent *event)
 {
-    return event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat();
+    return event->key() == GameRules::KeyColourSymbols && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat();
 }
 
 void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
@@ -353,7 +355,7 @@ void frmMainGameWindow::showColourSymbols(bool on)
             const PictureBox *enemy = m_controls.pic_Enemy[std::size_t(colour * EnemiesPerColour)];
             mark = new PictureBox(bar->parentWidget());
             mark->setBackColor(enemy->backColor());
-            mark->setPicture(GamePictures::colourSymbol(QStringLiteral("Enemy_%1.bmp").arg(colour * EnemiesPerColour)));
+            mark->setPicture(GamePictures::colourSymbol(GraphicsFolder::enemyFile(colour * EnemiesPerColour)));
             mark->setGeometry(bar->x(), bar->y(), enemy->width(), bar->height());
         }
         mark->setVisible(on);
@@ -441,7 +443,7 @@ bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
             ui->pic_WorldMap->setFocus();
             onWorldMapKey(key);
             return true;
-        case Qt::Key_F2:
+        case GameRules::KeyColourSymbols:
             // From a "+" button too, which keeps the focus.
             if (switchesColourSymbols(key)) {
                 switchColourSymbols();

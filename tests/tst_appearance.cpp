@@ -1,3 +1,4 @@
+#include "widgets/accessibleproperty.h"
 #include "testsupport.h"
 
 #include "battle/frmbattlecontrol.h"
@@ -89,7 +90,7 @@ QStringList announcedLines()
 {
     QStringList lines;
     for (const auto &[object, type] : s_events) {
-        if (type == QAccessible::ObjectShow && object->property("announces").toBool())
+        if (type == QAccessible::ObjectShow && object->property(AccessibleProperty::Announces).toBool())
             lines << qobject_cast<QLabel *>(object)->text();
     }
     return lines;
@@ -418,7 +419,7 @@ void tst_Appearance::valuesFollowTheGame()
         s_events.clear();
         QTest::keyClick(world, Qt::Key_F2);
         for (const auto &[object, type] : s_events) {
-            if (type == QAccessible::ObjectShow && object->property("announces").toBool())
+            if (type == QAccessible::ObjectShow && object->property(AccessibleProperty::Announces).toBool())
                 said << qobject_cast<QLabel *>(object)->text();
         }
     }

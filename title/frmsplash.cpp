@@ -23,7 +23,7 @@ frmSplash::frmSplash(QWidget *parent)
     // No title bar, no taskbar entry, no way to resize or close it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     // What desktops that list windows by their titles show for it.
-    setWindowTitle(QStringLiteral("Chromaland"));
+    setWindowTitle(QString::fromLatin1(WindowSetup::ProgramTitle));
     WindowPlacement::keepSize(this);
     // A reader reads it as a dialog, its words as it opens.
     setProperty(AccessibleProperty::WindowKind, AccessibleProperty::DialogKind);
