@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>خطأ: ⁨%1⁩ : ⁨%2⁩</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>الجهاز غير متاح</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -163,6 +167,28 @@
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>يحدد كل نص المساعدة، وينسخ ما حُدِّد.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>رجوع (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>البدء (Start)</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>لوحة الاتجاهات أو العصا اليسرى</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>أزرار الكتف (LB وRB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>أعلى وأسفل في لوحة الاتجاهات أو العصا اليسرى</translation>
     </message>
 </context>
 <context>
@@ -363,6 +389,14 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>تتحدث اللعبة بلغة سطح المكتب لديك (⁨LANGUAGE⁩، ثم ⁨LC_ALL⁩ و⁨LC_MESSAGES⁩ و⁨LANG⁩). ولتلعب بلغة أخرى مرة واحدة، شغّلها من الطرفية مع كتابة تلك اللغة قبل الأمر، مثلًا: ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>مع يد تحكم الألعاب</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>تتيح لك يد التحكم لعب اللعبة كلها، سواء وصلتها قبل بدء اللعبة أو أثناءها؛ وتبقى المفاتيح تعمل إلى جانبها. تُسمّى الأزرار بحسب موضعها كما في معظم أذرع التحكم: A هو السفلي من الأزرار الأربعة على اليمين، وB الأيمن، وX الأيسر، وY العلوي، أيًّا كانت الحروف أو الرموز الظاهرة على يد التحكم لديك. وعند الضغط المستمر تتكرر لوحة الاتجاهات والعصا كما يتكرر المفتاح المضغوط باستمرار. أما بقية الأزرار فلا تفعل شيئًا.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Erreur&#x202f;: %1&#x202f;: %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Périphérique non disponible</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -163,6 +167,28 @@
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Sélectionne tout le texte de l’aide et copie la sélection.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Retour (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croix directionnelle ou stick gauche</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Boutons supérieurs (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Haut et bas sur la croix directionnelle ou le stick gauche</translation>
     </message>
 </context>
 <context>
@@ -363,6 +389,14 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Il parle la langue de ton bureau (LANGUAGE, puis LC_ALL, LC_MESSAGES et LANG). Pour jouer une fois dans une autre langue, lance-le depuis un terminal en indiquant d’abord cette langue, par exemple&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Avec une manette</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Une manette permet de jouer à tout le jeu, branchée avant le lancement ou en cours de partie ; les touches continuent de fonctionner à côté. Les boutons sont désignés par leur position, comme sur la plupart des manettes : A est le plus bas des quatre boutons de droite, B celui de droite, X celui de gauche et Y celui du haut, quels que soient les lettres ou les symboles de ta manette. Maintenus, la croix directionnelle et le stick se répètent comme une touche maintenue. Les autres boutons ne font rien.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Errore: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Periferica non disponibile</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -163,6 +167,28 @@
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Selezionano tutto il testo della guida e copiano la selezione.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Indietro (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croce direzionale o levetta sinistra</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Pulsanti dorsali (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Su e giù sulla croce direzionale o sulla levetta sinistra</translation>
     </message>
 </context>
 <context>
@@ -363,6 +389,14 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Parla la lingua del tuo desktop (LANGUAGE, poi LC_ALL, LC_MESSAGES e LANG). Per giocare una volta in un&apos;altra lingua, avvialo da un terminale mettendo quella lingua prima del comando, per esempio: %1</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Con un controller</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Con un controller si gioca l&apos;intera partita, collegato prima dell&apos;avvio o durante il gioco; i tasti continuano a funzionare anche con il controller collegato. I pulsanti prendono il nome dalla posizione, come sulla maggior parte dei controller: A è il più basso dei quattro pulsanti a destra, B quello a destra, X quello a sinistra e Y quello in alto, qualunque lettera o simbolo mostri il tuo controller. Tenuti premuti, la croce direzionale e la levetta si ripetono come un tasto tenuto premuto. Gli altri pulsanti non fanno nulla.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Ошибка: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Устройство недоступно</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -163,6 +167,28 @@
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Выделение всего текста справки и копирование выделенного.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Назад (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Крестовина или левый стик</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Бамперы (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Вверх и вниз крестовиной или левым стиком</translation>
     </message>
 </context>
 <context>
@@ -363,6 +389,14 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Игра говорит на языке твоего рабочего стола (LANGUAGE, затем LC_ALL, LC_MESSAGES и LANG). Чтобы один раз сыграть на другом языке, запусти её из терминала, указав этот язык первым, например: %1</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>С геймпадом</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Геймпадом можно пройти всю игру, подключив его до запуска или во время игры; клавиши при этом продолжают работать. Кнопки названы по их положению, как на большинстве геймпадов: A — нижняя из четырёх кнопок справа, B — правая, X — левая, Y — верхняя, какие бы буквы или значки ни были на твоём геймпаде. Если удерживать крестовину или стик, они повторяют ход, как удерживаемая клавиша. Остальные кнопки ничего не делают.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>错误 %1：%2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>设备不可用</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -163,6 +167,28 @@
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>全选帮助文本，并复制所选内容。</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>返回键（Select）</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>开始键（Start）</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>十字键或左摇杆</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>肩键（LB、RB）</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>十字键或左摇杆的上下</translation>
     </message>
 </context>
 <context>
@@ -363,6 +389,14 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>游戏使用你桌面的语言（依次查看 LANGUAGE、LC_ALL、LC_MESSAGES 和 LANG）。若想临时用另一种语言玩一次，请在终端中把该语言放在最前面来启动游戏，例如：%1</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>使用游戏手柄</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>游戏手柄可以玩整个游戏，在游戏开始前或运行中插入均可；键盘按键照常可用。按钮按位置命名，与大多数手柄相同：右侧四个按钮中，下方为 A，右方为 B，左方为 X，上方为 Y，无论你的手柄上印的是什么字母或符号。按住十字键或摇杆时，会像按住按键一样重复。其他按钮不起作用。</translation>
     </message>
 </context>
 <context>
