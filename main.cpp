@@ -2,13 +2,11 @@
 #include "forms/gamefonts.h"
 #include "help/gamepadkeys.h"
 #include "help/helpkey.h"
-#include "system/gameerror.h"
 #include "system/language.h"
 #include "system/playersettings.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
-#include <QTimer>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -50,15 +48,6 @@ int main(int argc, char *argv[])
 
     frmSplash title;
     title.show();
-    // The controllers once the title is up: the library's start (its
-    // database, the devices, the system's message buses) never delays the
-    // title, and a failure leaves the keyboard, with one line on the
-    // terminal.
-    Gamepad gamepad;
-    new GamepadKeys(&gamepad);
-    QTimer::singleShot(0, &gamepad, [&gamepad] {
-        if (!gamepad.start())
-            qWarning("%s", qPrintable(GameError(GameError::DeviceUnavailable, gamepad.error()).report()));
-    });
+    GamepadKeys::install(&title);
     return app.exec();
 }

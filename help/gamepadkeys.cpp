@@ -1,6 +1,7 @@
 #include "help/gamepadkeys.h"
 
 #include "help/helpwindow.h"
+#include "system/gameerror.h"
 #include "battle/frmbattlecontrol.h"
 #include "map/frmmaingamewindow.h"
 #include "title/frmsplash.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
@@ -32,6 +34,29 @@ GamepadKeys::GamepadKeys(Gamepad *gamepad)
     // so that a press that opens a modal window (a battle, the help) never
     // holds a half-read library or a button not yet seen released.
     connect(gamepad, &Gamepad::pressed, this, &GamepadKeys::onPressed, Qt::QueuedConnection);
+}
+
+void GamepadKeys::install(QWidget *first)
+{
+    auto *keys = new GamepadKeys(new Gamepad(qApp));
+    first->installEventFilter(keys);
+}
+
+bool GamepadKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        // After the picture has gone out, not in its way.
+        QTimer::singleShot(0, this, &GamepadKeys::start);
+    }
+    return false;
+}
+
+void GamepadKeys::start()
+{
+    auto *gamepad = static_cast<Gamepad *>(parent());
+    if (!gamepad->start())
+        qWarning("%s", qPrintable(GameError(GameError::DeviceUnavailable, gamepad->error()).report()));
 }
 
 std::optional<GameKeys::Window> GamepadKeys::windowOf(const QWidget *window)

@@ -548,7 +548,7 @@ void tst_GameKeys::aControllerPlaysABattleAndSpendsAPoint()
         QLabel *health = control<QLabel>(battle, "lbl_Enemy_HP_val");
         pad.press(Gamepad::Button::A);
         // A button's letter clicks it a moment later, as it shows the press.
-        QTest::qWaitFor([health] { return health->text() == QLatin1String("DEAD"); });
+        (void)QTest::qWaitFor([health] { return health->text() == QLatin1String("DEAD"); });
         enemyHealth = health->text();
         pad.press(Gamepad::Button::B);
         retreated = QTest::qWaitFor([battle] { return !battle->isVisible(); });
