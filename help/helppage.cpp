@@ -164,11 +164,11 @@ QString HelpPage::keys()
 QString HelpPage::controller()
 {
     QString text = paragraph(tr("A game controller plays the whole game, plugged in before the game starts or while "
-                                "it runs; the keys go on working beside it. The buttons are named by their place, as "
-                                "on most controllers: A is the lower of the four buttons on the right, B the right "
-                                "one, X the left one and Y the upper one, whatever letters or symbols your "
-                                "controller shows. Held, the d-pad and the stick repeat as a held key does. Any "
-                                "other button does nothing."));
+                                "it runs; the keys go on working beside it."));
+    text += paragraph(tr("The buttons are named by their place, as on most controllers: A is the lower of the four "
+                         "buttons on the right, B the right one, X the left one and Y the upper one, whatever "
+                         "letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held "
+                         "key does. Any other button does nothing."));
     return text + keyTable(true);
 }
 

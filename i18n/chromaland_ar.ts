@@ -395,8 +395,12 @@
         <translation>مع يد تحكم الألعاب</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>تتيح لك يد التحكم لعب اللعبة كلها، سواء وصلتها قبل بدء اللعبة أو أثناءها؛ وتبقى المفاتيح تعمل إلى جانبها. تُسمّى الأزرار بحسب موضعها كما في معظم أذرع التحكم: A هو السفلي من الأزرار الأربعة على اليمين، وB الأيمن، وX الأيسر، وY العلوي، أيًّا كانت الحروف أو الرموز الظاهرة على يد التحكم لديك. وعند الضغط المستمر تتكرر لوحة الاتجاهات والعصا كما يتكرر المفتاح المضغوط باستمرار. أما بقية الأزرار فلا تفعل شيئًا.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>تتيح لك يد التحكم لعب اللعبة كلها، سواء وصلتها قبل بدء اللعبة أو أثناءها؛ وتبقى المفاتيح تعمل إلى جانبها.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>تُسمّى الأزرار بحسب موضعها كما في معظم أذرع التحكم: A هو السفلي من الأزرار الأربعة على اليمين، وB الأيمن، وX الأيسر، وY العلوي، أيًّا كانت الحروف أو الرموز الظاهرة على يد التحكم لديك. وعند الضغط المستمر تتكرر لوحة الاتجاهات والعصا كما يتكرر المفتاح المضغوط باستمرار. أما بقية الأزرار فلا تفعل شيئًا.</translation>
     </message>
 </context>
 <context>

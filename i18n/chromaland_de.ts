@@ -395,8 +395,12 @@
         <translation>Mit einem Controller</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>Mit einem Controller kannst du das ganze Spiel spielen, ob du ihn vor dem Start oder während des Spiels anschließt; die Tasten funktionieren daneben weiter. Die Knöpfe sind nach ihrer Lage benannt, wie auf den meisten Controllern: A ist der untere der vier Knöpfe rechts, B der rechte, X der linke und Y der obere, ganz gleich, welche Buchstaben oder Symbole dein Controller zeigt. Hältst du Steuerkreuz oder Stick gedrückt, wiederholen sie sich wie eine gehaltene Taste. Alle anderen Knöpfe tun nichts.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Mit einem Controller kannst du das ganze Spiel spielen, ob du ihn vor dem Start oder während des Spiels anschließt; die Tasten funktionieren daneben weiter.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Die Knöpfe sind nach ihrer Lage benannt, wie auf den meisten Controllern: A ist der untere der vier Knöpfe rechts, B der rechte, X der linke und Y der obere, ganz gleich, welche Buchstaben oder Symbole dein Controller zeigt. Hältst du Steuerkreuz oder Stick gedrückt, wiederholen sie sich wie eine gehaltene Taste. Alle anderen Knöpfe tun nichts.</translation>
     </message>
 </context>
 <context>

@@ -395,8 +395,12 @@
         <translation>Con un mando</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>Con un mando se juega la partida entera, conectado antes de empezar o durante el juego; las teclas siguen funcionando a la vez. Los botones se nombran por su posición, como en la mayoría de los mandos: A es el inferior de los cuatro botones de la derecha, B el de la derecha, X el de la izquierda e Y el superior, sean cuales sean las letras o los símbolos de tu mando. Si los mantienes pulsados, la cruceta y el stick se repiten como una tecla mantenida. Los demás botones no hacen nada.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Con un mando se juega la partida entera, conectado antes de empezar o durante el juego; las teclas siguen funcionando a la vez.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Los botones se nombran por su posición, como en la mayoría de los mandos: A es el inferior de los cuatro botones de la derecha, B el de la derecha, X el de la izquierda e Y el superior, sean cuales sean las letras o los símbolos de tu mando. Si los mantienes pulsados, la cruceta y el stick se repiten como una tecla mantenida. Los demás botones no hacen nada.</translation>
     </message>
 </context>
 <context>

@@ -395,8 +395,12 @@
         <translation>Avec une manette</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>Une manette permet de jouer à tout le jeu, branchée avant le lancement ou en cours de partie ; les touches continuent de fonctionner à côté. Les boutons sont désignés par leur position, comme sur la plupart des manettes : A est le plus bas des quatre boutons de droite, B celui de droite, X celui de gauche et Y celui du haut, quels que soient les lettres ou les symboles de ta manette. Maintenus, la croix directionnelle et le stick se répètent comme une touche maintenue. Les autres boutons ne font rien.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Une manette permet de jouer à tout le jeu, branchée avant le lancement ou en cours de partie ; les touches continuent de fonctionner à côté.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Les boutons sont désignés par leur position, comme sur la plupart des manettes : A est le plus bas des quatre boutons de droite, B celui de droite, X celui de gauche et Y celui du haut, quels que soient les lettres ou les symboles de ta manette. Maintenus, la croix directionnelle et le stick se répètent comme une touche maintenue. Les autres boutons ne font rien.</translation>
     </message>
 </context>
 <context>

@@ -395,8 +395,12 @@
         <translation>Con un controller</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>Con un controller si gioca l&apos;intera partita, collegato prima dell&apos;avvio o durante il gioco; i tasti continuano a funzionare anche con il controller collegato. I pulsanti prendono il nome dalla posizione, come sulla maggior parte dei controller: A è il più basso dei quattro pulsanti a destra, B quello a destra, X quello a sinistra e Y quello in alto, qualunque lettera o simbolo mostri il tuo controller. Tenuti premuti, la croce direzionale e la levetta si ripetono come un tasto tenuto premuto. Gli altri pulsanti non fanno nulla.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Con un controller si gioca l&apos;intera partita, collegato prima dell&apos;avvio o durante il gioco; i tasti continuano a funzionare anche con il controller collegato.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>I pulsanti prendono il nome dalla posizione, come sulla maggior parte dei controller: A è il più basso dei quattro pulsanti a destra, B quello a destra, X quello a sinistra e Y quello in alto, qualunque lettera o simbolo mostri il tuo controller. Tenuti premuti, la croce direzionale e la levetta si ripetono come un tasto tenuto premuto. Gli altri pulsanti non fanno nulla.</translation>
     </message>
 </context>
 <context>

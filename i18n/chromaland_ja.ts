@@ -395,8 +395,12 @@
         <translation>ゲームコントローラーで遊ぶ</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>ゲームコントローラーでもゲームを最後まで遊べます。接続はゲームの開始前でもプレイ中でもかまいません。キーボードもそのまま使えます。ボタンは多くのコントローラーと同じく位置で呼びます。右側の4つのボタンのうち、下が A、右が B、左が X、上が Y です。コントローラーに書かれた文字や記号は関係ありません。十字キーとスティックは、押し続けるとキーを押し続けたときと同じように繰り返します。ほかのボタンは何もしません。</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>ゲームコントローラーでもゲームを最後まで遊べます。接続はゲームの開始前でもプレイ中でもかまいません。キーボードもそのまま使えます。</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>ボタンは多くのコントローラーと同じく位置で呼びます。右側の4つのボタンのうち、下が A、右が B、左が X、上が Y です。コントローラーに書かれた文字や記号は関係ありません。十字キーとスティックは、押し続けるとキーを押し続けたときと同じように繰り返します。ほかのボタンは何もしません。</translation>
     </message>
 </context>
 <context>

@@ -395,8 +395,12 @@
         <translation>Z kontrolerem</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>Kontrolerem można przejść całą grę, podłączonym przed jej uruchomieniem lub w trakcie; klawisze nadal działają obok niego. Przyciski są nazwane według położenia, jak na większości kontrolerów: A to dolny z czterech przycisków po prawej, B prawy, X lewy, a Y górny, bez względu na litery czy symbole na twoim kontrolerze. Przytrzymane krzyżak i gałka powtarzają ruch jak przytrzymany klawisz. Pozostałe przyciski nic nie robią.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Kontrolerem można przejść całą grę, podłączonym przed jej uruchomieniem lub w trakcie; klawisze nadal działają obok niego.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Przyciski są nazwane według położenia, jak na większości kontrolerów: A to dolny z czterech przycisków po prawej, B prawy, X lewy, a Y górny, bez względu na litery czy symbole na twoim kontrolerze. Przytrzymane krzyżak i gałka powtarzają ruch jak przytrzymany klawisz. Pozostałe przyciski nic nie robią.</translation>
     </message>
 </context>
 <context>

@@ -395,8 +395,12 @@
         <translation>Com um controle</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>Com um controle você joga o jogo inteiro, conectado antes de o jogo começar ou durante a partida; as teclas continuam funcionando junto com ele. Os botões têm o nome da sua posição, como na maioria dos controles: A é o de baixo dos quatro botões da direita, B o da direita, X o da esquerda e Y o de cima, quaisquer que sejam as letras ou os símbolos do seu controle. Mantidos pressionados, o direcional e o analógico se repetem como uma tecla mantida pressionada. Os demais botões não fazem nada.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Com um controle você joga o jogo inteiro, conectado antes de o jogo começar ou durante a partida; as teclas continuam funcionando junto com ele.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Os botões têm o nome da sua posição, como na maioria dos controles: A é o de baixo dos quatro botões da direita, B o da direita, X o da esquerda e Y o de cima, quaisquer que sejam as letras ou os símbolos do seu controle. Mantidos pressionados, o direcional e o analógico se repetem como uma tecla mantida pressionada. Os demais botões não fazem nada.</translation>
     </message>
 </context>
 <context>

@@ -395,8 +395,12 @@
         <translation>С геймпадом</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>Геймпадом можно пройти всю игру, подключив его до запуска или во время игры; клавиши при этом продолжают работать. Кнопки названы по их положению, как на большинстве геймпадов: A — нижняя из четырёх кнопок справа, B — правая, X — левая, Y — верхняя, какие бы буквы или значки ни были на твоём геймпаде. Если удерживать крестовину или стик, они повторяют ход, как удерживаемая клавиша. Остальные кнопки ничего не делают.</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Геймпадом можно пройти всю игру, подключив его до запуска или во время игры; клавиши при этом продолжают работать.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Кнопки названы по их положению, как на большинстве геймпадов: A — нижняя из четырёх кнопок справа, B — правая, X — левая, Y — верхняя, какие бы буквы или значки ни были на твоём геймпаде. Если удерживать крестовину или стик, они повторяют ход, как удерживаемая клавиша. Остальные кнопки ничего не делают.</translation>
     </message>
 </context>
 <context>

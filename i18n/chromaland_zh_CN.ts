@@ -395,8 +395,12 @@
         <translation>使用游戏手柄</translation>
     </message>
     <message>
-        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it. The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
-        <translation>游戏手柄可以玩整个游戏，在游戏开始前或运行中插入均可；键盘按键照常可用。按钮按位置命名，与大多数手柄相同：右侧四个按钮中，下方为 A，右方为 B，左方为 X，上方为 Y，无论你的手柄上印的是什么字母或符号。按住十字键或摇杆时，会像按住按键一样重复。其他按钮不起作用。</translation>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>游戏手柄可以玩整个游戏，在游戏开始前或运行中插入均可；键盘按键照常可用。</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>按钮按位置命名，与大多数手柄相同：右侧四个按钮中，下方为 A，右方为 B，左方为 X，上方为 Y，无论你的手柄上印的是什么字母或符号。按住十字键或摇杆时，会像按住按键一样重复。其他按钮不起作用。</translation>
     </message>
 </context>
 <context>
