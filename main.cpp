@@ -1,5 +1,6 @@
 #include "forms/fontwarmup.h"
 #include "forms/gamefonts.h"
+#include "help/gamepadkeys.h"
 #include "help/helpkey.h"
 #include "help/helppage.h"
 #include "system/language.h"
@@ -48,5 +49,6 @@ int main(int argc, char *argv[])
 
     frmSplash title;
     title.show();
+    GamepadKeys::install(&title);
     return app.exec();
 }

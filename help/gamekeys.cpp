@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 
+#include <algorithm>
+
 namespace GameKeys {
 
 namespace {
@@ -64,12 +66,78 @@ QString keyNames(std::initializer_list<QKeyCombination> keys)
 
 // A battle button's key is Alt and the letter its caption marks, in the
 // player's language, so the list follows the catalogue's captions.
-Key battleButton(const char *caption, QString action)
+QKeyCombination battleMnemonic(const char *caption)
 {
     const QKeySequence mnemonic =
         QKeySequence::mnemonic(QCoreApplication::translate("frmBattleControl", caption));
-    const QKeyCombination press = mnemonic.isEmpty() ? QKeyCombination() : mnemonic[0];
+    return mnemonic.isEmpty() ? QKeyCombination() : mnemonic[0];
+}
+
+Key battleButton(const char *caption, QString action)
+{
+    const QKeyCombination press = battleMnemonic(caption);
     return {Window::Battle, name(press), std::move(action), {press}};
+}
+
+// The game controller's rows, after the keys of each window.
+QList<Key> controllerRows()
+{
+    using B = Gamepad::Button;
+    const auto row = [](Window window, QStringList names, QString action, QList<ButtonPress> buttons) {
+        //: Between the names of keys that do the same ("Enter, Space"); keep it short.
+        return Key{window, names.join(QCoreApplication::translate("GameKeys", ", ")), std::move(action), {}, false,
+                   std::move(buttons)};
+    };
+    //: A game controller's Back button (Select, View, Share or "-" on some controllers).
+    const QString back = QCoreApplication::translate("GameKeys", "Back (Select)");
+    const QString help = QCoreApplication::translate("GameKeys", "Opens this help.");
+    const QKeyCombination attack = battleMnemonic("&Attack");
+    const QKeyCombination blast = battleMnemonic("&Blast");
+    const QKeyCombination heal = battleMnemonic("&Heal");
+    const QKeyCombination retreat = battleMnemonic("&Retreat");
+    return {
+        row(Window::Title,
+            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("X"), QStringLiteral("Y"),
+             //: A game controller's Start button (Options, Menu or "+" on some controllers).
+             QCoreApplication::translate("GameKeys", "Start")},
+            QCoreApplication::translate("GameKeys", "Starts the game."),
+            {{B::A, Qt::Key_Space}, {B::B, Qt::Key_Space}, {B::X, Qt::Key_Space}, {B::Y, Qt::Key_Space},
+             {B::Start, Qt::Key_Space}}),
+        row(Window::Title, {back}, help, {{B::Back, Help}}),
+
+        row(Window::Map, {QCoreApplication::translate("GameKeys", "D-pad or left stick")},
+            QCoreApplication::translate("GameKeys", "Move you one square."),
+            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}, {B::DpadLeft, Qt::Key_Left},
+             {B::DpadRight, Qt::Key_Right}}),
+        row(Window::Map, {QCoreApplication::translate("GameKeys", "Shoulder buttons (LB, RB)")},
+            QCoreApplication::translate("GameKeys",
+                                        "While you have points: go from one \"+\" button to the next."),
+            {{B::LeftShoulder, QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {B::RightShoulder, Qt::Key_Tab}}),
+        row(Window::Map, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
+            {{B::A, Qt::Key_Space}}),
+        row(Window::Map, {QStringLiteral("Y")},
+            QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {{B::Y, ColourSymbols}}),
+        row(Window::Map, {back}, help, {{B::Back, Help}}),
+
+        row(Window::Battle, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Presses the Attack button."),
+            {{B::A, attack}}),
+        row(Window::Battle, {QStringLiteral("X")}, QCoreApplication::translate("GameKeys", "Presses the Blast button."),
+            {{B::X, blast}}),
+        row(Window::Battle, {QStringLiteral("Y")}, QCoreApplication::translate("GameKeys", "Presses the Heal button."),
+            {{B::Y, heal}}),
+        row(Window::Battle, {QStringLiteral("B")}, QCoreApplication::translate("GameKeys", "Presses the Retreat button."),
+            {{B::B, retreat}}),
+        row(Window::Battle, {back}, help, {{B::Back, Help}}),
+
+        row(Window::Help, {QStringLiteral("B"), back}, QCoreApplication::translate("GameKeys", "Closes this help."),
+            {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
+        row(Window::Help, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
+            QCoreApplication::translate("GameKeys", "Scroll the help."),
+            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+
+        row(Window::MessageBox, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Closes the message."),
+            {{B::A, Qt::Key_Return}}),
+    };
 }
 
 } // namespace
@@ -164,6 +232,16 @@ QList<Key> all()
          QCoreApplication::translate("GameKeys", "Closes the message."),
          {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter), Qt::Key_Space, Qt::Key_Escape}},
     };
+    // Each window's controller rows after its keys, in the windows' order.
+    const QList<Key> buttons = controllerRows();
+    for (auto at = keys.begin(); at != keys.end();) {
+        const Window window = at->window;
+        at = std::find_if(at, keys.end(), [window](const Key &key) { return key.window != window; });
+        for (const Key &button : buttons) {
+            if (button.window == window)
+                at = std::next(keys.insert(at, button));
+        }
+    }
     return keys;
 }
 
@@ -172,6 +250,17 @@ QList<Key> of(Window window)
     QList<Key> keys = all();
     keys.removeIf([window](const Key &key) { return key.window != window; });
     return keys;
+}
+
+std::optional<QKeyCombination> pressOf(Window window, Gamepad::Button button)
+{
+    for (const Key &key : of(window)) {
+        for (const ButtonPress &press : key.buttons) {
+            if (press.button == button)
+                return press.press;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace GameKeys

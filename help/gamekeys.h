@@ -1,19 +1,31 @@
 #pragma once
 
-// Every key of every window of the game, in one table: the help lists it,
-// and the key test presses every row and looks for keys the game acts on
-// that are missing from it. Built afresh on each call, in the player's
+// Every key of every window of the game, and every button of a game
+// controller, in one table: the help lists it, the controller's buttons
+// act through it (each sends its row's key), and the key test presses
+// every row and looks for keys and buttons the game acts on that are
+// missing from it. Built afresh on each call, in the player's
 // language; nothing here changes while the game runs.
 
 #include "logic/gamerules.h"
+#include "system/gamepad.h"
 
 #include <QKeyCombination>
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace GameKeys {
 
 enum class Window { Title, Map, Battle, Help, MessageBox };
+
+// A controller's button and the key it presses.
+struct ButtonPress
+{
+    Gamepad::Button button = Gamepad::Button::A;
+    QKeyCombination press;
+};
 
 struct Key
 {
@@ -26,6 +38,9 @@ struct Key
     QList<QKeyCombination> presses;
     // Handled by the desktop, not by the game (Alt+F4).
     bool desktop = false;
+    // A game controller's row: its buttons, each standing for a key of
+    // the window; such a row has no presses of its own.
+    QList<ButtonPress> buttons = {};
 };
 
 // The help's own key and the map's colour symbols (GameRules names them).
@@ -41,5 +56,8 @@ QList<Key> all();
 
 // The rows of one window.
 QList<Key> of(Window window);
+
+// The key that `button` presses on `window`, if it does anything there.
+std::optional<QKeyCombination> pressOf(Window window, Gamepad::Button button);
 
 } // namespace GameKeys

@@ -80,12 +80,13 @@ QString HelpPage::html()
         {QStringLiteral("battle"), tr("The battle")},
         {QStringLiteral("advice"), tr("Advice for a new character")},
         {QStringLiteral("keys"), tr("Keys")},
+        {QStringLiteral("controller"), tr("With a game controller")},
         {QStringLiteral("character"), tr("Your character")},
         {QStringLiteral("symbols"), tr("Colour symbols")},
         {QStringLiteral("reader"), tr("With a screen reader")},
         {QStringLiteral("languages"), tr("Languages")},
     };
-    const QStringList bodies{playing(), battle(), advice(), keys(), character(), colourSymbols(), screenReader(), languages()};
+    const QStringList bodies{playing(), battle(), advice(), keys(), controller(), character(), colourSymbols(), screenReader(), languages()};
 
     QString page = QStringLiteral("<h1>%1</h1><ul>").arg(title().toHtmlEscaped());
     for (const auto &[anchor, name] : parts)
@@ -222,6 +223,22 @@ QString HelpPage::advice()
 
 QString HelpPage::keys()
 {
+    return keyTable(false);
+}
+
+QString HelpPage::controller()
+{
+    QString text = paragraph(tr("A game controller plays the whole game, plugged in before the game starts or while "
+                                "it runs; the keys go on working beside it."));
+    text += paragraph(tr("The buttons are named by their place, as on most controllers: A is the lower of the four "
+                         "buttons on the right, B the right one, X the left one and Y the upper one, whatever "
+                         "letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held "
+                         "key does. Any other button does nothing."));
+    return text + keyTable(true);
+}
+
+QString HelpPage::keyTable(bool buttons)
+{
     const QList<std::pair<GameKeys::Window, QString>> windows{
         //: The headings of the list of keys, one for each window.
         {GameKeys::Window::Title, tr("On the title")},
@@ -232,11 +249,14 @@ QString HelpPage::keys()
     };
     QString text;
     for (const auto &[window, name] : windows) {
-        text += QStringLiteral("<h3>%1</h3><table cellpadding=\"3\">").arg(name.toHtmlEscaped());
-        for (const GameKeys::Key &key : GameKeys::of(window))
-            text += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                        .arg(key.name.toHtmlEscaped(), key.action.toHtmlEscaped());
-        text += QStringLiteral("</table>");
+        QString rows;
+        for (const GameKeys::Key &key : GameKeys::of(window)) {
+            if (key.buttons.isEmpty() != buttons)
+                rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                            .arg(key.name.toHtmlEscaped(), key.action.toHtmlEscaped());
+        }
+        if (!rows.isEmpty())
+            text += QStringLiteral("<h3>%1</h3><table cellpadding=\"3\">%2</table>").arg(name.toHtmlEscaped(), rows);
     }
     return text;
 }

@@ -28,6 +28,9 @@ private:
     static QString battle();
     static QString advice();
     static QString keys();
+    static QString controller();
+    // The keys' rows of every window, or the game controller's.
+    static QString keyTable(bool buttons);
     static QString character();
     static QString colourSymbols();
     static QString screenReader();

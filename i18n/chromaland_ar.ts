@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>خطأ: ⁨%1⁩ : ⁨%2⁩</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>الجهاز غير متاح</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>حين يقف عدو في مربعك: يبدأ معركته.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>رجوع (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>البدء (Start)</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>لوحة الاتجاهات أو العصا اليسرى</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>أزرار الكتف (LB وRB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>أعلى وأسفل في لوحة الاتجاهات أو العصا اليسرى</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>يُظهر رموز الألوان على الخريطة ويبقيها ظاهرة.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>مع يد تحكم الألعاب</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>تتيح لك يد التحكم لعب اللعبة كلها، سواء وصلتها قبل بدء اللعبة أو أثناءها؛ وتبقى المفاتيح تعمل إلى جانبها.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>تُسمّى الأزرار بحسب موضعها كما في معظم أذرع التحكم: A هو السفلي من الأزرار الأربعة على اليمين، وB الأيمن، وX الأيسر، وY العلوي، أيًّا كانت الحروف أو الرموز الظاهرة على يد التحكم لديك. وعند الضغط المستمر تتكرر لوحة الاتجاهات والعصا كما يتكرر المفتاح المضغوط باستمرار. أما بقية الأزرار فلا تفعل شيئًا.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Fehler: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Gerät nicht verfügbar</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Wenn ein Gegner auf deinem Feld steht: startet den Kampf mit ihm.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Zurück (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Steuerkreuz oder linker Stick</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Schultertasten (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Steuerkreuz oder linker Stick nach oben und unten</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Zeigt die Farbsymbole auf der Karte und lässt sie eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Mit einem Controller</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Mit einem Controller kannst du das ganze Spiel spielen, ob du ihn vor dem Start oder während des Spiels anschließt; die Tasten funktionieren daneben weiter.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Die Knöpfe sind nach ihrer Lage benannt, wie auf den meisten Controllern: A ist der untere der vier Knöpfe rechts, B der rechte, X der linke und Y der obere, ganz gleich, welche Buchstaben oder Symbole dein Controller zeigt. Hältst du Steuerkreuz oder Stick gedrückt, wiederholen sie sich wie eine gehaltene Taste. Alle anderen Knöpfe tun nichts.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Error: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Dispositivo no disponible</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Si hay un enemigo en tu casilla: empieza el combate con él.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Atrás (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Cruceta o stick izquierdo</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Botones superiores (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Arriba y abajo en la cruceta o el stick izquierdo</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Muestra los símbolos de color en el mapa y los deja activados.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Con un mando</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Con un mando se juega la partida entera, conectado antes de empezar o durante el juego; las teclas siguen funcionando a la vez.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Los botones se nombran por su posición, como en la mayoría de los mandos: A es el inferior de los cuatro botones de la derecha, B el de la derecha, X el de la izquierda e Y el superior, sean cuales sean las letras o los símbolos de tu mando. Si los mantienes pulsados, la cruceta y el stick se repiten como una tecla mantenida. Los demás botones no hacen nada.</translation>
     </message>
 </context>
 <context>

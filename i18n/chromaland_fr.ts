@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Erreur&#x202f;: %1&#x202f;: %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Périphérique non disponible</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Quand un ennemi se tient sur ta case&#x202f;: lance son combat.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Retour (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croix directionnelle ou stick gauche</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Boutons supérieurs (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Haut et bas sur la croix directionnelle ou le stick gauche</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Affiche les symboles de couleur sur la carte et les laisse activés.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Avec une manette</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Une manette permet de jouer à tout le jeu, branchée avant le lancement ou en cours de partie&#x202f;; les touches continuent de fonctionner à côté.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Les boutons sont désignés par leur position, comme sur la plupart des manettes&#x202f;: A est le plus bas des quatre boutons de droite, B celui de droite, X celui de gauche et Y celui du haut, quels que soient les lettres ou les symboles de ta manette. Maintenus, la croix directionnelle et le stick se répètent comme une touche maintenue. Les autres boutons ne font rien.</translation>
     </message>
 </context>
 <context>

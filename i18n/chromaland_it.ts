@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Errore: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Periferica non disponibile</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Se un nemico è sulla tua casella: inizia la battaglia con lui.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Indietro (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croce direzionale o levetta sinistra</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Pulsanti dorsali (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Su e giù sulla croce direzionale o sulla levetta sinistra</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Mostra i simboli dei colori sulla mappa e li lascia attivi.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Con un controller</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Con un controller si gioca l&apos;intera partita, collegato prima dell&apos;avvio o durante il gioco; i tasti continuano a funzionare anche con il controller collegato.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>I pulsanti prendono il nome dalla posizione, come sulla maggior parte dei controller: A è il più basso dei quattro pulsanti a destra, B quello a destra, X quello a sinistra e Y quello in alto, qualunque lettera o simbolo mostri il tuo controller. Tenuti premuti, la croce direzionale e la levetta si ripetono come un tasto tenuto premuto. Gli altri pulsanti non fanno nulla.</translation>
     </message>
 </context>
 <context>

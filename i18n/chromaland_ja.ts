@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>エラー %1：%2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>デバイスが使用できません</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>あなたのマスに敵がいるとき：その敵との戦闘を始めます。</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>バック（セレクト）</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>十字キーまたは左スティック</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>バンパー（LB、RB）</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>十字キーまたは左スティックの上下</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>マップに色の記号を表示し、表示したままにします。</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>ゲームコントローラーで遊ぶ</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>ゲームコントローラーでもゲームを最後まで遊べます。接続はゲームの開始前でもプレイ中でもかまいません。キーボードもそのまま使えます。</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>ボタンは多くのコントローラーと同じく位置で呼びます。右側の4つのボタンのうち、下が A、右が B、左が X、上が Y です。コントローラーに書かれた文字や記号は関係ありません。十字キーとスティックは、押し続けるとキーを押し続けたときと同じように繰り返します。ほかのボタンは何もしません。</translation>
     </message>
 </context>
 <context>

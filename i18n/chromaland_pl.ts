@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Błąd: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Urządzenie niedostępne</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Gdy na twoim polu stoi wróg: zaczyna walkę z nim.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Wstecz (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Krzyżak lub lewa gałka</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Przyciski górne (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Góra i dół na krzyżaku lub lewej gałce</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Pokazuje symbole kolorów na mapie i pozostawia je włączone.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Z kontrolerem</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Kontrolerem można przejść całą grę, podłączonym przed jej uruchomieniem lub w trakcie; klawisze nadal działają obok niego.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Przyciski są nazwane według położenia, jak na większości kontrolerów: A to dolny z czterech przycisków po prawej, B prawy, X lewy, a Y górny, bez względu na litery czy symbole na twoim kontrolerze. Przytrzymane krzyżak i gałka powtarzają ruch jak przytrzymany klawisz. Pozostałe przyciski nic nie robią.</translation>
     </message>
 </context>
 <context>

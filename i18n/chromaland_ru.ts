@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Ошибка: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Устройство недоступно</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Если на твоей клетке стоит враг: начинает бой с ним.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Назад (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Крестовина или левый стик</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Бамперы (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Вверх и вниз крестовиной или левым стиком</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>Показывает цветовые значки на карте и оставляет их включёнными.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>С геймпадом</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Геймпадом можно пройти всю игру, подключив его до запуска или во время игры; клавиши при этом продолжают работать.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Кнопки названы по их положению, как на большинстве геймпадов: A — нижняя из четырёх кнопок справа, B — правая, X — левая, Y — верхняя, какие бы буквы или значки ни были на твоём геймпаде. Если удерживать крестовину или стик, они повторяют ход, как удерживаемая клавиша. Остальные кнопки ничего не делают.</translation>
     </message>
 </context>
 <context>

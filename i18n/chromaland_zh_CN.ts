@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>错误 %1：%2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>设备不可用</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -230,6 +234,28 @@
     <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>有敌人站在你所在的格子上时：开始与它的战斗。</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>返回键（Select）</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>开始键（Start）</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>十字键或左摇杆</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>肩键（LB、RB）</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>十字键或左摇杆的上下</translation>
     </message>
 </context>
 <context>
@@ -478,6 +504,18 @@
         <source>Shows the colour symbols on the map, and keeps them on.</source>
         <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
         <translation>在地图上显示颜色符号，并保持开启。</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>使用游戏手柄</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>游戏手柄可以玩整个游戏，在游戏开始前或运行中插入均可；键盘按键照常可用。</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>按钮按位置命名，与大多数手柄相同：右侧四个按钮中，下方为 A，右方为 B，左方为 X，上方为 Y，无论你的手柄上印的是什么字母或符号。按住十字键或摇杆时，会像按住按键一样重复。其他按钮不起作用。</translation>
     </message>
 </context>
 <context>
