@@ -1,6 +1,7 @@
 #include "accessibility/accessibleupdates.h"
 
 #include "accessibility/pictureboxaccessible.h"
+#include "widgets/accessibleproperty.h"
 #include "widgets/picturebox.h"
 
 #include <QAccessible>
@@ -11,19 +12,17 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QWidget>
-#include <chrono>
 
 namespace {
 
-// What was last told of an object.
+// What was last told of an object; of the map, also the news of an enemy
+// beside the player.
 struct Told
 {
     QString name;
     QString text;
-    std::chrono::steady_clock::time_point value;
+    QString closeBy;
 };
-
-constexpr auto ValueInterval = std::chrono::seconds(5);
 
 QHash<const QObject *, Told> s_told;
 AccessibleUpdates::Forward s_forward;
@@ -57,14 +56,15 @@ QString textOf(QAccessibleInterface *iface)
 
 // A name goes out only when it differs from the one last told; a label
 // that reads as text follows it with the text change, old and new.
-void tellName(QAccessibleEvent *event)
+// Returns whether the name went out.
+bool tellName(QAccessibleEvent *event)
 {
     QObject *object = event->object();
     QAccessibleInterface *iface = event->accessibleInterface();
     const QString name = iface ? iface->text(QAccessible::Name) : QString();
     Told &told = s_told[object];
     if (name == told.name)
-        return;
+        return false;
     told.name = name;
     toBridge(event);
     if (iface && iface->textInterface()) {
@@ -75,6 +75,7 @@ void tellName(QAccessibleEvent *event)
             toBridge(&update);
         }
     }
+    return true;
 }
 
 void filter(QAccessibleEvent *event)
@@ -88,12 +89,13 @@ void filter(QAccessibleEvent *event)
         if (inHiddenWindow(object))
             return;
         // A picture box tells only what it shows: a bar's level, the map's
-        // square; the map's value follows its square.
+        // square; the map's value follows its square, which a reader speaks
+        // with the map's name, the way to the nearest enemy.
         auto *box = qobject_cast<PictureBox *>(object);
         if (box && PictureBoxAccessible::shownOf(box).isEmpty())
             return;
-        tellName(event);
-        if (box && PictureBoxAccessible::followsMarker(box)) {
+        if (tellName(event) && box && PictureBoxAccessible::followsMarker(box)) {
+            s_told[box].closeBy = PictureBoxAccessible::closeBy(box);
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
             QAccessibleValueChangeEvent moved(box, iface->valueInterface()->currentValue());
             filter(&moved);
@@ -108,15 +110,12 @@ void filter(QAccessibleEvent *event)
             return;
         break;
     case QAccessible::ValueChanged:
-        if (inHiddenWindow(object))
+        // The enemy clock's bar keeps its value to itself: it fills in
+        // 1.7 s, and any reader's report of it now and then would sound
+        // like a slow countdown to an event that never comes. What it
+        // brings, an enemy beside the player, the map tells as it happens.
+        if (inHiddenWindow(object) || qobject_cast<const QProgressBar *>(object))
             return;
-        if (qobject_cast<const QProgressBar *>(object)) {
-            const auto now = std::chrono::steady_clock::now();
-            Told &told = s_told[object];
-            if (told.value.time_since_epoch().count() != 0 && now - told.value < ValueInterval)
-                return;
-            told.value = now;
-        }
         break;
     default:
         break;
@@ -145,7 +144,7 @@ void speak(QWidget *from, const QString &name, const QString &description)
 {
     // A label that is never shown: it exists for readers only.
     auto *line = new QLabel;
-    line->setProperty("announces", true);
+    line->setProperty(AccessibleProperty::Announces, true);
     line->setText(name);
     line->setAccessibleDescription(description);
     line->setParent(lastingWindow(from));
@@ -203,6 +202,19 @@ void announce(QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (iface && widget)
         speak(widget, iface->text(QAccessible::Name), iface->text(QAccessible::Description));
+}
+
+void othersMoved(PictureBox *map)
+{
+    if (!map || !QAccessible::isActive() || inHiddenWindow(map))
+        return;
+    const QString near = PictureBoxAccessible::closeBy(map);
+    QString &told = s_told[map].closeBy;
+    if (near == told)
+        return;
+    told = near;
+    if (!near.isEmpty())
+        speak(map, near, QString());
 }
 
 void say(QWidget *window, const QString &line)

@@ -10,10 +10,14 @@
 //     one last told, and a label that reads as text follows it with the
 //     text change itself, old and new, so that the new content travels
 //     with the event;
-//   - a progress bar's value is told at most once in five seconds (the
-//     enemy clock steps 59 times a second, and every event costs the game
-//     the reader's questions about it; the value stays readable at any
-//     time).
+//   - a progress bar's value is never told (the enemy clock fills in
+//     1.7 s: a reader's report of it now and then misleads, and every
+//     event costs the game the reader's questions about it; the value
+//     stays readable at any time);
+//   - the map's name, which a reader speaks after each step of the
+//     player, carries the way to the nearest enemy; when the enemies have
+//     moved, a line tells of one that now stands beside the player or on
+//     the player's square, once.
 // When the platform's bridge comes up (a reader starts listening), the
 // focus is told again: a window activated before that is heard too.
 // It also lets a window announce a line to the player (see announce()).
@@ -23,6 +27,7 @@
 
 #include <functional>
 
+class PictureBox;
 class QAccessibleEvent;
 class QObject;
 class QString;
@@ -39,6 +44,11 @@ void install();
 // reader asks for them: the words are kept apart from the object, by the
 // window that outlives it. Nothing happens while no reader listens.
 void announce(QObject *object);
+
+// The enemies on the map have moved: a reader is told of one that now
+// stands beside the player or on the player's square, unless that was
+// already told. Nothing happens while no reader listens.
+void othersMoved(PictureBox *map);
 
 // Has a screen reader speak the line in the window now, without moving
 // the keyboard focus: for news that no control of the window holds as it

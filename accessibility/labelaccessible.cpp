@@ -1,5 +1,7 @@
 #include "accessibility/labelaccessible.h"
 
+#include "widgets/accessibleproperty.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QStringList>
@@ -16,12 +18,12 @@ QLabel *LabelAccessible::label() const
 
 QString LabelAccessible::valueName() const
 {
-    return label()->property("valueName").toString();
+    return label()->property(AccessibleProperty::ValueName).toString();
 }
 
 bool LabelAccessible::announces() const
 {
-    return label()->property("announces").toBool();
+    return label()->property(AccessibleProperty::Announces).toBool();
 }
 
 QAccessible::Role LabelAccessible::role() const
@@ -45,8 +47,8 @@ QString LabelAccessible::windowValues() const
     QStringList values;
     const auto labels = label()->window()->findChildren<QLabel *>();
     for (const QLabel *other : labels) {
-        const QString name = other->property("valueName").toString();
-        if (other != label() && !name.isEmpty() && !other->property("announces").toBool())
+        const QString name = other->property(AccessibleProperty::ValueName).toString();
+        if (other != label() && !name.isEmpty() && !other->property(AccessibleProperty::Announces).toBool())
             values.append(nameAndValue(name, other->text()));
     }
     return joined(values);
@@ -58,11 +60,22 @@ QString LabelAccessible::joined(const QStringList &values)
     return values.join(QCoreApplication::translate("LabelAccessible", ". "));
 }
 
+bool LabelAccessible::captionOfValue() const
+{
+    const QWidget *buddy = label()->buddy();
+    return (buddy && !buddy->property(AccessibleProperty::ValueName).toString().isEmpty())
+        || label()->property(AccessibleProperty::Silent).toBool();
+}
+
 QString LabelAccessible::text(QAccessible::Text t) const
 {
     const QString name = valueName();
     switch (t) {
     case QAccessible::Name:
+        // The value box beside it tells the caption with its number, or
+        // the window tells the label's words: a reader would say them twice.
+        if (captionOfValue())
+            return QString();
         if (announces())
             return label()->text().isEmpty() ? name : label()->text();
         if (!name.isEmpty())

@@ -37,6 +37,7 @@ private:
     QLabel *label() const;
     QString valueName() const;
     bool announces() const;
+    bool captionOfValue() const;
     // The value boxes of the label's window, as a reader names them.
     QString windowValues() const;
     static QString nameAndValue(const QString &name, const QString &value);

@@ -59,9 +59,35 @@ PictureBox *PictureBoxAccessible::box() const
     return static_cast<PictureBox *>(widget());
 }
 
+// A bar reads as the words it shows: a reader that reviews the window
+// line by line takes a progress bar's words from a value it does not have.
 QAccessible::Role PictureBoxAccessible::role() const
 {
-    return isBar(box()) ? QAccessible::ProgressBar : QAccessibleWidget::role();
+    return isBar(box()) ? QAccessible::StaticText : QAccessibleWidget::role();
+}
+
+// The map is read as one thing, the player's square and the way to the
+// nearest enemy: its markers are what it tells, not controls of their own,
+// and a reader reviewing the window line by line would set each marker
+// among the panels' values beside it.
+int PictureBoxAccessible::childCount() const
+{
+    return marker(box()) ? 0 : QAccessibleWidget::childCount();
+}
+
+QAccessibleInterface *PictureBoxAccessible::child(int index) const
+{
+    return marker(box()) ? nullptr : QAccessibleWidget::child(index);
+}
+
+int PictureBoxAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    return marker(box()) ? -1 : QAccessibleWidget::indexOfChild(child);
+}
+
+QAccessibleInterface *PictureBoxAccessible::childAt(int x, int y) const
+{
+    return marker(box()) ? nullptr : QAccessibleWidget::childAt(x, y);
 }
 
 QString PictureBoxAccessible::shownOf(const PictureBox *box)
@@ -88,42 +114,77 @@ QString PictureBoxAccessible::content() const
     return shownOf(box());
 }
 
-QString PictureBoxAccessible::nearestMarker() const
+namespace {
+
+// The other shown marker with a name nearest to the container's own
+// marker, in squares across and down from it (nearest first by steps, then
+// by index), or none.
+struct Other
 {
-    const PictureBox *you = marker(box());
+    const PictureBox *box = nullptr;
+    int across = 0;
+    int down = 0;
+    int steps() const { return std::abs(across) + std::abs(down); }
+};
+
+Other nearestOther(const PictureBox *container)
+{
+    const PictureBox *you = marker(container);
     if (!you)
-        return QString();
+        return {};
     const int column = square(you->left());
     const int row = square(you->top());
-    const PictureBox *nearest = nullptr;
+    Other nearest;
     int best = std::numeric_limits<int>::max();
-    const auto others = box()->findChildren<const PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
+    const auto others = container->findChildren<const PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
     for (const PictureBox *other : others) {
         if (other == you || !other->shown() || other->accessibleName().isEmpty())
             continue;
-        const int distance = std::abs(square(other->left()) - column) + std::abs(square(other->top()) - row);
-        if (distance < best) {
-            best = distance;
-            nearest = other;
+        const Other candidate{other, square(other->left()) - column, square(other->top()) - row};
+        if (candidate.steps() < best) {
+            best = candidate.steps();
+            nearest = candidate;
         }
     }
-    if (!nearest)
-        return QCoreApplication::translate("PictureBoxAccessible", "No one else in sight.");
-    const int across = square(nearest->left()) - column;
-    const int down = square(nearest->top()) - row;
+    return nearest;
+}
+
+QString wayTo(const Other &other)
+{
     QStringList way;
     //: Squares between the player and the nearest enemy, e.g. "3 up".
-    if (down != 0)
-        way.append(down < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n up", nullptr, -down) : QCoreApplication::translate("PictureBoxAccessible", "%n down", nullptr, down));
-    if (across != 0)
-        way.append(across < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n left", nullptr, -across) : QCoreApplication::translate("PictureBoxAccessible", "%n right", nullptr, across));
-    if (way.isEmpty())
-        //: The nearest enemy stands on the player's own square.
-        way.append(QCoreApplication::translate("PictureBoxAccessible", "here"));
+    if (other.down != 0)
+        way.append(other.down < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n up", nullptr, -other.down) : QCoreApplication::translate("PictureBoxAccessible", "%n down", nullptr, other.down));
+    if (other.across != 0)
+        way.append(other.across < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n left", nullptr, -other.across) : QCoreApplication::translate("PictureBoxAccessible", "%n right", nullptr, other.across));
     //: Between the steps of a way, as in "3 up, 2 left".
-    const QString separator = QCoreApplication::translate("PictureBoxAccessible", ", ");
-    //: %1 is the enemy's name ("Red enemy"), %2 its way ("3 up, 2 left").
-    return QCoreApplication::translate("PictureBoxAccessible", "Nearest: %1, %2.").arg(nearest->accessibleName(), way.join(separator));
+    return way.join(QCoreApplication::translate("PictureBoxAccessible", ", "));
+}
+
+} // namespace
+
+QString PictureBoxAccessible::closeBy(const PictureBox *box)
+{
+    const Other other = nearestOther(box);
+    if (!other.box || other.steps() > 1)
+        return QString();
+    if (other.steps() == 0)
+        //: An enemy (%1, e.g. "Green enemy") stands on the player's square; the next key starts the battle.
+        return QCoreApplication::translate("PictureBoxAccessible", "%1 on your square: any key fights it.").arg(other.box->accessibleName());
+    //: An enemy (%1, e.g. "Green enemy") stands next to the player, the way %2 ("1 up").
+    return QCoreApplication::translate("PictureBoxAccessible", "%1 beside you: %2.").arg(other.box->accessibleName(), wayTo(other));
+}
+
+QString PictureBoxAccessible::nearestMarker() const
+{
+    const QString near = closeBy(box());
+    if (!near.isEmpty())
+        return near;
+    const Other other = nearestOther(box());
+    if (!other.box)
+        return QCoreApplication::translate("PictureBoxAccessible", "No one else in sight.");
+    //: The nearest enemy (%1, e.g. "Green enemy") and the way to it (%2, e.g. "2 up, 1 right"), told after each step.
+    return QCoreApplication::translate("PictureBoxAccessible", "%1: %2.").arg(other.box->accessibleName(), wayTo(other));
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const
@@ -135,13 +196,20 @@ QString PictureBoxAccessible::text(QAccessible::Text t) const
     case QAccessible::Name:
         if (shown.isEmpty())
             break;
+    {
         //: What a screen reader calls the map or a bar: its name (%1) and what it shows (%2), e.g. "World map: Column 1, row 22".
-        return QCoreApplication::translate("PictureBoxAccessible", "%1: %2").arg(box()->accessibleName(), shown);
+        const QString named = QCoreApplication::translate("PictureBoxAccessible", "%1: %2").arg(box()->accessibleName(), shown);
+        if (!marker(box()))
+            return named;
+        // A reader speaks the map's name after each step: the way to the
+        // nearest enemy goes with the square.
+        //: The map's square (%1, "World map: Column 1, row 22") and the way to the nearest enemy (%2, "Red enemy: 3 up.").
+        return QCoreApplication::translate("PictureBoxAccessible", "%1. %2").arg(named, nearestMarker());
+    }
     case QAccessible::Description:
+        // How to play on the map is told once, by its window.
         if (marker(box()))
-            //: The map's description: the nearest enemy (%1), then how to play on the map (%2).
-            return QCoreApplication::translate("PictureBoxAccessible", "%1 %2")
-                .arg(nearestMarker(), box()->accessibleDescription());
+            return QString();
         break;
     default:
         break;

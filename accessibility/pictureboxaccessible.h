@@ -3,14 +3,16 @@
 // What assistive technology is told about a picture box: its name and
 // description from the form, and what the box shows where it shows
 // something a player needs, as its window marks it (AccessibleProperty):
-//   - a bar marked with UnitTwips and Levels reports its level out of
+//   - a bar marked with UnitTwips and Levels reads as its level out of
 //     that many ("Violet skill: level 3 of 18");
-//   - a bar marked with FullTwips reports its width as a percentage of
+//   - a bar marked with FullTwips reads as its width as a percentage of
 //     that ("Your strength: 56 percent");
 //   - a container that names a marker in Marker (the world map) reports
 //     that marker's square, as name, text and value ("Column 4, row 22,
-//     healing row"), and describes the nearest other shown marker that
-//     has a name ("Nearest: Violet enemy, 3 up, 2 left").
+//     healing row"), and describes the way to the nearest other shown
+//     marker that has a name ("Violet enemy: 3 up, 2 left.", or "Violet
+//     enemy beside you: 1 up." once it is a step away); its markers are
+//     not children of its own to a reader.
 // Bars offer no value to set and so no actions; the map's value is its
 // square's number, which changes with every move so that a reader speaks
 // the new square. Created by Qt on demand through the game's accessibility
@@ -28,6 +30,10 @@ public:
     explicit PictureBoxAccessible(PictureBox *box);
 
     QAccessible::Role role() const override;
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+    QAccessibleInterface *childAt(int x, int y) const override;
     QString text(QAccessible::Text t) const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
 
@@ -45,6 +51,10 @@ public:
     static QString shownOf(const PictureBox *box);
     // Whether the box's value follows a marker's square (the world map).
     static bool followsMarker(const PictureBox *box);
+    // The news when a shown named marker stands on the box's marker's
+    // square or a step from it ("Red enemy on your square: any key fights
+    // it."), else an empty text.
+    static QString closeBy(const PictureBox *box);
 
 private:
     PictureBox *box() const;

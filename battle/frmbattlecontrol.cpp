@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <cmath>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -21,34 +22,76 @@ namespace {
 using GameRules::Dead;
 using GameRules::Retreat;
 
-// A value a move cannot work with: a statistic that is not a number, or an
-// amount that does not fit in 16 bits. The move is undone and the status
-// line says which value stopped it; `sentence` holds the value's caption
-// at %1.
-struct UnusableValue
+// What a refusal's sentence names: the caption of the value that stopped
+// the move, as the window and the map hold it.
+struct Captions
 {
-    QString sentence;
-    QString caption;
-
-    QString report() const { return sentence.arg(GameError::excerpt(caption)); }
+    const MapControls &map;
+    const Ui::frmBattleControl &ui;
+    qint16 enemyStrength;
 };
 
-double numberIn(const QLabel *label, const QString &sentence)
+// Each value that can stop a move, with its sentence (%1 takes the caption)
+// and where its caption is read.
+struct RefusalLine
 {
-    const std::optional<double> value = CaptionNumber::tryParse(label->text());
-    if (!value)
-        throw UnusableValue{sentence, label->text()};
-    return *value;
-}
+    BattleRules::Unusable value;
+    const char *sentence;
+    QString (*caption)(const Captions &);
+};
 
-QString enemyHealthUnusable()
-{
-    return frmBattleControl::tr("The enemy's health (%1) cannot be used in battle: nothing happened.");
-}
+constexpr RefusalLine RefusalLines[] = {
+    {BattleRules::Unusable::Dexterity,
+     QT_TRANSLATE_NOOP("frmBattleControl", "Your Dexterity (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return c.map.lbl_DX_val->text(); }},
+    {BattleRules::Unusable::Strength,
+     QT_TRANSLATE_NOOP("frmBattleControl", "Your Strength (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return c.map.lbl_ST_val->text(); }},
+    {BattleRules::Unusable::Wisdom,
+     QT_TRANSLATE_NOOP("frmBattleControl", "Your Wisdom (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return c.map.lbl_WS_val->text(); }},
+    {BattleRules::Unusable::Health,
+     QT_TRANSLATE_NOOP("frmBattleControl", "Your Health (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return c.ui.lbl_HP_val->text(); }},
+    {BattleRules::Unusable::MissingHealth,
+     QT_TRANSLATE_NOOP("frmBattleControl", "Your Health (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) {
+         //: %1 is "health of maximum health", both as their captions hold them.
+         return frmBattleControl::tr("%1 of %2").arg(c.ui.lbl_HP_val->text(), c.map.lbl_HP_max->text());
+     }},
+    {BattleRules::Unusable::MaximumHealth,
+     QT_TRANSLATE_NOOP("frmBattleControl", "Your maximum Health (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return c.map.lbl_HP_max->text(); }},
+    {BattleRules::Unusable::Magic,
+     QT_TRANSLATE_NOOP("frmBattleControl", "Your Magic (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return c.ui.lbl_MP_val->text(); }},
+    {BattleRules::Unusable::EnemyHealth,
+     QT_TRANSLATE_NOOP("frmBattleControl", "The enemy's health (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return c.ui.lbl_Enemy_HP_val->text(); }},
+    {BattleRules::Unusable::EnemyStrength,
+     QT_TRANSLATE_NOOP("frmBattleControl", "The enemy's strength (%1) cannot be used in battle: nothing happened."),
+     [](const Captions &c) { return CaptionNumber::format(c.enemyStrength); }},
+};
 
-QString magicUnusable()
+// The table is read by the value's number.
+constexpr bool inOrder()
 {
-    return frmBattleControl::tr("Your Magic (%1) cannot be used in battle: nothing happened.");
+    for (std::size_t i = 0; i < std::size(RefusalLines); ++i) {
+        if (std::size_t(RefusalLines[i].value) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(std::size(RefusalLines) == std::size_t(BattleRules::Unusable::EnemyStrength) + 1 && inOrder(),
+              "one row for each value that can stop a move, in the order of BattleRules::Unusable");
+
+// The refusal a rule's ruling carries, if it carries one.
+template <typename Result>
+std::optional<BattleRules::Unusable> refusalIn(const BattleRules::Ruling<Result> &ruling)
+{
+    if (const auto *stopped = std::get_if<BattleRules::Unusable>(&ruling))
+        return *stopped;
+    return std::nullopt;
 }
 
 BattleRules::Number numberOf(const QLabel *label)
@@ -123,7 +166,7 @@ frmBattleControl::frmBattleControl(const MapControls &map)
 {
     WindowSetup::setUpForm(*ui, this);
     // A caption but no close, minimize or maximize box, and no resizing.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     WindowPlacement::keepSize(this);
     setModal(true);
     for (PictureBox *bar : {ui->pic_Player, ui->pic_Enemy})
@@ -204,69 +247,17 @@ void frmBattleControl::ClearStatus()
 
 void frmBattleControl::cmd_Attack_Click()
 {
-    playerTurn([this] {
-        if (enemyDefeated())
-            return;
-        RandomSource::randomize();
-        ClearStatus();
-        const auto attack = resultOf(BattleRules::attack(numberOf(m_map.lbl_DX_val), numberOf(m_map.lbl_ST_val),
-                                                  numberOf(ui->lbl_Enemy_HP_val), EnemyStrength, nextDraw));
-        if (!attack.hit()) {
-            //: %1 is how far the player's roll fell short, a number of 0 or more.
-            ui->lbl_Status->setText(tr("You miss by -%1").arg(number(std::fabs(double(attack.margin)))));
-        } else {
-            ui->lbl_Enemy_HP_val->setText(number(attack.enemyHealth));
-            //: %1 is how far the player's roll beat the enemy's; %n the damage done.
-            ui->lbl_Status->setText(tr("You hit by +%1 and inflict %n damage.", nullptr, attack.damage)
-                                        .arg(number(attack.margin)));
-        }
-        CheckEnemyDead();
-        EnemyAttack();
-    });
+    playerTurn(&frmBattleControl::attack);
 }
 
 void frmBattleControl::cmd_Blast_Click()
 {
-    playerTurn([this] {
-        if (enemyDefeated())
-            return;
-        const std::optional<double> magic = usableMagic();
-        if (!magic)
-            return;
-        RandomSource::randomize();
-        const auto blast = resultOf(
-            BattleRules::blast(numberOf(m_map.lbl_WS_val), numberOf(ui->lbl_Enemy_HP_val), *magic, nextDraw));
-        ui->lbl_Enemy_HP_val->setText(number(blast.enemyHealth));
-        ui->lbl_MP_val->setText(number(blast.magic));
-        //: %n is both the damage done and the magic spent.
-        ui->lbl_Status->setText(tr("You magically blast for %n magic points.", nullptr, blast.damage));
-        CheckEnemyDead();
-        EnemyAttack();
-    });
+    playerTurn(&frmBattleControl::blast);
 }
 
 void frmBattleControl::cmd_Heal_Click()
 {
-    playerTurn([this] {
-        ClearStatus();
-        const auto heal = resultOf(BattleRules::heal(numberOf(ui->lbl_HP_val), numberOf(m_map.lbl_HP_max),
-                                                     numberOf(ui->lbl_MP_val), numberOf(m_map.lbl_WS_val)));
-        switch (heal.kind) {
-        case BattleRules::Heal::NoMagic:
-            ui->lbl_Status->setText(noMagicLine());
-            return;
-        case BattleRules::Heal::NotNeeded:
-            ui->lbl_Status->setText(tr("You don't need healing !"));
-            break;
-        case BattleRules::Heal::Healed:
-            ui->lbl_HP_val->setText(number(heal.health));
-            ui->lbl_MP_val->setText(number(heal.magic));
-            //: %n is both the health restored and the magic spent.
-            ui->lbl_Status->setText(tr("You heal for %n magic points.", nullptr, heal.amount));
-            break;
-        }
-        EnemyAttack();
-    });
+    playerTurn(&frmBattleControl::heal);
 }
 
 void frmBattleControl::cmd_Retreat_Click()
@@ -280,42 +271,126 @@ void frmBattleControl::cmd_Retreat_Click()
     endBattle();
 }
 
-void frmBattleControl::CheckEnemyDead()
+frmBattleControl::Refusal frmBattleControl::attack()
 {
-    if (!BattleRules::defeated(numberIn(ui->lbl_Enemy_HP_val, enemyHealthUnusable())))
-        return;
+    if (enemyDefeated())
+        return std::nullopt;
+    RandomSource::randomize();
+    ClearStatus();
+    const auto ruling = BattleRules::attack(numberOf(m_map.lbl_DX_val), numberOf(m_map.lbl_ST_val),
+                                            numberOf(ui->lbl_Enemy_HP_val), EnemyStrength, nextDraw);
+    if (const Refusal refused = refusalIn(ruling))
+        return refused;
+    const auto &attack = std::get<BattleRules::Attack>(ruling);
+    if (!attack.hit()) {
+        //: %1 is how far the player's roll fell short, a number of 0 or more.
+        ui->lbl_Status->setText(tr("You miss by -%1").arg(number(std::fabs(double(attack.margin)))));
+    } else {
+        ui->lbl_Enemy_HP_val->setText(number(attack.enemyHealth));
+        //: %1 is how far the player's roll beat the enemy's; %n the damage done.
+        ui->lbl_Status->setText(tr("You hit by +%1 and inflict %n damage.", nullptr, attack.damage)
+                                    .arg(number(attack.margin)));
+    }
+    if (const Refusal refused = CheckEnemyDead())
+        return refused;
+    return EnemyAttack();
+}
+
+frmBattleControl::Refusal frmBattleControl::blast()
+{
+    if (enemyDefeated())
+        return std::nullopt;
+    ClearStatus();
+    const std::optional<double> magic = numberOf(ui->lbl_MP_val);
+    if (!magic)
+        return BattleRules::Unusable::Magic;
+    if (!BattleRules::canSpend(*magic)) {
+        ui->lbl_Status->setText(noMagicLine());
+        return std::nullopt;
+    }
+    RandomSource::randomize();
+    const auto ruling = BattleRules::blast(numberOf(m_map.lbl_WS_val), numberOf(ui->lbl_Enemy_HP_val), *magic, nextDraw);
+    if (const Refusal refused = refusalIn(ruling))
+        return refused;
+    const auto &blast = std::get<BattleRules::Blast>(ruling);
+    ui->lbl_Enemy_HP_val->setText(number(blast.enemyHealth));
+    ui->lbl_MP_val->setText(number(blast.magic));
+    //: %n is both the damage done and the magic spent.
+    ui->lbl_Status->setText(tr("You magically blast for %n magic points.", nullptr, blast.damage));
+    if (const Refusal refused = CheckEnemyDead())
+        return refused;
+    return EnemyAttack();
+}
+
+frmBattleControl::Refusal frmBattleControl::heal()
+{
+    ClearStatus();
+    const auto ruling = BattleRules::heal(numberOf(ui->lbl_HP_val), numberOf(m_map.lbl_HP_max),
+                                          numberOf(ui->lbl_MP_val), numberOf(m_map.lbl_WS_val));
+    if (const Refusal refused = refusalIn(ruling))
+        return refused;
+    const auto &heal = std::get<BattleRules::Heal>(ruling);
+    switch (heal.kind) {
+    case BattleRules::Heal::NoMagic:
+        ui->lbl_Status->setText(noMagicLine());
+        return std::nullopt;
+    case BattleRules::Heal::NotNeeded:
+        ui->lbl_Status->setText(tr("You don't need healing !"));
+        break;
+    case BattleRules::Heal::Healed:
+        ui->lbl_HP_val->setText(number(heal.health));
+        ui->lbl_MP_val->setText(number(heal.magic));
+        //: %n is both the health restored and the magic spent.
+        ui->lbl_Status->setText(tr("You heal for %n magic points.", nullptr, heal.amount));
+        break;
+    }
+    return EnemyAttack();
+}
+
+frmBattleControl::Refusal frmBattleControl::CheckEnemyDead()
+{
+    const std::optional<double> enemyHealth = numberOf(ui->lbl_Enemy_HP_val);
+    if (!enemyHealth)
+        return BattleRules::Unusable::EnemyHealth;
+    if (!BattleRules::defeated(*enemyHealth))
+        return std::nullopt;
     ui->lbl_Enemy_HP_val->setText(Dead);
     // Leaving with the win is what is left to do.
     ui->cmd_Retreat->setFocus();
     ui->cmd_Attack->hide();
     ui->cmd_Blast->hide();
+    return std::nullopt;
 }
 
-void frmBattleControl::EnemyAttack()
+frmBattleControl::Refusal frmBattleControl::EnemyAttack()
 {
     // A defeated enemy does not act.
     if (enemyDefeated())
-        return;
+        return std::nullopt;
     RandomSource::randomize();
-    const auto turn = resultOf(
-        BattleRules::enemyTurn(numberOf(m_map.lbl_DX_val), numberOf(ui->lbl_HP_val), EnemyStrength, nextDraw));
+    const auto ruling =
+        BattleRules::enemyTurn(numberOf(m_map.lbl_DX_val), numberOf(ui->lbl_HP_val), EnemyStrength, nextDraw);
+    if (const Refusal refused = refusalIn(ruling))
+        return refused;
+    const auto &turn = std::get<BattleRules::EnemyTurn>(ruling);
     if (!turn.hit()) {
         //: %1 is how far the enemy's roll fell short, a number above 0.
         appendStatus(tr("Enemy missed by -%1").arg(number(turn.margin)));
-        return;
+        return std::nullopt;
     }
     //: %1 is how far the enemy's roll beat the player's dodge; %n the damage done.
     appendStatus(tr("Enemy hits you by +%1 and it inflicts %n damage.", nullptr, turn.damage)
                      .arg(number(std::fabs(double(turn.margin)))));
     ui->lbl_HP_val->setText(number(turn.health));
     if (!turn.killed())
-        return;
+        return std::nullopt;
 
     // Death: the result first, then the player is told, then the battle ends.
     m_map.lbl_EnemyTag->setText(Dead);
     MessageBox::show(tr("You have died."));
     ReturnStatsToMap();
     endBattle();
+    return std::nullopt;
 }
 
 void frmBattleControl::ReturnStatsToMap()
@@ -324,7 +399,7 @@ void frmBattleControl::ReturnStatsToMap()
     m_map.lbl_MP_val->setText(ui->lbl_MP_val->text());
 }
 
-void frmBattleControl::playerTurn(const std::function<void()> &move)
+void frmBattleControl::playerTurn(Refusal (frmBattleControl::*move)())
 {
     if (m_battleOver)
         return;
@@ -341,13 +416,12 @@ void frmBattleControl::playerTurn(const std::function<void()> &move)
         ui->cmd_Blast->setVisible(blastShown);
         ui->lbl_Status->setText(report);
     };
-    // Nothing may escape into the event loop. Every value that can fail is
-    // converted before the death is acted on, so a move that fails has
-    // changed only this window.
+    // A refusal comes before the move acts on a death, so a refused move
+    // has changed only this window. The event boundary: nothing the toolkit
+    // or the library throws may escape into the event loop.
     try {
-        move();
-    } catch (const UnusableValue &unusable) {
-        rollBack(unusable.report());
+        if (const Refusal refused = (this->*move)())
+            rollBack(refusalLine(*refused));
     } catch (const std::exception &) {
         rollBack(tr("That move could not be carried out: nothing happened."));
     }
@@ -356,61 +430,15 @@ void frmBattleControl::playerTurn(const std::function<void()> &move)
         AccessibleUpdates::announce(ui->lbl_Status);
 }
 
-std::optional<double> frmBattleControl::usableMagic()
-{
-    ClearStatus();
-    const double magic = numberIn(ui->lbl_MP_val, magicUnusable());
-    if (BattleRules::canSpend(magic))
-        return magic;
-    ui->lbl_Status->setText(noMagicLine());
-    return std::nullopt;
-}
-
 bool frmBattleControl::enemyDefeated() const
 {
     return ui->lbl_Enemy_HP_val->text() == Dead;
 }
 
-template <typename Result>
-Result frmBattleControl::resultOf(BattleRules::Ruling<Result> ruling) const
+QString frmBattleControl::refusalLine(BattleRules::Unusable value) const
 {
-    if (const auto *stopped = std::get_if<BattleRules::Unusable>(&ruling))
-        refuse(*stopped);
-    return std::get<Result>(ruling);
-}
-
-// The value that stopped a rule, told by its name and caption.
-void frmBattleControl::refuse(BattleRules::Unusable value) const
-{
-    using BattleRules::Unusable;
-    switch (value) {
-    case Unusable::Dexterity:
-        throw UnusableValue{tr("Your Dexterity (%1) cannot be used in battle: nothing happened."),
-                            m_map.lbl_DX_val->text()};
-    case Unusable::Strength:
-        throw UnusableValue{tr("Your Strength (%1) cannot be used in battle: nothing happened."),
-                            m_map.lbl_ST_val->text()};
-    case Unusable::Wisdom:
-        throw UnusableValue{tr("Your Wisdom (%1) cannot be used in battle: nothing happened."),
-                            m_map.lbl_WS_val->text()};
-    case Unusable::Health:
-        throw UnusableValue{tr("Your Health (%1) cannot be used in battle: nothing happened."), ui->lbl_HP_val->text()};
-    case Unusable::MissingHealth:
-        //: %1 is "health of maximum health", both as their captions hold them.
-        throw UnusableValue{tr("Your Health (%1) cannot be used in battle: nothing happened."),
-                            tr("%1 of %2").arg(ui->lbl_HP_val->text(), m_map.lbl_HP_max->text())};
-    case Unusable::MaximumHealth:
-        throw UnusableValue{tr("Your maximum Health (%1) cannot be used in battle: nothing happened."),
-                            m_map.lbl_HP_max->text()};
-    case Unusable::Magic:
-        throw UnusableValue{magicUnusable(), ui->lbl_MP_val->text()};
-    case Unusable::EnemyHealth:
-        throw UnusableValue{enemyHealthUnusable(), ui->lbl_Enemy_HP_val->text()};
-    case Unusable::EnemyStrength:
-        break;
-    }
-    throw UnusableValue{tr("The enemy's strength (%1) cannot be used in battle: nothing happened."),
-                        number(EnemyStrength)};
+    const RefusalLine &line = RefusalLines[std::size_t(value)];
+    return tr(line.sentence).arg(GameError::excerpt(line.caption(Captions{m_map, *ui, EnemyStrength})));
 }
 
 QString frmBattleControl::noMagicLine()

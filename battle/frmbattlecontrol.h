@@ -26,7 +26,6 @@
 
 #include <QDialog>
 #include <memory>
-#include <functional>
 #include <optional>
 
 namespace Ui {
@@ -66,21 +65,22 @@ private:
     void cmd_Heal_Click();
     void cmd_Retreat_Click();
 
-    void CheckEnemyDead();
-    void EnemyAttack();
+    // What stopped a move, if a value did; nothing when the move ran.
+    using Refusal = std::optional<BattleRules::Unusable>;
+
+    Refusal CheckEnemyDead();
+    Refusal EnemyAttack();
     void ReturnStatsToMap();
 
-    // Runs one of the player's moves with the enemy's answer; a move that
-    // meets a value it cannot use is rolled back and reported.
-    void playerTurn(const std::function<void()> &move);
+    // The player's moves, each answered by the enemy's turn.
+    Refusal attack();
+    Refusal blast();
+    Refusal heal();
+    // Runs one of the player's moves; a refused move is rolled back and
+    // the status line says which value stopped it.
+    void playerTurn(Refusal (frmBattleControl::*move)());
     bool enemyDefeated() const;
-    // Clears the status line and gives the magic caption, when there is at
-    // least 1 to spend; otherwise the status line says there is none.
-    std::optional<double> usableMagic();
-    // The rules' result; a value that stopped them undoes the move.
-    template <typename Result>
-    Result resultOf(BattleRules::Ruling<Result> ruling) const;
-    [[noreturn]] void refuse(BattleRules::Unusable value) const;
+    QString refusalLine(BattleRules::Unusable value) const;
     static QString noMagicLine();
     void appendStatus(const QString &line);
     void callOff(const QString &reason);

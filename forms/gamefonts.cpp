@@ -8,6 +8,9 @@ namespace GameFonts {
 
 namespace {
 
+// The face the layouts name; the stand-ins take its place.
+constexpr QLatin1StringView DesignFace("MS Sans Serif");
+
 QStringList standIns()
 {
     return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
@@ -18,13 +21,13 @@ QStringList standIns()
 
 void substituteDesignFace()
 {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), standIns());
+    QFont::insertSubstitutions(QString(DesignFace), standIns());
 }
 
 QFont font(double points, bool bold)
 {
     QFont f;
-    f.setFamilies(QStringList{QStringLiteral("MS Sans Serif")} + standIns());
+    f.setFamilies(QStringList{QString(DesignFace)} + standIns());
     f.setStyleHint(QFont::SansSerif);
     // Designer stores whole points; 8 stands for the design font size 8.25.
     const double designPoints = points == 8.0 ? 8.25 : points;
@@ -45,7 +48,7 @@ void adapt(QWidget *window)
     for (QWidget *child : children) {
         // A style sheet can leave a control holding the design face
         // without having set a font of its own.
-        if (child->testAttribute(Qt::WA_SetFont) || child->font().family() == QLatin1String("MS Sans Serif"))
+        if (child->testAttribute(Qt::WA_SetFont) || child->font().family() == DesignFace)
             convert(child);
     }
 }

@@ -1,5 +1,6 @@
 #include "forms/messagebox.h"
 #include "forms/windowplacement.h"
+#include "forms/windowsetup.h"
 #include "system/language.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ QWidget *owner()
 void MessageBox::show(const QString &text, const QString &caption)
 {
     // The program's title, as every box without a caption of its own shows.
-    const QString title = caption.isEmpty() ? QStringLiteral("Chromaland") : caption;
+    const QString title = caption.isEmpty() ? QString::fromLatin1(WindowSetup::ProgramTitle) : caption;
     if (handler) {
         handler(text, title);
         return;
@@ -55,8 +56,7 @@ void MessageBox::show(const QString &text, const QString &caption)
     // A caption and a close button (the same as OK), nothing to minimize
     // or maximize.
     GameMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(),
-                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint);
+                       Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     box.setObjectName(QStringLiteral("gameMessageBox"));
     if (Language::rightToLeft())
         box.setLayoutDirection(Qt::RightToLeft);

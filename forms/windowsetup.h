@@ -16,6 +16,9 @@ class QWidget;
 
 namespace WindowSetup {
 
+// The program's title: the title window's and every message box's caption.
+inline constexpr char ProgramTitle[] = "Chromaland";
+
 // What every form needs before it is set up; the first call does it.
 void prepare();
 

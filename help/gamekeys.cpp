@@ -3,32 +3,141 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 
+#include <algorithm>
+
 namespace GameKeys {
 
 namespace {
 
-QString keyName(QKeyCombination key)
+// A key's own name, from the game's catalogue, so that a translator sees
+// every name the help shows. Letters and function keys are as the
+// keyboard prints them.
+QString baseName(Qt::Key key)
 {
-    return QKeySequence(key).toString(QKeySequence::NativeText);
+    switch (key) {
+    //: The names of keys, as keyboards in your language label them.
+    case Qt::Key_Escape: return QCoreApplication::translate("GameKeys", "Esc");
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return QCoreApplication::translate("GameKeys", "Tab");
+    case Qt::Key_Space: return QCoreApplication::translate("GameKeys", "Space");
+    case Qt::Key_Return: return QCoreApplication::translate("GameKeys", "Return");
+    //: The Enter key of the number pad.
+    case Qt::Key_Enter: return QCoreApplication::translate("GameKeys", "Enter");
+    case Qt::Key_Up: return QCoreApplication::translate("GameKeys", "Up");
+    case Qt::Key_Down: return QCoreApplication::translate("GameKeys", "Down");
+    case Qt::Key_PageUp: return QCoreApplication::translate("GameKeys", "PgUp");
+    case Qt::Key_PageDown: return QCoreApplication::translate("GameKeys", "PgDown");
+    case Qt::Key_Home: return QCoreApplication::translate("GameKeys", "Home");
+    case Qt::Key_End: return QCoreApplication::translate("GameKeys", "End");
+    default: return QKeySequence(key).toString(QKeySequence::PortableText);
+    }
 }
+
+} // namespace
+
+QString name(QKeyCombination key)
+{
+    QStringList parts;
+    const Qt::KeyboardModifiers modifiers = key.keyboardModifiers();
+    //: The names of the keys held with another, as in "Ctrl+A".
+    if (modifiers & Qt::ControlModifier)
+        parts << QCoreApplication::translate("GameKeys", "Ctrl");
+    if (modifiers & Qt::ShiftModifier)
+        parts << QCoreApplication::translate("GameKeys", "Shift");
+    if (modifiers & Qt::AltModifier)
+        parts << QCoreApplication::translate("GameKeys", "Alt");
+    if (key.key() != Qt::Key_unknown)
+        parts << baseName(key.key());
+    return parts.join(QLatin1Char('+'));
+}
+
+namespace {
 
 QString keyNames(std::initializer_list<QKeyCombination> keys)
 {
     QStringList names;
     for (QKeyCombination key : keys)
-        names.append(keyName(key));
+        names.append(name(key));
+    // Two keys a language calls alike are one name to the player.
+    names.removeDuplicates();
     //: Between the names of keys that do the same ("Enter, Space"); keep it short.
     return names.join(QCoreApplication::translate("GameKeys", ", "));
 }
 
 // A battle button's key is Alt and the letter its caption marks, in the
 // player's language, so the list follows the catalogue's captions.
-Key battleButton(const char *caption, QString action)
+QKeyCombination battleMnemonic(const char *caption)
 {
     const QKeySequence mnemonic =
         QKeySequence::mnemonic(QCoreApplication::translate("frmBattleControl", caption));
-    const QKeyCombination press = mnemonic.isEmpty() ? QKeyCombination() : mnemonic[0];
-    return {Window::Battle, keyName(press), std::move(action), {press}};
+    return mnemonic.isEmpty() ? QKeyCombination() : mnemonic[0];
+}
+
+Key battleButton(const char *caption, QString action)
+{
+    const QKeyCombination press = battleMnemonic(caption);
+    return {Window::Battle, name(press), std::move(action), {press}};
+}
+
+// The game controller's rows, after the keys of each window.
+QList<Key> controllerRows()
+{
+    using B = Gamepad::Button;
+    const auto row = [](Window window, QStringList names, QString action, QList<ButtonPress> buttons) {
+        //: Between the names of keys that do the same ("Enter, Space"); keep it short.
+        return Key{window, names.join(QCoreApplication::translate("GameKeys", ", ")), std::move(action), {}, false,
+                   std::move(buttons)};
+    };
+    //: A game controller's Back button (Select, View, Share or "-" on some controllers).
+    const QString back = QCoreApplication::translate("GameKeys", "Back (Select)");
+    const QString help = QCoreApplication::translate("GameKeys", "Opens this help.");
+    const QKeyCombination attack = battleMnemonic("&Attack");
+    const QKeyCombination blast = battleMnemonic("&Blast");
+    const QKeyCombination heal = battleMnemonic("&Heal");
+    const QKeyCombination retreat = battleMnemonic("&Retreat");
+    return {
+        row(Window::Title,
+            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("X"), QStringLiteral("Y"),
+             //: A game controller's Start button (Options, Menu or "+" on some controllers).
+             QCoreApplication::translate("GameKeys", "Start")},
+            QCoreApplication::translate("GameKeys", "Starts the game."),
+            {{B::A, Qt::Key_Space}, {B::B, Qt::Key_Space}, {B::X, Qt::Key_Space}, {B::Y, Qt::Key_Space},
+             {B::Start, Qt::Key_Space}}),
+        row(Window::Title, {back}, help, {{B::Back, Help}}),
+
+        row(Window::Map, {QCoreApplication::translate("GameKeys", "D-pad or left stick")},
+            QCoreApplication::translate("GameKeys", "Move you one square."),
+            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}, {B::DpadLeft, Qt::Key_Left},
+             {B::DpadRight, Qt::Key_Right}}),
+        row(Window::Map, {QCoreApplication::translate("GameKeys", "Shoulder buttons (LB, RB)")},
+            QCoreApplication::translate("GameKeys",
+                                        "While you have points: go from one \"+\" button to the next."),
+            {{B::LeftShoulder, QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {B::RightShoulder, Qt::Key_Tab}}),
+        row(Window::Map, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
+            {{B::A, Qt::Key_Space}}),
+        row(Window::Map, {QStringLiteral("Y")},
+            QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {{B::Y, ColourSymbols}}),
+        row(Window::Map, {back}, help, {{B::Back, Help}}),
+
+        row(Window::Battle, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Presses the Attack button."),
+            {{B::A, attack}}),
+        row(Window::Battle, {QStringLiteral("X")}, QCoreApplication::translate("GameKeys", "Presses the Blast button."),
+            {{B::X, blast}}),
+        row(Window::Battle, {QStringLiteral("Y")}, QCoreApplication::translate("GameKeys", "Presses the Heal button."),
+            {{B::Y, heal}}),
+        row(Window::Battle, {QStringLiteral("B")}, QCoreApplication::translate("GameKeys", "Presses the Retreat button."),
+            {{B::B, retreat}}),
+        row(Window::Battle, {back}, help, {{B::Back, Help}}),
+
+        row(Window::Help, {QStringLiteral("B"), back}, QCoreApplication::translate("GameKeys", "Closes this help."),
+            {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
+        row(Window::Help, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
+            QCoreApplication::translate("GameKeys", "Scroll the help."),
+            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+
+        row(Window::MessageBox, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Closes the message."),
+            {{B::A, Qt::Key_Return}}),
+    };
 }
 
 } // namespace
@@ -56,7 +165,7 @@ QList<Key> all()
     const QKeyCombination backTab(Qt::ShiftModifier, Qt::Key_Backtab);
     const QString arrows = QCoreApplication::translate("GameKeys", "Arrow keys");
     const auto help = [](Window window) {
-        return Key{window, keyName(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
+        return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
     };
     QList<QKeyCombination> scrolling{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
                                      Qt::Key_End, Qt::Key_Space};
@@ -69,7 +178,7 @@ QList<Key> all()
     battleFocus << withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
 
     QList<Key> keys{
-        {Window::Title, QCoreApplication::translate("GameKeys", "A letter, a digit or another character key"),
+        {Window::Title, QCoreApplication::translate("GameKeys", "A letter, a digit, Space, Esc, Return or Backspace"),
          QCoreApplication::translate("GameKeys", "Starts the game."),
          {Qt::Key_A, Qt::Key_7, Qt::Key_Space}},
         help(Window::Title),
@@ -78,14 +187,18 @@ QList<Key> all()
         {Window::Map, arrows, QCoreApplication::translate("GameKeys", "Move you one square."),
          withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
         help(Window::Map),
-        {Window::Map, keyName(ColourSymbols),
+        {Window::Map, name(ColourSymbols),
          QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {ColourSymbols}},
         {Window::Map, keyNames({Qt::Key_Tab, shiftTab}),
          QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
          {Qt::Key_Tab, backTab}},
-        {Window::Map, keyName(Qt::Key_Space),
+        {Window::Map, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
-        {Window::Map, keyName(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
+        // Every key that reaches the map looks for an enemy on the player's
+        // square; with none there it does nothing, so it has nothing to press.
+        {Window::Map, QCoreApplication::translate("GameKeys", "Any key but %1").arg(name(Help)),
+         QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."), {}},
+        {Window::Map, name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
          QCoreApplication::translate("GameKeys", "Closes the map window, which saves your character and ends the "
                                                  "game (your desktop's key for closing a window)."),
          {QKeyCombination(Qt::AltModifier, Qt::Key_F4)}, true},
@@ -96,11 +209,11 @@ QList<Key> all()
         battleButton("&Retreat", QCoreApplication::translate("GameKeys", "Presses the Retreat button.")),
         {Window::Battle, keyNames({Qt::Key_Tab, shiftTab}) + QCoreApplication::translate("GameKeys", ", ") + arrows,
          QCoreApplication::translate("GameKeys", "Go from one button to the next."), battleFocus},
-        {Window::Battle, keyName(Qt::Key_Space),
+        {Window::Battle, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "Presses the button that has the focus."), withModifiers({Qt::Key_Space})},
         help(Window::Battle),
 
-        {Window::Help, keyName(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes this help."),
+        {Window::Help, name(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes this help."),
          {Qt::Key_Escape}},
         {Window::Help,
          keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
@@ -115,10 +228,20 @@ QList<Key> all()
          QCoreApplication::translate("GameKeys", "Select all of the help's text, and copy what is selected."),
          {QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
 
-        {Window::MessageBox, keyNames({Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}),
+        {Window::MessageBox, keyNames({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
          QCoreApplication::translate("GameKeys", "Closes the message."),
-         {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape}},
+         {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter), Qt::Key_Space, Qt::Key_Escape}},
     };
+    // Each window's controller rows after its keys, in the windows' order.
+    const QList<Key> buttons = controllerRows();
+    for (auto at = keys.begin(); at != keys.end();) {
+        const Window window = at->window;
+        at = std::find_if(at, keys.end(), [window](const Key &key) { return key.window != window; });
+        for (const Key &button : buttons) {
+            if (button.window == window)
+                at = std::next(keys.insert(at, button));
+        }
+    }
     return keys;
 }
 
@@ -127,6 +250,17 @@ QList<Key> of(Window window)
     QList<Key> keys = all();
     keys.removeIf([window](const Key &key) { return key.window != window; });
     return keys;
+}
+
+std::optional<QKeyCombination> pressOf(Window window, Gamepad::Button button)
+{
+    for (const Key &key : of(window)) {
+        for (const ButtonPress &press : key.buttons) {
+            if (press.button == button)
+                return press.press;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace GameKeys

@@ -1,17 +1,31 @@
 #pragma once
 
-// Every key of every window of the game, in one table: the help lists it,
-// and the key test presses every row and looks for keys the game acts on
-// that are missing from it. Built afresh on each call, in the player's
+// Every key of every window of the game, and every button of a game
+// controller, in one table: the help lists it, the controller's buttons
+// act through it (each sends its row's key), and the key test presses
+// every row and looks for keys and buttons the game acts on that are
+// missing from it. Built afresh on each call, in the player's
 // language; nothing here changes while the game runs.
+
+#include "logic/gamerules.h"
+#include "system/gamepad.h"
 
 #include <QKeyCombination>
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace GameKeys {
 
 enum class Window { Title, Map, Battle, Help, MessageBox };
+
+// A controller's button and the key it presses.
+struct ButtonPress
+{
+    Gamepad::Button button = Gamepad::Button::A;
+    QKeyCombination press;
+};
 
 struct Key
 {
@@ -24,17 +38,26 @@ struct Key
     QList<QKeyCombination> presses;
     // Handled by the desktop, not by the game (Alt+F4).
     bool desktop = false;
+    // A game controller's row: its buttons, each standing for a key of
+    // the window; such a row has no presses of its own.
+    QList<ButtonPress> buttons = {};
 };
 
-// The help's own key, on the title, the map and the battle window.
-inline constexpr Qt::Key Help = Qt::Key_F1;
-// The map's colour symbols, on and off.
-inline constexpr Qt::Key ColourSymbols = Qt::Key_F2;
+// The help's own key and the map's colour symbols (GameRules names them).
+inline constexpr Qt::Key Help = GameRules::KeyHelp;
+inline constexpr Qt::Key ColourSymbols = GameRules::KeyColourSymbols;
+
+// A key as the help names it ("Ctrl+A", "F1"), from the game's own
+// catalogue in the player's language.
+QString name(QKeyCombination key);
 
 // In the order the help lists them: title, map, battle, help, message boxes.
 QList<Key> all();
 
 // The rows of one window.
 QList<Key> of(Window window);
+
+// The key that `button` presses on `window`, if it does anything there.
+std::optional<QKeyCombination> pressOf(Window window, Gamepad::Button button);
 
 } // namespace GameKeys

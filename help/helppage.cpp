@@ -1,5 +1,6 @@
 #include "help/helppage.h"
 
+#include "help/battleodds.h"
 #include "help/gamekeys.h"
 #include "battle/battlerules.h"
 #include "logic/gamerules.h"
@@ -10,9 +11,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,7 +32,13 @@ QString heading(const QString &anchor, const QString &text)
 
 QString number(double value)
 {
-    return QLocale().toString(value);
+    return Language::numbers().toString(value);
+}
+
+// A chance as a whole percentage, written as the language writes numbers.
+QString percent(double chance)
+{
+    return Language::numbers().toString(qRound(chance * 100));
 }
 
 QString folder(const QString &path)
@@ -49,6 +56,15 @@ std::pair<int, int> strengthRange(int colour)
     return {*BattleRules::enemyStrength(weakest, 0.0f), *BattleRules::enemyStrength(strongest, highestDraw)};
 }
 
+// The smallest maximum of which the healing row gives back anything.
+int smallestHealingMaximum()
+{
+    int maximum = 1;
+    while (EnemyClock::healed(0, maximum).value_or(0) <= 0)
+        ++maximum;
+    return maximum;
+}
+
 } // namespace
 
 QString HelpPage::title()
@@ -62,13 +78,15 @@ QString HelpPage::html()
     const QList<std::pair<QString, QString>> parts{
         {QStringLiteral("playing"), tr("Playing")},
         {QStringLiteral("battle"), tr("The battle")},
+        {QStringLiteral("advice"), tr("Advice for a new character")},
         {QStringLiteral("keys"), tr("Keys")},
+        {QStringLiteral("controller"), tr("With a game controller")},
         {QStringLiteral("character"), tr("Your character")},
         {QStringLiteral("symbols"), tr("Colour symbols")},
         {QStringLiteral("reader"), tr("With a screen reader")},
         {QStringLiteral("languages"), tr("Languages")},
     };
-    const QStringList bodies{playing(), battle(), keys(), character(), colourSymbols(), screenReader(), languages()};
+    const QStringList bodies{playing(), battle(), advice(), keys(), controller(), character(), colourSymbols(), screenReader(), languages()};
 
     QString page = QStringLiteral("<h1>%1</h1><ul>").arg(title().toHtmlEscaped());
     for (const auto &[anchor, name] : parts)
@@ -83,30 +101,39 @@ QString HelpPage::playing()
 {
     using namespace GameRules;
     const int levels = int(FullSkillBarTwips / TwipsPerLevel);
-    const double phaseSeconds = EnemyClock::PhaseTicks * 17 / 1000.0;
+    const double phaseSeconds =
+        std::chrono::duration<double>(EnemyClock::PhaseTicks * EnemyClock::TickInterval).count();
     //: %1 is the number of columns, %2 the number of rows.
     QString text = paragraph(tr("You are the white square on a map of %1 by %2 squares. Walk onto the coloured "
-                                "enemies to fight them, grow stronger with every kill, and stay alive.")
+                                "enemies to fight them, spend the points that kills bring to grow stronger, and stay "
+                                "alive.")
                                  .arg(MapGrid::Columns)
                                  .arg(MapGrid::HealingRow));
-    //: %1 is a number of seconds, such as 1.7, written as the language writes numbers.
+    //: %1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest
+    //: maximum of which a tenth, rounded down, is 1 or more.
     text += paragraph(tr("The arrow keys move you one square at a time. The bottom row of the map is the healing "
                          "row: no enemy ever goes there. Each time the bar under the map fills, about every %1 "
                          "seconds, standing in the healing row gives you back a tenth of your maximum Health and of "
-                         "your maximum Magic.")
-                          .arg(number(phaseSeconds)));
+                         "your maximum Magic, rounded down, so nothing while a maximum is below %2.")
+                          .arg(number(phaseSeconds))
+                          .arg(smallestHealingMaximum()));
+    text += paragraph(tr("The bar stands still during a battle and while this help is open."));
     //: %1 is the number of enemies, %2 how many there are of each colour.
-    text += paragraph(tr("There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet "
-                         "near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just "
-                         "above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar "
-                         "under the map fills, each enemy may take one step, and a defeated enemy comes back one time "
-                         "in three.")
+    text += paragraph(tr("There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the "
+                         "bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, "
+                         "and red lowest; orange and red both reach the row just above the healing row.")
                           .arg(EnemyCount)
                           .arg(EnemiesPerColour));
+    text += paragraph(tr("Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, "
+                         "each enemy may take one step, and a defeated enemy comes back one time in three."));
+    //: %1 is the help's key (F1).
+    text += paragraph(tr("An enemy may step onto your square or come back on it: the next key you press on the map, "
+                         "whatever it is but %1, starts that battle.")
+                          .arg(GameKeys::name(GameKeys::Help)));
     //: %1 is the number of levels of a skill bar. A list of the seven colours follows.
-    text += paragraph(tr("Each kill adds a level to the skill bar of the enemy's colour. A bar has %1 levels: once "
-                         "it is full, the next kill starts it again at level 1 and gives you points, more for the "
-                         "stronger colours:")
+    text += paragraph(tr("Each kill adds a level to the skill bar of the enemy's colour; skill levels play no part "
+                         "in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 "
+                         "and gives you points, more for the stronger colours:")
                           .arg(levels));
     const QStringList colours{
         //: A line of the list of colours: %1 to %2 is the enemies' strength, %3 the points a full bar gives.
@@ -134,8 +161,9 @@ QString HelpPage::playing()
 QString HelpPage::battle()
 {
     QString text = paragraph(tr("Walking onto an enemy opens the battle window, and the enemies on the map stand "
-                                "still until it closes. The enemy's health is its strength. Each of your moves is "
-                                "answered by the enemy's turn."));
+                                "still until it closes. The enemy's health is its strength. The enemy answers each "
+                                "Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no "
+                                "turn, nor does a Blast or Heal without Magic, nor anything after the kill."));
     text += paragraph(tr("Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll "
                          "is higher, you hit for 1 to your Strength."));
     text += paragraph(tr("Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy's health and "
@@ -145,17 +173,71 @@ QString HelpPage::battle()
                          "no more than your Wisdom."));
     text += paragraph(tr("The enemy's turn: you dodge with a roll from 0 to one less than your Dexterity, against "
                          "its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for "
-                         "up to half its strength."));
-    text += paragraph(tr("Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat "
-                         "is also how you leave with the win: the enemy disappears for a while and its colour's skill "
-                         "bar grows."));
+                         "0 to one less than half its strength, rounded up."));
+    //: %1 is the help's key (F1).
+    text += paragraph(tr("Retreat leaves the battle, but the enemy is still on your square: any key but %1 that "
+                         "leaves you there starts a new battle with it; an arrow key that takes you off the square "
+                         "does not. Once the enemy is defeated, Retreat is also how you leave with the win: the "
+                         "enemy disappears for a while and its colour's skill bar grows.")
+                          .arg(GameKeys::name(GameKeys::Help)));
     text += paragraph(tr("When your Health falls below 1 you die. Your character is saved one last time and its "
                          "file becomes an archive named Dead_ with the time and date, and the game ends. The next "
                          "start begins with a new character."));
+    text += paragraph(tr("If the archive cannot be made, the game says where the file still is, and the next start "
+                         "plays the dead character again: with Health below 1, the first hit it takes ends it, even "
+                         "a hit of 0, unless it heals in the healing row first."));
+    return text;
+}
+
+QString HelpPage::advice()
+{
+    using namespace GameRules;
+    const BattleOdds::Fighter player = BattleOdds::newCharacter();
+    const auto [weakestRed, strongestRed] = strengthRange(Red);
+    const int weakestOrange = strengthRange(Orange).first;
+    using BattleOdds::Tactic;
+
+    // The best chance against any colour stronger than orange.
+    double stronger = 0;
+    for (int colour = Violet; colour < Orange; ++colour)
+        stronger = std::max(stronger, BattleOdds::win(player, strengthRange(colour).first, Tactic::BlastFirst));
+    //: %1, %3 and %6 are enemies' strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.
+    QString text = paragraph(tr("A new character beats the weakest red enemy (strength %1) %2% of the time, but the "
+                                "strongest red one (strength %3) only %4% of the time by Attack alone and %5% with "
+                                "Blast first, the weakest orange one (strength %6) %7% of the time even with Blast "
+                                "first, and the stronger colours at most %8% of the time.")
+                                 .arg(weakestRed)
+                                 .arg(percent(BattleOdds::win(player, weakestRed, Tactic::AttackOnly)))
+                                 .arg(strongestRed)
+                                 .arg(percent(BattleOdds::win(player, strongestRed, Tactic::AttackOnly)))
+                                 .arg(percent(BattleOdds::win(player, strongestRed, Tactic::BlastFirst)))
+                                 .arg(weakestOrange)
+                                 .arg(percent(BattleOdds::win(player, weakestOrange, Tactic::BlastFirst)))
+                                 .arg(percent(stronger)));
+    text += paragraph(tr("Blast first: it never misses, while most Attacks against a stronger enemy do, and the "
+                         "enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, "
+                         "and step off the enemy's square at once with an arrow key. Between battles, wait in the "
+                         "healing row until your Health and Magic are full again."));
     return text;
 }
 
 QString HelpPage::keys()
+{
+    return keyTable(false);
+}
+
+QString HelpPage::controller()
+{
+    QString text = paragraph(tr("A game controller plays the whole game, plugged in before the game starts or while "
+                                "it runs; the keys go on working beside it."));
+    text += paragraph(tr("The buttons are named by their place, as on most controllers: A is the lower of the four "
+                         "buttons on the right, B the right one, X the left one and Y the upper one, whatever "
+                         "letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held "
+                         "key does. Any other button does nothing."));
+    return text + keyTable(true);
+}
+
+QString HelpPage::keyTable(bool buttons)
 {
     const QList<std::pair<GameKeys::Window, QString>> windows{
         //: The headings of the list of keys, one for each window.
@@ -167,11 +249,14 @@ QString HelpPage::keys()
     };
     QString text;
     for (const auto &[window, name] : windows) {
-        text += QStringLiteral("<h3>%1</h3><table cellpadding=\"3\">").arg(name.toHtmlEscaped());
-        for (const GameKeys::Key &key : GameKeys::of(window))
-            text += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                        .arg(key.name.toHtmlEscaped(), key.action.toHtmlEscaped());
-        text += QStringLiteral("</table>");
+        QString rows;
+        for (const GameKeys::Key &key : GameKeys::of(window)) {
+            if (key.buttons.isEmpty() != buttons)
+                rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                            .arg(key.name.toHtmlEscaped(), key.action.toHtmlEscaped());
+        }
+        if (!rows.isEmpty())
+            text += QStringLiteral("<h3>%1</h3><table cellpadding=\"3\">%2</table>").arg(name.toHtmlEscaped(), rows);
     }
     return text;
 }
@@ -182,28 +267,35 @@ QString HelpPage::character()
     QString text = paragraph(tr("The game keeps one character. It is saved when you close the map window, in "
                                 "this file:"));
     text += QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>")
-                .arg(QDir::toNativeSeparators(modGameLogicCode::CharacterFilePath()).toHtmlEscaped());
+                .arg(QDir::toNativeSeparators(modGameLogicCode::characterFilePath()).toHtmlEscaped());
     text += paragraph(tr("When the file is missing, the game says so and starts a new character. Pictures of your "
                          "own for the map, for you and for the enemies go into the Graphics folder beside it."));
     //: The folder's full path follows on a line of its own.
     text += paragraph(tr("A dead character's archive goes into this folder:"));
     text += QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>").arg(folder(ProgramFolder::archiveFolder()).toHtmlEscaped());
-    text += paragraph(tr("When the file is damaged (lines missing, or values that are not numbers where the game "
-                         "needs a number), the game says what is wrong with an error code and ends, and leaves the "
-                         "file exactly as it was, so that you can mend it or move it away. Every save writes a whole "
-                         "new file before it replaces the old one: a crash never leaves half a character."));
+    text += paragraph(tr("When the file is damaged (lines missing, points that are not a number, or skill levels "
+                         "that are not numbers, negative or too large), the game says what is wrong with an error "
+                         "code and ends, and leaves the file exactly as it was, so that you can mend it or move it "
+                         "away."));
+    text += paragraph(tr("A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the "
+                         "game, but battles and the \"+\" buttons refuse it until you mend the file. Every save "
+                         "writes a whole new file before it replaces the old one: a crash never leaves half a "
+                         "character."));
     return text;
 }
 
 QString HelpPage::colourSymbols()
 {
     QString text = paragraph(tr("Some colours of the enemies look alike to many eyes. The colour symbols mark every "
-                                "enemy with as many dots as its colour is strong: red one, orange two, yellow three, "
-                                "green four, blue five, indigo six and violet seven. You become a white square in a "
-                                "black frame, with a red cross while you stand in the healing row."));
+                                "enemy and every skill bar with dots, more for the stronger colours: red one, orange "
+                                "two, yellow three, green four, blue five, indigo six and violet seven. You become a "
+                                "white square in a black frame, with a red cross while you stand in the healing row."));
+    text += paragraph(tr("Pictures of your own in the Graphics folder take the place of the symbols, picture by "
+                         "picture."));
     //: %1 is the name of the key, such as F2.
-    text += paragraph(tr("%1 on the map switches the colour symbols on and off.")
-                          .arg(QKeySequence(GameKeys::ColourSymbols).toString(QKeySequence::NativeText)));
+    text += paragraph(tr("%1 on the map switches the colour symbols on and off, and the game keeps the choice for "
+                         "the next start.")
+                          .arg(GameKeys::name(GameKeys::ColourSymbols)));
     return text;
 }
 
@@ -215,6 +307,10 @@ QString HelpPage::screenReader()
                                 "the nearest enemy and the way to it; flat review reads your statistics and skill "
                                 "levels. In a battle, each move's lines are told with your health and magic and the "
                                 "enemy's health."));
+    text += paragraph(tr("After each step on the map Orca also tells the way to the nearest enemy, such as "
+                         "\"Red enemy: 2 up, 1 left.\" An enemy that comes beside you or onto your square is "
+                         "told at once, whoever moved; on your square, any key fights it. The enemy clock's bar "
+                         "under the map is not read out."));
     //: "Key Bindings" is the name of a page of Orca's preferences: use its name in Orca in your language.
     text += paragraph(tr("The battle's lines are notifications, which Orca keeps in its list of notification "
                          "messages. Its commands to hear the last ones again or to go through the list have no keys "
@@ -238,4 +334,10 @@ QString HelpPage::languages()
                          "example: %1")
                           .arg(QStringLiteral("LANGUAGE=de chromaland")));
     return text;
+}
+
+QString HelpPage::colourSymbolsOption()
+{
+    //: The description of the --colour-symbols option in the program's --help.
+    return tr("Shows the colour symbols on the map, and keeps them on.");
 }

@@ -20,10 +20,17 @@ public:
     // The help window's title.
     static QString title();
 
+    // What --colour-symbols does, as the program's --help lists it.
+    static QString colourSymbolsOption();
+
 private:
     static QString playing();
     static QString battle();
+    static QString advice();
     static QString keys();
+    static QString controller();
+    // The keys' rows of every window, or the game controller's.
+    static QString keyTable(bool buttons);
     static QString character();
     static QString colourSymbols();
     static QString screenReader();

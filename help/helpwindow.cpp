@@ -38,6 +38,10 @@ HelpWindow::HelpWindow(QWidget *over)
         option.setTextDirection(Qt::RightToLeft);
         m_browser->document()->setDefaultTextOption(option);
     }
+    // The page is always longer than the window: with its scroll bar there
+    // from the start, the page is laid out once at its final width, and a
+    // table laid out for the wider page never leaves a sideways scroll.
+    m_browser->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_browser->setHtml(HelpPage::html());
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

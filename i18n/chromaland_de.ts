@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Fehler: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Gerät nicht verfügbar</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>Öffnet diese Hilfe.</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Ein Buchstabe, eine Ziffer oder eine andere Zeichentaste</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -164,6 +164,99 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Markiert den ganzen Text der Hilfe und kopiert das Markierte.</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>Bild auf</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Ein Buchstabe, eine Ziffer, Leertaste, Esc, Eingabe oder Rücktaste</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Jede Taste außer %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Wenn ein Gegner auf deinem Feld steht: startet den Kampf mit ihm.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Zurück (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Steuerkreuz oder linker Stick</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Schultertasten (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Steuerkreuz oder linker Stick nach oben und unten</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,26 +305,6 @@
         <translation>Sprachen</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Du bist das weiße Quadrat auf einer Karte aus %1 × %2 Feldern. Lauf in die farbigen Gegner, um sie zu bekämpfen, werde mit jedem Sieg stärker und bleib am Leben.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>Die Pfeiltasten bewegen dich jeweils ein Feld weiter. Die unterste Reihe der Karte ist die Heilreihe: Kein Gegner betritt sie je. Jedes Mal, wenn sich der Balken unter der Karte füllt, etwa alle %1 Sekunden, bekommst du in der Heilreihe ein Zehntel deines maximalen Lebens und deiner maximalen Magie zurück.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Es gibt %1 Gegner, %2 von jeder Farbe. Jede Farbe bleibt in ihrem eigenen Streifen aus Reihen: Violett nahe dem oberen Rand der Karte, darunter Indigo, Blau, Grün, Gelb und Orange, und Rot ganz unten, direkt über der Heilreihe. Violette Gegner sind die stärksten, rote die schwächsten. Jedes Mal, wenn sich der Balken unter der Karte füllt, darf jeder Gegner einen Schritt machen, und ein besiegter Gegner kehrt in einem von drei Fällen zurück.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Jeder Sieg bringt eine Stufe auf dem Fertigkeitsbalken der Farbe des Gegners. Ein Balken hat %1 Stufen: Ist er voll, beginnt er mit dem nächsten Sieg wieder bei Stufe 1 und gibt dir Punkte, mehr für die stärkeren Farben:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>Violett: Stärke %1 bis %2; ein voller Balken gibt %3 Punkte.</translation>
@@ -265,10 +338,6 @@
         <translation>Solange du Punkte hast, steht neben jedem deiner Werte eine „+“-Schaltfläche: Stärke, Geschick, Weisheit, Leben und Magie. Jeder Druck gibt einen Punkt aus und erhöht diesen Wert um eins; bei Leben und Magie steigen der Wert und sein Maximum.</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Läufst du in einen Gegner, öffnet sich das Kampffenster, und die Gegner auf der Karte stehen still, bis es sich schließt. Das Leben des Gegners ist seine Stärke. Auf jeden deiner Züge antwortet der Gegner mit seinem Zug.</translation>
-    </message>
-    <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
         <translation>Angriff: Du würfelst von 1 bis zu deinem Geschick, der Gegner von 1 bis zu seiner Stärke. Ist dein Wurf höher, triffst du und richtest 1 bis zu deiner Stärke an Schaden an.</translation>
     </message>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Heilen: verwandelt Magie in Leben, so viel dir fehlt, aber nicht mehr als deine Magie und nicht mehr als deine Weisheit.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>Der Zug des Gegners: Du weichst mit einem Wurf von 0 bis eins unter deinem Geschick aus, gegen seinen Wurf von 1 bis zu seiner Stärke. Würfelt er so hoch wie du oder höher, trifft er dich und richtet bis zur Hälfte seiner Stärke an Schaden an.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Rückzug verlässt den Kampf; der Gegner bleibt auf der Karte. Ist der Gegner besiegt, verlässt du den Kampf ebenfalls mit Rückzug, und zwar als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>Das Archiv eines toten Charakters kommt in diesen Ordner:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Ist die Datei beschädigt (fehlende Zeilen oder Werte, die keine Zahlen sind, wo das Spiel eine Zahl braucht), nennt das Spiel den Fehler mit einem Fehlercode und endet; die Datei bleibt genau so, wie sie war, damit du sie reparieren oder wegräumen kannst. Jedes Speichern schreibt erst eine ganz neue Datei und ersetzt dann die alte: Ein Absturz hinterlässt nie einen halben Charakter.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Manche Farben der Gegner sehen für viele Augen gleich aus. Die Farbsymbole markieren jeden Gegner mit so vielen Tupfen, wie stark seine Farbe ist: Rot einen, Orange zwei, Gelb drei, Grün vier, Blau fünf, Indigo sechs und Violett sieben. Du wirst zu einem weißen Quadrat in einem schwarzen Rahmen, mit einem roten Kreuz, solange du in der Heilreihe stehst.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>%1 auf der Karte schaltet die Farbsymbole ein und aus.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>Das Spiel spricht mit Bildschirmlesern wie Orca. Der Titelbildschirm liest seine Anleitung vor. Auf der Karte sagt jede Pfeiltaste dein neues Feld an, und Orcas „Wo bin ich“ nennt dazu den nächsten Gegner und den Weg zu ihm; die Übersicht liest deine Werte und Fertigkeitsstufen vor. Im Kampf werden die Zeilen jedes Zuges mit deinem Leben, deiner Magie und dem Leben des Gegners angesagt.</translation>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Es spricht die Sprache deiner Arbeitsumgebung (LANGUAGE, dann LC_ALL, LC_MESSAGES und LANG). Um einmal in einer anderen Sprache zu spielen, starte es aus einem Terminal und stell diese Sprache voran, zum Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Rat für einen neuen Charakter</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Du bist das weiße Quadrat auf einer Karte aus %1 mal %2 Feldern. Lauf in die farbigen Gegner hinein, um sie zu bekämpfen, gib die Punkte aus, die dir Siege bringen, um stärker zu werden, und bleib am Leben.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Jeder Sieg bringt dem Fertigkeitsbalken in der Farbe des Gegners eine Stufe mehr; im Kampf spielen Fertigkeitsstufen keine Rolle. Ein Balken hat %1 Stufen: Ist er voll, beginnt er mit dem nächsten Sieg wieder bei Stufe 1 und gibt dir Punkte, mehr für die stärkeren Farben:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Wenn du in einen Gegner hineinläufst, öffnet sich das Kampffenster, und die Gegner auf der Karte stehen still, bis es sich schließt. Das Leben des Gegners entspricht seiner Stärke. Auf jeden Angriff, jeden Blitz und jedes Heilen antwortet der Gegner mit seinem Zug, auch auf ein Heilen bei vollem Leben. Ein Rückzug kostet keinen Zug, ebenso wenig ein Blitz oder Heilen ohne Magie oder irgendetwas nach dem Sieg.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>Der Zug des Gegners: Du weichst mit einem Wurf von 0 bis eins unter deinem Geschick aus, gegen seinen Wurf von 1 bis zu seiner Stärke. Würfelt er so hoch wie du oder höher, trifft er dich mit 0 bis eins weniger als die Hälfte seiner Stärke, aufgerundet.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Lässt sich das Archiv nicht anlegen, sagt dir das Spiel, wo die Datei noch liegt, und der nächste Start spielt den toten Charakter weiter: Mit Leben unter 1 beendet ihn der erste Treffer, selbst einer von 0, außer er heilt sich vorher in der Heilreihe.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Ein neuer Charakter besiegt den schwächsten roten Gegner (Stärke %1) in %2&#xa0;% der Fälle, den stärksten roten (Stärke %3) aber nur in %4&#xa0;% der Fälle mit Angriff allein und in %5&#xa0;% mit Blitz zuerst, den schwächsten orangen (Stärke %6) selbst mit Blitz zuerst in %7&#xa0;% der Fälle und die stärkeren Farben in höchstens %8&#xa0;% der Fälle.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>Blitz zuerst: Er verfehlt nie, während die meisten Angriffe gegen einen stärkeren Gegner danebengehen, und der Gegner antwortet auf beides gleich. Läuft ein Kampf schlecht, zieh dich zurück, was keinen Zug kostet, und verlass das Feld des Gegners sofort mit einer Pfeiltaste. Warte zwischen den Kämpfen in der Heilreihe, bis Leben und Magie wieder voll sind.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 auf der Karte schaltet die Farbsymbole ein und aus, und das Spiel merkt sich die Wahl für den nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Rückzug verlässt den Kampf, doch der Gegner steht noch auf deinem Feld: Jede Taste außer %1, die dich dort lässt, startet einen neuen Kampf mit ihm; eine Pfeiltaste, die dich von dem Feld wegbringt, nicht. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Die Pfeiltasten bewegen dich um ein Feld. Die unterste Reihe der Karte ist die Heilreihe: Kein Gegner betritt sie je. Jedes Mal, wenn sich der Balken unter der Karte füllt, etwa alle %1 Sekunden, gibt dir die Heilreihe, wenn du darin stehst, ein Zehntel deines höchsten Lebens und deiner höchsten Magie zurück, abgerundet, also nichts, solange ein Höchstwert unter %2 liegt.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>Der Balken steht während eines Kampfes still und solange diese Hilfe offen ist.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, welche auch immer außer %1, startet diesen Kampf.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Ist die Datei beschädigt (fehlende Zeilen, Punkte, die keine Zahl sind, oder Fertigkeitsstufen, die keine Zahlen, negativ oder zu groß sind), sagt das Spiel mit einem Fehlercode, was nicht stimmt, und endet; die Datei bleibt genau so, wie sie war, damit du sie reparieren oder wegräumen kannst.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Stärke, Geschick, Weisheit, Leben oder Magie, die keine Zahl sind, halten das Spiel nicht auf, doch Kämpfe und die Schaltflächen „+“ verweigern sie, bis du die Datei reparierst. Jedes Speichern schreibt eine ganz neue Datei, bevor sie die alte ersetzt: Ein Absturz hinterlässt nie einen halben Charakter.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Manche Farben der Gegner sehen für viele Augen gleich aus. Die Farbsymbole markieren jeden Gegner und jeden Fertigkeitsbalken mit Tupfen, umso mehr, je stärker die Farbe ist: Rot einen, Orange zwei, Gelb drei, Grün vier, Blau fünf, Indigo sechs und Violett sieben. Du wirst ein weißes Quadrat mit schwarzem Rahmen, mit einem roten Kreuz, solange du in der Heilreihe stehst.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Eigene Bilder im Ordner Graphics treten an die Stelle der Symbole, Bild für Bild.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Es gibt %1 Gegner, %2 von jeder Farbe. Jede Farbe bleibt in ihrem eigenen Streifen von Reihen, und die Streifen überlappen sich: Violett nahe dem oberen Rand der Karte, dann Indigo, Blau, Grün, Gelb und Orange, und Rot am tiefsten; Orange und Rot reichen beide bis an die Reihe direkt über der Heilreihe.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Violette Gegner sind die stärksten, rote die schwächsten. Jedes Mal, wenn sich der Balken unter der Karte füllt, kann jeder Gegner einen Schritt machen, und ein besiegter Gegner kehrt in einem von drei Fällen zurück.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Nach jedem Schritt auf der Karte nennt Orca außerdem den Weg zum nächsten Gegner, etwa „Roter Gegner: 2 nach oben, 1 nach links.“ Ein Gegner, der neben dich oder auf dein Feld kommt, wird sofort angesagt, ganz gleich, wer sich bewegt hat; steht er auf deinem Feld, kämpfst du mit jeder Taste gegen ihn. Der Balken unter der Karte („Zeit bis zum Gegnerzug“) wird nicht vorgelesen.</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Zeigt die Farbsymbole auf der Karte und lässt sie eingeschaltet.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Mit einem Controller</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Mit einem Controller kannst du das ganze Spiel spielen, ob du ihn vor dem Start oder während des Spiels anschließt; die Tasten funktionieren daneben weiter.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Die Knöpfe sind nach ihrer Lage benannt, wie auf den meisten Controllern: A ist der untere der vier Knöpfe rechts, B der rechte, X der linke und Y der obere, ganz gleich, welche Buchstaben oder Symbole dein Controller zeigt. Hältst du Steuerkreuz oder Stick gedrückt, wiederholen sie sich wie eine gehaltene Taste. Alle anderen Knöpfe tun nichts.</translation>
     </message>
 </context>
 <context>
@@ -440,19 +593,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>hier</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Am nächsten: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -460,9 +603,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 auf deinem Feld: Mit jeder Taste kämpfst du gegen ihn.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 neben dir: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -695,11 +853,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Dein Leben (%1) ist im Kampf nicht verwendbar: Es ist nichts passiert.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 von %2</translation>
     </message>
     <message>
@@ -923,6 +1081,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Farbsymbole aus</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Keine Punkte auszugeben: Du bist weiter auf der Karte, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -953,8 +1116,9 @@
         <translation>HEILEN: Heile deine Wunden mit Magiepunkten. Deine Weisheit begrenzt deine maximale Heilkraft.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Drück eine Taste, um zu spielen.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Drück eine Taste zum Spielen.</translation>
     </message>
 </context>
 <context>

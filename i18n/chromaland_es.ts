@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Error: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Dispositivo no disponible</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>Abre esta ayuda.</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Una letra, una cifra u otra tecla de carácter</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -164,6 +164,99 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Selecciona todo el texto de la ayuda y copia lo seleccionado.</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Intro (teclado numérico)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>RePág</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>AvPág</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Una letra, un número, Espacio, Esc, Intro o Retroceso</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Cualquier tecla salvo %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Si hay un enemigo en tu casilla: empieza el combate con él.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Atrás (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Cruceta o stick izquierdo</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Botones superiores (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Arriba y abajo en la cruceta o el stick izquierdo</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,26 +305,6 @@
         <translation>Idiomas</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Eres el cuadrado blanco en un mapa de %1 × %2 casillas. Choca con los enemigos de colores para luchar contra ellos, hazte más fuerte con cada victoria y sigue con vida.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>Las teclas de flecha te mueven de casilla en casilla. La fila inferior del mapa es la fila de curación: ningún enemigo entra nunca en ella. Cada vez que se llena la barra bajo el mapa, más o menos cada %1 segundos, estar en la fila de curación te devuelve una décima parte de tu Salud máxima y de tu Magia máxima.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Hay %1 enemigos, %2 de cada color. Cada color se queda en su propia franja de filas: el violeta cerca de la parte superior del mapa, después el índigo, el azul, el verde, el amarillo y el naranja, y el rojo abajo del todo, justo encima de la fila de curación. Los enemigos violetas son los más fuertes, y los rojos, los más débiles. Cada vez que se llena la barra bajo el mapa, cada enemigo puede dar un paso, y un enemigo derrotado vuelve una de cada tres veces.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Cada victoria añade un nivel a la barra de habilidad del color del enemigo. Una barra tiene %1 niveles: cuando está llena, la siguiente victoria la hace empezar de nuevo en el nivel 1 y te da puntos, más cuanto más fuerte es el color:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>Violeta: fuerza de %1 a %2; una barra llena da %3 puntos.</translation>
@@ -265,10 +338,6 @@
         <translation>Mientras tengas puntos, junto a cada una de tus estadísticas aparece un botón «+»: Fuerza, Destreza, Sabiduría, Salud y Magia. Cada pulsación gasta un punto y sube esa estadística en uno; en Salud y Magia suben tanto el valor como su máximo.</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Chocar con un enemigo abre la ventana de combate, y los enemigos del mapa se quedan quietos hasta que se cierra. La salud del enemigo es su fuerza. El enemigo responde a cada una de tus acciones con su turno.</translation>
-    </message>
-    <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
         <translation>Atacar: tiras de 1 a tu Destreza, y el enemigo, de 1 a su fuerza. Si tu tirada es mayor, aciertas y causas de 1 a tu Fuerza de daño.</translation>
     </message>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Curar: convierte Magia en Salud, tanta como te falte, pero no más que tu Magia ni más que tu Sabiduría.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>El turno del enemigo: esquivas con una tirada de 0 a tu Destreza menos uno, contra su tirada de 1 a su fuerza. Si su tirada es igual o mayor que la tuya, te acierta y te causa hasta la mitad de su fuerza de daño.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Retirarse te saca del combate; el enemigo se queda en el mapa. Una vez derrotado el enemigo, también sales con la victoria mediante Retirarse: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>El archivo de un personaje muerto se archiva en esta carpeta:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Si el archivo está dañado (faltan líneas, o hay valores que no son números donde el juego necesita un número), el juego dice qué falla con un código de error y termina, y deja el archivo exactamente como estaba, para que puedas arreglarlo o apartarlo. Cada guardado escribe un archivo nuevo completo antes de sustituir el antiguo: un cierre inesperado nunca deja medio personaje.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Para muchos ojos, algunos colores de los enemigos se parecen. Los símbolos de color marcan a cada enemigo con tantos puntos como fuerza tiene su color: el rojo uno, el naranja dos, el amarillo tres, el verde cuatro, el azul cinco, el índigo seis y el violeta siete. Tú pasas a ser un cuadrado blanco con un marco negro, con una cruz roja mientras estás en la fila de curación.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>%1 en el mapa activa y desactiva los símbolos de color.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>El juego habla con lectores de pantalla como Orca. La pantalla de título lee sus instrucciones. En el mapa, cada tecla de flecha dice tu nueva casilla, y «¿Dónde estoy?» de Orca añade el enemigo más cercano y el camino hasta él; la revisión de Orca lee tus estadísticas y niveles de habilidad. En un combate, las líneas de cada acción se anuncian con tu salud, tu magia y la salud del enemigo.</translation>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Habla el idioma de tu escritorio (LANGUAGE, después LC_ALL, LC_MESSAGES y LANG). Para jugar una vez en otro idioma, inícialo desde un terminal con ese idioma delante, por ejemplo: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Consejos para un personaje nuevo</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Eres el cuadrado blanco en un mapa de %1 por %2 casillas. Choca con los enemigos de colores para luchar contra ellos, gasta los puntos que te dan las victorias para hacerte más fuerte y sigue con vida.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Cada victoria añade un nivel a la barra de habilidad del color del enemigo; los niveles de habilidad no cuentan en los combates. Una barra tiene %1 niveles: cuando está llena, la siguiente victoria la hace empezar de nuevo en el nivel 1 y te da puntos, más cuanto más fuerte es el color:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Chocar con un enemigo abre la ventana de combate, y los enemigos del mapa se quedan quietos hasta que se cierra. La salud del enemigo es igual a su fuerza. El enemigo responde con su turno a cada Atacar, Fulminar y Curar, también a un Curar con la Salud llena. Retirarse no gasta turno, ni tampoco Fulminar o Curar sin Magia, ni nada después de la victoria.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>El turno del enemigo: esquivas con una tirada de 0 a tu Destreza menos uno, contra su tirada de 1 a su fuerza. Si saca lo mismo que tú o más, te golpea por 0 hasta la mitad de su fuerza redondeada hacia arriba, menos uno.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Si no se puede archivar, el juego dice dónde sigue el archivo, y el siguiente inicio vuelve a jugar el personaje muerto: con la Salud por debajo de 1, el primer golpe que reciba acaba con él, aunque sea de 0, salvo que antes se cure en la fila de curación.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Un personaje nuevo vence al enemigo rojo más débil (fuerza %1) el %2&#xa0;% de las veces, pero al rojo más fuerte (fuerza %3) solo el %4&#xa0;% de las veces con Atacar solamente y el %5&#xa0;% con Fulminar primero, al naranja más débil (fuerza %6) el %7&#xa0;% de las veces incluso con Fulminar primero, y a los colores más fuertes como mucho el %8&#xa0;% de las veces.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>Primero Fulminar: nunca falla, mientras que la mayoría de los ataques contra un enemigo más fuerte fallan, y el enemigo responde igual a los dos. Cuando un combate va mal, retírate, que no gasta turno, y sal enseguida de la casilla del enemigo con una tecla de flecha. Entre combates, espera en la fila de curación hasta que tu Salud y tu Magia vuelvan a estar llenas.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 en el mapa activa y desactiva los símbolos de color, y el juego conserva la elección para el siguiente inicio.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: cualquier tecla salvo %1 que te deje allí empieza un nuevo combate con él; una tecla de flecha que te saque de la casilla, no. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Las teclas de flecha te mueven una casilla cada vez. La fila inferior del mapa es la fila de curación: ningún enemigo entra nunca en ella. Cada vez que se llena la barra bajo el mapa, más o menos cada %1 segundos, estar en la fila de curación te devuelve una décima parte de tu Salud máxima y de tu Magia máxima, redondeada hacia abajo, así que nada mientras un máximo sea menor que %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>La barra se detiene durante un combate y mientras esta ayuda está abierta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa, sea cual sea salvo %1, empieza ese combate.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Cuando el archivo está dañado (faltan líneas, los puntos no son un número, o los niveles de habilidad no son números, son negativos o demasiado grandes), el juego dice qué falla con un código de error y termina, y deja el archivo exactamente como estaba para que puedas arreglarlo o apartarlo.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Una Fuerza, Destreza, Sabiduría, Salud o Magia que no sea un número no detiene el juego, pero los combates y los botones «+» la rechazan hasta que arregles el archivo. Cada guardado escribe un archivo completamente nuevo antes de sustituir el antiguo: un fallo nunca deja medio personaje.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Algunos colores de los enemigos se parecen a muchos ojos. Los símbolos de color marcan cada enemigo y cada barra de habilidad con puntos, más cuanto más fuerte es el color: rojo uno, naranja dos, amarillo tres, verde cuatro, azul cinco, índigo seis y violeta siete. Tú pasas a ser un cuadrado blanco con marco negro, con una cruz roja mientras estás en la fila de curación.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Tus propias imágenes en la carpeta Graphics ocupan el lugar de los símbolos, imagen por imagen.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Hay %1 enemigos, %2 de cada color. Cada color se mantiene en su propia franja de filas, y las franjas se solapan: el violeta cerca de la parte de arriba del mapa, luego el índigo, el azul, el verde, el amarillo y el naranja, y el rojo el más bajo; el naranja y el rojo llegan los dos hasta la fila justo encima de la fila de curación.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Los enemigos violetas son los más fuertes, y los rojos, los más débiles. Cada vez que se llena la barra bajo el mapa, cada enemigo puede dar un paso, y un enemigo derrotado vuelve una de cada tres veces.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Tras cada paso en el mapa, Orca también dice el camino hasta el enemigo más cercano, por ejemplo «Enemigo rojo: 2 casillas arriba, 1 casilla a la izquierda.». Un enemigo que llega a tu lado o a tu casilla se anuncia enseguida, se haya movido quien se haya movido; en tu casilla, cualquier tecla inicia el combate. La barra bajo el mapa («Tiempo hasta el turno enemigo») no se lee en voz alta.</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Muestra los símbolos de color en el mapa y los deja activados.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Con un mando</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Con un mando se juega la partida entera, conectado antes de empezar o durante el juego; las teclas siguen funcionando a la vez.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Los botones se nombran por su posición, como en la mayoría de los mandos: A es el inferior de los cuatro botones de la derecha, B el de la derecha, X el de la izquierda e Y el superior, sean cuales sean las letras o los símbolos de tu mando. Si los mantienes pulsados, la cruceta y el stick se repiten como una tecla mantenida. Los demás botones no hacen nada.</translation>
     </message>
 </context>
 <context>
@@ -440,19 +593,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>aquí mismo</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Más cercano: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -460,9 +603,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 en tu casilla: pulsa cualquier tecla para luchar contra él.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 a tu lado: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -695,11 +853,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Tu Salud (%1) no se puede usar en combate: no ocurrió nada.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>
@@ -923,6 +1081,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Símbolos de color desactivados</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>No tienes puntos que gastar: sigues en el mapa, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -953,8 +1116,9 @@
         <translation>CURAR: Usa tus puntos de magia para curar tus heridas. Tu Sabiduría limita tu poder de curación.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Pulsa una tecla para jugar.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Pulsa una tecla para jugar.</translation>
     </message>
 </context>
 <context>

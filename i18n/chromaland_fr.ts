@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Erreur&#x202f;: %1&#x202f;: %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Périphérique non disponible</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>Ouvre cette aide.</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Une lettre, un chiffre ou une autre touche de caractère</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -164,6 +164,99 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Sélectionne tout le texte de l’aide et copie la sélection.</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Entrée du pavé</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Lettre, chiffre, Espace, Échap, Entrée ou Retour arrière</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Toute touche sauf %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Quand un ennemi se tient sur ta case&#x202f;: lance son combat.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Retour (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croix directionnelle ou stick gauche</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Boutons supérieurs (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Haut et bas sur la croix directionnelle ou le stick gauche</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,61 +305,37 @@
         <translation>Langues</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Tu es le carré blanc sur une carte de %1 × %2 cases. Fonce sur les ennemis colorés pour les combattre, deviens plus fort à chaque victoire et reste en vie.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin&#x202f;: aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées&#x202f;: le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge tout en bas, juste au-dessus de la rangée de soin. Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Chaque victoire ajoute un niveau à la barre de compétence de la couleur de l’ennemi. Une barre a %1 niveaux&#x202f;: une fois qu’elle est pleine, la victoire suivante la fait repartir au niveau 1 et te donne des points, d’autant plus que la couleur est forte&#x202f;:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
-        <translation>Violet&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
+        <translation>Violet&#x202f;: Force de %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Indigo: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Indigo&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
+        <translation>Indigo&#x202f;: Force de %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Blue: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Bleu&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
+        <translation>Bleu&#x202f;: Force de %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Green: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Vert&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
+        <translation>Vert&#x202f;: Force de %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Yellow: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Jaune&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
+        <translation>Jaune&#x202f;: Force de %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Orange: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Orange&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
+        <translation>Orange&#x202f;: Force de %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>Red: strength %1 to %2; a full bar gives %3 points.</source>
-        <translation>Rouge&#x202f;: Force %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
+        <translation>Rouge&#x202f;: Force de %1 à %2&#x202f;; une barre pleine donne %3 points.</translation>
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
         <translation>Tant que tu as des points, un bouton «&#x202f;+&#x202f;» apparaît à côté de chacune de tes statistiques&#x202f;: Force, Agilité, Sagesse, Santé et Magie. Chaque appui dépense un point et augmente cette statistique d’un&#x202f;; pour la Santé et la Magie, la valeur et son maximum augmentent tous les deux.</translation>
-    </message>
-    <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Foncer sur un ennemi ouvre la fenêtre de combat, et les ennemis de la carte restent immobiles jusqu’à ce qu’elle se ferme. La Santé de l’ennemi est égale à sa Force. L’ennemi répond à chacune de tes actions par son tour.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Soin&#x202f;: change de la Magie en Santé, autant qu’il t’en manque, mais pas plus que ta Magie ni que ta Sagesse.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>Le tour de l’ennemi&#x202f;: tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa Force. Si son jet est aussi haut que le tien ou plus, il te touche et t’inflige jusqu’à la moitié de sa Force en dégâts.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Retraite quitte le combat&#x202f;; l’ennemi reste sur la carte. Une fois l’ennemi vaincu, c’est aussi par Retraite que tu pars avec la victoire&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>L’archive d’un personnage mort va dans ce dossier&#x202f;:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Si le fichier est endommagé (lignes manquantes, ou valeurs qui ne sont pas des nombres là où le jeu attend un nombre), le jeu indique ce qui ne va pas avec un code d’erreur et s’arrête, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le mettre de côté. Chaque enregistrement écrit un fichier entièrement nouveau avant de remplacer l’ancien&#x202f;: un plantage ne laisse jamais un demi-personnage.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Pour beaucoup d’yeux, certaines couleurs des ennemis se ressemblent. Les symboles de couleur marquent chaque ennemi d’autant de pastilles que sa couleur est forte&#x202f;: rouge une, orange deux, jaune trois, vert quatre, bleu cinq, indigo six et violet sept. Tu deviens un carré blanc dans un cadre noir, avec une croix rouge tant que tu te trouves dans la rangée de soin.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>%1 sur la carte active et désactive les symboles de couleur.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>Le jeu parle aux lecteurs d’écran comme Orca. L’écran titre lit ses instructions. Sur la carte, chaque touche fléchée annonce ta nouvelle case, et «&#x202f;Où suis-je&#x202f;?&#x202f;» d’Orca y ajoute l’ennemi le plus proche et le chemin pour l’atteindre&#x202f;; le curseur de balayage lit tes statistiques et tes niveaux de compétence. En combat, les lignes de chaque action sont annoncées avec ta Santé, ta Magie et la Santé de l’ennemi.</translation>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Il parle la langue de ton bureau (LANGUAGE, puis LC_ALL, LC_MESSAGES et LANG). Pour jouer une fois dans une autre langue, lance-le depuis un terminal en indiquant d’abord cette langue, par exemple&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Conseils pour un nouveau personnage</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Tu es le carré blanc sur une carte de %1 sur %2 cases. Fonce sur les ennemis colorés pour les combattre, dépense les points que t’apportent les victoires pour devenir plus fort, et reste en vie.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Chaque victoire ajoute un niveau à la barre de compétence de la couleur de l’ennemi&#x202f;; les niveaux de compétence ne jouent aucun rôle en combat. Une barre a %1 niveaux&#x202f;: une fois pleine, la victoire suivante la fait repartir au niveau 1 et te donne des points, d’autant plus nombreux que la couleur est forte&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Foncer sur un ennemi ouvre la fenêtre de combat, et les ennemis de la carte restent immobiles jusqu’à ce qu’elle se ferme. La Santé de l’ennemi est égale à sa force. L’ennemi répond par son tour à chaque Attaque, Décharge et Soin, même à un Soin quand ta Santé est pleine. La Retraite ne coûte pas de tour, pas plus qu’une Décharge ou un Soin sans Magie, ni quoi que ce soit après la victoire.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>Le tour de l’ennemi&#x202f;: tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa force. S’il fait autant que toi ou plus, il te touche pour 0 à la moitié de sa force arrondie au supérieur, moins un.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Si l’archive ne peut pas être créée, le jeu dit où se trouve encore le fichier, et le démarrage suivant reprend le personnage mort&#x202f;: avec une Santé inférieure à 1, le premier coup qu’il reçoit l’achève, même un coup de 0, à moins qu’il ne se soigne d’abord dans la rangée de soin.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Un nouveau personnage bat l’ennemi rouge le plus faible (force %1) dans %2&#x202f;% des cas, mais le rouge le plus fort (force %3) dans seulement %4&#x202f;% des cas avec l’Attaque seule et %5&#x202f;% avec une Décharge d’abord, l’orange le plus faible (force %6) dans %7&#x202f;% des cas même avec une Décharge d’abord, et les couleurs plus fortes dans %8&#x202f;% des cas au plus.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>La Décharge d’abord&#x202f;: elle ne rate jamais, alors que la plupart des Attaques contre un ennemi plus fort ratent, et l’ennemi répond de la même façon aux deux. Quand un combat tourne mal, bats en retraite, ce qui ne coûte pas de tour, et quitte aussitôt la case de l’ennemi avec une touche fléchée. Entre les combats, attends dans la rangée de soin que ta Santé et ta Magie soient de nouveau pleines.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 sur la carte active et désactive les symboles de couleur, et le jeu garde ce choix pour le démarrage suivant.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>La Retraite quitte le combat, mais l’ennemi est toujours sur ta case&#x202f;: toute touche sauf %1 qui t’y laisse lance un nouveau combat contre lui&#x202f;; une touche fléchée qui te fait quitter la case, non. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin&#x202f;: aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale, arrondi à l’entier inférieur, donc rien tant qu’un maximum est inférieur à %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>La barre reste immobile pendant un combat et tant que cette aide est ouverte.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte, quelle qu’elle soit sauf %1, lance ce combat.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Quand le fichier est endommagé (lignes manquantes, points qui ne sont pas un nombre, ou niveaux de compétence qui ne sont pas des nombres, négatifs ou trop grands), le jeu indique le problème avec un code d’erreur et se termine, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le déplacer.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Une Force, une Agilité, une Sagesse, une Santé ou une Magie qui n’est pas un nombre n’arrête pas le jeu, mais les combats et les boutons «&#x202f;+&#x202f;» la refusent tant que tu n’as pas réparé le fichier. Chaque sauvegarde écrit un fichier entièrement neuf avant de remplacer l’ancien&#x202f;: un plantage ne laisse jamais un demi-personnage.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Certaines couleurs des ennemis se ressemblent pour beaucoup d’yeux. Les symboles de couleur marquent chaque ennemi et chaque barre de compétence de pastilles, d’autant plus nombreuses que la couleur est forte&#x202f;: rouge une, orange deux, jaune trois, vert quatre, bleu cinq, indigo six et violet sept. Tu deviens un carré blanc au cadre noir, avec une croix rouge tant que tu te tiens dans la rangée de soin.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Tes propres images dans le dossier Graphics remplacent les symboles, image par image.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Il y a %1 ennemis, %2 de chaque couleur. Chaque couleur reste dans sa propre bande de rangées, et les bandes se chevauchent&#x202f;: le violet près du haut de la carte, puis l’indigo, le bleu, le vert, le jaune et l’orange, et le rouge le plus bas&#x202f;; l’orange et le rouge atteignent tous deux la rangée juste au-dessus de la rangée de soin.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Après chaque pas sur la carte, Orca annonce aussi le chemin vers l’ennemi le plus proche, par exemple «&#x202f;Ennemi rouge&#x202f;: 2 vers le haut, 1 à gauche.&#x202f;» Un ennemi qui arrive à côté de toi ou sur ta case est annoncé aussitôt, qui que ce soit qui ait bougé&#x202f;; sur ta case, n’importe quelle touche lance le combat. La barre sous la carte («&#x202f;Temps avant le tour des ennemis&#x202f;») n’est pas lue.</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Affiche les symboles de couleur sur la carte et les laisse activés.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Avec une manette</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Une manette permet de jouer à tout le jeu, branchée avant le lancement ou en cours de partie&#x202f;; les touches continuent de fonctionner à côté.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Les boutons sont désignés par leur position, comme sur la plupart des manettes&#x202f;: A est le plus bas des quatre boutons de droite, B celui de droite, X celui de gauche et Y celui du haut, quels que soient les lettres ou les symboles de ta manette. Maintenus, la croix directionnelle et le stick se répètent comme une touche maintenue. Les autres boutons ne font rien.</translation>
     </message>
 </context>
 <context>
@@ -440,19 +593,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>ici</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Le plus proche&#x202f;: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -460,9 +603,24 @@
         <translation>%1&#x202f;: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 sur ta case&#x202f;: appuie sur n’importe quelle touche pour le combattre.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 à côté de toi&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1&#x202f;: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -695,11 +853,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Ta Santé (%1) est inutilisable en combat&#x202f;: rien ne s’est passé.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 sur %2</translation>
     </message>
     <message>
@@ -923,6 +1081,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Symboles de couleur désactivés</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Aucun point à dépenser&#x202f;: tu es toujours sur la carte, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -953,8 +1116,9 @@
         <translation>SOIN&#x202f;: Tes points de magie soignent tes blessures. Ta Sagesse limite ton pouvoir de soin maximal.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Appuie sur une touche pour jouer.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Appuie sur une touche pour jouer.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Errore: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Periferica non disponibile</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>Apre questa guida.</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Una lettera, una cifra o un altro tasto di carattere</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -146,23 +146,116 @@
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation>Preme il pulsante Attacca.</translation>
+        <translation>Preme il pulsante «Attacca».</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation>Preme il pulsante Fulmina.</translation>
+        <translation>Preme il pulsante «Fulmina».</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation>Preme il pulsante Cura.</translation>
+        <translation>Preme il pulsante «Cura».</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation>Preme il pulsante Ritirati.</translation>
+        <translation>Preme il pulsante «Ritirati».</translation>
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Selezionano tutto il testo della guida e copiano la selezione.</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Invio (tastierino)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PagSu</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PagGiù</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maiusc</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Una lettera, una cifra, Spazio, Esc, Invio o Backspace</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Qualsiasi tasto tranne %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Se un nemico è sulla tua casella: inizia la battaglia con lui.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Indietro (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croce direzionale o levetta sinistra</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Pulsanti dorsali (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Su e giù sulla croce direzionale o sulla levetta sinistra</translation>
     </message>
 </context>
 <context>
@@ -212,26 +305,6 @@
         <translation>Lingue</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Sei il quadrato bianco su una mappa di %1 per %2 caselle. Cammina sui nemici colorati per combatterli, diventa più forte a ogni nemico ucciso e resta in vita.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>I tasti freccia ti spostano di una casella alla volta. La riga in basso della mappa è la riga di guarigione: nessun nemico ci entra mai. Ogni volta che la barra sotto la mappa si riempie, circa ogni %1 secondi, stare nella riga di guarigione ti restituisce un decimo della tua Salute massima e della tua Magia massima.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Ci sono %1 nemici, %2 per ogni colore. Ogni colore resta nella propria fascia di righe: il viola vicino alla cima della mappa, poi indaco, blu, verde, giallo e arancione, e il rosso più in basso di tutti, appena sopra la riga di guarigione. I nemici viola sono i più forti, quelli rossi i più deboli. Ogni volta che la barra sotto la mappa si riempie, ogni nemico può fare un passo, e un nemico sconfitto ritorna una volta su tre.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Ogni nemico ucciso aggiunge un livello alla barra di abilità del suo colore. Una barra ha %1 livelli: quando è piena, l&apos;uccisione successiva la fa ripartire dal livello 1 e ti dà dei punti, di più per i colori più forti:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>Viola: forza da %1 a %2; una barra piena dà %3 punti.</translation>
@@ -265,28 +338,16 @@
         <translation>Quando hai punti, accanto a ciascuna delle tue statistiche compare un pulsante «+»: Forza, Destrezza, Saggezza, Salute e Magia. Ogni pressione spende un punto e aumenta di uno quella statistica; per Salute e Magia aumentano sia il valore sia il suo massimo.</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Camminare su un nemico apre la finestra della battaglia, e i nemici sulla mappa restano fermi finché non si chiude. La salute del nemico è pari alla sua forza. A ogni tua mossa risponde il turno del nemico.</translation>
-    </message>
-    <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation>Attacca: tu tiri da 1 alla tua Destrezza, il nemico da 1 alla sua forza. Se il tuo tiro è più alto, colpisci e infliggi da 1 alla tua Forza in danni.</translation>
+        <translation>Attacca: tu tiri da 1 alla tua Destrezza, il nemico da 1 alla sua forza. Se il tuo tiro è più alto, colpisci e infliggi danni da 1 fino al valore della tua Forza.</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
-        <translation>Fulmina: un colpo sicuro con la magia che infligge da 1 alla tua Saggezza in danni, mai più della salute del nemico e mai più della Magia che hai; costa tanta Magia quanti sono i danni che infligge. Ti serve almeno 1 punto di Magia.</translation>
+        <translation>Fulmina: un colpo sicuro con la magia che infligge danni da 1 fino al valore della tua Saggezza, mai più della salute del nemico e mai più della Magia che hai; costa tanta Magia quanti sono i danni che infligge. Ti serve almeno 1 punto di Magia.</translation>
     </message>
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Cura: trasforma la Magia in Salute, quanta te ne manca ma non più della tua Magia e non più della tua Saggezza.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>Il turno del nemico: schivi con un tiro da 0 a uno in meno della tua Destrezza, contro il suo tiro da 1 alla sua forza. Se il suo tiro è pari al tuo o più alto, ti colpisce e infligge danni fino a metà della sua forza.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Ritirati ti fa lasciare la battaglia; il nemico resta sulla mappa. Una volta sconfitto il nemico, Ritirati è anche il modo per andartene con la vittoria: il nemico scompare per un po&apos; e la barra di abilità del suo colore cresce.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>L&apos;archivio di un personaggio morto va in questa cartella:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Se il file è danneggiato (righe mancanti, o valori che non sono numeri dove il gioco ha bisogno di un numero), il gioco indica che cosa non va con un codice di errore e termina, lasciando il file esattamente com&apos;era, così puoi ripararlo o spostarlo altrove. Ogni salvataggio scrive un file nuovo e completo prima di sostituire quello vecchio: un arresto anomalo non lascia mai un personaggio a metà.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Per molte persone alcuni colori dei nemici si assomigliano. I simboli dei colori segnano ogni nemico con tanti puntini quanto è forte il suo colore: il rosso uno, l&apos;arancione due, il giallo tre, il verde quattro, il blu cinque, l&apos;indaco sei e il viola sette. Tu diventi un quadrato bianco in una cornice nera, con una croce rossa mentre stai nella riga di guarigione.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>Sulla mappa, %1 attiva e disattiva i simboli dei colori.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>Il gioco parla con i lettori di schermo come Orca. La schermata del titolo legge le sue istruzioni. Sulla mappa ogni tasto freccia dice la tua nuova casella, e il comando «dove mi trovo» di Orca aggiunge il nemico più vicino e la strada per raggiungerlo; la revisione piatta legge le tue statistiche e i livelli di abilità. In battaglia, le righe di ogni mossa vengono lette insieme alla tua salute e alla tua magia e alla salute del nemico.</translation>
@@ -348,7 +396,7 @@
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation>Le righe della battaglia sono notifiche, che Orca conserva nel suo elenco dei messaggi di notifica. I suoi comandi per riascoltare le ultime o per scorrere l&apos;elenco all&apos;inizio non hanno tasti: assegnali nella pagina Associazioni di tasti delle preferenze di Orca.</translation>
+        <translation>Le righe della battaglia sono notifiche, che Orca conserva nel suo elenco dei messaggi di notifica. I suoi comandi per riascoltare le ultime o per scorrere l&apos;elenco all&apos;inizio non hanno tasti: assegna loro dei tasti nella pagina «Associazioni di tasti» delle preferenze di Orca.</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Parla la lingua del tuo desktop (LANGUAGE, poi LC_ALL, LC_MESSAGES e LANG). Per giocare una volta in un&apos;altra lingua, avvialo da un terminale mettendo quella lingua prima del comando, per esempio: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Consigli per un nuovo personaggio</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Sei il quadrato bianco su una mappa di %1 per %2 caselle. Cammina sui nemici colorati per combatterli, spendi i punti che ti portano le uccisioni per diventare più forte, e resta vivo.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Ogni nemico ucciso aggiunge un livello alla barra di abilità del suo colore; i livelli di abilità non contano in battaglia. Una barra ha %1 livelli: quando è piena, l&apos;uccisione successiva la fa ripartire dal livello 1 e ti dà punti, di più per i colori più forti:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Camminare su un nemico apre la finestra di battaglia, e i nemici sulla mappa restano fermi finché non si chiude. La salute del nemico è pari alla sua forza. Il nemico risponde con il suo turno a ogni «Attacca», «Fulmina» e «Cura», anche a una «Cura» con la Salute al massimo. «Ritirati» non costa un turno, e nemmeno «Fulmina» o «Cura» senza Magia, né qualsiasi cosa dopo l&apos;uccisione.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>Il turno del nemico: schivi con un tiro da 0 alla tua Destrezza meno uno, contro il suo tiro da 1 alla sua forza. Se il suo tiro è uguale al tuo o più alto, ti colpisce e infligge da 0 fino alla metà della sua forza arrotondata per eccesso, meno uno.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Se l&apos;archivio non si può creare, il gioco dice dove si trova ancora il file, e all&apos;avvio successivo si gioca di nuovo il personaggio morto: con la Salute sotto 1, il primo colpo che riceve lo finisce, anche un colpo da 0, a meno che prima non si curi nella riga di guarigione.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Un nuovo personaggio batte il nemico rosso più debole (forza %1) il %2% delle volte, ma il rosso più forte (forza %3) solo il %4% delle volte con il solo «Attacca» e il %5% con «Fulmina» prima, l&apos;arancione più debole (forza %6) il %7% delle volte anche con «Fulmina» prima, e i colori più forti al massimo il %8% delle volte.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>Prima «Fulmina»: non manca mai, mentre la maggior parte degli attacchi contro un nemico più forte va a vuoto, e il nemico risponde allo stesso modo a entrambi. Quando una battaglia va male, ritirati, il che non costa un turno, e lascia subito la casella del nemico con un tasto freccia. Tra una battaglia e l&apos;altra, aspetta nella riga di guarigione che Salute e Magia tornino al massimo.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 sulla mappa attiva e disattiva i simboli dei colori, e il gioco ricorda la scelta per l&apos;avvio successivo.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico è ancora sulla tua casella: qualsiasi tasto tranne %1 che ti lascia lì inizia una nuova battaglia con lui; un tasto freccia che ti porta fuori dalla casella no. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po&apos; e la barra di abilità del suo colore cresce.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>I tasti freccia ti spostano di una casella alla volta. La riga in basso della mappa è la riga di guarigione: nessun nemico ci entra mai. Ogni volta che la barra sotto la mappa si riempie, circa ogni %1 secondi, stare nella riga di guarigione ti restituisce un decimo della tua Salute massima e della tua Magia massima, arrotondato per difetto, quindi niente finché un massimo è inferiore a %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>La barra resta ferma durante una battaglia e finché questa guida è aperta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa, qualunque sia tranne %1, inizia quella battaglia.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Quando il file è danneggiato (righe mancanti, punti che non sono un numero, o livelli di abilità che non sono numeri, negativi o troppo grandi), il gioco dice che cosa non va con un codice di errore e termina, lasciando il file esattamente com&apos;era, così che tu possa ripararlo o spostarlo.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Una Forza, Destrezza, Saggezza, Salute o Magia che non è un numero non ferma il gioco, ma le battaglie e i pulsanti «+» la rifiutano finché non ripari il file. Ogni salvataggio scrive un file completamente nuovo prima di sostituire quello vecchio: un crash non lascia mai mezzo personaggio.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Alcuni colori dei nemici sembrano uguali a molti occhi. I simboli dei colori segnano ogni nemico e ogni barra di abilità con dei puntini, di più per i colori più forti: rosso uno, arancione due, giallo tre, verde quattro, blu cinque, indaco sei e viola sette. Tu diventi un quadrato bianco con una cornice nera, con una croce rossa mentre sei nella riga di guarigione.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Le tue immagini nella cartella Graphics prendono il posto dei simboli, immagine per immagine.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Ci sono %1 nemici, %2 per ogni colore. Ogni colore resta nella propria fascia di righe, e le fasce si sovrappongono: il viola vicino alla parte alta della mappa, poi l&apos;indaco, il blu, il verde, il giallo e l&apos;arancione, e il rosso più in basso; l&apos;arancione e il rosso arrivano entrambi alla riga appena sopra la riga di guarigione.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>I nemici viola sono i più forti, quelli rossi i più deboli. Ogni volta che la barra sotto la mappa si riempie, ogni nemico può fare un passo, e un nemico ucciso ritorna una volta su tre.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Dopo ogni passo sulla mappa, Orca dice anche la strada fino al nemico più vicino, per esempio «Nemico rosso: 2 caselle in alto, 1 casella a sinistra.» Un nemico che arriva accanto a te o sulla tua casella viene annunciato subito, chiunque si sia mosso; sulla tua casella, qualsiasi tasto avvia la battaglia. La barra sotto la mappa («Tempo prima della mossa dei nemici») non viene letta.</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Mostra i simboli dei colori sulla mappa e li lascia attivi.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Con un controller</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Con un controller si gioca l&apos;intera partita, collegato prima dell&apos;avvio o durante il gioco; i tasti continuano a funzionare anche con il controller collegato.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>I pulsanti prendono il nome dalla posizione, come sulla maggior parte dei controller: A è il più basso dei quattro pulsanti a destra, B quello a destra, X quello a sinistra e Y quello in alto, qualunque lettera o simbolo mostri il tuo controller. Tenuti premuti, la croce direzionale e la levetta si ripetono come un tasto tenuto premuto. Gli altri pulsanti non fanno nulla.</translation>
     </message>
 </context>
 <context>
@@ -440,19 +593,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>proprio qui</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Il più vicino: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -460,9 +603,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 sulla tua casella: premi un tasto qualsiasi per combatterlo.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 accanto a te: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -695,11 +853,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>La tua Salute (%1) non si può usare in battaglia: non è successo nulla.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 di %2</translation>
     </message>
     <message>
@@ -923,6 +1081,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Simboli dei colori disattivati</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Nessun punto da spendere: sei ancora sulla mappa, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -937,7 +1100,7 @@
     </message>
     <message>
         <source>Instructions: You are White Square. Use the cursor keys to move around. At the bottom of the map is the healing area, this is a safe zone where the bad guys cannot reach you.</source>
-        <translation>Istruzioni: Sei il Quadrato Bianco. Muoviti con i tasti cursore. In fondo alla mappa c&apos;è la zona di guarigione, un posto sicuro dove i cattivi non possono raggiungerti.</translation>
+        <translation>Istruzioni: Sei il Quadrato Bianco. Muoviti con i tasti cursore. In fondo alla mappa c&apos;è la riga di guarigione, un posto sicuro dove i cattivi non possono raggiungerti.</translation>
     </message>
     <message>
         <source>Move into an enemy colour to attack them. You gain Chromara Skills with each kill. Once a colour bar is full you gain extra points to increase your abilities. </source>
@@ -953,8 +1116,9 @@
         <translation>CURA: Usa i tuoi punti di magia per curare le ferite. La tua Saggezza limita il tuo potere di cura.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Premi un tasto per giocare.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Premi un tasto per giocare.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>エラー %1：%2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>デバイスが使用できません</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>このヘルプを開きます。</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>英字・数字などの文字キー</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -164,6 +164,99 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>ヘルプのテキストをすべて選択し、選択した部分をコピーします。</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>スペース</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Enter（テンキー）</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PageUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PageDown</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>文字キー、数字キー、スペース、Esc、Enter、Backspace のいずれか</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>%1 以外のすべてのキー</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>あなたのマスに敵がいるとき：その敵との戦闘を始めます。</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>バック（セレクト）</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>十字キーまたは左スティック</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>バンパー（LB、RB）</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>十字キーまたは左スティックの上下</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,26 +305,6 @@
         <translation>言語</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>あなたは %1 × %2 マスのマップ上の白い四角です。色のついた敵に体当たりして戦い、倒すたびに強くなり、生き延びましょう。</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>矢印キーで 1 マスずつ移動します。マップのいちばん下の行は回復の行で、敵は決して入ってきません。マップの下のバーがいっぱいになるたびに（約 %1 秒ごと）、回復の行にいれば最大体力の 10 分の 1 と最大魔力の 10 分の 1 が回復します。</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>敵は %1 体、各色 %2 体ずついます。色ごとに動ける行の帯が決まっていて、紫色がマップの上のほう、その下に藍色、青色、緑色、黄色、オレンジ色と続き、赤色がいちばん下、回復の行のすぐ上です。紫色の敵がいちばん強く、赤色がいちばん弱い敵です。マップの下のバーがいっぱいになるたびに、それぞれの敵が 1 歩動くことがあり、倒された敵は 3 回に 1 回の割合で戻ってきます。</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>敵を 1 体倒すごとに、その敵の色のスキルバーが 1 レベル上がります。バーは %1 レベルまであり、いっぱいになった後に倒すとレベル 1 に戻ってポイントがもらえます。強い色ほど多くもらえます。</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>紫色：筋力 %1～%2。バーがいっぱいになると %3 ポイント。</translation>
@@ -265,12 +338,8 @@
         <translation>ポイントがあるあいだは、筋力・器用さ・知恵・体力・魔力の各能力値の横に「+」ボタンが表示されます。1 回押すごとに 1 ポイントを使い、その能力値が 1 上がります。体力と魔力は現在値と最大値の両方が上がります。</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>敵に体当たりすると戦闘のウィンドウが開き、それが閉じるまでマップ上の敵は動きません。敵の体力は敵の筋力と同じです。あなたが行動するたびに、敵のターンが続きます。</translation>
-    </message>
-    <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
-        <translation>攻撃：あなたは 1 から器用さまで、敵は 1 から筋力までの値を振ります。あなたの値のほうが大きければ命中し、1 から筋力までのダメージを与えます。</translation>
+        <translation>攻撃：あなたは 1 から器用さまで、敵は 1 から筋力までの範囲でダイスを振ります。あなたの出目のほうが大きければ命中し、1 から筋力までのダメージを与えます。</translation>
     </message>
     <message>
         <source>Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy&apos;s health and never more than the Magic you have; it costs as much Magic as the damage it does. You need at least 1 Magic.</source>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>回復：魔力を体力に変えます。減っている分だけ回復しますが、魔力と知恵を超えることはありません。</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>敵のターン：あなたは 0 から「器用さ − 1」までの値を振ってかわし、敵は 1 から筋力までの値を振ります。敵の値があなたの値以上なら命中し、最大で敵の筋力の半分のダメージを受けます。</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>退却で戦闘から抜けます。敵はマップに残ります。敵を倒した後も、退却で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>死んだキャラクターの記録は次のフォルダーに保管されます。</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>ファイルが壊れている場合（行が足りない、数値が必要な所に数値でない値がある）は、何が問題かをエラーコードとともに表示して終了し、ファイルはそのまま残します。修正したり別の場所に移したりできます。保存のたびに新しいファイルを丸ごと書いてから古いファイルと置き換えるので、クラッシュしてもキャラクターが中途半端に残ることはありません。</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>敵の色の中には、見分けにくいものがあります。色の記号を表示すると、色の強さに応じた数の点が各敵に付きます。赤色は 1 個、オレンジ色は 2 個、黄色は 3 個、緑色は 4 個、青色は 5 個、藍色は 6 個、紫色は 7 個です。あなたは黒い枠付きの白い四角になり、回復の行にいるあいだは赤い十字が付きます。</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>マップで %1 を押すと、色の記号の表示を切り替えます。</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>このゲームは Orca などのスクリーンリーダーに対応しています。タイトル画面では遊び方を読み上げます。マップでは矢印キーを押すたびに新しいマスを伝え、Orca の「Where Am I（現在位置）」では最も近い敵とそこまでの道筋も伝えます。フラットレビュー（flat review）では能力値とスキルレベルを読み上げます。戦闘中は、行動ごとの結果をあなたの体力・魔力と敵の体力とともに伝えます。</translation>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>ゲームはデスクトップの言語で表示されます（LANGUAGE、次に LC_ALL、LC_MESSAGES、LANG の順）。一度だけ別の言語で遊ぶには、端末からその言語を先頭に指定して起動します。例：%1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>新しいキャラクターへのアドバイス</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>あなたは %1 × %2 マスのマップ上の白い四角です。色のついた敵に体当たりして戦い、倒して得たポイントを振って強くなり、生き延びてください。</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>敵を倒すたびに、その色のスキルバーが 1 レベル上がります。スキルのレベルは戦闘には影響しません。バーは %1 レベルまであり、いっぱいになったあとに次の敵を倒すとレベル 1 に戻り、ポイントがもらえます。強い色ほど多くもらえます。</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>敵に体当たりすると戦闘ウィンドウが開き、閉じるまでマップ上の敵は止まっています。敵の体力は敵の筋力と同じです。「攻撃」「魔法攻撃」「回復」のあとには必ず敵のターンが続きます。体力が満タンのときの「回復」も同じです。「退却」はターンを使いません。魔力がないときの「魔法攻撃」と「回復」や、敵を倒したあとの操作もターンを使いません。</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>敵のターン：あなたは 0 から「器用さ − 1」までの範囲でダイスを振ってかわし、敵は 1 から筋力までの範囲で振ります。敵の出目があなたの出目以上なら命中し、0 から「筋力の半分（端数切り上げ）− 1」までのダメージを受けます。</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>記録を作れなかったときは、ファイルがどこに残っているかが表示され、次に起動すると死んだキャラクターのまま続きます。体力が 1 未満なので、回復の行で先に回復しない限り、最初に受ける攻撃でダメージが 0 でも終わりになります。</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>新しいキャラクターが勝てる割合は、いちばん弱い赤色の敵（筋力 %1）には %2%、いちばん強い赤色の敵（筋力 %3）には「攻撃」だけで %4%、先に「魔法攻撃」を使って %5% です。いちばん弱いオレンジ色の敵（筋力 %6）には先に「魔法攻撃」を使っても %7%、それより強い色には多くて %8% です。</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>まず「魔法攻撃」を使いましょう。必ず命中しますが、強い敵への「攻撃」はたいてい外れます。どちらのあとでも敵のターンは同じように来ます。戦闘の形勢が悪いときは「退却」し（ターンを使いません）、すぐに矢印キーで敵のマスから離れましょう。戦闘と戦闘のあいだは、体力と魔力がいっぱいに戻るまで回復の行で待ちましょう。</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>マップで %1 を押すと色の記号の表示を切り替えます。この設定は次回の起動にも引き継がれます。</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>「退却」で戦闘から抜けられますが、敵はまだあなたのマスにいます。%1 以外のキーで、そのマスにとどまったままなら、同じ敵との新しい戦闘が始まります。そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>矢印キーで 1 マスずつ移動します。マップのいちばん下の行は回復の行で、敵は決して入ってきません。マップの下のバーがいっぱいになるたびに（約 %1 秒ごと）、回復の行にいると最大体力と最大魔力のそれぞれ 10 分の 1（端数切り捨て）が回復します。このため、最大値が %2 未満のあいだは何も回復しません。</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>戦闘中とこのヘルプを開いているあいだ、バーは止まっています。</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーが %1 以外なら何であれ、その敵との戦闘が始まります。</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>ファイルが壊れているとき（行が足りない、ポイントが数値でない、スキルのレベルが数値でない・負の値・大きすぎる）は、何がおかしいかをエラーコードとともに表示してゲームを終了し、ファイルは元のまま残すので、修正したり移動したりできます。</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>筋力・器用さ・知恵・体力・魔力が数値でない場合はゲームは止まりませんが、ファイルを直すまで戦闘と「+」ボタンではその値を使えません。保存のたびに新しいファイルを丸ごと書いてから古いファイルと置き換えるので、クラッシュしてもキャラクターが半分だけ残ることはありません。</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>敵の色のなかには、多くの人には見分けにくいものがあります。色の記号は、すべての敵とスキルバーに点を付け、強い色ほど点が多くなります。赤色は 1 個、オレンジ色は 2 個、黄色は 3 個、緑色は 4 個、青色は 5 個、藍色は 6 個、紫色は 7 個です。あなたは黒い枠の白い四角になり、回復の行にいるあいだは赤い十字が付きます。</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Graphics フォルダーに自分の画像を置くと、画像ごとに記号の代わりに使われます。</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>敵は %1 体で、各色 %2 体ずつです。色ごとに決まった範囲の行を動き、その範囲は互いに重なっています。紫色がマップのいちばん上の近くで、藍色、青色、緑色、黄色、オレンジ色と続き、赤色がいちばん下です。オレンジ色と赤色はどちらも回復の行のすぐ上の行まで来ます。</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>紫色の敵がいちばん強く、赤色がいちばん弱い敵です。マップの下のバーがいっぱいになるたびに、どの敵も 1 歩動くことがあり、倒された敵は 3 回に 1 回の割合で戻ってきます。</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>マップでは 1 歩ごとに、Orca が最も近い敵とそこまでの道筋も伝えます（例：「赤色の敵：上へ 2 マス、左へ 1 マス。」）。敵がすぐそばや同じマスに来ると、どちらが動いたかにかかわらず、すぐに伝えます。同じマスにいるときは、どのキーを押しても戦闘になります。マップの下のバー（「敵が動くまでの時間」）は読み上げません。</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>マップに色の記号を表示し、表示したままにします。</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>ゲームコントローラーで遊ぶ</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>ゲームコントローラーでもゲームを最後まで遊べます。接続はゲームの開始前でもプレイ中でもかまいません。キーボードもそのまま使えます。</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>ボタンは多くのコントローラーと同じく位置で呼びます。右側の4つのボタンのうち、下が A、右が B、左が X、上が Y です。コントローラーに書かれた文字や記号は関係ありません。十字キーとスティックは、押し続けるとキーを押し続けたときと同じように繰り返します。ほかのボタンは何もしません。</translation>
     </message>
 </context>
 <context>
@@ -436,19 +589,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>同じマス</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>、</translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>いちばん近いのは%1、%2。</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -456,9 +599,24 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1%2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1が同じマスにいます。どのキーを押しても戦闘になります。</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1がすぐそばにいます：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>
@@ -687,11 +845,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>あなたの体力（%1）は戦闘に使えない値のため、何も起こりませんでした。</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1／%2</translation>
     </message>
     <message>
@@ -915,6 +1073,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>色の記号をオフにしました</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>使えるポイントはありません。マップのままです（%1）。</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -945,8 +1108,9 @@
         <translation>回復：魔力で傷を癒やします。回復できる量の上限は知恵で決まります。</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>キーを押してスタート。</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland。キーを押してスタート。</translation>
     </message>
 </context>
 <context>

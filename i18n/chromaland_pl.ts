@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Błąd: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Urządzenie niedostępne</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>Otwiera tę pomoc.</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Litera, cyfra lub inny klawisz znaku</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Follows the link that has the focus.</source>
-        <translation>Otwiera odnośnik, na którym jest fokus.</translation>
+        <translation>Otwierają odnośnik, na którym jest fokus.</translation>
     </message>
     <message>
         <source>Closes the message.</source>
@@ -163,6 +163,99 @@
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Zaznaczają cały tekst pomocy i kopiują zaznaczenie.</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Enter (klawiatura numeryczna)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDown</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Litera, cyfra, Spacja, Esc, Enter lub Backspace</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Dowolny klawisz oprócz %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Gdy na twoim polu stoi wróg: zaczyna walkę z nim.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Wstecz (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Krzyżak lub lewa gałka</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Przyciski górne (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Góra i dół na krzyżaku lub lewej gałce</translation>
     </message>
 </context>
 <context>
@@ -212,26 +305,6 @@
         <translation>Języki</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Jesteś białym kwadratem na mapie o %1 kolumnach i %2 rzędach. Wchodź na kolorowych wrogów, by z nimi walczyć, z każdym zwycięstwem zyskuj siłę i pozostań przy życiu.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>Strzałki przesuwają cię o jedno pole naraz. Dolny rząd mapy to rząd leczenia: żaden wróg nigdy tam nie wchodzi. Za każdym razem, gdy pasek pod mapą się zapełni, mniej więcej co %1 s, stanie w rzędzie leczenia przywraca ci jedną dziesiątą maksymalnego Życia i maksymalnej Magii.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Wrogów jest %1, po %2 w każdym kolorze. Każdy kolor trzyma się własnego pasa rzędów: fioletowy blisko górnej krawędzi mapy, potem indygo, niebieski, zielony, żółty i pomarańczowy, a czerwony najniżej, tuż nad rzędem leczenia. Fioletowi wrogowie są najsilniejsi, czerwoni najsłabsi. Za każdym razem, gdy pasek pod mapą się zapełni, każdy wróg może zrobić jeden krok, a pokonany wróg wraca raz na trzy razy.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Każde zwycięstwo dodaje poziom do paska umiejętności w kolorze wroga. Pasek ma poziomy od 1 do %1: gdy jest pełny, następne zwycięstwo zaczyna go znów od poziomu 1 i daje ci punkty, tym więcej, im silniejszy kolor:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>Fioletowy: siła od %1 do %2; pełny pasek daje %3 pkt.</translation>
@@ -262,11 +335,7 @@
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation>Gdy masz punkty, obok każdej z twoich statystyk pojawia się przycisk „+”: Siła, Zręczność, Mądrość, Życie i Magia. Każde naciśnięcie wydaje jeden punkt i podnosi tę statystykę o jeden; przy Życiu i Magii rośnie zarówno wartość, jak i jej maksimum.</translation>
-    </message>
-    <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Wejście na wroga otwiera okno walki, a wrogowie na mapie stoją w miejscu, dopóki się ono nie zamknie. Życie wroga jest równe jego sile. Na każdy twój ruch odpowiada tura wroga.</translation>
+        <translation>Gdy masz punkty, obok każdej z twoich statystyk – Siły, Zręczności, Mądrości, Życia i Magii – pojawia się przycisk „+”. Każde naciśnięcie wydaje jeden punkt i podnosi tę statystykę o jeden; przy Życiu i Magii rośnie zarówno wartość, jak i jej maksimum.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Leczenie: zamienia Magię w Życie, tyle, ile ci brakuje, ale nie więcej niż twoja Magia i nie więcej niż twoja Mądrość.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>Tura wroga: robisz unik rzutem od 0 do wartości o jeden mniejszej niż twoja Zręczność, przeciw jego rzutowi od 1 do wartości jego siły. Jeśli wyrzuci tyle samo co ty lub więcej, trafia cię i zadaje obrażenia do połowy swojej siły.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Odwrót kończy walkę; wróg zostaje na mapie. Gdy wróg zostanie pokonany, Odwrót jest też sposobem, by odejść ze zwycięstwem: wróg na jakiś czas znika, a pasek umiejętności jego koloru rośnie.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>Archiwum martwej postaci trafia do tego folderu:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Gdy plik jest uszkodzony (brakuje wierszy albo tam, gdzie gra potrzebuje liczby, są wartości, które nie są liczbami), gra podaje, co jest nie tak, wraz z kodem błędu i kończy działanie, a plik zostawia dokładnie takim, jaki był, aby można go było naprawić lub przenieść w inne miejsce. Każdy zapis tworzy cały nowy plik, zanim zastąpi stary: awaria nigdy nie zostawi połowy postaci.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Wiele osób ma trudność z odróżnieniem niektórych kolorów wrogów. Symbole kolorów oznaczają każdego wroga kropkami: im silniejszy jego kolor, tym więcej kropek – czerwonego jedną, pomarańczowego dwiema, żółtego trzema, zielonego czterema, niebieskiego pięcioma, indygo sześcioma, a fioletowego siedmioma. Ty stajesz się białym kwadratem w czarnej ramce, z czerwonym krzyżem, gdy stoisz w rzędzie leczenia.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>%1 na mapie włącza i wyłącza symbole kolorów.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>Gra współpracuje z czytnikami ekranu, takimi jak Orca. Ekran tytułowy odczytuje swoją instrukcję. Na mapie każda strzałka podaje twoje nowe pole, a polecenie „Wskaż obecną pozycję” czytnika Orca dodaje najbliższego wroga i drogę do niego; tryb nawigacyjny odczytuje twoje statystyki i poziomy umiejętności. W walce wiersze każdego ruchu są odczytywane razem z twoim Życiem i Magią oraz Życiem wroga.</translation>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Gra mówi w języku twojego pulpitu (LANGUAGE, potem LC_ALL, LC_MESSAGES i LANG). Aby jednorazowo zagrać w innym języku, uruchom ją z terminala, podając ten język przed poleceniem, na przykład: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Rady dla nowej postaci</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Jesteś białym kwadratem na mapie %1 na %2 pól. Wchodź na kolorowych wrogów, by z nimi walczyć, wydawaj punkty, które dają zwycięstwa, by stać się silniejszym, i przeżyj.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Każde zwycięstwo dodaje poziom do paska umiejętności w kolorze wroga; poziomy umiejętności nie mają znaczenia w walce. Pasek ma %1 poziomów: gdy jest pełny, następne zwycięstwo zaczyna go znów od poziomu 1 i daje ci punkty, więcej za silniejsze kolory:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Wejście na wroga otwiera okno walki, a wrogowie na mapie stoją w miejscu, dopóki się nie zamknie. Życie wroga równa się jego sile. Na każdy Atak, Wybuch i Leczenie wróg odpowiada swoją turą, także na Leczenie przy pełnym Życiu. Odwrót nie kosztuje tury, tak samo Wybuch lub Leczenie bez Magii ani nic po zwycięstwie.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>Tura wroga: robisz unik rzutem od 0 do twojej Zręczności minus jeden, przeciw jego rzutowi od 1 do jego siły. Jeśli wyrzuci tyle co ty lub więcej, trafia cię za od 0 do połowy swojej siły zaokrąglonej w górę, minus jeden.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Jeśli archiwum nie da się utworzyć, gra mówi, gdzie plik nadal leży, a następne uruchomienie gra dalej martwą postacią: z Życiem poniżej 1 pierwsze trafienie, nawet za 0, ją kończy, chyba że najpierw się uleczy w rzędzie leczenia.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Nowa postać pokonuje najsłabszego czerwonego wroga (siła %1) w %2% przypadków, ale najsilniejszego czerwonego (siła %3) tylko w %4% przypadków samym Atakiem i w %5% z Wybuchem na początek, najsłabszego pomarańczowego (siła %6) w %7% przypadków nawet z Wybuchem na początek, a silniejsze kolory najwyżej w %8% przypadków.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>Najpierw Wybuch: nigdy nie chybia, a większość Ataków na silniejszego wroga chybia, i wróg odpowiada na oba tak samo. Gdy walka idzie źle, wycofaj się, co nie kosztuje tury, i od razu zejdź strzałką z pola wroga. Między walkami czekaj w rzędzie leczenia, aż Życie i Magia znów będą pełne.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 na mapie włącza i wyłącza symbole kolorów, a gra zapamiętuje wybór do następnego uruchomienia.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Odwrót kończy walkę, ale wróg wciąż stoi na twoim polu: każdy klawisz oprócz %1, po którym na nim zostajesz, zaczyna z nim nową walkę; strzałka, która zabiera cię z tego pola, nie. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Strzałki przesuwają cię o jedno pole naraz. Dolny rząd mapy to rząd leczenia: żaden wróg nigdy tam nie wchodzi. Za każdym razem, gdy pasek pod mapą się zapełni, mniej więcej co %1 s, rząd leczenia przywraca ci jedną dziesiątą maksymalnego Życia i maksymalnej Magii, jeśli w nim stoisz, zaokrągloną w dół, więc nic, dopóki maksimum jest mniejsze niż %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>Pasek stoi w miejscu podczas walki i dopóki ta pomoc jest otwarta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, jakikolwiek oprócz %1, zaczyna tę walkę.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Gdy plik jest uszkodzony (brakuje wierszy, punkty nie są liczbą albo poziomy umiejętności nie są liczbami, są ujemne lub za duże), gra mówi kodem błędu, co jest nie tak, i kończy się, zostawiając plik dokładnie takim, jaki był, żebyś mógł go naprawić albo przenieść.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Siła, Zręczność, Mądrość, Życie lub Magia, które nie są liczbą, nie zatrzymują gry, ale walki i przyciski „+” ich nie przyjmują, dopóki nie naprawisz pliku. Każdy zapis tworzy cały nowy plik, zanim zastąpi stary: awaria nigdy nie zostawia pół postaci.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Niektóre kolory wrogów wielu oczom wydają się takie same. Symbole kolorów oznaczają każdego wroga i każdy pasek umiejętności kropkami, tym więcej, im silniejszy kolor: czerwony jedną, pomarańczowy dwie, żółty trzy, zielony cztery, niebieski pięć, indygo sześć, a fioletowy siedem. Ty stajesz się białym kwadratem w czarnej ramce, z czerwonym krzyżem, gdy stoisz w rzędzie leczenia.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Twoje własne obrazy w folderze Graphics zastępują symbole, obraz po obrazie.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Jest %1 wrogów, po %2 w każdym kolorze. Każdy kolor trzyma się swojego pasa rzędów, a pasy na siebie zachodzą: fioletowy blisko górnej krawędzi mapy, dalej indygo, niebieski, zielony, żółty i pomarańczowy, a czerwony najniżej; pomarańczowy i czerwony sięgają obaj rzędu tuż nad rzędem leczenia.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Fioletowi wrogowie są najsilniejsi, czerwoni najsłabsi. Za każdym razem, gdy pasek pod mapą się zapełni, każdy wróg może zrobić jeden krok, a pokonany wróg wraca w jednym przypadku na trzy.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Po każdym kroku na mapie Orca podaje też drogę do najbliższego wroga, na przykład „Wróg czerwony: 2 pola w górę, 1 pole w lewo.”. Wróg, który stanie obok ciebie lub na twoim polu, jest ogłaszany od razu, niezależnie od tego, kto się ruszył; na twoim polu dowolny klawisz rozpoczyna walkę. Pasek pod mapą („Czas do ruchu wrogów”) nie jest odczytywany.</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Pokazuje symbole kolorów na mapie i pozostawia je włączone.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Z kontrolerem</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Kontrolerem można przejść całą grę, podłączonym przed jej uruchomieniem lub w trakcie; klawisze nadal działają obok niego.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Przyciski są nazwane według położenia, jak na większości kontrolerów: A to dolny z czterech przycisków po prawej, B prawy, X lewy, a Y górny, bez względu na litery czy symbole na twoim kontrolerze. Przytrzymane krzyżak i gałka powtarzają ruch jak przytrzymany klawisz. Pozostałe przyciski nic nie robią.</translation>
     </message>
 </context>
 <context>
@@ -444,19 +597,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>tutaj</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Najbliższy: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -464,9 +607,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 na twoim polu: dowolny klawisz rozpoczyna walkę.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 obok ciebie: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -703,11 +861,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Twojego Życia (%1) nie da się użyć w walce: nic się nie stało.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 z %2</translation>
     </message>
     <message>
@@ -931,6 +1089,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Symbole kolorów wyłączone</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Brak punktów do wydania: nadal jesteś na mapie, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -961,8 +1124,9 @@
         <translation>LECZENIE: Punkty magii leczą twoje rany. Maksymalną moc leczenia ogranicza twoja Mądrość.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Naciśnij klawisz, aby grać.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Naciśnij klawisz, aby grać.</translation>
     </message>
 </context>
 <context>

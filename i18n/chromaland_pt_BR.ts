@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Erro: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Dispositivo indisponível</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>Abre esta ajuda.</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Uma letra, um algarismo ou outra tecla de caractere</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -146,23 +146,116 @@
     </message>
     <message>
         <source>Presses the Attack button.</source>
-        <translation>Pressiona o botão Atacar.</translation>
+        <translation>Pressiona o botão “Atacar”.</translation>
     </message>
     <message>
         <source>Presses the Blast button.</source>
-        <translation>Pressiona o botão Fulminar.</translation>
+        <translation>Pressiona o botão “Fulminar”.</translation>
     </message>
     <message>
         <source>Presses the Heal button.</source>
-        <translation>Pressiona o botão Curar.</translation>
+        <translation>Pressiona o botão “Curar”.</translation>
     </message>
     <message>
         <source>Presses the Retreat button.</source>
-        <translation>Pressiona o botão Recuar.</translation>
+        <translation>Pressiona o botão “Recuar”.</translation>
     </message>
     <message>
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Selecionam todo o texto da ajuda e copiam o que está selecionado.</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Enter (teclado numérico)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Seta para cima</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Seta para baixo</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDn</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Uma letra, um número, Espaço, Esc, Enter ou Backspace</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Qualquer tecla exceto %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Quando um inimigo está na sua casa: começa a batalha com ele.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Voltar (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Direcional ou analógico esquerdo</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Botões superiores (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Para cima e para baixo no direcional ou no analógico esquerdo</translation>
     </message>
 </context>
 <context>
@@ -212,26 +305,6 @@
         <translation>Idiomas</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Você é o quadrado branco em um mapa de %1 por %2 casas. Entre nas casas dos inimigos coloridos para enfrentá-los, fique mais forte a cada vitória e continue vivo.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>As setas movem você uma casa por vez. A linha de baixo do mapa é a linha de cura: nenhum inimigo entra nela. Cada vez que a barra embaixo do mapa fica cheia, mais ou menos a cada %1 segundos, ficar na linha de cura devolve a você um décimo da sua Vida máxima e da sua Magia máxima.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Há %1 inimigos, %2 de cada cor. Cada cor fica na sua própria faixa de linhas: violeta perto do topo do mapa, depois anil, azul, verde, amarelo e laranja, e vermelho mais embaixo, logo acima da linha de cura. Os inimigos violeta são os mais fortes, os vermelhos, os mais fracos. Cada vez que a barra embaixo do mapa fica cheia, cada inimigo pode dar um passo, e um inimigo derrotado volta uma vez a cada três.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Cada vitória acrescenta um nível à barra de habilidade da cor do inimigo. Uma barra tem %1 níveis: quando ela está cheia, a próxima vitória a faz recomeçar no nível 1 e dá pontos a você, mais pontos para as cores mais fortes:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>Violeta: Força de %1 a %2; uma barra cheia dá %3 pontos.</translation>
@@ -265,10 +338,6 @@
         <translation>Enquanto você tiver pontos, um botão “+” aparece ao lado de cada um dos seus atributos: Força, Destreza, Sabedoria, Vida e Magia. Cada vez que você o pressiona, gasta um ponto e aumenta esse atributo em um; em Vida e Magia, aumentam tanto o valor quanto o máximo.</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Entrar na casa de um inimigo abre a janela da batalha, e os inimigos no mapa ficam parados até ela fechar. A Vida do inimigo é igual à Força dele. Cada movimento seu é respondido pelo turno do inimigo.</translation>
-    </message>
-    <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
         <translation>Atacar: você rola de 1 até a sua Destreza; o inimigo, de 1 até a Força dele. Se a sua rolagem for maior, você acerta e causa de 1 até a sua Força em dano.</translation>
     </message>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Curar: transforma Magia em Vida, tanto quanto estiver faltando, mas não mais que a sua Magia e não mais que a sua Sabedoria.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>O turno do inimigo: você se esquiva com uma rolagem de 0 até um a menos que a sua Destreza, contra a rolagem dele de 1 até a Força dele. Se ele tirar tanto quanto você ou mais, ele acerta você e causa até metade da Força dele em dano.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Recuar sai da batalha; o inimigo continua no mapa. Depois que o inimigo é derrotado, Recuar também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>O arquivo de um personagem morto vai para esta pasta:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Quando o arquivo está danificado (faltam linhas, ou há valores que não são números onde o jogo precisa de um número), o jogo diz o que está errado com um código de erro e termina, deixando o arquivo exatamente como estava, para que você possa consertá-lo ou tirá-lo de lá. Cada salvamento grava um arquivo novo inteiro antes de substituir o antigo: uma falha nunca deixa meio personagem.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Para muita gente, algumas cores dos inimigos parecem iguais. Os símbolos de cor marcam cada inimigo com tantos pontinhos quanto a força da sua cor: vermelho um, laranja dois, amarelo três, verde quatro, azul cinco, anil seis e violeta sete. Você vira um quadrado branco com moldura preta, com uma cruz vermelha enquanto estiver na linha de cura.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>No mapa, %1 liga e desliga os símbolos de cor.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>O jogo fala com leitores de tela como o Orca. A tela de título lê as suas instruções. No mapa, cada seta informa a sua nova casa, e o “Onde Eu Estou” do Orca acrescenta o inimigo mais próximo e o caminho até ele; a revisão plana lê os seus atributos e níveis de habilidade. Na batalha, as linhas de cada movimento são lidas junto com a sua Vida e Magia e a Vida do inimigo.</translation>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Ele fala o idioma da sua área de trabalho (LANGUAGE, depois LC_ALL, LC_MESSAGES e LANG). Para jogar uma vez em outro idioma, inicie-o em um terminal com esse idioma antes do comando, por exemplo: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Dicas para um personagem novo</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Você é o quadrado branco num mapa de %1 por %2 casas. Entre na casa dos inimigos coloridos para enfrentá-los, gaste os pontos que as vitórias trazem para ficar mais forte e continue vivo.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Cada vitória acrescenta um nível à barra de habilidade da cor do inimigo; os níveis de habilidade não contam na batalha. Uma barra tem %1 níveis: quando ela está cheia, a vitória seguinte a faz recomeçar no nível 1 e dá a você pontos, mais para as cores mais fortes:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Entrar na casa de um inimigo abre a janela de batalha, e os inimigos do mapa ficam parados até ela fechar. A vida do inimigo é igual à sua força. O inimigo responde com o seu turno a cada “Atacar”, “Fulminar” e “Curar”, inclusive a um “Curar” com a Vida cheia. “Recuar” não gasta turno, nem “Fulminar” ou “Curar” sem Magia, nem nada depois da vitória.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>O turno do inimigo: você se esquiva com uma rolagem de 0 até a sua Destreza menos um, contra a rolagem dele de 1 até a força dele. Se ele tirar o mesmo que você ou mais, acerta você com 0 até a metade da força dele arredondada para cima, menos um.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Se não for possível arquivar, o jogo diz onde o arquivo ainda está, e na próxima vez o jogo continua com o personagem morto: com a Vida abaixo de 1, o primeiro golpe que ele levar acaba com ele, mesmo um golpe de 0, a não ser que antes ele se cure na linha de cura.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Um personagem novo vence o inimigo vermelho mais fraco (força %1) em %2% das vezes, mas o vermelho mais forte (força %3) só em %4% das vezes só com “Atacar” e em %5% com “Fulminar” primeiro, o laranja mais fraco (força %6) em %7% das vezes mesmo com “Fulminar” primeiro, e as cores mais fortes em no máximo %8% das vezes.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>“Fulminar” primeiro: nunca erra, enquanto a maioria dos ataques contra um inimigo mais forte erra, e o inimigo responde do mesmo jeito aos dois. Quando uma batalha vai mal, recue, o que não gasta turno, e saia logo da casa do inimigo com uma seta. Entre as batalhas, espere na linha de cura até a sua Vida e a sua Magia ficarem cheias de novo.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 no mapa liga e desliga os símbolos de cor, e o jogo guarda a escolha para a próxima vez.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: qualquer tecla exceto %1 que deixe você ali começa uma nova batalha com ele; uma seta que tire você da casa, não. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>As setas movem você uma casa por vez. A linha de baixo do mapa é a linha de cura: nenhum inimigo entra nela. Cada vez que a barra embaixo do mapa fica cheia, mais ou menos a cada %1 segundos, ficar na linha de cura devolve a você um décimo da sua Vida máxima e da sua Magia máxima, arredondado para baixo, ou seja, nada enquanto um máximo for menor que %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>A barra fica parada durante uma batalha e enquanto esta ajuda está aberta.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa, seja qual for exceto %1, começa essa batalha.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Quando o arquivo está danificado (faltam linhas, os pontos não são um número, ou os níveis de habilidade não são números, são negativos ou grandes demais), o jogo diz o que está errado com um código de erro e termina, deixando o arquivo exatamente como estava, para que você possa consertá-lo ou tirá-lo dali.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Uma Força, Destreza, Sabedoria, Vida ou Magia que não seja um número não impede o jogo, mas as batalhas e os botões “+” a recusam até você consertar o arquivo. Cada salvamento grava um arquivo totalmente novo antes de substituir o antigo: uma falha nunca deixa meio personagem.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Algumas cores dos inimigos parecem iguais para muitos olhos. Os símbolos de cor marcam cada inimigo e cada barra de habilidade com pontinhos, mais para as cores mais fortes: vermelho um, laranja dois, amarelo três, verde quatro, azul cinco, anil seis e violeta sete. Você vira um quadrado branco com moldura preta, com uma cruz vermelha enquanto está na linha de cura.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Imagens suas na pasta Graphics ocupam o lugar dos símbolos, imagem por imagem.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Há %1 inimigos, %2 de cada cor. Cada cor fica na sua própria faixa de linhas, e as faixas se sobrepõem: o violeta perto do alto do mapa, depois o anil, o azul, o verde, o amarelo e o laranja, e o vermelho mais embaixo; o laranja e o vermelho chegam os dois à linha logo acima da linha de cura.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Os inimigos violeta são os mais fortes; os vermelhos, os mais fracos. Cada vez que a barra embaixo do mapa fica cheia, cada inimigo pode dar um passo, e um inimigo derrotado volta uma vez em cada três.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>Depois de cada passo no mapa, o Orca também informa o caminho até o inimigo mais próximo, por exemplo “Inimigo vermelho: 2 casas para cima, 1 casa à esquerda.” Um inimigo que chega ao seu lado ou à sua casa é anunciado na hora, não importa quem se moveu; na sua casa, qualquer tecla começa a batalha. A barra embaixo do mapa (“Tempo até os inimigos andarem”) não é lida.</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Mostra os símbolos de cor no mapa e os mantém ligados.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>Com um controle</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Com um controle você joga o jogo inteiro, conectado antes de o jogo começar ou durante a partida; as teclas continuam funcionando junto com ele.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Os botões têm o nome da sua posição, como na maioria dos controles: A é o de baixo dos quatro botões da direita, B o da direita, X o da esquerda e Y o de cima, quaisquer que sejam as letras ou os símbolos do seu controle. Mantidos pressionados, o direcional e o analógico se repetem como uma tecla mantida pressionada. Os demais botões não fazem nada.</translation>
     </message>
 </context>
 <context>
@@ -440,19 +593,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>aqui</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Mais próximo: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -460,9 +603,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 na sua casa: pressione qualquer tecla para lutar contra ele.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 ao seu lado: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -695,11 +853,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Sua Vida (%1) não pode ser usada na batalha: nada aconteceu.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 de %2</translation>
     </message>
     <message>
@@ -923,6 +1081,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>Símbolos de cor desativados</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Nenhum ponto para gastar: você continua no mapa, %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -953,8 +1116,9 @@
         <translation>CURAR: Use pontos de magia para curar feridas. Sua Sabedoria limita o poder máximo de cura.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Pressione uma tecla para jogar.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Pressione uma tecla para jogar.</translation>
     </message>
 </context>
 <context>

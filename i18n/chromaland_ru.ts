@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>Ошибка: %1 : %2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>Устройство недоступно</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>Открывает эту справку.</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>Буква, цифра или другая символьная клавиша</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -164,6 +164,99 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>Выделение всего текста справки и копирование выделенного.</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>Enter (цифровой блок)</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDn</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>Буква, цифра, Пробел, Esc, Enter или Backspace</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>Любая клавиша, кроме %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>Если на твоей клетке стоит враг: начинает бой с ним.</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>Назад (Select)</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Крестовина или левый стик</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>Бамперы (LB, RB)</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>Вверх и вниз крестовиной или левым стиком</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,26 +305,6 @@
         <translation>Языки</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>Ты — белый квадрат на клетчатой карте размером %1 × %2. Шагай на цветных врагов, чтобы сразиться с ними, становись сильнее с каждой победой и останься в живых.</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>Стрелки перемещают тебя на одну клетку за раз. Нижний ряд карты — целебный ряд: враги туда никогда не заходят. Каждый раз, когда полоса под картой заполняется (примерно раз в %1 с), целебный ряд возвращает тебе десятую часть максимума здоровья и десятую часть максимума магии, пока ты на нём стоишь.</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>Всего врагов: %1, по %2 каждого цвета. Каждый цвет держится своей полосы рядов: фиолетовые — у верхнего края карты, ниже синие, голубые, зелёные, жёлтые и оранжевые, а красные — ниже всех, прямо над целебным рядом. Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда полоса под картой заполняется, каждый враг может сделать один шаг, а побеждённый враг возвращается с вероятностью один к трём.</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>Каждая победа добавляет уровень к полосе навыка того цвета, что и враг. Уровней в полосе: %1. Когда полоса заполнена, следующая победа начинает её снова с уровня 1 и даёт тебе очки — тем больше, чем сильнее цвет:</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>Фиолетовые: сила от %1 до %2; полная полоса даёт очков: %3.</translation>
@@ -262,11 +335,7 @@
     </message>
     <message>
         <source>While you have points, a &quot;+&quot; button shows beside each of your statistics: Strength, Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic by one; Health and Magic raise both the value and its maximum.</source>
-        <translation>Пока у тебя есть очки, рядом с каждым твоим показателем видна кнопка «+»: Сила, Ловкость, Мудрость, Здоровье и Магия. Каждое нажатие тратит одно очко и повышает этот показатель на единицу; у Здоровья и Магии растут и текущее значение, и максимум.</translation>
-    </message>
-    <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>Если шагнуть на врага, открывается окно боя, и враги на карте стоят на месте, пока оно не закроется. Здоровье врага равно его силе. На каждый твой ход враг отвечает своим ходом.</translation>
+        <translation>Пока у тебя есть очки, рядом с каждым твоим показателем — Силой, Ловкостью, Мудростью, Здоровьем и Магией — видна кнопка «+». Каждое нажатие тратит одно очко и повышает этот показатель на единицу; у Здоровья и Магии растут и текущее значение, и максимум.</translation>
     </message>
     <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>Лечение: превращает Магию в Здоровье — столько, сколько тебе не хватает, но не больше твоей Магии и не больше твоей Мудрости.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>Ход врага: ты уклоняешься броском от 0 до своей Ловкости минус один против его броска от 1 до его силы. Если его бросок не ниже твоего, он попадает по тебе и наносит урон до половины своей силы.</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>Отход выводит тебя из боя; враг остаётся на карте. Когда враг побеждён, Отход — это и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,19 +389,6 @@
         <translation>Архив погибшего персонажа попадает в эту папку:</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Если файл повреждён (не хватает строк или там, где игре нужно число, стоит не число), игра сообщает, что не так, с кодом ошибки и завершается, оставляя файл в точности как был, чтобы ты мог его исправить или убрать. Каждое сохранение сначала записывает целый новый файл и только потом заменяет старый: сбой никогда не оставит полперсонажа.</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>Многим некоторые цвета врагов кажутся похожими. Цветовые значки отмечают каждого врага точками — тем больше, чем сильнее его цвет: красного одной, оранжевого двумя, жёлтого тремя, зелёного четырьмя, голубого пятью, синего шестью и фиолетового семью. Ты становишься белым квадратом в чёрной рамке, с красным крестом, пока стоишь в целебном ряду.</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>%1 на карте включает и выключает цветовые значки.</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
         <translation>Игра работает с программами экранного доступа, например с Orca. Титульный экран зачитывает свою инструкцию. На карте каждое нажатие стрелки сообщает твою новую клетку, а команда Orca «Сообщить о текущем положении» добавляет ближайшего врага и путь к нему; общий осмотр зачитывает твои показатели и уровни навыков. В бою строки каждого хода зачитываются вместе с твоими здоровьем и магией и здоровьем врага.</translation>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>Игра говорит на языке твоего рабочего стола (LANGUAGE, затем LC_ALL, LC_MESSAGES и LANG). Чтобы один раз сыграть на другом языке, запусти её из терминала, указав этот язык первым, например: %1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>Советы новому персонажу</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>Ты — белый квадрат на карте размером %1 на %2 клеток. Шагай на цветных врагов, чтобы сражаться с ними, трать очки, которые приносят победы, чтобы стать сильнее, и останься в живых.</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>Каждая победа добавляет уровень полосе навыка цвета врага; в бою уровни навыка ничего не значат. У полосы %1 уровней: когда она полна, следующая победа начинает её снова с уровня 1 и даёт тебе очки, тем больше, чем сильнее цвет:</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>Если шагнуть на врага, открывается окно боя, и враги на карте стоят на месте, пока оно не закроется. Здоровье врага равно его силе. На каждую Атаку, Взрыв и Лечение враг отвечает своим ходом, даже на Лечение при полном Здоровье. Отход не стоит хода, как и Взрыв или Лечение без Магии и всё, что после победы.</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>Ход врага: ты уклоняешься броском от 0 до твоей Ловкости минус один против его броска от 1 до его силы. Если он выбросит столько же, сколько ты, или больше, он попадает по тебе с уроном от 0 до половины его силы, округлённой вверх, минус один.</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>Если архив создать не удаётся, игра говорит, где файл по-прежнему лежит, и следующий запуск продолжает игру погибшим персонажем: со Здоровьем ниже 1 его добьёт первое же попадание, даже с уроном 0, если только он сначала не подлечится в целебном ряду.</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>Новый персонаж побеждает самого слабого красного врага (сила %1) в %2&#xa0;% случаев, но самого сильного красного (сила %3) — лишь в %4&#xa0;% случаев одной Атакой и в %5&#xa0;% со Взрывом сначала, самого слабого оранжевого (сила %6) — в %7&#xa0;% случаев даже со Взрывом сначала, а более сильные цвета — не больше чем в %8&#xa0;% случаев.</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>Сначала Взрыв: он никогда не промахивается, а большинство Атак против более сильного врага промахиваются, и враг отвечает на то и другое одинаково. Если бой идёт плохо, отступи — это не стоит хода — и сразу уйди стрелкой с клетки врага. Между боями жди в целебном ряду, пока Здоровье и Магия снова не станут полными.</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>%1 на карте включает и выключает цветовые значки, и игра запоминает выбор до следующего запуска.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Отход выводит из боя, но враг всё ещё на твоей клетке: любая клавиша, кроме %1, после которой ты остаёшься на ней, начинает с ним новый бой; стрелка, которая уводит тебя с клетки, — нет. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>Клавиши-стрелки двигают тебя на одну клетку. Нижний ряд карты — целебный ряд: туда не заходит ни один враг. Каждый раз, когда заполняется полоса под картой, примерно раз в %1 с, целебный ряд возвращает тебе, пока ты в нём стоишь, десятую часть максимального Здоровья и максимальной Магии с округлением вниз, то есть ничего, пока максимум меньше %2.</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>Полоса стоит на месте во время боя и пока открыта эта справка.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, любая, кроме %1, начинает этот бой.</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>Если файл повреждён (не хватает строк, очки не число или уровни навыков не числа, отрицательные или слишком большие), игра сообщает, что не так, с кодом ошибки и завершается, оставляя файл точно таким, каким он был, чтобы ты мог его исправить или убрать.</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>Сила, Ловкость, Мудрость, Здоровье или Магия, которые не число, игру не останавливают, но бои и кнопки «+» их не принимают, пока ты не исправишь файл. Каждое сохранение записывает целиком новый файл, прежде чем заменить старый: сбой никогда не оставляет половину персонажа.</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>Некоторые цвета врагов многим кажутся одинаковыми. Цветовые значки отмечают каждого врага и каждую полосу навыка точками, тем больше, чем сильнее цвет: красных одной, оранжевых двумя, жёлтых тремя, зелёных четырьмя, голубых пятью, синих шестью и фиолетовых семью. Ты становишься белым квадратом в чёрной рамке, с красным крестом, пока стоишь в целебном ряду.</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>Твои собственные картинки в папке Graphics заменяют значки, картинка за картинкой.</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>Всего %1 врагов, по %2 каждого цвета. Каждый цвет держится своей полосы рядов, и полосы перекрываются: фиолетовые у верха карты, затем синие, голубые, зелёные, жёлтые и оранжевые, а красные ниже всех; оранжевые и красные доходят до ряда прямо над целебным рядом.</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда заполняется полоса под картой, каждый враг может сделать один шаг, а побеждённый враг возвращается в одном случае из трёх.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>После каждого шага по карте Orca также сообщает путь к ближайшему врагу, например «Красный враг: 2 клетки вверх, 1 клетка влево.». О враге, который оказался рядом с тобой или на твоей клетке, сообщается сразу, кто бы ни сделал ход; если он на твоей клетке, любая клавиша начинает бой. Полоса под картой («Время до хода врагов») не зачитывается.</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>Показывает цветовые значки на карте и оставляет их включёнными.</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>С геймпадом</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>Геймпадом можно пройти всю игру, подключив его до запуска или во время игры; клавиши при этом продолжают работать.</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>Кнопки названы по их положению, как на большинстве геймпадов: A — нижняя из четырёх кнопок справа, B — правая, X — левая, Y — верхняя, какие бы буквы или значки ни были на твоём геймпаде. Если удерживать крестовину или стик, они повторяют ход, как удерживаемая клавиша. Остальные кнопки ничего не делают.</translation>
     </message>
 </context>
 <context>
@@ -444,19 +597,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>здесь же</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>, </translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>Ближайший: %1, %2.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -464,9 +607,24 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1 %2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1 на твоей клетке: любая клавиша начинает бой.</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1 рядом с тобой: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -703,11 +861,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>Твоё Здоровье (%1) нельзя использовать в бою: ничего не произошло.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1 из %2</translation>
     </message>
     <message>
@@ -924,12 +1082,17 @@
     <message>
         <source>Colour symbols on</source>
         <extracomment>Told by a screen reader when F2 puts the colour symbols (the dots that tell the enemies&apos; colours apart) on the map.</extracomment>
-        <translation>Символы цветов включены</translation>
+        <translation>Цветовые значки включены</translation>
     </message>
     <message>
         <source>Colour symbols off</source>
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
-        <translation>Символы цветов выключены</translation>
+        <translation>Цветовые значки выключены</translation>
+    </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>Очков нет: ты по-прежнему на карте, %1.</translation>
     </message>
 </context>
 <context>
@@ -961,8 +1124,9 @@
         <translation>ЛЕЧЕНИЕ: Лечи любые раны очками магии. Сила лечения ограничена твоей Мудростью.</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>Нажми любую клавишу, чтобы начать.</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland. Нажми любую клавишу, чтобы играть.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,10 @@
         <extracomment>The box shown when the game cannot start: %1 is the failure&apos;s code, %2 its description.</extracomment>
         <translation>错误 %1：%2</translation>
     </message>
+    <message>
+        <source>Device unavailable</source>
+        <translation>设备不可用</translation>
+    </message>
 </context>
 <context>
     <name>GameKeys</name>
@@ -83,10 +87,6 @@
     <message>
         <source>Opens this help.</source>
         <translation>打开本帮助。</translation>
-    </message>
-    <message>
-        <source>A letter, a digit or another character key</source>
-        <translation>字母、数字或其他字符键</translation>
     </message>
     <message>
         <source>Starts the game.</source>
@@ -164,6 +164,99 @@
         <source>Select all of the help&apos;s text, and copy what is selected.</source>
         <translation>全选帮助文本，并复制所选内容。</translation>
     </message>
+    <message>
+        <source>Esc</source>
+        <extracomment>The names of keys, as keyboards in your language label them.</extracomment>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>空格</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>回车</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <extracomment>The Enter key of the number pad.</extracomment>
+        <translation>小键盘回车</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>PgUp</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>PgDn</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <extracomment>The names of the keys held with another, as in &quot;Ctrl+A&quot;.</extracomment>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>A letter, a digit, Space, Esc, Return or Backspace</source>
+        <translation>字母键、数字键、空格、Esc、回车或退格</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <translation>除 %1 外的任意键</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle.</source>
+        <translation>有敌人站在你所在的格子上时：开始与它的战斗。</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
+        <translation>返回键（Select）</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>A game controller&apos;s Start button (Options, Menu or &quot;+&quot; on some controllers).</extracomment>
+        <translation>开始键（Start）</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>十字键或左摇杆</translation>
+    </message>
+    <message>
+        <source>Shoulder buttons (LB, RB)</source>
+        <translation>肩键（LB、RB）</translation>
+    </message>
+    <message>
+        <source>Up and down on the d-pad or left stick</source>
+        <translation>十字键或左摇杆的上下</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -212,26 +305,6 @@
         <translation>语言</translation>
     </message>
     <message>
-        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, grow stronger with every kill, and stay alive.</source>
-        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
-        <translation>你是 %1 × %2 格地图上的白色方块。走到彩色敌人身上与它们战斗，每击败一个敌人就变得更强，并努力活下去。</translation>
-    </message>
-    <message>
-        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic.</source>
-        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers.</extracomment>
-        <translation>方向键每次让你移动一格。地图最下面一行是治疗行，敌人永远不会去那里。地图下方的进度条每次填满时（大约每 %1 秒一次），只要你站在治疗行中，就会恢复最大生命的十分之一和最大魔力的十分之一。</translation>
-    </message>
-    <message>
-        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest, just above the healing row. Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
-        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
-        <translation>共有 %1 个敌人，每种颜色 %2 个。每种颜色只在自己的几行范围内活动：紫色靠近地图顶部，往下依次是靛色、蓝色、绿色、黄色和橙色，红色最低，就在治疗行上方。紫色敌人最强，红色最弱。地图下方的进度条每次填满时，每个敌人都可能走一步，被击败的敌人有三分之一的机会重新出现。</translation>
-    </message>
-    <message>
-        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
-        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
-        <translation>每击败一个敌人，该敌人颜色的技能条就加一级。技能条共有 %1 级：满级后，下一次击败会让它从第 1 级重新开始，并给你点数，颜色越强，点数越多：</translation>
-    </message>
-    <message>
         <source>Violet: strength %1 to %2; a full bar gives %3 points.</source>
         <extracomment>A line of the list of colours: %1 to %2 is the enemies&apos; strength, %3 the points a full bar gives.</extracomment>
         <translation>紫色：力量 %1 到 %2；技能条满后获得 %3 点。</translation>
@@ -265,10 +338,6 @@
         <translation>只要你还有点数，每项属性（力量、敏捷、智慧、生命和魔力）旁边都会显示一个“+”按钮。每按一次花费 1 点，并让该属性加 1；生命和魔力会同时提高当前值和最大值。</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. Each of your moves is answered by the enemy&apos;s turn.</source>
-        <translation>走到敌人身上会打开战斗窗口，在它关闭之前，地图上的敌人都不会移动。敌人的生命等于它的力量。你每行动一次，敌人都会接着行动一次。</translation>
-    </message>
-    <message>
         <source>Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll is higher, you hit for 1 to your Strength.</source>
         <translation>攻击：你在 1 到你的敏捷之间掷骰，敌人在 1 到它的力量之间掷骰。如果你的掷骰结果更高，你就会命中，造成 1 到你的力量之间的伤害。</translation>
     </message>
@@ -279,14 +348,6 @@
     <message>
         <source>Heal: turns Magic into Health, as much as you are missing but no more than your Magic and no more than your Wisdom.</source>
         <translation>治疗：把魔力转化为生命，补足你损失的生命，但不超过你的魔力，也不超过你的智慧。</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for up to half its strength.</source>
-        <translation>敌人的回合：你在 0 到（你的敏捷减 1）之间掷骰来闪避，敌人在 1 到它的力量之间掷骰。如果它的掷骰结果大于或等于你的，它就会命中你，造成最多为它力量一半的伤害。</translation>
-    </message>
-    <message>
-        <source>Retreat leaves the battle; the enemy stays on the map. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation>撤退会离开战斗，敌人留在地图上。击败敌人之后，也要用撤退来带着胜利离开：该敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
     </message>
     <message>
         <source>When your Health falls below 1 you die. Your character is saved one last time and its file becomes an archive named Dead_ with the time and date, and the game ends. The next start begins with a new character.</source>
@@ -328,27 +389,14 @@
         <translation>死去角色的存档会放到以下文件夹：</translation>
     </message>
     <message>
-        <source>When the file is damaged (lines missing, or values that are not numbers where the game needs a number), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>如果文件已损坏（缺少行，或者在需要数字的地方出现了非数字的值），游戏会用错误代码说明问题所在并退出，同时保持文件原样不动，以便你修复或移走它。每次保存都会先完整写入一个新文件，再替换旧文件：即使程序崩溃，也不会只留下半个角色。</translation>
-    </message>
-    <message>
-        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy with as many dots as its colour is strong: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
-        <translation>在很多人眼中，敌人的某些颜色看起来很相似。颜色符号会按颜色的强弱在每个敌人身上标出相应数量的圆点：红色一个，橙色两个，黄色三个，绿色四个，蓝色五个，靛色六个，紫色七个。你会变成带黑色边框的白色方块，站在治疗行中时还会带一个红色十字。</translation>
-    </message>
-    <message>
-        <source>%1 on the map switches the colour symbols on and off.</source>
-        <extracomment>%1 is the name of the key, such as F2.</extracomment>
-        <translation>在地图上按 %1 可打开或关闭颜色符号。</translation>
-    </message>
-    <message>
         <source>The game speaks to screen readers such as Orca. The title reads its instructions. On the map every arrow key tells your new square, and Orca&apos;s &quot;where am I&quot; adds the nearest enemy and the way to it; flat review reads your statistics and skill levels. In a battle, each move&apos;s lines are told with your health and magic and the enemy&apos;s health.</source>
         <extracomment>&quot;where am I&quot; and &quot;flat review&quot; are Orca&apos;s own commands: use the names Orca gives them in your language.</extracomment>
-        <translation>本游戏支持 Orca 等屏幕阅读器。标题画面会朗读其中的说明。在地图上，每按一次方向键都会报出你所在的新格子，Orca 的“我在哪”还会报出最近的敌人以及到它的路线；平面浏览会朗读你的属性和技能等级。在战斗中，每次行动的结果会连同你的生命、魔力和敌人的生命一起报出。</translation>
+        <translation>本游戏支持 Orca 等屏幕阅读器。标题画面会朗读其中的说明。在地图上，每按一次方向键都会报出你所在的新格子，Orca 的“我在哪”还会报出最近的敌人以及到它的路线；“平铺审查”会朗读你的属性和技能等级。在战斗中，每次行动的结果会连同你的生命、魔力和敌人的生命一起报出。</translation>
     </message>
     <message>
         <source>The battle&apos;s lines are notifications, which Orca keeps in its list of notification messages. Its commands to hear the last ones again or to go through the list have no keys at first: give them keys under Key Bindings in Orca&apos;s preferences.</source>
         <extracomment>&quot;Key Bindings&quot; is the name of a page of Orca&apos;s preferences: use its name in Orca in your language.</extracomment>
-        <translation>战斗结果以通知的形式发出，Orca 会把它们保存在通知信息列表中。用于重听最近的通知或浏览该列表的命令起初没有按键：请在 Orca 首选项的“键绑定”中为它们指定按键。</translation>
+        <translation>战斗结果以通知的形式发出，Orca 会把它们保存在通知信息列表中。用于重听最近的通知或浏览该列表的命令起初没有按键：请在 Orca 首选项的“按键绑定”中为它们指定按键。</translation>
     </message>
     <message>
         <source>Besides English, the game speaks: %1.</source>
@@ -363,6 +411,111 @@
         <source>It speaks your desktop&apos;s language (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG). To play in another language once, start it from a terminal with that language first, for example: %1</source>
         <extracomment>%1 is a command that starts the game in German; it stays as it is.</extracomment>
         <translation>游戏使用你桌面的语言（依次查看 LANGUAGE、LC_ALL、LC_MESSAGES 和 LANG）。若想临时用另一种语言玩一次，请在终端中把该语言放在最前面来启动游戏，例如：%1</translation>
+    </message>
+    <message>
+        <source>Advice for a new character</source>
+        <translation>给新角色的建议</translation>
+    </message>
+    <message>
+        <source>You are the white square on a map of %1 by %2 squares. Walk onto the coloured enemies to fight them, spend the points that kills bring to grow stronger, and stay alive.</source>
+        <extracomment>%1 is the number of columns, %2 the number of rows.</extracomment>
+        <translation>你是 %1 × %2 格地图上的白色方块。走到彩色敌人身上与它们战斗，用击败敌人得到的点数变强，并活下去。</translation>
+    </message>
+    <message>
+        <source>Each kill adds a level to the skill bar of the enemy&apos;s colour; skill levels play no part in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 and gives you points, more for the stronger colours:</source>
+        <extracomment>%1 is the number of levels of a skill bar. A list of the seven colours follows.</extracomment>
+        <translation>每击败一个敌人，它那种颜色的技能条就增加一级；技能等级在战斗中不起作用。一条技能条有 %1 级：满了之后，下一次击败敌人会让它从第 1 级重新开始，并给你点数，颜色越强点数越多：</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
+        <translation>走到敌人身上会打开战斗窗口，在它关闭之前地图上的敌人都会停住。敌人的生命等于它的力量。每次“攻击”“魔法攻击”和“治疗”之后，敌人都会行动一回合，生命已满时的“治疗”也一样。“撤退”不消耗回合，没有魔力时的“魔法攻击”和“治疗”以及击败敌人之后的任何操作也不消耗。</translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
+        <translation>敌人的回合：你掷出 0 到（敏捷 − 1）之间的点数来闪避，敌人掷出 1 到它的力量之间的点数。如果它掷出的点数不小于你的，就会击中你，造成 0 到（力量的一半向上取整 − 1）点伤害。</translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
+        <translation>如果无法创建存档，游戏会告诉你文件仍在哪里，下次启动时会继续使用这个已死的角色：它的生命低于 1，受到的第一次攻击就会让它结束，哪怕伤害为 0，除非它先在治疗行恢复。</translation>
+    </message>
+    <message>
+        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation>新角色战胜最弱的红色敌人（力量 %1）的概率是 %2%，但战胜最强的红色敌人（力量 %3）只用“攻击”时只有 %4%，先用“魔法攻击”时为 %5%；即使先用“魔法攻击”，战胜最弱的橙色敌人（力量 %6）的概率也只有 %7%，更强的颜色最多只有 %8%。</translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation>先用“魔法攻击”：它从不落空，而对更强敌人的“攻击”大多会落空，而且敌人对两者的回应一样。战斗不利时就撤退（不消耗回合），并立刻用方向键离开敌人所在的格子。两场战斗之间，在治疗行等到生命和魔力重新满了再走。</translation>
+    </message>
+    <message>
+        <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
+        <extracomment>%1 is the name of the key, such as F2.</extracomment>
+        <translation>在地图上按 %1 可打开或关闭颜色符号，游戏会为下次启动记住这一选择。</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>“撤退”会离开战斗，但敌人仍在你所在的格子上：除 %1 外，任何让你留在那一格的键都会与它开始一场新的战斗；让你离开这一格的方向键则不会。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
+    </message>
+    <message>
+        <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
+        <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
+        <translation>方向键每次让你移动一格。地图最下面一行是治疗行：任何敌人都不会去那里。地图下方的进度条每填满一次（大约每 %1 秒），站在治疗行就会恢复你生命上限和魔力上限的十分之一（向下取整），因此上限低于 %2 时什么也不会恢复。</translation>
+    </message>
+    <message>
+        <source>The bar stands still during a battle and while this help is open.</source>
+        <translation>战斗中以及本帮助打开时，进度条会停止。</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
+        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
+        <translation>敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键，只要不是 %1，无论是什么都会开始这场战斗。</translation>
+    </message>
+    <message>
+        <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
+        <translation>文件损坏时（缺少行、点数不是数字，或技能等级不是数字、为负数或过大），游戏会用错误代码说明哪里有问题并结束，文件保持原样，方便你修复或移走。</translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
+        <translation>力量、敏捷、智慧、生命或魔力不是数字时游戏不会停止，但在你修复文件之前，战斗和“+”按钮都不接受它。每次保存都会先写好一个完整的新文件，再替换旧文件：崩溃绝不会只留下半个角色。</translation>
+    </message>
+    <message>
+        <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
+        <translation>敌人的有些颜色在很多人眼里看起来很像。颜色符号会在每个敌人和每个技能条上标出圆点，颜色越强圆点越多：红色一个、橙色两个、黄色三个、绿色四个、蓝色五个、靛色六个、紫色七个。你会变成带黑框的白色方块，站在治疗行时还会带一个红十字。</translation>
+    </message>
+    <message>
+        <source>Pictures of your own in the Graphics folder take the place of the symbols, picture by picture.</source>
+        <translation>放在 Graphics 文件夹里的自己的图片会逐张取代这些符号。</translation>
+    </message>
+    <message>
+        <source>There are %1 enemies, %2 of each colour. Each colour keeps to its own band of rows, and the bands overlap: violet near the top of the map, then indigo, blue, green, yellow and orange, and red lowest; orange and red both reach the row just above the healing row.</source>
+        <extracomment>%1 is the number of enemies, %2 how many there are of each colour.</extracomment>
+        <translation>共有 %1 个敌人，每种颜色 %2 个。每种颜色只在自己的几行范围内活动，这些范围互相重叠：紫色靠近地图顶部，然后是靛色、蓝色、绿色、黄色和橙色，红色最靠下；橙色和红色都能到达治疗行正上方那一行。</translation>
+    </message>
+    <message>
+        <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
+        <translation>紫色敌人最强，红色最弱。进度条每填满一次，每个敌人可能走一步，被击败的敌人有三分之一的机会回来。</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
+        <translation>在地图上每走一步，Orca 还会报出最近的敌人以及到它的路线，例如“红色敌人：向上 2 格、向左 1 格。”。敌人来到你旁边或你所在的格子时，无论是谁移动的，都会立即报出；敌人在你的格子上时，按任意键即可与它战斗。地图下方的进度条（“距敌人移动的时间”）不会被朗读。</translation>
+    </message>
+    <message>
+        <source>Shows the colour symbols on the map, and keeps them on.</source>
+        <extracomment>The description of the --colour-symbols option in the program&apos;s --help.</extracomment>
+        <translation>在地图上显示颜色符号，并保持开启。</translation>
+    </message>
+    <message>
+        <source>With a game controller</source>
+        <translation>使用游戏手柄</translation>
+    </message>
+    <message>
+        <source>A game controller plays the whole game, plugged in before the game starts or while it runs; the keys go on working beside it.</source>
+        <translation>游戏手柄可以玩整个游戏，在游戏开始前或运行中插入均可；键盘按键照常可用。</translation>
+    </message>
+    <message>
+        <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
+        <translation>按钮按位置命名，与大多数手柄相同：右侧四个按钮中，下方为 A，右方为 B，左方为 X，上方为 Y，无论你的手柄上印的是什么字母或符号。按住十字键或摇杆时，会像按住按键一样重复。其他按钮不起作用。</translation>
     </message>
 </context>
 <context>
@@ -436,19 +589,9 @@
         </translation>
     </message>
     <message>
-        <source>here</source>
-        <extracomment>The nearest enemy stands on the player&apos;s own square.</extracomment>
-        <translation>就在同一格</translation>
-    </message>
-    <message>
         <source>, </source>
         <extracomment>Between the steps of a way, as in &quot;3 up, 2 left&quot;.</extracomment>
         <translation>，</translation>
-    </message>
-    <message>
-        <source>Nearest: %1, %2.</source>
-        <extracomment>%1 is the enemy&apos;s name (&quot;Red enemy&quot;), %2 its way (&quot;3 up, 2 left&quot;).</extracomment>
-        <translation>最近的是%1，%2。</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -456,9 +599,24 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <extracomment>The map&apos;s description: the nearest enemy (%1), then how to play on the map (%2).</extracomment>
-        <translation>%1%2</translation>
+        <source>%1 on your square: any key fights it.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
+        <translation>%1就在你的格子上：按任意键与它战斗。</translation>
+    </message>
+    <message>
+        <source>%1 beside you: %2.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
+        <translation>%1就在你旁边：%2。</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <translation>%1：%2。</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
+        <translation>%1。%2</translation>
     </message>
 </context>
 <context>
@@ -687,11 +845,11 @@
     </message>
     <message>
         <source>Your Health (%1) cannot be used in battle: nothing happened.</source>
-        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>你的生命（%1）无法在战斗中使用：什么也没有发生。</translation>
     </message>
     <message>
         <source>%1 of %2</source>
+        <extracomment>%1 is &quot;health of maximum health&quot;, both as their captions hold them.</extracomment>
         <translation>%1/%2</translation>
     </message>
     <message>
@@ -915,6 +1073,11 @@
         <extracomment>Told by a screen reader when F2 takes the colour symbols off the map again.</extracomment>
         <translation>颜色符号已关闭</translation>
     </message>
+    <message>
+        <source>No points to spend: you are still on the map, %1.</source>
+        <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
+        <translation>没有可分配的点数：你仍在地图上，%1。</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -945,8 +1108,9 @@
         <translation>治疗：用魔力治愈伤口。你的最大治疗量受智慧限制。</translation>
     </message>
     <message>
-        <source>Press a key to play.</source>
-        <translation>按任意键开始游戏。</translation>
+        <source>Chromaland. Press a key to play.</source>
+        <extracomment>What a screen reader says first of the title window, before its instructions.</extracomment>
+        <translation>Chromaland。按任意键开始游戏。</translation>
     </message>
 </context>
 <context>

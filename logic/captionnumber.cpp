@@ -9,7 +9,7 @@ namespace CaptionNumber {
 
 namespace {
 
-enum class Outcome { Number, NotANumber, TooLarge };
+enum class Reading { Number, NotANumber, TooLarge };
 
 // A plain whole number of up to 15 digits, optionally negative: what the
 // game itself writes into its captions. It is exact in a double, so it can
@@ -32,31 +32,31 @@ bool readPlainWholeNumber(const QString &caption, double &out)
     return true;
 }
 
-Outcome read(const QString &caption, double &out)
+Reading read(const QString &caption, double &out)
 {
     if (readPlainWholeNumber(caption, out))
-        return Outcome::Number;
+        return Reading::Number;
     static const QRegularExpression number(
         QStringLiteral("^[ \\t]*([+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t]*$"));
     const QRegularExpressionMatch m = number.match(caption);
     if (!m.hasMatch())
-        return Outcome::NotANumber;
+        return Reading::NotANumber;
     bool ok = false;
     const double value = m.captured(1).toDouble(&ok);   // C locale: '.' only
     if (!std::isfinite(value))
-        return Outcome::TooLarge;
+        return Reading::TooLarge;
     if (!ok) {
         // toDouble refuses underflow too; a vanishing number is simply 0.
         const QString digits = m.captured(1);
         if (digits.contains(QLatin1Char('e'), Qt::CaseInsensitive)
             && digits.section(QRegularExpression(QStringLiteral("[eE]")), 1).toInt() < 0) {
             out = 0.0;
-            return Outcome::Number;
+            return Reading::Number;
         }
-        return Outcome::TooLarge;
+        return Reading::TooLarge;
     }
     out = value;
-    return Outcome::Number;
+    return Reading::Number;
 }
 
 QString tidyExponent(QString text)
@@ -70,7 +70,7 @@ QString tidyExponent(QString text)
 std::optional<double> tryParse(const QString &caption)
 {
     double value = 0.0;
-    if (read(caption, value) != Outcome::Number)
+    if (read(caption, value) != Reading::Number)
         return std::nullopt;
     return value;
 }
@@ -79,11 +79,11 @@ double parse(const QString &caption)
 {
     double value = 0.0;
     switch (read(caption, value)) {
-    case Outcome::Number:
+    case Reading::Number:
         return value;
-    case Outcome::TooLarge:
+    case Reading::TooLarge:
         throw GameError(GameError::Overflow, QCoreApplication::translate("CaptionNumber", "\"%1\" is too large").arg(GameError::excerpt(caption)));
-    case Outcome::NotANumber:
+    case Reading::NotANumber:
         break;
     }
     throw GameError(GameError::TypeMismatch, QCoreApplication::translate("CaptionNumber", "\"%1\" is not a number").arg(GameError::excerpt(caption)));

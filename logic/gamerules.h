@@ -9,6 +9,7 @@
 #include "widgets/mapgrid.h"
 
 #include <QLatin1String>
+#include <QtCore/qnamespace.h>
 #include <QString>
 #include <array>
 
@@ -28,12 +29,21 @@ inline constexpr int KeyLeft = 37;
 inline constexpr int KeyUp = 38;
 inline constexpr int KeyRight = 39;
 inline constexpr int KeyDown = 40;
+// The help's own key, on the title, the map and the battle window.
+inline constexpr Qt::Key KeyHelp = Qt::Key_F1;
+// The map's colour symbols, on and off.
+inline constexpr Qt::Key KeyColourSymbols = Qt::Key_F2;
+
+// --- The character file -----------------------------------------------------
+// Its first lines are the eight statistics (ST, DX, WS, HPc, HPm, MPc, MPm,
+// pts), then one skill line for each colour.
+inline constexpr int StatisticLines = 8;
 
 // --- Enemies and skills -----------------------------------------------------
-inline constexpr int EnemyCount = 21;
 inline constexpr int ColourCount = ColourGroups::Count;
 // Enemies of one colour; an enemy's colour group is its index / 3.
-inline constexpr int EnemiesPerColour = EnemyCount / ColourCount;
+inline constexpr int EnemiesPerColour = ColourGroups::EnemiesPerGroup;
+inline constexpr int EnemyCount = ColourCount * EnemiesPerColour;
 // Violet to red: the order of the skill bars and of the file's skill lines.
 enum Colour { Violet, Indigo, Blue, Green, Yellow, Orange, Red };
 

@@ -52,8 +52,8 @@ struct MapControls
     using Battle = std::function<void(const MapControls &map)>;
     Battle openBattle;
 
-    // The statistics in the order of the character file's first eight lines.
-    std::array<QLabel *, 8> statistics() const
+    // The statistics in the order of the character file's first lines.
+    std::array<QLabel *, GameRules::StatisticLines> statistics() const
     {
         return {lbl_ST_val, lbl_DX_val, lbl_WS_val, lbl_HP_val, lbl_HP_max, lbl_MP_val, lbl_MP_max, lbl_Points_val};
     }

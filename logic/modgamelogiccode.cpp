@@ -31,13 +31,12 @@ bool EnemiesPaused = false;
 
 namespace {
 
-constexpr int RecordLines = 15;
-
-// Key of each line of the file; its length is what the reader skips.
-constexpr std::array<const char *, RecordLines> Keys = {
-    "ST=", "DX=", "WS=", "HPc=", "HPm=", "MPc=", "MPm=", "pts=",
-    "V=", "I=", "B=", "G=", "Y=", "O=", "R=",
-};
+constexpr int RecordLines = CharacterLines;
+static_assert(RecordLines == StatisticLines + ColourCount, "the statistics, then a skill line for each colour");
+// The points, the last statistic, are read as a whole number.
+constexpr int PointsLine = StatisticLines - 1;
+// The sentence for a short file names the number of lines.
+static_assert(RecordLines == 15, "\"the character file has %1 of its 15 lines\" names the count");
 
 // Writes the lines, each ended by CR LF, replacing the file only once the
 // new content is complete on disk.
@@ -73,7 +72,7 @@ QStringList splitLines(const QString &text)
 
 QString valueOf(const QString &line, int lineIndex)
 {
-    const qsizetype keyLength = static_cast<qsizetype>(qstrlen(Keys[lineIndex]));
+    const qsizetype keyLength = static_cast<qsizetype>(qstrlen(CharacterKeys[lineIndex]));
     if (line.size() < keyLength)
         throw GameError(GameError::InvalidArgument,
                         QCoreApplication::translate("modGameLogicCode", "line %1 of the character file is shorter than its key").arg(lineIndex + 1));
@@ -103,10 +102,10 @@ QString savedDate(const QDate &date)
 
 } // namespace
 
-QString CharacterFilePath()
+QString characterFilePath()
 {
     const QString wanted = ProgramFolder::path() + QStringLiteral("/Character.chx");
-    const QString found = FindEntry(wanted);
+    const QString found = findEntry(wanted);
     return found.isEmpty() ? wanted : found;
 }
 
@@ -115,10 +114,10 @@ void CreateDefaultCharacter()
     QStringList lines;
     for (const char *line : DefaultCharacter)
         lines << QLatin1String(line);
-    writeLines(CharacterFilePath(), lines);
+    writeLines(characterFilePath(), lines);
 }
 
-CharacterRecord ReadCharacter(const QByteArray &bytes)
+CharacterRecord readCharacter(const QByteArray &bytes)
 {
     // The file is 8-bit text: every byte maps to one character and back.
     QStringDecoder latin1(QStringDecoder::Latin1);
@@ -130,12 +129,13 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
 
     // Everything is checked before any control changes.
     CharacterRecord record;
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < PointsLine; ++i)
         record.captions[i] = valueOf(lines[i], i);
-    record.captions[7] = CaptionNumber::format(wholeNumberOn(valueOf(lines[7], 7), 7));
+    record.captions[PointsLine] =
+        CaptionNumber::format(wholeNumberOn(valueOf(lines[PointsLine], PointsLine), PointsLine));
 
     for (int i = 0; i < ColourCount; ++i) {
-        const int line = 8 + i;
+        const int line = StatisticLines + i;
         const double twips = wholeNumberOn(valueOf(lines[line], line), line) * TwipsPerLevel;
         if (std::fabs(twips) > FLT_MAX)
             throw GameError(GameError::Overflow,
@@ -151,16 +151,15 @@ CharacterRecord ReadCharacter(const QByteArray &bytes)
 
 void LoadCharacter(const MapControls &map)
 {
-    SafeFile::discardInterrupted(CharacterFilePath());
-    if (!FileExists(CharacterFilePath())) {
+    SafeFile::discardInterrupted(characterFilePath());
+    if (!FileExists(characterFilePath())) {
         MessageBox::show(QCoreApplication::translate(
-                             "modGameLogicCode", "Character file could not be found - a new character will be created"),
-                         QStringLiteral("Chromaland"));
+                             "modGameLogicCode", "Character file could not be found - a new character will be created"));
         CreateDefaultCharacter();
     }
 
     const CharacterRecord record =
-        ReadCharacter(SafeFile::read(CharacterFilePath(), MaxCharacterFileBytes, GameError::PathAccess));
+        readCharacter(SafeFile::read(characterFilePath(), MaxCharacterFileBytes, GameError::PathAccess));
 
     const auto labels = map.statistics();
     for (std::size_t i = 0; i < labels.size(); ++i)
@@ -174,28 +173,28 @@ void SaveCharacter(const MapControls &map)
     QStringList lines;
     const auto labels = map.statistics();
     for (std::size_t i = 0; i < labels.size(); ++i)
-        lines << QLatin1String(Keys[i]) + labels[i]->text();
+        lines << QLatin1String(CharacterKeys[i]) + labels[i]->text();
     for (int i = 0; i < ColourCount; ++i)
-        lines << QLatin1String(Keys[8 + i]) + CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
+        lines << QLatin1String(CharacterKeys[StatisticLines + i]) + CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
     const QDateTime now = Clock::now();
     lines << QStringLiteral("Saved: ") + savedDate(now.date()) + QLatin1Char(' ')
                  + now.time().toString(QStringLiteral("HH:mm:ss"));
-    writeLines(CharacterFilePath(), lines);
+    writeLines(characterFilePath(), lines);
 }
 
-Outcome SaveCharacterOrEnd(const MapControls &map)
+Outcome saveCharacterOrSay(const MapControls &map)
 {
     try {
         SaveCharacter(map);
     } catch (const GameError &e) {
         MessageBox::show(QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
-                             .arg(QDir::toNativeSeparators(CharacterFilePath()), e.description()));
+                             .arg(QDir::toNativeSeparators(characterFilePath()), e.description()));
         return Outcome::end(1);
     }
     return Outcome::carryOn();
 }
 
-QString FindEntry(const QString &path)
+QString findEntry(const QString &path)
 {
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
     const QString folderPart = path.left(cut + 1);
@@ -216,7 +215,7 @@ QString FindEntry(const QString &path)
 
 bool FileExists(const QString &path)
 {
-    return !FindEntry(path).isEmpty();
+    return !findEntry(path).isEmpty();
 }
 
 void UpdateGainButtons(const MapControls &map)
@@ -286,8 +285,8 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
 
 Outcome ArchiveDeadCharacter(const MapControls &map)
 {
-    const QString characterFile = CharacterFilePath();
-    const Outcome saved = SaveCharacterOrEnd(map);
+    const QString characterFile = characterFilePath();
+    const Outcome saved = saveCharacterOrSay(map);
     if (saved.ends())
         return saved;
 

@@ -42,7 +42,7 @@ namespace modGameLogicCode {
 
 // Path of the character file: the entry beside the program that matches
 // "Character.chx" in any letter case, or that exact name when there is none.
-QString CharacterFilePath();
+QString characterFilePath();
 
 // Far beyond any real character: a larger file is damaged or not ours.
 inline constexpr qint64 MaxCharacterFileBytes = 1024 * 1024;
@@ -50,14 +50,14 @@ inline constexpr qint64 MaxCharacterFileBytes = 1024 * 1024;
 // A character file's content, checked as a whole: the eight statistic
 // captions as they will be shown and the seven skill-bar widths in twips.
 struct CharacterRecord {
-    std::array<QString, 8> captions;
-    std::array<float, 7> skillWidths{};
+    std::array<QString, GameRules::StatisticLines> captions;
+    std::array<float, GameRules::ColourCount> skillWidths{};
 };
 // Reads the content of a character file without touching any control.
 // Throws GameError on a file with fewer than 15 lines, a line shorter than
 // its key, points or skills that are not numbers, or a negative or
 // overflowing skill.
-CharacterRecord ReadCharacter(const QByteArray &bytes);
+CharacterRecord readCharacter(const QByteArray &bytes);
 
 // Writes the default character (logic/defaultcharacter.txt). Throws
 // GameError when it cannot.
@@ -72,13 +72,13 @@ void LoadCharacter(const MapControls &map);
 void SaveCharacter(const MapControls &map);
 // Saves the character or, when it cannot, tells the player where the file
 // is and why and gives the end with 1 (the old file untouched).
-Outcome SaveCharacterOrEnd(const MapControls &map);
+Outcome saveCharacterOrSay(const MapControls &map);
 
 // Whether the path names an entry, file or folder, in any letter case.
 bool FileExists(const QString &path);
 // The entry actually found for the path (its real letter case), or an
 // empty string.
-QString FindEntry(const QString &path);
+QString findEntry(const QString &path);
 
 // Shows the five "+" buttons while the points, rounded down, are above 0.
 // A points caption that is not a number hides them; nothing here fails.

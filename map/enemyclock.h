@@ -7,9 +7,13 @@
 // these with the random source's draws and writes the results back.
 // Stateless.
 
+#include <chrono>
 #include <optional>
 
 namespace EnemyClock {
+
+// The enemy clock's tick: the map window's timer interval.
+inline constexpr std::chrono::milliseconds TickInterval{17};
 
 // Ticks of the enemy clock from one enemy phase to the next.
 inline constexpr int PhaseTicks = 100;

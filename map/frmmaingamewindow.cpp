@@ -7,6 +7,7 @@
 #include "logic/modgamelogiccode.h"
 #include "accessibility/accessibleupdates.h"
 #include "accessibility/labelaccessible.h"
+#include "accessibility/pictureboxaccessible.h"
 #include "system/beep.h"
 #include "logic/captionnumber.h"
 #include "system/gameerror.h"
@@ -19,6 +20,7 @@
 #include "forms/windowsetup.h"
 #include "forms/windowplacement.h"
 #include "resources/gamepictures.h"
+#include "resources/graphicsfolder.h"
 #include "widgets/accessibleproperty.h"
 
 #include <QAccessible>
@@ -26,6 +28,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -37,8 +40,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     , ui(std::make_unique<Ui::frmMainGameWindow>())
 {
     WindowSetup::setUpForm(*ui, this);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     WindowPlacement::keepSize(this);
 
     ui->pic_WorldMap->placeChildrenInInterior();
@@ -72,7 +74,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(17);
+    Timer1->setInterval(EnemyClock::TickInterval);
     connect(Timer1, &QTimer::timeout, this, &frmMainGameWindow::Timer1_Timer);
     Timer1->start();
 
@@ -84,6 +86,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     connect(ui->cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
     for (QPushButton *button : m_controls.gainButtons)
         button->installEventFilter(this);
+    ui->pic_WorldMap->installEventFilter(this);
     ui->pic_WorldMap->setFocus();
 }
 
@@ -96,13 +99,13 @@ bool frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *
         return false;
     // Load the entry actually found: on a case-sensitive disk it may be
     // spelt differently from the name the game asks for.
-    target->setPicture(QPixmap::fromImage(PictureFile::load(FindEntry(path))));
+    target->setPicture(QPixmap::fromImage(PictureFile::load(findEntry(path))));
     return true;
 }
 
 void frmMainGameWindow::loadGraphic(const QString &name, PictureBox *target)
 {
-    if (!loadPictureIfPresent(QStringLiteral("/Graphics/") + name, target))
+    if (!loadPictureIfPresent(QStringLiteral("/%1/%2").arg(QLatin1String(GraphicsFolder::Folder), name), target))
         m_symbolBoxes.emplace_back(target, name);
 }
 
@@ -115,12 +118,14 @@ Outcome frmMainGameWindow::Form_Load()
 {
     const PausedEnemies paused;
     const bool loaded = reportingFailures([this] {
-        loadPictureIfPresent(QStringLiteral("/Graphics/MapBackground.bmp"), ui->pic_WorldMap);
-        loadGraphic(QStringLiteral("Player.bmp"), ui->pic_LoadedPlayer);
-        loadGraphic(QStringLiteral("Player_Healing.bmp"), ui->pic_LoadedHealing);
+        loadPictureIfPresent(QStringLiteral("/%1/%2").arg(QLatin1String(GraphicsFolder::Folder),
+                                                          QLatin1String(GraphicsFolder::MapFile)),
+                             ui->pic_WorldMap);
+        loadGraphic(QLatin1String(GraphicsFolder::PlayerFile), ui->pic_LoadedPlayer);
+        loadGraphic(QLatin1String(GraphicsFolder::HealingFile), ui->pic_LoadedHealing);
         ui->pic_Player->setPicture(ui->pic_LoadedHealing->picture());
         for (int i = 0; i < EnemyCount; ++i)
-            loadGraphic(QStringLiteral("Enemy_%1.bmp").arg(i), m_controls.pic_Enemy[i]);
+            loadGraphic(GraphicsFolder::enemyFile(i), m_controls.pic_Enemy[i]);
         if (PlayerSettings::colourSymbols())
             showColourSymbols(true);
         LoadCharacter(m_controls);
@@ -156,7 +161,7 @@ Outcome frmMainGameWindow::Form_Unload()
     // A window whose start-up failed has no character to save.
     if (!m_startedUp)
         return Outcome::carryOn();
-    const Outcome saved = SaveCharacterOrEnd(m_controls);
+    const Outcome saved = saveCharacterOrSay(m_controls);
     return saved.ends() ? saved : Outcome::end(0);
 }
 
@@ -189,13 +194,32 @@ void frmMainGameWindow::Timer1_Timer()
 void frmMainGameWindow::enemyPhase()
 {
     if (std::floor(ui->pic_Player->top()) >= HealingRowTop) {
+        const QString health = ui->lbl_HP_val->text();
+        const QString magic = ui->lbl_MP_val->text();
         healInHealingRow(ui->lbl_HP_val, ui->lbl_HP_max);
         healInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
+        tellHealed({{ui->lbl_HP_val, health}, {ui->lbl_MP_val, magic}});
     }
     ui->prog_MoveTime->setValue(0);
     RandomSource::randomize();
     for (int i = 0; i < EnemyCount; ++i)
         moveEnemy(i);
+    AccessibleUpdates::othersMoved(ui->pic_WorldMap);
+}
+
+// The values the healing row has just raised, told to a reader that
+// listens: no control with the focus holds them.
+void frmMainGameWindow::tellHealed(std::initializer_list<std::pair<QLabel *, QString>> before)
+{
+    if (!QAccessible::isActive())
+        return;
+    QStringList told;
+    for (const auto &[label, was] : before) {
+        if (label->text() != was)
+            told.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
+    }
+    if (!told.isEmpty())
+        AccessibleUpdates::say(this, LabelAccessible::joined(told));
 }
 
 // A statistic whose current or maximum caption is not a number (a damaged
@@ -255,7 +279,7 @@ int virtualKeyCode(int qtKey)
 // F2 alone; held down, it switches once.
 bool frmMainGameWindow::switchesColourSymbols(const QKeyEvent *event)
 {
-    return event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat();
+    return event->key() == GameRules::KeyColourSymbols && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat();
 }
 
 void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
@@ -331,7 +355,7 @@ void frmMainGameWindow::showColourSymbols(bool on)
             const PictureBox *enemy = m_controls.pic_Enemy[std::size_t(colour * EnemiesPerColour)];
             mark = new PictureBox(bar->parentWidget());
             mark->setBackColor(enemy->backColor());
-            mark->setPicture(GamePictures::colourSymbol(QStringLiteral("Enemy_%1.bmp").arg(colour * EnemiesPerColour)));
+            mark->setPicture(GamePictures::colourSymbol(GraphicsFolder::enemyFile(colour * EnemiesPerColour)));
             mark->setGeometry(bar->x(), bar->y(), enemy->width(), bar->height());
         }
         mark->setVisible(on);
@@ -383,8 +407,30 @@ void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
     AccessibleUpdates::say(this, LabelAccessible::joined(told));
 }
 
+// The map: how to play on it, told once when it first has the focus; Tab
+// with no point to spend, which leaves the focus where it is, says so.
+bool frmMainGameWindow::watchWorldMap(QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn && m_startedUp && !m_toldHowToPlay && QAccessible::isActive()) {
+        m_toldHowToPlay = true;
+        AccessibleUpdates::say(this, ui->pic_WorldMap->accessibleDescription());
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        const bool pointsShown = std::any_of(m_controls.gainButtons.begin(), m_controls.gainButtons.end(),
+                                             [](const QPushButton *button) { return button->isVisible(); });
+        if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !pointsShown && QAccessible::isActive()) {
+            //: Told by a screen reader when Tab finds nothing else to go to; %1 is the player's square ("Column 1, row 22").
+            AccessibleUpdates::say(this, tr("No points to spend: you are still on the map, %1.")
+                                             .arg(PictureBoxAccessible::shownOf(ui->pic_WorldMap)));
+        }
+    }
+    return false;
+}
+
 bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->pic_WorldMap)
+        return watchWorldMap(event) || QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         m_pointByKeyboard = false;
     } else if (event->type() == QEvent::KeyPress) {
@@ -397,7 +443,7 @@ bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
             ui->pic_WorldMap->setFocus();
             onWorldMapKey(key);
             return true;
-        case Qt::Key_F2:
+        case GameRules::KeyColourSymbols:
             // From a "+" button too, which keeps the focus.
             if (switchesColourSymbols(key)) {
                 switchColourSymbols();

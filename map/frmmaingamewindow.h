@@ -104,6 +104,9 @@ private:
     // and a chance to come back for each enemy.
     void enemyPhase();
     void healInHealingRow(QLabel *current, QLabel *maximum);
+    // Each label with the caption it had before the healing.
+    void tellHealed(std::initializer_list<std::pair<QLabel *, QString>> before);
+    bool watchWorldMap(QEvent *event);
     void moveEnemy(int index);
     // One point spent: each label raised by one, the points lowered by one.
     void spendPoint(std::initializer_list<QLabel *> raised);
@@ -114,6 +117,8 @@ private:
     // Whether the last point button was pressed from the keyboard: then
     // the focus stays on it while points remain, and the new value is told.
     bool m_pointByKeyboard = false;
+    // Whether a reader has been told how to play on the map.
+    bool m_toldHowToPlay = false;
 
     bool m_colourSymbols = false;
     // The boxes with no picture of the player's own, each with the name of

@@ -29,6 +29,8 @@ struct Group {
 };
 
 inline constexpr int Count = 7;
+// Enemies of one group: an enemy's group is its index / EnemiesPerGroup.
+inline constexpr int EnemiesPerGroup = 3;
 
 // In the order of the enemy roster (enemies 0 to 2 are violet) and of the
 // skill bars.

@@ -13,6 +13,8 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libgl-dev
+    # Game controllers: SDL2's game controller API and its mapping database.
+    libsdl2-dev
     # The translations: Qt's catalogue tools, gettext for the desktop entry
     # and metainfo, Qt's own catalogues (its standard buttons) and fonts for
     # Japanese, Chinese and Arabic.

@@ -21,6 +21,7 @@ QString GameError::standardText(int code)
     case FileNotFound: return text(QT_TRANSLATE_NOOP("GameError", "File not found"));
     case DiskFull: return text(QT_TRANSLATE_NOOP("GameError", "Disk full"));
     case PastEndOfFile: return text(QT_TRANSLATE_NOOP("GameError", "Input past end of file"));
+    case DeviceUnavailable: return text(QT_TRANSLATE_NOOP("GameError", "Device unavailable"));
     case PermissionDenied: return text(QT_TRANSLATE_NOOP("GameError", "Permission denied"));
     case PathAccess: return text(QT_TRANSLATE_NOOP("GameError", "Path/File access error"));
     case InvalidPropertyValue: return text(QT_TRANSLATE_NOOP("GameError", "Invalid property value"));

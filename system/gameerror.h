@@ -20,6 +20,7 @@ public:
         FileNotFound = 53,
         DiskFull = 61,
         PastEndOfFile = 62,      // fewer lines than the file must have
+        DeviceUnavailable = 68,  // the game controllers' library or devices
         PermissionDenied = 70,
         PathAccess = 75,         // cannot open, read or write the path
         InvalidPropertyValue = 380,

@@ -14,6 +14,8 @@ namespace {
 
 // The catalogues in use, the game's and Qt's.
 QList<QTranslator *> s_installed;
+// The code of the game's catalogue in use.
+QString s_current;
 
 bool installNew(QTranslator *translator)
 {
@@ -53,7 +55,8 @@ QString install(const QStringList &wanted)
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))
             || !installNew(qt))
             delete qt;
-        return QFileInfo(game->filePath()).completeBaseName().section(QLatin1Char('_'), 1);
+        s_current = QFileInfo(game->filePath()).completeBaseName().section(QLatin1Char('_'), 1);
+        return s_current;
     }
     return QString();
 }
@@ -79,6 +82,18 @@ void clear()
         delete translator;
     }
     s_installed.clear();
+    s_current.clear();
+}
+
+QString current()
+{
+    return s_current;
+}
+
+QLocale numbers()
+{
+    const QLocale language = s_current.isEmpty() ? QLocale(QLocale::English) : QLocale(s_current);
+    return language.zeroDigit() == QLatin1String("0") ? language : QLocale(QLocale::English);
 }
 
 bool rightToLeft()

@@ -8,6 +8,7 @@
 // exactly as written. Installed once, by main(), before the first window;
 // the catalogues live as long as the application.
 
+#include <QLocale>
 #include <QStringList>
 
 namespace Language {
@@ -25,6 +26,15 @@ void clear();
 // The languages the game speaks besides English, by their catalogues'
 // codes ("de", "pt_BR").
 QStringList spoken();
+
+// The language in use, as its catalogue's code ("de", "pt_BR"), or an
+// empty text for English.
+QString current();
+
+// How the help writes numbers: as the language in use does (a decimal
+// comma in German), whatever the desktop's format settings, but always
+// with the digits 0 to 9 that the windows' captions use.
+QLocale numbers();
 
 // Whether the language in use is written from right to left. Its texts
 // then read right to left inside their controls; the windows, the map and

@@ -180,6 +180,11 @@ bool BattlesExpected::active()
 
 bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(HelpWindow &)> &look)
 {
+    return helpOpensOn([target, key] { QTest::keyClick(target, key.key(), key.keyboardModifiers()); }, look);
+}
+
+bool helpOpensOn(const std::function<void()> &press, const std::function<void(HelpWindow &)> &look)
+{
     HelpKey::install();
     const BattlesExpected expected;
     bool opened = false;
@@ -196,7 +201,7 @@ bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(
             QTest::keyClick(help->browser(), Qt::Key_Escape);
     });
     whileOpen.start(0);
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+    press();
     return opened;
 }
 

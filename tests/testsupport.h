@@ -104,6 +104,8 @@ class HelpWindow;
 // the help that opens is up, runs `look` on it, then closes it with Escape.
 // Returns whether the help opened.
 bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(HelpWindow &)> &look = {});
+// The same for any way of pressing: `press` presses.
+bool helpOpensOn(const std::function<void()> &press, const std::function<void(HelpWindow &)> &look = {});
 
 // A BMP file of one colour.
 QByteArray bitmapFile(QSize size, const QColor &colour);

@@ -1,9 +1,11 @@
+#include "widgets/accessibleproperty.h"
 #include "testsupport.h"
 
 #include "battle/frmbattlecontrol.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "accessibility/accessibleupdates.h"
+#include "accessibility/pictureboxaccessible.h"
 #include "widgets/framebox.h"
 #include "widgets/picturebox.h"
 #include "system/randomsource.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPointer>
 #include <QTest>
 #include <memory>
@@ -39,6 +42,10 @@ private slots:
     void controlsAreNamed_data();
     void controlsAreNamed();
     void valuesFollowTheGame();
+    void mapTellsTheWay_data();
+    void mapTellsTheWay();
+    void mapTellsTheNews_data();
+    void mapTellsTheNews();
     void focusToldWhenAReaderArrives_data();
     void focusToldWhenAReaderArrives();
     void picturesSuitTheScreen_data();
@@ -76,6 +83,41 @@ QImage shot(QWidget *widget)
 {
     QImage image = widget->grab().toImage();
     return image.scaled(widget->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The lines announced since the events were last cleared.
+QStringList announcedLines()
+{
+    QStringList lines;
+    for (const auto &[object, type] : s_events) {
+        if (type == QAccessible::ObjectShow && object->property(AccessibleProperty::Announces).toBool())
+            lines << qobject_cast<QLabel *>(object)->text();
+    }
+    return lines;
+}
+
+// Puts the player and the enemies of "index@column,row" (hidden with a
+// leading "-") on the map; every other enemy is hidden far away.
+void placeOnMap(QWidget *map, int column, int row, const QStringList &enemies)
+{
+    const auto left = [](int c) { return 8.0f + 16.0f * float(c - 1); };
+    for (int i = 0; i < 21; ++i) {
+        auto *enemy = map->findChild<PictureBox *>(QStringLiteral("pic_Enemy_%1").arg(i));
+        enemy->hide();
+        enemy->setLeft(-1000.0f - 16.0f * float(i));
+    }
+    auto *player = map->findChild<PictureBox *>(QStringLiteral("pic_Player"));
+    player->setLeft(left(column));
+    player->setTop(left(row));
+    for (QString spec : enemies) {
+        const bool hidden = spec.startsWith(u'-');
+        spec.remove(u'-');
+        const QStringList parts = spec.split(QRegularExpression(QStringLiteral("[@,]")));
+        auto *enemy = map->findChild<PictureBox *>(QStringLiteral("pic_Enemy_") + parts[0]);
+        enemy->setLeft(left(parts[1].toInt()));
+        enemy->setTop(left(parts[2].toInt()));
+        enemy->setVisible(!hidden);
+    }
 }
 
 QAccessibleInterface *findInTree(QAccessibleInterface *node, QObject *object)
@@ -264,34 +306,39 @@ void tst_Appearance::controlsAreNamed_data()
         {"map", "lbl_MP_val", "Magic: 10", "10", text},
         {"map", "lbl_MP_max", "Magic maximum: 10", "10", text},
         {"map", "lbl_Points_val", "Points: 0", "0", text},
-        {"map", "lbl_ST_label", "Strength:", "", text},
+        // A caption beside its value box is told by the box.
+        {"map", "lbl_ST_label", "", "", text},
+        {"map", "lbl_HP_label", "", "", text},
+        {"map", "lbl_Points_label", "", "", text},
+        {"map", "lbl_TimeToEnemyMoves", "Time to enemy moves:", "", text},
         {"map", "cmd_ST_gain", "Spend a point on Strength", "", button},
         {"map", "cmd_DX_gain", "Spend a point on Dexterity", "", button},
         {"map", "cmd_WS_gain", "Spend a point on Wisdom", "", button},
         {"map", "cmd_HP_gain", "Spend a point on Health", "", button},
         {"map", "cmd_MP_gain", "Spend a point on Magic", "", button},
-        {"map", "pic_Violet", "Violet skill: level 1 of 18", "level 1 of 18", bar},
-        {"map", "pic_Indigo", "Indigo skill: level 1 of 18", "level 1 of 18", bar},
-        {"map", "pic_Blue", "Blue skill: level 1 of 18", "level 1 of 18", bar},
-        {"map", "pic_Green", "Green skill: level 1 of 18", "level 1 of 18", bar},
-        {"map", "pic_Yellow", "Yellow skill: level 1 of 18", "level 1 of 18", bar},
-        {"map", "pic_Orange", "Orange skill: level 1 of 18", "level 1 of 18", bar},
-        {"map", "pic_Red", "Red skill: level 1 of 18", "level 1 of 18", bar},
-        {"map", "pic_WorldMap", "World map: Column 1, row 22, healing row", "Column 1, row 22, healing row", picture},
-        {"map", "pic_Player", "You", "", picture},
-        {"map", "pic_Enemy_0", "Violet enemy", "", picture},
-        {"map", "pic_Enemy_11", "Green enemy", "", picture},
-        {"map", "pic_Enemy_20", "Red enemy", "", picture},
+        // A bar reads as its words, which a reader's review of the window
+        // takes from a label's name.
+        {"map", "pic_Violet", "Violet skill: level 1 of 18", "level 1 of 18", text},
+        {"map", "pic_Indigo", "Indigo skill: level 1 of 18", "level 1 of 18", text},
+        {"map", "pic_Blue", "Blue skill: level 1 of 18", "level 1 of 18", text},
+        {"map", "pic_Green", "Green skill: level 1 of 18", "level 1 of 18", text},
+        {"map", "pic_Yellow", "Yellow skill: level 1 of 18", "level 1 of 18", text},
+        {"map", "pic_Orange", "Orange skill: level 1 of 18", "level 1 of 18", text},
+        {"map", "pic_Red", "Red skill: level 1 of 18", "level 1 of 18", text},
+        {"map", "pic_WorldMap", "World map: Column 1, row 22, healing row. Violet enemy: 21 up.", "Column 1, row 22, healing row", picture},
         {"map", "prog_MoveTime", "Time to enemy moves", "0", bar},
-        {"battle", "pic_Player", "Your strength: 29 percent", "29 percent", bar},
-        {"battle", "pic_Enemy", "Enemy strength: 71 percent", "71 percent", bar},
+        {"battle", "pic_Player", "Your strength: 29 percent", "29 percent", text},
+        {"battle", "pic_Enemy", "Enemy strength: 71 percent", "71 percent", text},
+        {"battle", "lbl_HP_label", "", "", text},
         {"battle", "lbl_HP_val", "Your health: 10", "10", text},
         {"battle", "lbl_MP_val", "Your magic: 10", "10", text},
         {"battle", "lbl_Enemy_HP_val", "Enemy health: 24", "24", text},
         {"battle", "lbl_Status", "Battle status", "", notification},
         {"battle", "cmd_Attack", "Attack", "", button},
         {"title", "pic_Title", "Chromaland", "", picture},
-        {"title", "lbl_Author", "Press a key to play", "", text},
+        // The title's prompt is said once, first, with the window's name.
+        {"title", "frmSplash", "Chromaland. Press a key to play.", "", int(QAccessible::Dialog)},
+        {"title", "lbl_Author", "", "", text},
     };
     for (const auto &row : rows)
         QTest::addRow("%s %s", row.which, row.control) << row.which << row.control << row.name << row.value << row.role;
@@ -308,7 +355,7 @@ void tst_Appearance::controlsAreNamed()
     QVERIFY(top);
     if (which == QLatin1String("battle"))
         m_map->findChild<QLabel *>(QStringLiteral("lbl_ST_val"))->setText(QStringLiteral("10"));
-    QWidget *widget = top->findChild<QWidget *>(control);
+    QWidget *widget = top->objectName() == control ? top : top->findChild<QWidget *>(control);
     QVERIFY(widget);
     widget->show();
     QAccessibleInterface *iface = findInTree(QAccessible::queryAccessibleInterface(top), widget);
@@ -321,14 +368,14 @@ void tst_Appearance::controlsAreNamed()
     if (qobject_cast<PictureBox *>(widget) || qobject_cast<QLabel *>(widget)) {
         const QAccessibleTextInterface *words = iface->textInterface();
         QCOMPARE(words ? words->text(0, words->characterCount()) : QString(), value);
-        if (role == QAccessible::ProgressBar)
+        if (qobject_cast<PictureBox *>(widget) && control != QLatin1String("pic_WorldMap"))
             QVERIFY(!iface->valueInterface());
     }
 }
 
 // What a listening screen reader is told as the game changes: each new
 // name once, with the text change that carries the new words; the map's
-// square as its value; the enemy clock at most once in a while; nothing of
+// square as its value; nothing of the enemy clock; nothing of
 // a window that is not shown.
 void tst_Appearance::valuesFollowTheGame()
 {
@@ -349,7 +396,7 @@ void tst_Appearance::valuesFollowTheGame()
     violet->setWidthTwips(1350.0f);
     player->setLeft(8.0f + 16.0f * 20.0f);
     player->setTop(8.0f + 16.0f * 3.0f);
-    QCOMPARE(QAccessible::queryAccessibleInterface(world)->text(QAccessible::Name), "World map: Column 21, row 4");
+    QVERIFY(QAccessible::queryAccessibleInterface(world)->text(QAccessible::Name).startsWith("World map: Column 21, row 4. "));
     strength->setText(QStringLiteral("11"));
     // A name told again unchanged is not passed on.
     QAccessibleEvent again(strength, QAccessible::NameChanged);
@@ -360,9 +407,9 @@ void tst_Appearance::valuesFollowTheGame()
     using Told = QList<std::pair<QObject *, QAccessible::Event>>;
     const auto named = [](QObject *o) { return Told{{o, QAccessible::NameChanged}, {o, QAccessible::TextUpdated}}; };
     const Told moved = named(world) + Told{{world, QAccessible::ValueChanged}};
-    const Told ticked = {{clock, QAccessible::ValueChanged}};
-    QCOMPARE(s_events, named(violet) + moved + moved + named(strength) + ticked);
-    QCOMPARE(s_values, (QList<QVariant>{462, 84, 1}));
+    // The enemy clock is quiet.
+    QCOMPARE(s_events, named(violet) + moved + moved + named(strength));
+    QCOMPARE(s_values, (QList<QVariant>{462, 84}));
     const QStringList texts = {"level 9 of 18", "Column 21, row 22, healing row", "Column 21, row 4", "11"};
     QCOMPARE(s_texts, texts);
 
@@ -372,7 +419,7 @@ void tst_Appearance::valuesFollowTheGame()
         s_events.clear();
         QTest::keyClick(world, Qt::Key_F2);
         for (const auto &[object, type] : s_events) {
-            if (type == QAccessible::ObjectShow && object->property("announces").toBool())
+            if (type == QAccessible::ObjectShow && object->property(AccessibleProperty::Announces).toBool())
                 said << qobject_cast<QLabel *>(object)->text();
         }
     }
@@ -409,6 +456,122 @@ void tst_Appearance::valuesFollowTheGame()
     s_events.clear();
     m_title->findChild<QLabel *>(QStringLiteral("lbl_Instructions"))->setText(QStringLiteral("unseen"));
     QCOMPARE(s_events, Told());
+}
+
+// The map's name, which a reader speaks after every step, tells the way to
+// the nearest shown enemy; one a step away or on the player's square is
+// news of its own. The map's markers are not children to a reader.
+void tst_Appearance::mapTellsTheWay_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QStringList>("enemies");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<QString>("closeBy");
+    const struct {
+        const char *tag;
+        int column, row;
+        QStringList enemies;
+        const char *way, *closeBy;
+    } rows[] = {
+        {"nobody", 1, 22, {}, "No one else in sight.", ""},
+        {"up and right", 1, 22, {"9@3,20"}, "Green enemy: 2 up, 2 right.", ""},
+        {"down and left", 10, 5, {"0@7,9"}, "Violet enemy: 4 down, 3 left.", ""},
+        {"one way only", 5, 5, {"12@5,9"}, "Yellow enemy: 4 down.", ""},
+        {"on the square", 4, 20, {"18@4,20"}, "Red enemy on your square: any key fights it.",
+         "Red enemy on your square: any key fights it."},
+        {"beside", 4, 20, {"15@4,19"}, "Orange enemy beside you: 1 up.", "Orange enemy beside you: 1 up."},
+        {"beside, right", 4, 20, {"15@5,20"}, "Orange enemy beside you: 1 right.", "Orange enemy beside you: 1 right."},
+        {"corner is not beside", 4, 20, {"15@5,19"}, "Orange enemy: 1 up, 1 right.", ""},
+        {"nearest of two", 4, 20, {"0@4,10", "20@8,20"}, "Red enemy: 4 right.", ""},
+        {"hidden is passed over", 4, 20, {"-5@4,19", "6@4,17"}, "Blue enemy: 3 up.", ""},
+        {"on the square beats beside", 4, 20, {"3@4,19", "20@4,20"}, "Red enemy on your square: any key fights it.",
+         "Red enemy on your square: any key fights it."},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.tag) << row.column << row.row << row.enemies << row.way << row.closeBy;
+}
+
+void tst_Appearance::mapTellsTheWay()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QStringList, enemies);
+    QFETCH(QString, way);
+    QFETCH(QString, closeBy);
+    QWidget *map = window(QStringLiteral("map"));
+    QVERIFY(map);
+    placeOnMap(map, column, row, enemies);
+    auto *world = map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(world);
+    const QString square = iface->text(QAccessible::Value);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("World map: %1. %2").arg(square, way));
+    QCOMPARE(PictureBoxAccessible::closeBy(world), closeBy);
+    QCOMPARE(iface->text(QAccessible::Description), QString());
+    QCOMPARE(iface->childCount(), 0);
+}
+
+// What the map announces to a listening reader besides its name: an enemy
+// that the clock brings beside the player or onto the player's square,
+// once; the healing row's healing; Tab with no point to spend; how to play,
+// once, when the map first has the focus.
+void tst_Appearance::mapTellsTheNews_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("enemies");
+    QTest::addColumn<QStringList>("lines");
+    const QString tip = QStringLiteral("The arrow keys move you one square; the bottom row heals you and no enemy goes there.");
+    QTest::newRow("comes beside") << "phase" << QStringList{"18@1,21"} << QStringList{"Red enemy beside you: 1 up."};
+    QTest::newRow("comes onto the square") << "phase" << QStringList{"18@1,22"}
+                                          << QStringList{"Red enemy on your square: any key fights it."};
+    QTest::newRow("stays beside, told once") << "two phases" << QStringList{"18@1,21"}
+                                            << QStringList{"Red enemy beside you: 1 up."};
+    QTest::newRow("far away") << "phase" << QStringList{"18@5,18"} << QStringList{};
+    QTest::newRow("healing") << "hurt, phase" << QStringList{"18@5,18"} << QStringList{"Health: 6"};
+    QTest::newRow("tab without points") << "tab" << QStringList{"18@5,18"}
+                                       << QStringList{"No points to spend: you are still on the map, Column 1, row 22, healing row."};
+    QTest::newRow("how to play, once") << "focus twice" << QStringList{"18@5,18"} << QStringList{tip};
+}
+
+void tst_Appearance::mapTellsTheNews()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, enemies);
+    QFETCH(QStringList, lines);
+    QWidget *map = window(QStringLiteral("map"));
+    QVERIFY(map);
+    map->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(map));
+    placeOnMap(map, 1, 22, enemies);
+    if (action.startsWith(QLatin1String("hurt")))
+        map->findChild<QLabel *>(QStringLiteral("lbl_HP_val"))->setText(QStringLiteral("5"));
+    auto *world = map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
+    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    AccessibleUpdates::forwardTo(record);
+    s_events.clear();
+    const auto phase = [this] {
+        // No enemy steps, none comes back.
+        QList<float> draws;
+        for (int i = 0; i < 21; ++i)
+            draws << 0.05f << 0.9f;
+        RandomSource::script(draws);
+        m_map->findChild<QProgressBar *>(QStringLiteral("prog_MoveTime"))->setValue(99);
+        m_map->Timer1_Timer();
+    };
+    if (action.endsWith(QLatin1String("phase")))
+        phase();
+    if (action == QLatin1String("two phases"))
+        phase(), phase();
+    if (action == QLatin1String("tab"))
+        QTest::keyClick(world, Qt::Key_Tab);
+    if (action == QLatin1String("focus twice")) {
+        for (int i = 0; i < 2; ++i) {
+            world->clearFocus();
+            world->setFocus();
+        }
+    }
+    QCOMPARE(announcedLines(), lines);
 }
 
 // A screen reader that starts listening after a window was activated (Qt's

@@ -8,6 +8,7 @@ using namespace BattleRules;
 using Draws = QList<float>;
 
 Q_DECLARE_METATYPE(BattleRules::Number)
+Q_DECLARE_METATYPE(BattleRules::Unusable)
 
 namespace {
 
@@ -55,6 +56,8 @@ private slots:
     void heal();
     void enemyTurn_data();
     void enemyTurn();
+    void refusals_data();
+    void refusals();
 };
 
 // (20 - index) x 2 + 6 + floor(5 r + 2): one of five strengths per index.
@@ -149,24 +152,25 @@ void tst_BattleRules::attack_data()
     QTest::addColumn<int>("enemyStrength");
     QTest::addColumn<Draws>("draws");
     QTest::addColumn<int>("margin");
+    QTest::addColumn<bool>("hit");
     QTest::addColumn<int>("damage");
     QTest::addColumn<double>("healthAfter");
     QTest::addColumn<bool>("defeated");
 
     // 11 x r is 4.9999998 in double (roll 5) but 5 in single precision (roll 6).
     QTest::newRow("attack rolls in double, enemy in single") << Number(11) << Number(10) << Number(11) << 11
-        << Draws{0x1.d1745cp-2f, 0x1.d1745cp-2f} << -1 << 0 << 0.0 << false;
+        << Draws{0x1.d1745cp-2f, 0x1.d1745cp-2f} << -1 << false << 0 << 0.0 << false;
     QTest::newRow("attack with Strength 1") << Number(10) << Number(1) << Number(50) << 50
-        << Draws{0.99f, 0.0f, 0.99f} << 9 << 1 << 49.0 << false;
+        << Draws{0.99f, 0.0f, 0.99f} << 9 << true << 1 << 49.0 << false;
     QTest::newRow("attack leaves 1") << Number(10) << Number(10) << Number(8) << 50
-        << Draws{0.65f, 0.05f, 0.65f} << 4 << 7 << 1.0 << false;
+        << Draws{0.65f, 0.05f, 0.65f} << 4 << true << 7 << 1.0 << false;
     QTest::newRow("attack below 0") << Number(10) << Number(10) << Number(3) << 50
-        << Draws{0.65f, 0.05f, 0.65f} << 4 << 7 << -4.0 << true;
+        << Draws{0.65f, 0.05f, 0.65f} << 4 << true << 7 << -4.0 << true;
     QTest::newRow("fractional health rounded down first") << Number(10) << Number(10) << Number(7.5) << 50
-        << Draws{0.65f, 0.05f, 0.65f} << 4 << 7 << 0.0 << true;
+        << Draws{0.65f, 0.05f, 0.65f} << 4 << true << 7 << 0.0 << true;
     // A miss never reads Strength or the enemy's health.
     QTest::newRow("a miss needs no Strength") << Number(10) << None << None << 50
-        << Draws{0.05f, 0.07f} << -3 << 0 << 0.0 << false;
+        << Draws{0.05f, 0.07f} << -3 << false << 0 << 0.0 << false;
 }
 
 void tst_BattleRules::attack()
@@ -177,6 +181,7 @@ void tst_BattleRules::attack()
     QFETCH(int, enemyStrength);
     QFETCH(Draws, draws);
     QFETCH(int, margin);
+    QFETCH(bool, hit);
     QFETCH(int, damage);
     QFETCH(double, healthAfter);
     QFETCH(bool, defeated);
@@ -187,7 +192,7 @@ void tst_BattleRules::attack()
     const Attack *attack = std::get_if<Attack>(&ruling);
     QVERIFY(attack);
     QCOMPARE(int(attack->margin), margin);
-    QCOMPARE(attack->hit(), margin > 0);
+    QCOMPARE(attack->hit(), hit);
     if (attack->hit()) {
         QCOMPARE(int(attack->damage), damage);
         QCOMPARE(attack->enemyHealth, healthAfter);
@@ -280,21 +285,22 @@ void tst_BattleRules::enemyTurn_data()
     QTest::addColumn<int>("enemyStrength");
     QTest::addColumn<Draws>("draws");
     QTest::addColumn<int>("margin");
+    QTest::addColumn<bool>("hit");
     QTest::addColumn<int>("damage");
     QTest::addColumn<double>("healthAfter");
     QTest::addColumn<bool>("killed");
 
-    QTest::newRow("enemy tie hits") << Number(10) << 50 << Draws{0.55f, 0.09f, 0.1f} << 0 << 2 << 8.0 << false;
-    QTest::newRow("enemy hits for 0") << Number(10) << 50 << Draws{0.05f, 0.03f, 0.01f} << -2 << 0 << 10.0 << false;
+    QTest::newRow("enemy tie hits") << Number(10) << 50 << Draws{0.55f, 0.09f, 0.1f} << 0 << true << 2 << 8.0 << false;
+    QTest::newRow("enemy hits for 0") << Number(10) << 50 << Draws{0.05f, 0.03f, 0.01f} << -2 << true << 0 << 10.0 << false;
     // 11 x r3 is 9.9999995 in double but 10 in single precision.
     QTest::newRow("enemy damage in single precision") << Number(10) << 11 << Draws{0.05f, 0.5f, 0x1.d1745cp-1f}
-        << -6 << 5 << 5.0 << false;
-    QTest::newRow("enemy leaves 1 health") << Number(2) << 50 << Draws{0.05f, 0.09f, 0.06f} << -5 << 1 << 1.0 << false;
-    QTest::newRow("enemy's largest hit") << Number(10) << 50 << Draws{0.0f, AlmostOne, AlmostOne} << -50 << 24 << -14.0 << true;
+        << -6 << true << 5 << 5.0 << false;
+    QTest::newRow("enemy leaves 1 health") << Number(2) << 50 << Draws{0.05f, 0.09f, 0.06f} << -5 << true << 1 << 1.0 << false;
+    QTest::newRow("enemy's largest hit") << Number(10) << 50 << Draws{0.0f, AlmostOne, AlmostOne} << -50 << true << 24 << -14.0 << true;
     QTest::newRow("fractional health rounded down first") << Number(1.9) << 50 << Draws{0.05f, 0.09f, 0.06f}
-        << -5 << 1 << 0.0 << true;
+        << -5 << true << 1 << 0.0 << true;
     // A miss never reads the player's health.
-    QTest::newRow("enemy misses") << None << 50 << Draws{0.95f, 0.11f} << 3 << 0 << 0.0 << false;
+    QTest::newRow("enemy misses") << None << 50 << Draws{0.95f, 0.11f} << 3 << false << 0 << 0.0 << false;
 }
 
 void tst_BattleRules::enemyTurn()
@@ -303,6 +309,7 @@ void tst_BattleRules::enemyTurn()
     QFETCH(int, enemyStrength);
     QFETCH(Draws, draws);
     QFETCH(int, margin);
+    QFETCH(bool, hit);
     QFETCH(int, damage);
     QFETCH(double, healthAfter);
     QFETCH(bool, killed);
@@ -313,12 +320,93 @@ void tst_BattleRules::enemyTurn()
     const EnemyTurn *turn = std::get_if<EnemyTurn>(&ruling);
     QVERIFY(turn);
     QCOMPARE(int(turn->margin), margin);
-    QCOMPARE(turn->hit(), margin <= 0);
+    QCOMPARE(turn->hit(), hit);
     if (turn->hit()) {
         QCOMPARE(int(turn->damage), damage);
         QCOMPARE(turn->health, healthAfter);
         QCOMPARE(turn->killed(), killed);
     }
+}
+
+// Each value that stops a move, and the draws the move has taken by then:
+// the window rolls the move back and names that value.
+enum class Move { Attack, Blast, Heal, EnemyTurn };
+Q_DECLARE_METATYPE(Move)
+
+void tst_BattleRules::refusals_data()
+{
+    QTest::addColumn<Move>("move");
+    // Dexterity or Wisdom (the first statistic the move reads), Strength or
+    // maximum Health (the second), the enemy's or the player's health.
+    QTest::addColumn<Number>("first");
+    QTest::addColumn<Number>("second");
+    QTest::addColumn<Number>("health");
+    QTest::addColumn<Number>("magic");
+    QTest::addColumn<int>("enemyStrength");
+    QTest::addColumn<Draws>("draws");
+    QTest::addColumn<Unusable>("refused");
+
+    QTest::newRow("attack without Dexterity") << Move::Attack << None << Number(10) << Number(10) << None << 50
+        << Draws{0.5f, 0.5f} << Unusable::Dexterity;
+    QTest::newRow("attack roll beyond 16 bits") << Move::Attack << Number(1e6) << Number(10) << Number(10) << None
+        << 50 << Draws{0.99f, 0.5f} << Unusable::Dexterity;
+    QTest::newRow("a hit without Strength") << Move::Attack << Number(10) << None << Number(10) << None << 50
+        << Draws{0.99f, 0.0f, 0.5f} << Unusable::Strength;
+    QTest::newRow("a hit on an enemy health that is no number") << Move::Attack << Number(10) << Number(10) << None
+        << None << 50 << Draws{0.99f, 0.0f, 0.5f} << Unusable::EnemyHealth;
+    // Draws lie in [0, 1); one beyond shows the enemy's roll is checked too.
+    QTest::newRow("enemy roll beyond 16 bits") << Move::Attack << Number(10) << Number(10) << Number(10) << None
+        << 32767 << Draws{0.5f, 2.0f} << Unusable::EnemyStrength;
+    QTest::newRow("blast without Wisdom") << Move::Blast << None << None << Number(10) << None << 50
+        << Draws{0.5f} << Unusable::Wisdom;
+    QTest::newRow("blast on an enemy health that is no number") << Move::Blast << Number(10) << None << None << None
+        << 50 << Draws{0.5f} << Unusable::EnemyHealth;
+    QTest::newRow("blast on an enemy health beyond 16 bits") << Move::Blast << Number(10) << None << Number(-1e6)
+        << None << 50 << Draws{0.5f} << Unusable::EnemyHealth;
+    QTest::newRow("blast with magic beyond 16 bits") << Move::Blast << Number(10) << None << Number(50)
+        << Number(-1e6) << 50 << Draws{0.5f} << Unusable::Magic;
+    QTest::newRow("heal without Health") << Move::Heal << Number(10) << Number(10) << None << Number(10) << 50
+        << Draws{} << Unusable::Health;
+    QTest::newRow("heal without maximum Health") << Move::Heal << Number(10) << None << Number(5) << Number(10) << 50
+        << Draws{} << Unusable::MaximumHealth;
+    QTest::newRow("missing health beyond 16 bits") << Move::Heal << Number(10) << Number(1e6) << Number(0)
+        << Number(10) << 50 << Draws{} << Unusable::MissingHealth;
+    QTest::newRow("heal without Magic") << Move::Heal << Number(10) << Number(10) << Number(5) << None << 50
+        << Draws{} << Unusable::Magic;
+    QTest::newRow("heal without Wisdom") << Move::Heal << None << Number(10) << Number(5) << Number(10) << 50
+        << Draws{} << Unusable::Wisdom;
+    QTest::newRow("enemy hit on a health that is no number") << Move::EnemyTurn << Number(10) << None << None
+        << None << 50 << Draws{0.05f, 0.09f, 0.06f} << Unusable::Health;
+    QTest::newRow("dodge without Dexterity") << Move::EnemyTurn << None << None << Number(10) << None << 50
+        << Draws{0.05f, 0.09f} << Unusable::Dexterity;
+}
+
+void tst_BattleRules::refusals()
+{
+    QFETCH(Move, move);
+    QFETCH(Number, first);
+    QFETCH(Number, second);
+    QFETCH(Number, health);
+    QFETCH(Number, magic);
+    QFETCH(int, enemyStrength);
+    QFETCH(Draws, draws);
+    QFETCH(Unusable, refused);
+
+    Script script(draws);
+    const qint16 strength = qint16(enemyStrength);
+    const auto refusal = [](const auto &ruling) {
+        const Unusable *stopped = std::get_if<Unusable>(&ruling);
+        return stopped ? std::optional<Unusable>(*stopped) : std::nullopt;
+    };
+    std::optional<Unusable> stopped;
+    switch (move) {
+    case Move::Attack: stopped = refusal(BattleRules::attack(first, second, health, strength, script.draw())); break;
+    case Move::Blast: stopped = refusal(BattleRules::blast(first, health, magic.value_or(50), script.draw())); break;
+    case Move::Heal: stopped = refusal(BattleRules::heal(health, second, magic, first)); break;
+    case Move::EnemyTurn: stopped = refusal(BattleRules::enemyTurn(first, health, strength, script.draw())); break;
+    }
+    QCOMPARE(stopped, std::optional<Unusable>(refused));
+    QCOMPARE(script.taken, draws.size());
 }
 
 QTEST_GUILESS_MAIN(tst_BattleRules)

@@ -528,7 +528,7 @@ void tst_Character::fileExistsIgnoresLetterCase()
     else
         box.write(onDisk, "x");
     QCOMPARE(FileExists(box.path(askedFor)), exists);
-    QCOMPARE(FindEntry(box.path(askedFor)), exists ? box.path(onDisk.endsWith('/') ? onDisk.chopped(1) : onDisk) : QString());
+    QCOMPARE(findEntry(box.path(askedFor)), exists ? box.path(onDisk.endsWith('/') ? onDisk.chopped(1) : onDisk) : QString());
     QVERIFY(!FileExists(box.path("missing/" + askedFor)));
 }
 

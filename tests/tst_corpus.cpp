@@ -107,7 +107,7 @@ QString outcomeOf(const QString &entry, const QString &path)
 {
     try {
         if (entry.startsWith(u"characters/"_s)) {
-            modGameLogicCode::ReadCharacter(
+            modGameLogicCode::readCharacter(
                 SafeFile::read(path, modGameLogicCode::MaxCharacterFileBytes, GameError::PathAccess));
         } else {
             PictureFile::load(path);

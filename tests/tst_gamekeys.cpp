@@ -2,6 +2,7 @@
 
 #include "battle/frmbattlecontrol.h"
 #include "help/gamekeys.h"
+#include "help/gamepadkeys.h"
 #include "help/helpkey.h"
 #include "help/helpwindow.h"
 #include "map/frmmaingamewindow.h"
@@ -14,6 +15,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+
+#include <SDL.h>
 
 using GameKeys::Window;
 
@@ -113,7 +116,94 @@ bool listed(Window window, QKeyCombination press)
     return false;
 }
 
+// A controller in the process, worked through the library's own virtual
+// device: as the library sees it, a controller like any other.
+class VirtualPad
+{
+public:
+    explicit VirtualPad(Gamepad &gamepad)
+        : m_gamepad(gamepad)
+    {
+        SDL_VirtualJoystickDesc desc{};
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.name = "Test controller";
+        const int index = SDL_JoystickAttachVirtualEx(&desc);
+        m_joystick = index < 0 ? nullptr : SDL_JoystickOpen(index);
+        if (!m_joystick)
+            qFatal("no virtual controller: %s", SDL_GetError());
+        m_gamepad.update();
+    }
+    ~VirtualPad() { unplug(); }
+    void unplug()
+    {
+        if (!m_joystick)
+            return;
+        const int instance = SDL_JoystickInstanceID(m_joystick);
+        SDL_JoystickClose(m_joystick);
+        m_joystick = nullptr;
+        for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+            if (SDL_JoystickGetDeviceInstanceID(index) == instance)
+                SDL_JoystickDetachVirtual(index);
+        }
+        m_gamepad.update();
+    }
+    // Down and up again, and whatever the press does to the windows.
+    void press(Gamepad::Button button) { press(button, -1, 0); }
+    // The stick or a trigger pushed all the way along `axis` and back, or
+    // else the button.
+    void press(Gamepad::Button button, int axis, int value)
+    {
+        set(button, axis, value, true);
+        set(button, axis, value, false);
+        QCoreApplication::processEvents();
+    }
+
+private:
+    void set(Gamepad::Button button, int axis, int value, bool down)
+    {
+        if (axis >= 0)
+            SDL_JoystickSetVirtualAxis(m_joystick, axis, qint16(down ? value : 0));
+        else
+            SDL_JoystickSetVirtualButton(m_joystick, int(button), down ? 1 : 0);
+        m_gamepad.update();
+    }
+
+    Gamepad &m_gamepad;
+    SDL_Joystick *m_joystick = nullptr;
+};
+
+// An input of a controller: one of its buttons, or a stick or trigger
+// pushed all the way one way.
+struct Input
+{
+    Gamepad::Button button = Gamepad::Button::A;
+    int axis = -1;
+    int value = 0;
+};
+
+QList<std::pair<QByteArray, Input>> everyInput()
+{
+    QList<std::pair<QByteArray, Input>> inputs;
+    const QMetaEnum names = QMetaEnum::fromType<Gamepad::Button>();
+    for (int button = 0; button < Gamepad::ButtonCount; ++button)
+        inputs.append({names.valueToKey(button), {Gamepad::Button(button)}});
+    // The left stick stands for the d-pad; the right one and the triggers
+    // for nothing.
+    inputs.append({"stick left", {Gamepad::Button::DpadLeft, SDL_CONTROLLER_AXIS_LEFTX, -32768}});
+    inputs.append({"stick right", {Gamepad::Button::DpadRight, SDL_CONTROLLER_AXIS_LEFTX, 32767}});
+    inputs.append({"stick up", {Gamepad::Button::DpadUp, SDL_CONTROLLER_AXIS_LEFTY, -32768}});
+    inputs.append({"stick down", {Gamepad::Button::DpadDown, SDL_CONTROLLER_AXIS_LEFTY, 32767}});
+    inputs.append({"right stick", {Gamepad::Button::Guide, SDL_CONTROLLER_AXIS_RIGHTX, 32767}});
+    inputs.append({"trigger", {Gamepad::Button::Guide, SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767}});
+    return inputs;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Input)
 
 // The table of keys (GameKeys) that the help lists against the keys the
 // game acts on: every listed key does something on its window, and no key
@@ -130,6 +220,10 @@ private slots:
     void unlistedKeysDoNothing_data();
     void unlistedKeysDoNothing();
     void onlyCharacterKeysStartTheGame();
+    void buttonsActAsTheirKeys_data();
+    void buttonsActAsTheirKeys();
+    void aControllerPlaysABattleAndSpendsAPoint();
+    void controllersComeAndGo();
 
 private:
     // The map after start-up with points to spend, the player in the middle
@@ -140,10 +234,17 @@ private:
     static bool acts(QWidget *window, QKeyCombination press);
 
     Sandbox *m_sandbox = nullptr;
+    Gamepad *m_gamepad = nullptr;
 };
 
 void tst_GameKeys::init()
 {
+    if (!m_gamepad) {
+        m_gamepad = new Gamepad(qApp);
+        new GamepadKeys(m_gamepad);
+        if (!m_gamepad->start())
+            qFatal("no game controllers: %s", qPrintable(m_gamepad->error()));
+    }
     m_sandbox = new Sandbox;
     QStringList lines = Sandbox::defaultLines();
     lines[7] = QStringLiteral("pts=5");
@@ -337,6 +438,170 @@ void tst_GameKeys::onlyCharacterKeysStartTheGame()
             wrong << nameOf(press);
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String(", "))));
+}
+
+void tst_GameKeys::buttonsActAsTheirKeys_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<Input>("input");
+    for (const Window window : {Window::Title, Window::Map, Window::Battle, Window::Help, Window::MessageBox}) {
+        for (const auto &[name, input] : everyInput())
+            QTest::addRow("%d %s", int(window), name.constData()) << window << input;
+    }
+}
+
+// Every button and stick the table lists for a window does there what its
+// key does; every other does nothing at all.
+void tst_GameKeys::buttonsActAsTheirKeys()
+{
+    QFETCH(Window, window);
+    QFETCH(Input, input);
+    // The right stick and the triggers stand for no button at all.
+    const bool stray = input.axis >= 0 && input.axis != SDL_CONTROLLER_AXIS_LEFTX && input.axis != SDL_CONTROLLER_AXIS_LEFTY;
+    const std::optional<QKeyCombination> key = stray ? std::nullopt : GameKeys::pressOf(window, input.button);
+    HelpKey::install();
+    VirtualPad pad(*m_gamepad);
+    const auto push = [&] { pad.press(input.button, input.axis, input.value); };
+    const auto acts = [&](QWidget *shown) {
+        if (key && key->key() == GameKeys::Help)
+            return helpOpensOn(push);
+        // What the window still has to do after showing is not the press's.
+        QCoreApplication::processEvents();
+        const Look before(shown);
+        push();
+        return !(Look(shown) == before);
+    };
+    switch (window) {
+    case Window::Title: {
+        frmSplash title;
+        title.show();
+        QVERIFY(QTest::qWaitForWindowActive(&title));
+        if (key && key->key() == GameKeys::Help)
+            QVERIFY(helpOpensOn(push));
+        else {
+            push();
+            QCOMPARE(bool(title.mapWindow()), bool(key));
+        }
+        break;
+    }
+    case Window::Map: {
+        frmMainGameWindow *map = openMap();
+        if (key && key->key() == Qt::Key_Space)
+            control<QPushButton>(map, "cmd_ST_gain")->setFocus();
+        QCOMPARE(acts(map), bool(key));
+        break;
+    }
+    case Window::Battle: {
+        frmMainGameWindow *map = openMap(false);
+        const BattlesExpected expected;
+        std::unique_ptr<frmBattleControl> battle = openBattle(map);
+        QCOMPARE(acts(battle.get()), bool(key));
+        break;
+    }
+    case Window::Help: {
+        HelpWindow help(nullptr);
+        help.show();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        help.browser()->verticalScrollBar()->setValue(help.browser()->verticalScrollBar()->maximum() / 2);
+        QCOMPARE(acts(&help), bool(key));
+        break;
+    }
+    case Window::MessageBox: {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), QStringLiteral("A message"), QMessageBox::Ok);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCOMPARE(acts(&box), bool(key));
+        QCOMPARE(box.isVisible(), !key);
+        break;
+    }
+    }
+}
+
+// A whole round with the controller alone: the d-pad walks onto an enemy,
+// the battle that opens is won with A and left with B, and a point is
+// spent with RB and A, after which the d-pad moves the player at once.
+void tst_GameKeys::aControllerPlaysABattleAndSpendsAPoint()
+{
+    QStringList lines = Sandbox::defaultLines();
+    lines[0] = QStringLiteral("ST=1000");
+    lines[1] = QStringLiteral("DX=1000");
+    lines[7] = QStringLiteral("pts=1");
+    m_sandbox->writeCharacter(lines);
+    frmMainGameWindow *map = openMap();
+    const MapControls &controls = map->controls();
+    PictureBox *enemy = controls.pic_Enemy[20];
+    place(enemy, 168, 184);
+    enemy->show();
+    VirtualPad pad(*m_gamepad);
+    RandomSource::script(QList<float>(40, 0.5f));
+    const BattlesExpected expected;
+    QString enemyHealth;
+    bool retreated = false;
+    QTimer inBattle;
+    inBattle.setSingleShot(true);
+    connect(&inBattle, &QTimer::timeout, [&] {
+        auto *battle = qobject_cast<frmBattleControl *>(QApplication::activeModalWidget());
+        // The controller, as the keyboard, plays in the window that has the
+        // keyboard: the battle, once the window system has given it.
+        if (!battle || !QTest::qWaitFor([battle] { return QGuiApplication::focusWindow() == battle->windowHandle(); }))
+            return;
+        QLabel *health = control<QLabel>(battle, "lbl_Enemy_HP_val");
+        pad.press(Gamepad::Button::A);
+        // A button's letter clicks it a moment later, as it shows the press.
+        (void)QTest::qWaitFor([health] { return health->text() == QLatin1String("DEAD"); });
+        enemyHealth = health->text();
+        pad.press(Gamepad::Button::B);
+        retreated = QTest::qWaitFor([battle] { return !battle->isVisible(); });
+        if (!retreated)
+            battle->hide();
+    });
+    inBattle.start(0);
+    pad.press(Gamepad::Button::DpadDown);
+    QCOMPARE(enemyHealth, QStringLiteral("DEAD"));
+    QVERIFY(retreated);
+    QVERIFY(!enemy->isVisibleTo(map));
+    QCOMPARE(controls.pic_Player->top(), 184.0f);
+    const QString points = control<QLabel>(map, "lbl_Points_val")->text();
+    const QString strength = control<QLabel>(map, "lbl_ST_val")->text();
+    // What the desktop does when the battle closes; the test platform has
+    // no desktop to do it.
+    map->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(map));
+    pad.press(Gamepad::Button::RightShoulder);
+    QCOMPARE(QApplication::focusWidget(), control<QPushButton>(map, "cmd_ST_gain"));
+    pad.press(Gamepad::Button::A);
+    QCOMPARE(control<QLabel>(map, "lbl_ST_val")->text(), QString::number(strength.toInt() + 1));
+    QCOMPARE(control<QLabel>(map, "lbl_Points_val")->text(), QString::number(points.toInt() - 1));
+    pad.press(Gamepad::Button::DpadRight);
+    QCOMPARE(controls.pic_Player->left(), 184.0f);
+}
+
+// A controller plugged in while the game runs plays beside the first; one
+// pulled out in the middle of a battle takes nothing with it, and the
+// keyboard finishes the battle.
+void tst_GameKeys::controllersComeAndGo()
+{
+    frmMainGameWindow *map = openMap(false);
+    const int before = m_gamepad->controllers();
+    auto first = std::make_unique<VirtualPad>(*m_gamepad);
+    VirtualPad second(*m_gamepad);
+    QCOMPARE(m_gamepad->controllers(), before + 2);
+    const BattlesExpected expected;
+    std::unique_ptr<frmBattleControl> battle = openBattle(map);
+    QLabel *status = control<QLabel>(battle.get(), "lbl_Status");
+    second.press(Gamepad::Button::Y);
+    // A button's letter clicks it a moment later, as it shows the press.
+    QTRY_VERIFY(!status->text().isEmpty());
+    const QString healed = status->text();
+    const QString health = control<QLabel>(battle.get(), "lbl_HP_val")->text();
+    first.reset();
+    QCOMPARE(m_gamepad->controllers(), before + 1);
+    QCOMPARE(control<QLabel>(battle.get(), "lbl_HP_val")->text(), health);
+    QCOMPARE(status->text(), healed);
+    QVERIFY(battle->isVisible());
+    QTest::keyClick(battle.get(), Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(!battle->isVisible());
+    QCOMPARE(map->controls().lbl_HP_val->text(), health);
 }
 
 QTEST_MAIN(tst_GameKeys)

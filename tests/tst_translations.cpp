@@ -1,3 +1,4 @@
+#include "widgets/accessibleproperty.h"
 #include "accessibility/accessibleupdates.h"
 #include "battle/frmbattlecontrol.h"
 #include "forms/windowsetup.h"
@@ -437,7 +438,7 @@ void tst_Translations::pseudoLanguageEscapesNothing()
     // folders, a command, the languages' own names.
     HelpWindow help(windows.map);
     QString page = help.browser()->toPlainText();
-    for (const QString &kept : {QDir::toNativeSeparators(modGameLogicCode::CharacterFilePath()),
+    for (const QString &kept : {QDir::toNativeSeparators(modGameLogicCode::characterFilePath()),
                                 QDir::toNativeSeparators(QDir(windows.sandbox.folder()).absolutePath()),
                                 QDir::toNativeSeparators(QDir::currentPath()), QStringLiteral("LANGUAGE=de chromaland")})
         page.remove(kept);
@@ -553,7 +554,7 @@ void tst_Translations::joinedTextsFollowTheLanguage()
     AccessibleUpdates::forwardTo({});
     QString told;
     for (const QLabel *line : map->findChildren<QLabel *>()) {
-        if (line->property("announces").toBool() && line->isHidden())
+        if (line->property(AccessibleProperty::Announces).toBool() && line->isHidden())
             told = line->text();
     }
     const QString strength = QAccessible::queryAccessibleInterface(control<QLabel>(map, "lbl_ST_val"))->text(QAccessible::Name);

@@ -23,7 +23,7 @@ frmSplash::frmSplash(QWidget *parent)
     // No title bar, no taskbar entry, no way to resize or close it.
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
     // What desktops that list windows by their titles show for it.
-    setWindowTitle(QStringLiteral("Chromaland"));
+    setWindowTitle(QString::fromLatin1(WindowSetup::ProgramTitle));
     WindowPlacement::keepSize(this);
     // A reader reads it as a dialog, its words as it opens.
     setProperty(AccessibleProperty::WindowKind, AccessibleProperty::DialogKind);
@@ -57,8 +57,12 @@ void frmSplash::Form_Load()
         tr("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom."),
         GameRules::retreatInstruction(),
     }.join(paragraphBreak));
-    // What a screen reader speaks as the window opens.
-    setAccessibleDescription(ui->lbl_Instructions->text() + paragraphBreak + tr("Press a key to play."));
+    // A screen reader speaks the window's name, then its labels: the
+    // prompt first, then the instructions, once; the bottom line, which
+    // takes turns with the credit line, says nothing more.
+    //: What a screen reader says first of the title window, before its instructions.
+    setAccessibleName(tr("Chromaland. Press a key to play."));
+    ui->lbl_Author->setProperty(AccessibleProperty::Silent, true);
 }
 
 void frmSplash::Timer1_Timer()

@@ -13,6 +13,12 @@ inline constexpr char Levels[] = "accessibleLevels";
 inline constexpr char FullTwips[] = "accessibleFullTwips";
 // A container whose child of this name is the marker whose square it reports.
 inline constexpr char Marker[] = "accessibleMarker";
+// A value box's name, set in the forms: a label with it is read by that
+// name. A label that also announces is a notification, spoken when shown.
+inline constexpr char ValueName[] = "valueName";
+inline constexpr char Announces[] = "announces";
+// A label whose words its window already tells a reader: it has no name.
+inline constexpr char Silent[] = "accessibleSilent";
 // DialogKind for a window that reads as a dialog.
 inline constexpr char WindowKind[] = "accessibleWindowKind";
 inline constexpr char DialogKind[] = "dialog";

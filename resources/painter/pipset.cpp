@@ -1,6 +1,7 @@
 #include "pipset.h"
 
 #include "resources/colourgroups.h"
+#include "resources/graphicsfolder.h"
 
 #include <QColor>
 #include <QDir>
@@ -15,8 +16,8 @@ namespace PipSet {
 namespace {
 
 constexpr int kSide = 16;
-constexpr int kEnemies = 21;
-constexpr int kPerGroup = 3;
+constexpr int kPerGroup = ColourGroups::EnemiesPerGroup;
+constexpr int kEnemies = ColourGroups::Count * kPerGroup;
 
 // A pip is a 4 x 4 dot on a 3 x 3 grid of places with one pixel between
 // them and around them.
@@ -96,11 +97,11 @@ QImage player(bool healing)
 std::vector<Picture> paint()
 {
     std::vector<Picture> pictures;
-    pictures.push_back({QStringLiteral("Player.bmp"), player(false)});
-    pictures.push_back({QStringLiteral("Player_Healing.bmp"), player(true)});
+    pictures.push_back({QLatin1String(GraphicsFolder::PlayerFile), player(false)});
+    pictures.push_back({QLatin1String(GraphicsFolder::HealingFile), player(true)});
     for (int i = 0; i < kEnemies; ++i) {
         const auto g = std::size_t(i / kPerGroup);
-        pictures.push_back({QStringLiteral("Enemy_%1.bmp").arg(i), enemy(g)});
+        pictures.push_back({GraphicsFolder::enemyFile(i), enemy(g)});
     }
     return pictures;
 }

@@ -19,7 +19,7 @@ private slots:
     void init();
     void cleanup();
 
-    void timerIsThePreciseSeventeenMsClock();
+    void clockRunsFromTheStart();
     void hundredthTickRunsThePhase();
     void pausedTicksDoNothingAndTheBarResumes();
     void helpHoldsTheClock_data();
@@ -99,14 +99,13 @@ void tst_MapPlayClock::runPhase(const QList<float> &list)
     QCOMPARE(RandomSource::overruns(), 0);
 }
 
-// The clock is a precise 17 ms timer, running from the start, whose ticks
-// advance the bar.
-void tst_MapPlayClock::timerIsThePreciseSeventeenMsClock()
+// The clock runs from the start, and its ticks advance the bar (its period
+// is the bench's to measure).
+void tst_MapPlayClock::clockRunsFromTheStart()
 {
-    openMap();
-    QCOMPARE(m_map->Timer1->interval(), 17);
-    QCOMPARE(m_map->Timer1->timerType(), Qt::PreciseTimer);
-    m_map->Timer1->start();
+    m_sandbox->writeCharacter(Sandbox::defaultLines());
+    m_map = m_sandbox->openMap();
+    QVERIFY(m_map->Timer1->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(control<QProgressBar>(m_map, "prog_MoveTime")->value() >= 3, 2000);
 }
 

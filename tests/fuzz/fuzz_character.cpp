@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     try {
-        const modGameLogicCode::CharacterRecord record = modGameLogicCode::ReadCharacter(bytes);
+        const modGameLogicCode::CharacterRecord record = modGameLogicCode::readCharacter(bytes);
         for (float width : record.skillWidths) {
             if (!std::isfinite(width) || width < 0)
                 finding("a skill width that no bar can take");

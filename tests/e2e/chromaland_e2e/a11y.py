@@ -72,13 +72,14 @@ class Bus:
         return {"DBUS_SESSION_BUS_ADDRESS": self.address, "QT_ACCESSIBILITY": "1",
                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
 
-    def reader(self, *phase, log_file=None):
+    def reader(self, *phase, log_file=None, module="reader"):
         """The screen reader's client of the bus (reader.py) for one phase,
-        started; see reader.py for the phases."""
+        or the player by ear (module "playbyear"), started; see their
+        modules for the phases."""
         env = dict(self.env, PYTHONPATH=HERE)
         if self.orca:
             env["ORCA_LOG"] = self.orca.log
-        command = [PYTHON, "-m", "chromaland_e2e.reader"] + [str(p) for p in phase]
+        command = [PYTHON, "-m", "chromaland_e2e." + module] + [str(p) for p in phase]
         if log_file:
             return self.processes.start(command, log_file=log_file, env=env)
         process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, start_new_session=True,
@@ -86,9 +87,10 @@ class Bus:
         self.processes.started.append(process)
         return process
 
-    def read(self, *phase, seconds=120):
-        """Runs a phase of the reader to its end; its exit code."""
-        process = self.reader(*phase)
+    def read(self, *phase, seconds=120, module="reader"):
+        """Runs a phase of the reader (or of another module) to its end;
+        its exit code."""
+        process = self.reader(*phase, module=module)
         try:
             return process.wait(seconds)
         except subprocess.TimeoutExpired:

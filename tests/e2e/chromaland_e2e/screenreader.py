@@ -90,7 +90,7 @@ class ScreenReader(Scenario):
         # What Orca made of it.
         orca.stop()
         said = orca.speech()
-        for words in ("Chromaland dialog", "Press a key to play", "World map: Column", "Attack push button",
+        for words in ("Chromaland. Press a key to play. dialog Instructions: ", "World map: Column", "Attack push button",
                       "notification You ", "Retreat push button", "healing row"):
             # All it said, oldest first: a short game's last lines reach
             # back to the title.
@@ -225,3 +225,28 @@ class ScreenReader(Scenario):
             wrong.append("with a screen reader the game used %d ms of CPU at rest, more than 1.5 x the %d ms without"
                          % (with_reader, without))
         self.assertFalse(wrong, "; ".join(wrong))
+
+    def test_screen_reader_by_ear(self):
+        """A blind player's whole game, played by the player by ear
+        (playbyear.py) from Orca's speech alone: the title, the chase to
+        the nearest enemy, a battle won, a point spent, healing in the
+        healing row, the help, the panels by flat review, Alt+F4; then the
+        game started again. The player starts before the title shows, so
+        that it hears all Orca says of it."""
+        bus = self.start_bus()
+        folder = self.game.new_folder("by-ear")
+        # Strong enough that whichever enemy is nearest is a weak one to it,
+        # and short of Health and Magic so that the healing row is heard to
+        # heal.
+        files.write_character(os.path.join(folder, "Character.chx"), [
+            "ST=60", "DX=80", "WS=10", "HPc=40", "HPm=80", "MPc=5", "MPm=10", "pts=2",
+            "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"])
+        self.game.start(folder)
+        self.assertEqual(bus.read("game", seconds=170, module="playbyear"), 0,
+                         "the player by ear did not get through the game (see above)")
+        rc = self.game.wait_exit(15)
+        self.assertEqual(rc, 0, "Alt+F4 on the map ended the game with exit code %d, expected 0" % rc)
+        self.game.start(folder)
+        self.assertEqual(bus.read("restart", seconds=120, module="playbyear"), 0,
+                         "the player by ear did not get back to the map (see above)")
+        self.close_map(self.game.window("map", 5))

@@ -1,0 +1,327 @@
+"""A blind player: plays the running game by ear, deciding every key only
+from what Orca has spoken (the speech lines of its log, ORCA_LOG, as
+orcalog.py writes it), never from the accessibility bus or the screen.
+It presses a key about every half second, as a player who listens first.
+
+    python3 -m chromaland_e2e.playbyear game       from the title: reach an enemy, win the battle,
+                            spend a point, heal in the healing row, open and
+                            close the help, read the panels by flat review,
+                            and quit with Alt+F4
+    python3 -m chromaland_e2e.playbyear restart    from the title again: back on the map
+
+Prints each step with what Orca said to it, and the seconds from the key
+on the title to the first battle as "first battle after N s". Exit code 0
+when every step was heard, 1 when one was not.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+PACE = 0.5          # seconds between two keys
+STEP_WAIT = 20      # seconds a step may wait for its words
+CHASE_LIMIT = 120   # seconds the chase may take
+
+
+class Speech:
+    """What Orca has said, read on from where it was last read."""
+
+    STAMP = re.compile(r"\d\d:\d\d:\d\d\.")
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = 0
+        self.rest = ""
+        self.current = None
+        self.said = []       # every utterance so far
+        self.heard = 0       # how many of them a step has dealt with
+
+    def read(self):
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as f:
+                f.seek(self.offset)
+                chunk = f.read()
+                self.offset = f.tell()
+        except OSError:
+            return
+        lines = (self.rest + chunk).split("\n")
+        self.rest = lines.pop()
+        for line in lines:
+            if self.STAMP.match(line):
+                self.close()
+            if "SPEECH OUTPUT: " in line:
+                self.current = line.split("SPEECH OUTPUT: ", 1)[1]
+            elif self.current is not None:
+                self.current += " " + line
+
+    def close(self):
+        if self.current is not None:
+            # Orca logs an utterance in quotes, then its voice's settings.
+            text = re.sub(r"\[?\{[^{}]*\}\]?\s*$", "", self.current).strip()
+            if len(text) >= 2 and text[0] == text[-1] == "'":
+                text = text[1:-1]
+            text = re.sub(r"\s+", " ", text)
+            self.said.append(text)
+        self.current = None
+
+    def new(self):
+        """The utterances no step has dealt with yet."""
+        self.read()
+        return self.said[self.heard:]
+
+    def forget(self):
+        self.read()
+        self.heard = len(self.said)
+
+    def wait(self, pattern, seconds=STEP_WAIT):
+        """The first new utterance that matches, once heard (None after the
+        time); what was said up to it counts as heard."""
+        regex = re.compile(pattern)
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            for i, text in enumerate(self.new()):
+                match = regex.search(text)
+                if match:
+                    self.heard += i + 1
+                    return match
+            time.sleep(0.05)
+        return None
+
+
+def log(message):
+    print("  [ear] " + message, flush=True)
+
+
+def press(*keys):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+    log("pressed " + " ".join(keys))
+    time.sleep(PACE)
+
+
+class Player:
+    def __init__(self, speech):
+        self.speech = speech
+        self.failed = []
+        self.battle_from = 0   # the utterance that opened the battle
+
+    def hear(self, pattern, what, seconds=STEP_WAIT):
+        match = self.speech.wait(pattern, seconds)
+        if match:
+            log("heard %s: %r" % (what, match.string))
+        else:
+            self.failed.append(what)
+            log("FAILED: never heard %s; Orca's last words: %r" % (what, self.speech.said[-8:]))
+        return match
+
+    def title(self):
+        """Starts the game; returns the moment of the key."""
+        if not self.hear(r"Press a key to play", "the title's prompt"):
+            return None
+        press("space")
+        return time.monotonic()
+
+    WAY = re.compile(r"(\w+) enemy(?: beside you)?: ((?:\d+ (?:up|down|left|right)(?:, )?)+)\.")
+    ON_SQUARE = re.compile(r"(\w+) enemy on your square")
+    BATTLE = re.compile(r"Battle Control|Attack push button")
+
+    def chase(self):
+        """Walks to the nearest enemy by the ways Orca tells after each
+        step, until a battle opens. One key, then its answer: Orca gets
+        round to a step late on a busy machine, and a key pressed on a
+        way heard before the last step's answer could land in the battle
+        that step opened. Returns whether a battle opened."""
+        deadline = time.monotonic() + CHASE_LIMIT
+        asked = time.monotonic()
+        awaiting = False
+        while time.monotonic() < deadline:
+            said = self.speech.new()
+            self.speech.heard += len(said)
+            if any(self.BATTLE.search(s) for s in said):
+                self.battle_from = self.speech.heard - len(said)
+                log("heard the battle: %r" % [s for s in said if self.BATTLE.search(s)][0])
+                return True
+            answers = [s for s in said if "World map: Column" in s or s.startswith("notification ")]
+            if awaiting and not answers:
+                if time.monotonic() - asked > 3:
+                    # Nothing told for a while: Orca's "where am I".
+                    press("KP_Enter")
+                    asked = time.monotonic()
+                else:
+                    time.sleep(0.05)
+                continue
+            key = None
+            for text in reversed(answers):
+                if self.ON_SQUARE.search(text):
+                    key = "space"
+                    break
+                way = self.WAY.search(text)
+                if way:
+                    steps = dict((d, int(n)) for n, d in re.findall(r"(\d+) (up|down|left|right)", way.group(2)))
+                    # The longer way first: an enemy drifts sideways more often.
+                    key = {"up": "Up", "down": "Down", "left": "Left", "right": "Right"}[max(steps, key=steps.get)]
+                    log("heard %r" % text)
+                    break
+            if key:
+                press(key)
+                asked = time.monotonic()
+                awaiting = True
+            elif not awaiting and time.monotonic() - asked > 3:
+                press("KP_Enter")
+                asked = time.monotonic()
+                awaiting = True
+            else:
+                time.sleep(0.05)
+        self.failed.append("a battle within %d s" % CHASE_LIMIT)
+        return False
+
+    def battle(self):
+        """Attacks until Orca tells the enemy's health as DEAD, each key
+        after the answer to the one before; then leaves by Retreat, where
+        the focus has gone."""
+        since = self.battle_from
+        dead = lambda: any("Enemy health: DEAD" in s for s in self.speech.said[since:])
+        for _ in range(20):
+            if dead():
+                break
+            press("alt+a")
+            if not self.hear(r"Enemy health: \w+", "the attack's answer"):
+                return False
+            if any("You have died" in s for s in self.speech.said[since:]):
+                self.failed.append("staying alive")
+                return False
+        if not dead():
+            self.failed.append("a win within 20 attacks")
+            return False
+        log("heard the win: %r" % next(s for s in self.speech.said[since:] if "Enemy health: DEAD" in s))
+        # The focus moves to Retreat as the enemy falls; Orca may tell it
+        # before the line.
+        if not any("Retreat push button" in s for s in self.speech.said[since:]):
+            if not self.hear(r"Retreat push button", "the focus on Retreat"):
+                return False
+        log("heard the focus on Retreat")
+        press("space")
+        back = self.hear(r"World map: Column", "the map again")
+        # A defeated enemy may come back where it fell, on the player's
+        # square: the next key other than a step away would fight it.
+        if back and self.ON_SQUARE.search(back.string):
+            log("the enemy is back on my square: a step away")
+            press("Down")
+            back = self.hear(r"World map: Column", "the map a step away")
+        return bool(back)
+
+    def back_on_map(self, what):
+        """Waits for the map's square; a step that met an enemy on the way
+        is a battle, fought first."""
+        answer = self.hear(r"World map: Column|Battle Control", what)
+        if answer and "Battle Control" in answer.string:
+            log("met an enemy on the way")
+            self.battle_from = self.speech.heard - 1
+            return self.battle()
+        return bool(answer)
+
+    def spend(self):
+        press("shift+Tab")
+        if not self.hear(r"Spend a point on \w+", "a point button"):
+            return False
+        press("space")
+        if not self.hear(r"notification .*Points: \d+", "the spent point"):
+            return False
+        press("Down")
+        return self.back_on_map("the map after the point")
+
+    def heal(self):
+        """Walks down to the healing row and waits there for the healing."""
+        for _ in range(25):
+            said = " | ".join(self.speech.new())
+            self.speech.heard = len(self.speech.said)
+            if "healing row" in said:
+                self.speech.forget()
+                break
+            if "Battle Control" in said:
+                # An enemy in the way: it is fought.
+                log("met an enemy on the way down")
+                self.battle_from = len(self.speech.said) - 1
+                if not self.battle():
+                    return False
+                continue
+            press("Down")
+        else:
+            self.failed.append("the healing row")
+            return False
+        log("in the healing row")
+        return bool(self.hear(r"notification (?:Health|Magic): \d+", "the healing", 15))
+
+    def help(self):
+        press("F1")
+        if not self.hear(r"Chromaland Help", "the help"):
+            return False
+        press("Escape")
+        return self.back_on_map("the map after the help")
+
+    def review(self):
+        """Orca's flat review through the window, line by line from the
+        top (Keypad 7 up to the first line, then Keypad 9 on): the
+        statistics each once with its number, then the skills, no enemy
+        among them."""
+        for _ in range(30):
+            press("KP_Home")
+        self.speech.forget()
+        lines = []
+        for _ in range(25):
+            press("KP_Prior")
+            said = self.speech.new()
+            self.speech.heard += len(said)
+            lines.extend(said)
+        log("flat review:")
+        for line in lines:
+            log("    | " + line)
+        first = next((i for i, l in enumerate(lines) if l.startswith("Strength: ")), None)
+        skills = [i for i, l in enumerate(lines) if re.fullmatch(r"\w+ skill: level \d+ of 18", l)]
+        if first is None or len(skills) != 7 or skills != list(range(skills[0], skills[0] + 7)):
+            self.failed.append("the statistics, then the seven skills one a line, in flat review")
+            return False
+        panels = lines[first:skills[-1] + 1]
+        if any("enemy" in l or "Strength: Strength" in l for l in panels):
+            self.failed.append("the panels in flat review without enemies or a caption said twice")
+            return False
+        log("heard the panels in flat review")
+        return True
+
+    def game(self):
+        started = self.title()
+        if started is None or not self.hear(r"World map: Column", "the map"):
+            return
+        if not self.chase():
+            return
+        log("first battle after %.1f s" % (time.monotonic() - started))
+        if not self.battle():
+            return
+        for step in (self.spend, self.heal, self.help, self.review):
+            if not step():
+                return
+        press("alt+F4")
+
+    def restart(self):
+        if self.title() is not None:
+            self.hear(r"World map: Column", "the map after the restart")
+
+
+def main():
+    if len(sys.argv) != 2 or sys.argv[1] not in ("game", "restart"):
+        print(__doc__, file=sys.stderr)
+        return 2
+    speech = Speech(os.environ["ORCA_LOG"])
+    # A game started again is heard from here on; the first from the start.
+    if sys.argv[1] == "restart":
+        speech.forget()
+    player = Player(speech)
+    getattr(player, sys.argv[1])()
+    for what in player.failed:
+        log("failed: " + what)
+    return 1 if player.failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
