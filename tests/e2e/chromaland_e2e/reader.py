@@ -18,6 +18,7 @@ enemy 20 (the enemies may have moved: the caller starts again).
 """
 
 import os
+import re
 import subprocess
 import sys
 import time
