@@ -254,6 +254,9 @@ Contents parse(const QByteArray &bytes)
 
 Reading read(const QString &file)
 {
+    // A death killed in the last instant of its write left the whole new
+    // history beside the old one: the old one stands.
+    SafeFile::discardInterrupted(file);
     Reading reading;
     const QFileInfo info(file);
     if (!info.exists() && !info.isSymLink())

@@ -85,7 +85,8 @@ QByteArray line(const Record &record);
 // Every record of a history file's content, in the file's order.
 Contents parse(const QByteArray &bytes);
 
-// The history file read whole; a file that cannot be read (too large, a
+// The history file read whole, once the ".saving" file an interrupted
+// append left is removed; a file that cannot be read (too large, a
 // folder, a pipe) gives its GameError code and description, a missing
 // file no records and no failure.
 struct Reading
