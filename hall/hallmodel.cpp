@@ -67,7 +67,9 @@ QString HallModel::shown(const QString &caption)
 
 QString HallModel::shownDate(const QDateTime &moment)
 {
-    return Language::numbers().toString(moment.toLocalTime(), QLocale::ShortFormat);
+    const QString date = Language::numbers().toString(moment.toLocalTime(), QLocale::ShortFormat);
+    // In a language written right to left the date keeps its own order.
+    return Language::rightToLeft() ? QStringLiteral("\u2068%1\u2069").arg(date) : date;
 }
 
 QString HallModel::text(const FallenHistory::Record &record, int column) const

@@ -17,10 +17,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace {
-constexpr QSize HallSize(760, 480);
+constexpr QSize HallSize(900, 480);
 // Columns are as wide as their heading and the first rows need: a
 // hundred thousand rows are not measured one by one.
 constexpr int MeasuredRows = 200;
@@ -35,11 +37,11 @@ QString summaryOf(const FallenHistory::Reading &reading)
     }
     const qsizetype count = reading.contents.records.size();
     QString text = count == 0 ? HallWindow::tr("No character has fallen yet.")
-                              : HallWindow::tr("%n fallen character(s), the best first.", nullptr, int(count));
+                              : HallWindow::tr("Fallen characters, the best first: %n.", nullptr, int(count));
     if (reading.contents.skipped > 0) {
         //: After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file's path.
         text += QLatin1Char(' ')
-            + HallWindow::tr("%n line(s) of %1 could not be read and were skipped.", nullptr,
+            + HallWindow::tr("Lines of %1 that could not be read and were skipped: %n.", nullptr,
                              int(reading.contents.skipped))
                   .arg(QStringLiteral("\u2068%1\u2069").arg(QDir::toNativeSeparators(FallenHistory::path())));
     }
@@ -85,6 +87,12 @@ HallWindow::HallWindow(QWidget *over)
     //: The accessible name of the box that shows one fallen character's whole record.
     m_record->setAccessibleName(tr("Record"));
     m_record->setReadOnly(true);
+    if (Language::rightToLeft()) {
+        QTextOption option = m_record->document()->defaultTextOption();
+        option.setTextDirection(Qt::RightToLeft);
+        option.setAlignment(Qt::AlignRight);
+        m_record->document()->setDefaultTextOption(option);
+    }
     m_record->setFocusPolicy(Qt::ClickFocus);
     m_record->hide();
 

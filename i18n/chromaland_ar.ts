@@ -382,29 +382,6 @@ The battle&apos;s last lines:
         <source>No character has fallen yet.</source>
         <translation>لم تسقط أي شخصية بعد.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>لا شخصيات راحلة (⁨%n⁩)، الأفضل أولًا.</numerusform>
-            <numerusform>شخصية راحلة واحدة (⁨%n⁩)، الأفضل أولًا.</numerusform>
-            <numerusform>شخصيتان راحلتان (⁨%n⁩)، الأفضل أولًا.</numerusform>
-            <numerusform>⁨%n⁩ شخصيات راحلة، الأفضل أولًا.</numerusform>
-            <numerusform>⁨%n⁩ شخصية راحلة، الأفضل أولًا.</numerusform>
-            <numerusform>⁨%n⁩ شخصية راحلة، الأفضل أولًا.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>لم يُتخطَّ أي سطر (⁨%n⁩) من ⁨%1⁩.</numerusform>
-            <numerusform>تعذّرت قراءة سطر واحد (⁨%n⁩) من ⁨%1⁩ فتُخطّي.</numerusform>
-            <numerusform>تعذّرت قراءة سطرين (⁨%n⁩) من ⁨%1⁩ فتُخطّيا.</numerusform>
-            <numerusform>تعذّرت قراءة ⁨%n⁩ أسطر من ⁨%1⁩ فتُخطّيت.</numerusform>
-            <numerusform>تعذّرت قراءة ⁨%n⁩ سطرًا من ⁨%1⁩ فتُخطّيت.</numerusform>
-            <numerusform>تعذّرت قراءة ⁨%n⁩ سطر من ⁨%1⁩ فتُخطّيت.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -414,6 +391,29 @@ The battle&apos;s last lines:
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>السجل</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -382,21 +382,6 @@ Die letzten Zeilen des Kampfes:
         <source>No character has fallen yet.</source>
         <translation>Noch ist keine Figur gefallen.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>%n gefallene Figur, die beste zuerst.</numerusform>
-            <numerusform>%n gefallene Figuren, die beste zuerst.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>%n Zeile von %1 war unlesbar und wurde übersprungen.</numerusform>
-            <numerusform>%n Zeilen von %1 waren unlesbar und wurden übersprungen.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -406,6 +391,21 @@ Die letzten Zeilen des Kampfes:
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Gefallene Figuren, die beste zuerst: %n.</numerusform>
+            <numerusform>Gefallene Figuren, die beste zuerst: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Zeilen von %1, die unlesbar waren und übersprungen wurden: %n.</numerusform>
+            <numerusform>Zeilen von %1, die unlesbar waren und übersprungen wurden: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -382,21 +382,6 @@ Las últimas líneas del combate:
         <source>No character has fallen yet.</source>
         <translation>Todavía no ha caído ningún personaje.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>%n personaje caído, el mejor primero.</numerusform>
-            <numerusform>%n personajes caídos, el mejor primero.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>%n línea de %1 no se pudo leer y se omitió.</numerusform>
-            <numerusform>%n líneas de %1 no se pudieron leer y se omitieron.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -406,6 +391,21 @@ Las últimas líneas del combate:
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>Registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personajes caídos, el mejor primero: %n.</numerusform>
+            <numerusform>Personajes caídos, el mejor primero: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Líneas de %1 que no se pudieron leer y se omitieron: %n.</numerusform>
+            <numerusform>Líneas de %1 que no se pudieron leer y se omitieron: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

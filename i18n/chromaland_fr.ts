@@ -382,21 +382,6 @@ Les dernières lignes du combat :
         <source>No character has fallen yet.</source>
         <translation>Aucun personnage n’est encore tombé.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>%n personnage tombé, le meilleur en premier.</numerusform>
-            <numerusform>%n personnages tombés, le meilleur en premier.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>%n ligne de %1 était illisible et a été ignorée.</numerusform>
-            <numerusform>%n lignes de %1 étaient illisibles et ont été ignorées.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -406,6 +391,21 @@ Les dernières lignes du combat :
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>Fiche</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personnages tombés, le meilleur en premier : %n.</numerusform>
+            <numerusform>Personnages tombés, le meilleur en premier : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Lignes de %1 illisibles et ignorées : %n.</numerusform>
+            <numerusform>Lignes de %1 illisibles et ignorées : %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

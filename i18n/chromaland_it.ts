@@ -382,21 +382,6 @@ Le ultime righe della battaglia:
         <source>No character has fallen yet.</source>
         <translation>Nessun personaggio è ancora caduto.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>%n personaggio caduto, il migliore per primo.</numerusform>
-            <numerusform>%n personaggi caduti, il migliore per primo.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>%n riga di %1 era illeggibile ed è stata saltata.</numerusform>
-            <numerusform>%n righe di %1 erano illeggibili e sono state saltate.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -406,6 +391,21 @@ Le ultime righe della battaglia:
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>Scheda</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personaggi caduti, il migliore per primo: %n.</numerusform>
+            <numerusform>Personaggi caduti, il migliore per primo: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Righe di %1 illeggibili e saltate: %n.</numerusform>
+            <numerusform>Righe di %1 illeggibili e saltate: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -382,23 +382,6 @@ Ostatnie wiersze walki:
         <source>No character has fallen yet.</source>
         <translation>Żadna postać jeszcze nie poległa.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>%n poległa postać, najlepsza na początku.</numerusform>
-            <numerusform>%n polegle postacie, najlepsza na początku.</numerusform>
-            <numerusform>%n poległych postaci, najlepsza na początku.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>%n wiersz z %1 był nieczytelny i został pominięty.</numerusform>
-            <numerusform>%n wiersze z %1 były nieczytelne i zostały pominięte.</numerusform>
-            <numerusform>%n wierszy z %1 było nieczytelnych i zostało pominiętych.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -408,6 +391,23 @@ Ostatnie wiersze walki:
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>Wpis</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Polegli, najlepsi na początku: %n.</numerusform>
+            <numerusform>Polegli, najlepsi na początku: %n.</numerusform>
+            <numerusform>Polegli, najlepsi na początku: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Wiersze z %1, których nie udało się odczytać i które pominięto: %n.</numerusform>
+            <numerusform>Wiersze z %1, których nie udało się odczytać i które pominięto: %n.</numerusform>
+            <numerusform>Wiersze z %1, których nie udało się odczytać i które pominięto: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

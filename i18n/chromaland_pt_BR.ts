@@ -382,21 +382,6 @@ As últimas linhas da batalha:
         <source>No character has fallen yet.</source>
         <translation>Nenhum personagem caiu ainda.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>%n personagem caído, o melhor primeiro.</numerusform>
-            <numerusform>%n personagens caídos, o melhor primeiro.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>%n linha de %1 não pôde ser lida e foi ignorada.</numerusform>
-            <numerusform>%n linhas de %1 não puderam ser lidas e foram ignoradas.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -406,6 +391,21 @@ As últimas linhas da batalha:
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>Registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personagens caídos, o melhor primeiro: %n.</numerusform>
+            <numerusform>Personagens caídos, o melhor primeiro: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Linhas de %1 que não puderam ser lidas e foram ignoradas: %n.</numerusform>
+            <numerusform>Linhas de %1 que não puderam ser lidas e foram ignoradas: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

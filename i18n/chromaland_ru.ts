@@ -382,23 +382,6 @@ The battle&apos;s last lines:
         <source>No character has fallen yet.</source>
         <translation>Пока не пал ни один персонаж.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n fallen character(s), the best first.</source>
-        <translation>
-            <numerusform>%n павший персонаж, лучшие первыми.</numerusform>
-            <numerusform>%n павших персонажа, лучшие первыми.</numerusform>
-            <numerusform>%n павших персонажей, лучшие первыми.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) of %1 could not be read and were skipped.</source>
-        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
-        <translation>
-            <numerusform>%n строку из %1 не удалось прочитать, она пропущена.</numerusform>
-            <numerusform>%n строки из %1 не удалось прочитать, они пропущены.</numerusform>
-            <numerusform>%n строк из %1 не удалось прочитать, они пропущены.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Hall of the Fallen</source>
         <extracomment>The title of the window that lists the characters who died.</extracomment>
@@ -408,6 +391,23 @@ The battle&apos;s last lines:
         <source>Record</source>
         <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
         <translation>Запись</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Павшие персонажи, лучшие первыми: %n.</numerusform>
+            <numerusform>Павшие персонажи, лучшие первыми: %n.</numerusform>
+            <numerusform>Павшие персонажи, лучшие первыми: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Строки из %1, которые не удалось прочитать и которые пропущены: %n.</numerusform>
+            <numerusform>Строки из %1, которые не удалось прочитать и которые пропущены: %n.</numerusform>
+            <numerusform>Строки из %1, которые не удалось прочитать и которые пропущены: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
