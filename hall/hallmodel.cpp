@@ -110,8 +110,11 @@ QVariant HallModel::data(const QModelIndex &index, int role) const
     const FallenHistory::Record &record = m_records[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return text(record, index.column());
+    case Qt::AccessibleTextRole:
+        // A screen reader reading a row says each cell with its column.
+        //: A cell of the hall of the fallen as a screen reader says it: %1 the column ("Points earned"), %2 the cell.
+        return tr("%1: %2").arg(headerData(index.column(), Qt::Horizontal).toString(), text(record, index.column()));
     case Qt::TextAlignmentRole:
         if (index.column() >= Points && index.column() <= Magic)
             return int(Qt::AlignTrailing | Qt::AlignVCenter);

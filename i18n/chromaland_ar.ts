@@ -370,6 +370,11 @@ The battle&apos;s last lines:
         <source>unknown</source>
         <translation>غير معروفة</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: ⁨%2⁩</translation>
+    </message>
 </context>
 <context>
     <name>HallWindow</name>

@@ -370,6 +370,11 @@ Les dernières lignes du combat :
         <source>unknown</source>
         <translation>inconnus</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1&#x202f;: %2</translation>
+    </message>
 </context>
 <context>
     <name>HallWindow</name>

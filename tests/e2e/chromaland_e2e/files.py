@@ -153,3 +153,14 @@ def history_records(path):
         else:
             others.append(line)
     return records, others
+
+
+# Three fallen characters: 50 points earned (the best, neither first nor
+# newest), 16, and the newest with 12.
+THREE_FALLEN = HISTORY_HEADER + (
+    "2026-11-02T18:04:51+01:00\tDead_18.04.51_02.11.2026.txt\t14\t12\t10\t16\t10\t4\t3\t1\t1\t9\t1\t1\t2\t16\torange"
+    "\t31\tYou miss by -2\\nEnemy hits you by +4 and it inflicts 7 damage.\n"
+    "2026-11-20T09:30:00+01:00\tDead_09.30.00_20.11.2026.txt\t25\t20\t17\t24\t14\t0\t6\t2\t4\t12\t3\t1\t2\t50\tindigo"
+    "\t144\tYou hit by +3 and inflict 12 damage.\\nEnemy hits you by +40 and it inflicts 38 damage.\n"
+    "2026-12-01T21:12:07+01:00\tDead_21.12.07_01.12.2026.txt\t12\t14\t10\t12\t10\t4\t1\t1\t1\t3\t1\t1\t5\t12\tgreen"
+    "\t62\tEnemy missed by -4\\nEnemy hits you by +9 and it inflicts 15 damage.\n").encode()
