@@ -284,6 +284,9 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
     return Outcome::carryOn();
 }
 
+namespace {
+
+// The record of the character the controls hold, as it died.
 FallenHistory::Record fallenRecord(const MapControls &map, const QDateTime &died, const QString &archive,
                                    qint16 enemy, const BattleEnd &battle)
 {
@@ -302,6 +305,8 @@ FallenHistory::Record fallenRecord(const MapControls &map, const QDateTime &died
     record.lastLines = splitLines(battle.lastLines);
     return record;
 }
+
+} // namespace
 
 Outcome ArchiveDeadCharacter(const MapControls &map, qint16 enemy, const BattleEnd &battle)
 {

@@ -100,8 +100,5 @@ Outcome FightEnemy(const MapControls &map, qint16 index);
 // fallen (FallenHistory), killed by enemy `enemy` as `battle` tells; a
 // record that cannot be written is left out without a word.
 Outcome ArchiveDeadCharacter(const MapControls &map, qint16 enemy, const BattleEnd &battle);
-// The record of the character the controls hold, as it died.
-FallenHistory::Record fallenRecord(const MapControls &map, const QDateTime &died, const QString &archive,
-                                   qint16 enemy, const BattleEnd &battle);
 
 } // namespace modGameLogicCode
