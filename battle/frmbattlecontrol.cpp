@@ -240,6 +240,11 @@ void frmBattleControl::Form_Load()
     ui->lbl_Instructions->setText(instructionsText());
 }
 
+BattleEnd frmBattleControl::end() const
+{
+    return {EnemyStrength, ui->lbl_Status->text()};
+}
+
 void frmBattleControl::ClearStatus()
 {
     ui->lbl_Status->setText(QString());

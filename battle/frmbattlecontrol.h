@@ -43,6 +43,8 @@ public:
 
     // Whether the battle has ended (Retreat, death, or called off at load).
     bool battleOver() const { return m_battleOver; }
+    // The enemy's strength and the status line's text as it stands.
+    BattleEnd end() const;
 
     int exec() override;
     void setVisible(bool visible) override;

@@ -7,6 +7,8 @@
 // bench drives it" below; the benchmarks use only those few functions.
 
 #include "battle/frmbattlecontrol.h"
+#include "hall/hallwindow.h"
+#include "logic/fallenhistory.h"
 #include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
@@ -15,6 +17,7 @@
 #include "system/programfolder.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -74,6 +77,33 @@ public:
     {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(m_worldMap, &event);
+    }
+
+    // A history of `count` fallen characters beside the character file, each
+    // with other points earned and the battle's last two lines.
+    void writeFallen(int count)
+    {
+        QByteArray bytes = FallenHistory::header();
+        FallenHistory::Record record;
+        record.died = QDateTime(QDate(2026, 12, 6), QTime(23, 55, 11));
+        record.archive = QStringLiteral("Dead_23.55.11_06.12.2026.txt");
+        record.statistics = {QStringLiteral("14"), QStringLiteral("12"), QStringLiteral("10"), QStringLiteral("16"),
+                             QStringLiteral("10")};
+        record.levels = {QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("9"),
+                         QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2")};
+        record.killer = GameRules::Orange;
+        record.strength = 31;
+        record.lastLines = {QStringLiteral("You miss by -2"),
+                            QStringLiteral("Enemy hits you by +4 and it inflicts 7 damage.")};
+        for (int i = 0; i < count; ++i) {
+            record.points = QString::number(i % 97);
+            record.earned = FallenHistory::earned(record.statistics, record.points);
+            record.died = record.died.addSecs(-3600);
+            bytes += FallenHistory::line(record);
+        }
+        QFile file(FallenHistory::path());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the history of the fallen");
     }
 
     // A battle window set up against enemy `index`, not yet shown.
@@ -173,6 +203,31 @@ void arrowKeyWithEncounterCheck(benchmark::State &state)
     }
 }
 BENCHMARK(arrowKeyWithEncounterCheck);
+
+// F3's hall of the fallen with that many records: the history read and
+// sorted, the table made and its columns fitted, and the window drawn once
+// whole (grab(), the first picture the player would see).
+void hallOpens(benchmark::State &state)
+{
+    Game game;
+    game.writeFallen(int(state.range(0)));
+    for (auto _ : state) {
+        HallWindow hall(game.map());
+        benchmark::DoNotOptimize(hall.grab());
+    }
+    state.SetLabel(QStringLiteral("%1 records").arg(state.range(0)).toStdString());
+}
+BENCHMARK(hallOpens)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// Of that, reading and checking the history alone.
+void historyRead(benchmark::State &state)
+{
+    Game game;
+    game.writeFallen(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FallenHistory::read());
+}
+BENCHMARK(historyRead)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

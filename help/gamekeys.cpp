@@ -167,6 +167,11 @@ QList<Key> all()
     const auto help = [](Window window) {
         return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
     };
+    const auto hall = [](Window window) {
+        return Key{window, name(Hall),
+                   QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
+                   {Hall}};
+    };
     QList<QKeyCombination> scrolling{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
                                      Qt::Key_End, Qt::Key_Space};
     scrolling << QKeyCombination(Qt::ShiftModifier, Qt::Key_Space) << QKeyCombination(Qt::ShiftModifier, Qt::Key_Up)
@@ -182,11 +187,13 @@ QList<Key> all()
          QCoreApplication::translate("GameKeys", "Starts the game."),
          {Qt::Key_A, Qt::Key_7, Qt::Key_Space}},
         help(Window::Title),
+        hall(Window::Title),
 
         // The shift state does not matter to a move.
         {Window::Map, arrows, QCoreApplication::translate("GameKeys", "Move you one square."),
          withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
         help(Window::Map),
+        hall(Window::Map),
         {Window::Map, name(ColourSymbols),
          QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {ColourSymbols}},
         {Window::Map, keyNames({Qt::Key_Tab, shiftTab}),
@@ -196,7 +203,7 @@ QList<Key> all()
          QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
         // Every key that reaches the map looks for an enemy on the player's
         // square; with none there it does nothing, so it has nothing to press.
-        {Window::Map, QCoreApplication::translate("GameKeys", "Any key but %1").arg(name(Help)),
+        {Window::Map, QCoreApplication::translate("GameKeys", "Any key but %1 and %2").arg(name(Help), name(Hall)),
          QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."), {}},
         {Window::Map, name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
          QCoreApplication::translate("GameKeys", "Closes the map window, which saves your character and ends the "
@@ -227,6 +234,18 @@ QList<Key> all()
         {Window::Help, keyNames({QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}),
          QCoreApplication::translate("GameKeys", "Select all of the help's text, and copy what is selected."),
          {QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
+
+        {Window::Hall, name(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes the hall."),
+         {Qt::Key_Escape}},
+        {Window::Hall, keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}),
+         QCoreApplication::translate("GameKeys", "Go from one fallen character to another."),
+         {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}},
+        {Window::Hall, keyNames({Qt::Key_Return, Qt::Key_Enter}),
+         QCoreApplication::translate("GameKeys", "Shows the whole record of the chosen character."),
+         {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)}},
+        {Window::Hall, name(QKeyCombination(Qt::ControlModifier, Qt::Key_C)),
+         QCoreApplication::translate("GameKeys", "Copies that record as text."),
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
 
         {Window::MessageBox, keyNames({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
          QCoreApplication::translate("GameKeys", "Closes the message."),

@@ -18,7 +18,7 @@
 
 namespace GameKeys {
 
-enum class Window { Title, Map, Battle, Help, MessageBox };
+enum class Window { Title, Map, Battle, Help, Hall, MessageBox };
 
 // A controller's button and the key it presses.
 struct ButtonPress
@@ -46,12 +46,13 @@ struct Key
 // The help's own key and the map's colour symbols (GameRules names them).
 inline constexpr Qt::Key Help = GameRules::KeyHelp;
 inline constexpr Qt::Key ColourSymbols = GameRules::KeyColourSymbols;
+inline constexpr Qt::Key Hall = GameRules::KeyHall;
 
 // A key as the help names it ("Ctrl+A", "F1"), from the game's own
 // catalogue in the player's language.
 QString name(QKeyCombination key);
 
-// In the order the help lists them: title, map, battle, help, message boxes.
+// In the order the help lists them: title, map, battle, help, hall, message boxes.
 QList<Key> all();
 
 // The rows of one window.

@@ -1,6 +1,7 @@
 #include "help/gamepadkeys.h"
 
 #include "help/helpwindow.h"
+#include "hall/hallwindow.h"
 #include "system/gameerror.h"
 #include "battle/frmbattlecontrol.h"
 #include "map/frmmaingamewindow.h"
@@ -65,6 +66,8 @@ std::optional<GameKeys::Window> GamepadKeys::windowOf(const QWidget *window)
         return GameKeys::Window::MessageBox;
     if (qobject_cast<const HelpWindow *>(window))
         return GameKeys::Window::Help;
+    if (qobject_cast<const HallWindow *>(window))
+        return GameKeys::Window::Hall;
     if (qobject_cast<const frmBattleControl *>(window))
         return GameKeys::Window::Battle;
     if (qobject_cast<const frmMainGameWindow *>(window))

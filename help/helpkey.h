@@ -1,9 +1,10 @@
 #pragma once
 
 // F1 anywhere in the game's own windows (the title, the map, the battle)
-// opens the help over that window; in a message box or in the help itself
-// it does nothing. An application-wide event filter, installed once by
-// main() (and by the tests that press F1) and living as long as the
+// opens the help over that window, and F3 on the title and the map the
+// hall of the fallen; in a message box, the help or the hall they do
+// nothing. An application-wide event filter, installed once by main()
+// (and by the tests that press F1 or F3) and living as long as the
 // application.
 
 #include <QObject>

@@ -245,6 +245,7 @@ QString HelpPage::keyTable(bool buttons)
         {GameKeys::Window::Map, tr("On the map")},
         {GameKeys::Window::Battle, tr("In a battle")},
         {GameKeys::Window::Help, tr("In this help")},
+        {GameKeys::Window::Hall, tr("In the hall of the fallen")},
         {GameKeys::Window::MessageBox, tr("In a message")},
     };
     QString text;

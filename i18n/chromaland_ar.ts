@@ -228,10 +228,6 @@
         <translation>حرف أو رقم أو مسافة أو ⁨Esc⁩ أو إدخال أو ⁨Backspace⁩</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>أي مفتاح عدا ⁨%1⁩</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>حين يقف عدو في مربعك: يبدأ معركته.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>أعلى وأسفل في لوحة الاتجاهات أو العصا اليسرى</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>يفتح قاعة الراحلين: كل شخصية ماتت.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>أي مفتاح ما عدا ⁨%1⁩ و⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>يغلق القاعة.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>تنقّل من شخصية راحلة إلى أخرى.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>يعرض السجل الكامل للشخصية المختارة.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>ينسخ ذلك السجل نصًا.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,138 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>انسحاب: تهرب قبل أن يتمكن العدو من الهجوم مجددًا.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>⁨%1⁩ (الأحدث)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>⁨%1⁩، المستوى ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>⁨%1⁩، القوة ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>تاريخ الموت</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>النقاط المكتسبة</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>القوة</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>البراعة</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>الحكمة</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>الصحة</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>السحر</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>أعلى مهارة</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>القاتل</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(لا شيء)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>مات في ⁨%1⁩، قتله: ⁨%2⁩.
+النقاط المكتسبة: ⁨%3⁩ (غير المنفقة: ⁨%4⁩).
+القوة ⁨%5⁩، البراعة ⁨%6⁩، الحكمة ⁨%7⁩، الصحة ⁨%8⁩، السحر ⁨%9⁩.
+مستويات المهارات: البنفسجي ⁨%10⁩، النيلي ⁨%11⁩، الأزرق ⁨%12⁩، الأخضر ⁨%13⁩، الأصفر ⁨%14⁩، البرتقالي ⁨%15⁩، الأحمر ⁨%16⁩.
+الأرشيف: ⁨%17⁩
+
+آخر أسطر المعركة:
+⁨%18⁩</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>غير معروفة</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: ⁨%2⁩</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>تعذّرت قراءة سجل الراحلين: ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>لم تسقط أي شخصية بعد.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>قاعة الراحلين</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>السجل</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+            <numerusform>الشخصيات الراحلة، الأفضل أولًا: ⁨%n⁩.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+            <numerusform>أسطر ⁨%1⁩ التي تعذّرت قراءتها فتُخطّيت: ⁨%n⁩.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +668,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>تُسمّى الأزرار بحسب موضعها كما في معظم أذرع التحكم: A هو السفلي من الأزرار الأربعة على اليمين، وB الأيمن، وX الأيسر، وY العلوي، أيًّا كانت الحروف أو الرموز الظاهرة على يد التحكم لديك. وعند الضغط المستمر تتكرر لوحة الاتجاهات والعصا كما يتكرر المفتاح المضغوط باستمرار. أما بقية الأزرار فلا تفعل شيئًا.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>في قاعة الراحلين</translation>
     </message>
 </context>
 <context>

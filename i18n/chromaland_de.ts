@@ -228,10 +228,6 @@
         <translation>Ein Buchstabe, eine Ziffer, Leertaste, Esc, Eingabe oder Rücktaste</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>Jede Taste außer %1</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Wenn ein Gegner auf deinem Feld steht: startet den Kampf mit ihm.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>Steuerkreuz oder linker Stick nach oben und unten</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>Öffnet die Halle der Gefallenen: jede Figur, die gestorben ist.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>Jede Taste außer %1 und %2</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>Schließt die Halle.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>Von einer gefallenen Figur zur nächsten.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>Zeigt den ganzen Eintrag der gewählten Figur.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>Kopiert diesen Eintrag als Text.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,130 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RÜCKZUG: Du fliehst, bevor der Gegner wieder angreift.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1 (neuester)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1, Stufe %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1, Stärke %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>Gestorben</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>Verdiente Punkte</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Stärke</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>Geschick</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Weisheit</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Leben</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magie</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>Höchste Fertigkeit</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>Besiegt von</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>Gestorben am %1, besiegt von: %2.
+Verdiente Punkte: %3 (nicht ausgegeben: %4).
+Stärke %5, Geschick %6, Weisheit %7, Leben %8, Magie %9.
+Fertigkeitsstufen: Violett %10, Indigo %11, Blau %12, Grün %13, Gelb %14, Orange %15, Rot %16.
+Archiv: %17
+
+Die letzten Zeilen des Kampfes:
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>Die Geschichte der Gefallenen konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>Noch ist keine Figur gefallen.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>Halle der Gefallenen</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>Eintrag</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Gefallene Figuren, die beste zuerst: %n.</numerusform>
+            <numerusform>Gefallene Figuren, die beste zuerst: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Zeilen von %1, die unlesbar waren und übersprungen wurden: %n.</numerusform>
+            <numerusform>Zeilen von %1, die unlesbar waren und übersprungen wurden: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +660,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>Die Knöpfe sind nach ihrer Lage benannt, wie auf den meisten Controllern: A ist der untere der vier Knöpfe rechts, B der rechte, X der linke und Y der obere, ganz gleich, welche Buchstaben oder Symbole dein Controller zeigt. Hältst du Steuerkreuz oder Stick gedrückt, wiederholen sie sich wie eine gehaltene Taste. Alle anderen Knöpfe tun nichts.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>In der Halle der Gefallenen</translation>
     </message>
 </context>
 <context>

@@ -228,10 +228,6 @@
         <translation>Una letra, un número, Espacio, Esc, Intro o Retroceso</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>Cualquier tecla salvo %1</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Si hay un enemigo en tu casilla: empieza el combate con él.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>Arriba y abajo en la cruceta o el stick izquierdo</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>Abre el salón de los caídos: cada personaje que ha muerto.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>Cualquier tecla salvo %1 y %2</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>Cierra el salón.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>Pasar de un personaje caído a otro.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>Muestra el registro completo del personaje elegido.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>Copia ese registro como texto.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,130 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RETIRARSE: Huyes antes del siguiente ataque enemigo.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1 (el más reciente)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1, nivel %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1, fuerza %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>Murió</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>Puntos ganados</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Fuerza</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>Destreza</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Sabiduría</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Salud</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magia</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>Mejor habilidad</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>Derrotado por</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>Murió el %1, derrotado por: %2.
+Puntos ganados: %3 (sin gastar: %4).
+Fuerza %5, Destreza %6, Sabiduría %7, Salud %8, Magia %9.
+Niveles de habilidad: violeta %10, índigo %11, azul %12, verde %13, amarillo %14, naranja %15, rojo %16.
+Archivo: %17
+
+Las últimas líneas del combate:
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocidos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>No se pudo leer el historial de los caídos: %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>Todavía no ha caído ningún personaje.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>Salón de los caídos</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>Registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personajes caídos, el mejor primero: %n.</numerusform>
+            <numerusform>Personajes caídos, el mejor primero: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Líneas de %1 que no se pudieron leer y se omitieron: %n.</numerusform>
+            <numerusform>Líneas de %1 que no se pudieron leer y se omitieron: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +660,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>Los botones se nombran por su posición, como en la mayoría de los mandos: A es el inferior de los cuatro botones de la derecha, B el de la derecha, X el de la izquierda e Y el superior, sean cuales sean las letras o los símbolos de tu mando. Si los mantienes pulsados, la cruceta y el stick se repiten como una tecla mantenida. Los demás botones no hacen nada.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>En el salón de los caídos</translation>
     </message>
 </context>
 <context>

@@ -228,10 +228,6 @@
         <translation>Lettre, chiffre, Espace, Échap, Entrée ou Retour arrière</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>Toute touche sauf %1</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Quand un ennemi se tient sur ta case&#x202f;: lance son combat.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>Haut et bas sur la croix directionnelle ou le stick gauche</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>Ouvre le panthéon des morts : chaque personnage tombé.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>Toute touche sauf %1 et %2</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>Ferme le panthéon.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>Passer d’un personnage tombé à un autre.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>Affiche la fiche complète du personnage choisi.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>Copie cette fiche sous forme de texte.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,130 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RETRAITE&#x202f;: Tu fuis avant la riposte de l’ennemi.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1 (le plus récent)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1, niveau %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1, force %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>Mort le</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>Points gagnés</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Force</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>Agilité</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Sagesse</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Santé</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magie</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>Meilleure compétence</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>Tué par</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>Mort le %1, tué par : %2.
+Points gagnés : %3 (non dépensés : %4).
+Force %5, Agilité %6, Sagesse %7, Santé %8, Magie %9.
+Niveaux de compétence : violet %10, indigo %11, bleu %12, vert %13, jaune %14, orange %15, rouge %16.
+Archive : %17
+
+Les dernières lignes du combat :
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnus</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1&#x202f;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>L’historique des morts n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>Aucun personnage n’est encore tombé.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>Panthéon des morts</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>Fiche</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personnages tombés, le meilleur en premier : %n.</numerusform>
+            <numerusform>Personnages tombés, le meilleur en premier : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Lignes de %1 illisibles et ignorées : %n.</numerusform>
+            <numerusform>Lignes de %1 illisibles et ignorées : %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +660,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>Les boutons sont désignés par leur position, comme sur la plupart des manettes&#x202f;: A est le plus bas des quatre boutons de droite, B celui de droite, X celui de gauche et Y celui du haut, quels que soient les lettres ou les symboles de ta manette. Maintenus, la croix directionnelle et le stick se répètent comme une touche maintenue. Les autres boutons ne font rien.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>Dans le panthéon des morts</translation>
     </message>
 </context>
 <context>

@@ -228,10 +228,6 @@
         <translation>Una lettera, una cifra, Spazio, Esc, Invio o Backspace</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>Qualsiasi tasto tranne %1</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Se un nemico è sulla tua casella: inizia la battaglia con lui.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>Su e giù sulla croce direzionale o sulla levetta sinistra</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>Apre la sala dei caduti: ogni personaggio morto.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>Qualsiasi tasto tranne %1 e %2</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>Chiude la sala.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>Passano da un personaggio caduto all’altro.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>Mostra la scheda completa del personaggio scelto.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>Copia quella scheda come testo.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,130 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RITIRATI: Fuggi prima del prossimo attacco nemico.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1 (il più recente)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1, livello %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1, forza %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>Morto il</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>Punti guadagnati</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Forza</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>Destrezza</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Saggezza</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Salute</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magia</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>Abilità migliore</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>Ucciso da</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>Morto il %1, ucciso da: %2.
+Punti guadagnati: %3 (non spesi: %4).
+Forza %5, Destrezza %6, Saggezza %7, Salute %8, Magia %9.
+Livelli di abilità: viola %10, indaco %11, blu %12, verde %13, giallo %14, arancione %15, rosso %16.
+Archivio: %17
+
+Le ultime righe della battaglia:
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>sconosciuti</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>Non è stato possibile leggere la storia dei caduti: %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>Nessun personaggio è ancora caduto.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>Sala dei caduti</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>Scheda</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personaggi caduti, il migliore per primo: %n.</numerusform>
+            <numerusform>Personaggi caduti, il migliore per primo: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Righe di %1 illeggibili e saltate: %n.</numerusform>
+            <numerusform>Righe di %1 illeggibili e saltate: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +660,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>I pulsanti prendono il nome dalla posizione, come sulla maggior parte dei controller: A è il più basso dei quattro pulsanti a destra, B quello a destra, X quello a sinistra e Y quello in alto, qualunque lettera o simbolo mostri il tuo controller. Tenuti premuti, la croce direzionale e la levetta si ripetono come un tasto tenuto premuto. Gli altri pulsanti non fanno nulla.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>Nella sala dei caduti</translation>
     </message>
 </context>
 <context>

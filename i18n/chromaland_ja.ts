@@ -228,10 +228,6 @@
         <translation>文字キー、数字キー、スペース、Esc、Enter、Backspace のいずれか</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>%1 以外のすべてのキー</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>あなたのマスに敵がいるとき：その敵との戦闘を始めます。</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>十字キーまたは左スティックの上下</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>倒れた者の殿堂を開きます（死んだキャラクターの一覧）。</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>%1 と %2 以外のキー</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>殿堂を閉じます。</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>倒れたキャラクターの間を移動します。</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>選んだキャラクターの記録をすべて表示します。</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>その記録をテキストとしてコピーします。</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,128 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>退却：敵が再び攻撃してくる前に逃げ出します。</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1（最新）</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1、レベル %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1、強さ %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>死亡日時</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>獲得ポイント</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>筋力</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>器用さ</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>知恵</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>体力</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>魔力</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>最高のスキル</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>倒した敵</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（なし）</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>%1 に死亡、倒した敵: %2。
+獲得ポイント: %3（未使用: %4）。
+筋力 %5、器用さ %6、知恵 %7、体力 %8、魔力 %9。
+スキルレベル: 紫 %10、藍 %11、青 %12、緑 %13、黄 %14、オレンジ %15、赤 %16。
+アーカイブ: %17
+
+戦いの最後の行:
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>倒れた者の記録を読めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>まだ倒れたキャラクターはいません。</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>倒れた者の殿堂</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>記録</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>倒れたキャラクター（成績の良い順）: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>%1 のうち読めずに飛ばした行: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +658,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>ボタンは多くのコントローラーと同じく位置で呼びます。右側の4つのボタンのうち、下が A、右が B、左が X、上が Y です。コントローラーに書かれた文字や記号は関係ありません。十字キーとスティックは、押し続けるとキーを押し続けたときと同じように繰り返します。ほかのボタンは何もしません。</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>倒れた者の殿堂で</translation>
     </message>
 </context>
 <context>

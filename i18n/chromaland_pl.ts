@@ -228,10 +228,6 @@
         <translation>Litera, cyfra, Spacja, Esc, Enter lub Backspace</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>Dowolny klawisz oprócz %1</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Gdy na twoim polu stoi wróg: zaczyna walkę z nim.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>Góra i dół na krzyżaku lub lewej gałce</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>Otwiera salę poległych: każdą postać, która zginęła.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>Każdy klawisz oprócz %1 i %2</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>Zamyka salę.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>Przechodzą od jednej poległej postaci do innej.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>Pokazuje cały wpis wybranej postaci.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>Kopiuje ten wpis jako tekst.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,132 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>ODWRÓT: Uciekasz, zanim wróg zdąży znów zaatakować.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1 (najnowszy)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1, poziom %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1, siła %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>Zginął</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>Zdobyte punkty</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Siła</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>Zręczność</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Mądrość</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Życie</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magia</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>Najwyższa umiejętność</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>Zabójca</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>Zginął %1, zabity przez: %2.
+Zdobyte punkty: %3 (niewydane: %4).
+Siła %5, Zręczność %6, Mądrość %7, Życie %8, Magia %9.
+Poziomy umiejętności: fioletowa %10, indygo %11, niebieska %12, zielona %13, żółta %14, pomarańczowa %15, czerwona %16.
+Archiwum: %17
+
+Ostatnie wiersze walki:
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>nieznane</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>Nie udało się odczytać historii poległych: %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>Żadna postać jeszcze nie poległa.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>Sala poległych</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>Wpis</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Polegli, najlepsi na początku: %n.</numerusform>
+            <numerusform>Polegli, najlepsi na początku: %n.</numerusform>
+            <numerusform>Polegli, najlepsi na początku: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Wiersze z %1, których nie udało się odczytać i które pominięto: %n.</numerusform>
+            <numerusform>Wiersze z %1, których nie udało się odczytać i które pominięto: %n.</numerusform>
+            <numerusform>Wiersze z %1, których nie udało się odczytać i które pominięto: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +662,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>Przyciski są nazwane według położenia, jak na większości kontrolerów: A to dolny z czterech przycisków po prawej, B prawy, X lewy, a Y górny, bez względu na litery czy symbole na twoim kontrolerze. Przytrzymane krzyżak i gałka powtarzają ruch jak przytrzymany klawisz. Pozostałe przyciski nic nie robią.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>W sali poległych</translation>
     </message>
 </context>
 <context>

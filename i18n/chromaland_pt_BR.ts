@@ -228,10 +228,6 @@
         <translation>Uma letra, um número, Espaço, Esc, Enter ou Backspace</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>Qualquer tecla exceto %1</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Quando um inimigo está na sua casa: começa a batalha com ele.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>Para cima e para baixo no direcional ou no analógico esquerdo</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>Abre o salão dos caídos: cada personagem que morreu.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>Qualquer tecla exceto %1 e %2</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>Fecha o salão.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>Passam de um personagem caído para outro.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>Mostra o registro completo do personagem escolhido.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>Copia esse registro como texto.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,130 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>RECUAR: Você foge antes que o inimigo ataque de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1 (o mais recente)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1, nível %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1, força %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>Morreu em</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>Pontos ganhos</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Força</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>Destreza</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Sabedoria</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Vida</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Magia</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>Maior habilidade</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>Derrotado por</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>Morreu em %1, derrotado por: %2.
+Pontos ganhos: %3 (não gastos: %4).
+Força %5, Destreza %6, Sabedoria %7, Vida %8, Magia %9.
+Níveis de habilidade: violeta %10, anil %11, azul %12, verde %13, amarelo %14, laranja %15, vermelho %16.
+Arquivo: %17
+
+As últimas linhas da batalha:
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecidos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>Não foi possível ler o histórico dos caídos: %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>Nenhum personagem caiu ainda.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>Salão dos caídos</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>Registro</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Personagens caídos, o melhor primeiro: %n.</numerusform>
+            <numerusform>Personagens caídos, o melhor primeiro: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Linhas de %1 que não puderam ser lidas e foram ignoradas: %n.</numerusform>
+            <numerusform>Linhas de %1 que não puderam ser lidas e foram ignoradas: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +660,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>Os botões têm o nome da sua posição, como na maioria dos controles: A é o de baixo dos quatro botões da direita, B o da direita, X o da esquerda e Y o de cima, quaisquer que sejam as letras ou os símbolos do seu controle. Mantidos pressionados, o direcional e o analógico se repetem como uma tecla mantida pressionada. Os demais botões não fazem nada.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>No salão dos caídos</translation>
     </message>
 </context>
 <context>

@@ -228,10 +228,6 @@
         <translation>Буква, цифра, Пробел, Esc, Enter или Backspace</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>Любая клавиша, кроме %1</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>Если на твоей клетке стоит враг: начинает бой с ним.</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>Вверх и вниз крестовиной или левым стиком</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>Открывает зал павших: всех погибших персонажей.</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>Любая клавиша, кроме %1 и %2</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>Закрывает зал.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>Переход от одного павшего персонажа к другому.</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>Показывает полную запись выбранного персонажа.</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>Копирует эту запись как текст.</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,132 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>ОТХОД: Ты убегаешь, прежде чем враг снова атакует.</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1 (последний)</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1, уровень %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1, сила %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>Погиб</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>Заработано очков</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>Сила</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>Ловкость</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>Мудрость</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>Здоровье</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>Магия</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>Лучший навык</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>Убийца</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(нет)</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>Погиб %1, убийца: %2.
+Заработано очков: %3 (не потрачено: %4).
+Сила %5, Ловкость %6, Мудрость %7, Здоровье %8, Магия %9.
+Уровни навыков: фиолетовый %10, синий %11, голубой %12, зелёный %13, жёлтый %14, оранжевый %15, красный %16.
+Архив: %17
+
+Последние строки боя:
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>неизвестно</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>Не удалось прочитать историю павших: %1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>Пока не пал ни один персонаж.</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>Зал павших</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>Запись</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>Павшие персонажи, лучшие первыми: %n.</numerusform>
+            <numerusform>Павшие персонажи, лучшие первыми: %n.</numerusform>
+            <numerusform>Павшие персонажи, лучшие первыми: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>Строки из %1, которые не удалось прочитать и которые пропущены: %n.</numerusform>
+            <numerusform>Строки из %1, которые не удалось прочитать и которые пропущены: %n.</numerusform>
+            <numerusform>Строки из %1, которые не удалось прочитать и которые пропущены: %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +662,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>Кнопки названы по их положению, как на большинстве геймпадов: A — нижняя из четырёх кнопок справа, B — правая, X — левая, Y — верхняя, какие бы буквы или значки ни были на твоём геймпаде. Если удерживать крестовину или стик, они повторяют ход, как удерживаемая клавиша. Остальные кнопки ничего не делают.</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>В зале павших</translation>
     </message>
 </context>
 <context>

@@ -228,10 +228,6 @@
         <translation>字母键、数字键、空格、Esc、回车或退格</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <translation>除 %1 外的任意键</translation>
-    </message>
-    <message>
         <source>While an enemy stands on your square: starts its battle.</source>
         <translation>有敌人站在你所在的格子上时：开始与它的战斗。</translation>
     </message>
@@ -257,6 +253,30 @@
         <source>Up and down on the d-pad or left stick</source>
         <translation>十字键或左摇杆的上下</translation>
     </message>
+    <message>
+        <source>Opens the hall of the fallen: every character who died.</source>
+        <translation>打开阵亡者名人堂：每一个死去的角色。</translation>
+    </message>
+    <message>
+        <source>Any key but %1 and %2</source>
+        <translation>除 %1 和 %2 以外的任意键</translation>
+    </message>
+    <message>
+        <source>Closes the hall.</source>
+        <translation>关闭名人堂。</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another.</source>
+        <translation>在阵亡的角色之间移动。</translation>
+    </message>
+    <message>
+        <source>Shows the whole record of the chosen character.</source>
+        <translation>显示所选角色的完整记录。</translation>
+    </message>
+    <message>
+        <source>Copies that record as text.</source>
+        <translation>将该记录复制为文本。</translation>
+    </message>
 </context>
 <context>
     <name>GameRules</name>
@@ -267,6 +287,128 @@
     <message>
         <source>RETREAT: You run away before the enemy can attack again.</source>
         <translation>撤退：在敌人再次攻击之前逃走。</translation>
+    </message>
+</context>
+<context>
+    <name>HallModel</name>
+    <message>
+        <source>%1 (newest)</source>
+        <extracomment>The date of the newest record in the hall of the fallen; %1 is the date and time.</extracomment>
+        <translation>%1（最新）</translation>
+    </message>
+    <message>
+        <source>%1, level %2</source>
+        <extracomment>The highest skill of a fallen character: %1 is a skill (&quot;Violet skill&quot;), %2 its level.</extracomment>
+        <translation>%1，等级 %2</translation>
+    </message>
+    <message>
+        <source>%1, strength %2</source>
+        <extracomment>What killed a fallen character: %1 is an enemy (&quot;Red enemy&quot;), %2 its strength.</extracomment>
+        <translation>%1，力量 %2</translation>
+    </message>
+    <message>
+        <source>Died</source>
+        <extracomment>Column headings of the hall of the fallen.</extracomment>
+        <translation>阵亡时间</translation>
+    </message>
+    <message>
+        <source>Points earned</source>
+        <translation>获得点数</translation>
+    </message>
+    <message>
+        <source>Strength</source>
+        <translation>力量</translation>
+    </message>
+    <message>
+        <source>Dexterity</source>
+        <translation>敏捷</translation>
+    </message>
+    <message>
+        <source>Wisdom</source>
+        <translation>智慧</translation>
+    </message>
+    <message>
+        <source>Health</source>
+        <translation>生命</translation>
+    </message>
+    <message>
+        <source>Magic</source>
+        <translation>魔力</translation>
+    </message>
+    <message>
+        <source>Highest skill</source>
+        <translation>最高技能</translation>
+    </message>
+    <message>
+        <source>Killed by</source>
+        <translation>击杀者</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（无）</translation>
+    </message>
+    <message>
+        <source>Died %1, killed by %2.
+Points earned: %3 (unspent: %4).
+Strength %5, Dexterity %6, Wisdom %7, Health %8, Magic %9.
+Skill levels: violet %10, indigo %11, blue %12, green %13, yellow %14, orange %15, red %16.
+Archive: %17
+
+The battle&apos;s last lines:
+%18</source>
+        <extracomment>The whole record of a fallen character, as the hall shows and copies it. %1 the date and time of death, %2 the enemy (&quot;Red enemy, strength 12&quot;), %3 the points earned, %4 the unspent points, %5 to %9 Strength, Dexterity, Wisdom, Health and Magic, %10 to %16 the skill levels violet to red, %17 the archive&apos;s file name, %18 the battle&apos;s last lines, one a line.</extracomment>
+        <translation>阵亡于 %1，击杀者：%2。
+获得点数：%3（未使用：%4）。
+力量 %5，敏捷 %6，智慧 %7，生命 %8，魔力 %9。
+技能等级：紫 %10，靛 %11，蓝 %12，绿 %13，黄 %14，橙 %15，红 %16。
+存档：%17
+
+战斗的最后几行：
+%18</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>HallWindow</name>
+    <message>
+        <source>The history of the fallen could not be read: %1</source>
+        <extracomment>%1 is the history file&apos;s path and the reason it could not be read.</extracomment>
+        <translation>无法读取阵亡者记录：%1</translation>
+    </message>
+    <message>
+        <source>No character has fallen yet.</source>
+        <translation>还没有角色阵亡。</translation>
+    </message>
+    <message>
+        <source>Hall of the Fallen</source>
+        <extracomment>The title of the window that lists the characters who died.</extracomment>
+        <translation>阵亡者名人堂</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <extracomment>The accessible name of the box that shows one fallen character&apos;s whole record.</extracomment>
+        <translation>记录</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fallen characters, the best first: %n.</source>
+        <translation>
+            <numerusform>阵亡角色（最佳者在前）：%n。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines of %1 that could not be read and were skipped: %n.</source>
+        <extracomment>After the sentence on the count of the fallen; %n is the number of lines skipped, %1 the file&apos;s path.</extracomment>
+        <translation>
+            <numerusform>%1 中无法读取而跳过的行：%n。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -516,6 +658,10 @@
     <message>
         <source>The buttons are named by their place, as on most controllers: A is the lower of the four buttons on the right, B the right one, X the left one and Y the upper one, whatever letters or symbols your controller shows. Held, the d-pad and the stick repeat as a held key does. Any other button does nothing.</source>
         <translation>按钮按位置命名，与大多数手柄相同：右侧四个按钮中，下方为 A，右方为 B，左方为 X，上方为 Y，无论你的手柄上印的是什么字母或符号。按住十字键或摇杆时，会像按住按键一样重复。其他按钮不起作用。</translation>
+    </message>
+    <message>
+        <source>In the hall of the fallen</source>
+        <translation>在阵亡者名人堂中</translation>
     </message>
 </context>
 <context>

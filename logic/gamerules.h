@@ -33,6 +33,8 @@ inline constexpr int KeyDown = 40;
 inline constexpr Qt::Key KeyHelp = Qt::Key_F1;
 // The map's colour symbols, on and off.
 inline constexpr Qt::Key KeyColourSymbols = Qt::Key_F2;
+// The hall of the fallen, on the title and the map.
+inline constexpr Qt::Key KeyHall = Qt::Key_F3;
 
 // --- The character file -----------------------------------------------------
 // Its first lines are the eight statistics (ST, DX, WS, HPc, HPm, MPc, MPm,

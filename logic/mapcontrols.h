@@ -12,6 +12,7 @@
 
 #include "logic/gamerules.h"
 
+#include <QString>
 #include <array>
 #include <functional>
 
@@ -19,6 +20,14 @@ class PictureBox;
 class QLabel;
 class QPushButton;
 class QWidget;
+
+// What a battle leaves behind for the record of a death: the enemy's
+// strength and the battle's last lines as its window showed them.
+struct BattleEnd
+{
+    qint16 enemyStrength = 0;
+    QString lastLines;
+};
 
 struct MapControls
 {
@@ -49,7 +58,7 @@ struct MapControls
     // returns once it is over, its result in lbl_EnemyTag and Health and
     // Magic copied back. The map window opens its battle window here; tests
     // put a scripted battle in its place.
-    using Battle = std::function<void(const MapControls &map)>;
+    using Battle = std::function<BattleEnd(const MapControls &map)>;
     Battle openBattle;
 
     // The statistics in the order of the character file's first lines.

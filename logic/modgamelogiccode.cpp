@@ -256,16 +256,17 @@ Outcome CheckEncounter(const MapControls &map)
 Outcome FightEnemy(const MapControls &map, qint16 index)
 {
     map.lbl_EnemyTag->setText(QString::number(index));
+    BattleEnd battle;
     {
         const PausedEnemies paused;
-        map.openBattle(map);
+        battle = map.openBattle(map);
     }
 
     const QString result = map.lbl_EnemyTag->text();
     if (result == Retreat)
         return Outcome::carryOn();
     if (result == Dead)
-        return ArchiveDeadCharacter(map);
+        return ArchiveDeadCharacter(map, index, battle);
 
     map.pic_Enemy[index]->hide();
     const int group = index / EnemiesPerColour;
@@ -283,14 +284,39 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
     return Outcome::carryOn();
 }
 
-Outcome ArchiveDeadCharacter(const MapControls &map)
+namespace {
+
+// The record of the character the controls hold, as it died.
+FallenHistory::Record fallenRecord(const MapControls &map, const QDateTime &died, const QString &archive,
+                                   qint16 enemy, const BattleEnd &battle)
+{
+    FallenHistory::Record record;
+    record.died = died;
+    record.archive = archive;
+    record.statistics = {map.lbl_ST_val->text(), map.lbl_DX_val->text(), map.lbl_WS_val->text(),
+                         map.lbl_HP_max->text(), map.lbl_MP_max->text()};
+    record.points = map.lbl_Points_val->text();
+    for (int i = 0; i < ColourCount; ++i)
+        record.levels[i] = CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
+    record.earned = FallenHistory::earned(record.statistics, record.points);
+    record.killer = enemy / EnemiesPerColour;
+    record.strength = battle.enemyStrength;
+    // The status line breaks its lines as the language lays them out.
+    record.lastLines = splitLines(battle.lastLines);
+    return record;
+}
+
+} // namespace
+
+Outcome ArchiveDeadCharacter(const MapControls &map, qint16 enemy, const BattleEnd &battle)
 {
     const QString characterFile = characterFilePath();
     const Outcome saved = saveCharacterOrSay(map);
     if (saved.ends())
         return saved;
 
-    const QString archiveName = QStringLiteral("Dead_") + Clock::now().toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy"))
+    const QDateTime died = Clock::now();
+    const QString archiveName = QStringLiteral("Dead_") + died.toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy"))
                               + QStringLiteral(".txt");
     const QDir archiveFolder(ProgramFolder::archiveFolder());
     QFile file(characterFile);
@@ -304,6 +330,9 @@ Outcome ArchiveDeadCharacter(const MapControls &map)
                                   QDir::toNativeSeparators(characterFile)));
         return Outcome::end(1);
     }
+    // The archive is whole before the history is touched, and the history
+    // never holds the end back: a failure here is not the player's concern.
+    FallenHistory::append(fallenRecord(map, died, archiveName, enemy, battle));
     return Outcome::end(0);
 }
 

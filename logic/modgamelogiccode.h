@@ -7,6 +7,7 @@
 // the character and the enemies live. It never ends the program: what
 // should happen next comes back as an Outcome.
 
+#include "logic/fallenhistory.h"
 #include "logic/mapcontrols.h"
 #include "system/outcome.h"
 
@@ -94,7 +95,10 @@ Outcome CheckEncounter(const MapControls &map);
 // the map; the end of the game when the player died.
 Outcome FightEnemy(const MapControls &map, qint16 index);
 // Saves the dead character and moves the file to its archive name; always
-// the end, with 1 when a message had to say what could not be done.
-Outcome ArchiveDeadCharacter(const MapControls &map);
+// the end, with 1 when a message had to say what could not be done. Once
+// the archive is made, adds the character's record to the history of the
+// fallen (FallenHistory), killed by enemy `enemy` as `battle` tells; a
+// record that cannot be written is left out without a word.
+Outcome ArchiveDeadCharacter(const MapControls &map, qint16 enemy, const BattleEnd &battle);
 
 } // namespace modGameLogicCode

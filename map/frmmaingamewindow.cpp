@@ -69,6 +69,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
         // A fresh window for every battle, gone once it has been hidden.
         frmBattleControl battle(map);
         battle.exec();
+        return battle.end();
     };
 
     Timer1 = new QTimer(this);

@@ -60,6 +60,7 @@ declare -A seeds=(
     [fuzz_character]=$source_dir/tests/data/characters
     [fuzz_picture]=$source_dir/tests/data/pictures
     [fuzz_caption]=$source_dir/tests/data/characters
+    [fuzz_history]=$source_dir/tests/data/history
 )
 declare -A more_seeds=(
     [fuzz_picture]=$source_dir/tests/fuzz/seeds/picture

@@ -26,7 +26,7 @@ packages=(
 package_packages=(build-essential dpkg-dev debhelper)
 test_packages=(
     "${package_packages[@]}"
-    xvfb openbox xdotool wmctrl x11-utils
+    xvfb openbox xdotool wmctrl x11-utils xclip
     # Holds a save back at its last step, so that a kill lands there.
     strace
     # A screen reader on the accessibility bus: the bus, a client of it, Orca.

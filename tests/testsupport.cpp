@@ -2,6 +2,8 @@
 
 #include "help/helpkey.h"
 #include "help/helpwindow.h"
+#include "hall/hallwindow.h"
+#include "logic/fallenhistory.h"
 #include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
@@ -19,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QTableView>
 #include <QTextBrowser>
 
 const QDateTime Sandbox::FixedMoment(QDate(2026, 12, 6), QTime(23, 55, 11));
@@ -151,6 +154,7 @@ BattleScript::BattleScript(frmMainGameWindow *map, Act act)
         tags << controls.lbl_EnemyTag->text();
         pausedDuringBattle = pausedDuringBattle && modGameLogicCode::EnemiesPaused;
         act(controls);
+        return end;
     });
 }
 
@@ -203,6 +207,51 @@ bool helpOpensOn(const std::function<void()> &press, const std::function<void(He
     whileOpen.start(0);
     press();
     return opened;
+}
+
+bool hallOpensOn(const std::function<void()> &press, const std::function<void(HallWindow &)> &look)
+{
+    HelpKey::install();
+    const BattlesExpected expected;
+    bool opened = false;
+    QTimer whileOpen;
+    whileOpen.setSingleShot(true);
+    QObject::connect(&whileOpen, &QTimer::timeout, [&] {
+        auto *hall = qobject_cast<HallWindow *>(QApplication::activeModalWidget());
+        if (!hall)
+            return;
+        opened = true;
+        if (look)
+            look(*hall);
+        if (hall->isVisible())
+            QTest::keyClick(hall->table(), Qt::Key_Escape);
+    });
+    whileOpen.start(0);
+    press();
+    return opened;
+}
+
+void writeThreeFallen()
+{
+    const auto fallen = [](const QDateTime &died, std::array<QString, 5> statistics, const QString &points, int killer,
+                           int strength) {
+        FallenHistory::Record record;
+        record.died = died;
+        record.archive = died.toString(QStringLiteral("'Dead_'hh.mm.ss_dd.MM.yyyy'.txt'"));
+        record.statistics = statistics;
+        record.points = points;
+        record.levels = {QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("9"),
+                         QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2")};
+        record.earned = FallenHistory::earned(record.statistics, record.points);
+        record.killer = killer;
+        record.strength = strength;
+        record.lastLines = {QStringLiteral("You miss by -2"),
+                            QStringLiteral("Enemy hits you by +4 and it inflicts %1 damage.").arg(strength / 4)};
+        QVERIFY(FallenHistory::append(record));
+    };
+    fallen(QDateTime(QDate(2026, 11, 2), QTime(18, 4, 51)), {"14", "12", "10", "16", "10"}, "4", GameRules::Orange, 31);
+    fallen(QDateTime(QDate(2026, 11, 20), QTime(9, 30, 0)), {"25", "20", "17", "24", "14"}, "0", GameRules::Indigo, 144);
+    fallen(QDateTime(QDate(2026, 12, 1), QTime(21, 12, 7)), {"12", "14", "10", "12", "10"}, "4", GameRules::Green, 62);
 }
 
 QByteArray bitmapFile(QSize size, const QColor &colour)

@@ -88,6 +88,8 @@ public:
 
     QStringList tags;
     bool pausedDuringBattle = true;
+    // What every battle leaves behind.
+    BattleEnd end;
 };
 
 // While one lives, modal windows are the test's own business.
@@ -106,6 +108,13 @@ class HelpWindow;
 bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(HelpWindow &)> &look = {});
 // The same for any way of pressing: `press` presses.
 bool helpOpensOn(const std::function<void()> &press, const std::function<void(HelpWindow &)> &look = {});
+
+class HallWindow;
+// The same for F3 and the hall of the fallen.
+bool hallOpensOn(const std::function<void()> &press, const std::function<void(HallWindow &)> &look = {});
+// Writes three fallen characters into the sandbox's history, the best (50
+// points earned) neither first nor newest; the newest earned 12.
+void writeThreeFallen();
 
 // A BMP file of one colour.
 QByteArray bitmapFile(QSize size, const QColor &colour);

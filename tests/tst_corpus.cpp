@@ -3,6 +3,7 @@
 // must give the outcome the table names, and must give it promptly.
 
 #include "logic/defaultcharacter.h"
+#include "logic/fallenhistory.h"
 #include "logic/modgamelogiccode.h"
 #include "system/gameerror.h"
 #include "system/picturefile.h"
@@ -92,6 +93,18 @@ const std::map<QString, std::function<QByteArray()>> &recipes()
              return body + QByteArray(modGameLogicCode::MaxCharacterFileBytes - body.size() + 1, 'x');
          }},
         {u"million-digit-points"_s, [] { return withLine(7, "pts=" + QByteArray(1'000'000, '9')); }},
+        {u"history-every-byte"_s, [] {
+             QByteArray all = FallenHistory::header();
+             for (int b = 0; b < 256; ++b)
+                 all += char(b);
+             return all;
+         }},
+        {u"history-hundred-thousand"_s, [] {
+             const QByteArray line = "2026-12-06T23:55:11+01:00\tDead_23.55.11_06.12.2026.txt\t12\t10\t10\t10\t10"
+                                     "\t0\t3\t1\t1\t1\t1\t1\t1\t2\tgreen\t40\tEnemy hits you by +2\\nYou die\n";
+             return FallenHistory::header() + line.repeated(100'000);
+         }},
+        {u"history-ten-megabyte-line"_s, [] { return FallenHistory::header() + QByteArray(10'000'000, '\t') + '\n'; }},
         {u"million-digits-then-letter"_s, [] { return withLine(7, "pts=" + QByteArray(1'000'000, '9') + "x"); }},
     };
     return made;
@@ -106,6 +119,12 @@ QString dataPath(const QString &entry)
 QString outcomeOf(const QString &entry, const QString &path)
 {
     try {
+        if (entry.startsWith(u"history/"_s)) {
+            const FallenHistory::Reading reading = FallenHistory::read(path);
+            if (reading.failureCode)
+                return QString::number(*reading.failureCode);
+            return u"%1 read %2 skipped"_s.arg(reading.contents.records.size()).arg(reading.contents.skipped);
+        }
         if (entry.startsWith(u"characters/"_s)) {
             modGameLogicCode::readCharacter(
                 SafeFile::read(path, modGameLogicCode::MaxCharacterFileBytes, GameError::PathAccess));

@@ -1,11 +1,13 @@
 #include "testsupport.h"
 #include "system/clock.h"
 
+#include "logic/fallenhistory.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "system/beep.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -26,6 +28,7 @@ private slots:
     void retreatChangesNothing();
     void winHidesTheEnemyAndGrowsItsBar_data();
     void winHidesTheEnemyAndGrowsItsBar();
+    void deathArchivesTheCharacterAndEnds_data();
     void deathArchivesTheCharacterAndEnds();
     void archiveNameHasTwoDigitsEach_data();
     void archiveNameHasTwoDigitsEach();
@@ -193,15 +196,43 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
             QCOMPARE(map->controls().skillBars[other]->widthTwips(), 150.0f);
 }
 
+// The history of the fallen before a death, and what must stand in it after.
+void tst_Encounters::deathArchivesTheCharacterAndEnds_data()
+{
+    QTest::addColumn<QByteArray>("before");   // "folder": a folder in its place
+    QTest::addColumn<int>("records");         // readable records after the death
+    QTest::addColumn<int>("skipped");
+    const QByteArray earlier = FallenHistory::header()
+        + "2026-01-02T03:04:05+01:00\tDead_03.04.05_02.01.2026.txt\t10\t10\t10\t10\t10\t0\t1\t1\t1\t1\t1\t1\t1\t0\tred\t3\t\n";
+    QTest::newRow("first death") << QByteArray() << 1 << 0;
+    QTest::newRow("earlier lines kept, damaged ones too") << earlier + "not a record\nhalf a li" << 2 << 2;
+    QTest::newRow("a folder in its place") << QByteArray("folder") << 0 << 0;
+}
+
 // A death saves the character, moves the file to its archive name in the
 // working folder and ends the program: no enemy hidden, no bar grown, no
-// further battle.
+// further battle. Then, and only then, the character's record is added to
+// the history, every earlier byte of it kept; where it cannot be, the
+// death is as it always was, without a word.
 void tst_Encounters::deathArchivesTheCharacterAndEnds()
 {
+    QFETCH(QByteArray, before);
+    QFETCH(int, records);
+    QFETCH(int, skipped);
     Sandbox box;
     QStringList lines = Sandbox::defaultLines();
+    lines[0] = "ST=13";
+    lines[2] = "WS=11";
     lines[3] = "HPc=1";
+    lines[4] = "HPm=14";
+    lines[7] = "pts=5";
+    lines[8] = "V=4";
+    lines[12] = "Y=6";
     box.writeCharacter(lines);
+    if (before == "folder")
+        QVERIFY(QDir(box.folder()).mkdir("Fallen.tsv"));
+    else if (!before.isEmpty())
+        box.write("Fallen.tsv", before);
     QVERIFY(QDir(box.folder()).mkdir("cwd"));
     QDir::setCurrent(box.path("cwd"));
     frmMainGameWindow *map = box.openMap();
@@ -212,18 +243,49 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
         controls.lbl_HP_val->setText("-4");
         controls.lbl_EnemyTag->setText("DEAD");
     });
+    script.end = {57, "You miss by -3\r\nEnemy hits you by +6 and it inflicts 5 damage."};
     QCOMPARE(CheckEncounter(map->controls()), Outcome::end(0));
     QCOMPARE(script.tags, QStringList{"2"});
     QVERIFY(box.messages.isEmpty());
     QVERIFY(!box.exists("Character.chx"));
     const QByteArray archive = box.read(archiveFolder + "Dead_23.55.11_06.12.2026.txt");
-    QVERIFY(archive.startsWith("ST=10\r\nDX=10\r\nWS=10\r\nHPc="));
+    lines[3] = "HPc=-4";
+    QVERIFY(archive.startsWith(lines.join("\r\n").toLatin1() + "\r\nSaved: "));
     const QList<QByteArray> saved = archive.split('\n');
     QCOMPARE(saved.size(), 17);
     QVERIFY(saved[15].startsWith("Saved: "));
-    QCOMPARE(saved[3], QByteArray("HPc=-4\r"));
     QVERIFY(map->controls().pic_Enemy[2]->shown());
-    QCOMPARE(control<PictureBox>(map, "pic_Violet")->widthTwips(), 150.0f);
+    QCOMPARE(control<PictureBox>(map, "pic_Violet")->widthTwips(), 600.0f);
+
+    if (before == "folder") {
+        QVERIFY(QFileInfo(box.path("Fallen.tsv")).isDir());
+        QVERIFY(QDir(box.path("Fallen.tsv")).isEmpty());
+        return;
+    }
+    const QByteArray after = box.read("Fallen.tsv");
+    if (!before.isEmpty())
+        QVERIFY(after.startsWith(before + '\n'));
+    else
+        QVERIFY(after.startsWith(FallenHistory::header()));
+    QCOMPARE(after.count('\n'), (before.isEmpty() ? 1 : before.count('\n') + 1) + 1);
+    const FallenHistory::Contents contents = FallenHistory::parse(after);
+    QCOMPARE(contents.records.size(), records);
+    QCOMPARE(contents.skipped, skipped);
+    const FallenHistory::Record &fallen = contents.records.last();
+    QCOMPARE(fallen.died, Sandbox::FixedMoment);
+    QCOMPARE(fallen.died.offsetFromUtc(), Sandbox::FixedMoment.offsetFromUtc());
+    QCOMPARE(fallen.archive, QStringLiteral("Dead_23.55.11_06.12.2026.txt"));
+    QCOMPARE(fallen.statistics, (std::array<QString, 5>{"13", "10", "11", "14", "10"}));
+    QCOMPARE(fallen.points, QStringLiteral("5"));
+    QCOMPARE(fallen.levels, (std::array<QString, 7>{"4", "1", "1", "1", "6", "1", "1"}));
+    // Three rises of Strength, one of Wisdom, four of Health, and the five
+    // points still to spend.
+    QCOMPARE(fallen.earned, std::optional<double>(13));
+    QCOMPARE(fallen.killer, int(GameRules::Violet));
+    QCOMPARE(fallen.strength, 57);
+    QCOMPARE(fallen.lastLines,
+             (QStringList{"You miss by -3", "Enemy hits you by +6 and it inflicts 5 damage."}));
+    QCOMPARE(fallen.highestSkill(), int(GameRules::Yellow));
 }
 
 // "Dead_hh.mm.ss_dd.mm.yyyy.txt", the hour of a 24-hour clock, every field
@@ -245,8 +307,9 @@ void tst_Encounters::archiveNameHasTwoDigitsEach()
     QDir::setCurrent(box.folder());
     const frmMainGameWindow *map = box.openMap();
     Clock::fix(moment);
-    QCOMPARE(ArchiveDeadCharacter(map->controls()), Outcome::end(0));
-    QCOMPARE(QDir(box.folder()).entryList(QDir::Files), QStringList{name});
+    QCOMPARE(ArchiveDeadCharacter(map->controls(), 20, {}), Outcome::end(0));
+    // Beside it, the history of the fallen that now holds its record.
+    QCOMPARE(QDir(box.folder()).entryList(QDir::Files), (QStringList{name, "Fallen.tsv"}));
 }
 
 // When the archive cannot be written the character file stays where it is,
@@ -273,7 +336,7 @@ void tst_Encounters::archiveNeverReplacesAnExistingFile()
         QVERIFY(QDir(box.path("cwd")).removeRecursively());
     frmMainGameWindow *map = box.openMap();
     map->controls().lbl_HP_val->setText("-3");
-    QCOMPARE(ArchiveDeadCharacter(map->controls()), Outcome::end(1));
+    QCOMPARE(ArchiveDeadCharacter(map->controls(), 20, {}), Outcome::end(1));
     QCOMPARE(box.messages.size(), 1);
     QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))), qPrintable(box.messages[0]));
     QVERIFY(box.read("Character.chx").contains("\r\nHPc=-3\r\n"));

@@ -5,6 +5,9 @@
 #include "help/gamepadkeys.h"
 #include "help/helpkey.h"
 #include "help/helpwindow.h"
+#include "hall/hallmodel.h"
+#include "hall/hallwindow.h"
+#include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "system/randomsource.h"
 #include "title/frmsplash.h"
@@ -13,7 +16,9 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -51,6 +56,8 @@ struct Look
             captions << QString::number(help->browser()->verticalScrollBar()->value())
                      << QStringLiteral("%1-%2").arg(cursor.selectionStart()).arg(cursor.selectionEnd());
         }
+        if (auto *hall = qobject_cast<HallWindow *>(window))
+            captions << QString::number(hall->table()->currentIndex().row()) << hall->recordView()->toPlainText();
     }
     bool operator==(const Look &other) const
     {
@@ -241,6 +248,8 @@ private slots:
     void buttonsActAsTheirKeys();
     void aControllerPlaysABattleAndSpendsAPoint();
     void controllersComeAndGo();
+    void theHallOfTheFallen_data();
+    void theHallOfTheFallen();
 
 private:
     // The map after start-up with points to spend, the player in the middle
@@ -308,6 +317,8 @@ bool tst_GameKeys::acts(QWidget *window, QKeyCombination press)
     QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
     if (press.key() == GameKeys::Help)
         return helpOpensOn(target, press);
+    if (press.key() == GameKeys::Hall)
+        return hallOpensOn([&] { click(target, press); });
     click(target, press);
     return !(Look(window) == before);
 }
@@ -338,6 +349,8 @@ void tst_GameKeys::listedKeysAct()
         QVERIFY(QTest::qWaitForWindowActive(&title));
         if (key.key() == GameKeys::Help)
             QVERIFY(helpOpensOn(&title, key));
+        else if (key.key() == GameKeys::Hall)
+            QVERIFY(hallOpensOn([&] { click(&title, key); }));
         else {
             click(&title, key);
             QVERIFY(title.mapWindow());
@@ -375,6 +388,16 @@ void tst_GameKeys::listedKeysAct()
             QTest::keyClick(help.browser(), Qt::Key_A, Qt::ControlModifier);
         }
         QVERIFY(acts(&help, key));
+        break;
+    }
+    case Window::Hall: {
+        writeThreeFallen();
+        HallWindow hall(nullptr);
+        hall.show();
+        QVERIFY(QTest::qWaitForWindowActive(&hall));
+        // Ctrl+C copies the record: there is none on the clipboard before.
+        QGuiApplication::clipboard()->clear();
+        QVERIFY(acts(&hall, key));
         break;
     }
     case Window::MessageBox: {
@@ -447,7 +470,7 @@ void tst_GameKeys::onlyCharacterKeysStartTheGame()
     HelpKey::install();
     QStringList wrong;
     for (QKeyCombination press : everyKey()) {
-        if (press.key() == GameKeys::Help)
+        if (press.key() == GameKeys::Help || press.key() == GameKeys::Hall)
             continue;
         frmSplash title;
         title.show();
@@ -464,7 +487,7 @@ void tst_GameKeys::buttonsActAsTheirKeys_data()
 {
     QTest::addColumn<Window>("window");
     QTest::addColumn<Input>("input");
-    for (const Window window : {Window::Title, Window::Map, Window::Battle, Window::Help, Window::MessageBox}) {
+    for (const Window window : {Window::Title, Window::Map, Window::Battle, Window::Help, Window::Hall, Window::MessageBox}) {
         for (const auto &[name, input] : everyInput())
             QTest::addRow("%d %s", int(window), name.constData()) << window << input;
     }
@@ -526,6 +549,14 @@ void tst_GameKeys::buttonsActAsTheirKeys()
         help.browser()->document()->size();
         help.browser()->verticalScrollBar()->setValue(help.browser()->verticalScrollBar()->maximum() / 2);
         QCOMPARE(acts(&help), bool(key));
+        break;
+    }
+    case Window::Hall: {
+        writeThreeFallen();
+        HallWindow hall(nullptr);
+        hall.show();
+        QVERIFY(QTest::qWaitForWindowActive(&hall));
+        QCOMPARE(acts(&hall), bool(key));
         break;
     }
     case Window::MessageBox: {
@@ -628,6 +659,86 @@ void tst_GameKeys::controllersComeAndGo()
     QTest::keyClick(battle.get(), Qt::Key_R, Qt::AltModifier);
     QTRY_VERIFY(!battle->isVisible());
     QCOMPARE(map->controls().lbl_HP_val->text(), health);
+}
+
+void tst_GameKeys::theHallOfTheFallen_data()
+{
+    QTest::addColumn<Window>("over");
+    QTest::addColumn<bool>("fallen");
+    QTest::newRow("title") << Window::Title << true;
+    QTest::newRow("map") << Window::Map << true;
+    QTest::newRow("title, none fallen yet") << Window::Title << false;
+}
+
+// F3 opens the hall over the title and the map with the enemy clock held:
+// the best first, the newest marked, a Down moves to the next at once,
+// Enter shows the whole record and Ctrl+C copies it; Escape closes it and
+// the window under it has its focus back. With nobody fallen a sentence
+// says so.
+void tst_GameKeys::theHallOfTheFallen()
+{
+    QFETCH(Window, over);
+    QFETCH(bool, fallen);
+    if (fallen)
+        writeThreeFallen();
+    std::unique_ptr<frmSplash> title;
+    QProgressBar *clock = nullptr;
+    if (over == Window::Title) {
+        title = std::make_unique<frmSplash>();
+        title->show();
+        QVERIFY(QTest::qWaitForWindowActive(title.get()));
+    } else {
+        frmMainGameWindow *map = openMap();
+        map->Timer1->start();
+        clock = control<QProgressBar>(map, "prog_MoveTime");
+    }
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QGuiApplication::clipboard()->clear();
+    bool looked = false;
+    const bool opened = hallOpensOn([&] { click(focus, GameKeys::Hall); }, [&](HallWindow &hall) {
+        looked = true;
+        QVERIFY(modGameLogicCode::EnemiesPaused);
+        if (clock) {
+            const int before = clock->value();
+            QTest::qWait(200);
+            QCOMPARE(clock->value(), before);
+        }
+        if (!fallen) {
+            QCOMPARE(hall.summary()->text(), HallWindow::tr("No character has fallen yet."));
+            QCOMPARE(hall.model()->rowCount(), 0);
+            return;
+        }
+        QTRY_COMPARE(QApplication::focusWidget(), hall.table());
+        QCOMPARE(hall.model()->rowCount(), 3);
+        const auto cell = [&](int row, int column) { return hall.model()->index(row, column).data().toString(); };
+        QCOMPARE(cell(0, HallModel::Points), QStringLiteral("50"));
+        QCOMPARE(cell(1, HallModel::Points), QStringLiteral("16"));
+        QCOMPARE(cell(2, HallModel::Points), QStringLiteral("12"));
+        QCOMPARE(hall.model()->newestRow(), 2);
+        QVERIFY(cell(2, HallModel::Date) != HallModel::shownDate(hall.model()->record(2).died));
+        QCOMPARE(cell(0, HallModel::Date), HallModel::shownDate(hall.model()->record(0).died));
+        QCOMPARE(hall.table()->currentIndex().row(), 0);
+        QTest::keyClick(hall.table(), Qt::Key_Down);
+        QCOMPARE(hall.table()->currentIndex().row(), 1);
+        QVERIFY(hall.recordView()->isHidden());
+        QTest::keyClick(hall.table(), Qt::Key_Return);
+        QVERIFY(hall.isVisible());
+        QVERIFY(!hall.recordView()->isHidden());
+        const QString record = hall.recordView()->toPlainText();
+        QVERIFY2(record.contains(QStringLiteral("Points earned: 16")), qPrintable(record));
+        QVERIFY2(record.endsWith(QStringLiteral("You miss by -2\nEnemy hits you by +4 and it inflicts 7 damage.")),
+                 qPrintable(record));
+        QTest::keyClick(hall.table(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), record);
+    });
+    QVERIFY(opened);
+    QVERIFY(looked);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!modGameLogicCode::EnemiesPaused);
+    QTRY_COMPARE(QApplication::focusWidget(), focus);
+    if (over == Window::Title)
+        QVERIFY(!title->mapWindow());
 }
 
 QTEST_MAIN(tst_GameKeys)

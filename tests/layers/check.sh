@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$1"
 # From the top down.
-layers=(help title map battle logic forms accessibility widgets system resources)
+layers=(help hall title map battle logic forms accessibility widgets system resources)
 rank() {
     local i
     for i in "${!layers[@]}"; do

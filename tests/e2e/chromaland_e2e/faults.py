@@ -365,6 +365,135 @@ class Faults(Scenario):
         os.chmod(self.working_folder, 0o755)
         log("RAN: death with a read-only working folder, the game run as %s" % (self.game.user or os.getuid()))
 
+    # --- The history of the fallen at a death ------------------------------------
+
+    def die_with_history(self, setup, earlier=files.EARLIER_FALLEN):
+        """Plays the loser to its death with the earlier history beside it
+        (setup(folder) prepares the rest); returns the death box, the
+        history's path and the working folder's archives before."""
+        def prepare(folder):
+            loser_character(folder)
+            history = os.path.join(folder, files.HISTORY)
+            with open(history, "wb") as f:
+                f.write(earlier)
+            setup(folder)
+        battle = self.play_to_battle(0, "Return", prepare, separate=True)
+        box, _ = self.attack_until_death_box(battle)
+        return box, os.path.join(self.program_folder, files.HISTORY)
+
+    def expect_death_as_ever(self, box, history, *entries, earlier=files.EARLIER_FALLEN):
+        """Answering "You have died." ends the game with 0, no other box on
+        the way; the archive is in the working folder, the history exactly
+        as it was."""
+        self.game.keys(box, "Return")
+        self.game.none_shown("box", 2, "a history that cannot be written is no concern of the player's")
+        rc = self.game.wait_exit(10)
+        self.assertEqual(rc, 0, "the death ended the game with exit code %d, expected 0" % rc)
+        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_")]
+        self.assertEqual(len(archives), 1, "expected the archive in the working folder, found %s"
+                         % os.listdir(self.working_folder))
+        expect_saved(os.path.join(self.working_folder, archives[0]),
+                     with_value(LOSER, "HPc", value_between(os.path.join(self.working_folder, archives[0]), "HPc",
+                                                            -24, 0, "of the dead character")))
+        self.assertEqual(files.read_bytes(history), earlier, "the history changed")
+        expect_entries(self.program_folder, "chromaland", files.HISTORY, *entries)
+
+    def rename_count_to_history(self):
+        """Traces a whole death and returns the system call that puts the new
+        history in place and which of the calls of its kind it is (1 for the
+        first): strace counts each kind apart."""
+        box, history = self.die_with_history(lambda folder: None)
+        require("strace")
+        trace = os.path.join(self.tmp, "death.strace")
+        tracer = self.game.processes.start(
+            ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=rename,renameat,renameat2"],
+            log_file=os.path.join(self.tmp, "strace-count.err"))
+        time.sleep(0.5)
+        self.game.keys(box, "Return")
+        self.game.wait_exit(10)
+        self.game.processes.stop(tracer)
+        renames = [line for line in open(trace) if "rename" in line]
+        log("a death renames %d time(s):\n%s" % (len(renames), "".join(renames)))
+        for line in renames:
+            if files.HISTORY + ".saving" in line:
+                call = re.search(r"(rename\w*)\(", line).group(1)
+                return call, sum(1 for before in renames[:renames.index(line) + 1] if re.search(r"\b%s\(" % call, before))
+        self.fail("no rename put a new history in place:\n" + "".join(renames))
+
+    def test_history_at_death(self):
+        """The record of a death cannot be written: a read-only Fallen.tsv,
+        and (as root) a full disk. The death is as it ever was and the
+        history stays byte for byte. Killed as the new history replaces the
+        old one: the old history is whole, the new one whole beside it
+        until the hall is next opened, which removes it."""
+        def read_only(folder):
+            history = os.path.join(folder, files.HISTORY)
+            os.chmod(history, 0o444)
+            if am_root():
+                self.open_to_all(folder, self.working_folder)
+                for path in (folder, os.path.join(folder, "Character.chx"), self.working_folder):
+                    shutil.chown(path, UNPRIVILEGED)
+                self.game.user = UNPRIVILEGED
+        box, history = self.die_with_history(read_only)
+        self.expect_death_as_ever(box, history)
+        self.game.user = None
+        ran = ["a read-only Fallen.tsv"]
+
+        if am_root():
+            # Longer than the pages the save and the archive leave free.
+            long_history = files.EARLIER_FALLEN + b"not a record either\n" * 1000
+
+            def full(folder):
+                # Room for the character's last save and nothing more.
+                size_kb = os.path.getsize(self.game.exe) // 1024 + 256
+                run("mount", "-t", "tmpfs", "-o", "size=%dk,mode=755" % size_kb, "chromaland-fallen", folder)
+                self.addCleanup(subprocess.run, ["umount", "-l", folder], capture_output=True)
+                shutil.copy(self.game.exe, os.path.join(folder, "chromaland"))
+                loser_character(folder)
+                with open(os.path.join(folder, files.HISTORY), "wb") as f:
+                    f.write(long_history)
+                with open(os.path.join(folder, "reserve"), "wb") as f:
+                    f.write(b"r" * 4096)
+                self.fill_disk(folder)
+                os.remove(os.path.join(folder, "reserve"))
+            box, history = self.die_with_history(full, long_history)
+            self.expect_death_as_ever(box, history, "filler", earlier=long_history)
+            ran.append("a full disk")
+        else:
+            log("not root: a tmpfs cannot be mounted, so the full disk is not tried")
+
+        call, number = self.rename_count_to_history()
+        box, history = self.die_with_history(lambda folder: None)
+        trace = os.path.join(self.tmp, "held.strace")
+        self.holder = self.game.processes.start(
+            ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=rename,renameat,renameat2",
+             "-e", "inject=%s:delay_enter=60000000:when=%d" % (call, number)],
+            log_file=os.path.join(self.tmp, "strace.err"))
+        time.sleep(0.5)
+        self.game.keys(box, "Return")
+        held = wait_until(lambda: files.HISTORY + ".saving" in open(trace).read() if os.path.exists(trace) else None,
+                          15, 0.02)
+        self.assertTrue(held, "the history's rename was never reached")
+        kill_9(self.game.pid)
+        self.game.processes.stop(self.holder)
+        self.game.process.wait(10)
+        self.assertEqual(files.read_bytes(history), files.EARLIER_FALLEN, "a kill before the rename changed the history")
+        pending = history + ".saving"
+        expect_entries(self.program_folder, "chromaland", files.HISTORY, files.HISTORY + ".saving")
+        new = files.read_bytes(pending)
+        self.assertTrue(new.startswith(files.EARLIER_FALLEN) and new.count(b"\n") == files.EARLIER_FALLEN.count(b"\n") + 1,
+                        "the new history beside the old one is not whole: %r" % new)
+        self.game.start(self.program_folder, self.working_folder)
+        title = self.game.window("title", 20)
+        self.game.keys(title, "F3")
+        hall = self.game.window("hall", 10)
+        expect_entries(self.program_folder, "chromaland", files.HISTORY)
+        self.game.keys(hall, "Escape")
+        self.game.kill()
+        self.assertEqual(files.read_bytes(history), files.EARLIER_FALLEN)
+        ran.append("a kill held at the history's %s, call %d of its kind in the death" % (call, number))
+        log("RAN: " + "; ".join(ran))
+
     # --- Windows closed the game never meant to be closed -------------------------
 
     def test_battle_ignores_escapes(self):

@@ -120,3 +120,47 @@ def translation_of(language, context, source):
             if message.findtext("source") == source and translation.get("type") is None:
                 return translation.text or ""
     return None
+
+
+# --- The history of the fallen (Fallen.tsv beside the character file) --------
+
+HISTORY = "Fallen.tsv"
+HISTORY_HEADER = ("died\tarchive\tST\tDX\tWS\tHPm\tMPm\tpts\tV\tI\tB\tG\tY\tO\tR\tearned\tkiller\tstrength"
+                  "\tlines\n").encode()
+# Two earlier deaths, both behind any character that dies in a scenario:
+# one with fewer points earned than the weakest character (-50), one whose
+# points cannot be told; and a line that is no record.
+EARLIER_FALLEN = HISTORY_HEADER + (
+    "2026-01-02T03:04:05+01:00\tDead_03.04.05_02.01.2026.txt\t1\t1\t1\t1\t0\t0\t1\t1\t1\t1\t1\t1\t1\t-50\tred\t3"
+    "\tEnemy hits you by +1 and it inflicts 3 damage.\n"
+    "2026-02-03T04:05:06-05:00\tDead_04.05.06_03.02.2026.txt\t1x\t1\t1\t1\t0\t0\t1\t1\t1\t1\t1\t1\t1\t\torange\t9"
+    "\t\n"
+    "not a record\n").encode()
+
+
+def history_records(path):
+    """The records of a history file: a list of dicts by column name, and
+    the lines that are no record."""
+    lines = read_bytes(path).decode("utf-8", "replace").split("\n")
+    columns = HISTORY_HEADER.decode().rstrip("\n").split("\t")
+    records, others = [], []
+    for line in lines[1:]:
+        if not line:
+            continue
+        fields = line.split("\t")
+        if len(fields) == len(columns):
+            records.append(dict(zip(columns, fields)))
+        else:
+            others.append(line)
+    return records, others
+
+
+# Three fallen characters: 50 points earned (the best, neither first nor
+# newest), 16, and the newest with 12.
+THREE_FALLEN = HISTORY_HEADER + (
+    "2026-11-02T18:04:51+01:00\tDead_18.04.51_02.11.2026.txt\t14\t12\t10\t16\t10\t4\t3\t1\t1\t9\t1\t1\t2\t16\torange"
+    "\t31\tYou miss by -2\\nEnemy hits you by +4 and it inflicts 7 damage.\n"
+    "2026-11-20T09:30:00+01:00\tDead_09.30.00_20.11.2026.txt\t25\t20\t17\t24\t14\t0\t6\t2\t4\t12\t3\t1\t2\t50\tindigo"
+    "\t144\tYou hit by +3 and inflict 12 damage.\\nEnemy hits you by +40 and it inflicts 38 damage.\n"
+    "2026-12-01T21:12:07+01:00\tDead_21.12.07_01.12.2026.txt\t12\t14\t10\t12\t10\t4\t1\t1\t1\t3\t1\t1\t5\t12\tgreen"
+    "\t62\tEnemy missed by -4\\nEnemy hits you by +9 and it inflicts 15 damage.\n").encode()

@@ -34,7 +34,7 @@ def clean_environment(home, runtime, display=None, locale="C.UTF-8", wayland=Non
 
 class Window(int):
     """A window of the game (its X id) and what kind it is: title, map,
-    box, battle, help or other."""
+    box, battle, help, hall or other."""
 
     def __new__(cls, window, kind):
         self = super().__new__(cls, window)
@@ -47,8 +47,8 @@ class Game:
     settings below apply to every start: user (when the tests run as root,
     the user the game runs as), locale, env (a dict added to the clean
     environment), platform (under Weston: the platform the game is told,
-    or none, to choose its own), battle_title and help_title (the windows'
-    titles in the game's language)."""
+    or none, to choose its own), battle_title, help_title and hall_title
+    (the windows' titles in the game's language)."""
 
     def __init__(self, exe, folder, x=None, weston=None):
         self.exe = exe
@@ -64,6 +64,7 @@ class Game:
         self.platform = None
         self.battle_title = "Battle Control"
         self.help_title = "Chromaland Help"
+        self.hall_title = "Hall of the Fallen"
         self.rc = None
 
     # --- Starting and ending ----------------------------------------------
@@ -148,12 +149,15 @@ class Game:
             map     the main window "Chromaland" (a normal window)
             box     a message box (a dialog titled "Chromaland")
             battle  the battle window (battle_title)
-            help    the help (help_title)"""
+            help    the help (help_title)
+            hall    the hall of the fallen (hall_title)"""
         name = self.x.name(window)
         if name == self.battle_title:
             return "battle"
         if name == self.help_title:
             return "help"
+        if name == self.hall_title:
+            return "hall"
         kind = self.x.type(window)
         if kind == "UTILITY":
             return "title"

@@ -2,6 +2,7 @@
 damaged character files, battles retreated from, won and lost, the help,
 the languages, the pip set and the colour symbols, and the map at rest."""
 
+import datetime
 import os
 import re
 import shutil
@@ -225,8 +226,15 @@ class Play(Scenario):
         """Death: "You have died.", then the character is saved and moved to
         a time-stamped archive in the working folder, and the game ends.
         The game is started from another folder than its own to tell the
-        two apart."""
-        battle = self.play_to_battle(0, "BackSpace", loser_character, separate=True)
+        two apart. Its record is added to the history of the fallen beside
+        the character file, every earlier line kept; at the next start F3
+        on the title shows it at the top of the hall, and what Ctrl+C
+        copies is that record."""
+        def setup(folder):
+            loser_character(folder)
+            with open(os.path.join(folder, files.HISTORY), "wb") as f:
+                f.write(files.EARLIER_FALLEN)
+        battle = self.play_to_battle(0, "BackSpace", setup, separate=True)
         program_file = os.path.join(self.program_folder, "Character.chx")
         original = files.read_bytes(program_file)
         before = int(time.time())
@@ -242,7 +250,7 @@ class Play(Scenario):
         after = int(time.time())
         self.assertEqual(rc, 0, "the game ended with exit code %d after the death, expected 0" % rc)
 
-        expect_entries(self.program_folder, "chromaland")
+        expect_entries(self.program_folder, "chromaland", files.HISTORY)
         archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_") and n.endswith(".txt")]
         self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in the working folder, found: %s"
                          % " ".join(os.listdir(self.working_folder)))
@@ -263,6 +271,44 @@ class Play(Scenario):
         # Dead is below 1; one blow of enemy 0 (strength 48 to 52) takes at most 25.
         health = value_between(archive, "HPc", -24, 0, "of the dead character")
         expect_saved(archive, with_value(LOSER, "HPc", health))
+        self.fallen_at_the_top(name, before, after)
+
+    def fallen_at_the_top(self, archive, before, after):
+        history = os.path.join(self.program_folder, files.HISTORY)
+        written = files.read_bytes(history)
+        self.assertTrue(written.startswith(files.EARLIER_FALLEN) and written.count(b"\n") == files.EARLIER_FALLEN.count(b"\n") + 1,
+                        "the history should be the earlier one and one more line:\n%r" % written)
+        records, _ = files.history_records(history)
+        fallen = records[-1]
+        log("the record of the death: %r" % fallen)
+        self.assertEqual(fallen["archive"], archive)
+        died = datetime.datetime.fromisoformat(fallen["died"].replace("Z", "+00:00"))
+        self.assertIsNotNone(died.tzinfo, "the moment of death %s has no offset from UTC" % fallen["died"])
+        self.assertTrue(before - 1 <= died.timestamp() <= after + 1, "died at %s, not between the start and the "
+                        "end of the death" % fallen["died"])
+        self.assertEqual([fallen[k] for k in ("ST", "DX", "WS", "HPm", "MPm", "pts", "V", "R")],
+                         ["1", "1", "1", "1", "0", "0", "1", "1"])
+        # Nine points below the default in four statistics, ten in Magic.
+        self.assertEqual(fallen["earned"], "-46")
+        self.assertEqual(fallen["killer"], "violet")
+        self.assertTrue(48 <= int(fallen["strength"]) <= 52, "enemy 0's strength is %s" % fallen["strength"])
+        self.assertIn("Enemy hits you by +", fallen["lines"])
+
+        self.game.start(self.program_folder, self.working_folder)
+        title = self.game.window("title", 20)
+        self.game.keys(title, "F3")
+        hall = self.game.window("hall", 10)
+        self.assertEqual(self.x.transient_for(hall), title, "the hall does not belong to the title")
+        self.game.keys(hall, "Return", "ctrl+c")
+        copied = wait_until(lambda: self.x.ask("xclip", "-o", "-selection", "clipboard") or None, 5)
+        log("Ctrl+C in the hall copied:\n%s" % copied)
+        self.assertIsNotNone(copied, "Ctrl+C in the hall put nothing on the clipboard")
+        self.assertIn("Archive: " + archive, copied, "the top row of the hall is not the character that just died")
+        self.assertIn("Points earned: -46", copied)
+        self.game.keys(hall, "Escape")
+        self.game.await_hidden(hall, 5, "the hall after Escape")
+        self.assertTrue(self.x.shown(title), "the title went away with the hall")
+        self.game.kill()
 
     # --- The help -------------------------------------------------------------
 

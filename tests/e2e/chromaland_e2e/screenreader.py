@@ -173,6 +173,36 @@ class ScreenReader(Scenario):
     def test_screen_reader_help_de(self):
         self.help_with_reader("de")
 
+    def test_screen_reader_hall(self):
+        """F3 on the title opens the hall of the fallen; Orca speaks its
+        name, and a Down to the second row speaks that row's cells, each
+        with its column's name."""
+        bus = self.start_bus()
+        orca = bus.orca
+        folder = self.game.new_folder("reader-hall")
+        with open(os.path.join(folder, files.HISTORY), "wb") as f:
+            f.write(files.THREE_FALLEN)
+        self.game.start(folder)
+        title = self.game.window("title", 20)
+        orca.awaits("Press a key to play", 20)
+        self.game.keys(title, "F3")
+        hall = self.game.window("hall", 10)
+        orca.awaits(self.game.hall_title, 20)
+        before = len(orca.speech())
+        self.game.keys(hall, "Down")
+        # The second row: 16 points earned, killed by an orange enemy.
+        orca.awaits("Orange enemy, strength 31", 20)
+        # What Orca adds after the row.
+        time.sleep(1)
+        said = orca.speech()[before:]
+        log("what Orca said on the second row:\n" + "\n".join("    | " + s for s in said))
+        spoken = " ".join(said)
+        for heading in ("Points earned", "Killed by"):
+            self.assertIn(heading, spoken, "Orca read the row without its column names: %s" % said)
+        self.game.keys(hall, "Escape")
+        self.game.await_hidden(hall, 5, "the hall (after Escape)")
+        self.game.kill()
+
     def test_screen_reader_at_rest(self):
         """At rest on the map with a screen reader listening: the enemy
         clock speaks at most once a second, the hidden title not at all,
