@@ -40,10 +40,6 @@ public:
     explicit frmBattleControl(const MapControls &map);
     ~frmBattleControl() override;
 
-
-    // Whether the battle has ended (Retreat, death, or called off at load).
-    bool battleOver() const { return m_battleOver; }
-
     int exec() override;
     void setVisible(bool visible) override;
     // Escape and close requests end nothing.

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QMetaMethod>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -198,7 +199,7 @@ bool helpOpensOn(const std::function<void()> &press, const std::function<void(He
         if (look)
             look(*help);
         if (help->isVisible())
-            QTest::keyClick(help->browser(), Qt::Key_Escape);
+            QTest::keyClick(helpText(help), Qt::Key_Escape);
     });
     whileOpen.start(0);
     press();
@@ -222,10 +223,35 @@ void place(PictureBox *box, float left, float top)
     box->setTop(top);
 }
 
+QTimer *clockOf(const QObject *window)
+{
+    return control<QTimer>(window, "Timer1");
+}
+
+void tick(const QObject *window)
+{
+    if (!QMetaMethod::fromSignal(&QTimer::timeout).invoke(clockOf(window), Qt::DirectConnection))
+        qFatal("the clock did not tick");
+}
+
 void runEnemyPhase(frmMainGameWindow *map)
 {
     control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
-    map->Timer1_Timer();
+    tick(map);
+}
+
+frmMainGameWindow *shownMap()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *map = qobject_cast<frmMainGameWindow *>(window); map && map->isVisible())
+            return map;
+    }
+    return nullptr;
+}
+
+QTextBrowser *helpText(const QObject *help)
+{
+    return control<QTextBrowser>(help, "helpText");
 }
 
 QObject *requireChild(const QObject *parent, const char *name)

@@ -30,6 +30,7 @@
 #include <memory>
 
 class frmMainGameWindow;
+class QTextBrowser;
 
 class Sandbox
 {
@@ -111,8 +112,16 @@ bool helpOpensOn(const std::function<void()> &press, const std::function<void(He
 QByteArray bitmapFile(QSize size, const QColor &colour);
 // Puts a marker on a square.
 void place(PictureBox *box, float left, float top);
+// A window's clock, the timer named Timer1.
+QTimer *clockOf(const QObject *window);
+// One tick of a window's clock, given as its timer gives it.
+void tick(const QObject *window);
 // The enemy clock's 100th tick: one enemy phase.
 void runEnemyPhase(frmMainGameWindow *map);
+// The map window on screen, as the title's key shows it; nullptr while none is.
+frmMainGameWindow *shownMap();
+// The help window's page.
+QTextBrowser *helpText(const QObject *help);
 
 // The child of that name, or a test failure and a stop.
 QObject *requireChild(const QObject *parent, const char *name);

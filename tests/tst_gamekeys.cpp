@@ -47,8 +47,8 @@ struct Look
         for (const PictureBox *box : window->findChildren<PictureBox *>())
             captions << QStringLiteral("%1 %2 %3").arg(box->left()).arg(box->top()).arg(box->isVisibleTo(window));
         if (auto *help = qobject_cast<HelpWindow *>(window)) {
-            const QTextCursor cursor = help->browser()->textCursor();
-            captions << QString::number(help->browser()->verticalScrollBar()->value())
+            const QTextCursor cursor = helpText(help)->textCursor();
+            captions << QString::number(helpText(help)->verticalScrollBar()->value())
                      << QStringLiteral("%1-%2").arg(cursor.selectionStart()).arg(cursor.selectionEnd());
         }
     }
@@ -278,7 +278,7 @@ void tst_GameKeys::cleanup()
 frmMainGameWindow *tst_GameKeys::openMap(bool shown)
 {
     frmMainGameWindow *map = m_sandbox->openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     for (PictureBox *enemy : map->controls().pic_Enemy)
         enemy->hide();
     place(map->controls().pic_Player, 168, 168);
@@ -340,7 +340,7 @@ void tst_GameKeys::listedKeysAct()
             QVERIFY(helpOpensOn(&title, key));
         else {
             click(&title, key);
-            QVERIFY(title.mapWindow());
+            QVERIFY(shownMap());
         }
         break;
     }
@@ -364,15 +364,15 @@ void tst_GameKeys::listedKeysAct()
         help.show();
         QVERIFY(QTest::qWaitForWindowActive(&help));
         // Half way down, so that every way of scrolling has room to go.
-        QScrollBar *bar = help.browser()->verticalScrollBar();
+        QScrollBar *bar = helpText(&help)->verticalScrollBar();
         bar->setValue(bar->maximum() / 2);
         // Return and Enter follow the link that Tab has reached; Ctrl+C
         // copies what Ctrl+A has selected.
         if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-            QTest::keyClick(help.browser(), Qt::Key_Tab);
+            QTest::keyClick(helpText(&help), Qt::Key_Tab);
         if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_C)) {
             QGuiApplication::clipboard()->clear();
-            QTest::keyClick(help.browser(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(helpText(&help), Qt::Key_A, Qt::ControlModifier);
         }
         QVERIFY(acts(&help, key));
         break;
@@ -419,7 +419,7 @@ void tst_GameKeys::unlistedKeysDoNothing()
             help->show();
             if (!QTest::qWaitForWindowActive(help.get()))
                 qFatal("the help did not become active");
-            help->browser()->verticalScrollBar()->setValue(help->browser()->verticalScrollBar()->maximum() / 2);
+            helpText(help.get())->verticalScrollBar()->setValue(helpText(help.get())->verticalScrollBar()->maximum() / 2);
             return help.get();
         default:
             return openMap();
@@ -451,7 +451,7 @@ void tst_GameKeys::onlyCharacterKeysStartTheGame()
         QVERIFY(QTest::qWaitForWindowActive(&title));
         click(&title, press);
         const bool character = !textOf(press).isEmpty();
-        if (bool(title.mapWindow()) != character)
+        if (bool(shownMap()) != character)
             wrong << nameOf(press);
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String(", "))));
@@ -498,7 +498,7 @@ void tst_GameKeys::buttonsActAsTheirKeys()
             QVERIFY(helpOpensOn(push));
         else {
             push();
-            QCOMPARE(bool(title.mapWindow()), bool(key));
+            QCOMPARE(bool(shownMap()), bool(key));
         }
         break;
     }
@@ -520,7 +520,7 @@ void tst_GameKeys::buttonsActAsTheirKeys()
         HelpWindow help(nullptr);
         help.show();
         QVERIFY(QTest::qWaitForWindowActive(&help));
-        help.browser()->verticalScrollBar()->setValue(help.browser()->verticalScrollBar()->maximum() / 2);
+        helpText(&help)->verticalScrollBar()->setValue(helpText(&help)->verticalScrollBar()->maximum() / 2);
         QCOMPARE(acts(&help), bool(key));
         break;
     }

@@ -46,7 +46,7 @@ frmMainGameWindow *openMap(Sandbox &sandbox, const QStringList &lines = Sandbox:
     sandbox.write(QStringLiteral("Graphics/Player_Healing.bmp"), bitmapFile({16, 16}, HealingColour));
     sandbox.writeCharacter(lines);
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     for (PictureBox *enemy : map->controls().pic_Enemy)
         enemy->hide();
     return map;
@@ -395,7 +395,7 @@ void tst_MapPlayMove::screenshotShowsTheModel()
     Sandbox sandbox;
     sandbox.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     QVERIFY(showActive(map));
 
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up})
@@ -407,7 +407,7 @@ void tst_MapPlayMove::screenshotShowsTheModel()
         draws << (i % 2 == 0 ? 0.8f : 0.18f) << 0.9f;
     RandomSource::script(draws);
     control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
-    map->Timer1_Timer();
+    tick(map);
     QCOMPARE(RandomSource::scriptRemaining(), 0);
     QCOMPARE(map->controls().pic_Enemy[3]->top(), 72.f);
     QCOMPARE(map->controls().pic_Enemy[4]->left(), 88.f);
