@@ -435,10 +435,6 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
     }
 }
 
-int runClockTests(int argc, char **argv)
-{
-    tst_MapPlayClock tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlayClock)
 
 #include "clock.moc"

@@ -433,10 +433,6 @@ void tst_MapPlayMove::screenshotShowsTheModel()
     }
 }
 
-int runMovementTests(int argc, char **argv)
-{
-    tst_MapPlayMove tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlayMove)
 
 #include "movement.moc"

@@ -228,10 +228,6 @@ void tst_MapPlayPoints::buttonsGoWithTheLastPoint()
     }
 }
 
-int runPointsTests(int argc, char **argv)
-{
-    tst_MapPlayPoints tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlayPoints)
 
 #include "points.moc"

@@ -176,10 +176,6 @@ void tst_MapPlaySimulation::realGeneratorGivesTheStatedShares()
     }
 }
 
-int runSimulationTests(int argc, char **argv)
-{
-    tst_MapPlaySimulation tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlaySimulation)
 
 #include "simulation.moc"

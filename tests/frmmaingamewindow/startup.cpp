@@ -487,10 +487,6 @@ void tst_frmMainGameWindow::screenshot()
         QVERIFY(shot.save(folder + "/frmMainGameWindow.png"));
 }
 
-int runStartUpTests(int argc, char **argv)
-{
-    tst_frmMainGameWindow tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_frmMainGameWindow)
 
 #include "startup.moc"
