@@ -32,6 +32,12 @@
 class frmMainGameWindow;
 class QTextBrowser;
 
+// lbl_EnemyTag's caption after the player's death, and the enemy's health
+// after a kill.
+inline const QString Dead = QStringLiteral("DEAD");
+// The largest draw below 1.
+constexpr float AlmostOne = 0x1.fffffep-1f;
+
 class Sandbox
 {
 public:
