@@ -26,7 +26,7 @@ private slots:
     void titleStaysVisibleDuringMapStartUp();
     void failedStartUpLeavesTheTitle();
     void closingTheTitleEndsTheProgram();
-    void screenshot();
+    void windowKeepsItsDesignSize();
 };
 
 void tst_frmSplash::controlsMatchTheLayout_data()
@@ -203,7 +203,9 @@ void tst_frmSplash::closingTheTitleEndsTheProgram()
     QVERIFY(QDir(box.folder()).isEmpty());
 }
 
-void tst_frmSplash::screenshot()
+// The title keeps its design size; with CHROMALAND_SCREENSHOTS naming a
+// folder, its picture is kept there.
+void tst_frmSplash::windowKeepsItsDesignSize()
 {
     const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
     frmSplash title;

@@ -169,10 +169,6 @@ void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
     QCOMPARE(m_map->controls().lbl_HP_val->text(), "4");
 }
 
-// In the healing row each phase adds a tenth of the maximum, rounded
-// down, up to the maximum, and brings a value above it down to it; Health
-// and Magic each on their own. Outside the row nothing changes. A caption
-// that is not a number is left exactly as it is, silently.
 void tst_MapPlayClock::helpHoldsTheClock_data()
 {
     QTest::addColumn<bool>("inBattle");
@@ -206,6 +202,10 @@ void tst_MapPlayClock::helpHoldsTheClock()
     QCOMPARE(bar->value(), inBattle ? 40 : 41);
 }
 
+// In the healing row each phase adds a tenth of the maximum, rounded
+// down, up to the maximum, and brings a value above it down to it; Health
+// and Magic each on their own. Outside the row nothing changes. A caption
+// that is not a number is left exactly as it is, silently.
 void tst_MapPlayClock::healingInTheHealingRow_data()
 {
     QTest::addColumn<float>("playerTop");

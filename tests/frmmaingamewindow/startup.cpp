@@ -42,7 +42,7 @@ private slots:
     void colourSymbolsAreRemembered();
     void unusableSettingsGiveNoSymbols_data();
     void unusableSettingsGiveNoSymbols();
-    void screenshot();
+    void windowKeepsItsDesignSize();
 };
 
 void tst_frmMainGameWindow::windowIsFixedAndTitled()
@@ -472,8 +472,9 @@ void tst_frmMainGameWindow::unusableSettingsGiveNoSymbols()
     QVERIFY(box.messages.isEmpty());
 }
 
-// Saves a picture of the window when CHROMALAND_SCREENSHOTS names a folder.
-void tst_frmMainGameWindow::screenshot()
+// The map keeps its design size; with CHROMALAND_SCREENSHOTS naming a
+// folder, its picture is kept there.
+void tst_frmMainGameWindow::windowKeepsItsDesignSize()
 {
     const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
     Sandbox box;
