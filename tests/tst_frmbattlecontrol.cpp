@@ -147,7 +147,6 @@ private slots:
     void execEndsOnlyWithTheBattle();
     void setUpCalledOff_data();
     void setUpCalledOff();
-    void damagedCharacterFile();
 };
 
 // The load shows the strength the enemy and the draw give, after one
@@ -699,23 +698,6 @@ void tst_frmBattleControl::setUpCalledOff()
     QVERIFY(battle->isHidden());
     control<QPushButton>(battle, "cmd_Attack")->click();
     QCOMPARE(control<QLabel>(battle, "lbl_Status")->text(), QString());
-}
-
-// A character file with Strength "abc" loads; its battle is called off.
-void tst_frmBattleControl::damagedCharacterFile()
-{
-    Sandbox sandbox;
-    QStringList lines = Sandbox::defaultLines();
-    lines[0] = QStringLiteral("ST=abc");
-    sandbox.writeCharacter(lines);
-    frmMainGameWindow *map = sandbox.openMap();
-    QVERIFY(map);
-    map->controls().lbl_EnemyTag->setText(QStringLiteral("5"));
-    frmBattleControl battle(map->controls());
-    battle.show();
-    QVERIFY(battle.isHidden());
-    QCOMPARE(map->controls().lbl_EnemyTag->text(), QStringLiteral("Retreat"));
-    QVERIFY(sandbox.messages.last().contains(QLatin1String("Strength (abc)")));
 }
 
 QTEST_MAIN(tst_frmBattleControl)
