@@ -64,7 +64,8 @@ private:
     // The game's design names the handlers; the window's own helpers are
     // camelCase.
     Outcome Form_Unload();
-    // The enemy clock: every 17 ms from the moment the window exists.
+    // The enemy clock: a tick every EnemyClock::TickInterval from the moment
+    // the window exists.
     QTimer *Timer1 = nullptr;
     void Timer1_Timer();
     // Whether the picture was there and loaded.
