@@ -40,9 +40,6 @@ public:
     explicit frmBattleControl(const MapControls &map);
     ~frmBattleControl() override;
 
-
-    // Whether the battle has ended (Retreat, death, or called off at load).
-    bool battleOver() const { return m_battleOver; }
     // The enemy's strength and the status line's text as it stands.
     BattleEnd end() const;
 

@@ -21,9 +21,11 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -53,6 +55,7 @@ public:
         if (m_map->Form_Load().ends())
             qFatal("the map window did not start up");
         m_bar = m_map->findChild<QProgressBar *>(QStringLiteral("prog_MoveTime"));
+        m_clock = m_map->findChild<QTimer *>(QStringLiteral("Timer1"));
         m_worldMap = m_map->findChild<QWidget *>(QStringLiteral("pic_WorldMap"));
         m_enemyTag = m_map->findChild<QLabel *>(QStringLiteral("lbl_EnemyTag"));
     }
@@ -67,8 +70,8 @@ public:
 
     frmMainGameWindow *map() const { return m_map.get(); }
 
-    // One tick of the enemy clock.
-    void tick() { m_map->Timer1_Timer(); }
+    // One tick of the enemy clock, as its timer gives it.
+    void tick() { m_tick.invoke(m_clock, Qt::DirectConnection); }
     // Sets the clock to the tick before a phase.
     void setClock(int value) { m_bar->setValue(value); }
 
@@ -120,6 +123,8 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<frmMainGameWindow> m_map;
     QProgressBar *m_bar = nullptr;
+    QTimer *m_clock = nullptr;
+    const QMetaMethod m_tick = QMetaMethod::fromSignal(&QTimer::timeout);
     QWidget *m_worldMap = nullptr;
     QLabel *m_enemyTag = nullptr;
 };

@@ -17,13 +17,7 @@ QStringList standIns()
             QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")};
 }
 
-} // namespace
-
-void substituteDesignFace()
-{
-    QFont::insertSubstitutions(QString(DesignFace), standIns());
-}
-
+// The stand-in for a design font of the given point size and weight.
 QFont font(double points, bool bold)
 {
     QFont f;
@@ -34,6 +28,13 @@ QFont font(double points, bool bold)
     f.setPixelSize(static_cast<int>(std::lround(designPoints * 96.0 / 72.0)));
     f.setBold(bold);
     return f;
+}
+
+} // namespace
+
+void substituteDesignFace()
+{
+    QFont::insertSubstitutions(QString(DesignFace), standIns());
 }
 
 void adapt(QWidget *window)

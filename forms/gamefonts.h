@@ -7,7 +7,6 @@
 // screen. Applied once to a window right after its form is set up.
 
 class QWidget;
-class QFont;
 
 namespace GameFonts {
 
@@ -18,8 +17,5 @@ void substituteDesignFace();
 
 // Rewrites the font of the window and of every control that sets its own.
 void adapt(QWidget *window);
-
-// The stand-in for a design font of the given point size and weight.
-QFont font(double points, bool bold);
 
 } // namespace GameFonts

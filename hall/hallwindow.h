@@ -27,18 +27,12 @@ public:
     // Opens the hall over `window` and returns once it is closed.
     static void open(QWidget *window);
 
-    QTableView *table() const { return m_table; }
-    QLabel *summary() const { return m_summary; }
-    QPlainTextEdit *recordView() const { return m_record; }
-    const HallModel *model() const { return m_model; }
-
-    // The chosen row's whole record, as Ctrl+C copies it; empty with no row.
-    QString currentRecord() const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The chosen row's whole record, as Ctrl+C copies it; empty with no row.
+    QString currentRecord() const;
     void showRecord();
     void copyRecord();
     void fitColumns();

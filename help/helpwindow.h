@@ -20,8 +20,6 @@ public:
     // Opens the help over `window` and returns once it is closed.
     static void open(QWidget *window);
 
-    QTextBrowser *browser() const { return m_browser; }
-
 protected:
     void showEvent(QShowEvent *event) override;
 

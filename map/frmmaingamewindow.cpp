@@ -186,7 +186,7 @@ void frmMainGameWindow::Timer1_Timer()
 {
     if (EnemiesPaused)
         return;
-    ui->prog_MoveTime->setValue(ui->prog_MoveTime->value() + 1);
+    ui->prog_MoveTime->showValue(ui->prog_MoveTime->value() + 1);
     if (ui->prog_MoveTime->value() < EnemyClock::PhaseTicks)
         return;
     enemyPhase();
@@ -201,7 +201,7 @@ void frmMainGameWindow::enemyPhase()
         healInHealingRow(ui->lbl_MP_val, ui->lbl_MP_max);
         tellHealed({{ui->lbl_HP_val, health}, {ui->lbl_MP_val, magic}});
     }
-    ui->prog_MoveTime->setValue(0);
+    ui->prog_MoveTime->showValue(0);
     RandomSource::randomize();
     for (int i = 0; i < EnemyCount; ++i)
         moveEnemy(i);

@@ -45,25 +45,14 @@ public:
     // The controls that hold the game state, by name.
     const MapControls &controls() const { return m_controls; }
 
-    // The enemy clock: 17 ms, running from the moment the window exists.
-    QTimer *Timer1 = nullptr;
-
     // Start-up: pictures, character file, point buttons, with the enemy
     // clock held. A failure is shown as "Error: code : description" and
     // gives the end with 1.
     Outcome Form_Load();
-    // Whether start-up ran to its end.
-    bool startedUp() const { return m_startedUp; }
 
     // How encounters open a battle: the battle window, unless replaced
     // (tests script their battles here).
     void setBattle(MapControls::Battle battle);
-
-    // The enemy clock's tick; public so that tests can step it exactly.
-    void Timer1_Timer();
-
-    // Whether the colour symbols are shown.
-    bool colourSymbols() const { return m_colourSymbols; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,6 +64,10 @@ private:
     // The game's design names the handlers; the window's own helpers are
     // camelCase.
     Outcome Form_Unload();
+    // The enemy clock: a tick every EnemyClock::TickInterval from the moment
+    // the window exists.
+    QTimer *Timer1 = nullptr;
+    void Timer1_Timer();
     // Whether the picture was there and loaded.
     bool loadPictureIfPresent(const QString &suffix, PictureBox *target);
     // A picture of the Graphics folder by name; a box without one is

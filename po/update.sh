@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-app=io.github.chromaland.chromaland
+app=$(sed -n 's/^set(CHROMALAND_APP_ID \([^)]*\))$/\1/p' CMakeLists.txt)
+[[ -n $app ]] || { echo "no CHROMALAND_APP_ID in CMakeLists.txt" >&2; exit 1; }
 xgettext --language=Desktop -k -kName -kGenericName -kComment -kKeywords --add-comments \
     -o "$tmp/desktop.pot" "data/$app.desktop.in"
 # xgettext finds the metainfo's rules by the file's name.

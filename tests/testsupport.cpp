@@ -2,6 +2,7 @@
 
 #include "help/helpkey.h"
 #include "help/helpwindow.h"
+#include "hall/hallmodel.h"
 #include "hall/hallwindow.h"
 #include "logic/fallenhistory.h"
 #include "logic/defaultcharacter.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QMetaMethod>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -202,7 +204,7 @@ bool helpOpensOn(const std::function<void()> &press, const std::function<void(He
         if (look)
             look(*help);
         if (help->isVisible())
-            QTest::keyClick(help->browser(), Qt::Key_Escape);
+            QTest::keyClick(helpText(help), Qt::Key_Escape);
     });
     whileOpen.start(0);
     press();
@@ -224,7 +226,7 @@ bool hallOpensOn(const std::function<void()> &press, const std::function<void(Ha
         if (look)
             look(*hall);
         if (hall->isVisible())
-            QTest::keyClick(hall->table(), Qt::Key_Escape);
+            QTest::keyClick(hallTable(hall), Qt::Key_Escape);
     });
     whileOpen.start(0);
     press();
@@ -271,10 +273,45 @@ void place(PictureBox *box, float left, float top)
     box->setTop(top);
 }
 
+QTimer *clockOf(const QObject *window)
+{
+    return control<QTimer>(window, "Timer1");
+}
+
+void tick(const QObject *window)
+{
+    if (!QMetaMethod::fromSignal(&QTimer::timeout).invoke(clockOf(window), Qt::DirectConnection))
+        qFatal("the clock did not tick");
+}
+
 void runEnemyPhase(frmMainGameWindow *map)
 {
     control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
-    map->Timer1_Timer();
+    tick(map);
+}
+
+frmMainGameWindow *shownMap()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *map = qobject_cast<frmMainGameWindow *>(window); map && map->isVisible())
+            return map;
+    }
+    return nullptr;
+}
+
+QTextBrowser *helpText(const QObject *help)
+{
+    return control<QTextBrowser>(help, "helpText");
+}
+
+QTableView *hallTable(const QObject *hall)
+{
+    return control<QTableView>(hall, "hallTable");
+}
+
+const HallModel *hallModel(const QObject *hall)
+{
+    return qobject_cast<const HallModel *>(hallTable(hall)->model());
 }
 
 QObject *requireChild(const QObject *parent, const char *name)

@@ -30,6 +30,15 @@
 #include <memory>
 
 class frmMainGameWindow;
+class QTextBrowser;
+class QTableView;
+class HallModel;
+
+// lbl_EnemyTag's caption after the player's death, and the enemy's health
+// after a kill.
+inline const QString Dead = QStringLiteral("DEAD");
+// The largest draw below 1.
+constexpr float AlmostOne = 0x1.fffffep-1f;
 
 class Sandbox
 {
@@ -120,8 +129,19 @@ void writeThreeFallen();
 QByteArray bitmapFile(QSize size, const QColor &colour);
 // Puts a marker on a square.
 void place(PictureBox *box, float left, float top);
+// A window's clock, the timer named Timer1.
+QTimer *clockOf(const QObject *window);
+// One tick of a window's clock, given as its timer gives it.
+void tick(const QObject *window);
 // The enemy clock's 100th tick: one enemy phase.
 void runEnemyPhase(frmMainGameWindow *map);
+// The map window on screen, as the title's key shows it; nullptr while none is.
+frmMainGameWindow *shownMap();
+// The help window's page.
+QTextBrowser *helpText(const QObject *help);
+// The hall of the fallen's table, and the model it shows.
+QTableView *hallTable(const QObject *hall);
+const HallModel *hallModel(const QObject *hall);
 
 // The child of that name, or a test failure and a stop.
 QObject *requireChild(const QObject *parent, const char *name);

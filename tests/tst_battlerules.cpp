@@ -1,4 +1,5 @@
 #include "battle/battlerules.h"
+#include "testsupport.h"
 
 #include <QList>
 #include <QMap>
@@ -12,7 +13,6 @@ Q_DECLARE_METATYPE(BattleRules::Unusable)
 
 namespace {
 
-constexpr float AlmostOne = 0x1.fffffep-1f;
 const Number None = std::nullopt;
 
 // Hands out the scripted draws in order, and counts them.

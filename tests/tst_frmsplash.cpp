@@ -26,7 +26,7 @@ private slots:
     void titleStaysVisibleDuringMapStartUp();
     void failedStartUpLeavesTheTitle();
     void closingTheTitleEndsTheProgram();
-    void screenshot();
+    void windowKeepsItsDesignSize();
 };
 
 void tst_frmSplash::controlsMatchTheLayout_data()
@@ -98,15 +98,14 @@ void tst_frmSplash::bottomLineAlternatesEverySecond()
 {
     frmSplash title;
     QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), frmSplash::CreditLine);
-    QCOMPARE(title.Timer1->interval(), 1000);
-    QVERIFY(title.Timer1->isActive());
-    title.Timer1_Timer();
+    QCOMPARE(clockOf(&title)->interval(), 1000);
+    tick(&title);
     QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), QString("Press a key to play"));
-    title.Timer1_Timer();
+    tick(&title);
     QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), frmSplash::CreditLine);
     // Anything but the exact credit line is followed by the credit line.
     control<QLabel>(&title, "lbl_Author")->setText(frmSplash::CreditLine.toUpper());
-    title.Timer1_Timer();
+    tick(&title);
     QCOMPARE(control<QLabel>(&title, "lbl_Author")->text(), frmSplash::CreditLine);
     // The real timer does it too.
     QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(&title, "lbl_Author")->text(), QString("Press a key to play"), 2500);
@@ -145,17 +144,17 @@ void tst_frmSplash::characterKeysStartTheGame()
     QVERIFY(QTest::qWaitForWindowActive(&title));
     QTest::keyClick(&title, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     if (!starts) {
-        QVERIFY(!title.mapWindow());
+        QVERIFY(!shownMap());
         QVERIFY(title.isVisible());
         return;
     }
-    QVERIFY(title.mapWindow());
-    QVERIFY(title.mapWindow()->isVisible());
+    QVERIFY(shownMap());
+    QVERIFY(shownMap()->isVisible());
     QVERIFY(title.isHidden());
     // The title keeps ticking unseen.
-    QVERIFY(title.Timer1->isActive());
+    QVERIFY(clockOf(&title)->isActive());
     // Closing the map window ends the program, the hidden title with it.
-    box.close(title.mapWindow());
+    box.close(shownMap());
     QCOMPARE(box.ends, QList<int>{0});
 }
 
@@ -186,7 +185,7 @@ void tst_frmSplash::failedStartUpLeavesTheTitle()
     QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(box.messages.value(0).startsWith("Error: 62 : "));
     QVERIFY(title.isVisible());
-    QVERIFY(!title.mapWindow());
+    QVERIFY(!shownMap());
 }
 
 // Closed by the window system, the title ends the program at once with 0
@@ -199,11 +198,13 @@ void tst_frmSplash::closingTheTitleEndsTheProgram()
     QVERIFY(QTest::qWaitForWindowExposed(&title));
     QVERIFY(box.endsProgram([&] { title.windowHandle()->close(); }));
     QCOMPARE(box.ends, QList<int>{0});
-    QVERIFY(!title.mapWindow());
+    QVERIFY(!shownMap());
     QVERIFY(QDir(box.folder()).isEmpty());
 }
 
-void tst_frmSplash::screenshot()
+// The title keeps its design size; with CHROMALAND_SCREENSHOTS naming a
+// folder, its picture is kept there.
+void tst_frmSplash::windowKeepsItsDesignSize()
 {
     const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
     frmSplash title;

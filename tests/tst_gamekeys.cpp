@@ -52,12 +52,13 @@ struct Look
         for (const PictureBox *box : window->findChildren<PictureBox *>())
             captions << QStringLiteral("%1 %2 %3").arg(box->left()).arg(box->top()).arg(box->isVisibleTo(window));
         if (auto *help = qobject_cast<HelpWindow *>(window)) {
-            const QTextCursor cursor = help->browser()->textCursor();
-            captions << QString::number(help->browser()->verticalScrollBar()->value())
+            const QTextCursor cursor = helpText(help)->textCursor();
+            captions << QString::number(helpText(help)->verticalScrollBar()->value())
                      << QStringLiteral("%1-%2").arg(cursor.selectionStart()).arg(cursor.selectionEnd());
         }
         if (auto *hall = qobject_cast<HallWindow *>(window))
-            captions << QString::number(hall->table()->currentIndex().row()) << hall->recordView()->toPlainText();
+            captions << QString::number(hallTable(hall)->currentIndex().row())
+                     << control<QPlainTextEdit>(hall, "hallRecord")->toPlainText();
     }
     bool operator==(const Look &other) const
     {
@@ -287,7 +288,7 @@ void tst_GameKeys::cleanup()
 frmMainGameWindow *tst_GameKeys::openMap(bool shown)
 {
     frmMainGameWindow *map = m_sandbox->openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     for (PictureBox *enemy : map->controls().pic_Enemy)
         enemy->hide();
     place(map->controls().pic_Player, 168, 168);
@@ -353,7 +354,7 @@ void tst_GameKeys::listedKeysAct()
             QVERIFY(hallOpensOn([&] { click(&title, key); }));
         else {
             click(&title, key);
-            QVERIFY(title.mapWindow());
+            QVERIFY(shownMap());
         }
         break;
     }
@@ -377,15 +378,15 @@ void tst_GameKeys::listedKeysAct()
         help.show();
         QVERIFY(QTest::qWaitForWindowActive(&help));
         // Half way down, so that every way of scrolling has room to go.
-        QScrollBar *bar = help.browser()->verticalScrollBar();
+        QScrollBar *bar = helpText(&help)->verticalScrollBar();
         bar->setValue(bar->maximum() / 2);
         // Return and Enter follow the link that Tab has reached; Ctrl+C
         // copies what Ctrl+A has selected.
         if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-            QTest::keyClick(help.browser(), Qt::Key_Tab);
+            QTest::keyClick(helpText(&help), Qt::Key_Tab);
         if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_C)) {
             QGuiApplication::clipboard()->clear();
-            QTest::keyClick(help.browser(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(helpText(&help), Qt::Key_A, Qt::ControlModifier);
         }
         QVERIFY(acts(&help, key));
         break;
@@ -444,8 +445,8 @@ void tst_GameKeys::unlistedKeysDoNothing()
             if (!QTest::qWaitForWindowActive(help.get()))
                 qFatal("the help did not become active");
             // The whole text laid out now, not bit by bit while keys are pressed.
-            help->browser()->document()->size();
-            help->browser()->verticalScrollBar()->setValue(help->browser()->verticalScrollBar()->maximum() / 2);
+            helpText(help.get())->document()->size();
+            helpText(help.get())->verticalScrollBar()->setValue(helpText(help.get())->verticalScrollBar()->maximum() / 2);
             return help.get();
         default:
             return openMap();
@@ -477,7 +478,7 @@ void tst_GameKeys::onlyCharacterKeysStartTheGame()
         QVERIFY(QTest::qWaitForWindowActive(&title));
         click(&title, press);
         const bool character = !textOf(press).isEmpty();
-        if (bool(title.mapWindow()) != character)
+        if (bool(shownMap()) != character)
             wrong << nameOf(press);
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String(", "))));
@@ -524,7 +525,7 @@ void tst_GameKeys::buttonsActAsTheirKeys()
             QVERIFY(helpOpensOn(push));
         else {
             push();
-            QCOMPARE(bool(title.mapWindow()), bool(key));
+            QCOMPARE(bool(shownMap()), bool(key));
         }
         break;
     }
@@ -546,8 +547,8 @@ void tst_GameKeys::buttonsActAsTheirKeys()
         HelpWindow help(nullptr);
         help.show();
         QVERIFY(QTest::qWaitForWindowActive(&help));
-        help.browser()->document()->size();
-        help.browser()->verticalScrollBar()->setValue(help.browser()->verticalScrollBar()->maximum() / 2);
+        helpText(&help)->document()->size();
+        helpText(&help)->verticalScrollBar()->setValue(helpText(&help)->verticalScrollBar()->maximum() / 2);
         QCOMPARE(acts(&help), bool(key));
         break;
     }
@@ -689,7 +690,7 @@ void tst_GameKeys::theHallOfTheFallen()
         QVERIFY(QTest::qWaitForWindowActive(title.get()));
     } else {
         frmMainGameWindow *map = openMap();
-        map->Timer1->start();
+        clockOf(map)->start();
         clock = control<QProgressBar>(map, "prog_MoveTime");
     }
     QWidget *focus = QApplication::focusWidget();
@@ -705,31 +706,31 @@ void tst_GameKeys::theHallOfTheFallen()
             QCOMPARE(clock->value(), before);
         }
         if (!fallen) {
-            QCOMPARE(hall.summary()->text(), HallWindow::tr("No character has fallen yet."));
-            QCOMPARE(hall.model()->rowCount(), 0);
+            QCOMPARE(control<QLabel>(&hall, "hallSummary")->text(), HallWindow::tr("No character has fallen yet."));
+            QCOMPARE(hallModel(&hall)->rowCount(), 0);
             return;
         }
-        QTRY_COMPARE(QApplication::focusWidget(), hall.table());
-        QCOMPARE(hall.model()->rowCount(), 3);
-        const auto cell = [&](int row, int column) { return hall.model()->index(row, column).data().toString(); };
+        QTRY_COMPARE(QApplication::focusWidget(), hallTable(&hall));
+        QCOMPARE(hallModel(&hall)->rowCount(), 3);
+        const auto cell = [&](int row, int column) { return hallModel(&hall)->index(row, column).data().toString(); };
         QCOMPARE(cell(0, HallModel::Points), QStringLiteral("50"));
         QCOMPARE(cell(1, HallModel::Points), QStringLiteral("16"));
         QCOMPARE(cell(2, HallModel::Points), QStringLiteral("12"));
-        QCOMPARE(hall.model()->newestRow(), 2);
-        QVERIFY(cell(2, HallModel::Date) != HallModel::shownDate(hall.model()->record(2).died));
-        QCOMPARE(cell(0, HallModel::Date), HallModel::shownDate(hall.model()->record(0).died));
-        QCOMPARE(hall.table()->currentIndex().row(), 0);
-        QTest::keyClick(hall.table(), Qt::Key_Down);
-        QCOMPARE(hall.table()->currentIndex().row(), 1);
-        QVERIFY(hall.recordView()->isHidden());
-        QTest::keyClick(hall.table(), Qt::Key_Return);
+        QCOMPARE(hallModel(&hall)->newestRow(), 2);
+        QVERIFY(cell(2, HallModel::Date) != HallModel::shownDate(hallModel(&hall)->record(2).died));
+        QCOMPARE(cell(0, HallModel::Date), HallModel::shownDate(hallModel(&hall)->record(0).died));
+        QCOMPARE(hallTable(&hall)->currentIndex().row(), 0);
+        QTest::keyClick(hallTable(&hall), Qt::Key_Down);
+        QCOMPARE(hallTable(&hall)->currentIndex().row(), 1);
+        QVERIFY(control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
+        QTest::keyClick(hallTable(&hall), Qt::Key_Return);
         QVERIFY(hall.isVisible());
-        QVERIFY(!hall.recordView()->isHidden());
-        const QString record = hall.recordView()->toPlainText();
+        QVERIFY(!control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
+        const QString record = control<QPlainTextEdit>(&hall, "hallRecord")->toPlainText();
         QVERIFY2(record.contains(QStringLiteral("Points earned: 16")), qPrintable(record));
         QVERIFY2(record.endsWith(QStringLiteral("You miss by -2\nEnemy hits you by +4 and it inflicts 7 damage.")),
                  qPrintable(record));
-        QTest::keyClick(hall.table(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(hallTable(&hall), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), record);
     });
     QVERIFY(opened);
@@ -738,7 +739,7 @@ void tst_GameKeys::theHallOfTheFallen()
     QVERIFY(!modGameLogicCode::EnemiesPaused);
     QTRY_COMPARE(QApplication::focusWidget(), focus);
     if (over == Window::Title)
-        QVERIFY(!title->mapWindow());
+        QVERIFY(!shownMap());
 }
 
 QTEST_MAIN(tst_GameKeys)

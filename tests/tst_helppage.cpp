@@ -83,7 +83,7 @@ void tst_HelpPage::facts_data()
         sandbox.writeCharacter(Sandbox::defaultLines());
         const frmMainGameWindow *map = sandbox.openMap();
         QVERIFY(map);
-        const double seconds = map->Timer1->interval() * EnemyClock::PhaseTicks / 1000.0;
+        const double seconds = clockOf(map)->interval() * EnemyClock::PhaseTicks / 1000.0;
         QTest::newRow("phase") << QStringLiteral("about every %1 seconds").arg(seconds);
     }
 

@@ -238,7 +238,7 @@ QStringList overflowsIn(QWidget *window)
 QStringList helpOverflows(HelpWindow &help)
 {
     QStringList found = overflowsIn(&help);
-    QTextBrowser *browser = help.browser();
+    QTextBrowser *browser = helpText(&help);
     if (browser->horizontalScrollBar()->maximum() > 0)
         found << QStringLiteral("the help scrolls across: %1 wide in %2")
                      .arg(browser->document()->idealWidth())
@@ -384,10 +384,10 @@ void tst_Translations::textsFitTheWindows()
     help.show();
     overflows << helpOverflows(help);
     help.grab().save(QStringLiteral("%1/help@%2x.png").arg(folder, scale));
-    QScrollBar *down = help.browser()->verticalScrollBar();
+    QScrollBar *down = helpText(&help)->verticalScrollBar();
     QVERIFY2(down->maximum() > 0, "the help does not scroll");
     for (int page = 0; page < 100 && down->value() < down->maximum(); ++page)
-        QTest::keyClick(help.browser(), Qt::Key_PageDown);
+        QTest::keyClick(helpText(&help), Qt::Key_PageDown);
     QCOMPARE(down->value(), down->maximum());
     help.grab().save(QStringLiteral("%1/help-end@%2x.png").arg(folder, scale));
 
@@ -437,7 +437,7 @@ void tst_Translations::pseudoLanguageEscapesNothing()
     // The help's page too, but for what stays as it is in every language:
     // folders, a command, the languages' own names.
     HelpWindow help(windows.map);
-    QString page = help.browser()->toPlainText();
+    QString page = helpText(&help)->toPlainText();
     for (const QString &kept : {QDir::toNativeSeparators(modGameLogicCode::characterFilePath()),
                                 QDir::toNativeSeparators(QDir(windows.sandbox.folder()).absolutePath()),
                                 QDir::toNativeSeparators(QDir::currentPath()), QStringLiteral("LANGUAGE=de chromaland")})

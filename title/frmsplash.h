@@ -31,13 +31,6 @@ public:
     explicit frmSplash(QWidget *parent = nullptr);
     ~frmSplash() override;
 
-    QTimer *Timer1 = nullptr;
-
-    // The map window once a key has created it.
-    frmMainGameWindow *mapWindow() const { return m_map; }
-
-    void Timer1_Timer();
-
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -49,6 +42,9 @@ protected:
 private:
     void Form_Load();
     void Form_KeyPress();
+    // Every second: the bottom line's turn.
+    QTimer *Timer1 = nullptr;
+    void Timer1_Timer();
 
     std::unique_ptr<Ui::frmSplash> ui;
     frmMainGameWindow *m_map = nullptr;

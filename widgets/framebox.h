@@ -17,9 +17,11 @@ public:
 
     // Where the caption is drawn, in the frame's own pixels.
     QRect captionRect() const;
-    // The frame's line: its top edge runs through the caption's middle.
-    QRect lineRect() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The frame's line: its top edge runs through the caption's middle.
+    QRect lineRect() const;
 };

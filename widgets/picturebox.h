@@ -43,8 +43,6 @@ public:
     // the box, never on a screen at scale 1. Setting a new picture drops it.
     QString picture2x() const { return m_picture2x; }
     void setPicture2x(const QString &fileName);
-    // Whether the 2x picture has been read.
-    bool picture2xLoaded() const { return !m_loaded2x.isNull(); }
 
     bool sunkenBorder() const { return m_sunkenBorder; }
     void setSunkenBorder(bool sunken);

@@ -13,7 +13,7 @@ ProgressBar::ProgressBar(QWidget *parent)
 {
 }
 
-void ProgressBar::setValue(int value)
+void ProgressBar::showValue(int value)
 {
     const int before = this->value();
     // QProgressBar repaints the whole bar at once when a new value shows.

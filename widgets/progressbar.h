@@ -7,9 +7,8 @@
 // of what the game draws while the player thinks.
 //
 // Used through its own type (the map window's form declares it), as a
-// QProgressBar in every other way. setValue() hides QProgressBar's: a call
-// made through a QProgressBar pointer still works, with the whole bar
-// repainted.
+// QProgressBar in every other way. The clock steps it with showValue();
+// QProgressBar's own setValue() still works, with the whole bar repainted.
 
 #include <QProgressBar>
 
@@ -20,7 +19,8 @@ class ProgressBar : public QProgressBar
 public:
     explicit ProgressBar(QWidget *parent = nullptr);
 
-    void setValue(int value);
+    // Shows the new value, repainting only the columns it changes.
+    void showValue(int value);
 
 private:
     // The columns a value change can alter, with room for the end of the

@@ -505,7 +505,7 @@ bool writeFile(const QByteArray &data, const QString &path)
 // for each fixed size and icons/hicolor/scalable/apps/<id>.svg.
 bool writeThemeIcons(const QDir &outDir)
 {
-    const QString appId = QStringLiteral("io.github.chromaland.chromaland");
+    const QString appId = QStringLiteral(CHROMALAND_APP_ID);
     bool ok = true;
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);

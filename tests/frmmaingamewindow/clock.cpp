@@ -87,7 +87,7 @@ void tst_MapPlayClock::openMap(const QStringList &lines)
 {
     m_sandbox->writeCharacter(lines);
     m_map = m_sandbox->openMap();
-    m_map->Timer1->stop();
+    clockOf(m_map)->stop();
 }
 
 void tst_MapPlayClock::runPhase(const QList<float> &list)
@@ -105,7 +105,7 @@ void tst_MapPlayClock::clockRunsFromTheStart()
 {
     m_sandbox->writeCharacter(Sandbox::defaultLines());
     m_map = m_sandbox->openMap();
-    QVERIFY(m_map->Timer1->isActive());
+    QVERIFY(clockOf(m_map)->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(control<QProgressBar>(m_map, "prog_MoveTime")->value() >= 3, 2000);
 }
 
@@ -116,19 +116,19 @@ void tst_MapPlayClock::hundredthTickRunsThePhase()
     openMap();
     QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 0);
     for (int tick = 1; tick < 100; ++tick) {
-        m_map->Timer1_Timer();
+        ::tick(m_map);
         QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), tick);
     }
     QCOMPARE(RandomSource::draws(), 0);
     QCOMPARE(RandomSource::reseeds(), 0);
 
-    m_map->Timer1_Timer();
+    ::tick(m_map);
     QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 0);
     QCOMPARE(RandomSource::draws(), 42);
     QCOMPARE(RandomSource::reseeds(), 1);
 
     for (int tick = 1; tick <= 100; ++tick)
-        m_map->Timer1_Timer();
+        ::tick(m_map);
     QCOMPARE(RandomSource::draws(), 84);
     QCOMPARE(RandomSource::reseeds(), 2);
 }
@@ -142,14 +142,14 @@ void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
     lines[5] = "MPc=3";
     openMap(lines);
     for (int tick = 0; tick < 40; ++tick)
-        m_map->Timer1_Timer();
+        ::tick(m_map);
     QList<Square> before;
     for (const PictureBox *enemy : m_map->controls().pic_Enemy)
         before.append({enemy->left(), enemy->top()});
 
     modGameLogicCode::EnemiesPaused = true;
     for (int tick = 0; tick < 250; ++tick)
-        m_map->Timer1_Timer();
+        ::tick(m_map);
     QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 40);
     QCOMPARE(RandomSource::draws(), 0);
     QCOMPARE(RandomSource::reseeds(), 0);
@@ -161,18 +161,14 @@ void tst_MapPlayClock::pausedTicksDoNothingAndTheBarResumes()
 
     modGameLogicCode::EnemiesPaused = false;
     for (int tick = 41; tick < 100; ++tick)
-        m_map->Timer1_Timer();
+        ::tick(m_map);
     QCOMPARE(control<QProgressBar>(m_map, "prog_MoveTime")->value(), 99);
     QCOMPARE(RandomSource::draws(), 0);
-    m_map->Timer1_Timer();
+    ::tick(m_map);
     QCOMPARE(RandomSource::draws(), 42);
     QCOMPARE(m_map->controls().lbl_HP_val->text(), "4");
 }
 
-// In the healing row each phase adds a tenth of the maximum, rounded
-// down, up to the maximum, and brings a value above it down to it; Health
-// and Magic each on their own. Outside the row nothing changes. A caption
-// that is not a number is left exactly as it is, silently.
 void tst_MapPlayClock::helpHoldsTheClock_data()
 {
     QTest::addColumn<bool>("inBattle");
@@ -189,7 +185,7 @@ void tst_MapPlayClock::helpHoldsTheClock()
     openMap();
     auto *bar = control<QProgressBar>(m_map, "prog_MoveTime");
     for (int tick = 0; tick < 40; ++tick)
-        m_map->Timer1_Timer();
+        ::tick(m_map);
     std::optional<PausedEnemies> battle;
     if (inBattle)
         battle.emplace();
@@ -197,15 +193,19 @@ void tst_MapPlayClock::helpHoldsTheClock()
     int whileOpen = -1;
     QVERIFY(helpOpensOn(control<PictureBox>(m_map, "pic_WorldMap"), Qt::Key_F1, [&](HelpWindow &) {
         for (int tick = 0; tick < 250; ++tick)
-            m_map->Timer1_Timer();
+            ::tick(m_map);
         whileOpen = bar->value();
     }));
     QCOMPARE(whileOpen, 40);
     QCOMPARE(RandomSource::draws(), 0);
-    m_map->Timer1_Timer();
+    ::tick(m_map);
     QCOMPARE(bar->value(), inBattle ? 40 : 41);
 }
 
+// In the healing row each phase adds a tenth of the maximum, rounded
+// down, up to the maximum, and brings a value above it down to it; Health
+// and Magic each on their own. Outside the row nothing changes. A caption
+// that is not a number is left exactly as it is, silently.
 void tst_MapPlayClock::healingInTheHealingRow_data()
 {
     QTest::addColumn<float>("playerTop");
@@ -435,10 +435,6 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
     }
 }
 
-int runClockTests(int argc, char **argv)
-{
-    tst_MapPlayClock tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlayClock)
 
 #include "clock.moc"

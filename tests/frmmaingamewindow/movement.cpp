@@ -25,11 +25,10 @@ private slots:
     void aKeyRepaintsOnlyWhatChanged();
     void everyKeyChecksForAnEncounter_data();
     void everyKeyChecksForAnEncounter();
-    void deathOnAKeyEndsTheProgram();
     void mapHasTheFocusWhenOpened();
     void focusReturnsToTheMapAfterPlus_data();
     void focusReturnsToTheMapAfterPlus();
-    void screenshotShowsTheModel();
+    void screenshotShowsTheMarkers();
 };
 
 namespace {
@@ -46,7 +45,7 @@ frmMainGameWindow *openMap(Sandbox &sandbox, const QStringList &lines = Sandbox:
     sandbox.write(QStringLiteral("Graphics/Player_Healing.bmp"), bitmapFile({16, 16}, HealingColour));
     sandbox.writeCharacter(lines);
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     for (PictureBox *enemy : map->controls().pic_Enemy)
         enemy->hide();
     return map;
@@ -236,10 +235,9 @@ void tst_MapPlayMove::aKeyRepaintsOnlyWhatChanged()
     QCOMPARE(mapPaints.count > 0, mapDrawn);
 }
 
-// Every key press ends with the encounter check on the player's square as
-// the key left it: a shown enemy there is fought, with the clock paused;
-// a hidden one is not, and an arrow that moves the player away leaves
-// the enemy behind.
+// Every key runs the encounter check after its step, also a key that
+// moves nothing; a battle lost there ends the program from the key handler.
+// Which enemies a check fights is the encounter rules' table.
 void tst_MapPlayMove::everyKeyChecksForAnEncounter_data()
 {
     QTest::addColumn<float>("playerLeft");
@@ -247,23 +245,19 @@ void tst_MapPlayMove::everyKeyChecksForAnEncounter_data()
     QTest::addColumn<int>("enemy");
     QTest::addColumn<float>("enemyLeft");
     QTest::addColumn<float>("enemyTop");
-    QTest::addColumn<bool>("enemyShown");
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("battles");
+    QTest::addColumn<bool>("lost");
 
-    const QStringList none;
-    QTest::newRow("letter on a shown enemy") << 168.f << 168.f << 10 << 168.f << 168.f << true << int(Qt::Key_A)
-                                             << QStringList{"10"};
-    QTest::newRow("arrow against the edge") << 8.f << 200.f << 4 << 8.f << 200.f << true << int(Qt::Key_Left)
-                                            << QStringList{"4"};
-    QTest::newRow("arrow moving away") << 168.f << 168.f << 10 << 168.f << 168.f << true << int(Qt::Key_Right)
-                                       << none;
-    QTest::newRow("arrow onto a shown enemy") << 152.f << 168.f << 10 << 168.f << 168.f << true << int(Qt::Key_Right)
-                                              << QStringList{"10"};
-    QTest::newRow("letter on a hidden enemy") << 168.f << 168.f << 10 << 168.f << 168.f << false << int(Qt::Key_A)
-                                              << none;
-    QTest::newRow("arrow onto a hidden enemy") << 152.f << 168.f << 10 << 168.f << 168.f << false
-                                               << int(Qt::Key_Right) << none;
+    QTest::newRow("letter on an enemy") << 168.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_A)
+                                        << QStringList{"10"} << false;
+    QTest::newRow("arrow against the edge") << 8.f << 200.f << 4 << 8.f << 200.f << int(Qt::Key_Left)
+                                            << QStringList{"4"} << false;
+    QTest::newRow("arrow moving away") << 168.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_Right)
+                                       << QStringList{} << false;
+    QTest::newRow("arrow onto an enemy") << 152.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_Right)
+                                         << QStringList{"10"} << false;
+    QTest::newRow("battle lost") << 8.f << 8.f << 0 << 8.f << 8.f << int(Qt::Key_A) << QStringList{"0"} << true;
 }
 
 void tst_MapPlayMove::everyKeyChecksForAnEncounter()
@@ -273,44 +267,28 @@ void tst_MapPlayMove::everyKeyChecksForAnEncounter()
     QFETCH(int, enemy);
     QFETCH(float, enemyLeft);
     QFETCH(float, enemyTop);
-    QFETCH(bool, enemyShown);
     QFETCH(int, key);
     QFETCH(QStringList, battles);
+    QFETCH(bool, lost);
 
     Sandbox sandbox;
     frmMainGameWindow *map = openMap(sandbox);
-    // Clear the diagonal so that only the chosen enemy can be met.
-    for (int i = 0; i < 21; ++i)
-        place(map->controls().pic_Enemy[i], 8.f + 16.f * float(i), 8.f);
     place(map->controls().pic_Player, playerLeft, playerTop);
     place(map->controls().pic_Enemy[enemy], enemyLeft, enemyTop);
-    map->controls().pic_Enemy[enemy]->setVisible(enemyShown);
+    map->controls().pic_Enemy[enemy]->show();
 
-    BattleScript script(map);
-    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key(key));
-
-    QCOMPARE(script.tags, battles);
-    QVERIFY(script.pausedDuringBattle);
-    QVERIFY(!modGameLogicCode::EnemiesPaused);
-    QCOMPARE(map->controls().pic_Enemy[enemy]->shown(), enemyShown);
-}
-
-// A battle lost after a key press ends the program from the key handler,
-// the character archived in the working folder; nothing else is fought.
-void tst_MapPlayMove::deathOnAKeyEndsTheProgram()
-{
-    Sandbox sandbox;
-    frmMainGameWindow *map = openMap(sandbox);
+    BattleScript script(map, [lost](const MapControls &controls) {
+        controls.lbl_EnemyTag->setText(lost ? Dead : QStringLiteral("Retreat"));
+    });
+    // A lost battle archives the character in the working folder.
     const QString startFolder = QDir::currentPath();
     QDir::setCurrent(sandbox.folder());
-    place(map->controls().pic_Player, 8.f, 8.f);
-    map->controls().pic_Enemy[0]->show();
-    BattleScript script(map, [](const MapControls &controls) { controls.lbl_EnemyTag->setText("DEAD"); });
-    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_A);
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key(key));
     QDir::setCurrent(startFolder);
-    QCOMPARE(script.tags, QStringList{"0"});
-    QCOMPARE(sandbox.ends, QList<int>{0});
-    QVERIFY(!sandbox.exists("Character.chx"));
+
+    QCOMPARE(script.tags, battles);
+    QCOMPARE(sandbox.ends, lost ? QList<int>{0} : QList<int>{});
+    QCOMPARE(sandbox.exists("Character.chx"), !lost);
 }
 
 // The map has the keyboard when the window opens: arrows move the player
@@ -390,12 +368,12 @@ void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()
 // After some moves and an enemy phase, the window shows the player and
 // every shown enemy on the squares the markers hold, and no hidden enemy.
 // With CHROMALAND_SCREENSHOTS naming a folder, the picture is kept there.
-void tst_MapPlayMove::screenshotShowsTheModel()
+void tst_MapPlayMove::screenshotShowsTheMarkers()
 {
     Sandbox sandbox;
     sandbox.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     QVERIFY(showActive(map));
 
     for (Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Up})
@@ -406,8 +384,7 @@ void tst_MapPlayMove::screenshotShowsTheModel()
     for (int i = 0; i < 21; ++i)
         draws << (i % 2 == 0 ? 0.8f : 0.18f) << 0.9f;
     RandomSource::script(draws);
-    control<QProgressBar>(map, "prog_MoveTime")->setValue(99);
-    map->Timer1_Timer();
+    runEnemyPhase(map);
     QCOMPARE(RandomSource::scriptRemaining(), 0);
     QCOMPARE(map->controls().pic_Enemy[3]->top(), 72.f);
     QCOMPARE(map->controls().pic_Enemy[4]->left(), 88.f);
@@ -433,10 +410,6 @@ void tst_MapPlayMove::screenshotShowsTheModel()
     }
 }
 
-int runMovementTests(int argc, char **argv)
-{
-    tst_MapPlayMove tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlayMove)
 
 #include "movement.moc"

@@ -128,7 +128,7 @@ void tst_MapPlayPoints::plusRaisesItsStatistic()
     Sandbox sandbox;
     sandbox.writeCharacter(characterLines(before));
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     QCOMPARE(buttonsShown(map), 1);
 
     ::button(map, button)->click();
@@ -176,7 +176,7 @@ void tst_MapPlayPoints::unreadableCaptionChangesNothing()
     loaded[7] = "3";
     sandbox.writeCharacter(characterLines(loaded));
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     map->controls().lbl_Points_val->setText(captions[7]);
 
     ::button(map, button)->click();
@@ -219,7 +219,7 @@ void tst_MapPlayPoints::buttonsGoWithTheLastPoint()
     lines[7] = "pts=" + points;
     sandbox.writeCharacter(lines);
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
 
     for (int i = 0; i < clicks.size(); ++i) {
         button(map, clicks[i])->click();
@@ -228,10 +228,6 @@ void tst_MapPlayPoints::buttonsGoWithTheLastPoint()
     }
 }
 
-int runPointsTests(int argc, char **argv)
-{
-    tst_MapPlayPoints tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlayPoints)
 
 #include "points.moc"

@@ -65,7 +65,7 @@ void tst_MapPlaySimulation::longRunKeepsEveryEnemyInItsBand()
     Sandbox sandbox;
     sandbox.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
 
     std::mt19937 generator(seed);
     const auto uniform = [&generator] { return float(generator() >> 8) * (1.0f / 16777216.0f); };
@@ -137,7 +137,7 @@ void tst_MapPlaySimulation::realGeneratorGivesTheStatedShares()
     Sandbox sandbox;
     sandbox.writeCharacter(Sandbox::defaultLines());
     frmMainGameWindow *map = sandbox.openMap();
-    map->Timer1->stop();
+    clockOf(map)->stop();
     Clock::release();
 
     constexpr int Phases = 4000;
@@ -176,10 +176,6 @@ void tst_MapPlaySimulation::realGeneratorGivesTheStatedShares()
     }
 }
 
-int runSimulationTests(int argc, char **argv)
-{
-    tst_MapPlaySimulation tests;
-    return QTest::qExec(&tests, argc, argv);
-}
+QTEST_MAIN(tst_MapPlaySimulation)
 
 #include "simulation.moc"

@@ -22,7 +22,8 @@ if [[ $# != 2 || ! -f $1/debian/control ]]; then
 fi
 SOURCE=$(cd "$1" && pwd)
 WORK=$2
-APP_ID=io.github.chromaland.chromaland
+APP_ID=$(sed -n 's/^set(CHROMALAND_APP_ID \([^)]*\))$/\1/p' "$SOURCE/CMakeLists.txt")
+[[ -n $APP_ID ]] || { echo "no CHROMALAND_APP_ID in $SOURCE/CMakeLists.txt" >&2; exit 2; }
 
 for tool in dpkg-buildpackage dh lintian blhc hardening-check readelf autopkgtest; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/setup-debian.sh --tests installs it)" >&2; exit 2; }
