@@ -117,6 +117,9 @@ QList<Key> controllerRows()
             {{B::A, Qt::Key_Space}}),
         row(Window::Map, {QStringLiteral("Y")},
             QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {{B::Y, ColourSymbols}}),
+        row(Window::Map, {QStringLiteral("X")},
+            QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
+            {{B::X, Hall}}),
         row(Window::Map, {back}, help, {{B::Back, Help}}),
 
         row(Window::Battle, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Presses the Attack button."),
@@ -134,6 +137,15 @@ QList<Key> controllerRows()
         row(Window::Help, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
             QCoreApplication::translate("GameKeys", "Scroll the help."),
             {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+
+        row(Window::Hall, {QStringLiteral("B"), back}, QCoreApplication::translate("GameKeys", "Closes the hall."),
+            {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
+        row(Window::Hall, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
+            QCoreApplication::translate("GameKeys", "Go from one fallen character to another."),
+            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+        row(Window::Hall, {QStringLiteral("A")},
+            QCoreApplication::translate("GameKeys", "Shows the whole record of the chosen character."),
+            {{B::A, Qt::Key_Return}}),
 
         row(Window::MessageBox, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Closes the message."),
             {{B::A, Qt::Key_Return}}),
