@@ -121,13 +121,16 @@ class Scenario(unittest.TestCase):
         if shown.kind != "map":
             self.fail("a message box appeared instead of the map: the character file should have loaded")
         self.map_shown = now_ms()
+        # Where the enemy clock stands as soon as the map is seen: a walk
+        # later counts from here (meet_enemy).
+        self.clock_seen = (shown, self.clock(shown), self.map_shown)
         return shown
 
     def clock(self, map_window):
         """The enemy clock's ticks since its last round, as its bar shows
         them in a picture of the map window: the share of the bar's
         columns filled, in hundredths (from either end, for a language
-        written right to left)."""
+        written right to left); None when the picture shows no bar."""
         x, y, width, height = CLOCK_BAR
         picture = os.path.join(self.tmp, "clock.png")
         self.x.picture(picture, map_window)
@@ -137,7 +140,19 @@ class Scenario(unittest.TestCase):
         row = [line.split()[2] for line in text.splitlines()[1:] if len(line.split()) > 2]
         if not row:
             raise AssertionError("no picture of the enemy clock's bar: %s" % text[:200])
-        filled = sum(1 for colour in row if colour != EMPTY_BAR)
+        empty = [colour == EMPTY_BAR for colour in row]
+        # A bar is filled from one end and empty from the other, but for
+        # the few pixels of its edge; anything else (a window not painted
+        # yet, all dark) is no reading.
+        if not any(empty):
+            return None
+        if empty[0] and not empty[-1]:
+            empty.reverse()
+        first_empty = empty.index(True)
+        last_filled = max((i for i, e in enumerate(empty) if not e), default=-1)
+        if last_filled - first_empty >= 3:
+            return None
+        filled = len(row) - sum(empty)
         return round(filled * PHASE_TICKS / len(row))
 
     def meet_enemy(self, map_window, enemy):
@@ -153,27 +168,49 @@ class Scenario(unittest.TestCase):
         it: its value falls when it does, and two pictures close enough in
         time cannot miss a whole round between them."""
         path = walk_to(enemy)
+
+        def went_round(last, taken, ticks, now):
+            """Whether the clock may have gone round between a reading of
+            LAST begun at TAKEN and one of TICKS ended at NOW."""
+            # (A reading may be a tick off either way.)
+            if ticks + 1 < last:
+                log("the enemy clock went round (%d, then %d): the enemies stepped first" % (last, ticks))
+                return True
+            # The most ticks the game may have counted in between: one
+            # every 17 ms, one it missed while held, and a tick either way
+            # in the readings.
+            if (now - taken) / TICK_MS + 3 >= PHASE_TICKS - last + ticks:
+                log("the enemy clock read %d, then %d, %d ms apart: a whole round may have passed between them"
+                    % (last, ticks, now - taken))
+                return True
+            return False
+
         self.x.focus(map_window)
         with self.game.held():
             last = first = self.clock(map_window)
+            if first is None:
+                log("the map shows no enemy clock to count the walk by")
+                return None
+            read = now_ms()
             self.game.keys(map_window, *path)
         taken = started = now_ms()
+        # Counted from the map's first sight when start_to_map saw it (no
+        # tick passes while the game is held).
+        seen = getattr(self, "clock_seen", None)
+        if seen and seen[0] == map_window and seen[1] is not None and went_round(seen[1], seen[2], first, read):
+            return None
         while True:
             begun = now_ms()
             battle = self.game.find("battle", 0)
             ticks = self.clock(map_window)
             now = now_ms()
-            # (A reading may be a tick off either way.)
-            if ticks + 1 < last:
-                log("the enemy clock went round during the walk (%d, then %d): the enemies stepped first" % (last, ticks))
-                return None
-            # The most ticks the game may have counted since the last
-            # picture was begun: one every 17 ms, the one it missed while
-            # held, and a tick either way in the readings.
-            most = (now - taken) / TICK_MS + 3
-            if most >= PHASE_TICKS - last + ticks:
-                log("the enemy clock read %d, then %d, %d ms apart: a whole round may have passed between them"
-                    % (last, ticks, now - taken))
+            if ticks is None:
+                if now - started > BATTLE_SECONDS * 1000:
+                    log("the map showed no enemy clock for %d s after the walk" % BATTLE_SECONDS)
+                    return None
+                # Counted from the last reading on.
+                continue
+            if went_round(last, taken, ticks, now):
                 return None
             if battle:
                 log("walked %d squares towards enemy %d from tick %d: the battle began at tick %d, seen %d ms after "
