@@ -221,6 +221,6 @@ if [[ $(id -u) == 0 && $installed_here == false ]]; then
 else
     # Not root, or a player's own chromaland is installed here and stays.
     log "playing the unpacked package with the autopkgtest's script"
-    bash "$SOURCE/tests/pkg/play.sh" "$EXE" || fail "the unpacked game did not play as expected"
+    "$SOURCE/tests/pkg/play.py" "$EXE" || fail "the unpacked game did not play as expected"
 fi
 echo "PASS: the package builds, is lintian clean and hardened, builds reproducibly and plays"

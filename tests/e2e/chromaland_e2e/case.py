@@ -14,18 +14,29 @@ import unittest
 from . import files
 from .display import X11
 from .game import Game
-from .processes import log
+from .processes import log, run
 
 # The program under test, set by the runner.
 EXE = None
 
 # A walk onto an enemy has to be over before the enemies' first step and
-# the first healing in the bottom row, 100 ticks of 17 ms after the map's
-# start-up. A walk that ends later than WALK_DEADLINE_MS after the map was
-# seen may have met a moved enemy or a healed character, so it does not
-# count: the scenario starts the game once more from scratch.
+# the first healing in the bottom row, at the enemy clock's 100th tick of
+# 17 ms. A walk whose battle may have begun later, after the enemies had
+# stepped, does not count: the scenario starts the game once more from
+# scratch, at most WALK_ATTEMPTS times. (The Wayland scenarios, which
+# cannot read the clock, hold the walk to WALK_DEADLINE_MS of the game's
+# running time after the map was seen.)
 WALK_ATTEMPTS = 4
 WALK_DEADLINE_MS = 1200
+PHASE_TICKS = 100
+TICK_MS = 17
+# The enemy clock's bar in the map window (x, y, width, height): below the
+# battle window, so that it is seen during a battle too.
+CLOCK_BAR = (8, 448, 569, 25)
+# The colour of the bar's empty part (the palette's base).
+EMPTY_BAR = "#FFFFFF"
+# How long a busy machine may take to show a walk's battle.
+BATTLE_SECONDS = 20
 
 
 def now_ms():
@@ -110,21 +121,105 @@ class Scenario(unittest.TestCase):
         if shown.kind != "map":
             self.fail("a message box appeared instead of the map: the character file should have loaded")
         self.map_shown = now_ms()
+        # Where the enemy clock stands as soon as the map is seen: a walk
+        # later counts from here (meet_enemy).
+        self.clock_seen = (shown, self.clock(shown), self.map_shown)
         return shown
+
+    def clock(self, map_window):
+        """The enemy clock's ticks since its last round, as its bar shows
+        them in a picture of the map window: the share of the bar's
+        columns filled, in hundredths (from either end, for a language
+        written right to left); None when the picture shows no bar."""
+        x, y, width, height = CLOCK_BAR
+        picture = os.path.join(self.tmp, "clock.png")
+        self.x.picture(picture, map_window)
+        # One row across the middle of the bar, inside its frame.
+        text = run("convert", picture, "-crop", "%dx1+%d+%d" % (width - 4, x + 2, y + height // 2), "+repage",
+                   "-depth", "8", "txt:-")
+        row = [line.split()[2] for line in text.splitlines()[1:] if len(line.split()) > 2]
+        if not row:
+            raise AssertionError("no picture of the enemy clock's bar: %s" % text[:200])
+        empty = [colour == EMPTY_BAR for colour in row]
+        # A bar is filled from one end and empty from the other, but for
+        # the few pixels of its edge; anything else (a window not painted
+        # yet, all dark) is no reading.
+        if not any(empty):
+            return None
+        if empty[0] and not empty[-1]:
+            empty.reverse()
+        first_empty = empty.index(True)
+        last_filled = max((i for i, e in enumerate(empty) if not e), default=-1)
+        if last_filled - first_empty >= 3:
+            return None
+        filled = len(row) - sum(empty)
+        return round(filled * PHASE_TICKS / len(row))
 
     def meet_enemy(self, map_window, enemy):
         """Walks from the start square onto the enemy at once. Returns the
-        battle window when it opened in time, None when it did not (an
-        enemy moved first, or the walk was too slow to be sure that none
-        had)."""
+        battle window when the battle began before the enemies' first
+        step, None when it may not have (an enemy moved first, or no
+        battle came).
+
+        The game is held while the keys are typed, so that it takes the
+        whole walk at once however slowly a busy machine types. Then the
+        enemy clock's bar, read from pictures of the map as the game goes
+        on, says whether the clock went round before the battle stopped
+        it: its value falls when it does, and two pictures close enough in
+        time cannot miss a whole round between them."""
         path = walk_to(enemy)
-        self.game.keys(map_window, *path)
-        took = now_ms() - self.map_shown
-        log("walked %d squares towards enemy %d, done %d ms after the map showed" % (len(path), enemy, took))
-        if took > WALK_DEADLINE_MS:
-            log("that is later than %d ms: the enemies may have moved already" % WALK_DEADLINE_MS)
+
+        def went_round(last, taken, ticks, now):
+            """Whether the clock may have gone round between a reading of
+            LAST begun at TAKEN and one of TICKS ended at NOW."""
+            # (A reading may be a tick off either way.)
+            if ticks + 1 < last:
+                log("the enemy clock went round (%d, then %d): the enemies stepped first" % (last, ticks))
+                return True
+            # The most ticks the game may have counted in between: one
+            # every 17 ms, one it missed while held, and a tick either way
+            # in the readings.
+            if (now - taken) / TICK_MS + 3 >= PHASE_TICKS - last + ticks:
+                log("the enemy clock read %d, then %d, %d ms apart: a whole round may have passed between them"
+                    % (last, ticks, now - taken))
+                return True
+            return False
+
+        self.x.focus(map_window)
+        with self.game.held():
+            last = first = self.clock(map_window)
+            if first is None:
+                log("the map shows no enemy clock to count the walk by")
+                return None
+            read = now_ms()
+            self.game.keys(map_window, *path)
+        taken = started = now_ms()
+        # Counted from the map's first sight when start_to_map saw it (no
+        # tick passes while the game is held).
+        seen = getattr(self, "clock_seen", None)
+        if seen and seen[0] == map_window and seen[1] is not None and went_round(seen[1], seen[2], first, read):
             return None
-        return self.game.find("battle", 4)
+        while True:
+            begun = now_ms()
+            battle = self.game.find("battle", 0)
+            ticks = self.clock(map_window)
+            now = now_ms()
+            if ticks is None:
+                if now - started > BATTLE_SECONDS * 1000:
+                    log("the map showed no enemy clock for %d s after the walk" % BATTLE_SECONDS)
+                    return None
+                # Counted from the last reading on.
+                continue
+            if went_round(last, taken, ticks, now):
+                return None
+            if battle:
+                log("walked %d squares towards enemy %d from tick %d: the battle began at tick %d, seen %d ms after "
+                    "the game took the walk" % (len(path), enemy, first, ticks, now - started))
+                return battle
+            if now - started > BATTLE_SECONDS * 1000:
+                log("walked %d squares towards enemy %d: no battle within %d s" % (len(path), enemy, BATTLE_SECONDS))
+                return None
+            last, taken = ticks, begun
 
     def play_to_battle(self, enemy, key, setup, separate=False):
         """Prepares a fresh program folder with setup(folder), starts the

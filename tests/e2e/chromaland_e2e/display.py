@@ -5,7 +5,6 @@ beside it), and what a scenario asks the X server about a window."""
 import os
 import re
 import shutil
-import time
 
 from .processes import Group, log, output, run, wait_until
 

@@ -3,8 +3,10 @@ of its own and started there, in one clean environment (the same for the
 bench), its windows found by kind, keys typed into them, and its end
 awaited; whatever it started is ended with it."""
 
+import contextlib
 import os
 import shutil
+import signal
 import subprocess
 import time
 
@@ -110,6 +112,18 @@ class Game:
         self.rc = None
         log("started the game (pid %d) in %s" % (self.pid, cwd or folder))
         return self.process
+
+    @contextlib.contextmanager
+    def held(self):
+        """The game stopped (SIGSTOP) for the length of the block: the keys
+        the block types wait for it in its queue, and when it goes on it
+        reads them all at once, with no tick of its clock between them
+        however slowly a busy machine typed them."""
+        os.kill(self.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.pid, signal.SIGCONT)
 
     def running(self):
         return self.process is not None and self.process.poll() is None

@@ -160,7 +160,14 @@ class Player:
                 if way:
                     steps = dict((d, int(n)) for n, d in re.findall(r"(\d+) (up|down|left|right)", way.group(2)))
                     # The longer way first: an enemy drifts sideways more often.
-                    key = {"up": "Up", "down": "Down", "left": "Left", "right": "Right"}[max(steps, key=steps.get)]
+                    way_first = max(steps, key=steps.get)
+                    # But out of the healing row first: it heals the player
+                    # as long as the chase stays in it, and on a busy
+                    # machine the chase is slow enough to heal everything
+                    # that the healing row is to be heard healing later.
+                    if "healing row" in text and "up" in steps:
+                        way_first = "up"
+                    key = {"up": "Up", "down": "Down", "left": "Left", "right": "Right"}[way_first]
                     log("heard %r" % text)
                     break
             if key:

@@ -248,7 +248,9 @@ def start_and_walk():
         return None
     keys("Up", *(["Right"] * 20))
     check(shown.getRoleName() == "frame", "the map window is a frame", shown.getRoleName())
-    battle = wait_for(lambda: window("Battle Control"), 1.5)
+    # A busy machine may be slow to show it; a late one is no fault, as the
+    # square below tells the battle met.
+    battle = wait_for(lambda: window("Battle Control"), 10)
     # An enemy that the clock moved into the way ends the walk early, in a
     # battle the checks after it do not expect: the player stands elsewhere,
     # and the rest of the walk's keys went to the battle's buttons.

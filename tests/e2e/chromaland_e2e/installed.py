@@ -1,0 +1,133 @@
+"""An installed copy of the game, played as a player would: started from
+the menu's command by an unprivileged player with a fresh home folder
+under a private X server, it creates the character in that player's data
+folder, saves it there when the map closes, puts the archive of a dead
+character there too, and writes nothing beside itself.
+
+The package's autopkgtest (debian/tests/control) runs it on the installed
+package, tests/pkg/package.sh on an unpacked one, both through
+tests/pkg/play.py. When run as root the game runs as the user "nobody"."""
+
+import os
+import pwd
+
+from . import case, files
+from .case import LOSER, Scenario
+from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved
+from .game import Game, clean_environment
+from .processes import log
+
+
+def listing(folder):
+    """Every entry of the folder with its kind, size and time."""
+    entries = []
+    for top, dirs, names in os.walk(folder):
+        for name in sorted(dirs + names):
+            path = os.path.join(top, name)
+            s = os.lstat(path)
+            entries.append("%s %o %d %d" % (os.path.relpath(path, folder), s.st_mode, s.st_size, s.st_mtime_ns))
+    return sorted(entries)
+
+
+class InstalledGame(Game):
+    """The game as a desktop launcher starts it: by the name the desktop
+    entry gives, found on Debian's PATH, in a folder of the player's own,
+    with nothing but the player's environment."""
+
+    def __init__(self, exe, folder, x):
+        super().__init__(exe, folder, x=x)
+        self.program_folder = os.path.dirname(exe)
+        self.user = "nobody" if os.getuid() == 0 else None
+        entry = pwd.getpwnam(self.user) if self.user else pwd.getpwuid(os.getuid())
+        self.uid, self.gid = entry.pw_uid, entry.pw_gid
+        self.player_home = os.path.join(folder, "player")
+        self.launcher = os.path.join(folder, "launcher")
+        self.runtime = os.path.join(folder, "player-runtime")
+        for path in (self.player_home, self.launcher, self.runtime):
+            os.mkdir(path, 0o700)
+            os.chown(path, self.uid, self.gid)
+        self.data = os.path.join(self.player_home, ".local", "share", "chromaland")
+
+    def start(self, folder=None, cwd=None):
+        self.kill()
+        env = clean_environment(self.player_home, self.runtime, display=self.x.display, extra={
+            "PATH": self.program_folder + ":/usr/local/bin:/usr/bin:/bin:/usr/games"})
+        command = ["chromaland"]
+        if self.user:
+            command = ["setpriv", "--reuid=%d" % self.uid, "--regid=%d" % self.gid, "--clear-groups"] + command
+        self.log = os.path.join(self.tmp, "game%d.log" % (len(self.processes.started) + 1))
+        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=self.launcher)
+        self.pid = self.process.pid
+        self.rc = None
+        log("started %s (pid %d) as uid %d in %s" % (self.exe, self.pid, self.uid, self.launcher))
+        return self.process
+
+
+class Installed(Scenario):
+
+    def setUp(self):
+        super().setUp()
+        # The player reaches the scenario's folders.
+        for folder in (self.root, self.tmp):
+            os.chmod(folder, 0o755)
+        self.game = InstalledGame(case.EXE, self.tmp, self.x)
+        self.program_before = listing(self.game.program_folder)
+
+    def expect_program_folder_unchanged(self):
+        after = listing(self.game.program_folder)
+        if after != self.program_before:
+            gone = sorted(set(self.program_before) - set(after))
+            new = sorted(set(after) - set(self.program_before))
+            self.fail("the game changed its own folder %s: before %s, after %s"
+                      % (self.game.program_folder, gone, new))
+
+    def test_installed(self):
+        game = self.game
+        file = os.path.join(game.data, "Character.chx")
+
+        # The first start: the character is created in the data folder, and
+        # saved there when the map closes.
+        game.start()
+        title = game.window("title", 20)
+        game.keys(title, "x")
+        box = game.window("box map", 15)
+        self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
+        game.keys(box, "Return")
+        map_window = game.window("map", 15)
+        log("the map is up")
+        if not os.path.isfile(file):
+            shared = os.path.join(game.player_home, ".local", "share")
+            self.fail("no Character.chx in the player's data folder %s (it holds: %s)"
+                      % (game.data, os.listdir(shared) if os.path.isdir(shared) else "nothing"))
+        self.assertEqual(os.stat(file).st_uid, game.uid,
+                         "the character file does not belong to the player (uid %d)" % game.uid)
+        expect_exact(file, DEFAULT_CHARACTER)
+        self.close_map_and_wait(map_window)
+        expect_saved(file, DEFAULT_CHARACTER)
+        expect_entries(game.data, "Character.chx")
+        expect_entries(game.launcher)
+        self.expect_program_folder_unchanged()
+
+        # A battle to the death: the archive goes to the data folder too,
+        # not to the folder the game was started from.
+        battle = None
+        for attempt in range(1, case.WALK_ATTEMPTS + 1):
+            files.write_character(file, LOSER)
+            self.map_window = self.start_to_map(None, None, "space")
+            battle = self.meet_enemy(self.map_window, 0)
+            if battle:
+                break
+            log("attempt %d: no battle in time; starting again" % attempt)
+            game.kill()
+        self.assertIsNotNone(battle, "no battle window after %d walks onto enemy 0" % case.WALK_ATTEMPTS)
+        box, _ = self.attack_until_death_box(battle)
+        game.keys(box, "Return")
+        rc = game.wait_exit(15)
+        self.assertEqual(rc, 0, "the game ended with exit code %d after the death, expected 0" % rc)
+        archives = [n for n in os.listdir(game.data) if n.startswith("Dead_") and n.endswith(".txt")]
+        self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
+                         % (game.data, " ".join(os.listdir(game.data))))
+        expect_entries(game.data, archives[0])
+        expect_entries(game.launcher)
+        self.expect_program_folder_unchanged()
+        log("PASS: %s plays and keeps the character and its archive in %s" % (game.exe, game.data))
