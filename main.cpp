@@ -26,9 +26,7 @@ int main(int argc, char *argv[])
     options.addVersionOption();
     // The desktop entry's "Play with colour symbols": on, and remembered,
     // as F2 on the map would.
-    const QCommandLineOption colourSymbols(
-        QStringLiteral("colour-symbols"),
-        HelpPage::colourSymbolsOption());
+    const QCommandLineOption colourSymbols(QStringLiteral("colour-symbols"), HelpPage::colourSymbolsOption());
     options.addOption(colourSymbols);
     if (!options.parse(QApplication::arguments())) {
         std::fprintf(stderr, "%s\n", qPrintable(options.errorText()));

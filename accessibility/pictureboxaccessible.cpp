@@ -95,14 +95,19 @@ QString PictureBoxAccessible::shownOf(const PictureBox *box)
     if (unitTwips(box) > 0 && levels(box) > 0) {
         const float level = std::floor(box->widthTwips() / unitTwips(box));
         //: A skill bar's level, e.g. "level 3 of 18".
-        return QCoreApplication::translate("PictureBoxAccessible", "level %1 of %2").arg(double(level)).arg(levels(box));
+        return QCoreApplication::translate("PictureBoxAccessible", "level %1 of %2")
+            .arg(double(level))
+            .arg(levels(box));
     }
     if (fullTwips(box) > 0)
-        return QCoreApplication::translate("PictureBoxAccessible", "%1 percent").arg(std::lround(box->widthTwips() / fullTwips(box) * 100.0f));
+        return QCoreApplication::translate("PictureBoxAccessible", "%1 percent")
+            .arg(std::lround(box->widthTwips() / fullTwips(box) * 100.0f));
     if (const PictureBox *m = marker(box)) {
         const int row = square(m->top());
         //: The player's square on the map; the bottom row is the healing row.
-        return (row == HealingRow ? QCoreApplication::translate("PictureBoxAccessible", "Column %1, row %2, healing row") : QCoreApplication::translate("PictureBoxAccessible", "Column %1, row %2"))
+        return (row == HealingRow
+                    ? QCoreApplication::translate("PictureBoxAccessible", "Column %1, row %2, healing row")
+                    : QCoreApplication::translate("PictureBoxAccessible", "Column %1, row %2"))
             .arg(square(m->left()))
             .arg(row);
     }
@@ -154,9 +159,13 @@ QString wayTo(const Other &other)
     QStringList way;
     //: Squares between the player and the nearest enemy, e.g. "3 up".
     if (other.down != 0)
-        way.append(other.down < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n up", nullptr, -other.down) : QCoreApplication::translate("PictureBoxAccessible", "%n down", nullptr, other.down));
+        way.append(other.down < 0
+                       ? QCoreApplication::translate("PictureBoxAccessible", "%n up", nullptr, -other.down)
+                       : QCoreApplication::translate("PictureBoxAccessible", "%n down", nullptr, other.down));
     if (other.across != 0)
-        way.append(other.across < 0 ? QCoreApplication::translate("PictureBoxAccessible", "%n left", nullptr, -other.across) : QCoreApplication::translate("PictureBoxAccessible", "%n right", nullptr, other.across));
+        way.append(other.across < 0
+                       ? QCoreApplication::translate("PictureBoxAccessible", "%n left", nullptr, -other.across)
+                       : QCoreApplication::translate("PictureBoxAccessible", "%n right", nullptr, other.across));
     //: Between the steps of a way, as in "3 up, 2 left".
     return way.join(QCoreApplication::translate("PictureBoxAccessible", ", "));
 }
@@ -170,9 +179,11 @@ QString PictureBoxAccessible::closeBy(const PictureBox *box)
         return QString();
     if (other.steps() == 0)
         //: An enemy (%1, e.g. "Green enemy") stands on the player's square; the next key starts the battle.
-        return QCoreApplication::translate("PictureBoxAccessible", "%1 on your square: any key fights it.").arg(other.box->accessibleName());
+        return QCoreApplication::translate("PictureBoxAccessible", "%1 on your square: any key fights it.")
+            .arg(other.box->accessibleName());
     //: An enemy (%1, e.g. "Green enemy") stands next to the player, the way %2 ("1 up").
-    return QCoreApplication::translate("PictureBoxAccessible", "%1 beside you: %2.").arg(other.box->accessibleName(), wayTo(other));
+    return QCoreApplication::translate("PictureBoxAccessible", "%1 beside you: %2.")
+        .arg(other.box->accessibleName(), wayTo(other));
 }
 
 QString PictureBoxAccessible::nearestMarker() const
@@ -184,7 +195,8 @@ QString PictureBoxAccessible::nearestMarker() const
     if (!other.box)
         return QCoreApplication::translate("PictureBoxAccessible", "No one else in sight.");
     //: The nearest enemy (%1, e.g. "Green enemy") and the way to it (%2, e.g. "2 up, 1 right"), told after each step.
-    return QCoreApplication::translate("PictureBoxAccessible", "%1: %2.").arg(other.box->accessibleName(), wayTo(other));
+    return QCoreApplication::translate("PictureBoxAccessible", "%1: %2.")
+        .arg(other.box->accessibleName(), wayTo(other));
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const
@@ -196,16 +208,17 @@ QString PictureBoxAccessible::text(QAccessible::Text t) const
     case QAccessible::Name:
         if (shown.isEmpty())
             break;
-    {
-        //: What a screen reader calls the map or a bar: its name (%1) and what it shows (%2), e.g. "World map: Column 1, row 22".
-        const QString named = QCoreApplication::translate("PictureBoxAccessible", "%1: %2").arg(box()->accessibleName(), shown);
-        if (!marker(box()))
-            return named;
-        // A reader speaks the map's name after each step: the way to the
-        // nearest enemy goes with the square.
-        //: The map's square (%1, "World map: Column 1, row 22") and the way to the nearest enemy (%2, "Red enemy: 3 up.").
-        return QCoreApplication::translate("PictureBoxAccessible", "%1. %2").arg(named, nearestMarker());
-    }
+        {
+            //: What a screen reader calls the map or a bar: its name (%1) and what it shows (%2), e.g. "World map: Column 1, row 22".
+            const QString named =
+                QCoreApplication::translate("PictureBoxAccessible", "%1: %2").arg(box()->accessibleName(), shown);
+            if (!marker(box()))
+                return named;
+            // A reader speaks the map's name after each step: the way to the
+            // nearest enemy goes with the square.
+            //: The map's square (%1, "World map: Column 1, row 22") and the way to the nearest enemy (%2, "Red enemy: 3 up.").
+            return QCoreApplication::translate("PictureBoxAccessible", "%1. %2").arg(named, nearestMarker());
+        }
     case QAccessible::Description:
         // How to play on the map is told once, by its window.
         if (marker(box()))

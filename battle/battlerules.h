@@ -77,8 +77,7 @@ struct Attack
 // Draws r1 and r2: floor(Dexterity r1) + 1 in double precision against
 // floor(enemy strength r2) + 1 in single precision. A hit draws r3 for
 // floor(Strength r3) + 1 damage off the enemy's health, rounded down.
-Ruling<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qint16 enemyStrength,
-                       const Draw &draw);
+Ruling<Attack> attack(Number dexterity, Number strength, Number enemyHealth, qint16 enemyStrength, const Draw &draw);
 
 struct Blast
 {

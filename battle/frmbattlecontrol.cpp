@@ -120,7 +120,8 @@ QString instructionsText()
         frmBattleControl::tr("HEAL: Use your magic to heal any wounds. Your maximum healing power is limited by "
                              "your Wisdom."),
         GameRules::retreatInstruction(),
-    }.join(Language::lineBreak() + Language::lineBreak());
+    }
+        .join(Language::lineBreak() + Language::lineBreak());
 }
 
 // The stand-ins for the design font can run a little wider than the
@@ -131,8 +132,8 @@ QString instructionsText()
 bool fitToBox(QLabel *label)
 {
     const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                      -label->margin());
+    const QRect room =
+        label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
     QFont font = label->font();
     bool fits = false;
     // Letters joined in writing (Arabic) are never drawn apart.
@@ -198,13 +199,12 @@ void frmBattleControl::Form_Load()
 
     const QString tag = m_map.lbl_EnemyTag->text();
     const auto noSuchEnemy = [&] {
-        callOff(tr("There is no enemy \"%1\" to fight, so this battle cannot take place.")
-                    .arg(GameError::excerpt(tag)));
+        callOff(
+            tr("There is no enemy \"%1\" to fight, so this battle cannot take place.").arg(GameError::excerpt(tag)));
     };
     const std::optional<double> index = CaptionNumber::tryParse(tag);
     const std::optional<qint16> marker = index ? CaptionNumber::tryInt16(*index) : std::nullopt;
-    if (!marker || *marker < 0 || *marker >= static_cast<int>(m_map.pic_Enemy.size())
-        || !m_map.pic_Enemy[*marker])
+    if (!marker || *marker < 0 || *marker >= static_cast<int>(m_map.pic_Enemy.size()) || !m_map.pic_Enemy[*marker])
         return noSuchEnemy();
     const float r = RandomSource::next();
 
@@ -293,8 +293,8 @@ frmBattleControl::Refusal frmBattleControl::attack()
     } else {
         ui->lbl_Enemy_HP_val->setText(number(attack.enemyHealth));
         //: %1 is how far the player's roll beat the enemy's; %n the damage done.
-        ui->lbl_Status->setText(tr("You hit by +%1 and inflict %n damage.", nullptr, attack.damage)
-                                    .arg(number(attack.margin)));
+        ui->lbl_Status->setText(
+            tr("You hit by +%1 and inflict %n damage.", nullptr, attack.damage).arg(number(attack.margin)));
     }
     if (const Refusal refused = CheckEnemyDead())
         return refused;
@@ -314,7 +314,8 @@ frmBattleControl::Refusal frmBattleControl::blast()
         return std::nullopt;
     }
     RandomSource::randomize();
-    const auto ruling = BattleRules::blast(numberOf(m_map.lbl_WS_val), numberOf(ui->lbl_Enemy_HP_val), *magic, nextDraw);
+    const auto ruling =
+        BattleRules::blast(numberOf(m_map.lbl_WS_val), numberOf(ui->lbl_Enemy_HP_val), *magic, nextDraw);
     if (const Refusal refused = refusalIn(ruling))
         return refused;
     const auto &blast = std::get<BattleRules::Blast>(ruling);

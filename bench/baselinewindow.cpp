@@ -68,8 +68,8 @@ BaselineWindow::BaselineWindow(bool withMarker, bool everyTick, QWidget *parent)
     for (size_t i = 0; i < m_squares.size(); ++i) {
         QWidget *square = new QWidget(this);
         const int n = int(i);
-        square->setGeometry(QRect(FirstSquare + QPoint(n % SquaresPerRow * 2 * Step, n / SquaresPerRow * 2 * Step),
-                                  QSize(Step, Step)));
+        square->setGeometry(
+            QRect(FirstSquare + QPoint(n % SquaresPerRow * 2 * Step, n / SquaresPerRow * 2 * Step), QSize(Step, Step)));
         square->setAutoFillBackground(true);
         QPalette colour = square->palette();
         colour.setColor(QPalette::Window, QColor(0xc0, 0x80, 0x40));

@@ -117,7 +117,8 @@ void awaitDrawing()
     }
 }
 
-struct Rgb {
+struct Rgb
+{
     int r = 0, g = 0, b = 0;
     bool near(const Rgb &o, int tolerance = Tolerance) const
     {
@@ -133,7 +134,8 @@ Rgb parseRgb(const std::string &hex)
     return {int((v >> 16) & 0xff), int((v >> 8) & 0xff), int(v & 0xff)};
 }
 
-struct Point {
+struct Point
+{
     int x = 0, y = 0;
 };
 
@@ -145,7 +147,8 @@ Point parsePoint(const std::string &text)
     return p;
 }
 
-struct Expect {
+struct Expect
+{
     Point at;
     Rgb colour;
 };
@@ -163,7 +166,8 @@ std::vector<Expect> parseExpects(char **first, char **last)
     return expects;
 }
 
-struct Size {
+struct Size
+{
     int w = 0, h = 0;
 };
 

@@ -43,7 +43,7 @@ QWidget *owner()
     }
     return nullptr;
 }
-}
+} // namespace
 
 void MessageBox::show(const QString &text, const QString &caption)
 {

@@ -108,8 +108,8 @@ private:
         double same = 0;
         if (m_tactic == Tactic::BlastFirst && BattleRules::canSpend(magic)) {
             const QList<Weighed> blasts = outcomes({int(m_player.wisdom)}, [&](const BattleRules::Draw &draw) {
-                return double(std::get<BattleRules::Blast>(
-                                  BattleRules::blast(m_player.wisdom, enemyHealth, magic, draw)).damage);
+                return double(
+                    std::get<BattleRules::Blast>(BattleRules::blast(m_player.wisdom, enemyHealth, magic, draw)).damage);
             });
             for (const Weighed &blast : blasts) {
                 double unused = 0;

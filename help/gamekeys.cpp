@@ -16,20 +16,32 @@ QString baseName(Qt::Key key)
 {
     switch (key) {
     //: The names of keys, as keyboards in your language label them.
-    case Qt::Key_Escape: return QCoreApplication::translate("GameKeys", "Esc");
+    case Qt::Key_Escape:
+        return QCoreApplication::translate("GameKeys", "Esc");
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return QCoreApplication::translate("GameKeys", "Tab");
-    case Qt::Key_Space: return QCoreApplication::translate("GameKeys", "Space");
-    case Qt::Key_Return: return QCoreApplication::translate("GameKeys", "Return");
+    case Qt::Key_Backtab:
+        return QCoreApplication::translate("GameKeys", "Tab");
+    case Qt::Key_Space:
+        return QCoreApplication::translate("GameKeys", "Space");
+    case Qt::Key_Return:
+        return QCoreApplication::translate("GameKeys", "Return");
     //: The Enter key of the number pad.
-    case Qt::Key_Enter: return QCoreApplication::translate("GameKeys", "Enter");
-    case Qt::Key_Up: return QCoreApplication::translate("GameKeys", "Up");
-    case Qt::Key_Down: return QCoreApplication::translate("GameKeys", "Down");
-    case Qt::Key_PageUp: return QCoreApplication::translate("GameKeys", "PgUp");
-    case Qt::Key_PageDown: return QCoreApplication::translate("GameKeys", "PgDown");
-    case Qt::Key_Home: return QCoreApplication::translate("GameKeys", "Home");
-    case Qt::Key_End: return QCoreApplication::translate("GameKeys", "End");
-    default: return QKeySequence(key).toString(QKeySequence::PortableText);
+    case Qt::Key_Enter:
+        return QCoreApplication::translate("GameKeys", "Enter");
+    case Qt::Key_Up:
+        return QCoreApplication::translate("GameKeys", "Up");
+    case Qt::Key_Down:
+        return QCoreApplication::translate("GameKeys", "Down");
+    case Qt::Key_PageUp:
+        return QCoreApplication::translate("GameKeys", "PgUp");
+    case Qt::Key_PageDown:
+        return QCoreApplication::translate("GameKeys", "PgDown");
+    case Qt::Key_Home:
+        return QCoreApplication::translate("GameKeys", "Home");
+    case Qt::Key_End:
+        return QCoreApplication::translate("GameKeys", "End");
+    default:
+        return QKeySequence(key).toString(QKeySequence::PortableText);
     }
 }
 
@@ -68,8 +80,7 @@ QString keyNames(std::initializer_list<QKeyCombination> keys)
 // player's language, so the list follows the catalogue's captions.
 QKeyCombination battleMnemonic(const char *caption)
 {
-    const QKeySequence mnemonic =
-        QKeySequence::mnemonic(QCoreApplication::translate("frmBattleControl", caption));
+    const QKeySequence mnemonic = QKeySequence::mnemonic(QCoreApplication::translate("frmBattleControl", caption));
     return mnemonic.isEmpty() ? QKeyCombination() : mnemonic[0];
 }
 
@@ -85,7 +96,11 @@ QList<Key> controllerRows()
     using B = Gamepad::Button;
     const auto row = [](Window window, QStringList names, QString action, QList<ButtonPress> buttons) {
         //: Between the names of keys that do the same ("Enter, Space"); keep it short.
-        return Key{window, names.join(QCoreApplication::translate("GameKeys", ", ")), std::move(action), {}, false,
+        return Key{window,
+                   names.join(QCoreApplication::translate("GameKeys", ", ")),
+                   std::move(action),
+                   {},
+                   false,
                    std::move(buttons)};
     };
     //: A game controller's Back button (Select, View, Share or "-" on some controllers).
@@ -101,35 +116,40 @@ QList<Key> controllerRows()
              //: A game controller's Start button (Options, Menu or "+" on some controllers).
              QCoreApplication::translate("GameKeys", "Start")},
             QCoreApplication::translate("GameKeys", "Starts the game."),
-            {{B::A, Qt::Key_Space}, {B::B, Qt::Key_Space}, {B::X, Qt::Key_Space}, {B::Y, Qt::Key_Space},
+            {{B::A, Qt::Key_Space},
+             {B::B, Qt::Key_Space},
+             {B::X, Qt::Key_Space},
+             {B::Y, Qt::Key_Space},
              {B::Start, Qt::Key_Space}}),
         row(Window::Title, {back}, help, {{B::Back, Help}}),
 
         row(Window::Map, {QCoreApplication::translate("GameKeys", "D-pad or left stick")},
             QCoreApplication::translate("GameKeys", "Move you one square."),
-            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}, {B::DpadLeft, Qt::Key_Left},
+            {{B::DpadUp, Qt::Key_Up},
+             {B::DpadDown, Qt::Key_Down},
+             {B::DpadLeft, Qt::Key_Left},
              {B::DpadRight, Qt::Key_Right}}),
         row(Window::Map, {QCoreApplication::translate("GameKeys", "Shoulder buttons (LB, RB)")},
-            QCoreApplication::translate("GameKeys",
-                                        "While you have points: go from one \"+\" button to the next."),
+            QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
             {{B::LeftShoulder, QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {B::RightShoulder, Qt::Key_Tab}}),
-        row(Window::Map, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
-            {{B::A, Qt::Key_Space}}),
+        row(Window::Map, {QStringLiteral("A")},
+            QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), {{B::A, Qt::Key_Space}}),
         row(Window::Map, {QStringLiteral("Y")},
-            QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {{B::Y, ColourSymbols}}),
+            QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
+            {{B::Y, ColourSymbols}}),
         row(Window::Map, {QStringLiteral("X")},
             QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
             {{B::X, Hall}}),
         row(Window::Map, {back}, help, {{B::Back, Help}}),
 
-        row(Window::Battle, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Presses the Attack button."),
-            {{B::A, attack}}),
+        row(Window::Battle, {QStringLiteral("A")},
+            QCoreApplication::translate("GameKeys", "Presses the Attack button."), {{B::A, attack}}),
         row(Window::Battle, {QStringLiteral("X")}, QCoreApplication::translate("GameKeys", "Presses the Blast button."),
             {{B::X, blast}}),
         row(Window::Battle, {QStringLiteral("Y")}, QCoreApplication::translate("GameKeys", "Presses the Heal button."),
             {{B::Y, heal}}),
-        row(Window::Battle, {QStringLiteral("B")}, QCoreApplication::translate("GameKeys", "Presses the Retreat button."),
-            {{B::B, retreat}}),
+        row(Window::Battle, {QStringLiteral("B")},
+            QCoreApplication::translate("GameKeys", "Presses the Retreat button."), {{B::B, retreat}}),
         row(Window::Battle, {back}, help, {{B::Back, Help}}),
 
         row(Window::Help, {QStringLiteral("B"), back}, QCoreApplication::translate("GameKeys", "Closes this help."),
@@ -161,7 +181,8 @@ namespace {
 QList<QKeyCombination> withModifiers(std::initializer_list<Qt::Key> keys)
 {
     QList<QKeyCombination> presses;
-    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+    for (const Qt::KeyboardModifier modifier :
+         {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
         for (Qt::Key key : keys)
             presses.append(QKeyCombination(modifier, key));
     }
@@ -180,12 +201,13 @@ QList<Key> all()
         return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
     };
     const auto hall = [](Window window) {
-        return Key{window, name(Hall),
+        return Key{window,
+                   name(Hall),
                    QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
                    {Hall}};
     };
-    QList<QKeyCombination> scrolling{Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
-                                     Qt::Key_End, Qt::Key_Space};
+    QList<QKeyCombination> scrolling{Qt::Key_Up,   Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                                     Qt::Key_Home, Qt::Key_End,  Qt::Key_Space};
     scrolling << QKeyCombination(Qt::ShiftModifier, Qt::Key_Space) << QKeyCombination(Qt::ShiftModifier, Qt::Key_Up)
               << QKeyCombination(Qt::ShiftModifier, Qt::Key_Down) << QKeyCombination(Qt::ControlModifier, Qt::Key_Up)
               << QKeyCombination(Qt::ControlModifier, Qt::Key_Down)
@@ -195,7 +217,8 @@ QList<Key> all()
     battleFocus << withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
 
     QList<Key> keys{
-        {Window::Title, QCoreApplication::translate("GameKeys", "A letter, a digit, Space, Esc, Return or Backspace"),
+        {Window::Title,
+         QCoreApplication::translate("GameKeys", "A letter, a digit, Space, Esc, Return or Backspace"),
          QCoreApplication::translate("GameKeys", "Starts the game."),
          {Qt::Key_A, Qt::Key_7, Qt::Key_Space}},
         help(Window::Title),
@@ -206,21 +229,29 @@ QList<Key> all()
          withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
         help(Window::Map),
         hall(Window::Map),
-        {Window::Map, name(ColourSymbols),
-         QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."), {ColourSymbols}},
-        {Window::Map, keyNames({Qt::Key_Tab, shiftTab}),
+        {Window::Map,
+         name(ColourSymbols),
+         QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
+         {ColourSymbols}},
+        {Window::Map,
+         keyNames({Qt::Key_Tab, shiftTab}),
          QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
          {Qt::Key_Tab, backTab}},
         {Window::Map, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
         // Every key that reaches the map looks for an enemy on the player's
         // square; with none there it does nothing, so it has nothing to press.
-        {Window::Map, QCoreApplication::translate("GameKeys", "Any key but %1 and %2").arg(name(Help), name(Hall)),
-         QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."), {}},
-        {Window::Map, name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
-         QCoreApplication::translate("GameKeys", "Closes the map window, which saves your character and ends the "
-                                                 "game (your desktop's key for closing a window)."),
-         {QKeyCombination(Qt::AltModifier, Qt::Key_F4)}, true},
+        {Window::Map,
+         QCoreApplication::translate("GameKeys", "Any key but %1 and %2").arg(name(Help), name(Hall)),
+         QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."),
+         {}},
+        {Window::Map,
+         name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
+         QCoreApplication::translate("GameKeys",
+                                     "Closes the map window, which saves your character and ends the "
+                                     "game (your desktop's key for closing a window)."),
+         {QKeyCombination(Qt::AltModifier, Qt::Key_F4)},
+         true},
 
         battleButton("&Attack", QCoreApplication::translate("GameKeys", "Presses the Attack button.")),
         battleButton("&Blast", QCoreApplication::translate("GameKeys", "Presses the Blast button.")),
@@ -229,37 +260,50 @@ QList<Key> all()
         {Window::Battle, keyNames({Qt::Key_Tab, shiftTab}) + QCoreApplication::translate("GameKeys", ", ") + arrows,
          QCoreApplication::translate("GameKeys", "Go from one button to the next."), battleFocus},
         {Window::Battle, name(Qt::Key_Space),
-         QCoreApplication::translate("GameKeys", "Presses the button that has the focus."), withModifiers({Qt::Key_Space})},
+         QCoreApplication::translate("GameKeys", "Presses the button that has the focus."),
+         withModifiers({Qt::Key_Space})},
         help(Window::Battle),
 
-        {Window::Help, name(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes this help."),
+        {Window::Help,
+         name(Qt::Key_Escape),
+         QCoreApplication::translate("GameKeys", "Closes this help."),
          {Qt::Key_Escape}},
         {Window::Help,
-         keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
-                   Qt::Key_Space}),
+         keyNames(
+             {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Space}),
          QCoreApplication::translate("GameKeys", "Scroll the help."), scrolling},
-        {Window::Help, keyNames({Qt::Key_Tab, shiftTab}),
-         QCoreApplication::translate("GameKeys", "Go from one link to the next."), {Qt::Key_Tab, backTab}},
-        {Window::Help, keyNames({Qt::Key_Return, Qt::Key_Enter}),
+        {Window::Help,
+         keyNames({Qt::Key_Tab, shiftTab}),
+         QCoreApplication::translate("GameKeys", "Go from one link to the next."),
+         {Qt::Key_Tab, backTab}},
+        {Window::Help,
+         keyNames({Qt::Key_Return, Qt::Key_Enter}),
          QCoreApplication::translate("GameKeys", "Follows the link that has the focus."),
          {Qt::Key_Return, Qt::Key_Enter}},
-        {Window::Help, keyNames({QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}),
+        {Window::Help,
+         keyNames({QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}),
          QCoreApplication::translate("GameKeys", "Select all of the help's text, and copy what is selected."),
          {QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
 
-        {Window::Hall, name(Qt::Key_Escape), QCoreApplication::translate("GameKeys", "Closes the hall."),
+        {Window::Hall,
+         name(Qt::Key_Escape),
+         QCoreApplication::translate("GameKeys", "Closes the hall."),
          {Qt::Key_Escape}},
-        {Window::Hall, keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}),
+        {Window::Hall,
+         keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}),
          QCoreApplication::translate("GameKeys", "Go from one fallen character to another."),
          {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}},
-        {Window::Hall, keyNames({Qt::Key_Return, Qt::Key_Enter}),
+        {Window::Hall,
+         keyNames({Qt::Key_Return, Qt::Key_Enter}),
          QCoreApplication::translate("GameKeys", "Shows the whole record of the chosen character."),
          {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)}},
-        {Window::Hall, name(QKeyCombination(Qt::ControlModifier, Qt::Key_C)),
+        {Window::Hall,
+         name(QKeyCombination(Qt::ControlModifier, Qt::Key_C)),
          QCoreApplication::translate("GameKeys", "Copies that record as text."),
          {QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
 
-        {Window::MessageBox, keyNames({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
+        {Window::MessageBox,
+         keyNames({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
          QCoreApplication::translate("GameKeys", "Closes the message."),
          {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter), Qt::Key_Space, Qt::Key_Escape}},
     };

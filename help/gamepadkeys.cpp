@@ -21,7 +21,8 @@ namespace {
 QString textOf(QKeyCombination press)
 {
     const int key = press.key();
-    if (key < Qt::Key_Space || key > Qt::Key_AsciiTilde || press.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    if (key < Qt::Key_Space || key > Qt::Key_AsciiTilde
+        || press.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return QString();
     return QString(QChar(key).toLower());
 }
@@ -100,8 +101,8 @@ void GamepadKeys::onPressed(Gamepad::Button button, bool repeat)
     // shortcuts (a battle button's Alt+letter), the application's filters
     // (F1) and the focus see it exactly so.
     const QPointer<QWindow> target = handle;
-    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
-        target, QEvent::KeyPress, key, modifiers, text, repeat);
+    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(target, QEvent::KeyPress, key,
+                                                                                        modifiers, text, repeat);
     // The press may have closed the window for good (the title, once the
     // map is up).
     if (target)

@@ -86,7 +86,8 @@ QString HelpPage::html()
         {QStringLiteral("reader"), tr("With a screen reader")},
         {QStringLiteral("languages"), tr("Languages")},
     };
-    const QStringList bodies{playing(), battle(), advice(), keys(), controller(), character(), colourSymbols(), screenReader(), languages()};
+    const QStringList bodies{playing(),   battle(),        advice(),       keys(),     controller(),
+                             character(), colourSymbols(), screenReader(), languages()};
 
     QString page = QStringLiteral("<h1>%1</h1><ul>").arg(title().toHtmlEscaped());
     for (const auto &[anchor, name] : parts)
@@ -273,7 +274,8 @@ QString HelpPage::character()
                          "own for the map, for you and for the enemies go into the Graphics folder beside it."));
     //: The folder's full path follows on a line of its own.
     text += paragraph(tr("A dead character's archive goes into this folder:"));
-    text += QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>").arg(folder(ProgramFolder::archiveFolder()).toHtmlEscaped());
+    text +=
+        QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>").arg(folder(ProgramFolder::archiveFolder()).toHtmlEscaped());
     text += paragraph(tr("When the file is damaged (lines missing, points that are not a number, or skill levels "
                          "that are not numbers, negative or too large), the game says what is wrong with an error "
                          "code and ends, and leaves the file exactly as it was, so that you can mend it or move it "

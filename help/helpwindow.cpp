@@ -96,6 +96,7 @@ void HelpWindow::placeBesideOwner()
         left = ownerFrame.left() - Gap - outerWidth;
     if (left < screen.left())
         left = screen.right() + 1 - outerWidth;
-    const int top = std::clamp(ownerFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outerHeight));
+    const int top =
+        std::clamp(ownerFrame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outerHeight));
     move(left, top);
 }

@@ -42,7 +42,7 @@ Reading read(const QString &caption, double &out)
     if (!m.hasMatch())
         return Reading::NotANumber;
     bool ok = false;
-    const double value = m.captured(1).toDouble(&ok);   // C locale: '.' only
+    const double value = m.captured(1).toDouble(&ok); // C locale: '.' only
     if (!std::isfinite(value))
         return Reading::TooLarge;
     if (!ok) {
@@ -82,11 +82,15 @@ double parse(const QString &caption)
     case Reading::Number:
         return value;
     case Reading::TooLarge:
-        throw GameError(GameError::Overflow, QCoreApplication::translate("CaptionNumber", "\"%1\" is too large").arg(GameError::excerpt(caption)));
+        throw GameError(
+            GameError::Overflow,
+            QCoreApplication::translate("CaptionNumber", "\"%1\" is too large").arg(GameError::excerpt(caption)));
     case Reading::NotANumber:
         break;
     }
-    throw GameError(GameError::TypeMismatch, QCoreApplication::translate("CaptionNumber", "\"%1\" is not a number").arg(GameError::excerpt(caption)));
+    throw GameError(
+        GameError::TypeMismatch,
+        QCoreApplication::translate("CaptionNumber", "\"%1\" is not a number").arg(GameError::excerpt(caption)));
 }
 
 double floorOf(double value)

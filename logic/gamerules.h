@@ -17,10 +17,10 @@ namespace GameRules {
 
 // --- The map grid, in map pixels --------------------------------------------
 using MapGrid::FirstSquare;
-using MapGrid::Step;
-using MapGrid::LastColumn;
 using MapGrid::HealingRowTop;
+using MapGrid::LastColumn;
 using MapGrid::LastEnemyRow;
+using MapGrid::Step;
 
 // --- Keys -------------------------------------------------------------------
 // Virtual-key codes of the arrows; every other key is NoKey.

@@ -74,8 +74,10 @@ QString valueOf(const QString &line, int lineIndex)
 {
     const qsizetype keyLength = static_cast<qsizetype>(qstrlen(CharacterKeys[lineIndex]));
     if (line.size() < keyLength)
-        throw GameError(GameError::InvalidArgument,
-                        QCoreApplication::translate("modGameLogicCode", "line %1 of the character file is shorter than its key").arg(lineIndex + 1));
+        throw GameError(
+            GameError::InvalidArgument,
+            QCoreApplication::translate("modGameLogicCode", "line %1 of the character file is shorter than its key")
+                .arg(lineIndex + 1));
     return line.mid(keyLength);
 }
 
@@ -84,8 +86,10 @@ double wholeNumberOn(const QString &value, int lineIndex)
     try {
         return CaptionNumber::floorOf(CaptionNumber::parse(value));
     } catch (const GameError &e) {
-        throw GameError(e.code(), QCoreApplication::translate("modGameLogicCode", "line %1 of the character file holds \"%2\"")
-                                      .arg(lineIndex + 1).arg(GameError::excerpt(value)));
+        throw GameError(e.code(),
+                        QCoreApplication::translate("modGameLogicCode", "line %1 of the character file holds \"%2\"")
+                            .arg(lineIndex + 1)
+                            .arg(GameError::excerpt(value)));
     }
 }
 
@@ -138,11 +142,15 @@ CharacterRecord readCharacter(const QByteArray &bytes)
         const int line = StatisticLines + i;
         const double twips = wholeNumberOn(valueOf(lines[line], line), line) * TwipsPerLevel;
         if (std::fabs(twips) > FLT_MAX)
-            throw GameError(GameError::Overflow,
-                            QCoreApplication::translate("modGameLogicCode", "skill level on line %1 of the character file").arg(line + 1));
+            throw GameError(
+                GameError::Overflow,
+                QCoreApplication::translate("modGameLogicCode", "skill level on line %1 of the character file")
+                    .arg(line + 1));
         if (twips < 0)
-            throw GameError(GameError::InvalidPropertyValue,
-                            QCoreApplication::translate("modGameLogicCode", "negative skill level on line %1 of the character file").arg(line + 1));
+            throw GameError(
+                GameError::InvalidPropertyValue,
+                QCoreApplication::translate("modGameLogicCode", "negative skill level on line %1 of the character file")
+                    .arg(line + 1));
         record.skillWidths[i] = static_cast<float>(twips);
     }
 
@@ -154,7 +162,7 @@ void LoadCharacter(const MapControls &map)
     SafeFile::discardInterrupted(characterFilePath());
     if (!FileExists(characterFilePath())) {
         MessageBox::show(QCoreApplication::translate(
-                             "modGameLogicCode", "Character file could not be found - a new character will be created"));
+            "modGameLogicCode", "Character file could not be found - a new character will be created"));
         CreateDefaultCharacter();
     }
 
@@ -175,10 +183,11 @@ void SaveCharacter(const MapControls &map)
     for (std::size_t i = 0; i < labels.size(); ++i)
         lines << QLatin1String(CharacterKeys[i]) + labels[i]->text();
     for (int i = 0; i < ColourCount; ++i)
-        lines << QLatin1String(CharacterKeys[StatisticLines + i]) + CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
+        lines << QLatin1String(CharacterKeys[StatisticLines + i])
+                + CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
     const QDateTime now = Clock::now();
     lines << QStringLiteral("Saved: ") + savedDate(now.date()) + QLatin1Char(' ')
-                 + now.time().toString(QStringLiteral("HH:mm:ss"));
+            + now.time().toString(QStringLiteral("HH:mm:ss"));
     writeLines(characterFilePath(), lines);
 }
 
@@ -187,8 +196,9 @@ Outcome saveCharacterOrSay(const MapControls &map)
     try {
         SaveCharacter(map);
     } catch (const GameError &e) {
-        MessageBox::show(QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
-                             .arg(QDir::toNativeSeparators(characterFilePath()), e.description()));
+        MessageBox::show(
+            QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
+                .arg(QDir::toNativeSeparators(characterFilePath()), e.description()));
         return Outcome::end(1);
     }
     return Outcome::carryOn();
@@ -287,14 +297,14 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
 namespace {
 
 // The record of the character the controls hold, as it died.
-FallenHistory::Record fallenRecord(const MapControls &map, const QDateTime &died, const QString &archive,
-                                   qint16 enemy, const BattleEnd &battle)
+FallenHistory::Record fallenRecord(const MapControls &map, const QDateTime &died, const QString &archive, qint16 enemy,
+                                   const BattleEnd &battle)
 {
     FallenHistory::Record record;
     record.died = died;
     record.archive = archive;
-    record.statistics = {map.lbl_ST_val->text(), map.lbl_DX_val->text(), map.lbl_WS_val->text(),
-                         map.lbl_HP_max->text(), map.lbl_MP_max->text()};
+    record.statistics = {map.lbl_ST_val->text(), map.lbl_DX_val->text(), map.lbl_WS_val->text(), map.lbl_HP_max->text(),
+                         map.lbl_MP_max->text()};
     record.points = map.lbl_Points_val->text();
     for (int i = 0; i < ColourCount; ++i)
         record.levels[i] = CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
@@ -316,8 +326,8 @@ Outcome ArchiveDeadCharacter(const MapControls &map, qint16 enemy, const BattleE
         return saved;
 
     const QDateTime died = Clock::now();
-    const QString archiveName = QStringLiteral("Dead_") + died.toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy"))
-                              + QStringLiteral(".txt");
+    const QString archiveName =
+        QStringLiteral("Dead_") + died.toString(QStringLiteral("hh.mm.ss_dd.MM.yyyy")) + QStringLiteral(".txt");
     const QDir archiveFolder(ProgramFolder::archiveFolder());
     QFile file(characterFile);
     // rename() never replaces an existing file; across file systems it
@@ -326,8 +336,8 @@ Outcome ArchiveDeadCharacter(const MapControls &map, qint16 enemy, const BattleE
         MessageBox::show(QCoreApplication::translate("modGameLogicCode",
                                                      "The dead character could not be archived as %1 in %2 (%3).\n\n"
                                                      "The character file is still at %4.")
-                             .arg(archiveName, QDir::toNativeSeparators(archiveFolder.absolutePath()), file.errorString(),
-                                  QDir::toNativeSeparators(characterFile)));
+                             .arg(archiveName, QDir::toNativeSeparators(archiveFolder.absolutePath()),
+                                  file.errorString(), QDir::toNativeSeparators(characterFile)));
         return Outcome::end(1);
     }
     // The archive is whole before the history is touched, and the history

@@ -50,7 +50,8 @@ inline constexpr qint64 MaxCharacterFileBytes = 1024 * 1024;
 
 // A character file's content, checked as a whole: the eight statistic
 // captions as they will be shown and the seven skill-bar widths in twips.
-struct CharacterRecord {
+struct CharacterRecord
+{
     std::array<QString, GameRules::StatisticLines> captions;
     std::array<float, GameRules::ColourCount> skillWidths{};
 };

@@ -18,7 +18,8 @@ using CaptionNumber::floorOf;
 // group's band is refused for that group and every weaker one, a down step
 // from the row three rows below it for that group and every stronger one.
 // So the edges lie one group (three rows) apart.
-struct BandEdge {
+struct BandEdge
+{
     float top;
     int index;
 };

@@ -119,9 +119,9 @@ Outcome frmMainGameWindow::Form_Load()
 {
     const PausedEnemies paused;
     const bool loaded = reportingFailures([this] {
-        loadPictureIfPresent(QStringLiteral("/%1/%2").arg(QLatin1String(GraphicsFolder::Folder),
-                                                          QLatin1String(GraphicsFolder::MapFile)),
-                             ui->pic_WorldMap);
+        loadPictureIfPresent(
+            QStringLiteral("/%1/%2").arg(QLatin1String(GraphicsFolder::Folder), QLatin1String(GraphicsFolder::MapFile)),
+            ui->pic_WorldMap);
         loadGraphic(QLatin1String(GraphicsFolder::PlayerFile), ui->pic_LoadedPlayer);
         loadGraphic(QLatin1String(GraphicsFolder::HealingFile), ui->pic_LoadedHealing);
         ui->pic_Player->setPicture(ui->pic_LoadedHealing->picture());
@@ -280,7 +280,8 @@ int virtualKeyCode(int qtKey)
 // F2 alone; held down, it switches once.
 bool frmMainGameWindow::switchesColourSymbols(const QKeyEvent *event)
 {
-    return event->key() == GameRules::KeyColourSymbols && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat();
+    return event->key() == GameRules::KeyColourSymbols && event->modifiers() == Qt::NoModifier
+        && !event->isAutoRepeat();
 }
 
 void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
@@ -421,8 +422,9 @@ bool frmMainGameWindow::watchWorldMap(QEvent *event)
                                              [](const QPushButton *button) { return button->isVisible(); });
         if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !pointsShown && QAccessible::isActive()) {
             //: Told by a screen reader when Tab finds nothing else to go to; %1 is the player's square ("Column 1, row 22").
-            AccessibleUpdates::say(this, tr("No points to spend: you are still on the map, %1.")
-                                             .arg(PictureBoxAccessible::shownOf(ui->pic_WorldMap)));
+            AccessibleUpdates::say(this,
+                                   tr("No points to spend: you are still on the map, %1.")
+                                       .arg(PictureBoxAccessible::shownOf(ui->pic_WorldMap)));
         }
     }
     return false;

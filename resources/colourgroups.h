@@ -15,17 +15,19 @@
 namespace ColourGroups {
 
 // A colour as red, green and blue, 0 to 255 each.
-struct Rgb {
+struct Rgb
+{
     int red;
     int green;
     int blue;
 };
 
-struct Group {
-    const char *name;   // in English, as the game's form names the group ("Violet")
-    Rgb marker;         // the three enemies' markers on the map
-    Rgb bar;            // the skill bar
-    int pips;           // the dots of the group's symbol: as many as it is strong
+struct Group
+{
+    const char *name; // in English, as the game's form names the group ("Violet")
+    Rgb marker; // the three enemies' markers on the map
+    Rgb bar; // the skill bar
+    int pips; // the dots of the group's symbol: as many as it is strong
 };
 
 inline constexpr int Count = 7;

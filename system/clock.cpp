@@ -9,7 +9,7 @@ QDateTime &fixed()
     static QDateTime moment;
     return moment;
 }
-}
+} // namespace
 
 QDateTime Clock::now()
 {
@@ -23,7 +23,7 @@ quint64 Clock::seedTicks()
     const auto wall = std::chrono::system_clock::now().time_since_epoch();
     const auto mono = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<quint64>(std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count())
-         ^ (static_cast<quint64>(std::chrono::duration_cast<std::chrono::nanoseconds>(mono).count()) << 17);
+        ^ (static_cast<quint64>(std::chrono::duration_cast<std::chrono::nanoseconds>(mono).count()) << 17);
 }
 
 void Clock::fix(const QDateTime &moment)

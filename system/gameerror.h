@@ -13,18 +13,18 @@ class GameError : public std::exception
 public:
     // Stable codes: a player who reports one tells us which failure it was.
     enum Code {
-        InvalidArgument = 5,     // a line shorter than its key
-        Overflow = 6,            // a number too large for where it goes
-        TypeMismatch = 13,       // text that is not a number
-        Internal = 51,           // a fault of the game itself
+        InvalidArgument = 5, // a line shorter than its key
+        Overflow = 6, // a number too large for where it goes
+        TypeMismatch = 13, // text that is not a number
+        Internal = 51, // a fault of the game itself
         FileNotFound = 53,
         DiskFull = 61,
-        PastEndOfFile = 62,      // fewer lines than the file must have
-        DeviceUnavailable = 68,  // the game controllers' library or devices
+        PastEndOfFile = 62, // fewer lines than the file must have
+        DeviceUnavailable = 68, // the game controllers' library or devices
         PermissionDenied = 70,
-        PathAccess = 75,         // cannot open, read or write the path
+        PathAccess = 75, // cannot open, read or write the path
         InvalidPropertyValue = 380,
-        InvalidPicture = 481,    // a file that is not a picture
+        InvalidPicture = 481, // a file that is not a picture
     };
 
     GameError(int code, const QString &detail = QString());

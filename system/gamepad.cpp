@@ -125,8 +125,7 @@ void Gamepad::watchInputFolder()
     m_folder = std::make_unique<QSocketNotifier>(m_inotify, QSocketNotifier::Read);
     connect(m_folder.get(), &QSocketNotifier::activated, this, [this] {
         std::array<char, 4096> events;
-        while (::read(m_inotify, events.data(), events.size()) > 0) {
-        }
+        while (::read(m_inotify, events.data(), events.size()) > 0) {}
         update();
     });
 }
@@ -184,8 +183,7 @@ void Gamepad::open(int deviceIndex)
             // library reads its own.
             std::array<char, 1024> events;
             ssize_t got;
-            while ((got = ::read(device, events.data(), events.size())) > 0) {
-            }
+            while ((got = ::read(device, events.data(), events.size())) > 0) {}
             // Unplugged: the folder watch reports the loss; this descriptor
             // would only wake the game for nothing from now on.
             if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))

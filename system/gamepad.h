@@ -31,8 +31,27 @@ class Gamepad : public QObject
 public:
     // The buttons of a controller, in the library's own order.
     enum class Button {
-        A, B, X, Y, Back, Guide, Start, LeftStick, RightStick, LeftShoulder, RightShoulder,
-        DpadUp, DpadDown, DpadLeft, DpadRight, Misc, Paddle1, Paddle2, Paddle3, Paddle4, Touchpad,
+        A,
+        B,
+        X,
+        Y,
+        Back,
+        Guide,
+        Start,
+        LeftStick,
+        RightStick,
+        LeftShoulder,
+        RightShoulder,
+        DpadUp,
+        DpadDown,
+        DpadLeft,
+        DpadRight,
+        Misc,
+        Paddle1,
+        Paddle2,
+        Paddle3,
+        Paddle4,
+        Touchpad,
     };
     Q_ENUM(Button)
     static constexpr int ButtonCount = int(Button::Touchpad) + 1;

@@ -21,13 +21,13 @@ constexpr qint64 MaxPictureBytes = 64 * 1024 * 1024;
 bool bitmapIsWhole(const QByteArray &bytes)
 {
     if (bytes.size() < 30 || !bytes.startsWith("BM"))
-        return true;   // not a plain bitmap file: nothing more to check
+        return true; // not a plain bitmap file: nothing more to check
     const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
     const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
     const quint32 pixelsAt = u32(10);
     const quint32 headerSize = u32(14);
     qint64 width = 0, height = 0, bitsPerPixel = 0, compression = 0;
-    if (headerSize == 12) {   // the old OS/2 header
+    if (headerSize == 12) { // the old OS/2 header
         width = u16(18);
         height = u16(20);
         bitsPerPixel = u16(24);
@@ -40,7 +40,12 @@ bool bitmapIsWhole(const QByteArray &bytes)
         compression = u32(30);
     }
     switch (bitsPerPixel) {
-    case 1: case 4: case 8: case 16: case 24: case 32:
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
         break;
     default:
         return false;
@@ -69,7 +74,8 @@ QImage load(const QString &path)
     };
     const QByteArray bytes = SafeFile::read(path, MaxPictureBytes, GameError::InvalidPicture);
     if (!bitmapIsWhole(bytes))
-        throw fail(QCoreApplication::translate("PictureFile", "the bitmap's header is impossible or its pixel rows end early"));
+        throw fail(QCoreApplication::translate("PictureFile",
+                                               "the bitmap's header is impossible or its pixel rows end early"));
     QImage image;
     if (!image.loadFromData(bytes))
         throw fail(QCoreApplication::translate("PictureFile", "not a picture in any known format"));

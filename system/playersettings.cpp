@@ -15,7 +15,7 @@ namespace PlayerSettings {
 QString path()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/chromaland/chromaland.conf");
+        + QStringLiteral("/chromaland/chromaland.conf");
 }
 
 bool colourSymbols()

@@ -18,7 +18,7 @@ QString ownFolder()
     return QCoreApplication::applicationDirPath();
 #endif
 }
-}
+} // namespace
 
 QString ProgramFolder::path()
 {

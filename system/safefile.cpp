@@ -42,8 +42,7 @@ void writeInPlace(const QString &path, const QByteArray &bytes)
         throw failure(GameError::PathAccess, path, file.errorString());
     const QByteArray old = file.readAll();
     const auto put = [&](const QByteArray &content) {
-        return file.seek(0) && file.write(content) == content.size() && file.resize(content.size())
-            && syncToDisk(file);
+        return file.seek(0) && file.write(content) == content.size() && file.resize(content.size()) && syncToDisk(file);
     };
     if (file.error() != QFileDevice::NoError || !put(bytes)) {
         const QString why = file.errorString();
@@ -74,7 +73,9 @@ QString pendingPath(const QString &target)
 void discardPending(const QString &pending)
 {
     const QByteArray name = QFile::encodeName(pending);
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::lstat(name.constData(), &info) == 0 && S_ISREG(info.st_mode))
         ::unlink(name.constData());
 }
@@ -84,15 +85,17 @@ void discardPending(const QString &pending)
 struct Pending
 {
     int fd = -1;
-    bool named = false;   // it has the pending name already
-    QString why;          // why no file could be made
+    bool named = false; // it has the pending name already
+    QString why; // why no file could be made
 };
 
 Pending openPending(const QString &target, const QString &pending)
 {
     // The new file takes the old one's permissions; until then only we
     // may read it.
-    struct stat old {};
+    struct stat old
+    {
+    };
     const bool replaces = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     const auto keepMode = [&](int fd) {
         if (replaces)
@@ -114,7 +117,8 @@ Pending openPending(const QString &target, const QString &pending)
         }
     }
     discardPending(pending);
-    file.fd = ::open(QFile::encodeName(pending).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    file.fd =
+        ::open(QFile::encodeName(pending).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (file.fd < 0) {
         file.why = systemReason();
         return file;
@@ -158,8 +162,8 @@ bool nameUnnamed(int fd, const QByteArray &pending)
 // may bring the old file back.
 void syncFolder(const QString &target)
 {
-    const int fd = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -174,15 +178,18 @@ QByteArray read(const QString &path, qint64 maxBytes, int failureCode)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         throw failure(failureCode, path, systemReason());
-    struct stat info {};
+    struct stat info
+    {
+    };
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const QString why = S_ISDIR(info.st_mode) ? QCoreApplication::translate("SafeFile", "is a folder")
-                                                   : QCoreApplication::translate("SafeFile", "is not a regular file");
+                                                  : QCoreApplication::translate("SafeFile", "is not a regular file");
         ::close(fd);
         throw failure(failureCode, path, why);
     }
     const auto tooLarge = [&] {
-        return failure(failureCode, path, QCoreApplication::translate("SafeFile", "larger than %1 bytes").arg(maxBytes));
+        return failure(failureCode, path,
+                       QCoreApplication::translate("SafeFile", "larger than %1 bytes").arg(maxBytes));
     };
     if (info.st_size > maxBytes) {
         ::close(fd);

@@ -52,9 +52,9 @@ Sandbox::Sandbox()
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || BattlesExpected::active())
             return;
-        QTest::qFail(qPrintable(QStringLiteral("a window opened that the test did not expect: %1")
-                                    .arg(modal->objectName())),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("a window opened that the test did not expect: %1").arg(modal->objectName())),
+            __FILE__, __LINE__);
         if (auto *dialog = qobject_cast<QDialog *>(modal))
             dialog->done(0);
         else
@@ -252,7 +252,8 @@ void writeThreeFallen()
         QVERIFY(FallenHistory::append(record));
     };
     fallen(QDateTime(QDate(2026, 11, 2), QTime(18, 4, 51)), {"14", "12", "10", "16", "10"}, "4", GameRules::Orange, 31);
-    fallen(QDateTime(QDate(2026, 11, 20), QTime(9, 30, 0)), {"25", "20", "17", "24", "14"}, "0", GameRules::Indigo, 144);
+    fallen(QDateTime(QDate(2026, 11, 20), QTime(9, 30, 0)), {"25", "20", "17", "24", "14"}, "0", GameRules::Indigo,
+           144);
     fallen(QDateTime(QDate(2026, 12, 1), QTime(21, 12, 7)), {"12", "14", "10", "12", "10"}, "4", GameRules::Green, 62);
 }
 

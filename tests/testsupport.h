@@ -69,9 +69,9 @@ public:
     // Runs a step of the game; returns whether it ended the program.
     bool endsProgram(const std::function<void()> &step);
 
-    QStringList messages;      // texts of the boxes shown, in order
-    QStringList captions;      // their captions
-    QList<int> ends;           // exit codes of recorded program ends
+    QStringList messages; // texts of the boxes shown, in order
+    QStringList captions; // their captions
+    QList<int> ends; // exit codes of recorded program ends
     // Called while a box is "open", after it is recorded.
     std::function<void(const QString &text)> onMessage;
 

@@ -184,12 +184,11 @@ void tst_Appearance::framesHoldTheirControls_data()
 {
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("control");
-    for (const char *name : {"lbl_ST_label", "lbl_ST_val", "cmd_ST_gain", "lbl_DX_Label", "lbl_WS_val",
-                             "lbl_HP_max", "cmd_HP_gain", "lbl_MP_max", "cmd_MP_gain", "lbl_Points_label",
-                             "lbl_Points_val"})
+    for (const char *name : {"lbl_ST_label", "lbl_ST_val", "cmd_ST_gain", "lbl_DX_Label", "lbl_WS_val", "lbl_HP_max",
+                             "cmd_HP_gain", "lbl_MP_max", "cmd_MP_gain", "lbl_Points_label", "lbl_Points_val"})
         QTest::newRow(name) << "frm_Stats" << name;
-    for (const char *name : {"pic_Violet", "pic_Indigo", "pic_Blue", "pic_Green", "pic_Yellow", "pic_Orange",
-                             "pic_Red"})
+    for (const char *name :
+         {"pic_Violet", "pic_Indigo", "pic_Blue", "pic_Green", "pic_Yellow", "pic_Orange", "pic_Red"})
         QTest::newRow(name) << "frm_Skills" << name;
 }
 
@@ -225,14 +224,23 @@ void tst_Appearance::framesHoldTheirControls()
     const int bottom = crossLine({x, box->height() - 1}, {0, -1}).second.y();
     const int left = crossLine({0, y}, {1, 0}).second.x();
     const int right = crossLine({box->width() - 1, y}, {-1, 0}).second.x();
-    QVERIFY2(qAbs(topLine.y() - box->captionRect().center().y()) <= 1,
-             qPrintable(QStringLiteral("line at %1, caption middle at %2").arg(topLine.y()).arg(box->captionRect().center().y())));
+    QVERIFY2(
+        qAbs(topLine.y() - box->captionRect().center().y()) <= 1,
+        qPrintable(
+            QStringLiteral("line at %1, caption middle at %2").arg(topLine.y()).arg(box->captionRect().center().y())));
     // A pixel to spare on every side.
     const QRect room(QPoint(left + 1, top.y() + 1), QPoint(right - 1, bottom - 1));
     QVERIFY2(room.contains(child->geometry()),
              qPrintable(QStringLiteral("%1 at %2,%3 %4x%5; room inside the line %6,%7 to %8,%9")
-                            .arg(control).arg(child->x()).arg(child->y()).arg(child->width()).arg(child->height())
-                            .arg(room.left()).arg(room.top()).arg(room.right()).arg(room.bottom())));
+                            .arg(control)
+                            .arg(child->x())
+                            .arg(child->y())
+                            .arg(child->width())
+                            .arg(child->height())
+                            .arg(room.left())
+                            .arg(room.top())
+                            .arg(room.right())
+                            .arg(room.bottom())));
 }
 
 // A single-line border: one line of the same colour on all four sides,
@@ -246,7 +254,8 @@ void tst_Appearance::borderedLabelsAreClosed_data()
         QTest::newRow(name) << "map" << name;
     for (const char *name : {"lbl_HP_val", "lbl_MP_val", "lbl_Enemy_HP_val", "lbl_Status", "lbl_Instructions"})
         QTest::addRow("battle %s", name) << "battle" << name;
-    QTest::newRow("lbl_Author") << "title" << "lbl_Author";
+    QTest::newRow("lbl_Author") << "title"
+                                << "lbl_Author";
 }
 
 void tst_Appearance::borderedLabelsAreClosed()
@@ -280,7 +289,10 @@ void tst_Appearance::battleOpensCentredOnTheMap()
     const QPoint battleCentre = battle->frameGeometry().center();
     QVERIFY2((mapCentre - battleCentre).manhattanLength() <= 1,
              qPrintable(QStringLiteral("battle centred at %1,%2, map at %3,%4")
-                            .arg(battleCentre.x()).arg(battleCentre.y()).arg(mapCentre.x()).arg(mapCentre.y())));
+                            .arg(battleCentre.x())
+                            .arg(battleCentre.y())
+                            .arg(mapCentre.x())
+                            .arg(mapCentre.y())));
 }
 
 // What a screen reader hears for each control, found through the window's
@@ -294,7 +306,8 @@ void tst_Appearance::controlsAreNamed_data()
     QTest::addColumn<int>("role");
     const int text = QAccessible::StaticText, button = QAccessible::Button, bar = QAccessible::ProgressBar;
     const int picture = QAccessible::Graphic, notification = QAccessible::Notification;
-    const struct {
+    const struct
+    {
         const char *which, *control, *name, *value;
         int role;
     } rows[] = {
@@ -325,7 +338,8 @@ void tst_Appearance::controlsAreNamed_data()
         {"map", "pic_Yellow", "Yellow skill: level 1 of 18", "level 1 of 18", text},
         {"map", "pic_Orange", "Orange skill: level 1 of 18", "level 1 of 18", text},
         {"map", "pic_Red", "Red skill: level 1 of 18", "level 1 of 18", text},
-        {"map", "pic_WorldMap", "World map: Column 1, row 22, healing row. Violet enemy: 21 up.", "Column 1, row 22, healing row", picture},
+        {"map", "pic_WorldMap", "World map: Column 1, row 22, healing row. Violet enemy: 21 up.",
+         "Column 1, row 22, healing row", picture},
         {"map", "prog_MoveTime", "Time to enemy moves", "0", bar},
         {"battle", "pic_Player", "Your strength: 29 percent", "29 percent", text},
         {"battle", "pic_Enemy", "Enemy strength: 71 percent", "71 percent", text},
@@ -396,7 +410,9 @@ void tst_Appearance::valuesFollowTheGame()
     violet->setWidthTwips(1350.0f);
     player->setLeft(8.0f + 16.0f * 20.0f);
     player->setTop(8.0f + 16.0f * 3.0f);
-    QVERIFY(QAccessible::queryAccessibleInterface(world)->text(QAccessible::Name).startsWith("World map: Column 21, row 4. "));
+    QVERIFY(QAccessible::queryAccessibleInterface(world)
+                ->text(QAccessible::Name)
+                .startsWith("World map: Column 21, row 4. "));
     strength->setText(QStringLiteral("11"));
     // A name told again unchanged is not passed on.
     QAccessibleEvent again(strength, QAccessible::NameChanged);
@@ -432,7 +448,8 @@ void tst_Appearance::valuesFollowTheGame()
     status->setText(QStringLiteral("You hit"));
     QCOMPARE(s_events, named(status));
     QCOMPARE(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Name), "You hit");
-    QVERIFY(QAccessible::queryAccessibleInterface(status)->text(QAccessible::Description).startsWith("Your health: 10."));
+    QVERIFY(
+        QAccessible::queryAccessibleInterface(status)->text(QAccessible::Description).startsWith("Your health: 10."));
 
     // An announced line is read with the words it had when it was
     // announced, however late the reader asks: after the line has changed
@@ -468,7 +485,8 @@ void tst_Appearance::mapTellsTheWay_data()
     QTest::addColumn<QStringList>("enemies");
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("closeBy");
-    const struct {
+    const struct
+    {
         const char *tag;
         int column, row;
         QStringList enemies;
@@ -478,14 +496,22 @@ void tst_Appearance::mapTellsTheWay_data()
         {"up and right", 1, 22, {"9@3,20"}, "Green enemy: 2 up, 2 right.", ""},
         {"down and left", 10, 5, {"0@7,9"}, "Violet enemy: 4 down, 3 left.", ""},
         {"one way only", 5, 5, {"12@5,9"}, "Yellow enemy: 4 down.", ""},
-        {"on the square", 4, 20, {"18@4,20"}, "Red enemy on your square: any key fights it.",
+        {"on the square",
+         4,
+         20,
+         {"18@4,20"},
+         "Red enemy on your square: any key fights it.",
          "Red enemy on your square: any key fights it."},
         {"beside", 4, 20, {"15@4,19"}, "Orange enemy beside you: 1 up.", "Orange enemy beside you: 1 up."},
         {"beside, right", 4, 20, {"15@5,20"}, "Orange enemy beside you: 1 right.", "Orange enemy beside you: 1 right."},
         {"corner is not beside", 4, 20, {"15@5,19"}, "Orange enemy: 1 up, 1 right.", ""},
         {"nearest of two", 4, 20, {"0@4,10", "20@8,20"}, "Red enemy: 4 right.", ""},
         {"hidden is passed over", 4, 20, {"-5@4,19", "6@4,17"}, "Blue enemy: 3 up.", ""},
-        {"on the square beats beside", 4, 20, {"3@4,19", "20@4,20"}, "Red enemy on your square: any key fights it.",
+        {"on the square beats beside",
+         4,
+         20,
+         {"3@4,19", "20@4,20"},
+         "Red enemy on your square: any key fights it.",
          "Red enemy on your square: any key fights it."},
     };
     for (const auto &row : rows)
@@ -520,16 +546,18 @@ void tst_Appearance::mapTellsTheNews_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QStringList>("enemies");
     QTest::addColumn<QStringList>("lines");
-    const QString tip = QStringLiteral("The arrow keys move you one square; the bottom row heals you and no enemy goes there.");
+    const QString tip =
+        QStringLiteral("The arrow keys move you one square; the bottom row heals you and no enemy goes there.");
     QTest::newRow("comes beside") << "phase" << QStringList{"18@1,21"} << QStringList{"Red enemy beside you: 1 up."};
-    QTest::newRow("comes onto the square") << "phase" << QStringList{"18@1,22"}
-                                          << QStringList{"Red enemy on your square: any key fights it."};
-    QTest::newRow("stays beside, told once") << "two phases" << QStringList{"18@1,21"}
-                                            << QStringList{"Red enemy beside you: 1 up."};
+    QTest::newRow("comes onto the square")
+        << "phase" << QStringList{"18@1,22"} << QStringList{"Red enemy on your square: any key fights it."};
+    QTest::newRow("stays beside, told once")
+        << "two phases" << QStringList{"18@1,21"} << QStringList{"Red enemy beside you: 1 up."};
     QTest::newRow("far away") << "phase" << QStringList{"18@5,18"} << QStringList{};
     QTest::newRow("healing") << "hurt, phase" << QStringList{"18@5,18"} << QStringList{"Health: 6"};
-    QTest::newRow("tab without points") << "tab" << QStringList{"18@5,18"}
-                                       << QStringList{"No points to spend: you are still on the map, Column 1, row 22, healing row."};
+    QTest::newRow("tab without points")
+        << "tab" << QStringList{"18@5,18"}
+        << QStringList{"No points to spend: you are still on the map, Column 1, row 22, healing row."};
     QTest::newRow("how to play, once") << "focus twice" << QStringList{"18@5,18"} << QStringList{tip};
 }
 
@@ -580,8 +608,10 @@ void tst_Appearance::focusToldWhenAReaderArrives_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("focused");
-    QTest::newRow("title") << "title" << "";
-    QTest::newRow("map") << "map" << "pic_WorldMap";
+    QTest::newRow("title") << "title"
+                           << "";
+    QTest::newRow("map") << "map"
+                         << "pic_WorldMap";
 }
 
 void tst_Appearance::focusToldWhenAReaderArrives()
@@ -608,9 +638,18 @@ void tst_Appearance::picturesSuitTheScreen_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("artwork");
     QTest::addColumn<QString>("artwork2x");
-    QTest::newRow("map") << "map" << "pic_WorldMap" << ":/worldmap.jpg" << ":/worldmap_2x.jpg";
-    QTest::newRow("title") << "title" << "pic_Title" << ":/title.jpg" << ":/title_2x.jpg";
-    QTest::newRow("map from Graphics") << "map" << "pic_WorldMap" << "Graphics/MapBackground.bmp" << "";
+    QTest::newRow("map") << "map"
+                         << "pic_WorldMap"
+                         << ":/worldmap.jpg"
+                         << ":/worldmap_2x.jpg";
+    QTest::newRow("title") << "title"
+                           << "pic_Title"
+                           << ":/title.jpg"
+                           << ":/title_2x.jpg";
+    QTest::newRow("map from Graphics") << "map"
+                                       << "pic_WorldMap"
+                                       << "Graphics/MapBackground.bmp"
+                                       << "";
 }
 
 void tst_Appearance::picturesSuitTheScreen()

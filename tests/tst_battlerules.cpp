@@ -18,7 +18,10 @@ const Number None = std::nullopt;
 // Hands out the scripted draws in order, and counts them.
 struct Script
 {
-    explicit Script(const Draws &draws) : draws(draws) {}
+    explicit Script(const Draws &draws)
+        : draws(draws)
+    {
+    }
     Draw draw()
     {
         return [this] {
@@ -158,19 +161,20 @@ void tst_BattleRules::attack_data()
     QTest::addColumn<bool>("defeated");
 
     // 11 x r is 4.9999998 in double (roll 5) but 5 in single precision (roll 6).
-    QTest::newRow("attack rolls in double, enemy in single") << Number(11) << Number(10) << Number(11) << 11
-        << Draws{0x1.d1745cp-2f, 0x1.d1745cp-2f} << -1 << false << 0 << 0.0 << false;
-    QTest::newRow("attack with Strength 1") << Number(10) << Number(1) << Number(50) << 50
-        << Draws{0.99f, 0.0f, 0.99f} << 9 << true << 1 << 49.0 << false;
-    QTest::newRow("attack leaves 1") << Number(10) << Number(10) << Number(8) << 50
-        << Draws{0.65f, 0.05f, 0.65f} << 4 << true << 7 << 1.0 << false;
-    QTest::newRow("attack below 0") << Number(10) << Number(10) << Number(3) << 50
-        << Draws{0.65f, 0.05f, 0.65f} << 4 << true << 7 << -4.0 << true;
-    QTest::newRow("fractional health rounded down first") << Number(10) << Number(10) << Number(7.5) << 50
-        << Draws{0.65f, 0.05f, 0.65f} << 4 << true << 7 << 0.0 << true;
+    QTest::newRow("attack rolls in double, enemy in single")
+        << Number(11) << Number(10) << Number(11) << 11 << Draws{0x1.d1745cp-2f, 0x1.d1745cp-2f} << -1 << false << 0
+        << 0.0 << false;
+    QTest::newRow("attack with Strength 1")
+        << Number(10) << Number(1) << Number(50) << 50 << Draws{0.99f, 0.0f, 0.99f} << 9 << true << 1 << 49.0 << false;
+    QTest::newRow("attack leaves 1") << Number(10) << Number(10) << Number(8) << 50 << Draws{0.65f, 0.05f, 0.65f} << 4
+                                     << true << 7 << 1.0 << false;
+    QTest::newRow("attack below 0") << Number(10) << Number(10) << Number(3) << 50 << Draws{0.65f, 0.05f, 0.65f} << 4
+                                    << true << 7 << -4.0 << true;
+    QTest::newRow("fractional health rounded down first")
+        << Number(10) << Number(10) << Number(7.5) << 50 << Draws{0.65f, 0.05f, 0.65f} << 4 << true << 7 << 0.0 << true;
     // A miss never reads Strength or the enemy's health.
-    QTest::newRow("a miss needs no Strength") << Number(10) << None << None << 50
-        << Draws{0.05f, 0.07f} << -3 << false << 0 << 0.0 << false;
+    QTest::newRow("a miss needs no Strength")
+        << Number(10) << None << None << 50 << Draws{0.05f, 0.07f} << -3 << false << 0 << 0.0 << false;
 }
 
 void tst_BattleRules::attack()
@@ -187,7 +191,8 @@ void tst_BattleRules::attack()
     QFETCH(bool, defeated);
 
     Script script(draws);
-    const Ruling<Attack> ruling = BattleRules::attack(dexterity, strength, enemyHealth, qint16(enemyStrength), script.draw());
+    const Ruling<Attack> ruling =
+        BattleRules::attack(dexterity, strength, enemyHealth, qint16(enemyStrength), script.draw());
     QCOMPARE(script.taken, draws.size());
     const Attack *attack = std::get_if<Attack>(&ruling);
     QVERIFY(attack);
@@ -223,7 +228,7 @@ void tst_BattleRules::blast()
     QFETCH(double, healthAfter);
     QFETCH(double, magicAfter);
 
-    Script script({0.65f});   // Wisdom 10: a roll of 7
+    Script script({0.65f}); // Wisdom 10: a roll of 7
     const Ruling<Blast> ruling = BattleRules::blast(Number(10), enemyHealth, magic, script.draw());
     QCOMPARE(script.taken, 1);
     const Blast *blast = std::get_if<Blast>(&ruling);
@@ -245,15 +250,19 @@ void tst_BattleRules::heal_data()
     QTest::addColumn<double>("healthAfter");
     QTest::addColumn<double>("magicAfter");
 
-    QTest::newRow("heal capped by magic") << Number(2) << Number(2) << Number(10) << int(Heal::Healed) << 2 << 4.0 << 0.0;
-    QTest::newRow("heal capped by Wisdom") << Number(2) << Number(5) << Number(3) << int(Heal::Healed) << 3 << 5.0 << 2.0;
+    QTest::newRow("heal capped by magic")
+        << Number(2) << Number(2) << Number(10) << int(Heal::Healed) << 2 << 4.0 << 0.0;
+    QTest::newRow("heal capped by Wisdom")
+        << Number(2) << Number(5) << Number(3) << int(Heal::Healed) << 3 << 5.0 << 2.0;
     QTest::newRow("heal never spends more magic than there is")
         << Number(2) << Number(3.5) << Number(10) << int(Heal::Healed) << 3 << 5.0 << 0.0;
     QTest::newRow("heal without magic at full health")
         << Number(10) << Number(0) << Number(10) << int(Heal::NoMagic) << 0 << 0.0 << 0.0;
-    QTest::newRow("magic just below 1") << Number(5) << Number(0.999) << Number(10) << int(Heal::NoMagic) << 0 << 0.0 << 0.0;
+    QTest::newRow("magic just below 1") << Number(5) << Number(0.999) << Number(10) << int(Heal::NoMagic) << 0 << 0.0
+                                        << 0.0;
     // Wisdom is read only when the heal is needed.
-    QTest::newRow("full health needs no Wisdom") << Number(10) << Number(5) << None << int(Heal::NotNeeded) << 0 << 0.0 << 0.0;
+    QTest::newRow("full health needs no Wisdom")
+        << Number(10) << Number(5) << None << int(Heal::NotNeeded) << 0 << 0.0 << 0.0;
 }
 
 void tst_BattleRules::heal()
@@ -291,14 +300,17 @@ void tst_BattleRules::enemyTurn_data()
     QTest::addColumn<bool>("killed");
 
     QTest::newRow("enemy tie hits") << Number(10) << 50 << Draws{0.55f, 0.09f, 0.1f} << 0 << true << 2 << 8.0 << false;
-    QTest::newRow("enemy hits for 0") << Number(10) << 50 << Draws{0.05f, 0.03f, 0.01f} << -2 << true << 0 << 10.0 << false;
+    QTest::newRow("enemy hits for 0") << Number(10) << 50 << Draws{0.05f, 0.03f, 0.01f} << -2 << true << 0 << 10.0
+                                      << false;
     // 11 x r3 is 9.9999995 in double but 10 in single precision.
-    QTest::newRow("enemy damage in single precision") << Number(10) << 11 << Draws{0.05f, 0.5f, 0x1.d1745cp-1f}
-        << -6 << true << 5 << 5.0 << false;
-    QTest::newRow("enemy leaves 1 health") << Number(2) << 50 << Draws{0.05f, 0.09f, 0.06f} << -5 << true << 1 << 1.0 << false;
-    QTest::newRow("enemy's largest hit") << Number(10) << 50 << Draws{0.0f, AlmostOne, AlmostOne} << -50 << true << 24 << -14.0 << true;
-    QTest::newRow("fractional health rounded down first") << Number(1.9) << 50 << Draws{0.05f, 0.09f, 0.06f}
-        << -5 << true << 1 << 0.0 << true;
+    QTest::newRow("enemy damage in single precision")
+        << Number(10) << 11 << Draws{0.05f, 0.5f, 0x1.d1745cp-1f} << -6 << true << 5 << 5.0 << false;
+    QTest::newRow("enemy leaves 1 health")
+        << Number(2) << 50 << Draws{0.05f, 0.09f, 0.06f} << -5 << true << 1 << 1.0 << false;
+    QTest::newRow("enemy's largest hit") << Number(10) << 50 << Draws{0.0f, AlmostOne, AlmostOne} << -50 << true << 24
+                                         << -14.0 << true;
+    QTest::newRow("fractional health rounded down first")
+        << Number(1.9) << 50 << Draws{0.05f, 0.09f, 0.06f} << -5 << true << 1 << 0.0 << true;
     // A miss never reads the player's health.
     QTest::newRow("enemy misses") << None << 50 << Draws{0.95f, 0.11f} << 3 << false << 0 << 0.0 << false;
 }
@@ -346,39 +358,40 @@ void tst_BattleRules::refusals_data()
     QTest::addColumn<Draws>("draws");
     QTest::addColumn<Unusable>("refused");
 
-    QTest::newRow("attack without Dexterity") << Move::Attack << None << Number(10) << Number(10) << None << 50
-        << Draws{0.5f, 0.5f} << Unusable::Dexterity;
-    QTest::newRow("attack roll beyond 16 bits") << Move::Attack << Number(1e6) << Number(10) << Number(10) << None
-        << 50 << Draws{0.99f, 0.5f} << Unusable::Dexterity;
+    QTest::newRow("attack without Dexterity")
+        << Move::Attack << None << Number(10) << Number(10) << None << 50 << Draws{0.5f, 0.5f} << Unusable::Dexterity;
+    QTest::newRow("attack roll beyond 16 bits") << Move::Attack << Number(1e6) << Number(10) << Number(10) << None << 50
+                                                << Draws{0.99f, 0.5f} << Unusable::Dexterity;
     QTest::newRow("a hit without Strength") << Move::Attack << Number(10) << None << Number(10) << None << 50
-        << Draws{0.99f, 0.0f, 0.5f} << Unusable::Strength;
-    QTest::newRow("a hit on an enemy health that is no number") << Move::Attack << Number(10) << Number(10) << None
-        << None << 50 << Draws{0.99f, 0.0f, 0.5f} << Unusable::EnemyHealth;
+                                            << Draws{0.99f, 0.0f, 0.5f} << Unusable::Strength;
+    QTest::newRow("a hit on an enemy health that is no number")
+        << Move::Attack << Number(10) << Number(10) << None << None << 50 << Draws{0.99f, 0.0f, 0.5f}
+        << Unusable::EnemyHealth;
     // Draws lie in [0, 1); one beyond shows the enemy's roll is checked too.
     QTest::newRow("enemy roll beyond 16 bits") << Move::Attack << Number(10) << Number(10) << Number(10) << None
-        << 32767 << Draws{0.5f, 2.0f} << Unusable::EnemyStrength;
-    QTest::newRow("blast without Wisdom") << Move::Blast << None << None << Number(10) << None << 50
-        << Draws{0.5f} << Unusable::Wisdom;
-    QTest::newRow("blast on an enemy health that is no number") << Move::Blast << Number(10) << None << None << None
-        << 50 << Draws{0.5f} << Unusable::EnemyHealth;
-    QTest::newRow("blast on an enemy health beyond 16 bits") << Move::Blast << Number(10) << None << Number(-1e6)
-        << None << 50 << Draws{0.5f} << Unusable::EnemyHealth;
-    QTest::newRow("blast with magic beyond 16 bits") << Move::Blast << Number(10) << None << Number(50)
-        << Number(-1e6) << 50 << Draws{0.5f} << Unusable::Magic;
+                                               << 32767 << Draws{0.5f, 2.0f} << Unusable::EnemyStrength;
+    QTest::newRow("blast without Wisdom")
+        << Move::Blast << None << None << Number(10) << None << 50 << Draws{0.5f} << Unusable::Wisdom;
+    QTest::newRow("blast on an enemy health that is no number")
+        << Move::Blast << Number(10) << None << None << None << 50 << Draws{0.5f} << Unusable::EnemyHealth;
+    QTest::newRow("blast on an enemy health beyond 16 bits")
+        << Move::Blast << Number(10) << None << Number(-1e6) << None << 50 << Draws{0.5f} << Unusable::EnemyHealth;
+    QTest::newRow("blast with magic beyond 16 bits")
+        << Move::Blast << Number(10) << None << Number(50) << Number(-1e6) << 50 << Draws{0.5f} << Unusable::Magic;
     QTest::newRow("heal without Health") << Move::Heal << Number(10) << Number(10) << None << Number(10) << 50
-        << Draws{} << Unusable::Health;
-    QTest::newRow("heal without maximum Health") << Move::Heal << Number(10) << None << Number(5) << Number(10) << 50
-        << Draws{} << Unusable::MaximumHealth;
-    QTest::newRow("missing health beyond 16 bits") << Move::Heal << Number(10) << Number(1e6) << Number(0)
-        << Number(10) << 50 << Draws{} << Unusable::MissingHealth;
-    QTest::newRow("heal without Magic") << Move::Heal << Number(10) << Number(10) << Number(5) << None << 50
-        << Draws{} << Unusable::Magic;
-    QTest::newRow("heal without Wisdom") << Move::Heal << None << Number(10) << Number(5) << Number(10) << 50
-        << Draws{} << Unusable::Wisdom;
-    QTest::newRow("enemy hit on a health that is no number") << Move::EnemyTurn << Number(10) << None << None
-        << None << 50 << Draws{0.05f, 0.09f, 0.06f} << Unusable::Health;
-    QTest::newRow("dodge without Dexterity") << Move::EnemyTurn << None << None << Number(10) << None << 50
-        << Draws{0.05f, 0.09f} << Unusable::Dexterity;
+                                         << Draws{} << Unusable::Health;
+    QTest::newRow("heal without maximum Health")
+        << Move::Heal << Number(10) << None << Number(5) << Number(10) << 50 << Draws{} << Unusable::MaximumHealth;
+    QTest::newRow("missing health beyond 16 bits") << Move::Heal << Number(10) << Number(1e6) << Number(0) << Number(10)
+                                                   << 50 << Draws{} << Unusable::MissingHealth;
+    QTest::newRow("heal without Magic") << Move::Heal << Number(10) << Number(10) << Number(5) << None << 50 << Draws{}
+                                        << Unusable::Magic;
+    QTest::newRow("heal without Wisdom") << Move::Heal << None << Number(10) << Number(5) << Number(10) << 50 << Draws{}
+                                         << Unusable::Wisdom;
+    QTest::newRow("enemy hit on a health that is no number") << Move::EnemyTurn << Number(10) << None << None << None
+                                                             << 50 << Draws{0.05f, 0.09f, 0.06f} << Unusable::Health;
+    QTest::newRow("dodge without Dexterity")
+        << Move::EnemyTurn << None << None << Number(10) << None << 50 << Draws{0.05f, 0.09f} << Unusable::Dexterity;
 }
 
 void tst_BattleRules::refusals()
@@ -400,10 +413,18 @@ void tst_BattleRules::refusals()
     };
     std::optional<Unusable> stopped;
     switch (move) {
-    case Move::Attack: stopped = refusal(BattleRules::attack(first, second, health, strength, script.draw())); break;
-    case Move::Blast: stopped = refusal(BattleRules::blast(first, health, magic.value_or(50), script.draw())); break;
-    case Move::Heal: stopped = refusal(BattleRules::heal(health, second, magic, first)); break;
-    case Move::EnemyTurn: stopped = refusal(BattleRules::enemyTurn(first, health, strength, script.draw())); break;
+    case Move::Attack:
+        stopped = refusal(BattleRules::attack(first, second, health, strength, script.draw()));
+        break;
+    case Move::Blast:
+        stopped = refusal(BattleRules::blast(first, health, magic.value_or(50), script.draw()));
+        break;
+    case Move::Heal:
+        stopped = refusal(BattleRules::heal(health, second, magic, first));
+        break;
+    case Move::EnemyTurn:
+        stopped = refusal(BattleRules::enemyTurn(first, health, strength, script.draw()));
+        break;
     }
     QCOMPARE(stopped, std::optional<Unusable>(refused));
     QCOMPARE(script.taken, draws.size());

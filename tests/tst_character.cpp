@@ -111,7 +111,7 @@ void tst_Character::defaultCharacterSavesAsFifteenLinesAndSaved()
     box.close(box.openMap());
     const QByteArray saved = box.read("Character.chx");
     const QList<QByteArray> lines = saved.split('\n');
-    QCOMPARE(lines.size(), 17);   // 16 lines and nothing after the last CR LF
+    QCOMPARE(lines.size(), 17); // 16 lines and nothing after the last CR LF
     QVERIFY(lines.last().isEmpty());
     QVERIFY(saved.startsWith(Sandbox::lines(Sandbox::defaultLines())));
     QVERIFY(lines[15].startsWith("Saved: "));
@@ -130,21 +130,49 @@ void tst_Character::fileLoadsAsWritten_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("savedLine");
 
-    QTest::newRow("key text ignored") << withLine(0, "XX=7") << "lbl_ST_val" << "7" << "ST=7";
-    QTest::newRow("empty strength") << withLine(0, "ST=") << "lbl_ST_val" << "" << "ST=";
-    QTest::newRow("strength not a number") << withLine(0, "ST=12abc") << "lbl_ST_val" << "12abc" << "ST=12abc";
-    QTest::newRow("blanks kept") << withLine(1, "DX= 12 ") << "lbl_DX_val" << " 12 " << "DX= 12 ";
-    QTest::newRow("max magic") << withLine(6, "MPm=25") << "lbl_MP_max" << "25" << "MPm=25";
-    QTest::newRow("points rounded down") << withLine(7, "pts=2.9") << "lbl_Points_val" << "2" << "pts=2";
-    QTest::newRow("points with blanks") << withLine(7, "pts= 3 ") << "lbl_Points_val" << "3" << "pts=3";
-    QTest::newRow("negative points") << withLine(7, "pts=-0.5") << "lbl_Points_val" << "-1" << "pts=-1";
-    QTest::newRow("huge points") << withLine(7, "pts=1e300") << "lbl_Points_val" << "1E+300" << "pts=1E+300";
-    QTest::newRow("violet half level") << withLine(8, "V=2.5") << "pic_Violet" << "300" << "V=2";
-    QTest::newRow("red level 18") << withLine(14, "R=18") << "pic_Red" << "2700" << "R=18";
-    QTest::newRow("blue level 0") << withLine(10, "B=0") << "pic_Blue" << "0" << "B=0";
+    QTest::newRow("key text ignored") << withLine(0, "XX=7") << "lbl_ST_val"
+                                      << "7"
+                                      << "ST=7";
+    QTest::newRow("empty strength") << withLine(0, "ST=") << "lbl_ST_val"
+                                    << ""
+                                    << "ST=";
+    QTest::newRow("strength not a number") << withLine(0, "ST=12abc") << "lbl_ST_val"
+                                           << "12abc"
+                                           << "ST=12abc";
+    QTest::newRow("blanks kept") << withLine(1, "DX= 12 ") << "lbl_DX_val"
+                                 << " 12 "
+                                 << "DX= 12 ";
+    QTest::newRow("max magic") << withLine(6, "MPm=25") << "lbl_MP_max"
+                               << "25"
+                               << "MPm=25";
+    QTest::newRow("points rounded down") << withLine(7, "pts=2.9") << "lbl_Points_val"
+                                         << "2"
+                                         << "pts=2";
+    QTest::newRow("points with blanks") << withLine(7, "pts= 3 ") << "lbl_Points_val"
+                                        << "3"
+                                        << "pts=3";
+    QTest::newRow("negative points") << withLine(7, "pts=-0.5") << "lbl_Points_val"
+                                     << "-1"
+                                     << "pts=-1";
+    QTest::newRow("huge points") << withLine(7, "pts=1e300") << "lbl_Points_val"
+                                 << "1E+300"
+                                 << "pts=1E+300";
+    QTest::newRow("violet half level") << withLine(8, "V=2.5") << "pic_Violet"
+                                       << "300"
+                                       << "V=2";
+    QTest::newRow("red level 18") << withLine(14, "R=18") << "pic_Red"
+                                  << "2700"
+                                  << "R=18";
+    QTest::newRow("blue level 0") << withLine(10, "B=0") << "pic_Blue"
+                                  << "0"
+                                  << "B=0";
     QStringList longer = Sandbox::defaultLines();
-    longer << "Saved: yesterday" << "anything at all" << "pts=abc";
-    QTest::newRow("16 or more lines") << longer << "lbl_Points_val" << "0" << "pts=0";
+    longer << "Saved: yesterday"
+           << "anything at all"
+           << "pts=abc";
+    QTest::newRow("16 or more lines") << longer << "lbl_Points_val"
+                                      << "0"
+                                      << "pts=0";
 }
 
 void tst_Character::fileLoadsAsWritten()
@@ -327,7 +355,8 @@ void tst_Character::saveFailureIsReportedAndOldFileKept()
     QVERIFY(QDir(box.folder()).mkpath("Character.chx/keep"));
     box.close(map);
     QCOMPARE(box.messages.size(), 1);
-    QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))), qPrintable(box.messages[0]));
+    QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))),
+             qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(QFileInfo::exists(box.path("Character.chx/keep")));
 }
@@ -357,7 +386,7 @@ void tst_Character::savesWhateverTheFolderAllows_data()
 {
     QTest::addColumn<bool>("folderWritable");
     QTest::addColumn<bool>("fileWritable");
-    QTest::addColumn<int>("diskRoom");   // bytes a file may reach; 0: no limit
+    QTest::addColumn<int>("diskRoom"); // bytes a file may reach; 0: no limit
     QTest::addColumn<bool>("saved");
     QTest::newRow("full disk") << true << true << 40 << false;
     QTest::newRow("read-only folder, writable file") << false << true << 0 << true;
@@ -509,12 +538,18 @@ void tst_Character::fileExistsIgnoresLetterCase_data()
     QTest::addColumn<QString>("onDisk");
     QTest::addColumn<QString>("askedFor");
     QTest::addColumn<bool>("exists");
-    QTest::newRow("same") << "Enemy_7.bmp" << "Enemy_7.bmp" << true;
-    QTest::newRow("other case") << "enemy_7.BMP" << "Enemy_7.bmp" << true;
-    QTest::newRow("folder counts") << "Graphics/" << "graphics" << true;
-    QTest::newRow("different name") << "Enemy_07.bmp" << "Enemy_7.bmp" << false;
-    QTest::newRow("hidden entry not listed") << ".Enemy_7.bmp" << ".Enemy_7.bmp" << false;
-    QTest::newRow("prefix only") << "Enemy_7.bmp.old" << "Enemy_7.bmp" << false;
+    QTest::newRow("same") << "Enemy_7.bmp"
+                          << "Enemy_7.bmp" << true;
+    QTest::newRow("other case") << "enemy_7.BMP"
+                                << "Enemy_7.bmp" << true;
+    QTest::newRow("folder counts") << "Graphics/"
+                                   << "graphics" << true;
+    QTest::newRow("different name") << "Enemy_07.bmp"
+                                    << "Enemy_7.bmp" << false;
+    QTest::newRow("hidden entry not listed") << ".Enemy_7.bmp"
+                                             << ".Enemy_7.bmp" << false;
+    QTest::newRow("prefix only") << "Enemy_7.bmp.old"
+                                 << "Enemy_7.bmp" << false;
 }
 
 void tst_Character::fileExistsIgnoresLetterCase()
@@ -528,7 +563,8 @@ void tst_Character::fileExistsIgnoresLetterCase()
     else
         box.write(onDisk, "x");
     QCOMPARE(FileExists(box.path(askedFor)), exists);
-    QCOMPARE(findEntry(box.path(askedFor)), exists ? box.path(onDisk.endsWith('/') ? onDisk.chopped(1) : onDisk) : QString());
+    QCOMPARE(findEntry(box.path(askedFor)),
+             exists ? box.path(onDisk.endsWith('/') ? onDisk.chopped(1) : onDisk) : QString());
     QVERIFY(!FileExists(box.path("missing/" + askedFor)));
 }
 

@@ -66,13 +66,15 @@ QByteArray withLine(int index, const QByteArray &line)
 const std::map<QString, std::function<QByteArray()>> &recipes()
 {
     static const std::map<QString, std::function<QByteArray()>> made = {
-        {u"every-byte"_s, [] {
+        {u"every-byte"_s,
+         [] {
              QByteArray all;
              for (int b = 0; b < 256; ++b)
                  all += char(b);
              return all;
          }},
-        {u"every-byte-in-strength"_s, [] {
+        {u"every-byte-in-strength"_s,
+         [] {
              QByteArray value;
              for (int b = 0; b < 256; ++b) {
                  if (b != '\r' && b != '\n')
@@ -80,26 +82,42 @@ const std::map<QString, std::function<QByteArray()>> &recipes()
              }
              return withLine(0, "ST=" + value);
          }},
-        {u"nul-in-strength"_s, [] { return withLine(0, QByteArray("ST=1\0\0" "2", 7)); }},
-        {u"nul-in-points"_s, [] { return withLine(7, QByteArray("pts=1\0" "2", 7)); }},
+        {u"nul-in-strength"_s,
+         [] {
+             return withLine(0,
+                             QByteArray("ST=1\0\0"
+                                        "2",
+                                        7));
+         }},
+        {u"nul-in-points"_s,
+         [] {
+             return withLine(7,
+                             QByteArray("pts=1\0"
+                                        "2",
+                                        7));
+         }},
         {u"nul-separated"_s, [] { return defaultLines().join('\0'); }},
         {u"ten-megabyte-line"_s, [] { return withLine(0, "ST=" + QByteArray(10'000'000, '7')); }},
-        {u"one-mebibyte"_s, [] {
+        {u"one-mebibyte"_s,
+         [] {
              const QByteArray body = crlf(defaultLines());
              return body + QByteArray(modGameLogicCode::MaxCharacterFileBytes - body.size(), 'x');
          }},
-        {u"one-mebibyte-and-one"_s, [] {
+        {u"one-mebibyte-and-one"_s,
+         [] {
              const QByteArray body = crlf(defaultLines());
              return body + QByteArray(modGameLogicCode::MaxCharacterFileBytes - body.size() + 1, 'x');
          }},
         {u"million-digit-points"_s, [] { return withLine(7, "pts=" + QByteArray(1'000'000, '9')); }},
-        {u"history-every-byte"_s, [] {
+        {u"history-every-byte"_s,
+         [] {
              QByteArray all = FallenHistory::header();
              for (int b = 0; b < 256; ++b)
                  all += char(b);
              return all;
          }},
-        {u"history-hundred-thousand"_s, [] {
+        {u"history-hundred-thousand"_s,
+         [] {
              const QByteArray line = "2026-12-06T23:55:11+01:00\tDead_23.55.11_06.12.2026.txt\t12\t10\t10\t10\t10"
                                      "\t0\t3\t1\t1\t1\t1\t1\t1\t2\tgreen\t40\tEnemy hits you by +2\\nYou die\n";
              return FallenHistory::header() + line.repeated(100'000);
@@ -166,7 +184,8 @@ void tst_Corpus::everyEntryGivesItsOutcomePromptly_data()
     const QDir folder(dataPath(QString()));
     for (QDirIterator it(folder.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();) {
         const QString entry = folder.relativeFilePath(it.next());
-        QVERIFY2(listed.contains(entry), qPrintable(entry + u" is in tests/data, but no row of expected.tsv names it"_s));
+        QVERIFY2(listed.contains(entry),
+                 qPrintable(entry + u" is in tests/data, but no row of expected.tsv names it"_s));
     }
 }
 
@@ -194,7 +213,7 @@ void tst_Corpus::everyEntryGivesItsOutcomePromptly()
         } else if (how.startsWith(u"link "_s)) {
             QVERIFY(QFile::link(target.startsWith(u'/') ? target : dataPath(target), made));
         } else if (how.startsWith(u"gen "_s) && target == u"sixty-five-mebibytes"_s) {
-            QFile file(made);   // sparse: costs no disk
+            QFile file(made); // sparse: costs no disk
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("BM") == 2 && file.resize(65LL << 20));
         } else if (how.startsWith(u"gen "_s)) {
             const auto recipe = recipes().find(target);

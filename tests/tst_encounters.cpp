@@ -146,16 +146,26 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar_data()
     QTest::addColumn<QString>("pointsAfter");
     QTest::addColumn<int>("beeps");
     QTest::addColumn<bool>("buttons");
-    QTest::newRow("blue 17 to 18") << 7 << "B=17" << "0" << 2700.0f << "0" << 0 << false;
-    QTest::newRow("blue 18 wraps") << 7 << "B=18" << "0" << 150.0f << "20" << 1 << true;
-    QTest::newRow("violet wraps") << 0 << "V=18" << "3" << 150.0f << "33" << 1 << true;
-    QTest::newRow("indigo wraps") << 5 << "I=18" << "0" << 150.0f << "25" << 1 << true;
-    QTest::newRow("green wraps") << 10 << "G=18" << "0" << 150.0f << "16" << 1 << true;
-    QTest::newRow("yellow wraps") << 12 << "Y=18" << "0" << 150.0f << "12" << 1 << true;
-    QTest::newRow("orange wraps") << 17 << "O=18" << "0" << 150.0f << "8" << 1 << true;
-    QTest::newRow("red wraps from 0 points") << 20 << "R=18" << "0" << 150.0f << "4" << 1 << true;
-    QTest::newRow("red level 1 to 2") << 19 << "R=1" << "2" << 300.0f << "2" << 0 << true;
-    QTest::newRow("over-full bar wraps") << 18 << "R=40" << "0" << 150.0f << "4" << 1 << true;
+    QTest::newRow("blue 17 to 18") << 7 << "B=17"
+                                   << "0" << 2700.0f << "0" << 0 << false;
+    QTest::newRow("blue 18 wraps") << 7 << "B=18"
+                                   << "0" << 150.0f << "20" << 1 << true;
+    QTest::newRow("violet wraps") << 0 << "V=18"
+                                  << "3" << 150.0f << "33" << 1 << true;
+    QTest::newRow("indigo wraps") << 5 << "I=18"
+                                  << "0" << 150.0f << "25" << 1 << true;
+    QTest::newRow("green wraps") << 10 << "G=18"
+                                 << "0" << 150.0f << "16" << 1 << true;
+    QTest::newRow("yellow wraps") << 12 << "Y=18"
+                                  << "0" << 150.0f << "12" << 1 << true;
+    QTest::newRow("orange wraps") << 17 << "O=18"
+                                  << "0" << 150.0f << "8" << 1 << true;
+    QTest::newRow("red wraps from 0 points") << 20 << "R=18"
+                                             << "0" << 150.0f << "4" << 1 << true;
+    QTest::newRow("red level 1 to 2") << 19 << "R=1"
+                                      << "2" << 300.0f << "2" << 0 << true;
+    QTest::newRow("over-full bar wraps") << 18 << "R=40"
+                                         << "0" << 150.0f << "4" << 1 << true;
 }
 
 void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
@@ -193,11 +203,12 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
 // The history of the fallen before a death, and what must stand in it after.
 void tst_Encounters::deathArchivesTheCharacterAndEnds_data()
 {
-    QTest::addColumn<QByteArray>("before");   // "folder": a folder in its place
-    QTest::addColumn<int>("records");         // readable records after the death
+    QTest::addColumn<QByteArray>("before"); // "folder": a folder in its place
+    QTest::addColumn<int>("records"); // readable records after the death
     QTest::addColumn<int>("skipped");
     const QByteArray earlier = FallenHistory::header()
-        + "2026-01-02T03:04:05+01:00\tDead_03.04.05_02.01.2026.txt\t10\t10\t10\t10\t10\t0\t1\t1\t1\t1\t1\t1\t1\t0\tred\t3\t\n";
+        + "2026-01-02T03:04:05+01:00\tDead_03.04.05_02.01.2026."
+          "txt\t10\t10\t10\t10\t10\t0\t1\t1\t1\t1\t1\t1\t1\t0\tred\t3\t\n";
     QTest::newRow("first death") << QByteArray() << 1 << 0;
     QTest::newRow("earlier lines kept, damaged ones too") << earlier + "not a record\nhalf a li" << 2 << 2;
     QTest::newRow("a folder in its place") << QByteArray("folder") << 0 << 0;
@@ -277,8 +288,7 @@ void tst_Encounters::deathArchivesTheCharacterAndEnds()
     QCOMPARE(fallen.earned, std::optional<double>(13));
     QCOMPARE(fallen.killer, int(GameRules::Violet));
     QCOMPARE(fallen.strength, 57);
-    QCOMPARE(fallen.lastLines,
-             (QStringList{"You miss by -3", "Enemy hits you by +6 and it inflicts 5 damage."}));
+    QCOMPARE(fallen.lastLines, (QStringList{"You miss by -3", "Enemy hits you by +6 and it inflicts 5 damage."}));
     QCOMPARE(fallen.highestSkill(), int(GameRules::Yellow));
 }
 
@@ -332,7 +342,8 @@ void tst_Encounters::archiveNeverReplacesAnExistingFile()
     map->controls().lbl_HP_val->setText("-3");
     QCOMPARE(ArchiveDeadCharacter(map->controls(), 20, {}), Outcome::end(1));
     QCOMPARE(box.messages.size(), 1);
-    QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))), qPrintable(box.messages[0]));
+    QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))),
+             qPrintable(box.messages[0]));
     QVERIFY(box.read("Character.chx").contains("\r\nHPc=-3\r\n"));
     if (archiveExists)
         QCOMPARE(box.read(archiveFolder + "Dead_23.55.11_06.12.2026.txt"), QByteArray("an earlier death"));

@@ -67,7 +67,8 @@ void tst_EnemyClock::bandBoundaries_data()
         const int upFrom = 6 + 3 * k;
         const int downTo = 2 + 3 * k;
         for (int i = 0; i < 21; ++i) {
-            QTest::addRow("up from %d, enemy %d", int(upRows[k]), i) << i << upRows[k] << Direction::Up << (i >= upFrom);
+            QTest::addRow("up from %d, enemy %d", int(upRows[k]), i)
+                << i << upRows[k] << Direction::Up << (i >= upFrom);
             QTest::addRow("down from %d, enemy %d", int(downRows[k]), i)
                 << i << downRows[k] << Direction::Down << (i <= downTo);
             QTest::addRow("down from %d, enemy %d", int(upRows[k]), i) << i << upRows[k] << Direction::Down << false;
@@ -137,7 +138,7 @@ void tst_EnemyClock::healing_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<double>("maximum");
     QTest::addColumn<int>("phases");
-    QTest::addColumn<QString>("after");   // "" for no change
+    QTest::addColumn<QString>("after"); // "" for no change
 
     QTest::newRow("3 of 10, one phase") << 3.0 << 10.0 << 1 << "4";
     QTest::newRow("5 of 10, seven phases") << 5.0 << 10.0 << 7 << "10";

@@ -67,9 +67,12 @@ struct Fight
         map = sandbox.openMap();
         modGameLogicCode::EnemiesPaused = true;
         const MapControls &c = map->controls();
-        for (const auto &[caption, label] : {std::pair{setup.strength, c.lbl_ST_val}, {setup.dexterity, c.lbl_DX_val},
-                                             {setup.wisdom, c.lbl_WS_val}, {setup.health, c.lbl_HP_val},
-                                             {setup.maximumHealth, c.lbl_HP_max}, {setup.magic, c.lbl_MP_val}}) {
+        for (const auto &[caption, label] : {std::pair{setup.strength, c.lbl_ST_val},
+                                             {setup.dexterity, c.lbl_DX_val},
+                                             {setup.wisdom, c.lbl_WS_val},
+                                             {setup.health, c.lbl_HP_val},
+                                             {setup.maximumHealth, c.lbl_HP_max},
+                                             {setup.magic, c.lbl_MP_val}}) {
             if (caption)
                 label->setText(*caption);
         }
@@ -77,8 +80,10 @@ struct Fight
         RandomSource::script({setup.roll});
         battle.reset(new frmBattleControl(c));
         if (setup.enemyStrength && enemyHealth() != *setup.enemyStrength)
-            QTest::qFail(qPrintable(QStringLiteral("the enemy's strength is %1, not %2").arg(enemyHealth(), *setup.enemyStrength)),
-                         __FILE__, __LINE__);
+            QTest::qFail(
+                qPrintable(
+                    QStringLiteral("the enemy's strength is %1, not %2").arg(enemyHealth(), *setup.enemyStrength)),
+                __FILE__, __LINE__);
         if (setup.enemyHealth)
             control<QLabel>(battle, "lbl_Enemy_HP_val")->setText(*setup.enemyHealth);
         if (enemyHealth() == Dead) {
@@ -184,8 +189,10 @@ void tst_frmBattleControl::bars_data()
     QTest::addColumn<float>("player");
     QTest::addColumn<float>("enemy");
     QTest::newRow("10 against 50") << Setup{.strength = "10", .enemyStrength = "50"} << 760.0f << 3800.0f;
-    QTest::newRow("single-precision width") << Setup{.strength = "0.1", .index = "20", .roll = 0.1f, .enemyStrength = "8"} << 56.2f << 4496.0f;
-    QTest::newRow("Strength beyond the scale") << Setup{.strength = "1e6", .index = "20", .roll = 0.1f, .enemyStrength = "8"} << 0.0f << 0.0f;
+    QTest::newRow("single-precision width")
+        << Setup{.strength = "0.1", .index = "20", .roll = 0.1f, .enemyStrength = "8"} << 56.2f << 4496.0f;
+    QTest::newRow("Strength beyond the scale")
+        << Setup{.strength = "1e6", .index = "20", .roll = 0.1f, .enemyStrength = "8"} << 0.0f << 0.0f;
 }
 
 void tst_frmBattleControl::bars()
@@ -208,7 +215,8 @@ void tst_frmBattleControl::enemyBarColour_data()
     QTest::addColumn<QColor>("colour");
     for (const int index : {1, 4, 6, 11, 13, 17, 20}) {
         const ColourGroups::Group &group = ColourGroups::All[std::size_t(index / 3)];
-        QTest::addRow("%s %d", QByteArray(group.name).toLower().constData(), index) << index << QColor() << ColourGroups::colour(group.marker);
+        QTest::addRow("%s %d", QByteArray(group.name).toLower().constData(), index)
+            << index << QColor() << ColourGroups::colour(group.marker);
     }
     QTest::newRow("repainted marker 9") << 9 << QColor(1, 2, 3) << QColor(1, 2, 3);
 }
@@ -235,7 +243,8 @@ void tst_frmBattleControl::enemyBarColour()
 // enemy's health a number, an empty status, the instructions, four buttons.
 void tst_frmBattleControl::loadState()
 {
-    Fight fight(Setup{.health = "07", .magic = "3", .index = "10", .roll = 0.7f, .enemyStrength = "31", .enemyHealth = "1"});
+    Fight fight(
+        Setup{.health = "07", .magic = "3", .index = "10", .roll = 0.7f, .enemyStrength = "31", .enemyHealth = "1"});
     fight.play(QStringLiteral("AR"), {0.99f, 0.0f, 0.0f});
     QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), fight.index);
     fight.battle.reset();
@@ -323,7 +332,8 @@ void tst_frmBattleControl::layout()
     } else if (auto *label = qobject_cast<QLabel *>(control)) {
         QCOMPARE(label->text(), text);
         QCOMPARE(int(label->alignment()), alignment);
-        QCOMPARE(label->frameShape() == QFrame::Box && label->frameShadow() == QFrame::Plain && label->lineWidth() == 1, border);
+        QCOMPARE(label->frameShape() == QFrame::Box && label->frameShadow() == QFrame::Plain && label->lineWidth() == 1,
+                 border);
         const int margin = label->margin();
         room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
     } else {
@@ -348,8 +358,9 @@ void tst_frmBattleControl::window()
     QCOMPARE(battle.windowTitle(), QStringLiteral("Battle Control"));
     const Qt::WindowFlags flags = battle.windowFlags();
     QVERIFY(flags & Qt::WindowTitleHint && flags & Qt::CustomizeWindowHint);
-    QVERIFY(!(flags & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint
-                       | Qt::WindowContextHelpButtonHint)));
+    QVERIFY(!(flags
+              & (Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint
+                 | Qt::WindowContextHelpButtonHint)));
     QCOMPARE(battle.minimumSize(), QSize(491, 393));
     QCOMPARE(battle.maximumSize(), QSize(491, 393));
     QVERIFY(battle.isModal());
@@ -390,7 +401,8 @@ void tst_frmBattleControl::screenshot()
     QCOMPARE(shot.pixelColor(128 + 100, 56 + 8), yellow);
     QCOMPARE(shot.pixelColor(128 + 205, 56 + 8), yellow);
     QVERIFY(shot.pixelColor(128 + 220, 56 + 8) != yellow);
-    for (QLabel *label : {control<QLabel>(fight.battle, "lbl_Instructions"), control<QLabel>(fight.battle, "lbl_Status")}) {
+    for (QLabel *label :
+         {control<QLabel>(fight.battle, "lbl_Instructions"), control<QLabel>(fight.battle, "lbl_Status")}) {
         const QRect room = label->contentsRect().adjusted(1, 1, -1, -1);
         const QRect needed = label->fontMetrics().boundingRect(room, Qt::TextWordWrap, label->text());
         QVERIFY2(room.contains(needed), qPrintable(label->objectName()));
@@ -410,87 +422,113 @@ void tst_frmBattleControl::moves_data()
     QTest::addColumn<After>("after");
     QTest::addColumn<int>("reseeds");
     QTest::addColumn<QString>("ending");
-    const QString enemyMisses = QStringLiteral("\r\nEnemy missed by -3");   // after draws 0.95, 0.11
+    const QString enemyMisses = QStringLiteral("\r\nEnemy missed by -3"); // after draws 0.95, 0.11
     const QString fine = QStringLiteral("You don't need healing !\r\n");
     const QString unusable = QStringLiteral(" cannot be used in battle: nothing happened.");
 
     // Attack: P = floor(DX r1) + 1 against E = floor(strength r2) + 1 (single
     // precision); a hit draws r3 for floor(ST r3) + 1 damage.
     QTest::newRow("attack hits") << Setup{} << "A" << Draws{0.65f, 0.05f, 0.65f, 0.95f, 0.11f}
-        << "You hit by +4 and inflict 7 damage." + enemyMisses << After{.enemyHealth = "43", .health = "10"} << 2 << "";
+                                 << "You hit by +4 and inflict 7 damage." + enemyMisses
+                                 << After{.enemyHealth = "43", .health = "10"} << 2 << "";
     QTest::newRow("attack tie misses") << Setup{} << "A" << Draws{0.25f, 0.05f, 0.95f, 0.11f}
-        << "You miss by -0" + enemyMisses << After{.enemyHealth = "50"} << 2 << "";
+                                       << "You miss by -0" + enemyMisses << After{.enemyHealth = "50"} << 2 << "";
     QTest::newRow("attack misses") << Setup{} << "A" << Draws{0.05f, 0.07f, 0.05f, 0.07f, 0.1f}
-        << "You miss by -3\r\nEnemy hits you by +4 and it inflicts 2 damage." << After{.enemyHealth = "50", .health = "8"} << 2 << "";
+                                   << "You miss by -3\r\nEnemy hits you by +4 and it inflicts 2 damage."
+                                   << After{.enemyHealth = "50", .health = "8"} << 2 << "";
     QTest::newRow("attack to exactly 0") << Setup{.enemyHealth = "7"} << "A" << Draws{0.65f, 0.05f, 0.65f}
-        << "You hit by +4 and inflict 7 damage." << After{.enemyHealth = Dead} << 1 << "";
+                                         << "You hit by +4 and inflict 7 damage." << After{.enemyHealth = Dead} << 1
+                                         << "";
     // 11 x r is 4.9999998 in double (roll 5) but 5 in single precision (roll 6).
 
     // The enemy's turn, after a heal that was not needed: A = floor(DX r1)
     // against E; A - E > 0 misses, else floor(strength r3 / 2) damage.
     QTest::newRow("enemy misses") << Setup{} << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
-        << After{.health = "10", .magic = "10"} << 1 << "";
+                                  << After{.health = "10", .magic = "10"} << 1 << "";
     // 11 x r3 is 9.9999995 in double but 10 in single precision.
-    QTest::newRow("death at 1 health") << Setup{.health = "1", .maximumHealth = "1"} << "H" << Draws{0.05f, 0.09f, 0.06f}
-        << fine + "Enemy hits you by +5 and it inflicts 1 damage." << After{.health = "0", .magic = "10"} << 1 << "DEAD";
+    QTest::newRow("death at 1 health") << Setup{.health = "1", .maximumHealth = "1"} << "H"
+                                       << Draws{0.05f, 0.09f, 0.06f}
+                                       << fine + "Enemy hits you by +5 and it inflicts 1 damage."
+                                       << After{.health = "0", .magic = "10"} << 1 << "DEAD";
     QTest::newRow("death below 0") << Setup{.health = "1", .maximumHealth = "1"} << "H" << Draws{0.05f, 0.09f, 0.18f}
-        << fine + "Enemy hits you by +5 and it inflicts 4 damage." << After{.health = "-3"} << 1 << "DEAD";
+                                   << fine + "Enemy hits you by +5 and it inflicts 4 damage." << After{.health = "-3"}
+                                   << 1 << "DEAD";
 
     // Blast: floor(WS r) + 1, capped by the enemy's health, then by the magic.
     QTest::newRow("blast") << Setup{} << "B" << Draws{0.45f, 0.95f, 0.11f}
-        << "You magically blast for 5 magic points." + enemyMisses << After{.enemyHealth = "45", .magic = "5"} << 2 << "";
-    QTest::newRow("blast capped by enemy health") << Setup{.enemyHealth = "3"} << "B" << Draws{0.65f}
-        << "You magically blast for 3 magic points." << After{.enemyHealth = Dead, .magic = "7"} << 1 << "";
-    QTest::newRow("blast capped by magic, then none") << Setup{.magic = "2"} << "BB" << Draws{0.45f, 0.95f, 0.11f}
-        << "You have no magic available." << After{.enemyHealth = "48", .magic = "0"} << 2 << "";
-    QTest::newRow("blast with magic below 1") << Setup{.magic = "0.5"} << "B" << Draws{} << "You have no magic available."
+                           << "You magically blast for 5 magic points." + enemyMisses
+                           << After{.enemyHealth = "45", .magic = "5"} << 2 << "";
+    QTest::newRow("blast capped by enemy health")
+        << Setup{.enemyHealth = "3"} << "B" << Draws{0.65f} << "You magically blast for 3 magic points."
+        << After{.enemyHealth = Dead, .magic = "7"} << 1 << "";
+    QTest::newRow("blast capped by magic, then none")
+        << Setup{.magic = "2"} << "BB" << Draws{0.45f, 0.95f, 0.11f} << "You have no magic available."
+        << After{.enemyHealth = "48", .magic = "0"} << 2 << "";
+    QTest::newRow("blast with magic below 1")
+        << Setup{.magic = "0.5"} << "B" << Draws{} << "You have no magic available."
         << After{.enemyHealth = "50", .magic = "0.5"} << 0 << "";
 
     // Heal: the smallest of the missing health, the magic and Wisdom.
-    QTest::newRow("heal capped by missing health") << Setup{.health = "5"} << "H" << Draws{0.95f, 0.11f}
-        << "You heal for 5 magic points." + enemyMisses << After{.health = "10", .magic = "5"} << 1 << "";
-    QTest::newRow("heal counts the health of the battle") << Setup{} << "HH" << Draws{0.55f, 0.09f, 0.1f, 0.95f, 0.11f}
-        << "You heal for 2 magic points." + enemyMisses << After{.health = "10", .magic = "8"} << 2 << "";
-    QTest::newRow("heal above maximum") << Setup{.health = "12"} << "H" << Draws{0.95f, 0.11f} << fine + "Enemy missed by -3"
-        << After{.health = "12", .magic = "10"} << 1 << "";
-    QTest::newRow("heal without magic") << Setup{.health = "5", .magic = "0"} << "H" << Draws{} << "You have no magic available."
-        << After{.health = "5", .magic = "0"} << 0 << "";
-    QTest::newRow("heal after the kill") << Setup{.health = "5", .enemyHealth = Dead} << "HA" << Draws{} << "You heal for 5 magic points."
-        << After{.health = "10", .magic = "5"} << 0 << "";
+    QTest::newRow("heal capped by missing health")
+        << Setup{.health = "5"} << "H" << Draws{0.95f, 0.11f} << "You heal for 5 magic points." + enemyMisses
+        << After{.health = "10", .magic = "5"} << 1 << "";
+    QTest::newRow("heal counts the health of the battle")
+        << Setup{} << "HH" << Draws{0.55f, 0.09f, 0.1f, 0.95f, 0.11f} << "You heal for 2 magic points." + enemyMisses
+        << After{.health = "10", .magic = "8"} << 2 << "";
+    QTest::newRow("heal above maximum") << Setup{.health = "12"} << "H" << Draws{0.95f, 0.11f}
+                                        << fine + "Enemy missed by -3" << After{.health = "12", .magic = "10"} << 1
+                                        << "";
+    QTest::newRow("heal without magic") << Setup{.health = "5", .magic = "0"} << "H" << Draws{}
+                                        << "You have no magic available." << After{.health = "5", .magic = "0"} << 0
+                                        << "";
+    QTest::newRow("heal after the kill") << Setup{.health = "5", .enemyHealth = Dead} << "HA" << Draws{}
+                                         << "You heal for 5 magic points." << After{.health = "10", .magic = "5"} << 0
+                                         << "";
 
     // Endings hand health and magic back to the map.
-    QTest::newRow("retreat") << Setup{.health = "6"} << "R" << Draws{} << "" << After{.enemyHealth = "50", .health = "6", .magic = "10"} << 0 << "Retreat";
-    QTest::newRow("retreat after blast and heal") << Setup{.health = "6"} << "BHR" << Draws{0.45f, 0.95f, 0.11f, 0.95f, 0.11f}
+    QTest::newRow("retreat") << Setup{.health = "6"} << "R" << Draws{} << ""
+                             << After{.enemyHealth = "50", .health = "6", .magic = "10"} << 0 << "Retreat";
+    QTest::newRow("retreat after blast and heal")
+        << Setup{.health = "6"} << "BHR" << Draws{0.45f, 0.95f, 0.11f, 0.95f, 0.11f}
         << "You heal for 4 magic points." + enemyMisses << After{.health = "10", .magic = "1"} << 3 << "Retreat";
-    QTest::newRow("retreat after the kill") << Setup{.health = "6", .enemyHealth = "2"} << "BHR" << Draws{0.45f}
-        << "You heal for 4 magic points." << After{.enemyHealth = Dead, .health = "10", .magic = "4"} << 1 << "kill";
-    QTest::newRow("nothing after death") << Setup{.health = "1", .maximumHealth = "1"} << "BABHR" << Draws{0.45f, 0.05f, 0.09f, 0.06f}
+    QTest::newRow("retreat after the kill")
+        << Setup{.health = "6", .enemyHealth = "2"} << "BHR" << Draws{0.45f} << "You heal for 4 magic points."
+        << After{.enemyHealth = Dead, .health = "10", .magic = "4"} << 1 << "kill";
+    QTest::newRow("nothing after death")
+        << Setup{.health = "1", .maximumHealth = "1"} << "BABHR" << Draws{0.45f, 0.05f, 0.09f, 0.06f}
         << "You magically blast for 5 magic points.\r\nEnemy hits you by +5 and it inflicts 1 damage."
         << After{.health = "0", .magic = "5"} << 2 << "DEAD";
 
     // A statistic a move cannot use undoes the move, enemy's turn included.
-    QTest::newRow("Dexterity 1e9, attack") << Setup{.dexterity = "1e9"} << "A" << Draws{0.5f, 0.5f}
-        << "Your Dexterity (1e9)" + unusable << After{.enemyHealth = "50"} << 1 << "";
+    QTest::newRow("Dexterity 1e9, attack")
+        << Setup{.dexterity = "1e9"} << "A" << Draws{0.5f, 0.5f} << "Your Dexterity (1e9)" + unusable
+        << After{.enemyHealth = "50"} << 1 << "";
     QTest::newRow("Dexterity 1e9, heal") << Setup{.dexterity = "1e9", .health = "5"} << "H" << Draws{0.5f, 0.5f}
-        << "Your Dexterity (1e9)" + unusable << After{.health = "5", .magic = "10"} << 1 << "";
-    QTest::newRow("Dexterity -32768, margin") << Setup{.dexterity = "-32768"} << "A" << Draws{0.9999f, 0.99f}
-        << "Your Dexterity (-32768)" + unusable << After{.enemyHealth = "50"} << 1 << "";
-    QTest::newRow("Dexterity abc, blast") << Setup{.dexterity = "abc"} << "B" << Draws{0.45f, 0.5f, 0.5f}
-        << "Your Dexterity (abc)" + unusable << After{.enemyHealth = "50", .magic = "10"} << 2 << "";
+                                         << "Your Dexterity (1e9)" + unusable << After{.health = "5", .magic = "10"}
+                                         << 1 << "";
+    QTest::newRow("Dexterity -32768, margin")
+        << Setup{.dexterity = "-32768"} << "A" << Draws{0.9999f, 0.99f} << "Your Dexterity (-32768)" + unusable
+        << After{.enemyHealth = "50"} << 1 << "";
+    QTest::newRow("Dexterity abc, blast")
+        << Setup{.dexterity = "abc"} << "B" << Draws{0.45f, 0.5f, 0.5f} << "Your Dexterity (abc)" + unusable
+        << After{.enemyHealth = "50", .magic = "10"} << 2 << "";
     QTest::newRow("Strength 1e9, hit") << Setup{.strength = "1e9"} << "A" << Draws{0.65f, 0.05f, 0.5f}
-        << "Your Strength (1e9)" + unusable << After{.enemyHealth = "50"} << 1 << "";
+                                       << "Your Strength (1e9)" + unusable << After{.enemyHealth = "50"} << 1 << "";
     QTest::newRow("Wisdom abc, blast") << Setup{.wisdom = "abc", .enemyHealth = "3"} << "B" << Draws{0.5f}
-        << "Your Wisdom (abc)" + unusable << After{.enemyHealth = "3", .magic = "10"} << 1 << "";
-    QTest::newRow("Wisdom abc, heal") << Setup{.wisdom = "abc", .health = "5"} << "H" << Draws{} << "Your Wisdom (abc)" + unusable
-        << After{.health = "5"} << 0 << "";
-    QTest::newRow("maximum health x") << Setup{.maximumHealth = "x"} << "H" << Draws{} << "Your maximum Health (x)" + unusable
-        << After{.health = "10"} << 0 << "";
-    QTest::newRow("health -1e9, heal") << Setup{.health = "-1e9"} << "H" << Draws{} << "Your Health (-1e9 of 10)" + unusable
-        << After{.health = "-1e9"} << 0 << "";
-    QTest::newRow("health abc, enemy hits") << Setup{.health = "abc", .magic = "0"} << "A" << Draws{0.05f, 0.5f, 0.05f, 0.5f, 0.5f}
+                                       << "Your Wisdom (abc)" + unusable << After{.enemyHealth = "3", .magic = "10"}
+                                       << 1 << "";
+    QTest::newRow("Wisdom abc, heal") << Setup{.wisdom = "abc", .health = "5"} << "H" << Draws{}
+                                      << "Your Wisdom (abc)" + unusable << After{.health = "5"} << 0 << "";
+    QTest::newRow("maximum health x") << Setup{.maximumHealth = "x"} << "H" << Draws{}
+                                      << "Your maximum Health (x)" + unusable << After{.health = "10"} << 0 << "";
+    QTest::newRow("health -1e9, heal") << Setup{.health = "-1e9"} << "H" << Draws{}
+                                       << "Your Health (-1e9 of 10)" + unusable << After{.health = "-1e9"} << 0 << "";
+    QTest::newRow("health abc, enemy hits")
+        << Setup{.health = "abc", .magic = "0"} << "A" << Draws{0.05f, 0.5f, 0.05f, 0.5f, 0.5f}
         << "Your Health (abc)" + unusable << After{.enemyHealth = "50", .health = "abc"} << 2 << "";
-    QTest::newRow("magic abc, then retreat") << Setup{.magic = "abc"} << "BR" << Draws{} << "Your Magic (abc)" + unusable
-        << After{.magic = "abc"} << 0 << "Retreat";
+    QTest::newRow("magic abc, then retreat")
+        << Setup{.magic = "abc"} << "BR" << Draws{} << "Your Magic (abc)" + unusable << After{.magic = "abc"} << 0
+        << "Retreat";
 }
 
 void tst_frmBattleControl::moves()
@@ -514,23 +552,27 @@ void tst_frmBattleControl::moves()
     fight.play(moves, draws);
 
     QCOMPARE(fight.status(), status);
-    for (const auto &[expected, name] : {std::pair{after.enemyHealth, "lbl_Enemy_HP_val"}, {after.health, "lbl_HP_val"},
+    for (const auto &[expected, name] : {std::pair{after.enemyHealth, "lbl_Enemy_HP_val"},
+                                         {after.health, "lbl_HP_val"},
                                          {after.magic, "lbl_MP_val"}}) {
         if (expected)
             QCOMPARE(control<QLabel>(fight.battle, name)->text(), *expected);
     }
     QCOMPARE(control<QPushButton>(fight.battle, "cmd_Attack")->isHidden(), fight.enemyHealth() == Dead);
     QCOMPARE(control<QPushButton>(fight.battle, "cmd_Blast")->isHidden(), fight.enemyHealth() == Dead);
-    QVERIFY(!control<QPushButton>(fight.battle, "cmd_Heal")->isHidden() && !control<QPushButton>(fight.battle, "cmd_Retreat")->isHidden());
+    QVERIFY(!control<QPushButton>(fight.battle, "cmd_Heal")->isHidden()
+            && !control<QPushButton>(fight.battle, "cmd_Retreat")->isHidden());
     VERIFY_DRAWS(draws.size());
     QCOMPARE(RandomSource::reseeds(), reseeds);
 
     const bool ended = !ending.isEmpty();
-    QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), ending == QLatin1String("DEAD") || ending == QLatin1String("Retreat")
-                                                     ? ending : fight.index);
+    QCOMPARE(fight.map->controls().lbl_EnemyTag->text(),
+             ending == QLatin1String("DEAD") || ending == QLatin1String("Retreat") ? ending : fight.index);
     QCOMPARE(fight.battle->isVisible(), !ended);
-    QCOMPARE(fight.map->controls().lbl_HP_val->text(), ended ? control<QLabel>(fight.battle, "lbl_HP_val")->text() : mapHealth);
-    QCOMPARE(fight.map->controls().lbl_MP_val->text(), ended ? control<QLabel>(fight.battle, "lbl_MP_val")->text() : mapMagic);
+    QCOMPARE(fight.map->controls().lbl_HP_val->text(),
+             ended ? control<QLabel>(fight.battle, "lbl_HP_val")->text() : mapHealth);
+    QCOMPARE(fight.map->controls().lbl_MP_val->text(),
+             ended ? control<QLabel>(fight.battle, "lbl_MP_val")->text() : mapMagic);
     if (ending == QLatin1String("DEAD")) {
         QCOMPARE(fight.sandbox.messages, QStringList{QStringLiteral("You have died.")});
         QCOMPARE(fight.sandbox.captions, QStringList{QStringLiteral("Chromaland")});
@@ -549,7 +591,7 @@ void tst_frmBattleControl::reseedsSplitPlayerAndEnemy()
 {
     Fight fight(Setup{.dexterity = "50", .enemyHealth = "1000"});
     RandomSource::randomize();
-    RandomSource::next();   // the generator is mid-sequence before the Attack
+    RandomSource::next(); // the generator is mid-sequence before the Attack
     fight.play(QStringLiteral("A"));
     const QStringList lines = fight.status().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 2);
@@ -581,7 +623,7 @@ void tst_frmBattleControl::keys_data()
     QTest::newRow("Enter on Retreat") << Setup{} << "focus=cmd_Retreat Return Enter KeypadEnter" << Draws{} << "";
     QTest::newRow("Alt+A") << Setup{} << "Alt+A" << Draws{0.25f, 0.05f, 0.95f, 0.11f} << "You miss by -0" + enemyMisses;
     QTest::newRow("Alt+B") << Setup{} << "Alt+B" << Draws{0.45f, 0.95f, 0.11f}
-        << "You magically blast for 5 magic points." + enemyMisses;
+                           << "You magically blast for 5 magic points." + enemyMisses;
     QTest::newRow("Alt+H") << Setup{} << "Alt+H" << Draws{0.95f, 0.11f} << "You don't need healing !" + enemyMisses;
     QTest::newRow("Alt+A and Alt+B after the kill") << Setup{.enemyHealth = Dead} << "Alt+A Alt+B" << Draws{} << "";
     QTest::newRow("Alt+R") << Setup{} << "Alt+R" << Draws{} << "";

@@ -85,10 +85,12 @@ void tst_frmSplash::instructionsAreSixParagraphs()
     const QStringList paragraphs = text.split("\r\n\r\n");
     QCOMPARE(paragraphs.size(), 6);
     QVERIFY(!text.contains('\n' + QString('\n')));
-    QVERIFY(paragraphs[0].startsWith("Instructions: You are White Square. Use the cursor keys to move around. At the bottom"));
+    QVERIFY(paragraphs[0].startsWith(
+        "Instructions: You are White Square. Use the cursor keys to move around. At the bottom"));
     QVERIFY(paragraphs[1].contains("You gain Chromara Skills with each kill."));
     QVERIFY(paragraphs[1].endsWith("abilities. "));
-    QCOMPARE(paragraphs[3], QString("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage."));
+    QCOMPARE(paragraphs[3],
+             QString("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage."));
     QVERIFY(paragraphs[4].startsWith("HEAL: Use your magic points to heal"));
     QCOMPARE(paragraphs[5], QString("RETREAT: You run away before the enemy can attack again."));
     QVERIFY(control<QLabel>(&title, "lbl_Instructions")->wordWrap());

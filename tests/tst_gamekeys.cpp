@@ -446,7 +446,9 @@ void tst_GameKeys::unlistedKeysDoNothing()
                 qFatal("the help did not become active");
             // The whole text laid out now, not bit by bit while keys are pressed.
             helpText(help.get())->document()->size();
-            helpText(help.get())->verticalScrollBar()->setValue(helpText(help.get())->verticalScrollBar()->maximum() / 2);
+            helpText(help.get())
+                ->verticalScrollBar()
+                ->setValue(helpText(help.get())->verticalScrollBar()->maximum() / 2);
             return help.get();
         default:
             return openMap();
@@ -461,7 +463,8 @@ void tst_GameKeys::unlistedKeysDoNothing()
             shown = fresh();
         }
     }
-    QVERIFY2(acting.isEmpty(), qPrintable(QStringLiteral("not in the list of keys: ") + acting.join(QLatin1String(", "))));
+    QVERIFY2(acting.isEmpty(),
+             qPrintable(QStringLiteral("not in the list of keys: ") + acting.join(QLatin1String(", "))));
 }
 
 // The title: exactly the keys that give a character start the game; F1
@@ -488,7 +491,8 @@ void tst_GameKeys::buttonsActAsTheirKeys_data()
 {
     QTest::addColumn<Window>("window");
     QTest::addColumn<Input>("input");
-    for (const Window window : {Window::Title, Window::Map, Window::Battle, Window::Help, Window::Hall, Window::MessageBox}) {
+    for (const Window window :
+         {Window::Title, Window::Map, Window::Battle, Window::Help, Window::Hall, Window::MessageBox}) {
         for (const auto &[name, input] : everyInput())
             QTest::addRow("%d %s", int(window), name.constData()) << window << input;
     }
@@ -501,7 +505,8 @@ void tst_GameKeys::buttonsActAsTheirKeys()
     QFETCH(Window, window);
     QFETCH(Input, input);
     // The right stick and the triggers stand for no button at all.
-    const bool stray = input.axis >= 0 && input.axis != SDL_CONTROLLER_AXIS_LEFTX && input.axis != SDL_CONTROLLER_AXIS_LEFTY;
+    const bool stray =
+        input.axis >= 0 && input.axis != SDL_CONTROLLER_AXIS_LEFTX && input.axis != SDL_CONTROLLER_AXIS_LEFTY;
     const std::optional<QKeyCombination> key = stray ? std::nullopt : GameKeys::pressOf(window, input.button);
     HelpKey::install();
     VirtualPad pad(*m_gamepad);
@@ -569,7 +574,8 @@ void tst_GameKeys::buttonsActAsTheirKeys()
         // closes modal windows nobody expected, must leave it be however
         // long a slow build takes over the row.
         const BattlesExpected expected;
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), QStringLiteral("A message"), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), QStringLiteral("A message"),
+                        QMessageBox::Ok);
         box.show();
         QVERIFY(QTest::qWaitForWindowActive(&box));
         QCOMPARE(acts(&box), bool(key));
@@ -701,42 +707,46 @@ void tst_GameKeys::theHallOfTheFallen()
     QVERIFY(focus);
     QGuiApplication::clipboard()->clear();
     bool looked = false;
-    const bool opened = hallOpensOn([&] { click(focus, GameKeys::Hall); }, [&](HallWindow &hall) {
-        looked = true;
-        QVERIFY(modGameLogicCode::EnemiesPaused);
-        if (clock) {
-            const int before = clock->value();
-            QTest::qWait(200);
-            QCOMPARE(clock->value(), before);
-        }
-        if (!fallen) {
-            QCOMPARE(control<QLabel>(&hall, "hallSummary")->text(), HallWindow::tr("No character has fallen yet."));
-            QCOMPARE(hallModel(&hall)->rowCount(), 0);
-            return;
-        }
-        QTRY_COMPARE(QApplication::focusWidget(), hallTable(&hall));
-        QCOMPARE(hallModel(&hall)->rowCount(), 3);
-        const auto cell = [&](int row, int column) { return hallModel(&hall)->index(row, column).data().toString(); };
-        QCOMPARE(cell(0, HallModel::Points), QStringLiteral("50"));
-        QCOMPARE(cell(1, HallModel::Points), QStringLiteral("16"));
-        QCOMPARE(cell(2, HallModel::Points), QStringLiteral("12"));
-        QCOMPARE(hallModel(&hall)->newestRow(), 2);
-        QVERIFY(cell(2, HallModel::Date) != HallModel::shownDate(hallModel(&hall)->record(2).died));
-        QCOMPARE(cell(0, HallModel::Date), HallModel::shownDate(hallModel(&hall)->record(0).died));
-        QCOMPARE(hallTable(&hall)->currentIndex().row(), 0);
-        QTest::keyClick(hallTable(&hall), Qt::Key_Down);
-        QCOMPARE(hallTable(&hall)->currentIndex().row(), 1);
-        QVERIFY(control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
-        QTest::keyClick(hallTable(&hall), Qt::Key_Return);
-        QVERIFY(hall.isVisible());
-        QVERIFY(!control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
-        const QString record = control<QPlainTextEdit>(&hall, "hallRecord")->toPlainText();
-        QVERIFY2(record.contains(QStringLiteral("Points earned: 16")), qPrintable(record));
-        QVERIFY2(record.endsWith(QStringLiteral("You miss by -2\nEnemy hits you by +4 and it inflicts 7 damage.")),
-                 qPrintable(record));
-        QTest::keyClick(hallTable(&hall), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), record);
-    });
+    const bool opened = hallOpensOn(
+        [&] { click(focus, GameKeys::Hall); },
+        [&](HallWindow &hall) {
+            looked = true;
+            QVERIFY(modGameLogicCode::EnemiesPaused);
+            if (clock) {
+                const int before = clock->value();
+                QTest::qWait(200);
+                QCOMPARE(clock->value(), before);
+            }
+            if (!fallen) {
+                QCOMPARE(control<QLabel>(&hall, "hallSummary")->text(), HallWindow::tr("No character has fallen yet."));
+                QCOMPARE(hallModel(&hall)->rowCount(), 0);
+                return;
+            }
+            QTRY_COMPARE(QApplication::focusWidget(), hallTable(&hall));
+            QCOMPARE(hallModel(&hall)->rowCount(), 3);
+            const auto cell = [&](int row, int column) {
+                return hallModel(&hall)->index(row, column).data().toString();
+            };
+            QCOMPARE(cell(0, HallModel::Points), QStringLiteral("50"));
+            QCOMPARE(cell(1, HallModel::Points), QStringLiteral("16"));
+            QCOMPARE(cell(2, HallModel::Points), QStringLiteral("12"));
+            QCOMPARE(hallModel(&hall)->newestRow(), 2);
+            QVERIFY(cell(2, HallModel::Date) != HallModel::shownDate(hallModel(&hall)->record(2).died));
+            QCOMPARE(cell(0, HallModel::Date), HallModel::shownDate(hallModel(&hall)->record(0).died));
+            QCOMPARE(hallTable(&hall)->currentIndex().row(), 0);
+            QTest::keyClick(hallTable(&hall), Qt::Key_Down);
+            QCOMPARE(hallTable(&hall)->currentIndex().row(), 1);
+            QVERIFY(control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
+            QTest::keyClick(hallTable(&hall), Qt::Key_Return);
+            QVERIFY(hall.isVisible());
+            QVERIFY(!control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
+            const QString record = control<QPlainTextEdit>(&hall, "hallRecord")->toPlainText();
+            QVERIFY2(record.contains(QStringLiteral("Points earned: 16")), qPrintable(record));
+            QVERIFY2(record.endsWith(QStringLiteral("You miss by -2\nEnemy hits you by +4 and it inflicts 7 damage.")),
+                     qPrintable(record));
+            QTest::keyClick(hallTable(&hall), Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), record);
+        });
     QVERIFY(opened);
     QVERIFY(looked);
     QVERIFY(!QApplication::activeModalWidget());

@@ -54,7 +54,8 @@ private:
     // line and tile on the same map pixels.
     static void maps();
     // The map of the current row, read in map pixels.
-    struct Map {
+    struct Map
+    {
         QImage image;
         int scale = 1;
         QColor pixelColor(int x, int y) const { return image.pixelColor(x * scale + scale - 1, y * scale + scale - 1); }
@@ -125,12 +126,14 @@ void tst_GamePictures::mapGridLinesAreWhite()
     for (int line = 0; line < 22; ++line) {
         const int x = 7 + 16 * line;
         for (int y = 12; y < 340; y += 16)
-            QVERIFY2(bright(m_map.pixelColor(x, y)), qPrintable(QStringLiteral("vertical line at %1,%2").arg(x).arg(y)));
+            QVERIFY2(bright(m_map.pixelColor(x, y)),
+                     qPrintable(QStringLiteral("vertical line at %1,%2").arg(x).arg(y)));
     }
     for (int line = 0; line < 21; ++line) {
         const int y = 7 + 16 * line;
         for (int x = 12; x < 340; x += 16)
-            QVERIFY2(bright(m_map.pixelColor(x, y)), qPrintable(QStringLiteral("horizontal line at %1,%2").arg(x).arg(y)));
+            QVERIFY2(bright(m_map.pixelColor(x, y)),
+                     qPrintable(QStringLiteral("horizontal line at %1,%2").arg(x).arg(y)));
     }
     // No line runs through the middle of a square.
     for (int r = 0; r < 21; ++r) {
@@ -185,8 +188,8 @@ void tst_GamePictures::mapMarginIsPlainKhaki()
 {
     const Map m_map = map();
     const QColor khaki(225, 224, 159);
-    for (const QPoint p : {QPoint(0, 0), QPoint(3, 200), QPoint(200, 3), QPoint(348, 100),
-                           QPoint(351, 367), QPoint(100, 364), QPoint(0, 367)})
+    for (const QPoint p : {QPoint(0, 0), QPoint(3, 200), QPoint(200, 3), QPoint(348, 100), QPoint(351, 367),
+                           QPoint(100, 364), QPoint(0, 367)})
         QVERIFY2(distance(m_map.pixelColor(p), khaki) <= 12, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
 }
 
@@ -218,7 +221,8 @@ QColor marker(int group)
 
 // Each picture of the set with its group: 0 to 6 the enemy groups, 7 the
 // player, 8 the player in the healing row.
-struct PipPicture {
+struct PipPicture
+{
     QString name;
     int group = 0;
 };
@@ -256,13 +260,13 @@ const QMap<QString, Vision> &visions()
          {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881}},
         {QStringLiteral("tritanopia"),
          {1.255528, -0.076749, -0.178779, -0.078411, 0.930809, 0.147602, 0.004733, 0.691367, 0.303900}},
-        {QStringLiteral("achromatopsia"),
-         {0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722}},
+        {QStringLiteral("achromatopsia"), {0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722, 0.2126, 0.7152, 0.0722}},
     };
     return all;
 }
 
-struct Lab {
+struct Lab
+{
     double l, a, b;
 };
 
@@ -302,9 +306,9 @@ void tst_GamePictures::pipPicturesLoadInTheirGroupColours_data()
     QTest::addColumn<QColor>("colour");
     for (const PipPicture &p : pipPictures()) {
         const bool enemy = p.group < 7;
-        QTest::newRow(qPrintable(p.name)) << p.name
-                                          << (enemy ? QStringLiteral("Enemy_%1.bmp").arg(p.group * 3) : p.name)
-                                          << (enemy ? marker(p.group) : QColor(Qt::white));
+        QTest::newRow(qPrintable(p.name))
+            << p.name << (enemy ? QStringLiteral("Enemy_%1.bmp").arg(p.group * 3) : p.name)
+            << (enemy ? marker(p.group) : QColor(Qt::white));
     }
 }
 
@@ -404,9 +408,10 @@ void checkApart(const QString &vision, const std::vector<PipPicture> &pictures, 
         }
     }
     qInfo("%s: closest %s", qPrintable(vision), qPrintable(closest));
-    QVERIFY2(tooClose.isEmpty(), qPrintable(QStringLiteral("%1 pairs too close, among them %2")
-                                                .arg(tooClose.size())
-                                                .arg(tooClose.mid(0, 4).join(QStringLiteral("; ")))));
+    QVERIFY2(tooClose.isEmpty(),
+             qPrintable(QStringLiteral("%1 pairs too close, among them %2")
+                            .arg(tooClose.size())
+                            .arg(tooClose.mid(0, 4).join(QStringLiteral("; ")))));
 }
 
 } // namespace

@@ -69,7 +69,10 @@ void tst_HelpPage::facts_data()
         }
         QTest::addRow("%s", qPrintable(names[colour]))
             << QStringLiteral("%1: strength %2 to %3; a full bar gives %4 points.")
-                   .arg(names[colour]).arg(weakest).arg(strongest).arg(WrapAwards[colour]);
+                   .arg(names[colour])
+                   .arg(weakest)
+                   .arg(strongest)
+                   .arg(WrapAwards[colour]);
     }
 
     // The squares the player's steps reach, from the first to the last.
@@ -90,7 +93,8 @@ void tst_HelpPage::facts_data()
     // A tenth, rounded down: what a phase gives back from half a maximum.
     const int share = int(std::round(1000 / (*EnemyClock::healed(500, 1000) - 500)));
     int smallest = 1;
-    while (!EnemyClock::healed(smallest / 2.0, smallest) || *EnemyClock::healed(smallest / 2.0, smallest) <= smallest / 2.0)
+    while (!EnemyClock::healed(smallest / 2.0, smallest)
+           || *EnemyClock::healed(smallest / 2.0, smallest) <= smallest / 2.0)
         ++smallest;
     QTest::newRow("healing") << QStringLiteral("gives you back a %1 of your maximum Health and of your maximum Magic, "
                                                "rounded down, so nothing while a maximum is below %2.")
@@ -114,8 +118,9 @@ void tst_HelpPage::facts()
     const QString text = page();
     // Where the page says something else, what it says there.
     const qsizetype near = text.indexOf(fact.left(24));
-    QVERIFY2(text.contains(fact), qPrintable(QStringLiteral("the help does not say: %1\nit says: %2")
-                                                 .arg(fact, near < 0 ? QString() : text.mid(near, fact.size()))));
+    QVERIFY2(text.contains(fact),
+             qPrintable(QStringLiteral("the help does not say: %1\nit says: %2")
+                            .arg(fact, near < 0 ? QString() : text.mid(near, fact.size()))));
 }
 
 // The help's numbers as its language writes them, on a desktop that
@@ -124,12 +129,17 @@ void tst_HelpPage::numbersFollowTheLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("seconds");
-    QTest::newRow("de") << "de" << "1,7";
-    QTest::newRow("fr") << "fr" << "1,7";
-    QTest::newRow("pl") << "pl" << "1,7";
-    QTest::newRow("ja") << "ja" << "1.7";
+    QTest::newRow("de") << "de"
+                        << "1,7";
+    QTest::newRow("fr") << "fr"
+                        << "1,7";
+    QTest::newRow("pl") << "pl"
+                        << "1,7";
+    QTest::newRow("ja") << "ja"
+                        << "1.7";
     // In the windows' digits, not ١٫٧.
-    QTest::newRow("ar") << "ar" << "1.7";
+    QTest::newRow("ar") << "ar"
+                        << "1.7";
 }
 
 void tst_HelpPage::numbersFollowTheLanguage()
@@ -153,7 +163,15 @@ void tst_HelpPage::keyNamesAreTheGames_data()
     for (const QString &language : languages) {
         QStringList english;
         if (language == QLatin1String("de"))
-            english << "Space" << "Ctrl" << "Shift" << "Home" << "End" << "PgUp" << "PgDown" << "Up" << "Down";
+            english << "Space"
+                    << "Ctrl"
+                    << "Shift"
+                    << "Home"
+                    << "End"
+                    << "PgUp"
+                    << "PgDown"
+                    << "Up"
+                    << "Down";
         QTest::addRow("%s", qPrintable(language)) << language << english;
     }
 }

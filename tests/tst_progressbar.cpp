@@ -52,9 +52,9 @@ protected:
             widest = std::max(widest, paint->rect().width());
             auto *bar = static_cast<QWidget *>(watched);
             QPainter painter(bar);
-            painter.fillRect(paint->rect(), bar->testAttribute(Qt::WA_OpaquePaintEvent)
-                                                ? QBrush(Qt::magenta)
-                                                : bar->window()->palette().window());
+            painter.fillRect(paint->rect(),
+                             bar->testAttribute(Qt::WA_OpaquePaintEvent) ? QBrush(Qt::magenta)
+                                                                         : bar->window()->palette().window());
         }
         return false;
     }
@@ -114,7 +114,8 @@ void tst_ProgressBar::narrowRepaintsMatchAWholeBar()
         QVERIFY2(onScreen(window) == onScreen(referenceWindow), qPrintable(QString::number(value)));
     }
     if (ticks)
-        QVERIFY2(lost.widest <= TickColumns, qPrintable(QStringLiteral("a tick repainted %1 columns").arg(lost.widest)));
+        QVERIFY2(lost.widest <= TickColumns,
+                 qPrintable(QStringLiteral("a tick repainted %1 columns").arg(lost.widest)));
 }
 
 QTEST_MAIN(tst_ProgressBar)

@@ -66,8 +66,8 @@ struct Message
 {
     QString context;
     QString source;
-    QStringList translations;   // one, or one per plural form
-    QString type;               // "unfinished", "vanished", "obsolete" or empty
+    QStringList translations; // one, or one per plural form
+    QString type; // "unfinished", "vanished", "obsolete" or empty
 };
 
 QList<Message> readCatalogue(const QString &path)
@@ -123,7 +123,8 @@ public:
         QString pseudo;
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text[i];
-            if (c == QLatin1Char('%') && i + 1 < text.size() && (text[i + 1].isDigit() || text[i + 1] == QLatin1Char('n'))) {
+            if (c == QLatin1Char('%') && i + 1 < text.size()
+                && (text[i + 1].isDigit() || text[i + 1] == QLatin1Char('n'))) {
                 pseudo += c;
                 pseudo += text[++i];
             } else if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
@@ -167,9 +168,12 @@ struct Windows
 QStringList playerLines()
 {
     const auto tr = [](const char *source, int n = -1) { return frmBattleControl::tr(source, nullptr, n); };
-    return {tr("You hit by +%1 and inflict %n damage.", 44).arg(44), tr("You miss by -%1").arg(44),
-            tr("You magically blast for %n magic points.", 44), tr("You heal for %n magic points.", 44),
-            tr("You don't need healing !"), tr("You have no magic available.")};
+    return {tr("You hit by +%1 and inflict %n damage.", 44).arg(44),
+            tr("You miss by -%1").arg(44),
+            tr("You magically blast for %n magic points.", 44),
+            tr("You heal for %n magic points.", 44),
+            tr("You don't need healing !"),
+            tr("You have no magic available.")};
 }
 
 QStringList enemyLines()
@@ -184,8 +188,7 @@ bool drawable(const QString &text, const QFont &font)
 {
     QTextLayout layout(QString(text).remove(QLatin1Char('&')), font);
     layout.beginLayout();
-    while (layout.createLine().isValid()) {
-    }
+    while (layout.createLine().isValid()) {}
     layout.endLayout();
     for (const QGlyphRun &run : layout.glyphRuns()) {
         if (run.glyphIndexes().contains(0))
@@ -203,8 +206,8 @@ QStringList overflowsIn(QWidget *window)
         if (label->isHidden() || label->text().isEmpty() || label->objectName() == QLatin1String("screenReaderLine"))
             continue;
         const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-        const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(),
-                                                          -label->margin());
+        const QRect room =
+            label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
         if (!drawable(label->text(), label->font()))
             found << QStringLiteral("%1 lacks glyphs: %2").arg(label->objectName(), label->text().left(60));
         const QRect needed = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
@@ -218,16 +221,25 @@ QStringList overflowsIn(QWidget *window)
                          .arg(label->text().left(60));
     }
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        const int needed = QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 6;
+        const int needed =
+            QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(QLatin1Char('&'))) + 6;
         if (!drawable(button->text(), button->font()))
             found << QStringLiteral("%1 lacks glyphs: %2").arg(button->objectName(), button->text());
         if (!button->text().isEmpty() && needed > button->width())
-            found << QStringLiteral("%1: %2 wide needed in %3: %4").arg(button->objectName()).arg(needed).arg(button->width()).arg(button->text());
+            found << QStringLiteral("%1: %2 wide needed in %3: %4")
+                         .arg(button->objectName())
+                         .arg(needed)
+                         .arg(button->width())
+                         .arg(button->text());
     }
     for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
         const int needed = QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16;
         if (needed > frame->width())
-            found << QStringLiteral("%1: %2 wide needed in %3: %4").arg(frame->objectName()).arg(needed).arg(frame->width()).arg(frame->title());
+            found << QStringLiteral("%1: %2 wide needed in %3: %4")
+                         .arg(frame->objectName())
+                         .arg(needed)
+                         .arg(frame->width())
+                         .arg(frame->title());
     }
     return found;
 }
@@ -351,7 +363,8 @@ void tst_Translations::textsFitTheWindows()
         QCOMPARE(Language::install({language}), language);
     Windows windows;
     const QString scale = QString::number(windows.title->devicePixelRatioF());
-    const QString folder = QStringLiteral(CHROMALAND_SCREENSHOT_DIR "/%1").arg(language.isEmpty() ? QStringLiteral("en") : language);
+    const QString folder =
+        QStringLiteral(CHROMALAND_SCREENSHOT_DIR "/%1").arg(language.isEmpty() ? QStringLiteral("en") : language);
     QDir().mkpath(folder);
 
     QStringList overflows;
@@ -401,9 +414,10 @@ void tst_Translations::textsFitTheWindows()
                                     "Character file could not be found - a new character will be created"),
         frmBattleControl::tr("You have died."),
         QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
-            .arg(path, GameError(GameError::PathAccess,
-                                 SafeFile::pathAndReason(path, QCoreApplication::translate("SafeFile", "is a folder")))
-                           .description())};
+            .arg(path,
+                 GameError(GameError::PathAccess,
+                           SafeFile::pathAndReason(path, QCoreApplication::translate("SafeFile", "is a folder")))
+                     .description())};
     for (int i = 0; i < boxes.size(); ++i) {
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), boxes[i], QMessageBox::Ok);
         WindowSetup::readInLanguageDirection(&box);
@@ -438,9 +452,10 @@ void tst_Translations::pseudoLanguageEscapesNothing()
     // folders, a command, the languages' own names.
     HelpWindow help(windows.map);
     QString page = helpText(&help)->toPlainText();
-    for (const QString &kept : {QDir::toNativeSeparators(modGameLogicCode::characterFilePath()),
-                                QDir::toNativeSeparators(QDir(windows.sandbox.folder()).absolutePath()),
-                                QDir::toNativeSeparators(QDir::currentPath()), QStringLiteral("LANGUAGE=de chromaland")})
+    for (const QString &kept :
+         {QDir::toNativeSeparators(modGameLogicCode::characterFilePath()),
+          QDir::toNativeSeparators(QDir(windows.sandbox.folder()).absolutePath()),
+          QDir::toNativeSeparators(QDir::currentPath()), QStringLiteral("LANGUAGE=de chromaland")})
         page.remove(kept);
     for (const QString &language : Languages)
         page.remove(QLocale(language).nativeLanguageName());
@@ -557,7 +572,8 @@ void tst_Translations::joinedTextsFollowTheLanguage()
         if (line->property(AccessibleProperty::Announces).toBool() && line->isHidden())
             told = line->text();
     }
-    const QString strength = QAccessible::queryAccessibleInterface(control<QLabel>(map, "lbl_ST_val"))->text(QAccessible::Name);
+    const QString strength =
+        QAccessible::queryAccessibleInterface(control<QLabel>(map, "lbl_ST_val"))->text(QAccessible::Name);
     QVERIFY2(told.startsWith(strength + betweenValues), qPrintable(told));
 }
 
@@ -569,7 +585,7 @@ void tst_Translations::valuesKeepTheirOrderInArabic_data()
     QTest::addColumn<QByteArray>("context");
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<QStringList>("values");
-    QTest::addColumn<int>("checked");   // the value whose order is checked
+    QTest::addColumn<int>("checked"); // the value whose order is checked
 
     const QString path = QStringLiteral("/tmp/x/Character.chx");
     const QString cut = GameError::excerpt(QStringLiteral("-") + QString(50, QLatin1Char('7')));
@@ -578,7 +594,8 @@ void tst_Translations::valuesKeepTheirOrderInArabic_data()
         QTest::newRow(name) << QByteArray(context) << QByteArray(source) << values << checked;
     };
     row("save failure", "modGameLogicCode", "The character could not be saved to %1.\n\n%2", {path, "-"});
-    const char *archived = "The dead character could not be archived as %1 in %2 (%3).\n\nThe character file is still at %4.";
+    const char *archived =
+        "The dead character could not be archived as %1 in %2 (%3).\n\nThe character file is still at %4.";
     row("archive name", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path});
     row("archive folder", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path}, 1);
     row("archive file", "modGameLogicCode", archived, {"Dead_23.55.11_06.12.2026.txt", "/tmp/x/", "-", path}, 3);
@@ -589,10 +606,13 @@ void tst_Translations::valuesKeepTheirOrderInArabic_data()
     row("line holds", "modGameLogicCode", "line %1 of the character file holds \"%2\"", {"3", "-x"}, 1);
     row("no enemy", "frmBattleControl", "There is no enemy \"%1\" to fight, so this battle cannot take place.", {"-1"});
     row("negative strength", "frmBattleControl",
-        "Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.",
+        "Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the "
+        "enemy.",
         {"-5"});
-    row("enemy health", "frmBattleControl", "The enemy's health (%1) cannot be used in battle: nothing happened.", {cut});
-    row("enemy strength", "frmBattleControl", "The enemy's strength (%1) cannot be used in battle: nothing happened.", {"-5"});
+    row("enemy health", "frmBattleControl", "The enemy's health (%1) cannot be used in battle: nothing happened.",
+        {cut});
+    row("enemy strength", "frmBattleControl", "The enemy's strength (%1) cannot be used in battle: nothing happened.",
+        {"-5"});
     row("magic", "frmBattleControl", "Your Magic (%1) cannot be used in battle: nothing happened.", {"1.5"});
     row("dexterity", "frmBattleControl", "Your Dexterity (%1) cannot be used in battle: nothing happened.", {"-40000"});
     row("strength", "frmBattleControl", "Your Strength (%1) cannot be used in battle: nothing happened.", {"-1.5"});
@@ -636,8 +656,11 @@ void tst_Translations::valuesKeepTheirOrderInArabic()
         const QList<QGlyphRun> runs = layout.glyphRuns(at + i, 1);
         QVERIFY(!runs.isEmpty() && !runs.first().positions().isEmpty());
         const qreal x = runs.first().positions().first().x();
-        QVERIFY2(x > before, qPrintable(QStringLiteral("\"%1\" is drawn out of order at its character %2 in: %3")
-                                            .arg(value).arg(i + 1).arg(text)));
+        QVERIFY2(x > before,
+                 qPrintable(QStringLiteral("\"%1\" is drawn out of order at its character %2 in: %3")
+                                .arg(value)
+                                .arg(i + 1)
+                                .arg(text)));
         before = x;
     }
 }

@@ -56,7 +56,8 @@ void frmSplash::Form_Load()
         tr("BLAST: Automatically blast the enemy with magic, inflicting up to your Wisdom in damage."),
         tr("HEAL: Use your magic points to heal any wounds. Your maximum healing power is limited by your Wisdom."),
         GameRules::retreatInstruction(),
-    }.join(paragraphBreak));
+    }
+                                      .join(paragraphBreak));
     // A screen reader speaks the window's name, then its labels: the
     // prompt first, then the instructions, once; the bottom line, which
     // takes turns with the credit line, says nothing more.

@@ -7,7 +7,6 @@
 // this window stays visible) and then hides this window for good. It
 // stays loaded, its timer still ticking, until the program ends.
 
-
 #include <QWidget>
 #include <memory>
 

@@ -92,7 +92,8 @@ void PictureBox::placeAt(float left, float top)
     move(origin.x() + pixel(m_left), origin.y() + pixel(m_top));
     // A container that reports this marker's square tells of its move, to
     // a screen reader when one listens: enemies move 21 at a time.
-    if (container && QAccessible::isActive() && container->property(AccessibleProperty::Marker).toString() == objectName())
+    if (container && QAccessible::isActive()
+        && container->property(AccessibleProperty::Marker).toString() == objectName())
         const_cast<PictureBox *>(container)->notifyShownChanged();
 }
 
@@ -137,8 +138,8 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_backColor);
-    const QRect interior = rect().adjusted(interiorOrigin().x(), interiorOrigin().y(),
-                                           -interiorOrigin().x(), -interiorOrigin().y());
+    const QRect interior =
+        rect().adjusted(interiorOrigin().x(), interiorOrigin().y(), -interiorOrigin().x(), -interiorOrigin().y());
     if (!m_picture.isNull()) {
         painter.save();
         painter.setClipRect(interior);

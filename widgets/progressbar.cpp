@@ -6,7 +6,7 @@
 namespace {
 // Columns on either side of a value's edge that may change with it.
 constexpr int EdgeColumns = 4;
-}
+} // namespace
 
 ProgressBar::ProgressBar(QWidget *parent)
     : QProgressBar(parent)
@@ -46,7 +46,7 @@ QRect ProgressBar::changedColumns(int from, int to) const
         const double share = std::clamp((v - minimum()) / range, 0.0, 1.0);
         const int x = contents.left() + static_cast<int>(share * contents.width());
         return invertedAppearance() != (layoutDirection() == Qt::RightToLeft) ? contents.right() - (x - contents.left())
-                                                                             : x;
+                                                                              : x;
     };
     const int a = column(from);
     const int b = column(to);

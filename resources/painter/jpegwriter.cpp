@@ -16,7 +16,7 @@ bool writeJpeg444(const QImage &image, const QString &path, int quality, QString
 
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr jerr{};
-    cinfo.err = jpeg_std_error(&jerr);   // a libjpeg failure here is a bug in this program; it aborts
+    cinfo.err = jpeg_std_error(&jerr); // a libjpeg failure here is a bug in this program; it aborts
     jpeg_create_compress(&cinfo);
 
     unsigned char *buffer = nullptr;

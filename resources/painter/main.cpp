@@ -41,13 +41,13 @@ constexpr int kMapWidth = 352;
 constexpr int kMapHeight = 368;
 // The grid lines sit one pixel before each square's interior; the rows
 // above the healing row are lined, the healing row is tiled.
-constexpr int kGridOrigin = int(MapGrid::FirstSquare) - 1;  // 7, both directions
+constexpr int kGridOrigin = int(MapGrid::FirstSquare) - 1; // 7, both directions
 constexpr int kCell = int(MapGrid::Step);
 constexpr int kColumns = MapGrid::Columns;
 constexpr int kRows = MapGrid::Rows - 1;
-constexpr int kGridRight = kGridOrigin + kColumns * kCell;  // 343
-constexpr int kGridBottom = kGridOrigin + kRows * kCell;    // 343, top edge of the healing row
-constexpr int kHealBottom = kGridBottom + kCell;            // 359
+constexpr int kGridRight = kGridOrigin + kColumns * kCell; // 343
+constexpr int kGridBottom = kGridOrigin + kRows * kCell; // 343, top edge of the healing row
+constexpr int kHealBottom = kGridBottom + kCell; // 359
 
 const QColor kKhaki(225, 224, 159);
 const QColor kGridWhite(255, 255, 255);
@@ -62,7 +62,11 @@ const QColor kHealCentre(255, 244, 248);
 double bandDarkness(int y)
 {
     static constexpr std::array<std::pair<int, double>, 5> anchors{{
-        {8, 0.0}, {80, 1.0}, {176, 0.0}, {272, 1.0}, {342, 0.0},
+        {8, 0.0},
+        {80, 1.0},
+        {176, 0.0},
+        {272, 1.0},
+        {342, 0.0},
     }};
     if (y <= anchors.front().first)
         return anchors.front().second;
@@ -81,8 +85,7 @@ double bandDarkness(int y)
 QColor bandColour(int y)
 {
     const double k = 1.0 - bandDarkness(y);
-    return QColor(int(std::lround(kKhaki.red() * k)),
-                  int(std::lround(kKhaki.green() * k)),
+    return QColor(int(std::lround(kKhaki.red() * k)), int(std::lround(kKhaki.green() * k)),
                   int(std::lround(kKhaki.blue() * k)));
 }
 
@@ -145,13 +148,13 @@ constexpr int kTitleHeight = 63;
 constexpr int kStripeWidth = 4;
 
 const std::array<QColor, 7> kRainbow{
-    QColor(255, 182, 213),  // pink
-    QColor(255, 206, 158),  // orange
-    QColor(255, 244, 160),  // yellow
-    QColor(186, 240, 170),  // green
-    QColor(166, 236, 240),  // cyan
-    QColor(170, 196, 255),  // blue
-    QColor(214, 180, 255),  // violet
+    QColor(255, 182, 213), // pink
+    QColor(255, 206, 158), // orange
+    QColor(255, 244, 160), // yellow
+    QColor(186, 240, 170), // green
+    QColor(166, 236, 240), // cyan
+    QColor(170, 196, 255), // blue
+    QColor(214, 180, 255), // violet
 };
 
 QColor stripeColour(int x, int y)
@@ -460,7 +463,11 @@ QByteArray iconSvg()
             ? QString()
             : QStringLiteral(" fill-opacity=\"%1\"").arg(r.colour.alphaF(), 0, 'g', 3);
         svg += QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" fill=\"%5\"%6/>\n")
-                   .arg(r.x).arg(r.y).arg(r.width).arg(r.height).arg(r.colour.name(), opacity)
+                   .arg(r.x)
+                   .arg(r.y)
+                   .arg(r.width)
+                   .arg(r.height)
+                   .arg(r.colour.name(), opacity)
                    .toUtf8();
     }
     svg += "</svg>\n";
@@ -510,7 +517,8 @@ bool writeThemeIcons(const QDir &outDir)
     for (int size : {16, 32, 48, 64, 128, 256}) {
         const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
         ok = outDir.mkpath(folder) && ok;
-        ok = writePng(paintIcon(size), outDir.filePath(folder + QLatin1Char('/') + appId + QStringLiteral(".png"))) && ok;
+        ok = writePng(paintIcon(size), outDir.filePath(folder + QLatin1Char('/') + appId + QStringLiteral(".png")))
+            && ok;
     }
     const QString scalable = QStringLiteral("icons/hicolor/scalable/apps");
     ok = outDir.mkpath(scalable) && ok;

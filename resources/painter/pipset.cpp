@@ -28,27 +28,29 @@ constexpr std::array<int, 3> kPlaces{1, 6, 11};
 // Each set shares so few places with every other that two groups always
 // differ in at least two whole pips, whatever their colours look like.
 constexpr std::array<unsigned, ColourGroups::Count> kPips{
-    0b111'010'111,   // violet, 7: an hourglass
-    0b101'101'101,   // indigo, 6: two columns
-    0b010'111'010,   // blue, 5: a plus
-    0b101'000'101,   // green, 4: the corners
-    0b001'010'100,   // yellow, 3: a rising diagonal
-    0b100'000'001,   // orange, 2: a falling diagonal
-    0b000'010'000,   // red, 1: the middle
+    0b111'010'111, // violet, 7: an hourglass
+    0b101'101'101, // indigo, 6: two columns
+    0b010'111'010, // blue, 5: a plus
+    0b101'000'101, // green, 4: the corners
+    0b001'010'100, // yellow, 3: a rising diagonal
+    0b100'000'001, // orange, 2: a falling diagonal
+    0b000'010'000, // red, 1: the middle
 };
 
-static_assert([] {
-    for (std::size_t g = 0; g < kPips.size(); ++g) {
-        if (std::popcount(kPips[g]) != ColourGroups::All[g].pips)
-            return false;
-    }
-    return kPips.size() == ColourGroups::All.size();
-}(), "each group's pips are as many as the colour groups' table says");
+static_assert(
+    [] {
+        for (std::size_t g = 0; g < kPips.size(); ++g) {
+            if (std::popcount(kPips[g]) != ColourGroups::All[g].pips)
+                return false;
+        }
+        return kPips.size() == ColourGroups::All.size();
+    }(),
+    "each group's pips are as many as the colour groups' table says");
 
 // The pips' colour on each group's marker colour: black, but white on the
 // dark indigo, where black would barely show.
 const std::array<QColor, ColourGroups::Count> kPipColours{Qt::black, Qt::white, Qt::black, Qt::black,
-                                        Qt::black, Qt::black, Qt::black};
+                                                          Qt::black, Qt::black, Qt::black};
 
 const QColor kPlayer(255, 255, 255);
 const QColor kFrame(0, 0, 0);
@@ -116,7 +118,8 @@ bool write(const QString &folder)
     for (const Picture &picture : paint()) {
         QImageWriter writer(QDir(folder).filePath(picture.fileName), "bmp");
         if (!writer.write(picture.image)) {
-            QTextStream(stderr) << "pip painter: cannot write " << writer.fileName() << ": " << writer.errorString() << '\n';
+            QTextStream(stderr) << "pip painter: cannot write " << writer.fileName() << ": " << writer.errorString()
+                                << '\n';
             ok = false;
         }
     }

@@ -14,9 +14,10 @@
 
 namespace PipSet {
 
-struct Picture {
-    QString fileName;   // as the Graphics folder names it, e.g. "Enemy_7.bmp"
-    QImage image;       // 16 x 16
+struct Picture
+{
+    QString fileName; // as the Graphics folder names it, e.g. "Enemy_7.bmp"
+    QImage image; // 16 x 16
 };
 
 // The 23 pictures: Player.bmp, Player_Healing.bmp, Enemy_0.bmp to Enemy_20.bmp.

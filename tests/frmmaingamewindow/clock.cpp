@@ -50,12 +50,13 @@ namespace {
 constexpr float Stay = 0.05f;
 constexpr float NoReturn = 0.9f;
 // Draws by direction, each well inside its range of r.
-constexpr float Up = 0.13f;      // r = 14
-constexpr float Down = 0.18f;    // r = 19
-constexpr float Left = 0.40f;    // r = 41
-constexpr float Right = 0.80f;   // r = 81
+constexpr float Up = 0.13f; // r = 14
+constexpr float Down = 0.18f; // r = 19
+constexpr float Left = 0.40f; // r = 41
+constexpr float Right = 0.80f; // r = 81
 
-struct Square {
+struct Square
+{
     float left, top;
 };
 
@@ -209,7 +210,7 @@ void tst_MapPlayClock::helpHoldsTheClock()
 void tst_MapPlayClock::healingInTheHealingRow_data()
 {
     QTest::addColumn<float>("playerTop");
-    QTest::addColumn<QStringList>("before");   // HPc, HPm, MPc, MPm
+    QTest::addColumn<QStringList>("before"); // HPc, HPm, MPc, MPm
     QTest::addColumn<int>("phases");
     QTest::addColumn<QStringList>("after");
 
@@ -221,10 +222,9 @@ void tst_MapPlayClock::healingInTheHealingRow_data()
                                   << QStringList{"1E+299", "1e300", "2E+300", "1e301"};
     QTest::newRow("health not a number") << 344.f << QStringList{"abc", "10", "3", "10"} << 2
                                          << QStringList{"abc", "10", "5", "10"};
-    QTest::newRow("magic empty") << 344.f << QStringList{"3", "20", "", "10"} << 2
-                                 << QStringList{"7", "20", "", "10"};
-    QTest::newRow("magic beyond any number") << 344.f << QStringList{"3", "10", "5", "1e999"} << 1
-                                             << QStringList{"4", "10", "5", "1e999"};
+    QTest::newRow("magic empty") << 344.f << QStringList{"3", "20", "", "10"} << 2 << QStringList{"7", "20", "", "10"};
+    QTest::newRow("magic beyond any number")
+        << 344.f << QStringList{"3", "10", "5", "1e999"} << 1 << QStringList{"4", "10", "5", "1e999"};
 }
 
 void tst_MapPlayClock::healingInTheHealingRow()
@@ -245,8 +245,8 @@ void tst_MapPlayClock::healingInTheHealingRow()
     for (int phase = 0; phase < phases; ++phase)
         runPhase(draws());
 
-    const QStringList now{m_map->controls().lbl_HP_val->text(), m_map->controls().lbl_HP_max->text(), m_map->controls().lbl_MP_val->text(),
-                          m_map->controls().lbl_MP_max->text()};
+    const QStringList now{m_map->controls().lbl_HP_val->text(), m_map->controls().lbl_HP_max->text(),
+                          m_map->controls().lbl_MP_val->text(), m_map->controls().lbl_MP_max->text()};
     QCOMPARE(now, after);
     QCOMPARE(m_sandbox->messages, QStringList());
     m_sandbox->close(m_map);
@@ -285,7 +285,8 @@ void tst_MapPlayClock::aStepMovesTheMarker()
     runPhase(draws(10, x));
     QCOMPARE(enemy->left(), 168.f + dx);
     QCOMPARE(enemy->top(), 168.f + dy);
-    QCOMPARE(enemy->pos(), control<PictureBox>(m_map, "pic_WorldMap")->interiorOrigin() + QPoint(int(168.f + dx), int(168.f + dy)));
+    QCOMPARE(enemy->pos(),
+             control<PictureBox>(m_map, "pic_WorldMap")->interiorOrigin() + QPoint(int(168.f + dx), int(168.f + dy)));
     for (int i = 0; i < 21; ++i) {
         if (i != 10)
             QCOMPARE(m_map->controls().pic_Enemy[i]->top(), 8.f + 16.f * float(i));
@@ -297,27 +298,27 @@ void tst_MapPlayClock::aStepMovesTheMarker()
 // ones have just left or taken.
 void tst_MapPlayClock::occupiedSquares_data()
 {
-    QTest::addColumn<QList<float>>("setup");       // index, left, top, shown (0/1), draw; repeated
-    QTest::addColumn<QList<float>>("expected");    // index, left, top; repeated
+    QTest::addColumn<QList<float>>("setup"); // index, left, top, shown (0/1), draw; repeated
+    QTest::addColumn<QList<float>>("expected"); // index, left, top; repeated
 
-    QTest::newRow("onto a shown enemy to the right") << QList<float>{10, 168, 168, 1, Right, 11, 184, 168, 1, Stay}
-                                                     << QList<float>{10, 168, 168, 11, 184, 168};
-    QTest::newRow("onto a hidden enemy to the right") << QList<float>{10, 168, 168, 1, Right, 11, 184, 168, 0, Stay}
-                                                      << QList<float>{10, 168, 168, 11, 184, 168};
-    QTest::newRow("onto a hidden enemy above") << QList<float>{10, 168, 168, 1, Up, 20, 168, 152, 0, Stay}
-                                               << QList<float>{10, 168, 168, 20, 168, 152};
-    QTest::newRow("onto a hidden enemy below") << QList<float>{10, 168, 168, 1, Down, 0, 168, 184, 0, Stay}
-                                               << QList<float>{10, 168, 168, 0, 168, 184};
-    QTest::newRow("hidden enemy blocked by a shown one") << QList<float>{10, 168, 168, 0, Up, 11, 168, 152, 1, Stay}
-                                                         << QList<float>{10, 168, 168, 11, 168, 152};
-    QTest::newRow("square just left by a lower index") << QList<float>{9, 184, 168, 1, Right, 10, 168, 168, 1, Right}
-                                                       << QList<float>{9, 200, 168, 10, 184, 168};
-    QTest::newRow("square just taken by a lower index") << QList<float>{9, 152, 168, 1, Right, 10, 184, 168, 1, Left}
-                                                        << QList<float>{9, 168, 168, 10, 184, 168};
-    QTest::newRow("square a higher index leaves later") << QList<float>{9, 168, 168, 1, Right, 10, 184, 168, 1, Right}
-                                                        << QList<float>{9, 168, 168, 10, 200, 168};
-    QTest::newRow("a lower index moves away in time") << QList<float>{9, 168, 152, 1, Up, 10, 168, 168, 1, Up}
-                                                      << QList<float>{9, 168, 136, 10, 168, 152};
+    QTest::newRow("onto a shown enemy to the right")
+        << QList<float>{10, 168, 168, 1, Right, 11, 184, 168, 1, Stay} << QList<float>{10, 168, 168, 11, 184, 168};
+    QTest::newRow("onto a hidden enemy to the right")
+        << QList<float>{10, 168, 168, 1, Right, 11, 184, 168, 0, Stay} << QList<float>{10, 168, 168, 11, 184, 168};
+    QTest::newRow("onto a hidden enemy above")
+        << QList<float>{10, 168, 168, 1, Up, 20, 168, 152, 0, Stay} << QList<float>{10, 168, 168, 20, 168, 152};
+    QTest::newRow("onto a hidden enemy below")
+        << QList<float>{10, 168, 168, 1, Down, 0, 168, 184, 0, Stay} << QList<float>{10, 168, 168, 0, 168, 184};
+    QTest::newRow("hidden enemy blocked by a shown one")
+        << QList<float>{10, 168, 168, 0, Up, 11, 168, 152, 1, Stay} << QList<float>{10, 168, 168, 11, 168, 152};
+    QTest::newRow("square just left by a lower index")
+        << QList<float>{9, 184, 168, 1, Right, 10, 168, 168, 1, Right} << QList<float>{9, 200, 168, 10, 184, 168};
+    QTest::newRow("square just taken by a lower index")
+        << QList<float>{9, 152, 168, 1, Right, 10, 184, 168, 1, Left} << QList<float>{9, 168, 168, 10, 184, 168};
+    QTest::newRow("square a higher index leaves later")
+        << QList<float>{9, 168, 168, 1, Right, 10, 184, 168, 1, Right} << QList<float>{9, 168, 168, 10, 200, 168};
+    QTest::newRow("a lower index moves away in time")
+        << QList<float>{9, 168, 152, 1, Up, 10, 168, 168, 1, Up} << QList<float>{9, 168, 136, 10, 168, 152};
 }
 
 void tst_MapPlayClock::occupiedSquares()
@@ -412,7 +413,7 @@ void tst_MapPlayClock::fortyTwoDrawsInOrder()
     QList<float> list;
     for (int i = 0; i < 21; ++i)
         list << (i % 3 == 0 ? Left : Stay) << (i % 2 == 1 && i % 5 != 0 ? 0.2f : NoReturn);
-    list << list;   // a second phase, untouched by the first
+    list << list; // a second phase, untouched by the first
 
     QList<Square> before;
     for (const PictureBox *enemy : m_map->controls().pic_Enemy)

@@ -94,7 +94,8 @@ void tst_MapPlayMove::arrowKeysStepInsideTheGrid_data()
     QTest::addColumn<float>("newTop");
 
     const int none = Qt::NoModifier;
-    const struct Corner {
+    const struct Corner
+    {
         const char *name;
         float left, top;
     } corners[] = {{"top-left", 8, 8}, {"top-right", 328, 8}, {"bottom-left", 8, 344}, {"bottom-right", 328, 344}};
@@ -102,8 +103,8 @@ void tst_MapPlayMove::arrowKeysStepInsideTheGrid_data()
         const bool atLeft = c.left == 8, atTop = c.top == 8;
         QTest::addRow("%s left", c.name) << c.left << c.top << int(Qt::Key_Left) << none
                                          << (atLeft ? c.left : c.left - 16) << c.top;
-        QTest::addRow("%s right", c.name) << c.left << c.top << int(Qt::Key_Right) << none
-                                          << (atLeft ? c.left + 16 : c.left) << c.top;
+        QTest::addRow("%s right", c.name)
+            << c.left << c.top << int(Qt::Key_Right) << none << (atLeft ? c.left + 16 : c.left) << c.top;
         QTest::addRow("%s up", c.name) << c.left << c.top << int(Qt::Key_Up) << none << c.left
                                        << (atTop ? c.top : c.top - 16);
         QTest::addRow("%s down", c.name) << c.left << c.top << int(Qt::Key_Down) << none << c.left
@@ -121,10 +122,8 @@ void tst_MapPlayMove::arrowKeysStepInsideTheGrid_data()
     QTest::newRow("ctrl up") << 168.f << 168.f << int(Qt::Key_Up) << int(Qt::ControlModifier) << 168.f << 152.f;
     QTest::newRow("alt right") << 168.f << 168.f << int(Qt::Key_Right) << int(Qt::AltModifier) << 184.f << 168.f;
     QTest::newRow("all three down") << 168.f << 328.f << int(Qt::Key_Down)
-                                    << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) << 168.f
-                                    << 344.f;
-    QTest::newRow("keypad arrow") << 168.f << 168.f << int(Qt::Key_Left) << int(Qt::KeypadModifier) << 152.f
-                                  << 168.f;
+                                    << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) << 168.f << 344.f;
+    QTest::newRow("keypad arrow") << 168.f << 168.f << int(Qt::Key_Left) << int(Qt::KeypadModifier) << 152.f << 168.f;
 
     QTest::newRow("letter") << 168.f << 168.f << int(Qt::Key_A) << none << 168.f << 168.f;
     QTest::newRow("space") << 168.f << 344.f << int(Qt::Key_Space) << none << 168.f << 344.f;
@@ -154,7 +153,8 @@ void tst_MapPlayMove::arrowKeysStepInsideTheGrid()
     QCOMPARE(map->controls().pic_Player->left(), newLeft);
     QCOMPARE(map->controls().pic_Player->top(), newTop);
     QCOMPARE(pictureColour(map->controls().pic_Player), newTop == 344.f ? HealingColour : OrdinaryColour);
-    QCOMPARE(map->controls().pic_Player->pos(), control<PictureBox>(map, "pic_WorldMap")->interiorOrigin() + QPoint(int(newLeft), int(newTop)));
+    QCOMPARE(map->controls().pic_Player->pos(),
+             control<PictureBox>(map, "pic_WorldMap")->interiorOrigin() + QPoint(int(newLeft), int(newTop)));
 }
 
 // A held arrow moves one square per key repeat until the edge of the grid.
@@ -249,12 +249,12 @@ void tst_MapPlayMove::everyKeyChecksForAnEncounter_data()
     QTest::addColumn<QStringList>("battles");
     QTest::addColumn<bool>("lost");
 
-    QTest::newRow("letter on an enemy") << 168.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_A)
-                                        << QStringList{"10"} << false;
-    QTest::newRow("arrow against the edge") << 8.f << 200.f << 4 << 8.f << 200.f << int(Qt::Key_Left)
-                                            << QStringList{"4"} << false;
-    QTest::newRow("arrow moving away") << 168.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_Right)
-                                       << QStringList{} << false;
+    QTest::newRow("letter on an enemy") << 168.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_A) << QStringList{"10"}
+                                        << false;
+    QTest::newRow("arrow against the edge")
+        << 8.f << 200.f << 4 << 8.f << 200.f << int(Qt::Key_Left) << QStringList{"4"} << false;
+    QTest::newRow("arrow moving away") << 168.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_Right) << QStringList{}
+                                       << false;
     QTest::newRow("arrow onto an enemy") << 152.f << 168.f << 10 << 168.f << 168.f << int(Qt::Key_Right)
                                          << QStringList{"10"} << false;
     QTest::newRow("battle lost") << 8.f << 8.f << 0 << 8.f << 8.f << int(Qt::Key_A) << QStringList{"0"} << true;
@@ -320,15 +320,33 @@ void tst_MapPlayMove::focusReturnsToTheMapAfterPlus_data()
     QTest::addColumn<QString>("pointsAfter");
     QTest::addColumn<bool>("keepsFocus");
 
-    QTest::newRow("strength") << "cmd_ST_gain" << false << "10" << "3" << "2" << true;
-    QTest::newRow("dexterity") << "cmd_DX_gain" << false << "10" << "3" << "2" << true;
-    QTest::newRow("wisdom") << "cmd_WS_gain" << false << "10" << "3" << "2" << true;
-    QTest::newRow("health") << "cmd_HP_gain" << false << "10" << "3" << "2" << true;
-    QTest::newRow("magic") << "cmd_MP_gain" << false << "10" << "3" << "2" << true;
-    QTest::newRow("last point") << "cmd_MP_gain" << false << "10" << "1" << "0" << false;
-    QTest::newRow("refused") << "cmd_ST_gain" << false << "ten" << "3" << "3" << false;
-    QTest::newRow("strength, mouse") << "cmd_ST_gain" << true << "10" << "3" << "2" << false;
-    QTest::newRow("magic, mouse") << "cmd_MP_gain" << true << "10" << "3" << "2" << false;
+    QTest::newRow("strength") << "cmd_ST_gain" << false << "10"
+                              << "3"
+                              << "2" << true;
+    QTest::newRow("dexterity") << "cmd_DX_gain" << false << "10"
+                               << "3"
+                               << "2" << true;
+    QTest::newRow("wisdom") << "cmd_WS_gain" << false << "10"
+                            << "3"
+                            << "2" << true;
+    QTest::newRow("health") << "cmd_HP_gain" << false << "10"
+                            << "3"
+                            << "2" << true;
+    QTest::newRow("magic") << "cmd_MP_gain" << false << "10"
+                           << "3"
+                           << "2" << true;
+    QTest::newRow("last point") << "cmd_MP_gain" << false << "10"
+                                << "1"
+                                << "0" << false;
+    QTest::newRow("refused") << "cmd_ST_gain" << false << "ten"
+                             << "3"
+                             << "3" << false;
+    QTest::newRow("strength, mouse") << "cmd_ST_gain" << true << "10"
+                                     << "3"
+                                     << "2" << false;
+    QTest::newRow("magic, mouse") << "cmd_MP_gain" << true << "10"
+                                  << "3"
+                                  << "2" << false;
 }
 
 void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()
@@ -358,8 +376,8 @@ void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()
     }
 
     QCOMPARE(map->controls().lbl_Points_val->text(), pointsAfter);
-    QCOMPARE(QApplication::focusWidget(), keepsFocus ? static_cast<QWidget *>(plus)
-                                                     : control<PictureBox>(map, "pic_WorldMap"));
+    QCOMPARE(QApplication::focusWidget(),
+             keepsFocus ? static_cast<QWidget *>(plus) : control<PictureBox>(map, "pic_WorldMap"));
     QTest::keyClick(map->windowHandle(), Qt::Key_Up);
     QCOMPARE(map->controls().pic_Player->top(), 328.f);
     QCOMPARE(QApplication::focusWidget(), control<PictureBox>(map, "pic_WorldMap"));
@@ -396,7 +414,7 @@ void tst_MapPlayMove::screenshotShowsTheMarkers()
 
     const auto colourAt = [&](const PictureBox *marker) {
         const QPoint centre = control<PictureBox>(map, "pic_WorldMap")->interiorOrigin()
-                              + QPoint(int(marker->left()) + 8, int(marker->top()) + 8);
+            + QPoint(int(marker->left()) + 8, int(marker->top()) + 8);
         return shot.pixelColor(control<PictureBox>(map, "pic_WorldMap")->mapTo(map, centre));
     };
     QCOMPARE(map->controls().pic_Player->left(), 40.f);

@@ -36,8 +36,9 @@ QStringList characterLines(const QStringList &values)
 
 QStringList captions(const frmMainGameWindow *map)
 {
-    return {map->controls().lbl_ST_val->text(), map->controls().lbl_DX_val->text(), map->controls().lbl_WS_val->text(),
-            map->controls().lbl_HP_val->text(), map->controls().lbl_HP_max->text(), map->controls().lbl_MP_val->text(),
+    return {map->controls().lbl_ST_val->text(), map->controls().lbl_DX_val->text(),
+            map->controls().lbl_WS_val->text(), map->controls().lbl_HP_val->text(),
+            map->controls().lbl_HP_max->text(), map->controls().lbl_MP_val->text(),
             map->controls().lbl_MP_max->text(), map->controls().lbl_Points_val->text()};
 }
 
@@ -53,7 +54,9 @@ QStringList savedValues(const Sandbox &sandbox)
 
 QList<QPushButton *> plusButtons(const frmMainGameWindow *map)
 {
-    return {control<QPushButton>(map, "cmd_ST_gain"), control<QPushButton>(map, "cmd_DX_gain"), control<QPushButton>(map, "cmd_WS_gain"), control<QPushButton>(map, "cmd_HP_gain"), control<QPushButton>(map, "cmd_MP_gain")};
+    return {control<QPushButton>(map, "cmd_ST_gain"), control<QPushButton>(map, "cmd_DX_gain"),
+            control<QPushButton>(map, "cmd_WS_gain"), control<QPushButton>(map, "cmd_HP_gain"),
+            control<QPushButton>(map, "cmd_MP_gain")};
 }
 
 // 1 when all five buttons are shown, 0 when all are hidden, -1 for a mix.
@@ -90,7 +93,8 @@ void tst_MapPlayPoints::plusRaisesItsStatistic_data()
         return v << points;
     };
     QTest::newRow("strength with the last point")
-        << "cmd_ST_gain" << (d + QStringList{"1"}) << QStringList{"11", "10", "10", "10", "10", "10", "10", "0"} << false;
+        << "cmd_ST_gain" << (d + QStringList{"1"}) << QStringList{"11", "10", "10", "10", "10", "10", "10", "0"}
+        << false;
     QTest::newRow("health 7 of 10 with 3 points")
         << "cmd_HP_gain" << QStringList{"10", "10", "10", "7", "10", "10", "10", "3"}
         << QStringList{"10", "10", "10", "8", "11", "10", "10", "2"} << true;
@@ -114,8 +118,9 @@ void tst_MapPlayPoints::plusRaisesItsStatistic_data()
                                  << QStringList{"10", "11", "10", "10", "10", "10", "10", "1E+300"} << true;
     QTest::newRow("beside a damaged strength") << "cmd_DX_gain" << with(0, "12abc", "3")
                                                << QStringList{"12abc", "11", "10", "10", "10", "10", "10", "2"} << true;
-    QTest::newRow("health beside damaged magic") << "cmd_HP_gain" << with(5, "much", "3")
-                                                 << QStringList{"10", "10", "10", "11", "11", "much", "10", "2"} << true;
+    QTest::newRow("health beside damaged magic")
+        << "cmd_HP_gain" << with(5, "much", "3") << QStringList{"10", "10", "10", "11", "11", "much", "10", "2"}
+        << true;
 }
 
 void tst_MapPlayPoints::plusRaisesItsStatistic()
@@ -148,19 +153,17 @@ void tst_MapPlayPoints::unreadableCaptionChangesNothing_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("captions");
 
-    QTest::newRow("strength with letters") << "cmd_ST_gain"
-                                           << QStringList{"12abc", "10", "10", "10", "10", "10", "10", "3"};
+    QTest::newRow("strength with letters")
+        << "cmd_ST_gain" << QStringList{"12abc", "10", "10", "10", "10", "10", "10", "3"};
     QTest::newRow("empty dexterity") << "cmd_DX_gain" << QStringList{"10", "", "10", "10", "10", "10", "10", "3"};
     QTest::newRow("wisdom with a comma") << "cmd_WS_gain"
                                          << QStringList{"10", "10", "1,5", "10", "10", "10", "10", "3"};
     QTest::newRow("current health only") << "cmd_HP_gain"
                                          << QStringList{"10", "10", "10", "lots", "10", "10", "10", "3"};
-    QTest::newRow("health maximum only") << "cmd_HP_gain"
-                                         << QStringList{"10", "10", "10", "10", "x", "10", "10", "3"};
-    QTest::newRow("magic beyond any number") << "cmd_MP_gain"
-                                             << QStringList{"10", "10", "10", "10", "10", "1e999", "10", "3"};
-    QTest::newRow("magic maximum only") << "cmd_MP_gain"
-                                        << QStringList{"10", "10", "10", "10", "10", "10", "ten", "3"};
+    QTest::newRow("health maximum only") << "cmd_HP_gain" << QStringList{"10", "10", "10", "10", "x", "10", "10", "3"};
+    QTest::newRow("magic beyond any number")
+        << "cmd_MP_gain" << QStringList{"10", "10", "10", "10", "10", "1e999", "10", "3"};
+    QTest::newRow("magic maximum only") << "cmd_MP_gain" << QStringList{"10", "10", "10", "10", "10", "10", "ten", "3"};
     QTest::newRow("points") << "cmd_ST_gain" << QStringList{"10", "10", "10", "10", "10", "10", "10", "some"};
 }
 
@@ -199,9 +202,8 @@ void tst_MapPlayPoints::buttonsGoWithTheLastPoint_data()
     QTest::addColumn<QStringList>("pointsAfter");
     QTest::addColumn<QList<int>>("shownAfter");
 
-    QTest::newRow("three on strength")
-        << "3" << QStringList{"cmd_ST_gain", "cmd_ST_gain", "cmd_ST_gain"} << QStringList{"2", "1", "0"}
-        << QList<int>{1, 1, 0};
+    QTest::newRow("three on strength") << "3" << QStringList{"cmd_ST_gain", "cmd_ST_gain", "cmd_ST_gain"}
+                                       << QStringList{"2", "1", "0"} << QList<int>{1, 1, 0};
     QTest::newRow("one each, wisdom last")
         << "2" << QStringList{"cmd_HP_gain", "cmd_WS_gain"} << QStringList{"1", "0"} << QList<int>{1, 0};
     QTest::newRow("magic last") << "1" << QStringList{"cmd_MP_gain"} << QStringList{"0"} << QList<int>{0};

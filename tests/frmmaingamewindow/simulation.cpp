@@ -171,7 +171,11 @@ void tst_MapPlaySimulation::realGeneratorGivesTheStatedShares()
         const double expected = n * shares[k];
         const double sigma = std::sqrt(n * shares[k] * (1.0 - shares[k]));
         const QString what = QStringLiteral("%1: %2 of %3, expected %4 +- %5")
-                                 .arg(names[k]).arg(counts[k]).arg(n).arg(expected).arg(5 * sigma);
+                                 .arg(names[k])
+                                 .arg(counts[k])
+                                 .arg(n)
+                                 .arg(expected)
+                                 .arg(5 * sigma);
         QVERIFY2(std::abs(counts[k] - expected) <= 5.0 * sigma, qPrintable(what));
     }
 }

@@ -181,8 +181,12 @@ void tst_frmMainGameWindow::captionsFitTheirControls()
         const QRect room = label->contentsRect();
         const QSize needed = label->fontMetrics().size(Qt::TextSingleLine, label->text());
         QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 2,
-                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5").arg(label->objectName())
-                                .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height())));
+                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
+                                .arg(label->objectName())
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(room.width())
+                                .arg(room.height())));
     }
 }
 
@@ -272,7 +276,7 @@ void tst_frmMainGameWindow::unreadablePictureEndsStartUp_data()
     QTest::newRow("text") << "Graphics/MapBackground.bmp" << QByteArray("just some text\r\n") << "";
     QTest::newRow("truncated bmp") << "Graphics/Enemy_20.bmp" << red.left(70) << "";
     QTest::newRow("size past 64 bits") << "Graphics/Enemy_3.bmp"
-        << withHeader(withHeader(red, 18, 0x7fffffff), 22, 0x7fffffff) << "";
+                                       << withHeader(withHeader(red, 18, 0x7fffffff), 22, 0x7fffffff) << "";
     QTest::newRow("no width") << "Graphics/Enemy_4.bmp" << withHeader(red, 18, 0) << "";
     QTest::newRow("a folder") << "Graphics/Player.bmp/" << QByteArray() << "";
     QTest::newRow("link to a named pipe") << "Graphics/Enemy_5.bmp" << QByteArray() << "pipe";
@@ -378,9 +382,11 @@ void tst_frmMainGameWindow::f2SwitchesTheColourSymbols()
     QCOMPARE(control<PictureBox>(map, "pic_LoadedPlayer")->picture().toImage().pixelColor(0, 0), QColor(Qt::blue));
     // Each bar's start shows its group's symbol; the bars keep their levels.
     const QImage markedSkills = skills->grab().toImage();
-    const QImage violetSymbol = GamePictures::colourSymbol("Enemy_0.bmp").toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage violetSymbol =
+        GamePictures::colourSymbol("Enemy_0.bmp").toImage().convertToFormat(QImage::Format_RGB32);
     const QRect violetBar = map->controls().skillBars[0]->geometry();
-    QCOMPARE(markedSkills.copy(QRect(violetBar.topLeft(), QSize(16, 16))).convertToFormat(QImage::Format_RGB32), violetSymbol);
+    QCOMPARE(markedSkills.copy(QRect(violetBar.topLeft(), QSize(16, 16))).convertToFormat(QImage::Format_RGB32),
+             violetSymbol);
     for (const PictureBox *bar : map->controls().skillBars)
         QCOMPARE(bar->widthTwips(), 150.0f);
     const auto settings = [] {

@@ -31,8 +31,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
     } catch (const GameError &e) {
         switch (e.code()) {
-        case GameError::InvalidArgument: case GameError::Overflow: case GameError::TypeMismatch:
-        case GameError::PastEndOfFile: case GameError::InvalidPropertyValue:
+        case GameError::InvalidArgument:
+        case GameError::Overflow:
+        case GameError::TypeMismatch:
+        case GameError::PastEndOfFile:
+        case GameError::InvalidPropertyValue:
             break;
         default:
             finding("an error code the character file never gives");
