@@ -189,7 +189,12 @@ bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(
     return helpOpensOn([target, key] { QTest::keyClick(target, key.key(), key.keyboardModifiers()); }, look);
 }
 
-bool helpOpensOn(const std::function<void()> &press, const std::function<void(HelpWindow &)> &look)
+namespace {
+
+// Presses, and while the modal window of kind W that opens is up, runs
+// `look` on it, then presses Escape on `closer` of it. Whether one opened.
+template <class W>
+bool modalOpensOn(const std::function<void()> &press, const std::function<void(W &)> &look, QWidget *(*closer)(W *))
 {
     HelpKey::install();
     const BattlesExpected expected;
@@ -197,40 +202,30 @@ bool helpOpensOn(const std::function<void()> &press, const std::function<void(He
     QTimer whileOpen;
     whileOpen.setSingleShot(true);
     QObject::connect(&whileOpen, &QTimer::timeout, [&] {
-        auto *help = qobject_cast<HelpWindow *>(QApplication::activeModalWidget());
-        if (!help)
+        auto *window = qobject_cast<W *>(QApplication::activeModalWidget());
+        if (!window)
             return;
         opened = true;
         if (look)
-            look(*help);
-        if (help->isVisible())
-            QTest::keyClick(helpText(help), Qt::Key_Escape);
+            look(*window);
+        if (window->isVisible())
+            QTest::keyClick(closer(window), Qt::Key_Escape);
     });
     whileOpen.start(0);
     press();
     return opened;
 }
 
+} // namespace
+
+bool helpOpensOn(const std::function<void()> &press, const std::function<void(HelpWindow &)> &look)
+{
+    return modalOpensOn<HelpWindow>(press, look, [](HelpWindow *help) -> QWidget * { return helpText(help); });
+}
+
 bool hallOpensOn(const std::function<void()> &press, const std::function<void(HallWindow &)> &look)
 {
-    HelpKey::install();
-    const BattlesExpected expected;
-    bool opened = false;
-    QTimer whileOpen;
-    whileOpen.setSingleShot(true);
-    QObject::connect(&whileOpen, &QTimer::timeout, [&] {
-        auto *hall = qobject_cast<HallWindow *>(QApplication::activeModalWidget());
-        if (!hall)
-            return;
-        opened = true;
-        if (look)
-            look(*hall);
-        if (hall->isVisible())
-            QTest::keyClick(hallTable(hall), Qt::Key_Escape);
-    });
-    whileOpen.start(0);
-    press();
-    return opened;
+    return modalOpensOn<HallWindow>(press, look, [](HallWindow *hall) -> QWidget * { return hallTable(hall); });
 }
 
 void writeThreeFallen()
