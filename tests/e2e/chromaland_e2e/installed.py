@@ -127,7 +127,13 @@ class Installed(Scenario):
         archives = [n for n in os.listdir(game.data) if n.startswith("Dead_") and n.endswith(".txt")]
         self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
                          % (game.data, " ".join(os.listdir(game.data))))
-        expect_entries(game.data, archives[0])
+        # The death's record goes beside the archive, in the player's data
+        # folder too: one record, naming that archive.
+        expect_entries(game.data, archives[0], files.HISTORY)
+        records, others = files.history_records(os.path.join(game.data, files.HISTORY))
+        self.assertEqual([r["archive"] for r in records], archives,
+                         "the history of the fallen should hold one record naming %s, but holds %r and %r"
+                         % (archives[0], records, others))
         expect_entries(game.launcher)
         self.expect_program_folder_unchanged()
-        log("PASS: %s plays and keeps the character and its archive in %s" % (game.exe, game.data))
+        log("PASS: %s plays and keeps the character, its archive and its record in %s" % (game.exe, game.data))
