@@ -30,7 +30,6 @@ private slots:
     void controlsMatchTheLayout_data();
     void controlsMatchTheLayout();
     void markersStartOnTheirSquares();
-    void captionsFitTheirControls();
     void mapHasKeyboardFocusAndClockRuns();
     void withoutGraphicsTheMapIsBuiltIn();
     void graphicsFilesAreLoaded();
@@ -168,26 +167,6 @@ void tst_frmMainGameWindow::markersStartOnTheirSquares()
     QVERIFY(!modGameLogicCode::EnemyAt(map->controls(), 8, 344));
     map->controls().pic_Enemy[5]->hide();
     QVERIFY(modGameLogicCode::EnemyAt(map->controls(), 88, 88));
-}
-
-// With the stand-in fonts every caption fits inside its control.
-void tst_frmMainGameWindow::captionsFitTheirControls()
-{
-    Sandbox box;
-    box.writeCharacter(Sandbox::defaultLines());
-    frmMainGameWindow *map = box.openMap();
-    const auto labels = map->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        const QRect room = label->contentsRect();
-        const QSize needed = label->fontMetrics().size(Qt::TextSingleLine, label->text());
-        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 2,
-                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
-                                .arg(label->objectName())
-                                .arg(needed.width())
-                                .arg(needed.height())
-                                .arg(room.width())
-                                .arg(room.height())));
-    }
 }
 
 void tst_frmMainGameWindow::mapHasKeyboardFocusAndClockRuns()
