@@ -25,7 +25,6 @@ class tst_Character : public QObject
 
 private slots:
     void missingFileIsCreatedAfterTheMessage();
-    void defaultCharacterSavesAsFifteenLinesAndSaved();
     void fileLoadsAsWritten_data();
     void fileLoadsAsWritten();
     void everyByteSurvivesLoadAndSave();
@@ -36,7 +35,6 @@ private slots:
     void unreadableEntryEndsStartUpUntouched_data();
     void unreadableEntryEndsStartUpUntouched();
     void saveFailureIsReportedAndOldFileKept();
-    void saveReplacesTheFileWhole();
     void savesWhateverTheFolderAllows_data();
     void savesWhateverTheFolderAllows();
     void startClearsWhatAnInterruptedSaveLeft_data();
@@ -104,23 +102,6 @@ void tst_Character::missingFileIsCreatedAfterTheMessage()
     QVERIFY(box.ends.isEmpty());
 }
 
-// Loading the default file and saving at once gives its 15 lines plus "Saved: ".
-void tst_Character::defaultCharacterSavesAsFifteenLinesAndSaved()
-{
-    Sandbox box;
-    box.close(box.openMap());
-    const QByteArray saved = box.read("Character.chx");
-    const QList<QByteArray> lines = saved.split('\n');
-    QCOMPARE(lines.size(), 17); // 16 lines and nothing after the last CR LF
-    QVERIFY(lines.last().isEmpty());
-    QVERIFY(saved.startsWith(Sandbox::lines(Sandbox::defaultLines())));
-    QVERIFY(lines[15].startsWith("Saved: "));
-    QVERIFY(lines[15].endsWith("23:55:11\r"));
-    QCOMPARE(saved.count("\r\n"), 16);
-    QCOMPARE(saved.count('\n'), 16);
-    QCOMPARE(box.ends, QList<int>{0});
-}
-
 // Only the position and the key length count; statistics stay text;
 // points and skills are rounded down.
 void tst_Character::fileLoadsAsWritten_data()
@@ -130,42 +111,22 @@ void tst_Character::fileLoadsAsWritten_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("savedLine");
 
-    QTest::newRow("key text ignored") << withLine(0, "XX=7") << "lbl_ST_val"
-                                      << "7"
-                                      << "ST=7";
-    QTest::newRow("empty strength") << withLine(0, "ST=") << "lbl_ST_val"
-                                    << ""
-                                    << "ST=";
-    QTest::newRow("strength not a number") << withLine(0, "ST=12abc") << "lbl_ST_val"
-                                           << "12abc"
-                                           << "ST=12abc";
-    QTest::newRow("blanks kept") << withLine(1, "DX= 12 ") << "lbl_DX_val"
-                                 << " 12 "
-                                 << "DX= 12 ";
-    QTest::newRow("max magic") << withLine(6, "MPm=25") << "lbl_MP_max"
-                               << "25"
-                               << "MPm=25";
-    QTest::newRow("points rounded down") << withLine(7, "pts=2.9") << "lbl_Points_val"
-                                         << "2"
-                                         << "pts=2";
-    QTest::newRow("points with blanks") << withLine(7, "pts= 3 ") << "lbl_Points_val"
-                                        << "3"
-                                        << "pts=3";
-    QTest::newRow("negative points") << withLine(7, "pts=-0.5") << "lbl_Points_val"
-                                     << "-1"
-                                     << "pts=-1";
-    QTest::newRow("huge points") << withLine(7, "pts=1e300") << "lbl_Points_val"
-                                 << "1E+300"
-                                 << "pts=1E+300";
-    QTest::newRow("violet half level") << withLine(8, "V=2.5") << "pic_Violet"
-                                       << "300"
-                                       << "V=2";
-    QTest::newRow("red level 18") << withLine(14, "R=18") << "pic_Red"
-                                  << "2700"
-                                  << "R=18";
-    QTest::newRow("blue level 0") << withLine(10, "B=0") << "pic_Blue"
-                                  << "0"
-                                  << "B=0";
+    const auto row = [](const char *name, int index, const char *line, const char *control, const char *shown,
+                        const char *savedLine) {
+        QTest::newRow(name) << withLine(index, line) << control << shown << savedLine;
+    };
+    row("key text ignored", 0, "XX=7", "lbl_ST_val", "7", "ST=7");
+    row("empty strength", 0, "ST=", "lbl_ST_val", "", "ST=");
+    row("strength not a number", 0, "ST=12abc", "lbl_ST_val", "12abc", "ST=12abc");
+    row("blanks kept", 1, "DX= 12 ", "lbl_DX_val", " 12 ", "DX= 12 ");
+    row("max magic", 6, "MPm=25", "lbl_MP_max", "25", "MPm=25");
+    row("points rounded down", 7, "pts=2.9", "lbl_Points_val", "2", "pts=2");
+    row("points with blanks", 7, "pts= 3 ", "lbl_Points_val", "3", "pts=3");
+    row("negative points", 7, "pts=-0.5", "lbl_Points_val", "-1", "pts=-1");
+    row("huge points", 7, "pts=1e300", "lbl_Points_val", "1E+300", "pts=1E+300");
+    row("violet half level", 8, "V=2.5", "pic_Violet", "300", "V=2");
+    row("red level 18", 14, "R=18", "pic_Red", "2700", "R=18");
+    row("blue level 0", 10, "B=0", "pic_Blue", "0", "B=0");
     QStringList longer = Sandbox::defaultLines();
     longer << "Saved: yesterday"
            << "anything at all"
@@ -361,25 +322,9 @@ void tst_Character::saveFailureIsReportedAndOldFileKept()
     QVERIFY(QFileInfo::exists(box.path("Character.chx/keep")));
 }
 
-// The save is written beside the file and replaces it in one step: no
-// temporary file is left and the result is complete.
-void tst_Character::saveReplacesTheFileWhole()
-{
-    Sandbox box;
-    QStringList lines = Sandbox::defaultLines();
-    lines << "Saved: earlier" << QString(5000, 'x');
-    box.writeCharacter(lines);
-    frmMainGameWindow *map = box.openMap();
-    map->controls().lbl_HP_val->setText("4");
-    box.close(map);
-    const QByteArray saved = box.read("Character.chx");
-    QVERIFY(saved.contains("\r\nHPc=4\r\n"));
-    QVERIFY(!saved.contains("xxxxx"));
-    QCOMPARE(QDir(box.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Character.chx"});
-}
-
 // A save goes wherever the folder lets it: beside the old file and then
-// over it, or into the file itself where the folder takes no new file. A
+// over it, or into the file itself where the folder takes no new file,
+// either way the whole old file replaced and nothing left beside it. A
 // save that cannot be completed (a full disk, nothing writable) keeps the
 // old file byte for byte, leaves nothing beside it, says so and ends with 1.
 void tst_Character::savesWhateverTheFolderAllows_data()
@@ -388,6 +333,7 @@ void tst_Character::savesWhateverTheFolderAllows_data()
     QTest::addColumn<bool>("fileWritable");
     QTest::addColumn<int>("diskRoom"); // bytes a file may reach; 0: no limit
     QTest::addColumn<bool>("saved");
+    QTest::newRow("writable folder") << true << true << 0 << true;
     QTest::newRow("full disk") << true << true << 40 << false;
     QTest::newRow("read-only folder, writable file") << false << true << 0 << true;
     QTest::newRow("read-only folder, full disk") << false << true << 100 << false;
@@ -401,7 +347,7 @@ void tst_Character::savesWhateverTheFolderAllows()
     QFETCH(int, diskRoom);
     QFETCH(bool, saved);
     Sandbox box;
-    box.writeCharacter(withLine(0, "ST=33"));
+    box.writeCharacter(withLine(0, "ST=33") << "Saved: earlier" << QString(5000, 'x'));
     const QByteArray before = box.read("Character.chx");
     frmMainGameWindow *map = box.openMap();
     QVERIFY(map);
@@ -425,6 +371,7 @@ void tst_Character::savesWhateverTheFolderAllows()
         QVERIFY(after.startsWith("ST=33\r\n"));
         QVERIFY(after.contains("\r\nHPc=7\r\n"));
         QVERIFY(after.endsWith("23:55:11\r\n"));
+        QVERIFY(!after.contains("xxxxx"));
         QVERIFY(box.messages.isEmpty());
         QCOMPARE(box.ends, QList<int>{0});
     } else {
@@ -508,8 +455,9 @@ void tst_Character::firstStartThatCannotWriteLeavesNoFile()
     QCOMPARE(QDir(box.folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
-// The "Saved: " line is the short date, one blank and the time; where the
-// player's date form is not plain 8-bit text it is year-month-day.
+// Loaded and saved at once, the file is its 15 lines and the "Saved: "
+// line: the short date, one blank and the time; where the player's date
+// form is not plain 8-bit text it is year-month-day.
 void tst_Character::savedLineIsPlain8BitText_data()
 {
     QTest::addColumn<QString>("locale");
@@ -530,7 +478,8 @@ void tst_Character::savedLineIsPlain8BitText()
     QLocale::setDefault(QLocale(locale));
     box.close(box.openMap());
     QLocale::setDefault(QLocale::system());
-    QCOMPARE(box.read("Character.chx").split('\n').value(15), line + '\r');
+    QCOMPARE(box.read("Character.chx"), Sandbox::lines(Sandbox::defaultLines()) + line + "\r\n");
+    QCOMPARE(box.ends, QList<int>{0});
 }
 
 void tst_Character::fileExistsIgnoresLetterCase_data()
@@ -538,18 +487,15 @@ void tst_Character::fileExistsIgnoresLetterCase_data()
     QTest::addColumn<QString>("onDisk");
     QTest::addColumn<QString>("askedFor");
     QTest::addColumn<bool>("exists");
-    QTest::newRow("same") << "Enemy_7.bmp"
-                          << "Enemy_7.bmp" << true;
-    QTest::newRow("other case") << "enemy_7.BMP"
-                                << "Enemy_7.bmp" << true;
-    QTest::newRow("folder counts") << "Graphics/"
-                                   << "graphics" << true;
-    QTest::newRow("different name") << "Enemy_07.bmp"
-                                    << "Enemy_7.bmp" << false;
-    QTest::newRow("hidden entry not listed") << ".Enemy_7.bmp"
-                                             << ".Enemy_7.bmp" << false;
-    QTest::newRow("prefix only") << "Enemy_7.bmp.old"
-                                 << "Enemy_7.bmp" << false;
+    const auto row = [](const char *name, const char *onDisk, const char *askedFor, bool exists) {
+        QTest::newRow(name) << onDisk << askedFor << exists;
+    };
+    row("same", "Enemy_7.bmp", "Enemy_7.bmp", true);
+    row("other case", "enemy_7.BMP", "Enemy_7.bmp", true);
+    row("folder counts", "Graphics/", "graphics", true);
+    row("different name", "Enemy_07.bmp", "Enemy_7.bmp", false);
+    row("hidden entry not listed", ".Enemy_7.bmp", ".Enemy_7.bmp", false);
+    row("prefix only", "Enemy_7.bmp.old", "Enemy_7.bmp", false);
 }
 
 void tst_Character::fileExistsIgnoresLetterCase()
