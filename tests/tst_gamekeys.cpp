@@ -489,13 +489,15 @@ void tst_GameKeys::buttonsActAsTheirKeys()
     const bool stray =
         input.axis >= 0 && input.axis != SDL_CONTROLLER_AXIS_LEFTX && input.axis != SDL_CONTROLLER_AXIS_LEFTY;
     const std::optional<QKeyCombination> key = stray ? std::nullopt : GameKeys::pressOf(window, input.button);
+    // The key the input stands for; none is Qt::Key_unknown.
+    const int pressed = key ? key->key() : Qt::Key_unknown;
     HelpKey::install();
     VirtualPad pad(*m_gamepad);
     const auto push = [&] { pad.press(input.button, input.axis, input.value); };
     const auto acts = [&](QWidget *shown) {
-        if (key && key->key() == GameKeys::Help)
+        if (pressed == GameKeys::Help)
             return helpOpensOn(push);
-        if (key && key->key() == GameKeys::Hall)
+        if (pressed == GameKeys::Hall)
             return hallOpensOn(push);
         // What the window still has to do after showing is not the press's:
         // under load the help's text is still being laid out.
@@ -505,10 +507,9 @@ void tst_GameKeys::buttonsActAsTheirKeys()
         return !(Look(shown) == before);
     };
     QWidget *shown = show(window);
-    if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain"));
-        plus && key && key->key() == Qt::Key_Space)
+    if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain")); plus && pressed == Qt::Key_Space)
         plus->setFocus();
-    if (window == Window::Title && key && key->key() == GameKeys::Help) {
+    if (window == Window::Title && pressed == GameKeys::Help) {
         QVERIFY(helpOpensOn(push));
     } else if (window == Window::Title) {
         push();
@@ -627,20 +628,12 @@ void tst_GameKeys::theHallOfTheFallen()
     QFETCH(bool, fallen);
     if (fallen)
         writeThreeFallen();
-    std::unique_ptr<frmSplash> title;
-    QProgressBar *clock = nullptr;
-    if (over == Window::Title) {
-        title = std::make_unique<frmSplash>();
-        title->show();
-        QVERIFY(QTest::qWaitForWindowActive(title.get()));
-    } else {
-        frmMainGameWindow *map = openMap();
-        clockOf(map)->start();
-        clock = control<QProgressBar>(map, "prog_MoveTime");
-    }
+    QWidget *shown = show(over);
+    auto *clock = shown->findChild<QProgressBar *>(QStringLiteral("prog_MoveTime"));
+    if (clock)
+        clockOf(shown)->start();
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);
-    QGuiApplication::clipboard()->clear();
     bool looked = false;
     const bool opened = hallOpensOn(
         [&] { click(focus, GameKeys::Hall); },
