@@ -21,8 +21,6 @@ private slots:
     void windowHasNoTitleBarAndIsCentred();
     void instructionsAreSixParagraphs();
     void bottomLineAlternatesEverySecond();
-    void characterKeysStartTheGame_data();
-    void characterKeysStartTheGame();
     void titleStaysVisibleDuringMapStartUp();
     void failedStartUpLeavesTheTitle();
     void closingTheTitleEndsTheProgram();
@@ -113,54 +111,9 @@ void tst_frmSplash::bottomLineAlternatesEverySecond()
     QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(&title, "lbl_Author")->text(), QString("Press a key to play"), 2500);
 }
 
-// Keys that produce a character open the map and hide the title for good;
-// the others do nothing.
-void tst_frmSplash::characterKeysStartTheGame_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("starts");
-    QTest::newRow("letter") << int(Qt::Key_Q) << 0 << true;
-    QTest::newRow("digit") << int(Qt::Key_7) << 0 << true;
-    QTest::newRow("space") << int(Qt::Key_Space) << 0 << true;
-    QTest::newRow("enter") << int(Qt::Key_Return) << 0 << true;
-    QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << true;
-    QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << true;
-    QTest::newRow("shifted letter") << int(Qt::Key_A) << int(Qt::ShiftModifier) << true;
-    QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << false;
-    QTest::newRow("function key") << int(Qt::Key_F5) << 0 << false;
-    QTest::newRow("shift alone") << int(Qt::Key_Shift) << 0 << false;
-    QTest::newRow("ctrl alone") << int(Qt::Key_Control) << 0 << false;
-    QTest::newRow("alt alone") << int(Qt::Key_Alt) << 0 << false;
-}
-
-void tst_frmSplash::characterKeysStartTheGame()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(bool, starts);
-    Sandbox box;
-    box.writeCharacter(Sandbox::defaultLines());
-    frmSplash title;
-    title.show();
-    QVERIFY(QTest::qWaitForWindowActive(&title));
-    QTest::keyClick(&title, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    if (!starts) {
-        QVERIFY(!shownMap());
-        QVERIFY(title.isVisible());
-        return;
-    }
-    QVERIFY(shownMap());
-    QVERIFY(shownMap()->isVisible());
-    QVERIFY(title.isHidden());
-    // The title keeps ticking unseen.
-    QVERIFY(clockOf(&title)->isActive());
-    // Closing the map window ends the program, the hidden title with it.
-    box.close(shownMap());
-    QCOMPARE(box.ends, QList<int>{0});
-}
-
-// The missing-file message shows while the title is still on screen.
+// The missing-file message shows while the title is still on screen; then
+// the map opens and hides the title for good, which keeps ticking unseen.
+// Which keys start the game is tst_GameKeys' table.
 void tst_frmSplash::titleStaysVisibleDuringMapStartUp()
 {
     Sandbox box;
@@ -173,6 +126,11 @@ void tst_frmSplash::titleStaysVisibleDuringMapStartUp()
     QCOMPARE(box.messages.size(), 1);
     QVERIFY(titleVisible);
     QVERIFY(title.isHidden());
+    QVERIFY(shownMap() && shownMap()->isVisible());
+    QVERIFY(clockOf(&title)->isActive());
+    // Closing the map window ends the program, the hidden title with it.
+    box.close(shownMap());
+    QCOMPARE(box.ends, QList<int>{0});
 }
 
 // A failed start-up ends the program; the title is never hidden.
