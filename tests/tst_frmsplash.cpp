@@ -21,6 +21,8 @@ private slots:
     void windowHasNoTitleBarAndIsCentred();
     void instructionsAreSixParagraphs();
     void bottomLineAlternatesEverySecond();
+    void controlCharactersStartTheGame_data();
+    void controlCharactersStartTheGame();
     void titleStaysVisibleDuringMapStartUp();
     void failedStartUpLeavesTheTitle();
     void closingTheTitleEndsTheProgram();
@@ -111,9 +113,31 @@ void tst_frmSplash::bottomLineAlternatesEverySecond()
     QTRY_COMPARE_WITH_TIMEOUT(control<QLabel>(&title, "lbl_Author")->text(), QString("Press a key to play"), 2500);
 }
 
+// Return, Backspace and Escape type a character too, a control one, and
+// start the game. The other keys are tst_GameKeys' table, whose presses
+// carry the text of the printable keys only.
+void tst_frmSplash::controlCharactersStartTheGame_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("enter") << int(Qt::Key_Return);
+    QTest::newRow("backspace") << int(Qt::Key_Backspace);
+    QTest::newRow("escape") << int(Qt::Key_Escape);
+}
+
+void tst_frmSplash::controlCharactersStartTheGame()
+{
+    QFETCH(int, key);
+    Sandbox box;
+    box.writeCharacter(Sandbox::defaultLines());
+    frmSplash title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowActive(&title));
+    QTest::keyClick(&title, Qt::Key(key));
+    QVERIFY(shownMap());
+}
+
 // The missing-file message shows while the title is still on screen; then
 // the map opens and hides the title for good, which keeps ticking unseen.
-// Which keys start the game is tst_GameKeys' table.
 void tst_frmSplash::titleStaysVisibleDuringMapStartUp()
 {
     Sandbox box;
