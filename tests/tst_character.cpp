@@ -204,31 +204,19 @@ void tst_Character::lineEndingsOfAnyKindRead()
     QVERIFY(box.read("Character.chx").startsWith(Sandbox::lines(withLine(14, "R=3"))));
 }
 
-// Start-up ends through "Error: code : description"; the file stays as it was.
+// Start-up ends through "Error: code : description"; the file stays as it
+// was. One row for each code: which damage gives which code is the
+// corpus's table (tests/data/expected.tsv).
 void tst_Character::damagedFileEndsStartUpUntouched_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("code");
-    const QStringList d = Sandbox::defaultLines();
     QTest::newRow("empty file") << QByteArray() << 62;
-    QTest::newRow("14 lines") << Sandbox::lines(d.mid(0, 14)) << 62;
-    QTest::newRow("14 lines, no ending") << Sandbox::lines(d.mid(0, 14)).chopped(2) << 62;
-    QTest::newRow("points empty") << Sandbox::lines(withLine(7, "pts=")) << 13;
     QTest::newRow("points abc") << Sandbox::lines(withLine(7, "pts=abc")) << 13;
     QTest::newRow("points 1e999") << Sandbox::lines(withLine(7, "pts=1e999")) << 6;
-    QTest::newRow("points nan") << Sandbox::lines(withLine(7, "pts=nan")) << 13;
-    QTest::newRow("points inf") << Sandbox::lines(withLine(7, "pts=inf")) << 13;
-    QTest::newRow("skill empty") << Sandbox::lines(withLine(9, "I=")) << 13;
-    QTest::newRow("skill abc") << Sandbox::lines(withLine(9, "I=abc")) << 13;
-    QTest::newRow("skill 1e999") << Sandbox::lines(withLine(10, "B=1e999")) << 6;
-    QTest::newRow("skill nan") << Sandbox::lines(withLine(11, "G=nan")) << 13;
-    QTest::newRow("skill inf") << Sandbox::lines(withLine(12, "Y=inf")) << 13;
-    QTest::newRow("skill width overflows") << Sandbox::lines(withLine(13, "O=1e307")) << 6;
     QTest::newRow("negative skill") << Sandbox::lines(withLine(8, "V=-1")) << 380;
-    QTest::newRow("skill -0.5 rounds down to -1") << Sandbox::lines(withLine(8, "V=-0.5")) << 380;
     QTest::newRow("points of a million digits") << Sandbox::lines(withLine(7, "pts=" + QString(1000000, '9'))) << 6;
     QTest::newRow("line shorter than key") << Sandbox::lines(withLine(3, "HP")) << 5;
-    QTest::newRow("skill line shorter than key") << Sandbox::lines(withLine(14, "R")) << 5;
 }
 
 void tst_Character::damagedFileEndsStartUpUntouched()
@@ -258,16 +246,14 @@ void tst_Character::damagedFileEndsStartUpUntouched()
 }
 
 // What cannot be read as a file ends start-up at once with "Error: 75",
-// and stays: a folder, a named pipe or a device behind a link (neither
-// waited for nor read without end), a file far too large to be a character.
+// and stays: a folder, or a named pipe behind a link (not waited for).
+// Every other kind of entry, and how soon each is given up, is the
+// corpus's table.
 void tst_Character::unreadableEntryEndsStartUpUntouched_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("folder") << "folder";
-    QTest::newRow("named pipe") << "pipe";
     QTest::newRow("link to a named pipe") << "link to pipe";
-    QTest::newRow("link to /dev/zero") << "link to /dev/zero";
-    QTest::newRow("2 MiB file") << "huge";
 }
 
 void tst_Character::unreadableEntryEndsStartUpUntouched()
@@ -277,17 +263,10 @@ void tst_Character::unreadableEntryEndsStartUpUntouched()
     const QString file = box.path("Character.chx");
     if (kind == "folder")
         QVERIFY(QDir(box.folder()).mkdir("Character.chx"));
-    if (kind == "pipe")
-        QCOMPARE(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
     if (kind == "link to pipe") {
         QCOMPARE(mkfifo(QFile::encodeName(box.path("pipe")).constData(), 0600), 0);
         QVERIFY(QFile::link(box.path("pipe"), file));
     }
-    if (kind == "link to /dev/zero")
-        QVERIFY(QFile::link("/dev/zero", file));
-    const QByteArray huge = Sandbox::lines(Sandbox::defaultLines()) + QByteArray(2 << 20, 'x');
-    if (kind == "huge")
-        box.write("Character.chx", huge);
     QElapsedTimer clock;
     clock.start();
     const frmMainGameWindow *map = box.openMap();
@@ -299,8 +278,6 @@ void tst_Character::unreadableEntryEndsStartUpUntouched()
     const QFileInfo after(file);
     QCOMPARE(after.isDir(), kind == "folder");
     QCOMPARE(after.isSymLink(), kind.startsWith("link"));
-    if (kind == "huge")
-        QCOMPARE(box.read("Character.chx"), huge);
 }
 
 // A save that cannot write names the file and the reason, ends the program,
