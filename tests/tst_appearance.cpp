@@ -588,10 +588,8 @@ void tst_Appearance::focusToldWhenAReaderArrives_data()
 {
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("focused");
-    QTest::newRow("title") << "title"
-                           << "";
-    QTest::newRow("map") << "map"
-                         << "pic_WorldMap";
+    QTest::newRow("title") << "title" << QString();
+    QTest::newRow("map") << "map" << QStringLiteral("pic_WorldMap");
 }
 
 void tst_Appearance::focusToldWhenAReaderArrives()
@@ -618,18 +616,11 @@ void tst_Appearance::picturesSuitTheScreen_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("artwork");
     QTest::addColumn<QString>("artwork2x");
-    QTest::newRow("map") << "map"
-                         << "pic_WorldMap"
-                         << ":/worldmap.jpg"
-                         << ":/worldmap_2x.jpg";
-    QTest::newRow("title") << "title"
-                           << "pic_Title"
-                           << ":/title.jpg"
-                           << ":/title_2x.jpg";
-    QTest::newRow("map from Graphics") << "map"
-                                       << "pic_WorldMap"
-                                       << "Graphics/MapBackground.bmp"
-                                       << "";
+    const auto row = [](const char *name, const char *which, const char *box, const char *artwork,
+                        const char *artwork2x) { QTest::newRow(name) << which << box << artwork << artwork2x; };
+    row("map", "map", "pic_WorldMap", ":/worldmap.jpg", ":/worldmap_2x.jpg");
+    row("title", "title", "pic_Title", ":/title.jpg", ":/title_2x.jpg");
+    row("map from Graphics", "map", "pic_WorldMap", "Graphics/MapBackground.bmp", "");
 }
 
 void tst_Appearance::picturesSuitTheScreen()
