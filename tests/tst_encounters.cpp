@@ -146,26 +146,20 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar_data()
     QTest::addColumn<QString>("pointsAfter");
     QTest::addColumn<int>("beeps");
     QTest::addColumn<bool>("buttons");
-    QTest::newRow("blue 17 to 18") << 7 << "B=17"
-                                   << "0" << 2700.0f << "0" << 0 << false;
-    QTest::newRow("blue 18 wraps") << 7 << "B=18"
-                                   << "0" << 150.0f << "20" << 1 << true;
-    QTest::newRow("violet wraps") << 0 << "V=18"
-                                  << "3" << 150.0f << "33" << 1 << true;
-    QTest::newRow("indigo wraps") << 5 << "I=18"
-                                  << "0" << 150.0f << "25" << 1 << true;
-    QTest::newRow("green wraps") << 10 << "G=18"
-                                 << "0" << 150.0f << "16" << 1 << true;
-    QTest::newRow("yellow wraps") << 12 << "Y=18"
-                                  << "0" << 150.0f << "12" << 1 << true;
-    QTest::newRow("orange wraps") << 17 << "O=18"
-                                  << "0" << 150.0f << "8" << 1 << true;
-    QTest::newRow("red wraps from 0 points") << 20 << "R=18"
-                                             << "0" << 150.0f << "4" << 1 << true;
-    QTest::newRow("red level 1 to 2") << 19 << "R=1"
-                                      << "2" << 300.0f << "2" << 0 << true;
-    QTest::newRow("over-full bar wraps") << 18 << "R=40"
-                                         << "0" << 150.0f << "4" << 1 << true;
+    const auto row = [](const char *name, int index, const char *barLine, const char *points, float widthAfter,
+                        const char *pointsAfter, int beeps, bool buttons) {
+        QTest::newRow(name) << index << barLine << points << widthAfter << pointsAfter << beeps << buttons;
+    };
+    row("blue 17 to 18", 7, "B=17", "0", 2700.0f, "0", 0, false);
+    row("blue 18 wraps", 7, "B=18", "0", 150.0f, "20", 1, true);
+    row("violet wraps", 0, "V=18", "3", 150.0f, "33", 1, true);
+    row("indigo wraps", 5, "I=18", "0", 150.0f, "25", 1, true);
+    row("green wraps", 10, "G=18", "0", 150.0f, "16", 1, true);
+    row("yellow wraps", 12, "Y=18", "0", 150.0f, "12", 1, true);
+    row("orange wraps", 17, "O=18", "0", 150.0f, "8", 1, true);
+    row("red wraps from 0 points", 20, "R=18", "0", 150.0f, "4", 1, true);
+    row("red level 1 to 2", 19, "R=1", "2", 300.0f, "2", 0, true);
+    row("over-full bar wraps", 18, "R=40", "0", 150.0f, "4", 1, true);
 }
 
 void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()

@@ -257,11 +257,20 @@ private:
     // of the map and no enemy shown, so that no key starts a battle.
     frmMainGameWindow *openMap(bool shown = true);
     std::unique_ptr<frmBattleControl> openBattle(frmMainGameWindow *map);
+    // `window` shown and active, ready for keys: the help scrolled half way
+    // down, the middle one of three fallen chosen in the hall. It lives
+    // until the next one or the end of the test.
+    QWidget *show(Window window);
     // Whether `press` does anything to `window`, the key going to its focus.
     static bool acts(QWidget *window, QKeyCombination press);
 
     Sandbox *m_sandbox = nullptr;
     Gamepad *m_gamepad = nullptr;
+    std::unique_ptr<QWidget> m_shown;
+    // The battle and the box are modal and the test's own: the sandbox's
+    // watchdog, which closes modal windows nobody expected, must leave them
+    // be however long a slow build takes over the row.
+    std::optional<BattlesExpected> m_expected;
 };
 
 void tst_GameKeys::init()
@@ -280,6 +289,8 @@ void tst_GameKeys::init()
 
 void tst_GameKeys::cleanup()
 {
+    m_shown.reset();
+    m_expected.reset();
     RandomSource::clearScript();
     delete m_sandbox;
     m_sandbox = nullptr;
@@ -310,6 +321,51 @@ std::unique_ptr<frmBattleControl> tst_GameKeys::openBattle(frmMainGameWindow *ma
     if (!QTest::qWaitForWindowActive(battle.get()))
         qFatal("the battle window did not become active");
     return battle;
+}
+
+QWidget *tst_GameKeys::show(Window window)
+{
+    m_shown.reset();
+    m_expected.reset();
+    switch (window) {
+    case Window::Title:
+        m_shown = std::make_unique<frmSplash>();
+        break;
+    case Window::Map:
+        return openMap();
+    case Window::Battle:
+        m_expected.emplace();
+        m_shown = openBattle(openMap(false));
+        return m_shown.get();
+    case Window::Help:
+        m_shown = std::make_unique<HelpWindow>(nullptr);
+        break;
+    case Window::Hall:
+        writeThreeFallen();
+        m_shown = std::make_unique<HallWindow>(nullptr);
+        break;
+    case Window::MessageBox:
+        m_expected.emplace();
+        m_shown = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Chromaland"),
+                                                QStringLiteral("A message"), QMessageBox::Ok);
+        break;
+    }
+    m_shown->show();
+    if (!QTest::qWaitForWindowActive(m_shown.get()))
+        qFatal("the window did not become active");
+    if (auto *help = qobject_cast<HelpWindow *>(m_shown.get())) {
+        // The whole text laid out now, not bit by bit while keys are pressed,
+        // and half way down, so that every way of scrolling has room to go.
+        helpText(help)->document()->size();
+        helpText(help)->verticalScrollBar()->setValue(helpText(help)->verticalScrollBar()->maximum() / 2);
+    }
+    if (auto *hall = qobject_cast<HallWindow *>(m_shown.get())) {
+        // Up and down both move.
+        hallTable(hall)->setCurrentIndex(hallModel(hall)->index(1, 0));
+    }
+    // Ctrl+C copies what is not on the clipboard before.
+    QGuiApplication::clipboard()->clear();
+    return m_shown.get();
 }
 
 bool tst_GameKeys::acts(QWidget *window, QKeyCombination press)
@@ -343,75 +399,24 @@ void tst_GameKeys::listedKeysAct()
     QFETCH(int, press);
     const QKeyCombination key = QKeyCombination::fromCombined(press);
     HelpKey::install();
-    switch (window) {
-    case Window::Title: {
-        frmSplash title;
-        title.show();
-        QVERIFY(QTest::qWaitForWindowActive(&title));
-        if (key.key() == GameKeys::Help)
-            QVERIFY(helpOpensOn(&title, key));
-        else if (key.key() == GameKeys::Hall)
-            QVERIFY(hallOpensOn([&] { click(&title, key); }));
-        else {
-            click(&title, key);
-            QVERIFY(shownMap());
-        }
-        break;
+    QWidget *shown = show(window);
+    // Space is for the map's "+" button that has the focus.
+    if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain")); plus && key.key() == Qt::Key_Space)
+        plus->setFocus();
+    if (window == Window::Title && key.key() != GameKeys::Help && key.key() != GameKeys::Hall) {
+        click(shown, key);
+        QVERIFY(shownMap());
+        return;
     }
-    case Window::Map: {
-        frmMainGameWindow *map = openMap();
-        // Space is for the "+" button that has the focus.
-        if (key.key() == Qt::Key_Space)
-            control<QPushButton>(map, "cmd_ST_gain")->setFocus();
-        QVERIFY(acts(map, key));
-        break;
-    }
-    case Window::Battle: {
-        frmMainGameWindow *map = openMap(false);
-        const BattlesExpected expected;
-        std::unique_ptr<frmBattleControl> battle = openBattle(map);
-        QVERIFY(acts(battle.get(), key));
-        break;
-    }
-    case Window::Help: {
-        HelpWindow help(nullptr);
-        help.show();
-        QVERIFY(QTest::qWaitForWindowActive(&help));
-        // Half way down, so that every way of scrolling has room to go.
-        QScrollBar *bar = helpText(&help)->verticalScrollBar();
-        bar->setValue(bar->maximum() / 2);
-        // Return and Enter follow the link that Tab has reached; Ctrl+C
-        // copies what Ctrl+A has selected.
-        if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-            QTest::keyClick(helpText(&help), Qt::Key_Tab);
-        if (key == QKeyCombination(Qt::ControlModifier, Qt::Key_C)) {
-            QGuiApplication::clipboard()->clear();
-            QTest::keyClick(helpText(&help), Qt::Key_A, Qt::ControlModifier);
-        }
-        QVERIFY(acts(&help, key));
-        break;
-    }
-    case Window::Hall: {
-        writeThreeFallen();
-        HallWindow hall(nullptr);
-        hall.show();
-        QVERIFY(QTest::qWaitForWindowActive(&hall));
-        // Ctrl+C copies the record: there is none on the clipboard before.
-        QGuiApplication::clipboard()->clear();
-        QVERIFY(acts(&hall, key));
-        break;
-    }
-    case Window::MessageBox: {
-        const BattlesExpected expected; // the box is modal and the test's own
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), QStringLiteral("A message"),
-                        QMessageBox::Ok);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowActive(&box));
-        QVERIFY(acts(&box, key));
-        QVERIFY(!box.isVisible());
-        break;
-    }
-    }
+    // Return and Enter follow the link that Tab has reached in the help;
+    // Ctrl+C copies what Ctrl+A has selected.
+    if (window == Window::Help && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter))
+        QTest::keyClick(helpText(qobject_cast<HelpWindow *>(shown)), Qt::Key_Tab);
+    if (window == Window::Help && key == QKeyCombination(Qt::ControlModifier, Qt::Key_C))
+        QTest::keyClick(helpText(qobject_cast<HelpWindow *>(shown)), Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(acts(shown, key));
+    if (window == Window::MessageBox)
+        QVERIFY(!shown->isVisible());
 }
 
 void tst_GameKeys::unlistedKeysDoNothing_data()
@@ -429,38 +434,14 @@ void tst_GameKeys::unlistedKeysDoNothing()
     QFETCH(Window, window);
     HelpKey::install();
     QStringList acting;
-    std::unique_ptr<frmBattleControl> battle;
-    std::unique_ptr<HelpWindow> help;
     const BattlesExpected expected;
-    const auto fresh = [&]() -> QWidget * {
-        battle.reset();
-        help.reset();
-        switch (window) {
-        case Window::Battle:
-            battle = openBattle(openMap(false));
-            return battle.get();
-        case Window::Help:
-            help = std::make_unique<HelpWindow>(nullptr);
-            help->show();
-            if (!QTest::qWaitForWindowActive(help.get()))
-                qFatal("the help did not become active");
-            // The whole text laid out now, not bit by bit while keys are pressed.
-            helpText(help.get())->document()->size();
-            helpText(help.get())
-                ->verticalScrollBar()
-                ->setValue(helpText(help.get())->verticalScrollBar()->maximum() / 2);
-            return help.get();
-        default:
-            return openMap();
-        }
-    };
-    QWidget *shown = fresh();
+    QWidget *shown = show(window);
     for (QKeyCombination press : everyKey()) {
         if (listed(window, press))
             continue;
         if (acts(shown, press)) {
             acting << nameOf(press);
-            shown = fresh();
+            shown = show(window);
         }
     }
     QVERIFY2(acting.isEmpty(),
@@ -508,13 +489,15 @@ void tst_GameKeys::buttonsActAsTheirKeys()
     const bool stray =
         input.axis >= 0 && input.axis != SDL_CONTROLLER_AXIS_LEFTX && input.axis != SDL_CONTROLLER_AXIS_LEFTY;
     const std::optional<QKeyCombination> key = stray ? std::nullopt : GameKeys::pressOf(window, input.button);
+    // The key the input stands for; none is Qt::Key_unknown.
+    const int pressed = key ? key->key() : Qt::Key_unknown;
     HelpKey::install();
     VirtualPad pad(*m_gamepad);
     const auto push = [&] { pad.press(input.button, input.axis, input.value); };
     const auto acts = [&](QWidget *shown) {
-        if (key && key->key() == GameKeys::Help)
+        if (pressed == GameKeys::Help)
             return helpOpensOn(push);
-        if (key && key->key() == GameKeys::Hall)
+        if (pressed == GameKeys::Hall)
             return hallOpensOn(push);
         // What the window still has to do after showing is not the press's:
         // under load the help's text is still being laid out.
@@ -523,66 +506,19 @@ void tst_GameKeys::buttonsActAsTheirKeys()
         push();
         return !(Look(shown) == before);
     };
-    switch (window) {
-    case Window::Title: {
-        frmSplash title;
-        title.show();
-        QVERIFY(QTest::qWaitForWindowActive(&title));
-        if (key && key->key() == GameKeys::Help)
-            QVERIFY(helpOpensOn(push));
-        else {
-            push();
-            QCOMPARE(bool(shownMap()), bool(key));
-        }
-        break;
+    QWidget *shown = show(window);
+    if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain")); plus && pressed == Qt::Key_Space)
+        plus->setFocus();
+    if (window == Window::Title && pressed == GameKeys::Help) {
+        QVERIFY(helpOpensOn(push));
+    } else if (window == Window::Title) {
+        push();
+        QCOMPARE(bool(shownMap()), bool(key));
+    } else {
+        QCOMPARE(acts(shown), bool(key));
     }
-    case Window::Map: {
-        frmMainGameWindow *map = openMap();
-        if (key && key->key() == Qt::Key_Space)
-            control<QPushButton>(map, "cmd_ST_gain")->setFocus();
-        QCOMPARE(acts(map), bool(key));
-        break;
-    }
-    case Window::Battle: {
-        frmMainGameWindow *map = openMap(false);
-        const BattlesExpected expected;
-        std::unique_ptr<frmBattleControl> battle = openBattle(map);
-        QCOMPARE(acts(battle.get()), bool(key));
-        break;
-    }
-    case Window::Help: {
-        HelpWindow help(nullptr);
-        help.show();
-        QVERIFY(QTest::qWaitForWindowActive(&help));
-        helpText(&help)->document()->size();
-        helpText(&help)->verticalScrollBar()->setValue(helpText(&help)->verticalScrollBar()->maximum() / 2);
-        QCOMPARE(acts(&help), bool(key));
-        break;
-    }
-    case Window::Hall: {
-        writeThreeFallen();
-        HallWindow hall(nullptr);
-        hall.show();
-        QVERIFY(QTest::qWaitForWindowActive(&hall));
-        // The middle one of three chosen, so that up and down both move.
-        hallTable(&hall)->setCurrentIndex(hallModel(&hall)->index(1, 0));
-        QCOMPARE(acts(&hall), bool(key));
-        break;
-    }
-    case Window::MessageBox: {
-        // The box is modal and the test's own: the sandbox's watchdog, which
-        // closes modal windows nobody expected, must leave it be however
-        // long a slow build takes over the row.
-        const BattlesExpected expected;
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Chromaland"), QStringLiteral("A message"),
-                        QMessageBox::Ok);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowActive(&box));
-        QCOMPARE(acts(&box), bool(key));
-        QCOMPARE(box.isVisible(), !key);
-        break;
-    }
-    }
+    if (window == Window::MessageBox)
+        QCOMPARE(shown->isVisible(), !key);
 }
 
 // A whole round with the controller alone: the d-pad walks onto an enemy,
@@ -692,20 +628,12 @@ void tst_GameKeys::theHallOfTheFallen()
     QFETCH(bool, fallen);
     if (fallen)
         writeThreeFallen();
-    std::unique_ptr<frmSplash> title;
-    QProgressBar *clock = nullptr;
-    if (over == Window::Title) {
-        title = std::make_unique<frmSplash>();
-        title->show();
-        QVERIFY(QTest::qWaitForWindowActive(title.get()));
-    } else {
-        frmMainGameWindow *map = openMap();
-        clockOf(map)->start();
-        clock = control<QProgressBar>(map, "prog_MoveTime");
-    }
+    QWidget *shown = show(over);
+    auto *clock = shown->findChild<QProgressBar *>(QStringLiteral("prog_MoveTime"));
+    if (clock)
+        clockOf(shown)->start();
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);
-    QGuiApplication::clipboard()->clear();
     bool looked = false;
     const bool opened = hallOpensOn(
         [&] { click(focus, GameKeys::Hall); },

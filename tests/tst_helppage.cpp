@@ -129,17 +129,11 @@ void tst_HelpPage::numbersFollowTheLanguage_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("seconds");
-    QTest::newRow("de") << "de"
-                        << "1,7";
-    QTest::newRow("fr") << "fr"
-                        << "1,7";
-    QTest::newRow("pl") << "pl"
-                        << "1,7";
-    QTest::newRow("ja") << "ja"
-                        << "1.7";
+    for (const char *language : {"de", "fr", "pl"})
+        QTest::newRow(language) << language << "1,7";
+    QTest::newRow("ja") << "ja" << QStringLiteral("1.7");
     // In the windows' digits, not ١٫٧.
-    QTest::newRow("ar") << "ar"
-                        << "1.7";
+    QTest::newRow("ar") << "ar" << QStringLiteral("1.7");
 }
 
 void tst_HelpPage::numbersFollowTheLanguage()
@@ -163,15 +157,7 @@ void tst_HelpPage::keyNamesAreTheGames_data()
     for (const QString &language : languages) {
         QStringList english;
         if (language == QLatin1String("de"))
-            english << "Space"
-                    << "Ctrl"
-                    << "Shift"
-                    << "Home"
-                    << "End"
-                    << "PgUp"
-                    << "PgDown"
-                    << "Up"
-                    << "Down";
+            english = QStringList{"Space", "Ctrl", "Shift", "Home", "End", "PgUp", "PgDown", "Up", "Down"};
         QTest::addRow("%s", qPrintable(language)) << language << english;
     }
 }

@@ -320,33 +320,19 @@ void tst_MapPlayMove::focusReturnsToTheMapAfterPlus_data()
     QTest::addColumn<QString>("pointsAfter");
     QTest::addColumn<bool>("keepsFocus");
 
-    QTest::newRow("strength") << "cmd_ST_gain" << false << "10"
-                              << "3"
-                              << "2" << true;
-    QTest::newRow("dexterity") << "cmd_DX_gain" << false << "10"
-                               << "3"
-                               << "2" << true;
-    QTest::newRow("wisdom") << "cmd_WS_gain" << false << "10"
-                            << "3"
-                            << "2" << true;
-    QTest::newRow("health") << "cmd_HP_gain" << false << "10"
-                            << "3"
-                            << "2" << true;
-    QTest::newRow("magic") << "cmd_MP_gain" << false << "10"
-                           << "3"
-                           << "2" << true;
-    QTest::newRow("last point") << "cmd_MP_gain" << false << "10"
-                                << "1"
-                                << "0" << false;
-    QTest::newRow("refused") << "cmd_ST_gain" << false << "ten"
-                             << "3"
-                             << "3" << false;
-    QTest::newRow("strength, mouse") << "cmd_ST_gain" << true << "10"
-                                     << "3"
-                                     << "2" << false;
-    QTest::newRow("magic, mouse") << "cmd_MP_gain" << true << "10"
-                                  << "3"
-                                  << "2" << false;
+    const auto row = [](const char *name, const char *button, bool mouse, const char *strength, const char *points,
+                        const char *pointsAfter, bool keepsFocus) {
+        QTest::newRow(name) << button << mouse << strength << points << pointsAfter << keepsFocus;
+    };
+    row("strength", "cmd_ST_gain", false, "10", "3", "2", true);
+    row("dexterity", "cmd_DX_gain", false, "10", "3", "2", true);
+    row("wisdom", "cmd_WS_gain", false, "10", "3", "2", true);
+    row("health", "cmd_HP_gain", false, "10", "3", "2", true);
+    row("magic", "cmd_MP_gain", false, "10", "3", "2", true);
+    row("last point", "cmd_MP_gain", false, "10", "1", "0", false);
+    row("refused", "cmd_ST_gain", false, "ten", "3", "3", false);
+    row("strength, mouse", "cmd_ST_gain", true, "10", "3", "2", false);
+    row("magic, mouse", "cmd_MP_gain", true, "10", "3", "2", false);
 }
 
 void tst_MapPlayMove::focusReturnsToTheMapAfterPlus()

