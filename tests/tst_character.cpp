@@ -217,6 +217,7 @@ void tst_Character::damagedFileEndsStartUpUntouched_data()
     QTest::newRow("negative skill") << Sandbox::lines(withLine(8, "V=-1")) << 380;
     QTest::newRow("points of a million digits") << Sandbox::lines(withLine(7, "pts=" + QString(1000000, '9'))) << 6;
     QTest::newRow("line shorter than key") << Sandbox::lines(withLine(3, "HP")) << 5;
+    QTest::newRow("2 MiB file") << Sandbox::lines(Sandbox::defaultLines()) + QByteArray(2 << 20, 'x') << 75;
 }
 
 void tst_Character::damagedFileEndsStartUpUntouched()
