@@ -189,54 +189,56 @@ QList<QKeyCombination> withModifiers(std::initializer_list<Qt::Key> keys)
     return presses;
 }
 
-} // namespace
+constexpr QKeyCombination ShiftTab(Qt::ShiftModifier, Qt::Key_Tab);
+// What Shift+Tab arrives as.
+constexpr QKeyCombination BackTab(Qt::ShiftModifier, Qt::Key_Backtab);
 
-QList<Key> all()
+QString arrows()
 {
-    const QKeyCombination shiftTab(Qt::ShiftModifier, Qt::Key_Tab);
-    // What Shift+Tab arrives as.
-    const QKeyCombination backTab(Qt::ShiftModifier, Qt::Key_Backtab);
-    const QString arrows = QCoreApplication::translate("GameKeys", "Arrow keys");
-    const auto help = [](Window window) {
-        return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
-    };
-    const auto hall = [](Window window) {
-        return Key{window,
-                   name(Hall),
-                   QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
-                   {Hall}};
-    };
-    QList<QKeyCombination> scrolling{Qt::Key_Up,   Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
-                                     Qt::Key_Home, Qt::Key_End,  Qt::Key_Space};
-    scrolling << QKeyCombination(Qt::ShiftModifier, Qt::Key_Space) << QKeyCombination(Qt::ShiftModifier, Qt::Key_Up)
-              << QKeyCombination(Qt::ShiftModifier, Qt::Key_Down) << QKeyCombination(Qt::ControlModifier, Qt::Key_Up)
-              << QKeyCombination(Qt::ControlModifier, Qt::Key_Down)
-              << QKeyCombination(Qt::ControlModifier, Qt::Key_Space) << QKeyCombination(Qt::AltModifier, Qt::Key_Down)
-              << QKeyCombination(Qt::AltModifier, Qt::Key_Space);
-    QList<QKeyCombination> battleFocus{Qt::Key_Tab, backTab};
-    battleFocus << withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
+    return QCoreApplication::translate("GameKeys", "Arrow keys");
+}
 
-    QList<Key> keys{
+Key helpRow(Window window)
+{
+    return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
+}
+
+Key hallRow(Window window)
+{
+    return Key{window,
+               name(Hall),
+               QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
+               {Hall}};
+}
+
+QList<Key> titleKeys()
+{
+    return {
         {Window::Title,
          QCoreApplication::translate("GameKeys", "A letter, a digit, Space, Esc, Return or Backspace"),
          QCoreApplication::translate("GameKeys", "Starts the game."),
          {Qt::Key_A, Qt::Key_7, Qt::Key_Space}},
-        help(Window::Title),
-        hall(Window::Title),
+        helpRow(Window::Title),
+        hallRow(Window::Title),
+    };
+}
 
+QList<Key> mapKeys()
+{
+    return {
         // The shift state does not matter to a move.
-        {Window::Map, arrows, QCoreApplication::translate("GameKeys", "Move you one square."),
+        {Window::Map, arrows(), QCoreApplication::translate("GameKeys", "Move you one square."),
          withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
-        help(Window::Map),
-        hall(Window::Map),
+        helpRow(Window::Map),
+        hallRow(Window::Map),
         {Window::Map,
          name(ColourSymbols),
          QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
          {ColourSymbols}},
         {Window::Map,
-         keyNames({Qt::Key_Tab, shiftTab}),
+         keyNames({Qt::Key_Tab, ShiftTab}),
          QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
-         {Qt::Key_Tab, backTab}},
+         {Qt::Key_Tab, BackTab}},
         {Window::Map, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
         // Every key that reaches the map looks for an enemy on the player's
@@ -252,18 +254,37 @@ QList<Key> all()
                                      "game (your desktop's key for closing a window)."),
          {QKeyCombination(Qt::AltModifier, Qt::Key_F4)},
          true},
+    };
+}
 
+QList<Key> battleKeys()
+{
+    QList<QKeyCombination> focus{Qt::Key_Tab, BackTab};
+    focus << withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down});
+    return {
         battleButton("&Attack", QCoreApplication::translate("GameKeys", "Presses the Attack button.")),
         battleButton("&Blast", QCoreApplication::translate("GameKeys", "Presses the Blast button.")),
         battleButton("&Heal", QCoreApplication::translate("GameKeys", "Presses the Heal button.")),
         battleButton("&Retreat", QCoreApplication::translate("GameKeys", "Presses the Retreat button.")),
-        {Window::Battle, keyNames({Qt::Key_Tab, shiftTab}) + QCoreApplication::translate("GameKeys", ", ") + arrows,
-         QCoreApplication::translate("GameKeys", "Go from one button to the next."), battleFocus},
+        {Window::Battle, keyNames({Qt::Key_Tab, ShiftTab}) + QCoreApplication::translate("GameKeys", ", ") + arrows(),
+         QCoreApplication::translate("GameKeys", "Go from one button to the next."), focus},
         {Window::Battle, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "Presses the button that has the focus."),
          withModifiers({Qt::Key_Space})},
-        help(Window::Battle),
+        helpRow(Window::Battle),
+    };
+}
 
+QList<Key> helpKeys()
+{
+    QList<QKeyCombination> scrolling{Qt::Key_Up,   Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                                     Qt::Key_Home, Qt::Key_End,  Qt::Key_Space};
+    scrolling << QKeyCombination(Qt::ShiftModifier, Qt::Key_Space) << QKeyCombination(Qt::ShiftModifier, Qt::Key_Up)
+              << QKeyCombination(Qt::ShiftModifier, Qt::Key_Down) << QKeyCombination(Qt::ControlModifier, Qt::Key_Up)
+              << QKeyCombination(Qt::ControlModifier, Qt::Key_Down)
+              << QKeyCombination(Qt::ControlModifier, Qt::Key_Space) << QKeyCombination(Qt::AltModifier, Qt::Key_Down)
+              << QKeyCombination(Qt::AltModifier, Qt::Key_Space);
+    return {
         {Window::Help,
          name(Qt::Key_Escape),
          QCoreApplication::translate("GameKeys", "Closes this help."),
@@ -273,9 +294,9 @@ QList<Key> all()
              {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Space}),
          QCoreApplication::translate("GameKeys", "Scroll the help."), scrolling},
         {Window::Help,
-         keyNames({Qt::Key_Tab, shiftTab}),
+         keyNames({Qt::Key_Tab, ShiftTab}),
          QCoreApplication::translate("GameKeys", "Go from one link to the next."),
-         {Qt::Key_Tab, backTab}},
+         {Qt::Key_Tab, BackTab}},
         {Window::Help,
          keyNames({Qt::Key_Return, Qt::Key_Enter}),
          QCoreApplication::translate("GameKeys", "Follows the link that has the focus."),
@@ -284,7 +305,12 @@ QList<Key> all()
          keyNames({QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}),
          QCoreApplication::translate("GameKeys", "Select all of the help's text, and copy what is selected."),
          {QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
+    };
+}
 
+QList<Key> hallKeys()
+{
+    return {
         {Window::Hall,
          name(Qt::Key_Escape),
          QCoreApplication::translate("GameKeys", "Closes the hall."),
@@ -301,12 +327,24 @@ QList<Key> all()
          name(QKeyCombination(Qt::ControlModifier, Qt::Key_C)),
          QCoreApplication::translate("GameKeys", "Copies that record as text."),
          {QKeyCombination(Qt::ControlModifier, Qt::Key_C)}},
+    };
+}
 
+QList<Key> messageKeys()
+{
+    return {
         {Window::MessageBox,
          keyNames({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
          QCoreApplication::translate("GameKeys", "Closes the message."),
          {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter), Qt::Key_Space, Qt::Key_Escape}},
     };
+}
+
+} // namespace
+
+QList<Key> all()
+{
+    QList<Key> keys = titleKeys() + mapKeys() + battleKeys() + helpKeys() + hallKeys() + messageKeys();
     // Each window's controller rows after its keys, in the windows' order.
     const QList<Key> buttons = controllerRows();
     for (auto at = keys.begin(); at != keys.end();) {
