@@ -90,86 +90,113 @@ Key battleButton(const char *caption, QString action)
     return {Window::Battle, name(press), std::move(action), {press}};
 }
 
+using B = Gamepad::Button;
+
+Key buttonRow(Window window, const QStringList &names, QString action, QList<ButtonPress> buttons)
+{
+    //: Between the names of keys that do the same ("Enter, Space"); keep it short.
+    return Key{window,
+               names.join(QCoreApplication::translate("GameKeys", ", ")),
+               std::move(action),
+               {},
+               false,
+               std::move(buttons)};
+}
+
+QString backButton()
+{
+    //: A game controller's Back button (Select, View, Share or "-" on some controllers).
+    return QCoreApplication::translate("GameKeys", "Back (Select)");
+}
+
+Key helpButton(Window window)
+{
+    return buttonRow(window, {backButton()}, QCoreApplication::translate("GameKeys", "Opens this help."),
+                     {{B::Back, Help}});
+}
+
+QList<Key> titleAndMapButtons()
+{
+    return {
+        buttonRow(Window::Title,
+                  {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("X"), QStringLiteral("Y"),
+                   //: A game controller's Start button (Options, Menu or "+" on some controllers).
+                   QCoreApplication::translate("GameKeys", "Start")},
+                  QCoreApplication::translate("GameKeys", "Starts the game."),
+                  {{B::A, Qt::Key_Space},
+                   {B::B, Qt::Key_Space},
+                   {B::X, Qt::Key_Space},
+                   {B::Y, Qt::Key_Space},
+                   {B::Start, Qt::Key_Space}}),
+        helpButton(Window::Title),
+
+        buttonRow(Window::Map, {QCoreApplication::translate("GameKeys", "D-pad or left stick")},
+                  QCoreApplication::translate("GameKeys", "Move you one square."),
+                  {{B::DpadUp, Qt::Key_Up},
+                   {B::DpadDown, Qt::Key_Down},
+                   {B::DpadLeft, Qt::Key_Left},
+                   {B::DpadRight, Qt::Key_Right}}),
+        buttonRow(
+            Window::Map, {QCoreApplication::translate("GameKeys", "Shoulder buttons (LB, RB)")},
+            QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
+            {{B::LeftShoulder, QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {B::RightShoulder, Qt::Key_Tab}}),
+        buttonRow(Window::Map, {QStringLiteral("A")},
+                  QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
+                  {{B::A, Qt::Key_Space}}),
+        buttonRow(Window::Map, {QStringLiteral("Y")},
+                  QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
+                  {{B::Y, ColourSymbols}}),
+        buttonRow(Window::Map, {QStringLiteral("X")},
+                  QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
+                  {{B::X, Hall}}),
+        helpButton(Window::Map),
+    };
+}
+
+QList<Key> otherButtons()
+{
+    const QString back = backButton();
+    return {
+        buttonRow(Window::Battle, {QStringLiteral("A")},
+                  QCoreApplication::translate("GameKeys", "Presses the Attack button."),
+                  {{B::A, battleMnemonic("&Attack")}}),
+        buttonRow(Window::Battle, {QStringLiteral("X")},
+                  QCoreApplication::translate("GameKeys", "Presses the Blast button."),
+                  {{B::X, battleMnemonic("&Blast")}}),
+        buttonRow(Window::Battle, {QStringLiteral("Y")},
+                  QCoreApplication::translate("GameKeys", "Presses the Heal button."),
+                  {{B::Y, battleMnemonic("&Heal")}}),
+        buttonRow(Window::Battle, {QStringLiteral("B")},
+                  QCoreApplication::translate("GameKeys", "Presses the Retreat button."),
+                  {{B::B, battleMnemonic("&Retreat")}}),
+        helpButton(Window::Battle),
+
+        buttonRow(Window::Help, {QStringLiteral("B"), back},
+                  QCoreApplication::translate("GameKeys", "Closes this help."),
+                  {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
+        buttonRow(Window::Help, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
+                  QCoreApplication::translate("GameKeys", "Scroll the help."),
+                  {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+
+        buttonRow(Window::Hall, {QStringLiteral("B"), back},
+                  QCoreApplication::translate("GameKeys", "Closes the hall."),
+                  {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
+        buttonRow(Window::Hall, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
+                  QCoreApplication::translate("GameKeys", "Go from one fallen character to another."),
+                  {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+        buttonRow(Window::Hall, {QStringLiteral("A")},
+                  QCoreApplication::translate("GameKeys", "Shows the whole record of the chosen character."),
+                  {{B::A, Qt::Key_Return}}),
+
+        buttonRow(Window::MessageBox, {QStringLiteral("A")},
+                  QCoreApplication::translate("GameKeys", "Closes the message."), {{B::A, Qt::Key_Return}}),
+    };
+}
+
 // The game controller's rows, after the keys of each window.
 QList<Key> controllerRows()
 {
-    using B = Gamepad::Button;
-    const auto row = [](Window window, QStringList names, QString action, QList<ButtonPress> buttons) {
-        //: Between the names of keys that do the same ("Enter, Space"); keep it short.
-        return Key{window,
-                   names.join(QCoreApplication::translate("GameKeys", ", ")),
-                   std::move(action),
-                   {},
-                   false,
-                   std::move(buttons)};
-    };
-    //: A game controller's Back button (Select, View, Share or "-" on some controllers).
-    const QString back = QCoreApplication::translate("GameKeys", "Back (Select)");
-    const QString help = QCoreApplication::translate("GameKeys", "Opens this help.");
-    const QKeyCombination attack = battleMnemonic("&Attack");
-    const QKeyCombination blast = battleMnemonic("&Blast");
-    const QKeyCombination heal = battleMnemonic("&Heal");
-    const QKeyCombination retreat = battleMnemonic("&Retreat");
-    return {
-        row(Window::Title,
-            {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("X"), QStringLiteral("Y"),
-             //: A game controller's Start button (Options, Menu or "+" on some controllers).
-             QCoreApplication::translate("GameKeys", "Start")},
-            QCoreApplication::translate("GameKeys", "Starts the game."),
-            {{B::A, Qt::Key_Space},
-             {B::B, Qt::Key_Space},
-             {B::X, Qt::Key_Space},
-             {B::Y, Qt::Key_Space},
-             {B::Start, Qt::Key_Space}}),
-        row(Window::Title, {back}, help, {{B::Back, Help}}),
-
-        row(Window::Map, {QCoreApplication::translate("GameKeys", "D-pad or left stick")},
-            QCoreApplication::translate("GameKeys", "Move you one square."),
-            {{B::DpadUp, Qt::Key_Up},
-             {B::DpadDown, Qt::Key_Down},
-             {B::DpadLeft, Qt::Key_Left},
-             {B::DpadRight, Qt::Key_Right}}),
-        row(Window::Map, {QCoreApplication::translate("GameKeys", "Shoulder buttons (LB, RB)")},
-            QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
-            {{B::LeftShoulder, QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {B::RightShoulder, Qt::Key_Tab}}),
-        row(Window::Map, {QStringLiteral("A")},
-            QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), {{B::A, Qt::Key_Space}}),
-        row(Window::Map, {QStringLiteral("Y")},
-            QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
-            {{B::Y, ColourSymbols}}),
-        row(Window::Map, {QStringLiteral("X")},
-            QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
-            {{B::X, Hall}}),
-        row(Window::Map, {back}, help, {{B::Back, Help}}),
-
-        row(Window::Battle, {QStringLiteral("A")},
-            QCoreApplication::translate("GameKeys", "Presses the Attack button."), {{B::A, attack}}),
-        row(Window::Battle, {QStringLiteral("X")}, QCoreApplication::translate("GameKeys", "Presses the Blast button."),
-            {{B::X, blast}}),
-        row(Window::Battle, {QStringLiteral("Y")}, QCoreApplication::translate("GameKeys", "Presses the Heal button."),
-            {{B::Y, heal}}),
-        row(Window::Battle, {QStringLiteral("B")},
-            QCoreApplication::translate("GameKeys", "Presses the Retreat button."), {{B::B, retreat}}),
-        row(Window::Battle, {back}, help, {{B::Back, Help}}),
-
-        row(Window::Help, {QStringLiteral("B"), back}, QCoreApplication::translate("GameKeys", "Closes this help."),
-            {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
-        row(Window::Help, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
-            QCoreApplication::translate("GameKeys", "Scroll the help."),
-            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
-
-        row(Window::Hall, {QStringLiteral("B"), back}, QCoreApplication::translate("GameKeys", "Closes the hall."),
-            {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
-        row(Window::Hall, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
-            QCoreApplication::translate("GameKeys", "Go from one fallen character to another."),
-            {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
-        row(Window::Hall, {QStringLiteral("A")},
-            QCoreApplication::translate("GameKeys", "Shows the whole record of the chosen character."),
-            {{B::A, Qt::Key_Return}}),
-
-        row(Window::MessageBox, {QStringLiteral("A")}, QCoreApplication::translate("GameKeys", "Closes the message."),
-            {{B::A, Qt::Key_Return}}),
-    };
+    return titleAndMapButtons() + otherButtons();
 }
 
 } // namespace
