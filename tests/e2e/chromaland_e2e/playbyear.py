@@ -284,6 +284,10 @@ class Player:
         log("flat review:")
         for line in lines:
             log("    | " + line)
+        # An enemy that steps beside the player while the review is walked
+        # is announced then and there, between two of its lines: that is
+        # the game speaking up, not a line of the window.
+        lines = [l for l in lines if not re.fullmatch(r"notification .* (beside you|on your square)\b.*", l)]
         first = next((i for i, l in enumerate(lines) if l.startswith("Strength: ")), None)
         skills = [i for i, l in enumerate(lines) if re.fullmatch(r"\w+ skill: level \d+ of 18", l)]
         if first is None or len(skills) != 7 or skills != list(range(skills[0], skills[0] + 7)):
