@@ -108,10 +108,10 @@ void placeOnMap(QWidget *map, int column, int row, const QStringList &enemies)
     auto *player = map->findChild<PictureBox *>(QStringLiteral("pic_Player"));
     player->setLeft(left(column));
     player->setTop(left(row));
-    for (QString spec : enemies) {
-        const bool hidden = spec.startsWith(u'-');
-        spec.remove(u'-');
-        const QStringList parts = spec.split(QRegularExpression(QStringLiteral("[@,]")));
+    for (QString placing : enemies) {
+        const bool hidden = placing.startsWith(u'-');
+        placing.remove(u'-');
+        const QStringList parts = placing.split(QRegularExpression(QStringLiteral("[@,]")));
         auto *enemy = map->findChild<PictureBox *>(QStringLiteral("pic_Enemy_") + parts[0]);
         enemy->setLeft(left(parts[1].toInt()));
         enemy->setTop(left(parts[2].toInt()));
