@@ -99,6 +99,8 @@ class Scenario(unittest.TestCase):
             except AssertionError as e:
                 log("no picture of the screen: %s" % e)
         description = self.game.describe()
+        if isinstance(screen, X11):
+            description = "\n".join(filter(None, (screen.describe(), description)))
         if description:
             print(description, file=__import__("sys").stderr, flush=True)
 

@@ -88,23 +88,39 @@ class X11(XServer):
         for path in xdg.values():
             os.makedirs(path, exist_ok=True)
         env = dict(self.env, XDG_CONFIG_HOME=xdg["config"], XDG_CACHE_HOME=xdg["cache"], XDG_DATA_HOME=xdg["data"])
-        wm = self.processes.start(["openbox", "--sm-disable", "--config-file", os.path.join(HERE, "openbox-rc.xml")],
-                                  log_file=os.path.join(folder, "openbox.log"), env=env)
+        self.wm_log = os.path.join(folder, "openbox.log")
+        self.wm = wm = self.processes.start(
+            ["openbox", "--sm-disable", "--config-file", os.path.join(HERE, "openbox-rc.xml")], log_file=self.wm_log,
+            env=env)
 
         def alive():
             if wm.poll() is not None:
-                raise AssertionError("openbox did not start: " + open(os.path.join(folder, "openbox.log")).read())
+                raise AssertionError("openbox did not start: " + open(self.wm_log).read())
 
         # wmctrl -m answers once a window manager has taken over the screen.
         if not wait_until(lambda: self.ask("wmctrl", "-m"), 10, while_=alive):
             self.stop()
             raise AssertionError("openbox did not take over the display within 10 s")
 
+    def describe(self):
+        """The display's side of a failure's report: whether the X server
+        and the window manager still run (a window the game maps waits for
+        the window manager to show it), and what the window manager said."""
+        lines = ["  The X server %s; openbox %s." % (
+            "runs" if self.process.poll() is None else "has ended (exit code %s)" % self.process.poll(),
+            "runs" if self.wm.poll() is None else "has ended (exit code %s)" % self.wm.poll())]
+        if os.path.exists(self.wm_log) and os.path.getsize(self.wm_log):
+            lines.append("  Output of openbox:")
+            with open(self.wm_log, errors="replace") as f:
+                lines += ["    | " + line.rstrip("\n") for line in f.readlines()[-20:]]
+        return "\n".join(lines)
+
     # --- Windows --------------------------------------------------------
 
-    def windows_of(self, pid):
-        """The process's windows that are shown (mapped) now."""
-        return [int(w) for w in self.ask("xdotool", "search", "--onlyvisible", "--pid", str(pid)).split()]
+    def windows_of(self, pid, shown_only=True):
+        """The process's windows that are shown (mapped) now, or all of them."""
+        shown = ["--onlyvisible"] if shown_only else []
+        return [int(w) for w in self.ask("xdotool", "search", *shown, "--pid", str(pid)).split()]
 
     def name(self, window):
         return self.ask("xdotool", "getwindowname", str(window)).rstrip("\n")

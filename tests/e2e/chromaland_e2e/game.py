@@ -10,6 +10,7 @@ import signal
 import subprocess
 import time
 
+from . import processes
 from .processes import Group, log, wait_until
 
 
@@ -264,14 +265,18 @@ class Game:
         """The game's windows and its last output, for a failure's report."""
         lines = []
         if self.running() and self.x is not None and self.weston is None:
-            lines.append("  Windows of the game at that moment:")
-            shown = self.windows()
-            for w in shown:
+            lines.append("  Windows of the game at that moment (shown or not):")
+            every = self.x.windows_of(self.pid, shown_only=False)
+            for w in every:
                 x, y, width, height = self.x.geometry(w)
-                lines.append('    window %d: kind %s, name "%s", type %s, %dx%d at %d,%d'
-                             % (w, self.kind(w), self.x.name(w), self.x.type(w), width, height, x, y))
-            if not shown:
-                lines.append("    (none shown)")
+                lines.append('    window %d: kind %s, name "%s", type %s, %dx%d at %d,%d, %s'
+                             % (w, self.kind(w), self.x.name(w), self.x.type(w), width, height, x, y,
+                                "shown" if self.x.shown(w) else "not shown"))
+            if not every:
+                lines.append("    (none)")
+        if self.running():
+            lines.append("  Threads of the game (state, where it waits in the kernel):")
+            lines += ["    " + thread for thread in processes.threads(self.pid)]
         if self.log and os.path.exists(self.log) and os.path.getsize(self.log):
             lines.append("  Output of the game:")
             with open(self.log, errors="replace") as f:

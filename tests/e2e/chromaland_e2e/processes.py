@@ -123,3 +123,26 @@ def cpu_ms(pid):
         fields = f.read().rsplit(")", 1)[1].split()
     ticks = int(fields[11]) + int(fields[12])
     return ticks * 1000 // os.sysconf("SC_CLK_TCK")
+
+
+def threads(pid):
+    """Each thread of the process as "name: state, waiting in wchan", for a
+    report of a program that seems stuck."""
+    found = []
+    folder = "/proc/%d/task" % pid
+    try:
+        tids = sorted(os.listdir(folder), key=int)
+    except OSError:
+        return found
+    for tid in tids:
+        try:
+            with open(os.path.join(folder, tid, "stat")) as f:
+                stat = f.read()
+            with open(os.path.join(folder, tid, "wchan")) as f:
+                wchan = f.read().strip() or "-"
+        except OSError:
+            continue
+        name = stat[stat.index("(") + 1:stat.rindex(")")]
+        state = stat[stat.rindex(")") + 2]
+        found.append("%s (%s): state %s, waiting in %s" % (name, tid, state, wchan))
+    return found
