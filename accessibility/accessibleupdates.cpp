@@ -166,8 +166,14 @@ class ReaderArrival : public QAccessible::ActivationObserver
 public:
     void accessibilityActiveChanged(bool active) override
     {
-        if (!active)
+        // What was told went to the reader that has gone: the next one has
+        // heard none of it. Objects that go meanwhile tell nobody, so their
+        // entries would outlive them, and a new object made where one was
+        // would stay silent on the words the old one had said.
+        if (!active) {
+            s_told.clear();
             return;
+        }
         // The bridge learns which events readers listen to right after it
         // tells of its coming.
         QTimer::singleShot(0, qApp, [] {

@@ -533,6 +533,9 @@ void tst_Appearance::mapTellsTheNews_data()
         << "phase" << QStringList{"18@1,22"} << QStringList{"Red enemy on your square: any key fights it."};
     QTest::newRow("stays beside, told once")
         << "two phases" << QStringList{"18@1,21"} << QStringList{"Red enemy beside you: 1 up."};
+    QTest::newRow("told again to a reader that comes back")
+        << "phase, reader again" << QStringList{"18@1,21"}
+        << QStringList{"Red enemy beside you: 1 up.", "Red enemy beside you: 1 up."};
     QTest::newRow("far away") << "phase" << QStringList{"18@5,18"} << QStringList{};
     QTest::newRow("healing") << "hurt, phase" << QStringList{"18@5,18"} << QStringList{"Health: 6"};
     QTest::newRow("tab without points")
@@ -570,6 +573,12 @@ void tst_Appearance::mapTellsTheNews()
         phase();
     if (action == QLatin1String("two phases"))
         phase(), phase();
+    if (action == QLatin1String("phase, reader again")) {
+        phase();
+        platform->setActive(false);
+        platform->setActive(true);
+        phase();
+    }
     if (action == QLatin1String("tab"))
         QTest::keyClick(world, Qt::Key_Tab);
     if (action == QLatin1String("focus twice")) {
