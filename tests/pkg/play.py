@@ -6,7 +6,7 @@ player's data folder, nothing written beside the program.
     play.py EXECUTABLE
 
 The package's autopkgtest (debian/tests/control) runs it on the installed
-package, tests/pkg/package.sh on an unpacked one. Needs what the
+package, tests/pkg/package.py on an unpacked one. Needs what the
 end-to-end tests need."""
 
 import os

@@ -5,7 +5,7 @@ folder, saves it there when the map closes, puts the archive of a dead
 character there too, and writes nothing beside itself.
 
 The package's autopkgtest (debian/tests/control) runs it on the installed
-package, tests/pkg/package.sh on an unpacked one, both through
+package, tests/pkg/package.py on an unpacked one, both through
 tests/pkg/play.py. When run as root the game runs as the user "nobody"."""
 
 import os

@@ -1,0 +1,91 @@
+#!/usr/bin/python3
+"""The product's folders include one way only: a file includes its own
+folder and the folders below it, never one above it (docs/HACKING.md);
+and no two classes include each other.
+
+    check.py SOURCE_DIR
+
+Exit code 0 when both rules hold, 1 with every include that breaks one."""
+
+import glob
+import os
+import re
+import sys
+
+# From the top down.
+LAYERS = ("help", "hall", "title", "map", "battle", "logic", "forms", "accessibility", "widgets", "system", "resources")
+
+# What the product's own includes look like: "folder/file.h".
+INCLUDE = re.compile(r'^#include "([a-z]*/[^"]*)"')
+
+# Not the product: build folders, the tests, the bench and the picture painter.
+PRUNED = ("build", "tests", "bench", os.path.join("resources", "painter"))
+
+
+def rank(folder):
+    """The folder's place in LAYERS from the top, or -1 for one not there."""
+    return LAYERS.index(folder) if folder in LAYERS else -1
+
+
+def includes(path):
+    """The product includes of a file ("map/enemyclock.h"), in order."""
+    with open(path, encoding="utf-8", errors="replace") as f:
+        return [found.group(1) for found in map(INCLUDE.match, f) if found]
+
+
+def without_suffix(path):
+    """A path without the suffix of its last dot: the class a .h or .cpp is of."""
+    return path.rsplit(".", 1)[0] if "." in path else path
+
+
+def upward():
+    """Every include of a layer's file that goes to a folder above it, as
+    a message a line."""
+    found = []
+    for mine, folder in enumerate(LAYERS):
+        for path in sorted(glob.glob(folder + "/*.h")) + sorted(glob.glob(folder + "/*.cpp")):
+            for included in includes(path):
+                theirs = rank(included.split("/", 1)[0])
+                if 0 <= theirs < mine:
+                    found.append("%s includes %s, a folder above it" % (path, included))
+    return found
+
+
+def sources():
+    """The product's .h and .cpp files, as paths from the source folder."""
+    for top, folders, files in os.walk("."):
+        here = os.path.relpath(top)
+        folders[:] = sorted(f for f in folders if os.path.normpath(os.path.join(here, f)) not in PRUNED)
+        for name in sorted(files):
+            if name.endswith((".h", ".cpp")):
+                yield os.path.normpath(os.path.join(here, name))
+
+
+def mutual():
+    """Every pair of classes (a .h/.cpp pair) that include each other, as
+    a message a pair."""
+    uses = {}
+    for path in sources():
+        mine = without_suffix(path)
+        uses.setdefault(mine, set()).update(c for c in map(without_suffix, includes(path)) if c != mine)
+    return ["%s and %s include each other" % (mine, other)
+            for mine in sorted(uses) for other in sorted(uses[mine])
+            if mine < other and mine in uses.get(other, ())]
+
+
+def main(argv):
+    if len(argv) != 2 or not os.path.isdir(argv[1]):
+        print("usage: %s SOURCE_DIR" % argv[0], file=sys.stderr)
+        return 2
+    os.chdir(argv[1])
+    bad = upward() + mutual()
+    for message in bad:
+        print(message)
+    if bad:
+        return 1
+    print("every include goes down the layers (%s), and no two classes include each other" % " ".join(LAYERS))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
