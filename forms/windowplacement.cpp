@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
 namespace WindowPlacement {
 
@@ -33,13 +32,20 @@ void centreOn(QWidget *window, const QWidget *owner)
     if (!owner || !windowsCanBePlaced())
         return;
     const QWidget *ownerWindow = owner->window();
-    const QWindow *ownerHandle = ownerWindow->windowHandle();
-    const QMargins margins = ownerHandle ? ownerHandle->frameMargins() : QMargins();
-    const QRect ownerFrame = ownerWindow->frameGeometry();
+    const QRect ownerFrame = frameOf(ownerWindow);
+    const QRect ownerInside = ownerWindow->geometry();
+    const QMargins margins(ownerInside.left() - ownerFrame.left(), ownerInside.top() - ownerFrame.top(),
+                           ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
     const QSize frame = window->size().grownBy(margins);
     // A window's position is that of its frame.
     window->move(ownerFrame.x() + (ownerFrame.width() - frame.width()) / 2,
                  ownerFrame.y() + (ownerFrame.height() - frame.height()) / 2);
+}
+
+QRect frameOf(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    return frame.contains(window->geometry()) ? frame : window->geometry();
 }
 
 void activate(QWidget *window)

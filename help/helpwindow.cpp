@@ -2,6 +2,7 @@
 
 #include "help/helppage.h"
 #include "logic/modgamelogiccode.h"
+#include "forms/windowplacement.h"
 #include "forms/windowsetup.h"
 #include "system/language.h"
 
@@ -80,7 +81,7 @@ void HelpWindow::placeBesideOwner()
     if (!owner || !owner->screen())
         return;
     const QRect screen = owner->screen()->availableGeometry();
-    const QRect ownerFrame = owner->frameGeometry();
+    const QRect ownerFrame = WindowPlacement::frameOf(owner);
     const QRect ownerInside = owner->geometry();
     // The window manager's frame, as the owner has it; the frameless title
     // has none to go by, so room for a title bar is kept.
