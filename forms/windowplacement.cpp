@@ -32,20 +32,22 @@ void centreOn(QWidget *window, const QWidget *owner)
     if (!owner || !windowsCanBePlaced())
         return;
     const QWidget *ownerWindow = owner->window();
-    const QRect ownerFrame = frameOf(ownerWindow);
-    const QRect ownerInside = ownerWindow->geometry();
-    const QMargins margins(ownerInside.left() - ownerFrame.left(), ownerInside.top() - ownerFrame.top(),
-                           ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
+    const QMargins margins = frameMargins(ownerWindow);
+    const QRect ownerFrame = ownerWindow->geometry().marginsAdded(margins);
     const QSize frame = window->size().grownBy(margins);
     // A window's position is that of its frame.
     window->move(ownerFrame.x() + (ownerFrame.width() - frame.width()) / 2,
                  ownerFrame.y() + (ownerFrame.height() - frame.height()) / 2);
 }
 
-QRect frameOf(const QWidget *window)
+QMargins frameMargins(const QWidget *window)
 {
     const QRect frame = window->frameGeometry();
-    return frame.contains(window->geometry()) ? frame : window->geometry();
+    const QRect inside = window->geometry();
+    if (!frame.contains(inside))
+        return QMargins();
+    return QMargins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                    frame.bottom() - inside.bottom());
 }
 
 void activate(QWidget *window)

@@ -12,7 +12,7 @@
 // owner given to each window (its transient parent) is what lets the
 // compositor put it over that owner.
 
-#include <QRect>
+#include <QMargins>
 
 class QWidget;
 
@@ -36,10 +36,10 @@ void centreOnScreen(QWidget *window);
 // Moves the window so that its frame is centred on the owner's frame.
 void centreOn(QWidget *window, const QWidget *owner);
 
-// The window's frame on the desktop; the window's own rectangle while the
-// window manager reports a frame that does not hold the window (one it is
-// still building on a busy machine: 1 x 1 at the window's corner).
-QRect frameOf(const QWidget *window);
+// The frame the window manager puts around the window, side by side; none
+// while it reports a frame that does not hold the window (one it is still
+// building on a busy machine: 1 x 1 at the window's corner).
+QMargins frameMargins(const QWidget *window);
 
 // Brings a window that was just shown to the front with the keyboard
 // focus, through the platform's activation (xdg-activation on Wayland

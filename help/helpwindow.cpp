@@ -81,12 +81,10 @@ void HelpWindow::placeBesideOwner()
     if (!owner || !owner->screen())
         return;
     const QRect screen = owner->screen()->availableGeometry();
-    const QRect ownerFrame = WindowPlacement::frameOf(owner);
-    const QRect ownerInside = owner->geometry();
     // The window manager's frame, as the owner has it; the frameless title
     // has none to go by, so room for a title bar is kept.
-    QMargins frame(ownerInside.left() - ownerFrame.left(), ownerInside.top() - ownerFrame.top(),
-                   ownerFrame.right() - ownerInside.right(), ownerFrame.bottom() - ownerInside.bottom());
+    QMargins frame = WindowPlacement::frameMargins(owner);
+    const QRect ownerFrame = owner->geometry().marginsAdded(frame);
     if (frame.isNull())
         frame = QMargins(4, 32, 4, 4);
     resize(width(), std::min(height(), screen.height() - frame.top() - frame.bottom()));

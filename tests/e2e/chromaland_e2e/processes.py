@@ -126,7 +126,7 @@ def cpu_ms(pid):
 
 
 def threads(pid):
-    """Each thread of the process as "name: state, waiting in wchan", for a
+    """Each thread of the process as "name (id): state S, waiting in wchan", for a
     report of a program that seems stuck."""
     found = []
     folder = "/proc/%d/task" % pid
