@@ -1,8 +1,8 @@
 #include "forms/fontwarmup.h"
 #include "forms/gamefonts.h"
-#include "help/gamepadkeys.h"
-#include "help/helpkey.h"
 #include "help/helppage.h"
+#include "input/functionkeys.h"
+#include "input/gamepadkeys.h"
 #include "system/language.h"
 #include "system/playersettings.h"
 #include "system/processtuning.h"
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     // they are read meanwhile, while the window is built and mapped.
     const FontWarmUp fonts;
     GameFonts::substituteDesignFace();
-    HelpKey::install();
+    FunctionKeys::install();
 
     frmSplash title;
     title.show();

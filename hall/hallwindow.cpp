@@ -66,6 +66,27 @@ HallWindow::HallWindow(QWidget *over)
     m_summary->setObjectName(QStringLiteral("hallSummary"));
     m_summary->setWordWrap(true);
 
+    makeTable();
+    makeRecordBox();
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_table, 3);
+    layout->addWidget(m_record, 2);
+    layout->addWidget(makeButtons());
+    WindowSetup::readInLanguageDirection(this);
+    if (Language::rightToLeft())
+        setLayoutDirection(Qt::RightToLeft);
+
+    if (m_model->rowCount() > 0) {
+        m_table->setCurrentIndex(m_model->index(0, 0));
+    } else {
+        m_table->hide();
+    }
+    m_table->setFocus();
+}
+
+void HallWindow::makeTable()
+{
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("hallTable"));
     m_table->setAccessibleName(windowTitle());
@@ -81,7 +102,10 @@ HallWindow::HallWindow(QWidget *over)
     m_table->installEventFilter(this);
     connect(m_table, &QTableView::doubleClicked, this, &HallWindow::showRecord);
     fitColumns();
+}
 
+void HallWindow::makeRecordBox()
+{
     m_record = new QPlainTextEdit(this);
     m_record->setObjectName(QStringLiteral("hallRecord"));
     //: The accessible name of the box that shows one fallen character's whole record.
@@ -95,7 +119,10 @@ HallWindow::HallWindow(QWidget *over)
     }
     m_record->setFocusPolicy(Qt::ClickFocus);
     m_record->hide();
+}
 
+QDialogButtonBox *HallWindow::makeButtons()
+{
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->setObjectName(QStringLiteral("hallButtons"));
     // Enter belongs to the table: it shows a record, it does not close.
@@ -104,27 +131,12 @@ HallWindow::HallWindow(QWidget *over)
             push->setAutoDefault(false);
     }
     connect(buttons, &QDialogButtonBox::rejected, this, &HallWindow::reject);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_summary);
-    layout->addWidget(m_table, 3);
-    layout->addWidget(m_record, 2);
-    layout->addWidget(buttons);
-    WindowSetup::readInLanguageDirection(this);
-    if (Language::rightToLeft())
-        setLayoutDirection(Qt::RightToLeft);
-
-    if (m_model->rowCount() > 0) {
-        m_table->setCurrentIndex(m_model->index(0, 0));
-    } else {
-        m_table->hide();
-    }
-    m_table->setFocus();
+    return buttons;
 }
 
 HallWindow::~HallWindow() = default;
 
-void HallWindow::open(QWidget *window)
+void HallWindow::showOver(QWidget *window)
 {
     const PausedEnemies paused;
     {

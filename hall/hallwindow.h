@@ -12,6 +12,7 @@
 #include <QDialog>
 
 class HallModel;
+class QDialogButtonBox;
 class QLabel;
 class QPlainTextEdit;
 class QTableView;
@@ -25,7 +26,7 @@ public:
     ~HallWindow() override;
 
     // Opens the hall over `window` and returns once it is closed.
-    static void open(QWidget *window);
+    static void showOver(QWidget *window);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -36,6 +37,10 @@ private:
     void showRecord();
     void copyRecord();
     void fitColumns();
+    // The parts of the window, made once by the constructor.
+    void makeTable();
+    void makeRecordBox();
+    QDialogButtonBox *makeButtons();
 
     HallModel *m_model = nullptr;
     QLabel *m_summary = nullptr;

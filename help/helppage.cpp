@@ -1,11 +1,11 @@
 #include "help/helppage.h"
 
-#include "help/battleodds.h"
-#include "help/gamekeys.h"
+#include "map/enemyclock.h"
+#include "battle/battleodds.h"
 #include "battle/battlerules.h"
+#include "keys/gamekeys.h"
 #include "logic/gamerules.h"
 #include "logic/modgamelogiccode.h"
-#include "map/enemyclock.h"
 #include "system/language.h"
 #include "system/programfolder.h"
 
@@ -101,7 +101,6 @@ QString HelpPage::html()
 QString HelpPage::playing()
 {
     using namespace GameRules;
-    const int levels = int(FullSkillBarTwips / TwipsPerLevel);
     const double phaseSeconds =
         std::chrono::duration<double>(EnemyClock::PhaseTicks * EnemyClock::TickInterval).count();
     //: %1 is the number of columns, %2 the number of rows.
@@ -131,11 +130,24 @@ QString HelpPage::playing()
     text += paragraph(tr("An enemy may step onto your square or come back on it: the next key you press on the map, "
                          "whatever it is but %1, starts that battle.")
                           .arg(GameKeys::name(GameKeys::Help)));
+    text += skillBars();
+    text += paragraph(tr("While you have points, a \"+\" button shows beside each of your statistics: Strength, "
+                         "Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic "
+                         "by one; Health and Magic raise both the value and its maximum."));
+    return text;
+}
+
+// The skill bars, and the strength and points of each colour.
+QString HelpPage::skillBars()
+{
+    using namespace GameRules;
+    const int levels = int(FullSkillBarTwips / TwipsPerLevel);
     //: %1 is the number of levels of a skill bar. A list of the seven colours follows.
-    text += paragraph(tr("Each kill adds a level to the skill bar of the enemy's colour; skill levels play no part "
-                         "in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 "
-                         "and gives you points, more for the stronger colours:")
-                          .arg(levels));
+    QString text =
+        paragraph(tr("Each kill adds a level to the skill bar of the enemy's colour; skill levels play no part "
+                     "in a battle. A bar has %1 levels: once it is full, the next kill starts it again at level 1 "
+                     "and gives you points, more for the stronger colours:")
+                      .arg(levels));
     const QStringList colours{
         //: A line of the list of colours: %1 to %2 is the enemies' strength, %3 the points a full bar gives.
         tr("Violet: strength %1 to %2; a full bar gives %3 points."),
@@ -153,9 +165,6 @@ QString HelpPage::playing()
                     .arg(colours[colour].arg(weakest).arg(strongest).arg(WrapAwards[colour]).toHtmlEscaped());
     }
     text += QStringLiteral("</ul>");
-    text += paragraph(tr("While you have points, a \"+\" button shows beside each of your statistics: Strength, "
-                         "Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic "
-                         "by one; Health and Magic raise both the value and its maximum."));
     return text;
 }
 

@@ -25,6 +25,7 @@ public:
 
 private:
     static QString playing();
+    static QString skillBars();
     static QString battle();
     static QString advice();
     static QString keys();

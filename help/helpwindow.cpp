@@ -56,7 +56,7 @@ HelpWindow::HelpWindow(QWidget *over)
     m_browser->setFocus();
 }
 
-void HelpWindow::open(QWidget *window)
+void HelpWindow::showOver(QWidget *window)
 {
     const PausedEnemies paused;
     HelpWindow help(window);

@@ -18,7 +18,7 @@ public:
     explicit HelpWindow(QWidget *over);
 
     // Opens the help over `window` and returns once it is closed.
-    static void open(QWidget *window);
+    static void showOver(QWidget *window);
 
 protected:
     void showEvent(QShowEvent *event) override;

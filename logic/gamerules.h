@@ -23,18 +23,20 @@ using MapGrid::LastEnemyRow;
 using MapGrid::Step;
 
 // --- Keys -------------------------------------------------------------------
-// Virtual-key codes of the arrows; every other key is NoKey.
-inline constexpr int NoKey = 0;
-inline constexpr int KeyLeft = 37;
-inline constexpr int KeyUp = 38;
-inline constexpr int KeyRight = 39;
-inline constexpr int KeyDown = 40;
-// The help's own key, on the title, the map and the battle window.
-inline constexpr Qt::Key KeyHelp = Qt::Key_F1;
+// The map's movement codes: the system's virtual-key codes of the four
+// arrows, as pic_WorldMap_KeyDown takes them; every other key is None. A
+// type of their own, so that one is never compared with a Qt key.
+enum class VirtualKey { None = 0, Left = 37, Up = 38, Right = 39, Down = 40 };
+
+// The game's function keys, as Qt names them.
+namespace FunctionKey {
+// The help, on the title, the map and the battle window.
+inline constexpr Qt::Key Help = Qt::Key_F1;
 // The map's colour symbols, on and off.
-inline constexpr Qt::Key KeyColourSymbols = Qt::Key_F2;
+inline constexpr Qt::Key ColourSymbols = Qt::Key_F2;
 // The hall of the fallen, on the title and the map.
-inline constexpr Qt::Key KeyHall = Qt::Key_F3;
+inline constexpr Qt::Key Hall = Qt::Key_F3;
+} // namespace FunctionKey
 
 // --- The character file -----------------------------------------------------
 // Its first lines are the eight statistics (ST, DX, WS, HPc, HPm, MPc, MPm,

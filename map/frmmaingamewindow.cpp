@@ -44,6 +44,32 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
     WindowPlacement::keepSize(this);
 
     ui->pic_WorldMap->placeChildrenInInterior();
+    nameControls();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(EnemyClock::TickInterval);
+    connect(Timer1, &QTimer::timeout, this, &frmMainGameWindow::Timer1_Timer);
+    Timer1->start();
+
+    connect(ui->pic_WorldMap, &PictureBox::keyDown, this, &frmMainGameWindow::onWorldMapKey);
+    connect(ui->cmd_ST_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_ST_gain_Click);
+    connect(ui->cmd_DX_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_DX_gain_Click);
+    connect(ui->cmd_WS_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_WS_gain_Click);
+    connect(ui->cmd_HP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_HP_gain_Click);
+    connect(ui->cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
+    for (QPushButton *button : m_controls.gainButtons)
+        button->installEventFilter(this);
+    ui->pic_WorldMap->installEventFilter(this);
+    ui->pic_WorldMap->setFocus();
+}
+
+frmMainGameWindow::~frmMainGameWindow() = default;
+
+// The controls the rules read and write, by name; made once by the constructor.
+void frmMainGameWindow::nameControls()
+{
     m_controls.window = this;
     m_controls.lbl_ST_val = ui->lbl_ST_val;
     m_controls.lbl_DX_val = ui->lbl_DX_val;
@@ -71,27 +97,7 @@ frmMainGameWindow::frmMainGameWindow(QWidget *parent)
         battle.exec();
         return battle.end();
     };
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setTimerType(Qt::PreciseTimer);
-    Timer1->setInterval(EnemyClock::TickInterval);
-    connect(Timer1, &QTimer::timeout, this, &frmMainGameWindow::Timer1_Timer);
-    Timer1->start();
-
-    connect(ui->pic_WorldMap, &PictureBox::keyDown, this, &frmMainGameWindow::onWorldMapKey);
-    connect(ui->cmd_ST_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_ST_gain_Click);
-    connect(ui->cmd_DX_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_DX_gain_Click);
-    connect(ui->cmd_WS_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_WS_gain_Click);
-    connect(ui->cmd_HP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_HP_gain_Click);
-    connect(ui->cmd_MP_gain, &QPushButton::clicked, this, &frmMainGameWindow::cmd_MP_gain_Click);
-    for (QPushButton *button : m_controls.gainButtons)
-        button->installEventFilter(this);
-    ui->pic_WorldMap->installEventFilter(this);
-    ui->pic_WorldMap->setFocus();
 }
-
-frmMainGameWindow::~frmMainGameWindow() = default;
 
 bool frmMainGameWindow::loadPictureIfPresent(const QString &suffix, PictureBox *target)
 {
@@ -257,21 +263,21 @@ void frmMainGameWindow::moveEnemy(int index)
 
 namespace {
 
-// The system's virtual-key codes of the arrows; every other key is 0,
-// which moves nothing.
-int virtualKeyCode(int qtKey)
+// The arrows' movement codes; every other key is None, which moves
+// nothing.
+VirtualKey virtualKeyCode(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Left:
-        return KeyLeft;
+        return VirtualKey::Left;
     case Qt::Key_Up:
-        return KeyUp;
+        return VirtualKey::Up;
     case Qt::Key_Right:
-        return KeyRight;
+        return VirtualKey::Right;
     case Qt::Key_Down:
-        return KeyDown;
+        return VirtualKey::Down;
     default:
-        return NoKey;
+        return VirtualKey::None;
     }
 }
 
@@ -280,7 +286,7 @@ int virtualKeyCode(int qtKey)
 // F2 alone; held down, it switches once.
 bool frmMainGameWindow::switchesColourSymbols(const QKeyEvent *event)
 {
-    return event->key() == GameRules::KeyColourSymbols && event->modifiers() == Qt::NoModifier
+    return event->key() == GameRules::FunctionKey::ColourSymbols && event->modifiers() == Qt::NoModifier
         && !event->isAutoRepeat();
 }
 
@@ -295,16 +301,16 @@ void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
 // One square per key press (auto-repeats included), inside the grid; the
 // shift state does not matter. Every key, moving or not, refreshes the
 // player's picture and looks for an enemy on the player's square.
-void frmMainGameWindow::pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers)
+void frmMainGameWindow::pic_WorldMap_KeyDown(VirtualKey keyCode, Qt::KeyboardModifiers)
 {
     PictureBox *player = ui->pic_Player;
-    if (player->top() >= FirstSquare + Step && keyCode == KeyUp)
+    if (player->top() >= FirstSquare + Step && keyCode == VirtualKey::Up)
         player->setTop(player->top() - Step);
-    if (player->top() <= HealingRowTop - Step && keyCode == KeyDown)
+    if (player->top() <= HealingRowTop - Step && keyCode == VirtualKey::Down)
         player->setTop(player->top() + Step);
-    if (player->left() >= FirstSquare + Step && keyCode == KeyLeft)
+    if (player->left() >= FirstSquare + Step && keyCode == VirtualKey::Left)
         player->setLeft(player->left() - Step);
-    if (player->left() <= LastColumn - Step && keyCode == KeyRight)
+    if (player->left() <= LastColumn - Step && keyCode == VirtualKey::Right)
         player->setLeft(player->left() + Step);
 
     refreshPlayerPicture();
@@ -446,7 +452,7 @@ bool frmMainGameWindow::eventFilter(QObject *watched, QEvent *event)
             ui->pic_WorldMap->setFocus();
             onWorldMapKey(key);
             return true;
-        case GameRules::KeyColourSymbols:
+        case GameRules::FunctionKey::ColourSymbols:
             // From a "+" button too, which keeps the focus.
             if (switchesColourSymbols(key)) {
                 switchColourSymbols();

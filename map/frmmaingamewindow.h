@@ -64,6 +64,7 @@ private:
     // The game's design names the handlers; the window's own helpers are
     // camelCase.
     Outcome Form_Unload();
+    void nameControls();
     // The enemy clock: a tick every EnemyClock::TickInterval from the moment
     // the window exists.
     QTimer *Timer1 = nullptr;
@@ -85,7 +86,7 @@ private:
     // the player as "Error: …". Returns whether the step ran to its end.
     bool reportingFailures(const std::function<void()> &step);
 
-    void pic_WorldMap_KeyDown(int keyCode, Qt::KeyboardModifiers shift);
+    void pic_WorldMap_KeyDown(GameRules::VirtualKey keyCode, Qt::KeyboardModifiers shift);
     void onWorldMapKey(QKeyEvent *event);
     void cmd_ST_gain_Click();
     void cmd_DX_gain_Click();

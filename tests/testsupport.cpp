@@ -1,6 +1,6 @@
 #include "testsupport.h"
 
-#include "help/helpkey.h"
+#include "input/functionkeys.h"
 #include "help/helpwindow.h"
 #include "hall/hallmodel.h"
 #include "hall/hallwindow.h"
@@ -196,7 +196,7 @@ namespace {
 template <class W>
 bool modalOpensOn(const std::function<void()> &press, const std::function<void(W &)> &look, QWidget *(*closer)(W *))
 {
-    HelpKey::install();
+    FunctionKeys::install();
     const BattlesExpected expected;
     bool opened = false;
     QTimer whileOpen;

@@ -1,9 +1,9 @@
 #include "testsupport.h"
 
 #include "battle/frmbattlecontrol.h"
-#include "help/gamekeys.h"
-#include "help/gamepadkeys.h"
-#include "help/helpkey.h"
+#include "keys/gamekeys.h"
+#include "input/gamepadkeys.h"
+#include "input/functionkeys.h"
 #include "help/helpwindow.h"
 #include "hall/hallmodel.h"
 #include "hall/hallwindow.h"
@@ -398,7 +398,7 @@ void tst_GameKeys::listedKeysAct()
     QFETCH(Window, window);
     QFETCH(int, press);
     const QKeyCombination key = QKeyCombination::fromCombined(press);
-    HelpKey::install();
+    FunctionKeys::install();
     QWidget *shown = show(window);
     // Space is for the map's "+" button that has the focus.
     if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain")); plus && key.key() == Qt::Key_Space)
@@ -432,7 +432,7 @@ void tst_GameKeys::unlistedKeysDoNothing_data()
 void tst_GameKeys::unlistedKeysDoNothing()
 {
     QFETCH(Window, window);
-    HelpKey::install();
+    FunctionKeys::install();
     QStringList acting;
     const BattlesExpected expected;
     QWidget *shown = show(window);
@@ -452,7 +452,7 @@ void tst_GameKeys::unlistedKeysDoNothing()
 // opens the help instead.
 void tst_GameKeys::onlyCharacterKeysStartTheGame()
 {
-    HelpKey::install();
+    FunctionKeys::install();
     QStringList wrong;
     for (QKeyCombination press : everyKey()) {
         if (press.key() == GameKeys::Help || press.key() == GameKeys::Hall)
@@ -491,7 +491,7 @@ void tst_GameKeys::buttonsActAsTheirKeys()
     const std::optional<QKeyCombination> key = stray ? std::nullopt : GameKeys::pressOf(window, input.button);
     // The key the input stands for; none is Qt::Key_unknown.
     const int pressed = key ? key->key() : Qt::Key_unknown;
-    HelpKey::install();
+    FunctionKeys::install();
     VirtualPad pad(*m_gamepad);
     const auto push = [&] { pad.press(input.button, input.axis, input.value); };
     const auto acts = [&](QWidget *shown) {

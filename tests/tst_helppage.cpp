@@ -1,7 +1,7 @@
 #include "testsupport.h"
 
 #include "battle/battlerules.h"
-#include "help/gamekeys.h"
+#include "keys/gamekeys.h"
 #include "help/helppage.h"
 #include "logic/gamerules.h"
 #include "map/enemyclock.h"

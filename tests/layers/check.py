@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """The product's folders include one way only: a file includes its own
 folder and the folders below it, never one above it (docs/HACKING.md);
-and no two classes include each other.
+no two classes include each other; and no function of the product is
+longer than MAX_FUNCTION_LINES.
 
     check.py SOURCE_DIR
 
-Exit code 0 when both rules hold, 1 with every include that breaks one."""
+Exit code 0 when the rules hold, 1 with every include or function that
+breaks one."""
 
 import glob
 import os
@@ -13,7 +15,10 @@ import re
 import sys
 
 # From the top down.
-LAYERS = ("help", "hall", "title", "map", "battle", "logic", "forms", "accessibility", "widgets", "system", "resources")
+LAYERS = ("input", "help", "hall", "title", "map", "battle", "keys", "logic", "forms", "accessibility", "widgets", "system", "resources")
+
+# The longest a function may be, from its opening brace to its closing one.
+MAX_FUNCTION_LINES = 50
 
 # What the product's own includes look like: "folder/file.h".
 INCLUDE = re.compile(r'^#include "([a-z]*/[^"]*)"')
@@ -73,17 +78,45 @@ def mutual():
             if mine < other and mine in uses.get(other, ())]
 
 
+def long_functions():
+    """Every function of the product's .cpp files over MAX_FUNCTION_LINES,
+    as a message a function. The tree is formatted by .clang-format, so a
+    function's body opens with "{" alone at the start of a line and closes
+    with "}" alone at the start of one."""
+    found = []
+    for path in sources():
+        if not path.endswith(".cpp"):
+            continue
+        with open(path, encoding="utf-8", errors="replace") as f:
+            lines = f.read().split("\n")
+        opened = None
+        for number, line in enumerate(lines, 1):
+            if line == "{":
+                opened = number
+            elif line == "}" and opened is not None:
+                length = number - opened + 1
+                if length > MAX_FUNCTION_LINES:
+                    # Its name: the last line before the brace that starts at
+                    # the margin (a constructor's initialisers are indented).
+                    name = next((lines[i] for i in range(opened - 2, -1, -1) if lines[i][:1].strip()), "")
+                    found.append("%s:%d: a function of %d lines (at most %d): %s"
+                                 % (path, opened, length, MAX_FUNCTION_LINES, name))
+                opened = None
+    return found
+
+
 def main(argv):
     if len(argv) != 2 or not os.path.isdir(argv[1]):
         print("usage: %s SOURCE_DIR" % argv[0], file=sys.stderr)
         return 2
     os.chdir(argv[1])
-    bad = upward() + mutual()
+    bad = upward() + mutual() + long_functions()
     for message in bad:
         print(message)
     if bad:
         return 1
-    print("every include goes down the layers (%s), and no two classes include each other" % " ".join(LAYERS))
+    print("every include goes down the layers (%s), no two classes include each other, and no function is over %d "
+          "lines" % (" ".join(LAYERS), MAX_FUNCTION_LINES))
     return 0
 
 

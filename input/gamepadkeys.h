@@ -8,7 +8,7 @@
 // application's Gamepad, by install() in main() (and by the tests that
 // press buttons), and living as long as the application.
 
-#include "help/gamekeys.h"
+#include "keys/gamekeys.h"
 
 #include <QObject>
 

@@ -44,9 +44,9 @@ struct Key
 };
 
 // The help's own key and the map's colour symbols (GameRules names them).
-inline constexpr Qt::Key Help = GameRules::KeyHelp;
-inline constexpr Qt::Key ColourSymbols = GameRules::KeyColourSymbols;
-inline constexpr Qt::Key Hall = GameRules::KeyHall;
+inline constexpr Qt::Key Help = GameRules::FunctionKey::Help;
+inline constexpr Qt::Key ColourSymbols = GameRules::FunctionKey::ColourSymbols;
+inline constexpr Qt::Key Hall = GameRules::FunctionKey::Hall;
 
 // A key as the help names it ("Ctrl+A", "F1"), from the game's own
 // catalogue in the player's language.

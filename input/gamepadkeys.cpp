@@ -1,4 +1,4 @@
-#include "help/gamepadkeys.h"
+#include "input/gamepadkeys.h"
 
 #include "help/helpwindow.h"
 #include "hall/hallwindow.h"

@@ -1,4 +1,4 @@
-#include "help/gamekeys.h"
+#include "keys/gamekeys.h"
 
 #include <QCoreApplication>
 #include <QKeySequence>

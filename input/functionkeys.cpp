@@ -1,26 +1,26 @@
-#include "help/helpkey.h"
+#include "input/functionkeys.h"
 
-#include "help/gamekeys.h"
 #include "help/helpwindow.h"
 #include "hall/hallwindow.h"
-#include "battle/frmbattlecontrol.h"
-#include "map/frmmaingamewindow.h"
 #include "title/frmsplash.h"
+#include "map/frmmaingamewindow.h"
+#include "battle/frmbattlecontrol.h"
+#include "keys/gamekeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
 
-void HelpKey::install()
+void FunctionKeys::install()
 {
-    static QPointer<HelpKey> installed;
+    static QPointer<FunctionKeys> installed;
     if (installed)
         return;
-    installed = new HelpKey(qApp);
+    installed = new FunctionKeys(qApp);
     qApp->installEventFilter(installed);
 }
 
-bool HelpKey::eventFilter(QObject *watched, QEvent *event)
+bool FunctionKeys::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -33,11 +33,11 @@ bool HelpKey::eventFilter(QObject *watched, QEvent *event)
     if (key->key() == GameKeys::Hall) {
         if (!titleOrMap)
             return false;
-        HallWindow::open(window);
+        HallWindow::showOver(window);
         return true;
     }
     if (!titleOrMap && !qobject_cast<frmBattleControl *>(window))
         return false;
-    HelpWindow::open(window);
+    HelpWindow::showOver(window);
     return true;
 }

@@ -1,4 +1,4 @@
-#include "help/battleodds.h"
+#include "battle/battleodds.h"
 
 #include "battle/battlerules.h"
 #include "logic/defaultcharacter.h"

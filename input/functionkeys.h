@@ -9,7 +9,7 @@
 
 #include <QObject>
 
-class HelpKey : public QObject
+class FunctionKeys : public QObject
 {
     Q_OBJECT
 
