@@ -75,6 +75,16 @@ Gamepad::~Gamepad()
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
+std::optional<Gamepad::Button> Gamepad::lean(int x, int y, bool pushed)
+{
+    const int reach = pushed ? BackAt : PushedAt;
+    if (qMax(qAbs(x), qAbs(y)) < reach)
+        return std::nullopt;
+    if (qAbs(x) >= qAbs(y))
+        return x < 0 ? Button::DpadLeft : Button::DpadRight;
+    return y < 0 ? Button::DpadUp : Button::DpadDown;
+}
+
 int Gamepad::repeatInterval()
 {
     const int rate = QGuiApplication::styleHints()->keyboardAutoRepeatRate();
@@ -231,16 +241,7 @@ void Gamepad::onStick(int instance, int axis, int value)
         pad->y = value;
     else
         return;
-    // The way the stick leans most, once past the dead zone; it stays
-    // pushed until it comes back well inside.
-    const int reach = pad->stick ? BackAt : PushedAt;
-    std::optional<Button> way;
-    if (qMax(qAbs(pad->x), qAbs(pad->y)) >= reach) {
-        if (qAbs(pad->x) >= qAbs(pad->y))
-            way = pad->x < 0 ? Button::DpadLeft : Button::DpadRight;
-        else
-            way = pad->y < 0 ? Button::DpadUp : Button::DpadDown;
-    }
+    const std::optional<Button> way = lean(pad->x, pad->y, pad->stick.has_value());
     if (way == pad->stick)
         return;
     if (pad->stick)

@@ -73,6 +73,11 @@ public:
     // The controllers open now.
     int controllers() const { return int(m_pads.size()); }
 
+    // The direction a stick at (x, y) stands for: the way it leans most,
+    // once past the dead zone; a stick already `pushed` stays so until it
+    // comes back well inside. Up is negative y, as the library reports it.
+    static std::optional<Button> lean(int x, int y, bool pushed);
+
     // How long a held direction waits before it repeats, and how often it
     // repeats then: the keyboard's feel.
     static constexpr int RepeatDelay = 500;

@@ -249,8 +249,6 @@ private slots:
     void buttonsActAsTheirKeys();
     void aControllerPlaysABattleAndSpendsAPoint();
     void controllersComeAndGo();
-    void theHallOfTheFallen_data();
-    void theHallOfTheFallen();
 
 private:
     // The map after start-up with points to spend, the player in the middle
@@ -606,82 +604,6 @@ void tst_GameKeys::controllersComeAndGo()
     QTest::keyClick(battle.get(), Qt::Key_R, Qt::AltModifier);
     QTRY_VERIFY(!battle->isVisible());
     QCOMPARE(map->controls().lbl_HP_val->text(), health);
-}
-
-void tst_GameKeys::theHallOfTheFallen_data()
-{
-    QTest::addColumn<Window>("over");
-    QTest::addColumn<bool>("fallen");
-    QTest::newRow("title") << Window::Title << true;
-    QTest::newRow("map") << Window::Map << true;
-    QTest::newRow("title, none fallen yet") << Window::Title << false;
-}
-
-// F3 opens the hall over the title and the map with the enemy clock held:
-// the best first, the newest marked, a Down moves to the next at once,
-// Enter shows the whole record and Ctrl+C copies it; Escape closes it and
-// the window under it has its focus back. With nobody fallen a sentence
-// says so.
-void tst_GameKeys::theHallOfTheFallen()
-{
-    QFETCH(Window, over);
-    QFETCH(bool, fallen);
-    if (fallen)
-        writeThreeFallen();
-    QWidget *shown = show(over);
-    auto *clock = shown->findChild<QProgressBar *>(QStringLiteral("prog_MoveTime"));
-    if (clock)
-        clockOf(shown)->start();
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY(focus);
-    bool looked = false;
-    const bool opened = hallOpensOn(
-        [&] { click(focus, GameKeys::Hall); },
-        [&](HallWindow &hall) {
-            looked = true;
-            QVERIFY(modGameLogicCode::EnemiesPaused);
-            if (clock) {
-                const int before = clock->value();
-                QTest::qWait(200);
-                QCOMPARE(clock->value(), before);
-            }
-            if (!fallen) {
-                QCOMPARE(control<QLabel>(&hall, "hallSummary")->text(), HallWindow::tr("No character has fallen yet."));
-                QCOMPARE(hallModel(&hall)->rowCount(), 0);
-                return;
-            }
-            QTRY_COMPARE(QApplication::focusWidget(), hallTable(&hall));
-            QCOMPARE(hallModel(&hall)->rowCount(), 3);
-            const auto cell = [&](int row, int column) {
-                return hallModel(&hall)->index(row, column).data().toString();
-            };
-            QCOMPARE(cell(0, HallModel::Points), QStringLiteral("50"));
-            QCOMPARE(cell(1, HallModel::Points), QStringLiteral("16"));
-            QCOMPARE(cell(2, HallModel::Points), QStringLiteral("12"));
-            QCOMPARE(hallModel(&hall)->newestRow(), 2);
-            QVERIFY(cell(2, HallModel::Date) != HallModel::shownDate(hallModel(&hall)->record(2).died));
-            QCOMPARE(cell(0, HallModel::Date), HallModel::shownDate(hallModel(&hall)->record(0).died));
-            QCOMPARE(hallTable(&hall)->currentIndex().row(), 0);
-            QTest::keyClick(hallTable(&hall), Qt::Key_Down);
-            QCOMPARE(hallTable(&hall)->currentIndex().row(), 1);
-            QVERIFY(control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
-            QTest::keyClick(hallTable(&hall), Qt::Key_Return);
-            QVERIFY(hall.isVisible());
-            QVERIFY(!control<QPlainTextEdit>(&hall, "hallRecord")->isHidden());
-            const QString record = control<QPlainTextEdit>(&hall, "hallRecord")->toPlainText();
-            QVERIFY2(record.contains(QStringLiteral("Points earned: 16")), qPrintable(record));
-            QVERIFY2(record.endsWith(QStringLiteral("You miss by -2\nEnemy hits you by +4 and it inflicts 7 damage.")),
-                     qPrintable(record));
-            QTest::keyClick(hallTable(&hall), Qt::Key_C, Qt::ControlModifier);
-            QCOMPARE(QGuiApplication::clipboard()->text(), record);
-        });
-    QVERIFY(opened);
-    QVERIFY(looked);
-    QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!modGameLogicCode::EnemiesPaused);
-    QTRY_COMPARE(QApplication::focusWidget(), focus);
-    if (over == Window::Title)
-        QVERIFY(!shownMap());
 }
 
 QTEST_MAIN(tst_GameKeys)
