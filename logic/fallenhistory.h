@@ -1,8 +1,9 @@
 #pragma once
 
 // The history of the fallen: one record of every character that died,
-// kept in "Fallen.tsv" beside the character file. Plain functions over
-// values, stateless.
+// kept in "Fallen.tsv" beside the character file. Functions, no object:
+// the format works on values; read() and append() touch the file (read()
+// also clears away a rewrite that a killed program left unfinished).
 //
 // The file is UTF-8 text. Its first line is the header, the column names
 // joined by tabs; then one line per record, its 19 fields joined by tabs

@@ -17,16 +17,16 @@
 
 namespace modGameLogicCode {
 
-// While true the enemy clock does nothing: during map start-up and for
-// the whole of every battle.
+// While true the enemy clock does nothing: during map start-up, for the
+// whole of every battle, and while the help or the hall is open.
 extern bool EnemiesPaused;
 
 } // namespace modGameLogicCode
 
 // Holds the enemy clock for as long as it lives: map start-up, every
-// battle and the help create one, and the clock runs again however they
-// end. The help opens inside a battle too: closing it leaves the clock as
-// the battle holds it.
+// battle, the help and the hall create one, and the clock runs again
+// however they end. The help opens inside a battle too: closing it leaves
+// the clock as the battle holds it.
 class PausedEnemies
 {
 public:
