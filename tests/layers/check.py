@@ -1,8 +1,10 @@
 #!/usr/bin/python3
-"""The product's folders include one way only: a file includes its own
-folder and the folders below it, never one above it (docs/HACKING.md);
-no two classes include each other; and no function of the product is
-longer than MAX_FUNCTION_LINES.
+"""The product's folders include only what docs/HACKING.md's table of
+folders says each may include (its own files, and the folders its "May
+include" column names: a list, "X and everything below", "everything
+below" or nothing), so the table and the code cannot drift apart; no two
+classes include each other; and no function of the product is longer
+than MAX_FUNCTION_LINES.
 
     check.py SOURCE_DIR
 
@@ -14,8 +16,30 @@ import os
 import re
 import sys
 
-# From the top down.
-LAYERS = ("input", "help", "hall", "title", "map", "battle", "keys", "logic", "forms", "accessibility", "widgets", "system", "resources")
+# The table of folders: a row "| `folder/` | its job | may include |".
+ROW = re.compile(r"^\| `([a-z]+)/` \|.*\|\s*([^|]*?)\s*\|$")
+NAMED = re.compile(r"`([a-z]+)/`")
+
+
+def allowed_includes(hacking):
+    """Each code folder of the table, top down, with the set of folders it
+    may include (itself among them)."""
+    with open(hacking, encoding="utf-8") as f:
+        rows = [(m.group(1), m.group(2).strip()) for m in map(ROW.match, f.read().split("\n")) if m]
+    rows = [(folder, rule) for folder, rule in rows if glob.glob(folder + "/*.h") + glob.glob(folder + "/*.cpp")]
+    order = [folder for folder, _ in rows]
+    allowed = {}
+    for at, (folder, rule) in enumerate(rows):
+        named = NAMED.findall(rule)
+        if rule == "everything below":
+            below = order[at + 1:]
+        elif named and rule.endswith("below"):
+            below = order[order.index(named[-1]):]
+        else:
+            below = named
+        allowed[folder] = {folder, *below}
+    return order, allowed
+
 
 # The longest a function may be, from its opening brace to its closing one.
 MAX_FUNCTION_LINES = 50
@@ -25,11 +49,6 @@ INCLUDE = re.compile(r'^#include "([a-z]*/[^"]*)"')
 
 # Not the product: build folders, the tests, the bench and the picture painter.
 PRUNED = ("build", "tests", "bench", os.path.join("resources", "painter"))
-
-
-def rank(folder):
-    """The folder's place in LAYERS from the top, or -1 for one not there."""
-    return LAYERS.index(folder) if folder in LAYERS else -1
 
 
 def includes(path):
@@ -43,16 +62,17 @@ def without_suffix(path):
     return path.rsplit(".", 1)[0] if "." in path else path
 
 
-def upward():
-    """Every include of a layer's file that goes to a folder above it, as
-    a message a line."""
+def not_allowed(order, allowed):
+    """Every include of a code folder's file that its row of the table does
+    not allow, as a message a line."""
     found = []
-    for mine, folder in enumerate(LAYERS):
+    for folder in order:
         for path in sorted(glob.glob(folder + "/*.h")) + sorted(glob.glob(folder + "/*.cpp")):
             for included in includes(path):
-                theirs = rank(included.split("/", 1)[0])
-                if 0 <= theirs < mine:
-                    found.append("%s includes %s, a folder above it" % (path, included))
+                theirs = included.split("/", 1)[0]
+                if theirs in allowed and theirs not in allowed[folder]:
+                    found.append("%s includes %s, which docs/HACKING.md does not let %s/ include"
+                                 % (path, included, folder))
     return found
 
 
@@ -110,13 +130,17 @@ def main(argv):
         print("usage: %s SOURCE_DIR" % argv[0], file=sys.stderr)
         return 2
     os.chdir(argv[1])
-    bad = upward() + mutual() + long_functions()
+    order, allowed = allowed_includes(os.path.join("docs", "HACKING.md"))
+    if not order:
+        print("docs/HACKING.md has no table of folders", file=sys.stderr)
+        return 2
+    bad = not_allowed(order, allowed) + mutual() + long_functions()
     for message in bad:
         print(message)
     if bad:
         return 1
-    print("every include goes down the layers (%s), no two classes include each other, and no function is over %d "
-          "lines" % (" ".join(LAYERS), MAX_FUNCTION_LINES))
+    print("every include is one docs/HACKING.md allows (%s, top down), no two classes include each other, and no "
+          "function is over %d lines" % (" ".join(order), MAX_FUNCTION_LINES))
     return 0
 
 
