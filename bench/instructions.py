@@ -24,7 +24,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
-from chromaland_e2e import files  # noqa: E402
+from chromaland_e2e import facts, files  # noqa: E402
 from chromaland_e2e.display import X11  # noqa: E402
 from chromaland_e2e.game import clean_environment  # noqa: E402
 from chromaland_e2e.processes import Group, wait_until  # noqa: E402
@@ -71,7 +71,7 @@ def count_at_rest(name, folder, program, key, seconds, out, x, home, runtime):
             def map_shown():
                 maps = x.ask("xdotool", "search", "--onlyvisible", "--pid", str(process.pid), "--name",
                              "^Chromaland$").split()
-                return maps and "Width: 583" in x.ask("xwininfo", "-id", maps[-1])
+                return maps and "Width: %d" % facts.MAP_SIZE[0] in x.ask("xwininfo", "-id", maps[-1])
             if not wait_until(map_shown, 180, 0.5):
                 raise CountError("%s: no map under callgrind" % name)
         # Start-up's caches and first paints are over by now.

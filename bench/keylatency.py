@@ -26,19 +26,13 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
-from chromaland_e2e import files  # noqa: E402
+from chromaland_e2e import facts, files  # noqa: E402
 from chromaland_e2e.a11y import Bus  # noqa: E402
 from chromaland_e2e.display import X11  # noqa: E402
 from chromaland_e2e.game import clean_environment  # noqa: E402
 from chromaland_e2e.processes import Group  # noqa: E402
 
-# The map painted: the player's white square in the healing row, the map
-# picture and the map's edge (as run.py looks for them). The keys go right
-# and left along the healing row, where no enemy ever comes.
-TITLE_PAINTED = ["20,20=d6b6ff", "550,60=fdd3a1", "300,150=ffffff"]
-MAP_PAINTED = ["234,386=ffffff", "500,74=85835d", "220,36=e0df9c"]
-SQUARE_A = "234,386"
-SQUARE_B = "250,386"
+# The keys go right and left along the healing row, where no enemy ever comes.
 
 
 def rank(values, share):
@@ -61,12 +55,12 @@ def measure(what, build, tmp, x, keys, extra):
             raise RuntimeError("%s: %s" % (what, done.stderr.strip()))
         return done.stdout.split()
 
-    pid, win, _ = run("launch", os.path.join(folder, "output.log"), "576x340", *TITLE_PAINTED, "--",
+    pid, win, _ = run("launch", os.path.join(folder, "output.log"), facts.wxh(facts.TITLE_SIZE), *facts.TITLE_PAINTED, "--",
                       os.path.join(folder, "chromaland"))
     try:
-        win, _ = run("key", pid, win, "p", "583x495", *MAP_PAINTED)
+        win, _ = run("key", pid, win, "p", facts.wxh(facts.MAP_SIZE), *facts.MAP_PAINTED)
         time.sleep(0.5)
-        times = sorted(float(t) for t in run("moves", win, str(keys), SQUARE_A, SQUARE_B, "ffffff", "each"))
+        times = sorted(float(t) for t in run("moves", win, str(keys), facts.square_centre(), facts.square_centre(1), "ffffff", "each"))
     finally:
         try:
             os.kill(int(pid), 15)

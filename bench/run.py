@@ -38,7 +38,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
-from chromaland_e2e import files  # noqa: E402
+from chromaland_e2e import facts, files  # noqa: E402
 from chromaland_e2e.display import X11, Weston  # noqa: E402
 from chromaland_e2e.game import clean_environment  # noqa: E402
 from chromaland_e2e.processes import Group, output, wait_until  # noqa: E402
@@ -46,34 +46,27 @@ from chromaland_e2e.processes import Group, output, wait_until  # noqa: E402
 # --- What the probe looks for -------------------------------------------------
 
 # Window sizes, and the pixels that show a window painted (X,Y=RRGGBB in
-# window pixels): two spots of the title picture and the instructions'
-# white; the player's white square, the built-in map picture and the map's
-# edge; with the Graphics folder, its own player and map colours.
-TITLE_SIZE = "576x340"
-TITLE_PAINTED = ["20,20=d6b6ff", "550,60=fdd3a1", "300,150=ffffff"]
-MAP_SIZE = "583x495"
-MAP_PAINTED = ["234,386=ffffff", "500,74=85835d", "220,36=e0df9c"]
+# window pixels, facts.py): with the Graphics folder, its own player and
+# map colours; the baseline, of the map window's size, shows its window's
+# face, and its square where the game's player starts.
+TITLE_SIZE, MAP_SIZE = facts.wxh(facts.TITLE_SIZE), facts.wxh(facts.MAP_SIZE)
 GFX_MAP = "204060"
 GFX_HEALING = "00c000"
-MAP_PAINTED_GFX = ["234,386=" + GFX_HEALING, "500,74=" + GFX_MAP]
-# The baseline: its window's face, its bar's groove, and its square.
-BASE_SIZE = "583x495"
+MAP_PAINTED_GFX = [facts.square_centre() + "=" + GFX_HEALING, "500,74=" + GFX_MAP]
 BASE_PAINTED = ["300,200=efefef"]
-BASE_PAINTED_SQUARE = ["300,200=efefef", "234,386=ffffff"]
+BASE_PAINTED_SQUARE = BASE_PAINTED + [facts.square_centre() + "=ffffff"]
 # The player's start square and the one to its right (centres), in the
 # game and in the baseline alike; the bar's middle row inside its frame.
-SQUARE_A = "234,386"
-SQUARE_B = "250,386"
-BAR_ROW = "12,460,561"
+MOVE = (facts.square_centre(), facts.square_centre(1), "ffffff")
+BAR_ROW = "%d,%d,%d" % facts.bar_row(4)
 
 MOVES = 50
 PHASES = 20
 # One stretch at rest, and the wait before it for the window to settle.
 REST_SECONDS = int(os.environ.get("REST_SECONDS", "20"))
 SETTLE_SECONDS = 2
-# The stretch at rest that strace and xtrace watch, and the clock's tick.
+# The stretch at rest that strace and xtrace watch.
 TRACE_SECONDS = 10
-TICK_MS = 17
 
 
 class BenchError(Exception):
@@ -252,11 +245,11 @@ class Bench:
 
     def run_game(self):
         folder = self.fresh_folder(self.game)
-        self.figures.record("game.start", self.launch(folder, "chromaland", TITLE_SIZE, TITLE_PAINTED))
-        self.figures.record("game.map", self.to_map(MAP_PAINTED))
+        self.figures.record("game.start", self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED))
+        self.figures.record("game.map", self.to_map(facts.MAP_PAINTED))
         time.sleep(0.5)
         try:
-            moves, = self.probe("moves", self.win, str(MOVES), SQUARE_A, SQUARE_B, "ffffff")
+            moves, = self.probe("moves", self.win, str(MOVES), *MOVE)
         except BenchError:
             raise BenchError("game: the player did not move") from None
         self.figures.record("game.key", moves)
@@ -274,8 +267,8 @@ class Bench:
     def rest_game(self):
         """The game on its map at rest, as a player who thinks leaves it."""
         folder = self.fresh_folder(self.game)
-        self.launch(folder, "chromaland", TITLE_SIZE, TITLE_PAINTED)
-        self.to_map(MAP_PAINTED)
+        self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED)
+        self.to_map(facts.MAP_PAINTED)
         time.sleep(SETTLE_SECONDS)
         self.rest_cost("game", self.x.process.pid)
         self.finish(self.pid)
@@ -283,7 +276,7 @@ class Bench:
     def rest_bar(self):
         """The bare window with its bar and squares at rest."""
         folder = self.fresh_folder(self.bar)
-        self.launch(folder, "baseline_bar", BASE_SIZE, BASE_PAINTED)
+        self.launch(folder, "baseline_bar", MAP_SIZE, BASE_PAINTED)
         time.sleep(SETTLE_SECONDS)
         self.rest_cost("base", self.x.process.pid)
         self.figures.record("base.peak", peak_kb(self.pid))
@@ -293,7 +286,7 @@ class Bench:
     def run_game_graphics(self):
         folder = self.fresh_folder(self.game)
         shutil.copytree(os.path.join(self.tmp, "Graphics"), os.path.join(folder, "Graphics"))
-        self.launch(folder, "chromaland", TITLE_SIZE, TITLE_PAINTED)
+        self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED)
         self.figures.record("gfx.map", self.to_map(MAP_PAINTED_GFX, "the map with pictures was not painted"))
         self.finish(self.pid)
 
@@ -305,10 +298,10 @@ class Bench:
 
     def run_square(self):
         folder = self.fresh_folder(self.square)
-        self.launch(folder, "baseline_square", BASE_SIZE, BASE_PAINTED_SQUARE)
+        self.launch(folder, "baseline_square", MAP_SIZE, BASE_PAINTED_SQUARE)
         time.sleep(0.5)
         try:
-            moves, = self.probe("moves", self.win, str(MOVES), SQUARE_A, SQUARE_B, "ffffff")
+            moves, = self.probe("moves", self.win, str(MOVES), *MOVE)
         except BenchError:
             raise BenchError("baseline: the square did not move") from None
         self.figures.record("base.key", moves)
@@ -387,21 +380,21 @@ class Bench:
             for fields in (l.split() for l in f):
                 if len(fields) >= 5 and fields[-1] in ("writev", "recvmsg", "poll", "futex", "total"):
                     calls[fields[-1]] = int(fields[3])
-        ticks = TRACE_SECONDS * 1000 // TICK_MS
+        ticks = TRACE_SECONDS * 1000 // facts.TICK_MS
         self.syscalls.append([name] + ["%.2f" % (calls.get(c, 0) / ticks)
                                        for c in ("writev", "recvmsg", "poll", "futex", "total")])
 
     def syscalls_game(self):
         folder = self.fresh_folder(self.game)
-        self.launch(folder, "chromaland", TITLE_SIZE, TITLE_PAINTED)
-        self.to_map(MAP_PAINTED)
+        self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED)
+        self.to_map(facts.MAP_PAINTED)
         time.sleep(SETTLE_SECONDS)
         self.trace_syscalls("game")
         self.finish(self.pid)
 
     def syscalls_bar(self):
         folder = self.fresh_folder(self.bar)
-        self.launch(folder, "baseline_bar", BASE_SIZE, BASE_PAINTED)
+        self.launch(folder, "baseline_bar", MAP_SIZE, BASE_PAINTED)
         time.sleep(SETTLE_SECONDS)
         self.trace_syscalls("floor")
         self.finish(self.pid)
@@ -440,7 +433,7 @@ class Bench:
         requests = sum(1 for l in lines if re.match(r"^[0-9]+:<:", l))
         pictures = sum(1 for l in lines if re.match(r"^[0-9]+:<:.*PutImage", l))
         replies = sum(1 for l in lines if re.match(r"^[0-9]+:>:.*Reply", l))
-        ticks = TRACE_SECONDS * 1000 // TICK_MS
+        ticks = TRACE_SECONDS * 1000 // facts.TICK_MS
         self.xrequests.append((name, "%.1f" % (requests / ticks), "%.2f" % (pictures / ticks),
                                "%.2f" % (replies / ticks)))
         # xtrace's child goes with its group.
@@ -528,16 +521,16 @@ class Bench:
         print("warming up", file=sys.stderr)
         self.figures.off = True
         self.run_game()
-        self.start_only("base", self.bar, BASE_SIZE, BASE_PAINTED)
-        self.start_only("title", self.title, TITLE_SIZE, TITLE_PAINTED)
+        self.start_only("base", self.bar, MAP_SIZE, BASE_PAINTED)
+        self.start_only("title", self.title, TITLE_SIZE, facts.TITLE_PAINTED)
         self.run_square()
         self.figures.off = False
         mines = shutil.which("gnome-mines", path=os.environ.get("PATH", "") + ":/usr/games")
         for round_ in range(1, self.rounds + 1):
             print("round %d of %d" % (round_, self.rounds), file=sys.stderr)
             self.run_game()
-            self.start_only("base", self.bar, BASE_SIZE, BASE_PAINTED)
-            self.start_only("title", self.title, TITLE_SIZE, TITLE_PAINTED)
+            self.start_only("base", self.bar, MAP_SIZE, BASE_PAINTED)
+            self.start_only("title", self.title, TITLE_SIZE, facts.TITLE_PAINTED)
             self.run_game_graphics()
             self.run_square()
             # The two stretches at rest follow each other, in turns first.

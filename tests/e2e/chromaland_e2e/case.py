@@ -11,7 +11,7 @@ import tempfile
 import time
 import unittest
 
-from . import files
+from . import facts, files
 from .display import X11
 from .game import Game
 from .processes import log, run
@@ -20,21 +20,13 @@ from .processes import log, run
 EXE = None
 
 # A walk onto an enemy has to be over before the enemies' first step and
-# the first healing in the bottom row, at the enemy clock's 100th tick of
-# 17 ms. A walk whose battle may have begun later, after the enemies had
+# the first healing in the bottom row, at the enemy clock's 100th tick. A walk whose battle may have begun later, after the enemies had
 # stepped, does not count: the scenario starts the game once more from
 # scratch, at most WALK_ATTEMPTS times. (The Wayland scenarios, which
 # cannot read the clock, hold the walk to WALK_DEADLINE_MS of the game's
 # running time after the map was seen.)
 WALK_ATTEMPTS = 4
 WALK_DEADLINE_MS = 1200
-PHASE_TICKS = 100
-TICK_MS = 17
-# The enemy clock's bar in the map window (x, y, width, height): below the
-# battle window, so that it is seen during a battle too.
-CLOCK_BAR = (8, 448, 569, 25)
-# The colour of the bar's empty part (the palette's base).
-EMPTY_BAR = "#FFFFFF"
 # How long a busy machine may take to show a walk's battle.
 BATTLE_SECONDS = 20
 
@@ -133,16 +125,16 @@ class Scenario(unittest.TestCase):
         them in a picture of the map window: the share of the bar's
         columns filled, in hundredths (from either end, for a language
         written right to left); None when the picture shows no bar."""
-        x, y, width, height = CLOCK_BAR
+        x, y, width = facts.bar_row(2)
         picture = os.path.join(self.tmp, "clock.png")
         self.x.picture(picture, map_window)
         # One row across the middle of the bar, inside its frame.
-        text = run("convert", picture, "-crop", "%dx1+%d+%d" % (width - 4, x + 2, y + height // 2), "+repage",
+        text = run("convert", picture, "-crop", "%dx1+%d+%d" % (width, x, y), "+repage",
                    "-depth", "8", "txt:-")
         row = [line.split()[2] for line in text.splitlines()[1:] if len(line.split()) > 2]
         if not row:
             raise AssertionError("no picture of the enemy clock's bar: %s" % text[:200])
-        empty = [colour == EMPTY_BAR for colour in row]
+        empty = [colour == facts.EMPTY_BAR for colour in row]
         # A bar is filled from one end and empty from the other, but for
         # the few pixels of its edge; anything else (a window not painted
         # yet, all dark) is no reading.
@@ -155,7 +147,7 @@ class Scenario(unittest.TestCase):
         if last_filled - first_empty >= 3:
             return None
         filled = len(row) - sum(empty)
-        return round(filled * PHASE_TICKS / len(row))
+        return round(filled * facts.PHASE_TICKS / len(row))
 
     def meet_enemy(self, map_window, enemy):
         """Walks from the start square onto the enemy at once. Returns the
@@ -181,7 +173,7 @@ class Scenario(unittest.TestCase):
             # The most ticks the game may have counted in between: one
             # every 17 ms, one it missed while held, and a tick either way
             # in the readings.
-            if (now - taken) / TICK_MS + 3 >= PHASE_TICKS - last + ticks:
+            if (now - taken) / facts.TICK_MS + 3 >= facts.PHASE_TICKS - last + ticks:
                 log("the enemy clock read %d, then %d, %d ms apart: a whole round may have passed between them"
                     % (last, ticks, now - taken))
                 return True

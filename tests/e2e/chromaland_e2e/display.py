@@ -6,6 +6,7 @@ import os
 import re
 import shutil
 
+from . import facts
 from .processes import Group, log, output, run, wait_until
 
 HERE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -272,7 +273,7 @@ class Weston:
                 x1, y1, x2, y2 = numbers
                 if keep == 2:
                     w, h = x2 - x1, y2 - y1
-                    found_kind = "title" if (w, h) == (576, 340) else ("box" if h < 300 else "map")
+                    found_kind = "title" if (w, h) == facts.TITLE_SIZE else ("box" if h < 300 else "map")
                     if found_kind != kind:
                         keep = 0
                         continue

@@ -10,7 +10,7 @@ import signal
 import subprocess
 import time
 
-from . import processes
+from . import facts, processes
 from .processes import Group, log, wait_until
 
 
@@ -236,9 +236,10 @@ class Game:
         return "%dx%d" % (w, h)
 
     def expect_size(self, window, size, what):
+        """The window is SIZE (width, height)."""
         found = self.size(window)
-        if found != size:
-            raise AssertionError("%s is %s, expected %s" % (what, found, size))
+        if found != facts.wxh(size):
+            raise AssertionError("%s is %s, expected %s" % (what, found, facts.wxh(size)))
 
     def keys(self, window, *keys):
         self.x.keys(window, *keys)

@@ -9,20 +9,17 @@ import shutil
 import subprocess
 import time
 
-from . import files
+from . import facts, files
 from .case import (WALK_ATTEMPTS, RETREAT, LOSER, Scenario, loser_character, now_ms,
                    retreat_character, winner_character, winner_saved, with_value)
 from .display import require
 from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved, value_between
 from .processes import log, run, wait_until
 
-# The map's interior in the map window: the map box stands at 216,32 and
-# its sunken border is two pixels wide.
-MAP_INSIDE = (218, 34)
 # How long the squares of a map just shown are looked at.
 SQUARES_SECONDS = 8
 # The start squares of the 21 enemies, then the player's in the healing row.
-START_SQUARES = [(8 + 16 * i, 8 + 16 * i) for i in range(21)] + [(8, 344)]
+START_SQUARES = facts.ENEMY_STARTS + [facts.PLAYER_START]
 
 
 def pixels_apart(a, b):
@@ -49,7 +46,7 @@ class Squares:
         self.case.x.picture(whole, self.window)
         crops = []
         for x, y in self.positions:
-            crops += ["(", "mpr:shot", "-crop", "16x16+%d+%d" % (MAP_INSIDE[0] + x, MAP_INSIDE[1] + y), "+repage", ")"]
+            crops += ["(", "mpr:shot", "-crop", "16x16+%d+%d" % (facts.MAP_INSIDE[0] + x, facts.MAP_INSIDE[1] + y), "+repage", ")"]
         run("convert", whole, "-write", "mpr:shot", "+delete", *crops, "+append", shown)
         self.apart = pixels_apart(shown, expected)
         return self.apart == 0
@@ -83,9 +80,9 @@ class Play(Scenario):
         folder = self.game.new_folder("first")
         self.game.start(folder)
         title = self.game.window("title", 20)
-        self.game.expect_size(title, "576x340", "the title window")
-        x, y, _, _ = self.x.geometry(title)
-        cx, cy = (self.x.width - 576) // 2, (self.x.height - 340) // 2
+        self.game.expect_size(title, facts.TITLE_SIZE, "the title window")
+        x, y, width, height = self.x.geometry(title)
+        cx, cy = (self.x.width - width) // 2, (self.x.height - height) // 2
         self.assertTrue(abs(x - cx) <= 2 and abs(y - cy) <= 2,
                         "the title window stands at %d,%d; centred on the %dx%d screen it would be at %d,%d"
                         % (x, y, self.x.width, self.x.height, cx, cy))
@@ -106,7 +103,7 @@ class Play(Scenario):
 
         self.game.keys(box, "Return")
         map_window = self.game.window("map", 15)
-        self.game.expect_size(map_window, "583x495", "the map window")
+        self.game.expect_size(map_window, facts.MAP_SIZE, "the map window")
         self.game.await_hidden(title, 5, "the title window (after the map opened)")
         # The new character is on disk as soon as the map is up.
         expect_exact(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
@@ -167,7 +164,7 @@ class Play(Scenario):
         file."""
         battle = self.play_to_battle(20, "Return", retreat_character)
         map_window = self.map_window
-        self.game.expect_size(battle, "491x393", "the battle window")
+        self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
         owner = self.x.transient_for(battle)
         self.assertEqual(owner, map_window,
                          "the battle window does not belong to the map window (WM_TRANSIENT_FOR is %s)" % owner)
@@ -388,14 +385,14 @@ class Play(Scenario):
             self.x.picture(prefix + "-box.png", box)
             self.game.keys(box, "Return")
             map_window = self.game.window("map", 15)
-            self.game.expect_size(map_window, "583x495", "the map window")
+            self.game.expect_size(map_window, facts.MAP_SIZE, "the map window")
             battle = self.meet_enemy(map_window, 20)
             if battle:
                 break
             self.game.kill()
         self.assertIsNotNone(battle, "no battle window in time after %d walks onto enemy 20" % WALK_ATTEMPTS)
         # Only the texts change: every window keeps its size.
-        self.game.expect_size(battle, "491x393", "the battle window")
+        self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
         self.x.picture(prefix + "-map.png", map_window)
         self.x.picture(prefix + "-battle.png", battle)
         self.game.keys(battle, "alt+r")
@@ -477,7 +474,7 @@ class Play(Scenario):
                         % (squares.apart, self.path("start-shown.png"), expected))
 
         self.game.keys(map_window, "Up")
-        up = Squares(self, map_window, [(8, 328)])
+        up = Squares(self, map_window, [(facts.PLAYER_START[0], facts.PLAYER_START[1] - facts.SQUARE)])
         if not wait_until(lambda: up.shows(self.path("up-shown.png"), os.path.join(pips, "Player.bmp")), 5, step=0):
             self.fail("one square up, the player does not show Player.bmp: %s pixels differ (%s)"
                       % (up.apart, self.path("up-shown.png")))
@@ -569,7 +566,7 @@ class Play(Scenario):
         built and mapped."""
         require("strace")
         seconds = self.REST_TRACE_SECONDS
-        ticks = seconds * 1000 // 17
+        ticks = seconds * 1000 // facts.TICK_MS
         folder = self.game.new_folder("rest")
         files.write_character(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
         # Qt names each font it reads, here with the thread that reads it.

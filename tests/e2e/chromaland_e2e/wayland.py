@@ -7,6 +7,7 @@ import os
 import subprocess
 import time
 
+from . import facts
 from .case import BATTLE_SECONDS, RETREAT, WALK_ATTEMPTS, WALK_DEADLINE_MS, Scenario, now_ms, retreat_character, walk_to
 from .display import Weston
 from .files import DEFAULT_CHARACTER, expect_saved, value_between
@@ -18,9 +19,6 @@ from .processes import log, wait_until
 CLOSE_BUTTON = 18
 MAXIMIZE_BUTTON = 40
 BUTTON_ROW = 15
-# The enemy clock's bar in the map window's layout, less its border.
-BAR_INSIDE = (10, 450, 565, 21)
-MAP_SIZE = (583, 495)
 
 
 def size(place):
@@ -144,14 +142,15 @@ class Wayland(Scenario):
 
         # The map's surface holds the frame Qt draws: as wide on the left,
         # the right and the bottom, with the title bar on top.
-        left = (x2 - x1 - MAP_SIZE[0]) // 2
-        top = y2 - y1 - MAP_SIZE[1] - left
+        left = (x2 - x1 - facts.MAP_SIZE[0]) // 2
+        top = y2 - y1 - facts.MAP_SIZE[1] - left
+        bar_x, bar_y, bar_width, bar_height = facts.bar_inside(2)
         previous = None
         moved = False
         for i in range(1, 7):
             time.sleep(0.3)
-            bar = self.weston.picture(os.path.join(self.tmp, "bar%d.png" % i), x1 + left + BAR_INSIDE[0],
-                                      y1 + top + BAR_INSIDE[1], BAR_INSIDE[2], BAR_INSIDE[3])
+            bar = self.weston.picture(os.path.join(self.tmp, "bar%d.png" % i), x1 + left + bar_x,
+                                      y1 + top + bar_y, bar_width, bar_height)
             share = black_share(bar)
             self.assertLessEqual(share, 10, "picture %d of the enemy clock's bar is %.1f %% black inside (see %s); it "
                                  "should show the bar" % (i, share / 10, bar))
