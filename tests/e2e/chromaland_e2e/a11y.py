@@ -13,27 +13,49 @@ from .processes import Group, _die_with_parent, log, wait_until
 PYTHON = "/usr/bin/python3"
 
 
-def speech(path):
-    """What Orca spoke, one utterance an item, from its log (an utterance
-    may span lines of the log: a record lasts until the next time stamp)."""
-    try:
-        with open(path, encoding="utf-8", errors="replace") as f:
-            lines = f.read().splitlines()
-    except OSError:
-        return []
-    said, current = [], None
-    for line in lines:
-        if re.match(r"\d\d:\d\d:\d\d\.", line):
-            if current is not None:
-                said.append(current)
-            current = None
-        if "SPEECH OUTPUT: " in line:
-            current = line.split("SPEECH OUTPUT: ", 1)[1]
-        elif current is not None:
-            current += " " + line
-    if current is not None:
-        said.append(current)
-    return said
+class Speech:
+    """What Orca has spoken, from its log (orcalog.py's), read on from
+    where it was last read: one utterance an item, as the log gives it (an
+    utterance may span lines of the log: a record lasts until the next
+    time stamp)."""
+
+    STAMP = re.compile(r"\d\d:\d\d:\d\d\.")
+
+    def __init__(self, path):
+        self.path = path
+        self.offset = 0
+        self.rest = ""
+        self.current = None
+        self.said = []       # every utterance whose record has ended
+
+    def read(self):
+        """Every utterance so far, the last one perhaps not yet whole."""
+        try:
+            with open(self.path, encoding="utf-8", errors="replace") as f:
+                f.seek(self.offset)
+                chunk = f.read()
+                self.offset = f.tell()
+        except OSError:
+            chunk = ""
+        lines = (self.rest + chunk).split("\n")
+        self.rest = lines.pop()
+        for line in lines:
+            if self.STAMP.match(line):
+                self.close()
+            if "SPEECH OUTPUT: " in line:
+                self.current = line.split("SPEECH OUTPUT: ", 1)[1]
+            elif self.current is not None:
+                self.current += " " + line
+        return self.said + ([self.current] if self.current is not None else [])
+
+    def close(self):
+        if self.current is not None:
+            self.said.append(self.utterance(self.current))
+        self.current = None
+
+    def utterance(self, text):
+        """An utterance as kept: as the log gives it."""
+        return text
 
 
 class Bus:
@@ -119,6 +141,7 @@ class Orca:
         home = os.path.join(folder, "orca-home")
         os.makedirs(home, exist_ok=True)
         self.log = os.path.join(folder, "orca.log")
+        self.heard = Speech(self.log)
         self.bus = bus
         # No speech server: Orca then only logs what it would say.
         env = dict(bus.env, SPEECHD_CMD="/bin/false", HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
@@ -131,7 +154,7 @@ class Orca:
         self.awaits("Screen reader on", 20, "Orca did not get ready within 20 s")
 
     def speech(self):
-        return speech(self.log)
+        return self.heard.read()
 
     def said(self, words):
         return any(words in s for s in self.speech())

@@ -20,51 +20,28 @@ import subprocess
 import sys
 import time
 
+from chromaland_e2e import a11y
+from chromaland_e2e.processes import log, wait_until
+
 PACE = 0.5          # seconds between two keys
 STEP_WAIT = 20      # seconds a step may wait for its words
 CHASE_LIMIT = 120   # seconds the chase may take
 
 
-class Speech:
-    """What Orca has said, read on from where it was last read."""
-
-    STAMP = re.compile(r"\d\d:\d\d:\d\d\.")
+class Speech(a11y.Speech):
+    """What Orca has said, each utterance without its quotes and its
+    voice's settings, and how many of them a step has dealt with."""
 
     def __init__(self, path):
-        self.path = path
-        self.offset = 0
-        self.rest = ""
-        self.current = None
-        self.said = []       # every utterance so far
-        self.heard = 0       # how many of them a step has dealt with
+        super().__init__(path)
+        self.heard = 0
 
-    def read(self):
-        try:
-            with open(self.path, encoding="utf-8", errors="replace") as f:
-                f.seek(self.offset)
-                chunk = f.read()
-                self.offset = f.tell()
-        except OSError:
-            return
-        lines = (self.rest + chunk).split("\n")
-        self.rest = lines.pop()
-        for line in lines:
-            if self.STAMP.match(line):
-                self.close()
-            if "SPEECH OUTPUT: " in line:
-                self.current = line.split("SPEECH OUTPUT: ", 1)[1]
-            elif self.current is not None:
-                self.current += " " + line
-
-    def close(self):
-        if self.current is not None:
-            # Orca logs an utterance in quotes, then its voice's settings.
-            text = re.sub(r"\[?\{[^{}]*\}\]?\s*$", "", self.current).strip()
-            if len(text) >= 2 and text[0] == text[-1] == "'":
-                text = text[1:-1]
-            text = re.sub(r"\s+", " ", text)
-            self.said.append(text)
-        self.current = None
+    def utterance(self, text):
+        # Orca logs an utterance in quotes, then its voice's settings.
+        text = re.sub(r"\[?\{[^{}]*\}\]?\s*$", "", text).strip()
+        if len(text) >= 2 and text[0] == text[-1] == "'":
+            text = text[1:-1]
+        return re.sub(r"\s+", " ", text)
 
     def new(self):
         """The utterances no step has dealt with yet."""
@@ -79,19 +56,15 @@ class Speech:
         """The first new utterance that matches, once heard (None after the
         time); what was said up to it counts as heard."""
         regex = re.compile(pattern)
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
+
+        def heard():
             for i, text in enumerate(self.new()):
                 match = regex.search(text)
                 if match:
                     self.heard += i + 1
                     return match
-            time.sleep(0.05)
-        return None
-
-
-def log(message):
-    print("  [ear] " + message, flush=True)
+            return None
+        return wait_until(heard, seconds)
 
 
 def press(*keys):

@@ -23,10 +23,12 @@ def log(message):
     print("  [%s] %s" % (time.strftime("%H:%M:%S"), message), file=sys.stderr, flush=True)
 
 
-def wait_until(condition, seconds, step=0.05, while_=None):
+def wait_until(condition, seconds, step=0.05, while_=None, sleep=time.sleep):
     """Calls condition until it returns something true, at most SECONDS;
     returns that, or None when the time ran out. while_, when given, is
-    called at each step and may raise to end the wait early."""
+    called at each step and may raise to end the wait early; sleep(step)
+    passes the time between two calls (the screen reader's client handles
+    the bus's events meanwhile)."""
     deadline = time.monotonic() + seconds
     while True:
         result = condition()
@@ -36,7 +38,7 @@ def wait_until(condition, seconds, step=0.05, while_=None):
             while_()
         if time.monotonic() >= deadline:
             return None
-        time.sleep(step)
+        sleep(step)
 
 
 def run(*command, check=True, env=None, timeout=30, input=None):

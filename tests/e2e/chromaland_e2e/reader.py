@@ -26,75 +26,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from chromaland_e2e.a11y import speech
-
-CONTEXT = GLib.MainContext.default()
-EVENTS = []
-FAILED = []
-
-
-def log(message):
-    print("  [reader] " + message, flush=True)
-
-
-def check(ok, what, seen=""):
-    if ok:
-        log("ok: " + what)
-    else:
-        FAILED.append(what)
-        log("FAILED: " + what + (" (seen: %s)" % (seen,) if seen != "" else ""))
-    return ok
-
-
-def record(event):
-    try:
-        name = event.source.name
-        role = event.source.getRoleName()
-    except Exception:  # the object may be gone already
-        name, role = None, None
-    data = event.any_data if isinstance(event.any_data, str) else None
-    EVENTS.append((time.monotonic(), event.type, role, name, event.detail1, data))
-
-
-for kind in ("object:property-change", "object:state-changed", "object:text-changed",
-             "focus:", "window:activate"):
-    pyatspi.Registry.registerEventListener(record, kind)
-
-
-def pump(seconds):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        while CONTEXT.iteration(False):
-            pass
-        time.sleep(0.005)
-
-
-def wait_for(condition, seconds, step=0.02):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        pump(step)
-        result = condition()
-        if result:
-            return result
-    return None
-
-
-def orca_speech():
-    """What Orca has spoken so far, one utterance an item (ORCA_LOG); None
-    when Orca is not listening."""
-    path = os.environ.get("ORCA_LOG")
-    return speech(path) if path else None
-
-
-def await_orca(words, seconds=30):
-    """Waits until a listening Orca has spoken the words, as a blind player
-    waits to hear where the focus is before pressing on: on a busy machine
-    Orca gets round to an event late, and skips a focus that has moved."""
-    if orca_speech() is None:
-        return
-    if not wait_for(lambda: any(words in s for s in orca_speech()), seconds, 0.1):
-        log("Orca had not said %r after %d s" % (words, seconds))
-
+from chromaland_e2e.a11y import Speech
+from chromaland_e2e.processes import log, wait_until
 
 def keys(*names):
     subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "25", *names], check=True)
@@ -169,21 +102,6 @@ def showing(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def focused():
-    """The last object that told it gained the focus. Only the state change
-    says so: a "focus:" event carries no detail, and on a busy bus one of
-    a window already gone can arrive after the focus has moved on."""
-    for e in reversed(EVENTS):
-        if e[1] == "object:state-changed:focused" and e[4] == 1:
-            return e
-    return None
-
-
-def events_since(start, kind=None, name_prefix=None):
-    return [e for e in EVENTS if e[0] >= start and (kind is None or e[1].startswith(kind))
-            and (name_prefix is None or (e[3] or "").startswith(name_prefix))]
-
-
 def dump(node, depth=0, out=None):
     """The tree as the bus shows it, one line a node (for the log)."""
     out = [] if out is None else out
@@ -215,263 +133,315 @@ def print_tree(title, node):
         print("    | " + line[:220], flush=True)
 
 
-# --- The title window ---------------------------------------------------------
+class Reader:
+    """The client of the bus for one phase: the events it has seen, and the
+    checks that failed."""
 
-def title_checks():
-    title = wait_for(window, 10)
-    if not check(title is not None, "the title window is on the bus"):
-        return
-    check(title.getRoleName() == "dialog" and title.name == "Chromaland. Press a key to play.",
-          "the title window is a dialog named Chromaland with its prompt", (title.getRoleName(), title.name))
-    print_tree("title window", title)
-    check(not title.description, "the title window has no description to read the instructions twice",
-          title.description)
-    instructions = find(title, role="label", prefix="Instructions: You are White Square")
-    check(instructions is not None, "the instructions are a label of the title window")
-    await_orca("Press a key to play")
-    prompt = find(title, role="label", name="Press a key to play")
-    check(prompt is None, "the bottom line does not say Press a key to play once more")
-    start = time.monotonic()
-    pump(2.2)
-    names = events_since(start, "object:property-change:accessible-name")
-    check(not names, "the title's bottom line sends no name events while it alternates",
-          [e[3] for e in names])
+    KINDS = ("object:property-change", "object:state-changed", "object:text-changed", "focus:", "window:activate")
 
+    def __init__(self):
+        self.context = GLib.MainContext.default()
+        self.events = []
+        self.failed = []
+        self.orca = Speech(os.environ["ORCA_LOG"]) if os.environ.get("ORCA_LOG") else None
+        for kind in self.KINDS:
+            pyatspi.Registry.registerEventListener(self.record, kind)
 
-# --- A battle -------------------------------------------------------------------
+    def check(self, ok, what, seen=""):
+        if ok:
+            log("ok: " + what)
+        else:
+            self.failed.append(what)
+            log("FAILED: " + what + (" (seen: %s)" % (seen,) if seen != "" else ""))
+        return ok
 
-def start_and_walk():
-    """Presses a key on the title and walks onto enemy 20 at once."""
-    keys("space")
-    shown = wait_for(lambda: window("Chromaland"), 10)
-    if not check(shown is not None, "the map window is on the bus"):
+    def record(self, event):
+        try:
+            name = event.source.name
+            role = event.source.getRoleName()
+        except Exception:  # the object may be gone already
+            name, role = None, None
+        data = event.any_data if isinstance(event.any_data, str) else None
+        self.events.append((time.monotonic(), event.type, role, name, event.detail1, data))
+
+    def pump(self, seconds):
+        """Hands the bus's events to record for SECONDS."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            while self.context.iteration(False):
+                pass
+            time.sleep(0.005)
+
+    def wait_for(self, condition, seconds, step=0.02):
+        """As processes.wait_until, the bus's events handled meanwhile."""
+        return wait_until(condition, seconds, step, sleep=self.pump)
+
+    def await_orca(self, words, seconds=30):
+        """Waits until a listening Orca has spoken the words, as a blind player
+        waits to hear where the focus is before pressing on: on a busy machine
+        Orca gets round to an event late, and skips a focus that has moved."""
+        if self.orca and not self.wait_for(lambda: any(words in s for s in self.orca.read()), seconds, 0.1):
+            log("Orca had not said %r after %d s" % (words, seconds))
+
+    def focused(self):
+        """The last object that told it gained the focus. Only the state change
+        says so: a "focus:" event carries no detail, and on a busy bus one of
+        a window already gone can arrive after the focus has moved on."""
+        for e in reversed(self.events):
+            if e[1] == "object:state-changed:focused" and e[4] == 1:
+                return e
         return None
-    keys("Up", *(["Right"] * 20))
-    check(shown.getRoleName() == "frame", "the map window is a frame", shown.getRoleName())
-    # A busy machine may be slow to show it; a late one is no fault, as the
-    # square below tells the battle met.
-    battle = wait_for(lambda: window("Battle Control"), 10)
-    # An enemy that the clock moved into the way ends the walk early, in a
-    # battle the checks after it do not expect: the player stands elsewhere,
-    # and the rest of the walk's keys went to the battle's buttons.
-    world = find(shown, prefix="World map")
-    square = text_of(world) if world else None
-    if battle is not None and square != "Column 21, row 21":
-        log("the walk met an enemy at %r, not enemy 20" % square)
-        return None
-    return battle
 
+    def focus_name(self):
+        """The name of the object that last gained the focus ("" if none)."""
+        return (self.focused() or [None] * 4)[3] or ""
 
-def battle_checks(battle):
-    print_tree("battle window", battle)
-    status = find(battle, role="notification")
-    if not check(status is not None, "the battle's status line is a notification on the bus"):
-        return False
-    check(status.description.startswith("Your health: "),
-          "the status line's description gives the numbers", status.description)
-    for prefix in ("Your health: ", "Enemy health: ", "Your magic: "):
-        box = find(battle, role="label", prefix=prefix)
-        check(box is not None and (box.name[len(prefix):] or "x").lstrip("-").isdigit()
-              and text_of(box) == box.name[len(prefix):],
-              "the value box %r carries its number in its name and text" % prefix.strip(": "),
-              box.name if box else "none")
-    for name in ("Your strength: ", "Enemy strength: "):
-        bar = find(battle, prefix=name)
-        check(bar is not None and bar.name.endswith(" percent") and not actions_of(bar),
-              "the bar %r reads as a percentage and offers no actions" % name.strip(": "),
-              (bar.name, actions_of(bar)) if bar else "none")
+    def events_since(self, start, kind=None, name_prefix=None):
+        return [e for e in self.events if e[0] >= start and (kind is None or e[1].startswith(kind))
+                and (name_prefix is None or (e[3] or "").startswith(name_prefix))]
 
-    check(focused() is not None and focused()[3] == "Attack", "the battle opens with the focus on Attack",
-          focused())
-    # A busy Orca gets round to a new window late, and a key it hears
-    # before it has told where the focus is makes it take the focus
-    # silently: the kill's move to Retreat would then never be spoken. A
-    # blind player hears where the focus is before pressing on.
-    await_orca("Attack push button")
-    won = False
-    for turn in range(12):
+    def print_events(self, what, start):
+        log("events of %s:" % what)
+        for e in self.events_since(start):
+            print("    | %s %s %r%s" % (e[1], e[2], (e[3] or "")[:70], " any=%r" % e[5][:60] if e[5] else ""),
+                  flush=True)
+
+    def value_boxes(self, window, prefixes, signed=False):
+        """Each value box (a label named by its prefix and its number, a
+        negative one when SIGNED) carries its number in its name and text."""
+        for prefix in prefixes:
+            box = find(window, role="label", prefix=prefix)
+            number = box.name[len(prefix):] if box else ""
+            self.check(box is not None and (number.lstrip("-") if signed else number).isdigit()
+                       and text_of(box) == number,
+                       "the value box %r carries its number in its name and text" % prefix.strip(": "),
+                       box.name if box else "none")
+
+    def title_checks(self):
+        title = self.wait_for(window, 10)
+        if not self.check(title is not None, "the title window is on the bus"):
+            return
+        self.check(title.getRoleName() == "dialog" and title.name == "Chromaland. Press a key to play.",
+                   "the title window is a dialog named Chromaland with its prompt", (title.getRoleName(), title.name))
+        print_tree("title window", title)
+        self.check(not title.description, "the title window has no description to read the instructions twice",
+                   title.description)
+        instructions = find(title, role="label", prefix="Instructions: You are White Square")
+        self.check(instructions is not None, "the instructions are a label of the title window")
+        self.await_orca("Press a key to play")
+        prompt = find(title, role="label", name="Press a key to play")
+        self.check(prompt is None, "the bottom line does not say Press a key to play once more")
         start = time.monotonic()
-        keys("alt+a")
-        told = wait_for(lambda: [e for e in events_since(start, "object:state-changed:showing")
-                                 if e[2] == "notification" and e[4] == 1], 3)
-        inserted = [e for e in events_since(start, "object:text-changed:insert") if e[2] == "notification"]
-        if turn == 0:
-            check(told and (told[0][3] or "").startswith("You "),
-                  "an Attack announces its line (the status line shows itself to the reader)",
-                  [e[3] for e in told or []])
-            check(inserted and inserted[-1][5] and inserted[-1][5].startswith("You "),
-                  "the status line's text change carries the new line", [e[5] for e in inserted])
-            hp = find(battle, prefix="Enemy health: ")
-            names = [e for e in events_since(start, "object:property-change:accessible-name")]
-            check(all(e[3] != "Battle status" for e in names),
-                  "no name event repeats the unchanged name Battle status", [e[3] for e in names])
-            log("events of one Attack:")
-            for e in events_since(start):
-                print("    | %s %s %r%s" % (e[1], e[2], (e[3] or "")[:70],
-                                           " any=%r" % e[5][:60] if e[5] else ""), flush=True)
-            del hp
-        if find(battle, name="Enemy health: DEAD"):
-            won = True
-            after = time.monotonic()
-            wait_for(lambda: (focused() or [None] * 4)[3] == "Retreat", 5)
-            focus = focused()
-            check(focus is not None and focus[3] == "Retreat", "after the kill the focus is on Retreat", focus)
-            passed = [e[3] for e in events_since(start, "focus:")]
-            check("Blast" not in passed and "Heal" not in passed,
-                  "the focus went straight to Retreat, not through Blast or Heal", passed)
-            del after
-            await_orca("Retreat push button")
-            break
-    check(won, "the enemy was defeated within 12 attacks")
-    keys("alt+r")
-    wait_for(lambda: window("Battle Control") is None, 3)
-    return won
+        self.pump(2.2)
+        names = self.events_since(start, "object:property-change:accessible-name")
+        self.check(not names, "the title's bottom line sends no name events while it alternates",
+                   [e[3] for e in names])
 
+    def start_and_walk(self):
+        """Presses a key on the title and walks onto enemy 20 at once."""
+        keys("space")
+        shown = self.wait_for(lambda: window("Chromaland"), 10)
+        if not self.check(shown is not None, "the map window is on the bus"):
+            return None
+        keys("Up", *(["Right"] * 20))
+        self.check(shown.getRoleName() == "frame", "the map window is a frame", shown.getRoleName())
+        # A busy machine may be slow to show it; a late one is no fault, as the
+        # square below tells the battle met.
+        battle = self.wait_for(lambda: window("Battle Control"), 10)
+        # An enemy that the clock moved into the way ends the walk early, in a
+        # battle the checks after it do not expect: the player stands elsewhere,
+        # and the rest of the walk's keys went to the battle's buttons.
+        world = find(shown, prefix="World map")
+        square = text_of(world) if world else None
+        if battle is not None and square != "Column 21, row 21":
+            log("the walk met an enemy at %r, not enemy 20" % square)
+            return None
+        return battle
 
-# --- The map --------------------------------------------------------------------
+    def battle_checks(self, battle):
+        print_tree("battle window", battle)
+        status = find(battle, role="notification")
+        if not self.check(status is not None, "the battle's status line is a notification on the bus"):
+            return False
+        self.check(status.description.startswith("Your health: "),
+                   "the status line's description gives the numbers", status.description)
+        self.value_boxes(battle, ("Your health: ", "Enemy health: ", "Your magic: "), signed=True)
+        for name in ("Your strength: ", "Enemy strength: "):
+            bar = find(battle, prefix=name)
+            self.check(bar is not None and bar.name.endswith(" percent") and not actions_of(bar),
+                       "the bar %r reads as a percentage and offers no actions" % name.strip(": "),
+                       (bar.name, actions_of(bar)) if bar else "none")
 
-def map_checks():
-    frame = window("Chromaland")
-    if not check(frame is not None, "the map window is back"):
-        return
-    print_tree("map window", frame)
-    for prefix in ("Strength: ", "Dexterity: ", "Wisdom: ", "Health: ", "Health maximum: ", "Magic: ",
-                   "Magic maximum: ", "Points: "):
-        box = find(frame, role="label", prefix=prefix)
-        number = box.name[len(prefix):] if box else ""
-        check(box is not None and number.isdigit() and text_of(box) == number,
-              "the value box %r carries its number in its name and text" % prefix.strip(": "),
-              box.name if box else "none")
-    # The map tells its enemies in words: a review of the window line by
-    # line meets no enemy among the panels' values.
-    enemies = [n for n in walk(frame) if (n.name or "").endswith(" enemy")]
-    check(not enemies, "no enemy is an object of its own on the bus", [n.name for n in enemies])
-    for label in ("Strength:", "Health:", "Points:"):
-        check(find(frame, role="label", name=label) is None,
-              "the caption %r is told by its value box alone" % label)
-    for colour in ("Violet", "Red"):
-        bar = find(frame, prefix=colour + " skill: ")
-        check(bar is not None and bar.name.endswith(" of 18") and bar.getRoleName() == "label"
-              and not actions_of(bar) and not has_value(bar),
-              "the %s skill bar reads as a label with its level of 18 and offers no actions" % colour,
-              (bar.name, bar.getRoleName(), actions_of(bar)) if bar else "none")
-    world = find(frame, prefix="World map")
-    check(world is not None and text_of(world) == "Column 21, row 21",
-          "the map's text gives the player's square", text_of(world) if world else "none")
-    check(world is not None and re.match(r"World map: Column 21, row 21\. (\w+ enemy[:a-z ]*: .*\.|No one else in sight\.)$",
-                                         world.name),
-          "the map's name gives the way to the nearest enemy after the square", world.name if world else "")
+        self.check(self.focus_name() == "Attack", "the battle opens with the focus on Attack", self.focused())
+        # A busy Orca gets round to a new window late, and a key it hears
+        # before it has told where the focus is makes it take the focus
+        # silently: the kill's move to Retreat would then never be spoken. A
+        # blind player hears where the focus is before pressing on.
+        self.await_orca("Attack push button")
+        won = False
+        for turn in range(12):
+            start = time.monotonic()
+            keys("alt+a")
+            told = self.wait_for(lambda: [e for e in self.events_since(start, "object:state-changed:showing")
+                                          if e[2] == "notification" and e[4] == 1], 3)
+            inserted = [e for e in self.events_since(start, "object:text-changed:insert") if e[2] == "notification"]
+            if turn == 0:
+                self.check(told and (told[0][3] or "").startswith("You "),
+                           "an Attack announces its line (the status line shows itself to the reader)",
+                           [e[3] for e in told or []])
+                self.check(inserted and inserted[-1][5] and inserted[-1][5].startswith("You "),
+                           "the status line's text change carries the new line", [e[5] for e in inserted])
+                names = [e for e in self.events_since(start, "object:property-change:accessible-name")]
+                self.check(all(e[3] != "Battle status" for e in names),
+                           "no name event repeats the unchanged name Battle status", [e[3] for e in names])
+                self.print_events("one Attack", start)
+            if find(battle, name="Enemy health: DEAD"):
+                won = True
+                self.wait_for(lambda: self.focus_name() == "Retreat", 5)
+                self.check(self.focus_name() == "Retreat", "after the kill the focus is on Retreat", self.focused())
+                passed = [e[3] for e in self.events_since(start, "focus:")]
+                self.check("Blast" not in passed and "Heal" not in passed,
+                           "the focus went straight to Retreat, not through Blast or Heal", passed)
+                self.await_orca("Retreat push button")
+                break
+        self.check(won, "the enemy was defeated within 12 attacks")
+        keys("alt+r")
+        self.wait_for(lambda: window("Battle Control") is None, 3)
+        return won
 
-    start = time.monotonic()
-    keys("Down")
-    wait_for(lambda: events_since(start, "object:text-changed:insert"), 2)
-    moved = [e for e in events_since(start, "object:text-changed:insert") if e[3] and e[3].startswith("World map")]
-    check(moved and moved[-1][5] == "Column 21, row 22, healing row",
-          "a move sends the new square with its text change", [e[5] for e in moved])
-    check(bool(events_since(start, "object:property-change:accessible-value")),
-          "a move changes the map's value, which a reader speaks for the focused map")
-    await_orca("healing row")
-    log("events of one move:")
-    for e in events_since(start):
-        print("    | %s %s %r%s" % (e[1], e[2], (e[3] or "")[:70], " any=%r" % e[5] if e[5] else ""), flush=True)
+    def map_checks(self):
+        frame = window("Chromaland")
+        if not self.check(frame is not None, "the map window is back"):
+            return
+        print_tree("map window", frame)
+        self.value_boxes(frame, ("Strength: ", "Dexterity: ", "Wisdom: ", "Health: ", "Health maximum: ", "Magic: ",
+                                 "Magic maximum: ", "Points: "))
+        # The map tells its enemies in words: a review of the window line by
+        # line meets no enemy among the panels' values.
+        enemies = [n for n in walk(frame) if (n.name or "").endswith(" enemy")]
+        self.check(not enemies, "no enemy is an object of its own on the bus", [n.name for n in enemies])
+        for label in ("Strength:", "Health:", "Points:"):
+            self.check(find(frame, role="label", name=label) is None,
+                       "the caption %r is told by its value box alone" % label)
+        for colour in ("Violet", "Red"):
+            bar = find(frame, prefix=colour + " skill: ")
+            self.check(bar is not None and bar.name.endswith(" of 18") and bar.getRoleName() == "label"
+                       and not actions_of(bar) and not has_value(bar),
+                       "the %s skill bar reads as a label with its level of 18 and offers no actions" % colour,
+                       (bar.name, bar.getRoleName(), actions_of(bar)) if bar else "none")
+        world = find(frame, prefix="World map")
+        self.check(world is not None and text_of(world) == "Column 21, row 21",
+                   "the map's text gives the player's square", text_of(world) if world else "none")
+        self.check(world is not None and re.match(r"World map: Column 21, row 21\. "
+                                                  r"(\w+ enemy[:a-z ]*: .*\.|No one else in sight\.)$", world.name),
+                   "the map's name gives the way to the nearest enemy after the square", world.name if world else "")
 
-    # A point spent from the keyboard keeps the focus on its button.
-    keys("shift+Tab")
-    wait_for(lambda: ((focused() or [None] * 4)[3] or "").startswith("Spend a point on "), 5)
-    button = focused()
-    check(button is not None and (button[3] or "").startswith("Spend a point on "),
-          "Shift+Tab reaches a point button", button)
-    start = time.monotonic()
-    keys("space")
-    told = wait_for(lambda: [e for e in events_since(start, "object:state-changed:showing")
-                             if e[2] == "notification" and e[4] == 1], 2)
-    check(told and "Points: 1" in (told[-1][3] or ""), "spending a point announces the new values",
-          [e[3] for e in told or []])
-    pump(0.3)
-    check(focused() is not None and focused()[3] == button[3],
-          "the focus stays on the point button while points remain", focused())
-    # Along the healing row, where no enemy ever comes: a step up could meet
-    # the defeated enemy, come back where it fell.
-    keys("Left")
-    wait_for(lambda: ((focused() or [None] * 4)[3] or "").startswith("World map"), 5)
-    check(focused() is not None and (focused()[3] or "").startswith("World map")
-          and text_of(world) == "Column 20, row 22, healing row",
-          "an arrow key on a point button moves the player and gives the map the focus",
-          (focused(), text_of(world)))
+        start = time.monotonic()
+        keys("Down")
+        self.wait_for(lambda: self.events_since(start, "object:text-changed:insert"), 2)
+        moved = self.events_since(start, "object:text-changed:insert", "World map")
+        self.check(moved and moved[-1][5] == "Column 21, row 22, healing row",
+                   "a move sends the new square with its text change", [e[5] for e in moved])
+        self.check(bool(self.events_since(start, "object:property-change:accessible-value")),
+                   "a move changes the map's value, which a reader speaks for the focused map")
+        self.await_orca("healing row")
+        self.print_events("one move", start)
 
+        # A point spent from the keyboard keeps the focus on its button.
+        keys("shift+Tab")
+        self.wait_for(lambda: self.focus_name().startswith("Spend a point on "), 5)
+        button = self.focus_name()
+        self.check(button.startswith("Spend a point on "), "Shift+Tab reaches a point button", self.focused())
+        start = time.monotonic()
+        keys("space")
+        told = self.wait_for(lambda: [e for e in self.events_since(start, "object:state-changed:showing")
+                                      if e[2] == "notification" and e[4] == 1], 2)
+        self.check(told and "Points: 1" in (told[-1][3] or ""), "spending a point announces the new values",
+                   [e[3] for e in told or []])
+        self.pump(0.3)
+        self.check(self.focus_name() == button,
+                   "the focus stays on the point button while points remain", self.focused())
+        # Along the healing row, where no enemy ever comes: a step up could meet
+        # the defeated enemy, come back where it fell.
+        keys("Left")
+        self.wait_for(lambda: self.focus_name().startswith("World map"), 5)
+        self.check(self.focus_name().startswith("World map") and text_of(world) == "Column 20, row 22, healing row",
+                   "an arrow key on a point button moves the player and gives the map the focus",
+                   (self.focused(), text_of(world)))
 
-def help_checks(title):
-    """The help as a reader finds it: a window named by its title, whose
-    page is one text that the text interface reads whole, its headings set
-    apart from the paragraphs in the text's attributes."""
-    frame = wait_for(lambda: window(title), 10)
-    if not check(frame is not None, "the help window is on the bus, named %r" % title):
-        return
-    texts = [n for n in walk(frame) if text_of(n)]
-    page = max(texts, key=lambda n: len(text_of(n)), default=None)
-    whole = text_of(page) if page else ""
-    check(len(whole) > 3000 and whole.startswith(title), "the text interface reads the whole page, from its title",
-          whole[:80])
-    check(page is not None and page.getState().contains(pyatspi.STATE_FOCUSED),
-          "the page has the focus, so that the reader's keys read it", page.getRoleName() if page else "none")
-    if not page:
-        return
-    text = page.queryText()
+    def help_checks(self, title):
+        """The help as a reader finds it: a window named by its title, whose
+        page is one text that the text interface reads whole, its headings set
+        apart from the paragraphs in the text's attributes."""
+        frame = self.wait_for(lambda: window(title), 10)
+        if not self.check(frame is not None, "the help window is on the bus, named %r" % title):
+            return
+        texts = [n for n in walk(frame) if text_of(n)]
+        page = max(texts, key=lambda n: len(text_of(n)), default=None)
+        whole = text_of(page) if page else ""
+        self.check(len(whole) > 3000 and whole.startswith(title),
+                   "the text interface reads the whole page, from its title",
+                   whole[:80])
+        self.check(page is not None and page.getState().contains(pyatspi.STATE_FOCUSED),
+                   "the page has the focus, so that the reader's keys read it", page.getRoleName() if page else "none")
+        if not page:
+            return
+        text = page.queryText()
 
-    def attributes(offset):
-        attrs, start, end = text.getAttributeRun(offset, False)
-        return dict(a.split(":", 1) for a in attrs), start, end
+        def attributes(offset):
+            attrs, start, end = text.getAttributeRun(offset, False)
+            return dict(a.split(":", 1) for a in attrs), start, end
 
-    # The page opens with its title and the list of its parts; the first
-    # part's heading is the next line that names it.
-    lines = whole.split("\n")
-    first_part = lines[1].strip()
-    heading_at = whole.index("\n" + first_part + "\n", whole.index(first_part) + len(first_part)) + 1
-    heading, _, _ = attributes(heading_at)
-    paragraph_at = whole.index(next(line for line in lines if len(line) > 80))
-    body, _, _ = attributes(paragraph_at)
-    log("a heading's attributes: %r" % (heading,))
-    log("a paragraph's attributes: %r" % (body,))
-    check(heading.get("weight") == "bold" and float(heading.get("size", 0)) > float(body.get("size", 0)),
-          "a heading is bold and larger than a paragraph in the text's attributes", (heading, body))
+        # The page opens with its title and the list of its parts; the first
+        # part's heading is the next line that names it.
+        lines = whole.split("\n")
+        first_part = lines[1].strip()
+        heading_at = whole.index("\n" + first_part + "\n", whole.index(first_part) + len(first_part)) + 1
+        heading, _, _ = attributes(heading_at)
+        paragraph_at = whole.index(next(line for line in lines if len(line) > 80))
+        body, _, _ = attributes(paragraph_at)
+        log("a heading's attributes: %r" % (heading,))
+        log("a paragraph's attributes: %r" % (body,))
+        self.check(heading.get("weight") == "bold" and float(heading.get("size", 0)) > float(body.get("size", 0)),
+                   "a heading is bold and larger than a paragraph in the text's attributes", (heading, body))
 
-
-def idle(seconds):
-    """Counts what the game sends while nobody does anything."""
-    start = time.monotonic()
-    pump(seconds)
-    kinds = {}
-    for e in events_since(start):
-        key = "%s %s %s" % (e[1], e[2], e[3])
-        kinds[key] = kinds.get(key, 0) + 1
-    for key, count in sorted(kinds.items(), key=lambda kv: -kv[1]):
-        print("%d %s" % (count, key), flush=True)
+    def idle(self, seconds):
+        """Counts what the game sends while nobody does anything."""
+        start = time.monotonic()
+        self.pump(seconds)
+        kinds = {}
+        for e in self.events_since(start):
+            key = "%s %s %s" % (e[1], e[2], e[3])
+            kinds[key] = kinds.get(key, 0) + 1
+        for key, count in sorted(kinds.items(), key=lambda kv: -kv[1]):
+            print("%d %s" % (count, key), flush=True)
 
 
 def main():
+    reader = Reader()
     if sys.argv[1:2] == ["await"]:
-        found = wait_for(lambda: app(sys.argv[2]), float(sys.argv[3]))
+        found = reader.wait_for(lambda: app(sys.argv[2]), float(sys.argv[3]))
         return 0 if found else 1
     if sys.argv[1:2] == ["idle"]:
-        idle(float(sys.argv[2]))
+        reader.idle(float(sys.argv[2]))
         return 0
     if sys.argv[1:2] == ["help"]:
-        help_checks(sys.argv[2])
-        return 1 if FAILED else 0
-    if not wait_for(app, 15):
+        reader.help_checks(sys.argv[2])
+        return 1 if reader.failed else 0
+    if not reader.wait_for(app, 15):
         log("FAILED: the game never appeared on the accessibility bus")
         return 1
-    title_checks()
-    battle = start_and_walk()
+    reader.title_checks()
+    battle = reader.start_and_walk()
     if battle is None:
         log("no battle with enemy 20 in time: the enemies may have moved first")
         return 3
-    battle_checks(battle)
-    map_checks()
-    log("%d checks failed" % len(FAILED))
-    for what in FAILED:
+    reader.battle_checks(battle)
+    reader.map_checks()
+    log("%d checks failed" % len(reader.failed))
+    for what in reader.failed:
         log("failed: " + what)
-    return 1 if FAILED else 0
+    return 1 if reader.failed else 0
 
 
 if __name__ == "__main__":
