@@ -61,7 +61,7 @@ def main(argv):
     if unknown:
         print("unknown scenario: %s (known: %s)" % (" ".join(unknown), " ".join(names)), file=sys.stderr)
         return 2
-    case.EXE = os.path.abspath(argv[1])
+    case.Scenario.exe = os.path.abspath(argv[1])
     # Ended from outside (ctest at a timeout asks first): the scenario fails
     # there, and its cleanups end what it started.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))

@@ -23,7 +23,7 @@ def main(argv):
     if len(argv) != 2 or not os.access(argv[1], os.X_OK):
         print("usage: %s EXECUTABLE" % argv[0], file=sys.stderr)
         return 2
-    case.EXE = os.path.realpath(argv[1])
+    case.Scenario.exe = os.path.realpath(argv[1])
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
     suite = unittest.defaultTestLoader.loadTestsFromTestCase(installed.Installed)
     result = unittest.TextTestRunner(stream=sys.stderr, verbosity=2).run(suite)

@@ -7,6 +7,7 @@ however it ended."""
 
 import os
 import shutil
+import sys
 import tempfile
 import time
 import unittest
@@ -16,13 +17,11 @@ from .display import X11
 from .game import Game
 from .processes import log, run
 
-# The program under test, set by the runner.
-EXE = None
-
 # A walk onto an enemy has to be over before the enemies' first step and
-# the first healing in the bottom row, at the enemy clock's 100th tick. A walk whose battle may have begun later, after the enemies had
-# stepped, does not count: the scenario starts the game once more from
-# scratch, at most WALK_ATTEMPTS times. (The Wayland scenarios, which
+# the first healing in the bottom row, at the enemy clock's 100th tick. A
+# walk whose battle may have begun later, after the enemies had stepped,
+# does not count: the scenario starts the game once more from scratch, at
+# most WALK_ATTEMPTS times. (The Wayland scenarios, which
 # cannot read the clock, hold the walk to WALK_DEADLINE_MS of the game's
 # running time after the map was seen.)
 WALK_ATTEMPTS = 4
@@ -46,6 +45,8 @@ class Scenario(unittest.TestCase):
     and start a Weston of their own)."""
 
     X11 = True
+    # The program under test, set by the runner.
+    exe = None
     # A failure says what the scenario says, not what unittest adds.
     longMessage = False
 
@@ -66,7 +67,7 @@ class Scenario(unittest.TestCase):
         self.tmp = tempfile.mkdtemp(prefix=self._testMethodName[5:] + ".", dir=self.root)
         self.failed = False
         self.addCleanup(self.remove_folders)
-        self.game = Game(EXE, self.tmp, x=self.x)
+        self.game = Game(self.exe, self.tmp, x=self.x)
         self.weston = None
 
     def tearDown(self):
@@ -94,7 +95,7 @@ class Scenario(unittest.TestCase):
         if isinstance(screen, X11):
             description = "\n".join(filter(None, (screen.describe(), description)))
         if description:
-            print(description, file=__import__("sys").stderr, flush=True)
+            print(description, file=sys.stderr, flush=True)
 
     def remove_folders(self):
         if self.failed:
@@ -104,13 +105,26 @@ class Scenario(unittest.TestCase):
 
     # --- Shared steps -------------------------------------------------------
 
+    def start_title(self, folder, cwd=None):
+        """Starts the game; returns its title window."""
+        self.game.start(folder, cwd)
+        return self.game.window("title", 20)
+
+    def start_to_box(self, folder, key="x", why="without the message that the character file is missing", cwd=None):
+        """Starts the game and presses the key on the title window: a
+        message box must come, not the map (which would open WHY). Returns
+        the title and the box."""
+        title = self.start_title(folder, cwd)
+        self.game.keys(title, key)
+        box = self.game.window("box map", 15)
+        self.assertEqual(box.kind, "box", "the map opened " + why)
+        return title, box
+
     def start_to_map(self, folder, cwd, key):
         """Starts the game, presses the key on the title window and waits
         for the map; the character file in the folder must load without
         any message. Returns the map window; map_shown is when it came."""
-        self.game.start(folder, cwd)
-        title = self.game.window("title", 20)
-        self.game.keys(title, key)
+        self.game.keys(self.start_title(folder, cwd), key)
         shown = self.game.window("map box", 15)
         if shown.kind != "map":
             self.fail("a message box appeared instead of the map: the character file should have loaded")
@@ -215,30 +229,44 @@ class Scenario(unittest.TestCase):
                 return None
             last, taken = ticks, begun
 
-    def play_to_battle(self, enemy, key, setup, separate=False):
-        """Prepares a fresh program folder with setup(folder), starts the
-        game and walks onto the enemy; starts over when an enemy moved
-        first. Sets program_folder, working_folder and map_window; returns
-        the battle window."""
-        for attempt in range(1, WALK_ATTEMPTS + 1):
+    def in_time(self, attempt, failure):
+        """Calls attempt(number), which starts the game, until it returns
+        something true (a battle, say), at most WALK_ATTEMPTS times; a
+        false result means the game was too slow or the enemies had
+        stepped first, and the game is killed before the next attempt.
+        Returns the first true result; fails with FAILURE (a text, or a
+        function that returns one) when none came."""
+        for number in range(1, WALK_ATTEMPTS + 1):
+            found = attempt(number)
+            if found:
+                log("in time at attempt %d" % number)
+                return found
+            log("attempt %d: not in time; starting again" % number)
+            self.game.kill()
+        self.fail("%s, %d attempts (see the log above: too slow, or the enemies had moved)"
+                  % (failure() if callable(failure) else failure, WALK_ATTEMPTS))
+
+    def play_to_battle(self, enemy, key, character, setup=None, separate=False):
+        """Prepares a fresh program folder with the character (lines; None:
+        none) and setup(folder), when given, starts the game and walks
+        onto the enemy; starts over when an enemy moved first. Sets
+        program_folder, working_folder and map_window; returns the battle
+        window."""
+        def attempt(_):
             self.program_folder = self.game.new_folder("program")
             self.working_folder = self.game.new_folder("working") if separate else self.program_folder
-            setup(self.program_folder)
+            if character:
+                files.put_character(self.program_folder, character)
+            if setup:
+                setup(self.program_folder)
             self.map_window = self.start_to_map(self.program_folder, self.working_folder, key)
-            battle = self.meet_enemy(self.map_window, enemy)
-            if battle:
-                log("the battle window is open (attempt %d)" % attempt)
-                return battle
-            log("attempt %d: no battle in time with enemy %d; starting again" % (attempt, enemy))
-            self.game.kill()
-        self.fail("no battle window in time after %d walks onto enemy %d (see the log above: too slow, or the "
-                  "enemy had moved)" % (WALK_ATTEMPTS, enemy))
+            return self.meet_enemy(self.map_window, enemy)
+        return self.in_time(attempt, "no battle window in time after a walk onto enemy %d" % enemy)
 
     def close_map_and_wait(self, map_window):
         """Closes the map through the window manager; the game must save and
         end with exit code 0."""
-        rc = self.game.close_and_wait(map_window, 15)
-        self.assertEqual(rc, 0, "closing the map window ended the game with exit code %d, expected 0" % rc)
+        self.game.expect_exit(0, "closing the map window", self.game.close_and_wait(map_window, 15))
 
     def attack_until_death_box(self, battle):
         """Presses Alt+A in the battle until a message box ("You have
@@ -252,45 +280,4 @@ class Scenario(unittest.TestCase):
             if box:
                 return box, attack
         self.fail('no "You have died." message after 40 attacks with 1 health')
-
-
-# The characters the scenarios play.
-
-def retreat_character(folder):
-    """A healer who cannot be hit in practice: Dexterity 30000 makes the
-    enemy's roll lose nearly always; 900 health are missing and Wisdom
-    caps a heal at 200."""
-    files.write_character(os.path.join(folder, "Character.chx"), RETREAT)
-
-
-RETREAT = ["ST=10", "DX=30000", "WS=200", "HPc=100", "HPm=1000", "MPc=300", "MPm=300", "pts=0",
-           "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"]
-
-
-def winner_character(folder):
-    """Strength and Dexterity 1000 beat a violet enemy (health 44 to 52) in
-    a few blows; the violet bar stands at 17, one below the wrap."""
-    files.write_character(os.path.join(folder, "Character.chx"),
-                          ["ST=1000", "DX=1000", "WS=10", "HPc=1000", "HPm=1000", "MPc=10", "MPm=10", "pts=0",
-                           "V=17", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"])
-
-
-def loser_character(folder):
-    """No chance at all: Dexterity 1 never hits, and the enemy's first blow
-    of 1 or more ends the one point of health."""
-    files.write_character(os.path.join(folder, "Character.chx"), LOSER)
-
-
-LOSER = ["ST=1", "DX=1", "WS=1", "HPc=1", "HPm=1", "MPc=0", "MPm=0", "pts=0",
-         "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"]
-
-
-def with_value(lines, key, number):
-    """The lines with KEY's value replaced."""
-    return [key + "=" + str(number) if line.startswith(key + "=") else line for line in lines]
-
-
-def winner_saved(health, violet):
-    return ["ST=1000", "DX=1000", "WS=10", "HPc=%d" % health, "HPm=1000", "MPc=10", "MPm=10", "pts=0",
-            "V=%d" % violet, "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"]
 

@@ -14,10 +14,9 @@ import threading
 import time
 
 from . import files
-from .case import LOSER, Scenario, loser_character, now_ms, winner_character, winner_saved, with_value
+from .case import Scenario, now_ms
 from .display import require
-from .files import (DEFAULT_CHARACTER, FAULT_ORIGINAL, FAULT_SAVED, expect_entries, expect_exact, expect_saved,
-                    value_between)
+from .files import DEFAULT_CHARACTER, FAULT_ORIGINAL, FAULT_SAVED, expect_entries, expect_exact, expect_saved, value_between
 from .processes import cpu_ms, log, run, wait_until
 
 # The user a scenario runs the game as when the tests run as root: root
@@ -42,35 +41,35 @@ def kill_9(pid):
 class Faults(Scenario):
 
     def character(self, folder, lines=FAULT_ORIGINAL):
-        return files.write_character(os.path.join(folder, "Character.chx"), lines)
+        return files.put_character(folder, lines)
 
-    def open_to_all(self, *folders):
-        """Lets the unprivileged user reach the scenario's folders."""
-        for folder in (self.root, self.tmp) + folders:
-            os.chmod(folder, 0o755)
+    def as_unprivileged(self, folders, owned=()):
+        """As root: the game runs as the unprivileged user, who reaches the
+        scenario's folders and FOLDERS and owns the paths OWNED."""
+        if am_root():
+            for folder in (self.root, self.tmp) + tuple(folders):
+                os.chmod(folder, 0o755)
+            for path in owned:
+                shutil.chown(path, UNPRIVILEGED)
+            self.game.user = UNPRIVILEGED
 
     def expect_save_failure_box(self):
         """The box that says the character could not be saved is up;
         answering it ends the game with exit code 1."""
-        box = self.game.window("box", 10)
-        self.game.keys(box, "Return")
-        rc = self.game.wait_exit(10)
-        self.assertEqual(rc, 1, "after the save-failure message the game ended with exit code %d, expected 1" % rc)
+        self.game.keys(self.game.window("box", 10), "Return")
+        self.game.expect_exit(1, "the save-failure message", seconds=10)
 
     def first_start_box(self, folder):
         """A first start up to the missing-file box; returns it."""
-        self.game.start(folder)
-        title = self.game.window("title", 20)
-        self.game.keys(title, "x")
-        return self.game.window("box", 15)
+        return self.start_to_box(folder)[1]
 
     # --- A full disk --------------------------------------------------------
 
-    def small_disk(self, name, size_kb):
-        """A tmpfs of SIZE_KB on a fresh folder, the game already in it,
-        unmounted when the scenario ends."""
-        folder = self.game.new_folder(name)
-        run("mount", "-t", "tmpfs", "-o", "size=%dk,mode=755" % size_kb, "chromaland-full", folder)
+    def small_disk(self, folder):
+        """A tmpfs on the folder with room for the game and a little more,
+        the game already in it, unmounted when the scenario ends."""
+        self.size_kb = os.path.getsize(self.game.exe) // 1024 + 256
+        run("mount", "-t", "tmpfs", "-o", "size=%dk,mode=755" % self.size_kb, "chromaland-full", folder)
         self.addCleanup(subprocess.run, ["umount", "-l", folder], capture_output=True)
         shutil.copy(self.game.exe, os.path.join(folder, "chromaland"))
         return folder
@@ -93,10 +92,8 @@ class Faults(Scenario):
             log("not root: a tmpfs cannot be mounted, so the full disk is not tried (run as root for it)")
             log("RAN: nothing (full disk needs root)")
             return
-        size_kb = os.path.getsize(self.game.exe) // 1024 + 256
-
         log("closing the map on a full disk")
-        folder = self.small_disk("fulldisk", size_kb)
+        folder = self.small_disk(self.game.new_folder("fulldisk"))
         file = self.character(folder)
         original = files.read_bytes(file)
         self.fill_disk(folder)
@@ -108,32 +105,32 @@ class Faults(Scenario):
         expect_entries(folder, "chromaland", "Character.chx", "filler")
 
         log("a first start on a full disk")
-        folder = self.small_disk("fullfirst", size_kb)
+        folder = self.small_disk(self.game.new_folder("fullfirst"))
         self.fill_disk(folder)
         box = self.first_start_box(folder)
         self.game.keys(box, "Return")                   # "Character file could not be found"
         box = self.game.window("box map", 10)
         self.assertEqual(box.kind, "box", "the map opened although no character could be written")
         self.game.keys(box, "Return")
-        rc = self.game.wait_exit(10)
-        self.assertEqual(rc, 1, "the first start on a full disk ended with exit code %d, expected 1" % rc)
+        self.game.expect_exit(1, "the first start on a full disk", seconds=10)
         expect_entries(folder, "chromaland", "filler")
-        log("RAN: full disk at closing and at a first start (tmpfs of %d KiB)" % size_kb)
+        log("RAN: full disk at closing and at a first start (tmpfs of %d KiB)" % self.size_kb)
 
     # --- kill -9 around saves ---------------------------------------------------
 
-    def hold_renames(self):
-        """From now on every rename of the game waits a minute before it
-        happens (strace attached to it); the save's last step is held
-        there. Returns the trace's file."""
+    def trace_renames(self, held="rename,renameat,renameat2", when=None):
+        """From now on the game's renames are traced (strace attached to
+        it), and those of the calls HELD (the WHEN-th of them only, when
+        given) wait a minute before they happen: a save's last step is
+        held there. Returns the trace's file."""
         require("strace")
-        trace = os.path.join(self.tmp, "held.strace")
+        trace = os.path.join(self.tmp, "renames.strace")
         if os.path.exists(trace):
             os.remove(trace)
-        self.holder = self.game.processes.start(
-            ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=rename,renameat,renameat2",
-             "-e", "inject=rename,renameat,renameat2:delay_enter=60000000"],
-            log_file=os.path.join(self.tmp, "strace.err"))
+        command = ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=rename,renameat,renameat2"]
+        if held:
+            command += ["-e", "inject=%s:delay_enter=60000000%s" % (held, ":when=%d" % when if when else "")]
+        self.tracer = self.game.processes.start(command, log_file=os.path.join(self.tmp, "strace.err"))
 
         def traced():
             try:
@@ -145,20 +142,20 @@ class Faults(Scenario):
             self.fail("strace could not attach to the game: " + open(os.path.join(self.tmp, "strace.err")).read())
         return trace
 
-    def kill_at_held_rename(self, trace):
-        """Waits until the save's rename has begun (and is held), then kills
-        the game."""
-        def renaming():
+    def kill_at_held_rename(self, trace, renaming=r"^\d* *rename", what="the save's rename"):
+        """Waits until the rename (a line of the trace that matches
+        RENAMING) has begun and is held, then kills the game."""
+        def begun():
             try:
                 with open(trace) as f:
-                    return re.search(r"^\d* *rename", f.read(), re.M)
+                    return re.search(renaming, f.read(), re.M)
             except OSError:
                 return None
-        if not wait_until(renaming, 15, 0.02):
-            self.fail("the save never reached its rename within 15 s")
+        if not wait_until(begun, 15, 0.02):
+            self.fail("%s was never reached within 15 s" % what)
         # The game is gone at once; its end reaches us once strace lets go.
         kill_9(self.game.pid)
-        self.game.processes.stop(self.holder)
+        self.game.processes.stop(self.tracer)
         self.game.process.wait(10)
 
     def kill_before_rename(self):
@@ -170,7 +167,7 @@ class Faults(Scenario):
         folder = self.game.new_folder("held")
         file = self.character(folder)
         map_window = self.start_to_map(folder, folder, "space")
-        trace = self.hold_renames()
+        trace = self.trace_renames()
         self.x.close(map_window, check=False)
         self.kill_at_held_rename(trace)
         self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL),
@@ -185,7 +182,7 @@ class Faults(Scenario):
 
         folder = self.game.new_folder("heldfirst")
         box = self.first_start_box(folder)
-        trace = self.hold_renames()
+        trace = self.trace_renames()
         self.game.keys(box, "Return")
         self.kill_at_held_rename(trace)
         expect_entries(folder, "chromaland", PENDING)
@@ -301,10 +298,7 @@ class Faults(Scenario):
         file = self.character(folder)
         original = files.read_bytes(file)
         if am_root():
-            self.open_to_all(folder)
-            self.game.user = UNPRIVILEGED
-            if writable:
-                shutil.chown(file, UNPRIVILEGED)
+            self.as_unprivileged([folder], [file] if writable else [])
         else:
             if not writable:
                 os.chmod(file, 0o444)
@@ -319,9 +313,7 @@ class Faults(Scenario):
         (exit 1)."""
         folder = self.game.new_folder("readonly")
         self.readonly_start(folder, writable=True)
-        rc = self.game.wait_exit(10)
-        self.assertEqual(rc, 0, "closing with a writable Character.chx in a read-only folder ended with exit code %d"
-                         % rc)
+        self.game.expect_exit(0, "closing with a writable Character.chx in a read-only folder", seconds=10)
         expect_saved(os.path.join(folder, "Character.chx"), FAULT_SAVED)
         expect_entries(folder, "chromaland", "Character.chx")
         os.chmod(folder, 0o755)
@@ -342,42 +334,38 @@ class Faults(Scenario):
         player is told the archive failed, and the game ends with exit
         code 1."""
         def setup(folder):
-            loser_character(folder)
-            if am_root():
-                self.open_to_all(folder, self.working_folder)
-                shutil.chown(folder, UNPRIVILEGED)
-                shutil.chown(os.path.join(folder, "Character.chx"), UNPRIVILEGED)
-                self.game.user = UNPRIVILEGED
+            self.as_unprivileged([folder, self.working_folder], [folder, os.path.join(folder, "Character.chx")])
             os.chmod(self.working_folder, 0o555)
 
-        battle = self.play_to_battle(0, "Return", setup, separate=True)
+        battle = self.play_to_battle(0, "Return", files.LOSER, setup, separate=True)
         death_box, _ = self.attack_until_death_box(battle)
         self.game.keys(death_box, "Return")
         box = wait_until(lambda: (lambda b: b if b and b != death_box else None)(self.game.find("box", 1)), 10)
         self.assertIsNotNone(box, "no message that the archive could not be made")
         self.game.keys(box, "Return")
-        rc = self.game.wait_exit(10)
-        self.assertEqual(rc, 1, "the game ended with exit code %d when the archive could not be made, expected 1" % rc)
+        self.game.expect_exit(1, "the message that the archive could not be made", seconds=10)
         expect_entries(self.working_folder)
-        file = os.path.join(self.program_folder, "Character.chx")
-        health = value_between(file, "HPc", -24, 0, "of the dead character")
-        expect_saved(file, with_value(LOSER, "HPc", health))
+        self.expect_dead(self.program_folder)
         os.chmod(self.working_folder, 0o755)
         log("RAN: death with a read-only working folder, the game run as %s" % (self.game.user or os.getuid()))
 
     # --- The history of the fallen at a death ------------------------------------
 
-    def die_with_history(self, setup, earlier=files.EARLIER_FALLEN):
+    def expect_dead(self, folder, file="Character.chx"):
+        """The folder's FILE holds the loser, dead and saved."""
+        path = os.path.join(folder, file)
+        expect_saved(path, files.with_values(files.LOSER, HPc=value_between(path, "HPc", -24, 0,
+                                                                            "of the dead character")))
+
+    def die_with_history(self, setup=None, earlier=files.EARLIER_FALLEN):
         """Plays the loser to its death with the earlier history beside it
-        (setup(folder) prepares the rest); returns the death box, the
-        history's path and the working folder's archives before."""
+        (setup(folder) prepares the rest); returns the death box and the
+        history's path."""
         def prepare(folder):
-            loser_character(folder)
-            history = os.path.join(folder, files.HISTORY)
-            with open(history, "wb") as f:
-                f.write(earlier)
-            setup(folder)
-        battle = self.play_to_battle(0, "Return", prepare, separate=True)
+            files.put_history(folder, earlier)
+            if setup:
+                setup(folder)
+        battle = self.play_to_battle(0, "Return", files.LOSER, prepare, separate=True)
         box, _ = self.attack_until_death_box(battle)
         return box, os.path.join(self.program_folder, files.HISTORY)
 
@@ -387,14 +375,11 @@ class Faults(Scenario):
         as it was."""
         self.game.keys(box, "Return")
         self.game.none_shown("box", 2, "a history that cannot be written is no concern of the player's")
-        rc = self.game.wait_exit(10)
-        self.assertEqual(rc, 0, "the death ended the game with exit code %d, expected 0" % rc)
+        self.game.expect_exit(0, "the death", seconds=10)
         archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_")]
         self.assertEqual(len(archives), 1, "expected the archive in the working folder, found %s"
                          % os.listdir(self.working_folder))
-        expect_saved(os.path.join(self.working_folder, archives[0]),
-                     with_value(LOSER, "HPc", value_between(os.path.join(self.working_folder, archives[0]), "HPc",
-                                                            -24, 0, "of the dead character")))
+        self.expect_dead(self.working_folder, archives[0])
         self.assertEqual(files.read_bytes(history), earlier, "the history changed")
         expect_entries(self.program_folder, "chromaland", files.HISTORY, *entries)
 
@@ -402,16 +387,11 @@ class Faults(Scenario):
         """Traces a whole death and returns the system call that puts the new
         history in place and which of the calls of its kind it is (1 for the
         first): strace counts each kind apart."""
-        box, history = self.die_with_history(lambda folder: None)
-        require("strace")
-        trace = os.path.join(self.tmp, "death.strace")
-        tracer = self.game.processes.start(
-            ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=rename,renameat,renameat2"],
-            log_file=os.path.join(self.tmp, "strace-count.err"))
-        time.sleep(0.5)
+        box, history = self.die_with_history()
+        trace = self.trace_renames(held=None)
         self.game.keys(box, "Return")
         self.game.wait_exit(10)
-        self.game.processes.stop(tracer)
+        self.game.processes.stop(self.tracer)
         renames = [line for line in open(trace) if "rename" in line]
         log("a death renames %d time(s):\n%s" % (len(renames), "".join(renames)))
         for line in renames:
@@ -427,13 +407,9 @@ class Faults(Scenario):
         old one: the old history is whole, the new one whole beside it
         until the hall is next opened, which removes it."""
         def read_only(folder):
-            history = os.path.join(folder, files.HISTORY)
-            os.chmod(history, 0o444)
-            if am_root():
-                self.open_to_all(folder, self.working_folder)
-                for path in (folder, os.path.join(folder, "Character.chx"), self.working_folder):
-                    shutil.chown(path, UNPRIVILEGED)
-                self.game.user = UNPRIVILEGED
+            os.chmod(os.path.join(folder, files.HISTORY), 0o444)
+            self.as_unprivileged([folder, self.working_folder],
+                                 [folder, os.path.join(folder, "Character.chx"), self.working_folder])
         box, history = self.die_with_history(read_only)
         self.expect_death_as_ever(box, history)
         self.game.user = None
@@ -445,13 +421,9 @@ class Faults(Scenario):
 
             def full(folder):
                 # Room for the character's last save and nothing more.
-                size_kb = os.path.getsize(self.game.exe) // 1024 + 256
-                run("mount", "-t", "tmpfs", "-o", "size=%dk,mode=755" % size_kb, "chromaland-fallen", folder)
-                self.addCleanup(subprocess.run, ["umount", "-l", folder], capture_output=True)
-                shutil.copy(self.game.exe, os.path.join(folder, "chromaland"))
-                loser_character(folder)
-                with open(os.path.join(folder, files.HISTORY), "wb") as f:
-                    f.write(long_history)
+                self.small_disk(folder)
+                files.put_character(folder, files.LOSER)
+                files.put_history(folder, long_history)
                 with open(os.path.join(folder, "reserve"), "wb") as f:
                     f.write(b"r" * 4096)
                 self.fill_disk(folder)
@@ -463,20 +435,10 @@ class Faults(Scenario):
             log("not root: a tmpfs cannot be mounted, so the full disk is not tried")
 
         call, number = self.rename_count_to_history()
-        box, history = self.die_with_history(lambda folder: None)
-        trace = os.path.join(self.tmp, "held.strace")
-        self.holder = self.game.processes.start(
-            ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=rename,renameat,renameat2",
-             "-e", "inject=%s:delay_enter=60000000:when=%d" % (call, number)],
-            log_file=os.path.join(self.tmp, "strace.err"))
-        time.sleep(0.5)
+        box, history = self.die_with_history()
+        trace = self.trace_renames(call, number)
         self.game.keys(box, "Return")
-        held = wait_until(lambda: files.HISTORY + ".saving" in open(trace).read() if os.path.exists(trace) else None,
-                          15, 0.02)
-        self.assertTrue(held, "the history's rename was never reached")
-        kill_9(self.game.pid)
-        self.game.processes.stop(self.holder)
-        self.game.process.wait(10)
+        self.kill_at_held_rename(trace, re.escape(files.HISTORY + ".saving"), "the history's rename")
         self.assertEqual(files.read_bytes(history), files.EARLIER_FALLEN, "a kill before the rename changed the history")
         pending = history + ".saving"
         expect_entries(self.program_folder, "chromaland", files.HISTORY, files.HISTORY + ".saving")
@@ -500,7 +462,7 @@ class Faults(Scenario):
         """During a battle Escape, Alt+F4 typed into it, the window manager's
         close and clicks and keys on the map change nothing: the battle
         goes on, and leaving it by Retreat counts no kill."""
-        battle = self.play_to_battle(0, "1", winner_character)
+        battle = self.play_to_battle(0, "1", files.WINNER)
         self.game.keys(battle, "Escape", "alt+F4")
         self.x.close(battle)
         wx, wy, _, _ = self.x.geometry(self.map_window)
@@ -516,17 +478,14 @@ class Faults(Scenario):
         file = os.path.join(self.program_folder, "Character.chx")
         health = value_between(file, "HPc", 975, 1000, "after at most one enemy blow")
         # The violet bar still stands at 17: no kill was counted.
-        expect_saved(file, winner_saved(health, 17))
+        expect_saved(file, files.with_values(files.WINNER, HPc=health, V=17))
 
     def test_title_closed(self):
         """The title window closed by the window manager ends the game at
         once with exit code 0 and writes nothing."""
         folder = self.game.new_folder("title")
-        self.game.start(folder)
-        title = self.game.window("title", 20)
-        self.x.close(title)
-        rc = self.game.wait_exit(5)
-        self.assertEqual(rc, 0, "closing the title window ended the game with exit code %d, expected 0" % rc)
+        self.x.close(self.start_title(folder))
+        self.game.expect_exit(0, "closing the title window", seconds=5)
         expect_entries(folder, "chromaland")
 
     def test_startup_box_closed(self):
@@ -536,10 +495,7 @@ class Faults(Scenario):
         file as it was. While a box is up, the title window behind it
         cannot be closed: the box stays."""
         folder = self.game.new_folder("boxfirst")
-        self.game.start(folder)
-        title = self.game.window("title", 20)
-        self.game.keys(title, "x")
-        box = self.game.window("box", 15)
+        title, box = self.start_to_box(folder)
         self.x.close(title)
         self.game.stays_shown(box, 1, "the missing-file message (after a close of the title window behind it)")
         expect_entries(folder, "chromaland")
@@ -553,8 +509,7 @@ class Faults(Scenario):
         original = files.read_bytes(file)
         box = self.first_start_box(folder)
         self.x.close(box)
-        rc = self.game.wait_exit(10)
-        self.assertEqual(rc, 1, "closing the error box ended the game with exit code %d, expected 1" % rc)
+        self.game.expect_exit(1, "closing the error box", seconds=10)
         self.assertEqual(files.read_bytes(file), original, "the damaged character file was changed")
         expect_entries(folder, "chromaland", "Character.chx")
 
@@ -581,8 +536,7 @@ class Faults(Scenario):
         as it does the clock). Returns the folder."""
         folder = self.game.new_folder(name)
         make(folder)
-        self.game.start(folder)
-        title = self.game.window("title", 20)
+        title = self.start_title(folder)
         started = now_ms()
         cpu = cpu_ms(self.game.pid)
         self.game.keys(title, "x")
@@ -595,8 +549,7 @@ class Faults(Scenario):
         log("%s: the error box appeared after %d ms (%d ms of CPU), %dx%d" % (name, took, cpu, width, height))
         self.assertLessEqual(width, 640, "%s: the error box is %d pixels wide" % (name, width))
         self.game.keys(box, "Return")
-        rc = self.game.wait_exit(10)
-        self.assertEqual(rc, 1, "%s: the game ended with exit code %d, expected 1" % (name, rc))
+        self.game.expect_exit(1, "%s: the error box" % name, seconds=10)
         return folder
 
     def test_odd_character_entries(self):

@@ -16,12 +16,31 @@ with open(os.path.join(SOURCE, "logic", "defaultcharacter.txt"), encoding="utf-8
     DEFAULT_CHARACTER = _f.read().splitlines()
 assert len(DEFAULT_CHARACTER) == 15, "cannot read the default character"
 
+
+
+def with_values(lines, **values):
+    """The lines with the values of these keys replaced."""
+    return [key + "=" + str(values[key]) if key in values else line
+            for line, key in ((line, line.split("=", 1)[0]) for line in lines)]
+
+
+# The characters the scenarios play, as changes to the default character.
+# A healer who cannot be hit in practice: Dexterity 30000 makes the enemy's
+# roll lose nearly always; 900 health are missing and Wisdom caps a heal at
+# 200.
+RETREAT = with_values(DEFAULT_CHARACTER, DX=30000, WS=200, HPc=100, HPm=1000, MPc=300, MPm=300)
+# Strength and Dexterity 1000 beat a violet enemy (health 44 to 52) in a
+# few blows; the violet bar stands at 17, one below the wrap.
+WINNER = with_values(DEFAULT_CHARACTER, ST=1000, DX=1000, HPc=1000, HPm=1000, V=17)
+# No chance at all: Dexterity 1 never hits, and the enemy's first blow of 1
+# or more ends the one point of health.
+LOSER = with_values(DEFAULT_CHARACTER, ST=1, DX=1, WS=1, HPc=1, HPm=1, MPc=0, MPm=0)
+# Strong enough for any enemy at the start, with points to spend.
+STRONG = with_values(DEFAULT_CHARACTER, ST=40, DX=40, HPc=30, HPm=30, pts=2)
 # The character of the fault scenarios, written by hand: after a save it
 # reads back in normal form ("pts=2"), with a "Saved: " line.
-FAULT_ORIGINAL = ["ST=12", "DX=11", "WS=10", "HPc=9", "HPm=14", "MPc=8", "MPm=10", "pts=2.9",
-                  "V=2", "I=1", "B=1", "G=3", "Y=1", "O=1", "R=1", "Saved: long ago"]
-FAULT_SAVED = ["ST=12", "DX=11", "WS=10", "HPc=9", "HPm=14", "MPc=8", "MPm=10", "pts=2",
-               "V=2", "I=1", "B=1", "G=3", "Y=1", "O=1", "R=1"]
+FAULT_SAVED = with_values(DEFAULT_CHARACTER, ST=12, DX=11, HPc=9, HPm=14, MPc=8, pts=2, V=2, G=3)
+FAULT_ORIGINAL = with_values(FAULT_SAVED, pts="2.9") + ["Saved: long ago"]
 
 
 def lines_bytes(lines):
@@ -33,6 +52,11 @@ def write_character(path, lines):
     with open(path, "wb") as f:
         f.write(lines_bytes(lines))
     return path
+
+
+def put_character(folder, lines=DEFAULT_CHARACTER):
+    """The folder's Character.chx; returns its path."""
+    return write_character(os.path.join(folder, "Character.chx"), lines)
 
 
 def read_bytes(path):
@@ -136,6 +160,12 @@ EARLIER_FALLEN = HISTORY_HEADER + (
     "2026-02-03T04:05:06-05:00\tDead_04.05.06_03.02.2026.txt\t1x\t1\t1\t1\t0\t0\t1\t1\t1\t1\t1\t1\t1\t\torange\t9"
     "\t\n"
     "not a record\n").encode()
+
+
+def put_history(folder, content):
+    """The folder's history of the fallen, holding CONTENT (bytes)."""
+    with open(os.path.join(folder, HISTORY), "wb") as f:
+        f.write(content)
 
 
 def history_records(path):

@@ -5,9 +5,11 @@ awaited; whatever it started is ended with it."""
 
 import contextlib
 import os
+import pwd
 import shutil
 import signal
 import subprocess
+import tempfile
 import time
 
 from . import facts, processes
@@ -35,6 +37,11 @@ def clean_environment(home, runtime, display=None, locale="C.UTF-8", wayland=Non
     return env
 
 
+def as_user(uid, gid, command):
+    """The command run as that user and group, with no other groups."""
+    return ["setpriv", "--reuid=%d" % uid, "--regid=%d" % gid, "--clear-groups"] + command
+
+
 class Window(int):
     """A window of the game (its X id) and what kind it is: title, map,
     box, battle, help, hall or other."""
@@ -60,6 +67,7 @@ class Game:
         self.weston = weston
         self.processes = Group()
         self.process = None
+        self.pid = None
         self.log = None
         self.user = None
         self.locale = "C.UTF-8"
@@ -74,7 +82,6 @@ class Game:
 
     def new_folder(self, name="game"):
         """A fresh, empty folder for one start of the game."""
-        import tempfile
         return tempfile.mkdtemp(prefix=name + ".", dir=self.tmp)
 
     def home(self):
@@ -88,6 +95,16 @@ class Game:
         """Copies the game into FOLDER (unless it is there) and starts it
         there, in the working folder CWD (the program folder unless given)."""
         self.kill()
+        command, env, cwd, self.log = self.command(folder, cwd or folder)
+        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd)
+        self.pid = self.process.pid
+        self.rc = None
+        log("started the game (pid %d) in %s" % (self.pid, cwd))
+        return self.process
+
+    def command(self, folder, cwd):
+        """How the game starts from FOLDER in CWD: its command, its
+        environment, its working folder and the file for its output."""
         program = os.path.join(folder, "chromaland")
         if not os.path.exists(program):
             shutil.copy(self.exe, program)
@@ -102,17 +119,11 @@ class Game:
                                 wayland=wayland, extra=extra)
         command = [program]
         if self.user:
-            import pwd
             entry = pwd.getpwnam(self.user)
             for path in (home, runtime):
                 os.chown(path, entry.pw_uid, entry.pw_gid)
-            command = ["setpriv", "--reuid=%d" % entry.pw_uid, "--regid=%d" % entry.pw_gid, "--clear-groups"] + command
-        self.log = os.path.join(self.tmp, os.path.basename(folder) + ".log")
-        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd or folder)
-        self.pid = self.process.pid
-        self.rc = None
-        log("started the game (pid %d) in %s" % (self.pid, cwd or folder))
-        return self.process
+            command = as_user(entry.pw_uid, entry.pw_gid, command)
+        return command, env, cwd, os.path.join(self.tmp, os.path.basename(folder) + ".log")
 
     @contextlib.contextmanager
     def held(self):
@@ -138,6 +149,13 @@ class Game:
                                  % (self.pid, seconds)) from None
         log("the game ended with exit code %d" % self.rc)
         return self.rc
+
+    def expect_exit(self, code, what, rc=None, seconds=15):
+        """After WHAT the game ends within SECONDS (or has ended with RC)
+        with exit code CODE."""
+        rc = self.wait_exit(seconds) if rc is None else rc
+        if rc != code:
+            raise AssertionError("%s ended the game with exit code %d, expected %d" % (what, rc, code))
 
     def kill(self):
         """Ends a game that is still running, with whatever it started."""

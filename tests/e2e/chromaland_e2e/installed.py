@@ -11,10 +11,10 @@ tests/pkg/play.py. When run as root the game runs as the user "nobody"."""
 import os
 import pwd
 
-from . import case, files
-from .case import LOSER, Scenario
+from . import files
+from .case import Scenario
 from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved
-from .game import Game, clean_environment
+from .game import Game, as_user, clean_environment
 from .processes import log
 
 
@@ -48,19 +48,11 @@ class InstalledGame(Game):
             os.chown(path, self.uid, self.gid)
         self.data = os.path.join(self.player_home, ".local", "share", "chromaland")
 
-    def start(self, folder=None, cwd=None):
-        self.kill()
+    def command(self, folder, cwd):
         env = clean_environment(self.player_home, self.runtime, display=self.x.display, extra={
             "PATH": self.program_folder + ":/usr/local/bin:/usr/bin:/bin:/usr/games"})
-        command = ["chromaland"]
-        if self.user:
-            command = ["setpriv", "--reuid=%d" % self.uid, "--regid=%d" % self.gid, "--clear-groups"] + command
-        self.log = os.path.join(self.tmp, "game%d.log" % (len(self.processes.started) + 1))
-        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=self.launcher)
-        self.pid = self.process.pid
-        self.rc = None
-        log("started %s (pid %d) as uid %d in %s" % (self.exe, self.pid, self.uid, self.launcher))
-        return self.process
+        command = as_user(self.uid, self.gid, ["chromaland"]) if self.user else ["chromaland"]
+        return command, env, self.launcher, os.path.join(self.tmp, "game%d.log" % (len(self.processes.started) + 1))
 
 
 class Installed(Scenario):
@@ -70,7 +62,7 @@ class Installed(Scenario):
         # The player reaches the scenario's folders.
         for folder in (self.root, self.tmp):
             os.chmod(folder, 0o755)
-        self.game = InstalledGame(case.EXE, self.tmp, self.x)
+        self.game = InstalledGame(self.exe, self.tmp, self.x)
         self.program_before = listing(self.game.program_folder)
 
     def expect_program_folder_unchanged(self):
@@ -87,11 +79,7 @@ class Installed(Scenario):
 
         # The first start: the character is created in the data folder, and
         # saved there when the map closes.
-        game.start()
-        title = game.window("title", 20)
-        game.keys(title, "x")
-        box = game.window("box map", 15)
-        self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
+        _, box = self.start_to_box(None)
         game.keys(box, "Return")
         map_window = game.window("map", 15)
         log("the map is up")
@@ -110,20 +98,11 @@ class Installed(Scenario):
 
         # A battle to the death: the archive goes to the data folder too,
         # not to the folder the game was started from.
-        battle = None
-        for attempt in range(1, case.WALK_ATTEMPTS + 1):
-            files.write_character(file, LOSER)
-            self.map_window = self.start_to_map(None, None, "space")
-            battle = self.meet_enemy(self.map_window, 0)
-            if battle:
-                break
-            log("attempt %d: no battle in time; starting again" % attempt)
-            game.kill()
-        self.assertIsNotNone(battle, "no battle window after %d walks onto enemy 0" % case.WALK_ATTEMPTS)
+        # (The game starts from the menu whatever folder the walk prepares.)
+        battle = self.play_to_battle(0, "space", None, lambda _: files.write_character(file, files.LOSER))
         box, _ = self.attack_until_death_box(battle)
         game.keys(box, "Return")
-        rc = game.wait_exit(15)
-        self.assertEqual(rc, 0, "the game ended with exit code %d after the death, expected 0" % rc)
+        game.expect_exit(0, "the death")
         archives = [n for n in os.listdir(game.data) if n.startswith("Dead_") and n.endswith(".txt")]
         self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
                          % (game.data, " ".join(os.listdir(game.data))))

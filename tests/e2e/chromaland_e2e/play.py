@@ -10,8 +10,7 @@ import subprocess
 import time
 
 from . import facts, files
-from .case import (WALK_ATTEMPTS, RETREAT, LOSER, Scenario, loser_character, now_ms,
-                   retreat_character, winner_character, winner_saved, with_value)
+from .case import Scenario, now_ms
 from .display import require
 from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved, value_between
 from .processes import log, run, wait_until
@@ -78,8 +77,7 @@ class Play(Scenario):
         the map; closing the map leaves the default character with its
         "Saved: " line."""
         folder = self.game.new_folder("first")
-        self.game.start(folder)
-        title = self.game.window("title", 20)
+        title = self.start_title(folder)
         self.game.expect_size(title, facts.TITLE_SIZE, "the title window")
         x, y, width, height = self.x.geometry(title)
         cx, cy = (self.x.width - width) // 2, (self.x.height - height) // 2
@@ -117,7 +115,7 @@ class Play(Scenario):
         in normal form: only key lengths count, points and levels are
         whole numbers."""
         folder = self.game.new_folder("crafted")
-        file = files.write_character(os.path.join(folder, "Character.chx"), [
+        file = files.put_character(folder, [
             "XX=7", "DX=12", "WS=12abc", "HPc=15", "HPm=15", "MPc=17", "MPm=17", "pts=2.9",
             "V=2.5", "I=3", "B=4", "G=5", "Y=6", "O=7", "R=18", "Saved: long ago", "trailing junk"])
         original = files.read_bytes(file)
@@ -134,17 +132,12 @@ class Play(Scenario):
         message; after it the game ends with exit code 1 and leaves the
         file exactly as it was."""
         folder = self.game.new_folder(name)
-        file = files.write_character(os.path.join(folder, "Character.chx"), lines)
+        file = files.put_character(folder, lines)
         original = files.read_bytes(file)
-        self.game.start(folder)
-        title = self.game.window("title", 20)
-        self.game.keys(title, key)
-        box = self.game.window("box map", 15)
-        self.assertEqual(box.kind, "box", "%s: the map opened although the character file is damaged" % name)
+        title, box = self.start_to_box(folder, key, "%s: although the character file is damaged" % name)
         self.assertTrue(self.x.shown(title), "%s: the title window went away behind the error message" % name)
         self.game.keys(box, "Return")
-        rc = self.game.wait_exit(15)
-        self.assertEqual(rc, 1, "%s: the game ended with exit code %d after the error message, expected 1" % (name, rc))
+        self.game.expect_exit(1, "%s: the error message" % name)
         self.assertEqual(files.read_bytes(file), original,
                          "%s: the damaged character file was changed\n%s" % (name, files.shown(file)))
         expect_entries(folder, "chromaland", "Character.chx")
@@ -162,7 +155,7 @@ class Play(Scenario):
         the window manager's close can end; a heal and a retreat bring the
         battle's health and magic back to the map, and so into the saved
         file."""
-        battle = self.play_to_battle(20, "Return", retreat_character)
+        battle = self.play_to_battle(20, "Return", files.RETREAT)
         map_window = self.map_window
         self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
         owner = self.x.transient_for(battle)
@@ -200,12 +193,12 @@ class Play(Scenario):
         # enemy's answer (enemy 20, strength 8 to 12) takes off at most 5
         # if it hits at all.
         health = value_between(file, "HPc", 295, 300, "after healing 200 from 100 (and at most one enemy hit)")
-        expect_saved(file, with_value(with_value(RETREAT, "HPc", health), "MPc", 100))
+        expect_saved(file, files.with_values(files.RETREAT, HPc=health, MPc=100))
 
     def test_battle_win(self):
         """A kill, then Retreat: the violet bar grows to 18 (full, but it
         wraps only on the next win, so no points yet)."""
-        battle = self.play_to_battle(0, "1", winner_character)
+        battle = self.play_to_battle(0, "1", files.WINNER)
         # Once the enemy is dead Attack is gone and further presses do
         # nothing; eight blows make the kill certain.
         for _ in range(8):
@@ -217,7 +210,7 @@ class Play(Scenario):
         file = os.path.join(self.program_folder, "Character.chx")
         # Enemy 0 (strength 48 to 52) hits for at most 25, in at most 8 turns.
         health = value_between(file, "HPc", 800, 1000, "after the win over enemy 0")
-        expect_saved(file, winner_saved(health, 18))
+        expect_saved(file, files.with_values(files.WINNER, HPc=health, V=18))
 
     def test_battle_death(self):
         """Death: "You have died.", then the character is saved and moved to
@@ -227,11 +220,8 @@ class Play(Scenario):
         the character file, every earlier line kept; at the next start F3
         on the title shows it at the top of the hall, and what Ctrl+C
         copies is that record."""
-        def setup(folder):
-            loser_character(folder)
-            with open(os.path.join(folder, files.HISTORY), "wb") as f:
-                f.write(files.EARLIER_FALLEN)
-        battle = self.play_to_battle(0, "BackSpace", setup, separate=True)
+        battle = self.play_to_battle(0, "BackSpace", files.LOSER, lambda folder: files.put_history(
+            folder, files.EARLIER_FALLEN), separate=True)
         program_file = os.path.join(self.program_folder, "Character.chx")
         original = files.read_bytes(program_file)
         before = int(time.time())
@@ -243,9 +233,8 @@ class Play(Scenario):
                          "the character file changed before the death message was answered")
 
         self.game.keys(box, "Return")
-        rc = self.game.wait_exit(15)
+        self.game.expect_exit(0, "the death")
         after = int(time.time())
-        self.assertEqual(rc, 0, "the game ended with exit code %d after the death, expected 0" % rc)
 
         expect_entries(self.program_folder, "chromaland", files.HISTORY)
         archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_") and n.endswith(".txt")]
@@ -267,7 +256,7 @@ class Play(Scenario):
         archive = os.path.join(self.working_folder, name)
         # Dead is below 1; one blow of enemy 0 (strength 48 to 52) takes at most 25.
         health = value_between(archive, "HPc", -24, 0, "of the dead character")
-        expect_saved(archive, with_value(LOSER, "HPc", health))
+        expect_saved(archive, files.with_values(files.LOSER, HPc=health))
         self.fallen_at_the_top(name, before, after)
 
     def fallen_at_the_top(self, archive, before, after):
@@ -335,30 +324,24 @@ class Play(Scenario):
         """F1 opens the help on the title (without starting the game), on
         the map and in a battle; Escape closes it, and the arrows move the
         player at once."""
-        battle = None
-        for attempt in range(1, WALK_ATTEMPTS + 1):
+        def attempt(_):
             folder = self.game.new_folder("program")
-            retreat_character(folder)
-            self.game.start(folder)
-            title = self.game.window("title", 20)
+            files.put_character(folder, files.RETREAT)
+            title = self.start_title(folder)
             self.open_help(title, "the title window")
             self.game.none_shown("box map", 1, "F1 must not start the game")
             self.game.keys(title, "Return")
             self.game.window("map", 15)
             # The title's window, going, may read as a map for a moment.
             self.game.await_hidden(title, 5, "the title window (after the map opened)")
-            map_window = self.game.window("map", 5)
-            self.open_help(map_window, "the map window")
-            battle = self.meet_enemy(map_window, 20)
-            if battle:
-                break
-            log("attempt %d: no battle in time with enemy 20; starting again" % attempt)
-            self.game.kill()
-        self.assertIsNotNone(battle, "no battle window in time after %d walks onto enemy 20" % WALK_ATTEMPTS)
+            self.map_window = self.game.window("map", 5)
+            self.open_help(self.map_window, "the map window")
+            return self.meet_enemy(self.map_window, 20)
+        battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20")
         self.open_help(battle, "the battle window")
         self.game.keys(battle, "alt+r")
         self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
-        self.close_map_and_wait(map_window)
+        self.close_map_and_wait(self.map_window)
 
     # --- Languages --------------------------------------------------------------
 
@@ -374,31 +357,23 @@ class Play(Scenario):
             self.game.battle_title = files.translation_of(language, "frmBattleControl", "Battle Control")
             self.assertTrue(self.game.battle_title,
                             "no translation of the battle window's title in the %s catalogue" % language)
-        battle = None
-        for _ in range(WALK_ATTEMPTS):
-            folder = self.game.new_folder("first-" + (language or "en"))
-            self.game.start(folder)
-            title = self.game.window("title", 20)
-            self.game.keys(title, "x")
-            box = self.game.window("box map", 15)
-            self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
+        def attempt(_):
+            self.program_folder = self.game.new_folder("first-" + (language or "en"))
+            _, box = self.start_to_box(self.program_folder)
             self.x.picture(prefix + "-box.png", box)
             self.game.keys(box, "Return")
-            map_window = self.game.window("map", 15)
-            self.game.expect_size(map_window, facts.MAP_SIZE, "the map window")
-            battle = self.meet_enemy(map_window, 20)
-            if battle:
-                break
-            self.game.kill()
-        self.assertIsNotNone(battle, "no battle window in time after %d walks onto enemy 20" % WALK_ATTEMPTS)
+            self.map_window = self.game.window("map", 15)
+            self.game.expect_size(self.map_window, facts.MAP_SIZE, "the map window")
+            return self.meet_enemy(self.map_window, 20)
+        battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20")
         # Only the texts change: every window keeps its size.
         self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
-        self.x.picture(prefix + "-map.png", map_window)
+        self.x.picture(prefix + "-map.png", self.map_window)
         self.x.picture(prefix + "-battle.png", battle)
         self.game.keys(battle, "alt+r")
         self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
-        self.close_map_and_wait(map_window)
-        shutil.copy(os.path.join(folder, "Character.chx"), prefix + "-Character.chx")
+        self.close_map_and_wait(self.map_window)
+        shutil.copy(os.path.join(self.program_folder, "Character.chx"), prefix + "-Character.chx")
 
     def expect_pictures_differ(self, a, b, crop, what):
         """The part CROP (WxH+X+Y) of the two pictures is not the same; the
@@ -453,32 +428,30 @@ class Play(Scenario):
         expected = self.path("start-expected.png")
         run("convert", *[os.path.join(pips, "Enemy_%d.bmp" % i) for i in range(21)],
             os.path.join(pips, "Player_Healing.bmp"), "+append", expected)
-        shown = None
-        squares = None
+
         # The first pictures may come before the map is drawn; after the
         # enemies' first step they can no longer match.
-        for attempt in range(1, WALK_ATTEMPTS + 1):
+        def attempt(_):
             folder = self.game.new_folder("pips")
             shutil.copytree(pips, os.path.join(folder, "Graphics"), ignore=lambda d, names: [
                 n for n in names if not n.endswith(".bmp")])
-            files.write_character(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
-            map_window = self.start_to_map(folder, folder, "space")
-            squares = Squares(self, map_window, START_SQUARES)
-            if squares.until_shown(self.path("start-shown.png"), expected):
-                shown = True
-                break
-            log("attempt %d: %s pixels differ from the pip set; starting again" % (attempt, squares.apart))
-            self.game.kill()
-        self.assertTrue(shown, "the map never showed the pip set on the start squares: %s pixels differ (shown: %s, "
-                        "expected: %s, left to right enemies 0 to 20, then the player)"
-                        % (squares.apart, self.path("start-shown.png"), expected))
+            files.put_character(folder)
+            self.map_window = self.start_to_map(folder, folder, "space")
+            self.squares = Squares(self, self.map_window, START_SQUARES)
+            if self.squares.until_shown(self.path("start-shown.png"), expected):
+                return True
+            log("%s pixels differ from the pip set" % self.squares.apart)
+            return False
+        self.in_time(attempt, lambda: "the map never showed the pip set on the start squares: %s pixels differ "
+                     "(shown: %s, expected: %s, left to right enemies 0 to 20, then the player)"
+                     % (self.squares.apart, self.path("start-shown.png"), expected))
 
-        self.game.keys(map_window, "Up")
-        up = Squares(self, map_window, [(facts.PLAYER_START[0], facts.PLAYER_START[1] - facts.SQUARE)])
+        self.game.keys(self.map_window, "Up")
+        up = Squares(self, self.map_window, [(facts.PLAYER_START[0], facts.PLAYER_START[1] - facts.SQUARE)])
         if not wait_until(lambda: up.shows(self.path("up-shown.png"), os.path.join(pips, "Player.bmp")), 5, step=0):
             self.fail("one square up, the player does not show Player.bmp: %s pixels differ (%s)"
                       % (up.apart, self.path("up-shown.png")))
-        self.close_map_and_wait(map_window)
+        self.close_map_and_wait(self.map_window)
 
     def test_colour_symbols(self):
         """The colour symbols come with the program: with no Graphics
@@ -500,55 +473,47 @@ class Play(Scenario):
         run("convert", *symbols, "+append", self.path("symbols-expected.png"))
         run("convert", *plain, "+append", self.path("plain-expected.png"))
 
-        def f2_switches(map_window, before, after, attempt):
+        def f2_switches(folder, before, after):
             """On a map just shown, with the enemies still on their start
             squares, the squares show BEFORE (plain or symbols), and after
             F2 they show AFTER; pictures of each try are left as
             BEFORE-shown.png and AFTER-shown.png."""
-            squares = Squares(self, map_window, START_SQUARES)
-            self.squares = squares
-            if squares.until_shown(self.path(before + "-shown.png"), self.path(before + "-expected.png")):
-                self.game.keys(map_window, "F2")
-                if squares.until_shown(self.path(after + "-shown.png"), self.path(after + "-expected.png")):
+            self.map_window = self.start_to_map(folder, folder, "space")
+            self.squares = Squares(self, self.map_window, START_SQUARES)
+            if self.squares.until_shown(self.path(before + "-shown.png"), self.path(before + "-expected.png")):
+                self.game.keys(self.map_window, "F2")
+                if self.squares.until_shown(self.path(after + "-shown.png"), self.path(after + "-expected.png")):
                     return True
-            log("attempt %d: %s pixels differ on the start squares; starting again" % (attempt, squares.apart))
+            log("%s pixels differ on the start squares" % self.squares.apart)
             return False
 
         # Each check must see the enemies on their start squares; an
         # attempt too slow for that starts again with no settings.
-        shown = False
-        for attempt in range(1, WALK_ATTEMPTS + 1):
+        def plain_then_symbols(_):
             shutil.rmtree(os.path.dirname(settings), ignore_errors=True)
-            folder = self.game.new_folder("symbols")
-            files.write_character(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
-            map_window = self.start_to_map(folder, folder, "space")
-            if f2_switches(map_window, "plain", "symbols", attempt):
-                shown = True
-                break
-            self.game.kill()
-        self.assertTrue(shown, "F2 did not show the pip set on the start squares: %s pixels differ (shown: %s, "
-                        "expected: %s)" % (self.squares.apart, self.path("symbols-shown.png"),
-                                           self.path("symbols-expected.png")))
+            self.program_folder = self.game.new_folder("symbols")
+            files.put_character(self.program_folder)
+            return f2_switches(self.program_folder, "plain", "symbols")
+        self.in_time(plain_then_symbols, lambda: "F2 did not show the pip set on the start squares: %s pixels differ "
+                     "(shown: %s, expected: %s)" % (self.squares.apart, self.path("symbols-shown.png"),
+                                                    self.path("symbols-expected.png")))
+        folder = self.program_folder
         if os.environ.get("CHROMALAND_SCREENSHOTS"):
             shutil.copy(self.path("map.png"), os.path.join(os.environ["CHROMALAND_SCREENSHOTS"], "pips-map.png"))
-        self.close_map_and_wait(map_window)
+        self.close_map_and_wait(self.map_window)
         self.assertIn("ColourSymbols=true", read_lines(settings),
                       "the settings do not keep the symbols on:\n" + files.shown(settings))
         expect_entries(folder, "Character.chx", "chromaland")
 
-        shown = False
-        for attempt in range(1, WALK_ATTEMPTS + 1):
-            map_window = self.start_to_map(folder, folder, "space")
-            if f2_switches(map_window, "symbols", "plain", attempt):
-                shown = True
-                break
-            self.game.kill()
-            with open(settings, "w") as f:
-                f.write("[Map]\nColourSymbols=true\n")
-        self.assertTrue(shown, "a new start did not show the pip set, or F2 did not take it away: %s pixels differ "
-                        "(shown: %s and %s)" % (self.squares.apart, self.path("symbols-shown.png"),
-                                                self.path("plain-shown.png")))
-        self.close_map_and_wait(map_window)
+        def symbols_then_plain(number):
+            if number > 1:
+                with open(settings, "w") as f:
+                    f.write("[Map]\nColourSymbols=true\n")
+            return f2_switches(folder, "symbols", "plain")
+        self.in_time(symbols_then_plain, lambda: "a new start did not show the pip set, or F2 did not take it away: %s "
+                     "pixels differ (shown: %s and %s)" % (self.squares.apart, self.path("symbols-shown.png"),
+                                                           self.path("plain-shown.png")))
+        self.close_map_and_wait(self.map_window)
         self.assertIn("ColourSymbols=false", read_lines(settings),
                       "the settings do not keep the symbols off:\n" + files.shown(settings))
 
@@ -568,7 +533,7 @@ class Play(Scenario):
         seconds = self.REST_TRACE_SECONDS
         ticks = seconds * 1000 // facts.TICK_MS
         folder = self.game.new_folder("rest")
-        files.write_character(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
+        files.put_character(folder)
         # Qt names each font it reads, here with the thread that reads it.
         self.game.env = {"QT_LOGGING_RULES": "qt.text.font.db.debug=true",
                          "QT_MESSAGE_PATTERN": "%{threadid} %{message}"}

@@ -9,15 +9,9 @@ import time
 
 from . import files
 from .a11y import Bus
-from .case import WALK_ATTEMPTS, Scenario
+from .case import Scenario
 from .files import translation_of
 from .processes import cpu_ms, log, wait_until
-
-
-def strong_character(folder):
-    files.write_character(os.path.join(folder, "Character.chx"), [
-        "ST=40", "DX=40", "WS=10", "HPc=30", "HPm=30", "MPc=10", "MPm=10", "pts=2",
-        "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"])
 
 
 def translated_square(language, column, row):
@@ -57,15 +51,9 @@ class ScreenReader(Scenario):
         """Starts the game with a strong character and opens the map;
         returns the map window."""
         folder = folder or self.game.new_folder("rest")
-        strong_character(folder)
-        self.game.start(folder)
-        title = self.game.window("title", 20)
-        self.game.keys(title, "space")
+        files.put_character(folder, files.STRONG)
+        self.game.keys(self.start_title(folder), "space")
         return self.game.window("map", 15)
-
-    def close_map(self, map_window):
-        rc = self.game.close_and_wait(map_window, 15)
-        self.assertEqual(rc, 0, "closing the map ended the game with exit code %d, expected 0" % rc)
 
     def test_screen_reader(self):
         """A blind player's game: the title, a battle won, the map
@@ -73,19 +61,16 @@ class ScreenReader(Scenario):
         Orca listens throughout."""
         bus = self.start_bus()
         orca = bus.orca
-        rc = None
-        for attempt in range(1, WALK_ATTEMPTS + 1):
+
+        def attempt(_):
             folder = self.game.new_folder("reader")
-            strong_character(folder)
-            self.game.start(folder)
-            title = self.game.window("title", 20)
-            self.x.focus(title)
-            rc = bus.read("play")
-            if rc != 3:
-                break
-            log("attempt %d: no battle in time; starting again" % attempt)
-            self.game.kill()
-        self.assertEqual(rc, 0, "the screen reader's checks failed (see above)")
+            files.put_character(folder, files.STRONG)
+            self.x.focus(self.start_title(folder))
+            # 3: the walk met no battle with enemy 20 in time.
+            self.rc = bus.read("play")
+            return self.rc != 3
+        self.in_time(attempt, "the screen reader's client met no battle with enemy 20 in time")
+        self.assertEqual(self.rc, 0, "the screen reader's checks failed (see above)")
 
         # What Orca made of it.
         orca.stop()
@@ -104,7 +89,7 @@ class ScreenReader(Scenario):
         bare = [s for s in lines if re.match(r"'notification[ .]*'", s)]
         self.assertEqual(len(bare), 0, "Orca said \"notification\" without its words %d times" % len(bare))
 
-        self.close_map(self.game.window("map", 5))
+        self.close_map_and_wait(self.game.window("map", 5))
 
     def test_screen_reader_de(self):
         """A German desktop's screen reader hears the game in German: the
@@ -113,9 +98,8 @@ class ScreenReader(Scenario):
         orca = self.start_bus().orca
         self.game.env["LANGUAGE"] = "de"
         folder = self.game.new_folder("reader-de")
-        strong_character(folder)
-        self.game.start(folder)
-        title = self.game.window("title", 20)
+        files.put_character(folder, files.STRONG)
+        title = self.start_title(folder)
         self.x.focus(title)
         orca.awaits(translation_of("de", "frmSplash", "Press a key to play"), 20)
         self.game.keys(title, "space")
@@ -124,7 +108,7 @@ class ScreenReader(Scenario):
         self.game.keys(map_window, "Right")
         orca.awaits(translated_square("de", 2, 22), 20)
         self.assertFalse(orca.said("World map"), "Orca spoke the map's English name to a German player")
-        self.close_map(map_window)
+        self.close_map_and_wait(map_window)
 
     def help_with_reader(self, language):
         """On the map, F1 opens the help and Orca speaks its title in the
@@ -140,9 +124,8 @@ class ScreenReader(Scenario):
             self.assertTrue(self.game.help_title, "the %s catalogue has no translation of the help's title" % language)
             square = translated_square(language, 1, 22)
         folder = self.game.new_folder("reader-help-" + language)
-        strong_character(folder)
-        self.game.start(folder)
-        title = self.game.window("title", 20)
+        files.put_character(folder, files.STRONG)
+        title = self.start_title(folder)
         self.game.keys(title, "space")
         self.game.window("map", 15)
         # The title's window, going, may read as a map for a moment.
@@ -165,7 +148,7 @@ class ScreenReader(Scenario):
         said = orca.speech()
         first = next((i for i, s in enumerate(said) if self.game.help_title in s), 0)
         log("what Orca said from F1 on:\n" + "\n".join("    | " + s for s in said[first:first + 12]))
-        self.close_map(map_window)
+        self.close_map_and_wait(map_window)
 
     def test_screen_reader_help(self):
         self.help_with_reader("en")
@@ -180,10 +163,8 @@ class ScreenReader(Scenario):
         bus = self.start_bus()
         orca = bus.orca
         folder = self.game.new_folder("reader-hall")
-        with open(os.path.join(folder, files.HISTORY), "wb") as f:
-            f.write(files.THREE_FALLEN)
-        self.game.start(folder)
-        title = self.game.window("title", 20)
+        files.put_history(folder, files.THREE_FALLEN)
+        title = self.start_title(folder)
         orca.awaits("Press a key to play", 20)
         self.game.keys(title, "F3")
         hall = self.game.window("hall", 10)
@@ -268,15 +249,13 @@ class ScreenReader(Scenario):
         # Strong enough that whichever enemy is nearest is a weak one to it,
         # and short of Health and Magic so that the healing row is heard to
         # heal.
-        files.write_character(os.path.join(folder, "Character.chx"), [
-            "ST=60", "DX=80", "WS=10", "HPc=40", "HPm=80", "MPc=5", "MPm=10", "pts=2",
-            "V=1", "I=1", "B=1", "G=1", "Y=1", "O=1", "R=1"])
+        files.put_character(folder, files.with_values(files.DEFAULT_CHARACTER, ST=60, DX=80, HPc=40, HPm=80, MPc=5,
+                                                      pts=2))
         self.game.start(folder)
         self.assertEqual(bus.read("game", seconds=170, module="playbyear"), 0,
                          "the player by ear did not get through the game (see above)")
-        rc = self.game.wait_exit(15)
-        self.assertEqual(rc, 0, "Alt+F4 on the map ended the game with exit code %d, expected 0" % rc)
+        self.game.expect_exit(0, "Alt+F4 on the map")
         self.game.start(folder)
         self.assertEqual(bus.read("restart", seconds=120, module="playbyear"), 0,
                          "the player by ear did not get back to the map (see above)")
-        self.close_map(self.game.window("map", 5))
+        self.close_map_and_wait(self.game.window("map", 5))

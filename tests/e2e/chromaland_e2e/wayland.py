@@ -7,8 +7,8 @@ import os
 import subprocess
 import time
 
-from . import facts
-from .case import BATTLE_SECONDS, RETREAT, WALK_ATTEMPTS, WALK_DEADLINE_MS, Scenario, now_ms, retreat_character, walk_to
+from . import facts, files
+from .case import BATTLE_SECONDS, WALK_DEADLINE_MS, Scenario, now_ms, walk_to
 from .display import Weston
 from .files import DEFAULT_CHARACTER, expect_saved, value_between
 from .game import Game
@@ -121,8 +121,7 @@ class Wayland(Scenario):
         and end with exit code 0."""
         x1, y1, x2, y2 = self.await_window("map", 5)
         self.weston.click(x2 - CLOSE_BUTTON, y1 + BUTTON_ROW)
-        rc = self.game.wait_exit(15)
-        self.assertEqual(rc, 0, "closing the map window ended the game with exit code %d, expected 0" % rc)
+        self.game.expect_exit(0, "closing the map window")
 
     def test_wayland_clock_bar(self):
         """A first start on Wayland (the platform chosen as a player would):
@@ -167,9 +166,10 @@ class Wayland(Scenario):
         (maximized and restored), the map, and a walk onto enemy 20 before
         the enemies' first step; starts over when too slow."""
         path = walk_to(20)
-        for attempt in range(1, WALK_ATTEMPTS + 1):
+
+        def attempt(_):
             self.program_folder = self.game.new_folder("wl-program")
-            retreat_character(self.program_folder)
+            files.put_character(self.program_folder, files.RETREAT)
             self.game.start(self.program_folder)
             self.await_window("title", 20)
             self.maximize_and_back("title", frameless=True)
@@ -188,11 +188,8 @@ class Wayland(Scenario):
                 % (len(path), "came" if battle else "had not come", took))
             # A later walk may have met a moved enemy elsewhere, with the
             # rest of its keys on the battle's buttons: it starts again.
-            if battle and took <= WALK_DEADLINE_MS:
-                return
-            log("attempt %d: no battle in time; starting again" % attempt)
-            self.game.kill()
-        self.fail("no battle window in time after %d walks onto enemy 20" % WALK_ATTEMPTS)
+            return battle and took <= WALK_DEADLINE_MS
+        self.in_time(attempt, "no battle window in time after a walk onto enemy 20")
 
     def test_wayland_maximize(self):
         """The player's Wayland session as it comes (the game chooses its
@@ -214,6 +211,4 @@ class Wayland(Scenario):
         file = os.path.join(self.program_folder, "Character.chx")
         health = value_between(file, "HPc", 295, 1000, "after healing 200 from 100 and resting in the healing row")
         magic = value_between(file, "MPc", 100, 300, "after a heal for 200 from 300 and resting in the healing row")
-        lines = [("HPc=%d" % health if l.startswith("HPc=") else "MPc=%d" % magic if l.startswith("MPc=") else l)
-                 for l in RETREAT]
-        expect_saved(file, lines)
+        expect_saved(file, files.with_values(files.RETREAT, HPc=health, MPc=magic))
