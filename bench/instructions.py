@@ -18,15 +18,13 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
+# (run.py puts the end-to-end tests' package on the path.)
+from run import Bench
 
-from chromaland_e2e import facts, files  # noqa: E402
+from chromaland_e2e import facts  # noqa: E402
 from chromaland_e2e.display import X11  # noqa: E402
-from chromaland_e2e.game import clean_environment  # noqa: E402
 from chromaland_e2e.processes import Group, wait_until  # noqa: E402
 
 
@@ -51,15 +49,17 @@ def total(profile):
         return next((int(line.split()[1]) for line in f if line.startswith("totals:")), 0)
 
 
-def count_at_rest(name, folder, program, key, seconds, out, x, home, runtime):
-    """Runs PROGRAM from FOLDER under callgrind, presses KEY in its first
-    window (none: None), waits for the window it then shows, and counts
-    SECONDS of rest."""
+def count_at_rest(bench, name, program, key, seconds, out):
+    """Runs PROGRAM from a fresh folder under callgrind, presses KEY in its
+    first window (none: None), waits for the window it then shows, and
+    counts SECONDS of rest."""
+    folder = bench.fresh_folder(program)
+    x = bench.x
     processes = Group()
-    env = clean_environment(home, runtime, display=x.display)
     process = processes.start(["valgrind", "--tool=callgrind", "--instr-atstart=no", "--compress-strings=no",
-                               "--compress-pos=no", "--callgrind-out-file=" + out, os.path.join(folder, program)],
-                              log_file=os.path.join(folder, "valgrind.log"), env=env, cwd=folder)
+                               "--compress-pos=no", "--callgrind-out-file=" + out,
+                               os.path.join(folder, os.path.basename(program))],
+                              log_file=os.path.join(folder, "valgrind.log"), env=bench.env(), cwd=folder)
     try:
         windows = wait_until(lambda: x.windows_of(process.pid), 180, 0.5)
         if not windows:
@@ -91,24 +91,16 @@ def count_at_rest(name, folder, program, key, seconds, out, x, home, runtime):
         os.remove(dump)
 
 
-def at_rest(build, seconds, out, x, home, runtime):
+def at_rest(bench, seconds, out):
     """The figures, as a line of text."""
     os.makedirs(out, exist_ok=True)
-    scratch = os.path.dirname(home)
-    game = tempfile.mkdtemp(prefix="cg.", dir=scratch)
-    shutil.copy(os.path.join(build, "chromaland"), game)
-    files.write_character(os.path.join(game, "Character.chx"), files.DEFAULT_CHARACTER)
-    base = tempfile.mkdtemp(prefix="cg.", dir=scratch)
-    shutil.copy(os.path.join(build, "bench", "baseline_bar"), base)
-    count_at_rest("game", game, "chromaland", "p", seconds, os.path.join(out, "callgrind.game"), x, home, runtime)
-    count_at_rest("base", base, "baseline_bar", None, seconds, os.path.join(out, "callgrind.base"), x, home, runtime)
-    gi, gt = total(os.path.join(out, "callgrind.game")), ticks(os.path.join(out, "callgrind.game"), "Timer1_Timer")
-    bi, bt = total(os.path.join(out, "callgrind.base")), ticks(os.path.join(out, "callgrind.base"),
-                                                               "BaselineWindow::tick")
+    game, base = os.path.join(out, "callgrind.game"), os.path.join(out, "callgrind.base")
+    count_at_rest(bench, "game", bench.game, "p", seconds, game)
+    count_at_rest(bench, "base", bench.bar, None, seconds, base)
+    gi, gt = total(game), ticks(game, "Timer1_Timer")
+    bi, bt = total(base), ticks(base, "BaselineWindow::tick")
     if not (gt > 0 and bt > 0):
         raise CountError("no ticks counted (game %d, baseline %d)" % (gt, bt))
-    shutil.rmtree(game, ignore_errors=True)
-    shutil.rmtree(base, ignore_errors=True)
     return ("Instructions at rest per clock tick (callgrind): game %.0f (%d ticks), bare window %.0f (%d ticks), "
             "ratio %.3f" % (gi / gt, gt, bi / bt, bt, (gi / gt) / (bi / bt)))
 
@@ -120,18 +112,16 @@ def main(argv):
     if not shutil.which("valgrind"):
         print("missing valgrind (scripts/setup-debian.sh --bench installs it)", file=sys.stderr)
         return 2
-    tmp = tempfile.mkdtemp(prefix="chromaland-instructions.", dir=os.environ.get("TMPDIR", "/tmp"))
-    x = X11(tmp)
+    bench = Bench(os.path.abspath(argv[1]), 1)
     try:
-        print(at_rest(os.path.abspath(argv[1]), int(argv[2]) if len(argv) > 2 else 20,
-                      os.path.abspath(argv[3]) if len(argv) > 3 else os.getcwd(), x,
-                      os.path.join(tmp, "home"), os.path.join(tmp, "runtime")))
+        bench.x = X11(bench.tmp)
+        print(at_rest(bench, int(argv[2]) if len(argv) > 2 else 20,
+                      os.path.abspath(argv[3]) if len(argv) > 3 else os.getcwd()))
     except CountError as e:
         print(e, file=sys.stderr)
         return 1
     finally:
-        x.stop()
-        shutil.rmtree(tmp, ignore_errors=True)
+        bench.stop()
     return 0
 
 

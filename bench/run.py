@@ -25,6 +25,7 @@ counts instructions at rest (bench/instructions.py) and X requests a tick,
 and sets the game's memory beside Mines'. REST_SECONDS (20) sets the length
 of one stretch at rest. Takes about 25 minutes for 6 rounds."""
 
+import contextlib
 import os
 import platform
 import re
@@ -41,7 +42,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 from chromaland_e2e import facts, files  # noqa: E402
 from chromaland_e2e.display import X11, Weston  # noqa: E402
 from chromaland_e2e.game import clean_environment  # noqa: E402
-from chromaland_e2e.processes import Group, output, wait_until  # noqa: E402
+from chromaland_e2e.processes import Group, output, syscalls, wait_until  # noqa: E402
 
 # --- What the probe looks for -------------------------------------------------
 
@@ -136,6 +137,8 @@ def verdict(held):
 
 
 class Bench:
+    """One run of the bench: its programs, its private X server (and later
+    Weston), its scratch folder, and the figures it has taken."""
 
     def __init__(self, build, rounds):
         self.build = build
@@ -146,25 +149,44 @@ class Bench:
         self.title = os.path.join(build, "bench", "baseline_title")
         self.probe_exe = os.path.join(build, "bench", "probe")
         self.logic = os.path.join(build, "bench", "bench_logic")
+        # How each program shows that it is painted: its first window's
+        # size and pixels.
+        self.painted = {self.game: (TITLE_SIZE, facts.TITLE_PAINTED), self.title: (TITLE_SIZE, facts.TITLE_PAINTED),
+                        self.bar: (MAP_SIZE, BASE_PAINTED), self.square: (MAP_SIZE, BASE_PAINTED_SQUARE)}
         self.tmp = tempfile.mkdtemp(prefix="chromaland-bench.", dir=os.environ.get("TMPDIR", "/tmp"))
         self.home = os.path.join(self.tmp, "home")
         self.runtime = os.path.join(self.tmp, "runtime")
         self.figures = Figures()
         self.processes = Group()
         self.x = self.weston = None
+        # What the game's environment adds to the clean one (keylatency.py:
+        # the accessibility bus).
+        self.extra = {}
         self.syscalls = []
         self.xrequests = []
-        self.pid = self.win = None
+        self.pid = self.win = self.folder = None
+
+    def missing(self, programs, tools=()):
+        """What of PROGRAMS (paths) and TOOLS (on the PATH) is missing, as a
+        message; None when nothing is."""
+        for program in programs:
+            if not os.access(program, os.X_OK):
+                return "missing %s: build the bench first" % program
+        for tool in tools:
+            if not shutil.which(tool):
+                return "missing tool: %s (scripts/setup-debian.sh installs it)" % tool
+        return None
 
     def env(self, **extra):
         """The end-to-end tests' clean environment on the bench's X server."""
-        return clean_environment(self.home, self.runtime, display=self.x.display, extra=extra)
+        return clean_environment(self.home, self.runtime, display=self.x.display, extra=dict(self.extra, **extra))
 
-    def probe(self, *args, cwd=None):
-        """Runs the probe in the clean environment; its output's words."""
+    def probe(self, *args, cwd=None, failure=None):
+        """Runs the probe in the clean environment; its output's words. A
+        failure raises BenchError with FAILURE, or the probe's own words."""
         done = subprocess.run([self.probe_exe, *args], capture_output=True, text=True, env=self.env(), cwd=cwd)
         if done.returncode != 0:
-            raise BenchError(done.stderr.strip())
+            raise BenchError(failure or done.stderr.strip())
         return done.stdout.split()
 
     def fresh_folder(self, program):
@@ -173,20 +195,18 @@ class Bench:
         box comes."""
         folder = tempfile.mkdtemp(prefix="run.", dir=self.tmp)
         shutil.copy(program, folder)
-        files.write_character(os.path.join(folder, "Character.chx"), files.DEFAULT_CHARACTER)
+        files.put_character(folder)
         return folder
 
     def make_graphics(self):
         """The full Graphics folder: 24 pictures of plain colours."""
         folder = os.path.join(self.tmp, "Graphics")
         os.makedirs(folder, exist_ok=True)
-        subprocess.run([self.probe_exe, "bmp", os.path.join(folder, "MapBackground.bmp"), "352", "368", GFX_MAP],
-                       check=True)
-        subprocess.run([self.probe_exe, "bmp", os.path.join(folder, "Player.bmp"), "16", "16", "0000c0"], check=True)
-        subprocess.run([self.probe_exe, "bmp", os.path.join(folder, "Player_Healing.bmp"), "16", "16", GFX_HEALING],
-                       check=True)
-        for i in range(21):
-            subprocess.run([self.probe_exe, "bmp", os.path.join(folder, "Enemy_%d.bmp" % i), "16", "16", "c08040"],
+        pictures = [("MapBackground", "352", "368", GFX_MAP), ("Player", "16", "16", "0000c0"),
+                    ("Player_Healing", "16", "16", GFX_HEALING)]
+        pictures += [("Enemy_%d" % i, "16", "16", "c08040") for i in range(21)]
+        for name, width, height, colour in pictures:
+            subprocess.run([self.probe_exe, "bmp", os.path.join(folder, name + ".bmp"), width, height, colour],
                            check=True)
 
     def finish(self, pid):
@@ -200,25 +220,42 @@ class Bench:
         except ChildProcessError:
             pass
 
-    def launch(self, folder, program, size, expect):
-        """Starts PROGRAM from FOLDER and waits for its first window
-        painted; returns the milliseconds it took."""
+    @contextlib.contextmanager
+    def running(self, program, map_painted=None, graphics=False):
+        """PROGRAM started from a fresh folder (with the Graphics folder, if
+        asked) until its first window is painted, and the game then taken
+        to its map, painted as MAP_PAINTED says; ended after the block.
+        Yields the milliseconds to the first window and to the map."""
+        self.folder = folder = self.fresh_folder(program)
+        if graphics:
+            shutil.copytree(os.path.join(self.tmp, "Graphics"), os.path.join(folder, "Graphics"))
+        name = os.path.basename(program)
+        log_file = os.path.join(folder, "output.log")
+        size, painted = self.painted[program]
         try:
-            pid, win, ms = self.probe("launch", os.path.join(folder, "output.log"), size, *expect, "--",
-                                      os.path.join(folder, program), cwd=folder)
+            pid, self.win, ms = self.probe("launch", log_file, size, *painted, "--", os.path.join(folder, name),
+                                           cwd=folder)
         except BenchError:
-            tail = open(os.path.join(folder, "output.log"), errors="replace").read().splitlines()[-3:] \
-                if os.path.exists(os.path.join(folder, "output.log")) else []
-            raise BenchError("%s: its first window was not painted (%s)" % (program, " ".join(tail))) from None
-        self.pid, self.win = int(pid), win
-        return float(ms)
+            tail = open(log_file, errors="replace").read().splitlines()[-3:] if os.path.exists(log_file) else []
+            raise BenchError("%s: its first window was not painted (%s)" % (name, " ".join(tail))) from None
+        self.pid = int(pid)
+        try:
+            shown = None
+            if map_painted:
+                what = "the map with pictures" if graphics else "the map"
+                self.win, shown = self.probe("key", pid, self.win, "p", MAP_SIZE, *map_painted,
+                                             failure="game: %s was not painted" % what)
+            yield float(ms), shown and float(shown)
+        finally:
+            self.finish(self.pid)
 
-    def to_map(self, painted, what="the map was not painted"):
-        try:
-            self.win, ms = self.probe("key", str(self.pid), self.win, "p", MAP_SIZE, *painted)
-        except BenchError:
-            raise BenchError("game: " + what) from None
-        return float(ms)
+    def moves(self, what, count=MOVES, each=False):
+        """The milliseconds from an arrow key to the marker painted at its
+        new square over COUNT keys: their median, or each key's."""
+        time.sleep(0.5)
+        times = self.probe("moves", self.win, str(count), *MOVE, *(["each"] if each else []),
+                           failure="%s did not move" % what)
+        return times if each else times[0]
 
     def rest_cost(self, name, server, more=None):
         """With the program settled at rest and nothing else touching the
@@ -226,13 +263,12 @@ class Bench:
         SERVER over REST_SECONDS, in ms, and how often a second the
         program's threads went to sleep to wait (its wake-ups). MORE, when
         given, is one more process counted apart (Weston's Xvfb)."""
+        time.sleep(SETTLE_SECONDS)
         pids = [str(self.pid), str(server)] + ([str(more)] if more else [])
-        try:
-            b = [int(v) for v in self.probe("cpu", *pids)]
-            time.sleep(REST_SECONDS)
-            a = [int(v) for v in self.probe("cpu", *pids)]
-        except BenchError:
-            raise BenchError("%s: ended while at rest, or its CPU time cannot be read" % name) from None
+        failure = "%s: ended while at rest, or its CPU time cannot be read" % name
+        b = [int(v) for v in self.probe("cpu", *pids, failure=failure)]
+        time.sleep(REST_SECONDS)
+        a = [int(v) for v in self.probe("cpu", *pids, failure=failure)]
         record = self.figures.record
         record(name + ".app", "%.1f" % ((a[0] - b[0]) / 1e6))
         record(name + ".server", "%.1f" % ((a[2] - b[2]) / 1e6))
@@ -241,71 +277,45 @@ class Bench:
         if len(b) > 4:
             record(name + ".more", "%.1f" % ((a[4] - b[4]) / 1e6))
 
-    # --- The runs -------------------------------------------------------------
+    # --- The runs on X11 ------------------------------------------------------
 
     def run_game(self):
-        folder = self.fresh_folder(self.game)
-        self.figures.record("game.start", self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED))
-        self.figures.record("game.map", self.to_map(facts.MAP_PAINTED))
-        time.sleep(0.5)
-        try:
-            moves, = self.probe("moves", self.win, str(MOVES), *MOVE)
-        except BenchError:
-            raise BenchError("game: the player did not move") from None
-        self.figures.record("game.key", moves)
-        # The period of 20 phases of the enemy clock, read off the bar on screen.
-        time.sleep(1)
-        try:
-            period, = self.probe("rest", self.win, str(PHASES), BAR_ROW)
-        except BenchError:
-            raise BenchError("game: the bar was not seen wrapping") from None
-        self.figures.record("game.period", period)
-        self.figures.record("game.peak", peak_kb(self.pid))
-        self.figures.record("game.own", own_kb(self.pid))
-        self.finish(self.pid)
+        record = self.figures.record
+        with self.running(self.game, facts.MAP_PAINTED) as (start, shown):
+            record("game.start", start)
+            record("game.map", shown)
+            record("game.key", self.moves("game: the player"))
+            # The period of 20 phases of the enemy clock, read off the bar on screen.
+            time.sleep(1)
+            record("game.period", self.probe("rest", self.win, str(PHASES), BAR_ROW,
+                                             failure="game: the bar was not seen wrapping")[0])
+            record("game.peak", peak_kb(self.pid))
+            record("game.own", own_kb(self.pid))
 
     def rest_game(self):
         """The game on its map at rest, as a player who thinks leaves it."""
-        folder = self.fresh_folder(self.game)
-        self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED)
-        self.to_map(facts.MAP_PAINTED)
-        time.sleep(SETTLE_SECONDS)
-        self.rest_cost("game", self.x.process.pid)
-        self.finish(self.pid)
+        with self.running(self.game, facts.MAP_PAINTED):
+            self.rest_cost("game", self.x.process.pid)
 
     def rest_bar(self):
         """The bare window with its bar and squares at rest."""
-        folder = self.fresh_folder(self.bar)
-        self.launch(folder, "baseline_bar", MAP_SIZE, BASE_PAINTED)
-        time.sleep(SETTLE_SECONDS)
-        self.rest_cost("base", self.x.process.pid)
-        self.figures.record("base.peak", peak_kb(self.pid))
-        self.figures.record("base.own", own_kb(self.pid))
-        self.finish(self.pid)
+        with self.running(self.bar):
+            self.rest_cost("base", self.x.process.pid)
+            self.figures.record("base.peak", peak_kb(self.pid))
+            self.figures.record("base.own", own_kb(self.pid))
 
     def run_game_graphics(self):
-        folder = self.fresh_folder(self.game)
-        shutil.copytree(os.path.join(self.tmp, "Graphics"), os.path.join(folder, "Graphics"))
-        self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED)
-        self.figures.record("gfx.map", self.to_map(MAP_PAINTED_GFX, "the map with pictures was not painted"))
-        self.finish(self.pid)
+        with self.running(self.game, MAP_PAINTED_GFX, graphics=True) as (_, shown):
+            self.figures.record("gfx.map", shown)
 
-    def start_only(self, name, program, size, expect):
+    def start_only(self, name, program):
         """A start of a bare window to its first picture, recorded as NAME.start."""
-        folder = self.fresh_folder(program)
-        self.figures.record(name + ".start", self.launch(folder, os.path.basename(program), size, expect))
-        self.finish(self.pid)
+        with self.running(program) as (start, _):
+            self.figures.record(name + ".start", start)
 
     def run_square(self):
-        folder = self.fresh_folder(self.square)
-        self.launch(folder, "baseline_square", MAP_SIZE, BASE_PAINTED_SQUARE)
-        time.sleep(0.5)
-        try:
-            moves, = self.probe("moves", self.win, str(MOVES), *MOVE)
-        except BenchError:
-            raise BenchError("baseline: the square did not move") from None
-        self.figures.record("base.key", moves)
-        self.finish(self.pid)
+        with self.running(self.square):
+            self.figures.record("base.key", self.moves("baseline: the square"))
 
     def run_mines(self, mines):
         """GNOME Mines, a small desktop game, settled on its first window:
@@ -326,78 +336,45 @@ class Bench:
 
     # --- On Wayland -------------------------------------------------------------
 
-    def wl_env(self, **extra):
-        return clean_environment(self.home, self.runtime, wayland=(self.weston.socket, self.weston.xwayland),
-                                 extra=extra)
-
-    def wl_start(self, folder, command, log_file):
-        process = self.processes.start(command, log_file=log_file, cwd=folder,
-                                       env=self.wl_env(QT_QPA_PLATFORM="wayland"))
+    def wl_rest(self, name, program, *args):
+        """PROGRAM at rest with Weston as the display server (the bare
+        window's bar repainting every other tick or, with --every-tick, at
+        every tick); Weston's CPU time is counted with its, the Xvfb Weston
+        draws into apart."""
+        folder = self.fresh_folder(program)
+        env = clean_environment(self.home, self.runtime, wayland=(self.weston.socket, self.weston.xwayland),
+                                extra={"QT_QPA_PLATFORM": "wayland"})
+        process = self.processes.start([os.path.join(folder, os.path.basename(program)), *args], env=env,
+                                       log_file=os.path.join(folder, "output.log"), cwd=folder)
         self.pid = process.pid
-        return process
-
-    def wl_rest_game(self):
-        """The game at rest with Weston as the display server; Weston's CPU
-        time is counted with its, the Xvfb Weston draws into apart."""
-        folder = self.fresh_folder(self.game)
-        process = self.wl_start(folder, [os.path.join(folder, "chromaland")], os.path.join(folder, "output.log"))
-        if not wait_until(lambda: self.weston.find(self.pid, "title"), 20, 0.1):
-            raise BenchError("the game's title did not show on Weston")
-        self.weston.keys("p")
-        if not wait_until(lambda: self.weston.find(self.pid, "map"), 15, 0.1):
-            raise BenchError("the game's map did not show on Weston")
-        time.sleep(SETTLE_SECONDS)
-        self.rest_cost("wl.game", self.weston.pid, self.weston.x.process.pid)
-        self.processes.stop(process)
-
-    def wl_rest_bar(self, name, *args):
-        """The bare window at rest on Weston, its bar repainting every other
-        tick or, with --every-tick, at every tick."""
-        folder = self.fresh_folder(self.bar)
-        process = self.wl_start(folder, [os.path.join(folder, "baseline_bar"), *args],
-                                os.path.join(folder, "output.log"))
-        if not wait_until(lambda: "PID %d," % self.pid in self.weston.scene(), 20, 0.1):
+        if program == self.game:
+            if not wait_until(lambda: self.weston.find(self.pid, "title"), 20, 0.1):
+                raise BenchError("the game's title did not show on Weston")
+            self.weston.keys("p")
+            if not wait_until(lambda: self.weston.find(self.pid, "map"), 15, 0.1):
+                raise BenchError("the game's map did not show on Weston")
+        elif not wait_until(lambda: "PID %d," % self.pid in self.weston.scene(), 20, 0.1):
             raise BenchError("the bare window did not show on Weston")
-        time.sleep(SETTLE_SECONDS)
         self.rest_cost(name, self.weston.pid, self.weston.x.process.pid)
         self.processes.stop(process)
 
     # --- What a tick costs, whatever the load -----------------------------------
 
-    def trace_syscalls(self, name):
+    def trace_syscalls(self, name, program):
         """The system calls of the program over TRACE_SECONDS at rest
         (strace -c), a tick's share of those that talk to the display
         (writev sends requests, recvmsg reads replies and events) and of
         those that wait (poll, futex)."""
-        out = os.path.join(self.tmp, "strace." + name)
-        subprocess.run(["timeout", "-s", "INT", str(TRACE_SECONDS), "strace", "-c", "-f", "-p", str(self.pid),
-                        "-o", out], capture_output=True)
-        if not os.path.exists(out) or not os.path.getsize(out):
-            print("bench: strace saw nothing of " + name, file=sys.stderr)
-            return
-        calls = {}
-        with open(out) as f:
-            for fields in (l.split() for l in f):
-                if len(fields) >= 5 and fields[-1] in ("writev", "recvmsg", "poll", "futex", "total"):
-                    calls[fields[-1]] = int(fields[3])
+        with self.running(program, facts.MAP_PAINTED if program == self.game else None):
+            time.sleep(SETTLE_SECONDS)
+            try:
+                calls = syscalls(self.pid, TRACE_SECONDS, os.path.join(self.tmp, "strace." + name))
+            except AssertionError as e:
+                print("bench: %s (%s)" % (e, name), file=sys.stderr)
+                return
         ticks = TRACE_SECONDS * 1000 // facts.TICK_MS
         self.syscalls.append([name] + ["%.2f" % (calls.get(c, 0) / ticks)
                                        for c in ("writev", "recvmsg", "poll", "futex", "total")])
-
-    def syscalls_game(self):
-        folder = self.fresh_folder(self.game)
-        self.launch(folder, "chromaland", TITLE_SIZE, facts.TITLE_PAINTED)
-        self.to_map(facts.MAP_PAINTED)
-        time.sleep(SETTLE_SECONDS)
-        self.trace_syscalls("game")
-        self.finish(self.pid)
-
-    def syscalls_bar(self):
-        folder = self.fresh_folder(self.bar)
-        self.launch(folder, "baseline_bar", MAP_SIZE, BASE_PAINTED)
-        time.sleep(SETTLE_SECONDS)
-        self.trace_syscalls("floor")
-        self.finish(self.pid)
 
     def x_requests(self, name, program, key):
         """PROGRAM runs through xtrace, which passes its X connection on and
@@ -513,65 +490,72 @@ class Bench:
     # --- The whole run --------------------------------------------------------------
 
     def run(self):
+        """The whole bench, phase by phase, and its report."""
         self.x = X11(self.tmp)
         self.make_graphics()
-        # A first start on a fresh server and home folder fills caches that
-        # every later start finds full; one unrecorded run of each program
-        # takes that.
+        self.x11_rounds()
+        self.tick_costs()
+        self.x.stop()
+        self.wayland_rounds()
+        self.report()
+        self.report_ticks()
+        print()
+        self.count_instructions()
+        print()
+        self.micro_benchmarks()
+
+    def x11_rounds(self):
+        """The rounds on X11, after one unrecorded run of each program: a
+        first start on a fresh server and home folder fills caches that
+        every later start finds full."""
         print("warming up", file=sys.stderr)
         self.figures.off = True
         self.run_game()
-        self.start_only("base", self.bar, MAP_SIZE, BASE_PAINTED)
-        self.start_only("title", self.title, TITLE_SIZE, facts.TITLE_PAINTED)
+        self.start_only("base", self.bar)
+        self.start_only("title", self.title)
         self.run_square()
         self.figures.off = False
         mines = shutil.which("gnome-mines", path=os.environ.get("PATH", "") + ":/usr/games")
         for round_ in range(1, self.rounds + 1):
             print("round %d of %d" % (round_, self.rounds), file=sys.stderr)
             self.run_game()
-            self.start_only("base", self.bar, MAP_SIZE, BASE_PAINTED)
-            self.start_only("title", self.title, TITLE_SIZE, facts.TITLE_PAINTED)
+            self.start_only("base", self.bar)
+            self.start_only("title", self.title)
             self.run_game_graphics()
             self.run_square()
             # The two stretches at rest follow each other, in turns first.
-            if round_ % 2:
-                self.rest_game()
-                self.rest_bar()
-            else:
-                self.rest_bar()
-                self.rest_game()
+            rests = [self.rest_game, self.rest_bar]
+            for rest in rests if round_ % 2 else reversed(rests):
+                rest()
             if round_ == 1 and mines:
                 self.run_mines(mines)
         if not mines:
             print("GNOME Mines is not installed (scripts/setup-debian.sh --bench): left out", file=sys.stderr)
 
+    def tick_costs(self):
         print("system calls and X requests at rest", file=sys.stderr)
-        self.syscalls_game()
-        self.syscalls_bar()
+        self.trace_syscalls("game", self.game)
+        self.trace_syscalls("floor", self.bar)
         if shutil.which("xtrace"):
             self.x_requests("game", self.game, "p")
             self.x_requests("floor", self.bar, None)
-        self.x.stop()
 
+    def wayland_rounds(self):
+        """The rounds at rest on Weston, in turns first."""
         try:
             self.weston = Weston(self.tmp)
         except AssertionError as e:
             print("Weston did not start: no Wayland rounds (%s)" % str(e).splitlines()[-1], file=sys.stderr)
-        if self.weston:
-            for round_ in range(1, self.rounds + 1):
-                print("Wayland round %d of %d" % (round_, self.rounds), file=sys.stderr)
-                if round_ % 2:
-                    self.wl_rest_game()
-                    self.wl_rest_bar("wl.base")
-                    self.wl_rest_bar("wl.tick", "--every-tick")
-                else:
-                    self.wl_rest_bar("wl.tick", "--every-tick")
-                    self.wl_rest_bar("wl.base")
-                    self.wl_rest_game()
-            self.weston.stop()
-            self.weston = None
+            return
+        rests = [("wl.game", self.game), ("wl.base", self.bar), ("wl.tick", self.bar, "--every-tick")]
+        for round_ in range(1, self.rounds + 1):
+            print("Wayland round %d of %d" % (round_, self.rounds), file=sys.stderr)
+            for rest in rests if round_ % 2 else reversed(rests):
+                self.wl_rest(*rest)
+        self.weston.stop()
+        self.weston = None
 
-        self.report()
+    def report_ticks(self):
         print()
         print("A clock tick's system calls at rest (strace -c over %d s; load-independent):" % TRACE_SECONDS)
         print("  %-8s %8s %8s %8s %8s %8s" % ("", "writev", "recvmsg", "poll", "futex", "all"))
@@ -585,19 +569,19 @@ class Bench:
         else:
             print("xtrace is not installed (scripts/setup-debian.sh --bench): no count of X requests")
 
-        print()
-        if shutil.which("valgrind"):
-            import instructions
-            self.x = X11(self.tmp)
-            try:
-                print(instructions.at_rest(self.build, 20, self.tmp, self.x, self.home, self.runtime))
-            except instructions.CountError as e:
-                print("the instruction count failed: %s" % e, file=sys.stderr)
-            self.x.stop()
-        else:
+    def count_instructions(self):
+        if not shutil.which("valgrind"):
             print("valgrind is not installed (scripts/setup-debian.sh --bench): no instruction count at rest")
+            return
+        import instructions
+        self.x = X11(self.tmp)
+        try:
+            print(instructions.at_rest(self, 20, self.tmp))
+        except instructions.CountError as e:
+            print("the instruction count failed: %s" % e, file=sys.stderr)
+        self.x.stop()
 
-        print()
+    def micro_benchmarks(self):
         print("Micro-benchmarks of the rules (median CPU time of 5 repetitions; targets: enemy phase < 5 us, arrow "
               "key < 2 us):")
         done = subprocess.run([self.logic, "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true",
@@ -618,20 +602,16 @@ def main(argv):
     if len(argv) < 2 or not os.path.isdir(argv[1]):
         print("usage: %s BUILD_FOLDER [ROUNDS]" % argv[0], file=sys.stderr)
         return 2
-    build = os.path.abspath(argv[1])
     rounds = int(argv[2]) if len(argv) > 2 else 6
     if rounds < 6:
         print("warning: fewer than 6 rounds; the medians are not the bench's figures", file=sys.stderr)
-    bench = Bench(build, rounds)
-    for program in (bench.game, bench.bar, bench.square, bench.title, bench.probe_exe, bench.logic):
-        if not os.access(program, os.X_OK):
-            print("missing %s: build the bench first" % program, file=sys.stderr)
-            return 2
-    for tool in ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace"):
-        if not shutil.which(tool):
-            print("missing tool: %s (scripts/setup-debian.sh installs it)" % tool, file=sys.stderr)
-            return 2
+    bench = Bench(os.path.abspath(argv[1]), rounds)
+    missing = bench.missing((bench.game, bench.bar, bench.square, bench.title, bench.probe_exe, bench.logic),
+                            ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace"))
     try:
+        if missing:
+            print(missing, file=sys.stderr)
+            return 2
         bench.run()
     except (BenchError, AssertionError) as e:
         print("bench: %s" % e, file=sys.stderr)

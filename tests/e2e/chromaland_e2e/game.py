@@ -13,7 +13,7 @@ import tempfile
 import time
 
 from . import facts, processes
-from .processes import Group, log, wait_until
+from .processes import Group, log, throughout, wait_until
 
 
 def clean_environment(home, runtime, display=None, locale="C.UTF-8", wayland=None, extra=None):
@@ -231,23 +231,18 @@ class Game:
     def stays_shown(self, window, seconds, what):
         """The window must still be there after a pause long enough for the
         game to have handled whatever was just sent to it."""
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
+        def wrong():
             if not self.running():
-                raise AssertionError("the game ended, but %s should have stayed open" % what)
-            if not self.x.shown(window):
-                raise AssertionError("%s went away, but it should have stayed open" % what)
-            time.sleep(0.05)
+                return "the game ended, but %s should have stayed open" % what
+            return None if self.x.shown(window) else "%s went away, but it should have stayed open" % what
+        throughout(seconds, wrong)
 
     def none_shown(self, kinds, seconds, why):
         """No window of these kinds may appear meanwhile."""
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            for w in self.windows():
-                kind = self.kind(w)
-                if kind in kinds.split():
-                    raise AssertionError("a %s window appeared: %s" % (kind, why))
-            time.sleep(0.05)
+        def wrong():
+            found = [kind for kind in map(self.kind, self.windows()) if kind in kinds.split()]
+            return "a %s window appeared: %s" % (found[0], why) if found else None
+        throughout(seconds, wrong)
 
     def size(self, window):
         x, y, w, h = self.x.geometry(window)

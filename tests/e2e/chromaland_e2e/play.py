@@ -13,7 +13,7 @@ from . import facts, files
 from .case import Scenario, now_ms
 from .display import require
 from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved, value_between
-from .processes import log, run, wait_until
+from .processes import log, run, syscalls, wait_until
 
 # How long the squares of a map just shown are looked at.
 SQUARES_SECONDS = 8
@@ -546,27 +546,11 @@ class Play(Scenario):
                             "the fonts were read on the user-interface thread, which the title's first picture then "
                             "waits for")
         time.sleep(1)
-        trace = self.path("rest.strace")
-        done = subprocess.run(["timeout", "-s", "INT", str(seconds), "strace", "-c", "-f", "-p", str(self.game.pid),
-                               "-o", trace], capture_output=True, text=True)
-        self.assertTrue(os.path.exists(trace) and os.path.getsize(trace),
-                        "strace could not watch the game: " + done.stderr)
-        reads = strace_calls(trace).get("recvmsg", 0)
+        reads = syscalls(self.game.pid, seconds, self.path("rest.strace")).get("recvmsg", 0)
         log("at rest over %d s (about %d ticks): %d reads from the X server" % (seconds, ticks, reads))
         self.assertLess(reads * 4, ticks, "at rest the game read %d times from the X server in %d s, about %d ticks: "
                         "a tick waits for the server" % (reads, seconds, ticks))
         self.close_map_and_wait(map_window)
-
-
-def strace_calls(path):
-    """The calls counted in a summary of strace -c, by name."""
-    calls = {}
-    with open(path) as f:
-        for line in f:
-            fields = line.split()
-            if len(fields) >= 5 and fields[3].isdigit():
-                calls[fields[-1]] = int(fields[3])
-    return calls
 
 
 def read_lines(path):

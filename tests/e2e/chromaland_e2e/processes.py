@@ -41,6 +41,17 @@ def wait_until(condition, seconds, step=0.05, while_=None, sleep=time.sleep):
         sleep(step)
 
 
+def throughout(seconds, wrong):
+    """Calls wrong every step for SECONDS; what it returns, when anything,
+    is a failure."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        failure = wrong()
+        if failure:
+            raise AssertionError(failure)
+        time.sleep(0.05)
+
+
 def run(*command, check=True, env=None, timeout=30, input=None):
     """Runs a short command and returns its standard output; a failure
     raises AssertionError with the command's own words."""
@@ -117,6 +128,21 @@ def end(process, sig):
     except PermissionError:
         # A game run as another user: its group is that user's.
         subprocess.run(["kill", "-%d" % sig, "--", "-%d" % process.pid], capture_output=True)
+
+
+def syscalls(pid, seconds, summary):
+    """The system calls of the process and its threads over SECONDS, by
+    name, as strace -c counts them (its summary kept in SUMMARY)."""
+    done = subprocess.run(["timeout", "-s", "INT", str(seconds), "strace", "-c", "-f", "-p", str(pid), "-o", summary],
+                          capture_output=True, text=True)
+    if not os.path.exists(summary) or not os.path.getsize(summary):
+        raise AssertionError("strace could not watch process %d: %s" % (pid, done.stderr))
+    calls = {}
+    with open(summary) as f:
+        for fields in (line.split() for line in f):
+            if len(fields) >= 5 and fields[3].isdigit():
+                calls[fields[-1]] = int(fields[3])
+    return calls
 
 
 def cpu_ms(pid):

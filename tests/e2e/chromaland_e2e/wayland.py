@@ -97,24 +97,22 @@ class Wayland(Scenario):
         # Followed by its surface from here on: maximized, a box is as
         # large as the map.
         surface = "surface %s" % self.surface
-        self.weston.keys("super+shift+m")
-        place = self.await_size(surface, 5, True, was, "the maximize shortcut")
-        log("maximized by the shortcut, the %s window is %s, was %s" % (kind, size(place), was))
-        self.weston.keys("super+shift+m")
-        self.await_size(surface, 5, False, was, "the maximize shortcut twice")
-        self.weston.keys("super+shift+f")
-        self.await_size(surface, 5, True, was, "the fullscreen shortcut")
-        self.weston.keys("super+shift+f")
-        place = self.await_size(surface, 5, False, was, "the fullscreen shortcut twice")
-        if frameless:
-            return
-        x1, y1, x2, y2 = place
-        self.weston.click(x2 - MAXIMIZE_BUTTON, y1 + BUTTON_ROW)
-        place = self.await_size(surface, 5, True, was, "a click on the frame's maximize button")
-        log("maximized by its frame, the %s window is %s, was %s" % (kind, size(place), was))
-        x1, y1, x2, y2 = place
-        self.weston.click(x2 - MAXIMIZE_BUTTON, y1 + BUTTON_ROW)
-        self.await_size(surface, 5, False, was, "a second click on the frame's maximize button")
+        place = None
+
+        def click():
+            x1, y1, x2, y2 = place
+            self.weston.click(x2 - MAXIMIZE_BUTTON, y1 + BUTTON_ROW)
+        ways = [(lambda: self.weston.keys("super+shift+m"), "the maximize shortcut", "the maximize shortcut twice"),
+                (lambda: self.weston.keys("super+shift+f"), "the fullscreen shortcut", "the fullscreen shortcut twice")]
+        if not frameless:
+            ways.append((click, "a click on the frame's maximize button",
+                         "a second click on the frame's maximize button"))
+        for way, once, twice in ways:
+            way()
+            place = self.await_size(surface, 5, True, was, once)
+            log("after %s the %s window is %s, was %s" % (once, kind, size(place), was))
+            way()
+            place = self.await_size(surface, 5, False, was, twice)
 
     def close_map_and_wait(self):
         """Closes the map with its frame's close button; the game must save
