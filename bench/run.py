@@ -37,7 +37,7 @@ import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
+sys.path.append(os.path.join(HERE, "..", "tests", "e2e"))
 
 from chromaland_e2e import facts, files  # noqa: E402
 from chromaland_e2e.display import X11, Weston  # noqa: E402

@@ -120,6 +120,15 @@ class Scenario(unittest.TestCase):
         self.assertEqual(box.kind, "box", "the map opened " + why)
         return title, box
 
+    def leave_title(self, title, key):
+        """Presses the key on the title window: the map opens and the title
+        goes. Returns the map window."""
+        self.game.keys(title, key)
+        self.game.window("map", 15)
+        # The title's window, going, may read as a map for a moment.
+        self.game.await_hidden(title, 5, "the title window (after the map opened)")
+        return self.game.window("map", 5)
+
     def start_to_map(self, folder, cwd, key):
         """Starts the game, presses the key on the title window and waits
         for the map; the character file in the folder must load without

@@ -330,11 +330,7 @@ class Play(Scenario):
             title = self.start_title(folder)
             self.open_help(title, "the title window")
             self.game.none_shown("box map", 1, "F1 must not start the game")
-            self.game.keys(title, "Return")
-            self.game.window("map", 15)
-            # The title's window, going, may read as a map for a moment.
-            self.game.await_hidden(title, 5, "the title window (after the map opened)")
-            self.map_window = self.game.window("map", 5)
+            self.map_window = self.leave_title(title, "Return")
             self.open_help(self.map_window, "the map window")
             return self.meet_enemy(self.map_window, 20)
         battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20")

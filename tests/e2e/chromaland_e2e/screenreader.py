@@ -52,8 +52,7 @@ class ScreenReader(Scenario):
         returns the map window."""
         folder = folder or self.game.new_folder("rest")
         files.put_character(folder, files.STRONG)
-        self.game.keys(self.start_title(folder), "space")
-        return self.game.window("map", 15)
+        return self.leave_title(self.start_title(folder), "space")
 
     def test_screen_reader(self):
         """A blind player's game: the title, a battle won, the map
@@ -123,14 +122,7 @@ class ScreenReader(Scenario):
             self.game.help_title = translation_of(language, "HelpPage", "Chromaland Help")
             self.assertTrue(self.game.help_title, "the %s catalogue has no translation of the help's title" % language)
             square = translated_square(language, 1, 22)
-        folder = self.game.new_folder("reader-help-" + language)
-        files.put_character(folder, files.STRONG)
-        title = self.start_title(folder)
-        self.game.keys(title, "space")
-        self.game.window("map", 15)
-        # The title's window, going, may read as a map for a moment.
-        self.game.await_hidden(title, 5, "the title window (after the map opened)")
-        map_window = self.game.window("map", 5)
+        map_window = self.open_map(self.game.new_folder("reader-help-" + language))
         orca.awaits(square, 20)
 
         before = orca.count(square)
