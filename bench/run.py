@@ -473,6 +473,10 @@ class Bench:
         deviation = gph / 1.7 - 1
         line("phase period over %d phases (s)" % PHASES, f.spread("game.period"), "-", "%+.2f %%" % (deviation * 100),
              "1.700 s within 1 %", verdict(-0.01 <= deviation <= 0.01))
+        self.report_runs()
+
+    def report_runs(self):
+        f = self.figures
         print()
         print("Every run, in round order (ms, kB, s; the ratios are game over bare window):")
         for name in ("game.start base.start title.start game.map gfx.map game.key base.key game.all base.all game.app "

@@ -8,7 +8,7 @@ import re
 import subprocess
 
 from .display import HERE, require
-from .processes import Group, _die_with_parent, log, wait_until
+from .processes import Group, log, wait_until
 
 PYTHON = "/usr/bin/python3"
 
@@ -67,10 +67,8 @@ class Bus:
         self.processes = Group()
         # dbus-daemon prints its address once it listens.
         with open(os.path.join(folder, "dbus.log"), "ab") as errors:
-            daemon = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
-                                      stdout=subprocess.PIPE, stderr=errors, stdin=subprocess.DEVNULL,
-                                      start_new_session=True, text=True, preexec_fn=_die_with_parent)
-        self.processes.started.append(daemon)
+            daemon = self.processes.start(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
+                                          stdout=subprocess.PIPE, stderr=errors, text=True)
         self.address = daemon.stdout.readline().strip()
         if not self.address:
             self.stop()
@@ -102,12 +100,9 @@ class Bus:
         if self.orca:
             env["ORCA_LOG"] = self.orca.log
         command = [PYTHON, "-m", "chromaland_e2e." + module] + [str(p) for p in phase]
-        if log_file:
-            return self.processes.start(command, log_file=log_file, env=env)
-        process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, start_new_session=True,
-                                   preexec_fn=_die_with_parent)
-        self.processes.started.append(process)
-        return process
+        # Without a log file its output is the scenario's.
+        return self.processes.start(command, log_file=log_file, env=env,
+                                    **({} if log_file else dict(stdout=None, stderr=None)))
 
     def read(self, *phase, seconds=120, module="reader"):
         """Runs a phase of the reader (or of another module) to its end;

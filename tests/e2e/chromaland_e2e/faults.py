@@ -207,7 +207,6 @@ class Faults(Scenario):
         counts = dict(killed=0, old=0, new=0, none=0, whole=0, midsave=0, pending=0)
         folder = self.game.new_folder("kills")
         file = os.path.join(folder, "Character.chx")
-        pending = os.path.join(folder, PENDING)
         for round_ in range(1, rounds + 1):
             if os.path.exists(file):
                 os.remove(file)
@@ -222,28 +221,7 @@ class Faults(Scenario):
                 self.x.focus(box)
             pid = self.game.pid
             midsave = threading.Event()
-            if closing == 2:
-                # The save follows the close within a few milliseconds.
-                def killer():
-                    deadline = time.monotonic() + 5
-                    fds = "/proc/%d/fd" % pid
-                    while time.monotonic() < deadline:
-                        try:
-                            for fd in os.listdir(fds):
-                                if os.readlink(os.path.join(fds, fd)).startswith(folder + "/"):
-                                    kill_9(pid)
-                                    midsave.set()
-                                    return
-                        except OSError:
-                            pass
-            else:
-                # The first start's write follows the key after xdotool has started.
-                delay = random.randrange(30000 if closing else 60000) / 1e6
-
-                def killer():
-                    time.sleep(delay)
-                    kill_9(pid)
-            thread = threading.Thread(target=killer)
+            thread = threading.Thread(target=killer, args=(pid, folder, closing, midsave))
             thread.start()
             if closing:
                 self.x.close(map_window, check=False)
@@ -253,34 +231,41 @@ class Faults(Scenario):
             if midsave.is_set():
                 counts["midsave"] += 1
             kill_9(pid)
-            rc = self.game.process.wait(10)
-            if rc == -9:
+            if self.game.process.wait(10) == -9:
                 counts["killed"] += 1
-            if closing:
-                if os.path.exists(file) and files.read_bytes(file) == files.lines_bytes(FAULT_ORIGINAL):
-                    counts["old"] += 1
-                else:
-                    expect_saved(file, FAULT_SAVED)
-                    counts["new"] += 1
-            elif os.path.exists(file):
-                expect_exact(file, DEFAULT_CHARACTER)
-                counts["whole"] += 1
-            else:
-                counts["none"] += 1
-            # Nothing half-written lies about either.
-            if os.path.exists(pending):
-                counts["pending"] += 1
-                if closing:
-                    expect_saved(pending, FAULT_SAVED)
-                else:
-                    expect_exact(pending, DEFAULT_CHARACTER)
-            expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
-                                                   if os.path.exists(os.path.join(folder, n))])
+            self.judge_kill(folder, closing, counts)
         log("RAN: %d rounds, %d killed (-9) while running, %d of them with a file open in the middle of a save: "
             "closing left the old file %d times and the whole new one %d times; first starts left no file %d times "
             "and the whole default file %d times; %d times the whole new file lay under its pending name until the "
             "next start" % (rounds, counts["killed"], counts["midsave"], counts["old"], counts["new"], counts["none"],
                             counts["whole"], counts["pending"]))
+
+    def judge_kill(self, folder, closing, counts):
+        """After a kill at a close (CLOSING) or a first start: the character
+        file is the old or the whole new one, or none at a first start, and
+        beside it lies at most the whole new file under its pending name.
+        Counts which."""
+        file, pending = os.path.join(folder, "Character.chx"), os.path.join(folder, PENDING)
+        if closing:
+            if os.path.exists(file) and files.read_bytes(file) == files.lines_bytes(FAULT_ORIGINAL):
+                counts["old"] += 1
+            else:
+                expect_saved(file, FAULT_SAVED)
+                counts["new"] += 1
+        elif os.path.exists(file):
+            expect_exact(file, DEFAULT_CHARACTER)
+            counts["whole"] += 1
+        else:
+            counts["none"] += 1
+        # Nothing half-written lies about either.
+        if os.path.exists(pending):
+            counts["pending"] += 1
+            if closing:
+                expect_saved(pending, FAULT_SAVED)
+            else:
+                expect_exact(pending, DEFAULT_CHARACTER)
+        expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
+                                               if os.path.exists(os.path.join(folder, n))])
 
     def test_kill_during_save(self):
         self.kill_before_rename()
@@ -590,6 +575,28 @@ class Faults(Scenario):
         folder = self.odd_start("million", million)
         self.assertEqual(files.read_bytes(os.path.join(folder, "Character.chx")), content,
                          "the character file was changed")
+
+
+def killer(pid, folder, closing, midsave):
+    """Kills the game: at a close whose number is 2, the moment it has a
+    file open in its folder (the save follows the close within a few
+    milliseconds; MIDSAVE is set then), otherwise after a random delay."""
+    if closing == 2:
+        deadline = time.monotonic() + 5
+        fds = "/proc/%d/fd" % pid
+        while time.monotonic() < deadline:
+            try:
+                for fd in os.listdir(fds):
+                    if os.readlink(os.path.join(fds, fd)).startswith(folder + "/"):
+                        kill_9(pid)
+                        midsave.set()
+                        return
+            except OSError:
+                pass
+    else:
+        # The first start's write follows the key after xdotool has started.
+        time.sleep(random.randrange(30000 if closing else 60000) / 1e6)
+        kill_9(pid)
 
 
 def stat_is_fifo(path):

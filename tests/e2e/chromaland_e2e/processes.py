@@ -83,10 +83,13 @@ class Group:
         self.started = []
 
     def start(self, command, log_file=None, env=None, cwd=None, **options):
+        """Starts the command; its output goes to LOG_FILE (appended), or
+        nowhere, unless OPTIONS say otherwise (stdout, stderr: None for
+        the scenario's own)."""
         out = open(log_file, "ab") if log_file else subprocess.DEVNULL
+        options = dict(dict(stdout=out, stderr=subprocess.STDOUT if log_file else subprocess.DEVNULL), **options)
         try:
-            process = subprocess.Popen(command, stdout=out, stderr=subprocess.STDOUT if log_file else subprocess.DEVNULL,
-                                       stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True,
+            process = subprocess.Popen(command, stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True,
                                        preexec_fn=_die_with_parent, **options)
         finally:
             if log_file:
