@@ -272,6 +272,11 @@ class Scenario(unittest.TestCase):
             return self.meet_enemy(self.map_window, enemy)
         return self.in_time(attempt, "no battle window in time after a walk onto enemy %d" % enemy)
 
+    def retreat(self, battle):
+        """Leaves the battle by Alt+R, Retreat: the battle window goes."""
+        self.game.keys(battle, "alt+r")
+        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+
     def close_map_and_wait(self, map_window):
         """Closes the map through the window manager; the game must save and
         end with exit code 0."""

@@ -182,8 +182,7 @@ class Play(Scenario):
         self.assertTrue(self.x.shown(map_window), "the map window went away during the battle")
 
         self.game.keys(battle, "alt+h")
-        self.game.keys(battle, "alt+r")
-        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.retreat(battle)
         self.assertTrue(self.x.shown(map_window), "the map window is gone after the retreat")
 
         self.close_map_and_wait(map_window)
@@ -204,8 +203,7 @@ class Play(Scenario):
         for _ in range(8):
             self.game.keys(battle, "alt+a")
         self.assertTrue(self.x.shown(battle), "the battle window closed during the attacks")
-        self.game.keys(battle, "alt+r")
-        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.retreat(battle)
         self.close_map_and_wait(self.map_window)
         file = os.path.join(self.program_folder, "Character.chx")
         # Enemy 0 (strength 48 to 52) hits for at most 25, in at most 8 turns.
@@ -280,8 +278,7 @@ class Play(Scenario):
         self.assertTrue(48 <= int(fallen["strength"]) <= 52, "enemy 0's strength is %s" % fallen["strength"])
         self.assertIn("Enemy hits you by +", fallen["lines"])
 
-        self.game.start(self.program_folder, self.working_folder)
-        title = self.game.window("title", 20)
+        title = self.start_title(self.program_folder, self.working_folder)
         self.game.keys(title, "F3")
         hall = self.game.window("hall", 10)
         self.assertEqual(self.x.transient_for(hall), title, "the hall does not belong to the title")
@@ -335,8 +332,7 @@ class Play(Scenario):
             return self.meet_enemy(self.map_window, 20)
         battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20")
         self.open_help(battle, "the battle window")
-        self.game.keys(battle, "alt+r")
-        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.retreat(battle)
         self.close_map_and_wait(self.map_window)
 
     # --- Languages --------------------------------------------------------------
@@ -366,8 +362,7 @@ class Play(Scenario):
         self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
         self.x.picture(prefix + "-map.png", self.map_window)
         self.x.picture(prefix + "-battle.png", battle)
-        self.game.keys(battle, "alt+r")
-        self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+        self.retreat(battle)
         self.close_map_and_wait(self.map_window)
         shutil.copy(os.path.join(self.program_folder, "Character.chx"), prefix + "-Character.chx")
 
