@@ -11,23 +11,30 @@
 #include "logic/fallenhistory.h"
 #include "logic/defaultcharacter.h"
 #include "logic/modgamelogiccode.h"
+#include "logic/captionnumber.h"
+#include "map/enemyclock.h"
 #include "map/frmmaingamewindow.h"
 #include "forms/messagebox.h"
 #include "system/programend.h"
 #include "system/programfolder.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMap>
 #include <QMetaMethod>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
+#include <cmath>
+#include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -115,6 +122,12 @@ public:
         m_enemyTag->setText(QString::number(index));
         return std::make_unique<frmBattleControl>(m_map->controls());
     }
+
+    // Every battle from now on is fought by `fight` in place of the
+    // player at the battle window.
+    void fightWith(std::function<BattleEnd(const MapControls &)> fight) { m_map->setBattle(std::move(fight)); }
+    const MapControls &controls() const { return m_map->controls(); }
+    QString characterPath() const { return m_dir.path() + QStringLiteral("/Character.chx"); }
 
     void loadCharacter() { modGameLogicCode::LoadCharacter(m_map->controls()); }
     void saveCharacter() { modGameLogicCode::SaveCharacter(m_map->controls()); }
@@ -209,6 +222,25 @@ void arrowKeyWithEncounterCheck(benchmark::State &state)
 }
 BENCHMARK(arrowKeyWithEncounterCheck);
 
+// One arrow key onto a shown enemy whose battle is won at once: a
+// stand-in for the battle window leaves the enemy's index in the tag, as
+// a kill does. The figure is the key, the encounter and what the win
+// does on the map, the character's save included where the game saves it.
+void winKey(benchmark::State &state)
+{
+    Game game;
+    game.fightWith([](const MapControls &) { return BattleEnd{}; });
+    const MapControls &map = game.controls();
+    PictureBox *enemy = map.pic_Enemy[GameRules::EnemyCount - 1];
+    for (auto _ : state) {
+        enemy->show();
+        map.pic_Player->setLeft(enemy->left() - 16.0f);
+        map.pic_Player->setTop(enemy->top());
+        game.press(Qt::Key_Right);
+    }
+}
+BENCHMARK(winKey);
+
 // F3's hall of the fallen with that many records: the history read and
 // sorted, the table made and its columns fitted, and the window drawn once
 // whole (grab(), the first picture the player would see).
@@ -233,6 +265,190 @@ void historyRead(benchmark::State &state)
         benchmark::DoNotOptimize(FallenHistory::read());
 }
 BENCHMARK(historyRead)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// --- Ten minutes of play -------------------------------------------------------
+
+// A player who does nothing but fight, at a human pace, on the real map and
+// battle windows (not shown): an arrow key every quarter of a second (15
+// ticks of the enemy clock), a button every half second. The player walks
+// to the nearest shown enemy that cannot kill them with one blow, attacks
+// until it dies and leaves with the win, or retreats when the next blow
+// could kill, and heals in the healing row while health is below half.
+// Points are spent as they come, on Health and Strength in turn. After
+// every step the character file is looked at: a new file in its place is
+// one save.
+class FightingPlayer
+{
+public:
+    static constexpr int KeyTicks = 15;
+    static constexpr int ButtonTicks = 30;
+    static constexpr int TenMinutes = int(600'000 / EnemyClock::TickInterval.count());
+
+    explicit FightingPlayer(Game &game)
+        : m_game(game)
+        , m_map(game.controls())
+    {
+        game.fightWith([this](const MapControls &map) { return fight(map); });
+    }
+
+    void play()
+    {
+        lookAtFile();
+        while (m_ticks < TenMinutes) {
+            if (number(m_map.lbl_Points_val) >= 1)
+                spendPoint();
+            else
+                step();
+            lookAtFile();
+        }
+    }
+
+    int battles = 0;
+    int wins = 0;
+    int pointsSpent = 0;
+    int saves = 0;
+    qint64 savedBytes = 0;
+
+private:
+    static double number(const QLabel *label) { return CaptionNumber::tryParse(label->text()).value_or(0.0); }
+    // The most a blow of enemy `index` can take: half its greatest strength.
+    static double heaviestBlow(int index) { return std::floor(((20 - index) * 2 + 12) / 2.0); }
+
+    void wait(int ticks)
+    {
+        for (int i = 0; i < ticks; ++i)
+            m_game.tick();
+        m_ticks += ticks;
+    }
+
+    void spendPoint()
+    {
+        m_map.gainButtons[pointsSpent % 2 ? 0 : 3]->click();
+        ++pointsSpent;
+        wait(ButtonTicks);
+    }
+
+    // The nearest shown enemy that cannot kill a player of this health
+    // with one blow, if any.
+    const PictureBox *target(double health) const
+    {
+        const PictureBox *me = m_map.pic_Player;
+        const PictureBox *found = nullptr;
+        float nearest = 1e9f;
+        for (int i = 0; i < GameRules::EnemyCount; ++i) {
+            const PictureBox *enemy = m_map.pic_Enemy[i];
+            const float distance = std::abs(enemy->left() - me->left()) + std::abs(enemy->top() - me->top());
+            if (enemy->shown() && heaviestBlow(i) < health && distance < nearest) {
+                nearest = distance;
+                found = enemy;
+            }
+        }
+        return found;
+    }
+
+    void step()
+    {
+        const double health = number(m_map.lbl_HP_val);
+        const double most = number(m_map.lbl_HP_max);
+        const PictureBox *me = m_map.pic_Player;
+        const PictureBox *enemy = target(health);
+        m_healing = health < most && (m_healing || 2 * health < most || !enemy);
+        if (m_healing && me->top() < GameRules::HealingRowTop)
+            m_game.press(Qt::Key_Down);
+        if (m_healing || !enemy) {
+            wait(KeyTicks);
+            return;
+        }
+        if (enemy->left() != me->left())
+            m_game.press(enemy->left() < me->left() ? Qt::Key_Left : Qt::Key_Right);
+        else if (enemy->top() != me->top())
+            m_game.press(enemy->top() < me->top() ? Qt::Key_Up : Qt::Key_Down);
+        else
+            m_game.press(Qt::Key_Space);
+        wait(KeyTicks);
+    }
+
+    // The battle window, with the player's buttons pressed at half-second
+    // steps; the enemy clock stands still meanwhile.
+    BattleEnd fight(const MapControls &map)
+    {
+        ++battles;
+        frmBattleControl window(map);
+        auto *attack = window.findChild<QPushButton *>(QStringLiteral("cmd_Attack"));
+        auto *retreat = window.findChild<QPushButton *>(QStringLiteral("cmd_Retreat"));
+        auto *health = window.findChild<QLabel *>(QStringLiteral("lbl_HP_val"));
+        auto *enemy = window.findChild<QLabel *>(QStringLiteral("lbl_Enemy_HP_val"));
+        const double blow = std::floor(number(enemy) / 2.0);
+        for (;;) {
+            m_ticks += ButtonTicks;
+            if (enemy->text() == GameRules::Dead || number(health) <= blow) {
+                retreat->click();
+                break;
+            }
+            attack->click();
+        }
+        if (map.lbl_EnemyTag->text() != GameRules::Retreat)
+            ++wins;
+        return window.end();
+    }
+
+    void lookAtFile()
+    {
+        struct stat now
+        {
+        };
+        if (::stat(QFile::encodeName(m_game.characterPath()).constData(), &now) != 0)
+            return;
+        if (now.st_ino != m_file.st_ino || now.st_ctim.tv_nsec != m_file.st_ctim.tv_nsec
+            || now.st_ctim.tv_sec != m_file.st_ctim.tv_sec) {
+            if (m_file.st_ino != 0) {
+                ++saves;
+                savedBytes += now.st_size;
+            }
+            m_file = now;
+        }
+    }
+
+    Game &m_game;
+    const MapControls &m_map;
+    int m_ticks = 0;
+    bool m_healing = false;
+    struct stat m_file
+    {
+    };
+};
+
+// What ten minutes of that play write: the saves and their bytes, and what
+// the kernel counts for the process (/proc/self/io: bytes handed to write
+// calls, write calls, bytes sent towards the disk).
+void tenMinutesOfFighting(benchmark::State &state)
+{
+    const auto io = [] {
+        QFile file(QStringLiteral("/proc/self/io"));
+        QMap<QByteArray, double> values;
+        if (file.open(QIODevice::ReadOnly))
+            for (const QByteArray &line : file.readAll().split('\n'))
+                if (const qsizetype colon = line.indexOf(':'); colon > 0)
+                    values[line.left(colon)] = line.mid(colon + 1).trimmed().toDouble();
+        return values;
+    };
+    for (auto _ : state) {
+        Game game;
+        FightingPlayer player(game);
+        const auto before = io();
+        player.play();
+        const auto after = io();
+        state.counters["battles"] = player.battles;
+        state.counters["wins"] = player.wins;
+        state.counters["points"] = player.pointsSpent;
+        state.counters["saves"] = player.saves;
+        state.counters["savedBytes"] = double(player.savedBytes);
+        state.counters["wchar"] = after["wchar"] - before["wchar"];
+        state.counters["syscw"] = after["syscw"] - before["syscw"];
+        state.counters["write_bytes"] = after["write_bytes"] - before["write_bytes"];
+    }
+}
+BENCHMARK(tenMinutesOfFighting)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
