@@ -176,32 +176,50 @@ void LoadCharacter(const MapControls &map)
         map.skillBars[i]->setWidthTwips(record.skillWidths[i]);
 }
 
-void SaveCharacter(const MapControls &map)
+CharacterRecord heldCharacter(const MapControls &map)
 {
-    QStringList lines;
+    CharacterRecord record;
     const auto labels = map.statistics();
     for (std::size_t i = 0; i < labels.size(); ++i)
-        lines << QLatin1String(CharacterKeys[i]) + labels[i]->text();
+        record.captions[i] = labels[i]->text();
+    for (int i = 0; i < ColourCount; ++i)
+        record.skillWidths[i] = map.skillBars[i]->widthTwips();
+    return record;
+}
+
+void SaveCharacter(const MapControls &map)
+{
+    const CharacterRecord record = heldCharacter(map);
+    QStringList lines;
+    for (int i = 0; i < StatisticLines; ++i)
+        lines << QLatin1String(CharacterKeys[i]) + record.captions[i];
     for (int i = 0; i < ColourCount; ++i)
         lines << QLatin1String(CharacterKeys[StatisticLines + i])
-                + CaptionNumber::formatSingle(map.skillBars[i]->widthTwips() / TwipsPerLevel);
+                + CaptionNumber::formatSingle(record.skillWidths[i] / TwipsPerLevel);
     const QDateTime now = Clock::now();
     lines << QStringLiteral("Saved: ") + savedDate(now.date()) + QLatin1Char(' ')
             + now.time().toString(QStringLiteral("HH:mm:ss"));
     writeLines(characterFilePath(), lines);
 }
 
-Outcome saveCharacterOrSay(const MapControls &map)
+QString saveCharacterOrWhy(const MapControls &map)
 {
     try {
         SaveCharacter(map);
     } catch (const GameError &e) {
-        MessageBox::show(
-            QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
-                .arg(QDir::toNativeSeparators(characterFilePath()), e.description()));
-        return Outcome::end(1);
+        return QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
+            .arg(QDir::toNativeSeparators(characterFilePath()), e.description());
     }
-    return Outcome::carryOn();
+    return QString();
+}
+
+Outcome saveCharacterOrSay(const MapControls &map)
+{
+    const QString why = saveCharacterOrWhy(map);
+    if (why.isEmpty())
+        return Outcome::carryOn();
+    MessageBox::show(why);
+    return Outcome::end(1);
 }
 
 QString findEntry(const QString &path)

@@ -54,12 +54,17 @@ struct CharacterRecord
 {
     std::array<QString, GameRules::StatisticLines> captions;
     std::array<float, GameRules::ColourCount> skillWidths{};
+
+    bool operator==(const CharacterRecord &) const = default;
 };
 // Reads the content of a character file without touching any control.
 // Throws GameError on a file with fewer than 15 lines, a line shorter than
 // its key, points or skills that are not numbers, or a negative or
 // overflowing skill.
 CharacterRecord readCharacter(const QByteArray &bytes);
+
+// The character as the map's controls hold it now: what a save writes.
+CharacterRecord heldCharacter(const MapControls &map);
 
 // Writes the default character (logic/defaultcharacter.txt). Throws
 // GameError when it cannot.
@@ -72,6 +77,10 @@ void LoadCharacter(const MapControls &map);
 // Writes the character back atomically: the old file stays whole until the
 // new one is complete. Throws GameError when it cannot.
 void SaveCharacter(const MapControls &map);
+// Saves the character; when it cannot, gives what the player is to be
+// told: where the file is and why (the old file untouched). Empty when
+// the character was saved.
+QString saveCharacterOrWhy(const MapControls &map);
 // Saves the character or, when it cannot, tells the player where the file
 // is and why and gives the end with 1 (the old file untouched).
 Outcome saveCharacterOrSay(const MapControls &map);

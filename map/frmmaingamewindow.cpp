@@ -318,9 +318,21 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(VirtualKey keyCode, Qt::KeyboardMod
     // The encounter rules handle their own failures. Should one still get
     // out of a battle, it must not reach the event loop: it is reported,
     // the battle is over, and play goes on with the character as it stands.
+    const CharacterRecord before = heldCharacter(m_controls);
     Outcome outcome = Outcome::carryOn();
     reportingFailures([this, &outcome] { outcome = CheckEncounter(m_controls); });
+    if (!outcome.ends() && heldCharacter(m_controls) != before)
+        keepCharacter();
     ProgramEnd::after(outcome);
+}
+
+void frmMainGameWindow::keepCharacter()
+{
+    const QString why = saveCharacterOrWhy(m_controls);
+    if (why.isEmpty() || m_saveFailureTold)
+        return;
+    m_saveFailureTold = true;
+    MessageBox::show(why);
 }
 
 void frmMainGameWindow::refreshPlayerPicture()
@@ -398,6 +410,7 @@ void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
         label->setText(CaptionNumber::format(sums[n++]));
     ui->lbl_Points_val->setText(CaptionNumber::format(*points - 1.0));
     UpdateGainButtons(m_controls);
+    keepCharacter();
 
     auto *button = qobject_cast<QWidget *>(sender());
     if (!m_pointByKeyboard || !button || !button->isVisible()) {

@@ -104,6 +104,11 @@ private:
     void moveEnemy(int index);
     // One point spent: each label raised by one, the points lowered by one.
     void spendPoint(std::initializer_list<QLabel *> raised);
+    // Saves the character as closing does, after a step of play changed
+    // it (a battle's result, a point spent), so that a sudden end loses
+    // at most the step under way. A save that fails is told once a run;
+    // play goes on, and closing tries again.
+    void keepCharacter();
 
     std::unique_ptr<Ui::frmMainGameWindow> ui;
     MapControls m_controls;
@@ -113,6 +118,7 @@ private:
     bool m_pointByKeyboard = false;
     // Whether a reader has been told how to play on the map.
     bool m_toldHowToPlay = false;
+    bool m_saveFailureTold = false;
 
     bool m_colourSymbols = false;
     // The boxes with no picture of the player's own, each with the name of

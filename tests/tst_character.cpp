@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QTest>
@@ -35,6 +36,9 @@ private slots:
     void unreadableEntryEndsStartUpUntouched_data();
     void unreadableEntryEndsStartUpUntouched();
     void saveFailureIsReportedAndOldFileKept();
+    void eachChangeIsOnDiskAtOnce_data();
+    void eachChangeIsOnDiskAtOnce();
+    void saveFailureDuringPlayIsToldOnce();
     void savesWhateverTheFolderAllows_data();
     void savesWhateverTheFolderAllows();
     void startClearsWhatAnInterruptedSaveLeft_data();
@@ -298,6 +302,87 @@ void tst_Character::saveFailureIsReportedAndOldFileKept()
              qPrintable(box.messages[0]));
     QCOMPARE(box.ends, QList<int>{1});
     QVERIFY(QFileInfo::exists(box.path("Character.chx/keep")));
+}
+
+// What a kill -9 right after an event keeps: a battle that changed the
+// character and a point spent are in the file at once, as a close writes
+// it; a battle or a click that changed nothing writes nothing.
+void tst_Character::eachChangeIsOnDiskAtOnce_data()
+{
+    QTest::addColumn<QStringList>("start");
+    QTest::addColumn<QString>("event"); // what the battle leaves, or "point" for a click on Strength's "+"
+    QTest::addColumn<QStringList>("onDisk"); // the record after it; empty: the file as it was
+    const auto lines = [](std::initializer_list<std::pair<int, const char *>> changed) {
+        QStringList all = Sandbox::defaultLines();
+        for (const auto &[index, line] : changed)
+            all[index] = line;
+        return all;
+    };
+    const QStringList plain = Sandbox::defaultLines();
+    QTest::newRow("win") << plain << "win" << lines({{14, "R=2"}});
+    QTest::newRow("retreat, health changed") << plain << "hurt" << lines({{3, "HPc=7"}});
+    QTest::newRow("retreat, magic changed") << plain << "drained" << lines({{5, "MPc=4"}});
+    QTest::newRow("retreat, nothing changed") << plain << "retreat" << QStringList();
+    QTest::newRow("point spent") << lines({{7, "pts=1"}}) << "point" << lines({{0, "ST=11"}});
+    QTest::newRow("point refused") << lines({{0, "ST=12abc"}, {7, "pts=1"}}) << "point" << QStringList();
+}
+
+void tst_Character::eachChangeIsOnDiskAtOnce()
+{
+    QFETCH(QStringList, start);
+    QFETCH(QString, event);
+    QFETCH(QStringList, onDisk);
+    Sandbox box;
+    box.writeCharacter(start);
+    const QByteArray before = box.read("Character.chx");
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(map);
+    BattleScript script(map, [event](const MapControls &controls) {
+        if (event == "hurt")
+            controls.lbl_HP_val->setText("7");
+        if (event == "drained")
+            controls.lbl_MP_val->setText("4");
+        if (event != "win")
+            controls.lbl_EnemyTag->setText("Retreat");
+    });
+    if (event == "point") {
+        control<QPushButton>(map, "cmd_ST_gain")->click();
+    } else {
+        // Onto enemy 20, at the right-hand end of the last row it starts on.
+        place(map->controls().pic_Player, 312.0f, 328.0f);
+        QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_Right);
+        QCOMPARE(script.tags, QStringList{"20"});
+    }
+    if (onDisk.isEmpty())
+        QCOMPARE(box.read("Character.chx"), before);
+    else
+        QCOMPARE(box.read("Character.chx"), Sandbox::lines(onDisk << "Saved: 6 Dec 2026 23:55:11"));
+    QCOMPARE(QDir(box.folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Character.chx"});
+    QVERIFY(box.messages.isEmpty());
+    QVERIFY(box.ends.isEmpty());
+}
+
+// A save that fails during play says so the first time only, and play
+// goes on: the close tries again and says it again.
+void tst_Character::saveFailureDuringPlayIsToldOnce()
+{
+    Sandbox box;
+    box.writeCharacter(withLine(7, "pts=3"));
+    frmMainGameWindow *map = box.openMap();
+    QVERIFY(map);
+    QVERIFY(QFile::remove(box.path("Character.chx")));
+    QVERIFY(QDir(box.folder()).mkpath("Character.chx/keep"));
+    control<QPushButton>(map, "cmd_ST_gain")->click();
+    control<QPushButton>(map, "cmd_DX_gain")->click();
+    QCOMPARE(box.messages.size(), 1);
+    QVERIFY2(box.messages[0].contains(QDir::toNativeSeparators(box.path("Character.chx"))),
+             qPrintable(box.messages[0]));
+    QVERIFY(box.ends.isEmpty());
+    QCOMPARE(map->controls().lbl_Points_val->text(), QString("1"));
+    box.close(map);
+    QCOMPARE(box.messages.size(), 2);
+    QCOMPARE(box.ends, QList<int>{1});
 }
 
 // A save goes wherever the folder lets it: beside the old file and then
