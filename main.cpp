@@ -3,6 +3,7 @@
 #include "help/helppage.h"
 #include "input/functionkeys.h"
 #include "input/gamepadkeys.h"
+#include "system/endrequests.h"
 #include "system/language.h"
 #include "system/playersettings.h"
 #include "system/processtuning.h"
@@ -46,6 +47,11 @@ int main(int argc, char *argv[])
     FunctionKeys::install();
 
     frmSplash title;
+    // A signal, the session's end, the compositor going away: the game
+    // saves and ends as closing the map does.
+    const EndRequests *requests = EndRequests::install();
+    QObject::connect(requests, &EndRequests::endRequested, &title, &frmSplash::endOnRequest);
+    QObject::connect(requests, &EndRequests::keepRequested, &title, &frmSplash::keepOnRequest);
     title.show();
     GamepadKeys::install(&title);
     return app.exec();

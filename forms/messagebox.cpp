@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 namespace {
 MessageBox::Handler handler;
+bool unattended = false;
+const QLatin1String BoxName("gameMessageBox");
 
 // A box that keeps its size the way the game's windows do (it may grow on
 // Wayland): QMessageBox fixes its size whenever it is shown or its layout
@@ -53,14 +56,30 @@ void MessageBox::show(const QString &text, const QString &caption)
         handler(text, title);
         return;
     }
+    if (unattended) {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        return;
+    }
     // A caption and a close button (the same as OK), nothing to minimize
     // or maximize.
     GameMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner(),
                        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    box.setObjectName(QStringLiteral("gameMessageBox"));
+    box.setObjectName(BoxName);
     if (Language::rightToLeft())
         box.setLayoutDirection(Qt::RightToLeft);
     box.exec();
+}
+
+void MessageBox::answerAll()
+{
+    unattended = true;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(window);
+        if (box && box->objectName() == BoxName && box->isVisible()) {
+            std::fprintf(stderr, "%s\n", box->text().toLocal8Bit().constData());
+            box->done(QMessageBox::Ok);
+        }
+    }
 }
 
 void MessageBox::setHandler(Handler h)

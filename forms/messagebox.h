@@ -12,6 +12,10 @@ class MessageBox
 {
 public:
     static void show(const QString &text, const QString &caption = QString());
+    // From now on every box, open or to come, is answered at once, its
+    // text written to the standard error: the program is ending, and
+    // nobody may be there to answer. A test's handler still hears them.
+    static void answerAll();
 
     using Handler = std::function<void(const QString &text, const QString &caption)>;
     static void setHandler(Handler handler);

@@ -172,6 +172,20 @@ Outcome frmMainGameWindow::Form_Unload()
     return saved.ends() ? saved : Outcome::end(0);
 }
 
+Outcome frmMainGameWindow::endOnRequest()
+{
+    MessageBox::answerAll();
+    if (m_startedUp && m_controls.lbl_EnemyTag->text() == Dead)
+        return Outcome::carryOn();
+    return m_startedUp ? Form_Unload() : Outcome::end(0);
+}
+
+void frmMainGameWindow::keepOnRequest()
+{
+    if (m_startedUp)
+        (void)saveCharacterOrWhy(m_controls);
+}
+
 // --- The enemy clock -------------------------------------------------------
 
 namespace {

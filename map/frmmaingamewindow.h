@@ -50,6 +50,17 @@ public:
     // gives the end with 1.
     Outcome Form_Load();
 
+    // Asked from outside to end (a signal, the session's end), in any
+    // window: from then on no message box waits for an answer, and the
+    // character is saved as closing saves it (in a battle as it stood
+    // before the battle, which these controls still hold), giving the end.
+    // A death under way is left to end the game: its message is answered.
+    Outcome endOnRequest();
+    // Asked to keep what the game holds (the session commits its data, the
+    // compositor is gone): the character is saved, without a word should
+    // that fail; the closing that follows says it.
+    void keepOnRequest();
+
     // How encounters open a battle: the battle window, unless replaced
     // (tests script their battles here).
     void setBattle(MapControls::Battle battle);

@@ -2,12 +2,14 @@
 
 #include "map/frmmaingamewindow.h"
 #include "title/frmsplash.h"
+#include "widgets/picturebox.h"
 #include "ui_frmSplash.h"
 
 #include <QDir>
 #include <QTest>
 #include <QWindow>
 #include <QTimer>
+#include <functional>
 
 // The title window: its layout, the alternating bottom line and the keys
 // that start the game.
@@ -26,6 +28,8 @@ private slots:
     void titleStaysVisibleDuringMapStartUp();
     void failedStartUpLeavesTheTitle();
     void closingTheTitleEndsTheProgram();
+    void requestFromOutsideSavesAsClosingDoes_data();
+    void requestFromOutsideSavesAsClosingDoes();
 };
 
 void tst_frmSplash::controlsMatchTheLayout_data()
@@ -186,6 +190,103 @@ void tst_frmSplash::closingTheTitleEndsTheProgram()
     QCOMPARE(box.ends, QList<int>{0});
     QVERIFY(!shownMap());
     QVERIFY(QDir(box.folder()).isEmpty());
+}
+
+// A request from outside (a signal, the session's end) to end, or to keep
+// what the game holds: wherever it comes, the file is at once what closing
+// the map would leave, in a battle the character as it stood before it,
+// and the end is 0. Before the map has started there is nothing to save; a
+// death under way is left to end the game itself.
+void tst_frmSplash::requestFromOutsideSavesAsClosingDoes_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QList<int>>("ends"); // the ends recorded by the request
+    QTest::addColumn<bool>("saved"); // as closing the map would; else the file as it was
+    QTest::newRow("title, end") << "title"
+                                << "end" << QList<int>{0} << false;
+    QTest::newRow("missing-file message, end") << "start-up message"
+                                               << "end" << QList<int>{0} << false;
+    QTest::newRow("map, end") << "map"
+                              << "end" << QList<int>{0} << true;
+    QTest::newRow("battle, end") << "battle"
+                                 << "end" << QList<int>{0} << true;
+    QTest::newRow("death under way, end") << "death"
+                                          << "end" << QList<int>{} << false;
+    QTest::newRow("title, keep") << "title"
+                                 << "keep" << QList<int>{} << false;
+    QTest::newRow("map, keep") << "map"
+                               << "keep" << QList<int>{} << true;
+}
+
+namespace {
+
+// Plays up to `where` and calls `requested` there: on the title, at the
+// missing-file message, on the map, in a battle or at a death in it; on the
+// map the health is 7, a change no save followed (as healing is).
+void requestIn(const QString &where, frmSplash &title, Sandbox &box, const std::function<void()> &requested)
+{
+    if (where == "title")
+        return requested();
+    if (where == "start-up message") {
+        box.onMessage = [&](const QString &) { requested(); };
+        QTest::keyClick(&title, Qt::Key_X);
+        box.onMessage = nullptr;
+        return;
+    }
+    QTest::keyClick(&title, Qt::Key_X);
+    frmMainGameWindow *map = shownMap();
+    QVERIFY(map);
+    map->controls().lbl_HP_val->setText("7");
+    if (where == "map")
+        return requested();
+    BattleScript script(map, [&](const MapControls &controls) {
+        if (where == "death")
+            controls.lbl_EnemyTag->setText("DEAD");
+        requested();
+        controls.lbl_HP_val->setText(where == "death" ? "-2" : "3");
+        if (where == "battle")
+            controls.lbl_EnemyTag->setText("Retreat");
+    });
+    place(map->controls().pic_Player, 312.0f, 328.0f);
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_Right);
+    QCOMPARE(script.tags, QStringList{"20"});
+}
+
+} // namespace
+
+void tst_frmSplash::requestFromOutsideSavesAsClosingDoes()
+{
+    QFETCH(QString, where);
+    QFETCH(QString, request);
+    QFETCH(QList<int>, ends);
+    QFETCH(bool, saved);
+    Sandbox box;
+    if (where != "start-up message")
+        box.writeCharacter(Sandbox::defaultLines());
+    const QByteArray before = box.read("Character.chx");
+    // A death's archive goes to the working folder.
+    const QString startFolder = QDir::currentPath();
+    QDir::setCurrent(box.folder());
+    frmSplash title;
+    title.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&title));
+
+    QByteArray onDisk;
+    QList<int> endsThen;
+    requestIn(where, title, box, [&] {
+        if (request == "end")
+            title.endOnRequest();
+        else
+            title.keepOnRequest();
+        onDisk = box.read("Character.chx");
+        endsThen = box.ends;
+    });
+    QDir::setCurrent(startFolder);
+    QCOMPARE(endsThen, ends);
+    QStringList closed = Sandbox::defaultLines();
+    closed[3] = "HPc=7";
+    QCOMPARE(onDisk, saved ? Sandbox::lines(closed << "Saved: 6 Dec 2026 23:55:11") : before);
 }
 
 QTEST_MAIN(tst_frmSplash)

@@ -1,5 +1,6 @@
 #include "system/beep.h"
 #include "system/clock.h"
+#include "system/endrequests.h"
 #include "system/gameerror.h"
 #include "forms/messagebox.h"
 #include "system/programend.h"
@@ -9,9 +10,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // The thin layers over the system and the seams that tests use.
 class tst_Platform : public QObject
@@ -20,6 +28,8 @@ class tst_Platform : public QObject
 
 private slots:
     void cleanup();
+    // Before any signal is noted in this process: its child starts afresh.
+    void secondSignalEndsAtOnce();
     void randomValuesLieInTheUnitInterval();
     void scriptedDrawsComeFirstAndAreCounted();
     void fixedClockGivesRepeatableDraws();
@@ -29,6 +39,10 @@ private slots:
     void programEndIsRecordedUnderTest();
     void failuresCarryStableCodes_data();
     void failuresCarryStableCodes();
+    void requestsFromOutsideArriveAsSignals_data();
+    void requestsFromOutsideArriveAsSignals();
+    // Last: from then on no box of this process waits.
+    void boxesAreAnsweredOnceTheProgramEnds();
 };
 
 void tst_Platform::cleanup()
@@ -38,6 +52,24 @@ void tst_Platform::cleanup()
     Clock::release();
     ProgramEnd::clearHandler();
     MessageBox::clearHandler();
+}
+
+// Once a signal has asked to end, a second one ends the program at once
+// with 128 + its number, before the first is even read (in a child, so
+// that the tests go on).
+void tst_Platform::secondSignalEndsAtOnce()
+{
+    EndRequests::install();
+    const pid_t child = fork();
+    if (child == 0) {
+        ::raise(SIGHUP);
+        ::raise(SIGINT);
+        ::_exit(0);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY2(WIFEXITED(status), qPrintable(QStringLiteral("ended by signal %1").arg(WTERMSIG(status))));
+    QCOMPARE(WEXITSTATUS(status), 128 + SIGINT);
 }
 
 void tst_Platform::randomValuesLieInTheUnitInterval()
@@ -162,6 +194,64 @@ void tst_Platform::failuresCarryStableCodes()
     QCOMPARE(detailed.code(), code);
     QCOMPARE(detailed.description(), text + " (line 8)");
     QCOMPARE(QString::fromUtf8(detailed.what()), detailed.description());
+}
+
+// SIGTERM, the session's end and its request to commit data, and Qt's
+// warning that the Wayland compositor is gone each come to the interface
+// thread as one request: to end, or to keep what the game holds. A signal
+// is told between events, never from inside its handler.
+void tst_Platform::requestsFromOutsideArriveAsSignals_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("SIGTERM") << "SIGTERM" << true;
+    QTest::newRow("the session ends") << "die" << true;
+    QTest::newRow("the session commits its data") << "commit" << false;
+    QTest::newRow("the Wayland compositor is gone") << "wayland" << false;
+}
+
+void tst_Platform::requestsFromOutsideArriveAsSignals()
+{
+    QFETCH(QString, request);
+    QFETCH(bool, ends);
+    EndRequests *requests = EndRequests::install();
+    QSignalSpy ended(requests, &EndRequests::endRequested);
+    QSignalSpy kept(requests, &EndRequests::keepRequested);
+    if (request == "SIGTERM") {
+        QCOMPARE(::raise(SIGTERM), 0);
+        QCOMPARE(ended.count(), 0);
+    } else if (request == "die") {
+        QWindowSystemInterface::handleApplicationTermination<QWindowSystemInterface::SynchronousDelivery>();
+    } else if (request == "commit") {
+        QGuiApplicationPrivate::instance()->commitData();
+    } else {
+        const char *warning = "The Wayland connection broke. Did the Wayland compositor die?";
+        QTest::ignoreMessage(QtWarningMsg, warning);
+        qWarning("%s", warning);
+    }
+    QTRY_COMPARE(ended.count() + kept.count(), 1);
+    QCOMPARE(ended.count(), ends ? 1 : 0);
+}
+
+// Once the program is ending, a box that is up is answered, and one that
+// comes later is not shown at all: nobody may be there to answer.
+void tst_Platform::boxesAreAnsweredOnceTheProgramEnds()
+{
+    bool closedByTheTest = false;
+    QTimer guard;
+    guard.setInterval(3000);
+    connect(&guard, &QTimer::timeout, this, [&] {
+        if (auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            closedByTheTest = true;
+            box->done(0);
+        }
+    });
+    guard.start();
+    QTimer::singleShot(0, this, [] { MessageBox::answerAll(); });
+    MessageBox::show("You have died.");
+    QVERIFY(!closedByTheTest);
+    MessageBox::show("The character could not be saved.");
+    QVERIFY(!closedByTheTest);
 }
 
 QTEST_MAIN(tst_Platform)

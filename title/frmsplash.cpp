@@ -106,6 +106,22 @@ void frmSplash::closeEvent(QCloseEvent *event)
     ProgramEnd::now(0);
 }
 
+void frmSplash::endOnRequest()
+{
+    // The map exists here only once its start-up has run to its end.
+    if (!m_map) {
+        ProgramEnd::now(0);
+        return;
+    }
+    ProgramEnd::after(m_map->endOnRequest());
+}
+
+void frmSplash::keepOnRequest()
+{
+    if (m_map)
+        m_map->keepOnRequest();
+}
+
 void frmSplash::Form_KeyPress()
 {
     // A key pressed while the map's start-up still runs starts nothing more.

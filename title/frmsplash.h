@@ -30,6 +30,13 @@ public:
     explicit frmSplash(QWidget *parent = nullptr);
     ~frmSplash() override;
 
+    // Asked from outside to end (EndRequests): before the map has started
+    // there is nothing to save, and the program ends with 0; after, the
+    // map ends as its closing does.
+    void endOnRequest();
+    // Asked to keep what the game holds, without ending: the map saves.
+    void keepOnRequest();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

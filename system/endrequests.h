@@ -1,0 +1,45 @@
+#pragma once
+
+// The requests from outside the game to end it, or to keep what it holds,
+// turned into plain signals on the user-interface thread:
+//
+// - SIGTERM (a shutdown, a logout), SIGHUP (the terminal closed) and
+//   SIGINT (Ctrl+C) ask to end. Their handler only notes the signal and
+//   wakes the interface thread through an eventfd, which a socket notifier
+//   reads between events, in any event loop, modal ones included: no Qt
+//   code runs inside the handler. A second of these signals, once one has
+//   come, ends the program at once with 128 + its number, as an unhandled
+//   signal would: a save it cuts short leaves the old file or the new one
+//   whole (SafeFile).
+// - The application's Quit event, which Qt sends when the X11 session
+//   manager tells the program to die at the end of a session, asks to end.
+// - The session manager's request to commit data (before a logout, or at
+//   a checkpoint) asks to keep, without ending.
+// - On Wayland, Qt ends the program at once when the compositor goes
+//   away; the one moment it leaves is the warning it gives just before,
+//   on the interface thread. That warning asks to keep.
+//
+// install() is called once, by main(); the object lives as long as the
+// application.
+
+#include <QObject>
+
+class EndRequests : public QObject
+{
+    Q_OBJECT
+
+public:
+    static EndRequests *install();
+    ~EndRequests() override;
+
+signals:
+    void endRequested();
+    void keepRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    explicit EndRequests(QObject *parent);
+    void readSignals();
+};
