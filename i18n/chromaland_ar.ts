@@ -527,11 +527,6 @@ The battle&apos;s last lines:
         <translation>في رسالة</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>تحتفظ اللعبة بشخصية واحدة، وتُحفظ عند إغلاقك نافذة الخريطة في هذا الملف:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>إذا لم يكن الملف موجودًا، تُنبّهك اللعبة إلى ذلك وتبدأ شخصية جديدة. أما صورك الخاصة للخريطة ولك وللأعداء فتوضع في المجلد ⁨Graphics⁩ بجانبه.</translation>
     </message>
@@ -672,6 +667,15 @@ The battle&apos;s last lines:
     <message>
         <source>In the hall of the fallen</source>
         <translation>في قاعة الراحلين</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>تحتفظ اللعبة بشخصية واحدة، في هذا الملف:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>تُحفظ بعد كل معركة غيّرتها، وبعد كل نقطة تنفقها، وعند إغلاقك الخريطة. ويحفظها أيضًا تسجيل الخروج أو إيقاف تشغيل الجهاز أو إيقاف اللعبة من الطرفية؛ وفي أثناء المعركة تُحفظ كما كانت قبل المعركة.</translation>
     </message>
 </context>
 <context>

@@ -519,11 +519,6 @@ Die letzten Zeilen des Kampfes:
         <translation>In einer Meldung</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>Das Spiel führt einen einzigen Charakter. Er wird gespeichert, wenn du das Kartenfenster schließt, und zwar in dieser Datei:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>Fehlt die Datei, sagt das Spiel das und beginnt einen neuen Charakter. Eigene Bilder für die Karte, für dich und für die Gegner kommen in den Ordner Graphics daneben.</translation>
     </message>
@@ -664,6 +659,15 @@ Die letzten Zeilen des Kampfes:
     <message>
         <source>In the hall of the fallen</source>
         <translation>In der Halle der Gefallenen</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>Das Spiel führt einen einzigen Charakter, in dieser Datei:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>Er wird nach jedem Kampf gespeichert, der ihn verändert hat, nach jedem Punkt, den du ausgibst, und wenn du die Karte schließt. Eine Abmeldung, ein Herunterfahren oder das Beenden des Spiels aus einem Terminal speichert ihn ebenfalls; in einem Kampf wird er so gespeichert, wie er vor dem Kampf war.</translation>
     </message>
 </context>
 <context>

@@ -519,11 +519,6 @@ Las últimas líneas del combate:
         <translation>En un mensaje</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>El juego conserva un único personaje. Se guarda al cerrar la ventana del mapa, en este archivo:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>Si falta el archivo, el juego lo avisa y crea un personaje nuevo. Tus propias imágenes para el mapa, para ti y para los enemigos van en la carpeta Graphics, junto a él.</translation>
     </message>
@@ -664,6 +659,15 @@ Las últimas líneas del combate:
     <message>
         <source>In the hall of the fallen</source>
         <translation>En el salón de los caídos</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>El juego conserva un único personaje, en este archivo:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>Se guarda después de cada combate que lo haya cambiado, de cada punto que gastes y al cerrar el mapa. Cerrar la sesión, apagar el equipo o detener el juego desde una terminal también lo guarda; en un combate, se guarda tal como estaba antes del combate.</translation>
     </message>
 </context>
 <context>

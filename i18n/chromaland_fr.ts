@@ -519,11 +519,6 @@ Les dernières lignes du combat :
         <translation>Dans un message</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>Le jeu garde un seul personnage. Il est enregistré quand tu fermes la fenêtre de la carte, dans ce fichier&#x202f;:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>Si le fichier manque, le jeu le signale et crée un nouveau personnage. Tes propres images pour la carte, pour toi et pour les ennemis vont dans le dossier Graphics, à côté de lui.</translation>
     </message>
@@ -664,6 +659,15 @@ Les dernières lignes du combat :
     <message>
         <source>In the hall of the fallen</source>
         <translation>Dans le panthéon des morts</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>Le jeu garde un seul personnage, dans ce fichier&#x202f;:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>Il est enregistré après chaque combat qui l’a changé, après chaque point que tu dépenses et quand tu fermes la carte. Une déconnexion, un arrêt de l’ordinateur ou l’arrêt du jeu depuis un terminal l’enregistrent aussi&#x202f;; pendant un combat, il est enregistré tel qu’il était avant le combat.</translation>
     </message>
 </context>
 <context>

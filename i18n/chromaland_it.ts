@@ -519,11 +519,6 @@ Le ultime righe della battaglia:
         <translation>In un messaggio</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>Il gioco conserva un solo personaggio. Viene salvato quando chiudi la finestra della mappa, in questo file:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>Se il file manca, il gioco lo segnala e crea un nuovo personaggio. Le tue immagini per la mappa, per te e per i nemici vanno nella cartella Graphics accanto al file.</translation>
     </message>
@@ -664,6 +659,15 @@ Le ultime righe della battaglia:
     <message>
         <source>In the hall of the fallen</source>
         <translation>Nella sala dei caduti</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>Il gioco conserva un solo personaggio, in questo file:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>Viene salvato dopo ogni battaglia che lo ha cambiato, dopo ogni punto che spendi e quando chiudi la mappa. Anche una disconnessione, uno spegnimento o l’arresto del gioco da un terminale lo salvano; durante una battaglia, viene salvato com’era prima della battaglia.</translation>
     </message>
 </context>
 <context>

@@ -517,11 +517,6 @@ The battle&apos;s last lines:
         <translation>メッセージ</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>このゲームが保持するキャラクターは 1 人です。マップのウィンドウを閉じると、次のファイルに保存されます。</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>ファイルがない場合は、そのことを知らせて新しいキャラクターで始めます。マップ、あなた、敵の画像を自分で用意するときは、このファイルと同じ場所にある Graphics フォルダーに入れます。</translation>
     </message>
@@ -662,6 +657,15 @@ The battle&apos;s last lines:
     <message>
         <source>In the hall of the fallen</source>
         <translation>倒れた者の殿堂で</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>このゲームが保持するキャラクターは 1 人で、次のファイルに保存されます。</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>キャラクターが変わった戦闘のあと、ポイントを使うたび、そしてマップを閉じるときに保存されます。ログアウト、シャットダウン、端末からのゲームの停止でも保存されます。戦闘中は、戦闘前の状態で保存されます。</translation>
     </message>
 </context>
 <context>

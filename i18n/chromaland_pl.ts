@@ -521,11 +521,6 @@ Ostatnie wiersze walki:
         <translation>W komunikacie</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>Gra przechowuje jedną postać. Jest ona zapisywana, gdy zamykasz okno mapy, w tym pliku:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>Gdy pliku brakuje, gra o tym informuje i tworzy nową postać. Własne obrazy mapy, twojej postaci i wrogów umieść w folderze Graphics obok tego pliku.</translation>
     </message>
@@ -666,6 +661,15 @@ Ostatnie wiersze walki:
     <message>
         <source>In the hall of the fallen</source>
         <translation>W sali poległych</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>Gra przechowuje jedną postać, w tym pliku:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>Jest zapisywana po każdej walce, która ją zmieniła, po każdym wydanym punkcie i gdy zamykasz mapę. Wylogowanie, wyłączenie komputera albo zatrzymanie gry z terminala też ją zapisuje; w trakcie walki zostaje zapisana taka, jaka była przed walką.</translation>
     </message>
 </context>
 <context>

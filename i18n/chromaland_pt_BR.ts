@@ -519,11 +519,6 @@ As últimas linhas da batalha:
         <translation>Em uma mensagem</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>O jogo guarda um único personagem. Ele é salvo quando você fecha a janela do mapa, neste arquivo:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>Quando o arquivo não existe, o jogo avisa e cria um novo personagem. Suas próprias imagens para o mapa, para você e para os inimigos vão na pasta Graphics, ao lado dele.</translation>
     </message>
@@ -664,6 +659,15 @@ As últimas linhas da batalha:
     <message>
         <source>In the hall of the fallen</source>
         <translation>No salão dos caídos</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>O jogo guarda um único personagem, neste arquivo:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>Ele é salvo depois de cada batalha que o mudou, de cada ponto que você gasta e quando você fecha o mapa. Um logout, um desligamento ou parar o jogo a partir de um terminal também o salvam; durante uma batalha, ele é salvo como estava antes dela.</translation>
     </message>
 </context>
 <context>

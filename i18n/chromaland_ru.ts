@@ -521,11 +521,6 @@ The battle&apos;s last lines:
         <translation>В сообщении</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>В игре хранится один персонаж. Он сохраняется, когда ты закрываешь окно карты, в этот файл:</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>Если файла нет, игра сообщает об этом и создаёт нового персонажа. Свои картинки для карты, для тебя и для врагов клади в папку Graphics рядом с ним.</translation>
     </message>
@@ -666,6 +661,15 @@ The battle&apos;s last lines:
     <message>
         <source>In the hall of the fallen</source>
         <translation>В зале павших</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>В игре хранится один персонаж, в этом файле:</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>Он сохраняется после каждого боя, который его изменил, после каждого потраченного очка и когда ты закрываешь карту. Выход из сеанса, выключение компьютера или остановка игры из терминала тоже его сохраняют; во время боя он сохраняется таким, каким был до боя.</translation>
     </message>
 </context>
 <context>

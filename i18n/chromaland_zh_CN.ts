@@ -517,11 +517,6 @@ The battle&apos;s last lines:
         <translation>消息框</translation>
     </message>
     <message>
-        <source>The game keeps one character. It is saved when you close the map window, in this file:</source>
-        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
-        <translation>游戏只保存一个角色。关闭地图窗口时，角色会保存到以下文件：</translation>
-    </message>
-    <message>
         <source>When the file is missing, the game says so and starts a new character. Pictures of your own for the map, for you and for the enemies go into the Graphics folder beside it.</source>
         <translation>如果该文件不存在，游戏会提示你，并创建一个新角色。你自己为地图、你和敌人准备的图片，请放到该文件旁边的 Graphics 文件夹中。</translation>
     </message>
@@ -662,6 +657,15 @@ The battle&apos;s last lines:
     <message>
         <source>In the hall of the fallen</source>
         <translation>在阵亡者名人堂中</translation>
+    </message>
+    <message>
+        <source>The game keeps one character, in this file:</source>
+        <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
+        <translation>游戏只保存一个角色，保存在以下文件中：</translation>
+    </message>
+    <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
+        <translation>每场改变了角色的战斗之后、每花一个点数之后以及关闭地图时，角色都会保存。注销、关机或从终端停止游戏也会保存角色；战斗中保存的是战斗开始前的角色。</translation>
     </message>
 </context>
 <context>
