@@ -1,6 +1,7 @@
 #include "system/endrequests.h"
 
 #include <QGuiApplication>
+#include <QSemaphore>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QThread>
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <memory>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
@@ -40,10 +42,30 @@ bool compositorGone(QtMsgType type, const QString &message)
     return type == QtWarningMsg && message.startsWith(QLatin1String("The Wayland connection"));
 }
 
+// How long Qt's Wayland thread is held for the interface thread to save:
+// long enough for a save, short enough that a stuck interface thread
+// keeps the game from ending only briefly.
+constexpr int KeepMilliseconds = 2000;
+
 void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (instance && compositorGone(type, message) && QThread::currentThread() == instance->thread())
-        emit instance->keepRequested();
+    if (instance && compositorGone(type, message)) {
+        if (QThread::currentThread() == instance->thread()) {
+            emit instance->keepRequested();
+        } else {
+            // Qt ends the program from its Wayland thread right after this
+            // warning: the interface thread saves meanwhile, if it answers.
+            const auto kept = std::make_shared<QSemaphore>();
+            QMetaObject::invokeMethod(
+                instance,
+                [kept] {
+                    emit instance->keepRequested();
+                    kept->release();
+                },
+                Qt::QueuedConnection);
+            kept->tryAcquire(1, KeepMilliseconds);
+        }
+    }
     if (passOn)
         passOn(type, context, message);
 }

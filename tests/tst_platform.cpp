@@ -19,6 +19,8 @@
 
 #include <csignal>
 #include <sys/wait.h>
+#include <atomic>
+#include <thread>
 #include <unistd.h>
 
 // The thin layers over the system and the seams that tests use.
@@ -208,6 +210,7 @@ void tst_Platform::requestsFromOutsideArriveAsSignals_data()
     QTest::newRow("the session ends") << "die" << true;
     QTest::newRow("the session commits its data") << "commit" << false;
     QTest::newRow("the Wayland compositor is gone") << "wayland" << false;
+    QTest::newRow("the Wayland compositor is gone, told on Qt's Wayland thread") << "wayland thread" << false;
 }
 
 void tst_Platform::requestsFromOutsideArriveAsSignals()
@@ -227,7 +230,20 @@ void tst_Platform::requestsFromOutsideArriveAsSignals()
     } else {
         const char *warning = "The Wayland connection broke. Did the Wayland compositor die?";
         QTest::ignoreMessage(QtWarningMsg, warning);
-        qWarning("%s", warning);
+        if (request == "wayland") {
+            qWarning("%s", warning);
+        } else {
+            // Held until the keeping is done on this thread, as Qt would
+            // end the program the moment it goes on.
+            std::atomic<bool> heldUntilKept = false;
+            std::thread wayland([warning, &kept, &heldUntilKept] {
+                qWarning("%s", warning);
+                heldUntilKept = kept.count() == 1;
+            });
+            QTRY_COMPARE(kept.count(), 1);
+            wayland.join();
+            QVERIFY(heldUntilKept);
+        }
     }
     QTRY_COMPARE(ended.count() + kept.count(), 1);
     QCOMPARE(ended.count(), ends ? 1 : 0);
