@@ -36,24 +36,26 @@ extern "C" void onEndSignal(int number)
 }
 
 // Qt's own words just before it ends the program because the Wayland
-// compositor went away (both forms begin so).
-bool compositorGone(QtMsgType type, const QString &message)
+// compositor or the X server went away (every form begins so).
+bool displayGone(QtMsgType type, const QString &message)
 {
-    return type == QtWarningMsg && message.startsWith(QLatin1String("The Wayland connection"));
+    return type == QtWarningMsg
+        && (message.startsWith(QLatin1String("The Wayland connection"))
+            || message.startsWith(QLatin1String("The X11 connection broke")));
 }
 
-// How long Qt's Wayland thread is held for the interface thread to save:
+// How long Qt's display thread is held for the interface thread to save:
 // long enough for a save, short enough that a stuck interface thread
 // keeps the game from ending only briefly.
 constexpr int KeepMilliseconds = 2000;
 
 void onMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (instance && compositorGone(type, message)) {
+    if (instance && displayGone(type, message)) {
         if (QThread::currentThread() == instance->thread()) {
             emit instance->keepRequested();
         } else {
-            // Qt ends the program from its Wayland thread right after this
+            // Qt ends the program from its display thread right after this
             // warning: the interface thread saves meanwhile, if it answers.
             const auto kept = std::make_shared<QSemaphore>();
             QMetaObject::invokeMethod(

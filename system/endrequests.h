@@ -15,10 +15,11 @@
 //   manager tells the program to die at the end of a session, asks to end.
 // - The session manager's request to commit data (before a logout, or at
 //   a checkpoint) asks to keep, without ending.
-// - On Wayland, Qt ends the program at once when the compositor goes
-//   away; the one moment it leaves is the warning it gives just before.
-//   That warning asks to keep: given on another thread, it holds that
-//   thread (for two seconds at most) while the interface thread does.
+// - Qt ends the program at once when the Wayland compositor or the X
+//   server goes away; the one moment it leaves is the warning it gives
+//   just before. That warning asks to keep: given on another thread, it
+//   holds that thread (for two seconds at most) while the interface
+//   thread does.
 //
 // install() is called once, by main(); the object lives as long as the
 // application.

@@ -199,7 +199,7 @@ void tst_Platform::failuresCarryStableCodes()
 }
 
 // SIGTERM, the session's end and its request to commit data, and Qt's
-// warning that the Wayland compositor is gone each come to the interface
+// warning that the Wayland compositor or the X server is gone each come to the interface
 // thread as one request: to end, or to keep what the game holds. A signal
 // is told between events, never from inside its handler.
 void tst_Platform::requestsFromOutsideArriveAsSignals_data()
@@ -211,6 +211,7 @@ void tst_Platform::requestsFromOutsideArriveAsSignals_data()
     QTest::newRow("the session commits its data") << "commit" << false;
     QTest::newRow("the Wayland compositor is gone") << "wayland" << false;
     QTest::newRow("the Wayland compositor is gone, told on Qt's Wayland thread") << "wayland thread" << false;
+    QTest::newRow("the X server is gone") << "x11" << false;
 }
 
 void tst_Platform::requestsFromOutsideArriveAsSignals()
@@ -227,6 +228,10 @@ void tst_Platform::requestsFromOutsideArriveAsSignals()
         QWindowSystemInterface::handleApplicationTermination<QWindowSystemInterface::SynchronousDelivery>();
     } else if (request == "commit") {
         QGuiApplicationPrivate::instance()->commitData();
+    } else if (request == "x11") {
+        const char *warning = "The X11 connection broke (error 1). Did the X11 server die?";
+        QTest::ignoreMessage(QtWarningMsg, warning);
+        qWarning("%s", warning);
     } else {
         const char *warning = "The Wayland connection broke. Did the Wayland compositor die?";
         QTest::ignoreMessage(QtWarningMsg, warning);
