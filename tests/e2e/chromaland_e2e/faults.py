@@ -9,6 +9,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import threading
 import time
@@ -25,6 +26,11 @@ UNPRIVILEGED = "nobody"
 # The name a save's new content has from the moment it is whole until it
 # replaces the character file.
 PENDING = "Character.chx.saving"
+# What ends a game from outside: a shutdown or a logout, a closed
+# terminal, Ctrl+C.
+END_SIGNALS = (signal.SIGTERM, signal.SIGHUP, signal.SIGINT)
+# The fault character after one point spent on Strength.
+POINT_SAVED = files.with_values(FAULT_SAVED, ST=13, pts=1)
 
 
 def am_root():
@@ -142,9 +148,9 @@ class Faults(Scenario):
             self.fail("strace could not attach to the game: " + open(os.path.join(self.tmp, "strace.err")).read())
         return trace
 
-    def kill_at_held_rename(self, trace, renaming=r"^\d* *rename", what="the save's rename"):
+    def await_held_rename(self, trace, renaming=r"^\d* *rename", what="the save's rename"):
         """Waits until the rename (a line of the trace that matches
-        RENAMING) has begun and is held, then kills the game."""
+        RENAMING) has begun and is held."""
         def begun():
             try:
                 with open(trace) as f:
@@ -153,6 +159,11 @@ class Faults(Scenario):
                 return None
         if not wait_until(begun, 15, 0.02):
             self.fail("%s was never reached within 15 s" % what)
+
+    def kill_at_held_rename(self, trace, renaming=r"^\d* *rename", what="the save's rename"):
+        """Waits until the rename (a line of the trace that matches
+        RENAMING) has begun and is held, then kills the game."""
+        self.await_held_rename(trace, renaming, what)
         # The game is gone at once; its end reaches us once strace lets go.
         kill_9(self.game.pid)
         self.game.processes.stop(self.tracer)
@@ -267,11 +278,170 @@ class Faults(Scenario):
         expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
                                                if os.path.exists(os.path.join(folder, n))])
 
+    def kill_before_rename_in_play(self):
+        """The saves of play, each killed in its last instant: after a
+        point, after a retreat that changed health and magic, after a win.
+        The old file is left whole, the new one whole beside it, and the
+        next start removes that."""
+        folder = self.game.new_folder("heldpoint")
+        file = self.character(folder)
+        map_window = self.start_to_map(folder, folder, "space")
+        self.game.keys(map_window, "Tab")
+        trace = self.trace_renames()
+        self.game.keys(map_window, "space")
+        self.kill_at_held_rename(trace)
+        self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL), "a kill before the rename changed "
+                         "the old file")
+        expect_saved(os.path.join(folder, PENDING), POINT_SAVED)
+        self.start_to_map(folder, folder, "space")
+        expect_entries(folder, "chromaland", "Character.chx")
+        self.game.kill()
+
+        battle = self.play_to_battle(20, "Return", files.RETREAT)
+        self.game.keys(battle, "alt+h")
+        trace = self.trace_renames()
+        self.game.keys(battle, "alt+r")
+        self.kill_at_held_rename(trace)
+        file = os.path.join(self.program_folder, "Character.chx")
+        self.assertEqual(files.read_bytes(file), files.lines_bytes(files.RETREAT), "a kill before the rename "
+                         "changed the old file")
+        pending = os.path.join(self.program_folder, PENDING)
+        health = value_between(pending, "HPc", 295, 300, "after a heal of 200 (and at most one enemy hit)")
+        expect_saved(pending, files.with_values(files.RETREAT, HPc=health, MPc=100))
+
+        battle = self.play_to_battle(0, "1", files.WINNER)
+        for _ in range(8):
+            self.game.keys(battle, "alt+a")
+        trace = self.trace_renames()
+        self.game.keys(battle, "alt+r")
+        self.kill_at_held_rename(trace)
+        pending = os.path.join(self.program_folder, PENDING)
+        health = value_between(pending, "HPc", 800, 1000, "after the win")
+        expect_saved(pending, files.with_values(files.WINNER, HPc=health, V=18))
+        expect_entries(self.program_folder, "chromaland", "Character.chx", PENDING)
+
+    def kill_at_random_moments_after_a_point(self, rounds):
+        """Kills the game at random moments just after a point was spent
+        (and so saved): the file is the old one or the whole new one, and
+        only the whole new one may lie beside it."""
+        folder = self.game.new_folder("pointkills")
+        file = os.path.join(folder, "Character.chx")
+        pending = os.path.join(folder, PENDING)
+        counts = dict(old=0, new=0, pending=0)
+        for _ in range(rounds):
+            for name in (file, pending):
+                if os.path.exists(name):
+                    os.remove(name)
+            self.character(folder)
+            map_window = self.start_to_map(folder, folder, "space")
+            self.game.keys(map_window, "Tab")
+            pid = self.game.pid
+            delay = random.randrange(30000) / 1e6
+            thread = threading.Thread(target=lambda: (time.sleep(delay), kill_9(pid)))
+            thread.start()
+            self.x.tool("xdotool", "key", "--clearmodifiers", "space")
+            thread.join()
+            self.game.process.wait(10)
+            if files.read_bytes(file) == files.lines_bytes(FAULT_ORIGINAL):
+                counts["old"] += 1
+            else:
+                expect_saved(file, POINT_SAVED)
+                counts["new"] += 1
+            if os.path.exists(pending):
+                expect_saved(pending, POINT_SAVED)
+                counts["pending"] += 1
+            expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
+                                                   if os.path.exists(os.path.join(folder, n))])
+        log("RAN: %d rounds killed just after a point: the old file %d times, the whole new one %d times, %d times "
+            "the whole new file under its pending name" % (rounds, counts["old"], counts["new"], counts["pending"]))
+
     def test_kill_during_save(self):
         self.kill_before_rename()
         log("RAN: killed before the rename at a closing and at a first start; each time the next start removed "
             "the new file")
         self.kill_at_random_moments()
+        self.kill_before_rename_in_play()
+        log("RAN: killed before the rename of the saves after a point, a changed retreat and a win")
+        self.kill_at_random_moments_after_a_point(int(os.environ.get("KILL_ROUNDS", "30")) // 3)
+
+    # --- Ended from outside --------------------------------------------------------
+
+    def end_by_signal(self, number, where):
+        os.kill(self.game.pid, number)
+        self.game.expect_exit(0, "%s in %s" % (signal.Signals(number).name, where), seconds=10)
+
+    def test_ended_by_signal(self):
+        """SIGTERM, SIGHUP and SIGINT, in every window but a battle's, end
+        the game with 0 and leave the file as closing the map would: on
+        the title and at the first start's message nothing is written; on
+        the map, its help and its hall the character is saved. Nothing else
+        is left in the folder."""
+        for number in END_SIGNALS:
+            folder = self.game.new_folder("title")
+            file = self.character(folder)
+            self.start_title(folder)
+            self.end_by_signal(number, "the title")
+            expect_exact(file, FAULT_ORIGINAL)
+            expect_entries(folder, "chromaland", "Character.chx")
+
+            folder = self.game.new_folder("box")
+            self.first_start_box(folder)
+            self.end_by_signal(number, "the first start's message")
+            expect_entries(folder, "chromaland")
+
+            for window, key in (("map", None), ("help", "F1"), ("hall", "F3")):
+                folder = self.game.new_folder(window)
+                file = self.character(folder)
+                map_window = self.start_to_map(folder, folder, "space")
+                if key:
+                    self.game.keys(map_window, key)
+                    self.game.window(window, 10)
+                self.end_by_signal(number, "the " + window)
+                expect_saved(file, FAULT_SAVED)
+                expect_entries(folder, "chromaland", "Character.chx")
+        log("RAN: SIGTERM, SIGHUP and SIGINT on the title, the first start's message, the map, the help and the hall")
+        self.second_signal_during_save()
+
+    def second_signal_during_save(self):
+        """A second signal while the first one's save is held at its rename
+        ends the game at once: the old file whole, the new one whole beside
+        it until the next start."""
+        folder = self.game.new_folder("second")
+        file = self.character(folder)
+        self.start_to_map(folder, folder, "space")
+        trace = self.trace_renames()
+        os.kill(self.game.pid, signal.SIGTERM)
+        self.await_held_rename(trace)
+        os.kill(self.game.pid, signal.SIGHUP)
+        # The game ends while its rename is still held; that end reaches
+        # us once strace lets go, and the rename never happens.
+        delivered = wait_until(lambda: "SIGHUP" in open(trace).read(), 5, 0.02)
+        self.game.processes.stop(self.tracer)
+        self.assertTrue(delivered, "the second signal never reached the game")
+        self.game.expect_exit(128 + signal.SIGHUP, "a second signal during the save", seconds=10)
+        self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL), "the second signal changed the "
+                         "old file")
+        expect_saved(os.path.join(folder, PENDING), FAULT_SAVED)
+        log("RAN: a second signal during the save ended the game at once with %d" % (128 + signal.SIGHUP))
+
+    def test_ended_by_signal_in_battle(self):
+        """In a battle each signal saves the character as it stood before
+        the battle (a heal in it is lost) and ends with 0. At "You have
+        died." the death goes on to its end: the archive, then 0."""
+        for number in END_SIGNALS:
+            battle = self.play_to_battle(20, "Return", files.RETREAT)
+            self.game.keys(battle, "alt+h")
+            self.end_by_signal(number, "a battle")
+            expect_saved(os.path.join(self.program_folder, "Character.chx"), files.RETREAT)
+            expect_entries(self.program_folder, "chromaland", "Character.chx")
+        battle = self.play_to_battle(0, "Return", files.LOSER, separate=True)
+        self.attack_until_death_box(battle)
+        self.end_by_signal(signal.SIGTERM, "the death's message")
+        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_")]
+        self.assertEqual(len(archives), 1, "expected the archive in the working folder, found %s"
+                         % os.listdir(self.working_folder))
+        expect_entries(self.program_folder, "chromaland", files.HISTORY)
+        log("RAN: SIGTERM, SIGHUP and SIGINT in a battle; SIGTERM at the death's message")
 
     # --- Folders the game may not write -------------------------------------------
 

@@ -210,3 +210,53 @@ class Wayland(Scenario):
         health = value_between(file, "HPc", 295, 1000, "after healing 200 from 100 and resting in the healing row")
         magic = value_between(file, "MPc", 100, 300, "after a heal for 200 from 300 and resting in the healing row")
         expect_saved(file, files.with_values(files.RETREAT, HPc=health, MPc=magic))
+
+    def await_client_window(self, kind, seconds):
+        """A window of the game, its Wayland client or an X11 client of its
+        XWayland (told by its size there); on XWayland, its X id."""
+        if self.game.platform != "xcb":
+            return self.await_window(kind, seconds)
+        env = dict(os.environ, DISPLAY=self.weston.xwayland)
+        wanted = "Geometry: " + facts.wxh(facts.TITLE_SIZE if kind == "title" else facts.MAP_SIZE)
+
+        def shown():
+            self.game.alive("a %s window" % kind)
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.game.pid)], env=env,
+                                   capture_output=True, text=True).stdout.split()
+            for window in found:
+                if wanted in subprocess.run(["xdotool", "getwindowgeometry", window], env=env, capture_output=True,
+                                            text=True).stdout:
+                    return window
+            return None
+        window = wait_until(shown, seconds, 0.2)
+        if not window:
+            self.fail("no %s window on XWayland within %d s" % (kind, seconds))
+        return window
+
+    def test_wayland_compositor_gone(self):
+        """The compositor goes away (killed) while the player rests in the
+        healing row, the game its Wayland client and then an X11 client of
+        its XWayland: Qt ends the game at once, but the healing since the
+        start, which no save followed, is in the file."""
+        for platform in ("wayland", "xcb"):
+            if platform != "wayland":
+                self.weston = Weston(self.game.new_folder("weston"))
+                self.game = Game(self.game.exe, self.tmp, weston=self.weston)
+            folder = self.game.new_folder("gone-" + platform)
+            file = files.put_character(folder, files.with_values(DEFAULT_CHARACTER, HPc=1))
+            self.game.platform = platform
+            self.game.start(folder)
+            title = self.await_client_window("title", 20)
+            if platform == "xcb":
+                subprocess.run(["xdotool", "key", "--window", title, "x"],
+                               env=dict(os.environ, DISPLAY=self.weston.xwayland), check=True)
+            else:
+                self.weston.keys("x")
+            self.await_client_window("map", 15)
+            # Three enemy phases at least: health comes back in the healing row.
+            time.sleep(6)
+            os.kill(self.weston.pid, 9)
+            rc = self.game.wait_exit(15)
+            log("with the compositor gone the game (%s) ended with exit code %d" % (platform, rc))
+            health = value_between(file, "HPc", 2, 10, "after resting in the healing row (%s)" % platform)
+            expect_saved(file, files.with_values(DEFAULT_CHARACTER, HPc=health))
