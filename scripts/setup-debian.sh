@@ -29,6 +29,8 @@ test_packages=(
     xvfb openbox xdotool wmctrl x11-utils xclip
     # Holds a save back at its last step, so that a kill lands there.
     strace
+    # The session manager of the session scenario speaks XSMP through them.
+    libsm6 libice6
     # A screen reader on the accessibility bus: the bus, a client of it, Orca.
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi orca
     desktop-file-utils appstream appstream-util

@@ -19,6 +19,7 @@ from .case import Scenario, now_ms
 from .display import require
 from .files import DEFAULT_CHARACTER, FAULT_ORIGINAL, FAULT_SAVED, expect_entries, expect_exact, expect_saved, value_between
 from .processes import cpu_ms, log, run, wait_until
+from .session import SessionManager
 
 # The user a scenario runs the game as when the tests run as root: root
 # may write anywhere, which would hide every permission fault.
@@ -442,6 +443,40 @@ class Faults(Scenario):
                          % os.listdir(self.working_folder))
         expect_entries(self.program_folder, "chromaland", files.HISTORY)
         log("RAN: SIGTERM, SIGHUP and SIGINT in a battle; SIGTERM at the death's message")
+
+    def test_session_end(self):
+        """A session manager (XSMP) asks the game to save, at a checkpoint
+        and before a logout, then tells it to die, as a desktop does at a
+        logout. Each save request saves the character and the game plays
+        on; the end saves it again and ends with 0. In a battle the
+        character is saved as it was before the battle."""
+        manager = SessionManager()
+        self.addCleanup(manager.stop)
+        self.game.env["SESSION_MANAGER"] = manager.address
+        folder = self.game.new_folder("session")
+        file = self.character(folder)
+        self.start_to_map(folder, folder, "space")
+        manager.await_client(10)
+        manager.save(shutdown=False)
+        expect_saved(file, FAULT_SAVED)
+        self.assertTrue(self.game.running(), "the game ended at a checkpoint")
+        os.remove(file)
+        manager.save(shutdown=True)
+        expect_saved(file, FAULT_SAVED)
+        os.remove(file)
+        manager.die()
+        self.game.expect_exit(0, "the session's end", seconds=10)
+        expect_saved(file, FAULT_SAVED)
+        expect_entries(folder, "chromaland", "Character.chx")
+
+        # The game registers as it starts, long before a battle can open.
+        battle = self.play_to_battle(20, "Return", files.RETREAT)
+        self.game.keys(battle, "alt+h")
+        manager.save(shutdown=True)
+        manager.die()
+        self.game.expect_exit(0, "the session's end in a battle", seconds=10)
+        expect_saved(os.path.join(self.program_folder, "Character.chx"), files.RETREAT)
+        log("RAN: a checkpoint and a logout's save on the map, the session's end on the map and in a battle")
 
     # --- Folders the game may not write -------------------------------------------
 
