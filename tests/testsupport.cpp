@@ -26,6 +26,8 @@
 #include <QTableView>
 #include <QTextBrowser>
 
+#include <SDL.h>
+
 const QDateTime Sandbox::FixedMoment(QDate(2026, 12, 6), QTime(23, 55, 11));
 
 Sandbox::Sandbox()
@@ -316,4 +318,72 @@ QObject *requireChild(const QObject *parent, const char *name)
     if (!child)
         qFatal("no control named %s", name);
     return child;
+}
+
+VirtualPad::VirtualPad(Gamepad &gamepad, const QList<QByteArray> &mappings)
+    : m_gamepad(gamepad)
+{
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.name = "Test controller";
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
+    if (index < 0)
+        qFatal("no virtual controller: %s", SDL_GetError());
+    char id[33];
+    SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(index), id, sizeof id);
+    for (const QByteArray &mapping : mappings) {
+        if (SDL_GameControllerAddMapping(QByteArray(id + QByteArray(",") + mapping).constData()) < 0)
+            qFatal("the controller database refused %s: %s", mapping.constData(), SDL_GetError());
+    }
+    m_joystick = SDL_JoystickOpen(index);
+    if (!m_joystick)
+        qFatal("no virtual controller: %s", SDL_GetError());
+    m_gamepad.update();
+}
+
+VirtualPad::~VirtualPad()
+{
+    unplug();
+}
+
+void VirtualPad::unplug()
+{
+    if (!m_joystick)
+        return;
+    const int instance = SDL_JoystickInstanceID(m_joystick);
+    SDL_JoystickClose(m_joystick);
+    m_joystick = nullptr;
+    for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+        if (SDL_JoystickGetDeviceInstanceID(index) == instance)
+            SDL_JoystickDetachVirtual(index);
+    }
+    m_gamepad.update();
+}
+
+void VirtualPad::press(Gamepad::Button button, int axis, int value)
+{
+    set(button, axis, value, true);
+    set(button, axis, value, false);
+    QCoreApplication::processEvents();
+}
+
+void VirtualPad::set(Gamepad::Button button, int axis, int value, bool down)
+{
+    if (axis >= 0)
+        SDL_JoystickSetVirtualAxis(m_joystick, axis, qint16(down ? value : 0));
+    else
+        SDL_JoystickSetVirtualButton(m_joystick, int(button), down ? 1 : 0);
+    m_gamepad.update();
+}
+
+void VirtualPad::pressRaw(int index)
+{
+    for (const int down : {1, 0}) {
+        SDL_JoystickSetVirtualButton(m_joystick, index, Uint8(down));
+        m_gamepad.update();
+    }
+    QCoreApplication::processEvents();
 }

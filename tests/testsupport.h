@@ -12,6 +12,7 @@
 // BattlesExpected, and closes it, instead of leaving the test to hang.
 
 #include "logic/mapcontrols.h"
+#include "system/gamepad.h"
 #include "system/outcome.h"
 #include "widgets/picturebox.h"
 
@@ -124,6 +125,37 @@ bool hallOpensOn(const std::function<void()> &press, const std::function<void(Ha
 // Writes three fallen characters into the sandbox's history, the best (50
 // points earned) neither first nor newest; the newest earned 12.
 void writeThreeFallen();
+
+struct _SDL_Joystick;
+
+// A controller in the process, worked through the library's own virtual
+// device: as the library sees it, a controller like any other. `mappings`
+// are lines of the library's controller database for this controller,
+// without its id, taken in before the game opens it. Unplugged when it goes.
+class VirtualPad
+{
+public:
+    explicit VirtualPad(Gamepad &gamepad, const QList<QByteArray> &mappings = {});
+    ~VirtualPad();
+    VirtualPad(const VirtualPad &) = delete;
+    VirtualPad &operator=(const VirtualPad &) = delete;
+    void unplug();
+    // Down and up again, and whatever the press does to the windows.
+    void press(Gamepad::Button button) { press(button, -1, 0); }
+    // The stick or a trigger pushed all the way along `axis` and back, or
+    // else the button.
+    void press(Gamepad::Button button, int axis, int value);
+    // The button, or the stick along `axis`, held down or let go, as the
+    // library reports it to the game; nothing else is run.
+    void set(Gamepad::Button button, int axis, int value, bool down);
+    // The library's own button `index`, down and up again: what a
+    // database line maps it to is the game's business.
+    void pressRaw(int index);
+
+private:
+    Gamepad &m_gamepad;
+    _SDL_Joystick *m_joystick = nullptr;
+};
 
 // A BMP file of one colour.
 QByteArray bitmapFile(QSize size, const QColor &colour);

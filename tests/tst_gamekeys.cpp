@@ -141,65 +141,6 @@ bool listed(Window window, QKeyCombination press)
     return false;
 }
 
-// A controller in the process, worked through the library's own virtual
-// device: as the library sees it, a controller like any other.
-class VirtualPad
-{
-public:
-    explicit VirtualPad(Gamepad &gamepad)
-        : m_gamepad(gamepad)
-    {
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        desc.name = "Test controller";
-        const int index = SDL_JoystickAttachVirtualEx(&desc);
-        m_joystick = index < 0 ? nullptr : SDL_JoystickOpen(index);
-        if (!m_joystick)
-            qFatal("no virtual controller: %s", SDL_GetError());
-        m_gamepad.update();
-    }
-    ~VirtualPad() { unplug(); }
-    void unplug()
-    {
-        if (!m_joystick)
-            return;
-        const int instance = SDL_JoystickInstanceID(m_joystick);
-        SDL_JoystickClose(m_joystick);
-        m_joystick = nullptr;
-        for (int index = 0; index < SDL_NumJoysticks(); ++index) {
-            if (SDL_JoystickGetDeviceInstanceID(index) == instance)
-                SDL_JoystickDetachVirtual(index);
-        }
-        m_gamepad.update();
-    }
-    // Down and up again, and whatever the press does to the windows.
-    void press(Gamepad::Button button) { press(button, -1, 0); }
-    // The stick or a trigger pushed all the way along `axis` and back, or
-    // else the button.
-    void press(Gamepad::Button button, int axis, int value)
-    {
-        set(button, axis, value, true);
-        set(button, axis, value, false);
-        QCoreApplication::processEvents();
-    }
-
-private:
-    void set(Gamepad::Button button, int axis, int value, bool down)
-    {
-        if (axis >= 0)
-            SDL_JoystickSetVirtualAxis(m_joystick, axis, qint16(down ? value : 0));
-        else
-            SDL_JoystickSetVirtualButton(m_joystick, int(button), down ? 1 : 0);
-        m_gamepad.update();
-    }
-
-    Gamepad &m_gamepad;
-    SDL_Joystick *m_joystick = nullptr;
-};
-
 // An input of a controller: one of its buttons, or a stick or trigger
 // pushed all the way one way.
 struct Input
