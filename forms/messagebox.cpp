@@ -5,12 +5,14 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdio>
 
 namespace {
 MessageBox::Handler handler;
 bool unattended = false;
 const QLatin1String BoxName("gameMessageBox");
+const QLatin1String QuestionName("gameQuestion");
 
 // A box that keeps its size the way the game's windows do (it may grow on
 // Wayland): QMessageBox fixes its size whenever it is shown or its layout
@@ -78,8 +80,41 @@ void MessageBox::answerAll()
         if (box && box->objectName() == BoxName && box->isVisible()) {
             std::fprintf(stderr, "%s\n", box->text().toLocal8Bit().constData());
             box->done(QMessageBox::Ok);
+        } else if (isQuestion(box) && box->isVisible()) {
+            box->reject();
         }
     }
+}
+
+std::unique_ptr<QMessageBox> MessageBox::question(const QString &text, const QString &accept, const QString &decline,
+                                                  QWidget *owner)
+{
+    auto box = std::make_unique<GameMessageBox>(
+        QMessageBox::NoIcon, QString::fromLatin1(WindowSetup::ProgramTitle), text, QMessageBox::NoButton, owner,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    box->setObjectName(QuestionName);
+    // No access keys: a single letter would answer.
+    QPushButton *yes = box->addButton(accept, QMessageBox::AcceptRole);
+    box->setEscapeButton(box->addButton(decline, QMessageBox::RejectRole));
+    box->setDefaultButton(yes);
+    if (Language::rightToLeft())
+        box->setLayoutDirection(Qt::RightToLeft);
+    return box;
+}
+
+bool MessageBox::ask(const QString &text, const QString &accept, const QString &decline)
+{
+    // Nobody may be there to answer: the game is ending on its own.
+    if (unattended)
+        return false;
+    const std::unique_ptr<QMessageBox> box = question(text, accept, decline, owner());
+    box->exec();
+    return box->clickedButton() && box->buttonRole(box->clickedButton()) == QMessageBox::AcceptRole;
+}
+
+bool MessageBox::isQuestion(const QWidget *window)
+{
+    return qobject_cast<const QMessageBox *>(window) && window->objectName() == QuestionName;
 }
 
 void MessageBox::setHandler(Handler h)

@@ -117,7 +117,8 @@ void HallWindow::makeRecordBox()
         option.setAlignment(Qt::AlignRight);
         m_record->document()->setDefaultTextOption(option);
     }
-    m_record->setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches it from the table, so that the keys scroll a long record.
+    m_record->setFocusPolicy(Qt::StrongFocus);
     m_record->hide();
 }
 

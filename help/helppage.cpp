@@ -257,6 +257,7 @@ QString HelpPage::keyTable(bool buttons)
         {GameKeys::Window::Help, tr("In this help")},
         {GameKeys::Window::Hall, tr("In the hall of the fallen")},
         {GameKeys::Window::MessageBox, tr("In a message")},
+        {GameKeys::Window::Question, tr("When asked to save and quit")},
     };
     QString text;
     for (const auto &[window, name] : windows) {

@@ -25,10 +25,19 @@ bool FunctionKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto *key = static_cast<QKeyEvent *>(event);
-    if ((key->key() != GameKeys::Help && key->key() != GameKeys::Hall) || key->modifiers() != Qt::NoModifier)
-        return false;
     auto *widget = qobject_cast<QWidget *>(watched);
     QWidget *window = widget ? widget->window() : nullptr;
+    if (key->keyCombination() == GameKeys::SaveAndQuit) {
+        auto *map = qobject_cast<frmMainGameWindow *>(window);
+        if (!map)
+            return false;
+        // Held down, it asks once.
+        if (!key->isAutoRepeat())
+            map->askToSaveAndQuit();
+        return true;
+    }
+    if ((key->key() != GameKeys::Help && key->key() != GameKeys::Hall) || key->modifiers() != Qt::NoModifier)
+        return false;
     const bool titleOrMap = qobject_cast<frmSplash *>(window) || qobject_cast<frmMainGameWindow *>(window);
     if (key->key() == GameKeys::Hall) {
         if (!titleOrMap)

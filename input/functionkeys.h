@@ -1,11 +1,12 @@
 #pragma once
 
 // F1 anywhere in the game's own windows (the title, the map, the battle)
-// opens the help over that window, and F3 on the title and the map the
-// hall of the fallen; in a message box, the help or the hall they do
-// nothing. An application-wide event filter, installed once by main()
-// (and by the tests that press F1 or F3) and living as long as the
-// application.
+// opens the help over that window, F3 on the title and the map the hall
+// of the fallen, and Ctrl+Q on the map asks whether to save and quit; in
+// a message box, the help or the hall they do nothing. None of them is a
+// key the map's encounter check sees. An application-wide event filter,
+// installed once by main() (and by the tests that press these keys) and
+// living as long as the application.
 
 #include <QObject>
 

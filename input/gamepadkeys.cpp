@@ -2,6 +2,7 @@
 
 #include "help/helpwindow.h"
 #include "hall/hallwindow.h"
+#include "forms/messagebox.h"
 #include "system/gameerror.h"
 #include "battle/frmbattlecontrol.h"
 #include "map/frmmaingamewindow.h"
@@ -63,6 +64,8 @@ void GamepadKeys::start()
 
 std::optional<GameKeys::Window> GamepadKeys::windowOf(const QWidget *window)
 {
+    if (MessageBox::isQuestion(window))
+        return GameKeys::Window::Question;
     if (qobject_cast<const QMessageBox *>(window))
         return GameKeys::Window::MessageBox;
     if (qobject_cast<const HelpWindow *>(window))

@@ -92,6 +92,10 @@ Key battleButton(const char *caption, QString action)
 
 using B = Gamepad::Button;
 
+constexpr QKeyCombination ShiftTab(Qt::ShiftModifier, Qt::Key_Tab);
+// What Shift+Tab arrives as.
+constexpr QKeyCombination BackTab(Qt::ShiftModifier, Qt::Key_Backtab);
+
 Key buttonRow(Window window, const QStringList &names, QString action, QList<ButtonPress> buttons)
 {
     //: Between the names of keys that do the same ("Enter, Space"); keep it short.
@@ -109,6 +113,54 @@ QString backButton()
     return QCoreApplication::translate("GameKeys", "Back (Select)");
 }
 
+QString startButton()
+{
+    //: A game controller's Start button (Options, Menu or "+" on some controllers).
+    return QCoreApplication::translate("GameKeys", "Start");
+}
+
+QString hallAction()
+{
+    return QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died.");
+}
+
+QString saveAndQuitAction()
+{
+    return QCoreApplication::translate("GameKeys", "Asks whether to save your character and end the game.");
+}
+
+QString shoulderButtons()
+{
+    return QCoreApplication::translate("GameKeys", "Shoulder buttons (LB, RB)");
+}
+
+// A question's answers, for its key rows and its button rows alike.
+QString acceptAction()
+{
+    return QCoreApplication::translate("GameKeys", "Saves your character and ends the game.");
+}
+
+QString declineAction()
+{
+    return QCoreApplication::translate("GameKeys", "Goes back to the game.");
+}
+
+QString hallMoveAction()
+{
+    return QCoreApplication::translate("GameKeys",
+                                       "Go from one fallen character to another; in the record, scroll it.");
+}
+
+QString hallFocusAction()
+{
+    return QCoreApplication::translate("GameKeys", "Go between the list, the record and the Close button.");
+}
+
+Key hallButton(Window window)
+{
+    return buttonRow(window, {QStringLiteral("X")}, hallAction(), {{B::X, Hall}});
+}
+
 Key helpButton(Window window)
 {
     return buttonRow(window, {backButton()}, QCoreApplication::translate("GameKeys", "Opens this help."),
@@ -118,16 +170,10 @@ Key helpButton(Window window)
 QList<Key> titleAndMapButtons()
 {
     return {
-        buttonRow(Window::Title,
-                  {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("X"), QStringLiteral("Y"),
-                   //: A game controller's Start button (Options, Menu or "+" on some controllers).
-                   QCoreApplication::translate("GameKeys", "Start")},
+        buttonRow(Window::Title, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Y"), startButton()},
                   QCoreApplication::translate("GameKeys", "Starts the game."),
-                  {{B::A, Qt::Key_Space},
-                   {B::B, Qt::Key_Space},
-                   {B::X, Qt::Key_Space},
-                   {B::Y, Qt::Key_Space},
-                   {B::Start, Qt::Key_Space}}),
+                  {{B::A, Qt::Key_Space}, {B::B, Qt::Key_Space}, {B::Y, Qt::Key_Space}, {B::Start, Qt::Key_Space}}),
+        hallButton(Window::Title),
         helpButton(Window::Title),
 
         buttonRow(Window::Map, {QCoreApplication::translate("GameKeys", "D-pad or left stick")},
@@ -137,25 +183,23 @@ QList<Key> titleAndMapButtons()
                    {B::DpadLeft, Qt::Key_Left},
                    {B::DpadRight, Qt::Key_Right}}),
         buttonRow(
-            Window::Map, {QCoreApplication::translate("GameKeys", "Shoulder buttons (LB, RB)")},
+            Window::Map, {shoulderButtons()},
             QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
-            {{B::LeftShoulder, QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab)}, {B::RightShoulder, Qt::Key_Tab}}),
+            {{B::LeftShoulder, BackTab}, {B::RightShoulder, Qt::Key_Tab}}),
         buttonRow(Window::Map, {QStringLiteral("A")},
                   QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
                   {{B::A, Qt::Key_Space}}),
         buttonRow(Window::Map, {QStringLiteral("Y")},
                   QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
                   {{B::Y, ColourSymbols}}),
-        buttonRow(Window::Map, {QStringLiteral("X")},
-                  QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
-                  {{B::X, Hall}}),
+        hallButton(Window::Map),
         helpButton(Window::Map),
+        buttonRow(Window::Map, {startButton()}, saveAndQuitAction(), {{B::Start, SaveAndQuit}}),
     };
 }
 
-QList<Key> otherButtons()
+QList<Key> battleButtons()
 {
-    const QString back = backButton();
     return {
         buttonRow(Window::Battle, {QStringLiteral("A")},
                   QCoreApplication::translate("GameKeys", "Presses the Attack button."),
@@ -170,33 +214,57 @@ QList<Key> otherButtons()
                   QCoreApplication::translate("GameKeys", "Presses the Retreat button."),
                   {{B::B, battleMnemonic("&Retreat")}}),
         helpButton(Window::Battle),
+    };
+}
 
+QList<Key> helpAndHallButtons()
+{
+    const QString back = backButton();
+    const QString upAndDown = QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick");
+    return {
         buttonRow(Window::Help, {QStringLiteral("B"), back},
                   QCoreApplication::translate("GameKeys", "Closes this help."),
                   {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
-        buttonRow(Window::Help, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
-                  QCoreApplication::translate("GameKeys", "Scroll the help."),
+        buttonRow(Window::Help, {upAndDown}, QCoreApplication::translate("GameKeys", "Scroll the help."),
                   {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+        buttonRow(Window::Help, {shoulderButtons()},
+                  QCoreApplication::translate("GameKeys", "Scroll the help a page at a time."),
+                  {{B::LeftShoulder, Qt::Key_PageUp}, {B::RightShoulder, Qt::Key_PageDown}}),
+        buttonRow(Window::Help, {QStringLiteral("X"), QStringLiteral("Y")},
+                  QCoreApplication::translate("GameKeys", "Go from one link to the next."),
+                  {{B::X, Qt::Key_Tab}, {B::Y, BackTab}}),
+        buttonRow(Window::Help, {QStringLiteral("A")},
+                  QCoreApplication::translate("GameKeys", "Follows the link that has the focus."),
+                  {{B::A, Qt::Key_Return}}),
 
         buttonRow(Window::Hall, {QStringLiteral("B"), back},
                   QCoreApplication::translate("GameKeys", "Closes the hall."),
                   {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
-        buttonRow(Window::Hall, {QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick")},
-                  QCoreApplication::translate("GameKeys", "Go from one fallen character to another."),
-                  {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
+        buttonRow(Window::Hall, {upAndDown}, hallMoveAction(), {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
         buttonRow(Window::Hall, {QStringLiteral("A")},
                   QCoreApplication::translate("GameKeys", "Shows the whole record of the chosen character."),
                   {{B::A, Qt::Key_Return}}),
+        buttonRow(Window::Hall, {shoulderButtons()}, hallFocusAction(),
+                  {{B::LeftShoulder, BackTab}, {B::RightShoulder, Qt::Key_Tab}}),
+    };
+}
 
+QList<Key> boxButtons()
+{
+    return {
         buttonRow(Window::MessageBox, {QStringLiteral("A")},
                   QCoreApplication::translate("GameKeys", "Closes the message."), {{B::A, Qt::Key_Return}}),
+
+        buttonRow(Window::Question, {QStringLiteral("A")}, acceptAction(), {{B::A, Qt::Key_Return}}),
+        buttonRow(Window::Question, {QStringLiteral("B"), backButton()}, declineAction(),
+                  {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
     };
 }
 
 // The game controller's rows, after the keys of each window.
 QList<Key> controllerRows()
 {
-    return titleAndMapButtons() + otherButtons();
+    return titleAndMapButtons() + battleButtons() + helpAndHallButtons() + boxButtons();
 }
 
 } // namespace
@@ -216,10 +284,6 @@ QList<QKeyCombination> withModifiers(std::initializer_list<Qt::Key> keys)
     return presses;
 }
 
-constexpr QKeyCombination ShiftTab(Qt::ShiftModifier, Qt::Key_Tab);
-// What Shift+Tab arrives as.
-constexpr QKeyCombination BackTab(Qt::ShiftModifier, Qt::Key_Backtab);
-
 QString arrows()
 {
     return QCoreApplication::translate("GameKeys", "Arrow keys");
@@ -232,10 +296,7 @@ Key helpRow(Window window)
 
 Key hallRow(Window window)
 {
-    return Key{window,
-               name(Hall),
-               QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died."),
-               {Hall}};
+    return Key{window, name(Hall), hallAction(), {Hall}};
 }
 
 QList<Key> titleKeys()
@@ -270,8 +331,11 @@ QList<Key> mapKeys()
          QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
         // Every key that reaches the map looks for an enemy on the player's
         // square; with none there it does nothing, so it has nothing to press.
+        {Window::Map, name(SaveAndQuit), saveAndQuitAction(), {SaveAndQuit}},
         {Window::Map,
-         QCoreApplication::translate("GameKeys", "Any key but %1 and %2").arg(name(Help), name(Hall)),
+         //: %1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).
+         QCoreApplication::translate("GameKeys", "Any key but %1, %2 and %3")
+             .arg(name(Help), name(Hall), name(SaveAndQuit)),
          QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."),
          {}},
         {Window::Map,
@@ -344,8 +408,9 @@ QList<Key> hallKeys()
          {Qt::Key_Escape}},
         {Window::Hall,
          keyNames({Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End}),
-         QCoreApplication::translate("GameKeys", "Go from one fallen character to another."),
+         hallMoveAction(),
          {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}},
+        {Window::Hall, keyNames({Qt::Key_Tab, ShiftTab}), hallFocusAction(), {Qt::Key_Tab, BackTab}},
         {Window::Hall,
          keyNames({Qt::Key_Return, Qt::Key_Enter}),
          QCoreApplication::translate("GameKeys", "Shows the whole record of the chosen character."),
@@ -364,6 +429,19 @@ QList<Key> messageKeys()
          keyNames({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape}),
          QCoreApplication::translate("GameKeys", "Closes the message."),
          {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter), Qt::Key_Space, Qt::Key_Escape}},
+        {Window::Question,
+         keyNames({Qt::Key_Return, Qt::Key_Enter}),
+         acceptAction(),
+         {Qt::Key_Return, QKeyCombination(Qt::KeypadModifier, Qt::Key_Enter)}},
+        {Window::Question, name(Qt::Key_Escape), declineAction(), {Qt::Key_Escape}},
+        {Window::Question,
+         keyNames({Qt::Key_Tab, ShiftTab}),
+         QCoreApplication::translate("GameKeys", "Go from one button to the next."),
+         {Qt::Key_Tab, BackTab}},
+        {Window::Question,
+         name(Qt::Key_Space),
+         QCoreApplication::translate("GameKeys", "Presses the button that has the focus."),
+         {Qt::Key_Space}},
     };
 }
 

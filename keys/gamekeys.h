@@ -18,7 +18,7 @@
 
 namespace GameKeys {
 
-enum class Window { Title, Map, Battle, Help, Hall, MessageBox };
+enum class Window { Title, Map, Battle, Help, Hall, MessageBox, Question };
 
 // A controller's button and the key it presses.
 struct ButtonPress
@@ -47,12 +47,16 @@ struct Key
 inline constexpr Qt::Key Help = GameRules::FunctionKey::Help;
 inline constexpr Qt::Key ColourSymbols = GameRules::FunctionKey::ColourSymbols;
 inline constexpr Qt::Key Hall = GameRules::FunctionKey::Hall;
+// On the map: asks whether to save and quit (the desktop's usual key for
+// quitting a program).
+inline constexpr QKeyCombination SaveAndQuit(Qt::ControlModifier, Qt::Key_Q);
 
 // A key as the help names it ("Ctrl+A", "F1"), from the game's own
 // catalogue in the player's language.
 QString name(QKeyCombination key);
 
-// In the order the help lists them: title, map, battle, help, hall, message boxes.
+// In the order the help lists them: title, map, battle, help, hall,
+// message boxes, the question whether to save and quit.
 QList<Key> all();
 
 // The rows of one window.

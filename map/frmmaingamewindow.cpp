@@ -163,6 +163,23 @@ void frmMainGameWindow::closeEvent(QCloseEvent *event)
     ProgramEnd::after(Form_Unload());
 }
 
+void frmMainGameWindow::askToSaveAndQuit()
+{
+    //: Asked when the player presses Ctrl+Q on the map (Start on a game controller).
+    const QString question = tr("Save and quit?");
+    //: The answer to "Save and quit?" that saves the character and ends the game.
+    const QString yes = tr("Save and quit");
+    //: The answer to "Save and quit?" that goes back to the game.
+    const QString no = tr("Play on");
+    bool quit = false;
+    {
+        const PausedEnemies paused;
+        quit = MessageBox::ask(question, yes, no);
+    }
+    if (quit)
+        close();
+}
+
 Outcome frmMainGameWindow::Form_Unload()
 {
     // A window whose start-up failed has no character to save.

@@ -65,6 +65,10 @@ public:
     // (tests script their battles here).
     void setBattle(MapControls::Battle battle);
 
+    // Asks whether to save and quit, the enemies waiting meanwhile; yes
+    // closes the window as its close button does.
+    void askToSaveAndQuit();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     // Watches the point buttons: how each was pressed, and arrow keys

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QMessageBox>
 #include <QMetaMethod>
 #include <QDialog>
 #include <QDir>
@@ -228,6 +229,15 @@ bool helpOpensOn(const std::function<void()> &press, const std::function<void(He
 bool hallOpensOn(const std::function<void()> &press, const std::function<void(HallWindow &)> &look)
 {
     return modalOpensOn<HallWindow>(press, look, [](HallWindow *hall) -> QWidget * { return hallTable(hall); });
+}
+
+bool questionOpensOn(const std::function<void()> &press)
+{
+    bool question = false;
+    const bool opened = modalOpensOn<QMessageBox>(
+        press, [&](QMessageBox &box) { question = MessageBox::isQuestion(&box); },
+        [](QMessageBox *box) -> QWidget * { return box; });
+    return opened && question;
 }
 
 void writeThreeFallen()

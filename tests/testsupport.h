@@ -122,6 +122,9 @@ bool helpOpensOn(const std::function<void()> &press, const std::function<void(He
 class HallWindow;
 // The same for F3 and the hall of the fallen.
 bool hallOpensOn(const std::function<void()> &press, const std::function<void(HallWindow &)> &look = {});
+// The same for Ctrl+Q on the map and the question whether to save and
+// quit, which Escape declines.
+bool questionOpensOn(const std::function<void()> &press);
 // Writes three fallen characters into the sandbox's history, the best (50
 // points earned) neither first nor newest; the newest earned 12.
 void writeThreeFallen();

@@ -1,12 +1,14 @@
 #include "testsupport.h"
 
 #include "battle/frmbattlecontrol.h"
+#include "forms/messagebox.h"
 #include "keys/gamekeys.h"
 #include "input/gamepadkeys.h"
 #include "input/functionkeys.h"
 #include "help/helpwindow.h"
 #include "hall/hallmodel.h"
 #include "hall/hallwindow.h"
+#include "logic/fallenhistory.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
 #include "system/randomsource.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -189,6 +192,11 @@ private slots:
     void buttonsActAsTheirKeys_data();
     void buttonsActAsTheirKeys();
     void aControllerPlaysABattleAndSpendsAPoint();
+    void saveAndQuit_data();
+    void saveAndQuit();
+    void helpByLinesAndPages_data();
+    void helpByLinesAndPages();
+    void hallRecordScrollsAndCloses();
     void controllersComeAndGo();
 
 private:
@@ -288,6 +296,11 @@ QWidget *tst_GameKeys::show(Window window)
         m_shown = std::make_unique<QMessageBox>(QMessageBox::NoIcon, QStringLiteral("Chromaland"),
                                                 QStringLiteral("A message"), QMessageBox::Ok);
         break;
+    case Window::Question:
+        m_expected.emplace();
+        m_shown = MessageBox::question(QStringLiteral("Save and quit?"), QStringLiteral("Save and quit"),
+                                       QStringLiteral("Play on"), nullptr);
+        break;
     }
     m_shown->show();
     if (!QTest::qWaitForWindowActive(m_shown.get()))
@@ -315,6 +328,8 @@ bool tst_GameKeys::acts(QWidget *window, QKeyCombination press)
         return helpOpensOn(target, press);
     if (press.key() == GameKeys::Hall)
         return hallOpensOn([&] { click(target, press); });
+    if (press == GameKeys::SaveAndQuit && qobject_cast<frmMainGameWindow *>(window))
+        return questionOpensOn([&] { click(target, press); });
     click(target, press);
     return !(Look(window) == before);
 }
@@ -411,8 +426,8 @@ void tst_GameKeys::buttonsActAsTheirKeys_data()
 {
     QTest::addColumn<Window>("window");
     QTest::addColumn<Input>("input");
-    for (const Window window :
-         {Window::Title, Window::Map, Window::Battle, Window::Help, Window::Hall, Window::MessageBox}) {
+    for (const Window window : {Window::Title, Window::Map, Window::Battle, Window::Help, Window::Hall,
+                                Window::MessageBox, Window::Question}) {
         for (const auto &[name, input] : everyInput())
             QTest::addRow("%d %s", int(window), name.constData()) << window << input;
     }
@@ -429,7 +444,8 @@ void tst_GameKeys::buttonsActAsTheirKeys()
         input.axis >= 0 && input.axis != SDL_CONTROLLER_AXIS_LEFTX && input.axis != SDL_CONTROLLER_AXIS_LEFTY;
     const std::optional<QKeyCombination> key = stray ? std::nullopt : GameKeys::pressOf(window, input.button);
     // The key the input stands for; none is Qt::Key_unknown.
-    const int pressed = key ? key->key() : Qt::Key_unknown;
+    const QKeyCombination combination = key.value_or(QKeyCombination(Qt::Key_unknown));
+    const int pressed = combination.key();
     FunctionKeys::install();
     VirtualPad pad(*m_gamepad);
     const auto push = [&] { pad.press(input.button, input.axis, input.value); };
@@ -438,6 +454,8 @@ void tst_GameKeys::buttonsActAsTheirKeys()
             return helpOpensOn(push);
         if (pressed == GameKeys::Hall)
             return hallOpensOn(push);
+        if (combination == GameKeys::SaveAndQuit)
+            return questionOpensOn(push);
         // What the window still has to do after showing is not the press's:
         // under load the help's text is still being laid out.
         QCoreApplication::processEvents();
@@ -448,15 +466,13 @@ void tst_GameKeys::buttonsActAsTheirKeys()
     QWidget *shown = show(window);
     if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain")); plus && pressed == Qt::Key_Space)
         plus->setFocus();
-    if (window == Window::Title && pressed == GameKeys::Help) {
-        QVERIFY(helpOpensOn(push));
-    } else if (window == Window::Title) {
+    if (window == Window::Title && pressed != GameKeys::Help && pressed != GameKeys::Hall) {
         push();
         QCOMPARE(bool(shownMap()), bool(key));
     } else {
         QCOMPARE(acts(shown), bool(key));
     }
-    if (window == Window::MessageBox)
+    if (window == Window::MessageBox || window == Window::Question)
         QCOMPARE(shown->isVisible(), !key);
 }
 
@@ -517,6 +533,128 @@ void tst_GameKeys::aControllerPlaysABattleAndSpendsAPoint()
     QCOMPARE(control<QLabel>(map, "lbl_Points_val")->text(), QString::number(points.toInt() - 1));
     pad.press(Gamepad::Button::DpadRight);
     QCOMPARE(controls.pic_Player->left(), 184.0f);
+}
+
+void tst_GameKeys::saveAndQuit_data()
+{
+    QTest::addColumn<bool>("pad");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("quits");
+    QTest::newRow("Start, A") << true << int(Gamepad::Button::A) << true;
+    QTest::newRow("Start, B") << true << int(Gamepad::Button::B) << false;
+    QTest::newRow("Start, Back") << true << int(Gamepad::Button::Back) << false;
+    QTest::newRow("Start, Y") << true << int(Gamepad::Button::Y) << false;
+    QTest::newRow("Ctrl+Q, Return") << false << int(Qt::Key_Return) << true;
+    QTest::newRow("Ctrl+Q, Escape") << false << int(Qt::Key_Escape) << false;
+}
+
+// Start on the map, or Ctrl+Q, asks whether to save and quit, and starts
+// no battle with the enemy on the player's square. A or Return says yes:
+// the map closes as its close button closes it, the character saved and
+// the end 0. B, Back or Escape says no, and the game goes on as it was;
+// any other button leaves the question up.
+void tst_GameKeys::saveAndQuit()
+{
+    QFETCH(bool, pad);
+    QFETCH(int, answer);
+    QFETCH(bool, quits);
+    FunctionKeys::install();
+    frmMainGameWindow *map = openMap();
+    PictureBox *enemy = map->controls().pic_Enemy[20];
+    place(enemy, 168, 168);
+    enemy->show();
+    const BattleScript battles(map);
+    VirtualPad controller(*m_gamepad);
+    const BattlesExpected expected;
+    QString asked;
+    bool stayed = false;
+    QTimer whileAsked;
+    whileAsked.setSingleShot(true);
+    connect(&whileAsked, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !QTest::qWaitFor([box] { return QGuiApplication::focusWindow() == box->windowHandle(); }))
+            return;
+        asked = box->text();
+        if (pad)
+            controller.press(Gamepad::Button(answer));
+        else
+            QTest::keyClick(box, Qt::Key(answer));
+        stayed = !QTest::qWaitFor([box] { return !box->isVisible(); }, 200);
+        if (stayed)
+            box->reject();
+    });
+    whileAsked.start(0);
+    if (pad) {
+        controller.press(Gamepad::Button::Start);
+    } else {
+        // Q with Ctrl held: Ctrl's own press is a key of its own to the map.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+    QCOMPARE(asked, QStringLiteral("Save and quit?"));
+    QCOMPARE(stayed, answer == int(Gamepad::Button::Y));
+    QCOMPARE(battles.tags, QStringList());
+    QCOMPARE(m_sandbox->ends, quits ? QList<int>{0} : QList<int>{});
+    QCOMPARE(m_sandbox->read(QStringLiteral("Character.chx")).contains("Saved: "), quits);
+    QCOMPARE(map->isVisible(), !quits);
+}
+
+void tst_GameKeys::helpByLinesAndPages_data()
+{
+    QTest::addColumn<Gamepad::Button>("button");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("d-pad down: a line down") << Gamepad::Button::DpadDown << 1 << 0;
+    QTest::newRow("d-pad up: a line up") << Gamepad::Button::DpadUp << -1 << 0;
+    QTest::newRow("RB: a page down") << Gamepad::Button::RightShoulder << 0 << 1;
+    QTest::newRow("LB: a page up") << Gamepad::Button::LeftShoulder << 0 << -1;
+}
+
+// The help scrolls by lines on the d-pad and by pages on the shoulder
+// buttons, as Up, Down, PgUp and PgDown scroll it.
+void tst_GameKeys::helpByLinesAndPages()
+{
+    QFETCH(Gamepad::Button, button);
+    QFETCH(int, lines);
+    QFETCH(int, pages);
+    auto *help = qobject_cast<HelpWindow *>(show(Window::Help));
+    const QScrollBar *bar = helpText(help)->verticalScrollBar();
+    VirtualPad pad(*m_gamepad);
+    const int before = bar->value();
+    pad.press(button);
+    QCOMPARE(bar->value() - before, lines * bar->singleStep() + pages * bar->pageStep());
+}
+
+// A record longer than its box: RB takes the controller from the table to
+// the record, the d-pad scrolls it there, and B closes the hall.
+void tst_GameKeys::hallRecordScrollsAndCloses()
+{
+    FallenHistory::Record fallen;
+    fallen.died = Sandbox::FixedMoment;
+    fallen.archive = QStringLiteral("Dead_23.55.11_06.12.2026.txt");
+    fallen.statistics = {"10", "10", "10", "10", "10"};
+    fallen.points = QStringLiteral("0");
+    fallen.levels = {"1", "1", "1", "1", "1", "1", "1"};
+    fallen.earned = FallenHistory::earned(fallen.statistics, fallen.points);
+    fallen.killer = GameRules::Red;
+    fallen.strength = 9;
+    for (int line = 0; line < 60; ++line)
+        fallen.lastLines << QStringLiteral("Enemy hits you by +%1 and it inflicts 1 damage.").arg(line);
+    QVERIFY(FallenHistory::append(fallen));
+    m_shown = std::make_unique<HallWindow>(nullptr);
+    m_shown->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_shown.get()));
+    auto *record = control<QPlainTextEdit>(m_shown.get(), "hallRecord");
+    VirtualPad pad(*m_gamepad);
+    pad.press(Gamepad::Button::A);
+    QVERIFY(record->isVisible());
+    pad.press(Gamepad::Button::RightShoulder);
+    QCOMPARE(QApplication::focusWidget(), record);
+    pad.press(Gamepad::Button::DpadDown);
+    pad.press(Gamepad::Button::DpadDown);
+    QCOMPARE(record->verticalScrollBar()->value(), 2 * record->verticalScrollBar()->singleStep());
+    pad.press(Gamepad::Button::B);
+    QVERIFY(!m_shown->isVisible());
 }
 
 // A controller plugged in while the game runs plays beside the first; one
