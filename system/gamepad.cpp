@@ -102,6 +102,10 @@ bool Gamepad::start()
     // folder watch below sees come and go. The library's own raw-device
     // drivers would need nodes that folder does not hold.
     SDL_SetHint(SDL_HINT_JOYSTICK_HIDAPI, "0");
+    // A is the lower face button on every controller, as the help says,
+    // also where the library would name the buttons by their printed
+    // labels (a Nintendo pad's A is its right one).
+    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
     // The library then learns of new nodes from the same folder
     // notification that wakes the game, not from a later device-manager
     // message that may not have arrived yet when the game looks.

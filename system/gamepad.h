@@ -5,7 +5,8 @@
 // left stick pushed past its dead zone is a press of the d-pad button of
 // that way; a held d-pad button or stick repeats as a held key does. The
 // buttons are named by their place, as on the common layout (A below, B
-// right, X left, Y above), whatever a brand prints on them.
+// right, X left, Y above), whatever a brand prints on them or the
+// library's database would call them.
 //
 // One object, made by main() (and by the tests that press buttons) and
 // living as long as the application. With no controller there it costs

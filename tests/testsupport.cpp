@@ -339,6 +339,11 @@ VirtualPad::VirtualPad(Gamepad &gamepad, const QList<QByteArray> &mappings)
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
     desc.name = "Test controller";
+    if (!mappings.isEmpty()) {
+        // The database goes by the maker's and the model's numbers.
+        desc.vendor_id = 0x1209;
+        desc.product_id = 0x0001;
+    }
     const int index = SDL_JoystickAttachVirtualEx(&desc);
     if (index < 0)
         qFatal("no virtual controller: %s", SDL_GetError());
