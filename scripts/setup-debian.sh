@@ -13,8 +13,10 @@ set -euo pipefail
 packages=(
     cmake g++ make
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libgl-dev
-    # Game controllers: SDL2's game controller API and its mapping database.
-    libsdl2-dev
+    # Game controllers: SDL2's game controller API and its mapping database;
+    # the desktop's key repeat, which a held direction follows, from the X
+    # server (libX11) and the Wayland compositor (libwayland-client).
+    libsdl2-dev libx11-dev libwayland-dev pkgconf
     # The translations: Qt's catalogue tools, gettext for the desktop entry
     # and metainfo, Qt's own catalogues (its standard buttons) and fonts for
     # Japanese, Chinese and Arabic.

@@ -1,8 +1,6 @@
 #include "system/gamepad.h"
 
-#include <QGuiApplication>
 #include <QSocketNotifier>
-#include <QStyleHints>
 
 #include <SDL.h>
 
@@ -62,6 +60,8 @@ Gamepad::Gamepad(QObject *parent)
     : QObject(parent)
 {
     m_repeat.setSingleShot(false);
+    // A held key's repeats are never early; neither are a held direction's.
+    m_repeat.setTimerType(Qt::PreciseTimer);
     connect(&m_repeat, &QTimer::timeout, this, &Gamepad::onRepeat);
 }
 
@@ -83,12 +83,6 @@ std::optional<Gamepad::Button> Gamepad::lean(int x, int y, bool pushed)
     if (qAbs(x) >= qAbs(y))
         return x < 0 ? Button::DpadLeft : Button::DpadRight;
     return y < 0 ? Button::DpadUp : Button::DpadDown;
-}
-
-int Gamepad::repeatInterval()
-{
-    const int rate = QGuiApplication::styleHints()->keyboardAutoRepeatRate();
-    return rate > 0 ? qMax(1000 / rate, 1) : 33;
 }
 
 bool Gamepad::start()
@@ -116,6 +110,7 @@ bool Gamepad::start()
         return false;
     }
     m_started = true;
+    m_keyRepeat = KeyRepeat::ofDesktop();
     SDL_GameControllerEventState(SDL_ENABLE);
     watchInputFolder();
     for (int index = 0; index < SDL_NumJoysticks(); ++index)
@@ -258,7 +253,10 @@ void Gamepad::onStick(int instance, int axis, int value)
 void Gamepad::push(int instance, Source source, Button direction)
 {
     m_held = Held{instance, source, direction};
-    m_repeat.start(RepeatDelay);
+    m_repeat.stop();
+    // Where a held key does not repeat, neither does a held direction.
+    if (m_keyRepeat.interval > 0)
+        m_repeat.start(m_keyRepeat.delay);
     emit pressed(direction, false);
 }
 
@@ -276,6 +274,8 @@ void Gamepad::onRepeat()
         m_repeat.stop();
         return;
     }
-    m_repeat.setInterval(repeatInterval());
+    // Set once, after the first wait: setting it restarts the timer.
+    if (m_repeat.interval() != m_keyRepeat.interval)
+        m_repeat.setInterval(m_keyRepeat.interval);
     emit pressed(m_held->direction, true);
 }

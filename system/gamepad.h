@@ -3,10 +3,11 @@
 // The game controllers: every controller the system knows, plugged in
 // before or while the game runs, reported as presses of its buttons. The
 // left stick pushed past its dead zone is a press of the d-pad button of
-// that way; a held d-pad button or stick repeats as a held key does. The
-// buttons are named by their place, as on the common layout (A below, B
-// right, X left, Y above), whatever a brand prints on them or the
-// library's database would call them.
+// that way; a held d-pad button or stick repeats as the desktop repeats a
+// held key (KeyRepeat, read when the controllers start). The buttons are
+// named by their place, as on the common layout (A below, B right, X left,
+// Y above), whatever a brand prints on them or the library's database
+// would call them.
 //
 // One object, made by main() (and by the tests that press buttons) and
 // living as long as the application. With no controller there it costs
@@ -14,6 +15,8 @@
 // notification on its device, woken only when the controller says
 // something. When the library or the system fails, start() says so and
 // the game plays on the keyboard alone.
+
+#include "system/keyrepeat.h"
 
 #include <QHash>
 #include <QObject>
@@ -79,11 +82,6 @@ public:
     // comes back well inside. Up is negative y, as the library reports it.
     static std::optional<Button> lean(int x, int y, bool pushed);
 
-    // How long a held direction waits before it repeats, and how often it
-    // repeats then: the keyboard's feel.
-    static constexpr int RepeatDelay = 500;
-    static int repeatInterval();
-
 signals:
     // A button went down, or a held direction repeats.
     void pressed(Gamepad::Button button, bool repeat);
@@ -114,5 +112,7 @@ private:
         Button direction = Button::DpadUp;
     };
     std::optional<Held> m_held;
+    // How the desktop repeats a held key, and the timer that does it.
+    KeyRepeat m_keyRepeat;
     QTimer m_repeat;
 };

@@ -1,5 +1,10 @@
 #include "testsupport.h"
 
+#include "system/keyrepeat.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QTest>
 
 #include <SDL.h>
@@ -10,7 +15,8 @@ using Button = Gamepad::Button;
 Q_DECLARE_METATYPE(std::optional<Gamepad::Button>)
 
 // A controller's stick as a d-pad: the dead zone, its hysteresis and the
-// way a stick leaning two ways counts; the face buttons by their place.
+// way a stick leaning two ways counts; a held direction repeating as the
+// desktop repeats a held key; the face buttons by their place.
 class tst_Gamepad : public QObject
 {
     Q_OBJECT
@@ -19,6 +25,8 @@ private slots:
     void initTestCase();
     void lean_data();
     void lean();
+    void heldDirectionRepeats_data();
+    void heldDirectionRepeats();
     void faceButtonsByPlace_data();
     void faceButtonsByPlace();
 
@@ -59,6 +67,74 @@ void tst_Gamepad::lean()
     QFETCH(bool, pushed);
     QFETCH(std::optional<Button>, way);
     QCOMPARE(Gamepad::lean(x, y, pushed), way);
+}
+
+void tst_Gamepad::heldDirectionRepeats_data()
+{
+    QTest::addColumn<Button>("button");
+    QTest::addColumn<int>("axis");
+    QTest::addColumn<int>("value");
+    QTest::newRow("d-pad right") << Button::DpadRight << -1 << 0;
+    QTest::newRow("stick up") << Button::DpadUp << int(SDL_CONTROLLER_AXIS_LEFTY) << -32768;
+}
+
+namespace {
+
+// Runs the events for `ms` milliseconds, each as it comes (QTest::qWait
+// would look only every 10 ms).
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+// A held direction is pressed at once, again after the desktop's key
+// repeat delay, then once every repeat interval until it is let go: the
+// desktop's setting as the game reads it, whatever it is on the platform
+// the test runs on. No repeat comes before it is due; a busy machine may
+// make one a little late.
+void tst_Gamepad::heldDirectionRepeats()
+{
+    QFETCH(Button, button);
+    QFETCH(int, axis);
+    QFETCH(int, value);
+    const KeyRepeat desktop = KeyRepeat::ofDesktop();
+    qInfo("The desktop repeats a held key after %d ms, then every %d ms", desktop.delay, desktop.interval);
+    VirtualPad pad(*m_gamepad);
+    QElapsedTimer clock;
+    QList<double> at;
+    QList<std::pair<Button, bool>> presses;
+    const QMetaObject::Connection heard = connect(m_gamepad, &Gamepad::pressed, this, [&](Button pressed, bool repeat) {
+        at << clock.nsecsElapsed() / 1e6;
+        presses << std::pair(pressed, repeat);
+    });
+    const int repeats = desktop.interval > 0 ? 16 : 0;
+    clock.start();
+    pad.set(button, axis, value, true);
+    runFor(desktop.delay + repeats * desktop.interval + std::max(desktop.interval, 20) / 2);
+    pad.set(button, axis, value, false);
+    const qsizetype held = presses.size();
+    runFor(2 * std::max(desktop.interval, 20));
+    disconnect(heard);
+
+    QCOMPARE(presses.size(), held);
+    QVERIFY2(held >= 1 + std::min(repeats, 2), qPrintable(QStringLiteral("%1 presses").arg(held)));
+    for (qsizetype i = 0; i < held; ++i)
+        QCOMPARE(presses[i], std::pair(button, i > 0));
+    // When each repeat is due after the first press: the first after the
+    // delay, each next one an interval after the one before was due.
+    for (qsizetype k = 1; k < held; ++k) {
+        const double due = k == 1 ? desktop.delay : at[1] - at[0] + (k - 1) * desktop.interval;
+        const double came = at[k] - at[0];
+        // A millisecond is the clocks' rounding.
+        QVERIFY2(
+            came >= due - 1 && came <= due + desktop.interval + 50,
+            qPrintable(
+                QStringLiteral("repeat %1 came %2 ms after the press, due after %3 ms").arg(k).arg(came).arg(due)));
+    }
 }
 
 void tst_Gamepad::faceButtonsByPlace_data()
