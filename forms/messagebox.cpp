@@ -16,7 +16,10 @@ const QLatin1String QuestionName("gameQuestion");
 
 // A box that keeps its size the way the game's windows do (it may grow on
 // Wayland): QMessageBox fixes its size whenever it is shown or its layout
-// changes, so the size is let go again each time.
+// changes, so the size is let go again each time. It opens centred on the
+// window it belongs to by that window's own rectangle: Qt would go by
+// where the window system last said that window was, which at the start
+// may not have come yet (the title then counts as standing at 0,0).
 class GameMessageBox : public QMessageBox
 {
 public:
@@ -28,8 +31,15 @@ protected:
         const bool handled = QMessageBox::event(event);
         if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)
             WindowPlacement::keepSize(this);
+        if (event->type() == QEvent::Show && !m_placed) {
+            m_placed = true;
+            WindowPlacement::centreOn(this, parentWidget());
+        }
         return handled;
     }
+
+private:
+    bool m_placed = false;
 };
 
 // The window the box belongs to, so that the window system keeps it over

@@ -15,7 +15,7 @@ import unittest
 from . import facts, files
 from .display import X11
 from .game import Game
-from .processes import log, run
+from .processes import log, run, wait_until
 
 # A walk onto an enemy has to be over before the enemies' first step and
 # the first healing in the bottom row, at the enemy clock's 100th tick. A
@@ -276,6 +276,21 @@ class Scenario(unittest.TestCase):
         """Leaves the battle by Alt+R, Retreat: the battle window goes."""
         self.game.keys(battle, "alt+r")
         self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
+
+    def expect_over(self, window, owner, what, seconds=5):
+        """WINDOW comes to stand over OWNER, as a message stands over the
+        window it belongs to, within SECONDS (a window just shown may not
+        have its last size yet): the centre of its frame in the middle
+        third of the owner's frame (a title bar more or less is no matter)."""
+        def where():
+            x, y, width, height = self.x.frame_geometry(window)
+            ox, oy, owidth, oheight = self.x.frame_geometry(owner)
+            dx, dy = (x + width / 2) - (ox + owidth / 2), (y + height / 2) - (oy + oheight / 2)
+            over = abs(dx) <= owidth / 6 and abs(dy) <= oheight / 6
+            return over, (x, y, width, height, ox, oy, owidth, oheight)
+        if not wait_until(lambda: where()[0], seconds):
+            self.fail("%s stands at %d,%d (%dx%d with its frame), not over its window at %d,%d (%dx%d)"
+                      % ((what,) + where()[1]))
 
     def close_map_and_wait(self, map_window):
         """Closes the map through the window manager; the game must save and

@@ -94,6 +94,7 @@ class Play(Scenario):
         self.game.keys(title, "x")
         box = self.game.window("box map", 15)
         self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
+        self.expect_over(box, title, "the missing-file message")
         # The title stays up behind the message, and nothing is written
         # before the player has seen it.
         self.assertTrue(self.x.shown(title), "the title window went away while the missing-file message was up")
