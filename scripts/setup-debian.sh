@@ -29,6 +29,8 @@ package_packages=(build-essential dpkg-dev debhelper)
 test_packages=(
     "${package_packages[@]}"
     xvfb openbox xdotool wmctrl x11-utils xclip
+    # Sets the X server's key repeat, which a held direction follows.
+    xkbset
     # Holds a save back at its last step, so that a kill lands there.
     strace
     # The session manager of the session scenario speaks XSMP through them.

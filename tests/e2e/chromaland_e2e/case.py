@@ -172,8 +172,9 @@ class Scenario(unittest.TestCase):
         filled = len(row) - sum(empty)
         return round(filled * facts.PHASE_TICKS / len(row))
 
-    def meet_enemy(self, map_window, enemy):
-        """Walks from the start square onto the enemy at once. Returns the
+    def meet_enemy(self, map_window, enemy, walk=None):
+        """Walks from the start square onto the enemy at once, with the
+        arrow keys or with walk(keys) (a controller's d-pad). Returns the
         battle window when the battle began before the enemies' first
         step, None when it may not have (an enemy moved first, or no
         battle came).
@@ -209,7 +210,10 @@ class Scenario(unittest.TestCase):
                 log("the map shows no enemy clock to count the walk by")
                 return None
             read = now_ms()
-            self.game.keys(map_window, *path)
+            if walk:
+                walk(path)
+            else:
+                self.game.keys(map_window, *path)
         taken = started = now_ms()
         # Counted from the map's first sight when start_to_map saw it (no
         # tick passes while the game is held).

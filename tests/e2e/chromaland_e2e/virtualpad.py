@@ -1,0 +1,79 @@
+"""A game controller for the real program: the library virtualpad.c (built
+beside the tests as chromaland-virtualpad.so) loaded into the game with
+LD_PRELOAD, which attaches one of SDL's virtual controllers when the game
+starts its controller support, and a FIFO through which a scenario works
+its buttons and stick in SDL's own names ("a", "start", "dpright",
+"leftx")."""
+
+import os
+
+from .processes import log, wait_until
+
+# The buttons by the keys' names that walk_to() gives.
+DPAD = {"Up": "dpup", "Down": "dpdown", "Left": "dpleft", "Right": "dpright"}
+
+
+class VirtualPad:
+    """One controller for the games started with its environment (env());
+    opened() says when the game has taken it up, and from then on press(),
+    hold() and let_go() work it."""
+
+    def __init__(self, exe, folder):
+        self.library = os.path.join(os.path.dirname(os.path.abspath(exe)), "tests", "e2e", "chromaland-virtualpad.so")
+        if not os.path.exists(self.library):
+            raise AssertionError("no virtual controller library at %s (it is built with the tests)" % self.library)
+        self.folder = os.path.join(folder, "virtualpad")
+        os.makedirs(self.folder, exist_ok=True)
+        self.control_path = os.path.join(self.folder, "control")
+        if not os.path.exists(self.control_path):
+            os.mkfifo(self.control_path)
+        # Read and write: never waits for the game's end to be there.
+        self.control = os.open(self.control_path, os.O_RDWR)
+
+    def close(self):
+        os.close(self.control)
+
+    def env(self):
+        """What the game's environment needs for the controller."""
+        return {"LD_PRELOAD": self.library, "CHROMALAND_VIRTUALPAD": self.folder}
+
+    def opened(self, game, seconds):
+        """Waits until GAME has opened the controller's node, which it does
+        once the title has painted its first picture."""
+        node = os.path.join(self.folder, "pad")
+
+        def has_it():
+            game.alive("the game to open the controller")
+            try:
+                fds = os.listdir("/proc/%d/fd" % game.pid)
+            except OSError:
+                return False
+            for fd in fds:
+                try:
+                    if os.readlink("/proc/%d/fd/%s" % (game.pid, fd)) == node:
+                        return True
+                except OSError:
+                    pass
+            return False
+        if not wait_until(has_it, seconds):
+            raise AssertionError("the game did not open the virtual controller within %d s" % seconds)
+
+    def send(self, *commands):
+        os.write(self.control, "".join(command + "\n" for command in commands).encode())
+
+    def press(self, *buttons):
+        """Each button down and up again, one after another."""
+        log("controller: " + " ".join(buttons))
+        self.send(*[command for button in buttons for command in (button + " down", button + " up")])
+
+    def hold(self, button):
+        log("controller: %s held" % button)
+        self.send(button + " down")
+
+    def let_go(self, button):
+        log("controller: %s let go" % button)
+        self.send(button + " up")
+
+    def walk(self, keys):
+        """The arrow keys as d-pad presses."""
+        self.press(*[DPAD[key] for key in keys])
