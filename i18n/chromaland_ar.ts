@@ -258,16 +258,8 @@
         <translation>يفتح قاعة الراحلين: كل شخصية ماتت.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>أي مفتاح ما عدا ⁨%1⁩ و⁨%2⁩</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>يغلق القاعة.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>تنقّل من شخصية راحلة إلى أخرى.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>ينسخ ذلك السجل نصًا.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>يسألك هل تريد حفظ شخصيتك وإنهاء اللعبة.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>يحفظ شخصيتك وينهي اللعبة.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>يعود إلى اللعبة.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>تنقّل من شخصية راحلة إلى أخرى؛ وفي السجل مرّر نصه.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>تنقّل بين القائمة والسجل وزر «إغلاق».</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>مرّر نص المساعدة صفحةً بعد صفحة.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>أي مفتاح ما عدا ⁨%1⁩ و⁨%2⁩ و⁨%3⁩</translation>
     </message>
 </context>
 <context>
@@ -672,6 +693,10 @@ The battle&apos;s last lines:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>تحتفظ اللعبة بشخصية واحدة، في هذا الملف:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>عند السؤال عن الحفظ والخروج</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1277,6 +1302,21 @@ The battle&apos;s last lines:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>لا نقاط لتنفقها: ما زلت على الخريطة، %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>هل تريد الحفظ والخروج؟</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>احفظ واخرج</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>تابع اللعب</translation>
     </message>
 </context>
 <context>

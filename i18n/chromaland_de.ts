@@ -258,16 +258,8 @@
         <translation>Öffnet die Halle der Gefallenen: jede Figur, die gestorben ist.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>Jede Taste außer %1 und %2</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>Schließt die Halle.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>Von einer gefallenen Figur zur nächsten.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>Kopiert diesen Eintrag als Text.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>Fragt, ob dein Charakter gespeichert und das Spiel beendet werden soll.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>Speichert deinen Charakter und beendet das Spiel.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>Kehrt zum Spiel zurück.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>Von einer gefallenen Figur zur nächsten; im Eintrag blättern.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>Zwischen der Liste, dem Eintrag und der Schaltfläche „Schließen“ wechseln.</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>Seitenweise durch die Hilfe blättern.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>Jede Taste außer %1, %2 und %3</translation>
     </message>
 </context>
 <context>
@@ -664,6 +685,10 @@ Die letzten Zeilen des Kampfes:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>Das Spiel führt einen einzigen Charakter, in dieser Datei:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>Bei der Frage „Speichern und beenden?“</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1237,6 +1262,21 @@ Die letzten Zeilen des Kampfes:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>Keine Punkte auszugeben: Du bist weiter auf der Karte, %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>Speichern und beenden?</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>Speichern und beenden</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>Weiterspielen</translation>
     </message>
 </context>
 <context>

@@ -258,16 +258,8 @@
         <translation>Abre el salón de los caídos: cada personaje que ha muerto.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>Cualquier tecla salvo %1 y %2</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>Cierra el salón.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>Pasar de un personaje caído a otro.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>Copia ese registro como texto.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>Pregunta si quieres guardar tu personaje y terminar la partida.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>Guarda tu personaje y termina la partida.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>Vuelve a la partida.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>Pasar de un personaje caído a otro; en el registro, desplazarse por él.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>Pasar entre la lista, el registro y el botón Cerrar.</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>Desplazarse por la ayuda página a página.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>Cualquier tecla salvo %1, %2 y %3</translation>
     </message>
 </context>
 <context>
@@ -664,6 +685,10 @@ Las últimas líneas del combate:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>El juego conserva un único personaje, en este archivo:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>Al preguntar si guardar y salir</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1237,6 +1262,21 @@ Las últimas líneas del combate:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>No tienes puntos que gastar: sigues en el mapa, %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>¿Guardar y salir?</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>Guardar y salir</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>Seguir jugando</translation>
     </message>
 </context>
 <context>

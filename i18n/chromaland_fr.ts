@@ -258,16 +258,8 @@
         <translation>Ouvre le panthéon des morts : chaque personnage tombé.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>Toute touche sauf %1 et %2</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>Ferme le panthéon.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>Passer d’un personnage tombé à un autre.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>Copie cette fiche sous forme de texte.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>Demande si tu veux enregistrer ton personnage et terminer la partie.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>Enregistre ton personnage et termine la partie.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>Revient à la partie.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>Passer d’un personnage tombé à un autre&#x202f;; dans la fiche, la faire défiler.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>Passer de la liste à la fiche et au bouton Fermer.</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>Faire défiler l’aide page par page.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>Toute touche sauf %1, %2 et %3</translation>
     </message>
 </context>
 <context>
@@ -664,6 +685,10 @@ Les dernières lignes du combat :
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>Le jeu garde un seul personnage, dans ce fichier&#x202f;:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>À la question «&#x202f;Enregistrer et quitter&#x202f;?&#x202f;»</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1237,6 +1262,21 @@ Les dernières lignes du combat :
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>Aucun point à dépenser&#x202f;: tu es toujours sur la carte, %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>Enregistrer et quitter&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>Enregistrer et quitter</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>Continuer à jouer</translation>
     </message>
 </context>
 <context>

@@ -258,16 +258,8 @@
         <translation>Apre la sala dei caduti: ogni personaggio morto.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>Qualsiasi tasto tranne %1 e %2</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>Chiude la sala.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>Passano da un personaggio caduto all’altro.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>Copia quella scheda come testo.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>Chiede se salvare il personaggio e terminare il gioco.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>Salvano il personaggio e terminano il gioco.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>Torna al gioco.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>Passano da un personaggio caduto all’altro; nella scheda, la fanno scorrere.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>Passano tra l’elenco, la scheda e il pulsante Chiudi.</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>Fanno scorrere la guida una pagina alla volta.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>Qualsiasi tasto tranne %1, %2 e %3</translation>
     </message>
 </context>
 <context>
@@ -664,6 +685,10 @@ Le ultime righe della battaglia:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>Il gioco conserva un solo personaggio, in questo file:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>Alla domanda se salvare e uscire</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1237,6 +1262,21 @@ Le ultime righe della battaglia:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>Nessun punto da spendere: sei ancora sulla mappa, %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>Salvare e uscire?</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>Salva ed esci</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>Continua a giocare</translation>
     </message>
 </context>
 <context>

@@ -258,16 +258,8 @@
         <translation>倒れた者の殿堂を開きます（死んだキャラクターの一覧）。</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>%1 と %2 以外のキー</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>殿堂を閉じます。</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>倒れたキャラクターの間を移動します。</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>その記録をテキストとしてコピーします。</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>キャラクターを保存してゲームを終了するかを確かめます。</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>キャラクターを保存してゲームを終了します。</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>ゲームに戻ります。</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>倒れたキャラクターの間を移動します。記録の中では記録をスクロールします。</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>一覧、記録、閉じるボタンの間を移動します。</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>ヘルプを 1 ページずつスクロールします。</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>%1、%2、%3 以外のキー</translation>
     </message>
 </context>
 <context>
@@ -662,6 +683,10 @@ The battle&apos;s last lines:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>このゲームが保持するキャラクターは 1 人で、次のファイルに保存されます。</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>保存して終了するかを聞かれたとき</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1227,6 +1252,21 @@ The battle&apos;s last lines:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>使えるポイントはありません。マップのままです（%1）。</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>保存して終了しますか？</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>保存して終了</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>プレイを続ける</translation>
     </message>
 </context>
 <context>

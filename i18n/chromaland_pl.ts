@@ -258,16 +258,8 @@
         <translation>Otwiera salę poległych: każdą postać, która zginęła.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>Każdy klawisz oprócz %1 i %2</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>Zamyka salę.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>Przechodzą od jednej poległej postaci do innej.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>Kopiuje ten wpis jako tekst.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>Pyta, czy zapisać postać i zakończyć grę.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>Zapisują postać i kończą grę.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>Wraca do gry.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>Przechodzą od jednej poległej postaci do innej; we wpisie przewijają go.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>Przechodzą między listą, wpisem i przyciskiem Zamknij.</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>Przewijają pomoc o całą stronę.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>Każdy klawisz oprócz %1, %2 i %3</translation>
     </message>
 </context>
 <context>
@@ -666,6 +687,10 @@ Ostatnie wiersze walki:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>Gra przechowuje jedną postać, w tym pliku:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>Przy pytaniu o zapis i wyjście</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1247,6 +1272,21 @@ Ostatnie wiersze walki:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>Brak punktów do wydania: nadal jesteś na mapie, %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>Zapisać i wyjść?</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>Zapisz i wyjdź</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>Graj dalej</translation>
     </message>
 </context>
 <context>

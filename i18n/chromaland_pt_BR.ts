@@ -258,16 +258,8 @@
         <translation>Abre o salão dos caídos: cada personagem que morreu.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>Qualquer tecla exceto %1 e %2</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>Fecha o salão.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>Passam de um personagem caído para outro.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>Copia esse registro como texto.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>Pergunta se você quer salvar seu personagem e encerrar o jogo.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>Salvam seu personagem e encerram o jogo.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>Volta ao jogo.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>Passam de um personagem caído para outro; no registro, rolam o texto.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>Passam entre a lista, o registro e o botão Fechar.</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>Rolam a ajuda uma página por vez.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>Qualquer tecla exceto %1, %2 e %3</translation>
     </message>
 </context>
 <context>
@@ -664,6 +685,10 @@ As últimas linhas da batalha:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>O jogo guarda um único personagem, neste arquivo:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>Ao perguntar se você quer salvar e sair</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1237,6 +1262,21 @@ As últimas linhas da batalha:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>Nenhum ponto para gastar: você continua no mapa, %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>Salvar e sair?</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>Salvar e sair</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>Continuar jogando</translation>
     </message>
 </context>
 <context>

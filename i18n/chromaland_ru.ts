@@ -258,16 +258,8 @@
         <translation>Открывает зал павших: всех погибших персонажей.</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>Любая клавиша, кроме %1 и %2</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>Закрывает зал.</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>Переход от одного павшего персонажа к другому.</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>Копирует эту запись как текст.</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>Спрашивает, сохранить ли персонажа и закончить игру.</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>Сохраняет персонажа и заканчивает игру.</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>Возвращает в игру.</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>Переход от одного павшего персонажа к другому; в записи — её прокрутка.</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>Переход между списком, записью и кнопкой «Закрыть».</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>Прокрутка справки по страницам.</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>Любая клавиша, кроме %1, %2 и %3</translation>
     </message>
 </context>
 <context>
@@ -666,6 +687,10 @@ The battle&apos;s last lines:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>В игре хранится один персонаж, в этом файле:</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>При вопросе «Сохранить и выйти?»</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1247,6 +1272,21 @@ The battle&apos;s last lines:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>Очков нет: ты по-прежнему на карте, %1.</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>Сохранить и выйти?</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>Сохранить и выйти</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>Играть дальше</translation>
     </message>
 </context>
 <context>

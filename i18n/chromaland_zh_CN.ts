@@ -258,16 +258,8 @@
         <translation>打开阵亡者名人堂：每一个死去的角色。</translation>
     </message>
     <message>
-        <source>Any key but %1 and %2</source>
-        <translation>除 %1 和 %2 以外的任意键</translation>
-    </message>
-    <message>
         <source>Closes the hall.</source>
         <translation>关闭名人堂。</translation>
-    </message>
-    <message>
-        <source>Go from one fallen character to another.</source>
-        <translation>在阵亡的角色之间移动。</translation>
     </message>
     <message>
         <source>Shows the whole record of the chosen character.</source>
@@ -276,6 +268,35 @@
     <message>
         <source>Copies that record as text.</source>
         <translation>将该记录复制为文本。</translation>
+    </message>
+    <message>
+        <source>Asks whether to save your character and end the game.</source>
+        <translation>询问是否保存你的角色并结束游戏。</translation>
+    </message>
+    <message>
+        <source>Saves your character and ends the game.</source>
+        <translation>保存你的角色并结束游戏。</translation>
+    </message>
+    <message>
+        <source>Goes back to the game.</source>
+        <translation>返回游戏。</translation>
+    </message>
+    <message>
+        <source>Go from one fallen character to another; in the record, scroll it.</source>
+        <translation>在阵亡的角色之间移动；在记录中则滚动记录。</translation>
+    </message>
+    <message>
+        <source>Go between the list, the record and the Close button.</source>
+        <translation>在列表、记录和“关闭”按钮之间移动。</translation>
+    </message>
+    <message>
+        <source>Scroll the help a page at a time.</source>
+        <translation>逐页滚动帮助。</translation>
+    </message>
+    <message>
+        <source>Any key but %1, %2 and %3</source>
+        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
+        <translation>除 %1、%2 和 %3 以外的任意键</translation>
     </message>
 </context>
 <context>
@@ -662,6 +683,10 @@ The battle&apos;s last lines:
         <source>The game keeps one character, in this file:</source>
         <extracomment>The file&apos;s full path follows on a line of its own.</extracomment>
         <translation>游戏只保存一个角色，保存在以下文件中：</translation>
+    </message>
+    <message>
+        <source>When asked to save and quit</source>
+        <translation>询问是否保存并退出时</translation>
     </message>
     <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
@@ -1227,6 +1252,21 @@ The battle&apos;s last lines:
         <source>No points to spend: you are still on the map, %1.</source>
         <extracomment>Told by a screen reader when Tab finds nothing else to go to; %1 is the player&apos;s square (&quot;Column 1, row 22&quot;).</extracomment>
         <translation>没有可分配的点数：你仍在地图上，%1。</translation>
+    </message>
+    <message>
+        <source>Save and quit?</source>
+        <extracomment>Asked when the player presses Ctrl+Q on the map (Start on a game controller).</extracomment>
+        <translation>保存并退出？</translation>
+    </message>
+    <message>
+        <source>Save and quit</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that saves the character and ends the game.</extracomment>
+        <translation>保存并退出</translation>
+    </message>
+    <message>
+        <source>Play on</source>
+        <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
+        <translation>继续游戏</translation>
     </message>
 </context>
 <context>
