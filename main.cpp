@@ -7,6 +7,7 @@
 #include "system/language.h"
 #include "system/playersettings.h"
 #include "system/processtuning.h"
+#include "system/sound.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
@@ -29,6 +30,9 @@ int main(int argc, char *argv[])
     // as F2 on the map would.
     const QCommandLineOption colourSymbols(QStringLiteral("colour-symbols"), HelpPage::colourSymbolsOption());
     options.addOption(colourSymbols);
+    // Silence, and remembered, as F4 would.
+    const QCommandLineOption noSound(QStringLiteral("no-sound"), HelpPage::noSoundOption());
+    options.addOption(noSound);
     if (!options.parse(QApplication::arguments())) {
         std::fprintf(stderr, "%s\n", qPrintable(options.errorText()));
         return 2;
@@ -39,6 +43,11 @@ int main(int argc, char *argv[])
         options.showVersion();
     if (options.isSet(colourSymbols))
         PlayerSettings::setColourSymbols(true);
+    if (options.isSet(noSound))
+        PlayerSettings::setSound(false);
+    // Nothing of the sound is loaded or opened until the first sound.
+    Sound::setOn(PlayerSettings::sound());
+    Sound::setCueChoice(PlayerSettings::enemyCue());
 
     // Most of the title's first picture is spent reading the system's fonts;
     // they are read meanwhile, while the window is built and mapped.

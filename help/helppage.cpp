@@ -356,3 +356,9 @@ QString HelpPage::colourSymbolsOption()
     //: The description of the --colour-symbols option in the program's --help.
     return tr("Shows the colour symbols on the map, and keeps them on.");
 }
+
+QString HelpPage::noSoundOption()
+{
+    //: The description of the --no-sound option in the program's --help.
+    return tr("Silences the game, and keeps it silent until sound is switched on again.");
+}

@@ -22,6 +22,8 @@ public:
 
     // What --colour-symbols does, as the program's --help lists it.
     static QString colourSymbolsOption();
+    // What --no-sound does.
+    static QString noSoundOption();
 
 private:
     static QString playing();
