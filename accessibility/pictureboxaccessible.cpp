@@ -121,38 +121,7 @@ QString PictureBoxAccessible::content() const
 
 namespace {
 
-// The other shown marker with a name nearest to the container's own
-// marker, in squares across and down from it (nearest first by steps, then
-// by index), or none.
-struct Other
-{
-    const PictureBox *box = nullptr;
-    int across = 0;
-    int down = 0;
-    int steps() const { return std::abs(across) + std::abs(down); }
-};
-
-Other nearestOther(const PictureBox *container)
-{
-    const PictureBox *you = marker(container);
-    if (!you)
-        return {};
-    const int column = square(you->left());
-    const int row = square(you->top());
-    Other nearest;
-    int best = std::numeric_limits<int>::max();
-    const auto others = container->findChildren<const PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
-    for (const PictureBox *other : others) {
-        if (other == you || !other->shown() || other->accessibleName().isEmpty())
-            continue;
-        const Other candidate{other, square(other->left()) - column, square(other->top()) - row};
-        if (candidate.steps() < best) {
-            best = candidate.steps();
-            nearest = candidate;
-        }
-    }
-    return nearest;
-}
+using Other = PictureBoxAccessible::Nearest;
 
 QString wayTo(const Other &other)
 {
@@ -172,18 +141,42 @@ QString wayTo(const Other &other)
 
 } // namespace
 
+int PictureBoxAccessible::Nearest::steps() const
+{
+    return std::abs(across) + std::abs(down);
+}
+
+std::optional<PictureBoxAccessible::Nearest> PictureBoxAccessible::nearestOf(const PictureBox *box)
+{
+    const PictureBox *you = marker(box);
+    if (!you)
+        return std::nullopt;
+    const int column = square(you->left());
+    const int row = square(you->top());
+    std::optional<Nearest> nearest;
+    const auto others = box->findChildren<const PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const PictureBox *other : others) {
+        if (other == you || !other->shown() || other->accessibleName().isEmpty())
+            continue;
+        const Nearest candidate{other, square(other->left()) - column, square(other->top()) - row};
+        if (!nearest || candidate.steps() < nearest->steps())
+            nearest = candidate;
+    }
+    return nearest;
+}
+
 QString PictureBoxAccessible::closeBy(const PictureBox *box)
 {
-    const Other other = nearestOther(box);
-    if (!other.box || other.steps() > 1)
+    const std::optional<Nearest> nearest = nearestOf(box);
+    if (!nearest || nearest->steps() > 1)
         return QString();
-    if (other.steps() == 0)
+    if (nearest->steps() == 0)
         //: An enemy (%1, e.g. "Green enemy") stands on the player's square; the next key starts the battle.
         return QCoreApplication::translate("PictureBoxAccessible", "%1 on your square: any key fights it.")
-            .arg(other.box->accessibleName());
+            .arg(nearest->marker->accessibleName());
     //: An enemy (%1, e.g. "Green enemy") stands next to the player, the way %2 ("1 up").
     return QCoreApplication::translate("PictureBoxAccessible", "%1 beside you: %2.")
-        .arg(other.box->accessibleName(), wayTo(other));
+        .arg(nearest->marker->accessibleName(), wayTo(*nearest));
 }
 
 QString PictureBoxAccessible::nearestMarker() const
@@ -191,12 +184,12 @@ QString PictureBoxAccessible::nearestMarker() const
     const QString near = closeBy(box());
     if (!near.isEmpty())
         return near;
-    const Other other = nearestOther(box());
-    if (!other.box)
+    const std::optional<Nearest> nearest = nearestOf(box());
+    if (!nearest)
         return QCoreApplication::translate("PictureBoxAccessible", "No one else in sight.");
     //: The nearest enemy (%1, e.g. "Green enemy") and the way to it (%2, e.g. "2 up, 1 right"), told after each step.
     return QCoreApplication::translate("PictureBoxAccessible", "%1: %2.")
-        .arg(other.box->accessibleName(), wayTo(other));
+        .arg(nearest->marker->accessibleName(), wayTo(*nearest));
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const

@@ -22,6 +22,8 @@
 
 #include <QAccessibleWidget>
 
+#include <optional>
+
 class PictureBox;
 
 class PictureBoxAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public ReadOnlyText
@@ -55,6 +57,18 @@ public:
     // square or a step from it ("Red enemy on your square: any key fights
     // it."), else an empty text.
     static QString closeBy(const PictureBox *box);
+
+    // The nearest other shown marker with a name (nearest by steps, then
+    // by its place among the box's children), in squares across (right is
+    // positive) and down from the box's marker; the way a reader is told.
+    struct Nearest
+    {
+        const PictureBox *marker = nullptr;
+        int across = 0;
+        int down = 0;
+        int steps() const;
+    };
+    static std::optional<Nearest> nearestOf(const PictureBox *box);
 
 private:
     PictureBox *box() const;

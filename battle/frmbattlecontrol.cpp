@@ -8,6 +8,7 @@
 #include "system/language.h"
 #include "forms/messagebox.h"
 #include "system/randomsource.h"
+#include "system/sound.h"
 #include "forms/windowplacement.h"
 #include "forms/windowsetup.h"
 #include "widgets/accessibleproperty.h"
@@ -290,11 +291,13 @@ frmBattleControl::Refusal frmBattleControl::attack()
     if (!attack.hit()) {
         //: %1 is how far the player's roll fell short, a number of 0 or more.
         ui->lbl_Status->setText(tr("You miss by -%1").arg(number(std::fabs(double(attack.margin)))));
+        hear(SoundSet::Effect::YourMiss);
     } else {
         ui->lbl_Enemy_HP_val->setText(number(attack.enemyHealth));
         //: %1 is how far the player's roll beat the enemy's; %n the damage done.
         ui->lbl_Status->setText(
             tr("You hit by +%1 and inflict %n damage.", nullptr, attack.damage).arg(number(attack.margin)));
+        hear(SoundSet::Effect::YourHit);
     }
     if (const Refusal refused = CheckEnemyDead())
         return refused;
@@ -323,6 +326,7 @@ frmBattleControl::Refusal frmBattleControl::blast()
     ui->lbl_MP_val->setText(number(blast.magic));
     //: %n is both the damage done and the magic spent.
     ui->lbl_Status->setText(tr("You magically blast for %n magic points.", nullptr, blast.damage));
+    hear(SoundSet::Effect::Blast);
     if (const Refusal refused = CheckEnemyDead())
         return refused;
     return EnemyAttack();
@@ -348,6 +352,7 @@ frmBattleControl::Refusal frmBattleControl::heal()
         ui->lbl_MP_val->setText(number(heal.magic));
         //: %n is both the health restored and the magic spent.
         ui->lbl_Status->setText(tr("You heal for %n magic points.", nullptr, heal.amount));
+        hear(SoundSet::Effect::Heal);
         break;
     }
     return EnemyAttack();
@@ -361,6 +366,7 @@ frmBattleControl::Refusal frmBattleControl::CheckEnemyDead()
     if (!BattleRules::defeated(*enemyHealth))
         return std::nullopt;
     ui->lbl_Enemy_HP_val->setText(Dead);
+    hear(SoundSet::Effect::Win);
     // Leaving with the win is what is left to do.
     ui->cmd_Retreat->setFocus();
     ui->cmd_Attack->hide();
@@ -382,17 +388,22 @@ frmBattleControl::Refusal frmBattleControl::EnemyAttack()
     if (!turn.hit()) {
         //: %1 is how far the enemy's roll fell short, a number above 0.
         appendStatus(tr("Enemy missed by -%1").arg(number(turn.margin)));
+        hear(SoundSet::Effect::EnemyMiss);
         return std::nullopt;
     }
     //: %1 is how far the enemy's roll beat the player's dodge; %n the damage done.
     appendStatus(tr("Enemy hits you by +%1 and it inflicts %n damage.", nullptr, turn.damage)
                      .arg(number(std::fabs(double(turn.margin)))));
     ui->lbl_HP_val->setText(number(turn.health));
+    hear(SoundSet::Effect::EnemyHit);
     if (!turn.killed())
         return std::nullopt;
 
-    // Death: the result first, then the player is told, then the battle ends.
+    // Death: the result first, then the player is told (heard while the
+    // message waits), then the battle ends.
     m_map.lbl_EnemyTag->setText(Dead);
+    hear(SoundSet::Effect::Death);
+    playSounds();
     MessageBox::show(tr("You have died."));
     ReturnStatsToMap();
     endBattle();
@@ -414,7 +425,9 @@ void frmBattleControl::playerTurn(Refusal (frmBattleControl::*move)())
     const QString magic = ui->lbl_MP_val->text();
     const bool attackShown = !ui->cmd_Attack->isHidden();
     const bool blastShown = !ui->cmd_Blast->isHidden();
+    m_sounds.clear();
     const auto rollBack = [&](const QString &report) {
+        m_sounds.clear();
         ui->lbl_Enemy_HP_val->setText(enemyHealth);
         ui->lbl_HP_val->setText(health);
         ui->lbl_MP_val->setText(magic);
@@ -431,6 +444,7 @@ void frmBattleControl::playerTurn(Refusal (frmBattleControl::*move)())
     } catch (const std::exception &) {
         rollBack(tr("That move could not be carried out: nothing happened."));
     }
+    playSounds();
     // The turn's lines, as a screen reader speaks them where the focus is.
     if (!m_battleOver)
         AccessibleUpdates::announce(ui->lbl_Status);
@@ -457,6 +471,18 @@ void frmBattleControl::appendStatus(const QString &line)
     ui->lbl_Status->setText(ui->lbl_Status->text() + Language::lineBreak() + line);
 }
 
+void frmBattleControl::hear(SoundSet::Effect effect)
+{
+    m_sounds.push_back(effect);
+}
+
+void frmBattleControl::playSounds()
+{
+    for (SoundSet::Effect effect : m_sounds)
+        Sound::play(effect);
+    m_sounds.clear();
+}
+
 void frmBattleControl::callOff(const QString &reason)
 {
     // The enemy stays where it is, and health and magic on the map were
@@ -477,6 +503,7 @@ int frmBattleControl::exec()
     // A battle that was called off at load is over before it is shown.
     if (m_battleOver)
         return result();
+    Sound::play(SoundSet::Effect::BattleOpens);
     return QDialog::exec();
 }
 

@@ -23,10 +23,12 @@
 
 #include "battle/battlerules.h"
 #include "logic/mapcontrols.h"
+#include "resources/soundset.h"
 
 #include <QDialog>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace Ui {
 class frmBattleControl;
@@ -82,6 +84,10 @@ private:
     QString refusalLine(BattleRules::Unusable value) const;
     static QString noMagicLine();
     void appendStatus(const QString &line);
+    // The turn's sounds, heard once the turn stands: a refused move is
+    // rolled back, its sounds with it.
+    void hear(SoundSet::Effect effect);
+    void playSounds();
     void callOff(const QString &reason);
     void endBattle();
 
@@ -89,4 +95,5 @@ private:
     const MapControls m_map;
     qint16 EnemyStrength = 0;
     bool m_battleOver = false;
+    std::vector<SoundSet::Effect> m_sounds;
 };

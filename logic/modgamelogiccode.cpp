@@ -9,6 +9,7 @@
 #include "forms/messagebox.h"
 #include "system/programfolder.h"
 #include "system/safefile.h"
+#include "system/sound.h"
 
 #include <QDir>
 #include <QCoreApplication>
@@ -302,6 +303,7 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
     bar->setWidthTwips(bar->widthTwips() + TwipsPerLevel);
     if (bar->widthTwips() > FullSkillBarTwips) {
         Beep::sound();
+        Sound::play(SoundSet::Effect::SkillWrap);
         bar->setWidthTwips(TwipsPerLevel);
         // The points caption always holds a number: loading and spending
         // write nothing else. Should it not, the award is not added to it.

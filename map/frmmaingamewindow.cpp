@@ -17,6 +17,7 @@
 #include "system/playersettings.h"
 #include "system/programfolder.h"
 #include "system/randomsource.h"
+#include "system/sound.h"
 #include "forms/windowsetup.h"
 #include "forms/windowplacement.h"
 #include "resources/gamepictures.h"
@@ -240,24 +241,43 @@ void frmMainGameWindow::enemyPhase()
     }
     ui->prog_MoveTime->showValue(0);
     RandomSource::randomize();
+    const std::optional<PictureBoxAccessible::Nearest> before = PictureBoxAccessible::nearestOf(ui->pic_WorldMap);
     for (int i = 0; i < EnemyCount; ++i)
         moveEnemy(i);
+    soundArrival(before);
     AccessibleUpdates::othersMoved(ui->pic_WorldMap);
 }
 
-// The values the healing row has just raised, told to a reader that
-// listens: no control with the focus holds them.
+// The values the healing row has just raised: heard, and told to a reader
+// that listens, since no control with the focus holds them.
 void frmMainGameWindow::tellHealed(std::initializer_list<std::pair<QLabel *, QString>> before)
 {
+    QList<QLabel *> raised;
+    for (const auto &[label, was] : before) {
+        if (label->text() != was)
+            raised.append(label);
+    }
+    if (raised.isEmpty())
+        return;
+    Sound::play(SoundSet::Effect::Healed);
     if (!QAccessible::isActive())
         return;
     QStringList told;
-    for (const auto &[label, was] : before) {
-        if (label->text() != was)
-            told.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
-    }
-    if (!told.isEmpty())
-        AccessibleUpdates::say(this, LabelAccessible::joined(told));
+    for (QLabel *label : raised)
+        told.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
+    AccessibleUpdates::say(this, LabelAccessible::joined(told));
+}
+
+// An enemy that has come beside the player or onto the player's square,
+// whoever moved; one that stood there before the enemies moved is not new.
+void frmMainGameWindow::soundArrival(const std::optional<PictureBoxAccessible::Nearest> &before)
+{
+    const std::optional<PictureBoxAccessible::Nearest> after = PictureBoxAccessible::nearestOf(ui->pic_WorldMap);
+    if (!after || after->steps() > 1)
+        return;
+    if (before && before->marker == after->marker && before->across == after->across && before->down == after->down)
+        return;
+    Sound::play(after->steps() == 0 ? SoundSet::Effect::EnemyOnSquare : SoundSet::Effect::EnemyBeside);
 }
 
 // A statistic whose current or maximum caption is not a number (a damaged
@@ -335,6 +355,7 @@ void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
 void frmMainGameWindow::pic_WorldMap_KeyDown(VirtualKey keyCode, Qt::KeyboardModifiers)
 {
     PictureBox *player = ui->pic_Player;
+    const bool wasHealing = player->top() == HealingRowTop;
     if (player->top() >= FirstSquare + Step && keyCode == VirtualKey::Up)
         player->setTop(player->top() - Step);
     if (player->top() <= HealingRowTop - Step && keyCode == VirtualKey::Down)
@@ -345,6 +366,8 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(VirtualKey keyCode, Qt::KeyboardMod
         player->setLeft(player->left() + Step);
 
     refreshPlayerPicture();
+    if (!wasHealing && player->top() == HealingRowTop)
+        Sound::play(SoundSet::Effect::HealingRow);
 
     // The encounter rules handle their own failures. Should one still get
     // out of a battle, it must not reach the event loop: it is reported,
@@ -354,7 +377,18 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(VirtualKey keyCode, Qt::KeyboardMod
     reportingFailures([this, &outcome] { outcome = CheckEncounter(m_controls); });
     if (!outcome.ends() && heldCharacter(m_controls) != before)
         keepCharacter();
-    ProgramEnd::after(outcome);
+    if (ProgramEnd::after(outcome))
+        return;
+    if (keyCode != VirtualKey::None)
+        cueNearestEnemy();
+}
+
+// After each arrow key, the way to the nearest enemy by ear, as a reader
+// tells it in words.
+void frmMainGameWindow::cueNearestEnemy()
+{
+    if (const std::optional<PictureBoxAccessible::Nearest> nearest = PictureBoxAccessible::nearestOf(ui->pic_WorldMap))
+        Sound::cue(nearest->across, nearest->down);
 }
 
 void frmMainGameWindow::keepCharacter()
@@ -442,6 +476,7 @@ void frmMainGameWindow::spendPoint(std::initializer_list<QLabel *> raised)
     ui->lbl_Points_val->setText(CaptionNumber::format(*points - 1.0));
     UpdateGainButtons(m_controls);
     keepCharacter();
+    Sound::play(SoundSet::Effect::PointSpent);
 
     auto *button = qobject_cast<QWidget *>(sender());
     if (!m_pointByKeyboard || !button || !button->isVisible()) {

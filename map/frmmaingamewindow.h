@@ -15,6 +15,7 @@
 // and on the player where the Graphics folder has no picture of its own,
 // and the group's mark at the start of each skill bar.
 
+#include "accessibility/pictureboxaccessible.h"
 #include "logic/mapcontrols.h"
 #include "system/outcome.h"
 
@@ -24,6 +25,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -115,6 +117,9 @@ private:
     void healInHealingRow(QLabel *current, QLabel *maximum);
     // Each label with the caption it had before the healing.
     void tellHealed(std::initializer_list<std::pair<QLabel *, QString>> before);
+    // `before`: the nearest enemy before the enemies moved.
+    void soundArrival(const std::optional<PictureBoxAccessible::Nearest> &before);
+    void cueNearestEnemy();
     bool watchWorldMap(QEvent *event);
     void moveEnemy(int index);
     // One point spent: each label raised by one, the points lowered by one.
