@@ -14,6 +14,7 @@
 #include "system/programend.h"
 #include "system/programfolder.h"
 #include "system/randomsource.h"
+#include "system/sound.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -41,6 +42,9 @@ Sandbox::Sandbox()
     RandomSource::clearScript();
     RandomSource::resetCounts();
     Beep::resetCount();
+    Sound::setOn(true);
+    Sound::setCueChoice(std::nullopt);
+    Sound::listen([this](const QString &name) { sounds << name; });
     modGameLogicCode::EnemiesPaused = false;
     ProgramEnd::setHandler([this](int code) { ends << code; });
     MessageBox::setHandler([this](const QString &text, const QString &caption) {
@@ -79,6 +83,8 @@ Sandbox::~Sandbox()
     Clock::release();
     RandomSource::clearScript();
     modGameLogicCode::EnemiesPaused = false;
+    // No test's sound ever reaches a device.
+    Sound::listen([](const QString &) {});
 }
 
 QString Sandbox::path(const QString &name) const

@@ -73,6 +73,9 @@ public:
     QStringList messages; // texts of the boxes shown, in order
     QStringList captions; // their captions
     QList<int> ends; // exit codes of recorded program ends
+    // The names of the sounds the game played (none reach a device), with
+    // the sound on and the enemy cue as the player left it.
+    QStringList sounds;
     // Called while a box is "open", after it is recorded.
     std::function<void(const QString &text)> onMessage;
 

@@ -188,6 +188,7 @@ void tst_Encounters::winHidesTheEnemyAndGrowsItsBar()
     QCOMPARE(map->controls().skillBars[group]->widthTwips(), widthAfter);
     QCOMPARE(map->controls().lbl_Points_val->text(), pointsAfter);
     QCOMPARE(Beep::count(), beeps);
+    QCOMPARE(box.sounds, beeps ? QStringList{"skill-wrap"} : QStringList{});
     QCOMPARE(!control<QPushButton>(map, "cmd_MP_gain")->isHidden(), buttons);
     for (int other = 0; other < 7; ++other)
         if (other != group)

@@ -146,6 +146,8 @@ private slots:
     void screenshot();
     void moves_data();
     void moves();
+    void sounds_data();
+    void sounds();
     void reseedsSplitPlayerAndEnemy();
     void keys_data();
     void keys();
@@ -568,6 +570,45 @@ void tst_frmBattleControl::moves()
     }
 }
 
+// Each line of a turn is heard in its order, once the turn stands; a
+// move that changes nothing, or is refused, is not heard (the draws are
+// the moves table's).
+void tst_frmBattleControl::sounds_data()
+{
+    QTest::addColumn<Setup>("setup");
+    QTest::addColumn<QString>("moves");
+    QTest::addColumn<Draws>("draws");
+    QTest::addColumn<QStringList>("heard");
+    QTest::newRow("hit, enemy misses") << Setup{} << "A" << Draws{0.65f, 0.05f, 0.65f, 0.95f, 0.11f}
+                                       << QStringList{"your-hit", "enemy-miss"};
+    QTest::newRow("miss, enemy hits") << Setup{} << "A" << Draws{0.05f, 0.07f, 0.05f, 0.07f, 0.1f}
+                                      << QStringList{"your-miss", "enemy-hit"};
+    QTest::newRow("hit that wins") << Setup{.enemyHealth = "7"} << "A" << Draws{0.65f, 0.05f, 0.65f}
+                                   << QStringList{"your-hit", "win"};
+    QTest::newRow("blast") << Setup{} << "B" << Draws{0.45f, 0.95f, 0.11f} << QStringList{"blast", "enemy-miss"};
+    QTest::newRow("blast that wins") << Setup{.enemyHealth = "3"} << "B" << Draws{0.65f} << QStringList{"blast", "win"};
+    QTest::newRow("heal") << Setup{.health = "5"} << "H" << Draws{0.95f, 0.11f} << QStringList{"heal", "enemy-miss"};
+    QTest::newRow("heal not needed") << Setup{} << "H" << Draws{0.95f, 0.11f} << QStringList{"enemy-miss"};
+    QTest::newRow("no magic") << Setup{.magic = "0.5"} << "B" << Draws{} << QStringList{};
+    QTest::newRow("death") << Setup{.health = "1", .maximumHealth = "1"} << "H" << Draws{0.05f, 0.09f, 0.06f}
+                           << QStringList{"enemy-hit", "death"};
+    QTest::newRow("refused move") << Setup{.dexterity = "x"} << "A" << Draws{} << QStringList{};
+    QTest::newRow("hit, then the enemy's turn refused")
+        << Setup{.health = "x"} << "A" << Draws{0.65f, 0.05f, 0.65f} << QStringList{};
+}
+
+void tst_frmBattleControl::sounds()
+{
+    QFETCH(Setup, setup);
+    QFETCH(QString, moves);
+    QFETCH(Draws, draws);
+    QFETCH(QStringList, heard);
+    Fight fight(setup);
+    fight.sandbox.sounds.clear();
+    fight.play(moves, draws);
+    QCOMPARE(fight.sandbox.sounds, heard);
+}
+
 // With the clock fixed every re-seed restarts the same sequence: an Attack
 // and the enemy's answer both start from it, so with Dexterity equal to the
 // enemy's strength the enemy's margin is the player's less the + 1.
@@ -678,6 +719,9 @@ void tst_frmBattleControl::execEndsOnlyWithTheBattle()
         QVERIFY(clock.elapsed() < 4000);
         QVERIFY(escapeIgnored);
         QCOMPARE(fight.map->controls().lbl_EnemyTag->text(), draws.isEmpty() ? QStringLiteral("Retreat") : Dead);
+        const QStringList heard =
+            draws.isEmpty() ? QStringList{"battle-opens"} : QStringList{"battle-opens", "enemy-hit", "death"};
+        QCOMPARE(fight.sandbox.sounds, heard);
         QVERIFY(fight.sandbox.endsProgram([&] { fight.map->close(); }));
     }
 }
