@@ -6,6 +6,9 @@
 #include "map/frmmaingamewindow.h"
 #include "battle/frmbattlecontrol.h"
 #include "keys/gamekeys.h"
+#include "forms/notice.h"
+#include "system/playersettings.h"
+#include "system/sound.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,6 +22,35 @@ void FunctionKeys::install()
     installed = new FunctionKeys(qApp);
     qApp->installEventFilter(installed);
 }
+
+namespace {
+
+// F4: the game's sound off or on, kept for the next start, and said.
+void switchSound(QWidget *window)
+{
+    Sound::setOn(!Sound::on());
+    PlayerSettings::setSound(Sound::on());
+    //: Shown for a moment over the window, and told to a screen reader, when F4 brings the game's sound back.
+    const QString on = FunctionKeys::tr("Sound on");
+    //: Shown and told when F4 silences the game.
+    const QString off = FunctionKeys::tr("Sound off");
+    Notice::show(window, Sound::on() ? on : off);
+}
+
+// F5: the cue to the nearest enemy after each step on or off, kept.
+void switchEnemyCue(QWidget *window)
+{
+    const bool on = !Sound::cueOn();
+    Sound::setCueChoice(on);
+    PlayerSettings::setEnemyCue(on);
+    //: Shown and told when F5 switches on the sound that points to the nearest enemy after each step.
+    const QString cueOn = FunctionKeys::tr("Enemy cue on");
+    //: Shown and told when F5 switches the enemy cue off.
+    const QString cueOff = FunctionKeys::tr("Enemy cue off");
+    Notice::show(window, on ? cueOn : cueOff);
+}
+
+} // namespace
 
 bool FunctionKeys::eventFilter(QObject *watched, QEvent *event)
 {
@@ -36,16 +68,33 @@ bool FunctionKeys::eventFilter(QObject *watched, QEvent *event)
             map->askToSaveAndQuit();
         return true;
     }
-    if ((key->key() != GameKeys::Help && key->key() != GameKeys::Hall) || key->modifiers() != Qt::NoModifier)
+    const QList<Qt::Key> ours{GameKeys::Help, GameKeys::Hall, GameKeys::SoundSwitch, GameKeys::EnemyCue};
+    if (!ours.contains(Qt::Key(key->key())) || key->modifiers() != Qt::NoModifier)
         return false;
     const bool titleOrMap = qobject_cast<frmSplash *>(window) || qobject_cast<frmMainGameWindow *>(window);
+    const bool battle = qobject_cast<frmBattleControl *>(window);
+    if (key->key() == GameKeys::SoundSwitch) {
+        if (!titleOrMap && !battle)
+            return false;
+        // Held down, it switches once.
+        if (!key->isAutoRepeat())
+            switchSound(window);
+        return true;
+    }
+    if (key->key() == GameKeys::EnemyCue) {
+        if (!qobject_cast<frmMainGameWindow *>(window))
+            return false;
+        if (!key->isAutoRepeat())
+            switchEnemyCue(window);
+        return true;
+    }
     if (key->key() == GameKeys::Hall) {
         if (!titleOrMap)
             return false;
         HallWindow::showOver(window);
         return true;
     }
-    if (!titleOrMap && !qobject_cast<frmBattleControl *>(window))
+    if (!titleOrMap && !battle)
         return false;
     HelpWindow::showOver(window);
     return true;

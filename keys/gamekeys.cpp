@@ -294,6 +294,14 @@ Key helpRow(Window window)
     return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
 }
 
+Key soundRow(Window window)
+{
+    return Key{window,
+               name(SoundSwitch),
+               QCoreApplication::translate("GameKeys", "Switches the game's sound off and on."),
+               {SoundSwitch}};
+}
+
 Key hallRow(Window window)
 {
     return Key{window, name(Hall), hallAction(), {Hall}};
@@ -308,6 +316,7 @@ QList<Key> titleKeys()
          {Qt::Key_A, Qt::Key_7, Qt::Key_Space}},
         helpRow(Window::Title),
         hallRow(Window::Title),
+        soundRow(Window::Title),
     };
 }
 
@@ -323,6 +332,13 @@ QList<Key> mapKeys()
          name(ColourSymbols),
          QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
          {ColourSymbols}},
+        soundRow(Window::Map),
+        {Window::Map,
+         name(EnemyCue),
+         QCoreApplication::translate("GameKeys",
+                                     "Switches the enemy cue on and off: after each step, a sound that points "
+                                     "to the nearest enemy."),
+         {EnemyCue}},
         {Window::Map,
          keyNames({Qt::Key_Tab, ShiftTab}),
          QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
@@ -333,9 +349,9 @@ QList<Key> mapKeys()
         // square; with none there it does nothing, so it has nothing to press.
         {Window::Map, name(SaveAndQuit), saveAndQuitAction(), {SaveAndQuit}},
         {Window::Map,
-         //: %1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).
-         QCoreApplication::translate("GameKeys", "Any key but %1, %2 and %3")
-             .arg(name(Help), name(Hall), name(SaveAndQuit)),
+         //: %1 is the list of the keys that do something else, such as "F1, F3, F4, F5, Ctrl+Q".
+         QCoreApplication::translate("GameKeys", "Any key but %1")
+             .arg(keyNames({Help, Hall, SoundSwitch, EnemyCue, SaveAndQuit})),
          QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."),
          {}},
         {Window::Map,
@@ -363,6 +379,7 @@ QList<Key> battleKeys()
          QCoreApplication::translate("GameKeys", "Presses the button that has the focus."),
          withModifiers({Qt::Key_Space})},
         helpRow(Window::Battle),
+        soundRow(Window::Battle),
     };
 }
 

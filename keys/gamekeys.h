@@ -43,13 +43,15 @@ struct Key
     QList<ButtonPress> buttons = {};
 };
 
-// The help's own key and the map's colour symbols (GameRules names them).
+// The game's function keys (GameRules names them).
 inline constexpr Qt::Key Help = GameRules::FunctionKey::Help;
 inline constexpr Qt::Key ColourSymbols = GameRules::FunctionKey::ColourSymbols;
 inline constexpr Qt::Key Hall = GameRules::FunctionKey::Hall;
 // On the map: asks whether to save and quit (the desktop's usual key for
 // quitting a program).
 inline constexpr QKeyCombination SaveAndQuit(Qt::ControlModifier, Qt::Key_Q);
+inline constexpr Qt::Key SoundSwitch = GameRules::FunctionKey::SoundSwitch;
+inline constexpr Qt::Key EnemyCue = GameRules::FunctionKey::EnemyCue;
 
 // A key as the help names it ("Ctrl+A", "F1"), from the game's own
 // catalogue in the player's language.

@@ -36,6 +36,10 @@ inline constexpr Qt::Key Help = Qt::Key_F1;
 inline constexpr Qt::Key ColourSymbols = Qt::Key_F2;
 // The hall of the fallen, on the title and the map.
 inline constexpr Qt::Key Hall = Qt::Key_F3;
+// The game's sound, off and on, on the title, the map and the battle window.
+inline constexpr Qt::Key SoundSwitch = Qt::Key_F4;
+// The map's enemy cue, on and off.
+inline constexpr Qt::Key EnemyCue = Qt::Key_F5;
 } // namespace FunctionKey
 
 // --- The character file -----------------------------------------------------

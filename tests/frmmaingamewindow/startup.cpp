@@ -414,19 +414,23 @@ void tst_frmMainGameWindow::unusableSettingsGiveNoSymbols_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("symbols");
-    QTest::newRow("on") << QByteArray("[Map]\nColourSymbols=true\n") << true;
-    QTest::newRow("off") << QByteArray("[Map]\nColourSymbols=false\n") << false;
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("not a word") << QByteArray("[Map]\nColourSymbols=yes please\n") << false;
-    QTest::newRow("cut off") << QByteArray("[Map]\nColourSymbols=tr") << false;
-    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe[Map\0=\x80", 24) << false;
-    QTest::newRow("a folder") << QByteArray("folder") << false;
+    // The game sounds unless the file says plainly that it does not.
+    QTest::addColumn<bool>("sound");
+    QTest::newRow("on") << QByteArray("[Map]\nColourSymbols=true\n") << true << true;
+    QTest::newRow("off") << QByteArray("[Map]\nColourSymbols=false\n") << false << true;
+    QTest::newRow("silenced") << QByteArray("[Map]\nColourSymbols=true\n[Sound]\nOn=false\n") << true << false;
+    QTest::newRow("empty") << QByteArray() << false << true;
+    QTest::newRow("not a word") << QByteArray("[Map]\nColourSymbols=yes please\n[Sound]\nOn=no\n") << false << true;
+    QTest::newRow("cut off") << QByteArray("[Sound]\nOn=fals") << false << true;
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xfe[Map\0=\x80", 24) << false << true;
+    QTest::newRow("a folder") << QByteArray("folder") << false << true;
 }
 
 void tst_frmMainGameWindow::unusableSettingsGiveNoSymbols()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, symbols);
+    QFETCH(bool, sound);
     Sandbox box;
     box.writeCharacter(Sandbox::defaultLines());
     const QString file = PlayerSettings::path();
@@ -442,6 +446,7 @@ void tst_frmMainGameWindow::unusableSettingsGiveNoSymbols()
     QVERIFY(box.messages.isEmpty());
     QVERIFY(map);
     QCOMPARE(symbolsOn(map), symbols);
+    QCOMPARE(PlayerSettings::sound(), sound);
     QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_F2);
     QCOMPARE(symbolsOn(map), !symbols);
     QVERIFY(box.messages.isEmpty());
