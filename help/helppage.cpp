@@ -84,10 +84,12 @@ QString HelpPage::html()
         {QStringLiteral("character"), tr("Your character")},
         {QStringLiteral("symbols"), tr("Colour symbols")},
         {QStringLiteral("reader"), tr("With a screen reader")},
+        //: The heading of the help's part about the game's sounds.
+        {QStringLiteral("sound"), tr("Sound")},
         {QStringLiteral("languages"), tr("Languages")},
     };
-    const QStringList bodies{playing(),   battle(),        advice(),       keys(),     controller(),
-                             character(), colourSymbols(), screenReader(), languages()};
+    const QStringList bodies{playing(),   battle(),        advice(),       keys(),  controller(),
+                             character(), colourSymbols(), screenReader(), sound(), languages()};
 
     QString page = QStringLiteral("<h1>%1</h1><ul>").arg(title().toHtmlEscaped());
     for (const auto &[anchor, name] : parts)
@@ -330,6 +332,30 @@ QString HelpPage::screenReader()
     text += paragraph(tr("The battle's lines are notifications, which Orca keeps in its list of notification "
                          "messages. Its commands to hear the last ones again or to go through the list have no keys "
                          "at first: give them keys under Key Bindings in Orca's preferences."));
+    return text;
+}
+
+QString HelpPage::sound()
+{
+    QString text = paragraph(tr("The game marks what happens with short sounds: a step into the healing row and the "
+                                "healing there, an enemy that comes beside you or onto your square, the start of a "
+                                "battle, your hits and misses, a blast, a heal, the enemy's hits and misses, a win, "
+                                "a skill bar that starts again and gives points, a point spent, and a death."));
+    text += paragraph(tr("Each of them is also shown on the screen and told to a screen reader: nothing is told by "
+                         "sound alone."));
+    text += paragraph(tr("After each step on the map the enemy cue points to the nearest enemy: it comes from the "
+                         "left or the right as the enemy stands left or right of you, further to the side the "
+                         "further away it is, and it sounds higher for an enemy above you and lower for one below, "
+                         "so that it can be followed with one ear too."));
+    //: %1 is the name of the key, such as F5.
+    text += paragraph(tr("Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader "
+                         "runs; %1 on the map switches it on or off, and the game keeps the choice.")
+                          .arg(GameKeys::name(GameKeys::EnemyCue)));
+    //: %1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.
+    text += paragraph(tr("%1 on the title, on the map and in a battle silences the game and brings the sound back; "
+                         "the game keeps the choice for the next start, and %2 starts it silenced. Without a sound "
+                         "server the game is silent and says nothing of it.")
+                          .arg(GameKeys::name(GameKeys::SoundSwitch), QStringLiteral("chromaland --no-sound")));
     return text;
 }
 

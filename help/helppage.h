@@ -37,5 +37,6 @@ private:
     static QString character();
     static QString colourSymbols();
     static QString screenReader();
+    static QString sound();
     static QString languages();
 };

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>الصوت مفعّل</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>الصوت متوقف</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>إشارة العدو مفعّلة</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>إشارة العدو متوقفة</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>أي مفتاح ما عدا ⁨%1⁩ و⁨%2⁩ و⁨%3⁩</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>يكتم صوت اللعبة أو يعيده.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>يشغّل إشارة العدو أو يوقفها: بعد كل خطوة، صوت يدل على أقرب عدو.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>أي مفتاح عدا ⁨%1⁩</translation>
     </message>
 </context>
 <context>
@@ -699,8 +735,40 @@ The battle&apos;s last lines:
         <translation>عند السؤال عن الحفظ والخروج</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>المفتاح ⁨%1⁩ على شاشة العنوان وعلى الخريطة وفي المعركة يكتم صوت اللعبة ويعيده؛ وتحفظ اللعبة اختيارك للتشغيل التالي، والأمر ⁨%2⁩ يشغّلها صامتة. ومن دون خادم صوت تبقى اللعبة صامتة ولا تقول شيئًا عن ذلك.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>يكتم صوت اللعبة ويبقيها صامتة حتى يُعاد تشغيل الصوت.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>تُحفظ بعد كل معركة غيّرتها، وبعد كل نقطة تنفقها، وعند إغلاقك الخريطة. ويحفظها أيضًا تسجيل الخروج أو إيقاف تشغيل الجهاز أو إيقاف اللعبة من الطرفية؛ وفي أثناء المعركة تُحفظ كما كانت قبل المعركة.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>تُعلِم اللعبة بما يحدث بأصوات قصيرة: خطوة إلى صف الشفاء والشفاء فيه، وعدو يأتي إلى جانبك أو إلى مربعك، وبدء المعركة، وضرباتك الصائبة والخائبة، والانفجار السحري، والشفاء، وضربات العدو الصائبة والخائبة، والفوز، وشريط مهارة يبدأ من جديد ويمنح نقاطًا، وإنفاق نقطة، والموت.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>كل واحد منها يظهر أيضًا على الشاشة ويُقال لقارئ الشاشة: لا شيء يُعرف بالصوت وحده.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>بعد كل خطوة على الخريطة تدلّ إشارة العدو على أقرب عدو: تأتي من اليسار أو اليمين كما يقف العدو عن يسارك أو يمينك، وتبتعد إلى الجانب كلما ابتعد، وتعلو نغمتها لعدو فوقك وتنخفض لعدو تحتك، كي يمكن تتبّعها بأذن واحدة أيضًا.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>طرقتان سريعتان تعنيان أن العدو بجانبك. تعمل الإشارة ما دام قارئ الشاشة يعمل؛ والمفتاح ⁨%1⁩ على الخريطة يشغّلها أو يوقفها، وتحفظ اللعبة اختيارك.</translation>
     </message>
 </context>
 <context>

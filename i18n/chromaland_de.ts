@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>Gegnerhinweis an</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>Gegnerhinweis aus</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>Jede Taste außer %1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>Schaltet den Ton des Spiels aus und ein.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>Schaltet den Gegnerhinweis ein und aus: nach jedem Schritt ein Ton, der zum nächsten Gegner weist.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>Jede Taste außer %1</translation>
     </message>
 </context>
 <context>
@@ -691,8 +727,40 @@ Die letzten Zeilen des Kampfes:
         <translation>Bei der Frage „Speichern und beenden?“</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>%1 auf dem Titel, auf der Karte und im Kampf schaltet den Ton des Spiels aus und wieder ein; das Spiel merkt sich die Wahl für den nächsten Start, und %2 startet es stumm. Ohne Soundserver bleibt das Spiel stumm und sagt nichts darüber.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>Schaltet den Ton des Spiels aus, bis er wieder eingeschaltet wird.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>Er wird nach jedem Kampf gespeichert, der ihn verändert hat, nach jedem Punkt, den du ausgibst, und wenn du die Karte schließt. Eine Abmeldung, ein Herunterfahren oder das Beenden des Spiels aus einem Terminal speichert ihn ebenfalls; in einem Kampf wird er so gespeichert, wie er vor dem Kampf war.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>Das Spiel kündigt an, was geschieht, mit kurzen Tönen: ein Schritt in die Heilungsreihe und die Heilung dort, ein Gegner, der neben dich oder auf dein Feld kommt, der Beginn eines Kampfes, deine Treffer und Fehlschläge, ein Zauberstoß, eine Heilung, die Treffer und Fehlschläge des Gegners, ein Sieg, ein Fähigkeitsbalken, der von vorn beginnt und Punkte gibt, ein ausgegebener Punkt und der Tod.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>Jedes davon wird auch auf dem Bildschirm gezeigt und einem Bildschirmleser gesagt: Nichts erfährst du nur über den Ton.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>Nach jedem Schritt auf der Karte weist der Gegnerhinweis zum nächsten Gegner: Er kommt von links oder rechts, je nachdem, ob der Gegner links oder rechts von dir steht, umso weiter von der Seite, je weiter er weg ist, und er klingt höher für einen Gegner über dir und tiefer für einen unter dir, sodass man ihm auch mit einem Ohr folgen kann.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>Zwei kurze Klopfer bedeuten, dass der Gegner neben dir steht. Der Hinweis ist an, solange ein Bildschirmleser läuft; %1 auf der Karte schaltet ihn ein oder aus, und das Spiel merkt sich die Wahl.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>Sonido activado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>Sonido desactivado</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>Aviso del enemigo activado</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>Aviso del enemigo desactivado</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>Cualquier tecla salvo %1, %2 y %3</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>Silencia el juego y le devuelve el sonido.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>Activa y desactiva el aviso del enemigo: tras cada paso, un sonido que señala al enemigo más cercano.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>Cualquier tecla salvo %1</translation>
     </message>
 </context>
 <context>
@@ -691,8 +727,40 @@ Las últimas líneas del combate:
         <translation>Al preguntar si guardar y salir</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>%1 en el título, en el mapa y en una batalla silencia el juego y le devuelve el sonido; el juego recuerda la elección para el siguiente inicio, y %2 lo inicia en silencio. Sin un servidor de sonido el juego queda en silencio y no dice nada de ello.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>Silencia el juego y lo mantiene en silencio hasta que se vuelva a activar el sonido.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>Se guarda después de cada combate que lo haya cambiado, de cada punto que gastes y al cerrar el mapa. Cerrar la sesión, apagar el equipo o detener el juego desde una terminal también lo guarda; en un combate, se guarda tal como estaba antes del combate.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>El juego señala lo que ocurre con sonidos cortos: un paso a la fila de curación y la curación allí, un enemigo que llega a tu lado o a tu casilla, el comienzo de una batalla, tus aciertos y fallos, una descarga, una curación, los aciertos y fallos del enemigo, una victoria, una barra de habilidad que vuelve a empezar y da puntos, un punto gastado y la muerte.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>Cada uno de ellos también se muestra en la pantalla y se comunica al lector de pantalla: nada se dice solo con sonido.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>Tras cada paso en el mapa, el aviso del enemigo señala al enemigo más cercano: llega por la izquierda o por la derecha según el enemigo esté a tu izquierda o a tu derecha, más hacia ese lado cuanto más lejos está, y suena más agudo para un enemigo por encima de ti y más grave para uno por debajo, de modo que también se puede seguir con un solo oído.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>Dos golpes rápidos significan que el enemigo está a tu lado. El aviso está activado mientras funciona un lector de pantalla; %1 en el mapa lo activa o lo desactiva, y el juego recuerda la elección.</translation>
     </message>
 </context>
 <context>

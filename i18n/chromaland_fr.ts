@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>Signal de l’ennemi activé</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>Signal de l’ennemi désactivé</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>Toute touche sauf %1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>Coupe le son du jeu et le rétablit.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>Active et désactive le signal de l’ennemi&#x202f;: après chaque pas, un son qui indique l’ennemi le plus proche.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>Toute touche sauf %1</translation>
     </message>
 </context>
 <context>
@@ -691,8 +727,40 @@ Les dernières lignes du combat :
         <translation>À la question «&#x202f;Enregistrer et quitter&#x202f;?&#x202f;»</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>%1 sur l’écran titre, sur la carte et pendant un combat coupe le son du jeu et le rétablit&#x202f;; le jeu retient ce choix pour le prochain lancement, et %2 le lance sans le son. Sans serveur de son, le jeu reste muet et n’en dit rien.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>Coupe le son du jeu jusqu’à ce qu’il soit rétabli.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>Il est enregistré après chaque combat qui l’a changé, après chaque point que tu dépenses et quand tu fermes la carte. Une déconnexion, un arrêt de l’ordinateur ou l’arrêt du jeu depuis un terminal l’enregistrent aussi&#x202f;; pendant un combat, il est enregistré tel qu’il était avant le combat.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>Le jeu signale ce qui se passe par de courts sons&#x202f;: un pas dans la rangée de soin et le soin que tu y reçois, un ennemi qui arrive à côté de toi ou sur ta case, le début d’un combat, tes coups réussis et manqués, une décharge, un soin, les coups réussis et manqués de l’ennemi, une victoire, une barre de compétence qui repart du début et donne des points, un point dépensé et la mort.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>Chacun d’eux est aussi montré à l’écran et annoncé au lecteur d’écran&#x202f;: rien n’est dit par le son seul.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>Après chaque pas sur la carte, le signal de l’ennemi indique l’ennemi le plus proche&#x202f;: il vient de gauche ou de droite selon que l’ennemi est à ta gauche ou à ta droite, d’autant plus sur le côté qu’il est loin, et il sonne plus aigu pour un ennemi au-dessus de toi et plus grave pour un ennemi en dessous, pour qu’on puisse le suivre aussi d’une seule oreille.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>Deux coups rapides signifient que l’ennemi est à côté de toi. Le signal est activé tant qu’un lecteur d’écran fonctionne&#x202f;; %1 sur la carte l’active ou le désactive, et le jeu retient ce choix.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>Suono attivato</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>Suono disattivato</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>Segnale del nemico attivato</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>Segnale del nemico disattivato</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>Qualsiasi tasto tranne %1, %2 e %3</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>Spegne e riaccende il suono del gioco.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>Attiva e disattiva il segnale del nemico: dopo ogni passo, un suono che indica il nemico più vicino.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>Qualsiasi tasto tranne %1</translation>
     </message>
 </context>
 <context>
@@ -691,8 +727,40 @@ Le ultime righe della battaglia:
         <translation>Alla domanda se salvare e uscire</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>%1 sul titolo, sulla mappa e in battaglia spegne il suono del gioco e lo riaccende; il gioco ricorda la scelta per l’avvio successivo, e %2 lo avvia senza suono. Senza un server audio il gioco resta muto e non ne dice nulla.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>Spegne il suono del gioco finché non viene riacceso.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>Viene salvato dopo ogni battaglia che lo ha cambiato, dopo ogni punto che spendi e quando chiudi la mappa. Anche una disconnessione, uno spegnimento o l’arresto del gioco da un terminale lo salvano; durante una battaglia, viene salvato com’era prima della battaglia.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>Il gioco segnala ciò che accade con brevi suoni: un passo nella fila di guarigione e la guarigione lì, un nemico che arriva accanto a te o sulla tua casella, l’inizio di una battaglia, i tuoi colpi andati a segno e mancati, una scarica, una guarigione, i colpi del nemico andati a segno e mancati, una vittoria, una barra di abilità che ricomincia e dà punti, un punto speso e la morte.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>Ognuno di essi è anche mostrato sullo schermo e comunicato al lettore di schermo: nulla è detto solo con il suono.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>Dopo ogni passo sulla mappa il segnale del nemico indica il nemico più vicino: arriva da sinistra o da destra a seconda che il nemico stia alla tua sinistra o alla tua destra, tanto più di lato quanto più è lontano, e suona più acuto per un nemico sopra di te e più grave per uno sotto, così da poterlo seguire anche con un orecchio solo.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>Due colpi rapidi significano che il nemico è accanto a te. Il segnale è attivo finché è in funzione un lettore di schermo; %1 sulla mappa lo attiva o lo disattiva, e il gioco ricorda la scelta.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>サウンドをオンにしました</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>サウンドをオフにしました</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>敵の合図をオンにしました</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>敵の合図をオフにしました</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>%1、%2、%3 以外のキー</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>ゲームの音を消したり戻したりします。</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>敵の合図を切り替えます。一歩ごとに、いちばん近い敵の方向を音で示します。</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>%1 以外の任意のキー</translation>
     </message>
 </context>
 <context>
@@ -689,8 +725,40 @@ The battle&apos;s last lines:
         <translation>保存して終了するかを聞かれたとき</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>サウンド</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>タイトル、マップ、戦闘中に %1 を押すとゲームの音を消し、もう一度押すと戻ります。この設定は次回の起動にも引き継がれ、%2 で起動すると音なしで始まります。サウンドサーバーがなければゲームは音を出さず、そのことを知らせることもありません。</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>ゲームの音を消し、音を戻すまでそのままにします。</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>キャラクターが変わった戦闘のあと、ポイントを使うたび、そしてマップを閉じるときに保存されます。ログアウト、シャットダウン、端末からのゲームの停止でも保存されます。戦闘中は、戦闘前の状態で保存されます。</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>ゲームは起きたことを短い音で知らせます。回復の列に入る一歩とそこでの回復、敵があなたの隣やあなたのマスに来たこと、戦闘の開始、あなたの攻撃の命中と空振り、魔法の一撃、回復、敵の攻撃の命中と空振り、勝利、スキルバーが最初に戻ってポイントを得たこと、ポイントの使用、そして死です。</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>どれも画面にも表示され、スクリーンリーダーにも伝えられます。音だけで伝えることはありません。</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>マップで一歩進むたびに、敵の合図がいちばん近い敵を指し示します。敵があなたの左にいれば左から、右にいれば右から聞こえ、遠いほど端に寄ります。また、上にいる敵には高く、下にいる敵には低く鳴るので、片方の耳だけでもたどれます。</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>短い音が二回鳴ったら、敵はすぐ隣にいます。合図はスクリーンリーダーの動作中はオンです。マップで %1 を押すとオンとオフが切り替わり、この設定は引き継がれます。</translation>
     </message>
 </context>
 <context>

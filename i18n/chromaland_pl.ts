@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>Dźwięk włączony</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>Dźwięk wyłączony</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>Sygnał wroga włączony</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>Sygnał wroga wyłączony</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>Każdy klawisz oprócz %1, %2 i %3</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>Wyłącza i włącza dźwięk gry.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>Włącza i wyłącza sygnał wroga: po każdym kroku dźwięk, który wskazuje najbliższego wroga.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>Dowolny klawisz oprócz %1</translation>
     </message>
 </context>
 <context>
@@ -693,8 +729,40 @@ Ostatnie wiersze walki:
         <translation>Przy pytaniu o zapis i wyjście</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>%1 na ekranie tytułowym, na mapie i w walce wycisza grę i przywraca dźwięk; gra zapamiętuje wybór do następnego uruchomienia, a %2 uruchamia ją wyciszoną. Bez serwera dźwięku gra jest cicha i nic o tym nie mówi.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>Wycisza grę i pozostawia ją wyciszoną, dopóki dźwięk nie zostanie znów włączony.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>Jest zapisywana po każdej walce, która ją zmieniła, po każdym wydanym punkcie i gdy zamykasz mapę. Wylogowanie, wyłączenie komputera albo zatrzymanie gry z terminala też ją zapisuje; w trakcie walki zostaje zapisana taka, jaka była przed walką.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>Gra oznacza krótkimi dźwiękami to, co się dzieje: krok do rzędu leczenia i leczenie w nim, wroga, który staje obok ciebie lub na twoim polu, początek walki, twoje trafienia i pudła, wybuch magii, leczenie, trafienia i pudła wroga, zwycięstwo, pasek umiejętności, który zaczyna się od nowa i daje punkty, wydany punkt oraz śmierć.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>Każde z nich jest też pokazane na ekranie i przekazane czytnikowi ekranu: nic nie jest przekazywane tylko dźwiękiem.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>Po każdym kroku na mapie sygnał wroga wskazuje najbliższego wroga: dochodzi z lewej albo z prawej, zależnie od tego, czy wróg stoi po twojej lewej, czy prawej stronie, tym bardziej z boku, im dalej jest, i brzmi wyżej dla wroga nad tobą, a niżej dla wroga pod tobą, tak aby można było za nim podążać także jednym uchem.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>Dwa szybkie stuknięcia oznaczają, że wróg stoi obok ciebie. Sygnał jest włączony, dopóki działa czytnik ekranu; %1 na mapie go włącza lub wyłącza, a gra zapamiętuje wybór.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>Som ativado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>Som desativado</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>Sinal do inimigo ativado</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>Sinal do inimigo desativado</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>Qualquer tecla exceto %1, %2 e %3</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>Desliga e liga o som do jogo.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>Liga e desliga o sinal do inimigo: depois de cada passo, um som que aponta para o inimigo mais próximo.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>Qualquer tecla exceto %1</translation>
     </message>
 </context>
 <context>
@@ -691,8 +727,40 @@ As últimas linhas da batalha:
         <translation>Ao perguntar se você quer salvar e sair</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>%1 no título, no mapa e em uma batalha silencia o jogo e traz o som de volta; o jogo guarda a escolha para o próximo início, e %2 o inicia em silêncio. Sem um servidor de som, o jogo fica em silêncio e não diz nada sobre isso.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>Silencia o jogo e o mantém em silêncio até o som ser ligado de novo.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>Ele é salvo depois de cada batalha que o mudou, de cada ponto que você gasta e quando você fecha o mapa. Um logout, um desligamento ou parar o jogo a partir de um terminal também o salvam; durante uma batalha, ele é salvo como estava antes dela.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>O jogo marca o que acontece com sons curtos: um passo para a fileira de cura e a cura nela, um inimigo que chega ao seu lado ou à sua casa, o início de uma batalha, seus acertos e erros, uma rajada, uma cura, os acertos e erros do inimigo, uma vitória, uma barra de habilidade que recomeça e dá pontos, um ponto gasto e a morte.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>Cada um deles também aparece na tela e é dito ao leitor de tela: nada é informado só pelo som.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>Depois de cada passo no mapa, o sinal do inimigo aponta para o inimigo mais próximo: vem da esquerda ou da direita conforme o inimigo esteja à sua esquerda ou à sua direita, mais para o lado quanto mais longe ele está, e soa mais agudo para um inimigo acima de você e mais grave para um abaixo, para que possa ser seguido também com um só ouvido.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>Duas batidas rápidas significam que o inimigo está ao seu lado. O sinal fica ligado enquanto um leitor de tela funciona; %1 no mapa o liga ou desliga, e o jogo guarda a escolha.</translation>
     </message>
 </context>
 <context>

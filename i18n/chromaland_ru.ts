@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>Звук включён</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>Звук выключен</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>Сигнал врага включён</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>Сигнал врага выключен</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>Любая клавиша, кроме %1, %2 и %3</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>Выключает и включает звук игры.</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>Включает и выключает сигнал врага: после каждого шага звук указывает на ближайшего врага.</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>Любая клавиша, кроме %1</translation>
     </message>
 </context>
 <context>
@@ -693,8 +729,40 @@ The battle&apos;s last lines:
         <translation>При вопросе «Сохранить и выйти?»</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>%1 на титульном экране, на карте и в бою выключает звук игры и включает его снова; игра запоминает выбор до следующего запуска, а %2 запускает её без звука. Без звукового сервера игра молчит и ничего об этом не сообщает.</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>Выключает звук игры до тех пор, пока его снова не включат.</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>Он сохраняется после каждого боя, который его изменил, после каждого потраченного очка и когда ты закрываешь карту. Выход из сеанса, выключение компьютера или остановка игры из терминала тоже его сохраняют; во время боя он сохраняется таким, каким был до боя.</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>Игра отмечает происходящее короткими звуками: шаг в ряд лечения и лечение там, враг, подошедший к тебе или на твою клетку, начало боя, твои попадания и промахи, магический удар, лечение, попадания и промахи врага, победа, шкала навыка, начавшаяся заново и давшая очки, потраченное очко и смерть.</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>Всё это также показывается на экране и сообщается программе чтения с экрана: ничего не передаётся только звуком.</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>После каждого шага по карте сигнал врага указывает на ближайшего врага: он звучит слева или справа — там, где стоит враг, тем сильнее сбоку, чем дальше враг, и выше для врага над тобой и ниже для врага под тобой, так что за ним можно следить и одним ухом.</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>Два быстрых стука означают, что враг рядом с тобой. Сигнал включён, пока работает программа чтения с экрана; %1 на карте включает и выключает его, и игра запоминает выбор.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,29 @@
     </message>
 </context>
 <context>
+    <name>FunctionKeys</name>
+    <message>
+        <source>Sound on</source>
+        <extracomment>Shown for a moment over the window, and told to a screen reader, when F4 brings the game&apos;s sound back.</extracomment>
+        <translation>声音已开启</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <extracomment>Shown and told when F4 silences the game.</extracomment>
+        <translation>声音已关闭</translation>
+    </message>
+    <message>
+        <source>Enemy cue on</source>
+        <extracomment>Shown and told when F5 switches on the sound that points to the nearest enemy after each step.</extracomment>
+        <translation>敌人提示音已开启</translation>
+    </message>
+    <message>
+        <source>Enemy cue off</source>
+        <extracomment>Shown and told when F5 switches the enemy cue off.</extracomment>
+        <translation>敌人提示音已关闭</translation>
+    </message>
+</context>
+<context>
     <name>GameError</name>
     <message>
         <source>%1 (%2)</source>
@@ -297,6 +320,19 @@
         <source>Any key but %1, %2 and %3</source>
         <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
         <translation>除 %1、%2 和 %3 以外的任意键</translation>
+    </message>
+    <message>
+        <source>Switches the game&apos;s sound off and on.</source>
+        <translation>关闭或打开游戏的声音。</translation>
+    </message>
+    <message>
+        <source>Switches the enemy cue on and off: after each step, a sound that points to the nearest enemy.</source>
+        <translation>打开或关闭敌人提示音：每走一步，用声音指出最近的敌人。</translation>
+    </message>
+    <message>
+        <source>Any key but %1</source>
+        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <translation>除 %1 以外的任意键</translation>
     </message>
 </context>
 <context>
@@ -689,8 +725,40 @@ The battle&apos;s last lines:
         <translation>询问是否保存并退出时</translation>
     </message>
     <message>
+        <source>Sound</source>
+        <extracomment>The heading of the help&apos;s part about the game&apos;s sounds.</extracomment>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>%1 on the title, on the map and in a battle silences the game and brings the sound back; the game keeps the choice for the next start, and %2 starts it silenced. Without a sound server the game is silent and says nothing of it.</source>
+        <extracomment>%1 is the name of the key, such as F4; %2 is the command-line option, which stays as it is.</extracomment>
+        <translation>在标题画面、地图上和战斗中按 %1 可以让游戏静音，再按一次恢复声音；游戏会记住这个选择，下次启动时依然有效，用 %2 启动则从静音开始。没有声音服务器时游戏保持安静，也不会为此提示。</translation>
+    </message>
+    <message>
+        <source>Silences the game, and keeps it silent until sound is switched on again.</source>
+        <extracomment>The description of the --no-sound option in the program&apos;s --help.</extracomment>
+        <translation>让游戏静音，直到再次打开声音。</translation>
+    </message>
+    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
         <translation>每场改变了角色的战斗之后、每花一个点数之后以及关闭地图时，角色都会保存。注销、关机或从终端停止游戏也会保存角色；战斗中保存的是战斗开始前的角色。</translation>
+    </message>
+    <message>
+        <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
+        <translation>游戏用简短的声音提示发生的事：走进治疗行以及在那里得到治疗，敌人来到你身旁或你的格子上，战斗开始，你的命中与落空，魔法冲击，治疗，敌人的命中与落空，胜利，技能条重新开始并给予点数，花掉一个点数，以及死亡。</translation>
+    </message>
+    <message>
+        <source>Each of them is also shown on the screen and told to a screen reader: nothing is told by sound alone.</source>
+        <translation>每一件事也都会显示在屏幕上并告诉屏幕阅读器：没有任何事只靠声音传达。</translation>
+    </message>
+    <message>
+        <source>After each step on the map the enemy cue points to the nearest enemy: it comes from the left or the right as the enemy stands left or right of you, further to the side the further away it is, and it sounds higher for an enemy above you and lower for one below, so that it can be followed with one ear too.</source>
+        <translation>在地图上每走一步，敌人提示音都会指向最近的敌人：敌人在你左边就从左边响起，在右边就从右边响起，离得越远越偏向一侧；敌人在你上方时音调更高，在下方时更低，所以只用一只耳朵也能跟上。</translation>
+    </message>
+    <message>
+        <source>Two quick knocks mean that the enemy is beside you. The cue is on while a screen reader runs; %1 on the map switches it on or off, and the game keeps the choice.</source>
+        <extracomment>%1 is the name of the key, such as F5.</extracomment>
+        <translation>两声快速的敲击表示敌人就在你身旁。屏幕阅读器运行时提示音是开启的；在地图上按 %1 可以打开或关闭它，游戏会记住你的选择。</translation>
     </message>
 </context>
 <context>
