@@ -41,6 +41,8 @@ test_packages=(
     # The Debian package's checks: lintian, the hardening checks of the
     # build log (blhc) and the binary (devscripts), and its autopkgtest.
     lintian blhc devscripts autopkgtest
+    # The sound scenario: a sound server with a null sink, and its recorder.
+    pulseaudio pulseaudio-utils
     # The Wayland end-to-end tests: Weston (with XWayland beside it, as in a
     # desktop session), Qt's Wayland plugin, and pictures of the screen.
     weston xwayland qt6-wayland imagemagick

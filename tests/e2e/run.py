@@ -19,7 +19,7 @@ sys.path.insert(0, HERE)
 
 from chromaland_e2e import case  # noqa: E402
 
-MODULES = ("play", "faults", "wayland", "screenreader", "controller")
+MODULES = ("play", "faults", "wayland", "screenreader", "controller", "sound")
 
 
 def listed():

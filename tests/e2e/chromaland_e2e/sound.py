@@ -1,0 +1,165 @@
+"""The game's sound through a real sound server: PulseAudio with a null
+sink, whose monitor is recorded while the game is played, so that what the
+game sent is read back as numbers, each channel on its own."""
+
+import array
+import math
+import os
+import shutil
+import time
+
+from . import files
+from .case import Scenario
+from .processes import Group, log, output, wait_until
+
+# The recording's format: the sounds' own, so that nothing is resampled.
+RATE = 22050
+FRAME_BYTES = 4
+# A stretch quieter than this (RMS, dBFS) is silence: the null sink gives
+# exact zeros when nothing plays, a cue is about -23 dBFS.
+SILENCE_DB = -60.0
+# The cue to the side the enemy stands on is louder there by at least this
+# (a column away it is 3 dB louder on its side, further away more).
+SIDE_DB = 2.0
+# How long one key's sound is listened to.
+LISTEN_SECONDS = 0.7
+
+
+def level_db(samples):
+    """The root mean square of the samples in dBFS; -inf for silence."""
+    if not samples:
+        return float("-inf")
+    power = sum(s * s for s in samples) / len(samples)
+    return 10 * math.log10(power) - 20 * math.log10(32768) if power > 0 else float("-inf")
+
+
+class SoundServer:
+    """PulseAudio on a socket of its own with one null sink, "game", and a
+    recorder of that sink's monitor writing raw frames to a file. Runs as
+    the scenario's user, root in CI, with its own home and runtime folder;
+    the recorder asks for a short latency, which also makes the null sink
+    play a new stream at once rather than at its next two-second block."""
+
+    def __init__(self, folder):
+        for tool in ("pulseaudio", "pactl", "parec"):
+            if not shutil.which(tool):
+                raise AssertionError("%s is missing: scripts/setup-debian.sh --tests installs it" % tool)
+        self.folder = folder
+        self.socket = os.path.join(folder, "native")
+        self.recording = os.path.join(folder, "sink.raw")
+        self.processes = Group()
+        os.makedirs(os.path.join(folder, "runtime"), mode=0o700, exist_ok=True)
+        script = os.path.join(folder, "server.pa")
+        with open(script, "w") as f:
+            f.write("load-module module-null-sink sink_name=game rate=%d channels=2\n" % RATE)
+            f.write("set-default-sink game\n")
+            f.write("load-module module-native-protocol-unix socket=%s auth-anonymous=1\n" % self.socket)
+        self.env = {"PATH": "/usr/bin:/bin", "HOME": folder, "XDG_RUNTIME_DIR": os.path.join(folder, "runtime"),
+                    "PULSE_SERVER": "unix:" + self.socket}
+        self.processes.start(["pulseaudio", "-n", "-F", script, "--daemonize=no", "--exit-idle-time=-1",
+                              "--use-pid-file=no", "--disable-shm=yes", "--log-target=stderr"],
+                             log_file=os.path.join(folder, "pulseaudio.log"), env=self.env)
+        if not wait_until(lambda: "Default Sink: game" in output("pactl", "info", env=self.env), 20):
+            raise AssertionError("PulseAudio did not come up (see %s)" % os.path.join(folder, "pulseaudio.log"))
+        self.processes.start(["parec", "--latency-msec=20", "-d", "game.monitor", "--raw", "--format=s16le",
+                              "--rate=%d" % RATE, "--channels=2", self.recording],
+                             log_file=os.path.join(folder, "parec.log"), env=self.env)
+        if not wait_until(lambda: os.path.exists(self.recording) and os.path.getsize(self.recording) > 0, 10):
+            raise AssertionError("the recorder of the sink's monitor wrote nothing")
+        log("PulseAudio on %s, recorded into %s" % (self.socket, self.recording))
+
+    def mark(self):
+        """Where the recording stands now, in bytes of whole frames."""
+        return os.path.getsize(self.recording) // FRAME_BYTES * FRAME_BYTES
+
+    def heard(self, since):
+        """The levels (left, right) in dBFS from the mark on."""
+        with open(self.recording, "rb") as f:
+            f.seek(since)
+            frames = array.array("h", f.read((self.mark() - since)))
+        return level_db(frames[0::2]), level_db(frames[1::2])
+
+    def stop(self):
+        self.processes.stop_all()
+
+
+class SoundScenarios(Scenario):
+    """The sound scenarios: the game, a sound server and its recording."""
+
+    def setUp(self):
+        super().setUp()
+        self.server = SoundServer(os.path.join(self.tmp, "pulse"))
+        self.addCleanup(self.server.stop)
+        self.game.env = {"PULSE_SERVER": "unix:" + self.server.socket}
+
+    def after_key(self, window, key):
+        """The levels (left, right) of what one key made heard."""
+        since = self.server.mark()
+        self.game.keys(window, key)
+        time.sleep(LISTEN_SECONDS)
+        left, right = self.server.heard(since)
+        log("%s: left %.1f dBFS, right %.1f dBFS" % (key, left, right))
+        return left, right
+
+    def cues_at_edge(self, window, key, side, tries=20):
+        """The cues of KEY pressed against an edge of the healing row, each
+        heard on its own, until one comes from SIDE (0 left, 1 right): the
+        nearest enemy may stand in the player's column (above, beside) for a
+        few of its steps."""
+        heard = []
+        while len(heard) < tries and not (heard and heard[-1][side] - heard[-1][1 - side] >= SIDE_DB):
+            heard.append(self.after_key(window, key))
+        return heard
+
+    def silent_after(self, window, key, times=2):
+        """The levels of KEY pressed TIMES, each heard on its own."""
+        return [self.after_key(window, key) for _ in range(times)]
+
+    def test_sound_cue_and_silence(self):
+        """The cue after each step sounds; at the map's left edge every enemy
+        stands to the right and the cue is louder on the right, at its right
+        edge the other way round. F4 silences the game; the silence holds at
+        the next start and in the settings, and F4 brings the sound back."""
+        settings = self.game.settings_file()
+        os.makedirs(os.path.dirname(settings), exist_ok=True)
+        with open(settings, "w") as f:
+            f.write("[Sound]\nEnemyCue=true\n")
+        folder = self.game.new_folder("sound")
+        files.put_character(folder)
+        map_window = self.start_to_map(folder, folder, "space")
+
+        # The player starts at the left end of the healing row, where no
+        # enemy goes: a step against the edge moves nothing but is cued.
+        left_edge = self.cues_at_edge(map_window, "Left", 1)
+        self.assertTrue(all(max(l, r) > SILENCE_DB for l, r in left_edge),
+                        "a key at the left edge was not heard: %s" % left_edge)
+        self.assertTrue(all(r >= l - 0.5 for l, r in left_edge) and any(r - l >= SIDE_DB for l, r in left_edge),
+                        "at the left edge every enemy is to the right, but the cue was not louder on the right: %s"
+                        % left_edge)
+        with self.game.held():
+            self.game.keys(map_window, *["Right"] * 20)
+        time.sleep(1.5)
+        right_edge = self.cues_at_edge(map_window, "Right", 0)
+        self.assertTrue(all(max(l, r) > SILENCE_DB for l, r in right_edge),
+                        "a key at the right edge was not heard: %s" % right_edge)
+        self.assertTrue(all(l >= r - 0.5 for l, r in right_edge) and any(l - r >= SIDE_DB for l, r in right_edge),
+                        "at the right edge every enemy is to the left, but the cue was not louder on the left: %s"
+                        % right_edge)
+
+        self.game.keys(map_window, "F4")
+        time.sleep(0.5)
+        silenced = self.silent_after(map_window, "Right")
+        self.assertTrue(all(max(l, r) <= SILENCE_DB for l, r in silenced), "F4 did not silence the game: %s" % silenced)
+        self.close_map_and_wait(map_window)
+        with open(settings) as f:
+            self.assertIn("On=false", f.read().split(), "the settings do not keep the silence:\n"
+                          + files.shown(settings))
+
+        map_window = self.start_to_map(folder, folder, "space")
+        again = self.silent_after(map_window, "Right")
+        self.assertTrue(all(max(l, r) <= SILENCE_DB for l, r in again), "the next start was not silent: %s" % again)
+        self.game.keys(map_window, "F4")
+        time.sleep(0.5)
+        back = self.silent_after(map_window, "Right")
+        self.assertTrue(any(max(l, r) > SILENCE_DB for l, r in back), "F4 did not bring the sound back: %s" % back)
+        self.close_map_and_wait(map_window)
