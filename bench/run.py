@@ -43,6 +43,7 @@ from chromaland_e2e import facts, files  # noqa: E402
 from chromaland_e2e.display import X11, Weston  # noqa: E402
 from chromaland_e2e.game import clean_environment  # noqa: E402
 from chromaland_e2e.processes import Group, output, syscalls, wait_until  # noqa: E402
+from chromaland_e2e.sound import SoundServer  # noqa: E402
 
 # --- What the probe looks for -------------------------------------------------
 
@@ -158,7 +159,7 @@ class Bench:
         self.runtime = os.path.join(self.tmp, "runtime")
         self.figures = Figures()
         self.processes = Group()
-        self.x = self.weston = None
+        self.x = self.weston = self.sound = None
         # What the game's environment adds to the clean one (keylatency.py:
         # the accessibility bus).
         self.extra = {}
@@ -303,6 +304,28 @@ class Bench:
             self.rest_cost("base", self.x.process.pid)
             self.figures.record("base.peak", peak_kb(self.pid))
             self.figures.record("base.own", own_kb(self.pid))
+
+    def rest_sound(self, on):
+        """The game at rest on its map with the sound server running, its
+        sound ON (and the enemy cue with it) or silenced, after one arrow
+        key: the program, Xvfb and PulseAudio together."""
+        name = "sound.on" if on else "sound.off"
+        settings = os.path.join(self.home, ".config", "chromaland", "chromaland.conf")
+        os.makedirs(os.path.dirname(settings), exist_ok=True)
+        with open(settings, "w") as f:
+            f.write("[Sound]\nOn=%s\nEnemyCue=%s\n" % (("true",) * 2 if on else ("false",) * 2))
+        self.extra = {"PULSE_SERVER": "unix:" + self.sound.socket}
+        try:
+            with self.running(self.game, facts.MAP_PAINTED):
+                # A step, so that a sound has played and its device closed again.
+                self.x.keys(int(self.win, 16), "Right")
+                self.rest_cost(name, self.x.process.pid, self.sound.server.pid)
+        finally:
+            self.extra = {}
+            os.remove(settings)
+        f = self.figures
+        if f.has(name + ".all"):
+            f.record(name + ".total", f.values[name + ".all"][-1] + f.values[name + ".more"][-1])
 
     def run_game_graphics(self):
         with self.running(self.game, MAP_PAINTED_GFX, graphics=True) as (_, shown):
@@ -455,6 +478,13 @@ class Bench:
         self.reference("  the program alone (ms)", "game.app", "base.app")
         self.reference("  Xvfb alone (ms)", "game.server", "base.server")
         line("  the program's wake-ups a second", f.spread("game.waits"), f.spread("base.waits"), "-", "-", "reference")
+        if f.has("sound.on.total"):
+            self.ratio_line("X11 at rest with a sound server: sound on / silenced (program + Xvfb + PulseAudio, ms)",
+                            "sound.on.total", "sound.off.total", "1.05")
+            self.reference("  the program alone (ms)", "sound.on.app", "sound.off.app")
+            self.reference("  PulseAudio alone (ms)", "sound.on.more", "sound.off.more")
+            line("  the program's wake-ups a second", f.spread("sound.on.waits"), f.spread("sound.off.waits"), "-", "-",
+                 "reference")
         if f.has("wl.game.all"):
             self.ratio_line("Wayland at rest: program + Weston (ms)", "wl.game.all", "wl.base.all", "1.00")
             self.ratio_line("  against the bare window's bar repainting every tick", "wl.game.all", "wl.tick.all", "1.00")
@@ -482,7 +512,8 @@ class Bench:
         for name in ("game.start base.start title.start game.map gfx.map game.key base.key game.all base.all game.app "
                      "base.app game.server base.server game.waits base.waits wl.game.all wl.base.all wl.tick.all "
                      "wl.game.app wl.base.app wl.tick.app wl.game.server wl.base.server wl.tick.server wl.game.more "
-                     "wl.base.more game.peak base.peak game.own base.own mines.own mines.peak game.period").split():
+                     "wl.base.more game.peak base.peak game.own base.own mines.own mines.peak game.period sound.on.total "
+                     "sound.off.total sound.on.app sound.off.app sound.on.more sound.off.more").split():
             if f.has(name):
                 print("  %-15s %s" % (name, " ".join(g(v) for v in f.values[name])))
         for what, a, b in (("ratio start", "game.start", "base.start"), ("ratio start/title", "game.start", "title.start"),
@@ -519,6 +550,10 @@ class Bench:
         self.start_only("title", self.title)
         self.run_square()
         self.figures.off = False
+        try:
+            self.sound = SoundServer(os.path.join(self.tmp, "pulse"), record=False)
+        except AssertionError as e:
+            print("no sound server: no stretches at rest with sound (%s)" % e, file=sys.stderr)
         mines = shutil.which("gnome-mines", path=os.environ.get("PATH", "") + ":/usr/games")
         for round_ in range(1, self.rounds + 1):
             print("round %d of %d" % (round_, self.rounds), file=sys.stderr)
@@ -531,10 +566,16 @@ class Bench:
             rests = [self.rest_game, self.rest_bar]
             for rest in rests if round_ % 2 else reversed(rests):
                 rest()
+            if self.sound:
+                for on in ((True, False) if round_ % 2 else (False, True)):
+                    self.rest_sound(on)
             if round_ == 1 and mines:
                 self.run_mines(mines)
         if not mines:
             print("GNOME Mines is not installed (scripts/setup-debian.sh --bench): left out", file=sys.stderr)
+        if self.sound:
+            self.sound.stop()
+            self.sound = None
 
     def tick_costs(self):
         print("system calls and X requests at rest", file=sys.stderr)
@@ -596,7 +637,7 @@ class Bench:
 
     def stop(self):
         self.processes.stop_all()
-        for server in (self.weston, self.x):
+        for server in (self.weston, self.x, self.sound):
             if server:
                 server.stop()
         shutil.rmtree(self.tmp, ignore_errors=True)

@@ -34,13 +34,14 @@ def level_db(samples):
 
 
 class SoundServer:
-    """PulseAudio on a socket of its own with one null sink, "game", and a
-    recorder of that sink's monitor writing raw frames to a file. Runs as
+    """PulseAudio on a socket of its own with one null sink, "game", and
+    (unless record is False: the bench) a recorder of that sink's monitor
+    writing raw frames to a file. Runs as
     the scenario's user, root in CI, with its own home and runtime folder;
     the recorder asks for a short latency, which also makes the null sink
     play a new stream at once rather than at its next two-second block."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, record=True):
         for tool in ("pulseaudio", "pactl", "parec"):
             if not shutil.which(tool):
                 raise AssertionError("%s is missing: scripts/setup-debian.sh --tests installs it" % tool)
@@ -56,11 +57,13 @@ class SoundServer:
             f.write("load-module module-native-protocol-unix socket=%s auth-anonymous=1\n" % self.socket)
         self.env = {"PATH": "/usr/bin:/bin", "HOME": folder, "XDG_RUNTIME_DIR": os.path.join(folder, "runtime"),
                     "PULSE_SERVER": "unix:" + self.socket}
-        self.processes.start(["pulseaudio", "-n", "-F", script, "--daemonize=no", "--exit-idle-time=-1",
+        self.server = self.processes.start(["pulseaudio", "-n", "-F", script, "--daemonize=no", "--exit-idle-time=-1",
                               "--use-pid-file=no", "--disable-shm=yes", "--log-target=stderr"],
                              log_file=os.path.join(folder, "pulseaudio.log"), env=self.env)
         if not wait_until(lambda: "Default Sink: game" in output("pactl", "info", env=self.env), 20):
             raise AssertionError("PulseAudio did not come up (see %s)" % os.path.join(folder, "pulseaudio.log"))
+        if not record:
+            return
         self.processes.start(["parec", "--latency-msec=20", "-d", "game.monitor", "--raw", "--format=s16le",
                               "--rate=%d" % RATE, "--channels=2", self.recording],
                              log_file=os.path.join(folder, "parec.log"), env=self.env)
