@@ -317,11 +317,6 @@
         <translation>مرّر نص المساعدة صفحةً بعد صفحة.</translation>
     </message>
     <message>
-        <source>Any key but %1, %2 and %3</source>
-        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
-        <translation>أي مفتاح ما عدا ⁨%1⁩ و⁨%2⁩ و⁨%3⁩</translation>
-    </message>
-    <message>
         <source>Switches the game&apos;s sound off and on.</source>
         <translation>يكتم صوت اللعبة أو يعيده.</translation>
     </message>
@@ -331,7 +326,7 @@
     </message>
     <message>
         <source>Any key but %1</source>
-        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>أي مفتاح عدا ⁨%1⁩</translation>
     </message>
 </context>

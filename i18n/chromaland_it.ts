@@ -317,11 +317,6 @@
         <translation>Fanno scorrere la guida una pagina alla volta.</translation>
     </message>
     <message>
-        <source>Any key but %1, %2 and %3</source>
-        <extracomment>%1, %2 and %3 are the names of keys (F1, F3, Ctrl+Q).</extracomment>
-        <translation>Qualsiasi tasto tranne %1, %2 e %3</translation>
-    </message>
-    <message>
         <source>Switches the game&apos;s sound off and on.</source>
         <translation>Spegne e riaccende il suono del gioco.</translation>
     </message>
@@ -331,7 +326,7 @@
     </message>
     <message>
         <source>Any key but %1</source>
-        <extracomment>%1 is the list of the function keys that do something else, such as &quot;F1, F3, F4, F5&quot;.</extracomment>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>Qualsiasi tasto tranne %1</translation>
     </message>
 </context>
