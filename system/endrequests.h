@@ -7,10 +7,12 @@
 //   SIGINT (Ctrl+C) ask to end. Their handler only notes the signal and
 //   wakes the interface thread through an eventfd, which a socket notifier
 //   reads between events, in any event loop, modal ones included: no Qt
-//   code runs inside the handler. A second of these signals, once one has
-//   come, ends the program at once with 128 + its number, as an unhandled
-//   signal would: a save it cuts short leaves the old file or the new one
-//   whole (SafeFile).
+//   code runs inside the handler. Signals that come within BurstMilliseconds
+//   of the first are that one request: a logout sends SIGTERM and SIGHUP
+//   at once, a closed terminal may send SIGHUP twice. One that comes later
+//   ends the program at once with 128 + its number, as an unhandled signal
+//   would: a save it cuts short leaves the old file or the new one whole
+//   (SafeFile).
 // - The application's Quit event, which Qt sends when the X11 session
 //   manager tells the program to die at the end of a session, asks to end.
 // - The session manager's request to commit data (before a logout, or at
@@ -31,6 +33,9 @@ class EndRequests : public QObject
     Q_OBJECT
 
 public:
+    // Signals that come within this time of the first are one request.
+    static constexpr int BurstMilliseconds = 1000;
+
     static EndRequests *install();
     ~EndRequests() override;
 

@@ -6,12 +6,14 @@
 #include "system/programend.h"
 #include "system/programfolder.h"
 #include "system/randomsource.h"
+#include "system/safefile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
@@ -30,8 +32,9 @@ class tst_Platform : public QObject
 
 private slots:
     void cleanup();
-    // Before any signal is noted in this process: its child starts afresh.
-    void secondSignalEndsAtOnce();
+    // Before any signal is noted in this process: its children start afresh.
+    void secondSignal_data();
+    void secondSignal();
     void randomValuesLieInTheUnitInterval();
     void scriptedDrawsComeFirstAndAreCounted();
     void fixedClockGivesRepeatableDraws();
@@ -56,22 +59,57 @@ void tst_Platform::cleanup()
     MessageBox::clearHandler();
 }
 
-// Once a signal has asked to end, a second one ends the program at once
-// with 128 + its number, before the first is even read (in a child, so
-// that the tests go on).
-void tst_Platform::secondSignalEndsAtOnce()
+// Signals that come together (a logout sends SIGTERM and SIGHUP at once,
+// a closed terminal SIGHUP twice) are one request: the game saves and
+// ends with 0. One that comes later, while that save hangs, ends the
+// program at once with 128 + its number, the file whole. In a child, whose
+// end stands for the game's: the file saved, then 0.
+void tst_Platform::secondSignal_data()
 {
-    EndRequests::install();
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<bool>("late"); // after the burst, while the save hangs
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("TERM and HUP at once") << SIGTERM << SIGHUP << false << 0 << QByteArray("saved");
+    QTest::newRow("HUP and HUP at once") << SIGHUP << SIGHUP << false << 0 << QByteArray("saved");
+    QTest::newRow("INT and INT at once") << SIGINT << SIGINT << false << 0 << QByteArray("saved");
+    QTest::newRow("HUP after the burst, the save hung")
+        << SIGTERM << SIGHUP << true << 128 + SIGHUP << QByteArray("old");
+}
+
+void tst_Platform::secondSignal()
+{
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(bool, late);
+    QFETCH(int, status);
+    QFETCH(QByteArray, file);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("Character.chx");
+    SafeFile::write(path, "old");
+    EndRequests *requests = EndRequests::install();
     const pid_t child = fork();
     if (child == 0) {
-        ::raise(SIGHUP);
-        ::raise(SIGINT);
-        ::_exit(0);
+        connect(requests, &EndRequests::endRequested, [&] {
+            if (late) {
+                QTest::qSleep(EndRequests::BurstMilliseconds + 200);
+                ::raise(second);
+            }
+            SafeFile::write(path, "saved");
+            ::_exit(0);
+        });
+        ::raise(first);
+        if (!late)
+            ::raise(second);
+        QTest::qWait(5000);
+        ::_exit(3);
     }
-    int status = 0;
-    QCOMPARE(waitpid(child, &status, 0), child);
-    QVERIFY2(WIFEXITED(status), qPrintable(QStringLiteral("ended by signal %1").arg(WTERMSIG(status))));
-    QCOMPARE(WEXITSTATUS(status), 128 + SIGINT);
+    int ended = 0;
+    QCOMPARE(waitpid(child, &ended, 0), child);
+    QVERIFY2(WIFEXITED(ended), qPrintable(QStringLiteral("ended by signal %1").arg(WTERMSIG(ended))));
+    QCOMPARE(WEXITSTATUS(ended), status);
+    QCOMPARE(SafeFile::read(path, 100, 0), file);
 }
 
 void tst_Platform::randomValuesLieInTheUnitInterval()

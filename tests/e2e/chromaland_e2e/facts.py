@@ -7,6 +7,10 @@ painted. A change of the game's layout or clock is one change here."""
 TICK_MS = 17
 PHASE_TICKS = 100
 
+# Signals to end the game that come within this time (seconds) of the first
+# are one request; a later one ends it at once.
+END_BURST_S = 1.0
+
 # The windows' client areas (width, height), without the window manager's frame.
 TITLE_SIZE = (576, 340)
 MAP_SIZE = (583, 495)

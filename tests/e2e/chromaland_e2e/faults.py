@@ -14,7 +14,7 @@ import subprocess
 import threading
 import time
 
-from . import files
+from . import facts, files
 from .case import Scenario, now_ms
 from .display import require
 from .files import DEFAULT_CHARACTER, FAULT_ORIGINAL, FAULT_SAVED, expect_entries, expect_exact, expect_saved, value_between
@@ -367,16 +367,21 @@ class Faults(Scenario):
 
     # --- Ended from outside --------------------------------------------------------
 
-    def end_by_signal(self, number, where):
-        os.kill(self.game.pid, number)
-        self.game.expect_exit(0, "%s in %s" % (signal.Signals(number).name, where), seconds=10)
+    def end_by_signal(self, number, where, *more):
+        """Sends the signal NUMBER, and at once the signals MORE, as a
+        logout sends them; the game ends with 0."""
+        for sent in (number,) + more:
+            os.kill(self.game.pid, sent)
+        names = "+".join(signal.Signals(n).name for n in (number,) + more)
+        self.game.expect_exit(0, "%s in %s" % (names, where), seconds=10)
 
     def test_ended_by_signal(self):
         """SIGTERM, SIGHUP and SIGINT, in every window but a battle's, end
         the game with 0 and leave the file as closing the map would: on
         the title and at the first start's message nothing is written; on
         the map, its help and its hall the character is saved. Nothing else
-        is left in the folder."""
+        is left in the folder. SIGTERM and SIGHUP at once, as a logout
+        sends them, are one request."""
         for number in END_SIGNALS:
             folder = self.game.new_folder("title")
             file = self.character(folder)
@@ -401,18 +406,27 @@ class Faults(Scenario):
                 expect_saved(file, FAULT_SAVED)
                 expect_entries(folder, "chromaland", "Character.chx")
         log("RAN: SIGTERM, SIGHUP and SIGINT on the title, the first start's message, the map, the help and the hall")
+        folder = self.game.new_folder("burst")
+        file = self.character(folder)
+        self.start_to_map(folder, folder, "space")
+        self.end_by_signal(signal.SIGTERM, "the map", signal.SIGHUP)
+        expect_saved(file, FAULT_SAVED)
+        expect_entries(folder, "chromaland", "Character.chx")
+        log("RAN: SIGTERM and SIGHUP at once on the map")
         self.second_signal_during_save()
 
     def second_signal_during_save(self):
-        """A second signal while the first one's save is held at its rename
-        ends the game at once: the old file whole, the new one whole beside
-        it until the next start."""
+        """A second signal while the first one's save is held at its rename,
+        later than the first one's burst, ends the game at once: the old
+        file whole, the new one whole beside it until the next start."""
         folder = self.game.new_folder("second")
         file = self.character(folder)
         self.start_to_map(folder, folder, "space")
         trace = self.trace_renames()
+        first = time.monotonic()
         os.kill(self.game.pid, signal.SIGTERM)
         self.await_held_rename(trace)
+        time.sleep(max(0.0, first + facts.END_BURST_S + 0.5 - time.monotonic()))
         os.kill(self.game.pid, signal.SIGHUP)
         # The game ends while its rename is still held; that end reaches
         # us once strace lets go, and the rename never happens.
