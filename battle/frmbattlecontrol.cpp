@@ -520,6 +520,18 @@ void frmBattleControl::reject()
 {
 }
 
+bool frmBattleControl::leaveWon()
+{
+    if (m_battleOver || !enemyDefeated())
+        return false;
+    for (QDialog *over : findChildren<QDialog *>(Qt::FindDirectChildrenOnly)) {
+        if (over->isVisible())
+            over->reject();
+    }
+    cmd_Retreat_Click();
+    return true;
+}
+
 void frmBattleControl::closeEvent(QCloseEvent *event)
 {
     if (!m_battleOver) {

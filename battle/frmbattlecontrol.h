@@ -13,13 +13,14 @@
 // other statistics are read afresh from the map window whenever an action
 // needs them.
 //
-// A battle ends only through Retreat or the player's death. Escape, a
-// close request and closing the map window behind it are ignored, and no
-// button is pressed by Enter. A battle that cannot be set up (a character
-// whose Strength is not a number of 0 or more, or an enemy index with no
-// marker) is called off at load with a message, as a retreat; exec() then
-// returns at once. An action that meets a statistic it cannot use is
-// undone as a whole and says why in the status line.
+// A battle ends only through Retreat or the player's death, or, once its
+// enemy is defeated, when the game is asked from outside to end (leaveWon).
+// Escape, a close request and closing the map window behind it are
+// ignored, and no button is pressed by Enter. A battle that cannot be set
+// up (a character whose Strength is not a number of 0 or more, or an enemy
+// index with no marker) is called off at load with a message, as a
+// retreat; exec() then returns at once. An action that meets a statistic
+// it cannot use is undone as a whole and says why in the status line.
 
 #include "battle/battlerules.h"
 #include "logic/mapcontrols.h"
@@ -49,6 +50,11 @@ public:
     void setVisible(bool visible) override;
     // Escape and close requests end nothing.
     void reject() override;
+
+    // Asked from outside to end the game while the enemy is already
+    // defeated: the battle is left as Retreat leaves it, with the win, and
+    // what is open over it (its help) closes. Returns whether it was left.
+    bool leaveWon();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

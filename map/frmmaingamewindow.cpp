@@ -193,9 +193,16 @@ Outcome frmMainGameWindow::Form_Unload()
 Outcome frmMainGameWindow::endOnRequest()
 {
     MessageBox::answerAll();
-    if (m_startedUp && m_controls.lbl_EnemyTag->text() == Dead)
+    if (!m_startedUp)
+        return Outcome::end(0);
+    if (m_controls.lbl_EnemyTag->text() == Dead || m_endAfterBattle)
         return Outcome::carryOn();
-    return m_startedUp ? Form_Unload() : Outcome::end(0);
+    auto *battle = findChild<frmBattleControl *>(QString(), Qt::FindDirectChildrenOnly);
+    if (battle && battle->leaveWon()) {
+        m_endAfterBattle = true;
+        return Outcome::carryOn();
+    }
+    return Form_Unload();
 }
 
 void frmMainGameWindow::keepOnRequest()
@@ -375,7 +382,9 @@ void frmMainGameWindow::pic_WorldMap_KeyDown(VirtualKey keyCode, Qt::KeyboardMod
     const CharacterRecord before = heldCharacter(m_controls);
     Outcome outcome = Outcome::carryOn();
     reportingFailures([this, &outcome] { outcome = CheckEncounter(m_controls); });
-    if (!outcome.ends() && heldCharacter(m_controls) != before)
+    if (!outcome.ends() && std::exchange(m_endAfterBattle, false))
+        outcome = Form_Unload();
+    else if (!outcome.ends() && heldCharacter(m_controls) != before)
         keepCharacter();
     if (ProgramEnd::after(outcome))
         return;

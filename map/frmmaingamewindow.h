@@ -8,7 +8,8 @@
 // Created once per run by the title window, which then runs its start-up
 // (Form_Load): pictures, character file, point buttons. Closing the window
 // saves the character and ends the program (Form_Unload); a battle that
-// ends in death ends it from the key handler.
+// ends in death ends it from the key handler, and so does a request to end
+// that came in a battle already won.
 //
 // F2 on the map switches the colour symbols, which start-up takes from the
 // player's settings: the pictures built into the program on every enemy
@@ -54,8 +55,10 @@ public:
 
     // Asked from outside to end (a signal, the session's end), in any
     // window: from then on no message box waits for an answer, and the
-    // character is saved as closing saves it (in a battle as it stood
-    // before the battle, which these controls still hold), giving the end.
+    // character is saved as closing saves it (in a battle still under way
+    // as it stood before the battle, which these controls still hold),
+    // giving the end. A battle already won is left as Retreat leaves it:
+    // once its result is taken, the map saves and ends as closing does.
     // A death under way is left to end the game: its message is answered.
     Outcome endOnRequest();
     // Asked to keep what the game holds (the session commits its data, the
@@ -139,6 +142,9 @@ private:
     // Whether a reader has been told how to play on the map.
     bool m_toldHowToPlay = false;
     bool m_saveFailureTold = false;
+    // Asked to end in a battle already won: the end comes once the
+    // battle's result is taken.
+    bool m_endAfterBattle = false;
 
     bool m_colourSymbols = false;
     // The boxes with no picture of the player's own, each with the name of

@@ -1,10 +1,12 @@
 #include "testsupport.h"
 
+#include "battle/frmbattlecontrol.h"
 #include "map/frmmaingamewindow.h"
 #include "title/frmsplash.h"
 #include "widgets/picturebox.h"
 #include "ui_frmSplash.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 #include <QWindow>
@@ -194,38 +196,76 @@ void tst_frmSplash::closingTheTitleEndsTheProgram()
 
 // A request from outside (a signal, the session's end) to end, or to keep
 // what the game holds: wherever it comes, the file is at once what closing
-// the map would leave, in a battle the character as it stood before it,
-// and the end is 0. Before the map has started there is nothing to save; a
-// death under way is left to end the game itself.
+// the map would leave, in a battle under way the character as it stood
+// before it, and the end is 0. A battle already won is left as Retreat
+// leaves it, its result taken, and then saved and ended. Before the map has
+// started there is nothing to save; a death under way is left to end the
+// game itself.
 void tst_frmSplash::requestFromOutsideSavesAsClosingDoes_data()
 {
     QTest::addColumn<QString>("where");
     QTest::addColumn<QString>("request");
     QTest::addColumn<QList<int>>("ends"); // the ends recorded by the request
-    QTest::addColumn<bool>("saved"); // as closing the map would; else the file as it was
+    // The default character's lines that the file closing the map leaves
+    // has changed; none: the file as it was.
+    QTest::addColumn<QStringList>("saved");
     QTest::newRow("title, end") << "title"
-                                << "end" << QList<int>{0} << false;
+                                << "end" << QList<int>{0} << QStringList{};
     QTest::newRow("missing-file message, end") << "start-up message"
-                                               << "end" << QList<int>{0} << false;
+                                               << "end" << QList<int>{0} << QStringList{};
     QTest::newRow("map, end") << "map"
-                              << "end" << QList<int>{0} << true;
+                              << "end" << QList<int>{0} << QStringList{"HPc=7"};
     QTest::newRow("battle, end") << "battle"
-                                 << "end" << QList<int>{0} << true;
+                                 << "end" << QList<int>{0} << QStringList{"HPc=7"};
+    QTest::newRow("won battle, end") << "won battle"
+                                     << "end" << QList<int>{0} << QStringList{"HPc=7", "R=2"};
     QTest::newRow("death under way, end") << "death"
-                                          << "end" << QList<int>{} << false;
+                                          << "end" << QList<int>{} << QStringList{};
     QTest::newRow("title, keep") << "title"
-                                 << "keep" << QList<int>{} << false;
+                                 << "keep" << QList<int>{} << QStringList{};
     QTest::newRow("map, keep") << "map"
-                               << "keep" << QList<int>{} << true;
+                               << "keep" << QList<int>{} << QStringList{"HPc=7"};
 }
 
 namespace {
 
-// Plays up to `where` and calls `requested` there: on the title, at the
-// missing-file message, on the map, in a battle or at a death in it; on the
-// map the health is 7, a change no save followed (as healing is).
-void requestIn(const QString &where, frmSplash &title, Sandbox &box, const std::function<void()> &requested)
+// In the battle window that opens when the player steps onto enemy 20 (red),
+// the enemy is defeated and `request` called; `look` once the battle is
+// over. Should the request leave the battle open, the player retreats, so
+// that the test goes on.
+void requestInWonBattle(frmMainGameWindow *map, const std::function<void()> &request, const std::function<void()> &look)
 {
+    const BattlesExpected expected;
+    QTimer inBattle;
+    inBattle.setInterval(0);
+    QObject::connect(&inBattle, &QTimer::timeout, [&] {
+        auto *battle = qobject_cast<frmBattleControl *>(QApplication::activeModalWidget());
+        if (!battle)
+            return;
+        inBattle.stop();
+        control<QLabel>(battle, "lbl_Enemy_HP_val")->setText(Dead);
+        request();
+        if (battle->isVisible()) {
+            map->controls().lbl_EnemyTag->setText("Retreat");
+            battle->hide();
+        }
+    });
+    inBattle.start();
+    QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_Right);
+    look();
+}
+
+// Plays up to `where` and calls `request` there: on the title, at the
+// missing-file message, on the map, in a battle under way or won, or at a
+// death in it; on the map the health is 7, a change no save followed (as
+// healing is). Then `look`, once the request has done its work.
+void requestIn(const QString &where, frmSplash &title, Sandbox &box, const std::function<void()> &request,
+               const std::function<void()> &look)
+{
+    const auto requested = [&] {
+        request();
+        look();
+    };
     if (where == "title")
         return requested();
     if (where == "start-up message") {
@@ -240,6 +280,9 @@ void requestIn(const QString &where, frmSplash &title, Sandbox &box, const std::
     map->controls().lbl_HP_val->setText("7");
     if (where == "map")
         return requested();
+    place(map->controls().pic_Player, 312.0f, 328.0f);
+    if (where == "won battle")
+        return requestInWonBattle(map, request, look);
     BattleScript script(map, [&](const MapControls &controls) {
         if (where == "death")
             controls.lbl_EnemyTag->setText("DEAD");
@@ -248,7 +291,6 @@ void requestIn(const QString &where, frmSplash &title, Sandbox &box, const std::
         if (where == "battle")
             controls.lbl_EnemyTag->setText("Retreat");
     });
-    place(map->controls().pic_Player, 312.0f, 328.0f);
     QTest::keyClick(control<PictureBox>(map, "pic_WorldMap"), Qt::Key_Right);
     QCOMPARE(script.tags, QStringList{"20"});
 }
@@ -260,7 +302,7 @@ void tst_frmSplash::requestFromOutsideSavesAsClosingDoes()
     QFETCH(QString, where);
     QFETCH(QString, request);
     QFETCH(QList<int>, ends);
-    QFETCH(bool, saved);
+    QFETCH(QStringList, saved);
     Sandbox box;
     if (where != "start-up message")
         box.writeCharacter(Sandbox::defaultLines());
@@ -274,19 +316,28 @@ void tst_frmSplash::requestFromOutsideSavesAsClosingDoes()
 
     QByteArray onDisk;
     QList<int> endsThen;
-    requestIn(where, title, box, [&] {
-        if (request == "end")
-            title.endOnRequest();
-        else
-            title.keepOnRequest();
-        onDisk = box.read("Character.chx");
-        endsThen = box.ends;
-    });
+    requestIn(
+        where, title, box,
+        [&] {
+            if (request == "end")
+                title.endOnRequest();
+            else
+                title.keepOnRequest();
+        },
+        [&] {
+            onDisk = box.read("Character.chx");
+            endsThen = box.ends;
+        });
     QDir::setCurrent(startFolder);
     QCOMPARE(endsThen, ends);
     QStringList closed = Sandbox::defaultLines();
-    closed[3] = "HPc=7";
-    QCOMPARE(onDisk, saved ? Sandbox::lines(closed << "Saved: 6 Dec 2026 23:55:11") : before);
+    for (const QString &line : saved) {
+        for (QString &was : closed) {
+            if (was.section('=', 0, 0) == line.section('=', 0, 0))
+                was = line;
+        }
+    }
+    QCOMPARE(onDisk, saved.isEmpty() ? before : Sandbox::lines(closed << "Saved: 6 Dec 2026 23:55:11"));
 }
 
 QTEST_MAIN(tst_frmSplash)

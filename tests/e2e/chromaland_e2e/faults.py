@@ -440,15 +440,28 @@ class Faults(Scenario):
         log("RAN: a second signal during the save ended the game at once with %d" % (128 + signal.SIGHUP))
 
     def test_ended_by_signal_in_battle(self):
-        """In a battle each signal saves the character as it stood before
-        the battle (a heal in it is lost) and ends with 0. At "You have
-        died." the death goes on to its end: the archive, then 0."""
+        """In a battle still under way each signal saves the character as it
+        stood before the battle (a heal in it is lost) and ends with 0. In a
+        battle already won, its help open over it, the win is kept: the bar
+        grown, then saved and 0. At "You have died." the death goes on to
+        its end: the archive, then 0."""
         for number in END_SIGNALS:
             battle = self.play_to_battle(20, "Return", files.RETREAT)
             self.game.keys(battle, "alt+h")
             self.end_by_signal(number, "a battle")
             expect_saved(os.path.join(self.program_folder, "Character.chx"), files.RETREAT)
             expect_entries(self.program_folder, "chromaland", "Character.chx")
+        battle = self.play_to_battle(0, "1", files.WINNER)
+        # Eight blows make the kill certain (test_battle_win).
+        for _ in range(8):
+            self.game.keys(battle, "alt+a")
+        self.game.keys(battle, "F1")
+        self.game.window("help", 10)
+        self.end_by_signal(signal.SIGTERM, "a battle won, its help open")
+        file = os.path.join(self.program_folder, "Character.chx")
+        health = value_between(file, "HPc", 800, 1000, "after the win over enemy 0")
+        expect_saved(file, files.with_values(files.WINNER, HPc=health, V=18))
+        expect_entries(self.program_folder, "chromaland", "Character.chx")
         battle = self.play_to_battle(0, "Return", files.LOSER, separate=True)
         self.attack_until_death_box(battle)
         self.end_by_signal(signal.SIGTERM, "the death's message")
@@ -456,7 +469,8 @@ class Faults(Scenario):
         self.assertEqual(len(archives), 1, "expected the archive in the working folder, found %s"
                          % os.listdir(self.working_folder))
         expect_entries(self.program_folder, "chromaland", files.HISTORY)
-        log("RAN: SIGTERM, SIGHUP and SIGINT in a battle; SIGTERM at the death's message")
+        log("RAN: SIGTERM, SIGHUP and SIGINT in a battle; SIGTERM in a battle won, its help open; SIGTERM at the "
+            "death's message")
 
     def test_session_end(self):
         """A session manager (XSMP) asks the game to save, at a checkpoint
