@@ -282,8 +282,8 @@ QString HelpPage::character()
     text += QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>")
                 .arg(QDir::toNativeSeparators(modGameLogicCode::characterFilePath()).toHtmlEscaped());
     text += paragraph(tr("It is saved after every battle that changed it, after every point you spend and when you "
-                         "close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in "
-                         "a battle, it is saved as it was before the battle."));
+                         "close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A "
+                         "battle still under way is not saved; a battle already won is kept."));
     text += paragraph(tr("When the file is missing, the game says so and starts a new character. Pictures of your "
                          "own for the map, for you and for the enemies go into the Graphics folder beside it."));
     //: The folder's full path follows on a line of its own.

@@ -749,6 +749,10 @@ The battle&apos;s last lines:
         <translation>تُحفظ بعد كل معركة غيّرتها، وبعد كل نقطة تنفقها، وعند إغلاقك الخريطة. ويحفظها أيضًا تسجيل الخروج أو إيقاف تشغيل الجهاز أو إيقاف اللعبة من الطرفية؛ وفي أثناء المعركة تُحفظ كما كانت قبل المعركة.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>تُحفظ بعد كل معركة غيّرتها، وبعد كل نقطة تنفقها، وعند إغلاقك الخريطة. ويحفظها أيضًا تسجيل الخروج أو إيقاف تشغيل الجهاز أو إيقاف اللعبة من الطرفية. لا تُحفظ معركة ما زالت جارية؛ أما معركة انتصرت فيها بالفعل فيُحتفظ بها.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>تُعلِم اللعبة بما يحدث بأصوات قصيرة: خطوة إلى صف الشفاء والشفاء فيه، وعدو يأتي إلى جانبك أو إلى مربعك، وبدء المعركة، وضرباتك الصائبة والخائبة، والانفجار السحري، والشفاء، وضربات العدو الصائبة والخائبة، والفوز، وشريط مهارة يبدأ من جديد ويمنح نقاطًا، وإنفاق نقطة، والموت.</translation>
     </message>

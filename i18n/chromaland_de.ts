@@ -741,6 +741,10 @@ Die letzten Zeilen des Kampfes:
         <translation>Er wird nach jedem Kampf gespeichert, der ihn verändert hat, nach jedem Punkt, den du ausgibst, und wenn du die Karte schließt. Eine Abmeldung, ein Herunterfahren oder das Beenden des Spiels aus einem Terminal speichert ihn ebenfalls; in einem Kampf wird er so gespeichert, wie er vor dem Kampf war.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>Er wird nach jedem Kampf gespeichert, der ihn verändert hat, nach jedem Punkt, den du ausgibst, und wenn du die Karte schließt. Eine Abmeldung, ein Herunterfahren oder das Beenden des Spiels aus einem Terminal speichert ihn ebenfalls. Ein noch laufender Kampf wird nicht gespeichert; ein bereits gewonnener Kampf bleibt erhalten.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>Das Spiel kündigt an, was geschieht, mit kurzen Tönen: ein Schritt in die Heilungsreihe und die Heilung dort, ein Gegner, der neben dich oder auf dein Feld kommt, der Beginn eines Kampfes, deine Treffer und Fehlschläge, ein Zauberstoß, eine Heilung, die Treffer und Fehlschläge des Gegners, ein Sieg, ein Fähigkeitsbalken, der von vorn beginnt und Punkte gibt, ein ausgegebener Punkt und der Tod.</translation>
     </message>

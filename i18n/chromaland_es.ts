@@ -741,6 +741,10 @@ Las últimas líneas del combate:
         <translation>Se guarda después de cada combate que lo haya cambiado, de cada punto que gastes y al cerrar el mapa. Cerrar la sesión, apagar el equipo o detener el juego desde una terminal también lo guarda; en un combate, se guarda tal como estaba antes del combate.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>Se guarda después de cada combate que lo haya cambiado, de cada punto que gastes y al cerrar el mapa. Cerrar la sesión, apagar el equipo o detener el juego desde una terminal también lo guarda. Un combate aún en curso no se guarda; un combate ya ganado se conserva.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>El juego señala lo que ocurre con sonidos cortos: un paso a la fila de curación y la curación allí, un enemigo que llega a tu lado o a tu casilla, el comienzo de una batalla, tus aciertos y fallos, una descarga, una curación, los aciertos y fallos del enemigo, una victoria, una barra de habilidad que vuelve a empezar y da puntos, un punto gastado y la muerte.</translation>
     </message>

@@ -741,6 +741,10 @@ Les dernières lignes du combat :
         <translation>Il est enregistré après chaque combat qui l’a changé, après chaque point que tu dépenses et quand tu fermes la carte. Une déconnexion, un arrêt de l’ordinateur ou l’arrêt du jeu depuis un terminal l’enregistrent aussi&#x202f;; pendant un combat, il est enregistré tel qu’il était avant le combat.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>Il est enregistré après chaque combat qui l’a changé, après chaque point que tu dépenses et quand tu fermes la carte. Une déconnexion, un arrêt de l’ordinateur ou l’arrêt du jeu depuis un terminal l’enregistrent aussi. Un combat encore en cours n’est pas enregistré&#x202f;; un combat déjà gagné est conservé.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>Le jeu signale ce qui se passe par de courts sons&#x202f;: un pas dans la rangée de soin et le soin que tu y reçois, un ennemi qui arrive à côté de toi ou sur ta case, le début d’un combat, tes coups réussis et manqués, une décharge, un soin, les coups réussis et manqués de l’ennemi, une victoire, une barre de compétence qui repart du début et donne des points, un point dépensé et la mort.</translation>
     </message>

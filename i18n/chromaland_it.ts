@@ -741,6 +741,10 @@ Le ultime righe della battaglia:
         <translation>Viene salvato dopo ogni battaglia che lo ha cambiato, dopo ogni punto che spendi e quando chiudi la mappa. Anche una disconnessione, uno spegnimento o l’arresto del gioco da un terminale lo salvano; durante una battaglia, viene salvato com’era prima della battaglia.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>Viene salvato dopo ogni battaglia che lo ha cambiato, dopo ogni punto che spendi e quando chiudi la mappa. Anche una disconnessione, uno spegnimento o l’arresto del gioco da un terminale lo salvano. Una battaglia ancora in corso non viene salvata; una battaglia già vinta viene mantenuta.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>Il gioco segnala ciò che accade con brevi suoni: un passo nella fila di guarigione e la guarigione lì, un nemico che arriva accanto a te o sulla tua casella, l’inizio di una battaglia, i tuoi colpi andati a segno e mancati, una scarica, una guarigione, i colpi del nemico andati a segno e mancati, una vittoria, una barra di abilità che ricomincia e dà punti, un punto speso e la morte.</translation>
     </message>

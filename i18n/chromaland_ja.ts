@@ -739,6 +739,10 @@ The battle&apos;s last lines:
         <translation>キャラクターが変わった戦闘のあと、ポイントを使うたび、そしてマップを閉じるときに保存されます。ログアウト、シャットダウン、端末からのゲームの停止でも保存されます。戦闘中は、戦闘前の状態で保存されます。</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>キャラクターが変わった戦闘のあと、ポイントを使うたび、そしてマップを閉じるときに保存されます。ログアウト、シャットダウン、端末からのゲームの停止でも保存されます。まだ続いている戦闘は保存されませんが、すでに勝った戦闘は保持されます。</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>ゲームは起きたことを短い音で知らせます。回復の列に入る一歩とそこでの回復、敵があなたの隣やあなたのマスに来たこと、戦闘の開始、あなたの攻撃の命中と空振り、魔法の一撃、回復、敵の攻撃の命中と空振り、勝利、スキルバーが最初に戻ってポイントを得たこと、ポイントの使用、そして死です。</translation>
     </message>

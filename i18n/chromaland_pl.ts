@@ -743,6 +743,10 @@ Ostatnie wiersze walki:
         <translation>Jest zapisywana po każdej walce, która ją zmieniła, po każdym wydanym punkcie i gdy zamykasz mapę. Wylogowanie, wyłączenie komputera albo zatrzymanie gry z terminala też ją zapisuje; w trakcie walki zostaje zapisana taka, jaka była przed walką.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>Jest zapisywana po każdej walce, która ją zmieniła, po każdym wydanym punkcie i gdy zamykasz mapę. Wylogowanie, wyłączenie komputera albo zatrzymanie gry z terminala też ją zapisuje. Walka, która jeszcze trwa, nie zostaje zapisana; walka już wygrana zostaje zachowana.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>Gra oznacza krótkimi dźwiękami to, co się dzieje: krok do rzędu leczenia i leczenie w nim, wroga, który staje obok ciebie lub na twoim polu, początek walki, twoje trafienia i pudła, wybuch magii, leczenie, trafienia i pudła wroga, zwycięstwo, pasek umiejętności, który zaczyna się od nowa i daje punkty, wydany punkt oraz śmierć.</translation>
     </message>

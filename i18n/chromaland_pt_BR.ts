@@ -741,6 +741,10 @@ As últimas linhas da batalha:
         <translation>Ele é salvo depois de cada batalha que o mudou, de cada ponto que você gasta e quando você fecha o mapa. Um logout, um desligamento ou parar o jogo a partir de um terminal também o salvam; durante uma batalha, ele é salvo como estava antes dela.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>Ele é salvo depois de cada batalha que o mudou, de cada ponto que você gasta e quando você fecha o mapa. Um logout, um desligamento ou parar o jogo a partir de um terminal também o salvam. Uma batalha ainda em andamento não é salva; uma batalha já vencida é mantida.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>O jogo marca o que acontece com sons curtos: um passo para a fileira de cura e a cura nela, um inimigo que chega ao seu lado ou à sua casa, o início de uma batalha, seus acertos e erros, uma rajada, uma cura, os acertos e erros do inimigo, uma vitória, uma barra de habilidade que recomeça e dá pontos, um ponto gasto e a morte.</translation>
     </message>

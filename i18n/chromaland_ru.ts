@@ -743,6 +743,10 @@ The battle&apos;s last lines:
         <translation>Он сохраняется после каждого боя, который его изменил, после каждого потраченного очка и когда ты закрываешь карту. Выход из сеанса, выключение компьютера или остановка игры из терминала тоже его сохраняют; во время боя он сохраняется таким, каким был до боя.</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>Он сохраняется после каждого боя, который его изменил, после каждого потраченного очка и когда ты закрываешь карту. Выход из сеанса, выключение компьютера или остановка игры из терминала тоже его сохраняют. Бой, который ещё идёт, не сохраняется; уже выигранный бой засчитывается.</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>Игра отмечает происходящее короткими звуками: шаг в ряд лечения и лечение там, враг, подошедший к тебе или на твою клетку, начало боя, твои попадания и промахи, магический удар, лечение, попадания и промахи врага, победа, шкала навыка, начавшаяся заново и давшая очки, потраченное очко и смерть.</translation>
     </message>

@@ -739,6 +739,10 @@ The battle&apos;s last lines:
         <translation>每场改变了角色的战斗之后、每花一个点数之后以及关闭地图时，角色都会保存。注销、关机或从终端停止游戏也会保存角色；战斗中保存的是战斗开始前的角色。</translation>
     </message>
     <message>
+        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
+        <translation>每场改变了角色的战斗之后、每花一个点数之后以及关闭地图时，角色都会保存。注销、关机或从终端停止游戏也会保存角色。仍在进行的战斗不会保存；已经获胜的战斗会保留。</translation>
+    </message>
+    <message>
         <source>The game marks what happens with short sounds: a step into the healing row and the healing there, an enemy that comes beside you or onto your square, the start of a battle, your hits and misses, a blast, a heal, the enemy&apos;s hits and misses, a win, a skill bar that starts again and gives points, a point spent, and a death.</source>
         <translation>游戏用简短的声音提示发生的事：走进治疗行以及在那里得到治疗，敌人来到你身旁或你的格子上，战斗开始，你的命中与落空，魔法冲击，治疗，敌人的命中与落空，胜利，技能条重新开始并给予点数，花掉一个点数，以及死亡。</translation>
     </message>
