@@ -745,10 +745,6 @@ The battle&apos;s last lines:
         <translation>يكتم صوت اللعبة ويبقيها صامتة حتى يُعاد تشغيل الصوت.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>تُحفظ بعد كل معركة غيّرتها، وبعد كل نقطة تنفقها، وعند إغلاقك الخريطة. ويحفظها أيضًا تسجيل الخروج أو إيقاف تشغيل الجهاز أو إيقاف اللعبة من الطرفية؛ وفي أثناء المعركة تُحفظ كما كانت قبل المعركة.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>تُحفظ بعد كل معركة غيّرتها، وبعد كل نقطة تنفقها، وعند إغلاقك الخريطة. ويحفظها أيضًا تسجيل الخروج أو إيقاف تشغيل الجهاز أو إيقاف اللعبة من الطرفية. لا تُحفظ معركة ما زالت جارية؛ أما معركة انتصرت فيها بالفعل فيُحتفظ بها.</translation>
     </message>

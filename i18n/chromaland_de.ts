@@ -737,10 +737,6 @@ Die letzten Zeilen des Kampfes:
         <translation>Schaltet den Ton des Spiels aus, bis er wieder eingeschaltet wird.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>Er wird nach jedem Kampf gespeichert, der ihn verändert hat, nach jedem Punkt, den du ausgibst, und wenn du die Karte schließt. Eine Abmeldung, ein Herunterfahren oder das Beenden des Spiels aus einem Terminal speichert ihn ebenfalls; in einem Kampf wird er so gespeichert, wie er vor dem Kampf war.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>Er wird nach jedem Kampf gespeichert, der ihn verändert hat, nach jedem Punkt, den du ausgibst, und wenn du die Karte schließt. Eine Abmeldung, ein Herunterfahren oder das Beenden des Spiels aus einem Terminal speichert ihn ebenfalls. Ein noch laufender Kampf wird nicht gespeichert; ein bereits gewonnener Kampf bleibt erhalten.</translation>
     </message>

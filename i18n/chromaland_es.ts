@@ -737,10 +737,6 @@ Las últimas líneas del combate:
         <translation>Silencia el juego y lo mantiene en silencio hasta que se vuelva a activar el sonido.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>Se guarda después de cada combate que lo haya cambiado, de cada punto que gastes y al cerrar el mapa. Cerrar la sesión, apagar el equipo o detener el juego desde una terminal también lo guarda; en un combate, se guarda tal como estaba antes del combate.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>Se guarda después de cada combate que lo haya cambiado, de cada punto que gastes y al cerrar el mapa. Cerrar la sesión, apagar el equipo o detener el juego desde una terminal también lo guarda. Un combate aún en curso no se guarda; un combate ya ganado se conserva.</translation>
     </message>

@@ -737,10 +737,6 @@ Les dernières lignes du combat :
         <translation>Coupe le son du jeu jusqu’à ce qu’il soit rétabli.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>Il est enregistré après chaque combat qui l’a changé, après chaque point que tu dépenses et quand tu fermes la carte. Une déconnexion, un arrêt de l’ordinateur ou l’arrêt du jeu depuis un terminal l’enregistrent aussi&#x202f;; pendant un combat, il est enregistré tel qu’il était avant le combat.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>Il est enregistré après chaque combat qui l’a changé, après chaque point que tu dépenses et quand tu fermes la carte. Une déconnexion, un arrêt de l’ordinateur ou l’arrêt du jeu depuis un terminal l’enregistrent aussi. Un combat encore en cours n’est pas enregistré&#x202f;; un combat déjà gagné est conservé.</translation>
     </message>

@@ -737,10 +737,6 @@ Le ultime righe della battaglia:
         <translation>Spegne il suono del gioco finché non viene riacceso.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>Viene salvato dopo ogni battaglia che lo ha cambiato, dopo ogni punto che spendi e quando chiudi la mappa. Anche una disconnessione, uno spegnimento o l’arresto del gioco da un terminale lo salvano; durante una battaglia, viene salvato com’era prima della battaglia.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>Viene salvato dopo ogni battaglia che lo ha cambiato, dopo ogni punto che spendi e quando chiudi la mappa. Anche una disconnessione, uno spegnimento o l’arresto del gioco da un terminale lo salvano. Una battaglia ancora in corso non viene salvata; una battaglia già vinta viene mantenuta.</translation>
     </message>

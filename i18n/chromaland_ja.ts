@@ -735,10 +735,6 @@ The battle&apos;s last lines:
         <translation>ゲームの音を消し、音を戻すまでそのままにします。</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>キャラクターが変わった戦闘のあと、ポイントを使うたび、そしてマップを閉じるときに保存されます。ログアウト、シャットダウン、端末からのゲームの停止でも保存されます。戦闘中は、戦闘前の状態で保存されます。</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>キャラクターが変わった戦闘のあと、ポイントを使うたび、そしてマップを閉じるときに保存されます。ログアウト、シャットダウン、端末からのゲームの停止でも保存されます。まだ続いている戦闘は保存されませんが、すでに勝った戦闘は保持されます。</translation>
     </message>

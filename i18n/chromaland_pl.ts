@@ -739,10 +739,6 @@ Ostatnie wiersze walki:
         <translation>Wycisza grę i pozostawia ją wyciszoną, dopóki dźwięk nie zostanie znów włączony.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>Jest zapisywana po każdej walce, która ją zmieniła, po każdym wydanym punkcie i gdy zamykasz mapę. Wylogowanie, wyłączenie komputera albo zatrzymanie gry z terminala też ją zapisuje; w trakcie walki zostaje zapisana taka, jaka była przed walką.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>Jest zapisywana po każdej walce, która ją zmieniła, po każdym wydanym punkcie i gdy zamykasz mapę. Wylogowanie, wyłączenie komputera albo zatrzymanie gry z terminala też ją zapisuje. Walka, która jeszcze trwa, nie zostaje zapisana; walka już wygrana zostaje zachowana.</translation>
     </message>

@@ -737,10 +737,6 @@ As últimas linhas da batalha:
         <translation>Silencia o jogo e o mantém em silêncio até o som ser ligado de novo.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>Ele é salvo depois de cada batalha que o mudou, de cada ponto que você gasta e quando você fecha o mapa. Um logout, um desligamento ou parar o jogo a partir de um terminal também o salvam; durante uma batalha, ele é salvo como estava antes dela.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>Ele é salvo depois de cada batalha que o mudou, de cada ponto que você gasta e quando você fecha o mapa. Um logout, um desligamento ou parar o jogo a partir de um terminal também o salvam. Uma batalha ainda em andamento não é salva; uma batalha já vencida é mantida.</translation>
     </message>

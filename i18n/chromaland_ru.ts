@@ -739,10 +739,6 @@ The battle&apos;s last lines:
         <translation>Выключает звук игры до тех пор, пока его снова не включат.</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>Он сохраняется после каждого боя, который его изменил, после каждого потраченного очка и когда ты закрываешь карту. Выход из сеанса, выключение компьютера или остановка игры из терминала тоже его сохраняют; во время боя он сохраняется таким, каким был до боя.</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>Он сохраняется после каждого боя, который его изменил, после каждого потраченного очка и когда ты закрываешь карту. Выход из сеанса, выключение компьютера или остановка игры из терминала тоже его сохраняют. Бой, который ещё идёт, не сохраняется; уже выигранный бой засчитывается.</translation>
     </message>

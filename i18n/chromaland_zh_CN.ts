@@ -735,10 +735,6 @@ The battle&apos;s last lines:
         <translation>让游戏静音，直到再次打开声音。</translation>
     </message>
     <message>
-        <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too; in a battle, it is saved as it was before the battle.</source>
-        <translation>每场改变了角色的战斗之后、每花一个点数之后以及关闭地图时，角色都会保存。注销、关机或从终端停止游戏也会保存角色；战斗中保存的是战斗开始前的角色。</translation>
-    </message>
-    <message>
         <source>It is saved after every battle that changed it, after every point you spend and when you close the map. A logout, a shutdown or stopping the game from a terminal saves it too. A battle still under way is not saved; a battle already won is kept.</source>
         <translation>每场改变了角色的战斗之后、每花一个点数之后以及关闭地图时，角色都会保存。注销、关机或从终端停止游戏也会保存角色。仍在进行的战斗不会保存；已经获胜的战斗会保留。</translation>
     </message>
