@@ -301,6 +301,22 @@ class Scenario(unittest.TestCase):
         end with exit code 0."""
         self.game.expect_exit(0, "closing the map window", self.game.close_and_wait(map_window, 15))
 
+    def archive(self, folder=None):
+        """The name of the one archive of a death (Dead_*.txt) in the folder,
+        the working folder unless given."""
+        folder = folder or self.working_folder
+        archives = [n for n in os.listdir(folder) if n.startswith("Dead_") and n.endswith(".txt")]
+        self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
+                         % (folder, " ".join(sorted(os.listdir(folder)))))
+        return archives[0]
+
+    def expect_dead(self, folder, file="Character.chx"):
+        """The folder's FILE holds the loser, dead and saved: below 1 health,
+        and one blow of enemy 0 (strength 48 to 52) takes at most 25."""
+        path = os.path.join(folder, file)
+        health = files.value_between(path, "HPc", -24, 0, "of the dead character")
+        files.expect_saved(path, files.with_values(files.LOSER, HPc=health))
+
     def attack_until_death_box(self, battle):
         """Presses Alt+A in the battle until a message box ("You have
         died.") is up, at most 40 times; returns it and the attacks it took."""

@@ -10,6 +10,7 @@ import random
 import re
 import shutil
 import signal
+import stat
 import subprocess
 import threading
 import time
@@ -161,9 +162,13 @@ class Faults(Scenario):
         if not wait_until(begun, 15, 0.02):
             self.fail("%s was never reached within 15 s" % what)
 
-    def kill_at_held_rename(self, trace, renaming=r"^\d* *rename", what="the save's rename"):
-        """Waits until the rename (a line of the trace that matches
-        RENAMING) has begun and is held, then kills the game."""
+    def kill_at_held_rename(self, act, held="rename,renameat,renameat2", when=None, renaming=r"^\d* *rename",
+                            what="the save's rename"):
+        """Traces the renames (trace_renames), calls act() to begin a save,
+        waits until its rename (a line of the trace that matches RENAMING)
+        has begun and is held, then kills the game."""
+        trace = self.trace_renames(held, when)
+        act()
         self.await_held_rename(trace, renaming, what)
         # The game is gone at once; its end reaches us once strace lets go.
         kill_9(self.game.pid)
@@ -179,9 +184,7 @@ class Faults(Scenario):
         folder = self.game.new_folder("held")
         file = self.character(folder)
         map_window = self.start_to_map(folder, folder, "space")
-        trace = self.trace_renames()
-        self.x.close(map_window, check=False)
-        self.kill_at_held_rename(trace)
+        self.kill_at_held_rename(lambda: self.x.close(map_window, check=False))
         self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL),
                          "a kill before the rename changed the old file")
         expect_entries(folder, "chromaland", "Character.chx", PENDING)
@@ -194,9 +197,7 @@ class Faults(Scenario):
 
         folder = self.game.new_folder("heldfirst")
         box = self.first_start_box(folder)
-        trace = self.trace_renames()
-        self.game.keys(box, "Return")
-        self.kill_at_held_rename(trace)
+        self.kill_at_held_rename(lambda: self.game.keys(box, "Return"))
         expect_entries(folder, "chromaland", PENDING)
         expect_exact(os.path.join(folder, PENDING), DEFAULT_CHARACTER)
         box = self.first_start_box(folder)
@@ -252,17 +253,17 @@ class Faults(Scenario):
             "next start" % (rounds, counts["killed"], counts["midsave"], counts["old"], counts["new"], counts["none"],
                             counts["whole"], counts["pending"]))
 
-    def judge_kill(self, folder, closing, counts):
-        """After a kill at a close (CLOSING) or a first start: the character
-        file is the old or the whole new one, or none at a first start, and
-        beside it lies at most the whole new file under its pending name.
-        Counts which."""
+    def judge_kill(self, folder, closing, counts, saved=FAULT_SAVED):
+        """After a kill at a save (CLOSING: of the fault character, which
+        then reads SAVED) or a first start: the character file is the old
+        or the whole new one, or none at a first start, and beside it lies
+        at most the whole new file under its pending name. Counts which."""
         file, pending = os.path.join(folder, "Character.chx"), os.path.join(folder, PENDING)
         if closing:
             if os.path.exists(file) and files.read_bytes(file) == files.lines_bytes(FAULT_ORIGINAL):
                 counts["old"] += 1
             else:
-                expect_saved(file, FAULT_SAVED)
+                expect_saved(file, saved)
                 counts["new"] += 1
         elif os.path.exists(file):
             expect_exact(file, DEFAULT_CHARACTER)
@@ -273,7 +274,7 @@ class Faults(Scenario):
         if os.path.exists(pending):
             counts["pending"] += 1
             if closing:
-                expect_saved(pending, FAULT_SAVED)
+                expect_saved(pending, saved)
             else:
                 expect_exact(pending, DEFAULT_CHARACTER)
         expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
@@ -288,9 +289,7 @@ class Faults(Scenario):
         file = self.character(folder)
         map_window = self.start_to_map(folder, folder, "space")
         self.game.keys(map_window, "Tab")
-        trace = self.trace_renames()
-        self.game.keys(map_window, "space")
-        self.kill_at_held_rename(trace)
+        self.kill_at_held_rename(lambda: self.game.keys(map_window, "space"))
         self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL), "a kill before the rename changed "
                          "the old file")
         expect_saved(os.path.join(folder, PENDING), POINT_SAVED)
@@ -300,9 +299,7 @@ class Faults(Scenario):
 
         battle = self.play_to_battle(20, "Return", files.RETREAT)
         self.game.keys(battle, "alt+h")
-        trace = self.trace_renames()
-        self.game.keys(battle, "alt+r")
-        self.kill_at_held_rename(trace)
+        self.kill_at_held_rename(lambda: self.game.keys(battle, "alt+r"))
         file = os.path.join(self.program_folder, "Character.chx")
         self.assertEqual(files.read_bytes(file), files.lines_bytes(files.RETREAT), "a kill before the rename "
                          "changed the old file")
@@ -313,9 +310,7 @@ class Faults(Scenario):
         battle = self.play_to_battle(0, "1", files.WINNER)
         for _ in range(8):
             self.game.keys(battle, "alt+a")
-        trace = self.trace_renames()
-        self.game.keys(battle, "alt+r")
-        self.kill_at_held_rename(trace)
+        self.kill_at_held_rename(lambda: self.game.keys(battle, "alt+r"))
         pending = os.path.join(self.program_folder, PENDING)
         health = value_between(pending, "HPc", 800, 1000, "after the win")
         expect_saved(pending, files.with_values(files.WINNER, HPc=health, V=18))
@@ -343,16 +338,7 @@ class Faults(Scenario):
             self.x.tool("xdotool", "key", "--clearmodifiers", "space")
             thread.join()
             self.game.process.wait(10)
-            if files.read_bytes(file) == files.lines_bytes(FAULT_ORIGINAL):
-                counts["old"] += 1
-            else:
-                expect_saved(file, POINT_SAVED)
-                counts["new"] += 1
-            if os.path.exists(pending):
-                expect_saved(pending, POINT_SAVED)
-                counts["pending"] += 1
-            expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
-                                                   if os.path.exists(os.path.join(folder, n))])
+            self.judge_kill(folder, True, counts, POINT_SAVED)
         log("RAN: %d rounds killed just after a point: the old file %d times, the whole new one %d times, %d times "
             "the whole new file under its pending name" % (rounds, counts["old"], counts["new"], counts["pending"]))
 
@@ -465,9 +451,7 @@ class Faults(Scenario):
         battle = self.play_to_battle(0, "Return", files.LOSER, separate=True)
         self.attack_until_death_box(battle)
         self.end_by_signal(signal.SIGTERM, "the death's message")
-        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_")]
-        self.assertEqual(len(archives), 1, "expected the archive in the working folder, found %s"
-                         % os.listdir(self.working_folder))
+        self.archive()
         expect_entries(self.program_folder, "chromaland", files.HISTORY)
         log("RAN: SIGTERM, SIGHUP and SIGINT in a battle; SIGTERM in a battle won, its help open; SIGTERM at the "
             "death's message")
@@ -569,12 +553,6 @@ class Faults(Scenario):
 
     # --- The history of the fallen at a death ------------------------------------
 
-    def expect_dead(self, folder, file="Character.chx"):
-        """The folder's FILE holds the loser, dead and saved."""
-        path = os.path.join(folder, file)
-        expect_saved(path, files.with_values(files.LOSER, HPc=value_between(path, "HPc", -24, 0,
-                                                                            "of the dead character")))
-
     def die_with_history(self, setup=None, earlier=files.EARLIER_FALLEN):
         """Plays the loser to its death with the earlier history beside it
         (setup(folder) prepares the rest); returns the death box and the
@@ -594,10 +572,7 @@ class Faults(Scenario):
         self.game.keys(box, "Return")
         self.game.none_shown("box", 2, "a history that cannot be written is no concern of the player's")
         self.game.expect_exit(0, "the death", seconds=10)
-        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_")]
-        self.assertEqual(len(archives), 1, "expected the archive in the working folder, found %s"
-                         % os.listdir(self.working_folder))
-        self.expect_dead(self.working_folder, archives[0])
+        self.expect_dead(self.working_folder, self.archive())
         self.assertEqual(files.read_bytes(history), earlier, "the history changed")
         expect_entries(self.program_folder, "chromaland", files.HISTORY, *entries)
 
@@ -654,9 +629,8 @@ class Faults(Scenario):
 
         call, number = self.rename_count_to_history()
         box, history = self.die_with_history()
-        trace = self.trace_renames(call, number)
-        self.game.keys(box, "Return")
-        self.kill_at_held_rename(trace, re.escape(files.HISTORY + ".saving"), "the history's rename")
+        self.kill_at_held_rename(lambda: self.game.keys(box, "Return"), call, number, re.escape(files.HISTORY + ".saving"),
+                                 "the history's rename")
         self.assertEqual(files.read_bytes(history), files.EARLIER_FALLEN, "a kill before the rename changed the history")
         pending = history + ".saving"
         expect_entries(self.program_folder, "chromaland", files.HISTORY, files.HISTORY + ".saving")
@@ -785,7 +759,7 @@ class Faults(Scenario):
             os.symlink("pipe", os.path.join(folder, "Graphics", "Enemy_5.bmp"))
 
         folder = self.odd_start("pipe", link_to_pipe)
-        self.assertTrue(stat_is_fifo(os.path.join(folder, "pipe")) and os.path.islink(os.path.join(folder, "Character.chx")),
+        self.assertTrue(stat.S_ISFIFO(os.lstat(os.path.join(folder, "pipe")).st_mode) and os.path.islink(os.path.join(folder, "Character.chx")),
                         "the pipe or the link was changed")
         folder = self.odd_start("zero", link_to_zero)
         self.assertEqual(os.readlink(os.path.join(folder, "Character.chx")), "/dev/zero",
@@ -827,8 +801,3 @@ def killer(pid, folder, closing, midsave):
         # The first start's write follows the key after xdotool has started.
         time.sleep(random.randrange(30000 if closing else 60000) / 1e6)
         kill_9(pid)
-
-
-def stat_is_fifo(path):
-    import stat
-    return stat.S_ISFIFO(os.lstat(path).st_mode)

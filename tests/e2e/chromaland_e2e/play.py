@@ -236,10 +236,7 @@ class Play(Scenario):
         after = int(time.time())
 
         expect_entries(self.program_folder, "chromaland", files.HISTORY)
-        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_") and n.endswith(".txt")]
-        self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in the working folder, found: %s"
-                         % " ".join(os.listdir(self.working_folder)))
-        name = archives[0]
+        name = self.archive()
         expect_entries(self.working_folder, name)
         found = re.fullmatch(r"Dead_(\d{2})\.(\d{2})\.(\d{2})_(\d{2})\.(\d{2})\.(\d{4})\.txt", name)
         self.assertIsNotNone(found, "the archive is named %s, expected Dead_hh.mm.ss_dd.mm.yyyy.txt" % name)
@@ -252,10 +249,7 @@ class Play(Scenario):
         self.assertTrue(before - 1 <= stamp <= after + 1,
                         "the archive name %s gives %s, not the moment of death (between %s and %s)"
                         % (name, time.ctime(stamp), time.ctime(before), time.ctime(after)))
-        archive = os.path.join(self.working_folder, name)
-        # Dead is below 1; one blow of enemy 0 (strength 48 to 52) takes at most 25.
-        health = value_between(archive, "HPc", -24, 0, "of the dead character")
-        expect_saved(archive, files.with_values(files.LOSER, HPc=health))
+        self.expect_dead(self.working_folder, name)
         self.fallen_at_the_top(name, before, after)
 
     def fallen_at_the_top(self, archive, before, after):
