@@ -15,20 +15,19 @@ and leaves it out when valgrind is missing."""
 
 import glob
 import os
-import shutil
 import subprocess
 import sys
 import time
 
 # (run.py puts the end-to-end tests' package on the path.)
-from run import Bench
+from run import BenchError, command_line
 
 from chromaland_e2e import facts  # noqa: E402
 from chromaland_e2e.display import X11  # noqa: E402
 from chromaland_e2e.processes import Group, wait_until  # noqa: E402
 
 
-class CountError(Exception):
+class CountError(BenchError):
     pass
 
 
@@ -105,24 +104,13 @@ def at_rest(bench, seconds, out):
             "ratio %.3f" % (gi / gt, gt, bi / bt, bt, (gi / gt) / (bi / bt)))
 
 
+def counted(bench, words):
+    bench.x = X11(bench.tmp)
+    print(at_rest(bench, int(words[0]) if words else 20, os.path.abspath(words[1]) if len(words) > 1 else os.getcwd()))
+
+
 def main(argv):
-    if len(argv) < 2 or not os.path.isdir(argv[1]):
-        print("usage: %s BUILD_FOLDER [SECONDS] [OUT_FOLDER]" % argv[0], file=sys.stderr)
-        return 2
-    if not shutil.which("valgrind"):
-        print("missing valgrind (scripts/setup-debian.sh --bench installs it)", file=sys.stderr)
-        return 2
-    bench = Bench(os.path.abspath(argv[1]), 1)
-    try:
-        bench.x = X11(bench.tmp)
-        print(at_rest(bench, int(argv[2]) if len(argv) > 2 else 20,
-                      os.path.abspath(argv[3]) if len(argv) > 3 else os.getcwd()))
-    except CountError as e:
-        print(e, file=sys.stderr)
-        return 1
-    finally:
-        bench.stop()
-    return 0
+    return command_line(argv, "[SECONDS] [OUT_FOLDER]", counted, ("game", "bar"), ["valgrind"])
 
 
 if __name__ == "__main__":

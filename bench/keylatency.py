@@ -21,7 +21,7 @@ import sys
 import time
 
 # (run.py puts the end-to-end tests' package on the path.)
-from run import Bench, BenchError
+from run import command_line
 
 from chromaland_e2e import facts  # noqa: E402
 from chromaland_e2e.a11y import Bus  # noqa: E402
@@ -50,41 +50,30 @@ def measure(bench, what, keys, extra):
     return row
 
 
-def main(argv):
-    if len(argv) < 2 or not os.path.isdir(argv[1]):
-        print("usage: %s BUILD_FOLDER [KEYS] [idle]" % argv[0], file=sys.stderr)
-        return 2
-    keys = int(argv[2]) if len(argv) > 2 else 100
-    busy = not (len(argv) > 3 and argv[3] == "idle")
-    bench = Bench(os.path.abspath(argv[1]), 1)
-    bus = None
+def latencies(bench, words):
+    keys = int(words[0]) if words else 100
+    busy = words[1:2] != ["idle"]
+    bench.x = X11(bench.tmp)
+    if busy:
+        bench.processes.start(["stress-ng", "--cpu", "2"])
+    print("%d arrow keys each, ms from the key to the marker painted; %d cores%s"
+          % (keys, os.cpu_count(), ", both kept busy by stress-ng" if busy else ""), flush=True)
+    print("%-34s %8s %8s %8s %8s %6s %6s" % ("", "median", "90th", "99th", "longest", ">50", ">100"), flush=True)
+    print(measure(bench, "no accessibility bus", keys, {}), flush=True)
+    bus = Bus(bench.tmp, bench.x)
     try:
-        missing = bench.missing((bench.game, bench.probe_exe), ["stress-ng"] if busy else [])
-        if missing:
-            print(missing, file=sys.stderr)
-            return 2
-        bench.x = X11(bench.tmp)
-        if busy:
-            bench.processes.start(["stress-ng", "--cpu", "2"])
-        print("%d arrow keys each, ms from the key to the marker painted; %d cores%s"
-              % (keys, os.cpu_count(), ", both kept busy by stress-ng" if busy else ""), flush=True)
-        print("%-34s %8s %8s %8s %8s %6s %6s" % ("", "median", "90th", "99th", "longest", ">50", ">100"), flush=True)
-        print(measure(bench, "no accessibility bus", keys, {}), flush=True)
-        bus = Bus(bench.tmp, bench.x)
         listener = bus.reader("idle", 36000, log_file=os.devnull)
         time.sleep(2)
         print(measure(bench, "a listener of events, no reader", keys, bus.game_env()), flush=True)
         bus.processes.stop(listener)
         bus.start_orca()
         print(measure(bench, "Orca listening", keys, bus.game_env()), flush=True)
-    except (BenchError, AssertionError) as e:
-        print(e, file=sys.stderr)
-        return 1
     finally:
-        if bus:
-            bus.stop()
-        bench.stop()
-    return 0
+        bus.stop()
+
+
+def main(argv):
+    return command_line(argv, "[KEYS] [idle]", latencies, tools=[] if argv[3:4] == ["idle"] else ["stress-ng"])
 
 
 if __name__ == "__main__":

@@ -145,11 +145,8 @@ class Bench:
         self.build = build
         self.rounds = rounds
         self.game = os.path.join(build, "chromaland")
-        self.bar = os.path.join(build, "bench", "baseline_bar")
-        self.square = os.path.join(build, "bench", "baseline_square")
-        self.title = os.path.join(build, "bench", "baseline_title")
-        self.probe_exe = os.path.join(build, "bench", "probe")
-        self.logic = os.path.join(build, "bench", "bench_logic")
+        self.bar, self.square, self.title, self.probe_exe, self.logic = (os.path.join(build, "bench", name) for name in (
+            "baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic"))
         # How each program shows that it is painted: its first window's
         # size and pixels.
         self.painted = {self.game: (TITLE_SIZE, facts.TITLE_PAINTED), self.title: (TITLE_SIZE, facts.TITLE_PAINTED),
@@ -175,7 +172,7 @@ class Bench:
                 return "missing %s: build the bench first" % program
         for tool in tools:
             if not shutil.which(tool):
-                return "missing tool: %s (scripts/setup-debian.sh installs it)" % tool
+                return "missing tool: %s (scripts/setup-debian.sh --tests or --bench installs it)" % tool
         return None
 
     def env(self, **extra):
@@ -643,27 +640,39 @@ class Bench:
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 
-def main(argv):
+def command_line(argv, usage, body, programs=("game", "probe_exe"), tools=()):
+    """A bench script's command line, BUILD_FOLDER then USAGE's words: a
+    Bench on that build, which must hold PROGRAMS (the Bench's names for
+    them) with TOOLS on the PATH, and body(bench, words) run on it. Exit
+    code 2 for a wrong command line or something missing, 1 for a failure."""
     if len(argv) < 2 or not os.path.isdir(argv[1]):
-        print("usage: %s BUILD_FOLDER [ROUNDS]" % argv[0], file=sys.stderr)
+        print("usage: %s BUILD_FOLDER %s" % (argv[0], usage), file=sys.stderr)
         return 2
-    rounds = int(argv[2]) if len(argv) > 2 else 6
-    if rounds < 6:
-        print("warning: fewer than 6 rounds; the medians are not the bench's figures", file=sys.stderr)
-    bench = Bench(os.path.abspath(argv[1]), rounds)
-    missing = bench.missing((bench.game, bench.bar, bench.square, bench.title, bench.probe_exe, bench.logic),
-                            ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace"))
+    bench = Bench(os.path.abspath(argv[1]), 1)
     try:
+        missing = bench.missing([getattr(bench, name) for name in programs], tools)
         if missing:
             print(missing, file=sys.stderr)
             return 2
-        bench.run()
+        body(bench, argv[2:])
     except (BenchError, AssertionError) as e:
         print("bench: %s" % e, file=sys.stderr)
         return 1
     finally:
         bench.stop()
     return 0
+
+
+def whole_run(bench, words):
+    bench.rounds = int(words[0]) if words else 6
+    if bench.rounds < 6:
+        print("warning: fewer than 6 rounds; the medians are not the bench's figures", file=sys.stderr)
+    bench.run()
+
+
+def main(argv):
+    return command_line(argv, "[ROUNDS]", whole_run, ("game", "bar", "square", "title", "probe_exe", "logic"),
+                        ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace"))
 
 
 if __name__ == "__main__":
