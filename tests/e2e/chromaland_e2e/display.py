@@ -43,7 +43,6 @@ class XServer:
                 log_file=os.path.join(folder, "xvfb.log"), pass_fds=(write,))
         finally:
             os.close(write)
-        number = b""
         with os.fdopen(read, "rb") as pipe:
             number = pipe.readline().strip()
         if not number:

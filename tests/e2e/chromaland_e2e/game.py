@@ -244,13 +244,9 @@ class Game:
             return "a %s window appeared: %s" % (found[0], why) if found else None
         throughout(seconds, wrong)
 
-    def size(self, window):
-        x, y, w, h = self.x.geometry(window)
-        return "%dx%d" % (w, h)
-
     def expect_size(self, window, size, what):
         """The window is SIZE (width, height)."""
-        found = self.size(window)
+        found = "%dx%d" % self.x.geometry(window)[2:]
         if found != facts.wxh(size):
             raise AssertionError("%s is %s, expected %s" % (what, found, facts.wxh(size)))
 

@@ -5,11 +5,11 @@ game sent is read back as numbers, each channel on its own."""
 import array
 import math
 import os
-import shutil
 import time
 
 from . import files
 from .case import Scenario
+from .display import require
 from .processes import Group, log, output, wait_until
 
 # The recording's format: the sounds' own, so that nothing is resampled.
@@ -42,9 +42,7 @@ class SoundServer:
     play a new stream at once rather than at its next two-second block."""
 
     def __init__(self, folder, record=True):
-        for tool in ("pulseaudio", "pactl", "parec"):
-            if not shutil.which(tool):
-                raise AssertionError("%s is missing: scripts/setup-debian.sh --tests installs it" % tool)
+        require("pulseaudio", "pactl", "parec")
         self.folder = folder
         self.socket = os.path.join(folder, "native")
         self.recording = os.path.join(folder, "sink.raw")

@@ -12,7 +12,7 @@ from .case import BATTLE_SECONDS, WALK_DEADLINE_MS, Scenario, now_ms, walk_to
 from .display import Weston
 from .files import DEFAULT_CHARACTER, expect_saved, value_between
 from .game import Game
-from .processes import log, wait_until
+from .processes import log, output, run, wait_until
 
 # Where Qt's own window frame puts its buttons on a Wayland window: pixels
 # left of the surface's right edge, and below its top.
@@ -221,11 +221,8 @@ class Wayland(Scenario):
 
         def shown():
             self.game.alive("a %s window" % kind)
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.game.pid)], env=env,
-                                   capture_output=True, text=True).stdout.split()
-            for window in found:
-                if wanted in subprocess.run(["xdotool", "getwindowgeometry", window], env=env, capture_output=True,
-                                            text=True).stdout:
+            for window in output("xdotool", "search", "--onlyvisible", "--pid", str(self.game.pid), env=env).split():
+                if wanted in output("xdotool", "getwindowgeometry", window, env=env):
                     return window
             return None
         window = wait_until(shown, seconds, 0.2)
@@ -248,8 +245,7 @@ class Wayland(Scenario):
             self.game.start(folder)
             title = self.await_client_window("title", 20)
             if platform == "xcb":
-                subprocess.run(["xdotool", "key", "--window", title, "x"],
-                               env=dict(os.environ, DISPLAY=self.weston.xwayland), check=True)
+                run("xdotool", "key", "--window", title, "x", env=dict(os.environ, DISPLAY=self.weston.xwayland))
             else:
                 self.weston.keys("x")
             self.await_client_window("map", 15)
