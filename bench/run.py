@@ -522,7 +522,6 @@ class Bench:
     # --- The whole run --------------------------------------------------------------
 
     def run(self):
-        """The whole bench, phase by phase, and its report."""
         self.x = X11(self.tmp)
         self.make_graphics()
         self.x11_rounds()

@@ -106,7 +106,6 @@ class Scenario(unittest.TestCase):
     # --- Shared steps -------------------------------------------------------
 
     def start_title(self, folder, cwd=None):
-        """Starts the game; returns its title window."""
         self.game.start(folder, cwd)
         return self.game.window("title", 20)
 

@@ -68,7 +68,6 @@ class Faults(Scenario):
         self.game.expect_exit(1, "the save-failure message", seconds=10)
 
     def first_start_box(self, folder):
-        """A first start up to the missing-file box; returns it."""
         return self.start_to_box(folder)[1]
 
     # --- A full disk --------------------------------------------------------

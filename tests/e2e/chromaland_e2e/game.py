@@ -81,7 +81,6 @@ class Game:
     # --- Starting and ending ----------------------------------------------
 
     def new_folder(self, name="game"):
-        """A fresh, empty folder for one start of the game."""
         return tempfile.mkdtemp(prefix=name + ".", dir=self.tmp)
 
     def home(self):

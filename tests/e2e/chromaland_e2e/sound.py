@@ -85,8 +85,6 @@ class SoundServer:
 
 
 class SoundScenarios(Scenario):
-    """The sound scenarios: the game, a sound server and its recording."""
-
     def setUp(self):
         super().setUp()
         self.server = SoundServer(os.path.join(self.tmp, "pulse"))

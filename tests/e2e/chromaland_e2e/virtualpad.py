@@ -34,7 +34,6 @@ class VirtualPad:
         os.close(self.control)
 
     def env(self):
-        """What the game's environment needs for the controller."""
         return {"LD_PRELOAD": self.library, "CHROMALAND_VIRTUALPAD": self.folder}
 
     def opened(self, game, seconds):
