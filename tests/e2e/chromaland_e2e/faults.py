@@ -61,6 +61,13 @@ class Faults(Scenario):
                 shutil.chown(path, UNPRIVILEGED)
             self.game.user = UNPRIVILEGED
 
+    def on_map(self, name):
+        """A fresh folder NAME with the fault character, and the game
+        started there up to its map: (folder, character file, map)."""
+        folder = self.game.new_folder(name)
+        file = self.character(folder)
+        return folder, file, self.start_to_map(folder, folder, "space")
+
     def expect_save_failure_box(self):
         """The box that says the character could not be saved is up;
         answering it ends the game with exit code 1."""
@@ -180,9 +187,7 @@ class Faults(Scenario):
         file (or no file, at a first start) is left whole, and the next
         start removes the new file; a close then leaves nothing but the
         character file."""
-        folder = self.game.new_folder("held")
-        file = self.character(folder)
-        map_window = self.start_to_map(folder, folder, "space")
+        folder, file, map_window = self.on_map("held")
         self.kill_at_held_rename(lambda: self.x.close(map_window, check=False))
         self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL),
                          "a kill before the rename changed the old file")
@@ -284,9 +289,7 @@ class Faults(Scenario):
         point, after a retreat that changed health and magic, after a win.
         The old file is left whole, the new one whole beside it, and the
         next start removes that."""
-        folder = self.game.new_folder("heldpoint")
-        file = self.character(folder)
-        map_window = self.start_to_map(folder, folder, "space")
+        folder, file, map_window = self.on_map("heldpoint")
         self.game.keys(map_window, "Tab")
         self.kill_at_held_rename(lambda: self.game.keys(map_window, "space"))
         self.assertEqual(files.read_bytes(file), files.lines_bytes(FAULT_ORIGINAL), "a kill before the rename changed "
@@ -381,9 +384,7 @@ class Faults(Scenario):
             expect_entries(folder, "chromaland")
 
             for window, key in (("map", None), ("help", "F1"), ("hall", "F3")):
-                folder = self.game.new_folder(window)
-                file = self.character(folder)
-                map_window = self.start_to_map(folder, folder, "space")
+                folder, file, map_window = self.on_map(window)
                 if key:
                     self.game.keys(map_window, key)
                     self.game.window(window, 10)
@@ -391,9 +392,7 @@ class Faults(Scenario):
                 expect_saved(file, FAULT_SAVED)
                 expect_entries(folder, "chromaland", "Character.chx")
         log("RAN: SIGTERM, SIGHUP and SIGINT on the title, the first start's message, the map, the help and the hall")
-        folder = self.game.new_folder("burst")
-        file = self.character(folder)
-        self.start_to_map(folder, folder, "space")
+        folder, file, _ = self.on_map("burst")
         self.end_by_signal(signal.SIGTERM, "the map", signal.SIGHUP)
         expect_saved(file, FAULT_SAVED)
         expect_entries(folder, "chromaland", "Character.chx")
@@ -404,9 +403,7 @@ class Faults(Scenario):
         """A second signal while the first one's save is held at its rename,
         later than the first one's burst, ends the game at once: the old
         file whole, the new one whole beside it until the next start."""
-        folder = self.game.new_folder("second")
-        file = self.character(folder)
-        self.start_to_map(folder, folder, "space")
+        folder, file, _ = self.on_map("second")
         trace = self.trace_renames()
         first = time.monotonic()
         os.kill(self.game.pid, signal.SIGTERM)
@@ -464,9 +461,7 @@ class Faults(Scenario):
         manager = SessionManager()
         self.addCleanup(manager.stop)
         self.game.env["SESSION_MANAGER"] = manager.address
-        folder = self.game.new_folder("session")
-        file = self.character(folder)
-        self.start_to_map(folder, folder, "space")
+        folder, file, _ = self.on_map("session")
         manager.await_client(10)
         manager.save(shutdown=False)
         expect_saved(file, FAULT_SAVED)
@@ -628,8 +623,8 @@ class Faults(Scenario):
 
         call, number = self.rename_count_to_history()
         box, history = self.die_with_history()
-        self.kill_at_held_rename(lambda: self.game.keys(box, "Return"), call, number, re.escape(files.HISTORY + ".saving"),
-                                 "the history's rename")
+        self.kill_at_held_rename(lambda: self.game.keys(box, "Return"), call, number,
+                                 re.escape(files.HISTORY + ".saving"), "the history's rename")
         self.assertEqual(files.read_bytes(history), files.EARLIER_FALLEN, "a kill before the rename changed the history")
         pending = history + ".saving"
         expect_entries(self.program_folder, "chromaland", files.HISTORY, files.HISTORY + ".saving")
@@ -758,7 +753,8 @@ class Faults(Scenario):
             os.symlink("pipe", os.path.join(folder, "Graphics", "Enemy_5.bmp"))
 
         folder = self.odd_start("pipe", link_to_pipe)
-        self.assertTrue(stat.S_ISFIFO(os.lstat(os.path.join(folder, "pipe")).st_mode) and os.path.islink(os.path.join(folder, "Character.chx")),
+        self.assertTrue(stat.S_ISFIFO(os.lstat(os.path.join(folder, "pipe")).st_mode)
+                        and os.path.islink(os.path.join(folder, "Character.chx")),
                         "the pipe or the link was changed")
         folder = self.odd_start("zero", link_to_zero)
         self.assertEqual(os.readlink(os.path.join(folder, "Character.chx")), "/dev/zero",
