@@ -17,7 +17,6 @@ with open(os.path.join(SOURCE, "logic", "defaultcharacter.txt"), encoding="utf-8
 assert len(DEFAULT_CHARACTER) == 15, "cannot read the default character"
 
 
-
 def with_values(lines, **values):
     """The lines with the values of these keys replaced."""
     return [key + "=" + str(values[key]) if key in values else line

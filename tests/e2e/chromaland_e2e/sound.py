@@ -129,21 +129,18 @@ class SoundScenarios(Scenario):
 
         # The player starts at the left end of the healing row, where no
         # enemy goes: a step against the edge moves nothing but is cued.
-        left_edge = self.cues_at_edge(map_window, "Left", 1)
-        self.assertTrue(all(max(l, r) > SILENCE_DB for l, r in left_edge),
-                        "a key at the left edge was not heard: %s" % left_edge)
-        self.assertTrue(all(r >= l - 0.5 for l, r in left_edge) and any(r - l >= SIDE_DB for l, r in left_edge),
-                        "at the left edge every enemy is to the right, but the cue was not louder on the right: %s"
-                        % left_edge)
-        with self.game.held():
-            self.game.keys(map_window, *["Right"] * 20)
-        time.sleep(1.5)
-        right_edge = self.cues_at_edge(map_window, "Right", 0)
-        self.assertTrue(all(max(l, r) > SILENCE_DB for l, r in right_edge),
-                        "a key at the right edge was not heard: %s" % right_edge)
-        self.assertTrue(all(l >= r - 0.5 for l, r in right_edge) and any(l - r >= SIDE_DB for l, r in right_edge),
-                        "at the right edge every enemy is to the left, but the cue was not louder on the left: %s"
-                        % right_edge)
+        for edge, side, other in (("left", 1, "right"), ("right", 0, "left")):
+            if edge == "right":
+                with self.game.held():
+                    self.game.keys(map_window, *["Right"] * 20)
+                time.sleep(1.5)
+            heard = self.cues_at_edge(map_window, edge.capitalize(), side)
+            self.assertTrue(all(max(h) > SILENCE_DB for h in heard),
+                            "a key at the %s edge was not heard: %s" % (edge, heard))
+            self.assertTrue(all(h[side] >= h[1 - side] - 0.5 for h in heard)
+                            and any(h[side] - h[1 - side] >= SIDE_DB for h in heard),
+                            "at the %s edge every enemy is to the %s, but the cue was not louder on the %s: %s"
+                            % (edge, other, other, heard))
 
         self.game.keys(map_window, "F4")
         time.sleep(0.5)
