@@ -145,8 +145,9 @@ class Bench:
         self.build = build
         self.rounds = rounds
         self.game = os.path.join(build, "chromaland")
-        self.bar, self.square, self.title, self.probe_exe, self.logic = (os.path.join(build, "bench", name) for name in (
-            "baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic"))
+        self.bar, self.square, self.title, self.probe_exe, self.logic = (
+            os.path.join(build, "bench", name)
+            for name in ("baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic"))
         # How each program shows that it is painted: its first window's
         # size and pixels.
         self.painted = {self.game: (TITLE_SIZE, facts.TITLE_PAINTED), self.title: (TITLE_SIZE, facts.TITLE_PAINTED),
