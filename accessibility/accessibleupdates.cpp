@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
@@ -15,17 +16,29 @@
 
 namespace {
 
-// What was last told of an object; of the map, also the news of an enemy
-// beside the player.
+// What was last told of an object; of the map, also the news of enemies
+// beside the player told since the player's last move, each told once.
 struct Told
 {
     QString name;
     QString text;
-    QString closeBy;
+    QStringList closeBy;
 };
 
 QHash<const QObject *, Told> s_told;
 AccessibleUpdates::Forward s_forward;
+
+// The lines told last, each a label of its own that keeps the words it
+// was told with: a reader asks for them when it gets round to the event,
+// which on a busy machine may be after the line has changed or its window
+// has gone. A few are kept for a reader that lags; older ones go.
+constexpr qsizetype KeptLines = 8;
+QList<QPointer<QLabel>> s_lines;
+
+bool isNotification(const QObject *object)
+{
+    return qobject_cast<const QLabel *>(object) && object->property(AccessibleProperty::Announces).toBool();
+}
 
 void filter(QAccessibleEvent *event);
 
@@ -95,7 +108,7 @@ void filter(QAccessibleEvent *event)
         if (box && PictureBoxAccessible::shownOf(box).isEmpty())
             return;
         if (tellName(event) && box && PictureBoxAccessible::followsMarker(box)) {
-            s_told[box].closeBy = PictureBoxAccessible::closeBy(box);
+            s_told[box].closeBy = QStringList{PictureBoxAccessible::closeBy(box)};
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(box);
             QAccessibleValueChangeEvent moved(box, iface->valueInterface()->currentValue());
             filter(&moved);
@@ -107,6 +120,12 @@ void filter(QAccessibleEvent *event)
     case QAccessible::TextRemoved:
     case QAccessible::TextUpdated:
         if (inHiddenWindow(object))
+            return;
+        break;
+    case QAccessible::ObjectShow:
+        // A notification speaks the lines its window announces, not
+        // itself as its window opens (the battle's empty status line).
+        if (isNotification(object) && !s_lines.contains(object))
             return;
         break;
     case QAccessible::ValueChanged:
@@ -123,13 +142,6 @@ void filter(QAccessibleEvent *event)
     toBridge(event);
 }
 
-// The lines told last, each a label of its own that keeps the words it
-// was told with: a reader asks for them when it gets round to the event,
-// which on a busy machine may be after the line has changed or its window
-// has gone. A few are kept for a reader that lags; older ones go.
-constexpr qsizetype KeptLines = 8;
-QList<QPointer<QLabel>> s_lines;
-
 // The window that opened this one and outlives it (the map behind a
 // battle); the window itself when nothing opened it.
 QWidget *lastingWindow(QWidget *widget)
@@ -140,18 +152,31 @@ QWidget *lastingWindow(QWidget *widget)
     return window;
 }
 
+// Whether a reader reads the window as a dialog: its name and its labels
+// go before any line told in it.
+bool readsAsDialog(const QWidget *window)
+{
+    return qobject_cast<const QDialog *>(window)
+        || window->property(AccessibleProperty::WindowKind).toString() == QLatin1String(AccessibleProperty::DialogKind);
+}
+
 void speak(QWidget *from, const QString &name, const QString &description)
 {
-    // A label that is never shown: it exists for readers only.
+    // A label that is never shown: it exists for readers only. The window
+    // that outlives the speaking one keeps it, unless a reader would read
+    // that window out with the line (the title behind the help or the
+    // hall); then no window does.
     auto *line = new QLabel;
     line->setProperty(AccessibleProperty::Announces, true);
     line->setText(name);
     line->setAccessibleDescription(description);
-    line->setParent(lastingWindow(from));
+    QWidget *keeper = lastingWindow(from);
+    line->setParent(readsAsDialog(keeper) ? nullptr : keeper);
     line->hide();
     s_lines.append(line);
     while (s_lines.size() > KeptLines)
         delete s_lines.takeFirst().data();
+
     // A reader speaks a notification when it is shown.
     QAccessibleEvent event(line, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&event);
@@ -198,6 +223,13 @@ void install()
 {
     QAccessible::installUpdateHandler(filter);
     QAccessible::installActivationObserver(&s_arrival);
+    // The lines kept by no window go before the application does.
+    qAddPostRoutine([] {
+        for (const QPointer<QLabel> &kept : std::as_const(s_lines)) {
+            if (kept && !kept->parent())
+                delete kept.data();
+        }
+    });
 }
 
 void announce(QObject *object)
@@ -214,13 +246,14 @@ void othersMoved(PictureBox *map)
 {
     if (!map || !QAccessible::isActive() || inHiddenWindow(map))
         return;
+    // An enemy that steps to and fro beside a player who stands still is
+    // told once, not at every return.
     const QString near = PictureBoxAccessible::closeBy(map);
-    QString &told = s_told[map].closeBy;
-    if (near == told)
+    QStringList &told = s_told[map].closeBy;
+    if (near.isEmpty() || told.contains(near))
         return;
-    told = near;
-    if (!near.isEmpty())
-        speak(map, near, QString());
+    told.append(near);
+    speak(map, near, QString());
 }
 
 void say(QWidget *window, const QString &line)

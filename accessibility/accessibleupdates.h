@@ -15,15 +15,20 @@
 //     event costs the game the reader's questions about it; the value
 //     stays readable at any time);
 //   - the map's name, which a reader speaks after each step of the
-//     player, carries the way to the nearest enemy; when the enemies have
-//     moved, a line tells of one that now stands beside the player or on
-//     the player's square, once.
+//     player, carries the way to the nearest or the chosen enemy; when the
+//     enemies have moved, a line tells of one that now stands beside the
+//     player or on the player's square, each such news once while the
+//     player stands still (an enemy that steps to and fro beside a player
+//     is not told again at every return);
+//   - a notification (the battle's status line) is spoken for the lines
+//     its window announces, never for itself as its window opens.
 // When the platform's bridge comes up (a reader starts listening), the
 // focus is told again: a window activated before that is heard too.
 // It also lets a window announce a line to the player (see announce()).
 // Installed once per program with the game's accessibility factory; the
 // bookkeeping of an object goes with the object, and the last few lines
-// announced live on with the window that outlives their own.
+// announced live on with the window that outlives their own, or with no
+// window where that one reads as a dialog (the title behind the help).
 
 #include <functional>
 
@@ -47,7 +52,8 @@ void announce(QObject *object);
 
 // The enemies on the map have moved: a reader is told of one that now
 // stands beside the player or on the player's square, unless that was
-// already told. Nothing happens while no reader listens.
+// already told since the player last moved. Nothing happens while no
+// reader listens.
 void othersMoved(PictureBox *map);
 
 // Has a screen reader speak the line in the window now, without moving

@@ -60,6 +60,19 @@ QString LabelAccessible::joined(const QStringList &values)
     return values.join(QCoreApplication::translate("LabelAccessible", ". "));
 }
 
+QString LabelAccessible::sentences(const QStringList &lines)
+{
+    QStringList ended;
+    for (const QString &line : lines) {
+        if (!line.isEmpty() && line.back().isPunct())
+            ended.append(line);
+        else
+            //: A line read as a sentence, e.g. "You miss by -2." after "You miss by -2"; use your language's full stop.
+            ended.append(QCoreApplication::translate("LabelAccessible", "%1.").arg(line));
+    }
+    return ended.join(QLatin1Char(' '));
+}
+
 bool LabelAccessible::captionOfValue() const
 {
     const QWidget *buddy = label()->buddy();

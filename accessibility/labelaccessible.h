@@ -32,6 +32,9 @@ public:
 
     // Values as a reader names them, told one after the other.
     static QString joined(const QStringList &values);
+    // Lines read one after the other as sentences: a line that does not
+    // end in a full stop or the like gets one.
+    static QString sentences(const QStringList &lines);
 
 private:
     QLabel *label() const;

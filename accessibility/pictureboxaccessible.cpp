@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <algorithm>
+
 #include <cmath>
 #include <limits>
 
@@ -63,7 +65,14 @@ PictureBox *PictureBoxAccessible::box() const
 // line by line takes a progress bar's words from a value it does not have.
 QAccessible::Role PictureBoxAccessible::role() const
 {
-    return isBar(box()) ? QAccessible::StaticText : QAccessibleWidget::role();
+    if (isBar(box()))
+        return QAccessible::StaticText;
+    // The map, its markers moving on it, is told by its name alone after
+    // every step: a reader names no role of an animation, where it would
+    // say "image" after each step.
+    if (marker(box()))
+        return QAccessible::Animation;
+    return QAccessibleWidget::role();
 }
 
 // The map is read as one thing, the player's square and the way to the
@@ -123,6 +132,27 @@ namespace {
 
 using Other = PictureBoxAccessible::Nearest;
 
+Other otherFrom(const PictureBox *you, const PictureBox *other)
+{
+    return {other, square(other->left()) - square(you->left()), square(other->top()) - square(you->top())};
+}
+
+// The others, nearest first by steps, then in the container's order.
+QList<Other> othersOf(const PictureBox *container)
+{
+    QList<Other> found;
+    const PictureBox *you = marker(container);
+    if (!you)
+        return found;
+    const auto children = container->findChildren<const PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
+    for (const PictureBox *other : children) {
+        if (other != you && other->shown() && !other->accessibleName().isEmpty())
+            found.append(otherFrom(you, other));
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Other &a, const Other &b) { return a.steps() < b.steps(); });
+    return found;
+}
+
 QString wayTo(const Other &other)
 {
     QStringList way;
@@ -139,6 +169,39 @@ QString wayTo(const Other &other)
     return way.join(QCoreApplication::translate("PictureBoxAccessible", ", "));
 }
 
+// The news of another beside or on the square, else an empty text. On
+// the square it is news of its own, with the keys, when the other came
+// there; a step onto it starts the battle at once.
+enum class Came { Here, WithKeys };
+
+QString newsOf(const Other &other, Came came = Came::Here)
+{
+    if (other.steps() == 0 && came == Came::WithKeys)
+        //: An enemy (%1, e.g. "Green enemy") has come onto the player's square; Space starts the battle.
+        return QCoreApplication::translate("PictureBoxAccessible",
+                                           "%1 on your square: Space fights it, an arrow key steps away.")
+            .arg(other.marker->accessibleName());
+    if (other.steps() == 0)
+        //: An enemy (%1, e.g. "Green enemy") stands on the player's square, told after the player's step.
+        return QCoreApplication::translate("PictureBoxAccessible", "%1 on your square.")
+            .arg(other.marker->accessibleName());
+    if (other.steps() == 1)
+        //: An enemy (%1, e.g. "Green enemy") stands next to the player, the way %2 ("1 up").
+        return QCoreApplication::translate("PictureBoxAccessible", "%1 beside you: %2.")
+            .arg(other.marker->accessibleName(), wayTo(other));
+    return QString();
+}
+
+QString sentenceOf(const Other &other)
+{
+    const QString news = newsOf(other);
+    if (!news.isEmpty())
+        return news;
+    //: An enemy (%1, e.g. "Green enemy") and the way to it (%2, e.g. "2 up, 1 right"), told after each step.
+    return QCoreApplication::translate("PictureBoxAccessible", "%1: %2.")
+        .arg(other.marker->accessibleName(), wayTo(other));
+}
+
 } // namespace
 
 int PictureBoxAccessible::Nearest::steps() const
@@ -148,48 +211,50 @@ int PictureBoxAccessible::Nearest::steps() const
 
 std::optional<PictureBoxAccessible::Nearest> PictureBoxAccessible::nearestOf(const PictureBox *box)
 {
-    const PictureBox *you = marker(box);
-    if (!you)
-        return std::nullopt;
-    const int column = square(you->left());
-    const int row = square(you->top());
-    std::optional<Nearest> nearest;
-    const auto others = box->findChildren<const PictureBox *>(QString(), Qt::FindDirectChildrenOnly);
-    for (const PictureBox *other : others) {
-        if (other == you || !other->shown() || other->accessibleName().isEmpty())
-            continue;
-        const Nearest candidate{other, square(other->left()) - column, square(other->top()) - row};
-        if (!nearest || candidate.steps() < nearest->steps())
-            nearest = candidate;
-    }
-    return nearest;
+    const QList<Other> others = othersOf(box);
+    return others.isEmpty() ? std::nullopt : std::optional<Nearest>(others.first());
+}
+
+QList<const PictureBox *> PictureBoxAccessible::othersNearestFirst(const PictureBox *container)
+{
+    QList<const PictureBox *> boxes;
+    for (const Other &other : othersOf(container))
+        boxes.append(other.marker);
+    return boxes;
+}
+
+QString PictureBoxAccessible::wayTo(const PictureBox *container, const PictureBox *other)
+{
+    const PictureBox *you = marker(container);
+    return you && other ? sentenceOf(otherFrom(you, other)) : QString();
+}
+
+const PictureBox *PictureBoxAccessible::chosen(const PictureBox *container)
+{
+    const QString name = container->property(AccessibleProperty::Chosen).toString();
+    const auto *other =
+        name.isEmpty() ? nullptr : container->findChild<const PictureBox *>(name, Qt::FindDirectChildrenOnly);
+    return other && other->shown() && !other->accessibleName().isEmpty() ? other : nullptr;
 }
 
 QString PictureBoxAccessible::closeBy(const PictureBox *box)
 {
-    const std::optional<Nearest> nearest = nearestOf(box);
-    if (!nearest || nearest->steps() > 1)
-        return QString();
-    if (nearest->steps() == 0)
-        //: An enemy (%1, e.g. "Green enemy") stands on the player's square; the next key starts the battle.
-        return QCoreApplication::translate("PictureBoxAccessible", "%1 on your square: any key fights it.")
-            .arg(nearest->marker->accessibleName());
-    //: An enemy (%1, e.g. "Green enemy") stands next to the player, the way %2 ("1 up").
-    return QCoreApplication::translate("PictureBoxAccessible", "%1 beside you: %2.")
-        .arg(nearest->marker->accessibleName(), wayTo(*nearest));
+    const QList<Other> others = othersOf(box);
+    return others.isEmpty() ? QString() : newsOf(others.first(), Came::WithKeys);
 }
 
-QString PictureBoxAccessible::nearestMarker() const
+QString PictureBoxAccessible::way(const PictureBox *box)
 {
-    const QString near = closeBy(box());
+    // News of one close by comes first, whoever was chosen.
+    const QList<Other> others = othersOf(box);
+    const QString near = others.isEmpty() ? QString() : newsOf(others.first());
     if (!near.isEmpty())
         return near;
-    const std::optional<Nearest> nearest = nearestOf(box());
-    if (!nearest)
+    if (const PictureBox *other = chosen(box))
+        return wayTo(box, other);
+    if (others.isEmpty())
         return QCoreApplication::translate("PictureBoxAccessible", "No one else in sight.");
-    //: The nearest enemy (%1, e.g. "Green enemy") and the way to it (%2, e.g. "2 up, 1 right"), told after each step.
-    return QCoreApplication::translate("PictureBoxAccessible", "%1: %2.")
-        .arg(nearest->marker->accessibleName(), wayTo(*nearest));
+    return sentenceOf(others.first());
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const
@@ -208,9 +273,13 @@ QString PictureBoxAccessible::text(QAccessible::Text t) const
             if (!marker(box()))
                 return named;
             // A reader speaks the map's name after each step: the way to the
-            // nearest enemy goes with the square.
+            // nearest or the chosen enemy goes with the square, once the
+            // enemies stand where the clock put them.
+            if (box()->property(AccessibleProperty::Unplaced).toBool())
+                //: The map's square alone (%1, "World map: Column 1, row 22"), before the enemies have moved.
+                return QCoreApplication::translate("PictureBoxAccessible", "%1.").arg(named);
             //: The map's square (%1, "World map: Column 1, row 22") and the way to the nearest enemy (%2, "Red enemy: 3 up.").
-            return QCoreApplication::translate("PictureBoxAccessible", "%1. %2").arg(named, nearestMarker());
+            return QCoreApplication::translate("PictureBoxAccessible", "%1. %2").arg(named, way(box()));
         }
     case QAccessible::Description:
         // How to play on the map is told once, by its window.

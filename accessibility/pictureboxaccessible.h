@@ -9,10 +9,13 @@
 //     that ("Your strength: 56 percent");
 //   - a container that names a marker in Marker (the world map) reports
 //     that marker's square, as name, text and value ("Column 4, row 22,
-//     healing row"), and describes the way to the nearest other shown
-//     marker that has a name ("Violet enemy: 3 up, 2 left.", or "Violet
-//     enemy beside you: 1 up." once it is a step away); its markers are
-//     not children of its own to a reader.
+//     healing row"), and tells in its name the way to the other shown
+//     marker with a name that the container has Chosen, else to the
+//     nearest ("Violet enemy: 3 up, 2 left."), or the news of one a step
+//     away or on the square ("Violet enemy beside you: 1 up."); nothing
+//     of the others while they are Unplaced. It reads as an animation, whose
+//     role a reader does not say after every step; its markers
+//     are not children of its own to a reader.
 // Bars offer no value to set and so no actions; the map's value is its
 // square's number, which changes with every move so that a reader speaks
 // the new square. Created by Qt on demand through the game's accessibility
@@ -54,9 +57,18 @@ public:
     // Whether the box's value follows a marker's square (the world map).
     static bool followsMarker(const PictureBox *box);
     // The news when a shown named marker stands on the box's marker's
-    // square or a step from it ("Red enemy on your square: any key fights
-    // it."), else an empty text.
+    // square or a step from it ("Red enemy on your square: Space fights
+    // it, an arrow key steps away."), else an empty text.
     static QString closeBy(const PictureBox *box);
+    // What the box's name tells after the square: the news of one close
+    // by, else the way to the chosen or the nearest other.
+    static QString way(const PictureBox *box);
+    // The other shown markers with a name, nearest first (then in the
+    // box's order), and the sentence of the way to one of them.
+    static QList<const PictureBox *> othersNearestFirst(const PictureBox *container);
+    static QString wayTo(const PictureBox *container, const PictureBox *other);
+    // The other marker the box has Chosen, while it is shown; else none.
+    static const PictureBox *chosen(const PictureBox *container);
 
     // The nearest other shown marker with a name (nearest by steps, then
     // by its place among the box's children), in squares across (right is
@@ -72,5 +84,4 @@ public:
 
 private:
     PictureBox *box() const;
-    QString nearestMarker() const;
 };

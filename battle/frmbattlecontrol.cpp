@@ -3,6 +3,7 @@
 
 #include "logic/gamerules.h"
 #include "accessibility/accessibleupdates.h"
+#include "accessibility/labelaccessible.h"
 #include "logic/captionnumber.h"
 #include "system/gameerror.h"
 #include "system/language.h"
@@ -233,7 +234,8 @@ void frmBattleControl::Form_Load()
     ui->pic_Player->setWidthTwips(bars->player);
     ui->pic_Enemy->setWidthTwips(bars->enemy);
     // Only the enemy's colour: a picture on its map marker stays there.
-    ui->pic_Enemy->setBackColor(m_map.pic_Enemy[*marker]->backColor());
+    m_enemy = m_map.pic_Enemy[*marker];
+    ui->pic_Enemy->setBackColor(m_enemy->backColor());
 
     ui->lbl_HP_val->setText(m_map.lbl_HP_val->text());
     ui->lbl_MP_val->setText(m_map.lbl_MP_val->text());
@@ -402,12 +404,26 @@ frmBattleControl::Refusal frmBattleControl::EnemyAttack()
     // Death: the result first, then the player is told (heard while the
     // message waits), then the battle ends.
     m_map.lbl_EnemyTag->setText(Dead);
+    tellDeath();
     hear(SoundSet::Effect::Death);
     playSounds();
     MessageBox::show(tr("You have died."));
     ReturnStatsToMap();
     endBattle();
     return std::nullopt;
+}
+
+// What the hall of the fallen will keep of the death, told to a reader
+// before the message: the enemy, its strength and the battle's last lines.
+void frmBattleControl::tellDeath()
+{
+    const QStringList lines = ui->lbl_Status->text().split(Language::lineBreak(), Qt::SkipEmptyParts);
+    //: Told by a screen reader just before "You have died.": %1 is the enemy ("Red enemy"), %2 its strength,
+    //: %3 the battle's last lines.
+    AccessibleUpdates::say(
+        this,
+        tr("%1, strength %2, has killed you. The battle's last lines: %3")
+            .arg(m_enemy->accessibleName(), number(EnemyStrength), LabelAccessible::sentences(lines)));
 }
 
 void frmBattleControl::ReturnStatsToMap()
@@ -539,6 +555,16 @@ void frmBattleControl::closeEvent(QCloseEvent *event)
         return;
     }
     QDialog::closeEvent(event);
+}
+
+bool frmBattleControl::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate) {
+        if (m_activated)
+            ui->lbl_Instructions->setProperty(AccessibleProperty::Silent, true);
+        m_activated = true;
+    }
+    return QDialog::event(event);
 }
 
 bool frmBattleControl::eventFilter(QObject *watched, QEvent *event)

@@ -20,7 +20,9 @@
 // up (a character whose Strength is not a number of 0 or more, or an enemy
 // index with no marker) is called off at load with a message, as a
 // retreat; exec() then returns at once. An action that meets a statistic
-// it cannot use is undone as a whole and says why in the status line.
+// it cannot use is undone as a whole and says why in the status line. A
+// death is told to a screen reader (the enemy, its strength, the last
+// lines) before the message that says it.
 
 #include "battle/battlerules.h"
 #include "logic/mapcontrols.h"
@@ -59,6 +61,9 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The instructions are told as the battle opens; when the window is
+    // active again (the help closed), a reader says only where it is.
+    bool event(QEvent *event) override;
 
 private:
     // The game's design names the handlers, its procedures and
@@ -95,11 +100,15 @@ private:
     void hear(SoundSet::Effect effect);
     void playSounds();
     void callOff(const QString &reason);
+    void tellDeath();
     void endBattle();
 
     std::unique_ptr<Ui::frmBattleControl> ui;
     const MapControls m_map;
     qint16 EnemyStrength = 0;
+    // The enemy's marker on the map, once the battle is set up.
+    const PictureBox *m_enemy = nullptr;
     bool m_battleOver = false;
     std::vector<SoundSet::Effect> m_sounds;
+    bool m_activated = false;
 };

@@ -1,13 +1,47 @@
 #include "keys/gamekeys.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 
 #include <algorithm>
+#include <iterator>
 
 namespace GameKeys {
 
 namespace {
+
+// The locks, Insert and the keys held with others, alone.
+QString lockOrModifierName(Qt::Key key)
+{
+    switch (key) {
+    case Qt::Key_Insert:
+        return QCoreApplication::translate("GameKeys", "Insert");
+    case Qt::Key_CapsLock:
+        return QCoreApplication::translate("GameKeys", "Caps Lock");
+    case Qt::Key_NumLock:
+        return QCoreApplication::translate("GameKeys", "Num Lock");
+    case Qt::Key_ScrollLock:
+        return QCoreApplication::translate("GameKeys", "Scroll Lock");
+    // Alone, as they are named held with another key (name() below).
+    case Qt::Key_Shift:
+        return QCoreApplication::translate("GameKeys", "Shift");
+    case Qt::Key_Control:
+        return QCoreApplication::translate("GameKeys", "Ctrl");
+    case Qt::Key_Alt:
+        return QCoreApplication::translate("GameKeys", "Alt");
+    //: The key right of the space bar that types a keyboard's third letters.
+    case Qt::Key_AltGr:
+        return QCoreApplication::translate("GameKeys", "AltGr");
+    //: The key with the desktop's or the system's logo.
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Meta:
+        return QCoreApplication::translate("GameKeys", "Super");
+    default:
+        return QKeySequence(key).toString(QKeySequence::PortableText);
+    }
+}
 
 // A key's own name, from the game's catalogue, so that a translator sees
 // every name the help shows. Letters and function keys are as the
@@ -41,7 +75,7 @@ QString baseName(Qt::Key key)
     case Qt::Key_End:
         return QCoreApplication::translate("GameKeys", "End");
     default:
-        return QKeySequence(key).toString(QKeySequence::PortableText);
+        return lockOrModifierName(key);
     }
 }
 
@@ -65,7 +99,7 @@ QString name(QKeyCombination key)
 
 namespace {
 
-QString keyNames(std::initializer_list<QKeyCombination> keys)
+QString keyNames(const QList<QKeyCombination> &keys)
 {
     QStringList names;
     for (QKeyCombination key : keys)
@@ -320,9 +354,60 @@ QList<Key> titleKeys()
     };
 }
 
+// The keys that do nothing on the map, not even start a battle: held
+// alone, they are the desktop's and the screen reader's (Orca's own key is
+// Insert, or Caps Lock).
+constexpr Qt::Key Quiet[] = {Qt::Key_Shift,   Qt::Key_Control,    Qt::Key_Alt,   Qt::Key_AltGr,
+                             Qt::Key_Super_L, Qt::Key_Super_R,    Qt::Key_Meta,  Qt::Key_CapsLock,
+                             Qt::Key_NumLock, Qt::Key_ScrollLock, Qt::Key_Insert};
+
+Key quietRow()
+{
+    QList<QKeyCombination> presses(std::begin(Quiet), std::end(Quiet));
+    // Insert on the number pad, Orca's key too.
+    presses << QKeyCombination(Qt::KeypadModifier, Qt::Key_Insert);
+    Key key{Window::Map, keyNames(presses),
+            QCoreApplication::translate("GameKeys",
+                                        "Nothing at all, not even a battle: alone, they are your desktop's and your "
+                                        "screen reader's keys."),
+            presses};
+    key.effect = Effect::Nothing;
+    return key;
+}
+
+// The keys that ask for an enemy, which start no battle either.
+QList<Key> enemyKeys()
+{
+    QList<QKeyCombination> colours;
+    for (const ColourGroups::Group &group : ColourGroups::All)
+        colours.prepend(Qt::Key(Qt::Key_0 + group.pips));
+    // Some keyboards type their digits with Shift.
+    for (qsizetype i = 0, n = colours.size(); i < n; ++i)
+        colours << QKeyCombination(Qt::ShiftModifier, colours[i].key());
+    return {
+        {Window::Map,
+         name(Qt::Key_PageDown),
+         QCoreApplication::translate("GameKeys",
+                                     "Tells the next enemy you can see, nearest first: its colour and the way to it. "
+                                     "Each step you take then tells the way to that enemy."),
+         {Qt::Key_PageDown}},
+        {Window::Map,
+         name(Qt::Key_PageUp),
+         QCoreApplication::translate("GameKeys", "Tells the enemy before it, back to the nearest."),
+         {Qt::Key_PageUp}},
+        //: %1 and %2 are the first and the last of the number keys, 1 and 7.
+        {Window::Map, QCoreApplication::translate("GameKeys", "%1 to %2").arg(name(colours.first()), name(colours[6])),
+         QCoreApplication::translate("GameKeys",
+                                     "Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 "
+                                     "orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next "
+                                     "one of that colour."),
+         colours},
+    };
+}
+
 QList<Key> mapKeys()
 {
-    return {
+    QList<Key> keys{
         // The shift state does not matter to a move.
         {Window::Map, arrows(), QCoreApplication::translate("GameKeys", "Move you one square."),
          withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
@@ -345,23 +430,28 @@ QList<Key> mapKeys()
          {Qt::Key_Tab, BackTab}},
         {Window::Map, name(Qt::Key_Space),
          QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
-        // Every key that reaches the map looks for an enemy on the player's
-        // square; with none there it does nothing, so it has nothing to press.
         {Window::Map, name(SaveAndQuit), saveAndQuitAction(), {SaveAndQuit}},
-        {Window::Map,
-         //: %1 is the list of the keys that do something else, such as "F1, F3, F4, F5, Ctrl+Q".
-         QCoreApplication::translate("GameKeys", "Any key but %1")
-             .arg(keyNames({Help, Hall, SoundSwitch, EnemyCue, SaveAndQuit})),
-         QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."),
-         {}},
-        {Window::Map,
-         name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
-         QCoreApplication::translate("GameKeys",
-                                     "Closes the map window, which saves your character and ends the "
-                                     "game (your desktop's key for closing a window)."),
-         {QKeyCombination(Qt::AltModifier, Qt::Key_F4)},
-         true},
     };
+    keys << enemyKeys() << quietRow();
+    // Every other key that reaches the map looks for an enemy on the
+    // player's square, and does nothing when there is none.
+    Key fights{Window::Map,
+               //: %1 is the key of the colour symbols (F2), which also does what its own row says.
+               QCoreApplication::translate("GameKeys", "Any other key, and %1").arg(name(ColourSymbols)),
+               QCoreApplication::translate("GameKeys",
+                                           "While an enemy stands on your square: starts its battle. An arrow key "
+                                           "that takes you off the square does not."),
+               {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_A, ColourSymbols}};
+    fights.effect = Effect::Fights;
+    keys << fights
+         << Key{Window::Map,
+                name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
+                QCoreApplication::translate("GameKeys",
+                                            "Closes the map window, which saves your character and ends the "
+                                            "game (your desktop's key for closing a window)."),
+                {QKeyCombination(Qt::AltModifier, Qt::Key_F4)},
+                true};
+    return keys;
 }
 
 QList<Key> battleKeys()
@@ -478,6 +568,30 @@ QList<Key> all()
         }
     }
     return keys;
+}
+
+bool doesNothingOnMap(int key)
+{
+    return std::find(std::begin(Quiet), std::end(Quiet), key) != std::end(Quiet);
+}
+
+std::optional<EnemyChoice> enemyChoice(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers held = event.modifiers() & ~Qt::KeypadModifier;
+    if (held == Qt::NoModifier && event.key() == Qt::Key_PageDown)
+        return EnemyChoice{EnemyChoice::Farther};
+    if (held == Qt::NoModifier && event.key() == Qt::Key_PageUp)
+        return EnemyChoice{EnemyChoice::Nearer};
+    // A number as the keyboard types it: some keyboards need Shift for
+    // their digits.
+    if ((held & ~Qt::ShiftModifier) != Qt::NoModifier || event.text().size() != 1)
+        return std::nullopt;
+    const int dots = event.text().at(0).digitValue();
+    for (int colour = 0; colour < ColourGroups::Count; ++colour) {
+        if (ColourGroups::All[colour].pips == dots)
+            return EnemyChoice{EnemyChoice::OfColour, colour};
+    }
+    return std::nullopt;
 }
 
 QList<Key> of(Window window)

@@ -16,6 +16,8 @@
 
 #include <optional>
 
+class QKeyEvent;
+
 namespace GameKeys {
 
 enum class Window { Title, Map, Battle, Help, Hall, MessageBox, Question };
@@ -25,6 +27,17 @@ struct ButtonPress
 {
     Gamepad::Button button = Gamepad::Button::A;
     QKeyCombination press;
+};
+
+// What pressing a row's keys does on its window.
+enum class Effect {
+    // What the row says; the window changes.
+    Acts,
+    // With an enemy on the player's square, starts its battle.
+    Fights,
+    // Nothing at all, not even a battle with an enemy on the player's
+    // square: keys that belong to the desktop or the screen reader.
+    Nothing,
 };
 
 struct Key
@@ -41,6 +54,7 @@ struct Key
     // A game controller's row: its buttons, each standing for a key of
     // the window; such a row has no presses of its own.
     QList<ButtonPress> buttons = {};
+    Effect effect = Effect::Acts;
 };
 
 // The game's function keys (GameRules names them).
@@ -52,6 +66,20 @@ inline constexpr Qt::Key Hall = GameRules::FunctionKey::Hall;
 inline constexpr QKeyCombination SaveAndQuit(Qt::ControlModifier, Qt::Key_Q);
 inline constexpr Qt::Key SoundSwitch = GameRules::FunctionKey::SoundSwitch;
 inline constexpr Qt::Key EnemyCue = GameRules::FunctionKey::EnemyCue;
+
+// Whether a key, pressed on the map, does nothing at all: modifiers,
+// locks and the screen reader's keys, alone (the map's row of Nothing).
+bool doesNothingOnMap(int key);
+
+// The enemy a key on the map asks for, if it asks for one: the next
+// farther or nearer of those the player can see, or the nearest of a
+// colour, by its symbol's number of dots ("1" red to "7" violet).
+struct EnemyChoice
+{
+    enum Step { Farther, Nearer, OfColour } step = Farther;
+    int colour = -1; // the colour group, with OfColour
+};
+std::optional<EnemyChoice> enemyChoice(const QKeyEvent &event);
 
 // A key as the help names it ("Ctrl+A", "F1"), from the game's own
 // catalogue in the player's language.

@@ -1,6 +1,8 @@
 #include "logic/modgamelogiccode.h"
 
 #include "logic/defaultcharacter.h"
+#include "accessibility/accessibleupdates.h"
+#include "accessibility/pictureboxaccessible.h"
 #include "widgets/picturebox.h"
 #include "system/beep.h"
 #include "logic/captionnumber.h"
@@ -11,6 +13,7 @@
 #include "system/safefile.h"
 #include "system/sound.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QCoreApplication>
 #include <QFile>
@@ -282,6 +285,34 @@ Outcome CheckEncounter(const MapControls &map)
     return Outcome::carryOn();
 }
 
+namespace {
+
+// Tells a listening screen reader of a won battle: the skill of colour
+// `group` as the panel now shows it, and the points a full bar gave.
+void tellWin(const MapControls &map, int group, bool wrapped)
+{
+    if (!QAccessible::isActive())
+        return;
+    const auto named = [](QObject *control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+    };
+    const QString skill = named(map.skillBars[group]);
+    if (!wrapped) {
+        //: Told by a screen reader when a battle is won; %1 is the colour's skill as the panel shows it now,
+        //: e.g. "Red skill: level 3 of 18".
+        AccessibleUpdates::say(map.window, QCoreApplication::translate("modGameLogicCode", "You won. %1.").arg(skill));
+        return;
+    }
+    const int award = WrapAwards[group];
+    //: Told when a won battle fills a skill bar: %1 is the skill ("Red skill: level 1 of 18"), %n the points it
+    //: gave, %2 the points there are now ("Points: 4").
+    const QString told = QCoreApplication::translate(
+        "modGameLogicCode", "You won. %1 again: the full bar gave you %n points. %2.", nullptr, award);
+    AccessibleUpdates::say(map.window, told.arg(skill, named(map.lbl_Points_val)));
+}
+
+} // namespace
+
 Outcome FightEnemy(const MapControls &map, qint16 index)
 {
     map.lbl_EnemyTag->setText(QString::number(index));
@@ -292,8 +323,13 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
     }
 
     const QString result = map.lbl_EnemyTag->text();
-    if (result == Retreat)
+    if (result == Retreat) {
+        // The enemy is still on the player's square: a reader is told so,
+        // and which keys leave it and which fight it.
+        if (const auto *world = qobject_cast<PictureBox *>(map.pic_Player->parentWidget()))
+            AccessibleUpdates::say(map.window, PictureBoxAccessible::closeBy(world));
         return Outcome::carryOn();
+    }
     if (result == Dead)
         return ArchiveDeadCharacter(map, index, battle);
 
@@ -301,16 +337,19 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
     const int group = index / EnemiesPerColour;
     PictureBox *bar = map.skillBars[group];
     bar->setWidthTwips(bar->widthTwips() + TwipsPerLevel);
+    bool wrapped = false;
     if (bar->widthTwips() > FullSkillBarTwips) {
         Beep::sound();
         Sound::play(SoundSet::Effect::SkillWrap);
         bar->setWidthTwips(TwipsPerLevel);
+        wrapped = true;
         // The points caption always holds a number: loading and spending
         // write nothing else. Should it not, the award is not added to it.
         if (const auto points = CaptionNumber::tryParse(map.lbl_Points_val->text()))
             map.lbl_Points_val->setText(CaptionNumber::format(*points + WrapAwards[group]));
     }
     UpdateGainButtons(map);
+    tellWin(map, group, wrapped);
     return Outcome::carryOn();
 }
 

@@ -102,7 +102,9 @@ bool EnemyAt(const MapControls &map, qint16 x, qint16 y);
 // until a battle ends the game.
 Outcome CheckEncounter(const MapControls &map);
 // One battle against enemy `index` (through map.openBattle) and its outcome on
-// the map; the end of the game when the player died.
+// the map; the end of the game when the player died. A listening screen
+// reader is told of a win (the colour's new skill level, and the points a
+// full bar gave) and of a retreat (the enemy still on the square).
 Outcome FightEnemy(const MapControls &map, qint16 index);
 // Saves the dead character and moves the file to its archive name; always
 // the end, with 1 when a message had to say what could not be done. Once

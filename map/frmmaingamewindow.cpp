@@ -4,6 +4,7 @@
 #include "map/enemyclock.h"
 
 #include "battle/frmbattlecontrol.h"
+#include "keys/gamekeys.h"
 #include "logic/modgamelogiccode.h"
 #include "accessibility/accessibleupdates.h"
 #include "accessibility/labelaccessible.h"
@@ -87,7 +88,12 @@ void frmMainGameWindow::nameControls()
         bar->setProperty(AccessibleProperty::UnitTwips, TwipsPerLevel);
         bar->setProperty(AccessibleProperty::Levels, int(FullSkillBarTwips / TwipsPerLevel));
     }
+    // The clock's bar tells its own name with its value: its caption
+    // alone would be a line with no value to a reader's review.
+    ui->lbl_TimeToEnemyMoves->setProperty(AccessibleProperty::Silent, true);
     ui->pic_WorldMap->setProperty(AccessibleProperty::Marker, ui->pic_Player->objectName());
+    // The enemies stand on their diagonal until the clock's first round.
+    ui->pic_WorldMap->setProperty(AccessibleProperty::Unplaced, true);
     for (int i = 0; i < EnemyCount; ++i)
         m_controls.pic_Enemy[i] = findChild<PictureBox *>(QStringLiteral("pic_Enemy_%1").arg(i));
     m_controls.pic_Player = ui->pic_Player;
@@ -253,6 +259,13 @@ void frmMainGameWindow::enemyPhase()
         moveEnemy(i);
     soundArrival(before);
     AccessibleUpdates::othersMoved(ui->pic_WorldMap);
+    // Now that the enemies have moved, the way to the nearest is told,
+    // once, unless one close by has just been.
+    if (ui->pic_WorldMap->property(AccessibleProperty::Unplaced).toBool()) {
+        ui->pic_WorldMap->setProperty(AccessibleProperty::Unplaced, QVariant());
+        if (PictureBoxAccessible::closeBy(ui->pic_WorldMap).isEmpty())
+            AccessibleUpdates::say(this, PictureBoxAccessible::way(ui->pic_WorldMap));
+    }
 }
 
 // The values the healing row has just raised: heard, and told to a reader
@@ -350,10 +363,58 @@ bool frmMainGameWindow::switchesColourSymbols(const QKeyEvent *event)
 
 void frmMainGameWindow::onWorldMapKey(QKeyEvent *event)
 {
+    // The desktop's and the screen reader's own keys, and the keys that
+    // ask for an enemy, start no battle.
+    if (GameKeys::doesNothingOnMap(event->key()))
+        return;
+    if (const std::optional<GameKeys::EnemyChoice> choice = GameKeys::enemyChoice(*event)) {
+        chooseEnemy(*choice);
+        return;
+    }
     // F2 is a key like any other to the game besides.
     if (switchesColourSymbols(event))
         switchColourSymbols();
     pic_WorldMap_KeyDown(virtualKeyCode(event->key()), event->modifiers());
+    // A chosen enemy that was beaten is chosen no more.
+    if (!PictureBoxAccessible::chosen(ui->pic_WorldMap))
+        ui->pic_WorldMap->setProperty(AccessibleProperty::Chosen, QVariant());
+}
+
+// The enemy the player asks for, told with its colour and the way to it;
+// the map's name then tells the way to it after each step.
+void frmMainGameWindow::chooseEnemy(const GameKeys::EnemyChoice &choice)
+{
+    QList<const PictureBox *> seen = PictureBoxAccessible::othersNearestFirst(ui->pic_WorldMap);
+    if (choice.step == GameKeys::EnemyChoice::OfColour) {
+        const auto first = m_controls.pic_Enemy.begin() + choice.colour * EnemiesPerColour;
+        seen.removeIf([first](const PictureBox *enemy) {
+            return std::find(first, first + EnemiesPerColour, enemy) == first + EnemiesPerColour;
+        });
+    }
+    if (seen.isEmpty()) {
+        ui->pic_WorldMap->setProperty(AccessibleProperty::Chosen, QVariant());
+        AccessibleUpdates::say(this, noneInSight(choice));
+        return;
+    }
+    const qsizetype was = seen.indexOf(PictureBoxAccessible::chosen(ui->pic_WorldMap));
+    qsizetype at = 0;
+    if (was >= 0 && choice.step == GameKeys::EnemyChoice::Farther)
+        at = std::min(was + 1, seen.size() - 1);
+    else if (was >= 0 && choice.step == GameKeys::EnemyChoice::Nearer)
+        at = std::max<qsizetype>(was - 1, 0);
+    else if (was >= 0)
+        at = (was + 1) % seen.size();
+    ui->pic_WorldMap->setProperty(AccessibleProperty::Chosen, seen[at]->objectName());
+    AccessibleUpdates::say(this, PictureBoxAccessible::wayTo(ui->pic_WorldMap, seen[at]));
+}
+
+QString frmMainGameWindow::noneInSight(const GameKeys::EnemyChoice &choice)
+{
+    if (choice.step != GameKeys::EnemyChoice::OfColour)
+        return QCoreApplication::translate("PictureBoxAccessible", "No one else in sight.");
+    //: Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. "Red enemy".
+    return tr("%1: none in sight.")
+        .arg(m_controls.pic_Enemy[std::size_t(choice.colour * EnemiesPerColour)]->accessibleName());
 }
 
 // One square per key press (auto-repeats included), inside the grid; the

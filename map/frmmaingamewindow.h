@@ -11,12 +11,19 @@
 // ends in death ends it from the key handler, and so does a request to end
 // that came in a battle already won.
 //
+// The desktop's and the screen reader's own keys (Shift, Ctrl, Caps Lock,
+// Insert, ...) do nothing on the map, not even start a battle; PgDown,
+// PgUp and the colours' numbers tell a reader of the enemy asked for,
+// whose way the map's name then tells after each step (GameKeys says
+// which keys do what).
+//
 // F2 on the map switches the colour symbols, which start-up takes from the
 // player's settings: the pictures built into the program on every enemy
 // and on the player where the Graphics folder has no picture of its own,
 // and the group's mark at the start of each skill bar.
 
 #include "accessibility/pictureboxaccessible.h"
+#include "keys/gamekeys.h"
 #include "logic/mapcontrols.h"
 #include "system/outcome.h"
 
@@ -108,6 +115,9 @@ private:
 
     void pic_WorldMap_KeyDown(GameRules::VirtualKey keyCode, Qt::KeyboardModifiers shift);
     void onWorldMapKey(QKeyEvent *event);
+    // PgDown, PgUp and the colours' numbers: the enemy a reader is told of.
+    void chooseEnemy(const GameKeys::EnemyChoice &choice);
+    QString noneInSight(const GameKeys::EnemyChoice &choice);
     void cmd_ST_gain_Click();
     void cmd_DX_gain_Click();
     void cmd_WS_gain_Click();

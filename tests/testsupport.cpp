@@ -15,8 +15,13 @@
 #include "system/programfolder.h"
 #include "system/randomsource.h"
 #include "system/sound.h"
+#include "widgets/accessibleproperty.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QBuffer>
 #include <QImage>
 #include <QMessageBox>
@@ -191,6 +196,37 @@ BattlesExpected::~BattlesExpected()
 bool BattlesExpected::active()
 {
     return battlesExpected > 0;
+}
+
+namespace {
+QPlatformAccessibility *platformAccessibility()
+{
+    return QGuiApplicationPrivate::platformIntegration()->accessibility();
+}
+} // namespace
+
+ReaderListening::ReaderListening(AccessibleUpdates::Forward seen)
+{
+    AccessibleUpdates::forwardTo([this, seen = std::move(seen)](QAccessibleEvent *event) {
+        QObject *object = event->object();
+        if (event->type() == QAccessible::ObjectShow && object->property(AccessibleProperty::Announces).toBool())
+            m_lines << qobject_cast<QLabel *>(object)->text();
+        if (seen)
+            seen(event);
+    });
+    platformAccessibility()->setActive(true);
+}
+
+ReaderListening::~ReaderListening()
+{
+    AccessibleUpdates::forwardTo({});
+    platformAccessibility()->setActive(false);
+}
+
+void ReaderListening::comeAgain()
+{
+    platformAccessibility()->setActive(false);
+    platformAccessibility()->setActive(true);
 }
 
 bool helpOpensOn(QWidget *target, QKeyCombination key, const std::function<void(HelpWindow &)> &look)

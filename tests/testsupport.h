@@ -11,6 +11,7 @@
 // or any other modal window opens that the test did not announce with
 // BattlesExpected, and closes it, instead of leaving the test to hang.
 
+#include "accessibility/accessibleupdates.h"
 #include "logic/mapcontrols.h"
 #include "system/gamepad.h"
 #include "system/outcome.h"
@@ -112,6 +113,27 @@ public:
     BattlesExpected();
     ~BattlesExpected();
     static bool active();
+};
+
+// While one lives, the game believes a screen reader listens: what would
+// go to the accessibility bus goes to `seen` instead, and the lines the
+// game announces are kept.
+class ReaderListening
+{
+public:
+    explicit ReaderListening(AccessibleUpdates::Forward seen = {});
+    ~ReaderListening();
+    ReaderListening(const ReaderListening &) = delete;
+    ReaderListening &operator=(const ReaderListening &) = delete;
+
+    // The lines announced since it began, or since forget().
+    QStringList lines() const { return m_lines; }
+    void forget() { m_lines.clear(); }
+    // As if the reader went and another came.
+    void comeAgain();
+
+private:
+    QStringList m_lines;
 };
 
 class HelpWindow;

@@ -52,8 +52,11 @@ private slots:
     void cleanupTestCase();
 
 private:
-    // The three windows as a player meets them, the battle against enemy 13.
+    // The three windows as a player meets them, the battle against enemy 13;
+    // "battle again" is the battle active once more after another window was.
     QWidget *window(const QString &which);
+    // One step of a row of mapTellsTheNews.
+    void act(const QString &step);
 
     std::unique_ptr<Sandbox> m_sandbox;
     // The battle window is opened on purpose here.
@@ -61,6 +64,7 @@ private:
     frmMainGameWindow *m_map = nullptr;
     std::unique_ptr<frmBattleControl> m_battle;
     std::unique_ptr<frmSplash> m_title;
+    std::unique_ptr<ReaderListening> m_reader;
 };
 
 namespace {
@@ -84,17 +88,6 @@ QImage shot(QWidget *widget)
     return image.scaled(widget->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-// The lines announced since the events were last cleared.
-QStringList announcedLines()
-{
-    QStringList lines;
-    for (const auto &[object, type] : s_events) {
-        if (type == QAccessible::ObjectShow && object->property(AccessibleProperty::Announces).toBool())
-            lines << qobject_cast<QLabel *>(object)->text();
-    }
-    return lines;
-}
-
 // Puts the player and the enemies of "index@column,row" (hidden with a
 // leading "-") on the map; every other enemy is hidden far away.
 void placeOnMap(QWidget *map, int column, int row, const QStringList &enemies)
@@ -105,6 +98,10 @@ void placeOnMap(QWidget *map, int column, int row, const QStringList &enemies)
         enemy->hide();
         enemy->setLeft(-1000.0f - 16.0f * float(i));
     }
+    // Placed by the test, whatever the enemy clock has done.
+    auto *world = map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
+    world->setProperty(AccessibleProperty::Unplaced, QVariant());
+    world->setProperty(AccessibleProperty::Chosen, QVariant());
     auto *player = map->findChild<PictureBox *>(QStringLiteral("pic_Player"));
     player->setLeft(left(column));
     player->setTop(left(row));
@@ -144,9 +141,7 @@ void tst_Appearance::init()
 
 void tst_Appearance::cleanup()
 {
-    AccessibleUpdates::forwardTo({});
-    if (QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
-        platform->setActive(false);
+    m_reader.reset();
     m_battle.reset();
     m_title.reset();
     m_map = nullptr;
@@ -173,7 +168,20 @@ QWidget *tst_Appearance::window(const QString &which)
     RandomSource::script({0.5f});
     m_battle = std::make_unique<frmBattleControl>(m_map->controls());
     m_battle->show();
-    return QTest::qWaitForWindowExposed(m_battle.get()) ? m_battle.get() : nullptr;
+    if (!QTest::qWaitForWindowExposed(m_battle.get()))
+        return nullptr;
+    if (which == QLatin1String("battle again")) {
+        // Another window active meanwhile, as the help is on a desktop.
+        QWidget other;
+        for (QWidget *active :
+             {static_cast<QWidget *>(m_battle.get()), &other, static_cast<QWidget *>(m_battle.get())}) {
+            active->show();
+            active->activateWindow();
+            if (!QTest::qWaitForWindowActive(active))
+                return nullptr;
+        }
+    }
+    return m_battle.get();
 }
 
 // Each control of a frame lies inside the frame's line with a pixel to
@@ -304,7 +312,8 @@ void tst_Appearance::controlsAreNamed_data()
         {"map", "lbl_ST_label", "", "", text},
         {"map", "lbl_HP_label", "", "", text},
         {"map", "lbl_Points_label", "", "", text},
-        {"map", "lbl_TimeToEnemyMoves", "Time to enemy moves:", "", text},
+        // The clock's bar tells its own name with its value.
+        {"map", "lbl_TimeToEnemyMoves", "", "", text},
         {"map", "cmd_ST_gain", "Spend a point on Strength", "", button},
         {"map", "cmd_DX_gain", "Spend a point on Dexterity", "", button},
         {"map", "cmd_WS_gain", "Spend a point on Wisdom", "", button},
@@ -312,8 +321,10 @@ void tst_Appearance::controlsAreNamed_data()
         {"map", "cmd_MP_gain", "Spend a point on Magic", "", button},
         // A bar reads as its words, which a reader's review of the window
         // takes from a label's name.
-        {"map", "pic_WorldMap", "World map: Column 1, row 22, healing row. Violet enemy: 21 up.",
-         "Column 1, row 22, healing row", picture},
+        // No way is told before the enemies have moved off their diagonal,
+        // and no role after each step.
+        {"map", "pic_WorldMap", "World map: Column 1, row 22, healing row.", "Column 1, row 22, healing row",
+         int(QAccessible::Animation)},
         {"map", "prog_MoveTime", "Time to enemy moves", "0", bar},
         {"battle", "pic_Player", "Your strength: 29 percent", "29 percent", text},
         {"battle", "pic_Enemy", "Enemy strength: 71 percent", "71 percent", text},
@@ -323,6 +334,9 @@ void tst_Appearance::controlsAreNamed_data()
         {"battle", "lbl_Enemy_HP_val", "Enemy health: 24", "24", text},
         {"battle", "lbl_Status", "Battle status", "", notification},
         {"battle", "cmd_Attack", "Attack", "", button},
+        // The instructions are told as a battle opens, not when the help
+        // has closed over it.
+        {"battle again", "lbl_Instructions", "", "", text},
         {"title", "pic_Title", "Chromaland", "", picture},
         // The title's prompt is said once, first, with the window's name.
         {"title", "frmSplash", "Chromaland. Press a key to play.", "", int(QAccessible::Dialog)},
@@ -347,7 +361,7 @@ void tst_Appearance::controlsAreNamed()
     QFETCH(int, role);
     QWidget *top = window(which);
     QVERIFY(top);
-    if (which == QLatin1String("battle"))
+    if (which.startsWith(QLatin1String("battle")))
         m_map->findChild<QLabel *>(QStringLiteral("lbl_ST_val"))->setText(QStringLiteral("10"));
     QWidget *widget = top->objectName() == control ? top : top->findChild<QWidget *>(control);
     QVERIFY(widget);
@@ -377,10 +391,7 @@ void tst_Appearance::valuesFollowTheGame()
     QVERIFY(map);
     // As if a screen reader were listening: the events that pass on to the
     // desktop's bridge are recorded here instead.
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    QVERIFY(platform);
-    platform->setActive(true);
-    AccessibleUpdates::forwardTo(record);
+    m_reader = std::make_unique<ReaderListening>(record);
     auto *violet = map->findChild<PictureBox *>(QStringLiteral("pic_Violet"));
     auto *player = map->findChild<PictureBox *>(QStringLiteral("pic_Player"));
     auto *world = map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
@@ -392,7 +403,7 @@ void tst_Appearance::valuesFollowTheGame()
     player->setTop(8.0f + 16.0f * 3.0f);
     QVERIFY(QAccessible::queryAccessibleInterface(world)
                 ->text(QAccessible::Name)
-                .startsWith("World map: Column 21, row 4. "));
+                .startsWith("World map: Column 21, row 4."));
     strength->setText(QStringLiteral("11"));
     // A name told again unchanged is not passed on.
     QAccessibleEvent again(strength, QAccessible::NameChanged);
@@ -410,16 +421,10 @@ void tst_Appearance::valuesFollowTheGame()
     QCOMPARE(s_texts, texts);
 
     // F2 on the map tells whether the colour symbols are now on or off.
-    QStringList said;
-    for (int press = 0; press < 2; ++press) {
-        s_events.clear();
+    m_reader->forget();
+    for (int press = 0; press < 2; ++press)
         QTest::keyClick(world, Qt::Key_F2);
-        for (const auto &[object, type] : s_events) {
-            if (type == QAccessible::ObjectShow && object->property(AccessibleProperty::Announces).toBool())
-                said << qobject_cast<QLabel *>(object)->text();
-        }
-    }
-    QCOMPARE(said, (QStringList{"Colour symbols on", "Colour symbols off"}));
+    QCOMPARE(m_reader->lines(), (QStringList{"Colour symbols on", "Colour symbols off"}));
 
     // The battle's status line carries each new line in its name and text.
     QVERIFY(window(QStringLiteral("battle")));
@@ -456,46 +461,57 @@ void tst_Appearance::valuesFollowTheGame()
 }
 
 // The map's name, which a reader speaks after every step, tells the way to
-// the nearest shown enemy; one a step away or on the player's square is
-// news of its own. The map's markers are not children to a reader.
+// the enemy the player chose, else to the nearest shown one; one a step
+// away or on the player's square is news of its own, and on the square it
+// is news with the keys when it came there. Before the enemies have moved
+// no way is told. The map's markers are not children to a reader.
 void tst_Appearance::mapTellsTheWay_data()
 {
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("row");
     QTest::addColumn<QStringList>("enemies");
+    QTest::addColumn<int>("chosen"); // an enemy's index, or -1
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("closeBy");
+    const QString onSquare = QStringLiteral("Red enemy on your square: Space fights it, an arrow key steps away.");
     const struct
     {
         const char *tag;
         int column, row;
         QStringList enemies;
-        const char *way, *closeBy;
+        int chosen;
+        const char *way;
+        QString closeBy;
     } rows[] = {
-        {"nobody", 1, 22, {}, "No one else in sight.", ""},
-        {"up and right", 1, 22, {"9@3,20"}, "Green enemy: 2 up, 2 right.", ""},
-        {"down and left", 10, 5, {"0@7,9"}, "Violet enemy: 4 down, 3 left.", ""},
-        {"one way only", 5, 5, {"12@5,9"}, "Yellow enemy: 4 down.", ""},
-        {"on the square",
+        {"nobody", 1, 22, {}, -1, "No one else in sight.", ""},
+        {"up and right", 1, 22, {"9@3,20"}, -1, "Green enemy: 2 up, 2 right.", ""},
+        {"down and left", 10, 5, {"0@7,9"}, -1, "Violet enemy: 4 down, 3 left.", ""},
+        {"one way only", 5, 5, {"12@5,9"}, -1, "Yellow enemy: 4 down.", ""},
+        {"on the square", 4, 20, {"18@4,20"}, -1, "Red enemy on your square.", onSquare},
+        {"beside", 4, 20, {"15@4,19"}, -1, "Orange enemy beside you: 1 up.", "Orange enemy beside you: 1 up."},
+        {"beside, right",
          4,
          20,
-         {"18@4,20"},
-         "Red enemy on your square: any key fights it.",
-         "Red enemy on your square: any key fights it."},
-        {"beside", 4, 20, {"15@4,19"}, "Orange enemy beside you: 1 up.", "Orange enemy beside you: 1 up."},
-        {"beside, right", 4, 20, {"15@5,20"}, "Orange enemy beside you: 1 right.", "Orange enemy beside you: 1 right."},
-        {"corner is not beside", 4, 20, {"15@5,19"}, "Orange enemy: 1 up, 1 right.", ""},
-        {"nearest of two", 4, 20, {"0@4,10", "20@8,20"}, "Red enemy: 4 right.", ""},
-        {"hidden is passed over", 4, 20, {"-5@4,19", "6@4,17"}, "Blue enemy: 3 up.", ""},
-        {"on the square beats beside",
+         {"15@5,20"},
+         -1,
+         "Orange enemy beside you: 1 right.",
+         "Orange enemy beside you: 1 right."},
+        {"corner is not beside", 4, 20, {"15@5,19"}, -1, "Orange enemy: 1 up, 1 right.", ""},
+        {"nearest of two", 4, 20, {"0@4,10", "20@8,20"}, -1, "Red enemy: 4 right.", ""},
+        {"hidden is passed over", 4, 20, {"-5@4,19", "6@4,17"}, -1, "Blue enemy: 3 up.", ""},
+        {"on the square beats beside", 4, 20, {"3@4,19", "20@4,20"}, -1, "Red enemy on your square.", onSquare},
+        {"chosen, not the nearest", 4, 20, {"0@4,10", "20@8,20"}, 0, "Violet enemy: 10 up.", ""},
+        {"chosen, another beside",
          4,
          20,
-         {"3@4,19", "20@4,20"},
-         "Red enemy on your square: any key fights it.",
-         "Red enemy on your square: any key fights it."},
+         {"0@4,10", "20@4,21"},
+         0,
+         "Red enemy beside you: 1 down.",
+         "Red enemy beside you: 1 down."},
+        {"chosen and beaten: the nearest", 4, 20, {"-0@4,10", "20@8,20"}, 0, "Red enemy: 4 right.", ""},
     };
     for (const auto &row : rows)
-        QTest::newRow(row.tag) << row.column << row.row << row.enemies << row.way << row.closeBy;
+        QTest::newRow(row.tag) << row.column << row.row << row.enemies << row.chosen << row.way << row.closeBy;
 }
 
 void tst_Appearance::mapTellsTheWay()
@@ -503,12 +519,15 @@ void tst_Appearance::mapTellsTheWay()
     QFETCH(int, column);
     QFETCH(int, row);
     QFETCH(QStringList, enemies);
+    QFETCH(int, chosen);
     QFETCH(QString, way);
     QFETCH(QString, closeBy);
     QWidget *map = window(QStringLiteral("map"));
     QVERIFY(map);
     placeOnMap(map, column, row, enemies);
     auto *world = map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
+    if (chosen >= 0)
+        world->setProperty(AccessibleProperty::Chosen, QStringLiteral("pic_Enemy_%1").arg(chosen));
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(world);
     const QString square = iface->text(QAccessible::Value);
     QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("World map: %1. %2").arg(square, way));
@@ -517,36 +536,63 @@ void tst_Appearance::mapTellsTheWay()
     QCOMPARE(iface->childCount(), 0);
 }
 
-// What the map announces to a listening reader besides its name: an enemy
-// that the clock brings beside the player or onto the player's square,
-// once; the healing row's healing; Tab with no point to spend; how to play,
-// once, when the map first has the focus.
+// What the game announces to a listening reader besides the map's name,
+// step by step: an enemy that the clock brings beside the player or onto
+// the player's square, once while the player stands still; the way to the
+// nearest, once, when the enemies first move; the healing row's healing;
+// Tab with no point to spend; how to play, once; the enemy PgDown, PgUp or
+// a colour's number asks for; a battle won or left with the enemy still
+// there; the battle's opening (nothing) and the player's death.
 void tst_Appearance::mapTellsTheNews_data()
 {
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("enemies");
     QTest::addColumn<QStringList>("lines");
     const QString tip =
         QStringLiteral("The arrow keys move you one square; the bottom row heals you and no enemy goes there.");
-    QTest::newRow("comes beside") << "phase" << QStringList{"18@1,21"} << QStringList{"Red enemy beside you: 1 up."};
-    QTest::newRow("comes onto the square")
-        << "phase" << QStringList{"18@1,22"} << QStringList{"Red enemy on your square: any key fights it."};
-    QTest::newRow("stays beside, told once")
-        << "two phases" << QStringList{"18@1,21"} << QStringList{"Red enemy beside you: 1 up."};
-    QTest::newRow("told again to a reader that comes back")
-        << "phase, reader again" << QStringList{"18@1,21"}
-        << QStringList{"Red enemy beside you: 1 up.", "Red enemy beside you: 1 up."};
-    QTest::newRow("far away") << "phase" << QStringList{"18@5,18"} << QStringList{};
-    QTest::newRow("healing") << "hurt, phase" << QStringList{"18@5,18"} << QStringList{"Health: 6"};
-    QTest::newRow("tab without points")
-        << "tab" << QStringList{"18@5,18"}
-        << QStringList{"No points to spend: you are still on the map, Column 1, row 22, healing row."};
-    QTest::newRow("how to play, once") << "focus twice" << QStringList{"18@5,18"} << QStringList{tip};
+    const QString onSquare = QStringLiteral("Red enemy on your square: Space fights it, an arrow key steps away.");
+    const QString beside = QStringLiteral("Red enemy beside you: 1 up.");
+    // Three enemies in sight: red 19 four up, red 18 four up and four right,
+    // violet 0 twelve up.
+    const QStringList three{"0@1,10", "18@5,18", "19@1,18"};
+    const QString red19 = QStringLiteral("Red enemy: 4 up."), red18 = QStringLiteral("Red enemy: 4 up, 4 right.");
+    const QString violet = QStringLiteral("Violet enemy: 12 up.");
+    const auto row = [](const char *tag, const QStringList &steps, const QStringList &enemies,
+                        const QStringList &lines) { QTest::newRow(tag) << steps << enemies << lines; };
+    row("comes beside", {"phase"}, {"18@1,21"}, {beside});
+    row("comes onto the square", {"phase"}, {"18@1,22"}, {onSquare});
+    row("stays beside, told once", {"phase", "phase"}, {"18@1,21"}, {beside});
+    row("steps to and fro beside, told once", {"phase", "phase right", "phase left", "phase right", "phase left"},
+        {"18@1,21"}, {beside});
+    row("told again to a reader that comes back", {"phase", "reader again", "phase"}, {"18@1,21"}, {beside, beside});
+    row("far away", {"phase"}, {"18@5,18"}, {});
+    row("healing", {"hurt", "phase"}, {"18@5,18"}, {"Health: 6"});
+    row("tab without points", {"tab"}, {"18@5,18"},
+        {"No points to spend: you are still on the map, Column 1, row 22, healing row."});
+    row("how to play, once", {"focus", "focus"}, {"18@5,18"}, {tip});
+    row("the first way once the enemies have moved", {"unplaced", "phase", "phase"}, {"18@5,18"}, {red18});
+    row("no first way when one came close", {"unplaced", "phase"}, {"18@1,21"}, {beside});
+    row("PgDown: the nearest", {"PgDown"}, three, {red19});
+    row("PgDown again: the next farther", {"PgDown", "PgDown", "PgDown", "PgDown"}, three,
+        {red19, red18, violet, violet});
+    row("PgUp: back nearer", {"PgDown", "PgDown", "PgUp"}, three, {red19, red18, red19});
+    row("a colour by its dots", {"7"}, three, {violet});
+    row("the colour again: the next of it", {"1", "1", "1"}, three, {red19, red18, red19});
+    row("a colour not in sight", {"5"}, three, {"Blue enemy: none in sight."});
+    row("nobody in sight", {"PgDown"}, {}, {"No one else in sight."});
+    row("won", {"win"}, {"18@1,22"}, {"You won. Red skill: level 2 of 18."});
+    row("won, the bar full", {"red bar full", "win"}, {"18@1,22"},
+        {"You won. Red skill: level 1 of 18 again: the full bar gave you 4 points. Points: 4."});
+    row("retreated", {"retreat"}, {"18@1,22"}, {onSquare});
+    row("a battle opens", {"battle"}, {}, {});
+    row("killed", {"battle", "die"}, {},
+        {"Yellow enemy, strength 24, has killed you. The battle's last lines: You miss by -12. Enemy hits you by +13 "
+         "and it inflicts 6 damage."});
 }
 
 void tst_Appearance::mapTellsTheNews()
 {
-    QFETCH(QString, action);
+    QFETCH(QStringList, steps);
     QFETCH(QStringList, enemies);
     QFETCH(QStringList, lines);
     QWidget *map = window(QStringLiteral("map"));
@@ -554,40 +600,60 @@ void tst_Appearance::mapTellsTheNews()
     map->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(map));
     placeOnMap(map, 1, 22, enemies);
-    if (action.startsWith(QLatin1String("hurt")))
-        map->findChild<QLabel *>(QStringLiteral("lbl_HP_val"))->setText(QStringLiteral("5"));
-    auto *world = map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
-    QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
-    platform->setActive(true);
-    AccessibleUpdates::forwardTo(record);
-    s_events.clear();
-    const auto phase = [this] {
-        // No enemy steps, none comes back.
+    m_reader = std::make_unique<ReaderListening>(record);
+    for (const QString &step : steps)
+        act(step);
+    QCOMPARE(m_reader->lines(), lines);
+}
+
+void tst_Appearance::act(const QString &step)
+{
+    auto *world = m_map->findChild<PictureBox *>(QStringLiteral("pic_WorldMap"));
+    if (step.startsWith(QLatin1String("phase"))) {
+        // No enemy comes back; none steps, but enemy 18 where the step says.
+        const float way = step.endsWith(QLatin1String("right")) ? 0.7f
+            : step.endsWith(QLatin1String("left"))              ? 0.3f
+                                                                : 0.05f;
         QList<float> draws;
         for (int i = 0; i < 21; ++i)
-            draws << 0.05f << 0.9f;
+            draws << (i == 18 ? way : 0.05f) << 0.9f;
         RandomSource::script(draws);
         runEnemyPhase(m_map);
-    };
-    if (action.endsWith(QLatin1String("phase")))
-        phase();
-    if (action == QLatin1String("two phases"))
-        phase(), phase();
-    if (action == QLatin1String("phase, reader again")) {
-        phase();
-        platform->setActive(false);
-        platform->setActive(true);
-        phase();
-    }
-    if (action == QLatin1String("tab"))
+    } else if (step == QLatin1String("reader again")) {
+        m_reader->comeAgain();
+    } else if (step == QLatin1String("hurt")) {
+        m_map->findChild<QLabel *>(QStringLiteral("lbl_HP_val"))->setText(QStringLiteral("5"));
+    } else if (step == QLatin1String("tab")) {
         QTest::keyClick(world, Qt::Key_Tab);
-    if (action == QLatin1String("focus twice")) {
-        for (int i = 0; i < 2; ++i) {
-            world->clearFocus();
-            world->setFocus();
-        }
+    } else if (step == QLatin1String("focus")) {
+        world->clearFocus();
+        world->setFocus();
+    } else if (step == QLatin1String("unplaced")) {
+        world->setProperty(AccessibleProperty::Unplaced, true);
+    } else if (step == QLatin1String("PgDown") || step == QLatin1String("PgUp")) {
+        QTest::keyClick(world, step == QLatin1String("PgDown") ? Qt::Key_PageDown : Qt::Key_PageUp);
+    } else if (step.size() == 1 && step[0].isDigit()) {
+        QTest::keyClick(world, Qt::Key(Qt::Key_0 + step[0].digitValue()));
+    } else if (step == QLatin1String("red bar full")) {
+        m_map->findChild<PictureBox *>(QStringLiteral("pic_Red"))->setWidthTwips(2700.0f);
+    } else if (step == QLatin1String("win") || step == QLatin1String("retreat")) {
+        // A battle that leaves the enemy's index (a win) or "Retreat".
+        const BattleScript battle(m_map,
+                                  step == QLatin1String("win") ? BattleScript::Act([](const MapControls &) {})
+                                                               : BattleScript::retreat);
+        QTest::keyClick(world, Qt::Key_Space);
+        QCOMPARE(battle.tags.size(), 1);
+    } else if (step == QLatin1String("battle")) {
+        QVERIFY(window(QStringLiteral("battle")));
+    } else if (step == QLatin1String("die")) {
+        // Health 1; the Attack misses by 12 and the enemy hits for 6.
+        m_battle->findChild<QLabel *>(QStringLiteral("lbl_HP_val"))->setText(QStringLiteral("1"));
+        RandomSource::script({0.0f, 0.5f, 0.0f, 0.5f, 0.5f});
+        QTest::mouseClick(m_battle->findChild<QPushButton *>(QStringLiteral("cmd_Attack")), Qt::LeftButton);
+        QCOMPARE(m_map->findChild<QLabel *>(QStringLiteral("lbl_EnemyTag"))->text(), QStringLiteral("DEAD"));
+    } else {
+        QFAIL(qPrintable(QStringLiteral("no such step: ") + step));
     }
-    QCOMPARE(announcedLines(), lines);
 }
 
 // A screen reader that starts listening after a window was activated (Qt's
@@ -611,8 +677,7 @@ void tst_Appearance::focusToldWhenAReaderArrives()
     QVERIFY(QTest::qWaitForWindowActive(shown));
     QObject *expected = focused.isEmpty() ? shown : shown->findChild<QObject *>(focused);
     QVERIFY(expected);
-    AccessibleUpdates::forwardTo(record);
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    m_reader = std::make_unique<ReaderListening>(record);
     QTRY_VERIFY(s_events.contains(std::pair<QObject *, QAccessible::Event>(expected, QAccessible::Focus)));
 }
 

@@ -105,7 +105,7 @@ void click(QWidget *target, QKeyCombination press)
 
 QString nameOf(QKeyCombination press)
 {
-    return QKeySequence(press).toString(QKeySequence::PortableText);
+    return GameKeys::name(press);
 }
 
 // Every key a player could press: the named keys from Escape to F12, the
@@ -173,6 +173,7 @@ QList<std::pair<QByteArray, Input>> everyInput()
 } // namespace
 
 Q_DECLARE_METATYPE(Input)
+Q_DECLARE_METATYPE(GameKeys::Effect)
 
 // The table of keys (GameKeys) that the help lists against the keys the
 // game acts on: every listed key does something on its window, and no key
@@ -201,7 +202,8 @@ private slots:
 
 private:
     // The map after start-up with points to spend, the player in the middle
-    // of the map and no enemy shown, so that no key starts a battle.
+    // of the map and no enemy shown, so that no key starts a battle; a
+    // screen reader listens, to hear what keys say.
     frmMainGameWindow *openMap(bool shown = true);
     std::unique_ptr<frmBattleControl> openBattle(frmMainGameWindow *map);
     // `window` shown and active, ready for keys: the help scrolled half way
@@ -210,6 +212,7 @@ private:
     QWidget *show(Window window);
     // Whether `press` does anything to `window`, the key going to its focus.
     static bool acts(QWidget *window, QKeyCombination press);
+    bool fightsOrDoesNothing(QKeyCombination key, GameKeys::Effect effect);
 
     Sandbox *m_sandbox = nullptr;
     Gamepad *m_gamepad = nullptr;
@@ -218,6 +221,7 @@ private:
     // watchdog, which closes modal windows nobody expected, must leave them
     // be however long a slow build takes over the row.
     std::optional<BattlesExpected> m_expected;
+    std::optional<ReaderListening> m_reader;
 };
 
 void tst_GameKeys::init()
@@ -236,6 +240,7 @@ void tst_GameKeys::init()
 
 void tst_GameKeys::cleanup()
 {
+    m_reader.reset();
     m_shown.reset();
     m_expected.reset();
     RandomSource::clearScript();
@@ -250,6 +255,7 @@ frmMainGameWindow *tst_GameKeys::openMap(bool shown)
     for (PictureBox *enemy : map->controls().pic_Enemy)
         enemy->hide();
     place(map->controls().pic_Player, 168, 168);
+    m_reader.emplace();
     if (!shown)
         return map;
     map->show();
@@ -338,21 +344,44 @@ void tst_GameKeys::listedKeysAct_data()
 {
     QTest::addColumn<Window>("window");
     QTest::addColumn<int>("press");
+    QTest::addColumn<GameKeys::Effect>("effect");
     for (const GameKeys::Key &key : GameKeys::all()) {
         // The desktop's own keys (closing a window) are not the game's to press.
         if (key.desktop)
             continue;
         for (QKeyCombination press : key.presses)
-            QTest::addRow("%d %s", int(key.window), qPrintable(nameOf(press))) << key.window << press.toCombined();
+            QTest::addRow("%d %s", int(key.window), qPrintable(nameOf(press)))
+                << key.window << press.toCombined() << key.effect;
     }
+}
+
+// With an enemy on the player's square, a key of a row that fights starts
+// its battle; a key of a row that does nothing changes nothing at all.
+bool tst_GameKeys::fightsOrDoesNothing(QKeyCombination key, GameKeys::Effect effect)
+{
+    frmMainGameWindow *map = openMap();
+    PictureBox *enemy = map->controls().pic_Enemy[20];
+    place(enemy, 168, 168);
+    enemy->show();
+    const BattleScript battles(map);
+    const Look before(map);
+    click(QApplication::focusWidget(), key);
+    if (effect == GameKeys::Effect::Fights)
+        return battles.tags == QStringList{QStringLiteral("20")};
+    return battles.tags.isEmpty() && Look(map) == before;
 }
 
 void tst_GameKeys::listedKeysAct()
 {
     QFETCH(Window, window);
     QFETCH(int, press);
+    QFETCH(GameKeys::Effect, effect);
     const QKeyCombination key = QKeyCombination::fromCombined(press);
     FunctionKeys::install();
+    if (effect != GameKeys::Effect::Acts) {
+        QVERIFY(fightsOrDoesNothing(key, effect));
+        return;
+    }
     QWidget *shown = show(window);
     // Space is for the map's "+" button that has the focus.
     if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain")); plus && key.key() == Qt::Key_Space)
@@ -409,7 +438,13 @@ void tst_GameKeys::onlyCharacterKeysStartTheGame()
 {
     FunctionKeys::install();
     QStringList wrong;
-    for (QKeyCombination press : everyKey()) {
+    // The keys that do nothing on the map: the desktop's and the reader's.
+    QList<QKeyCombination> presses = everyKey();
+    for (const GameKeys::Key &key : GameKeys::of(Window::Map)) {
+        if (key.effect == GameKeys::Effect::Nothing)
+            presses << key.presses;
+    }
+    for (QKeyCombination press : presses) {
         if (press.key() == GameKeys::Help || press.key() == GameKeys::Hall)
             continue;
         frmSplash title;

@@ -13,6 +13,12 @@ inline constexpr char Levels[] = "accessibleLevels";
 inline constexpr char FullTwips[] = "accessibleFullTwips";
 // A container whose child of this name is the marker whose square it reports.
 inline constexpr char Marker[] = "accessibleMarker";
+// The container's other marker, by name, whose way it tells after each
+// move instead of the nearest one's (the enemy the player chose).
+inline constexpr char Chosen[] = "accessibleChosen";
+// Set while the container's other markers stand where nobody placed them
+// yet (the enemies before the clock's first round): no way is told.
+inline constexpr char Unplaced[] = "accessibleUnplaced";
 // A value box's name, set in the forms: a label with it is read by that
 // name. A label that also announces is a notification, spoken when shown.
 inline constexpr char ValueName[] = "valueName";
