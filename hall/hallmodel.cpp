@@ -67,7 +67,17 @@ QString HallModel::shown(const QString &caption)
 
 QString HallModel::shownDate(const QDateTime &moment)
 {
-    const QString date = Language::numbers().toString(moment.toLocalTime(), QLocale::ShortFormat);
+    //: The date and time of a death, as a date format of Qt: d the day, MMMM the month's name, yyyy the year,
+    //: HH:mm the time; quote other letters ('de'). The month's name keeps the date from reading two ways.
+    const QString format = tr("d MMMM yyyy, HH:mm");
+    const QLocale language = Language::current().isEmpty() ? QLocale(QLocale::English) : QLocale(Language::current());
+    QString date = language.toString(moment.toLocalTime(), format);
+    // The month's name in the language, its numbers in the digits the
+    // captions use.
+    for (QChar &c : date) {
+        if (c.isDigit())
+            c = QChar(u'0' + c.digitValue());
+    }
     // In a language written right to left the date keeps its own order.
     return Language::rightToLeft() ? QStringLiteral("\u2068%1\u2069").arg(date) : date;
 }

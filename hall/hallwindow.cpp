@@ -1,6 +1,8 @@
 #include "hall/hallwindow.h"
 
 #include "hall/hallmodel.h"
+#include "accessibility/accessibleupdates.h"
+#include "accessibility/labelaccessible.h"
 #include "logic/fallenhistory.h"
 #include "logic/modgamelogiccode.h"
 #include "forms/windowplacement.h"
@@ -19,10 +21,12 @@
 #include <QTableView>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-constexpr QSize HallSize(900, 480);
+// Wide enough for every column in every language, on a screen 1024 wide.
+constexpr QSize HallSize(1000, 480);
 // Columns are as wide as their heading and the first rows need: a
 // hundred thousand rows are not measured one by one.
 constexpr int MeasuredRows = 200;
@@ -169,6 +173,8 @@ void HallWindow::showRecord()
         return;
     m_record->setPlainText(record);
     m_record->show();
+    // The record stays where it is shown; the focus stays on the table.
+    AccessibleUpdates::say(this, LabelAccessible::sentences(record.split(QLatin1Char('\n'), Qt::SkipEmptyParts)));
 }
 
 void HallWindow::copyRecord()
@@ -176,6 +182,53 @@ void HallWindow::copyRecord()
     const QString record = currentRecord();
     if (!record.isEmpty())
         QGuiApplication::clipboard()->setText(record);
+}
+
+// The chosen row as a reader hears it, each cell with its column.
+void HallWindow::tellRow()
+{
+    const int row = m_table->currentIndex().row();
+    if (row < 0)
+        return;
+    QStringList cells;
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        cells << m_model->index(row, column).data(Qt::AccessibleTextRole).toString();
+    AccessibleUpdates::say(this, LabelAccessible::joined(cells));
+}
+
+// Home and End go to the first and the last of the fallen, in the same
+// column; a key that cannot go further tells the row it stays on, as a
+// reader tells the row that a move reaches.
+bool HallWindow::moveAlongRows(const QKeyEvent &key)
+{
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const int last = m_model->rowCount() - 1;
+    int row = current.row();
+    if (key.key() == Qt::Key_Home)
+        row = 0;
+    else if (key.key() == Qt::Key_End)
+        row = last;
+    else if (!((key.key() == Qt::Key_Up || key.key() == Qt::Key_PageUp) && row == 0)
+             && !((key.key() == Qt::Key_Down || key.key() == Qt::Key_PageDown) && row == last))
+        return false;
+    if (row == current.row())
+        tellRow();
+    else
+        m_table->setCurrentIndex(m_model->index(row, current.column()));
+    return true;
+}
+
+void HallWindow::changeEvent(QEvent *event)
+{
+    // A reader tells the table as the hall opens, not the row chosen: that
+    // follows, once the window has told that it is active.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !m_toldFirstRow) {
+        m_toldFirstRow = true;
+        QTimer::singleShot(0, this, &HallWindow::tellRow);
+    }
+    QDialog::changeEvent(event);
 }
 
 bool HallWindow::eventFilter(QObject *watched, QEvent *event)
@@ -191,6 +244,8 @@ bool HallWindow::eventFilter(QObject *watched, QEvent *event)
             copyRecord();
             return true;
         }
+        if (moveAlongRows(*key))
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }

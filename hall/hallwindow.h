@@ -3,8 +3,9 @@
 // The hall of the fallen: a window of its own over the title or the map,
 // with a sentence on what the history holds, the table of the fallen
 // (HallModel) and, once Enter or a double click has asked for it, the
-// whole record of the chosen row with its battle's last lines; Ctrl+C
-// copies that record as text. Made for one opening: open() reads the
+// whole record of the chosen row with its battle's last lines, told to a
+// screen reader too; Ctrl+C copies that record as text. Home and End go
+// to the first and the last row. Made for one opening: open() reads the
 // history, shows the window modally with the enemy clock held and returns
 // when Escape or the button has closed it; the window under it then has
 // its focus back.
@@ -13,6 +14,7 @@
 
 class HallModel;
 class QDialogButtonBox;
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QTableView;
@@ -30,6 +32,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     // The chosen row's whole record, as Ctrl+C copies it; empty with no row.
@@ -37,6 +40,8 @@ private:
     void showRecord();
     void copyRecord();
     void fitColumns();
+    void tellRow();
+    bool moveAlongRows(const QKeyEvent &key);
     // The parts of the window, made once by the constructor.
     void makeTable();
     void makeRecordBox();
@@ -46,4 +51,5 @@ private:
     QLabel *m_summary = nullptr;
     QTableView *m_table = nullptr;
     QPlainTextEdit *m_record = nullptr;
+    bool m_toldFirstRow = false;
 };

@@ -4,6 +4,7 @@
 #include "hall/hallwindow.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
+#include "system/language.h"
 #include "title/frmsplash.h"
 
 #include <QApplication>
@@ -49,6 +50,10 @@ private slots:
     void highestSkill();
     void opensOver_data();
     void opensOver();
+    void keysTellTheRows_data();
+    void keysTellTheRows();
+    void datesReadOneWay_data();
+    void datesReadOneWay();
 };
 
 void tst_Hall::order_data()
@@ -60,8 +65,8 @@ void tst_Hall::order_data()
     QTest::newRow("equal points: the newer first") << QStringList{"16", "16"} << QStringList{"1", "0"} << 0;
     QTest::newRow("points unknown: after every known, negative included")
         << QStringList{"?", "-3", "5"} << QStringList{"2", "1", "0"} << 0;
-    QTest::newRow("the newest marked wherever it sorts") << QStringList{"50", "12", "30"} << QStringList{"0", "2", "1"}
-                                                         << 1;
+    QTest::newRow("the newest marked wherever it sorts")
+        << QStringList{"50", "12", "30"} << QStringList{"0", "2", "1"} << 1;
     QTest::newRow("nobody") << QStringList{} << QStringList{} << -1;
 }
 
@@ -183,6 +188,102 @@ void tst_Hall::opensOver()
     QTRY_COMPARE(QApplication::focusWidget(), focus);
     if (!overTheMap)
         QVERIFY(!shownMap());
+}
+
+// Up and Down go from row to row, which a reader tells; Home and End go to
+// the first and the last row, in the same column; a key that cannot go
+// further tells the row it stays on, as does the hall as it opens; Return
+// tells the whole record, its battle's last lines at its end. Each told
+// line is given here by its first sentence.
+void tst_Hall::keysTellTheRows_data()
+{
+    QTest::addColumn<int>("from"); // -1: as the hall opens
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QStringList>("told");
+    const QString best = QStringLiteral("Died: 20 November 2026, 09:30");
+    const QString newest = QStringLiteral("Died: 1 December 2026, 21:12 (newest)");
+    QTest::newRow("opens on the best") << -1 << QList<int>{} << 0 << QStringList{best};
+    QTest::newRow("Down: the reader tells the row") << 0 << QList<int>{Qt::Key_Down} << 1 << QStringList{};
+    QTest::newRow("Up at the first: told again") << 0 << QList<int>{Qt::Key_Up} << 0 << QStringList{best};
+    QTest::newRow("PgUp at the first: told again") << 0 << QList<int>{Qt::Key_PageUp} << 0 << QStringList{best};
+    QTest::newRow("Down at the last: told again") << 2 << QList<int>{Qt::Key_Down} << 2 << QStringList{newest};
+    QTest::newRow("End: the last") << 0 << QList<int>{Qt::Key_End} << 2 << QStringList{};
+    QTest::newRow("Home: the first") << 2 << QList<int>{Qt::Key_Home} << 0 << QStringList{};
+    QTest::newRow("Home at the first: told again") << 0 << QList<int>{Qt::Key_Home} << 0 << QStringList{best};
+    QTest::newRow("Return: the whole record")
+        << 0 << QList<int>{Qt::Key_Return} << 0
+        << QStringList{"Died 20 November 2026, 09:30, killed by Indigo enemy, strength 144"};
+}
+
+void tst_Hall::keysTellTheRows()
+{
+    QFETCH(int, from);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, to);
+    QFETCH(QStringList, told);
+    Sandbox sandbox;
+    writeThreeFallen();
+    ReaderListening reader;
+    HallWindow hall(nullptr);
+    hall.show();
+    QVERIFY(QTest::qWaitForWindowActive(&hall));
+    QTableView *table = hallTable(&hall);
+    QTRY_VERIFY(!reader.lines().isEmpty());
+    if (from >= 0) {
+        // In the middle of the row: Home and End keep the column.
+        table->setCurrentIndex(hallModel(&hall)->index(from, HallModel::Wisdom));
+        reader.forget();
+    }
+    for (int key : keys)
+        QTest::keyClick(table, Qt::Key(key));
+    QCOMPARE(table->currentIndex().row(), to);
+    QCOMPARE(table->currentIndex().column(), from >= 0 ? int(HallModel::Wisdom) : 0);
+    QStringList first;
+    for (const QString &line : reader.lines())
+        first << line.section(QStringLiteral(". "), 0, 0);
+    QCOMPARE(first, told);
+    if (keys.contains(Qt::Key_Return))
+        QVERIFY(reader.lines().constLast().endsWith(QStringLiteral(
+            "The battle's last lines: You miss by -2. Enemy hits you by +4 and it inflicts 36 damage.")));
+}
+
+// A date in the hall reads one way only, whatever the language: the
+// month by its name, the time on the 24-hour clock, the digits those of
+// the captions.
+void tst_Hall::datesReadOneWay_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("date");
+    const struct
+    {
+        const char *language, *date;
+    } rows[] = {
+        {"", "1 December 2026, 21:12"},
+        {"de", "1. Dezember 2026, 21:12"},
+        {"fr", "1 décembre 2026, 21:12"},
+        {"es", "1 de diciembre de 2026, 21:12"},
+        {"it", "1 dicembre 2026, 21:12"},
+        {"pt_BR", "1 de dezembro de 2026, 21:12"},
+        {"pl", "1 grudnia 2026, 21:12"},
+        {"ru", "1 декабря 2026, 21:12"},
+        {"ja", "2026年12月1日 21:12"},
+        {"zh_CN", "2026年12月1日 21:12"},
+        {"ar", "\u20681 ديسمبر 2026، 21:12\u2069"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(*row.language ? row.language : "en") << row.language << QString::fromUtf8(row.date);
+}
+
+void tst_Hall::datesReadOneWay()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, date);
+    if (!language.isEmpty())
+        QCOMPARE(Language::install({language}), language);
+    const QString shown = HallModel::shownDate(QDateTime(QDate(2026, 12, 1), QTime(21, 12, 7)));
+    Language::clear();
+    QCOMPARE(shown, date);
 }
 
 QTEST_MAIN(tst_Hall)

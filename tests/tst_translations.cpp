@@ -2,6 +2,7 @@
 #include "accessibility/accessibleupdates.h"
 #include "battle/frmbattlecontrol.h"
 #include "forms/windowsetup.h"
+#include "hall/hallwindow.h"
 #include "help/helpwindow.h"
 #include "logic/modgamelogiccode.h"
 #include "map/frmmaingamewindow.h"
@@ -28,6 +29,8 @@
 #include <QTextBrowser>
 #include <QSet>
 #include <QGlyphRun>
+#include <QHeaderView>
+#include <QTableView>
 #include <QTest>
 #include <QTextLayout>
 #include <QTranslator>
@@ -262,6 +265,27 @@ QStringList helpOverflows(HelpWindow &help)
     return found;
 }
 
+// What of the hall of the fallen does not fit: a column narrower than its
+// heading or its widest cell (its text cut short), or a table that scrolls
+// across.
+QStringList hallOverflows(HallWindow &hall)
+{
+    QStringList found = overflowsIn(&hall);
+    QTableView *table = hallTable(&hall);
+    if (table->horizontalScrollBar()->maximum() > 0)
+        found << QStringLiteral("the hall scrolls across");
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        const int needed = std::max(static_cast<QAbstractItemView *>(table)->sizeHintForColumn(column),
+                                    table->horizontalHeader()->sectionSizeHint(column));
+        if (table->columnWidth(column) < needed)
+            found << QStringLiteral("the hall's column %1: %2 wide needed in %3")
+                         .arg(table->model()->headerData(column, Qt::Horizontal).toString())
+                         .arg(needed)
+                         .arg(table->columnWidth(column));
+    }
+    return found;
+}
+
 // Every text a player sees or hears on the window and its controls.
 QStringList textsOf(QWidget *window)
 {
@@ -403,6 +427,13 @@ void tst_Translations::textsFitTheWindows()
         QTest::keyClick(helpText(&help), Qt::Key_PageDown);
     QCOMPARE(down->value(), down->maximum());
     help.grab().save(QStringLiteral("%1/help-end@%2x.png").arg(folder, scale));
+
+    // The hall of the fallen over the map, three of them.
+    writeThreeFallen();
+    HallWindow hall(windows.map);
+    hall.show();
+    overflows << hallOverflows(hall);
+    hall.grab().save(QStringLiteral("%1/hall@%2x.png").arg(folder, scale));
 
     overflows.removeDuplicates();
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
