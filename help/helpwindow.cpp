@@ -1,6 +1,7 @@
 #include "help/helpwindow.h"
 
 #include "help/helppage.h"
+#include "help/helptext.h"
 #include "logic/modgamelogiccode.h"
 #include "forms/windowplacement.h"
 #include "forms/windowsetup.h"
@@ -9,7 +10,6 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,12 +28,9 @@ HelpWindow::HelpWindow(QWidget *over)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     resize(HelpSize);
 
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpText(this);
     m_browser->setObjectName(QStringLiteral("helpText"));
     m_browser->setAccessibleName(HelpPage::title());
-    // Only the page's own links: nothing leaves the game.
-    m_browser->setOpenLinks(true);
-    m_browser->setOpenExternalLinks(false);
     if (Language::rightToLeft()) {
         QTextOption option = m_browser->document()->defaultTextOption();
         option.setTextDirection(Qt::RightToLeft);

@@ -1,14 +1,14 @@
 #pragma once
 
 // The help: a window of its own over the title, the map or the battle
-// window, with the help page (HelpPage) in a scrolling browser and a Close
-// button. Made for one opening: open() shows it modally, with the enemy
+// window, with the help page (HelpPage) in a text read line by line
+// (HelpText) and a Close button. Made for one opening: open() shows it modally, with the enemy
 // clock held, and returns when Escape or the button has closed it; the
 // window under it then has its focus back.
 
 #include <QDialog>
 
-class QTextBrowser;
+class HelpText;
 
 class HelpWindow : public QDialog
 {
@@ -26,6 +26,6 @@ protected:
 private:
     void placeBesideOwner();
 
-    QTextBrowser *m_browser = nullptr;
+    HelpText *m_browser = nullptr;
     bool m_placed = false;
 };

@@ -66,6 +66,10 @@ QString baseName(Qt::Key key)
         return QCoreApplication::translate("GameKeys", "Up");
     case Qt::Key_Down:
         return QCoreApplication::translate("GameKeys", "Down");
+    case Qt::Key_Left:
+        return QCoreApplication::translate("GameKeys", "Left");
+    case Qt::Key_Right:
+        return QCoreApplication::translate("GameKeys", "Right");
     case Qt::Key_PageUp:
         return QCoreApplication::translate("GameKeys", "PgUp");
     case Qt::Key_PageDown:
@@ -475,29 +479,48 @@ QList<Key> battleKeys()
 
 QList<Key> helpKeys()
 {
-    QList<QKeyCombination> scrolling{Qt::Key_Up,   Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
-                                     Qt::Key_Home, Qt::Key_End,  Qt::Key_Space};
-    scrolling << QKeyCombination(Qt::ShiftModifier, Qt::Key_Space) << QKeyCombination(Qt::ShiftModifier, Qt::Key_Up)
-              << QKeyCombination(Qt::ShiftModifier, Qt::Key_Down) << QKeyCombination(Qt::ControlModifier, Qt::Key_Up)
-              << QKeyCombination(Qt::ControlModifier, Qt::Key_Down)
-              << QKeyCombination(Qt::ControlModifier, Qt::Key_Space) << QKeyCombination(Qt::AltModifier, Qt::Key_Down)
-              << QKeyCombination(Qt::AltModifier, Qt::Key_Space);
+    const auto with = [](Qt::KeyboardModifier modifier, std::initializer_list<Qt::Key> keys) {
+        QList<QKeyCombination> presses;
+        for (Qt::Key key : keys)
+            presses << QKeyCombination(modifier, key);
+        return presses;
+    };
+    const std::initializer_list<Qt::Key> caret{Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left, Qt::Key_Right,
+                                               Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
     return {
         {Window::Help,
          name(Qt::Key_Escape),
          QCoreApplication::translate("GameKeys", "Closes this help."),
          {Qt::Key_Escape}},
+        {Window::Help, keyNames({Qt::Key_Up, Qt::Key_Down}),
+         QCoreApplication::translate("GameKeys",
+                                     "Read the help line by line: a screen reader reads each line you reach. With "
+                                     "Ctrl or Alt, the page moves and you stay where you are."),
+         with(Qt::NoModifier, {Qt::Key_Up, Qt::Key_Down}) + with(Qt::ControlModifier, {Qt::Key_Up, Qt::Key_Down})
+             + with(Qt::AltModifier, {Qt::Key_Up, Qt::Key_Down})},
+        {Window::Help, keyNames({Qt::Key_Left, Qt::Key_Right}),
+         QCoreApplication::translate("GameKeys", "Go letter by letter; with Ctrl, word by word."),
+         with(Qt::NoModifier, {Qt::Key_Left, Qt::Key_Right})
+             + with(Qt::ControlModifier, {Qt::Key_Left, Qt::Key_Right})},
         {Window::Help,
-         keyNames(
-             {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Space}),
-         QCoreApplication::translate("GameKeys", "Scroll the help."), scrolling},
+         keyNames({Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space}),
+         QCoreApplication::translate("GameKeys", "Go a page up or down (Space: down, Shift+Space: up)."),
+         {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Space, QKeyCombination(Qt::ShiftModifier, Qt::Key_Space),
+          QKeyCombination(Qt::ControlModifier, Qt::Key_Space), QKeyCombination(Qt::AltModifier, Qt::Key_Space)}},
+        {Window::Help, keyNames({Qt::Key_Home, Qt::Key_End}),
+         QCoreApplication::translate("GameKeys", "Go to the start or the end of the line; with Ctrl, of the help."),
+         with(Qt::NoModifier, {Qt::Key_Home, Qt::Key_End}) + with(Qt::ControlModifier, {Qt::Key_Home, Qt::Key_End})},
+        {Window::Help, name(Qt::Key_Shift),
+         QCoreApplication::translate("GameKeys", "Held with those keys: selects the text you go over."),
+         with(Qt::ShiftModifier, caret)},
         {Window::Help,
          keyNames({Qt::Key_Tab, ShiftTab}),
-         QCoreApplication::translate("GameKeys", "Go from one link to the next."),
+         QCoreApplication::translate("GameKeys",
+                                     "Go from one link to the next: the list at the top links to each part."),
          {Qt::Key_Tab, BackTab}},
         {Window::Help,
          keyNames({Qt::Key_Return, Qt::Key_Enter}),
-         QCoreApplication::translate("GameKeys", "Follows the link that has the focus."),
+         QCoreApplication::translate("GameKeys", "On a link: takes you to that part of the help, told by its name."),
          {Qt::Key_Return, Qt::Key_Enter}},
         {Window::Help,
          keyNames({QKeyCombination(Qt::ControlModifier, Qt::Key_A), QKeyCombination(Qt::ControlModifier, Qt::Key_C)}),

@@ -31,7 +31,7 @@
 #include <QFile>
 #include <QTest>
 #include <QTableView>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 #include <SDL.h>
 
@@ -349,9 +349,9 @@ frmMainGameWindow *shownMap()
     return nullptr;
 }
 
-QTextBrowser *helpText(const QObject *help)
+QTextEdit *helpText(const QObject *help)
 {
-    return control<QTextBrowser>(help, "helpText");
+    return control<QTextEdit>(help, "helpText");
 }
 
 QTableView *hallTable(const QObject *hall)

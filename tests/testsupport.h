@@ -32,7 +32,7 @@
 #include <memory>
 
 class frmMainGameWindow;
-class QTextBrowser;
+class QTextEdit;
 class QTableView;
 class HallModel;
 
@@ -198,7 +198,7 @@ void runEnemyPhase(frmMainGameWindow *map);
 // The map window on screen, as the title's key shows it; nullptr while none is.
 frmMainGameWindow *shownMap();
 // The help window's page.
-QTextBrowser *helpText(const QObject *help);
+QTextEdit *helpText(const QObject *help);
 // The hall of the fallen's table, and the model it shows.
 QTableView *hallTable(const QObject *hall);
 const HallModel *hallModel(const QObject *hall);

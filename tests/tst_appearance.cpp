@@ -10,6 +10,7 @@
 #include "widgets/picturebox.h"
 #include "system/randomsource.h"
 #include "title/frmsplash.h"
+#include "help/helpwindow.h"
 
 #include <QAccessible>
 #include <QtGui/private/qguiapplication_p.h>
@@ -21,6 +22,7 @@
 #include <QRegularExpression>
 #include <QPointer>
 #include <QTest>
+#include <QTextEdit>
 #include <memory>
 
 // How the three windows look and what assistive technology learns of them:
@@ -45,6 +47,8 @@ private slots:
     void mapTellsTheWay();
     void mapTellsTheNews_data();
     void mapTellsTheNews();
+    void helpReadsLineByLine_data();
+    void helpReadsLineByLine();
     void focusToldWhenAReaderArrives_data();
     void focusToldWhenAReaderArrives();
     void picturesSuitTheScreen_data();
@@ -654,6 +658,51 @@ void tst_Appearance::act(const QString &step)
     } else {
         QFAIL(qPrintable(QStringLiteral("no such step: ") + step));
     }
+}
+
+// The help is a text read line by line: a reader reads the line the caret
+// reaches (the text of the line at the caret), and Return on a part's name
+// in the list at the top takes the caret to that part, told to the reader.
+void tst_Appearance::helpReadsLineByLine_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("opens at its title") << QList<int>{} << "Chromaland Help" << QStringList{};
+    QTest::newRow("down to the list of parts") << QList<int>{Qt::Key_Down} << "Playing" << QStringList{};
+    QTest::newRow("down the list") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}
+                                   << "Advice for a new character" << QStringList{};
+    QTest::newRow("back up") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << "Playing" << QStringList{};
+    QTest::newRow("Return on a part") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}
+                                      << "Advice for a new character" << QStringList{"Advice for a new character"};
+    QTest::newRow("Tab to a link, Return")
+        << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Enter} << "The battle" << QStringList{"The battle"};
+    QTest::newRow("Return where there is no link") << QList<int>{Qt::Key_Return} << "Chromaland Help" << QStringList{};
+}
+
+void tst_Appearance::helpReadsLineByLine()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, line);
+    QFETCH(QStringList, lines);
+    m_reader = std::make_unique<ReaderListening>(record);
+    HelpWindow help(nullptr);
+    help.resize(420, 600);
+    help.show();
+    QVERIFY(QTest::qWaitForWindowActive(&help));
+    auto *page = help.findChild<QTextEdit *>(QStringLiteral("helpText"));
+    QVERIFY(page);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(page);
+    // A text a reader reads, not a label.
+    QCOMPARE(iface->role(), QAccessible::EditableText);
+    QVERIFY(iface->state().readOnly);
+    s_events.clear();
+    for (int key : keys)
+        QTest::keyClick(page, Qt::Key(key));
+    QAccessibleTextInterface *text = iface->textInterface();
+    int start = 0, end = 0;
+    QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed(), line);
+    QCOMPARE(m_reader->lines(), lines);
 }
 
 // A screen reader that starts listening after a window was activated (Qt's

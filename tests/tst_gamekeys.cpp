@@ -23,7 +23,7 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
-#include <QTextBrowser>
+#include <QTextEdit>
 
 #include <SDL.h>
 

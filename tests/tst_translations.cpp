@@ -26,7 +26,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QSet>
 #include <QGlyphRun>
 #include <QHeaderView>
@@ -253,7 +253,7 @@ QStringList overflowsIn(QWidget *window)
 QStringList helpOverflows(HelpWindow &help)
 {
     QStringList found = overflowsIn(&help);
-    QTextBrowser *browser = helpText(&help);
+    QTextEdit *browser = helpText(&help);
     if (browser->horizontalScrollBar()->maximum() > 0)
         found << QStringLiteral("the help scrolls across: %1 wide in %2")
                      .arg(browser->document()->idealWidth())
