@@ -128,10 +128,11 @@ QString HelpPage::playing()
                           .arg(EnemiesPerColour));
     text += paragraph(tr("Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, "
                          "each enemy may take one step, and a defeated enemy comes back one time in three."));
-    //: %1 is the help's key (F1).
-    text += paragraph(tr("An enemy may step onto your square or come back on it: the next key you press on the map, "
-                         "whatever it is but %1, starts that battle.")
-                          .arg(GameKeys::name(GameKeys::Help)));
+    //: %1 and %2 are the keys of the help and of the hall (F1, F3).
+    text += paragraph(tr("An enemy may step onto your square or come back on it: the next key you press on the map "
+                         "starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does "
+                         "nothing (the list of keys says which) or an arrow key that takes you off the square.")
+                          .arg(GameKeys::name(GameKeys::Help), GameKeys::name(GameKeys::Hall)));
     text += skillBars();
     text += paragraph(tr("While you have points, a \"+\" button shows beside each of your statistics: Strength, "
                          "Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic "
@@ -186,12 +187,12 @@ QString HelpPage::battle()
     text += paragraph(tr("The enemy's turn: you dodge with a roll from 0 to one less than your Dexterity, against "
                          "its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for "
                          "0 to one less than half its strength, rounded up."));
-    //: %1 is the help's key (F1).
-    text += paragraph(tr("Retreat leaves the battle, but the enemy is still on your square: any key but %1 that "
-                         "leaves you there starts a new battle with it; an arrow key that takes you off the square "
+    //: %1 is the space bar's name (Space).
+    text += paragraph(tr("Retreat leaves the battle, but the enemy is still on your square: %1, or any other key "
+                         "that starts battles, starts a new one with it; an arrow key that takes you off the square "
                          "does not. Once the enemy is defeated, Retreat is also how you leave with the win: the "
                          "enemy disappears for a while and its colour's skill bar grows.")
-                          .arg(GameKeys::name(GameKeys::Help)));
+                          .arg(GameKeys::name(Qt::Key_Space)));
     text += paragraph(tr("When your Health falls below 1 you die. Your character is saved one last time and its "
                          "file becomes an archive named Dead_ with the time and date, and the game ends. The next "
                          "start begins with a new character."));
@@ -324,10 +325,30 @@ QString HelpPage::screenReader()
                                 "the nearest enemy and the way to it; flat review reads your statistics and skill "
                                 "levels. In a battle, each move's lines are told with your health and magic and the "
                                 "enemy's health."));
+    //: %1 is the space bar's name (Space).
     text += paragraph(tr("After each step on the map Orca also tells the way to the nearest enemy, such as "
                          "\"Red enemy: 2 up, 1 left.\" An enemy that comes beside you or onto your square is "
-                         "told at once, whoever moved; on your square, any key fights it. The enemy clock's bar "
-                         "under the map is not read out."));
+                         "told at once, once while you stand still; on your square, %1 fights it and an arrow key "
+                         "steps away. The enemy clock's bar under the map is not read out.")
+                          .arg(GameKeys::name(Qt::Key_Space)));
+    //: %1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).
+    text += paragraph(tr("To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its "
+                         "colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the "
+                         "nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, "
+                         "4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After "
+                         "each step you are then told the way to the enemy you chose, until it is beaten. None of "
+                         "these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key "
+                         "that belongs to your desktop or your screen reader.")
+                          .arg(GameKeys::name(Qt::Key_PageDown), GameKeys::name(Qt::Key_PageUp),
+                               GameKeys::name(Qt::Key_1), GameKeys::name(Qt::Key_7)));
+    //: %1 is the key of the hall of the fallen (F3).
+    text += paragraph(tr("This help is read line by line with the arrow keys; on the name of a part in the list at "
+                         "its top, Return takes you to that part. A battle won tells your colour's new skill level; "
+                         "a death tells which enemy killed you, its strength and the battle's last lines, before "
+                         "the game ends. In the hall of the fallen (%1), Up and Down read one fallen character "
+                         "after another, Home and End go to the first and the last, and Return reads the whole "
+                         "record.")
+                          .arg(GameKeys::name(GameKeys::Hall)));
     //: "Key Bindings" is the name of a page of Orca's preferences: use its name in Orca in your language.
     text += paragraph(tr("The battle's lines are notifications, which Orca keeps in its list of notification "
                          "messages. Its commands to hear the last ones again or to go through the list have no keys "
