@@ -251,10 +251,6 @@
         <translation>حرف أو رقم أو مسافة أو ⁨Esc⁩ أو إدخال أو ⁨Backspace⁩</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>حين يقف عدو في مربعك: يبدأ معركته.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>رجوع (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>يشغّل إشارة العدو أو يوقفها: بعد كل خطوة، صوت يدل على أقرب عدو.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>أي مفتاح عدا ⁨%1⁩</translation>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>AltGr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>اليسار</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>اليمين</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>لا شيء إطلاقًا، ولا حتى معركة: وحدها هي مفاتيح سطح مكتبك وقارئ شاشتك.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>يذكر العدو التالي الظاهر، الأقرب أولًا: لونه والطريق إليه. بعد ذلك تذكر كل خطوة الطريق إلى ذلك العدو.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>يذكر العدو الذي قبله، رجوعًا إلى الأقرب.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>⁨%1⁩ إلى ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>يذكر أقرب عدو من لون ما، بعدد نقاط رمز لونه: 1 أحمر، 2 برتقالي، 3 أصفر، 4 أخضر، 5 أزرق، 6 نيلي، 7 بنفسجي. وإذا ضُغط مرة أخرى: التالي من ذلك اللون.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>أي مفتاح آخر، و⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>ما دام عدو يقف في مربعك: تبدأ معركته. أما مفتاح السهم الذي يُخرجك من المربع فلا.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>اقرأ المساعدة سطرًا سطرًا: يقرأ قارئ الشاشة كل سطر تصل إليه. مع Ctrl أو Alt تتحرك الصفحة وتبقى أنت في مكانك.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>حرفًا حرفًا؛ ومع Ctrl كلمةً كلمة.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>صفحة إلى الأعلى أو الأسفل (مسافة: للأسفل، Shift+مسافة: للأعلى).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>إلى بداية السطر أو نهايته؛ ومع Ctrl إلى بداية المساعدة أو نهايتها.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>مع هذه المفاتيح: يحدد النص الذي تمر عليه.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>تنقّل من رابط إلى التالي: القائمة في الأعلى ترتبط بكل جزء.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>على رابط: ينقلك إلى ذلك الجزء من المساعدة، ويُعلَن اسمه.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ The battle&apos;s last lines:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1: ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d MMMM yyyy، HH:mm</translation>
     </message>
 </context>
 <context>
@@ -652,11 +740,6 @@ The battle&apos;s last lines:
         <translation>المفتاح ⁨%1⁩ على الخريطة يُظهر رموز الألوان أو يخفيها، وتحفظ اللعبة اختيارك للتشغيل التالي.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>«انسحاب» يُخرجك من المعركة، لكن العدو ما زال في مربعك: أي مفتاح عدا ⁨%1⁩ يُبقيك فيه يبدأ معه معركة جديدة؛ أما مفتاح السهم الذي يُخرجك من المربع فلا. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>تحرّكك مفاتيح الأسهم مربعًا واحدًا في كل مرة. الصف السفلي من الخريطة هو صف الشفاء: لا يدخله أي عدو أبدًا. وفي كل مرة يمتلئ فيها الشريط أسفل الخريطة، أي كل ⁨%1⁩ ثانية تقريبًا، يعيد إليك وقوفك في صف الشفاء عُشر الحد الأقصى لصحتك وعُشر الحد الأقصى لسحرك، مقرّبًا إلى الأدنى، فلا يعيد شيئًا ما دام الحد الأقصى أقل من ⁨%2⁩.</translation>
@@ -664,11 +747,6 @@ The battle&apos;s last lines:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>يتوقف الشريط أثناء المعركة وما دامت هذه المساعدة مفتوحة.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة، أيًّا كان عدا ⁨%1⁩، يبدأ تلك المعركة.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -694,10 +772,6 @@ The battle&apos;s last lines:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>الأعداء البنفسجيون هم الأقوى، والحمر هم الأضعف. في كل مرة يمتلئ فيها الشريط أسفل الخريطة، قد يخطو كل عدو خطوة واحدة، ويعود العدو المهزوم مرة من كل ثلاث.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>بعد كل خطوة على الخريطة يذكر Orca أيضًا الطريق إلى أقرب عدو، مثل «العدو الأحمر: ⁨2⁩ مربعان للأعلى، ⁨1⁩ مربع لليسار.». ويُعلَن فورًا عن أي عدو يصير بجانبك أو في مربعك، أيًّا كان مَن تحرّك؛ وإذا كان في مربعك فأي مفتاح يبدأ القتال معه. أما الشريط أسفل الخريطة («الوقت حتى تحرك الأعداء») فلا يُقرأ.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -765,6 +839,31 @@ The battle&apos;s last lines:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>طرقتان سريعتان تعنيان أن العدو بجانبك. تعمل الإشارة ما دام قارئ الشاشة يعمل؛ والمفتاح ⁨%1⁩ على الخريطة يشغّلها أو يوقفها، وتحفظ اللعبة اختيارك.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة يبدأ تلك المعركة، إلا إذا كان ⁨%1⁩ أو ⁨%2⁩ أو مفتاحًا يذكر الأعداء أو مفتاحًا لا يفعل شيئًا (قائمة المفاتيح تقول أيها) أو مفتاح سهم يُخرجك من المربع.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>«انسحاب» يُخرجك من المعركة، لكن العدو ما زال في مربعك: ⁨%1⁩، أو أي مفتاح آخر يبدأ المعارك، يبدأ معه معركة جديدة؛ أما مفتاح السهم الذي يُخرجك من المربع فلا. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>بعد كل خطوة على الخريطة يذكر Orca أيضًا الطريق إلى أقرب عدو، مثل «العدو الأحمر: ⁨2⁩ مربعان للأعلى، ⁨1⁩ مربع لليسار.». ويُعلَن فورًا عن أي عدو يصير بجانبك أو في مربعك، مرة واحدة ما دمت واقفًا؛ وإذا كان في مربعك فمفتاح ⁨%1⁩ يقاتله ومفتاح السهم يبتعد. أما الشريط أسفل الخريطة («الوقت حتى تحرك الأعداء») فلا يُقرأ.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>لتختار عدوًا بالسمع، يذكر ⁨%1⁩ العدو التالي الظاهر، الأقرب أولًا، مع لونه والطريق إليه، ويذكر ⁨%2⁩ الذي قبله. وتذكر مفاتيح الأرقام من ⁨%3⁩ إلى ⁨%4⁩ أقرب عدو من لون ما، بعدد نقاط رمز لونه: 1 أحمر، 2 برتقالي، 3 أصفر، 4 أخضر، 5 أزرق، 6 نيلي، 7 بنفسجي؛ وإذا ضُغطت مرة أخرى فالتالي من ذلك اللون. بعد ذلك تسمع بعد كل خطوة الطريق إلى العدو الذي اخترته، حتى تهزمه. لا يبدأ أي من هذه المفاتيح معركة، ولا Shift ولا Ctrl ولا Alt ولا Caps Lock ولا Insert ولا أي مفتاح آخر يخص سطح مكتبك أو قارئ شاشتك.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>تُقرأ هذه المساعدة سطرًا سطرًا بمفاتيح الأسهم؛ وعلى اسم جزء في القائمة أعلاها ينقلك مفتاح الإدخال إلى ذلك الجزء. تذكر المعركة التي تفوز بها مستوى المهارة الجديد للونك؛ ويذكر الموت العدو الذي قتلك وقوته وآخر سطور المعركة، قبل أن تنتهي اللعبة. وفي قاعة الراحلين (⁨%1⁩) يقرأ الأعلى والأسفل شخصية راحلة بعد أخرى، وينقلك Home وEnd إلى الأولى والأخيرة، ويقرأ مفتاح الإدخال السجل كاملًا.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -777,6 +876,11 @@ The battle&apos;s last lines:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -867,24 +971,34 @@ The battle&apos;s last lines:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 في مربعك: اضغط أي مفتاح لقتاله.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 بجانبك: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 في مربعك: المسافة تقاتله، ومفتاح السهم يبتعد.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 في مربعك.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1266,11 @@ The battle&apos;s last lines:
         <source>You have no magic available.</source>
         <translation>لم يبقَ لديك أي سحر.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>قتلك %1، القوة ⁨%2⁩. آخر سطور المعركة: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1381,6 +1500,11 @@ The battle&apos;s last lines:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>تابع اللعب</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1: لا أحد في الأفق.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1457,6 +1581,23 @@ The character file is still at %4.</source>
         <translation>تعذّرت أرشفة الشخصية الميتة باسم ⁨%1⁩ في ⁨%2⁩ (⁨%3⁩).
 
 لا يزال ملف الشخصية في ⁨%4⁩.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>لقد فزت. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>لقد فزت. %1 من جديد: أعطاك الشريط الممتلئ %n نقطة. %2.</numerusform>
+            <numerusform>لقد فزت. %1 من جديد: أعطاك الشريط الممتلئ %n نقطة. %2.</numerusform>
+            <numerusform>لقد فزت. %1 من جديد: أعطاك الشريط الممتلئ %n نقطتين. %2.</numerusform>
+            <numerusform>لقد فزت. %1 من جديد: أعطاك الشريط الممتلئ %n نقاط. %2.</numerusform>
+            <numerusform>لقد فزت. %1 من جديد: أعطاك الشريط الممتلئ %n نقطة. %2.</numerusform>
+            <numerusform>لقد فزت. %1 من جديد: أعطاك الشريط الممتلئ %n نقطة. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

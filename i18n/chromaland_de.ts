@@ -251,10 +251,6 @@
         <translation>Ein Buchstabe, eine Ziffer, Leertaste, Esc, Eingabe oder Rücktaste</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>Wenn ein Gegner auf deinem Feld steht: startet den Kampf mit ihm.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>Zurück (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>Schaltet den Gegnerhinweis ein und aus: nach jedem Schritt ein Ton, der zum nächsten Gegner weist.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Jede Taste außer %1</translation>
+        <source>Insert</source>
+        <translation>Einfg</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Feststelltaste</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Rollen</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>Gar nichts, auch keinen Kampf: Allein gedrückt sind das die Tasten deiner Arbeitsumgebung und deines Bildschirmlesers.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>Nennt den nächsten Gegner in Sicht, den nahesten zuerst: seine Farbe und den Weg zu ihm. Jeder Schritt nennt danach den Weg zu diesem Gegner.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>Nennt den Gegner davor, zurück bis zum nahesten.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>Nennt den nahesten Gegner einer Farbe, nach den Tupfen ihres Farbsymbols: 1 Rot, 2 Orange, 3 Gelb, 4 Grün, 5 Blau, 6 Indigo, 7 Violett. Noch einmal gedrückt: den nächsten dieser Farbe.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>Jede andere Taste, auch %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>Solange ein Gegner auf deinem Feld steht: beginnt den Kampf mit ihm. Eine Pfeiltaste, die dich vom Feld wegbringt, tut das nicht.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>Die Hilfe Zeile für Zeile lesen: Ein Bildschirmleser liest jede Zeile vor, zu der du kommst. Mit Strg oder Alt bewegt sich die Seite, und du bleibst, wo du bist.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>Buchstabe für Buchstabe; mit Strg Wort für Wort.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>Eine Seite nach oben oder unten (Leertaste: nach unten, Umschalt+Leertaste: nach oben).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>An den Anfang oder das Ende der Zeile; mit Strg der Hilfe.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>Mit diesen Tasten gehalten: markiert den Text, über den du gehst.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>Von einem Link zum nächsten: Die Liste oben verweist auf jeden Teil.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>Auf einem Link: bringt dich zu diesem Teil der Hilfe, der mit seinem Namen angesagt wird.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ Die letzten Zeilen des Kampfes:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d. MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -644,11 +732,6 @@ Die letzten Zeilen des Kampfes:
         <translation>%1 auf der Karte schaltet die Farbsymbole ein und aus, und das Spiel merkt sich die Wahl für den nächsten Start.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Rückzug verlässt den Kampf, doch der Gegner steht noch auf deinem Feld: Jede Taste außer %1, die dich dort lässt, startet einen neuen Kampf mit ihm; eine Pfeiltaste, die dich von dem Feld wegbringt, nicht. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>Die Pfeiltasten bewegen dich um ein Feld. Die unterste Reihe der Karte ist die Heilreihe: Kein Gegner betritt sie je. Jedes Mal, wenn sich der Balken unter der Karte füllt, etwa alle %1 Sekunden, gibt dir die Heilreihe, wenn du darin stehst, ein Zehntel deines höchsten Lebens und deiner höchsten Magie zurück, abgerundet, also nichts, solange ein Höchstwert unter %2 liegt.</translation>
@@ -656,11 +739,6 @@ Die letzten Zeilen des Kampfes:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>Der Balken steht während eines Kampfes still und solange diese Hilfe offen ist.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, welche auch immer außer %1, startet diesen Kampf.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -686,10 +764,6 @@ Die letzten Zeilen des Kampfes:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>Violette Gegner sind die stärksten, rote die schwächsten. Jedes Mal, wenn sich der Balken unter der Karte füllt, kann jeder Gegner einen Schritt machen, und ein besiegter Gegner kehrt in einem von drei Fällen zurück.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>Nach jedem Schritt auf der Karte nennt Orca außerdem den Weg zum nächsten Gegner, etwa „Roter Gegner: 2 nach oben, 1 nach links.“ Ein Gegner, der neben dich oder auf dein Feld kommt, wird sofort angesagt, ganz gleich, wer sich bewegt hat; steht er auf deinem Feld, kämpfst du mit jeder Taste gegen ihn. Der Balken unter der Karte („Zeit bis zum Gegnerzug“) wird nicht vorgelesen.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -757,6 +831,31 @@ Die letzten Zeilen des Kampfes:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>Zwei kurze Klopfer bedeuten, dass der Gegner neben dir steht. Der Hinweis ist an, solange ein Bildschirmleser läuft; %1 auf der Karte schaltet ihn ein oder aus, und das Spiel merkt sich die Wahl.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, startet diesen Kampf, es sei denn, es ist %1, %2, eine Taste, die Gegner nennt, eine Taste, die nichts tut (die Liste der Tasten sagt, welche), oder eine Pfeiltaste, die dich von dem Feld wegbringt.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Rückzug verlässt den Kampf, doch der Gegner steht noch auf deinem Feld: %1 oder jede andere Taste, die Kämpfe startet, startet einen neuen mit ihm; eine Pfeiltaste, die dich von dem Feld wegbringt, nicht. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Nach jedem Schritt auf der Karte nennt Orca außerdem den Weg zum nächsten Gegner, etwa „Roter Gegner: 2 nach oben, 1 nach links.“ Ein Gegner, der neben dich oder auf dein Feld kommt, wird sofort angesagt, einmal, solange du stehen bleibst; steht er auf deinem Feld, kämpft %1 gegen ihn, und eine Pfeiltaste geht weg. Der Balken unter der Karte („Zeit bis zum Gegnerzug“) wird nicht vorgelesen.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>Um einen Gegner nach Gehör zu wählen, nennt %1 den nächsten Gegner in Sicht, den nahesten zuerst, mit seiner Farbe und dem Weg zu ihm, und %2 den davor. Die Zifferntasten %3 bis %4 nennen den nahesten Gegner einer Farbe, nach den Tupfen ihres Farbsymbols: 1 Rot, 2 Orange, 3 Gelb, 4 Grün, 5 Blau, 6 Indigo, 7 Violett; noch einmal gedrückt, den nächsten dieser Farbe. Nach jedem Schritt hörst du dann den Weg zu dem gewählten Gegner, bis er besiegt ist. Keine dieser Tasten startet einen Kampf, ebenso wenig Umschalt, Strg, Alt, die Feststelltaste, Einfg oder eine andere Taste, die deiner Arbeitsumgebung oder deinem Bildschirmleser gehört.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>Diese Hilfe liest du Zeile für Zeile mit den Pfeiltasten; auf dem Namen eines Teils in der Liste ganz oben bringt dich die Eingabetaste zu diesem Teil. Ein gewonnener Kampf nennt die neue Fertigkeitsstufe deiner Farbe; ein Tod nennt den Gegner, der dich besiegt hat, seine Stärke und die letzten Zeilen des Kampfes, bevor das Spiel endet. In der Halle der Gefallenen (%1) lesen Nach oben und Nach unten eine gefallene Figur nach der anderen vor, Pos1 und Ende gehen zur ersten und zur letzten, und die Eingabetaste liest den ganzen Eintrag vor.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -769,6 +868,11 @@ Die letzten Zeilen des Kampfes:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -843,24 +947,34 @@ Die letzten Zeilen des Kampfes:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 auf deinem Feld: Mit jeder Taste kämpfst du gegen ihn.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 neben dir: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 auf deinem Feld: Die Leertaste kämpft gegen ihn, eine Pfeiltaste geht weg.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 auf deinem Feld.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1226,11 @@ Die letzten Zeilen des Kampfes:
         <source>You have no magic available.</source>
         <translation>Du hast keine Magie zur Verfügung.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>%1 mit Stärke %2 hat dich besiegt. Die letzten Zeilen des Kampfes: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1341,6 +1460,11 @@ Die letzten Zeilen des Kampfes:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>Weiterspielen</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1: keiner in Sicht.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1417,6 +1541,19 @@ The character file is still at %4.</source>
         <translation>Der tote Charakter konnte nicht als %1 in %2 archiviert werden (%3).
 
 Die Charakterdatei liegt weiterhin unter %4.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>Du hast gewonnen. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>Du hast gewonnen. %1 wieder: Der volle Balken gab dir %n Punkt. %2.</numerusform>
+            <numerusform>Du hast gewonnen. %1 wieder: Der volle Balken gab dir %n Punkte. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -251,10 +251,6 @@
         <translation>Una letra, un número, Espacio, Esc, Intro o Retroceso</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>Si hay un enemigo en tu casilla: empieza el combate con él.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>Atrás (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>Activa y desactiva el aviso del enemigo: tras cada paso, un sonido que señala al enemigo más cercano.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Cualquier tecla salvo %1</translation>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloq Mayús</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloq Num</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloq Despl</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Súper</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>Nada en absoluto, ni siquiera un combate: solas, son las teclas de tu escritorio y de tu lector de pantalla.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>Dice el siguiente enemigo a la vista, el más cercano primero: su color y el camino hasta él. Después, cada paso dice el camino hasta ese enemigo.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>Dice el enemigo anterior, de vuelta hacia el más cercano.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>Dice el enemigo más cercano de un color, según los puntos de su símbolo de color: 1 rojo, 2 naranja, 3 amarillo, 4 verde, 5 azul, 6 índigo, 7 violeta. Pulsada otra vez: el siguiente de ese color.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>Cualquier otra tecla, y %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>Mientras un enemigo está en tu casilla: empieza su combate. Una tecla de flecha que te saca de la casilla, no.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>Leer la ayuda línea a línea: un lector de pantalla lee cada línea a la que llegas. Con Ctrl o Alt se mueve la página y tú te quedas donde estás.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>Letra a letra; con Ctrl, palabra a palabra.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>Una página arriba o abajo (Espacio: abajo, Mayús+Espacio: arriba).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>Al principio o al final de la línea; con Ctrl, de la ayuda.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>Con esas teclas: selecciona el texto que recorres.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>Pasar de un enlace al siguiente: la lista del principio enlaza con cada parte.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>En un enlace: te lleva a esa parte de la ayuda, que se anuncia por su nombre.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ Las últimas líneas del combate:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -644,11 +732,6 @@ Las últimas líneas del combate:
         <translation>%1 en el mapa activa y desactiva los símbolos de color, y el juego conserva la elección para el siguiente inicio.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: cualquier tecla salvo %1 que te deje allí empieza un nuevo combate con él; una tecla de flecha que te saque de la casilla, no. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>Las teclas de flecha te mueven una casilla cada vez. La fila inferior del mapa es la fila de curación: ningún enemigo entra nunca en ella. Cada vez que se llena la barra bajo el mapa, más o menos cada %1 segundos, estar en la fila de curación te devuelve una décima parte de tu Salud máxima y de tu Magia máxima, redondeada hacia abajo, así que nada mientras un máximo sea menor que %2.</translation>
@@ -656,11 +739,6 @@ Las últimas líneas del combate:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>La barra se detiene durante un combate y mientras esta ayuda está abierta.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa, sea cual sea salvo %1, empieza ese combate.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -686,10 +764,6 @@ Las últimas líneas del combate:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>Los enemigos violetas son los más fuertes, y los rojos, los más débiles. Cada vez que se llena la barra bajo el mapa, cada enemigo puede dar un paso, y un enemigo derrotado vuelve una de cada tres veces.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>Tras cada paso en el mapa, Orca también dice el camino hasta el enemigo más cercano, por ejemplo «Enemigo rojo: 2 casillas arriba, 1 casilla a la izquierda.». Un enemigo que llega a tu lado o a tu casilla se anuncia enseguida, se haya movido quien se haya movido; en tu casilla, cualquier tecla inicia el combate. La barra bajo el mapa («Tiempo hasta el turno enemigo») no se lee en voz alta.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -757,6 +831,31 @@ Las últimas líneas del combate:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>Dos golpes rápidos significan que el enemigo está a tu lado. El aviso está activado mientras funciona un lector de pantalla; %1 en el mapa lo activa o lo desactiva, y el juego recuerda la elección.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa empieza ese combate, salvo que sea %1, %2, una tecla que dice los enemigos, una tecla que no hace nada (la lista de teclas dice cuáles) o una tecla de flecha que te saque de la casilla.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: %1, o cualquier otra tecla que empiece combates, empieza uno nuevo con él; una tecla de flecha que te saque de la casilla, no. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Tras cada paso en el mapa, Orca también dice el camino hasta el enemigo más cercano, por ejemplo «Enemigo rojo: 2 casillas arriba, 1 casilla a la izquierda.». Un enemigo que llega a tu lado o a tu casilla se anuncia enseguida, una sola vez mientras no te muevas; en tu casilla, %1 lo combate y una tecla de flecha te aparta. La barra bajo el mapa («Tiempo hasta el turno enemigo») no se lee en voz alta.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>Para elegir un enemigo de oído, %1 dice el siguiente enemigo a la vista, el más cercano primero, con su color y el camino hasta él, y %2 el anterior. Las teclas numéricas de %3 a %4 dicen el enemigo más cercano de un color, según los puntos de su símbolo de color: 1 rojo, 2 naranja, 3 amarillo, 4 verde, 5 azul, 6 índigo, 7 violeta; pulsadas otra vez, el siguiente de ese color. Después de cada paso oyes el camino hasta el enemigo elegido, hasta que lo derrotes. Ninguna de estas teclas empieza un combate, como tampoco Mayús, Ctrl, Alt, Bloq Mayús, Insert ni ninguna otra tecla de tu escritorio o de tu lector de pantalla.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>Esta ayuda se lee línea a línea con las teclas de flecha; sobre el nombre de una parte en la lista del principio, Intro te lleva a esa parte. Un combate ganado dice el nuevo nivel de habilidad de tu color; una muerte dice qué enemigo te mató, su fuerza y las últimas líneas del combate, antes de que termine el juego. En el salón de los caídos (%1), Arriba y Abajo leen un personaje caído tras otro, Inicio y Fin van al primero y al último, e Intro lee el registro completo.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -769,6 +868,11 @@ Las últimas líneas del combate:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -843,24 +947,34 @@ Las últimas líneas del combate:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 en tu casilla: pulsa cualquier tecla para luchar contra él.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 a tu lado: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 en tu casilla: Espacio lo combate, una tecla de flecha te aparta.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 en tu casilla.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1226,11 @@ Las últimas líneas del combate:
         <source>You have no magic available.</source>
         <translation>No te queda magia disponible.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>%1, de fuerza %2, te ha matado. Las últimas líneas del combate: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1341,6 +1460,11 @@ Las últimas líneas del combate:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>Seguir jugando</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1: ninguno a la vista.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1417,6 +1541,19 @@ The character file is still at %4.</source>
         <translation>No se pudo archivar el personaje muerto como %1 en %2 (%3).
 
 El archivo del personaje sigue en %4.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>Has ganado. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>Has ganado. %1 de nuevo: la barra llena te ha dado %n punto. %2.</numerusform>
+            <numerusform>Has ganado. %1 de nuevo: la barra llena te ha dado %n puntos. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

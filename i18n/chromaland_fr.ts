@@ -251,10 +251,6 @@
         <translation>Lettre, chiffre, Espace, Échap, Entrée ou Retour arrière</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>Quand un ennemi se tient sur ta case&#x202f;: lance son combat.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>Retour (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>Active et désactive le signal de l’ennemi&#x202f;: après chaque pas, un son qui indique l’ennemi le plus proche.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Toute touche sauf %1</translation>
+        <source>Insert</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Verr. Maj</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Verr. Num</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Arrêt défil</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>Rien du tout, pas même un combat&#x202f;: seules, ce sont les touches de ton bureau et de ton lecteur d’écran.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>Annonce l’ennemi suivant en vue, le plus proche d’abord&#x202f;: sa couleur et le chemin jusqu’à lui. Chaque pas annonce ensuite le chemin jusqu’à cet ennemi.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>Annonce l’ennemi précédent, en revenant vers le plus proche.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>Annonce l’ennemi le plus proche d’une couleur, selon les points de son symbole&#x202f;: 1 rouge, 2 orange, 3 jaune, 4 vert, 5 bleu, 6 indigo, 7 violet. Appuyée de nouveau&#x202f;: le suivant de cette couleur.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>Toute autre touche, et %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>Tant qu’un ennemi est sur ta case&#x202f;: lance son combat. Une touche fléchée qui t’éloigne de la case, non.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>Lire l’aide ligne par ligne&#x202f;: un lecteur d’écran lit chaque ligne atteinte. Avec Ctrl ou Alt, la page défile et tu restes où tu es.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>Lettre par lettre&#x202f;; avec Ctrl, mot par mot.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>Une page plus haut ou plus bas (Espace&#x202f;: vers le bas, Maj+Espace&#x202f;: vers le haut).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>Au début ou à la fin de la ligne&#x202f;; avec Ctrl, de l’aide.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>Maintenue avec ces touches&#x202f;: sélectionne le texte parcouru.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>Passer d’un lien à l’autre&#x202f;: la liste du début mène à chaque partie.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>Sur un lien&#x202f;: t’emmène à cette partie de l’aide, annoncée par son nom.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ Les dernières lignes du combat :
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -644,11 +732,6 @@ Les dernières lignes du combat :
         <translation>%1 sur la carte active et désactive les symboles de couleur, et le jeu garde ce choix pour le démarrage suivant.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>La Retraite quitte le combat, mais l’ennemi est toujours sur ta case&#x202f;: toute touche sauf %1 qui t’y laisse lance un nouveau combat contre lui&#x202f;; une touche fléchée qui te fait quitter la case, non. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>Les touches fléchées te déplacent d’une case à la fois. La rangée du bas de la carte est la rangée de soin&#x202f;: aucun ennemi n’y va jamais. Chaque fois que la barre sous la carte se remplit, environ toutes les %1 secondes, rester dans la rangée de soin te rend un dixième de ta Santé maximale et de ta Magie maximale, arrondi à l’entier inférieur, donc rien tant qu’un maximum est inférieur à %2.</translation>
@@ -656,11 +739,6 @@ Les dernières lignes du combat :
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>La barre reste immobile pendant un combat et tant que cette aide est ouverte.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte, quelle qu’elle soit sauf %1, lance ce combat.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -686,10 +764,6 @@ Les dernières lignes du combat :
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>Les ennemis violets sont les plus forts, les rouges les plus faibles. Chaque fois que la barre sous la carte se remplit, chaque ennemi peut faire un pas, et un ennemi vaincu revient une fois sur trois.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>Après chaque pas sur la carte, Orca annonce aussi le chemin vers l’ennemi le plus proche, par exemple «&#x202f;Ennemi rouge&#x202f;: 2 vers le haut, 1 à gauche.&#x202f;» Un ennemi qui arrive à côté de toi ou sur ta case est annoncé aussitôt, qui que ce soit qui ait bougé&#x202f;; sur ta case, n’importe quelle touche lance le combat. La barre sous la carte («&#x202f;Temps avant le tour des ennemis&#x202f;») n’est pas lue.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -757,6 +831,31 @@ Les dernières lignes du combat :
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>Deux coups rapides signifient que l’ennemi est à côté de toi. Le signal est activé tant qu’un lecteur d’écran fonctionne&#x202f;; %1 sur la carte l’active ou le désactive, et le jeu retient ce choix.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte lance ce combat, sauf si c’est %1, %2, une touche qui annonce les ennemis, une touche qui ne fait rien (la liste des touches dit lesquelles) ou une touche fléchée qui te fait quitter la case.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>La Retraite quitte le combat, mais l’ennemi est toujours sur ta case&#x202f;: %1, ou toute autre touche qui lance les combats, en lance un nouveau contre lui&#x202f;; une touche fléchée qui te fait quitter la case, non. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Après chaque pas sur la carte, Orca annonce aussi le chemin vers l’ennemi le plus proche, par exemple «&#x202f;Ennemi rouge&#x202f;: 2 vers le haut, 1 à gauche.&#x202f;» Un ennemi qui arrive à côté de toi ou sur ta case est annoncé aussitôt, une seule fois tant que tu ne bouges pas&#x202f;; sur ta case, %1 lance le combat et une touche fléchée t’écarte. La barre sous la carte («&#x202f;Temps avant le tour des ennemis&#x202f;») n’est pas lue.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>Pour choisir un ennemi à l’oreille, %1 annonce l’ennemi suivant en vue, le plus proche d’abord, avec sa couleur et le chemin jusqu’à lui, et %2 celui d’avant. Les touches numériques %3 à %4 annoncent l’ennemi le plus proche d’une couleur, selon les points de son symbole&#x202f;: 1 rouge, 2 orange, 3 jaune, 4 vert, 5 bleu, 6 indigo, 7 violet&#x202f;; appuyées de nouveau, le suivant de cette couleur. Après chaque pas, tu entends ensuite le chemin jusqu’à l’ennemi choisi, jusqu’à ce qu’il soit vaincu. Aucune de ces touches ne lance de combat, pas plus que Maj, Ctrl, Alt, Verr. Maj, Inser ou toute autre touche qui appartient à ton bureau ou à ton lecteur d’écran.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>Cette aide se lit ligne par ligne avec les touches fléchées&#x202f;; sur le nom d’une partie dans la liste du début, Entrée t’emmène à cette partie. Un combat gagné annonce le nouveau niveau de compétence de ta couleur&#x202f;; une mort annonce l’ennemi qui t’a tué, sa force et les dernières lignes du combat, avant la fin du jeu. Dans le panthéon des morts (%1), Haut et Bas lisent un personnage tombé après l’autre, Début et Fin vont au premier et au dernier, et Entrée lit la fiche complète.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -769,6 +868,11 @@ Les dernières lignes du combat :
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -843,24 +947,34 @@ Les dernières lignes du combat :
         <translation>%1&#x202f;: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 sur ta case&#x202f;: appuie sur n’importe quelle touche pour le combattre.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 à côté de toi&#x202f;: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1&#x202f;: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 sur ta case&#x202f;: Espace le combat, une touche fléchée t’écarte.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 sur ta case.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1226,11 @@ Les dernières lignes du combat :
         <source>You have no magic available.</source>
         <translation>Tu n’as pas de magie disponible.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>%1, de force %2, t’a tué. Les dernières lignes du combat&#x202f;: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1341,6 +1460,11 @@ Les dernières lignes du combat :
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>Continuer à jouer</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1&#x202f;: aucun en vue.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1417,6 +1541,19 @@ The character file is still at %4.</source>
         <translation>Le personnage mort n’a pas pu être archivé sous le nom %1 dans %2 (%3).
 
 Le fichier du personnage se trouve toujours ici&#x202f;: %4.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>Tu as gagné. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>Tu as gagné. %1 de nouveau&#x202f;: la barre pleine t’a donné %n point. %2.</numerusform>
+            <numerusform>Tu as gagné. %1 de nouveau&#x202f;: la barre pleine t’a donné %n points. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -251,10 +251,6 @@
         <translation>Una lettera, una cifra, Spazio, Esc, Invio o Backspace</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>Se un nemico è sulla tua casella: inizia la battaglia con lui.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>Indietro (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>Attiva e disattiva il segnale del nemico: dopo ogni passo, un suono che indica il nemico più vicino.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Qualsiasi tasto tranne %1</translation>
+        <source>Insert</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Bloc Maiusc</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Bloc Num</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Bloc Scorr</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>Alt Gr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>Niente di niente, nemmeno una battaglia: da soli, sono i tasti del tuo desktop e del tuo lettore di schermo.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>Dice il prossimo nemico in vista, il più vicino per primo: il suo colore e la strada per raggiungerlo. Poi ogni passo dice la strada verso quel nemico.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>Dice il nemico precedente, tornando verso il più vicino.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>Dice il nemico più vicino di un colore, secondo i punti del suo simbolo: 1 rosso, 2 arancione, 3 giallo, 4 verde, 5 blu, 6 indaco, 7 viola. Premuto di nuovo: il successivo di quel colore.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>Qualsiasi altro tasto, e %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>Finché un nemico è sulla tua casella: inizia la sua battaglia. Un tasto freccia che ti porta fuori dalla casella no.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>Leggono la guida riga per riga: un lettore di schermo legge ogni riga che raggiungi. Con Ctrl o Alt si sposta la pagina e tu resti dove sei.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>Lettera per lettera; con Ctrl, parola per parola.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>Una pagina su o giù (Spazio: giù, Maiusc+Spazio: su).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>All’inizio o alla fine della riga; con Ctrl, della guida.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>Tenuto premuto con questi tasti: seleziona il testo che percorri.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>Passano da un collegamento al successivo: l’elenco in cima porta a ogni parte.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>Su un collegamento: ti porta a quella parte della guida, annunciata col suo nome.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ Le ultime righe della battaglia:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -644,11 +732,6 @@ Le ultime righe della battaglia:
         <translation>%1 sulla mappa attiva e disattiva i simboli dei colori, e il gioco ricorda la scelta per l&apos;avvio successivo.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico è ancora sulla tua casella: qualsiasi tasto tranne %1 che ti lascia lì inizia una nuova battaglia con lui; un tasto freccia che ti porta fuori dalla casella no. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po&apos; e la barra di abilità del suo colore cresce.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>I tasti freccia ti spostano di una casella alla volta. La riga in basso della mappa è la riga di guarigione: nessun nemico ci entra mai. Ogni volta che la barra sotto la mappa si riempie, circa ogni %1 secondi, stare nella riga di guarigione ti restituisce un decimo della tua Salute massima e della tua Magia massima, arrotondato per difetto, quindi niente finché un massimo è inferiore a %2.</translation>
@@ -656,11 +739,6 @@ Le ultime righe della battaglia:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>La barra resta ferma durante una battaglia e finché questa guida è aperta.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa, qualunque sia tranne %1, inizia quella battaglia.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -686,10 +764,6 @@ Le ultime righe della battaglia:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>I nemici viola sono i più forti, quelli rossi i più deboli. Ogni volta che la barra sotto la mappa si riempie, ogni nemico può fare un passo, e un nemico ucciso ritorna una volta su tre.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>Dopo ogni passo sulla mappa, Orca dice anche la strada fino al nemico più vicino, per esempio «Nemico rosso: 2 caselle in alto, 1 casella a sinistra.» Un nemico che arriva accanto a te o sulla tua casella viene annunciato subito, chiunque si sia mosso; sulla tua casella, qualsiasi tasto avvia la battaglia. La barra sotto la mappa («Tempo prima della mossa dei nemici») non viene letta.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -757,6 +831,31 @@ Le ultime righe della battaglia:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>Due colpi rapidi significano che il nemico è accanto a te. Il segnale è attivo finché è in funzione un lettore di schermo; %1 sulla mappa lo attiva o lo disattiva, e il gioco ricorda la scelta.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa inizia quella battaglia, a meno che sia %1, %2, un tasto che dice i nemici, un tasto che non fa nulla (l’elenco dei tasti dice quali) o un tasto freccia che ti porta fuori dalla casella.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico è ancora sulla tua casella: %1, o qualsiasi altro tasto che inizia le battaglie, ne inizia una nuova con lui; un tasto freccia che ti porta fuori dalla casella no. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po’ e la barra di abilità del suo colore cresce.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Dopo ogni passo sulla mappa, Orca dice anche la strada fino al nemico più vicino, per esempio «Nemico rosso: 2 caselle in alto, 1 casella a sinistra.» Un nemico che arriva accanto a te o sulla tua casella viene annunciato subito, una volta sola finché resti fermo; sulla tua casella, %1 lo combatte e un tasto freccia ti allontana. La barra sotto la mappa («Tempo prima della mossa dei nemici») non viene letta.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>Per scegliere un nemico a orecchio, %1 dice il prossimo nemico in vista, il più vicino per primo, con il suo colore e la strada per raggiungerlo, e %2 quello prima. I tasti numerici da %3 a %4 dicono il nemico più vicino di un colore, secondo i punti del suo simbolo: 1 rosso, 2 arancione, 3 giallo, 4 verde, 5 blu, 6 indaco, 7 viola; premuti di nuovo, il successivo di quel colore. Dopo ogni passo senti poi la strada verso il nemico scelto, finché non è sconfitto. Nessuno di questi tasti inizia una battaglia, e nemmeno Maiusc, Ctrl, Alt, Bloc Maiusc, Ins o qualsiasi altro tasto del tuo desktop o del tuo lettore di schermo.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>Questa guida si legge riga per riga con i tasti freccia; sul nome di una parte nell’elenco in cima, Invio ti porta a quella parte. Una battaglia vinta dice il nuovo livello di abilità del tuo colore; una morte dice quale nemico ti ha ucciso, la sua forza e le ultime righe della battaglia, prima che il gioco finisca. Nella sala dei caduti (%1), Su e Giù leggono un personaggio caduto dopo l’altro, Home e Fine vanno al primo e all’ultimo, e Invio legge la scheda completa.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -769,6 +868,11 @@ Le ultime righe della battaglia:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -843,24 +947,34 @@ Le ultime righe della battaglia:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 sulla tua casella: premi un tasto qualsiasi per combatterlo.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 accanto a te: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 sulla tua casella: Spazio lo combatte, un tasto freccia ti allontana.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 sulla tua casella.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1226,11 @@ Le ultime righe della battaglia:
         <source>You have no magic available.</source>
         <translation>Non hai magia disponibile.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>%1, forza %2, ti ha ucciso. Le ultime righe della battaglia: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1341,6 +1460,11 @@ Le ultime righe della battaglia:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>Continua a giocare</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1: nessuno in vista.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1417,6 +1541,19 @@ The character file is still at %4.</source>
         <translation>Impossibile archiviare il personaggio morto come %1 in %2 (%3).
 
 Il file del personaggio si trova ancora in %4.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>Hai vinto. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>Hai vinto. %1 di nuovo: la barra piena ti ha dato %n punto. %2.</numerusform>
+            <numerusform>Hai vinto. %1 di nuovo: la barra piena ti ha dato %n punti. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

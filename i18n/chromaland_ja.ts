@@ -251,10 +251,6 @@
         <translation>文字キー、数字キー、スペース、Esc、Enter、Backspace のいずれか</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>あなたのマスに敵がいるとき：その敵との戦闘を始めます。</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>バック（セレクト）</translation>
@@ -325,9 +321,96 @@
         <translation>敵の合図を切り替えます。一歩ごとに、いちばん近い敵の方向を音で示します。</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>%1 以外の任意のキー</translation>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>CapsLock</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>NumLock</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>ScrollLock</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>AltGr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>何もしません（戦闘も始まりません）。単独で押したこれらのキーは、デスクトップとスクリーンリーダーのものです。</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>見えている次の敵を近い順に伝えます（色とそこまでの道のり）。その後は一歩ごとにその敵までの道のりを伝えます。</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>ひとつ前の敵を伝えます（いちばん近い敵まで戻ります）。</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>%1～%2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>色の記号の点の数で、その色のいちばん近い敵を伝えます：1 赤、2 オレンジ、3 黄、4 緑、5 青、6 藍、7 紫。もう一度押すと、その色の次の敵を伝えます。</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>その他のキーと %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>敵があなたのマスにいるとき：その敵との戦闘を始めます。そのマスから離れる矢印キーは戦闘を始めません。</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>ヘルプを 1 行ずつ読みます。スクリーンリーダーは移動先の行を読み上げます。Ctrl か Alt と一緒に押すと、位置はそのままでページだけが動きます。</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>1 文字ずつ移動します。Ctrl と一緒なら 1 語ずつ。</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>1 ページ上または下へ移動します（スペース：下へ、Shift+スペース：上へ）。</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>行の先頭または末尾へ移動します。Ctrl と一緒ならヘルプの先頭または末尾へ。</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>これらのキーと一緒に押すと、通った部分のテキストを選択します。</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>リンクを順に移動します。先頭の一覧から各部分へ移動できます。</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>リンク上で：ヘルプのその部分へ移動し、その名前を伝えます。</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ The battle&apos;s last lines:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>yyyy年M月d日 HH:mm</translation>
     </message>
 </context>
 <context>
@@ -642,11 +730,6 @@ The battle&apos;s last lines:
         <translation>マップで %1 を押すと色の記号の表示を切り替えます。この設定は次回の起動にも引き継がれます。</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>「退却」で戦闘から抜けられますが、敵はまだあなたのマスにいます。%1 以外のキーで、そのマスにとどまったままなら、同じ敵との新しい戦闘が始まります。そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>矢印キーで 1 マスずつ移動します。マップのいちばん下の行は回復の行で、敵は決して入ってきません。マップの下のバーがいっぱいになるたびに（約 %1 秒ごと）、回復の行にいると最大体力と最大魔力のそれぞれ 10 分の 1（端数切り捨て）が回復します。このため、最大値が %2 未満のあいだは何も回復しません。</translation>
@@ -654,11 +737,6 @@ The battle&apos;s last lines:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>戦闘中とこのヘルプを開いているあいだ、バーは止まっています。</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーが %1 以外なら何であれ、その敵との戦闘が始まります。</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -684,10 +762,6 @@ The battle&apos;s last lines:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>紫色の敵がいちばん強く、赤色がいちばん弱い敵です。マップの下のバーがいっぱいになるたびに、どの敵も 1 歩動くことがあり、倒された敵は 3 回に 1 回の割合で戻ってきます。</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>マップでは 1 歩ごとに、Orca が最も近い敵とそこまでの道筋も伝えます（例：「赤色の敵：上へ 2 マス、左へ 1 マス。」）。敵がすぐそばや同じマスに来ると、どちらが動いたかにかかわらず、すぐに伝えます。同じマスにいるときは、どのキーを押しても戦闘になります。マップの下のバー（「敵が動くまでの時間」）は読み上げません。</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -755,6 +829,31 @@ The battle&apos;s last lines:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>短い音が二回鳴ったら、敵はすぐ隣にいます。合図はスクリーンリーダーの動作中はオンです。マップで %1 を押すとオンとオフが切り替わり、この設定は引き継がれます。</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーでその敵との戦闘が始まります。ただし %1、%2、敵を伝えるキー、何もしないキー（どれかはキーの一覧にあります）、そのマスから離れる矢印キーは除きます。</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>「退却」で戦闘から抜けられますが、敵はまだあなたのマスにいます。%1 など戦闘を始めるキーを押すと、同じ敵との新しい戦闘が始まります。そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>マップでは 1 歩ごとに、Orca が最も近い敵とそこまでの道筋も伝えます（例：「赤色の敵：上へ 2 マス、左へ 1 マス。」）。敵がすぐそばや同じマスに来るとすぐに伝えます。あなたが動かない間は 1 回だけです。同じマスにいるときは、%1 で戦い、矢印キーで離れます。マップの下のバー（「敵が動くまでの時間」）は読み上げません。</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>耳で敵を選ぶには、%1 で見えている次の敵を近い順に、色とそこまでの道のりとともに聞き、%2 でひとつ前の敵に戻ります。数字キー %3～%4 は、色の記号の点の数でその色のいちばん近い敵を伝えます：1 赤、2 オレンジ、3 黄、4 緑、5 青、6 藍、7 紫。もう一度押すと、その色の次の敵です。その後は一歩ごとに、選んだ敵までの道のりを、その敵を倒すまで伝えます。これらのキーでは戦闘は始まりません。Shift、Ctrl、Alt、CapsLock、Insert など、デスクトップやスクリーンリーダーのキーでも始まりません。</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>このヘルプは矢印キーで 1 行ずつ読めます。先頭の一覧にある部分の名前の上で Enter を押すと、その部分へ移動します。戦闘に勝つと、その色の新しいスキルレベルを伝えます。死んだときは、ゲームが終わる前に、倒した敵とその強さ、戦闘の最後の行を伝えます。倒れた者の殿堂（%1）では、↑と↓で倒れたキャラクターを 1 人ずつ読み、Home と End で最初と最後へ移動し、Enter で記録全体を読みます。</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -767,6 +866,11 @@ The battle&apos;s last lines:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -837,24 +941,34 @@ The battle&apos;s last lines:
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1が同じマスにいます。どのキーを押しても戦闘になります。</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1がすぐそばにいます：%2。</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1：%2。</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1があなたのマスにいます：スペースで戦い、矢印キーで離れます。</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1があなたのマスにいます。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1216,11 @@ The battle&apos;s last lines:
         <source>You have no magic available.</source>
         <translation>使える魔力が残っていない。</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>強さ %2 の%1に倒されました。戦闘の最後の行：%3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1331,6 +1450,11 @@ The battle&apos;s last lines:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>プレイを続ける</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1：見当たりません。</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1407,6 +1531,18 @@ The character file is still at %4.</source>
         <translation>死んだキャラクターを %2 に %1 として保管できませんでした（%3）。
 
 キャラクターファイルは %4 に残っています。</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>勝ちました。%1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>勝ちました。%1 からやり直し：満タンのバーで %n ポイントを得ました。%2。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -251,10 +251,6 @@
         <translation>Litera, cyfra, Spacja, Esc, Enter lub Backspace</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>Gdy na twoim polu stoi wróg: zaczyna walkę z nim.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>Wstecz (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>Włącza i wyłącza sygnał wroga: po każdym kroku dźwięk, który wskazuje najbliższego wroga.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Dowolny klawisz oprócz %1</translation>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>prawy Alt</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>←</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>→</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>Nic, nawet walki: wciśnięte same należą do twojego pulpitu i czytnika ekranu.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>Podaje następnego widocznego wroga, najbliższego najpierw: jego kolor i drogę do niego. Potem każdy krok podaje drogę do tego wroga.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>Podaje poprzedniego wroga, z powrotem do najbliższego.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>%1 do %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>Podaje najbliższego wroga danego koloru, według kropek jego symbolu koloru: 1 czerwony, 2 pomarańczowy, 3 żółty, 4 zielony, 5 niebieski, 6 indygo, 7 fioletowy. Wciśnięte ponownie: następnego w tym kolorze.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>Każdy inny klawisz, także %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>Gdy wróg stoi na twoim polu: rozpoczyna z nim walkę. Strzałka, która zabiera cię z pola, tego nie robi.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>Czytają pomoc wiersz po wierszu: czytnik ekranu czyta każdy wiersz, do którego dojdziesz. Z Ctrl lub Alt przesuwa się strona, a ty zostajesz na miejscu.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>Litera po literze; z Ctrl słowo po słowie.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>O stronę w górę lub w dół (Spacja: w dół, Shift+Spacja: w górę).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>Na początek lub koniec wiersza; z Ctrl — pomocy.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>Przytrzymany z tymi klawiszami: zaznacza tekst, przez który przechodzisz.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>Przechodzą od jednego łącza do następnego: lista na górze prowadzi do każdej części.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>Na łączu: przenosi cię do tej części pomocy, podając jej nazwę.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ Ostatnie wiersze walki:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -646,11 +734,6 @@ Ostatnie wiersze walki:
         <translation>%1 na mapie włącza i wyłącza symbole kolorów, a gra zapamiętuje wybór do następnego uruchomienia.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Odwrót kończy walkę, ale wróg wciąż stoi na twoim polu: każdy klawisz oprócz %1, po którym na nim zostajesz, zaczyna z nim nową walkę; strzałka, która zabiera cię z tego pola, nie. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>Strzałki przesuwają cię o jedno pole naraz. Dolny rząd mapy to rząd leczenia: żaden wróg nigdy tam nie wchodzi. Za każdym razem, gdy pasek pod mapą się zapełni, mniej więcej co %1 s, rząd leczenia przywraca ci jedną dziesiątą maksymalnego Życia i maksymalnej Magii, jeśli w nim stoisz, zaokrągloną w dół, więc nic, dopóki maksimum jest mniejsze niż %2.</translation>
@@ -658,11 +741,6 @@ Ostatnie wiersze walki:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>Pasek stoi w miejscu podczas walki i dopóki ta pomoc jest otwarta.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, jakikolwiek oprócz %1, zaczyna tę walkę.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -688,10 +766,6 @@ Ostatnie wiersze walki:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>Fioletowi wrogowie są najsilniejsi, czerwoni najsłabsi. Za każdym razem, gdy pasek pod mapą się zapełni, każdy wróg może zrobić jeden krok, a pokonany wróg wraca w jednym przypadku na trzy.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>Po każdym kroku na mapie Orca podaje też drogę do najbliższego wroga, na przykład „Wróg czerwony: 2 pola w górę, 1 pole w lewo.”. Wróg, który stanie obok ciebie lub na twoim polu, jest ogłaszany od razu, niezależnie od tego, kto się ruszył; na twoim polu dowolny klawisz rozpoczyna walkę. Pasek pod mapą („Czas do ruchu wrogów”) nie jest odczytywany.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -759,6 +833,31 @@ Ostatnie wiersze walki:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>Dwa szybkie stuknięcia oznaczają, że wróg stoi obok ciebie. Sygnał jest włączony, dopóki działa czytnik ekranu; %1 na mapie go włącza lub wyłącza, a gra zapamiętuje wybór.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, zaczyna tę walkę, chyba że to %1, %2, klawisz podający wrogów, klawisz, który nic nie robi (lista klawiszy mówi, które), albo strzałka, która zabiera cię z tego pola.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Odwrót kończy walkę, ale wróg wciąż stoi na twoim polu: %1 albo każdy inny klawisz, który zaczyna walki, zaczyna z nim nową; strzałka, która zabiera cię z tego pola, nie. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Po każdym kroku na mapie Orca podaje też drogę do najbliższego wroga, na przykład „Wróg czerwony: 2 pola w górę, 1 pole w lewo.”. Wróg, który stanie obok ciebie lub na twoim polu, jest ogłaszany od razu, raz, dopóki stoisz w miejscu; na twoim polu %1 rozpoczyna walkę, a strzałka odchodzi. Pasek pod mapą („Czas do ruchu wrogów”) nie jest odczytywany.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>Aby wybrać wroga na słuch, %1 podaje następnego widocznego wroga, najbliższego najpierw, z jego kolorem i drogą do niego, a %2 poprzedniego. Klawisze cyfr od %3 do %4 podają najbliższego wroga danego koloru, według kropek jego symbolu koloru: 1 czerwony, 2 pomarańczowy, 3 żółty, 4 zielony, 5 niebieski, 6 indygo, 7 fioletowy; wciśnięte ponownie — następnego w tym kolorze. Potem po każdym kroku słyszysz drogę do wybranego wroga, dopóki go nie pokonasz. Żaden z tych klawiszy nie zaczyna walki, podobnie jak Shift, Ctrl, Alt, Caps Lock, Insert ani żaden inny klawisz twojego pulpitu lub czytnika ekranu.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>Tę pomoc czyta się wiersz po wierszu strzałkami; na nazwie części w liście na górze Enter przenosi cię do tej części. Wygrana walka podaje nowy poziom umiejętności twojego koloru; śmierć podaje wroga, który cię zabił, jego siłę i ostatnie wiersze walki, zanim gra się skończy. W sali poległych (%1) strzałki w górę i w dół czytają jedną poległą postać po drugiej, Home i End przechodzą do pierwszej i ostatniej, a Enter czyta cały wpis.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -771,6 +870,11 @@ Ostatnie wiersze walki:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -849,24 +953,34 @@ Ostatnie wiersze walki:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 na twoim polu: dowolny klawisz rozpoczyna walkę.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 obok ciebie: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 na twoim polu: Spacja rozpoczyna walkę, strzałka odchodzi.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 na twoim polu.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1236,11 @@ Ostatnie wiersze walki:
         <source>You have no magic available.</source>
         <translation>Nie masz dostępnej magii.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>%1 o sile %2 zabił cię. Ostatnie wiersze walki: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1351,6 +1470,11 @@ Ostatnie wiersze walki:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>Graj dalej</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1: żadnego w zasięgu wzroku.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1427,6 +1551,20 @@ The character file is still at %4.</source>
         <translation>Nie udało się zarchiwizować martwej postaci jako %1 w %2 (%3).
 
 Plik postaci nadal jest w %4.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>Wygrałeś. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>Wygrałeś. %1 od nowa: pełny pasek dał ci %n punkt. %2.</numerusform>
+            <numerusform>Wygrałeś. %1 od nowa: pełny pasek dał ci %n punkty. %2.</numerusform>
+            <numerusform>Wygrałeś. %1 od nowa: pełny pasek dał ci %n punktów. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

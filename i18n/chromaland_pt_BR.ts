@@ -251,10 +251,6 @@
         <translation>Uma letra, um número, Espaço, Esc, Enter ou Backspace</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>Quando um inimigo está na sua casa: começa a batalha com ele.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>Voltar (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>Liga e desliga o sinal do inimigo: depois de cada passo, um som que aponta para o inimigo mais próximo.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Qualquer tecla exceto %1</translation>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>AltGr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Seta para a esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Seta para a direita</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>Nada, nem mesmo uma batalha: sozinhas, são as teclas da sua área de trabalho e do seu leitor de tela.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>Diz o próximo inimigo à vista, o mais próximo primeiro: sua cor e o caminho até ele. Depois, cada passo diz o caminho até esse inimigo.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>Diz o inimigo anterior, voltando ao mais próximo.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>Diz o inimigo mais próximo de uma cor, pelos pontos do seu símbolo de cor: 1 vermelho, 2 laranja, 3 amarelo, 4 verde, 5 azul, 6 anil, 7 violeta. Pressionada de novo: o próximo dessa cor.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>Qualquer outra tecla, e %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>Enquanto um inimigo estiver na sua casa: começa a batalha com ele. Uma seta que tira você da casa não começa.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>Leem a ajuda linha por linha: um leitor de tela lê cada linha a que você chega. Com Ctrl ou Alt, a página se move e você fica onde está.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>Letra por letra; com Ctrl, palavra por palavra.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>Uma página para cima ou para baixo (Espaço: para baixo, Shift+Espaço: para cima).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>Para o início ou o fim da linha; com Ctrl, da ajuda.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>Junto com essas teclas: seleciona o texto por onde você passa.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>Passam de um link ao próximo: a lista do início leva a cada parte.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>Em um link: leva você àquela parte da ajuda, anunciada pelo nome.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ As últimas linhas da batalha:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -644,11 +732,6 @@ As últimas linhas da batalha:
         <translation>%1 no mapa liga e desliga os símbolos de cor, e o jogo guarda a escolha para a próxima vez.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: qualquer tecla exceto %1 que deixe você ali começa uma nova batalha com ele; uma seta que tire você da casa, não. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>As setas movem você uma casa por vez. A linha de baixo do mapa é a linha de cura: nenhum inimigo entra nela. Cada vez que a barra embaixo do mapa fica cheia, mais ou menos a cada %1 segundos, ficar na linha de cura devolve a você um décimo da sua Vida máxima e da sua Magia máxima, arredondado para baixo, ou seja, nada enquanto um máximo for menor que %2.</translation>
@@ -656,11 +739,6 @@ As últimas linhas da batalha:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>A barra fica parada durante uma batalha e enquanto esta ajuda está aberta.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa, seja qual for exceto %1, começa essa batalha.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -686,10 +764,6 @@ As últimas linhas da batalha:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>Os inimigos violeta são os mais fortes; os vermelhos, os mais fracos. Cada vez que a barra embaixo do mapa fica cheia, cada inimigo pode dar um passo, e um inimigo derrotado volta uma vez em cada três.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>Depois de cada passo no mapa, o Orca também informa o caminho até o inimigo mais próximo, por exemplo “Inimigo vermelho: 2 casas para cima, 1 casa à esquerda.” Um inimigo que chega ao seu lado ou à sua casa é anunciado na hora, não importa quem se moveu; na sua casa, qualquer tecla começa a batalha. A barra embaixo do mapa (“Tempo até os inimigos andarem”) não é lida.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -757,6 +831,31 @@ As últimas linhas da batalha:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>Duas batidas rápidas significam que o inimigo está ao seu lado. O sinal fica ligado enquanto um leitor de tela funciona; %1 no mapa o liga ou desliga, e o jogo guarda a escolha.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa começa essa batalha, a menos que seja %1, %2, uma tecla que informa os inimigos, uma tecla que não faz nada (a lista de teclas diz quais) ou uma seta que tire você da casa.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: %1, ou qualquer outra tecla que comece batalhas, começa uma nova com ele; uma seta que tire você da casa, não. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Depois de cada passo no mapa, o Orca também informa o caminho até o inimigo mais próximo, por exemplo “Inimigo vermelho: 2 casas para cima, 1 casa à esquerda.” Um inimigo que chega ao seu lado ou à sua casa é anunciado na hora, uma só vez enquanto você fica parado; na sua casa, %1 luta com ele e uma seta afasta você. A barra embaixo do mapa (“Tempo até os inimigos andarem”) não é lida.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>Para escolher um inimigo de ouvido, %1 diz o próximo inimigo à vista, o mais próximo primeiro, com sua cor e o caminho até ele, e %2 o anterior. As teclas numéricas de %3 a %4 dizem o inimigo mais próximo de uma cor, pelos pontos do seu símbolo de cor: 1 vermelho, 2 laranja, 3 amarelo, 4 verde, 5 azul, 6 anil, 7 violeta; pressionadas de novo, o próximo dessa cor. Depois de cada passo você ouve o caminho até o inimigo escolhido, até derrotá-lo. Nenhuma dessas teclas começa uma batalha, nem Shift, Ctrl, Alt, Caps Lock, Insert ou qualquer outra tecla da sua área de trabalho ou do seu leitor de tela.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>Esta ajuda é lida linha por linha com as setas; no nome de uma parte na lista do início, Enter leva você a essa parte. Uma batalha vencida diz o novo nível de habilidade da sua cor; uma morte diz qual inimigo matou você, a força dele e as últimas linhas da batalha, antes de o jogo terminar. No salão dos caídos (%1), as setas para cima e para baixo leem um personagem caído depois do outro, Home e End vão ao primeiro e ao último, e Enter lê o registro completo.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -769,6 +868,11 @@ As últimas linhas da batalha:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -843,24 +947,34 @@ As últimas linhas da batalha:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 na sua casa: pressione qualquer tecla para lutar contra ele.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 ao seu lado: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 na sua casa: Espaço luta com ele, uma seta afasta você.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 na sua casa.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1112,6 +1226,11 @@ As últimas linhas da batalha:
         <source>You have no magic available.</source>
         <translation>Você não tem magia disponível.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>%1, de força %2, matou você. As últimas linhas da batalha: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1341,6 +1460,11 @@ As últimas linhas da batalha:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>Continuar jogando</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1: nenhum à vista.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1417,6 +1541,19 @@ The character file is still at %4.</source>
         <translation>Não foi possível arquivar o personagem morto como %1 em %2 (%3).
 
 O arquivo do personagem continua em %4.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>Você venceu. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>Você venceu. %1 de novo: a barra cheia deu a você %n ponto. %2.</numerusform>
+            <numerusform>Você venceu. %1 de novo: a barra cheia deu a você %n pontos. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

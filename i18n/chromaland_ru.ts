@@ -251,10 +251,6 @@
         <translation>Буква, цифра, Пробел, Esc, Enter или Backspace</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>Если на твоей клетке стоит враг: начинает бой с ним.</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>Назад (Select)</translation>
@@ -325,9 +321,96 @@
         <translation>Включает и выключает сигнал врага: после каждого шага звук указывает на ближайшего врага.</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Любая клавиша, кроме %1</translation>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>Caps Lock</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>Num Lock</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>Scroll Lock</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>AltGr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Влево</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Вправо</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>Ничего, даже боя: сами по себе это клавиши рабочего стола и программы экранного доступа.</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>Называет следующего видимого врага, начиная с ближайшего: его цвет и путь к нему. Затем каждый шаг называет путь к этому врагу.</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>Называет предыдущего врага, обратно к ближайшему.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>от %1 до %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>Называет ближайшего врага одного цвета по числу точек его цветового значка: 1 красный, 2 оранжевый, 3 жёлтый, 4 зелёный, 5 синий, 6 индиго, 7 фиолетовый. Повторное нажатие: следующего врага этого цвета.</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>Любая другая клавиша, а также %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>Пока враг стоит на твоей клетке: начинает бой с ним. Стрелка, уводящая тебя с клетки, бой не начинает.</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>Чтение справки по строкам: программа экранного доступа читает каждую строку, до которой ты дошёл. С Ctrl или Alt сдвигается страница, а ты остаёшься на месте.</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>По буквам; с Ctrl — по словам.</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>На страницу вверх или вниз (Пробел — вниз, Shift+Пробел — вверх).</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>В начало или конец строки; с Ctrl — справки.</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>Вместе с этими клавишами: выделяет пройденный текст.</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>Переход от одной ссылки к следующей: список в начале ведёт к каждому разделу.</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>На ссылке: переводит к этому разделу справки и называет его.</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ The battle&apos;s last lines:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>d MMMM yyyy, HH:mm</translation>
     </message>
 </context>
 <context>
@@ -646,11 +734,6 @@ The battle&apos;s last lines:
         <translation>%1 на карте включает и выключает цветовые значки, и игра запоминает выбор до следующего запуска.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Отход выводит из боя, но враг всё ещё на твоей клетке: любая клавиша, кроме %1, после которой ты остаёшься на ней, начинает с ним новый бой; стрелка, которая уводит тебя с клетки, — нет. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>Клавиши-стрелки двигают тебя на одну клетку. Нижний ряд карты — целебный ряд: туда не заходит ни один враг. Каждый раз, когда заполняется полоса под картой, примерно раз в %1 с, целебный ряд возвращает тебе, пока ты в нём стоишь, десятую часть максимального Здоровья и максимальной Магии с округлением вниз, то есть ничего, пока максимум меньше %2.</translation>
@@ -658,11 +741,6 @@ The battle&apos;s last lines:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>Полоса стоит на месте во время боя и пока открыта эта справка.</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, любая, кроме %1, начинает этот бой.</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -688,10 +766,6 @@ The battle&apos;s last lines:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>Фиолетовые враги — самые сильные, красные — самые слабые. Каждый раз, когда заполняется полоса под картой, каждый враг может сделать один шаг, а побеждённый враг возвращается в одном случае из трёх.</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>После каждого шага по карте Orca также сообщает путь к ближайшему врагу, например «Красный враг: 2 клетки вверх, 1 клетка влево.». О враге, который оказался рядом с тобой или на твоей клетке, сообщается сразу, кто бы ни сделал ход; если он на твоей клетке, любая клавиша начинает бой. Полоса под картой («Время до хода врагов») не зачитывается.</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -759,6 +833,31 @@ The battle&apos;s last lines:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>Два быстрых стука означают, что враг рядом с тобой. Сигнал включён, пока работает программа чтения с экрана; %1 на карте включает и выключает его, и игра запоминает выбор.</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, начинает этот бой, если это не %1, не %2, не клавиша, называющая врагов, не клавиша, которая ничего не делает (список клавиш говорит, какие), и не стрелка, которая уводит тебя с клетки.</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>Отход выводит из боя, но враг всё ещё на твоей клетке: %1 или любая другая клавиша, начинающая бои, начинает с ним новый; стрелка, которая уводит тебя с клетки, — нет. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>После каждого шага по карте Orca также сообщает путь к ближайшему врагу, например «Красный враг: 2 клетки вверх, 1 клетка влево.». О враге, который оказался рядом с тобой или на твоей клетке, сообщается сразу, один раз, пока ты стоишь на месте; если он на твоей клетке, %1 начинает бой, а стрелка уводит прочь. Полоса под картой («Время до хода врагов») не зачитывается.</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>Чтобы выбрать врага на слух, %1 называет следующего видимого врага, начиная с ближайшего, с его цветом и путём к нему, а %2 — предыдущего. Цифровые клавиши от %3 до %4 называют ближайшего врага одного цвета по числу точек его цветового значка: 1 красный, 2 оранжевый, 3 жёлтый, 4 зелёный, 5 синий, 6 индиго, 7 фиолетовый; при повторном нажатии — следующего врага этого цвета. После каждого шага ты затем слышишь путь к выбранному врагу, пока он не побеждён. Ни одна из этих клавиш не начинает бой, как и Shift, Ctrl, Alt, Caps Lock, Insert и любая другая клавиша рабочего стола или программы экранного доступа.</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>Эта справка читается по строкам клавишами со стрелками; на названии раздела в списке в начале Enter переводит к этому разделу. Выигранный бой называет новый уровень навыка твоего цвета; смерть называет врага, который тебя убил, его силу и последние строки боя, прежде чем игра закончится. В зале павших (%1) Вверх и Вниз читают одного павшего персонажа за другим, Home и End переходят к первому и последнему, а Enter читает запись целиком.</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -771,6 +870,11 @@ The battle&apos;s last lines:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>. </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -849,24 +953,34 @@ The battle&apos;s last lines:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1 на твоей клетке: любая клавиша начинает бой.</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1 рядом с тобой: %2.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1: %2.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1 на твоей клетке: Пробел — бой, стрелка — уйти.</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1 на твоей клетке.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1236,11 @@ The battle&apos;s last lines:
         <source>You have no magic available.</source>
         <translation>У тебя не осталось магии.</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>%1 с силой %2 убил тебя. Последние строки боя: %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1351,6 +1470,11 @@ The battle&apos;s last lines:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>Играть дальше</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1: ни одного не видно.</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1427,6 +1551,20 @@ The character file is still at %4.</source>
         <translation>Не удалось заархивировать погибшего персонажа под именем %1 в папку %2 (%3).
 
 Файл персонажа по-прежнему находится в %4.</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>Ты победил. %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>Ты победил. %1 снова: полная полоса дала тебе %n очко. %2.</numerusform>
+            <numerusform>Ты победил. %1 снова: полная полоса дала тебе %n очка. %2.</numerusform>
+            <numerusform>Ты победил. %1 снова: полная полоса дала тебе %n очков. %2.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

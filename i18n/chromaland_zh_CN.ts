@@ -251,10 +251,6 @@
         <translation>字母键、数字键、空格、Esc、回车或退格</translation>
     </message>
     <message>
-        <source>While an enemy stands on your square: starts its battle.</source>
-        <translation>有敌人站在你所在的格子上时：开始与它的战斗。</translation>
-    </message>
-    <message>
         <source>Back (Select)</source>
         <extracomment>A game controller&apos;s Back button (Select, View, Share or &quot;-&quot; on some controllers).</extracomment>
         <translation>返回键（Select）</translation>
@@ -325,9 +321,96 @@
         <translation>打开或关闭敌人提示音：每走一步，用声音指出最近的敌人。</translation>
     </message>
     <message>
-        <source>Any key but %1</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>除 %1 以外的任意键</translation>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Caps Lock</source>
+        <translation>大写锁定</translation>
+    </message>
+    <message>
+        <source>Num Lock</source>
+        <translation>数字锁定</translation>
+    </message>
+    <message>
+        <source>Scroll Lock</source>
+        <translation>滚动锁定</translation>
+    </message>
+    <message>
+        <source>AltGr</source>
+        <extracomment>The key right of the space bar that types a keyboard&apos;s third letters.</extracomment>
+        <translation>AltGr</translation>
+    </message>
+    <message>
+        <source>Super</source>
+        <extracomment>The key with the desktop&apos;s or the system&apos;s logo.</extracomment>
+        <translation>Super</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Nothing at all, not even a battle: alone, they are your desktop&apos;s and your screen reader&apos;s keys.</source>
+        <translation>什么也不做，也不会开始战斗：单独按下时，它们是桌面和屏幕阅读器的按键。</translation>
+    </message>
+    <message>
+        <source>Tells the next enemy you can see, nearest first: its colour and the way to it. Each step you take then tells the way to that enemy.</source>
+        <translation>报出下一个可见的敌人，从最近的开始：它的颜色和通往它的路。之后每走一步都会报出到这个敌人的路。</translation>
+    </message>
+    <message>
+        <source>Tells the enemy before it, back to the nearest.</source>
+        <translation>报出前一个敌人，一直回到最近的那个。</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>%1 and %2 are the first and the last of the number keys, 1 and 7.</extracomment>
+        <translation>%1 到 %2</translation>
+    </message>
+    <message>
+        <source>Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next one of that colour.</source>
+        <translation>按颜色符号的点数报出该颜色最近的敌人：1 红、2 橙、3 黄、4 绿、5 蓝、6 靛、7 紫。再按一次：该颜色的下一个。</translation>
+    </message>
+    <message>
+        <source>Any other key, and %1</source>
+        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
+        <translation>任何其他键，以及 %1</translation>
+    </message>
+    <message>
+        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
+        <translation>当有敌人站在你的格子上时：开始与它的战斗。让你离开该格的方向键不会。</translation>
+    </message>
+    <message>
+        <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
+        <translation>逐行阅读帮助：屏幕阅读器会朗读你到达的每一行。按住 Ctrl 或 Alt 时，页面移动而你停在原处。</translation>
+    </message>
+    <message>
+        <source>Go letter by letter; with Ctrl, word by word.</source>
+        <translation>逐字移动；按住 Ctrl 时逐词移动。</translation>
+    </message>
+    <message>
+        <source>Go a page up or down (Space: down, Shift+Space: up).</source>
+        <translation>向上或向下翻一页（空格：向下，Shift+空格：向上）。</translation>
+    </message>
+    <message>
+        <source>Go to the start or the end of the line; with Ctrl, of the help.</source>
+        <translation>移到行首或行尾；按住 Ctrl 时移到帮助的开头或结尾。</translation>
+    </message>
+    <message>
+        <source>Held with those keys: selects the text you go over.</source>
+        <translation>与这些键同时按住：选中你经过的文字。</translation>
+    </message>
+    <message>
+        <source>Go from one link to the next: the list at the top links to each part.</source>
+        <translation>在链接之间移动：开头的列表链接到每个部分。</translation>
+    </message>
+    <message>
+        <source>On a link: takes you to that part of the help, told by its name.</source>
+        <translation>在链接上：带你到帮助的该部分，并报出它的名称。</translation>
     </message>
 </context>
 <context>
@@ -426,6 +509,11 @@ The battle&apos;s last lines:
         <source>%1: %2</source>
         <extracomment>A cell of the hall of the fallen as a screen reader says it: %1 the column (&quot;Points earned&quot;), %2 the cell.</extracomment>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy, HH:mm</source>
+        <extracomment>The date and time of a death, as a date format of Qt: d the day, MMMM the month&apos;s name, yyyy the year, HH:mm the time; quote other letters (&apos;de&apos;). The month&apos;s name keeps the date from reading two ways.</extracomment>
+        <translation>yyyy年M月d日 HH:mm</translation>
     </message>
 </context>
 <context>
@@ -642,11 +730,6 @@ The battle&apos;s last lines:
         <translation>在地图上按 %1 可打开或关闭颜色符号，游戏会为下次启动记住这一选择。</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: any key but %1 that leaves you there starts a new battle with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>“撤退”会离开战斗，但敌人仍在你所在的格子上：除 %1 外，任何让你留在那一格的键都会与它开始一场新的战斗；让你离开这一格的方向键则不会。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
-    </message>
-    <message>
         <source>The arrow keys move you one square at a time. The bottom row of the map is the healing row: no enemy ever goes there. Each time the bar under the map fills, about every %1 seconds, standing in the healing row gives you back a tenth of your maximum Health and of your maximum Magic, rounded down, so nothing while a maximum is below %2.</source>
         <extracomment>%1 is a number of seconds, such as 1.7, written as the language writes numbers; %2 is the smallest maximum of which a tenth, rounded down, is 1 or more.</extracomment>
         <translation>方向键每次让你移动一格。地图最下面一行是治疗行：任何敌人都不会去那里。地图下方的进度条每填满一次（大约每 %1 秒），站在治疗行就会恢复你生命上限和魔力上限的十分之一（向下取整），因此上限低于 %2 时什么也不会恢复。</translation>
@@ -654,11 +737,6 @@ The battle&apos;s last lines:
     <message>
         <source>The bar stands still during a battle and while this help is open.</source>
         <translation>战斗中以及本帮助打开时，进度条会停止。</translation>
-    </message>
-    <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map, whatever it is but %1, starts that battle.</source>
-        <extracomment>%1 is the help&apos;s key (F1).</extracomment>
-        <translation>敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键，只要不是 %1，无论是什么都会开始这场战斗。</translation>
     </message>
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
@@ -684,10 +762,6 @@ The battle&apos;s last lines:
     <message>
         <source>Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, each enemy may take one step, and a defeated enemy comes back one time in three.</source>
         <translation>紫色敌人最强，红色最弱。进度条每填满一次，每个敌人可能走一步，被击败的敌人有三分之一的机会回来。</translation>
-    </message>
-    <message>
-        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, whoever moved; on your square, any key fights it. The enemy clock&apos;s bar under the map is not read out.</source>
-        <translation>在地图上每走一步，Orca 还会报出最近的敌人以及到它的路线，例如“红色敌人：向上 2 格、向左 1 格。”。敌人来到你旁边或你所在的格子时，无论是谁移动的，都会立即报出；敌人在你的格子上时，按任意键即可与它战斗。地图下方的进度条（“距敌人移动的时间”）不会被朗读。</translation>
     </message>
     <message>
         <source>Shows the colour symbols on the map, and keeps them on.</source>
@@ -755,6 +829,31 @@ The battle&apos;s last lines:
         <extracomment>%1 is the name of the key, such as F5.</extracomment>
         <translation>两声快速的敲击表示敌人就在你身旁。屏幕阅读器运行时提示音是开启的；在地图上按 %1 可以打开或关闭它，游戏会记住你的选择。</translation>
     </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
+        <translation>敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键会开始这场战斗，除非它是 %1、%2、报出敌人的键、什么也不做的键（按键列表里写明是哪些），或让你离开这一格的方向键。</translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>“撤退”会离开战斗，但敌人仍在你所在的格子上：%1 或任何其他会开始战斗的键，都会与它开始一场新的战斗；让你离开这一格的方向键则不会。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
+    </message>
+    <message>
+        <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
+        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
+        <translation>在地图上每走一步，Orca 还会报出最近的敌人以及到它的路线，例如“红色敌人：向上 2 格、向左 1 格。”。敌人来到你旁边或你所在的格子时会立即报出，你站着不动时只报一次；敌人在你的格子上时，按 %1 与它战斗，按方向键走开。地图下方的进度条（“距敌人移动的时间”）不会被朗读。</translation>
+    </message>
+    <message>
+        <source>To choose an enemy by ear, %1 tells the next enemy you can see, nearest first, with its colour and the way to it, and %2 the one before. The number keys %3 to %4 tell the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet; pressed again, the next one of that colour. After each step you are then told the way to the enemy you chose, until it is beaten. None of these keys starts a battle, nor does Shift, Ctrl, Alt, Caps Lock, Insert or any other key that belongs to your desktop or your screen reader.</source>
+        <extracomment>%1 and %2 are keys (PgDown, PgUp); %3 and %4 the first and the last number key (1, 7).</extracomment>
+        <translation>要凭听觉选择敌人：%1 报出下一个可见的敌人，从最近的开始，包括它的颜色和到它的路；%2 报出前一个。数字键 %3 到 %4 按颜色符号的点数报出该颜色最近的敌人：1 红、2 橙、3 黄、4 绿、5 蓝、6 靛、7 紫；再按一次，报出该颜色的下一个。之后每走一步，你都会听到到所选敌人的路，直到它被击败。这些键都不会开始战斗，Shift、Ctrl、Alt、大写锁定、Insert 以及任何属于桌面或屏幕阅读器的键也不会。</translation>
+    </message>
+    <message>
+        <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
+        <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
+        <translation>本帮助可以用方向键逐行阅读；在开头列表中某一部分的名称上按回车，即可跳到该部分。赢得战斗时会报出你那种颜色的新技能等级；死亡时，在游戏结束前会报出杀死你的敌人、它的力量和战斗的最后几行。在阵亡者名人堂（%1）中，上和下逐个朗读阵亡的角色，Home 和 End 跳到第一个和最后一个，回车朗读完整记录。</translation>
+    </message>
 </context>
 <context>
     <name>LabelAccessible</name>
@@ -767,6 +866,11 @@ The battle&apos;s last lines:
         <source>. </source>
         <extracomment>Between the values told after a battle&apos;s line or a spent point, as in &quot;Your health: 8. Your magic: 10&quot;.</extracomment>
         <translation>。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>A line read as a sentence, e.g. &quot;You miss by -2.&quot; after &quot;You miss by -2&quot;; use your language&apos;s full stop.</extracomment>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -837,24 +941,34 @@ The battle&apos;s last lines:
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>%1 on your square: any key fights it.</source>
-        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square; the next key starts the battle.</extracomment>
-        <translation>%1就在你的格子上：按任意键与它战斗。</translation>
-    </message>
-    <message>
         <source>%1 beside you: %2.</source>
         <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands next to the player, the way %2 (&quot;1 up&quot;).</extracomment>
         <translation>%1就在你旁边：%2。</translation>
     </message>
     <message>
         <source>%1: %2.</source>
-        <extracomment>The nearest enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) and the way to it (%2, e.g. &quot;2 up, 1 right&quot;), told after each step.</extracomment>
         <translation>%1：%2。</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>The map&apos;s square (%1, &quot;World map: Column 1, row 22&quot;) and the way to the nearest enemy (%2, &quot;Red enemy: 3 up.&quot;).</extracomment>
         <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>%1 on your square: Space fights it, an arrow key steps away.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) has come onto the player&apos;s square; Space starts the battle.</extracomment>
+        <translation>%1在你的格子上：空格与它战斗，方向键走开。</translation>
+    </message>
+    <message>
+        <source>%1 on your square.</source>
+        <extracomment>An enemy (%1, e.g. &quot;Green enemy&quot;) stands on the player&apos;s square, told after the player&apos;s step.</extracomment>
+        <translation>%1在你的格子上。</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>The map&apos;s square alone (%1, &quot;World map: Column 1, row 22&quot;), before the enemies have moved.</extracomment>
+        <translation>%1。</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1216,11 @@ The battle&apos;s last lines:
         <source>You have no magic available.</source>
         <translation>你没有可用的魔力。</translation>
     </message>
+    <message>
+        <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
+        <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
+        <translation>力量为 %2 的%1杀死了你。战斗的最后几行：%3</translation>
+    </message>
 </context>
 <context>
     <name>frmMainGameWindow</name>
@@ -1331,6 +1450,11 @@ The battle&apos;s last lines:
         <extracomment>The answer to &quot;Save and quit?&quot; that goes back to the game.</extracomment>
         <translation>继续游戏</translation>
     </message>
+    <message>
+        <source>%1: none in sight.</source>
+        <extracomment>Told when the player asks for an enemy of a colour that is nowhere on the map; %1 is e.g. &quot;Red enemy&quot;.</extracomment>
+        <translation>%1：视野内没有。</translation>
+    </message>
 </context>
 <context>
     <name>frmSplash</name>
@@ -1407,6 +1531,18 @@ The character file is still at %4.</source>
         <translation>无法将死去的角色以 %1 为文件名归档到 %2 中（%3）。
 
 角色文件仍在 %4。</translation>
+    </message>
+    <message>
+        <source>You won. %1.</source>
+        <extracomment>Told by a screen reader when a battle is won; %1 is the colour&apos;s skill as the panel shows it now, e.g. &quot;Red skill: level 3 of 18&quot;.</extracomment>
+        <translation>你赢了。%1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>You won. %1 again: the full bar gave you %n points. %2.</source>
+        <extracomment>Told when a won battle fills a skill bar: %1 is the skill (&quot;Red skill: level 1 of 18&quot;), %n the points it gave, %2 the points there are now (&quot;Points: 4&quot;).</extracomment>
+        <translation>
+            <numerusform>你赢了。%1，重新开始：满格的技能条给了你 %n 点。%2。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
