@@ -3,10 +3,13 @@ from what Orca has spoken (the speech lines of its log, ORCA_LOG, as
 orcalog.py writes it), never from the accessibility bus or the screen.
 It presses a key about every half second, as a player who listens first.
 
-    python3 -m chromaland_e2e.playbyear game       from the title: reach an enemy, win the battle,
-                            spend a point, heal in the healing row, open and
-                            close the help, read the panels by flat review,
-                            and quit with Alt+F4
+    python3 -m chromaland_e2e.playbyear game       from the title: ask for enemies (PgDown, PgUp,
+                            1 for the nearest red), reach one, retreat, press
+                            Shift, Ctrl and Insert on its square (no battle),
+                            fight it again and win (the win told), spend a
+                            point, heal in the healing row, read the help line
+                            by line and go to its advice, read the panels by
+                            flat review, and quit with Alt+F4
     python3 -m chromaland_e2e.playbyear restart    from the title again: back on the map
 
 Prints each step with what Orca said to it, and the seconds from the key
@@ -98,6 +101,18 @@ class Player:
     WAY = re.compile(r"(\w+) enemy(?: beside you)?: ((?:\d+ (?:up|down|left|right)(?:, )?)+)\.")
     ON_SQUARE = re.compile(r"(\w+) enemy on your square")
     BATTLE = re.compile(r"Battle Control|Attack push button")
+    TOLD = re.compile(r"notification (?:\w+ enemy(?: beside you)?: (?:\d+ (?:up|down|left|right)(?:, )?)+\.|"
+                      r"\w+ enemy on your square\.|\w+ enemy: none in sight\.|No one else in sight\.)")
+
+    def choose(self):
+        """Asks for enemies by ear: PgDown twice, PgUp once, each told with
+        its colour and way, and 1 for the nearest red, whose way each step
+        then tells."""
+        for key in ("Next", "Next", "Prior", "1"):
+            press(key)
+            if not self.hear(self.TOLD, "the enemy %s asked for" % key):
+                return False
+        return True
 
     def chase(self):
         """Walks to the nearest enemy by the ways Orca tells after each
@@ -156,10 +171,30 @@ class Player:
         self.failed.append("a battle within %d s" % CHASE_LIMIT)
         return False
 
+    def quiet_keys(self):
+        """Leaves the battle at once by Retreat: the enemy is still on the
+        square, which is told with the keys that fight it. Shift, Ctrl and
+        Insert (Orca's key) then start no battle. Returns whether they did
+        not; the enemy may step away meanwhile, and the chase goes on."""
+        press("alt+r")
+        if not self.hear(r"on your square: Space fights it, an arrow key steps away", "the enemy still on my square"):
+            return False
+        self.speech.forget()
+        for key in ("shift", "ctrl", "Insert"):
+            press(key)
+        time.sleep(2)
+        fought = [s for s in self.speech.new() if self.BATTLE.search(s)]
+        if fought:
+            self.failed.append("no battle on Shift, Ctrl and Insert")
+            log("FAILED: a battle on Shift, Ctrl or Insert: %r" % fought)
+            return False
+        log("no battle on Shift, Ctrl and Insert")
+        return True
+
     def battle(self):
         """Attacks until Orca tells the enemy's health as DEAD, each key
         after the answer to the one before; then leaves by Retreat, where
-        the focus has gone."""
+        the focus has gone, and hears the win told."""
         since = self.battle_from
         dead = lambda: any("Enemy health: DEAD" in s for s in self.speech.said[since:])
         for _ in range(20):
@@ -181,8 +216,17 @@ class Player:
             if not self.hear(r"Retreat push button", "the focus on Retreat"):
                 return False
         log("heard the focus on Retreat")
+        left = len(self.speech.said)
         press("space")
-        back = self.hear(r"World map: Column", "the map again")
+        # The win and the map, in either order.
+        if not self.hear(r"notification You won\. \w+ skill: level \d+ of 18", "the win told"):
+            return False
+        back = next((re.search(r"World map: Column", s) for s in self.speech.said[left:]
+                     if re.search(r"World map: Column", s)), None)
+        if back:
+            log("heard the map again: %r" % back.string)
+        else:
+            back = self.hear(r"World map: Column", "the map again")
         # A defeated enemy may come back where it fell, on the player's
         # square: the next key other than a step away would fight it.
         if back and self.ON_SQUARE.search(back.string):
@@ -234,8 +278,20 @@ class Player:
         return bool(self.hear(r"notification (?:Health|Magic): \d+", "the healing", 15))
 
     def help(self):
+        """Reads the help's first lines one by one, goes to the advice from
+        the list of parts at its top, and reads its first line."""
         press("F1")
         if not self.hear(r"Chromaland Help", "the help"):
+            return False
+        for part in ("Playing", "The battle", "Advice for a new character"):
+            press("Down")
+            if not self.hear(r"^%s$" % part, "the help's line %r" % part):
+                return False
+        press("Return")
+        if not self.hear(r"notification Advice for a new character", "the advice reached"):
+            return False
+        press("Down")
+        if not self.hear(r"^A new character beats the weakest red enemy", "the advice's first line"):
             return False
         press("Escape")
         return self.back_on_map("the map after the help")
@@ -270,6 +326,11 @@ class Player:
         if any("enemy" in l or "Strength: Strength" in l for l in panels):
             self.failed.append("the panels in flat review without enemies or a caption said twice")
             return False
+        # The map is no "image", and the clock's caption no line of its own
+        # with no value.
+        if any(l.endswith(" image") or l.strip() == "Time to enemy moves:" for l in lines):
+            self.failed.append("flat review without \"image\" and without the clock's caption alone")
+            return False
         log("heard the panels in flat review")
         return True
 
@@ -277,9 +338,11 @@ class Player:
         started = self.title()
         if started is None or not self.hear(r"World map: Column", "the map"):
             return
-        if not self.chase():
+        if not self.choose() or not self.chase():
             return
         log("first battle after %.1f s" % (time.monotonic() - started))
+        if not self.quiet_keys() or not self.chase():
+            return
         if not self.battle():
             return
         for step in (self.spend, self.heal, self.help, self.review):

@@ -332,9 +332,13 @@ class Reader:
         world = find(frame, prefix="World map")
         self.check(world is not None and text_of(world) == "Column 21, row 21",
                    "the map's text gives the player's square", text_of(world) if world else "none")
-        self.check(world is not None and re.match(r"World map: Column 21, row 21\. "
-                                                  r"(\w+ enemy[:a-z ]*: .*\.|No one else in sight\.)$", world.name),
+        # Before the enemies' first step the square alone.
+        self.check(world is not None and re.match(r"World map: Column 21, row 21\.( "
+                                                  r"(\w+ enemy[:a-z ]*: .*\.|No one else in sight\.))?$", world.name),
                    "the map's name gives the way to the nearest enemy after the square", world.name if world else "")
+        self.check(world is not None and world.getRoleName() == "animation",
+                   "the map reads as an animation, whose role a reader does not say after each step",
+                   world.getRoleName() if world else "none")
 
         start = time.monotonic()
         keys("Down")
@@ -404,6 +408,29 @@ class Reader:
         log("a paragraph's attributes: %r" % (body,))
         self.check(heading.get("weight") == "bold" and float(heading.get("size", 0)) > float(body.get("size", 0)),
                    "a heading is bold and larger than a paragraph in the text's attributes", (heading, body))
+        self.line_by_line(page, lines)
+
+    def line_by_line(self, page, lines):
+        """A text read line by line, not a label: a caret at its top that
+        Down moves a line at a time, and Return on a part's name in the
+        list at the top takes the caret to that part's heading."""
+        text = page.queryText()
+        whole = text.getText(0, -1)
+
+        def caret_line():
+            return text.getTextAtOffset(text.caretOffset, pyatspi.TEXT_BOUNDARY_LINE_START)[0].strip()
+        self.check(page.getRoleName() != "label", "the page is a text to read, not a label", page.getRoleName())
+        self.check(text.caretOffset == 0, "the caret starts at the page's top", text.caretOffset)
+        keys("Down")
+        self.wait_for(lambda: text.caretOffset > 0, 5)
+        self.check(caret_line() == lines[1].strip(), "Down takes the caret to the line of the first part's name",
+                   caret_line())
+        third = lines[3].strip()
+        heading_at = whole.index("\n" + third + "\n", whole.index(third) + len(third)) + 1
+        keys("Down", "Down", "Return")
+        self.wait_for(lambda: text.caretOffset == heading_at, 5)
+        self.check(text.caretOffset == heading_at and caret_line() == third,
+                   "Return on the third part's name takes the caret to its heading", (text.caretOffset, caret_line()))
 
     def idle(self, seconds):
         """Counts what the game sends while nobody does anything."""

@@ -131,6 +131,11 @@ class ScreenReader(Scenario):
         orca.awaits(self.game.help_title, 20)
         self.assertEqual(bus.read("help", self.game.help_title), 0,
                          "the screen reader's checks of the help failed (see above)")
+        # The reader's client took the caret down the list of parts to the
+        # third, the advice, and followed it there: Orca tells its name.
+        advice = "Advice for a new character"
+        orca.awaits("notification " + (advice if language == "en" else translation_of(language, "HelpPage", advice)),
+                    20)
         self.game.keys(help_window, "Escape")
         self.game.await_hidden(help_window, 5, "the help (after Escape)")
         if not wait_until(lambda: orca.count(square) > before, 20, 0.1):
@@ -150,8 +155,10 @@ class ScreenReader(Scenario):
 
     def test_screen_reader_hall(self):
         """F3 on the title opens the hall of the fallen; Orca speaks its
-        name, and a Down to the second row speaks that row's cells, each
-        with its column's name."""
+        name and the first row, a Down to the second row speaks that row's
+        cells, each with its column's name, End and Home the last and the
+        first row, and Return the whole record with the battle's last
+        lines. Dates name their month."""
         bus = self.start_bus()
         orca = bus.orca
         folder = self.game.new_folder("reader-hall")
@@ -161,6 +168,8 @@ class ScreenReader(Scenario):
         self.game.keys(title, "F3")
         hall = self.game.window("hall", 10)
         orca.awaits(self.game.hall_title, 20)
+        # The best first: 50 points earned, killed by an indigo enemy.
+        orca.awaits("Killed by: Indigo enemy, strength 144", 20)
         before = len(orca.speech())
         self.game.keys(hall, "Down")
         # The second row: 16 points earned, killed by an orange enemy.
@@ -172,9 +181,42 @@ class ScreenReader(Scenario):
         spoken = " ".join(said)
         for heading in ("Points earned", "Killed by"):
             self.assertIn(heading, spoken, "Orca read the row without its column names: %s" % said)
+        self.assertRegex(spoken, r"Died: \d+ November 2026, \d\d:\d\d", "the date does not name its month")
+        self.game.keys(hall, "End")
+        orca.awaits("Green enemy, strength 62", 20)
+        before = len(orca.speech())
+        self.game.keys(hall, "Home")
+        orca.awaits("Indigo enemy, strength 144", 20)
+        self.game.keys(hall, "Return")
+        orca.awaits("The battle's last lines: You hit by +3 and inflict 12 damage. Enemy hits you by +40 and it "
+                    "inflicts 38 damage.", 20)
+        log("what Orca said from Home on:\n" + "\n".join("    | " + s for s in orca.speech()[before:]))
         self.game.keys(hall, "Escape")
         self.game.await_hidden(hall, 5, "the hall (after Escape)")
         self.game.kill()
+
+    def test_screen_reader_death(self):
+        """A death by ear: before "You have died." Orca tells which enemy
+        killed the character, its strength and the battle's last lines,
+        the record that the hall of the fallen keeps."""
+        orca = self.start_bus().orca
+        battle = self.play_to_battle(0, "BackSpace", files.LOSER)
+        # A player hears the battle open before pressing on; the walk, typed
+        # all at once, was a flood of events whose last ones Orca dropped.
+        orca.awaits("Attack push button", 30)
+        box, attacks = self.attack_until_death_box(battle)
+        log("the death message is up after %d attack(s)" % attacks)
+        orca.awaits("You have died", 30)
+        said = orca.speech()
+        told = [i for i, s in enumerate(said) if "has killed you" in s]
+        died = [i for i, s in enumerate(said) if "You have died" in s]
+        log("what Orca said of the death:\n" + "\n".join("    | " + s for s in said[told[0] if told else -5:]))
+        self.assertTrue(told, "Orca never told who killed the character")
+        self.assertLess(told[0], died[0], "Orca told the death's record after \"You have died.\"")
+        self.assertRegex(said[told[0]], r"Violet enemy, strength \d+, has killed you\. The battle's last lines: "
+                                        r"You .*\. Enemy hits you by \+\d+ and it inflicts \d+ damage\.")
+        self.game.keys(box, "Return")
+        self.game.expect_exit(0, "the death")
 
     def test_screen_reader_at_rest(self):
         """At rest on the map with a screen reader listening: the enemy
@@ -231,10 +273,12 @@ class ScreenReader(Scenario):
 
     def test_screen_reader_by_ear(self):
         """A blind player's whole game, played by the player by ear
-        (playbyear.py) from Orca's speech alone: the title, the chase to
-        the nearest enemy, a battle won, a point spent, healing in the
-        healing row, the help, the panels by flat review, Alt+F4; then the
-        game started again. The player starts before the title shows, so
+        (playbyear.py) from Orca's speech alone: the title, enemies asked
+        for by PgDown, PgUp and 1, the chase to the nearest red, a retreat
+        and Shift, Ctrl and Insert on the enemy's square with no battle, the
+        battle again and won, a point spent, healing in the healing row, the
+        help read line by line to its advice, the panels by flat review,
+        Alt+F4; then the game started again. The player starts before the title shows, so
         that it hears all Orca says of it."""
         bus = self.start_bus()
         folder = self.game.new_folder("by-ear")
