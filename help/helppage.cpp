@@ -128,11 +128,17 @@ QString HelpPage::playing()
                           .arg(EnemiesPerColour));
     text += paragraph(tr("Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, "
                          "each enemy may take one step, and a defeated enemy comes back one time in three."));
-    //: %1 and %2 are the keys of the help and of the hall (F1, F3).
+    // The keys that do something else than fight there.
+    QStringList others;
+    for (QKeyCombination key :
+         {QKeyCombination(GameKeys::Help), QKeyCombination(GameKeys::Hall), QKeyCombination(GameKeys::SoundSwitch),
+          QKeyCombination(GameKeys::EnemyCue), GameKeys::SaveAndQuit})
+        others << GameKeys::name(key);
+    //: %1 is the list of the keys that do something else, such as "F1, F3, F4, F5, Ctrl+Q".
     text += paragraph(tr("An enemy may step onto your square or come back on it: the next key you press on the map "
-                         "starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does "
+                         "starts that battle, unless it is one of %1, a key that tells of enemies, a key that does "
                          "nothing (the list of keys says which) or an arrow key that takes you off the square.")
-                          .arg(GameKeys::name(GameKeys::Help), GameKeys::name(GameKeys::Hall)));
+                          .arg(others.join(QCoreApplication::translate("GameKeys", ", "))));
     text += skillBars();
     text += paragraph(tr("While you have points, a \"+\" button shows beside each of your statistics: Strength, "
                          "Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic "

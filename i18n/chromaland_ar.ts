@@ -840,11 +840,6 @@ The battle&apos;s last lines:
         <translation>طرقتان سريعتان تعنيان أن العدو بجانبك. تعمل الإشارة ما دام قارئ الشاشة يعمل؛ والمفتاح ⁨%1⁩ على الخريطة يشغّلها أو يوقفها، وتحفظ اللعبة اختيارك.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة يبدأ تلك المعركة، إلا إذا كان ⁨%1⁩ أو ⁨%2⁩ أو مفتاحًا يذكر الأعداء أو مفتاحًا لا يفعل شيئًا (قائمة المفاتيح تقول أيها) أو مفتاح سهم يُخرجك من المربع.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>«انسحاب» يُخرجك من المعركة، لكن العدو ما زال في مربعك: ⁨%1⁩، أو أي مفتاح آخر يبدأ المعارك، يبدأ معه معركة جديدة؛ أما مفتاح السهم الذي يُخرجك من المربع فلا. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
@@ -863,6 +858,11 @@ The battle&apos;s last lines:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>تُقرأ هذه المساعدة سطرًا سطرًا بمفاتيح الأسهم؛ وعلى اسم جزء في القائمة أعلاها ينقلك مفتاح الإدخال إلى ذلك الجزء. تذكر المعركة التي تفوز بها مستوى المهارة الجديد للونك؛ ويذكر الموت العدو الذي قتلك وقوته وآخر سطور المعركة، قبل أن تنتهي اللعبة. وفي قاعة الراحلين (⁨%1⁩) يقرأ الأعلى والأسفل شخصية راحلة بعد أخرى، وينقلك Home وEnd إلى الأولى والأخيرة، ويقرأ مفتاح الإدخال السجل كاملًا.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة يبدأ تلك المعركة، إلا إذا كان أحد المفاتيح ⁨%1⁩ أو مفتاحًا يذكر الأعداء أو مفتاحًا لا يفعل شيئًا (قائمة المفاتيح تقول أيها) أو مفتاح سهم يُخرجك من المربع.</translation>
     </message>
 </context>
 <context>

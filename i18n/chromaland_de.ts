@@ -832,11 +832,6 @@ Die letzten Zeilen des Kampfes:
         <translation>Zwei kurze Klopfer bedeuten, dass der Gegner neben dir steht. Der Hinweis ist an, solange ein Bildschirmleser läuft; %1 auf der Karte schaltet ihn ein oder aus, und das Spiel merkt sich die Wahl.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, startet diesen Kampf, es sei denn, es ist %1, %2, eine Taste, die Gegner nennt, eine Taste, die nichts tut (die Liste der Tasten sagt, welche), oder eine Pfeiltaste, die dich von dem Feld wegbringt.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Rückzug verlässt den Kampf, doch der Gegner steht noch auf deinem Feld: %1 oder jede andere Taste, die Kämpfe startet, startet einen neuen mit ihm; eine Pfeiltaste, die dich von dem Feld wegbringt, nicht. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
@@ -855,6 +850,11 @@ Die letzten Zeilen des Kampfes:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>Diese Hilfe liest du Zeile für Zeile mit den Pfeiltasten; auf dem Namen eines Teils in der Liste ganz oben bringt dich die Eingabetaste zu diesem Teil. Ein gewonnener Kampf nennt die neue Fertigkeitsstufe deiner Farbe; ein Tod nennt den Gegner, der dich besiegt hat, seine Stärke und die letzten Zeilen des Kampfes, bevor das Spiel endet. In der Halle der Gefallenen (%1) lesen Nach oben und Nach unten eine gefallene Figur nach der anderen vor, Pos1 und Ende gehen zur ersten und zur letzten, und die Eingabetaste liest den ganzen Eintrag vor.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, startet diesen Kampf, es sei denn, es ist eine von %1, eine Taste, die Gegner nennt, eine Taste, die nichts tut (die Liste der Tasten sagt, welche), oder eine Pfeiltaste, die dich von dem Feld wegbringt.</translation>
     </message>
 </context>
 <context>

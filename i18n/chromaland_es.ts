@@ -832,11 +832,6 @@ Las últimas líneas del combate:
         <translation>Dos golpes rápidos significan que el enemigo está a tu lado. El aviso está activado mientras funciona un lector de pantalla; %1 en el mapa lo activa o lo desactiva, y el juego recuerda la elección.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa empieza ese combate, salvo que sea %1, %2, una tecla que dice los enemigos, una tecla que no hace nada (la lista de teclas dice cuáles) o una tecla de flecha que te saque de la casilla.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: %1, o cualquier otra tecla que empiece combates, empieza uno nuevo con él; una tecla de flecha que te saque de la casilla, no. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
@@ -855,6 +850,11 @@ Las últimas líneas del combate:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>Esta ayuda se lee línea a línea con las teclas de flecha; sobre el nombre de una parte en la lista del principio, Intro te lleva a esa parte. Un combate ganado dice el nuevo nivel de habilidad de tu color; una muerte dice qué enemigo te mató, su fuerza y las últimas líneas del combate, antes de que termine el juego. En el salón de los caídos (%1), Arriba y Abajo leen un personaje caído tras otro, Inicio y Fin van al primero y al último, e Intro lee el registro completo.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa empieza ese combate, salvo que sea una de %1, una tecla que dice los enemigos, una tecla que no hace nada (la lista de teclas dice cuáles) o una tecla de flecha que te saque de la casilla.</translation>
     </message>
 </context>
 <context>

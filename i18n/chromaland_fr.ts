@@ -832,11 +832,6 @@ Les dernières lignes du combat :
         <translation>Deux coups rapides signifient que l’ennemi est à côté de toi. Le signal est activé tant qu’un lecteur d’écran fonctionne&#x202f;; %1 sur la carte l’active ou le désactive, et le jeu retient ce choix.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte lance ce combat, sauf si c’est %1, %2, une touche qui annonce les ennemis, une touche qui ne fait rien (la liste des touches dit lesquelles) ou une touche fléchée qui te fait quitter la case.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>La Retraite quitte le combat, mais l’ennemi est toujours sur ta case&#x202f;: %1, ou toute autre touche qui lance les combats, en lance un nouveau contre lui&#x202f;; une touche fléchée qui te fait quitter la case, non. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
@@ -855,6 +850,11 @@ Les dernières lignes du combat :
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>Cette aide se lit ligne par ligne avec les touches fléchées&#x202f;; sur le nom d’une partie dans la liste du début, Entrée t’emmène à cette partie. Un combat gagné annonce le nouveau niveau de compétence de ta couleur&#x202f;; une mort annonce l’ennemi qui t’a tué, sa force et les dernières lignes du combat, avant la fin du jeu. Dans le panthéon des morts (%1), Haut et Bas lisent un personnage tombé après l’autre, Début et Fin vont au premier et au dernier, et Entrée lit la fiche complète.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte lance ce combat, sauf si c’est l’une des touches %1, une touche qui annonce les ennemis, une touche qui ne fait rien (la liste des touches dit lesquelles) ou une touche fléchée qui te fait quitter la case.</translation>
     </message>
 </context>
 <context>

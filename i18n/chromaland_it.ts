@@ -832,11 +832,6 @@ Le ultime righe della battaglia:
         <translation>Due colpi rapidi significano che il nemico è accanto a te. Il segnale è attivo finché è in funzione un lettore di schermo; %1 sulla mappa lo attiva o lo disattiva, e il gioco ricorda la scelta.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa inizia quella battaglia, a meno che sia %1, %2, un tasto che dice i nemici, un tasto che non fa nulla (l’elenco dei tasti dice quali) o un tasto freccia che ti porta fuori dalla casella.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico è ancora sulla tua casella: %1, o qualsiasi altro tasto che inizia le battaglie, ne inizia una nuova con lui; un tasto freccia che ti porta fuori dalla casella no. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po’ e la barra di abilità del suo colore cresce.</translation>
@@ -855,6 +850,11 @@ Le ultime righe della battaglia:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>Questa guida si legge riga per riga con i tasti freccia; sul nome di una parte nell’elenco in cima, Invio ti porta a quella parte. Una battaglia vinta dice il nuovo livello di abilità del tuo colore; una morte dice quale nemico ti ha ucciso, la sua forza e le ultime righe della battaglia, prima che il gioco finisca. Nella sala dei caduti (%1), Su e Giù leggono un personaggio caduto dopo l’altro, Home e Fine vanno al primo e all’ultimo, e Invio legge la scheda completa.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa inizia quella battaglia, a meno che sia uno tra %1, un tasto che dice i nemici, un tasto che non fa nulla (l’elenco dei tasti dice quali) o un tasto freccia che ti porta fuori dalla casella.</translation>
     </message>
 </context>
 <context>

@@ -830,11 +830,6 @@ The battle&apos;s last lines:
         <translation>短い音が二回鳴ったら、敵はすぐ隣にいます。合図はスクリーンリーダーの動作中はオンです。マップで %1 を押すとオンとオフが切り替わり、この設定は引き継がれます。</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーでその敵との戦闘が始まります。ただし %1、%2、敵を伝えるキー、何もしないキー（どれかはキーの一覧にあります）、そのマスから離れる矢印キーは除きます。</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>「退却」で戦闘から抜けられますが、敵はまだあなたのマスにいます。%1 など戦闘を始めるキーを押すと、同じ敵との新しい戦闘が始まります。そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
@@ -853,6 +848,11 @@ The battle&apos;s last lines:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>このヘルプは矢印キーで 1 行ずつ読めます。先頭の一覧にある部分の名前の上で Enter を押すと、その部分へ移動します。戦闘に勝つと、その色の新しいスキルレベルを伝えます。死んだときは、ゲームが終わる前に、倒した敵とその強さ、戦闘の最後の行を伝えます。倒れた者の殿堂（%1）では、↑と↓で倒れたキャラクターを 1 人ずつ読み、Home と End で最初と最後へ移動し、Enter で記録全体を読みます。</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーでその敵との戦闘が始まります。ただし %1、敵を伝えるキー、何もしないキー（どれかはキーの一覧にあります）、そのマスから離れる矢印キーは除きます。</translation>
     </message>
 </context>
 <context>

@@ -834,11 +834,6 @@ Ostatnie wiersze walki:
         <translation>Dwa szybkie stuknięcia oznaczają, że wróg stoi obok ciebie. Sygnał jest włączony, dopóki działa czytnik ekranu; %1 na mapie go włącza lub wyłącza, a gra zapamiętuje wybór.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, zaczyna tę walkę, chyba że to %1, %2, klawisz podający wrogów, klawisz, który nic nie robi (lista klawiszy mówi, które), albo strzałka, która zabiera cię z tego pola.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Odwrót kończy walkę, ale wróg wciąż stoi na twoim polu: %1 albo każdy inny klawisz, który zaczyna walki, zaczyna z nim nową; strzałka, która zabiera cię z tego pola, nie. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
@@ -857,6 +852,11 @@ Ostatnie wiersze walki:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>Tę pomoc czyta się wiersz po wierszu strzałkami; na nazwie części w liście na górze Enter przenosi cię do tej części. Wygrana walka podaje nowy poziom umiejętności twojego koloru; śmierć podaje wroga, który cię zabił, jego siłę i ostatnie wiersze walki, zanim gra się skończy. W sali poległych (%1) strzałki w górę i w dół czytają jedną poległą postać po drugiej, Home i End przechodzą do pierwszej i ostatniej, a Enter czyta cały wpis.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, zaczyna tę walkę, chyba że to jeden z klawiszy %1, klawisz podający wrogów, klawisz, który nic nie robi (lista klawiszy mówi, które), albo strzałka, która zabiera cię z tego pola.</translation>
     </message>
 </context>
 <context>

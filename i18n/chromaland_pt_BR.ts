@@ -832,11 +832,6 @@ As últimas linhas da batalha:
         <translation>Duas batidas rápidas significam que o inimigo está ao seu lado. O sinal fica ligado enquanto um leitor de tela funciona; %1 no mapa o liga ou desliga, e o jogo guarda a escolha.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa começa essa batalha, a menos que seja %1, %2, uma tecla que informa os inimigos, uma tecla que não faz nada (a lista de teclas diz quais) ou uma seta que tire você da casa.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: %1, ou qualquer outra tecla que comece batalhas, começa uma nova com ele; uma seta que tire você da casa, não. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
@@ -855,6 +850,11 @@ As últimas linhas da batalha:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>Esta ajuda é lida linha por linha com as setas; no nome de uma parte na lista do início, Enter leva você a essa parte. Uma batalha vencida diz o novo nível de habilidade da sua cor; uma morte diz qual inimigo matou você, a força dele e as últimas linhas da batalha, antes de o jogo terminar. No salão dos caídos (%1), as setas para cima e para baixo leem um personagem caído depois do outro, Home e End vão ao primeiro e ao último, e Enter lê o registro completo.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa começa essa batalha, a menos que seja uma de %1, uma tecla que informa os inimigos, uma tecla que não faz nada (a lista de teclas diz quais) ou uma seta que tire você da casa.</translation>
     </message>
 </context>
 <context>

@@ -834,11 +834,6 @@ The battle&apos;s last lines:
         <translation>Два быстрых стука означают, что враг рядом с тобой. Сигнал включён, пока работает программа чтения с экрана; %1 на карте включает и выключает его, и игра запоминает выбор.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, начинает этот бой, если это не %1, не %2, не клавиша, называющая врагов, не клавиша, которая ничего не делает (список клавиш говорит, какие), и не стрелка, которая уводит тебя с клетки.</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Отход выводит из боя, но враг всё ещё на твоей клетке: %1 или любая другая клавиша, начинающая бои, начинает с ним новый; стрелка, которая уводит тебя с клетки, — нет. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
@@ -857,6 +852,11 @@ The battle&apos;s last lines:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>Эта справка читается по строкам клавишами со стрелками; на названии раздела в списке в начале Enter переводит к этому разделу. Выигранный бой называет новый уровень навыка твоего цвета; смерть называет врага, который тебя убил, его силу и последние строки боя, прежде чем игра закончится. В зале павших (%1) Вверх и Вниз читают одного павшего персонажа за другим, Home и End переходят к первому и последнему, а Enter читает запись целиком.</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, начинает этот бой, если это не одна из клавиш %1, не клавиша, называющая врагов, не клавиша, которая ничего не делает (список клавиш говорит, какие), и не стрелка, которая уводит тебя с клетки.</translation>
     </message>
 </context>
 <context>

@@ -830,11 +830,6 @@ The battle&apos;s last lines:
         <translation>两声快速的敲击表示敌人就在你身旁。屏幕阅读器运行时提示音是开启的；在地图上按 %1 可以打开或关闭它，游戏会记住你的选择。</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is %1, %2, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 and %2 are the keys of the help and of the hall (F1, F3).</extracomment>
-        <translation>敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键会开始这场战斗，除非它是 %1、%2、报出敌人的键、什么也不做的键（按键列表里写明是哪些），或让你离开这一格的方向键。</translation>
-    </message>
-    <message>
         <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>“撤退”会离开战斗，但敌人仍在你所在的格子上：%1 或任何其他会开始战斗的键，都会与它开始一场新的战斗；让你离开这一格的方向键则不会。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
@@ -853,6 +848,11 @@ The battle&apos;s last lines:
         <source>This help is read line by line with the arrow keys; on the name of a part in the list at its top, Return takes you to that part. A battle won tells your colour&apos;s new skill level; a death tells which enemy killed you, its strength and the battle&apos;s last lines, before the game ends. In the hall of the fallen (%1), Up and Down read one fallen character after another, Home and End go to the first and the last, and Return reads the whole record.</source>
         <extracomment>%1 is the key of the hall of the fallen (F3).</extracomment>
         <translation>本帮助可以用方向键逐行阅读；在开头列表中某一部分的名称上按回车，即可跳到该部分。赢得战斗时会报出你那种颜色的新技能等级；死亡时，在游戏结束前会报出杀死你的敌人、它的力量和战斗的最后几行。在阵亡者名人堂（%1）中，上和下逐个朗读阵亡的角色，Home 和 End 跳到第一个和最后一个，回车朗读完整记录。</translation>
+    </message>
+    <message>
+        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
+        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
+        <translation>敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键会开始这场战斗，除非它是 %1 之一、报出敌人的键、什么也不做的键（按键列表里写明是哪些），或让你离开这一格的方向键。</translation>
     </message>
 </context>
 <context>
