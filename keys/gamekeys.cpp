@@ -263,11 +263,15 @@ QList<Key> helpAndHallButtons()
         buttonRow(Window::Help, {QStringLiteral("B"), back},
                   QCoreApplication::translate("GameKeys", "Closes this help."),
                   {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
+        // The page moves under the caret, which the keyboard's arrows move
+        // for a screen reader.
         buttonRow(Window::Help, {upAndDown}, QCoreApplication::translate("GameKeys", "Scroll the help."),
-                  {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
-        buttonRow(Window::Help, {shoulderButtons()},
-                  QCoreApplication::translate("GameKeys", "Scroll the help a page at a time."),
-                  {{B::LeftShoulder, Qt::Key_PageUp}, {B::RightShoulder, Qt::Key_PageDown}}),
+                  {{B::DpadUp, QKeyCombination(Qt::ControlModifier, Qt::Key_Up)},
+                   {B::DpadDown, QKeyCombination(Qt::ControlModifier, Qt::Key_Down)}}),
+        buttonRow(
+            Window::Help, {shoulderButtons()},
+            QCoreApplication::translate("GameKeys", "Scroll the help a page at a time."),
+            {{B::LeftShoulder, QKeyCombination(Qt::ShiftModifier, Qt::Key_Space)}, {B::RightShoulder, Qt::Key_Space}}),
         buttonRow(Window::Help, {QStringLiteral("X"), QStringLiteral("Y")},
                   QCoreApplication::translate("GameKeys", "Go from one link to the next."),
                   {{B::X, Qt::Key_Tab}, {B::Y, BackTab}}),
