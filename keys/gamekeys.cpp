@@ -121,7 +121,7 @@ QString startButton()
 
 QString hallAction()
 {
-    return QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died.");
+    return QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: the characters who died.");
 }
 
 QString saveAndQuitAction()
@@ -163,7 +163,7 @@ Key hallButton(Window window)
 
 Key helpButton(Window window)
 {
-    return buttonRow(window, {backButton()}, QCoreApplication::translate("GameKeys", "Opens this help."),
+    return buttonRow(window, {backButton()}, QCoreApplication::translate("GameKeys", "Opens the help."),
                      {{B::Back, Help}});
 }
 
@@ -223,7 +223,7 @@ QList<Key> helpAndHallButtons()
     const QString upAndDown = QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick");
     return {
         buttonRow(Window::Help, {QStringLiteral("B"), back},
-                  QCoreApplication::translate("GameKeys", "Closes this help."),
+                  QCoreApplication::translate("GameKeys", "Closes the help."),
                   {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
         buttonRow(Window::Help, {upAndDown}, QCoreApplication::translate("GameKeys", "Scroll the help."),
                   {{B::DpadUp, Qt::Key_Up}, {B::DpadDown, Qt::Key_Down}}),
@@ -291,20 +291,26 @@ QString arrows()
 
 Key helpRow(Window window)
 {
-    return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
+    return Key{.window = window,
+               .name = name(Help),
+               .action = QCoreApplication::translate("GameKeys", "Opens the help."),
+               .presses = {Help},
+               .encounter = Encounter::Never};
 }
 
 Key soundRow(Window window)
 {
-    return Key{window,
-               name(SoundSwitch),
-               QCoreApplication::translate("GameKeys", "Switches the game's sound off and on."),
-               {SoundSwitch}};
+    return Key{.window = window,
+               .name = name(SoundSwitch),
+               .action = QCoreApplication::translate("GameKeys", "Switches the game's sound off and on."),
+               .presses = {SoundSwitch},
+               .encounter = Encounter::Never};
 }
 
 Key hallRow(Window window)
 {
-    return Key{window, name(Hall), hallAction(), {Hall}};
+    return Key{
+        .window = window, .name = name(Hall), .action = hallAction(), .presses = {Hall}, .encounter = Encounter::Never};
 }
 
 QList<Key> titleKeys()
@@ -322,45 +328,57 @@ QList<Key> titleKeys()
 
 QList<Key> mapKeys()
 {
+    const QKeyCombination close(Qt::AltModifier, Qt::Key_F4);
     return {
         // The shift state does not matter to a move.
-        {Window::Map, arrows(), QCoreApplication::translate("GameKeys", "Move you one square."),
-         withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
+        {.window = Window::Map,
+         .name = arrows(),
+         .action = QCoreApplication::translate("GameKeys", "Move you one square."),
+         .presses = withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}),
+         .encounter = Encounter::WhereItLeavesYou},
         helpRow(Window::Map),
         hallRow(Window::Map),
-        {Window::Map,
-         name(ColourSymbols),
-         QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
-         {ColourSymbols}},
+        {.window = Window::Map,
+         .name = name(ColourSymbols),
+         .action = QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
+         .presses = {ColourSymbols}},
         soundRow(Window::Map),
-        {Window::Map,
-         name(EnemyCue),
-         QCoreApplication::translate("GameKeys",
-                                     "Switches the enemy cue on and off: after each step, a sound that points "
-                                     "to the nearest enemy."),
-         {EnemyCue}},
-        {Window::Map,
-         keyNames({Qt::Key_Tab, ShiftTab}),
-         QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
-         {Qt::Key_Tab, BackTab}},
-        {Window::Map, name(Qt::Key_Space),
-         QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
-        // Every key that reaches the map looks for an enemy on the player's
-        // square; with none there it does nothing, so it has nothing to press.
-        {Window::Map, name(SaveAndQuit), saveAndQuitAction(), {SaveAndQuit}},
-        {Window::Map,
-         //: %1 is the list of the keys that do something else, such as "F1, F3, F4, F5, Ctrl+Q".
-         QCoreApplication::translate("GameKeys", "Any key but %1")
-             .arg(keyNames({Help, Hall, SoundSwitch, EnemyCue, SaveAndQuit})),
-         QCoreApplication::translate("GameKeys", "While an enemy stands on your square: starts its battle."),
-         {}},
-        {Window::Map,
-         name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
-         QCoreApplication::translate("GameKeys",
-                                     "Closes the map window, which saves your character and ends the "
-                                     "game (your desktop's key for closing a window)."),
-         {QKeyCombination(Qt::AltModifier, Qt::Key_F4)},
-         true},
+        {.window = Window::Map,
+         .name = name(EnemyCue),
+         .action = QCoreApplication::translate("GameKeys",
+                                               "Switches the enemy cue on and off: after each step, a sound that "
+                                               "points to the nearest enemy."),
+         .presses = {EnemyCue},
+         .encounter = Encounter::Never},
+        {.window = Window::Map,
+         .name = keyNames({Qt::Key_Tab, ShiftTab}),
+         .action =
+             QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
+         .presses = {Qt::Key_Tab, BackTab},
+         .encounter = Encounter::WithoutPoints},
+        {.window = Window::Map,
+         .name = name(Qt::Key_Space),
+         .action = QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
+         .presses = withModifiers({Qt::Key_Space})},
+        {.window = Window::Map,
+         .name = name(SaveAndQuit),
+         .action = saveAndQuitAction(),
+         .presses = {SaveAndQuit},
+         .encounter = Encounter::Never},
+        // With no enemy on your square such a key does nothing, so the row
+        // has nothing to press; the encounter test presses every key.
+        {.window = Window::Map,
+         .name = QCoreApplication::translate("GameKeys", "Any other key"),
+         .action = QCoreApplication::translate("GameKeys", "Does nothing but fight an enemy on your square."),
+         .otherKeys = true},
+        {.window = Window::Map,
+         .name = name(close),
+         .action = QCoreApplication::translate("GameKeys",
+                                               "Your desktop's key to close a window: saves your character and "
+                                               "ends the game."),
+         .presses = {close},
+         .desktop = true,
+         .encounter = Encounter::Never},
     };
 }
 
@@ -395,7 +413,7 @@ QList<Key> helpKeys()
     return {
         {Window::Help,
          name(Qt::Key_Escape),
-         QCoreApplication::translate("GameKeys", "Closes this help."),
+         QCoreApplication::translate("GameKeys", "Closes the help."),
          {Qt::Key_Escape}},
         {Window::Help,
          keyNames(
@@ -485,6 +503,47 @@ QList<Key> of(Window window)
     QList<Key> keys = all();
     keys.removeIf([window](const Key &key) { return key.window != window; });
     return keys;
+}
+
+Encounter encounterOf(QKeyCombination press)
+{
+    // Shift+Tab arrives as Shift+Backtab, whichever way it is sent.
+    if (press.key() == Qt::Key_Backtab || (press.key() == Qt::Key_Tab && press.keyboardModifiers() & Qt::ShiftModifier))
+        press = QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab);
+    Encounter others = Encounter::Fights;
+    for (const Key &key : of(Window::Map)) {
+        if (key.presses.contains(press))
+            return key.encounter;
+        if (key.otherKeys)
+            others = key.encounter;
+    }
+    return others;
+}
+
+QString encounterRule()
+{
+    QStringList never;
+    QStringList exceptions;
+    for (const Key &key : of(Window::Map)) {
+        if (!key.buttons.isEmpty() || key.desktop)
+            continue;
+        if (key.encounter == Encounter::Never)
+            never << key.name;
+        //: Part of the sentence on which keys fight an enemy on your square.
+        else if (key.encounter == Encounter::WhereItLeavesYou)
+            exceptions << QCoreApplication::translate("GameKeys", "an arrow key that takes you off the square");
+        //: Part of the sentence on which keys fight an enemy on your square; %1 is "Tab, Shift+Tab".
+        else if (key.encounter == Encounter::WithoutPoints)
+            exceptions << QCoreApplication::translate("GameKeys", "%1 while you have points").arg(key.name);
+    }
+    //: Between the names of keys that do the same ("Enter, Space"); keep it short.
+    exceptions.prepend(never.join(QCoreApplication::translate("GameKeys", ", ")));
+    //: The one rule for fighting on the map; %1 lists the keys that do not fight, separated by "; ".
+    return QCoreApplication::translate("GameKeys",
+                                       "Walking onto an enemy fights it at once. An enemy that stands on your square "
+                                       "(it came to you, or you retreated) is fought at the next key you press on "
+                                       "the map, except: %1.")
+        .arg(exceptions.join(QCoreApplication::translate("GameKeys", "; ")));
 }
 
 std::optional<QKeyCombination> pressOf(Window window, Gamepad::Button button)
