@@ -326,18 +326,10 @@ QList<Key> titleKeys()
     };
 }
 
-QList<Key> mapKeys()
+// The map's switches: colour symbols, sound, the enemy cue.
+QList<Key> mapSwitches()
 {
-    const QKeyCombination close(Qt::AltModifier, Qt::Key_F4);
     return {
-        // The shift state does not matter to a move.
-        {.window = Window::Map,
-         .name = arrows(),
-         .action = QCoreApplication::translate("GameKeys", "Move you one square."),
-         .presses = withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}),
-         .encounter = Encounter::WhereItLeavesYou},
-        helpRow(Window::Map),
-        hallRow(Window::Map),
         {.window = Window::Map,
          .name = name(ColourSymbols),
          .action = QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
@@ -350,36 +342,54 @@ QList<Key> mapKeys()
                                                "points to the nearest enemy."),
          .presses = {EnemyCue},
          .encounter = Encounter::Never},
-        {.window = Window::Map,
-         .name = keyNames({Qt::Key_Tab, ShiftTab}),
-         .action =
-             QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
-         .presses = {Qt::Key_Tab, BackTab},
-         .encounter = Encounter::WithoutPoints},
-        {.window = Window::Map,
-         .name = name(Qt::Key_Space),
-         .action = QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
-         .presses = withModifiers({Qt::Key_Space})},
-        {.window = Window::Map,
-         .name = name(SaveAndQuit),
-         .action = saveAndQuitAction(),
-         .presses = {SaveAndQuit},
-         .encounter = Encounter::Never},
-        // With no enemy on your square such a key does nothing, so the row
-        // has nothing to press; the encounter test presses every key.
-        {.window = Window::Map,
-         .name = QCoreApplication::translate("GameKeys", "Any other key"),
-         .action = QCoreApplication::translate("GameKeys", "Does nothing but fight an enemy on your square."),
-         .otherKeys = true},
-        {.window = Window::Map,
-         .name = name(close),
-         .action = QCoreApplication::translate("GameKeys",
-                                               "Your desktop's key to close a window: saves your character and "
-                                               "ends the game."),
-         .presses = {close},
-         .desktop = true,
-         .encounter = Encounter::Never},
     };
+}
+
+QList<Key> mapKeys()
+{
+    const QKeyCombination close(Qt::AltModifier, Qt::Key_F4);
+    const QList<Key> first{
+        // The shift state does not matter to a move.
+        {.window = Window::Map,
+         .name = arrows(),
+         .action = QCoreApplication::translate("GameKeys", "Move you one square."),
+         .presses = withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}),
+         .encounter = Encounter::WhereItLeavesYou},
+        helpRow(Window::Map),
+        hallRow(Window::Map),
+    };
+    return first + mapSwitches()
+        + QList<Key>{
+            {.window = Window::Map,
+             .name = keyNames({Qt::Key_Tab, ShiftTab}),
+             .action = QCoreApplication::translate("GameKeys",
+                                                   "While you have points: go from one \"+\" button to the next."),
+             .presses = {Qt::Key_Tab, BackTab},
+             .encounter = Encounter::WithoutPoints},
+            {.window = Window::Map,
+             .name = name(Qt::Key_Space),
+             .action = QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
+             .presses = withModifiers({Qt::Key_Space})},
+            {.window = Window::Map,
+             .name = name(SaveAndQuit),
+             .action = saveAndQuitAction(),
+             .presses = {SaveAndQuit},
+             .encounter = Encounter::Never},
+            // With no enemy on your square such a key does nothing, so the row
+            // has nothing to press; the encounter test presses every key.
+            {.window = Window::Map,
+             .name = QCoreApplication::translate("GameKeys", "Any other key"),
+             .action = QCoreApplication::translate("GameKeys", "Does nothing but fight an enemy on your square."),
+             .otherKeys = true},
+            {.window = Window::Map,
+             .name = name(close),
+             .action = QCoreApplication::translate("GameKeys",
+                                                   "Your desktop's key to close a window: saves your character and "
+                                                   "ends the game."),
+             .presses = {close},
+             .desktop = true,
+             .encounter = Encounter::Never},
+        };
 }
 
 QList<Key> battleKeys()

@@ -192,11 +192,12 @@ void tst_HelpPage::facts_data()
     // by hand from the rules: 98.3 %, 11.5 % and 26.8 % against red of
     // strength 8 and 16, 46.1 % against orange of 14 with Blast first, and
     // 5.2 % at best against the stronger colours (yellow of 20).
-    QTest::newRow("odds") << QStringLiteral("beats the weakest red enemy (strength 8) 98% of the time, but the "
-                                            "strongest red one (strength 16) only 12% of the time by Attack alone "
-                                            "and 27% with Blast first, the weakest orange one (strength 14) 46% of "
-                                            "the time even with Blast first, and the stronger colours at most 5% of "
-                                            "the time.");
+    QTest::newRow("odds") << QStringLiteral(
+        "beats the weakest red enemy (strength 8) 98% of the time by Attack alone, but the "
+        "strongest red one (strength 16) only 12% of the time by Attack alone "
+        "and 27% with Blast first, the weakest orange one (strength 14) 46% of "
+        "the time even with Blast first, and the stronger colours at most 5% of "
+        "the time.");
 }
 
 void tst_HelpPage::facts()
