@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -81,18 +82,24 @@ QString markdownKeys()
     return text;
 }
 
-// The same as the manual page writes it, one tagged paragraph a row.
+// The same as the manual page writes it: a part for each window, its keys
+// and then its controller's buttons, one tagged paragraph a row.
 QString roffKeys()
 {
     QString text;
     for (bool buttons : {false, true}) {
-        text += buttons ? QStringLiteral(".SS Game controller\n") : QStringLiteral(".SS Keyboard\n");
+        std::optional<GameKeys::Window> window;
         for (const GameKeys::Key &key : GameKeys::all()) {
             if (key.buttons.isEmpty() == buttons)
                 continue;
+            if (key.window != window) {
+                window = key.window;
+                text += buttons ? QStringLiteral(".SS %1, with a controller\n").arg(placeOf(key.window))
+                                : QStringLiteral(".SS %1\n").arg(placeOf(key.window));
+            }
             QString action = key.action;
-            text += QStringLiteral(".TP\n.B %1: %2\n%3\n")
-                        .arg(placeOf(key.window), key.name, action.replace(QLatin1Char('"'), QStringLiteral("\\(dq")));
+            text += QStringLiteral(".TP\n.B %1\n%2\n")
+                        .arg(key.name, action.replace(QLatin1Char('"'), QStringLiteral("\\(dq")));
         }
     }
     return text;
