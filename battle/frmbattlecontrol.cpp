@@ -213,7 +213,7 @@ void frmBattleControl::Form_Load()
     const QString strengthCaption = m_map.lbl_ST_val->text();
     const auto unusableStrength = [&] {
         callOff(tr("Your Strength (%1) is not a number of 0 or more, so this battle cannot "
-                   "take place. You back away from the enemy.")
+                   "take place. The enemy stays on your square: step away from it, and mend the file.")
                     .arg(GameError::excerpt(strengthCaption)));
     };
     const std::optional<double> strength = CaptionNumber::tryParse(strengthCaption);

@@ -128,17 +128,7 @@ QString HelpPage::playing()
                           .arg(EnemiesPerColour));
     text += paragraph(tr("Violet enemies are the strongest, red the weakest. Every time the bar under the map fills, "
                          "each enemy may take one step, and a defeated enemy comes back one time in three."));
-    // The keys that do something else than fight there.
-    QStringList others;
-    for (QKeyCombination key :
-         {QKeyCombination(GameKeys::Help), QKeyCombination(GameKeys::Hall), QKeyCombination(GameKeys::SoundSwitch),
-          QKeyCombination(GameKeys::EnemyCue), GameKeys::SaveAndQuit})
-        others << GameKeys::name(key);
-    //: %1 is the list of the keys that do something else, such as "F1, F3, F4, F5, Ctrl+Q".
-    text += paragraph(tr("An enemy may step onto your square or come back on it: the next key you press on the map "
-                         "starts that battle, unless it is one of %1, a key that tells of enemies, a key that does "
-                         "nothing (the list of keys says which) or an arrow key that takes you off the square.")
-                          .arg(others.join(QCoreApplication::translate("GameKeys", ", "))));
+    text += paragraph(GameKeys::encounterRule());
     text += skillBars();
     text += paragraph(tr("While you have points, a \"+\" button shows beside each of your statistics: Strength, "
                          "Dexterity, Wisdom, Health and Magic. Each press spends one point and raises that statistic "
@@ -180,9 +170,11 @@ QString HelpPage::skillBars()
 QString HelpPage::battle()
 {
     QString text = paragraph(tr("Walking onto an enemy opens the battle window, and the enemies on the map stand "
-                                "still until it closes. The enemy's health is its strength. The enemy answers each "
-                                "Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no "
-                                "turn, nor does a Blast or Heal without Magic, nor anything after the kill."));
+                                "still until it closes. Each battle draws the enemy's strength afresh from that "
+                                "enemy's own range, and its health is that strength: the three enemies of a colour "
+                                "look alike, but one is stronger than the next. The enemy answers each Attack, Blast "
+                                "and Heal with its turn, a Heal at full Health too. It does not strike back at a "
+                                "Retreat, at a Blast or Heal without Magic, or at anything after the kill."));
     text += paragraph(tr("Attack: you roll from 1 to your Dexterity, the enemy from 1 to its strength. If your roll "
                          "is higher, you hit for 1 to your Strength."));
     text += paragraph(tr("Blast: a sure hit with magic for 1 to your Wisdom, never more than the enemy's health and "
@@ -192,19 +184,14 @@ QString HelpPage::battle()
                          "no more than your Wisdom."));
     text += paragraph(tr("The enemy's turn: you dodge with a roll from 0 to one less than your Dexterity, against "
                          "its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for "
-                         "0 to one less than half its strength, rounded up."));
-    //: %1 is the space bar's name (Space).
-    text += paragraph(tr("Retreat leaves the battle, but the enemy is still on your square: %1, or any other key "
-                         "that starts battles, starts a new one with it; an arrow key that takes you off the square "
-                         "does not. Once the enemy is defeated, Retreat is also how you leave with the win: the "
-                         "enemy disappears for a while and its colour's skill bar grows.")
-                          .arg(GameKeys::name(Qt::Key_Space)));
+                         "anything from 0 to one less than half its strength, an odd strength's half rounded up."));
+    text += paragraph(tr("Retreat leaves the battle, and the enemy does not strike back, but it stays on your square "
+                         "and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is "
+                         "defeated, Retreat is also how you leave with the win: the enemy disappears for a while and "
+                         "its colour's skill bar grows."));
     text += paragraph(tr("When your Health falls below 1 you die. Your character is saved one last time and its "
                          "file becomes an archive named Dead_ with the time and date, and the game ends. The next "
                          "start begins with a new character."));
-    text += paragraph(tr("If the archive cannot be made, the game says where the file still is, and the next start "
-                         "plays the dead character again: with Health below 1, the first hit it takes ends it, even "
-                         "a hit of 0, unless it heals in the healing row first."));
     return text;
 }
 
@@ -221,10 +208,11 @@ QString HelpPage::advice()
     for (int colour = Violet; colour < Orange; ++colour)
         stronger = std::max(stronger, BattleOdds::win(player, strengthRange(colour).first, Tactic::BlastFirst));
     //: %1, %3 and %6 are enemies' strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.
-    QString text = paragraph(tr("A new character beats the weakest red enemy (strength %1) %2% of the time, but the "
-                                "strongest red one (strength %3) only %4% of the time by Attack alone and %5% with "
-                                "Blast first, the weakest orange one (strength %6) %7% of the time even with Blast "
-                                "first, and the stronger colours at most %8% of the time.")
+    QString text = paragraph(tr("These odds are for a new character at full Health and Magic that neither heals nor "
+                                "retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack "
+                                "alone, but the strongest red one (strength %3) only %4% of the time by Attack alone "
+                                "and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even "
+                                "with Blast first, and the stronger colours at most %8% of the time.")
                                  .arg(weakestRed)
                                  .arg(percent(BattleOdds::win(player, weakestRed, Tactic::AttackOnly)))
                                  .arg(strongestRed)
@@ -234,8 +222,9 @@ QString HelpPage::advice()
                                  .arg(percent(BattleOdds::win(player, weakestOrange, Tactic::BlastFirst)))
                                  .arg(percent(stronger)));
     text += paragraph(tr("Blast first: it never misses, while most Attacks against a stronger enemy do, and the "
-                         "enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, "
-                         "and step off the enemy's square at once with an arrow key. Between battles, wait in the "
+                         "enemy answers both the same way. When a battle goes badly, or its first lines show a strong "
+                         "enemy, retreat, which it does not strike back at, and step off its square at once with an "
+                         "arrow key. Between battles, wait in the "
                          "healing row until your Health and Magic are full again."));
     return text;
 }
@@ -297,14 +286,19 @@ QString HelpPage::character()
     text += paragraph(tr("A dead character's archive goes into this folder:"));
     text +=
         QStringLiteral("<p dir=\"ltr\"><tt>%1</tt></p>").arg(folder(ProgramFolder::archiveFolder()).toHtmlEscaped());
+    text += paragraph(tr("If the archive cannot be made, the game says where the file still is, and the next start "
+                         "plays the dead character again: with Health below 1, the first hit it takes ends it, even "
+                         "a hit of 0, unless it heals first, in the healing row (which may take several fills of the "
+                         "bar) or with Heal in a battle. The hall of the fallen has no record of that death."));
     text += paragraph(tr("When the file is damaged (lines missing, points that are not a number, or skill levels "
                          "that are not numbers, negative or too large), the game says what is wrong with an error "
                          "code and ends, and leaves the file exactly as it was, so that you can mend it or move it "
                          "away."));
     text += paragraph(tr("A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the "
                          "game, but battles and the \"+\" buttons refuse it until you mend the file. Every save "
-                         "writes a whole new file before it replaces the old one: a crash never leaves half a "
-                         "character."));
+                         "writes a whole new file before it replaces the old one, so a crash never leaves half a "
+                         "character; in a folder that refuses new files, the file is rewritten in place in one write "
+                         "instead."));
     return text;
 }
 

@@ -108,10 +108,6 @@
         <translation>‏، </translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>يفتح هذه المساعدة.</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>يبدأ اللعبة.</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>على زر «+»: ينفق نقطة.</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>يغلق نافذة الخريطة، فتُحفظ شخصيتك وتنتهي اللعبة (مفتاح سطح المكتب لديك لإغلاق النوافذ).</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>تنقّل من زر إلى الزر التالي.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>يضغط الزر الذي عليه التركيز.</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>يغلق هذه المساعدة.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>أعلى وأسفل في لوحة الاتجاهات أو العصا اليسرى</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>يفتح قاعة الراحلين: كل شخصية ماتت.</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>على رابط: ينقلك إلى ذلك الجزء من المساعدة، ويُعلَن اسمه.</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -714,27 +741,6 @@ The battle&apos;s last lines:
         <translation>كل عدو تقضي عليه يضيف مستوى إلى شريط المهارة بلونه؛ ولا أثر لمستويات المهارة في المعركة. للشريط ⁨%1⁩ مستوى: حين يمتلئ، يعيده القضاء التالي إلى المستوى 1 ويمنحك نقاطًا، أكثر للألوان الأقوى:</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>دخول مربع عدو يفتح نافذة المعركة، ويقف الأعداء على الخريطة في أماكنهم حتى تُغلق. صحة العدو تساوي قوته. يرد العدو في دوره على كل «هجوم» و«صاعقة» و«شفاء»، حتى على «شفاء» وصحتك كاملة. أما «انسحاب» فلا يكلّفك دورًا، ولا «صاعقة» أو «شفاء» بلا سحر، ولا أي شيء بعد القضاء على العدو.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>دور العدو: تتفادى برمية من 0 إلى براعتك ناقص واحد، مقابل رميته من 1 إلى قوته. فإن رمى مثلك أو أعلى أصابك بضرر من 0 إلى نصف قوته مقرّبًا إلى الأعلى ناقص واحد.</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>إن تعذّر إنشاء الأرشيف، تخبرك اللعبة بمكان الملف، ويستأنف التشغيل التالي اللعب بالشخصية الميتة: وصحتها دون 1، فتنهيها أول ضربة تتلقاها، ولو كان ضررها 0، ما لم تُشفَ أولًا في صف الشفاء.</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>تهزم الشخصية الجديدة أضعف عدو أحمر (القوة ⁨%1⁩) في ⁨%2⁩٪ من المرات، لكنها لا تهزم أقوى عدو أحمر (القوة ⁨%3⁩) إلا في ⁨%4⁩٪ من المرات بالهجوم وحده، وفي ⁨%5⁩٪ حين تبدأ بالصاعقة، وتهزم أضعف عدو برتقالي (القوة ⁨%6⁩) في ⁨%7⁩٪ من المرات حتى حين تبدأ بالصاعقة، والألوان الأقوى في ⁨%8⁩٪ من المرات على الأكثر.</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>ابدأ بالصاعقة: فهي لا تخطئ أبدًا، بينما تخطئ معظم الهجمات على عدو أقوى، والعدو يرد على الاثنتين بالطريقة نفسها. وحين تسوء المعركة انسحب، فالانسحاب لا يكلّفك دورًا، ثم اخرج من مربع العدو فورًا بمفتاح سهم. وبين المعارك انتظر في صف الشفاء حتى تمتلئ صحتك وسحرك من جديد.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>المفتاح ⁨%1⁩ على الخريطة يُظهر رموز الألوان أو يخفيها، وتحفظ اللعبة اختيارك للتشغيل التالي.</translation>
@@ -751,10 +757,6 @@ The battle&apos;s last lines:
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>حين يكون الملف تالفًا (أسطر ناقصة، أو نقاط ليست عددًا، أو مستويات مهارة ليست أعدادًا أو سالبة أو كبيرة جدًا)، تخبرك اللعبة بالخطأ ورمزه ثم تنتهي، وتترك الملف كما كان تمامًا لتصلحه أو تنقله.</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>أما القوة أو البراعة أو الحكمة أو الصحة أو السحر إذا لم تكن عددًا فلا تُوقف اللعبة، لكن المعارك وأزرار «+» ترفضها حتى تصلح الملف. كل حفظ يكتب ملفًا جديدًا كاملًا قبل أن يستبدل به القديم: فلا يترك الانهيار نصف شخصية أبدًا.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -863,6 +865,35 @@ The battle&apos;s last lines:
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة يبدأ تلك المعركة، إلا إذا كان أحد المفاتيح ⁨%1⁩ أو مفتاحًا يذكر الأعداء أو مفتاحًا لا يفعل شيئًا (قائمة المفاتيح تقول أيها) أو مفتاح سهم يُخرجك من المربع.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1160,10 +1191,6 @@ The battle&apos;s last lines:
         <translation>لا يوجد عدو «⁨%1⁩» لقتاله، لذا لا يمكن أن تقع هذه المعركة.</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>قوتك (⁨%1⁩) ليست عددًا يساوي 0 أو أكثر، لذا لا يمكن أن تقع هذه المعركة. تتراجع مبتعدًا عن العدو.</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>أخطأت الهدف بفارق ‎-%1‎</translation>
@@ -1270,6 +1297,10 @@ The battle&apos;s last lines:
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>قتلك %1، القوة ⁨%2⁩. آخر سطور المعركة: %3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

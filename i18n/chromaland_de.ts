@@ -108,10 +108,6 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>Öffnet diese Hilfe.</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>Startet das Spiel.</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>Auf einer „+“-Schaltfläche: gibt einen Punkt aus.</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>Schließt das Kartenfenster, was deinen Charakter speichert und das Spiel beendet (die Taste deiner Arbeitsumgebung zum Schließen eines Fensters).</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>Von einer Schaltfläche zur nächsten.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>Drückt die Schaltfläche, die den Fokus hat.</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>Schließt diese Hilfe.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>Steuerkreuz oder linker Stick nach oben und unten</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>Öffnet die Halle der Gefallenen: jede Figur, die gestorben ist.</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>Auf einem Link: bringt dich zu diesem Teil der Hilfe, der mit seinem Namen angesagt wird.</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,27 +733,6 @@ Die letzten Zeilen des Kampfes:
         <translation>Jeder Sieg bringt dem Fertigkeitsbalken in der Farbe des Gegners eine Stufe mehr; im Kampf spielen Fertigkeitsstufen keine Rolle. Ein Balken hat %1 Stufen: Ist er voll, beginnt er mit dem nächsten Sieg wieder bei Stufe 1 und gibt dir Punkte, mehr für die stärkeren Farben:</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>Wenn du in einen Gegner hineinläufst, öffnet sich das Kampffenster, und die Gegner auf der Karte stehen still, bis es sich schließt. Das Leben des Gegners entspricht seiner Stärke. Auf jeden Angriff, jeden Blitz und jedes Heilen antwortet der Gegner mit seinem Zug, auch auf ein Heilen bei vollem Leben. Ein Rückzug kostet keinen Zug, ebenso wenig ein Blitz oder Heilen ohne Magie oder irgendetwas nach dem Sieg.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>Der Zug des Gegners: Du weichst mit einem Wurf von 0 bis eins unter deinem Geschick aus, gegen seinen Wurf von 1 bis zu seiner Stärke. Würfelt er so hoch wie du oder höher, trifft er dich mit 0 bis eins weniger als die Hälfte seiner Stärke, aufgerundet.</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>Lässt sich das Archiv nicht anlegen, sagt dir das Spiel, wo die Datei noch liegt, und der nächste Start spielt den toten Charakter weiter: Mit Leben unter 1 beendet ihn der erste Treffer, selbst einer von 0, außer er heilt sich vorher in der Heilreihe.</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Ein neuer Charakter besiegt den schwächsten roten Gegner (Stärke %1) in %2&#xa0;% der Fälle, den stärksten roten (Stärke %3) aber nur in %4&#xa0;% der Fälle mit Angriff allein und in %5&#xa0;% mit Blitz zuerst, den schwächsten orangen (Stärke %6) selbst mit Blitz zuerst in %7&#xa0;% der Fälle und die stärkeren Farben in höchstens %8&#xa0;% der Fälle.</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>Blitz zuerst: Er verfehlt nie, während die meisten Angriffe gegen einen stärkeren Gegner danebengehen, und der Gegner antwortet auf beides gleich. Läuft ein Kampf schlecht, zieh dich zurück, was keinen Zug kostet, und verlass das Feld des Gegners sofort mit einer Pfeiltaste. Warte zwischen den Kämpfen in der Heilreihe, bis Leben und Magie wieder voll sind.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 auf der Karte schaltet die Farbsymbole ein und aus, und das Spiel merkt sich die Wahl für den nächsten Start.</translation>
@@ -743,10 +749,6 @@ Die letzten Zeilen des Kampfes:
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>Ist die Datei beschädigt (fehlende Zeilen, Punkte, die keine Zahl sind, oder Fertigkeitsstufen, die keine Zahlen, negativ oder zu groß sind), sagt das Spiel mit einem Fehlercode, was nicht stimmt, und endet; die Datei bleibt genau so, wie sie war, damit du sie reparieren oder wegräumen kannst.</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Stärke, Geschick, Weisheit, Leben oder Magie, die keine Zahl sind, halten das Spiel nicht auf, doch Kämpfe und die Schaltflächen „+“ verweigern sie, bis du die Datei reparierst. Jedes Speichern schreibt eine ganz neue Datei, bevor sie die alte ersetzt: Ein Absturz hinterlässt nie einen halben Charakter.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -855,6 +857,35 @@ Die letzten Zeilen des Kampfes:
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, startet diesen Kampf, es sei denn, es ist eine von %1, eine Taste, die Gegner nennt, eine Taste, die nichts tut (die Liste der Tasten sagt, welche), oder eine Pfeiltaste, die dich von dem Feld wegbringt.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1167,6 @@ Die letzten Zeilen des Kampfes:
         <translation>Es gibt keinen Gegner „%1“ zum Bekämpfen, daher kann dieser Kampf nicht stattfinden.</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>Deine Stärke (%1) ist keine Zahl größer oder gleich 0, daher kann dieser Kampf nicht stattfinden. Du weichst vor dem Gegner zurück.</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>Du verfehlst um -%1</translation>
@@ -1230,6 +1257,10 @@ Die letzten Zeilen des Kampfes:
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>%1 mit Stärke %2 hat dich besiegt. Die letzten Zeilen des Kampfes: %3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -108,10 +108,6 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>Abre esta ayuda.</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>Empieza la partida.</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>En un botón «+»: gasta un punto.</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>Cierra la ventana del mapa, lo que guarda tu personaje y termina la partida (la tecla de tu escritorio para cerrar una ventana).</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>Pasar de un botón al siguiente.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>Acciona el botón que tiene el foco.</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>Cierra esta ayuda.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>Arriba y abajo en la cruceta o el stick izquierdo</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>Abre el salón de los caídos: cada personaje que ha muerto.</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>En un enlace: te lleva a esa parte de la ayuda, que se anuncia por su nombre.</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,27 +733,6 @@ Las últimas líneas del combate:
         <translation>Cada victoria añade un nivel a la barra de habilidad del color del enemigo; los niveles de habilidad no cuentan en los combates. Una barra tiene %1 niveles: cuando está llena, la siguiente victoria la hace empezar de nuevo en el nivel 1 y te da puntos, más cuanto más fuerte es el color:</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>Chocar con un enemigo abre la ventana de combate, y los enemigos del mapa se quedan quietos hasta que se cierra. La salud del enemigo es igual a su fuerza. El enemigo responde con su turno a cada Atacar, Fulminar y Curar, también a un Curar con la Salud llena. Retirarse no gasta turno, ni tampoco Fulminar o Curar sin Magia, ni nada después de la victoria.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>El turno del enemigo: esquivas con una tirada de 0 a tu Destreza menos uno, contra su tirada de 1 a su fuerza. Si saca lo mismo que tú o más, te golpea por 0 hasta la mitad de su fuerza redondeada hacia arriba, menos uno.</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>Si no se puede archivar, el juego dice dónde sigue el archivo, y el siguiente inicio vuelve a jugar el personaje muerto: con la Salud por debajo de 1, el primer golpe que reciba acaba con él, aunque sea de 0, salvo que antes se cure en la fila de curación.</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Un personaje nuevo vence al enemigo rojo más débil (fuerza %1) el %2&#xa0;% de las veces, pero al rojo más fuerte (fuerza %3) solo el %4&#xa0;% de las veces con Atacar solamente y el %5&#xa0;% con Fulminar primero, al naranja más débil (fuerza %6) el %7&#xa0;% de las veces incluso con Fulminar primero, y a los colores más fuertes como mucho el %8&#xa0;% de las veces.</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>Primero Fulminar: nunca falla, mientras que la mayoría de los ataques contra un enemigo más fuerte fallan, y el enemigo responde igual a los dos. Cuando un combate va mal, retírate, que no gasta turno, y sal enseguida de la casilla del enemigo con una tecla de flecha. Entre combates, espera en la fila de curación hasta que tu Salud y tu Magia vuelvan a estar llenas.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 en el mapa activa y desactiva los símbolos de color, y el juego conserva la elección para el siguiente inicio.</translation>
@@ -743,10 +749,6 @@ Las últimas líneas del combate:
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>Cuando el archivo está dañado (faltan líneas, los puntos no son un número, o los niveles de habilidad no son números, son negativos o demasiado grandes), el juego dice qué falla con un código de error y termina, y deja el archivo exactamente como estaba para que puedas arreglarlo o apartarlo.</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Una Fuerza, Destreza, Sabiduría, Salud o Magia que no sea un número no detiene el juego, pero los combates y los botones «+» la rechazan hasta que arregles el archivo. Cada guardado escribe un archivo completamente nuevo antes de sustituir el antiguo: un fallo nunca deja medio personaje.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -855,6 +857,35 @@ Las últimas líneas del combate:
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa empieza ese combate, salvo que sea una de %1, una tecla que dice los enemigos, una tecla que no hace nada (la lista de teclas dice cuáles) o una tecla de flecha que te saque de la casilla.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1167,6 @@ Las últimas líneas del combate:
         <translation>No hay ningún enemigo «%1» contra el que luchar, así que este combate no puede tener lugar.</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>Tu Fuerza (%1) no es un número igual o mayor que 0, así que este combate no puede tener lugar. Te alejas del enemigo.</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>Fallas por -%1</translation>
@@ -1230,6 +1257,10 @@ Las últimas líneas del combate:
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>%1, de fuerza %2, te ha matado. Las últimas líneas del combate: %3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

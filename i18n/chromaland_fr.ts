@@ -108,10 +108,6 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>Ouvre cette aide.</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>Lance la partie.</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>Sur un bouton «&#x202f;+&#x202f;»&#x202f;: dépense un point.</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>Ferme la fenêtre de la carte, ce qui enregistre ton personnage et termine la partie (la touche de ton bureau pour fermer une fenêtre).</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>Passer d’un bouton au suivant.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>Actionne le bouton qui a le focus.</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>Ferme cette aide.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>Haut et bas sur la croix directionnelle ou le stick gauche</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>Ouvre le panthéon des morts : chaque personnage tombé.</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>Sur un lien&#x202f;: t’emmène à cette partie de l’aide, annoncée par son nom.</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,27 +733,6 @@ Les dernières lignes du combat :
         <translation>Chaque victoire ajoute un niveau à la barre de compétence de la couleur de l’ennemi&#x202f;; les niveaux de compétence ne jouent aucun rôle en combat. Une barre a %1 niveaux&#x202f;: une fois pleine, la victoire suivante la fait repartir au niveau 1 et te donne des points, d’autant plus nombreux que la couleur est forte&#x202f;:</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>Foncer sur un ennemi ouvre la fenêtre de combat, et les ennemis de la carte restent immobiles jusqu’à ce qu’elle se ferme. La Santé de l’ennemi est égale à sa force. L’ennemi répond par son tour à chaque Attaque, Décharge et Soin, même à un Soin quand ta Santé est pleine. La Retraite ne coûte pas de tour, pas plus qu’une Décharge ou un Soin sans Magie, ni quoi que ce soit après la victoire.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>Le tour de l’ennemi&#x202f;: tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa force. S’il fait autant que toi ou plus, il te touche pour 0 à la moitié de sa force arrondie au supérieur, moins un.</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>Si l’archive ne peut pas être créée, le jeu dit où se trouve encore le fichier, et le démarrage suivant reprend le personnage mort&#x202f;: avec une Santé inférieure à 1, le premier coup qu’il reçoit l’achève, même un coup de 0, à moins qu’il ne se soigne d’abord dans la rangée de soin.</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Un nouveau personnage bat l’ennemi rouge le plus faible (force %1) dans %2&#x202f;% des cas, mais le rouge le plus fort (force %3) dans seulement %4&#x202f;% des cas avec l’Attaque seule et %5&#x202f;% avec une Décharge d’abord, l’orange le plus faible (force %6) dans %7&#x202f;% des cas même avec une Décharge d’abord, et les couleurs plus fortes dans %8&#x202f;% des cas au plus.</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>La Décharge d’abord&#x202f;: elle ne rate jamais, alors que la plupart des Attaques contre un ennemi plus fort ratent, et l’ennemi répond de la même façon aux deux. Quand un combat tourne mal, bats en retraite, ce qui ne coûte pas de tour, et quitte aussitôt la case de l’ennemi avec une touche fléchée. Entre les combats, attends dans la rangée de soin que ta Santé et ta Magie soient de nouveau pleines.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 sur la carte active et désactive les symboles de couleur, et le jeu garde ce choix pour le démarrage suivant.</translation>
@@ -743,10 +749,6 @@ Les dernières lignes du combat :
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>Quand le fichier est endommagé (lignes manquantes, points qui ne sont pas un nombre, ou niveaux de compétence qui ne sont pas des nombres, négatifs ou trop grands), le jeu indique le problème avec un code d’erreur et se termine, en laissant le fichier exactement tel qu’il était, pour que tu puisses le réparer ou le déplacer.</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Une Force, une Agilité, une Sagesse, une Santé ou une Magie qui n’est pas un nombre n’arrête pas le jeu, mais les combats et les boutons «&#x202f;+&#x202f;» la refusent tant que tu n’as pas réparé le fichier. Chaque sauvegarde écrit un fichier entièrement neuf avant de remplacer l’ancien&#x202f;: un plantage ne laisse jamais un demi-personnage.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -855,6 +857,35 @@ Les dernières lignes du combat :
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte lance ce combat, sauf si c’est l’une des touches %1, une touche qui annonce les ennemis, une touche qui ne fait rien (la liste des touches dit lesquelles) ou une touche fléchée qui te fait quitter la case.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1167,6 @@ Les dernières lignes du combat :
         <translation>Il n’y a pas d’ennemi «&#x202f;%1&#x202f;» à combattre, ce combat ne peut donc pas avoir lieu.</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>Ta Force (%1) n’est pas un nombre supérieur ou égal à 0, ce combat ne peut donc pas avoir lieu. Tu t’éloignes de l’ennemi.</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>Tu rates de -%1</translation>
@@ -1230,6 +1257,10 @@ Les dernières lignes du combat :
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>%1, de force %2, t’a tué. Les dernières lignes du combat&#x202f;: %3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

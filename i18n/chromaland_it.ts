@@ -108,10 +108,6 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>Apre questa guida.</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>Avvia il gioco.</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>Su un pulsante «+»: spende un punto.</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>Chiude la finestra della mappa, così il personaggio viene salvato e il gioco termina (è il tasto del tuo desktop per chiudere una finestra).</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>Passano da un pulsante all&apos;altro.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>Preme il pulsante che ha il focus.</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>Chiude questa guida.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>Su e giù sulla croce direzionale o sulla levetta sinistra</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>Apre la sala dei caduti: ogni personaggio morto.</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>Su un collegamento: ti porta a quella parte della guida, annunciata col suo nome.</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,27 +733,6 @@ Le ultime righe della battaglia:
         <translation>Ogni nemico ucciso aggiunge un livello alla barra di abilità del suo colore; i livelli di abilità non contano in battaglia. Una barra ha %1 livelli: quando è piena, l&apos;uccisione successiva la fa ripartire dal livello 1 e ti dà punti, di più per i colori più forti:</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>Camminare su un nemico apre la finestra di battaglia, e i nemici sulla mappa restano fermi finché non si chiude. La salute del nemico è pari alla sua forza. Il nemico risponde con il suo turno a ogni «Attacca», «Fulmina» e «Cura», anche a una «Cura» con la Salute al massimo. «Ritirati» non costa un turno, e nemmeno «Fulmina» o «Cura» senza Magia, né qualsiasi cosa dopo l&apos;uccisione.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>Il turno del nemico: schivi con un tiro da 0 alla tua Destrezza meno uno, contro il suo tiro da 1 alla sua forza. Se il suo tiro è uguale al tuo o più alto, ti colpisce e infligge da 0 fino alla metà della sua forza arrotondata per eccesso, meno uno.</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>Se l&apos;archivio non si può creare, il gioco dice dove si trova ancora il file, e all&apos;avvio successivo si gioca di nuovo il personaggio morto: con la Salute sotto 1, il primo colpo che riceve lo finisce, anche un colpo da 0, a meno che prima non si curi nella riga di guarigione.</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Un nuovo personaggio batte il nemico rosso più debole (forza %1) il %2% delle volte, ma il rosso più forte (forza %3) solo il %4% delle volte con il solo «Attacca» e il %5% con «Fulmina» prima, l&apos;arancione più debole (forza %6) il %7% delle volte anche con «Fulmina» prima, e i colori più forti al massimo il %8% delle volte.</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>Prima «Fulmina»: non manca mai, mentre la maggior parte degli attacchi contro un nemico più forte va a vuoto, e il nemico risponde allo stesso modo a entrambi. Quando una battaglia va male, ritirati, il che non costa un turno, e lascia subito la casella del nemico con un tasto freccia. Tra una battaglia e l&apos;altra, aspetta nella riga di guarigione che Salute e Magia tornino al massimo.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 sulla mappa attiva e disattiva i simboli dei colori, e il gioco ricorda la scelta per l&apos;avvio successivo.</translation>
@@ -743,10 +749,6 @@ Le ultime righe della battaglia:
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>Quando il file è danneggiato (righe mancanti, punti che non sono un numero, o livelli di abilità che non sono numeri, negativi o troppo grandi), il gioco dice che cosa non va con un codice di errore e termina, lasciando il file esattamente com&apos;era, così che tu possa ripararlo o spostarlo.</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Una Forza, Destrezza, Saggezza, Salute o Magia che non è un numero non ferma il gioco, ma le battaglie e i pulsanti «+» la rifiutano finché non ripari il file. Ogni salvataggio scrive un file completamente nuovo prima di sostituire quello vecchio: un crash non lascia mai mezzo personaggio.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -855,6 +857,35 @@ Le ultime righe della battaglia:
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa inizia quella battaglia, a meno che sia uno tra %1, un tasto che dice i nemici, un tasto che non fa nulla (l’elenco dei tasti dice quali) o un tasto freccia che ti porta fuori dalla casella.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1167,6 @@ Le ultime righe della battaglia:
         <translation>Non c&apos;è nessun nemico «%1» da combattere, quindi questa battaglia non può avere luogo.</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>La tua Forza (%1) non è un numero pari o superiore a 0, quindi questa battaglia non può avere luogo. Ti allontani dal nemico.</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>Manchi di -%1</translation>
@@ -1230,6 +1257,10 @@ Le ultime righe della battaglia:
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>%1, forza %2, ti ha ucciso. Le ultime righe della battaglia: %3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

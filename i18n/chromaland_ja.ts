@@ -108,10 +108,6 @@
         <translation>、</translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>このヘルプを開きます。</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>ゲームを始めます。</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>「+」ボタン上で：1 ポイント振ります。</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>マップのウィンドウを閉じます。キャラクターが保存され、ゲームが終了します（デスクトップでウィンドウを閉じるキー）。</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>ボタンを順に移動します。</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>フォーカスのあるボタンを押します。</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>このヘルプを閉じます。</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>十字キーまたは左スティックの上下</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>倒れた者の殿堂を開きます（死んだキャラクターの一覧）。</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>リンク上で：ヘルプのその部分へ移動し、その名前を伝えます。</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -704,27 +731,6 @@ The battle&apos;s last lines:
         <translation>敵を倒すたびに、その色のスキルバーが 1 レベル上がります。スキルのレベルは戦闘には影響しません。バーは %1 レベルまであり、いっぱいになったあとに次の敵を倒すとレベル 1 に戻り、ポイントがもらえます。強い色ほど多くもらえます。</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>敵に体当たりすると戦闘ウィンドウが開き、閉じるまでマップ上の敵は止まっています。敵の体力は敵の筋力と同じです。「攻撃」「魔法攻撃」「回復」のあとには必ず敵のターンが続きます。体力が満タンのときの「回復」も同じです。「退却」はターンを使いません。魔力がないときの「魔法攻撃」と「回復」や、敵を倒したあとの操作もターンを使いません。</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>敵のターン：あなたは 0 から「器用さ − 1」までの範囲でダイスを振ってかわし、敵は 1 から筋力までの範囲で振ります。敵の出目があなたの出目以上なら命中し、0 から「筋力の半分（端数切り上げ）− 1」までのダメージを受けます。</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>記録を作れなかったときは、ファイルがどこに残っているかが表示され、次に起動すると死んだキャラクターのまま続きます。体力が 1 未満なので、回復の行で先に回復しない限り、最初に受ける攻撃でダメージが 0 でも終わりになります。</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>新しいキャラクターが勝てる割合は、いちばん弱い赤色の敵（筋力 %1）には %2%、いちばん強い赤色の敵（筋力 %3）には「攻撃」だけで %4%、先に「魔法攻撃」を使って %5% です。いちばん弱いオレンジ色の敵（筋力 %6）には先に「魔法攻撃」を使っても %7%、それより強い色には多くて %8% です。</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>まず「魔法攻撃」を使いましょう。必ず命中しますが、強い敵への「攻撃」はたいてい外れます。どちらのあとでも敵のターンは同じように来ます。戦闘の形勢が悪いときは「退却」し（ターンを使いません）、すぐに矢印キーで敵のマスから離れましょう。戦闘と戦闘のあいだは、体力と魔力がいっぱいに戻るまで回復の行で待ちましょう。</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>マップで %1 を押すと色の記号の表示を切り替えます。この設定は次回の起動にも引き継がれます。</translation>
@@ -741,10 +747,6 @@ The battle&apos;s last lines:
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>ファイルが壊れているとき（行が足りない、ポイントが数値でない、スキルのレベルが数値でない・負の値・大きすぎる）は、何がおかしいかをエラーコードとともに表示してゲームを終了し、ファイルは元のまま残すので、修正したり移動したりできます。</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>筋力・器用さ・知恵・体力・魔力が数値でない場合はゲームは止まりませんが、ファイルを直すまで戦闘と「+」ボタンではその値を使えません。保存のたびに新しいファイルを丸ごと書いてから古いファイルと置き換えるので、クラッシュしてもキャラクターが半分だけ残ることはありません。</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -853,6 +855,35 @@ The battle&apos;s last lines:
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーでその敵との戦闘が始まります。ただし %1、敵を伝えるキー、何もしないキー（どれかはキーの一覧にあります）、そのマスから離れる矢印キーは除きます。</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1130,10 +1161,6 @@ The battle&apos;s last lines:
         <translation>戦う敵「%1」がいないため、この戦闘は行えません。</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>あなたの筋力（%1）が 0 以上の数ではないため、この戦闘は行えません。あなたは敵から離れます。</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>あなたの攻撃は外れた（-%1）</translation>
@@ -1220,6 +1247,10 @@ The battle&apos;s last lines:
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>強さ %2 の%1に倒されました。戦闘の最後の行：%3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -108,10 +108,6 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>Otwiera tę pomoc.</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>Rozpoczyna grę.</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>Na przycisku „+”: wydaje punkt.</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>Zamyka okno mapy, co zapisuje twoją postać i kończy grę (to klawisz, którym twój pulpit zamyka okna).</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>Przechodzą między przyciskami.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>Naciska przycisk, na którym jest fokus.</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>Zamyka tę pomoc.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>Góra i dół na krzyżaku lub lewej gałce</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>Otwiera salę poległych: każdą postać, która zginęła.</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>Na łączu: przenosi cię do tej części pomocy, podając jej nazwę.</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -708,27 +735,6 @@ Ostatnie wiersze walki:
         <translation>Każde zwycięstwo dodaje poziom do paska umiejętności w kolorze wroga; poziomy umiejętności nie mają znaczenia w walce. Pasek ma %1 poziomów: gdy jest pełny, następne zwycięstwo zaczyna go znów od poziomu 1 i daje ci punkty, więcej za silniejsze kolory:</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>Wejście na wroga otwiera okno walki, a wrogowie na mapie stoją w miejscu, dopóki się nie zamknie. Życie wroga równa się jego sile. Na każdy Atak, Wybuch i Leczenie wróg odpowiada swoją turą, także na Leczenie przy pełnym Życiu. Odwrót nie kosztuje tury, tak samo Wybuch lub Leczenie bez Magii ani nic po zwycięstwie.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>Tura wroga: robisz unik rzutem od 0 do twojej Zręczności minus jeden, przeciw jego rzutowi od 1 do jego siły. Jeśli wyrzuci tyle co ty lub więcej, trafia cię za od 0 do połowy swojej siły zaokrąglonej w górę, minus jeden.</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>Jeśli archiwum nie da się utworzyć, gra mówi, gdzie plik nadal leży, a następne uruchomienie gra dalej martwą postacią: z Życiem poniżej 1 pierwsze trafienie, nawet za 0, ją kończy, chyba że najpierw się uleczy w rzędzie leczenia.</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Nowa postać pokonuje najsłabszego czerwonego wroga (siła %1) w %2% przypadków, ale najsilniejszego czerwonego (siła %3) tylko w %4% przypadków samym Atakiem i w %5% z Wybuchem na początek, najsłabszego pomarańczowego (siła %6) w %7% przypadków nawet z Wybuchem na początek, a silniejsze kolory najwyżej w %8% przypadków.</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>Najpierw Wybuch: nigdy nie chybia, a większość Ataków na silniejszego wroga chybia, i wróg odpowiada na oba tak samo. Gdy walka idzie źle, wycofaj się, co nie kosztuje tury, i od razu zejdź strzałką z pola wroga. Między walkami czekaj w rzędzie leczenia, aż Życie i Magia znów będą pełne.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 na mapie włącza i wyłącza symbole kolorów, a gra zapamiętuje wybór do następnego uruchomienia.</translation>
@@ -745,10 +751,6 @@ Ostatnie wiersze walki:
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>Gdy plik jest uszkodzony (brakuje wierszy, punkty nie są liczbą albo poziomy umiejętności nie są liczbami, są ujemne lub za duże), gra mówi kodem błędu, co jest nie tak, i kończy się, zostawiając plik dokładnie takim, jaki był, żebyś mógł go naprawić albo przenieść.</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Siła, Zręczność, Mądrość, Życie lub Magia, które nie są liczbą, nie zatrzymują gry, ale walki i przyciski „+” ich nie przyjmują, dopóki nie naprawisz pliku. Każdy zapis tworzy cały nowy plik, zanim zastąpi stary: awaria nigdy nie zostawia pół postaci.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -857,6 +859,35 @@ Ostatnie wiersze walki:
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, zaczyna tę walkę, chyba że to jeden z klawiszy %1, klawisz podający wrogów, klawisz, który nic nie robi (lista klawiszy mówi, które), albo strzałka, która zabiera cię z tego pola.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1142,10 +1173,6 @@ Ostatnie wiersze walki:
         <translation>Nie ma wroga „%1”, z którym można walczyć, więc ta walka nie może się odbyć.</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>Twoja Siła (%1) nie jest liczbą równą 0 lub większą, więc ta walka nie może się odbyć. Wycofujesz się przed wrogiem.</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>Chybiasz o -%1</translation>
@@ -1240,6 +1267,10 @@ Ostatnie wiersze walki:
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>%1 o sile %2 zabił cię. Ostatnie wiersze walki: %3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

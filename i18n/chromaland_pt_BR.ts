@@ -108,10 +108,6 @@
         <translation>, </translation>
     </message>
     <message>
-        <source>Opens this help.</source>
-        <translation>Abre esta ajuda.</translation>
-    </message>
-    <message>
         <source>Starts the game.</source>
         <translation>Inicia o jogo.</translation>
     </message>
@@ -136,20 +132,12 @@
         <translation>Em um botão “+”: gasta um ponto.</translation>
     </message>
     <message>
-        <source>Closes the map window, which saves your character and ends the game (your desktop&apos;s key for closing a window).</source>
-        <translation>Fecha a janela do mapa, o que salva seu personagem e encerra o jogo (é a tecla da sua área de trabalho para fechar uma janela).</translation>
-    </message>
-    <message>
         <source>Go from one button to the next.</source>
         <translation>Passam de um botão para o próximo.</translation>
     </message>
     <message>
         <source>Presses the button that has the focus.</source>
         <translation>Pressiona o botão que está em foco.</translation>
-    </message>
-    <message>
-        <source>Closes this help.</source>
-        <translation>Fecha esta ajuda.</translation>
     </message>
     <message>
         <source>Scroll the help.</source>
@@ -271,10 +259,6 @@
     <message>
         <source>Up and down on the d-pad or left stick</source>
         <translation>Para cima e para baixo no direcional ou no analógico esquerdo</translation>
-    </message>
-    <message>
-        <source>Opens the hall of the fallen: every character who died.</source>
-        <translation>Abre o salão dos caídos: cada personagem que morreu.</translation>
     </message>
     <message>
         <source>Closes the hall.</source>
@@ -411,6 +395,49 @@
     <message>
         <source>On a link: takes you to that part of the help, told by its name.</source>
         <translation>Em um link: leva você àquela parte da ajuda, anunciada pelo nome.</translation>
+    </message>
+    <message>
+        <source>Opens the hall of the fallen: the characters who died.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closes the help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does nothing but fight an enemy on your square.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an arrow key that takes you off the square</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 while you have points</source>
+        <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
+        <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -706,27 +733,6 @@ As últimas linhas da batalha:
         <translation>Cada vitória acrescenta um nível à barra de habilidade da cor do inimigo; os níveis de habilidade não contam na batalha. Uma barra tem %1 níveis: quando ela está cheia, a vitória seguinte a faz recomeçar no nível 1 e dá a você pontos, mais para as cores mais fortes:</translation>
     </message>
     <message>
-        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. The enemy&apos;s health is its strength. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. Retreat costs no turn, nor does a Blast or Heal without Magic, nor anything after the kill.</source>
-        <translation>Entrar na casa de um inimigo abre a janela de batalha, e os inimigos do mapa ficam parados até ela fechar. A vida do inimigo é igual à sua força. O inimigo responde com o seu turno a cada “Atacar”, “Fulminar” e “Curar”, inclusive a um “Curar” com a Vida cheia. “Recuar” não gasta turno, nem “Fulminar” ou “Curar” sem Magia, nem nada depois da vitória.</translation>
-    </message>
-    <message>
-        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for 0 to one less than half its strength, rounded up.</source>
-        <translation>O turno do inimigo: você se esquiva com uma rolagem de 0 até a sua Destreza menos um, contra a rolagem dele de 1 até a força dele. Se ele tirar o mesmo que você ou mais, acerta você com 0 até a metade da força dele arredondada para cima, menos um.</translation>
-    </message>
-    <message>
-        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals in the healing row first.</source>
-        <translation>Se não for possível arquivar, o jogo diz onde o arquivo ainda está, e na próxima vez o jogo continua com o personagem morto: com a Vida abaixo de 1, o primeiro golpe que ele levar acaba com ele, mesmo um golpe de 0, a não ser que antes ele se cure na linha de cura.</translation>
-    </message>
-    <message>
-        <source>A new character beats the weakest red enemy (strength %1) %2% of the time, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
-        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation>Um personagem novo vence o inimigo vermelho mais fraco (força %1) em %2% das vezes, mas o vermelho mais forte (força %3) só em %4% das vezes só com “Atacar” e em %5% com “Fulminar” primeiro, o laranja mais fraco (força %6) em %7% das vezes mesmo com “Fulminar” primeiro, e as cores mais fortes em no máximo %8% das vezes.</translation>
-    </message>
-    <message>
-        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, retreat, which costs no turn, and step off the enemy&apos;s square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation>“Fulminar” primeiro: nunca erra, enquanto a maioria dos ataques contra um inimigo mais forte erra, e o inimigo responde do mesmo jeito aos dois. Quando uma batalha vai mal, recue, o que não gasta turno, e saia logo da casa do inimigo com uma seta. Entre as batalhas, espere na linha de cura até a sua Vida e a sua Magia ficarem cheias de novo.</translation>
-    </message>
-    <message>
         <source>%1 on the map switches the colour symbols on and off, and the game keeps the choice for the next start.</source>
         <extracomment>%1 is the name of the key, such as F2.</extracomment>
         <translation>%1 no mapa liga e desliga os símbolos de cor, e o jogo guarda a escolha para a próxima vez.</translation>
@@ -743,10 +749,6 @@ As últimas linhas da batalha:
     <message>
         <source>When the file is damaged (lines missing, points that are not a number, or skill levels that are not numbers, negative or too large), the game says what is wrong with an error code and ends, and leaves the file exactly as it was, so that you can mend it or move it away.</source>
         <translation>Quando o arquivo está danificado (faltam linhas, os pontos não são um número, ou os níveis de habilidade não são números, são negativos ou grandes demais), o jogo diz o que está errado com um código de erro e termina, deixando o arquivo exatamente como estava, para que você possa consertá-lo ou tirá-lo dali.</translation>
-    </message>
-    <message>
-        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one: a crash never leaves half a character.</source>
-        <translation>Uma Força, Destreza, Sabedoria, Vida ou Magia que não seja um número não impede o jogo, mas as batalhas e os botões “+” a recusam até você consertar o arquivo. Cada salvamento grava um arquivo totalmente novo antes de substituir o antigo: uma falha nunca deixa meio personagem.</translation>
     </message>
     <message>
         <source>Some colours of the enemies look alike to many eyes. The colour symbols mark every enemy and every skill bar with dots, more for the stronger colours: red one, orange two, yellow three, green four, blue five, indigo six and violet seven. You become a white square in a black frame, with a red cross while you stand in the healing row.</source>
@@ -855,6 +857,35 @@ As últimas linhas da batalha:
         <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
         <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
         <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa começa essa batalha, a menos que seja uma de %1, uma tecla que informa os inimigos, uma tecla que não faz nada (a lista de teclas diz quais) ou uma seta que tire você da casa.</translation>
+    </message>
+    <message>
+        <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
+        <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1136,10 +1167,6 @@ As últimas linhas da batalha:
         <translation>Não há nenhum inimigo “%1” para enfrentar, então esta batalha não pode acontecer.</translation>
     </message>
     <message>
-        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the enemy.</source>
-        <translation>Sua Força (%1) não é um número igual ou maior que 0, então esta batalha não pode acontecer. Você se afasta do inimigo.</translation>
-    </message>
-    <message>
         <source>You miss by -%1</source>
         <extracomment>%1 is how far the player&apos;s roll fell short, a number of 0 or more.</extracomment>
         <translation>Você erra por -%1</translation>
@@ -1230,6 +1257,10 @@ As últimas linhas da batalha:
         <source>%1, strength %2, has killed you. The battle&apos;s last lines: %3</source>
         <extracomment>Told by a screen reader just before &quot;You have died.&quot;: %1 is the enemy (&quot;Red enemy&quot;), %2 its strength, %3 the battle&apos;s last lines.</extracomment>
         <translation>%1, de força %2, matou você. As últimas linhas da batalha: %3</translation>
+    </message>
+    <message>
+        <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -159,7 +159,7 @@ QString startButton()
 
 QString hallAction()
 {
-    return QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: every character who died.");
+    return QCoreApplication::translate("GameKeys", "Opens the hall of the fallen: the characters who died.");
 }
 
 QString saveAndQuitAction()
@@ -201,7 +201,7 @@ Key hallButton(Window window)
 
 Key helpButton(Window window)
 {
-    return buttonRow(window, {backButton()}, QCoreApplication::translate("GameKeys", "Opens this help."),
+    return buttonRow(window, {backButton()}, QCoreApplication::translate("GameKeys", "Opens the help."),
                      {{B::Back, Help}});
 }
 
@@ -261,7 +261,7 @@ QList<Key> helpAndHallButtons()
     const QString upAndDown = QCoreApplication::translate("GameKeys", "Up and down on the d-pad or left stick");
     return {
         buttonRow(Window::Help, {QStringLiteral("B"), back},
-                  QCoreApplication::translate("GameKeys", "Closes this help."),
+                  QCoreApplication::translate("GameKeys", "Closes the help."),
                   {{B::B, Qt::Key_Escape}, {B::Back, Qt::Key_Escape}}),
         // The page moves under the caret, which the keyboard's arrows move
         // for a screen reader.
@@ -333,20 +333,26 @@ QString arrows()
 
 Key helpRow(Window window)
 {
-    return Key{window, name(Help), QCoreApplication::translate("GameKeys", "Opens this help."), {Help}};
+    return Key{.window = window,
+               .name = name(Help),
+               .action = QCoreApplication::translate("GameKeys", "Opens the help."),
+               .presses = {Help},
+               .encounter = Encounter::Never};
 }
 
 Key soundRow(Window window)
 {
-    return Key{window,
-               name(SoundSwitch),
-               QCoreApplication::translate("GameKeys", "Switches the game's sound off and on."),
-               {SoundSwitch}};
+    return Key{.window = window,
+               .name = name(SoundSwitch),
+               .action = QCoreApplication::translate("GameKeys", "Switches the game's sound off and on."),
+               .presses = {SoundSwitch},
+               .encounter = Encounter::Never};
 }
 
 Key hallRow(Window window)
 {
-    return Key{window, name(Hall), hallAction(), {Hall}};
+    return Key{
+        .window = window, .name = name(Hall), .action = hallAction(), .presses = {Hall}, .encounter = Encounter::Never};
 }
 
 QList<Key> titleKeys()
@@ -374,13 +380,14 @@ Key quietRow()
     QList<QKeyCombination> presses(std::begin(Quiet), std::end(Quiet));
     // Insert on the number pad, Orca's key too.
     presses << QKeyCombination(Qt::KeypadModifier, Qt::Key_Insert);
-    Key key{Window::Map, keyNames(presses),
-            QCoreApplication::translate("GameKeys",
-                                        "Nothing at all, not even a battle: alone, they are your desktop's and your "
-                                        "screen reader's keys."),
-            presses};
-    key.effect = Effect::Nothing;
-    return key;
+    return Key{.window = Window::Map,
+               .name = keyNames(presses),
+               .action = QCoreApplication::translate("GameKeys",
+                                                     "Nothing at all, not even a battle: alone, they are your "
+                                                     "desktop's and your screen reader's keys."),
+               .presses = presses,
+               .effect = Effect::Nothing,
+               .encounter = Encounter::Never};
 }
 
 // The keys that ask for an enemy, which start no battle either.
@@ -393,73 +400,102 @@ QList<Key> enemyKeys()
     for (qsizetype i = 0, n = colours.size(); i < n; ++i)
         colours << QKeyCombination(Qt::ShiftModifier, colours[i].key());
     return {
-        {Window::Map,
-         name(Qt::Key_PageDown),
-         QCoreApplication::translate("GameKeys",
-                                     "Tells the next enemy you can see, nearest first: its colour and the way to it. "
-                                     "Each step you take then tells the way to that enemy."),
-         {Qt::Key_PageDown}},
-        {Window::Map,
-         name(Qt::Key_PageUp),
-         QCoreApplication::translate("GameKeys", "Tells the enemy before it, back to the nearest."),
-         {Qt::Key_PageUp}},
+        {.window = Window::Map,
+         .name = name(Qt::Key_PageDown),
+         .action = QCoreApplication::translate("GameKeys",
+                                               "Tells the next enemy you can see, nearest first: its colour and the "
+                                               "way to it. Each step you take then tells the way to that enemy."),
+         .presses = {Qt::Key_PageDown},
+         .encounter = Encounter::Never},
+        {.window = Window::Map,
+         .name = name(Qt::Key_PageUp),
+         .action = QCoreApplication::translate("GameKeys", "Tells the enemy before it, back to the nearest."),
+         .presses = {Qt::Key_PageUp},
+         .encounter = Encounter::Never},
         //: %1 and %2 are the first and the last of the number keys, 1 and 7.
-        {Window::Map, QCoreApplication::translate("GameKeys", "%1 to %2").arg(name(colours.first()), name(colours[6])),
-         QCoreApplication::translate("GameKeys",
-                                     "Tells the nearest enemy of a colour, by the dots of its colour symbol: 1 red, 2 "
-                                     "orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 violet. Pressed again: the next "
-                                     "one of that colour."),
-         colours},
+        {.window = Window::Map,
+         .name = QCoreApplication::translate("GameKeys", "%1 to %2").arg(name(colours.first()), name(colours[6])),
+         .action = QCoreApplication::translate("GameKeys",
+                                               "Tells the nearest enemy of a colour, by the dots of its colour "
+                                               "symbol: 1 red, 2 orange, 3 yellow, 4 green, 5 blue, 6 indigo, 7 "
+                                               "violet. Pressed again: the next one of that colour."),
+         .presses = colours,
+         .encounter = Encounter::Never},
+    };
+}
+
+// The map's switches: colour symbols, sound, the enemy cue.
+QList<Key> mapSwitches()
+{
+    return {
+        {.window = Window::Map,
+         .name = name(ColourSymbols),
+         .action = QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
+         .presses = {ColourSymbols}},
+        soundRow(Window::Map),
+        {.window = Window::Map,
+         .name = name(EnemyCue),
+         .action = QCoreApplication::translate("GameKeys",
+                                               "Switches the enemy cue on and off: after each step, a sound that "
+                                               "points to the nearest enemy."),
+         .presses = {EnemyCue},
+         .encounter = Encounter::Never},
+    };
+}
+
+// Every other key that reaches the map looks for an enemy on the player's
+// square, and does nothing when there is none; Alt+F4 is the desktop's.
+QList<Key> mapOthers()
+{
+    const QKeyCombination close(Qt::AltModifier, Qt::Key_F4);
+    return {
+        {.window = Window::Map,
+         .name = QCoreApplication::translate("GameKeys", "Any other key"),
+         .action = QCoreApplication::translate("GameKeys", "Does nothing but fight an enemy on your square."),
+         .presses = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_A},
+         .effect = Effect::Fights,
+         .otherKeys = true},
+        {.window = Window::Map,
+         .name = name(close),
+         .action = QCoreApplication::translate("GameKeys",
+                                               "Your desktop's key to close a window: saves your character and "
+                                               "ends the game."),
+         .presses = {close},
+         .desktop = true,
+         .encounter = Encounter::Never},
     };
 }
 
 QList<Key> mapKeys()
 {
-    QList<Key> keys{
+    const QList<Key> first{
         // The shift state does not matter to a move.
-        {Window::Map, arrows(), QCoreApplication::translate("GameKeys", "Move you one square."),
-         withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down})},
+        {.window = Window::Map,
+         .name = arrows(),
+         .action = QCoreApplication::translate("GameKeys", "Move you one square."),
+         .presses = withModifiers({Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}),
+         .encounter = Encounter::WhereItLeavesYou},
         helpRow(Window::Map),
         hallRow(Window::Map),
-        {Window::Map,
-         name(ColourSymbols),
-         QCoreApplication::translate("GameKeys", "Switches the colour symbols on and off."),
-         {ColourSymbols}},
-        soundRow(Window::Map),
-        {Window::Map,
-         name(EnemyCue),
-         QCoreApplication::translate("GameKeys",
-                                     "Switches the enemy cue on and off: after each step, a sound that points "
-                                     "to the nearest enemy."),
-         {EnemyCue}},
-        {Window::Map,
-         keyNames({Qt::Key_Tab, ShiftTab}),
-         QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
-         {Qt::Key_Tab, BackTab}},
-        {Window::Map, name(Qt::Key_Space),
-         QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."), withModifiers({Qt::Key_Space})},
-        {Window::Map, name(SaveAndQuit), saveAndQuitAction(), {SaveAndQuit}},
     };
-    keys << enemyKeys() << quietRow();
-    // Every other key that reaches the map looks for an enemy on the
-    // player's square, and does nothing when there is none.
-    Key fights{Window::Map,
-               //: %1 is the key of the colour symbols (F2), which also does what its own row says.
-               QCoreApplication::translate("GameKeys", "Any other key, and %1").arg(name(ColourSymbols)),
-               QCoreApplication::translate("GameKeys",
-                                           "While an enemy stands on your square: starts its battle. An arrow key "
-                                           "that takes you off the square does not."),
-               {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_A, ColourSymbols}};
-    fights.effect = Effect::Fights;
-    keys << fights
-         << Key{Window::Map,
-                name(QKeyCombination(Qt::AltModifier, Qt::Key_F4)),
-                QCoreApplication::translate("GameKeys",
-                                            "Closes the map window, which saves your character and ends the "
-                                            "game (your desktop's key for closing a window)."),
-                {QKeyCombination(Qt::AltModifier, Qt::Key_F4)},
-                true};
-    return keys;
+    const QList<Key> points{
+        {.window = Window::Map,
+         .name = keyNames({Qt::Key_Tab, ShiftTab}),
+         .action =
+             QCoreApplication::translate("GameKeys", "While you have points: go from one \"+\" button to the next."),
+         .presses = {Qt::Key_Tab, BackTab},
+         .encounter = Encounter::WithoutPoints},
+        {.window = Window::Map,
+         .name = name(Qt::Key_Space),
+         .action = QCoreApplication::translate("GameKeys", "On a \"+\" button: spends a point."),
+         .presses = withModifiers({Qt::Key_Space})},
+        {.window = Window::Map,
+         .name = name(SaveAndQuit),
+         .action = saveAndQuitAction(),
+         .presses = {SaveAndQuit},
+         .encounter = Encounter::Never},
+    };
+    return first + mapSwitches() + points + enemyKeys() + QList<Key>{quietRow()} + mapOthers();
 }
 
 QList<Key> battleKeys()
@@ -494,7 +530,7 @@ QList<Key> helpKeys()
     return {
         {Window::Help,
          name(Qt::Key_Escape),
-         QCoreApplication::translate("GameKeys", "Closes this help."),
+         QCoreApplication::translate("GameKeys", "Closes the help."),
          {Qt::Key_Escape}},
         {Window::Help, keyNames({Qt::Key_Up, Qt::Key_Down}),
          QCoreApplication::translate("GameKeys",
@@ -626,6 +662,47 @@ QList<Key> of(Window window)
     QList<Key> keys = all();
     keys.removeIf([window](const Key &key) { return key.window != window; });
     return keys;
+}
+
+Encounter encounterOf(QKeyCombination press)
+{
+    // Shift+Tab arrives as Shift+Backtab, whichever way it is sent.
+    if (press.key() == Qt::Key_Backtab || (press.key() == Qt::Key_Tab && press.keyboardModifiers() & Qt::ShiftModifier))
+        press = QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab);
+    Encounter others = Encounter::Fights;
+    for (const Key &key : of(Window::Map)) {
+        if (key.presses.contains(press))
+            return key.encounter;
+        if (key.otherKeys)
+            others = key.encounter;
+    }
+    return others;
+}
+
+QString encounterRule()
+{
+    QStringList never;
+    QStringList exceptions;
+    for (const Key &key : of(Window::Map)) {
+        if (!key.buttons.isEmpty() || key.desktop)
+            continue;
+        if (key.encounter == Encounter::Never)
+            never << key.name;
+        //: Part of the sentence on which keys fight an enemy on your square.
+        else if (key.encounter == Encounter::WhereItLeavesYou)
+            exceptions << QCoreApplication::translate("GameKeys", "an arrow key that takes you off the square");
+        //: Part of the sentence on which keys fight an enemy on your square; %1 is "Tab, Shift+Tab".
+        else if (key.encounter == Encounter::WithoutPoints)
+            exceptions << QCoreApplication::translate("GameKeys", "%1 while you have points").arg(key.name);
+    }
+    //: Between the names of keys that do the same ("Enter, Space"); keep it short.
+    exceptions.prepend(never.join(QCoreApplication::translate("GameKeys", ", ")));
+    //: The one rule for fighting on the map; %1 lists the keys that do not fight, separated by "; ".
+    return QCoreApplication::translate("GameKeys",
+                                       "Walking onto an enemy fights it at once. An enemy that stands on your square "
+                                       "(it came to you, or you retreated) is fought at the next key you press on "
+                                       "the map, except: %1.")
+        .arg(exceptions.join(QCoreApplication::translate("GameKeys", "; ")));
 }
 
 std::optional<QKeyCombination> pressOf(Window window, Gamepad::Button button)

@@ -22,6 +22,20 @@ namespace GameKeys {
 
 enum class Window { Title, Map, Battle, Help, Hall, MessageBox, Question };
 
+// What a key pressed on the map does to an enemy that stands on your
+// square: the map looks for one after every key, with these exceptions.
+enum class Encounter {
+    // It starts the battle.
+    Fights,
+    // It never does.
+    Never,
+    // It moves you first, and fights only an enemy on the square it leaves
+    // you on.
+    WhereItLeavesYou,
+    // While you have points to spend it goes to a "+" button instead.
+    WithoutPoints,
+};
+
 // A controller's button and the key it presses.
 struct ButtonPress
 {
@@ -48,13 +62,17 @@ struct Key
     // What it does there.
     QString action;
     // The presses that stand for the row; the test presses each.
-    QList<QKeyCombination> presses;
+    QList<QKeyCombination> presses = {};
     // Handled by the desktop, not by the game (Alt+F4).
     bool desktop = false;
     // A game controller's row: its buttons, each standing for a key of
     // the window; such a row has no presses of its own.
     QList<ButtonPress> buttons = {};
     Effect effect = Effect::Acts;
+    // A map row: what the key does to an enemy on your square.
+    Encounter encounter = Encounter::Fights;
+    // The map's row for every key that has no row of its own.
+    bool otherKeys = false;
 };
 
 // The game's function keys (GameRules names them).
@@ -91,6 +109,14 @@ QList<Key> all();
 
 // The rows of one window.
 QList<Key> of(Window window);
+
+// What `press` on the map does to an enemy on your square: its row's
+// encounter, or the row of the other keys'.
+Encounter encounterOf(QKeyCombination press);
+
+// The one sentence that says which keys on the map fight an enemy on your
+// square, from the map's rows, in the player's language.
+QString encounterRule();
 
 // The key that `button` presses on `window`, if it does anything there.
 std::optional<QKeyCombination> pressOf(Window window, Gamepad::Button button);

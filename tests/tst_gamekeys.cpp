@@ -24,6 +24,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <SDL.h>
 
@@ -190,6 +191,8 @@ private slots:
     void unlistedKeysDoNothing_data();
     void unlistedKeysDoNothing();
     void onlyCharacterKeysStartTheGame();
+    void anEnemyOnYourSquareAsListed_data();
+    void anEnemyOnYourSquareAsListed();
     void buttonsActAsTheirKeys_data();
     void buttonsActAsTheirKeys();
     void aControllerPlaysABattleAndSpendsAPoint();
@@ -454,6 +457,77 @@ void tst_GameKeys::onlyCharacterKeysStartTheGame()
         const bool character = !textOf(press).isEmpty();
         if (bool(shownMap()) != character)
             wrong << nameOf(press);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String(", "))));
+}
+
+void tst_GameKeys::anEnemyOnYourSquareAsListed_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("points");
+    QTest::newRow("in the middle, with points") << 10 << 10 << true;
+    QTest::newRow("in the middle, no points") << 10 << 10 << false;
+    QTest::newRow("in the top left corner, no points") << 0 << 0 << false;
+}
+
+// The table executed: with an enemy on the player's square, every key on
+// the map (and every modifier or lock key alone) starts the battle exactly
+// when its row, or the row of the other keys, says it does.
+void tst_GameKeys::anEnemyOnYourSquareAsListed()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(bool, points);
+    using GameKeys::Encounter;
+    FunctionKeys::install();
+    if (!points) {
+        QStringList lines = Sandbox::defaultLines();
+        lines[7] = QStringLiteral("pts=0");
+        m_sandbox->writeCharacter(lines);
+    }
+    frmMainGameWindow *map = openMap();
+    BattleScript battles(map);
+    PictureBox *player = map->controls().pic_Player;
+    PictureBox *enemy = map->controls().pic_Enemy[20];
+    const float left = GameRules::FirstSquare + GameRules::Step * column;
+    const float top = GameRules::FirstSquare + GameRules::Step * row;
+    QList<QKeyCombination> presses = everyKey();
+    for (Qt::Key alone : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_AltGr, Qt::Key_Meta, Qt::Key_Super_L,
+                          Qt::Key_CapsLock, Qt::Key_NumLock, Qt::Key_ScrollLock, Qt::Key_Insert})
+        presses << QKeyCombination(alone);
+    // Ctrl+Q's question is declined as soon as it is asked.
+    const BattlesExpected expected;
+    QTimer decline;
+    connect(&decline, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+    decline.start(20);
+    QStringList wrong;
+    for (QKeyCombination press : presses) {
+        const Encounter encounter = GameKeys::encounterOf(press);
+        // The desktop's own keys never reach the game.
+        if (press == QKeyCombination(Qt::AltModifier, Qt::Key_F4))
+            continue;
+        place(player, left, top);
+        place(enemy, left, top);
+        enemy->show();
+        control<PictureBox>(map, "pic_WorldMap")->setFocus();
+        const qsizetype before = battles.tags.size();
+        if (press == QKeyCombination(GameKeys::Help))
+            helpOpensOn(map, press);
+        else if (press == QKeyCombination(GameKeys::Hall))
+            hallOpensOn([&] { click(map->focusWidget(), press); });
+        else
+            click(map->focusWidget(), press);
+        const bool fought = battles.tags.size() > before;
+        const bool stays = player->left() == left && player->top() == top;
+        const bool listed = encounter == Encounter::Fights || (encounter == Encounter::WhereItLeavesYou && stays)
+            || (encounter == Encounter::WithoutPoints && !points);
+        if (fought != listed)
+            wrong << QStringLiteral("%1 %2").arg(nameOf(press),
+                                                 fought ? QStringLiteral("fights") : QStringLiteral("does not fight"));
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String(", "))));
 }

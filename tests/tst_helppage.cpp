@@ -9,11 +9,15 @@
 #include "system/language.h"
 #include "widgets/mapgrid.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 #include <QTranslator>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -23,6 +27,94 @@ QString page()
     QTextDocument document;
     document.setHtml(HelpPage::html());
     return document.toPlainText().simplified();
+}
+
+// The windows as the README's and the manual page's key tables name them.
+QString placeOf(GameKeys::Window window)
+{
+    using W = GameKeys::Window;
+    switch (window) {
+    case W::Title:
+        return QStringLiteral("Title");
+    case W::Map:
+        return QStringLiteral("Map");
+    case W::Battle:
+        return QStringLiteral("Battle");
+    case W::Help:
+        return QStringLiteral("Help");
+    case W::Hall:
+        return QStringLiteral("Hall");
+    case W::MessageBox:
+        return QStringLiteral("Message");
+    case W::Question:
+        return QStringLiteral("\"Save and quit?\"");
+    }
+    return QString();
+}
+
+// The key table as the README writes it: a row for each key, with the
+// controller's buttons that do the same beside it, then the buttons that
+// do what no key row does.
+QString markdownKeys()
+{
+    const QList<GameKeys::Key> all = GameKeys::all();
+    QString text = QStringLiteral("| Where | Key | Button | What it does |\n|---|---|---|---|\n");
+    QList<const GameKeys::Key *> alone;
+    for (const GameKeys::Key &button : all) {
+        if (!button.buttons.isEmpty())
+            alone << &button;
+    }
+    for (const GameKeys::Key &key : all) {
+        if (!key.buttons.isEmpty())
+            continue;
+        QStringList buttons;
+        for (qsizetype i = 0; i < alone.size();) {
+            if (alone[i]->window == key.window && alone[i]->action == key.action)
+                buttons << alone.takeAt(i)->name;
+            else
+                ++i;
+        }
+        text += QStringLiteral("| %1 | %2 | %3 | %4 |\n")
+                    .arg(placeOf(key.window), key.name, buttons.join(QLatin1String("; ")), key.action);
+    }
+    for (const GameKeys::Key *button : alone)
+        text += QStringLiteral("| %1 | | %2 | %3 |\n").arg(placeOf(button->window), button->name, button->action);
+    return text;
+}
+
+// The same as the manual page writes it: a part for each window, its keys
+// and then its controller's buttons, one tagged paragraph a row.
+QString roffKeys()
+{
+    QString text;
+    for (bool buttons : {false, true}) {
+        std::optional<GameKeys::Window> window;
+        for (const GameKeys::Key &key : GameKeys::all()) {
+            if (key.buttons.isEmpty() == buttons)
+                continue;
+            if (key.window != window) {
+                window = key.window;
+                text += buttons ? QStringLiteral(".SS %1, with a controller\n").arg(placeOf(key.window))
+                                : QStringLiteral(".SS %1\n").arg(placeOf(key.window));
+            }
+            QString action = key.action;
+            text += QStringLiteral(".TP\n.B %1\n%2\n")
+                        .arg(key.name, action.replace(QLatin1Char('"'), QStringLiteral("\\(dq")));
+        }
+    }
+    return text;
+}
+
+// The lines of `path` between a line holding `begin` and one holding `end`.
+QString between(const QString &path, QLatin1String begin, QLatin1String end)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("(%1 cannot be read)").arg(path);
+    const QString text = QString::fromUtf8(file.readAll());
+    const qsizetype from = text.indexOf(QLatin1Char('\n'), text.indexOf(begin)) + 1;
+    const qsizetype to = text.lastIndexOf(QLatin1Char('\n'), text.indexOf(end)) + 1;
+    return from > 0 && to > from ? text.mid(from, to - from) : QString();
 }
 
 } // namespace
@@ -42,6 +134,8 @@ private slots:
     void numbersFollowTheLanguage();
     void keyNamesAreTheGames_data();
     void keyNamesAreTheGames();
+    void documentsListTheKeyTable_data();
+    void documentsListTheKeyTable();
 };
 
 void tst_HelpPage::cleanup()
@@ -105,11 +199,12 @@ void tst_HelpPage::facts_data()
     // by hand from the rules: 98.3 %, 11.5 % and 26.8 % against red of
     // strength 8 and 16, 46.1 % against orange of 14 with Blast first, and
     // 5.2 % at best against the stronger colours (yellow of 20).
-    QTest::newRow("odds") << QStringLiteral("beats the weakest red enemy (strength 8) 98% of the time, but the "
-                                            "strongest red one (strength 16) only 12% of the time by Attack alone "
-                                            "and 27% with Blast first, the weakest orange one (strength 14) 46% of "
-                                            "the time even with Blast first, and the stronger colours at most 5% of "
-                                            "the time.");
+    QTest::newRow("odds") << QStringLiteral(
+        "beats the weakest red enemy (strength 8) 98% of the time by Attack alone, but the "
+        "strongest red one (strength 16) only 12% of the time by Attack alone "
+        "and 27% with Blast first, the weakest orange one (strength 14) 46% of "
+        "the time even with Blast first, and the stronger colours at most 5% of "
+        "the time.");
 }
 
 void tst_HelpPage::facts()
@@ -183,6 +278,48 @@ void tst_HelpPage::keyNamesAreTheGames()
     }
     QCoreApplication::removeTranslator(&game);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
+}
+
+void tst_HelpPage::documentsListTheKeyTable_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("expected");
+    const QString source = QStringLiteral(CHROMALAND_SOURCE_DIR);
+    QTest::newRow("README, the keys") << source + QStringLiteral("/README.md") << markdownKeys();
+    QTest::newRow("manual page, the keys") << source + QStringLiteral("/data/chromaland.6.in") << roffKeys();
+    const QString rule = GameKeys::encounterRule() + QLatin1Char('\n');
+    QTest::newRow("README, the rule for a fight") << source + QStringLiteral("/README.md") << rule;
+    QTest::newRow("manual page, the rule for a fight") << source + QStringLiteral("/data/chromaland.6.in") << rule;
+}
+
+// The README's and the manual page's lists of keys and buttons, and the
+// rule for which keys fight, are the game's own key table in English
+// between their markers: a row changed in the table and not in them fails
+// here, printing what they should say.
+void tst_HelpPage::documentsListTheKeyTable()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, expected);
+    const bool keys = QString::fromLatin1(QTest::currentDataTag()).endsWith(QLatin1String("keys"));
+    const bool roff = path.endsWith(QLatin1String(".in"));
+    const QLatin1String begin(keys ? (roff ? ".\\\" keys" : "<!-- keys") : (roff ? ".\\\" rule" : "<!-- rule"));
+    const QLatin1String end(keys ? (roff ? ".\\\" /keys" : "<!-- /keys") : (roff ? ".\\\" /rule" : "<!-- /rule"));
+    QString written = between(path, begin, end);
+    // A sentence is the same however its lines are broken.
+    if (!keys) {
+        written = written.simplified() + QLatin1Char('\n');
+        expected = expected.simplified() + QLatin1Char('\n');
+    }
+    if (written != expected) {
+        // The whole of it, to paste: a failure's message is cut short.
+        QString tag = QString::fromLatin1(QTest::currentDataTag());
+        tag.replace(QRegularExpression(QStringLiteral("[^A-Za-z]+")), QStringLiteral("-"));
+        QFile should(QStringLiteral("expected-%1.txt").arg(tag));
+        QVERIFY(should.open(QIODevice::WriteOnly));
+        should.write(expected.toUtf8());
+        QFAIL(qPrintable(QStringLiteral("%1 should say, between %2 and %3, what %4 holds")
+                             .arg(path, QString(begin), QString(end), QFileInfo(should).absoluteFilePath())));
+    }
 }
 
 QTEST_MAIN(tst_HelpPage)

@@ -410,7 +410,7 @@ void tst_Translations::textsFitTheWindows()
     overflows << overflowsIn(windows.battle.get());
     windows.battle->grab().save(QStringLiteral("%1/status@%2x.png").arg(folder, scale));
     status->setText(frmBattleControl::tr("Your Strength (%1) is not a number of 0 or more, so this battle cannot take "
-                                         "place. You back away from the enemy.")
+                                         "place. The enemy stays on your square: step away from it, and mend the file.")
                         .arg(QStringLiteral("-5")));
     overflows << overflowsIn(windows.battle.get());
     windows.battle->grab().save(QStringLiteral("%1/status-negative@%2x.png").arg(folder, scale));
@@ -637,8 +637,8 @@ void tst_Translations::valuesKeepTheirOrderInArabic_data()
     row("line holds", "modGameLogicCode", "line %1 of the character file holds \"%2\"", {"3", "-x"}, 1);
     row("no enemy", "frmBattleControl", "There is no enemy \"%1\" to fight, so this battle cannot take place.", {"-1"});
     row("negative strength", "frmBattleControl",
-        "Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. You back away from the "
-        "enemy.",
+        "Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your "
+        "square: step away from it, and mend the file.",
         {"-5"});
     row("enemy health", "frmBattleControl", "The enemy's health (%1) cannot be used in battle: nothing happened.",
         {cut});

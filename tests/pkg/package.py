@@ -136,6 +136,9 @@ class Package:
             "./usr/share/doc/chromaland/docs/frmSplash.png",
             "./usr/share/doc/chromaland/docs/frmMainGameWindow.png",
             "./usr/share/doc/chromaland/docs/frmBattleControl.png",
+            "./usr/share/doc/chromaland/docs/pips-map.png",
+            "./usr/share/doc/chromaland/docs/pips-map-protanopia.png",
+            "./usr/share/doc/chromaland/docs/files.md",
             "./usr/share/icons/hicolor/scalable/apps/%s.svg" % app_id,
         ]
         files += ["./usr/share/icons/hicolor/%dx%d/apps/%s.png" % (size, size, app_id)
