@@ -360,15 +360,6 @@
         <translation>يذكر أقرب عدو من لون ما، بعدد نقاط رمز لونه: 1 أحمر، 2 برتقالي، 3 أصفر، 4 أخضر، 5 أزرق، 6 نيلي، 7 بنفسجي. وإذا ضُغط مرة أخرى: التالي من ذلك اللون.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>أي مفتاح آخر، و⁨%1⁩</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>ما دام عدو يقف في مربعك: تبدأ معركته. أما مفتاح السهم الذي يُخرجك من المربع فلا.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>اقرأ المساعدة سطرًا سطرًا: يقرأ قارئ الشاشة كل سطر تصل إليه. مع Ctrl أو Alt تتحرك الصفحة وتبقى أنت في مكانك.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح قاعة الراحلين: الشخصيات التي ماتت.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح المساعدة.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>يغلق المساعدة.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>أي مفتاح آخر</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يفعل شيئًا سوى قتال عدو في مربعك.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح سطح المكتب لإغلاق النافذة: يحفظ شخصيتك وينهي اللعبة.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح سهم يُخرجك من المربع</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ما دامت لديك نقاط</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>دخولك مربع عدو يبدأ القتال معه فورًا. أما العدو الذي يقف في مربعك (لأنه جاء إليك أو لأنك انسحبت) فتقاتله عند المفتاح التالي الذي تضغطه على الخريطة، ما عدا: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>؛ </translation>
     </message>
 </context>
 <context>
@@ -842,11 +833,6 @@ The battle&apos;s last lines:
         <translation>طرقتان سريعتان تعنيان أن العدو بجانبك. تعمل الإشارة ما دام قارئ الشاشة يعمل؛ والمفتاح ⁨%1⁩ على الخريطة يشغّلها أو يوقفها، وتحفظ اللعبة اختيارك.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>«انسحاب» يُخرجك من المعركة، لكن العدو ما زال في مربعك: ⁨%1⁩، أو أي مفتاح آخر يبدأ المعارك، يبدأ معه معركة جديدة؛ أما مفتاح السهم الذي يُخرجك من المربع فلا. وبعد هزيمة العدو يكون «انسحاب» أيضًا طريقك للخروج بالفوز: يختفي العدو مدة، ويكبر شريط المهارة بلونه.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>بعد كل خطوة على الخريطة يذكر Orca أيضًا الطريق إلى أقرب عدو، مثل «العدو الأحمر: ⁨2⁩ مربعان للأعلى، ⁨1⁩ مربع لليسار.». ويُعلَن فورًا عن أي عدو يصير بجانبك أو في مربعك، مرة واحدة ما دمت واقفًا؛ وإذا كان في مربعك فمفتاح ⁨%1⁩ يقاتله ومفتاح السهم يبتعد. أما الشريط أسفل الخريطة («الوقت حتى تحرك الأعداء») فلا يُقرأ.</translation>
@@ -862,38 +848,33 @@ The battle&apos;s last lines:
         <translation>تُقرأ هذه المساعدة سطرًا سطرًا بمفاتيح الأسهم؛ وعلى اسم جزء في القائمة أعلاها ينقلك مفتاح الإدخال إلى ذلك الجزء. تذكر المعركة التي تفوز بها مستوى المهارة الجديد للونك؛ ويذكر الموت العدو الذي قتلك وقوته وآخر سطور المعركة، قبل أن تنتهي اللعبة. وفي قاعة الراحلين (⁨%1⁩) يقرأ الأعلى والأسفل شخصية راحلة بعد أخرى، وينقلك Home وEnd إلى الأولى والأخيرة، ويقرأ مفتاح الإدخال السجل كاملًا.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>قد يدخل عدو مربعك أو يعود فيه: المفتاح التالي الذي تضغطه على الخريطة يبدأ تلك المعركة، إلا إذا كان أحد المفاتيح ⁨%1⁩ أو مفتاحًا يذكر الأعداء أو مفتاحًا لا يفعل شيئًا (قائمة المفاتيح تقول أيها) أو مفتاح سهم يُخرجك من المربع.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>دخولك مربع عدو يفتح نافذة المعركة، ويقف الأعداء على الخريطة بلا حراك حتى تُغلق. في كل معركة تُسحب قوة العدو من جديد من نطاق ذلك العدو نفسه، وصحته تساوي تلك القوة: الأعداء الثلاثة من اللون الواحد متشابهون في المظهر، لكن بعضهم أقوى من بعض. يرد العدو في دوره على كل هجوم وصاعقة وشفاء، حتى على الشفاء وصحتك كاملة. ولا يرد على الانسحاب، ولا على صاعقة أو شفاء من دون سحر، ولا على أي شيء بعد القضاء عليه.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>دور العدو: تتفادى ضربته برمية من 0 إلى قدر براعتك ناقصًا واحدًا، مقابل رميته من 1 إلى قدر قوته. إن كانت رميته مساوية لرميتك أو أعلى منها، أصابك بضرر من 0 إلى نصف قوته ناقصًا واحدًا، ويُقرَّب نصف القوة الفردية إلى الأعلى.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>الانسحاب يُخرجك من المعركة، ولا يرد العدو عليه، لكنه يبقى في مربعك ولا يحتفظ بشيء من جروحه: تبدأ المعركة التالية معه من جديد. وبعد هزيمة العدو، يكون الانسحاب أيضًا طريقك للخروج بالفوز: يختفي العدو مدةً ويزداد شريط المهارة بلونه.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هذه النسب لشخصية جديدة بصحة وسحر كاملين لا تشفي نفسها ولا تنسحب. فهي تهزم أضعف عدو أحمر (القوة ⁨%1⁩) في ⁨%2%⁩ من المرات بالهجوم وحده، لكنها لا تهزم أقوى عدو أحمر (القوة ⁨%3⁩) إلا في ⁨%4%⁩ من المرات بالهجوم وحده، وفي ⁨%5%⁩ إذا بدأت بالصاعقة، وتهزم أضعف عدو برتقالي (القوة ⁨%6⁩) في ⁨%7%⁩ من المرات حتى إذا بدأت بالصاعقة، ولا تهزم الألوان الأقوى إلا في ⁨%8%⁩ من المرات على الأكثر.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ بالصاعقة: فهي لا تخطئ أبدًا، بينما تخطئ معظم الهجمات على عدو أقوى، والعدو يرد على كلتيهما بالطريقة نفسها. وحين تسوء المعركة، أو تكشف أسطرها الأولى عن عدو قوي، انسحب، فالعدو لا يرد على الانسحاب، ثم اخرج من مربعه فورًا بمفتاح سهم. وبين المعارك، انتظر في صف الشفاء حتى تمتلئ صحتك وسحرك من جديد.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا تعذّر إنشاء الأرشيف، تخبرك اللعبة بالمكان الذي ما زال فيه الملف، ويعيد التشغيل التالي الشخصية الميتة إلى اللعب: وما دامت صحتها دون 1، فإن أول ضربة تتلقاها تنهيها، حتى لو كانت ضربة قدرها 0، ما لم تُشفَ أولًا، في صف الشفاء (وقد يتطلب ذلك امتلاء الشريط عدة مرات) أو بالشفاء في المعركة. ولا تحتفظ قاعة الراحلين بأي سجل لتلك الميتة.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا لم تكن القوة أو البراعة أو الحكمة أو الصحة أو السحر عددًا فلا يوقف ذلك اللعبة، لكن المعارك وأزرار «+» ترفض تلك القيمة حتى تصلح الملف. وكل حفظ يكتب ملفًا جديدًا كاملًا قبل أن يستبدل به القديم، فلا يترك الانهيار نصف شخصية أبدًا؛ وفي مجلد يرفض الملفات الجديدة، تُعاد كتابة الملف في مكانه دفعةً واحدة بدلًا من ذلك.</translation>
     </message>
 </context>
 <context>
@@ -1300,7 +1281,7 @@ The battle&apos;s last lines:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>قوتك (⁨%1⁩) ليست عددًا يساوي 0 أو أكثر، لذا لا يمكن أن تقع هذه المعركة. يبقى العدو في مربعك: ابتعد عنه، وأصلح الملف.</translation>
     </message>
 </context>
 <context>

@@ -360,15 +360,6 @@
         <translation>Nennt den nahesten Gegner einer Farbe, nach den Tupfen ihres Farbsymbols: 1 Rot, 2 Orange, 3 Gelb, 4 Grün, 5 Blau, 6 Indigo, 7 Violett. Noch einmal gedrückt: den nächsten dieser Farbe.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>Jede andere Taste, auch %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>Solange ein Gegner auf deinem Feld steht: beginnt den Kampf mit ihm. Eine Pfeiltaste, die dich vom Feld wegbringt, tut das nicht.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>Die Hilfe Zeile für Zeile lesen: Ein Bildschirmleser liest jede Zeile vor, zu der du kommst. Mit Strg oder Alt bewegt sich die Seite, und du bleibst, wo du bist.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Halle der Gefallenen: die Figuren, die gestorben sind.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die Hilfe.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt die Hilfe.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede andere Taste</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tut nichts, außer gegen einen Gegner auf deinem Feld zu kämpfen.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Taste deiner Arbeitsumgebung zum Schließen eines Fensters: speichert deinen Charakter und beendet das Spiel.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Pfeiltaste, mit der du das Feld verlässt</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, solange du Punkte hast</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Läufst du in einen Gegner hinein, kämpfst du sofort gegen ihn. Gegen einen Gegner, der auf deinem Feld steht (er kam zu dir, oder du hast dich zurückgezogen), kämpfst du bei der nächsten Taste, die du auf der Karte drückst; ausgenommen sind: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -834,11 +825,6 @@ Die letzten Zeilen des Kampfes:
         <translation>Zwei kurze Klopfer bedeuten, dass der Gegner neben dir steht. Der Hinweis ist an, solange ein Bildschirmleser läuft; %1 auf der Karte schaltet ihn ein oder aus, und das Spiel merkt sich die Wahl.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>Rückzug verlässt den Kampf, doch der Gegner steht noch auf deinem Feld: %1 oder jede andere Taste, die Kämpfe startet, startet einen neuen mit ihm; eine Pfeiltaste, die dich von dem Feld wegbringt, nicht. Ist der Gegner besiegt, verlässt du den Kampf mit Rückzug auch als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Nach jedem Schritt auf der Karte nennt Orca außerdem den Weg zum nächsten Gegner, etwa „Roter Gegner: 2 nach oben, 1 nach links.“ Ein Gegner, der neben dich oder auf dein Feld kommt, wird sofort angesagt, einmal, solange du stehen bleibst; steht er auf deinem Feld, kämpft %1 gegen ihn, und eine Pfeiltaste geht weg. Der Balken unter der Karte („Zeit bis zum Gegnerzug“) wird nicht vorgelesen.</translation>
@@ -854,38 +840,33 @@ Die letzten Zeilen des Kampfes:
         <translation>Diese Hilfe liest du Zeile für Zeile mit den Pfeiltasten; auf dem Namen eines Teils in der Liste ganz oben bringt dich die Eingabetaste zu diesem Teil. Ein gewonnener Kampf nennt die neue Fertigkeitsstufe deiner Farbe; ein Tod nennt den Gegner, der dich besiegt hat, seine Stärke und die letzten Zeilen des Kampfes, bevor das Spiel endet. In der Halle der Gefallenen (%1) lesen Nach oben und Nach unten eine gefallene Figur nach der anderen vor, Pos1 und Ende gehen zur ersten und zur letzten, und die Eingabetaste liest den ganzen Eintrag vor.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Ein Gegner kann auf dein Feld treten oder dort zurückkehren: Die nächste Taste, die du auf der Karte drückst, startet diesen Kampf, es sei denn, es ist eine von %1, eine Taste, die Gegner nennt, eine Taste, die nichts tut (die Liste der Tasten sagt, welche), oder eine Pfeiltaste, die dich von dem Feld wegbringt.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufst du in einen Gegner hinein, öffnet sich das Kampffenster, und die Gegner auf der Karte stehen still, bis es sich schließt. Jeder Kampf bestimmt die Stärke des Gegners neu aus dessen eigenem Bereich, und sein Leben ist diese Stärke: Die drei Gegner einer Farbe sehen gleich aus, doch der eine ist stärker als der andere. Auf jeden Angriff, jeden Blitz und jedes Heilen antwortet der Gegner mit seinem Zug, auch auf ein Heilen bei vollem Leben. Keinen Gegenschlag gibt es bei einem Rückzug, bei einem Blitz oder Heilen ohne Magie und bei allem nach dem Sieg.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zug des Gegners: Du weichst mit einem Wurf von 0 bis eins weniger als dein Geschick aus, gegen seinen Wurf von 1 bis zu seiner Stärke. Würfelt er so hoch wie du oder höher, trifft er dich und richtet 0 bis eins weniger als die Hälfte seiner Stärke an Schaden an, wobei die Hälfte einer ungeraden Stärke aufgerundet wird.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückzug verlässt den Kampf, und der Gegner schlägt nicht zurück, doch er bleibt auf deinem Feld und behält keine seiner Wunden: Der nächste Kampf mit ihm beginnt von vorn. Ist der Gegner besiegt, verlässt du den Kampf ebenfalls mit Rückzug, und zwar als Sieger: Der Gegner verschwindet eine Weile, und der Fertigkeitsbalken seiner Farbe wächst.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gewinnchancen gelten für einen neuen Charakter mit vollem Leben und voller Magie, der weder heilt noch sich zurückzieht. Er besiegt den schwächsten roten Gegner (Stärke %1) in %2&#xa0;% der Fälle allein mit Angriff, den stärksten roten (Stärke %3) aber nur in %4&#xa0;% der Fälle allein mit Angriff und in %5&#xa0;% mit einem Blitz als erstem Zug, den schwächsten orangefarbenen (Stärke %6) in %7&#xa0;% der Fälle selbst mit einem Blitz als erstem Zug und die stärkeren Farben höchstens in %8&#xa0;% der Fälle.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setz zuerst einen Blitz ein: Er verfehlt nie, während die meisten Angriffe gegen einen stärkeren Gegner danebengehen, und der Gegner antwortet auf beide gleich. Läuft ein Kampf schlecht oder zeigen seine ersten Zeilen einen starken Gegner, zieh dich zurück – darauf schlägt er nicht zurück – und verlass sein Feld sofort mit einer Pfeiltaste. Warte zwischen den Kämpfen in der Heilreihe, bis dein Leben und deine Magie wieder voll sind.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lässt sich das Archiv nicht anlegen, sagt das Spiel, wo die Datei noch liegt, und der nächste Start spielt den toten Charakter weiter: Mit Leben unter 1 beendet ihn der erste Treffer, den er einsteckt, selbst ein Treffer von 0, es sei denn, er heilt sich vorher, in der Heilreihe (was mehrere Füllungen des Balkens dauern kann) oder mit Heilen im Kampf. Die Halle der Gefallenen hat keinen Eintrag über diesen Tod.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist Stärke, Geschick, Weisheit, Leben oder Magie keine Zahl, hält das das Spiel nicht an, doch Kämpfe und die „+“-Schaltflächen verweigern den Wert, bis du die Datei reparierst. Jedes Speichern schreibt eine ganz neue Datei, bevor es die alte ersetzt, sodass ein Absturz nie einen halben Charakter hinterlässt; in einem Ordner, der keine neuen Dateien zulässt, wird die Datei stattdessen an Ort und Stelle in einem einzigen Schreibvorgang neu geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1241,7 @@ Die letzten Zeilen des Kampfes:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Stärke (%1) ist keine Zahl von 0 oder mehr, daher kann dieser Kampf nicht stattfinden. Der Gegner bleibt auf deinem Feld: Geh von ihm weg und repariere die Datei.</translation>
     </message>
 </context>
 <context>

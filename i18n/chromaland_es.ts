@@ -360,15 +360,6 @@
         <translation>Dice el enemigo más cercano de un color, según los puntos de su símbolo de color: 1 rojo, 2 naranja, 3 amarillo, 4 verde, 5 azul, 6 índigo, 7 violeta. Pulsada otra vez: el siguiente de ese color.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>Cualquier otra tecla, y %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>Mientras un enemigo está en tu casilla: empieza su combate. Una tecla de flecha que te saca de la casilla, no.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>Leer la ayuda línea a línea: un lector de pantalla lee cada línea a la que llegas. Con Ctrl o Alt se mueve la página y tú te quedas donde estás.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el salón de los caídos: los personajes que murieron.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la ayuda.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la ayuda.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier otra tecla</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hace nada salvo luchar contra un enemigo que esté en tu casilla.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla de tu escritorio para cerrar una ventana: guarda tu personaje y termina la partida.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>una tecla de flecha que te saque de la casilla</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mientras tengas puntos</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chocar con un enemigo te hace luchar contra él enseguida. Contra un enemigo que está en tu casilla (porque vino hacia ti o porque te retiraste) luchas con la siguiente tecla que pulses en el mapa, excepto: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -834,11 +825,6 @@ Las últimas líneas del combate:
         <translation>Dos golpes rápidos significan que el enemigo está a tu lado. El aviso está activado mientras funciona un lector de pantalla; %1 en el mapa lo activa o lo desactiva, y el juego recuerda la elección.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>Retirarse abandona el combate, pero el enemigo sigue en tu casilla: %1, o cualquier otra tecla que empiece combates, empieza uno nuevo con él; una tecla de flecha que te saque de la casilla, no. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Tras cada paso en el mapa, Orca también dice el camino hasta el enemigo más cercano, por ejemplo «Enemigo rojo: 2 casillas arriba, 1 casilla a la izquierda.». Un enemigo que llega a tu lado o a tu casilla se anuncia enseguida, una sola vez mientras no te muevas; en tu casilla, %1 lo combate y una tecla de flecha te aparta. La barra bajo el mapa («Tiempo hasta el turno enemigo») no se lee en voz alta.</translation>
@@ -854,38 +840,33 @@ Las últimas líneas del combate:
         <translation>Esta ayuda se lee línea a línea con las teclas de flecha; sobre el nombre de una parte en la lista del principio, Intro te lleva a esa parte. Un combate ganado dice el nuevo nivel de habilidad de tu color; una muerte dice qué enemigo te mató, su fuerza y las últimas líneas del combate, antes de que termine el juego. En el salón de los caídos (%1), Arriba y Abajo leen un personaje caído tras otro, Inicio y Fin van al primero y al último, e Intro lee el registro completo.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Un enemigo puede pisar tu casilla o volver en ella: la siguiente tecla que pulses en el mapa empieza ese combate, salvo que sea una de %1, una tecla que dice los enemigos, una tecla que no hace nada (la lista de teclas dice cuáles) o una tecla de flecha que te saque de la casilla.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chocar con un enemigo abre la ventana de combate, y los enemigos del mapa se quedan quietos hasta que se cierra. En cada combate, la fuerza del enemigo se sortea de nuevo dentro del rango propio de ese enemigo, y su salud es esa fuerza: los tres enemigos de un color se parecen, pero unos son más fuertes que otros. El enemigo responde con su turno a cada Atacar, Fulminar y Curar, también a un Curar con la Salud llena. No contraataca ante Retirarse, ante Fulminar o Curar sin Magia, ni ante nada después de la victoria.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>El turno del enemigo: esquivas con una tirada de 0 a tu Destreza menos uno, contra su tirada de 1 a su fuerza. Si su tirada iguala o supera la tuya, te golpea y causa de 0 a la mitad de su fuerza menos uno de daño, con la mitad de una fuerza impar redondeada hacia arriba.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirarse abandona el combate, y el enemigo no contraataca, pero sigue en tu casilla y no conserva ninguna de sus heridas: el siguiente combate con él empieza de cero. Una vez derrotado el enemigo, Retirarse es también la forma de salir con la victoria: el enemigo desaparece durante un tiempo y la barra de habilidad de su color crece.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estas probabilidades son para un personaje nuevo con la Salud y la Magia llenas que ni se cura ni se retira. Vence al enemigo rojo más débil (fuerza %1) el %2&#xa0;% de las veces solo con Atacar, pero al rojo más fuerte (fuerza %3) apenas el %4&#xa0;% de las veces solo con Atacar y el %5&#xa0;% usando primero Fulminar; al naranja más débil (fuerza %6), el %7&#xa0;% de las veces incluso usando primero Fulminar, y a los colores más fuertes, como mucho el %8&#xa0;% de las veces.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa primero Fulminar: nunca falla, mientras que la mayoría de los ataques contra un enemigo más fuerte sí fallan, y el enemigo responde igual a ambos. Cuando un combate va mal, o sus primeras líneas muestran un enemigo fuerte, retírate (ante eso no contraataca) y sal enseguida de su casilla con una tecla de flecha. Entre combates, espera en la fila de curación hasta que tu Salud y tu Magia vuelvan a estar llenas.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no se puede archivar, el juego dice dónde sigue el archivo, y el siguiente inicio vuelve a jugar con el personaje muerto: con la Salud por debajo de 1, el primer golpe que recibe acaba con él, incluso un golpe de 0, a menos que antes se cure, en la fila de curación (lo que puede requerir que la barra se llene varias veces) o con Curar en un combate. El salón de los caídos no tiene registro de esa muerte.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una Fuerza, Destreza, Sabiduría, Salud o Magia que no sea un número no detiene el juego, pero los combates y los botones «+» la rechazan hasta que arregles el archivo. Cada guardado escribe un archivo nuevo completo antes de sustituir el antiguo, así que un fallo nunca deja medio personaje; en una carpeta que no admite archivos nuevos, el archivo se reescribe en su sitio, de una sola escritura.</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1241,7 @@ Las últimas líneas del combate:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu Fuerza (%1) no es un número igual o mayor que 0, así que este combate no puede tener lugar. El enemigo sigue en tu casilla: apártate de él y arregla el archivo.</translation>
     </message>
 </context>
 <context>

@@ -360,15 +360,6 @@
         <translation>Annonce l’ennemi le plus proche d’une couleur, selon les points de son symbole&#x202f;: 1 rouge, 2 orange, 3 jaune, 4 vert, 5 bleu, 6 indigo, 7 violet. Appuyée de nouveau&#x202f;: le suivant de cette couleur.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>Toute autre touche, et %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>Tant qu’un ennemi est sur ta case&#x202f;: lance son combat. Une touche fléchée qui t’éloigne de la case, non.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>Lire l’aide ligne par ligne&#x202f;: un lecteur d’écran lit chaque ligne atteinte. Avec Ctrl ou Alt, la page défile et tu restes où tu es.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le panthéon des morts&#x202f;: les personnages qui sont morts.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre l’aide.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferme l’aide.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute autre touche</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne fait rien d’autre que combattre un ennemi sur ta case.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>La touche de ton bureau pour fermer une fenêtre&#x202f;: enregistre ton personnage et termine la partie.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une touche fléchée qui te fait quitter la case</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tant que tu as des points</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Foncer sur un ennemi lance aussitôt le combat contre lui. Un ennemi qui se tient sur ta case (il est venu à toi, ou tu as battu en retraite) est combattu à la prochaine touche sur laquelle tu appuies sur la carte, sauf&#x202f;: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; </translation>
     </message>
 </context>
 <context>
@@ -834,11 +825,6 @@ Les dernières lignes du combat :
         <translation>Deux coups rapides signifient que l’ennemi est à côté de toi. Le signal est activé tant qu’un lecteur d’écran fonctionne&#x202f;; %1 sur la carte l’active ou le désactive, et le jeu retient ce choix.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>La Retraite quitte le combat, mais l’ennemi est toujours sur ta case&#x202f;: %1, ou toute autre touche qui lance les combats, en lance un nouveau contre lui&#x202f;; une touche fléchée qui te fait quitter la case, non. Une fois l’ennemi vaincu, la Retraite est aussi la façon de partir vainqueur&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Après chaque pas sur la carte, Orca annonce aussi le chemin vers l’ennemi le plus proche, par exemple «&#x202f;Ennemi rouge&#x202f;: 2 vers le haut, 1 à gauche.&#x202f;» Un ennemi qui arrive à côté de toi ou sur ta case est annoncé aussitôt, une seule fois tant que tu ne bouges pas&#x202f;; sur ta case, %1 lance le combat et une touche fléchée t’écarte. La barre sous la carte («&#x202f;Temps avant le tour des ennemis&#x202f;») n’est pas lue.</translation>
@@ -854,38 +840,33 @@ Les dernières lignes du combat :
         <translation>Cette aide se lit ligne par ligne avec les touches fléchées&#x202f;; sur le nom d’une partie dans la liste du début, Entrée t’emmène à cette partie. Un combat gagné annonce le nouveau niveau de compétence de ta couleur&#x202f;; une mort annonce l’ennemi qui t’a tué, sa force et les dernières lignes du combat, avant la fin du jeu. Dans le panthéon des morts (%1), Haut et Bas lisent un personnage tombé après l’autre, Début et Fin vont au premier et au dernier, et Entrée lit la fiche complète.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Un ennemi peut venir sur ta case ou y revenir&#x202f;: la prochaine touche que tu presses sur la carte lance ce combat, sauf si c’est l’une des touches %1, une touche qui annonce les ennemis, une touche qui ne fait rien (la liste des touches dit lesquelles) ou une touche fléchée qui te fait quitter la case.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Foncer sur un ennemi ouvre la fenêtre de combat, et les ennemis de la carte restent immobiles jusqu’à ce qu’elle se ferme. Chaque combat tire à nouveau la Force de l’ennemi dans la plage propre à cet ennemi, et sa Santé est égale à cette Force&#x202f;: les trois ennemis d’une couleur se ressemblent, mais l’un est plus fort que l’autre. L’ennemi répond par son tour à chaque Attaque, Décharge et Soin, même à un Soin quand ta Santé est pleine. Il ne riposte pas à une Retraite, à une Décharge ou un Soin sans Magie, ni à quoi que ce soit après la victoire.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour de l’ennemi&#x202f;: tu esquives avec un jet de 0 à ton Agilité moins un, contre son jet de 1 à sa Force. Si son jet est aussi haut que le tien ou plus haut, il te touche et t’inflige de 0 à la moitié de sa Force moins un en dégâts, la moitié d’une Force impaire étant arrondie à l’entier supérieur.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>La Retraite quitte le combat, et l’ennemi ne riposte pas, mais il reste sur ta case et ne garde aucune de ses blessures&#x202f;: le combat suivant contre lui repart de zéro. Une fois l’ennemi vaincu, c’est aussi par la Retraite que tu pars avec la victoire&#x202f;: l’ennemi disparaît un moment et la barre de compétence de sa couleur progresse.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ces chances valent pour un nouveau personnage à Santé et Magie pleines qui ne se soigne pas et ne bat pas en retraite. Il bat l’ennemi rouge le plus faible (Force %1) %2&#x202f;% du temps par la seule Attaque, mais le rouge le plus fort (Force %3) seulement %4&#x202f;% du temps par la seule Attaque et %5&#x202f;% avec une Décharge en premier, l’orange le plus faible (Force %6) %7&#x202f;% du temps même avec une Décharge en premier, et les couleurs plus fortes au plus %8&#x202f;% du temps.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commence par une Décharge&#x202f;: elle ne rate jamais, alors que la plupart des Attaques contre un ennemi plus fort ratent, et l’ennemi répond aux deux de la même façon. Quand un combat tourne mal, ou que ses premières lignes montrent un ennemi fort, bats en retraite, ce à quoi il ne riposte pas, et quitte aussitôt sa case avec une touche fléchée. Entre les combats, attends dans la rangée de soin que ta Santé et ta Magie soient de nouveau pleines.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si l’archive ne peut pas être créée, le jeu indique où se trouve encore le fichier, et le démarrage suivant reprend le personnage mort&#x202f;: avec une Santé inférieure à 1, le premier coup qu’il reçoit l’achève, même un coup de 0, à moins qu’il ne se soigne d’abord, dans la rangée de soin (ce qui peut demander plusieurs remplissages de la barre) ou avec Soin en combat. Le panthéon des morts n’a aucune fiche de cette mort.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une Force, une Agilité, une Sagesse, une Santé ou une Magie qui n’est pas un nombre n’arrête pas le jeu, mais les combats et les boutons «&#x202f;+&#x202f;» la refusent jusqu’à ce que tu répares le fichier. Chaque sauvegarde écrit un fichier entièrement neuf avant de remplacer l’ancien, si bien qu’un plantage ne laisse jamais un demi-personnage&#x202f;; dans un dossier qui refuse les nouveaux fichiers, le fichier est plutôt réécrit sur place en une seule écriture.</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1241,7 @@ Les dernières lignes du combat :
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta Force (%1) n’est pas un nombre positif ou nul, ce combat ne peut donc pas avoir lieu. L’ennemi reste sur ta case&#x202f;: éloigne-toi de lui et répare le fichier.</translation>
     </message>
 </context>
 <context>

@@ -360,15 +360,6 @@
         <translation>Dice il nemico più vicino di un colore, secondo i punti del suo simbolo: 1 rosso, 2 arancione, 3 giallo, 4 verde, 5 blu, 6 indaco, 7 viola. Premuto di nuovo: il successivo di quel colore.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>Qualsiasi altro tasto, e %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>Finché un nemico è sulla tua casella: inizia la sua battaglia. Un tasto freccia che ti porta fuori dalla casella no.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>Leggono la guida riga per riga: un lettore di schermo legge ogni riga che raggiungi. Con Ctrl o Alt si sposta la pagina e tu resti dove sei.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la sala dei caduti: i personaggi morti.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la guida.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude la guida.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualsiasi altro tasto</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non fa altro che combattere un nemico che si trova sulla tua casella.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tasto del tuo desktop per chiudere una finestra: salva il personaggio e termina il gioco.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un tasto freccia che ti porta fuori dalla casella</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 quando hai punti</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se cammini su un nemico, lo combatti subito. Un nemico che si trova sulla tua casella (è venuto lui da te, oppure ti sei ritirato) viene combattuto al prossimo tasto che premi sulla mappa, tranne: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -834,11 +825,6 @@ Le ultime righe della battaglia:
         <translation>Due colpi rapidi significano che il nemico è accanto a te. Il segnale è attivo finché è in funzione un lettore di schermo; %1 sulla mappa lo attiva o lo disattiva, e il gioco ricorda la scelta.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>«Ritirati» ti fa lasciare la battaglia, ma il nemico è ancora sulla tua casella: %1, o qualsiasi altro tasto che inizia le battaglie, ne inizia una nuova con lui; un tasto freccia che ti porta fuori dalla casella no. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po’ e la barra di abilità del suo colore cresce.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Dopo ogni passo sulla mappa, Orca dice anche la strada fino al nemico più vicino, per esempio «Nemico rosso: 2 caselle in alto, 1 casella a sinistra.» Un nemico che arriva accanto a te o sulla tua casella viene annunciato subito, una volta sola finché resti fermo; sulla tua casella, %1 lo combatte e un tasto freccia ti allontana. La barra sotto la mappa («Tempo prima della mossa dei nemici») non viene letta.</translation>
@@ -854,38 +840,33 @@ Le ultime righe della battaglia:
         <translation>Questa guida si legge riga per riga con i tasti freccia; sul nome di una parte nell’elenco in cima, Invio ti porta a quella parte. Una battaglia vinta dice il nuovo livello di abilità del tuo colore; una morte dice quale nemico ti ha ucciso, la sua forza e le ultime righe della battaglia, prima che il gioco finisca. Nella sala dei caduti (%1), Su e Giù leggono un personaggio caduto dopo l’altro, Home e Fine vanno al primo e all’ultimo, e Invio legge la scheda completa.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Un nemico può entrare nella tua casella o ritornarci: il prossimo tasto che premi sulla mappa inizia quella battaglia, a meno che sia uno tra %1, un tasto che dice i nemici, un tasto che non fa nulla (l’elenco dei tasti dice quali) o un tasto freccia che ti porta fuori dalla casella.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Camminando su un nemico si apre la finestra della battaglia, e i nemici sulla mappa restano fermi finché non si chiude. Ogni battaglia estrae di nuovo la forza del nemico dall&apos;intervallo proprio di quel nemico, e la sua salute è pari a quella forza: i tre nemici di un colore sembrano uguali, ma alcuni sono più forti di altri. Il nemico risponde con il suo turno a ogni «Attacca», «Fulmina» e «Cura», anche a un «Cura» con la Salute al massimo. Non contrattacca dopo un «Ritirati», dopo un «Fulmina» o un «Cura» senza Magia, né dopo essere stato ucciso.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il turno del nemico: schivi con un tiro da 0 alla tua Destrezza meno uno, contro il suo tiro da 1 alla sua forza. Se il suo tiro è pari al tuo o più alto, ti colpisce e infligge danni da 0 fino alla metà della sua forza meno uno, con la metà di una forza dispari arrotondata per eccesso.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Ritirati» lascia la battaglia, e il nemico non contrattacca, ma resta sulla tua casella e non conserva nessuna delle sue ferite: la battaglia successiva con lui ricomincia da capo. Una volta sconfitto il nemico, «Ritirati» è anche il modo per andartene con la vittoria: il nemico sparisce per un po&apos; e la barra di abilità del suo colore cresce.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Queste probabilità valgono per un nuovo personaggio con Salute e Magia al massimo che non si cura e non si ritira. Batte il nemico rosso più debole (forza %1) il %2% delle volte con il solo «Attacca», ma quello rosso più forte (forza %3) solo il %4% delle volte con il solo «Attacca» e il %5% usando prima «Fulmina», quello arancione più debole (forza %6) il %7% delle volte anche usando prima «Fulmina», e i colori più forti al massimo il %8% delle volte.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa prima «Fulmina»: non manca mai, mentre la maggior parte degli attacchi contro un nemico più forte va a vuoto, e il nemico risponde allo stesso modo a entrambi. Quando una battaglia si mette male, o le sue prime righe mostrano un nemico forte, ritirati (a questo il nemico non contrattacca) e lascia subito la sua casella con un tasto freccia. Tra una battaglia e l&apos;altra, aspetta nella riga di guarigione finché la tua Salute e la tua Magia non sono di nuovo al massimo.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se l&apos;archivio non si può creare, il gioco dice dove si trova ancora il file, e all&apos;avvio successivo si gioca di nuovo con il personaggio morto: con la Salute sotto 1, il primo colpo che subisce lo finisce, anche un colpo da 0, a meno che prima non si curi, nella riga di guarigione (il che può richiedere che la barra si riempia più volte) o con «Cura» in battaglia. La sala dei caduti non registra quella morte.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una Forza, Destrezza, Saggezza, Salute o Magia che non è un numero non ferma il gioco, ma le battaglie e i pulsanti «+» la rifiutano finché non ripari il file. Ogni salvataggio scrive un file nuovo completo prima di sostituire quello vecchio, così un arresto anomalo non lascia mai mezzo personaggio; in una cartella che rifiuta nuovi file, il file viene invece riscritto sul posto con un&apos;unica scrittura.</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1241,7 @@ Le ultime righe della battaglia:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua Forza (%1) non è un numero maggiore o uguale a 0, quindi questa battaglia non può avere luogo. Il nemico resta sulla tua casella: allontanati e ripara il file.</translation>
     </message>
 </context>
 <context>

@@ -360,15 +360,6 @@
         <translation>色の記号の点の数で、その色のいちばん近い敵を伝えます：1 赤、2 オレンジ、3 黄、4 緑、5 青、6 藍、7 紫。もう一度押すと、その色の次の敵を伝えます。</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>その他のキーと %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>敵があなたのマスにいるとき：その敵との戦闘を始めます。そのマスから離れる矢印キーは戦闘を始めません。</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>ヘルプを 1 行ずつ読みます。スクリーンリーダーは移動先の行を読み上げます。Ctrl か Alt と一緒に押すと、位置はそのままでページだけが動きます。</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>倒れた者の殿堂を開きます。死んだキャラクターの一覧です。</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを開きます。</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを閉じます。</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>そのほかのキー</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>同じマスにいる敵と戦う以外は何もしません。</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップのウィンドウを閉じるキー：キャラクターを保存してゲームを終了します。</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>そのマスから離れる矢印キー</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ポイントがあるときの %1</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>敵に体当たりするとすぐに戦闘になります。あなたのマスにいる敵（敵のほうから来たか、あなたが退却したため）とは、マップで次にキーを押したときに戦闘になります。ただし次のキーは除きます：%1。</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>；</translation>
     </message>
 </context>
 <context>
@@ -832,11 +823,6 @@ The battle&apos;s last lines:
         <translation>短い音が二回鳴ったら、敵はすぐ隣にいます。合図はスクリーンリーダーの動作中はオンです。マップで %1 を押すとオンとオフが切り替わり、この設定は引き継がれます。</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>「退却」で戦闘から抜けられますが、敵はまだあなたのマスにいます。%1 など戦闘を始めるキーを押すと、同じ敵との新しい戦闘が始まります。そのマスから離れる矢印キーなら始まりません。敵を倒したあとは、「退却」で勝利を持ち帰って戦闘を終えます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>マップでは 1 歩ごとに、Orca が最も近い敵とそこまでの道筋も伝えます（例：「赤色の敵：上へ 2 マス、左へ 1 マス。」）。敵がすぐそばや同じマスに来るとすぐに伝えます。あなたが動かない間は 1 回だけです。同じマスにいるときは、%1 で戦い、矢印キーで離れます。マップの下のバー（「敵が動くまでの時間」）は読み上げません。</translation>
@@ -852,38 +838,33 @@ The battle&apos;s last lines:
         <translation>このヘルプは矢印キーで 1 行ずつ読めます。先頭の一覧にある部分の名前の上で Enter を押すと、その部分へ移動します。戦闘に勝つと、その色の新しいスキルレベルを伝えます。死んだときは、ゲームが終わる前に、倒した敵とその強さ、戦闘の最後の行を伝えます。倒れた者の殿堂（%1）では、↑と↓で倒れたキャラクターを 1 人ずつ読み、Home と End で最初と最後へ移動し、Enter で記録全体を読みます。</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>敵があなたのマスに入ってきたり、そこに戻ってきたりすることもあります。そのときは、次にマップで押したキーでその敵との戦闘が始まります。ただし %1、敵を伝えるキー、何もしないキー（どれかはキーの一覧にあります）、そのマスから離れる矢印キーは除きます。</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>敵に体当たりすると戦闘のウィンドウが開き、それが閉じるまでマップ上の敵は止まっています。戦闘のたびに、敵の筋力はその敵自身の範囲から新たに決まり、その筋力がそのまま敵の体力になります。同じ色の 3 体の敵は見た目は同じですが、強さはそれぞれ違います。攻撃・魔法攻撃・回復のたびに敵のターンが来ます。体力が満タンのときの回復でも同じです。退却、魔力がないときの魔法攻撃や回復、そして敵を倒したあとの行動には、敵は反撃しません。</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>敵のターン：あなたは 0 から「器用さより 1 少ない値」までのダイスを振ってかわそうとし、敵は 1 から筋力までのダイスを振ります。敵の出目があなたの出目以上なら命中し、あなたは 0 から「敵の筋力の半分より 1 少ない値」までのダメージを受けます（筋力が奇数のときは半分を切り上げます）。</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>退却すると戦闘から抜け、敵は反撃しません。ただし敵はあなたのマスに残り、受けた傷はすべて消えます。次にその敵と戦うときは最初からやり直しです。敵を倒したあとも、退却で勝利を持ち帰って戦闘を抜けます。敵はしばらく姿を消し、その色のスキルバーが伸びます。</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>この勝率は、体力と魔力が満タンで、回復も退却もしない新しいキャラクターの場合です。いちばん弱い赤色の敵（筋力 %1）には攻撃だけで %2% の確率で勝ちますが、いちばん強い赤色の敵（筋力 %3）に勝てるのは、攻撃だけでは %4%、先に魔法攻撃を使っても %5% にとどまります。いちばん弱いオレンジ色の敵（筋力 %6）には先に魔法攻撃を使っても %7%、それより強い色の敵には多くても %8% の確率でしか勝てません。</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>まず魔法攻撃を使いましょう。魔法攻撃は決して外れませんが、強い敵への攻撃はたいてい外れます。しかも敵のターンはどちらのあとにも同じように来ます。戦闘の形勢が悪いときや、最初の数行で強い敵だとわかったときは退却し（退却には敵は反撃しません）、すぐに矢印キーでそのマスから離れましょう。戦闘の合間には、体力と魔力が満タンに戻るまで回復の行で待ちましょう。</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>記録を保管できなかったときは、ファイルがまだどこにあるかを表示し、次に起動すると死んだキャラクターで再び遊ぶことになります。体力が 1 未満なので、先に回復しない限り、最初に受けた一撃で（0 のダメージでも）終わりです。回復は、回復の行で（バーが何回かいっぱいになるまでかかることもあります）、または戦闘中の回復でできます。倒れた者の殿堂にはその死は記録されません。</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>筋力・器用さ・知恵・体力・魔力が数値でなくてもゲームは止まりませんが、ファイルを修正するまで戦闘と「+」ボタンはその値を受け付けません。保存のたびに新しいファイルを丸ごと書いてから古いファイルと置き換えるので、クラッシュしてもキャラクターが中途半端に残ることはありません。新しいファイルを作れないフォルダーでは、代わりにそのファイルをその場で 1 回の書き込みで書き直します。</translation>
     </message>
 </context>
 <context>
@@ -1250,7 +1231,7 @@ The battle&apos;s last lines:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>あなたの筋力（%1）が 0 以上の数値ではないため、この戦闘は行えません。敵はあなたのマスに残っています。敵から離れて、ファイルを修正してください。</translation>
     </message>
 </context>
 <context>

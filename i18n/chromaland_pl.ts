@@ -360,15 +360,6 @@
         <translation>Podaje najbliższego wroga danego koloru, według kropek jego symbolu koloru: 1 czerwony, 2 pomarańczowy, 3 żółty, 4 zielony, 5 niebieski, 6 indygo, 7 fioletowy. Wciśnięte ponownie: następnego w tym kolorze.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>Każdy inny klawisz, także %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>Gdy wróg stoi na twoim polu: rozpoczyna z nim walkę. Strzałka, która zabiera cię z pola, tego nie robi.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>Czytają pomoc wiersz po wierszu: czytnik ekranu czyta każdy wiersz, do którego dojdziesz. Z Ctrl lub Alt przesuwa się strona, a ty zostajesz na miejscu.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera salę poległych: listę postaci, które zginęły.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwiera pomoc.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamyka pomoc.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>Dowolny inny klawisz</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie robi nic poza walką z wrogiem na twoim polu.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klawisz pulpitu zamykający okno: zapisuje postać i kończy grę.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>strzałki, która przenosi cię z tego pola</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, gdy masz punkty</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wejście na wroga od razu rozpoczyna z nim walkę. Walkę z wrogiem, który stoi na twoim polu (przyszedł do ciebie albo się wycofałeś), rozpoczyna następny klawisz naciśnięty na mapie, z wyjątkiem: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -836,11 +827,6 @@ Ostatnie wiersze walki:
         <translation>Dwa szybkie stuknięcia oznaczają, że wróg stoi obok ciebie. Sygnał jest włączony, dopóki działa czytnik ekranu; %1 na mapie go włącza lub wyłącza, a gra zapamiętuje wybór.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>Odwrót kończy walkę, ale wróg wciąż stoi na twoim polu: %1 albo każdy inny klawisz, który zaczyna walki, zaczyna z nim nową; strzałka, która zabiera cię z tego pola, nie. Gdy wróg jest już pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg znika na jakiś czas, a pasek umiejętności jego koloru rośnie.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Po każdym kroku na mapie Orca podaje też drogę do najbliższego wroga, na przykład „Wróg czerwony: 2 pola w górę, 1 pole w lewo.”. Wróg, który stanie obok ciebie lub na twoim polu, jest ogłaszany od razu, raz, dopóki stoisz w miejscu; na twoim polu %1 rozpoczyna walkę, a strzałka odchodzi. Pasek pod mapą („Czas do ruchu wrogów”) nie jest odczytywany.</translation>
@@ -856,38 +842,33 @@ Ostatnie wiersze walki:
         <translation>Tę pomoc czyta się wiersz po wierszu strzałkami; na nazwie części w liście na górze Enter przenosi cię do tej części. Wygrana walka podaje nowy poziom umiejętności twojego koloru; śmierć podaje wroga, który cię zabił, jego siłę i ostatnie wiersze walki, zanim gra się skończy. W sali poległych (%1) strzałki w górę i w dół czytają jedną poległą postać po drugiej, Home i End przechodzą do pierwszej i ostatniej, a Enter czyta cały wpis.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Wróg może wejść na twoje pole albo na nim wrócić: następny klawisz, który naciśniesz na mapie, zaczyna tę walkę, chyba że to jeden z klawiszy %1, klawisz podający wrogów, klawisz, który nic nie robi (lista klawiszy mówi, które), albo strzałka, która zabiera cię z tego pola.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wejście na wroga otwiera okno walki, a wrogowie na mapie stoją w miejscu, dopóki się nie zamknie. W każdej walce siła wroga jest losowana na nowo z jego własnego zakresu, a jego Życie jest równe tej sile: trzej wrogowie jednego koloru wyglądają tak samo, ale jeden jest silniejszy od drugiego. Na każdy Atak, Wybuch i Leczenie wróg odpowiada swoją turą, także na Leczenie przy pełnym Życiu. Nie odpowiada ciosem na Odwrót, na Wybuch ani Leczenie bez Magii ani na nic po jego pokonaniu.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tura wroga: robisz unik rzutem od 0 do wartości o jeden mniejszej niż twoja Zręczność, przeciw jego rzutowi od 1 do wartości jego siły. Jeśli wróg wyrzuci tyle co ty lub więcej, trafia cię i zadaje obrażenia od 0 do wartości o jeden mniejszej niż połowa jego siły, przy czym połowę nieparzystej siły zaokrągla się w górę.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwrót kończy walkę i wróg nie odpowiada ciosem, ale zostaje na twoim polu i nie zachowuje żadnej ze swoich ran: następna walka z nim zaczyna się od nowa. Gdy wróg jest pokonany, Odwrót jest też sposobem, by odejść z wygraną: wróg na jakiś czas znika, a pasek umiejętności w jego kolorze rośnie.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Te szanse dotyczą nowej postaci z pełnym Życiem i Magią, która ani się nie leczy, ani nie wycofuje. Najsłabszego czerwonego wroga (siła %1) pokonuje samym Atakiem w %2% przypadków, ale najsilniejszego czerwonego (siła %3) tylko w %4% przypadków samym Atakiem i w %5%, gdy zaczyna od Wybuchu, najsłabszego pomarańczowego (siła %6) w %7% przypadków nawet wtedy, gdy zaczyna od Wybuchu, a silniejsze kolory najwyżej w %8% przypadków.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaczynaj od Wybuchu: nigdy nie chybia, a większość Ataków na silniejszego wroga chybia, wróg zaś odpowiada na oba tak samo. Gdy walka idzie źle albo jej pierwsze wiersze pokazują silnego wroga, wycofaj się – na Odwrót wróg nie odpowiada ciosem – i od razu zejdź strzałką z jego pola. Między walkami czekaj w rzędzie leczenia, aż twoje Życie i Magia znów będą pełne.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeśli nie da się utworzyć archiwum, gra mówi, gdzie nadal jest plik, a po następnym uruchomieniu znów grasz martwą postacią: z Życiem poniżej 1 ginie ona od pierwszego trafienia, nawet za 0, chyba że wcześniej się uleczy – w rzędzie leczenia (co może wymagać kilku zapełnień paska) albo Leczeniem w walce. W sali poległych nie ma wpisu o tej śmierci.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siła, Zręczność, Mądrość, Życie lub Magia, które nie są liczbą, nie zatrzymują gry, ale walki i przyciski „+” ich nie przyjmują, dopóki nie naprawisz pliku. Każdy zapis tworzy cały nowy plik, zanim zastąpi nim stary, więc awaria nigdy nie zostawia połowy postaci; w folderze, który nie przyjmuje nowych plików, plik jest zamiast tego nadpisywany w miejscu jednym zapisem.</translation>
     </message>
 </context>
 <context>
@@ -1270,7 +1251,7 @@ Ostatnie wiersze walki:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja Siła (%1) nie jest liczbą równą 0 lub większą, więc ta walka nie może się odbyć. Wróg zostaje na twoim polu: odejdź od niego i napraw plik.</translation>
     </message>
 </context>
 <context>

@@ -360,15 +360,6 @@
         <translation>Diz o inimigo mais próximo de uma cor, pelos pontos do seu símbolo de cor: 1 vermelho, 2 laranja, 3 amarelo, 4 verde, 5 azul, 6 anil, 7 violeta. Pressionada de novo: o próximo dessa cor.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>Qualquer outra tecla, e %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>Enquanto um inimigo estiver na sua casa: começa a batalha com ele. Uma seta que tira você da casa não começa.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>Leem a ajuda linha por linha: um leitor de tela lê cada linha a que você chega. Com Ctrl ou Alt, a página se move e você fica onde está.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre o salão dos caídos: os personagens que morreram.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre a ajuda.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha a ajuda.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualquer outra tecla</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não faz nada além de lutar contra um inimigo na sua casa.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>A tecla da sua área de trabalho para fechar uma janela: salva seu personagem e encerra o jogo.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uma seta que tira você da casa</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enquanto você tiver pontos</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entrar na casa de um inimigo começa a luta contra ele na hora. Um inimigo que está na sua casa (ele veio até você, ou você recuou) é enfrentado na próxima tecla que você pressionar no mapa, exceto: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -834,11 +825,6 @@ As últimas linhas da batalha:
         <translation>Duas batidas rápidas significam que o inimigo está ao seu lado. O sinal fica ligado enquanto um leitor de tela funciona; %1 no mapa o liga ou desliga, e o jogo guarda a escolha.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>“Recuar” sai da batalha, mas o inimigo continua na sua casa: %1, ou qualquer outra tecla que comece batalhas, começa uma nova com ele; uma seta que tire você da casa, não. Depois de derrotar o inimigo, “Recuar” também é como você sai com a vitória: o inimigo some por um tempo e a barra de habilidade da cor dele cresce.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>Depois de cada passo no mapa, o Orca também informa o caminho até o inimigo mais próximo, por exemplo “Inimigo vermelho: 2 casas para cima, 1 casa à esquerda.” Um inimigo que chega ao seu lado ou à sua casa é anunciado na hora, uma só vez enquanto você fica parado; na sua casa, %1 luta com ele e uma seta afasta você. A barra embaixo do mapa (“Tempo até os inimigos andarem”) não é lida.</translation>
@@ -854,38 +840,33 @@ As últimas linhas da batalha:
         <translation>Esta ajuda é lida linha por linha com as setas; no nome de uma parte na lista do início, Enter leva você a essa parte. Uma batalha vencida diz o novo nível de habilidade da sua cor; uma morte diz qual inimigo matou você, a força dele e as últimas linhas da batalha, antes de o jogo terminar. No salão dos caídos (%1), as setas para cima e para baixo leem um personagem caído depois do outro, Home e End vão ao primeiro e ao último, e Enter lê o registro completo.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Um inimigo pode entrar na sua casa ou voltar nela: a próxima tecla que você pressionar no mapa começa essa batalha, a menos que seja uma de %1, uma tecla que informa os inimigos, uma tecla que não faz nada (a lista de teclas diz quais) ou uma seta que tire você da casa.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrar na casa de um inimigo abre a janela da batalha, e os inimigos do mapa ficam parados até ela fechar. Cada batalha sorteia de novo a Força do inimigo dentro da faixa própria desse inimigo, e a Vida dele é igual a essa Força: os três inimigos de uma cor parecem iguais, mas um é mais forte que o outro. O inimigo responde com o seu turno a cada Atacar, Fulminar e Curar, inclusive a um Curar com a Vida cheia. Ele não revida um Recuar, um Fulminar ou Curar sem Magia, nem nada depois de ser derrotado.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>O turno do inimigo: você se esquiva com uma rolagem de 0 até a sua Destreza menos um, contra a rolagem dele de 1 até a Força dele. Se ele rolar tanto quanto você ou mais, ele acerta você e causa de 0 até a metade da Força dele menos um em dano, com a metade de uma Força ímpar arredondada para cima.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuar sai da batalha, e o inimigo não revida, mas ele continua na sua casa e não guarda nenhum dos seus ferimentos: a próxima batalha com ele começa do zero. Depois que o inimigo é derrotado, Recuar também é como você sai com a vitória: o inimigo desaparece por um tempo e a barra de habilidade da cor dele cresce.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estas chances valem para um personagem novo, com Vida e Magia cheias, que não se cura nem recua. Ele vence o inimigo vermelho mais fraco (Força %1) em %2% das vezes só com Atacar, mas o vermelho mais forte (Força %3) em só %4% das vezes só com Atacar e em %5% começando com Fulminar, o laranja mais fraco (Força %6) em %7% das vezes mesmo começando com Fulminar, e as cores mais fortes em no máximo %8% das vezes.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comece com Fulminar: ele nunca erra, enquanto a maioria dos ataques contra um inimigo mais forte erra, e o inimigo responde aos dois do mesmo jeito. Quando uma batalha vai mal, ou as primeiras linhas dela mostram um inimigo forte, recue, o que o inimigo não revida, e saia logo da casa dele com uma seta. Entre as batalhas, espere na linha de cura até a sua Vida e a sua Magia ficarem cheias de novo.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se não for possível arquivá-lo, o jogo diz onde o arquivo continua, e na próxima vez que o jogo for aberto o personagem morto volta a jogar: com a Vida abaixo de 1, o primeiro golpe que ele levar acaba com ele, mesmo um golpe de 0, a não ser que ele se cure antes, na linha de cura (o que pode levar várias vezes até a barra encher) ou com Curar numa batalha. O salão dos caídos não tem registro dessa morte.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma Força, Destreza, Sabedoria, Vida ou Magia que não seja um número não impede o jogo, mas as batalhas e os botões “+” a recusam até você consertar o arquivo. Cada salvamento grava um arquivo novo inteiro antes de substituir o antigo, então uma falha nunca deixa meio personagem; numa pasta que recusa arquivos novos, o arquivo é regravado no mesmo lugar, de uma só vez.</translation>
     </message>
 </context>
 <context>
@@ -1260,7 +1241,7 @@ As últimas linhas da batalha:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua Força (%1) não é um número maior ou igual a 0, então esta batalha não pode acontecer. O inimigo continua na sua casa: afaste-se dele e conserte o arquivo.</translation>
     </message>
 </context>
 <context>

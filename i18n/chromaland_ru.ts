@@ -360,15 +360,6 @@
         <translation>Называет ближайшего врага одного цвета по числу точек его цветового значка: 1 красный, 2 оранжевый, 3 жёлтый, 4 зелёный, 5 синий, 6 индиго, 7 фиолетовый. Повторное нажатие: следующего врага этого цвета.</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>Любая другая клавиша, а также %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>Пока враг стоит на твоей клетке: начинает бой с ним. Стрелка, уводящая тебя с клетки, бой не начинает.</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>Чтение справки по строкам: программа экранного доступа читает каждую строку, до которой ты дошёл. С Ctrl или Alt сдвигается страница, а ты остаёшься на месте.</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает зал павших: список погибших персонажей.</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывает справку.</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрывает справку.</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>Любая другая клавиша</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не делает, только начинает бой с врагом на твоей клетке.</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клавиша рабочего стола для закрытия окна: сохраняет персонажа и заканчивает игру.</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>стрелки, которая уводит тебя с этой клетки</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, пока у тебя есть очки</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Шаг на врага сразу начинает бой. С врагом, который стоит на твоей клетке (он пришёл к тебе или ты отступил), бой начинает следующая клавиша, нажатая на карте, кроме: %1.</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
 </context>
 <context>
@@ -836,11 +827,6 @@ The battle&apos;s last lines:
         <translation>Два быстрых стука означают, что враг рядом с тобой. Сигнал включён, пока работает программа чтения с экрана; %1 на карте включает и выключает его, и игра запоминает выбор.</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>Отход выводит из боя, но враг всё ещё на твоей клетке: %1 или любая другая клавиша, начинающая бои, начинает с ним новый; стрелка, которая уводит тебя с клетки, — нет. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>После каждого шага по карте Orca также сообщает путь к ближайшему врагу, например «Красный враг: 2 клетки вверх, 1 клетка влево.». О враге, который оказался рядом с тобой или на твоей клетке, сообщается сразу, один раз, пока ты стоишь на месте; если он на твоей клетке, %1 начинает бой, а стрелка уводит прочь. Полоса под картой («Время до хода врагов») не зачитывается.</translation>
@@ -856,38 +842,33 @@ The battle&apos;s last lines:
         <translation>Эта справка читается по строкам клавишами со стрелками; на названии раздела в списке в начале Enter переводит к этому разделу. Выигранный бой называет новый уровень навыка твоего цвета; смерть называет врага, который тебя убил, его силу и последние строки боя, прежде чем игра закончится. В зале павших (%1) Вверх и Вниз читают одного павшего персонажа за другим, Home и End переходят к первому и последнему, а Enter читает запись целиком.</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>Враг может шагнуть на твою клетку или вернуться прямо на неё: следующая клавиша, которую ты нажмёшь на карте, начинает этот бой, если это не одна из клавиш %1, не клавиша, называющая врагов, не клавиша, которая ничего не делает (список клавиш говорит, какие), и не стрелка, которая уводит тебя с клетки.</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаг на врага открывает окно боя, и враги на карте стоят на месте, пока оно не закроется. В каждом бою сила врага заново выпадает из его собственного диапазона, а его здоровье равно этой силе: три врага одного цвета выглядят одинаково, но один из них сильнее другого. На каждую Атаку, Взрыв и Лечение враг отвечает своим ходом, даже на Лечение при полном Здоровье. Он не наносит ответного удара ни на Отход, ни на Взрыв или Лечение без Магии, ни на что-либо после победы над ним.</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход врага: ты уклоняешься броском от 0 до числа на единицу меньше твоей Ловкости против его броска от 1 до его силы. Если его бросок не меньше твоего, он попадает по тебе и наносит урон от 0 до числа на единицу меньше половины его силы; половина нечётной силы округляется вверх.</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отход выводит из боя, и враг не наносит ответного удара, но остаётся на твоей клетке и не сохраняет ни одной из своих ран: следующий бой с ним начинается заново. Когда враг побеждён, Отход — это ещё и способ уйти с победой: враг на время исчезает, а полоса навыка его цвета растёт.</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Эти шансы — для нового персонажа с полными Здоровьем и Магией, который не лечится и не отступает. Самого слабого красного врага (сила %1) он побеждает одними Атаками в %2% случаев, а самого сильного красного (сила %3) — лишь в %4% случаев одними Атаками и в %5%, если начать со Взрыва, самого слабого оранжевого (сила %6) — в %7% случаев даже при Взрыве в начале, а более сильные цвета — не больше чем в %8% случаев.</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начинай со Взрыва: он никогда не промахивается, а большинство Атак против более сильного врага — промахи, и враг отвечает на то и другое одинаково. Если бой идёт плохо или его первые строки показывают сильного врага, отступи — на Отход враг не отвечает ударом — и сразу уйди с его клетки стрелкой. Между боями жди в целебном ряду, пока Здоровье и Магия снова не станут полными.</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>Если архив создать не удалось, игра сообщает, где всё ещё лежит файл, и при следующем запуске ты снова играешь погибшим персонажем: со Здоровьем ниже 1 его убивает первое же попадание, даже на 0, если только он сначала не вылечится — в целебном ряду (на это может уйти несколько заполнений полосы) или Лечением в бою. В зале павших нет записи об этой смерти.</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сила, Ловкость, Мудрость, Здоровье или Магия, которые не являются числом, не останавливают игру, но бои и кнопки «+» их не принимают, пока ты не исправишь файл. Каждое сохранение записывает целиком новый файл, прежде чем заменить им старый, так что сбой никогда не оставит половину персонажа; в папке, где нельзя создавать новые файлы, файл вместо этого перезаписывается на месте за одну запись.</translation>
     </message>
 </context>
 <context>
@@ -1270,7 +1251,7 @@ The battle&apos;s last lines:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя Сила (%1) — не число от 0 и больше, поэтому этот бой не может состояться. Враг остаётся на твоей клетке: отойди от него и исправь файл.</translation>
     </message>
 </context>
 <context>

@@ -360,15 +360,6 @@
         <translation>按颜色符号的点数报出该颜色最近的敌人：1 红、2 橙、3 黄、4 绿、5 蓝、6 靛、7 紫。再按一次：该颜色的下一个。</translation>
     </message>
     <message>
-        <source>Any other key, and %1</source>
-        <extracomment>%1 is the key of the colour symbols (F2), which also does what its own row says.</extracomment>
-        <translation>任何其他键，以及 %1</translation>
-    </message>
-    <message>
-        <source>While an enemy stands on your square: starts its battle. An arrow key that takes you off the square does not.</source>
-        <translation>当有敌人站在你的格子上时：开始与它的战斗。让你离开该格的方向键不会。</translation>
-    </message>
-    <message>
         <source>Read the help line by line: a screen reader reads each line you reach. With Ctrl or Alt, the page moves and you stay where you are.</source>
         <translation>逐行阅读帮助：屏幕阅读器会朗读你到达的每一行。按住 Ctrl 或 Alt 时，页面移动而你停在原处。</translation>
     </message>
@@ -398,46 +389,46 @@
     </message>
     <message>
         <source>Opens the hall of the fallen: the characters who died.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开阵亡者名人堂：所有死去的角色。</translation>
     </message>
     <message>
         <source>Opens the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开帮助。</translation>
     </message>
     <message>
         <source>Closes the help.</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭帮助。</translation>
     </message>
     <message>
         <source>Any other key</source>
-        <translation type="unfinished"></translation>
+        <translation>其他任意键</translation>
     </message>
     <message>
         <source>Does nothing but fight an enemy on your square.</source>
-        <translation type="unfinished"></translation>
+        <translation>除了与你格子上的敌人战斗之外，不做任何事。</translation>
     </message>
     <message>
         <source>Your desktop&apos;s key to close a window: saves your character and ends the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>桌面上用来关闭窗口的按键：保存你的角色并结束游戏。</translation>
     </message>
     <message>
         <source>an arrow key that takes you off the square</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>让你离开该格子的方向键</translation>
     </message>
     <message>
         <source>%1 while you have points</source>
         <extracomment>Part of the sentence on which keys fight an enemy on your square; %1 is &quot;Tab, Shift+Tab&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>有点数时的 %1</translation>
     </message>
     <message>
         <source>Walking onto an enemy fights it at once. An enemy that stands on your square (it came to you, or you retreated) is fought at the next key you press on the map, except: %1.</source>
         <extracomment>The one rule for fighting on the map; %1 lists the keys that do not fight, separated by &quot;; &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>走到敌人身上会立即与它战斗。站在你格子上的敌人（它走到了你这里，或者你撤退了）会在你在地图上按下一个键时与你战斗，以下按键除外：%1。</translation>
     </message>
     <message>
         <source>; </source>
-        <translation type="unfinished"></translation>
+        <translation>；</translation>
     </message>
 </context>
 <context>
@@ -832,11 +823,6 @@ The battle&apos;s last lines:
         <translation>两声快速的敲击表示敌人就在你身旁。屏幕阅读器运行时提示音是开启的；在地图上按 %1 可以打开或关闭它，游戏会记住你的选择。</translation>
     </message>
     <message>
-        <source>Retreat leaves the battle, but the enemy is still on your square: %1, or any other key that starts battles, starts a new one with it; an arrow key that takes you off the square does not. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
-        <translation>“撤退”会离开战斗，但敌人仍在你所在的格子上：%1 或任何其他会开始战斗的键，都会与它开始一场新的战斗；让你离开这一格的方向键则不会。击败敌人后，“撤退”也是带着胜利离开的方式：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
-    </message>
-    <message>
         <source>After each step on the map Orca also tells the way to the nearest enemy, such as &quot;Red enemy: 2 up, 1 left.&quot; An enemy that comes beside you or onto your square is told at once, once while you stand still; on your square, %1 fights it and an arrow key steps away. The enemy clock&apos;s bar under the map is not read out.</source>
         <extracomment>%1 is the space bar&apos;s name (Space).</extracomment>
         <translation>在地图上每走一步，Orca 还会报出最近的敌人以及到它的路线，例如“红色敌人：向上 2 格、向左 1 格。”。敌人来到你旁边或你所在的格子时会立即报出，你站着不动时只报一次；敌人在你的格子上时，按 %1 与它战斗，按方向键走开。地图下方的进度条（“距敌人移动的时间”）不会被朗读。</translation>
@@ -852,38 +838,33 @@ The battle&apos;s last lines:
         <translation>本帮助可以用方向键逐行阅读；在开头列表中某一部分的名称上按回车，即可跳到该部分。赢得战斗时会报出你那种颜色的新技能等级；死亡时，在游戏结束前会报出杀死你的敌人、它的力量和战斗的最后几行。在阵亡者名人堂（%1）中，上和下逐个朗读阵亡的角色，Home 和 End 跳到第一个和最后一个，回车朗读完整记录。</translation>
     </message>
     <message>
-        <source>An enemy may step onto your square or come back on it: the next key you press on the map starts that battle, unless it is one of %1, a key that tells of enemies, a key that does nothing (the list of keys says which) or an arrow key that takes you off the square.</source>
-        <extracomment>%1 is the list of the keys that do something else, such as &quot;F1, F3, F4, F5, Ctrl+Q&quot;.</extracomment>
-        <translation>敌人可能走到你所在的格子上，或者就在那里回来：你在地图上按下的下一个键会开始这场战斗，除非它是 %1 之一、报出敌人的键、什么也不做的键（按键列表里写明是哪些），或让你离开这一格的方向键。</translation>
-    </message>
-    <message>
         <source>Walking onto an enemy opens the battle window, and the enemies on the map stand still until it closes. Each battle draws the enemy&apos;s strength afresh from that enemy&apos;s own range, and its health is that strength: the three enemies of a colour look alike, but one is stronger than the next. The enemy answers each Attack, Blast and Heal with its turn, a Heal at full Health too. It does not strike back at a Retreat, at a Blast or Heal without Magic, or at anything after the kill.</source>
-        <translation type="unfinished"></translation>
+        <translation>走到敌人身上会打开战斗窗口，在窗口关闭之前，地图上的敌人都会停住不动。每场战斗都会在该敌人自己的范围内重新抽取它的力量，它的生命就等于这个力量：同一颜色的三个敌人看起来一样，但强弱各不相同。每次攻击、魔法攻击和治疗之后，敌人都会回应一个回合，生命已满时的治疗也一样。对于撤退、没有魔力时的魔法攻击或治疗，以及击败敌人之后的任何行动，敌人都不会反击。</translation>
     </message>
     <message>
         <source>The enemy&apos;s turn: you dodge with a roll from 0 to one less than your Dexterity, against its roll from 1 to its strength. If it rolls as high as you or higher, it hits you for anything from 0 to one less than half its strength, an odd strength&apos;s half rounded up.</source>
-        <translation type="unfinished"></translation>
+        <translation>敌人的回合：你在 0 到你的敏捷减 1 之间掷骰闪避，敌人在 1 到它的力量之间掷骰。如果它的点数大于或等于你的，它就会命中你，造成 0 到它力量的一半减 1 之间的伤害（力量为奇数时，一半向上取整）。</translation>
     </message>
     <message>
         <source>Retreat leaves the battle, and the enemy does not strike back, but it stays on your square and keeps none of its wounds: the next battle with it starts afresh. Once the enemy is defeated, Retreat is also how you leave with the win: the enemy disappears for a while and its colour&apos;s skill bar grows.</source>
-        <translation type="unfinished"></translation>
+        <translation>撤退会离开战斗，敌人不会反击，但它仍留在你的格子上，而且身上的伤全部恢复：下一场与它的战斗将从头开始。击败敌人之后，也要通过撤退带着胜利离开：敌人会消失一段时间，它那种颜色的技能条会增长。</translation>
     </message>
     <message>
         <source>These odds are for a new character at full Health and Magic that neither heals nor retreats. It beats the weakest red enemy (strength %1) %2% of the time by Attack alone, but the strongest red one (strength %3) only %4% of the time by Attack alone and %5% with Blast first, the weakest orange one (strength %6) %7% of the time even with Blast first, and the stronger colours at most %8% of the time.</source>
         <extracomment>%1, %3 and %6 are enemies&apos; strengths; %2, %4, %5, %7 and %8 whole percentages, such as 98.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>以下胜率针对的是生命和魔力全满、既不治疗也不撤退的新角色。仅靠攻击，它击败最弱的红色敌人（力量 %1）的概率是 %2%；但击败最强的红色敌人（力量 %3）的概率，仅靠攻击只有 %4%，先用魔法攻击也只有 %5%；击败最弱的橙色敌人（力量 %6）的概率即使先用魔法攻击也只有 %7%；更强的颜色则最多 %8%。</translation>
     </message>
     <message>
         <source>Blast first: it never misses, while most Attacks against a stronger enemy do, and the enemy answers both the same way. When a battle goes badly, or its first lines show a strong enemy, retreat, which it does not strike back at, and step off its square at once with an arrow key. Between battles, wait in the healing row until your Health and Magic are full again.</source>
-        <translation type="unfinished"></translation>
+        <translation>先用魔法攻击：它从不落空，而对更强敌人的攻击大多会落空，并且两者之后敌人的回应方式相同。战斗不利时，或者最初几行显示敌人很强时，就撤退（敌人不会对撤退反击），并立即用方向键离开它的格子。两场战斗之间，在治疗行等待，直到生命和魔力重新回满。</translation>
     </message>
     <message>
         <source>If the archive cannot be made, the game says where the file still is, and the next start plays the dead character again: with Health below 1, the first hit it takes ends it, even a hit of 0, unless it heals first, in the healing row (which may take several fills of the bar) or with Heal in a battle. The hall of the fallen has no record of that death.</source>
-        <translation type="unfinished"></translation>
+        <translation>如果无法创建存档，游戏会告诉你文件仍在哪里，下次启动时又会以这个死去的角色进行游戏：由于生命低于 1，除非先得到治疗（在治疗行中，可能需要进度条填满好几次；或在战斗中使用治疗），否则它受到的第一次命中就会让它死去，即使伤害为 0。阵亡者名人堂中不会有这次死亡的记录。</translation>
     </message>
     <message>
         <source>A Strength, Dexterity, Wisdom, Health or Magic that is not a number does not stop the game, but battles and the &quot;+&quot; buttons refuse it until you mend the file. Every save writes a whole new file before it replaces the old one, so a crash never leaves half a character; in a folder that refuses new files, the file is rewritten in place in one write instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>力量、敏捷、智慧、生命或魔力不是数字时，游戏不会因此停止，但在你修复文件之前，战斗和“+”按钮都会拒绝使用它。每次保存都会先写出一个完整的新文件，再替换旧文件，因此崩溃绝不会留下半个角色；在不允许创建新文件的文件夹中，则改为一次性原地重写该文件。</translation>
     </message>
 </context>
 <context>
@@ -1250,7 +1231,7 @@ The battle&apos;s last lines:
     </message>
     <message>
         <source>Your Strength (%1) is not a number of 0 or more, so this battle cannot take place. The enemy stays on your square: step away from it, and mend the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>你的力量（%1）不是大于或等于 0 的数字，因此这场战斗无法进行。敌人仍在你的格子上：离开它，并修复文件。</translation>
     </message>
 </context>
 <context>

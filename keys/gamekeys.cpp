@@ -666,12 +666,18 @@ QList<Key> of(Window window)
 
 Encounter encounterOf(QKeyCombination press)
 {
-    // Shift+Tab arrives as Shift+Backtab, whichever way it is sent.
-    if (press.key() == Qt::Key_Backtab || (press.key() == Qt::Key_Tab && press.keyboardModifiers() & Qt::ShiftModifier))
+    // Shift+Tab arrives as Shift+Backtab, whichever way it is sent; with
+    // Ctrl or Alt held it moves no focus.
+    const bool ctrlOrAlt = press.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if ((press.key() == Qt::Key_Backtab && !ctrlOrAlt) || press == QKeyCombination(Qt::ShiftModifier, Qt::Key_Tab))
         press = QKeyCombination(Qt::ShiftModifier, Qt::Key_Backtab);
     Encounter others = Encounter::Fights;
     for (const Key &key : of(Window::Map)) {
-        if (key.presses.contains(press))
+        // A key that does nothing at all does so whatever else is held.
+        const bool any = key.effect == Effect::Nothing
+            && std::any_of(key.presses.begin(), key.presses.end(),
+                           [press](QKeyCombination listed) { return listed.key() == press.key(); });
+        if (any || key.presses.contains(press))
             return key.encounter;
         if (key.otherKeys)
             others = key.encounter;

@@ -52,12 +52,17 @@ QString placeOf(GameKeys::Window window)
     return QString();
 }
 
-// The key table as the README writes it: a row for each key, with the
+// The key table as the README writes it: the windows a game is played in
+// (the title, the map, the battle), a row for each key with the
 // controller's buttons that do the same beside it, then the buttons that
-// do what no key row does.
+// do what no key row does. The help and the manual page list the rest.
 QString markdownKeys()
 {
-    const QList<GameKeys::Key> all = GameKeys::all();
+    QList<GameKeys::Key> all = GameKeys::all();
+    all.removeIf([](const GameKeys::Key &key) {
+        return key.window != GameKeys::Window::Title && key.window != GameKeys::Window::Map
+            && key.window != GameKeys::Window::Battle;
+    });
     QString text = QStringLiteral("| Where | Key | Button | What it does |\n|---|---|---|---|\n");
     QList<const GameKeys::Key *> alone;
     for (const GameKeys::Key &button : all) {
