@@ -291,7 +291,7 @@ class Player:
         if not self.hear(r"notification Advice for a new character", "the advice reached"):
             return False
         press("Down")
-        if not self.hear(r"^A new character beats the weakest red enemy", "the advice's first line"):
+        if not self.hear(r"^These odds are for a new character", "the advice's first line"):
             return False
         press("Escape")
         return self.back_on_map("the map after the help")
