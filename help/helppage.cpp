@@ -261,12 +261,15 @@ QString HelpPage::keyTable(bool buttons)
     for (const auto &[window, name] : windows) {
         QString rows;
         for (const GameKeys::Key &key : GameKeys::of(window)) {
+            // The key on a line and what it does on the next: read line by
+            // line, as a screen reader reads the help, each key is told
+            // with its action (a table's second column is not reached).
             if (key.buttons.isEmpty() != buttons)
-                rows += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                rows += QStringLiteral("<p><b>%1</b><br>%2</p>")
                             .arg(key.name.toHtmlEscaped(), key.action.toHtmlEscaped());
         }
         if (!rows.isEmpty())
-            text += QStringLiteral("<h3>%1</h3><table cellpadding=\"3\">%2</table>").arg(name.toHtmlEscaped(), rows);
+            text += QStringLiteral("<h3>%1</h3>%2").arg(name.toHtmlEscaped(), rows);
     }
     return text;
 }

@@ -43,12 +43,12 @@ constexpr int TailMs = 300;
 
 SDL_AudioSpec wanted()
 {
-    SDL_AudioSpec spec{};
-    spec.freq = SoundSet::SampleRate;
-    spec.format = AUDIO_S16LSB;
-    spec.channels = SoundSet::Channels;
-    spec.samples = 512;
-    return spec;
+    SDL_AudioSpec audio{};
+    audio.freq = SoundSet::SampleRate;
+    audio.format = AUDIO_S16LSB;
+    audio.channels = SoundSet::Channels;
+    audio.samples = 512;
+    return audio;
 }
 
 Clip load(const QString &name)
@@ -57,13 +57,13 @@ Clip load(const QString &name)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();
-    SDL_AudioSpec spec;
+    SDL_AudioSpec audio;
     Clip clip;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &spec, &clip.data, &clip.bytes))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1, &audio, &clip.data, &clip.bytes))
         return {};
     const SDL_AudioSpec want = wanted();
     // The sound maker makes every sound in the device's format.
-    if (spec.freq != want.freq || spec.format != want.format || spec.channels != want.channels) {
+    if (audio.freq != want.freq || audio.format != want.format || audio.channels != want.channels) {
         SDL_FreeWAV(clip.data);
         return {};
     }
@@ -108,8 +108,8 @@ QTimer *closer()
 
 int queuedMs()
 {
-    const SDL_AudioSpec spec = wanted();
-    const int bytesPerSecond = spec.freq * spec.channels * int(sizeof(Sint16));
+    const SDL_AudioSpec audio = wanted();
+    const int bytesPerSecond = audio.freq * audio.channels * int(sizeof(Sint16));
     return int(qint64(SDL_GetQueuedAudioSize(s_device)) * 1000 / bytesPerSecond);
 }
 
