@@ -1,23 +1,19 @@
-"""The desktop's accessibility bus (AT-SPI over a private D-Bus session),
-switched on as a desktop does when a screen reader runs, and Orca on it,
-whose log says what it would have spoken. The game started next joins
-the bus with the environment `game_env` gives it."""
+"""The desktop's accessibility bus (AT-SPI over a private D-Bus session), switched on as a desktop does when a screen
+reader runs, and Orca on it, whose log says what it would have spoken."""
 
 import os
 import re
 import subprocess
 
 from .display import HERE, require
-from .processes import Group, log, wait_until
+from .processes import Group, log, output, wait_until
 
 PYTHON = "/usr/bin/python3"
 
 
 class Speech:
-    """What Orca has spoken, from its log (orcalog.py's), read on from
-    where it was last read: one utterance an item, as the log gives it (an
-    utterance may span lines of the log: a record lasts until the next
-    time stamp)."""
+    """What Orca has spoken, from its log (orcalog.py's), read on from where it was last read: one utterance an item,
+    as the log gives it (a record may span lines of the log, until the next time stamp)."""
 
     STAMP = re.compile(r"\d\d:\d\d:\d\d\.")
 
@@ -40,18 +36,14 @@ class Speech:
         lines = (self.rest + chunk).split("\n")
         self.rest = lines.pop()
         for line in lines:
-            if self.STAMP.match(line):
-                self.close()
+            if self.STAMP.match(line) and self.current is not None:
+                self.said.append(self.utterance(self.current))
+                self.current = None
             if "SPEECH OUTPUT: " in line:
                 self.current = line.split("SPEECH OUTPUT: ", 1)[1]
             elif self.current is not None:
                 self.current += " " + line
         return self.said + ([self.current] if self.current is not None else [])
-
-    def close(self):
-        if self.current is not None:
-            self.said.append(self.utterance(self.current))
-        self.current = None
 
     def utterance(self, text):
         """An utterance as kept: as the log gives it."""
@@ -59,12 +51,14 @@ class Speech:
 
 
 class Bus:
-    """A D-Bus session with the accessibility bus on it, until stop()."""
+    """A D-Bus session with the accessibility bus on it, until stop(); the game joins it with the environment that
+    game_env() gives."""
 
     def __init__(self, folder, x):
         require("dbus-daemon", "dbus-send", "/usr/libexec/at-spi-bus-launcher", PYTHON)
-        self.folder, self.x = folder, x
+        self.folder = folder
         self.processes = Group()
+        self.orca = None
         # dbus-daemon prints its address once it listens.
         with open(os.path.join(folder, "dbus.log"), "ab") as errors:
             daemon = self.processes.start(["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1"],
@@ -76,50 +70,39 @@ class Bus:
         self.env = dict(x.env, DBUS_SESSION_BUS_ADDRESS=self.address)
         self.processes.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                              log_file=os.path.join(folder, "at-spi.log"), env=self.env)
-
-        def enabled():
-            return subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-                                   "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
-                                   "string:IsEnabled", "variant:boolean:true"],
-                                  env=self.env, capture_output=True).returncode == 0
-        if not wait_until(enabled, 10, 0.1):
+        enable = ("dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                  "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+                  "variant:boolean:true")
+        if not wait_until(lambda: output(*enable, env=self.env), 10, 0.1):
             self.stop()
             raise AssertionError("the accessibility bus did not start within 10 s")
-        self.orca = None
 
     def game_env(self):
-        """What the game's environment needs to join the bus."""
         return {"DBUS_SESSION_BUS_ADDRESS": self.address, "QT_ACCESSIBILITY": "1",
                 "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
 
     def reader(self, *phase, log_file=None, module="reader"):
-        """The screen reader's client of the bus (reader.py) for one phase,
-        or the player by ear (module "playbyear"), started; see their
-        modules for the phases."""
+        """The screen reader's client of the bus (reader.py), or the player by ear (module "playbyear"), started for
+        one phase (see their modules); without a log file its output is the scenario's."""
         env = dict(self.env, PYTHONPATH=HERE)
         if self.orca:
             env["ORCA_LOG"] = self.orca.log
         command = [PYTHON, "-m", "chromaland_e2e." + module] + [str(p) for p in phase]
-        # Without a log file its output is the scenario's.
         return self.processes.start(command, log_file=log_file, env=env,
                                     **({} if log_file else dict(stdout=None, stderr=None)))
 
     def read(self, *phase, seconds=120, module="reader"):
-        """Runs a phase of the reader (or of another module) to its end;
-        its exit code."""
+        """Runs a phase of the reader (or of another module) to its end; its exit code."""
         process = self.reader(*phase, module=module)
         try:
             return process.wait(seconds)
         except subprocess.TimeoutExpired:
-            self.processes.stop(process)
             raise AssertionError("the screen reader's client did not end within %d s" % seconds) from None
         finally:
             self.processes.stop(process)
 
     def start_orca(self):
-        """Starts Orca with a home of its own, logging what it says line by
-        line (orcalog.py), and waits until it is ready."""
-        self.orca = Orca(self, self.folder)
+        self.orca = Orca(self)
         return self.orca
 
     def stop(self):
@@ -129,23 +112,22 @@ class Bus:
 
 
 class Orca:
-    """Orca on the bus. Its log is whole at any moment, so an Orca that
-    does not end when asked is ended."""
+    """Orca on the bus, with a home of its own, logging what it would say line by line (orcalog.py); ready once
+    started. Its log is whole at any moment, so an Orca that does not end when asked is ended."""
 
-    def __init__(self, bus, folder):
-        home = os.path.join(folder, "orca-home")
+    def __init__(self, bus):
+        home = os.path.join(bus.folder, "orca-home")
         os.makedirs(home, exist_ok=True)
-        self.log = os.path.join(folder, "orca.log")
+        self.log = os.path.join(bus.folder, "orca.log")
         self.heard = Speech(self.log)
         self.bus = bus
         # No speech server: Orca then only logs what it would say.
         env = dict(bus.env, SPEECHD_CMD="/bin/false", HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
                    PYTHONPATH=HERE)
         self.process = bus.processes.start([PYTHON, "-m", "chromaland_e2e.orcalog", self.log],
-                                           log_file=os.path.join(folder, "orca.out"), env=env)
+                                           log_file=os.path.join(bus.folder, "orca.out"), env=env)
         if bus.read("await", "orca", 20) != 0:
             raise AssertionError("Orca did not join the accessibility bus within 20 s")
-        # Ready once it has said so.
         self.awaits("Screen reader on", 20, "Orca did not get ready within 20 s")
 
     def speech(self):
@@ -167,4 +149,3 @@ class Orca:
     def stop(self):
         self.bus.processes.stop(self.process)
         self.bus.orca = None
-

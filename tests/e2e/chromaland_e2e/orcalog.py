@@ -1,14 +1,8 @@
-"""Runs Orca for one screen-reader scenario, logging what it says line by
-line (Orca's own launcher writes its log in large blocks, so a test could
-read it only once Orca had ended).
+"""Runs Orca for one screen-reader scenario, logging what it says line by line (Orca's own launcher writes its log in
+large blocks, which a test could read only once Orca had ended), and leaving other Orcas alone (the launcher kills
+every other Orca of the user, or refuses to start beside one: scenarios side by side would end each other's reader).
 
     python3 -m chromaland_e2e.orcalog LOGFILE
-
-Orca's launcher also kills every other Orca of the same user, or refuses
-to start beside one: scenarios running side by side, or another
-developer's on the same machine, would end each other's reader. This one
-starts Orca's main loop directly and leaves other readers alone; it runs
-under the name of the interpreter, so no launcher takes it for an Orca.
 """
 
 import sys
@@ -17,7 +11,8 @@ from gi.repository import GLib
 
 from orca import debug
 
-# The name it has on the accessibility bus, as Orca's launcher gives it.
+# The name it has on the accessibility bus, as Orca's launcher gives it; the process keeps the interpreter's name,
+# so that no launcher takes it for an Orca.
 GLib.set_prgname("orca")
 
 debug.debugLevel = debug.LEVEL_ALL

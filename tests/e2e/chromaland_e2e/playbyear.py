@@ -1,20 +1,15 @@
-"""A blind player: plays the running game by ear, deciding every key only
-from what Orca has spoken (the speech lines of its log, ORCA_LOG, as
-orcalog.py writes it), never from the accessibility bus or the screen.
-It presses a key about every half second, as a player who listens first.
+"""A blind player: plays the running game by ear, deciding every key only from what Orca has spoken (the speech lines
+of its log, ORCA_LOG), never from the accessibility bus or the screen. It presses a key about every half second, as a
+player who listens first.
 
-    python3 -m chromaland_e2e.playbyear game       from the title: ask for enemies (PgDown, PgUp,
-                            1 for the nearest red), reach one, retreat, press
-                            Shift, Ctrl and Insert on its square (no battle),
-                            fight it again and win (the win told), spend a
-                            point, heal in the healing row, read the help line
-                            by line and go to its advice, read the panels by
-                            flat review, and quit with Alt+F4
+    python3 -m chromaland_e2e.playbyear game       from the title: ask for enemies (PgDown, PgUp, 1 for the nearest
+                            red), reach one, retreat, press Shift, Ctrl and Insert on its square (no battle), fight it
+                            again and win (the win told), spend a point, heal in the healing row, read the help line
+                            by line and go to its advice, read the panels by flat review, and quit with Alt+F4
     python3 -m chromaland_e2e.playbyear restart    from the title again: back on the map
 
-Prints each step with what Orca said to it, and the seconds from the key
-on the title to the first battle as "first battle after N s". Exit code 0
-when every step was heard, 1 when one was not.
+Prints each step with what Orca said to it, and the seconds from the key on the title to the first battle as "first
+battle after N s". Exit code 0 when every step was heard, 1 when one was not.
 """
 
 import os
@@ -32,8 +27,8 @@ CHASE_LIMIT = 120   # seconds the chase may take
 
 
 class Speech(a11y.Speech):
-    """What Orca has said, each utterance without its quotes and its
-    voice's settings, and how many of them a step has dealt with."""
+    """What Orca has said, each utterance without its quotes and its voice's settings, and how many of them the
+    steps have dealt with."""
 
     def __init__(self, path):
         super().__init__(path)
@@ -51,23 +46,28 @@ class Speech(a11y.Speech):
         self.read()
         return self.said[self.heard:]
 
-    def forget(self):
-        self.read()
-        self.heard = len(self.said)
+    def catch_up(self):
+        """The new utterances, now dealt with."""
+        said = self.new()
+        self.heard += len(said)
+        return said
 
     def wait(self, pattern, seconds=STEP_WAIT):
-        """The first new utterance that matches, once heard (None after the
-        time); what was said up to it counts as heard."""
+        """The first new utterance that matches, once heard (None after the time); what was said up to it counts as
+        dealt with."""
         regex = re.compile(pattern)
 
         def heard():
             for i, text in enumerate(self.new()):
-                match = regex.search(text)
-                if match:
+                if regex.search(text):
                     self.heard += i + 1
-                    return match
+                    return text
             return None
         return wait_until(heard, seconds)
+
+    def since(self, start, words):
+        """The first utterance from the index START on with the words in it (None if none)."""
+        return next((s for s in self.said[start:] if words in s), None)
 
 
 def press(*keys):
@@ -77,19 +77,36 @@ def press(*keys):
 
 
 class Player:
+    """The steps of the game by ear, each hearing its answer before the next; failed lists those that went unheard."""
+
+    WAY = re.compile(r"(\w+) enemy(?: beside you)?: ((?:\d+ (?:up|down|left|right)(?:, )?)+)\.")
+    ON_SQUARE = re.compile(r"(\w+) enemy on your square")
+    BATTLE = re.compile(r"Battle Control|Attack push button")
+    TOLD = re.compile(r"notification (?:\w+ enemy(?: beside you)?: (?:\d+ (?:up|down|left|right)(?:, )?)+\.|"
+                      r"\w+ enemy on your square\.|\w+ enemy: none in sight\.|No one else in sight\.)")
+
     def __init__(self, speech):
         self.speech = speech
         self.failed = []
         self.battle_from = 0   # the utterance that opened the battle
 
     def hear(self, pattern, what, seconds=STEP_WAIT):
-        match = self.speech.wait(pattern, seconds)
-        if match:
-            log("heard %s: %r" % (what, match.string))
+        """The utterance that answers, None (a failed step) when none came in time."""
+        said = self.speech.wait(pattern, seconds)
+        if said:
+            log("heard %s: %r" % (what, said))
         else:
             self.failed.append(what)
             log("FAILED: never heard %s; Orca's last words: %r" % (what, self.speech.said[-8:]))
-        return match
+        return said
+
+    def answered(self, *steps):
+        """Presses each step's key and hears its answer (pattern, what it is); whether every answer came."""
+        for key, pattern, what in steps:
+            press(key)
+            if not self.hear(pattern, what):
+                return False
+        return True
 
     def title(self):
         """Starts the game; returns the moment of the key."""
@@ -98,72 +115,30 @@ class Player:
         press("space")
         return time.monotonic()
 
-    WAY = re.compile(r"(\w+) enemy(?: beside you)?: ((?:\d+ (?:up|down|left|right)(?:, )?)+)\.")
-    ON_SQUARE = re.compile(r"(\w+) enemy on your square")
-    BATTLE = re.compile(r"Battle Control|Attack push button")
-    TOLD = re.compile(r"notification (?:\w+ enemy(?: beside you)?: (?:\d+ (?:up|down|left|right)(?:, )?)+\.|"
-                      r"\w+ enemy on your square\.|\w+ enemy: none in sight\.|No one else in sight\.)")
-
     def choose(self):
-        """Asks for enemies by ear: PgDown twice, PgUp once, each told with
-        its colour and way, and 1 for the nearest red, whose way each step
-        then tells."""
-        for key in ("Next", "Next", "Prior", "1"):
-            press(key)
-            if not self.hear(self.TOLD, "the enemy %s asked for" % key):
-                return False
-        return True
+        """Asks for enemies by ear: PgDown twice, PgUp once, each told with its colour and way, and 1 for the
+        nearest red, whose way each step then tells."""
+        return self.answered(*((key, self.TOLD, "the enemy %s asked for" % key) for key in ("Next", "Next", "Prior", "1")))
 
     def chase(self):
-        """Walks to the nearest enemy by the ways Orca tells after each
-        step, until a battle opens. One key, then its answer: Orca gets
-        round to a step late on a busy machine, and a key pressed on a
-        way heard before the last step's answer could land in the battle
-        that step opened. Returns whether a battle opened."""
+        """Walks to the nearest enemy by the ways Orca tells after each step, until a battle opens; whether one did.
+        One key, then its answer: Orca gets round to a step late on a busy machine, and a key pressed on a way heard
+        before the last step's answer could land in the battle that step opened."""
         deadline = time.monotonic() + CHASE_LIMIT
         asked = time.monotonic()
         awaiting = False
         while time.monotonic() < deadline:
-            said = self.speech.new()
-            self.speech.heard += len(said)
-            if any(self.BATTLE.search(s) for s in said):
+            said = self.speech.catch_up()
+            battle = [s for s in said if self.BATTLE.search(s)]
+            if battle:
                 self.battle_from = self.speech.heard - len(said)
-                log("heard the battle: %r" % [s for s in said if self.BATTLE.search(s)][0])
+                log("heard the battle: %r" % battle[0])
                 return True
             answers = [s for s in said if "World map: Column" in s or s.startswith("notification ")]
-            if awaiting and not answers:
-                if time.monotonic() - asked > 3:
-                    # Nothing told for a while: Orca's "where am I".
-                    press("KP_Enter")
-                    asked = time.monotonic()
-                else:
-                    time.sleep(0.05)
-                continue
-            key = None
-            for text in reversed(answers):
-                if self.ON_SQUARE.search(text):
-                    key = "space"
-                    break
-                way = self.WAY.search(text)
-                if way:
-                    steps = dict((d, int(n)) for n, d in re.findall(r"(\d+) (up|down|left|right)", way.group(2)))
-                    # The longer way first: an enemy drifts sideways more often.
-                    way_first = max(steps, key=steps.get)
-                    # But out of the healing row first: it heals the player
-                    # as long as the chase stays in it, and on a busy
-                    # machine the chase is slow enough to heal everything
-                    # that the healing row is to be heard healing later.
-                    if "healing row" in text and "up" in steps:
-                        way_first = "up"
-                    key = {"up": "Up", "down": "Down", "left": "Left", "right": "Right"}[way_first]
-                    log("heard %r" % text)
-                    break
-            if key:
-                press(key)
-                asked = time.monotonic()
-                awaiting = True
-            elif not awaiting and time.monotonic() - asked > 3:
-                press("KP_Enter")
+            key = self.next_key(answers)
+            # Nothing told for a while: Orca's "where am I" (KP_Enter) tells the way again.
+            if key or ((not awaiting or not answers) and time.monotonic() - asked > 3):
+                press(key or "KP_Enter")
                 asked = time.monotonic()
                 awaiting = True
             else:
@@ -171,15 +146,31 @@ class Player:
         self.failed.append("a battle within %d s" % CHASE_LIMIT)
         return False
 
+    def next_key(self, answers):
+        """The key the latest way told asks for (Space for an enemy on the square), None when none is told."""
+        for text in reversed(answers):
+            if self.ON_SQUARE.search(text):
+                return "space"
+            way = self.WAY.search(text)
+            if way:
+                log("heard %r" % text)
+                steps = {d: int(n) for n, d in re.findall(r"(\d+) (up|down|left|right)", way.group(2))}
+                # Out of the healing row first: it heals the player as long as the chase stays in it, and a chase
+                # slowed by a busy machine would leave nothing for the healing row to be heard healing later.
+                if "healing row" in text and "up" in steps:
+                    return "Up"
+                # Else the longer way first: an enemy drifts sideways more often.
+                return max(steps, key=steps.get).capitalize()
+        return None
+
     def quiet_keys(self):
-        """Leaves the battle at once by Retreat: the enemy is still on the
-        square, which is told with the keys that fight it. Shift, Ctrl and
-        Insert (Orca's key) then start no battle. Returns whether they did
-        not; the enemy may step away meanwhile, and the chase goes on."""
+        """Leaves the battle at once by Retreat: the enemy is still on the square, which is told with the keys that
+        fight it. Shift, Ctrl and Insert (Orca's key) then start no battle. Returns whether they did not; the enemy
+        may step away meanwhile, and the chase goes on."""
         press("alt+r")
         if not self.hear(r"on your square: Space fights it, an arrow key steps away", "the enemy still on my square"):
             return False
-        self.speech.forget()
+        self.speech.catch_up()
         for key in ("shift", "ctrl", "Insert"):
             press(key)
         time.sleep(2)
@@ -192,27 +183,24 @@ class Player:
         return True
 
     def battle(self):
-        """Attacks until Orca tells the enemy's health as DEAD, each key
-        after the answer to the one before; then leaves by Retreat, where
-        the focus has gone, and hears the win told."""
-        since = self.battle_from
-        dead = lambda: any("Enemy health: DEAD" in s for s in self.speech.said[since:])
+        """Attacks until Orca tells the enemy's health as DEAD, each key after the answer to the one before; then
+        leaves by Retreat, where the focus has gone, and hears the win told."""
         for _ in range(20):
-            if dead():
+            if self.speech.since(self.battle_from, "Enemy health: DEAD"):
                 break
             press("alt+a")
             if not self.hear(r"Enemy health: \w+", "the attack's answer"):
                 return False
-            if any("You have died" in s for s in self.speech.said[since:]):
+            if self.speech.since(self.battle_from, "You have died"):
                 self.failed.append("staying alive")
                 return False
-        if not dead():
+        win = self.speech.since(self.battle_from, "Enemy health: DEAD")
+        if not win:
             self.failed.append("a win within 20 attacks")
             return False
-        log("heard the win: %r" % next(s for s in self.speech.said[since:] if "Enemy health: DEAD" in s))
-        # The focus moves to Retreat as the enemy falls; Orca may tell it
-        # before the line.
-        if not any("Retreat push button" in s for s in self.speech.said[since:]):
+        log("heard the win: %r" % win)
+        # The focus moves to Retreat as the enemy falls; Orca may tell it before the line.
+        if not self.speech.since(self.battle_from, "Retreat push button"):
             if not self.hear(r"Retreat push button", "the focus on Retreat"):
                 return False
         log("heard the focus on Retreat")
@@ -221,36 +209,31 @@ class Player:
         # The win and the map, in either order.
         if not self.hear(r"notification You won\. \w+ skill: level \d+ of 18", "the win told"):
             return False
-        back = next((re.search(r"World map: Column", s) for s in self.speech.said[left:]
-                     if re.search(r"World map: Column", s)), None)
+        back = self.speech.since(left, "World map: Column")
         if back:
-            log("heard the map again: %r" % back.string)
+            log("heard the map again: %r" % back)
         else:
             back = self.hear(r"World map: Column", "the map again")
-        # A defeated enemy may come back where it fell, on the player's
-        # square: the next key other than a step away would fight it.
-        if back and self.ON_SQUARE.search(back.string):
+        # A defeated enemy may come back where it fell, on the player's square: the next key other than a step
+        # away would fight it.
+        if back and self.ON_SQUARE.search(back):
             log("the enemy is back on my square: a step away")
             press("Down")
             back = self.hear(r"World map: Column", "the map a step away")
         return bool(back)
 
     def back_on_map(self, what):
-        """Waits for the map's square; a step that met an enemy on the way
-        is a battle, fought first."""
+        """Waits for the map's square; a step that met an enemy on the way is a battle, fought first."""
         answer = self.hear(r"World map: Column|Battle Control", what)
-        if answer and "Battle Control" in answer.string:
+        if answer and "Battle Control" in answer:
             log("met an enemy on the way")
             self.battle_from = self.speech.heard - 1
             return self.battle()
         return bool(answer)
 
     def spend(self):
-        press("shift+Tab")
-        if not self.hear(r"Spend a point on \w+", "a point button"):
-            return False
-        press("space")
-        if not self.hear(r"notification .*Points: \d+", "the spent point"):
+        if not self.answered(("shift+Tab", r"Spend a point on \w+", "a point button"),
+                             ("space", r"notification .*Points: \d+", "the spent point")):
             return False
         press("Down")
         return self.back_on_map("the map after the point")
@@ -258,13 +241,10 @@ class Player:
     def heal(self):
         """Walks down to the healing row and waits there for the healing."""
         for _ in range(25):
-            said = " | ".join(self.speech.new())
-            self.speech.heard = len(self.speech.said)
+            said = " | ".join(self.speech.catch_up())
             if "healing row" in said:
-                self.speech.forget()
                 break
             if "Battle Control" in said:
-                # An enemy in the way: it is fought.
                 log("met an enemy on the way down")
                 self.battle_from = len(self.speech.said) - 1
                 if not self.battle():
@@ -278,43 +258,29 @@ class Player:
         return bool(self.hear(r"notification (?:Health|Magic): \d+", "the healing", 15))
 
     def help(self):
-        """Reads the help's first lines one by one, goes to the advice from
-        the list of parts at its top, and reads its first line."""
-        press("F1")
-        if not self.hear(r"Chromaland Help", "the help"):
-            return False
-        for part in ("Playing", "The battle", "Advice for a new character"):
-            press("Down")
-            if not self.hear(r"^%s$" % part, "the help's line %r" % part):
-                return False
-        press("Return")
-        if not self.hear(r"notification Advice for a new character", "the advice reached"):
-            return False
-        press("Down")
-        if not self.hear(r"^These odds are for a new character", "the advice's first line"):
+        """Reads the help's first lines one by one, goes to the advice from the list of parts at its top, and reads
+        its first line."""
+        lines = [("Down", r"^%s$" % part, "the help's line %r" % part)
+                 for part in ("Playing", "The battle", "Advice for a new character")]
+        if not self.answered(("F1", r"Chromaland Help", "the help"), *lines,
+                             ("Return", r"notification Advice for a new character", "the advice reached"),
+                             ("Down", r"^These odds are for a new character", "the advice's first line")):
             return False
         press("Escape")
         return self.back_on_map("the map after the help")
 
     def review(self):
-        """Orca's flat review through the window, line by line from the
-        top (Keypad 7 up to the first line, then Keypad 9 on): the
-        statistics each once with its number, then the skills, no enemy
-        among them."""
+        """Orca's flat review through the window, line by line from the top (Keypad 7 up to the first line, then
+        Keypad 9 on): the statistics each once with its number, then the skills, no enemy among them."""
         for _ in range(30):
             press("KP_Home")
-        self.speech.forget()
+        self.speech.catch_up()
         lines = []
         for _ in range(25):
             press("KP_Prior")
-            said = self.speech.new()
-            self.speech.heard += len(said)
-            lines.extend(said)
-        log("flat review:")
-        for line in lines:
-            log("    | " + line)
-        # An enemy that steps beside the player while the review is walked
-        # is announced then and there, between two of its lines: that is
+            lines.extend(self.speech.catch_up())
+        log("flat review:\n" + "\n".join("    | " + line for line in lines))
+        # An enemy that steps beside the player meanwhile is announced between two of the review's lines: that is
         # the game speaking up, not a line of the window.
         lines = [l for l in lines if not re.fullmatch(r"notification .* (beside you|on your square)\b.*", l)]
         first = next((i for i, l in enumerate(lines) if l.startswith("Strength: ")), None)
@@ -322,12 +288,10 @@ class Player:
         if first is None or len(skills) != 7 or skills != list(range(skills[0], skills[0] + 7)):
             self.failed.append("the statistics, then the seven skills one a line, in flat review")
             return False
-        panels = lines[first:skills[-1] + 1]
-        if any("enemy" in l or "Strength: Strength" in l for l in panels):
+        if any("enemy" in l or "Strength: Strength" in l for l in lines[first:skills[-1] + 1]):
             self.failed.append("the panels in flat review without enemies or a caption said twice")
             return False
-        # The map is no "image", and the clock's caption no line of its own
-        # with no value.
+        # The map is no "image", and the clock's caption no line of its own with no value.
         if any(l.endswith(" image") or l.strip() == "Time to enemy moves:" for l in lines):
             self.failed.append("flat review without \"image\" and without the clock's caption alone")
             return False
@@ -341,14 +305,10 @@ class Player:
         if not self.choose() or not self.chase():
             return
         log("first battle after %.1f s" % (time.monotonic() - started))
-        if not self.quiet_keys() or not self.chase():
+        if not self.quiet_keys() or not self.chase() or not self.battle():
             return
-        if not self.battle():
-            return
-        for step in (self.spend, self.heal, self.help, self.review):
-            if not step():
-                return
-        press("alt+F4")
+        if all(step() for step in (self.spend, self.heal, self.help, self.review)):
+            press("alt+F4")
 
     def restart(self):
         if self.title() is not None:
@@ -362,7 +322,7 @@ def main():
     speech = Speech(os.environ["ORCA_LOG"])
     # A game started again is heard from here on; the first from the start.
     if sys.argv[1] == "restart":
-        speech.forget()
+        speech.catch_up()
     player = Player(speech)
     getattr(player, sys.argv[1])()
     for what in player.failed:
