@@ -11,9 +11,17 @@ from .processes import Group, log, output, wait_until
 PYTHON = "/usr/bin/python3"
 
 
+def utterance(text):
+    """An utterance of Orca's log without its quotes and its voice's settings, which the log adds."""
+    text = re.sub(r"\[?\{[^{}]*\}\]?\s*$", "", text).strip()
+    if len(text) >= 2 and text[0] == text[-1] == "'":
+        text = text[1:-1]
+    return re.sub(r"\s+", " ", text)
+
+
 class Speech:
-    """What Orca has spoken, from its log (orcalog.py's), read on from where it was last read: one utterance an item,
-    as the log gives it (a record may span lines of the log, until the next time stamp)."""
+    """What Orca has spoken, from its log (orcalog.py's), read on from where it was last read: one utterance an item
+    (a record may span lines of the log, until the next time stamp)."""
 
     STAMP = re.compile(r"\d\d:\d\d:\d\d\.")
 
@@ -37,17 +45,13 @@ class Speech:
         self.rest = lines.pop()
         for line in lines:
             if self.STAMP.match(line) and self.current is not None:
-                self.said.append(self.utterance(self.current))
+                self.said.append(utterance(self.current))
                 self.current = None
             if "SPEECH OUTPUT: " in line:
                 self.current = line.split("SPEECH OUTPUT: ", 1)[1]
             elif self.current is not None:
                 self.current += " " + line
-        return self.said + ([self.current] if self.current is not None else [])
-
-    def utterance(self, text):
-        """An utterance as kept: as the log gives it."""
-        return text
+        return self.said + ([utterance(self.current)] if self.current is not None else [])
 
 
 class Bus:

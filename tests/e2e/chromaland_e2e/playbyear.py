@@ -1,15 +1,14 @@
 """A blind player: plays the running game by ear, deciding every key only from what Orca has spoken (the speech lines
-of its log, ORCA_LOG), never from the accessibility bus or the screen. It presses a key about every half second, as a
-player who listens first.
+of its log, ORCA_LOG), never from the accessibility bus or the screen, a key about every half second.
 
-    python3 -m chromaland_e2e.playbyear game       from the title: ask for enemies (PgDown, PgUp, 1 for the nearest
-                            red), reach one, retreat, press Shift, Ctrl and Insert on its square (no battle), fight it
-                            again and win (the win told), spend a point, heal in the healing row, read the help line
-                            by line and go to its advice, read the panels by flat review, and quit with Alt+F4
-    python3 -m chromaland_e2e.playbyear restart    from the title again: back on the map
+    python3 -m chromaland_e2e.playbyear game     from the title: ask for enemies (PgDown, PgUp, 1 for the nearest red),
+        reach one, retreat, press Shift, Ctrl and Insert on its square (no battle), fight it again and win (the win
+        told), spend a point, heal in the healing row, read the help line by line and go to its advice, read the
+        panels by flat review, and quit with Alt+F4
+    python3 -m chromaland_e2e.playbyear restart  from the title again: back on the map
 
-Prints each step with what Orca said to it, and the seconds from the key on the title to the first battle as "first
-battle after N s". Exit code 0 when every step was heard, 1 when one was not.
+Logs each step with what Orca said to it, and "first battle after N s" from the key on the title. Exit code 0 when
+every step was heard, 1 when one was not.
 """
 
 import os
@@ -27,19 +26,11 @@ CHASE_LIMIT = 120   # seconds the chase may take
 
 
 class Speech(a11y.Speech):
-    """What Orca has said, each utterance without its quotes and its voice's settings, and how many of them the
-    steps have dealt with."""
+    """What Orca has said, and how many of its utterances the steps have dealt with."""
 
     def __init__(self, path):
         super().__init__(path)
         self.heard = 0
-
-    def utterance(self, text):
-        # Orca logs an utterance in quotes, then its voice's settings.
-        text = re.sub(r"\[?\{[^{}]*\}\]?\s*$", "", text).strip()
-        if len(text) >= 2 and text[0] == text[-1] == "'":
-            text = text[1:-1]
-        return re.sub(r"\s+", " ", text)
 
     def new(self):
         """The utterances no step has dealt with yet."""
@@ -90,14 +81,18 @@ class Player:
         self.failed = []
         self.battle_from = 0   # the utterance that opened the battle
 
+    def fail(self, what, why=None):
+        """Counts the step WHAT as failed, logged with WHY when given; False."""
+        self.failed.append(what)
+        log("FAILED: " + (why or what))
+        return False
+
     def hear(self, pattern, what, seconds=STEP_WAIT):
-        """The utterance that answers, None (a failed step) when none came in time."""
+        """The utterance that answers; False (a failed step) when none came in time."""
         said = self.speech.wait(pattern, seconds)
-        if said:
-            log("heard %s: %r" % (what, said))
-        else:
-            self.failed.append(what)
-            log("FAILED: never heard %s; Orca's last words: %r" % (what, self.speech.said[-8:]))
+        if not said:
+            return self.fail(what, "never heard %s; Orca's last words: %r" % (what, self.speech.said[-8:]))
+        log("heard %s: %r" % (what, said))
         return said
 
     def answered(self, *steps):
@@ -118,7 +113,8 @@ class Player:
     def choose(self):
         """Asks for enemies by ear: PgDown twice, PgUp once, each told with its colour and way, and 1 for the
         nearest red, whose way each step then tells."""
-        return self.answered(*((key, self.TOLD, "the enemy %s asked for" % key) for key in ("Next", "Next", "Prior", "1")))
+        keys = ("Next", "Next", "Prior", "1")
+        return self.answered(*((key, self.TOLD, "the enemy %s asked for" % key) for key in keys))
 
     def chase(self):
         """Walks to the nearest enemy by the ways Orca tells after each step, until a battle opens; whether one did.
@@ -143,8 +139,7 @@ class Player:
                 awaiting = True
             else:
                 time.sleep(0.05)
-        self.failed.append("a battle within %d s" % CHASE_LIMIT)
-        return False
+        return self.fail("a battle within %d s" % CHASE_LIMIT)
 
     def next_key(self, answers):
         """The key the latest way told asks for (Space for an enemy on the square), None when none is told."""
@@ -176,9 +171,7 @@ class Player:
         time.sleep(2)
         fought = [s for s in self.speech.new() if self.BATTLE.search(s)]
         if fought:
-            self.failed.append("no battle on Shift, Ctrl and Insert")
-            log("FAILED: a battle on Shift, Ctrl or Insert: %r" % fought)
-            return False
+            return self.fail("no battle on Shift, Ctrl and Insert", "a battle on Shift, Ctrl or Insert: %r" % fought)
         log("no battle on Shift, Ctrl and Insert")
         return True
 
@@ -192,12 +185,10 @@ class Player:
             if not self.hear(r"Enemy health: \w+", "the attack's answer"):
                 return False
             if self.speech.since(self.battle_from, "You have died"):
-                self.failed.append("staying alive")
-                return False
+                return self.fail("staying alive")
         win = self.speech.since(self.battle_from, "Enemy health: DEAD")
         if not win:
-            self.failed.append("a win within 20 attacks")
-            return False
+            return self.fail("a win within 20 attacks")
         log("heard the win: %r" % win)
         # The focus moves to Retreat as the enemy falls; Orca may tell it before the line.
         if not self.speech.since(self.battle_from, "Retreat push button"):
@@ -252,8 +243,7 @@ class Player:
                 continue
             press("Down")
         else:
-            self.failed.append("the healing row")
-            return False
+            return self.fail("the healing row")
         log("in the healing row")
         return bool(self.hear(r"notification (?:Health|Magic): \d+", "the healing", 15))
 
@@ -286,15 +276,12 @@ class Player:
         first = next((i for i, l in enumerate(lines) if l.startswith("Strength: ")), None)
         skills = [i for i, l in enumerate(lines) if re.fullmatch(r"\w+ skill: level \d+ of 18", l)]
         if first is None or len(skills) != 7 or skills != list(range(skills[0], skills[0] + 7)):
-            self.failed.append("the statistics, then the seven skills one a line, in flat review")
-            return False
+            return self.fail("the statistics, then the seven skills one a line, in flat review")
         if any("enemy" in l or "Strength: Strength" in l for l in lines[first:skills[-1] + 1]):
-            self.failed.append("the panels in flat review without enemies or a caption said twice")
-            return False
+            return self.fail("the panels in flat review without enemies or a caption said twice")
         # The map is no "image", and the clock's caption no line of its own with no value.
         if any(l.endswith(" image") or l.strip() == "Time to enemy moves:" for l in lines):
-            self.failed.append("flat review without \"image\" and without the clock's caption alone")
-            return False
+            return self.fail("flat review without \"image\" and without the clock's caption alone")
         log("heard the panels in flat review")
         return True
 

@@ -81,10 +81,6 @@ def actions_of(node):
     return [actions.getName(i) for i in range(actions.nActions)] if actions is not None else []
 
 
-def has_value(node):
-    return interface(node, "Value") is not None
-
-
 def print_tree(title, node, depth=0):
     """Logs the tree as the bus shows it, one line a node."""
     if depth == 0:
@@ -298,7 +294,7 @@ class Reader:
         for colour in ("Violet", "Red"):
             bar = find(frame, prefix=colour + " skill: ")
             self.check(bar is not None and bar.name.endswith(" of 18") and bar.getRoleName() == "label"
-                       and not actions_of(bar) and not has_value(bar),
+                       and not actions_of(bar) and interface(bar, "Value") is None,
                        "the %s skill bar reads as a label with its level of 18 and offers no actions" % colour,
                        (bar.name, bar.getRoleName(), actions_of(bar)) if bar else "none")
         world = find(frame, prefix="World map")

@@ -76,9 +76,9 @@ class ScreenReader(Scenario):
             log("Orca said \"%s\"" % words)
         # Every line the battle announced is spoken with its words, however late Orca got round to it: never the
         # bare role.
-        lines = [s for s in said if s.startswith("'notification")]
+        lines = [s for s in said if s.startswith("notification")]
         log_lines("Orca's notifications", lines)
-        bare = [s for s in lines if re.match(r"'notification[ .]*'", s)]
+        bare = [s for s in lines if re.fullmatch(r"notification[ .]*", s)]
         self.assertEqual(len(bare), 0, "Orca said \"notification\" without its words %d times" % len(bare))
         self.close_map_and_wait(self.game.window("map", 5))
 
