@@ -2,6 +2,7 @@
 scenario is over, however it ended; waits that have a deadline and say what they waited for."""
 
 import ctypes
+import glob
 import os
 import signal
 import subprocess
@@ -137,19 +138,14 @@ def threads(pid):
     """Each thread of the process as "name (id): state S, waiting in wchan", for a report of a program that seems
     stuck."""
     found = []
-    folder = "/proc/%d/task" % pid
-    try:
-        tids = sorted(os.listdir(folder), key=int)
-    except OSError:
-        return found
-    for tid in tids:
+    for task in sorted(glob.glob("/proc/%d/task/*" % pid), key=lambda path: int(os.path.basename(path))):
         try:
-            with open(os.path.join(folder, tid, "stat")) as f:
+            with open(os.path.join(task, "stat")) as f:
                 stat = f.read()
-            with open(os.path.join(folder, tid, "wchan")) as f:
+            with open(os.path.join(task, "wchan")) as f:
                 wchan = f.read().strip() or "-"
         except OSError:
             continue
-        name = stat[stat.index("(") + 1:stat.rindex(")")]
-        found.append("%s (%s): state %s, waiting in %s" % (name, tid, stat[stat.rindex(")") + 2], wchan))
+        name, state = stat[stat.index("(") + 1:stat.rindex(")")], stat[stat.rindex(")") + 2]
+        found.append("%s (%s): state %s, waiting in %s" % (name, os.path.basename(task), state, wchan))
     return found

@@ -65,7 +65,6 @@ class SessionManager:
     def __init__(self):
         self.client = None
         self.saved = 0
-        self.closed = False
         self.orders = []
         self.lock = threading.Lock()
         # Kept alive as long as the libraries may call them.
@@ -79,8 +78,9 @@ class SessionManager:
         self.procs = dict(register_client=REGISTER(self.on_register), interact_request=WITH_INT(ignore),
                           interact_done=WITH_INT(ignore), save_yourself_request=SAVE_REQUEST(ignore),
                           save_yourself_phase2_request=PLAIN(ignore), save_yourself_done=WITH_INT(self.on_done),
-                          close_connection=WITH_LIST(self.on_close), set_properties=WITH_LIST(ignore),
-                          delete_properties=WITH_LIST(ignore), get_properties=PLAIN(self.on_get))
+                          close_connection=WITH_LIST(lambda conn, *_: SM.SmsCleanUp(conn)),
+                          set_properties=WITH_LIST(ignore), delete_properties=WITH_LIST(ignore),
+                          get_properties=PLAIN(lambda conn, data: SM.SmsReturnProperties(conn, 0, None)))
         self.new_client = NEW_CLIENT(self.on_new_client)
         error = ctypes.create_string_buffer(256)
         if not SM.SmsInitialize(b"chromaland-tests", b"1", self.new_client, None, self.anyone, 256, error):
@@ -115,13 +115,6 @@ class SessionManager:
 
     def on_done(self, conn, data, success):
         self.saved += 1
-
-    def on_close(self, conn, data, count, reasons):
-        SM.SmsCleanUp(conn)
-        self.closed = True
-
-    def on_get(self, conn, data):
-        SM.SmsReturnProperties(conn, 0, None)
 
     def serve(self):
         while self.running:
