@@ -15,15 +15,24 @@ SM = ctypes.CDLL("libSM.so.6")
 SAVE_BOTH = 2
 INTERACT_NONE = 0
 
+
+class Handle(ctypes.c_void_p):
+    """A connection, listener or text of the libraries. Unlike a c_void_p it stays a ctypes object when a function
+    returns it or a callback receives it, and so goes back to the libraries as a pointer, not as an int."""
+
+
 P, INT = ctypes.c_void_p, ctypes.c_int
 HOST_BASED_AUTH = ctypes.CFUNCTYPE(INT, ctypes.c_char_p)
-IO_ERROR = ctypes.CFUNCTYPE(None, P)
+IO_ERROR = ctypes.CFUNCTYPE(None, Handle)
 # The callbacks of a client's messages, by their arguments after (connection, manager data).
-REGISTER = ctypes.CFUNCTYPE(INT, P, P, ctypes.c_char_p)
-WITH_INT = ctypes.CFUNCTYPE(None, P, P, INT)
-WITH_LIST = ctypes.CFUNCTYPE(None, P, P, INT, P)
-PLAIN = ctypes.CFUNCTYPE(None, P, P)
-SAVE_REQUEST = ctypes.CFUNCTYPE(None, P, P, INT, INT, INT, INT, INT)
+REGISTER = ctypes.CFUNCTYPE(INT, Handle, P, ctypes.c_char_p)
+WITH_INT = ctypes.CFUNCTYPE(None, Handle, P, INT)
+WITH_LIST = ctypes.CFUNCTYPE(None, Handle, P, INT, P)
+PLAIN = ctypes.CFUNCTYPE(None, Handle, P)
+SAVE_REQUEST = ctypes.CFUNCTYPE(None, Handle, P, INT, INT, INT, INT, INT)
+ICE.IceComposeNetworkIdList.restype = ctypes.c_char_p
+ICE.IceAcceptConnection.restype = Handle
+SM.SmsGenerateClientID.restype = Handle
 
 
 class Callback(ctypes.Structure):
@@ -37,25 +46,8 @@ class Callbacks(ctypes.Structure):
         "delete_properties", "get_properties")]
 
 
-NEW_CLIENT = ctypes.CFUNCTYPE(INT, P, P, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(Callbacks),
+NEW_CLIENT = ctypes.CFUNCTYPE(INT, Handle, P, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(Callbacks),
                               ctypes.POINTER(ctypes.c_char_p))
-
-for function, restype, argtypes in (
-        (ICE.IceComposeNetworkIdList, ctypes.c_char_p, [INT, ctypes.POINTER(P)]),
-        (ICE.IceAcceptConnection, P, [P, ctypes.POINTER(INT)]),
-        (ICE.IceConnectionNumber, INT, [P]),
-        (ICE.IceProcessMessages, INT, [P, P, P]),
-        (ICE.IceGetListenConnectionNumber, INT, [P]),
-        (ICE.IceSetHostBasedAuthProc, None, [P, HOST_BASED_AUTH]),
-        (ICE.IceSetIOErrorHandler, P, [IO_ERROR]),
-        (ICE.IceCloseConnection, INT, [P]),
-        (SM.SmsGenerateClientID, P, [P]),
-        (SM.SmsRegisterClientReply, INT, [P, P]),
-        (SM.SmsReturnProperties, None, [P, INT, P]),
-        (SM.SmsSaveYourself, None, [P, INT, INT, INT, INT]),
-        (SM.SmsDie, None, [P]),
-        (SM.SmsCleanUp, None, [P])):
-    function.restype, function.argtypes = restype, argtypes
 
 
 class SessionManager:
@@ -86,14 +78,14 @@ class SessionManager:
         if not SM.SmsInitialize(b"chromaland-tests", b"1", self.new_client, None, self.anyone, 256, error):
             raise AssertionError("no session manager: " + error.value.decode())
         count = INT()
-        self.listeners = ctypes.POINTER(P)()
+        self.listeners = ctypes.POINTER(Handle)()
         if not ICE.IceListenForConnections(ctypes.byref(count), ctypes.byref(self.listeners), 256, error):
             raise AssertionError("the session manager cannot listen: " + error.value.decode())
         self.listening = [self.listeners[i] for i in range(count.value)]
         for listener in self.listening:
             ICE.IceSetHostBasedAuthProc(listener, self.anyone)
         self.address = ICE.IceComposeNetworkIdList(count, self.listeners).decode()
-        self.connections = set()
+        self.connections = []
         self.running = True
         self.thread = threading.Thread(target=self.serve, daemon=True)
         self.thread.start()
@@ -128,7 +120,7 @@ class SessionManager:
                 if fds[fd] in self.listening:
                     conn = ICE.IceAcceptConnection(fds[fd], ctypes.byref(INT()))
                     if conn:
-                        self.connections.add(conn)
+                        self.connections.append(conn)
                 elif ICE.IceProcessMessages(fds[fd], None, None) != 0:
                     log("a client of the session manager went away")
                     self.connections.remove(fds[fd])
