@@ -31,7 +31,6 @@ END_SIGNALS = (signal.SIGTERM, signal.SIGHUP, signal.SIGINT)
 # The fault character as written, and after one point spent on Strength.
 ORIGINAL = files.lines_bytes(FAULT_ORIGINAL)
 POINT_SAVED = files.with_values(FAULT_SAVED, ST=13, pts=1)
-RENAMES = "rename,renameat,renameat2"
 
 
 def chx(folder):
@@ -150,29 +149,28 @@ class Faults(Scenario):
 
     # --- kill -9 around saves ---------------------------------------------------
 
-    def trace_renames(self, act, held=RENAMES, when=None, renaming=r"^\d* *rename", what="the save's rename"):
-        """Traces the game's renames (strace attached to it) into a file, which it returns, and calls act(). The calls
-        HELD (the WHEN-th of them only, when given) wait a minute before they happen: a save's last step is held
-        there. Waits until a line of the trace matches RENAMING (unless None): that rename has begun and is held."""
+    def hold_rename(self, act, path=None, what="the save's rename"):
+        """Attaches strace to the game, calls act() and waits until a rename (of PATH, when given) has begun: strace
+        holds each such rename a minute before it happens, and so a save at its last step. Returns the trace."""
         require("strace")
         trace, errors = os.path.join(self.tmp, "renames.strace"), os.path.join(self.tmp, "strace.err")
         if os.path.exists(trace):
             os.remove(trace)
-        command = ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=" + RENAMES]
-        if held:
-            command += ["-e", "inject=%s:delay_enter=60000000%s" % (held, ":when=%d" % when if when else "")]
-        self.tracer = self.game.processes.start(command, log_file=errors)
+        renames = "rename,renameat,renameat2"
+        self.tracer = self.game.processes.start(
+            ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=" + renames,
+             "-e", "inject=%s:delay_enter=60000000" % renames] + (["-P", path] if path else []), log_file=errors)
         status = "/proc/%d/status" % self.game.pid
         if not wait_until(lambda: re.search(r"^TracerPid:\s+[1-9]", text_of(status), re.M), 10):
             self.fail("strace could not attach to the game: " + text_of(errors))
         act()
-        if renaming and not wait_until(lambda: re.search(renaming, text_of(trace), re.M), 15, 0.02):
+        if not wait_until(lambda: re.search(r"^\d* *rename", text_of(trace), re.M), 15, 0.02):
             self.fail("%s was never reached within 15 s" % what)
         return trace
 
     def kill_at_held_rename(self, act, *hold):
-        """trace_renames(act, *hold), then kills the game while the rename is held."""
-        self.trace_renames(act, *hold)
+        """hold_rename(act, *hold), then kills the game."""
+        self.hold_rename(act, *hold)
         # The game is gone at once; its end reaches us once strace lets go.
         kill_9(self.game.pid)
         self.game.processes.stop(self.tracer)
@@ -375,7 +373,7 @@ class Faults(Scenario):
         def first_signal():
             sent.append(time.monotonic())
             os.kill(self.game.pid, signal.SIGTERM)
-        trace = self.trace_renames(first_signal)
+        trace = self.hold_rename(first_signal)
         time.sleep(max(0.0, sent[0] + facts.END_BURST_S + 0.5 - time.monotonic()))
         os.kill(self.game.pid, signal.SIGHUP)
         # The game ends while its rename is still held; that end reaches us once strace lets go, and the rename never
@@ -515,21 +513,6 @@ class Faults(Scenario):
         self.expect_bytes(history, earlier, "the history changed")
         expect_entries(self.program_folder, "chromaland", files.HISTORY, *entries)
 
-    def rename_count_to_history(self):
-        """Traces a whole death and returns the system call that puts the new history in place and which of the calls
-        of its kind it is (1 for the first): strace counts each kind apart."""
-        box, history = self.die_with_history()
-        trace = self.trace_renames(lambda: self.game.keys(box, "Return"), None, renaming=None)
-        self.game.wait_exit(10)
-        self.game.processes.stop(self.tracer)
-        renames = [line for line in text_of(trace).splitlines(True) if "rename" in line]
-        log("a death renames %d time(s):\n%s" % (len(renames), "".join(renames)))
-        for number, line in enumerate(renames):
-            if files.HISTORY + ".saving" in line:
-                call = re.search(r"(rename\w*)\(", line).group(1)
-                return call, sum(1 for before in renames[:number + 1] if re.search(r"\b%s\(" % call, before))
-        self.fail("no rename put a new history in place:\n" + "".join(renames))
-
     def test_history_at_death(self):
         """The record of a death cannot be written: a read-only Fallen.tsv, and (as root) a full disk. The death is as
         it ever was and the history stays byte for byte. Killed as the new history replaces the old one: the old
@@ -561,11 +544,9 @@ class Faults(Scenario):
         else:
             log("not root: a tmpfs cannot be mounted, so the full disk is not tried")
 
-        call, number = self.rename_count_to_history()
         box, history = self.die_with_history()
         pending = history + ".saving"
-        self.kill_at_held_rename(lambda: self.game.keys(box, "Return"), call, number,
-                                 re.escape(files.HISTORY + ".saving"), "the history's rename")
+        self.kill_at_held_rename(lambda: self.game.keys(box, "Return"), pending, "the history's rename")
         self.expect_bytes(history, files.EARLIER_FALLEN, "a kill before the rename changed the history")
         expect_entries(self.program_folder, "chromaland", files.HISTORY, files.HISTORY + ".saving")
         new = files.read_bytes(pending)
@@ -578,7 +559,7 @@ class Faults(Scenario):
         self.game.keys(hall, "Escape")
         self.game.kill()
         self.expect_bytes(history, files.EARLIER_FALLEN)
-        ran.append("a kill held at the history's %s, call %d of its kind in the death" % (call, number))
+        ran.append("a kill held at the history's rename")
         log("RAN: " + "; ".join(ran))
 
     # --- Windows closed the game never meant to be closed -------------------------
