@@ -124,8 +124,7 @@ class Faults(Scenario):
         """Closing the map on a full disk keeps the old file and says so (exit 1); a first start on a full disk leaves
         no file behind."""
         if not ROOT:
-            log("not root: a tmpfs cannot be mounted, so the full disk is not tried (run as root for it)")
-            log("RAN: nothing (full disk needs root)")
+            log("RAN: nothing: not root, a tmpfs cannot be mounted, so the full disk is not tried (run as root for it)")
             return
         log("closing the map on a full disk")
         folder = self.small_disk(self.game.new_folder("fulldisk"))
@@ -311,17 +310,13 @@ class Faults(Scenario):
             "the new file")
         rounds = int(os.environ.get("KILL_ROUNDS", "30"))
         # Round 1 closes, round 2 closes and is killed mid-save, round 3 is a first start.
-        c = self.kill_at_random_moments("kills", rounds, ("first", "close", "midsave"))
-        log("RAN: %d rounds, %d killed (-9) while running, %d of them with a file open in the middle of a save: "
-            "closing left the old file %d times and the whole new one %d times; first starts left no file %d times "
-            "and the whole default file %d times; %d times the whole new file lay under its pending name until the "
-            "next start" % (rounds, c["killed"], c["midsave"], c["old"], c["new"], c["none"], c["whole"],
-                            c["pending"]))
+        counts = self.kill_at_random_moments("kills", rounds, ("first", "close", "midsave"))
+        log("RAN: %d rounds of a close, a close killed mid-save and a first start in turn; outcomes (old or new file "
+            "after a close, none or whole after a first start, a pending file beside it): %s" % (rounds, counts))
         self.kill_before_rename_in_play()
         log("RAN: killed before the rename of the saves after a point, a changed retreat and a win")
-        c = self.kill_at_random_moments("pointkills", rounds // 3, ("point",))
-        log("RAN: %d rounds killed just after a point: the old file %d times, the whole new one %d times, %d times "
-            "the whole new file under its pending name" % (rounds // 3, c["old"], c["new"], c["pending"]))
+        counts = self.kill_at_random_moments("pointkills", rounds // 3, ("point",))
+        log("RAN: %d rounds killed just after a point: %s" % (rounds // 3, counts))
 
     # --- Ended from outside --------------------------------------------------------
 

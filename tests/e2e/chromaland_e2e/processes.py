@@ -61,10 +61,9 @@ def run(*command, check=True, env=None, timeout=30, input=None):
 def output(*command, env=None, timeout=10):
     """A command's standard output, or "" when it failed."""
     try:
-        done = subprocess.run(command, capture_output=True, text=True, env=env, timeout=timeout)
-    except (subprocess.TimeoutExpired, OSError):
+        return run(*command, env=env, timeout=timeout)
+    except (AssertionError, OSError):
         return ""
-    return done.stdout if done.returncode == 0 else ""
 
 
 class Group:
@@ -77,14 +76,9 @@ class Group:
     def start(self, command, log_file=None, env=None, cwd=None, **options):
         """Starts the command; its output goes to LOG_FILE (appended), or nowhere, unless OPTIONS say otherwise
         (stdout, stderr: None for the scenario's own)."""
-        out = open(log_file, "ab") if log_file else subprocess.DEVNULL
-        options = dict(dict(stdout=out, stderr=subprocess.STDOUT if log_file else subprocess.DEVNULL), **options)
-        try:
+        with open(log_file or os.devnull, "ab") as out:
             process = subprocess.Popen(command, stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True,
-                                       preexec_fn=_die_with_parent, **options)
-        finally:
-            if log_file:
-                out.close()
+                                       preexec_fn=_die_with_parent, **dict(dict(stdout=out, stderr=out), **options))
         self.started.append(process)
         return process
 
