@@ -107,10 +107,8 @@ def expect_saved(path, lines):
 
 def value(path, key):
     """The value of KEY on a line "KEY=value" of a character file."""
-    for line in read_bytes(path).decode("utf-8", "replace").split("\r\n"):
-        if line.startswith(key + "="):
-            return line[len(key) + 1:]
-    return ""
+    lines = read_bytes(path).decode("utf-8", "replace").split("\r\n")
+    return next((line[len(key) + 1:] for line in lines if line.startswith(key + "=")), "")
 
 
 def value_between(path, key, low, high, what):
@@ -134,13 +132,10 @@ def translation_of(language, context, source):
     """The text's translation in the game's catalogue of that language (i18n/chromaland_LANGUAGE.ts); None when it
     has none."""
     root = ET.parse(os.path.join(SOURCE, "i18n", "chromaland_%s.ts" % language)).getroot()
-    for ctx in root.iter("context"):
-        if ctx.findtext("name") != context:
-            continue
-        for message in ctx.iter("message"):
-            translation = message.find("translation")
-            if message.findtext("source") == source and translation.get("type") is None:
-                return translation.text or ""
+    for message in root.iterfind("context[name='%s']/message" % context):
+        translation = message.find("translation")
+        if message.findtext("source") == source and translation.get("type") is None:
+            return translation.text or ""
     return None
 
 
