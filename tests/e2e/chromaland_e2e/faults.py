@@ -152,7 +152,8 @@ class Faults(Scenario):
         """Attaches strace to the game, calls act() and waits until a rename (of PATH, when given) has begun: strace
         holds each such rename a minute before it happens, and so a save at its last step. Returns the trace."""
         require("strace")
-        trace, errors = os.path.join(self.tmp, "renames.strace"), os.path.join(self.tmp, "strace.err")
+        trace = os.path.join(self.tmp, "renames.strace")
+        errors = os.path.join(self.tmp, "strace.err")
         if os.path.exists(trace):
             os.remove(trace)
         renames = "rename,renameat,renameat2"
@@ -167,9 +168,9 @@ class Faults(Scenario):
             self.fail("%s was never reached within 15 s" % what)
         return trace
 
-    def kill_at_held_rename(self, act, *hold):
-        """hold_rename(act, *hold), then kills the game."""
-        self.hold_rename(act, *hold)
+    def kill_at_held_rename(self, act, path=None, what="the save's rename"):
+        """hold_rename(act, path, what), then kills the game."""
+        self.hold_rename(act, path, what)
         # The game is gone at once; its end reaches us once strace lets go.
         kill_9(self.game.pid)
         self.game.processes.stop(self.tracer)

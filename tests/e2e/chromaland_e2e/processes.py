@@ -78,7 +78,7 @@ class Group:
         (stdout, stderr: None for the scenario's own)."""
         with open(log_file or os.devnull, "ab") as out:
             process = subprocess.Popen(command, stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True,
-                                       preexec_fn=_die_with_parent, **dict(dict(stdout=out, stderr=out), **options))
+                                       preexec_fn=_die_with_parent, **{"stdout": out, "stderr": out, **options})
         self.started.append(process)
         return process
 
@@ -140,6 +140,7 @@ def threads(pid):
                 wchan = f.read().strip() or "-"
         except OSError:
             continue
-        name, state = stat[stat.index("(") + 1:stat.rindex(")")], stat[stat.rindex(")") + 2]
+        name = stat[stat.index("(") + 1:stat.rindex(")")]
+        state = stat[stat.rindex(")") + 2]
         found.append("%s (%s): state %s, waiting in %s" % (name, os.path.basename(task), state, wchan))
     return found

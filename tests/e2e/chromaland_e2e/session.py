@@ -21,22 +21,22 @@ class Handle(ctypes.c_void_p):
     returns it or a callback receives it, and so goes back to the libraries as a pointer, not as an int."""
 
 
-P, INT = ctypes.c_void_p, ctypes.c_int
+VOID_P, INT = ctypes.c_void_p, ctypes.c_int
 HOST_BASED_AUTH = ctypes.CFUNCTYPE(INT, ctypes.c_char_p)
 IO_ERROR = ctypes.CFUNCTYPE(None, Handle)
 # The callbacks of a client's messages, by their arguments after (connection, manager data).
-REGISTER = ctypes.CFUNCTYPE(INT, Handle, P, ctypes.c_char_p)
-WITH_INT = ctypes.CFUNCTYPE(None, Handle, P, INT)
-WITH_LIST = ctypes.CFUNCTYPE(None, Handle, P, INT, P)
-PLAIN = ctypes.CFUNCTYPE(None, Handle, P)
-SAVE_REQUEST = ctypes.CFUNCTYPE(None, Handle, P, INT, INT, INT, INT, INT)
+REGISTER = ctypes.CFUNCTYPE(INT, Handle, VOID_P, ctypes.c_char_p)
+WITH_INT = ctypes.CFUNCTYPE(None, Handle, VOID_P, INT)
+WITH_LIST = ctypes.CFUNCTYPE(None, Handle, VOID_P, INT, VOID_P)
+PLAIN = ctypes.CFUNCTYPE(None, Handle, VOID_P)
+SAVE_REQUEST = ctypes.CFUNCTYPE(None, Handle, VOID_P, INT, INT, INT, INT, INT)
 ICE.IceComposeNetworkIdList.restype = ctypes.c_char_p
 ICE.IceAcceptConnection.restype = Handle
 SM.SmsGenerateClientID.restype = Handle
 
 
 class Callback(ctypes.Structure):
-    _fields_ = [("callback", P), ("manager_data", P)]
+    _fields_ = [("callback", VOID_P), ("manager_data", VOID_P)]
 
 
 class Callbacks(ctypes.Structure):
@@ -46,7 +46,7 @@ class Callbacks(ctypes.Structure):
         "delete_properties", "get_properties")]
 
 
-NEW_CLIENT = ctypes.CFUNCTYPE(INT, Handle, P, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(Callbacks),
+NEW_CLIENT = ctypes.CFUNCTYPE(INT, Handle, VOID_P, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(Callbacks),
                               ctypes.POINTER(ctypes.c_char_p))
 
 
@@ -95,7 +95,7 @@ class SessionManager:
 
     def on_new_client(self, conn, data, mask, callbacks, reason):
         for name, proc in self.procs.items():
-            getattr(callbacks.contents, name).callback = ctypes.cast(proc, P)
+            getattr(callbacks.contents, name).callback = ctypes.cast(proc, VOID_P)
         mask[0] = (1 << 10) - 1
         return 1
 
