@@ -1,17 +1,13 @@
 #!/usr/bin/python3
-"""Instructions at rest, a figure that a busy machine does not move: the
-game on its map and the bare window with its bar (baseline_bar) each run
-under callgrind on a private X server; once the window is up and has
-settled, the count runs for SECONDS and is divided by the enemy clock's
-ticks in that time (the calls of the timer's slot), which callgrind counts
-as well. Prints instructions per tick for both and their ratio, and leaves
-the profiles (callgrind.game, callgrind.base) in OUT_FOLDER for
-callgrind_annotate.
+"""Instructions at rest, a figure that a busy machine does not move: the game on its map and the bare window with its
+bar (baseline_bar) each run under callgrind on a private X server; once the window has settled, the count runs for
+SECONDS and is divided by the enemy clock's ticks in that time (the calls of the timer's slot, which callgrind counts
+as well). Prints instructions per tick for both and their ratio, and leaves the profiles (callgrind.game,
+callgrind.base) in OUT_FOLDER for callgrind_annotate.
 
     bench/instructions.py BUILD_FOLDER [SECONDS] [OUT_FOLDER]
 
-Needs valgrind (scripts/setup-debian.sh --bench); run.py counts with it,
-and leaves it out when valgrind is missing."""
+Needs valgrind (scripts/setup-debian.sh --bench); run.py counts with it, and leaves it out when valgrind is missing."""
 
 import glob
 import os
@@ -23,65 +19,51 @@ import time
 from run import BenchError, command_line
 
 from chromaland_e2e import facts  # noqa: E402
-from chromaland_e2e.display import X11  # noqa: E402
-from chromaland_e2e.processes import Group, wait_until  # noqa: E402
+from chromaland_e2e.processes import wait_until  # noqa: E402
 
 
-class CountError(BenchError):
-    pass
-
-
-def ticks(profile, slot):
-    """The calls of SLOT recorded in the profile."""
-    count, here = 0, False
+def per_tick(profile, slot):
+    """The instructions in the profile and the calls of SLOT (the clock's ticks) in it."""
+    instructions, ticks, here = 0, 0, False
     with open(profile, errors="replace") as f:
         for line in f:
-            if line.startswith("cfn="):
+            if line.startswith("totals:"):
+                instructions = int(line.split()[1])
+            elif line.startswith("cfn="):
                 here = slot in line
             elif line.startswith("calls=") and here:
-                count += int(line.split()[0].split("=")[1])
-    return count
-
-
-def total(profile):
-    with open(profile, errors="replace") as f:
-        return next((int(line.split()[1]) for line in f if line.startswith("totals:")), 0)
+                ticks += int(line.split()[0].split("=")[1])
+    return instructions, ticks
 
 
 def count_at_rest(bench, name, program, key, seconds, out):
-    """Runs PROGRAM from a fresh folder under callgrind, presses KEY in its
-    first window (none: None), waits for the window it then shows, and
-    counts SECONDS of rest."""
+    """Runs PROGRAM from a fresh folder under callgrind, presses KEY (if any) in its first window and waits for the
+    map, then counts SECONDS of rest into the profile OUT."""
     folder = bench.fresh_folder(program)
     x = bench.x
-    processes = Group()
-    process = processes.start(["valgrind", "--tool=callgrind", "--instr-atstart=no", "--compress-strings=no",
-                               "--compress-pos=no", "--callgrind-out-file=" + out,
-                               os.path.join(folder, os.path.basename(program))],
-                              log_file=os.path.join(folder, "valgrind.log"), env=bench.env(), cwd=folder)
+    process = bench.processes.start(["valgrind", "--tool=callgrind", "--instr-atstart=no", "--compress-strings=no",
+                                     "--compress-pos=no", "--callgrind-out-file=" + out,
+                                     os.path.join(folder, os.path.basename(program))],
+                                    log_file=os.path.join(folder, "valgrind.log"), env=bench.env(), cwd=folder)
     try:
         windows = wait_until(lambda: x.windows_of(process.pid), 180, 0.5)
         if not windows:
-            raise CountError("%s: no window under callgrind" % name)
+            raise BenchError("%s: no window under callgrind" % name)
         if key:
             time.sleep(5)
             x.ask("xdotool", "key", "--window", str(windows[0]), key)
-
-            def map_shown():
-                maps = x.ask("xdotool", "search", "--onlyvisible", "--pid", str(process.pid), "--name",
-                             "^Chromaland$").split()
-                return maps and "Width: %d" % facts.MAP_SIZE[0] in x.ask("xwininfo", "-id", maps[-1])
-            if not wait_until(map_shown, 180, 0.5):
-                raise CountError("%s: no map under callgrind" % name)
+            if not wait_until(lambda: any(x.geometry(w)[2] == facts.MAP_SIZE[0] for w in x.windows_of(process.pid)),
+                              180, 0.5):
+                raise BenchError("%s: no map under callgrind" % name)
         # Start-up's caches and first paints are over by now.
         time.sleep(10)
         if subprocess.run(["callgrind_control", "-i", "on", str(process.pid)], capture_output=True).returncode:
-            raise CountError("%s: callgrind_control failed" % name)
+            raise BenchError("%s: callgrind_control failed" % name)
         time.sleep(seconds)
-        subprocess.run(["callgrind_control", "-i", "off", str(process.pid)], capture_output=True)
-        subprocess.run(["callgrind_control", "-d", str(process.pid)], capture_output=True)
+        for request in (["-i", "off"], ["-d"]):
+            subprocess.run(["callgrind_control", *request, str(process.pid)], capture_output=True)
     finally:
-        processes.stop_all()
+        bench.processes.stop(process)
     # The dump made on request is the one of the rest.
     dumps = sorted(glob.glob(out + ".*"), key=os.path.getmtime)
     if dumps:
@@ -96,22 +78,17 @@ def at_rest(bench, seconds, out):
     game, base = os.path.join(out, "callgrind.game"), os.path.join(out, "callgrind.base")
     count_at_rest(bench, "game", bench.game, "p", seconds, game)
     count_at_rest(bench, "base", bench.bar, None, seconds, base)
-    gi, gt = total(game), ticks(game, "Timer1_Timer")
-    bi, bt = total(base), ticks(base, "BaselineWindow::tick")
+    (gi, gt), (bi, bt) = per_tick(game, "Timer1_Timer"), per_tick(base, "BaselineWindow::tick")
     if not (gt > 0 and bt > 0):
-        raise CountError("no ticks counted (game %d, baseline %d)" % (gt, bt))
+        raise BenchError("no ticks counted (game %d, baseline %d)" % (gt, bt))
     return ("Instructions at rest per clock tick (callgrind): game %.0f (%d ticks), bare window %.0f (%d ticks), "
             "ratio %.3f" % (gi / gt, gt, bi / bt, bt, (gi / gt) / (bi / bt)))
 
 
 def counted(bench, words):
-    bench.x = X11(bench.tmp)
     print(at_rest(bench, int(words[0]) if words else 20, os.path.abspath(words[1]) if len(words) > 1 else os.getcwd()))
 
 
-def main(argv):
-    return command_line(argv, "[SECONDS] [OUT_FOLDER]", counted, ("game", "bar"), ["valgrind"])
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(command_line(sys.argv, "[SECONDS] [OUT_FOLDER]", counted, ("chromaland", "bench/baseline_bar"),
+                          ["valgrind"]))

@@ -1,29 +1,17 @@
 #!/usr/bin/python3
-"""Measures the game side by side with the bare windows it is held against,
-from outside, as a new player would meet it: under a private X server
-(Xvfb) with openbox, each program started fresh from a folder of its own,
-timed by its pixels (bench/probe) and by the scheduler's own accounting.
-Game and bare windows take turns, ROUNDS times (at least 6), so that
-whatever else the machine does hits both sides alike; each figure is
-printed as the median with its spread, each ratio as the median of the
-rounds' own ratios with their least and greatest. At rest the CPU time
-counted is the program's and the display server's together, which is what
-the player's machine pays: on X11 under Xvfb, then on Wayland inside Weston
-(the end-to-end tests' Weston on Xvfb). Then the system calls a clock tick
-costs at rest (strace) and, with xtrace, the X requests, figures that the
-machine's load does not move; then the micro-benchmarks.
+"""Measures the game side by side with the bare windows it is held against, from outside, as a new player meets it
+(bench/README.md says what and why): under a private Xvfb with openbox, each program started fresh from a folder of
+its own, timed by its pixels (bench/probe) and by the scheduler's own accounting; at rest, the CPU time of program and
+display server together, on X11 and then on Wayland (Weston on Xvfb); a tick's system calls, X requests and
+instructions, which no load moves; memory; the micro-benchmarks of the rules. Game and bare windows take turns ROUNDS
+times (at least 6); a figure is the median with its least and greatest, a ratio the median of the rounds' own ratios.
 
     bench/run.py BUILD_FOLDER [ROUNDS]
 
-BUILD_FOLDER is a CMake build of this repository with the bench built
-(cmake --build BUILD_FOLDER --target chromaland bench_logic baseline_bar
-baseline_square baseline_title probe). Needs Xvfb, openbox, wmctrl, xdotool,
-x11-utils and strace (scripts/setup-debian.sh --tests installs them);
-Weston, Xwayland and ImageMagick for the Wayland rounds (also --tests);
-with valgrind, xtrace and GNOME Mines (setup-debian.sh --bench) it also
-counts instructions at rest (bench/instructions.py) and X requests a tick,
-and sets the game's memory beside Mines'. REST_SECONDS (20) sets the length
-of one stretch at rest. Takes about 25 minutes for 6 rounds."""
+BUILD_FOLDER is a CMake build with the bench built (cmake --build BUILD_FOLDER --target chromaland bench_logic
+baseline_bar baseline_square baseline_title probe). scripts/setup-debian.sh --tests installs what it needs; without
+valgrind, xtrace and GNOME Mines (--bench) their figures are left out. REST_SECONDS (20) sets the length of one
+stretch at rest. Takes about 25 minutes for 6 rounds."""
 
 import contextlib
 import os
@@ -42,23 +30,20 @@ sys.path.append(os.path.join(HERE, "..", "tests", "e2e"))
 from chromaland_e2e import facts, files  # noqa: E402
 from chromaland_e2e.display import X11, Weston  # noqa: E402
 from chromaland_e2e.game import clean_environment  # noqa: E402
-from chromaland_e2e.processes import Group, output, syscalls, wait_until  # noqa: E402
+from chromaland_e2e.processes import Group, syscalls, wait_until  # noqa: E402
 from chromaland_e2e.sound import SoundServer  # noqa: E402
 
-# --- What the probe looks for -------------------------------------------------
-
-# Window sizes, and the pixels that show a window painted (X,Y=RRGGBB in
-# window pixels, facts.py): with the Graphics folder, its own player and
-# map colours; the baseline, of the map window's size, shows its window's
-# face, and its square where the game's player starts.
+# Window sizes, and the pixels that show a window painted (X,Y=RRGGBB in window pixels, facts.py): with the Graphics
+# folder, its own player and map colours; the baseline, of the map window's size, shows its window's face, and its
+# square where the game's player starts.
 TITLE_SIZE, MAP_SIZE = facts.wxh(facts.TITLE_SIZE), facts.wxh(facts.MAP_SIZE)
 GFX_MAP = "204060"
 GFX_HEALING = "00c000"
 MAP_PAINTED_GFX = [facts.square_centre() + "=" + GFX_HEALING, "500,74=" + GFX_MAP]
 BASE_PAINTED = ["300,200=efefef"]
 BASE_PAINTED_SQUARE = BASE_PAINTED + [facts.square_centre() + "=ffffff"]
-# The player's start square and the one to its right (centres), in the
-# game and in the baseline alike; the bar's middle row inside its frame.
+# The player's start square and the one to its right (centres), in the game and in the baseline alike; the bar's
+# middle row inside its frame.
 MOVE = (facts.square_centre(), facts.square_centre(1), "ffffff")
 BAR_ROW = "%d,%d,%d" % facts.bar_row(4)
 
@@ -67,25 +52,13 @@ PHASES = 20
 # One stretch at rest, and the wait before it for the window to settle.
 REST_SECONDS = int(os.environ.get("REST_SECONDS", "20"))
 SETTLE_SECONDS = 2
-# The stretch at rest that strace and xtrace watch.
+# The stretch at rest that strace and xtrace watch, and the clock's ticks in it.
 TRACE_SECONDS = 10
+TRACE_TICKS = TRACE_SECONDS * 1000 // facts.TICK_MS
 
 
 class BenchError(Exception):
     pass
-
-
-def peak_kb(pid):
-    with open("/proc/%d/status" % pid) as f:
-        return next(int(line.split()[1]) for line in f if line.startswith("VmHWM:"))
-
-
-def own_kb(pid):
-    """The process's own memory, as a player's other programs feel it: the
-    pages only it holds and has written (Private_Dirty), which leaves out
-    the fonts and libraries that every Qt or GTK program shares."""
-    with open("/proc/%d/smaps_rollup" % pid) as f:
-        return next(int(line.split()[1]) for line in f if line.startswith("Private_Dirty:"))
 
 
 def g(value):
@@ -94,7 +67,7 @@ def g(value):
 
 
 class Figures:
-    """The measurements by name, one a round, and the report's forms of them."""
+    """The measurements by name, one a round (none while off), and the report's forms of them."""
 
     def __init__(self):
         self.values = {}
@@ -104,29 +77,24 @@ class Figures:
         if not self.off:
             self.values.setdefault(name, []).append(float(value))
 
-    def has(self, name):
-        return bool(self.values.get(name))
-
     def median(self, name):
         return statistics.median(self.values[name])
 
     def spread(self, name):
-        """"median (least-greatest)" of a figure."""
-        if not self.has(name):
-            return "-"
-        v = self.values[name]
-        return "%g (%g-%g)" % (statistics.median(v), min(v), max(v))
+        """"median (least-greatest)" of a figure, "-" when it was not taken."""
+        v = self.values.get(name)
+        return "%g (%g-%g)" % (statistics.median(v), min(v), max(v)) if v else "-"
 
     def ratios(self, a, b):
         """Each round's A over its B."""
         return [float("%.3f" % (x / y)) for x, y in zip(self.values.get(a, []), self.values.get(b, [])) if y > 0]
 
     def ratio_of(self, a, b):
-        """(median, least, greatest) of the rounds' ratios, as text."""
+        """The median of the rounds' ratios to two places (None without any), and "median (least-greatest)"."""
         r = self.ratios(a, b)
         if not r:
-            return "-", "-", "-"
-        return "%.2f" % statistics.median(r), "%.2f" % min(r), "%.2f" % max(r)
+            return None, "- (---)"
+        return float("%.2f" % statistics.median(r)), "%.2f (%.2f-%.2f)" % (statistics.median(r), min(r), max(r))
 
 
 def line(*cells):
@@ -138,18 +106,15 @@ def verdict(held):
 
 
 class Bench:
-    """One run of the bench: its programs, its private X server (and later
-    Weston), its scratch folder, and the figures it has taken."""
+    """One run of the bench: its programs, display servers, scratch folder and the figures it has taken."""
 
-    def __init__(self, build, rounds):
-        self.build = build
-        self.rounds = rounds
+    def __init__(self, build):
+        self.rounds = 6
         self.game = os.path.join(build, "chromaland")
         self.bar, self.square, self.title, self.probe_exe, self.logic = (
             os.path.join(build, "bench", name)
             for name in ("baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic"))
-        # How each program shows that it is painted: its first window's
-        # size and pixels.
+        # How each program shows that it is painted: its first window's size and pixels.
         self.painted = {self.game: (TITLE_SIZE, facts.TITLE_PAINTED), self.title: (TITLE_SIZE, facts.TITLE_PAINTED),
                         self.bar: (MAP_SIZE, BASE_PAINTED), self.square: (MAP_SIZE, BASE_PAINTED_SQUARE)}
         self.tmp = tempfile.mkdtemp(prefix="chromaland-bench.", dir=os.environ.get("TMPDIR", "/tmp"))
@@ -158,40 +123,22 @@ class Bench:
         self.figures = Figures()
         self.processes = Group()
         self.x = self.weston = self.sound = None
-        # What the game's environment adds to the clean one (keylatency.py:
-        # the accessibility bus).
-        self.extra = {}
-        self.syscalls = []
-        self.xrequests = []
         self.pid = self.win = self.folder = None
 
-    def missing(self, programs, tools=()):
-        """What of PROGRAMS (paths) and TOOLS (on the PATH) is missing, as a
-        message; None when nothing is."""
-        for program in programs:
-            if not os.access(program, os.X_OK):
-                return "missing %s: build the bench first" % program
-        for tool in tools:
-            if not shutil.which(tool):
-                return "missing tool: %s (scripts/setup-debian.sh --tests or --bench installs it)" % tool
-        return None
+    def env(self, extra=None):
+        """The end-to-end tests' clean environment on the bench's X server, with EXTRA added."""
+        return clean_environment(self.home, self.runtime, display=self.x.display, extra=extra)
 
-    def env(self, **extra):
-        """The end-to-end tests' clean environment on the bench's X server."""
-        return clean_environment(self.home, self.runtime, display=self.x.display, extra=dict(self.extra, **extra))
-
-    def probe(self, *args, cwd=None, failure=None):
-        """Runs the probe in the clean environment; its output's words. A
-        failure raises BenchError with FAILURE, or the probe's own words."""
-        done = subprocess.run([self.probe_exe, *args], capture_output=True, text=True, env=self.env(), cwd=cwd)
+    def probe(self, *args, cwd=None, failure=None, extra=None):
+        """The probe's output's words; a failure raises BenchError with FAILURE, or the probe's own words."""
+        done = subprocess.run([self.probe_exe, *args], capture_output=True, text=True, env=self.env(extra), cwd=cwd)
         if done.returncode != 0:
             raise BenchError(failure or done.stderr.strip())
         return done.stdout.split()
 
     def fresh_folder(self, program):
-        """A fresh folder holding a copy of PROGRAM (the game writes beside
-        itself) and, for the game, a default character, so that no message
-        box comes."""
+        """A fresh folder holding a copy of PROGRAM (the game writes beside itself) and, for the game, a default
+        character, so that no message box comes."""
         folder = tempfile.mkdtemp(prefix="run.", dir=self.tmp)
         shutil.copy(program, folder)
         files.put_character(folder)
@@ -208,23 +155,10 @@ class Bench:
             subprocess.run([self.probe_exe, "bmp", os.path.join(folder, name + ".bmp"), width, height, colour],
                            check=True)
 
-    def finish(self, pid):
-        try:
-            os.kill(pid, 15)
-        except ProcessLookupError:
-            pass
-        wait_until(lambda: not os.path.exists("/proc/%d" % pid), 5)
-        try:
-            os.waitpid(pid, os.WNOHANG)
-        except ChildProcessError:
-            pass
-
     @contextlib.contextmanager
-    def running(self, program, map_painted=None, graphics=False):
-        """PROGRAM started from a fresh folder (with the Graphics folder, if
-        asked) until its first window is painted, and the game then taken
-        to its map, painted as MAP_PAINTED says; ended after the block.
-        Yields the milliseconds to the first window and to the map."""
+    def running(self, program, graphics=False, extra=None):
+        """PROGRAM started from a fresh folder, EXTRA added to its environment, and the game then taken to its map
+        (with the Graphics folder, if asked); ended after the block. Yields the ms to the first window and the map."""
         self.folder = folder = self.fresh_folder(program)
         if graphics:
             shutil.copytree(os.path.join(self.tmp, "Graphics"), os.path.join(folder, "Graphics"))
@@ -233,54 +167,62 @@ class Bench:
         size, painted = self.painted[program]
         try:
             pid, self.win, ms = self.probe("launch", log_file, size, *painted, "--", os.path.join(folder, name),
-                                           cwd=folder)
+                                           cwd=folder, extra=extra)
         except BenchError:
             tail = open(log_file, errors="replace").read().splitlines()[-3:] if os.path.exists(log_file) else []
             raise BenchError("%s: its first window was not painted (%s)" % (name, " ".join(tail))) from None
         self.pid = int(pid)
         try:
             shown = None
-            if map_painted:
+            if program == self.game:
                 what = "the map with pictures" if graphics else "the map"
-                self.win, shown = self.probe("key", pid, self.win, "p", MAP_SIZE, *map_painted,
+                self.win, shown = self.probe("key", pid, self.win, "p", MAP_SIZE,
+                                             *(MAP_PAINTED_GFX if graphics else facts.MAP_PAINTED),
                                              failure="game: %s was not painted" % what)
             yield float(ms), shown and float(shown)
         finally:
-            self.finish(self.pid)
+            with contextlib.suppress(ProcessLookupError):
+                os.kill(self.pid, 15)
+            wait_until(lambda: not os.path.exists("/proc/%d" % self.pid), 5)
 
     def moves(self, what, count=MOVES, each=False):
-        """The milliseconds from an arrow key to the marker painted at its
-        new square over COUNT keys: their median, or each key's."""
+        """The ms from an arrow key to the marker painted at its new square, over COUNT keys: median or each."""
         time.sleep(0.5)
         times = self.probe("moves", self.win, str(count), *MOVE, *(["each"] if each else []),
                            failure="%s did not move" % what)
         return times if each else times[0]
 
     def rest_cost(self, name, server, more=None):
-        """With the program settled at rest and nothing else touching the
-        display, the CPU time of the program and of the display server
-        SERVER over REST_SECONDS, in ms, and how often a second the
-        program's threads went to sleep to wait (its wake-ups). MORE, when
-        given, is one more process counted apart (Weston's Xvfb)."""
+        """With the program settled at rest and nothing else touching the display, records and returns as NAME.*
+        the CPU ms over REST_SECONDS of the program (app), the display server (server), both (all) and MORE, a
+        process counted apart (more), and how often a second the program's threads went to sleep to wait (waits)."""
         time.sleep(SETTLE_SECONDS)
-        pids = [str(self.pid), str(server)] + ([str(more)] if more else [])
+        pids = [str(pid) for pid in (self.pid, server, more) if pid]
         failure = "%s: ended while at rest, or its CPU time cannot be read" % name
-        b = [int(v) for v in self.probe("cpu", *pids, failure=failure)]
+        before = [int(v) for v in self.probe("cpu", *pids, failure=failure)]
         time.sleep(REST_SECONDS)
-        a = [int(v) for v in self.probe("cpu", *pids, failure=failure)]
-        record = self.figures.record
-        record(name + ".app", "%.1f" % ((a[0] - b[0]) / 1e6))
-        record(name + ".server", "%.1f" % ((a[2] - b[2]) / 1e6))
-        record(name + ".all", "%.1f" % ((a[0] - b[0] + a[2] - b[2]) / 1e6))
-        record(name + ".waits", "%.0f" % ((a[1] - b[1]) / REST_SECONDS))
-        if len(b) > 4:
-            record(name + ".more", "%.1f" % ((a[4] - b[4]) / 1e6))
+        # CPU time in ns and wake-ups of each process in turn.
+        used = [int(v) - b for v, b in zip(self.probe("cpu", *pids, failure=failure), before)]
+        cost = {"app": used[0], "server": used[2], "all": used[0] + used[2]}
+        if more:
+            cost["more"] = used[4]
+        cost = {key: round(ns / 1e6, 1) for key, ns in cost.items()}
+        cost["waits"] = round(used[1] / REST_SECONDS)
+        for key, value in cost.items():
+            self.figures.record(name + "." + key, value)
+        return cost
 
-    # --- The runs on X11 ------------------------------------------------------
+    def memory(self, name, pid):
+        """Records the process's own memory (NAME.own: Private_Dirty, the pages only it holds and has written,
+        without the fonts and libraries every Qt or GTK program shares) and its peak resident memory (NAME.peak)."""
+        for figure, path, field in (("own", "smaps_rollup", "Private_Dirty:"), ("peak", "status", "VmHWM:")):
+            with open("/proc/%d/%s" % (pid, path)) as f:
+                self.figures.record(name + "." + figure, next(int(l.split()[1]) for l in f if l.startswith(field)))
 
-    def run_game(self):
+    def starts(self):
+        """A round's starts, with the game's keys, clock period and memory, and the bare square's keys."""
         record = self.figures.record
-        with self.running(self.game, facts.MAP_PAINTED) as (start, shown):
+        with self.running(self.game) as (start, shown):
             record("game.start", start)
             record("game.map", shown)
             record("game.key", self.moves("game: the player"))
@@ -288,80 +230,56 @@ class Bench:
             time.sleep(1)
             record("game.period", self.probe("rest", self.win, str(PHASES), BAR_ROW,
                                              failure="game: the bar was not seen wrapping")[0])
-            record("game.peak", peak_kb(self.pid))
-            record("game.own", own_kb(self.pid))
+            self.memory("game", self.pid)
+        for name, program in (("base", self.bar), ("title", self.title)):
+            with self.running(program) as (start, _):
+                record(name + ".start", start)
+        with self.running(self.game, graphics=True) as (_, shown):
+            record("gfx.map", shown)
+        with self.running(self.square):
+            record("base.key", self.moves("baseline: the square"))
 
-    def rest_game(self):
-        """The game on its map at rest, as a player who thinks leaves it."""
-        with self.running(self.game, facts.MAP_PAINTED):
-            self.rest_cost("game", self.x.process.pid)
-
-    def rest_bar(self):
-        """The bare window with its bar and squares at rest."""
-        with self.running(self.bar):
-            self.rest_cost("base", self.x.process.pid)
-            self.figures.record("base.peak", peak_kb(self.pid))
-            self.figures.record("base.own", own_kb(self.pid))
+    def rest(self, name):
+        """The game at rest on its map, as a player who thinks leaves it, or the bare window ("base") and its memory."""
+        with self.running(self.game if name == "game" else self.bar):
+            self.rest_cost(name, self.x.process.pid)
+            if name == "base":
+                self.memory("base", self.pid)
 
     def rest_sound(self, on):
-        """The game at rest on its map with the sound server running, its
-        sound ON (and the enemy cue with it) or silenced, after one arrow
-        key: the program, Xvfb and PulseAudio together."""
+        """The game at rest on its map with the sound server running, its sound ON (and the enemy cue with it) or
+        silenced, after one arrow key: the program, Xvfb and PulseAudio together (NAME.total)."""
         name = "sound.on" if on else "sound.off"
         settings = os.path.join(self.home, ".config", "chromaland", "chromaland.conf")
         os.makedirs(os.path.dirname(settings), exist_ok=True)
         with open(settings, "w") as f:
-            f.write("[Sound]\nOn=%s\nEnemyCue=%s\n" % (("true",) * 2 if on else ("false",) * 2))
-        self.extra = {"PULSE_SERVER": "unix:" + self.sound.socket}
+            f.write("[Sound]\nOn={0}\nEnemyCue={0}\n".format("true" if on else "false"))
         try:
-            with self.running(self.game, facts.MAP_PAINTED):
+            with self.running(self.game, extra={"PULSE_SERVER": "unix:" + self.sound.socket}):
                 # A step, so that a sound has played and its device closed again.
                 self.x.keys(int(self.win, 16), "Right")
-                self.rest_cost(name, self.x.process.pid, self.sound.server.pid)
+                cost = self.rest_cost(name, self.x.process.pid, self.sound.server.pid)
         finally:
-            self.extra = {}
             os.remove(settings)
-        f = self.figures
-        if f.has(name + ".all"):
-            f.record(name + ".total", f.values[name + ".all"][-1] + f.values[name + ".more"][-1])
-
-    def run_game_graphics(self):
-        with self.running(self.game, MAP_PAINTED_GFX, graphics=True) as (_, shown):
-            self.figures.record("gfx.map", shown)
-
-    def start_only(self, name, program):
-        """A start of a bare window to its first picture, recorded as NAME.start."""
-        with self.running(program) as (start, _):
-            self.figures.record(name + ".start", start)
-
-    def run_square(self):
-        with self.running(self.square):
-            self.figures.record("base.key", self.moves("baseline: the square"))
+        self.figures.record(name + ".total", cost["all"] + cost["more"])
 
     def run_mines(self, mines):
-        """GNOME Mines, a small desktop game, settled on its first window:
-        its own memory, for comparison."""
+        """GNOME Mines, a small desktop game, settled on its first window: its own memory, for comparison."""
         env = clean_environment(os.path.join(self.tmp, "mines-home"), self.runtime, display=self.x.display,
                                 extra={"GTK_A11Y": "none"})
         for name in ("QT_QPA_PLATFORM", "QT_ACCESSIBILITY"):
             env.pop(name)
         process = self.processes.start([mines], log_file=os.path.join(self.tmp, "mines.log"), env=env)
-        if not wait_until(lambda: self.x.windows_of(process.pid), 20, 0.1):
+        if wait_until(lambda: self.x.windows_of(process.pid), 20, 0.1):
+            time.sleep(30)
+            self.memory("mines", process.pid)
+        else:
             print("bench: GNOME Mines showed no window; left out", file=sys.stderr)
-            self.processes.stop(process)
-            return
-        time.sleep(30)
-        self.figures.record("mines.own", own_kb(process.pid))
-        self.figures.record("mines.peak", peak_kb(process.pid))
         self.processes.stop(process)
 
-    # --- On Wayland -------------------------------------------------------------
-
     def wl_rest(self, name, program, *args):
-        """PROGRAM at rest with Weston as the display server (the bare
-        window's bar repainting every other tick or, with --every-tick, at
-        every tick); Weston's CPU time is counted with its, the Xvfb Weston
-        draws into apart."""
+        """PROGRAM at rest with Weston as the display server (the bare window's bar repainting every other tick or,
+        with --every-tick, at every tick); Weston's CPU time is counted with its, the Xvfb Weston draws into apart."""
         folder = self.fresh_folder(program)
         env = clean_environment(self.home, self.runtime, wayland=(self.weston.socket, self.weston.xwayland),
                                 extra={"QT_QPA_PLATFORM": "wayland"})
@@ -379,32 +297,39 @@ class Bench:
         self.rest_cost(name, self.weston.pid, self.weston.x.process.pid)
         self.processes.stop(process)
 
-    # --- What a tick costs, whatever the load -----------------------------------
+    def tick_costs(self):
+        """The report's lines of a clock tick's system calls and X requests at rest."""
+        print("system calls and X requests at rest", file=sys.stderr)
+        lines = ["A clock tick's system calls at rest (strace -c over %d s; load-independent):" % TRACE_SECONDS,
+                 "  %-8s %8s %8s %8s %8s %8s" % ("", "writev", "recvmsg", "poll", "futex", "all")]
+        lines += [row for row in (self.system_calls("game", self.game), self.system_calls("floor", self.bar)) if row]
+        if not shutil.which("xtrace"):
+            return lines + ["xtrace is not installed (scripts/setup-debian.sh --bench): no count of X requests"]
+        lines += ["A clock tick's X requests at rest (xtrace over %d s):" % TRACE_SECONDS,
+                  "  %-8s %10s %10s %12s" % ("", "requests", "pictures", "round trips")]
+        return lines + [row for row in (self.x_requests("game", self.game, "p"), self.x_requests("floor", self.bar))
+                        if row]
 
-    def trace_syscalls(self, name, program):
-        """The system calls of the program over TRACE_SECONDS at rest
-        (strace -c), a tick's share of those that talk to the display
-        (writev sends requests, recvmsg reads replies and events) and of
-        those that wait (poll, futex)."""
-        with self.running(program, facts.MAP_PAINTED if program == self.game else None):
+    def system_calls(self, name, program):
+        """The report's row of a tick's system calls at rest (strace -c) that talk to the display (writev sends
+        requests, recvmsg reads replies and events) or wait (poll, futex); None when strace could not watch."""
+        with self.running(program):
             time.sleep(SETTLE_SECONDS)
             try:
                 calls = syscalls(self.pid, TRACE_SECONDS, os.path.join(self.tmp, "strace." + name))
             except AssertionError as e:
                 print("bench: %s (%s)" % (e, name), file=sys.stderr)
-                return
-        ticks = TRACE_SECONDS * 1000 // facts.TICK_MS
-        self.syscalls.append([name] + ["%.2f" % (calls.get(c, 0) / ticks)
-                                       for c in ("writev", "recvmsg", "poll", "futex", "total")])
+                return None
+        return "  %-8s %8.2f %8.2f %8.2f %8.2f %8.2f" % (name, *(calls.get(c, 0) / TRACE_TICKS
+                                                            for c in ("writev", "recvmsg", "poll", "futex", "total")))
 
-    def x_requests(self, name, program, key):
-        """PROGRAM runs through xtrace, which passes its X connection on and
-        writes down every request; after KEY (or none) and a settling, the
-        requests and the round trips (replies) of TRACE_SECONDS at rest, a
-        tick's share, and the pictures sent (PutImage: how often the window
-        shows a new frame)."""
+    def x_requests(self, name, program, key=None):
+        """PROGRAM run through xtrace, which passes its X connection on and writes down every request; the report's
+        row of a tick's requests, pictures sent (PutImage: new frames) and round trips (replies) at rest after KEY
+        (if any); None without a window."""
         folder = self.fresh_folder(program)
         trace = os.path.join(self.tmp, "xtrace." + name)
+        # The first display number after the server's that nothing holds.
         number = int(self.x.display[1:]) + 1
         while number < int(self.x.display[1:]) + 50 and (os.path.exists("/tmp/.X%d-lock" % number)
                                                           or os.path.exists("/tmp/.X11-unix/X%d" % number)):
@@ -414,50 +339,45 @@ class Bench:
         process = self.processes.start(["xtrace", "-n", "-d", self.x.display, "-D", ":%d" % number, "-o", trace, "--",
                                         os.path.join(folder, os.path.basename(program))],
                                        log_file=os.path.join(folder, "output.log"), env=env, cwd=folder)
-        time.sleep(3)
-        if key:
-            win = output("xdotool", "search", "--onlyvisible", "--name", "^Chromaland$", env=self.x.env).split()
-            if not win:
-                print("bench: no window under xtrace; X requests left out", file=sys.stderr)
-                self.processes.stop(process)
-                return
-            self.x.ask("xdotool", "windowfocus", "--sync", win[0], "key", key)
-        time.sleep(SETTLE_SECONDS)
-        with open(trace, errors="replace") as f:
-            start = len(f.readlines())
-        time.sleep(TRACE_SECONDS)
-        with open(trace, errors="replace") as f:
-            lines = f.readlines()[start:]
-        requests = sum(1 for l in lines if re.match(r"^[0-9]+:<:", l))
-        pictures = sum(1 for l in lines if re.match(r"^[0-9]+:<:.*PutImage", l))
-        replies = sum(1 for l in lines if re.match(r"^[0-9]+:>:.*Reply", l))
-        ticks = TRACE_SECONDS * 1000 // facts.TICK_MS
-        self.xrequests.append((name, "%.1f" % (requests / ticks), "%.2f" % (pictures / ticks),
-                               "%.2f" % (replies / ticks)))
-        # xtrace's child goes with its group.
-        self.processes.stop(process)
-
-    # --- The report -----------------------------------------------------------------
-
-    def ratio_line(self, what, a, b, target):
-        """A row whose ratio is the median of the rounds' ratios, judged
-        against TARGET (at most)."""
-        m, lo, hi = self.figures.ratio_of(a, b)
-        line(what, self.figures.spread(a), self.figures.spread(b), "%s (%s-%s)" % (m, lo, hi), "<= %s x" % target,
-             "-" if m == "-" else verdict(float(m) <= float(target)))
-
-    def reference(self, what, a, b):
-        m, lo, hi = self.figures.ratio_of(a, b)
-        line(what, self.figures.spread(a), self.figures.spread(b), "%s (%s-%s)" % (m, lo, hi), "-", "reference")
+        try:
+            time.sleep(3)
+            if key:
+                win = self.x.ask("xdotool", "search", "--onlyvisible", "--name", "^Chromaland$").split()
+                if not win:
+                    print("bench: no window under xtrace; X requests left out", file=sys.stderr)
+                    return None
+                self.x.ask("xdotool", "windowfocus", "--sync", win[0], "key", key)
+            time.sleep(SETTLE_SECONDS)
+            start = os.path.getsize(trace)
+            time.sleep(TRACE_SECONDS)
+            with open(trace, "rb") as f:
+                f.seek(start)
+                lines = f.read().decode(errors="replace").splitlines()
+        finally:
+            # xtrace's child goes with its group.
+            self.processes.stop(process)
+        requests, pictures, replies = (sum(1 for l in lines if re.match(pattern, l)) / TRACE_TICKS
+                                       for pattern in (r"^[0-9]+:<:", r"^[0-9]+:<:.*PutImage", r"^[0-9]+:>:.*Reply"))
+        return "  %-8s %10.1f %10.2f %12.2f" % (name, requests, pictures, replies)
 
     def report(self):
+        """The table of figures, ratios and verdicts, then every round's figures and judged ratios."""
         f = self.figures
-        gm, fm = f.median("game.map"), f.median("gfx.map")
-        gp, bp = f.median("game.peak"), f.median("base.peak")
-        gph = f.median("game.period")
-        go, bo = f.median("game.own"), f.median("base.own")
-        mo = g(f.median("mines.own")) if f.has("mines.own") else "-"
-        mp = g(f.median("mines.peak")) if f.has("mines.peak") else "-"
+        judged = []
+
+        def ratio_row(label, a, b, target=None):
+            """A row whose ratio is the median of the rounds' ratios, judged against TARGET (at most) if given."""
+            m, ratio = f.ratio_of(a, b)
+            if target is None:
+                line(label, f.spread(a), f.spread(b), ratio, "-", "reference")
+            else:
+                judged.append((a, b))
+                line(label, f.spread(a), f.spread(b), ratio, "<= %.2f x" % target,
+                     "-" if m is None else verdict(m <= target))
+
+        def plain_row(label, a, b, note="reference"):
+            line(label, f.spread(a), f.spread(b), "-", "-", note)
+
         with open("/proc/cpuinfo") as c:
             model = next((l.split(":", 1)[1].strip() for l in c if l.startswith("model name")), "")
         with open("/proc/loadavg") as l:
@@ -467,102 +387,79 @@ class Bench:
               % self.rounds)
         print("(%d cores, %s, Linux %s, load %s)" % (os.cpu_count(), model, platform.release(), load))
         line("figure", "game", "bare window", "ratio", "target", "verdict")
-        self.ratio_line("start to first window painted (ms)", "game.start", "base.start", "1.05")
-        self.ratio_line("  against the bare window with the title's picture and text", "game.start", "title.start", "1.05")
-        line("title key to map painted (ms)", f.spread("game.map"), "-", "-", "< 150 ms", verdict(gm < 150))
-        line("  with a full Graphics folder (ms)", f.spread("gfx.map"), "-", "-", "< 200 ms", verdict(fm < 200))
-        self.ratio_line("arrow key to marker painted (ms, %d keys)" % MOVES, "game.key", "base.key", "1.05")
-        self.ratio_line("X11 at rest: program + Xvfb, CPU ms / %d s" % REST_SECONDS, "game.all", "base.all", "1.00")
-        self.reference("  the program alone (ms)", "game.app", "base.app")
-        self.reference("  Xvfb alone (ms)", "game.server", "base.server")
-        line("  the program's wake-ups a second", f.spread("game.waits"), f.spread("base.waits"), "-", "-", "reference")
-        if f.has("sound.on.total"):
-            self.ratio_line("X11 at rest with a sound server: sound on / silenced (program + Xvfb + PulseAudio, ms)",
-                            "sound.on.total", "sound.off.total", "1.05")
-            self.reference("  the program alone (ms)", "sound.on.app", "sound.off.app")
-            self.reference("  PulseAudio alone (ms)", "sound.on.more", "sound.off.more")
-            line("  the program's wake-ups a second", f.spread("sound.on.waits"), f.spread("sound.off.waits"), "-", "-",
-                 "reference")
-        if f.has("wl.game.all"):
-            self.ratio_line("Wayland at rest: program + Weston (ms)", "wl.game.all", "wl.base.all", "1.00")
-            self.ratio_line("  against the bare window's bar repainting every tick", "wl.game.all", "wl.tick.all", "1.00")
-            self.reference("  the program alone (ms)", "wl.game.app", "wl.base.app")
-            self.reference("  Weston alone (ms)", "wl.game.server", "wl.base.server")
-            line("  the Xvfb Weston draws into (ms)", f.spread("wl.game.more"), f.spread("wl.base.more"), "-", "-",
-                 "not counted")
-            line("  the program's wake-ups a second", f.spread("wl.game.waits"), f.spread("wl.base.waits"), "-", "-",
-                 "reference")
+        ratio_row("start to first window painted (ms)", "game.start", "base.start", 1.05)
+        ratio_row("  against the bare window with the title's picture and text", "game.start", "title.start", 1.05)
+        for label, a, limit in (("title key to map painted (ms)", "game.map", 150),
+                                ("  with a full Graphics folder (ms)", "gfx.map", 200)):
+            line(label, f.spread(a), "-", "-", "< %d ms" % limit, verdict(f.median(a) < limit))
+        ratio_row("arrow key to marker painted (ms, %d keys)" % MOVES, "game.key", "base.key", 1.05)
+        ratio_row("X11 at rest: program + Xvfb, CPU ms / %d s" % REST_SECONDS, "game.all", "base.all", 1.00)
+        ratio_row("  the program alone (ms)", "game.app", "base.app")
+        ratio_row("  Xvfb alone (ms)", "game.server", "base.server")
+        plain_row("  the program's wake-ups a second", "game.waits", "base.waits")
+        if "sound.on.total" in f.values:
+            ratio_row("X11 at rest with a sound server: sound on / silenced (program + Xvfb + PulseAudio, ms)",
+                      "sound.on.total", "sound.off.total", 1.05)
+            ratio_row("  the program alone (ms)", "sound.on.app", "sound.off.app")
+            ratio_row("  PulseAudio alone (ms)", "sound.on.more", "sound.off.more")
+            plain_row("  the program's wake-ups a second", "sound.on.waits", "sound.off.waits")
+        if "wl.game.all" in f.values:
+            ratio_row("Wayland at rest: program + Weston (ms)", "wl.game.all", "wl.base.all", 1.00)
+            ratio_row("  against the bare window's bar repainting every tick", "wl.game.all", "wl.tick.all", 1.00)
+            ratio_row("  the program alone (ms)", "wl.game.app", "wl.base.app")
+            ratio_row("  Weston alone (ms)", "wl.game.server", "wl.base.server")
+            plain_row("  the Xvfb Weston draws into (ms)", "wl.game.more", "wl.base.more", "not counted")
+            plain_row("  the program's wake-ups a second", "wl.game.waits", "wl.base.waits")
+        go, bo, gp, bp = (f.median(name) for name in ("game.own", "base.own", "game.peak", "base.peak"))
+        mines = [g(f.median(name)) if name in f.values else "-" for name in ("mines.own", "mines.peak")]
         line("own memory, private dirty (kB)", g(go), g(bo), "%+.1f MiB" % ((go - bo) / 1024), "<= +4 MiB",
              verdict(go - bo <= 4096))
-        line("  GNOME Mines' own memory (kB)", mo, "-", "-", "-", "for comparison")
+        line("  GNOME Mines' own memory (kB)", mines[0], "-", "-", "-", "for comparison")
         line("peak resident memory (kB)", g(gp), g(bp), "%+.1f MiB" % ((gp - bp) / 1024), "-",
              "shared fonts and libraries count")
-        line("  GNOME Mines' peak resident memory (kB)", mp, "-", "-", "-", "for comparison")
-        deviation = gph / 1.7 - 1
+        line("  GNOME Mines' peak resident memory (kB)", mines[1], "-", "-", "-", "for comparison")
+        deviation = f.median("game.period") / 1.7 - 1
         line("phase period over %d phases (s)" % PHASES, f.spread("game.period"), "-", "%+.2f %%" % (deviation * 100),
-             "1.700 s within 1 %", verdict(-0.01 <= deviation <= 0.01))
-        self.report_runs()
-
-    def report_runs(self):
-        f = self.figures
+             "1.700 s within 1 %", verdict(abs(deviation) <= 0.01))
         print()
-        print("Every run, in round order (ms, kB, s; the ratios are game over bare window):")
-        for name in ("game.start base.start title.start game.map gfx.map game.key base.key game.all base.all game.app "
-                     "base.app game.server base.server game.waits base.waits wl.game.all wl.base.all wl.tick.all "
-                     "wl.game.app wl.base.app wl.tick.app wl.game.server wl.base.server wl.tick.server wl.game.more "
-                     "wl.base.more game.peak base.peak game.own base.own mines.own mines.peak game.period sound.on.total "
-                     "sound.off.total sound.on.app sound.off.app sound.on.more sound.off.more").split():
-            if f.has(name):
-                print("  %-15s %s" % (name, " ".join(g(v) for v in f.values[name])))
-        for what, a, b in (("ratio start", "game.start", "base.start"), ("ratio start/title", "game.start", "title.start"),
-                           ("ratio key", "game.key", "base.key"), ("ratio X11 rest", "game.all", "base.all")):
-            print("  %-15s %s" % (what, " ".join("%.3f" % r for r in f.ratios(a, b))))
-        if f.has("wl.game.all"):
-            print("  %-15s %s" % ("ratio Wl rest", " ".join("%.3f" % r for r in f.ratios("wl.game.all", "wl.base.all"))))
-
-    # --- The whole run --------------------------------------------------------------
+        print("Every run, in round order (ms, kB, s), and the rounds' ratios of the judged rows:")
+        for name, values in f.values.items():
+            print("  %-16s %s" % (name, " ".join(g(v) for v in values)))
+        for a, b in judged:
+            print("  %s / %s: %s" % (a, b, " ".join("%.3f" % r for r in f.ratios(a, b))))
 
     def run(self):
-        self.x = X11(self.tmp)
         self.make_graphics()
         self.x11_rounds()
-        self.tick_costs()
+        ticks = self.tick_costs()
+        instructions = self.count_instructions()
         self.x.stop()
         self.wayland_rounds()
         self.report()
-        self.report_ticks()
         print()
-        self.count_instructions()
+        print("\n".join(ticks))
+        print()
+        print(instructions)
         print()
         self.micro_benchmarks()
 
     def x11_rounds(self):
-        """The rounds on X11, after one unrecorded run of each program: a
-        first start on a fresh server and home folder fills caches that
-        every later start finds full."""
-        print("warming up", file=sys.stderr)
-        self.figures.off = True
-        self.run_game()
-        self.start_only("base", self.bar)
-        self.start_only("title", self.title)
-        self.run_square()
-        self.figures.off = False
+        """The rounds on X11, after a round 0 of starts only, unrecorded: a first start on a fresh server and home
+        folder fills caches that every later start finds full."""
         try:
             self.sound = SoundServer(os.path.join(self.tmp, "pulse"), record=False)
         except AssertionError as e:
             print("no sound server: no stretches at rest with sound (%s)" % e, file=sys.stderr)
         mines = shutil.which("gnome-mines", path=os.environ.get("PATH", "") + ":/usr/games")
-        for round_ in range(1, self.rounds + 1):
-            print("round %d of %d" % (round_, self.rounds), file=sys.stderr)
-            self.run_game()
-            self.start_only("base", self.bar)
-            self.start_only("title", self.title)
-            self.run_game_graphics()
-            self.run_square()
-            # The two stretches at rest follow each other, in turns first.
-            rests = [self.rest_game, self.rest_bar]
-            for rest in rests if round_ % 2 else reversed(rests):
-                rest()
+        for round_ in range(self.rounds + 1):
+            print("round %d of %d" % (round_, self.rounds) if round_ else "warming up", file=sys.stderr)
+            self.figures.off = not round_
+            self.starts()
+            if not round_:
+                continue
+            # The stretches at rest follow each other, in turns first.
+            for name in ("game", "base") if round_ % 2 else ("base", "game"):
+                self.rest(name)
             if self.sound:
                 for on in ((True, False) if round_ % 2 else (False, True)):
                     self.rest_sound(on)
@@ -572,15 +469,6 @@ class Bench:
             print("GNOME Mines is not installed (scripts/setup-debian.sh --bench): left out", file=sys.stderr)
         if self.sound:
             self.sound.stop()
-            self.sound = None
-
-    def tick_costs(self):
-        print("system calls and X requests at rest", file=sys.stderr)
-        self.trace_syscalls("game", self.game)
-        self.trace_syscalls("floor", self.bar)
-        if shutil.which("xtrace"):
-            self.x_requests("game", self.game, "p")
-            self.x_requests("floor", self.bar, None)
 
     def wayland_rounds(self):
         """The rounds at rest on Weston, in turns first."""
@@ -595,33 +483,18 @@ class Bench:
             for rest in rests if round_ % 2 else reversed(rests):
                 self.wl_rest(*rest)
         self.weston.stop()
-        self.weston = None
-
-    def report_ticks(self):
-        print()
-        print("A clock tick's system calls at rest (strace -c over %d s; load-independent):" % TRACE_SECONDS)
-        print("  %-8s %8s %8s %8s %8s %8s" % ("", "writev", "recvmsg", "poll", "futex", "all"))
-        for row in self.syscalls:
-            print("  %-8s %8s %8s %8s %8s %8s" % tuple(row))
-        if self.xrequests:
-            print("A clock tick's X requests at rest (xtrace over %d s):" % TRACE_SECONDS)
-            print("  %-8s %10s %10s %12s" % ("", "requests", "pictures", "round trips"))
-            for row in self.xrequests:
-                print("  %-8s %10s %10s %12s" % row)
-        else:
-            print("xtrace is not installed (scripts/setup-debian.sh --bench): no count of X requests")
 
     def count_instructions(self):
+        """The report's line of the instructions per tick at rest (instructions.py)."""
         if not shutil.which("valgrind"):
-            print("valgrind is not installed (scripts/setup-debian.sh --bench): no instruction count at rest")
-            return
+            return "valgrind is not installed (scripts/setup-debian.sh --bench): no instruction count at rest"
         import instructions
-        self.x = X11(self.tmp)
         try:
-            print(instructions.at_rest(self, 20, self.tmp))
-        except instructions.CountError as e:
+            return instructions.at_rest(self, 20, self.tmp)
+        # Its BenchError is that of run.py imported as a module, not this script's.
+        except instructions.BenchError as e:
             print("the instruction count failed: %s" % e, file=sys.stderr)
-        self.x.stop()
+            return ""
 
     def micro_benchmarks(self):
         print("Micro-benchmarks of the rules (median CPU time of 5 repetitions; targets: enemy phase < 5 us, arrow "
@@ -640,20 +513,23 @@ class Bench:
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 
-def command_line(argv, usage, body, programs=("game", "probe_exe"), tools=()):
-    """A bench script's command line, BUILD_FOLDER then USAGE's words: a
-    Bench on that build, which must hold PROGRAMS (the Bench's names for
-    them) with TOOLS on the PATH, and body(bench, words) run on it. Exit
-    code 2 for a wrong command line or something missing, 1 for a failure."""
+def command_line(argv, usage, body, programs=("chromaland", "bench/probe"), tools=()):
+    """BUILD_FOLDER then USAGE's words: body(bench, words) on a Bench of that build and its X server, PROGRAMS in the
+    build and TOOLS on the PATH. Exit code 2 for a wrong command line or something missing, 1 for a failure."""
     if len(argv) < 2 or not os.path.isdir(argv[1]):
         print("usage: %s BUILD_FOLDER %s" % (argv[0], usage), file=sys.stderr)
         return 2
-    bench = Bench(os.path.abspath(argv[1]), 1)
+    build = os.path.abspath(argv[1])
+    missing = ["missing %s: build the bench first" % path for path in (os.path.join(build, p) for p in programs)
+               if not os.access(path, os.X_OK)]
+    missing += ["missing tool: %s (scripts/setup-debian.sh --tests or --bench installs it)" % tool
+                for tool in tools if not shutil.which(tool)]
+    if missing:
+        print(missing[0], file=sys.stderr)
+        return 2
+    bench = Bench(build)
     try:
-        missing = bench.missing([getattr(bench, name) for name in programs], tools)
-        if missing:
-            print(missing, file=sys.stderr)
-            return 2
+        bench.x = X11(bench.tmp)
         body(bench, argv[2:])
     except (BenchError, AssertionError) as e:
         print("bench: %s" % e, file=sys.stderr)
@@ -670,10 +546,7 @@ def whole_run(bench, words):
     bench.run()
 
 
-def main(argv):
-    return command_line(argv, "[ROUNDS]", whole_run, ("game", "bar", "square", "title", "probe_exe", "logic"),
-                        ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace"))
-
-
 if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    sys.exit(command_line(sys.argv, "[ROUNDS]", whole_run, ["chromaland"] + ["bench/" + name for name in (
+        "baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic")],
+        ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace")))

@@ -1,12 +1,10 @@
 #!/usr/bin/python3
-"""Runs end-to-end scenarios of Chromaland (the package chromaland_e2e)
-against a build of the game.
+"""Runs end-to-end scenarios of Chromaland (the package chromaland_e2e) against a build of the game.
 
     run.py PATH/TO/chromaland [SCENARIO...|all]
 
-Without scenarios, or with "all", every scenario of scenarios.txt runs,
-in its order. A scenario is the method test_<name> of a test case in the
-package; the list and the package must name the same scenarios."""
+Without scenarios, or with "all", every scenario of scenarios.txt runs, in its order. A scenario is the method
+test_<name> of a test case in the package; the list and the package must name the same scenarios."""
 
 import importlib
 import os
@@ -24,14 +22,9 @@ MODULES = ("play", "faults", "wayland", "screenreader", "controller", "sound")
 
 def listed():
     """The scenarios of scenarios.txt, in order: name -> group."""
-    names = {}
     with open(os.path.join(HERE, "scenarios.txt")) as f:
-        for line in f:
-            words = line.split("#", 1)[0].split()
-            if words:
-                group, name = words
-                names[name] = group
-    return names
+        rows = [line.split("#", 1)[0].split() for line in f]
+    return {name: group for group, name in filter(None, rows)}
 
 
 def written():
@@ -41,9 +34,7 @@ def written():
         loaded = importlib.import_module("chromaland_e2e." + module)
         for item in vars(loaded).values():
             if isinstance(item, type) and issubclass(item, unittest.TestCase) and item.__module__ == loaded.__name__:
-                for method in dir(item):
-                    if method.startswith("test_"):
-                        found[method[5:]] = (item, method)
+                found.update((method[5:], (item, method)) for method in dir(item) if method.startswith("test_"))
     return found
 
 
@@ -62,8 +53,7 @@ def main(argv):
         print("unknown scenario: %s (known: %s)" % (" ".join(unknown), " ".join(names)), file=sys.stderr)
         return 2
     case.Scenario.exe = os.path.abspath(argv[1])
-    # Ended from outside (ctest at a timeout asks first): the scenario fails
-    # there, and its cleanups end what it started.
+    # Ended from outside (ctest at a timeout asks first): the scenario fails, and its cleanups end what it started.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended by SIGTERM"))
     suite = unittest.TestSuite(tests[w][0](tests[w][1]) for w in wanted)
     result = unittest.TextTestRunner(stream=sys.stderr, verbosity=2).run(suite)

@@ -1,9 +1,6 @@
-"""The test case every scenario derives from. A class's scenarios share one
-private X server with openbox (setUpClass); each scenario has a folder of
-its own and a game (setUp). When a scenario fails, a picture of the
-screen, the game's windows and its last output are kept beside its
-folders, which stay for a look; whatever the scenario started is ended
-however it ended."""
+"""The test case every scenario derives from. A class's scenarios share one private X server with openbox; each
+scenario has a folder and a game of its own. A failed scenario keeps its folders, with a picture of the screen, the
+game's windows and its last output; whatever a scenario started is ended however it ended."""
 
 import os
 import shutil
@@ -13,17 +10,13 @@ import time
 import unittest
 
 from . import facts, files
-from .display import X11
+from .display import X11, Weston
 from .game import Game
 from .processes import log, run, wait_until
 
-# A walk onto an enemy has to be over before the enemies' first step and
-# the first healing in the bottom row, at the enemy clock's 100th tick. A
-# walk whose battle may have begun later, after the enemies had stepped,
-# does not count: the scenario starts the game once more from scratch, at
-# most WALK_ATTEMPTS times. (The Wayland scenarios, which
-# cannot read the clock, hold the walk to WALK_DEADLINE_MS of the game's
-# running time after the map was seen.)
+# A walk onto an enemy counts only when its battle began before the enemies' first step and the first healing, at
+# the enemy clock's 100th tick; otherwise the game starts afresh, at most WALK_ATTEMPTS times. The Wayland scenarios,
+# which cannot read the clock, hold the walk to WALK_DEADLINE_MS of the game's running time after the map was seen.
 WALK_ATTEMPTS = 4
 WALK_DEADLINE_MS = 1200
 # How long a busy machine may take to show a walk's battle.
@@ -35,14 +28,27 @@ def now_ms():
 
 
 def walk_to(enemy):
-    """The keys from the start square onto enemy 0 (21 squares up) or
-    enemy 20 (one up, 20 right)."""
+    """The keys from the start square onto enemy 0 (21 squares up) or enemy 20 (one up, 20 right)."""
     return ["Up"] * 21 if enemy == 0 else ["Up"] + ["Right"] * 20
 
 
+def went_round(last, taken, ticks, now):
+    """Whether the enemy clock may have gone round between a reading of LAST begun at TAKEN and one of TICKS ended
+    at NOW (a reading may be a tick off either way)."""
+    if ticks + 1 < last:
+        log("the enemy clock went round (%d, then %d): the enemies stepped first" % (last, ticks))
+        return True
+    # The most ticks the game may have counted in between: one every 17 ms, one it missed while held, and a tick
+    # either way in the readings.
+    if (now - taken) / facts.TICK_MS + 3 >= facts.PHASE_TICKS - last + ticks:
+        log("the enemy clock read %d, then %d, %d ms apart: a whole round may have passed between them"
+            % (last, ticks, now - taken))
+        return True
+    return False
+
+
 class Scenario(unittest.TestCase):
-    """A scenario on the shared X server (the Wayland ones set X11 = None
-    and start a Weston of their own)."""
+    """A scenario on the shared X server, or (X11 = False) on a Weston of its own."""
 
     X11 = True
     # The program under test, set by the runner.
@@ -67,12 +73,11 @@ class Scenario(unittest.TestCase):
         self.tmp = tempfile.mkdtemp(prefix=self._testMethodName[5:] + ".", dir=self.root)
         self.failed = False
         self.addCleanup(self.remove_folders)
-        self.game = Game(self.exe, self.tmp, x=self.x)
-        self.weston = None
+        self.weston = None if self.X11 else Weston(self.tmp)
+        self.game = Game(self.exe, self.tmp, x=self.x, weston=self.weston)
 
     def tearDown(self):
-        # By now the body's failure is in the result (the outcome's own flag
-        # starts afresh for tearDown).
+        # By now the body's failure is in the result (the outcome's own flag starts afresh for tearDown).
         result = self._outcome.result
         self.failed = any(test is self for test, _ in result.failures + result.errors)
         if self.failed:
@@ -82,13 +87,11 @@ class Scenario(unittest.TestCase):
             self.weston.stop()
 
     def report(self):
-        """What a failure leaves for a look: a picture of the screen, the
-        game's windows and its last output."""
+        """A failure's report: a picture of the screen, the game's windows and its last output."""
         screen = self.weston.x if self.weston else self.x
         if screen is not None:
             try:
-                shot = screen.picture(os.path.join(self.tmp, "screen.png"))
-                log("the screen showed this at that moment: " + shot)
+                log("the screen showed this at that moment: " + screen.picture(os.path.join(self.tmp, "screen.png")))
             except AssertionError as e:
                 log("no picture of the screen: %s" % e)
         description = self.game.describe()
@@ -110,9 +113,8 @@ class Scenario(unittest.TestCase):
         return self.game.window("title", 20)
 
     def start_to_box(self, folder, key="x", why="without the message that the character file is missing", cwd=None):
-        """Starts the game and presses the key on the title window: a
-        message box must come, not the map (which would open WHY). Returns
-        the title and the box."""
+        """Starts the game and presses the key on the title: a message box must come, not the map (which would open
+        WHY). Returns the title and the box."""
         title = self.start_title(folder, cwd)
         self.game.keys(title, key)
         box = self.game.window("box map", 15)
@@ -120,88 +122,58 @@ class Scenario(unittest.TestCase):
         return title, box
 
     def leave_title(self, title, key):
-        """Presses the key on the title window: the map opens and the title
-        goes. Returns the map window."""
+        """Presses the key on the title: the map opens and the title goes. Returns the map window."""
         self.game.keys(title, key)
         self.game.window("map", 15)
         # The title's window, going, may read as a map for a moment.
         self.game.await_hidden(title, 5, "the title window (after the map opened)")
         return self.game.window("map", 5)
 
-    def start_to_map(self, folder, cwd, key):
-        """Starts the game, presses the key on the title window and waits
-        for the map; the character file in the folder must load without
-        any message. Returns the map window; map_shown is when it came."""
-        self.game.keys(self.start_title(folder, cwd), key)
+    def await_map(self):
+        """The map window, which must come instead of any message: the character file loads."""
         shown = self.game.window("map box", 15)
         if shown.kind != "map":
             self.fail("a message box appeared instead of the map: the character file should have loaded")
-        self.map_shown = now_ms()
-        # Where the enemy clock stands as soon as the map is seen: a walk
-        # later counts from here (meet_enemy).
-        self.clock_seen = (shown, self.clock(shown), self.map_shown)
+        return shown
+
+    def start_to_map(self, folder, cwd, key):
+        """Starts the game and presses the key on the title; returns the map window, which must come without any
+        message."""
+        self.game.keys(self.start_title(folder, cwd), key)
+        shown = self.await_map()
+        # Where the enemy clock stands as soon as the map is seen: a walk later counts from here (meet_enemy).
+        self.clock_seen = (shown, self.clock(shown), now_ms())
         return shown
 
     def clock(self, map_window):
-        """The enemy clock's ticks since its last round, as its bar shows
-        them in a picture of the map window: the share of the bar's
-        columns filled, in hundredths (from either end, for a language
-        written right to left); None when the picture shows no bar."""
+        """The enemy clock's ticks since its last round as the bar in a picture of the map window shows them: its
+        middle row's share filled, from either end (a language written right to left), in hundredths; None when no
+        bar shows."""
         x, y, width = facts.bar_row(2)
-        picture = os.path.join(self.tmp, "clock.png")
-        self.x.picture(picture, map_window)
-        # One row across the middle of the bar, inside its frame.
-        text = run("convert", picture, "-crop", "%dx1+%d+%d" % (width, x, y), "+repage",
-                   "-depth", "8", "txt:-")
+        picture = self.x.picture(os.path.join(self.tmp, "clock.png"), map_window)
+        text = run("convert", picture, "-crop", "%dx1+%d+%d" % (width, x, y), "+repage", "-depth", "8", "txt:-")
         row = [line.split()[2] for line in text.splitlines()[1:] if len(line.split()) > 2]
         if not row:
             raise AssertionError("no picture of the enemy clock's bar: %s" % text[:200])
         empty = [colour == facts.EMPTY_BAR for colour in row]
-        # A bar is filled from one end and empty from the other, but for
-        # the few pixels of its edge; anything else (a window not painted
-        # yet, all dark) is no reading.
+        # A bar is filled from one end and empty from the other, but for the few pixels of its edge; anything else (a
+        # window not painted yet, all dark) is no reading.
         if not any(empty):
             return None
         if empty[0] and not empty[-1]:
             empty.reverse()
-        first_empty = empty.index(True)
         last_filled = max((i for i, e in enumerate(empty) if not e), default=-1)
-        if last_filled - first_empty >= 3:
+        if last_filled - empty.index(True) >= 3:
             return None
-        filled = len(row) - sum(empty)
-        return round(filled * facts.PHASE_TICKS / len(row))
+        return round((len(row) - sum(empty)) * facts.PHASE_TICKS / len(row))
 
     def meet_enemy(self, map_window, enemy, walk=None):
-        """Walks from the start square onto the enemy at once, with the
-        arrow keys or with walk(keys) (a controller's d-pad). Returns the
-        battle window when the battle began before the enemies' first
-        step, None when it may not have (an enemy moved first, or no
-        battle came).
-
-        The game is held while the keys are typed, so that it takes the
-        whole walk at once however slowly a busy machine types. Then the
-        enemy clock's bar, read from pictures of the map as the game goes
-        on, says whether the clock went round before the battle stopped
-        it: its value falls when it does, and two pictures close enough in
-        time cannot miss a whole round between them."""
+        """Walks from the start square onto the enemy, with the arrow keys or walk(keys) (a controller's d-pad), the
+        game held while the keys are typed so that it takes the walk at once however slowly a busy machine types.
+        Returns the battle window when the battle began before the enemies' first step, None when it may not have:
+        pictures of the enemy clock's bar show its value fall when it goes round, and two close enough in time cannot
+        miss a round."""
         path = walk_to(enemy)
-
-        def went_round(last, taken, ticks, now):
-            """Whether the clock may have gone round between a reading of
-            LAST begun at TAKEN and one of TICKS ended at NOW."""
-            # (A reading may be a tick off either way.)
-            if ticks + 1 < last:
-                log("the enemy clock went round (%d, then %d): the enemies stepped first" % (last, ticks))
-                return True
-            # The most ticks the game may have counted in between: one
-            # every 17 ms, one it missed while held, and a tick either way
-            # in the readings.
-            if (now - taken) / facts.TICK_MS + 3 >= facts.PHASE_TICKS - last + ticks:
-                log("the enemy clock read %d, then %d, %d ms apart: a whole round may have passed between them"
-                    % (last, ticks, now - taken))
-                return True
-            return False
-
         self.x.focus(map_window)
         with self.game.held():
             last = first = self.clock(map_window)
@@ -214,8 +186,7 @@ class Scenario(unittest.TestCase):
             else:
                 self.game.keys(map_window, *path)
         taken = started = now_ms()
-        # Counted from the map's first sight when start_to_map saw it (no
-        # tick passes while the game is held).
+        # Counted from the map's first sight when start_to_map saw it (no tick passes while the game is held).
         seen = getattr(self, "clock_seen", None)
         if seen and seen[0] == map_window and seen[1] is not None and went_round(seen[1], seen[2], first, read):
             return None
@@ -242,12 +213,9 @@ class Scenario(unittest.TestCase):
             last, taken = ticks, begun
 
     def in_time(self, attempt, failure):
-        """Calls attempt(number), which starts the game, until it returns
-        something true (a battle, say), at most WALK_ATTEMPTS times; a
-        false result means the game was too slow or the enemies had
-        stepped first, and the game is killed before the next attempt.
-        Returns the first true result; fails with FAILURE (a text, or a
-        function that returns one) when none came."""
+        """Calls attempt(number), which starts the game, until it returns something true (a battle, say), at most
+        WALK_ATTEMPTS times, killing the game after each false result; fails with FAILURE (a text, or a function
+        giving one)."""
         for number in range(1, WALK_ATTEMPTS + 1):
             found = attempt(number)
             if found:
@@ -259,11 +227,9 @@ class Scenario(unittest.TestCase):
                   % (failure() if callable(failure) else failure, WALK_ATTEMPTS))
 
     def play_to_battle(self, enemy, key, character, setup=None, separate=False):
-        """Prepares a fresh program folder with the character (lines; None:
-        none) and setup(folder), when given, starts the game and walks
-        onto the enemy; starts over when an enemy moved first. Sets
-        program_folder, working_folder and map_window; returns the battle
-        window."""
+        """Starts the game in a fresh program folder with the character (lines, or None) and setup(folder) and walks
+        onto the enemy, afresh while an enemy moved first. Sets program_folder, working_folder and map_window;
+        returns the battle."""
         def attempt(_):
             self.program_folder = self.game.new_folder("program")
             self.working_folder = self.game.new_folder("working") if separate else self.program_folder
@@ -281,28 +247,23 @@ class Scenario(unittest.TestCase):
         self.game.await_hidden(battle, 5, "the battle window (after Alt+R, Retreat)")
 
     def expect_over(self, window, owner, what, seconds=5):
-        """WINDOW comes to stand over OWNER, as a message stands over the
-        window it belongs to, within SECONDS (a window just shown may not
-        have its last size yet): the centre of its frame in the middle
-        third of the owner's frame (a title bar more or less is no matter)."""
+        """WINDOW comes to stand over OWNER within SECONDS (a window just shown may not have its last size yet):
+        the centre of its frame in the middle third of the owner's frame (a title bar more or less is no matter)."""
         def where():
             x, y, width, height = self.x.frame_geometry(window)
             ox, oy, owidth, oheight = self.x.frame_geometry(owner)
             dx, dy = (x + width / 2) - (ox + owidth / 2), (y + height / 2) - (oy + oheight / 2)
-            over = abs(dx) <= owidth / 6 and abs(dy) <= oheight / 6
-            return over, (x, y, width, height, ox, oy, owidth, oheight)
+            return abs(dx) <= owidth / 6 and abs(dy) <= oheight / 6, (x, y, width, height, ox, oy, owidth, oheight)
         if not wait_until(lambda: where()[0], seconds):
             self.fail("%s stands at %d,%d (%dx%d with its frame), not over its window at %d,%d (%dx%d)"
                       % ((what,) + where()[1]))
 
     def close_map_and_wait(self, map_window):
-        """Closes the map through the window manager; the game must save and
-        end with exit code 0."""
+        """Closes the map through the window manager; the game must save and end with exit code 0."""
         self.game.expect_exit(0, "closing the map window", self.game.close_and_wait(map_window, 15))
 
     def archive(self, folder=None):
-        """The name of the one archive of a death (Dead_*.txt) in the folder,
-        the working folder unless given."""
+        """The name of the one archive of a death (Dead_*.txt) in the folder, the working folder unless given."""
         folder = folder or self.working_folder
         archives = [n for n in os.listdir(folder) if n.startswith("Dead_") and n.endswith(".txt")]
         self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
@@ -310,15 +271,15 @@ class Scenario(unittest.TestCase):
         return archives[0]
 
     def expect_dead(self, folder, file="Character.chx"):
-        """The folder's FILE holds the loser, dead and saved: below 1 health,
-        and one blow of enemy 0 (strength 48 to 52) takes at most 25."""
+        """The folder's FILE holds the loser, dead and saved: below 1 health, and one blow of enemy 0 (strength 48
+        to 52) takes at most 25."""
         path = os.path.join(folder, file)
         health = files.value_between(path, "HPc", -24, 0, "of the dead character")
         files.expect_saved(path, files.with_values(files.LOSER, HPc=health))
 
     def attack_until_death_box(self, battle):
-        """Presses Alt+A in the battle until a message box ("You have
-        died.") is up, at most 40 times; returns it and the attacks it took."""
+        """Presses Alt+A in the battle until a message box ("You have died.") is up, at most 40 times; returns it
+        and the attacks it took."""
         for attack in range(1, 41):
             box = self.game.find("box", 0)
             if box:
@@ -328,4 +289,3 @@ class Scenario(unittest.TestCase):
             if box:
                 return box, attack
         self.fail('no "You have died." message after 40 attacks with 1 health')
-

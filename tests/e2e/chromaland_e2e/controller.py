@@ -1,7 +1,6 @@
-"""The game played with a game controller alone: SDL's virtual controller
-in the real program (virtualpad), worked button by button, the keyboard
-never touched; and a held direction's repeats on the desktops the game
-reads them from."""
+"""The game played with a game controller alone: SDL's virtual controller in the real program (virtualpad), worked
+button by button, the keyboard never touched; and a held direction's repeats on the desktops the game reads them
+from."""
 
 import configparser
 import os
@@ -16,12 +15,12 @@ from .game import clean_environment
 from .processes import log, wait_until
 from .virtualpad import VirtualPad
 
-# The X server's key repeat in the scenario that reads it: after 250 ms,
-# then every 40 ms (neither X's nor Qt's own, nor Weston's of weston.ini).
+# The X server's key repeat where it is read: after 250 ms, then every 40 ms (not X's, Qt's or weston.ini's own).
 X_REPEAT = (250, 40)
 
 
 class Controller(Scenario):
+    """The scenarios of a player with a game controller."""
 
     def setUp(self):
         super().setUp()
@@ -30,15 +29,14 @@ class Controller(Scenario):
         self.game.env = self.pad.env()
 
     def await_focus(self, window, what):
-        """The window has the keyboard, where the controller plays, without
-        anyone giving it: the game hands it over itself."""
+        """The window has the keyboard, where the controller plays, without anyone giving it: the game hands it
+        over itself."""
         if not wait_until(lambda: self.x.focused() == window, 10):
             self.fail("%s did not get the keyboard within 10 s, so the controller plays nowhere" % what)
 
     def pad_to_map(self, folder):
-        """Starts the game with the controller, opens the hall from the
-        title with X and closes it with B, and starts with A; returns the
-        map window."""
+        """Starts the game with the controller, opens the hall from the title with X and closes it with B, and
+        starts with A; returns the map window."""
         title = self.start_title(folder)
         self.pad.opened(self.game, 20)
         self.pad.press("x")
@@ -47,17 +45,12 @@ class Controller(Scenario):
         self.game.await_hidden(hall, 10, "the hall of the fallen, after B,")
         self.await_focus(title, "the title, after the hall,")
         self.pad.press("a")
-        shown = self.game.window("map box", 15)
-        if shown.kind != "map":
-            self.fail("a message box appeared instead of the map: the character file should have loaded")
-        return shown
+        return self.await_map()
 
     def test_controller_whole_game(self):
-        """A whole game with the controller: X on the title opens the hall
-        and B closes it, A starts, the d-pad walks onto red enemy 20, A
-        kills it and B retreats with the win, Start asks whether to save
-        and quit and A says yes: the game ends with 0, the character saved
-        with its red bar grown."""
+        """A whole game with the controller: X on the title opens the hall and B closes it, A starts, the d-pad
+        walks onto red enemy 20, A kills it and B retreats with the win, Start asks whether to save and quit and A
+        says yes: the game ends with 0, the character saved with its red bar grown."""
         def attempt(_):
             self.program_folder = self.game.new_folder("program")
             files.put_character(self.program_folder, files.WINNER)
@@ -65,9 +58,8 @@ class Controller(Scenario):
             return self.meet_enemy(self.map_window, 20, walk=self.pad.walk)
         battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20 with the d-pad")
         self.await_focus(battle, "the battle")
-        # Strength and Dexterity 1000 kill a red enemy with the first hit;
-        # once it is dead A does nothing. Each A shows its button pressed a
-        # moment before it acts.
+        # Strength and Dexterity 1000 kill a red enemy with the first hit; once it is dead A does nothing. Each A
+        # shows its button pressed a moment before it acts.
         for _ in range(4):
             self.pad.press("a")
             time.sleep(0.3)
@@ -87,11 +79,10 @@ class Controller(Scenario):
         files.expect_saved(file, files.with_values(files.WINNER, HPc=health, R=2))
 
     def repeats_as_read(self, env, where):
-        """Runs the stick's test program's held-direction rows on a desktop
-        (ENV); returns the delay and interval it read there."""
+        """Runs the stick's test program's held-direction rows on a desktop (ENV); returns the delay and interval
+        it read there."""
         program = os.path.join(os.path.dirname(self.exe), "tests", "tst_gamepad")
-        done = subprocess.run([program, "heldDirectionRepeats"], env=env, capture_output=True, text=True,
-                              timeout=60)
+        done = subprocess.run([program, "heldDirectionRepeats"], env=env, capture_output=True, text=True, timeout=60)
         log("tst_gamepad on %s:\n%s" % (where, done.stdout.strip()))
         self.assertEqual(done.returncode, 0, "a held direction does not repeat as the keys do on %s:\n%s%s"
                          % (where, done.stdout[-1500:], done.stderr[-500:]))
@@ -100,9 +91,8 @@ class Controller(Scenario):
         return int(found.group(1)), int(found.group(2))
 
     def test_controller_key_repeat(self):
-        """A held direction repeats as the desktop repeats a held key, as
-        the game reads that: on X11 the X server's setting (here made 250
-        ms, then 40 ms), on Wayland what Weston says (weston.ini)."""
+        """A held direction repeats as the desktop repeats a held key, as the game reads that: on X11 the X
+        server's setting (here made 250 ms, then 40 ms), on Wayland what Weston says (weston.ini)."""
         self.x.tool("xkbset", "r", "rate", str(X_REPEAT[0]), str(X_REPEAT[1]))
         home, runtime = self.game.home()
         env = clean_environment(home, runtime, display=self.x.display)

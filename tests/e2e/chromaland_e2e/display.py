@@ -1,6 +1,5 @@
-"""The display servers of the scenarios: a private Xvfb with openbox as the
-window manager, or Weston as a window on a private Xvfb (with XWayland
-beside it), and what a scenario asks the X server about a window."""
+"""The display servers of the scenarios: a private Xvfb with openbox as the window manager, or Weston as a window
+on a private Xvfb (with XWayland beside it), and what a scenario asks the X server about a window."""
 
 import os
 import re
@@ -18,20 +17,31 @@ def require(*tools, hint="scripts/setup-debian.sh --tests installs it"):
             raise AssertionError("missing tool: %s (%s)" % (tool, hint))
 
 
-def numbers(prop):
-    """The numbers of a property as xprop prints it ("NAME(TYPE) = 0x1, 2"),
-    decimal or hexadecimal; [] when the window has none."""
-    if "=" not in prop:
+def private_folder(path):
+    """Makes the folder, readable by its owner alone (as a runtime folder must be); returns its path."""
+    os.makedirs(path, mode=0o700, exist_ok=True)
+    os.chmod(path, 0o700)
+    return path
+
+
+def log_tail(name, path, count):
+    """The last COUNT lines of a program's output for a failure's report; [] when it said nothing."""
+    if not (os.path.exists(path) and os.path.getsize(path)):
         return []
+    with open(path, errors="replace") as f:
+        return ["  Output of %s:" % name] + ["    | " + line.rstrip("\n") for line in f.readlines()[-count:]]
+
+
+def numbers(prop):
+    """The numbers of a property as xprop prints it ("NAME(TYPE) = 0x1, 2"); [] when the window has none."""
     try:
-        return [int(v, 0) for v in prop.split("=", 1)[1].replace(",", " ").split()]
+        return [int(v, 0) for v in prop.partition("=")[2].replace(",", " ").split()]
     except ValueError:
         return []
 
 
 class XServer:
-    """A private Xvfb on a display number it chooses itself, free of any
-    other server's (-displayfd), until stop()."""
+    """A private Xvfb on a display number it chooses itself, free of any other server's (-displayfd), until stop()."""
 
     def __init__(self, folder, size="1024x768"):
         require("Xvfb", "xdpyinfo")
@@ -50,21 +60,18 @@ class XServer:
             raise AssertionError("Xvfb did not start: %s" % open(os.path.join(folder, "xvfb.log")).read()[-500:])
         self.display = ":" + number.decode()
         self.env = dict(os.environ, DISPLAY=self.display)
-        # -noreset: without it the server starts afresh whenever its last
-        # client leaves, and refuses the next one meanwhile.
+        # -noreset: without it the server starts afresh when its last client leaves, refusing the next one meanwhile.
         if not wait_until(lambda: output("xdpyinfo", env=self.env), 10):
             self.stop()
             raise AssertionError("Xvfb on %s did not answer within 10 s" % self.display)
-        width, height = self.tool("xdotool", "getdisplaygeometry").split()
-        self.width, self.height = int(width), int(height)
+        self.width, self.height = map(int, self.tool("xdotool", "getdisplaygeometry").split())
 
     def tool(self, *command, check=True):
         """Runs an X client on this display; its output."""
         return run(*command, env=self.env, check=check)
 
     def ask(self, *command):
-        """An X client's output on this display, "" when it failed (a
-        window that went away meanwhile)."""
+        """An X client's output on this display, "" when it failed (a window that went away meanwhile)."""
         return output(*command, env=self.env)
 
     def picture(self, path, window="root"):
@@ -81,17 +88,15 @@ class X11(XServer):
     """Xvfb with openbox on it, new windows taking the focus."""
 
     def __init__(self, folder, size="1024x768"):
-        require("openbox", "xdotool", "wmctrl", "xprop", "xwininfo",
-                hint="scripts/setup-debian.sh installs it")
+        require("openbox", "xdotool", "wmctrl", "xprop", "xwininfo", hint="scripts/setup-debian.sh installs it")
         super().__init__(folder, size)
-        xdg = {name: os.path.join(folder, "xdg", name) for name in ("config", "cache", "data")}
+        xdg = {"XDG_%s_HOME" % name.upper(): os.path.join(folder, "xdg", name) for name in ("config", "cache", "data")}
         for path in xdg.values():
             os.makedirs(path, exist_ok=True)
-        env = dict(self.env, XDG_CONFIG_HOME=xdg["config"], XDG_CACHE_HOME=xdg["cache"], XDG_DATA_HOME=xdg["data"])
         self.wm_log = os.path.join(folder, "openbox.log")
-        self.wm = wm = self.processes.start(
-            ["openbox", "--sm-disable", "--config-file", os.path.join(HERE, "openbox-rc.xml")], log_file=self.wm_log,
-            env=env)
+        config = os.path.join(HERE, "openbox-rc.xml")
+        self.wm = wm = self.processes.start(["openbox", "--sm-disable", "--config-file", config], log_file=self.wm_log,
+                                            env=dict(self.env, **xdg))
 
         def alive():
             if wm.poll() is not None:
@@ -103,17 +108,10 @@ class X11(XServer):
             raise AssertionError("openbox did not take over the display within 10 s")
 
     def describe(self):
-        """The display's side of a failure's report: whether the X server
-        and the window manager still run (a window the game maps waits for
-        the window manager to show it), and what the window manager said."""
-        lines = ["  The X server %s; openbox %s." % (
-            "runs" if self.process.poll() is None else "has ended (exit code %s)" % self.process.poll(),
-            "runs" if self.wm.poll() is None else "has ended (exit code %s)" % self.wm.poll())]
-        if os.path.exists(self.wm_log) and os.path.getsize(self.wm_log):
-            lines.append("  Output of openbox:")
-            with open(self.wm_log, errors="replace") as f:
-                lines += ["    | " + line.rstrip("\n") for line in f.readlines()[-20:]]
-        return "\n".join(lines)
+        """The display's side of a failure's report: whether the X server and the window manager still run (a
+        window the game maps waits for the window manager to show it), and what the window manager said."""
+        state = ["runs" if p.poll() is None else "has ended (exit code %s)" % p.poll() for p in (self.process, self.wm)]
+        return "\n".join(["  The X server %s; openbox %s." % tuple(state)] + log_tail("openbox", self.wm_log, 20))
 
     # --- Windows --------------------------------------------------------
 
@@ -125,13 +123,16 @@ class X11(XServer):
     def name(self, window):
         return self.ask("xdotool", "getwindowname", str(window)).rstrip("\n")
 
+    def prop(self, window, name):
+        return self.ask("xprop", "-id", str(window), name)
+
     def type(self, window):
         """The first (preferred) type the window announces, e.g. DIALOG."""
-        found = re.search(r"= _NET_WM_WINDOW_TYPE_([A-Z]*)", self.ask("xprop", "-id", str(window), "_NET_WM_WINDOW_TYPE"))
+        found = re.search(r"= _NET_WM_WINDOW_TYPE_([A-Z]*)", self.prop(window, "_NET_WM_WINDOW_TYPE"))
         return found.group(1) if found else ""
 
     def transient_for(self, window):
-        found = re.search(r"window id # (0x[0-9a-fA-F]+)", self.ask("xprop", "-id", str(window), "WM_TRANSIENT_FOR"))
+        found = re.search(r"window id # (0x[0-9a-fA-F]+)", self.prop(window, "WM_TRANSIENT_FOR"))
         return int(found.group(1), 16) if found else None
 
     def geometry(self, window):
@@ -141,26 +142,20 @@ class X11(XServer):
         return tuple(int(fields.get(k, -1)) for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
     def frame_geometry(self, window):
-        """(x, y, width, height) with the frame the window manager puts
-        around the window (its _NET_FRAME_EXTENTS)."""
+        """(x, y, width, height) with the frame the window manager puts around the window (its _NET_FRAME_EXTENTS)."""
         x, y, w, h = self.geometry(window)
-        extents = numbers(self.ask("xprop", "-id", str(window), "_NET_FRAME_EXTENTS"))
+        extents = numbers(self.prop(window, "_NET_FRAME_EXTENTS"))
         left, right, top, bottom = extents[:4] if len(extents) >= 4 else (0, 0, 0, 0)
         return x - left, y - top, w + left + right, h + top + bottom
 
     def wants_close_button(self, window):
-        """Whether the window asks the window manager for a close button
-        (through the Motif hints that Qt sets from the window flags)."""
-        hints = numbers(self.ask("xprop", "-id", str(window), "_MOTIF_WM_HINTS"))
-        if len(hints) < 2:
+        """Whether the window asks the window manager for a close button (through the Motif hints that Qt sets from
+        the window flags)."""
+        hints = numbers(self.prop(window, "_MOTIF_WM_HINTS"))
+        if len(hints) < 2 or not hints[0] & 1:
             return True
-        flags, functions = hints[:2]
-        if not flags & 1:
-            return True
-        if functions & 1:
-            # "All functions except those listed".
-            return not functions & 0x20
-        return bool(functions & 0x20)
+        # Close is function 0x20; function 1 turns the list round: "all functions except those listed".
+        return bool(hints[1] & 0x20) != bool(hints[1] & 1)
 
     def shown(self, window):
         return "Map State: IsViewable" in self.ask("xwininfo", "-id", str(window))
@@ -170,8 +165,8 @@ class X11(XServer):
         return int(text) if text.isdigit() else None
 
     def focus(self, window):
-        """Gives the window the keyboard focus (through the window manager,
-        as a click would) and waits until it has it."""
+        """Gives the window the keyboard focus (through the window manager, as a click would) and waits until it
+        has it."""
         def has_it():
             if self.focused() == window:
                 return True
@@ -191,21 +186,15 @@ class X11(XServer):
 
 
 class Weston:
-    """Weston as a window on a private Xvfb (no window manager there), with
-    a Wayland socket in a private runtime folder and XWayland for X11
-    clients. The game runs as Weston's client; keys and clicks go to
-    Weston's X window, pictures are taken of it, and where each window of
-    the game stands comes from Weston's scene graph (weston-debug; Weston
-    runs with --debug)."""
+    """Weston as a window on a private Xvfb with no window manager, a Wayland socket in a private runtime folder and
+    XWayland. Keys and clicks go to Weston's X window, pictures are taken of it, and where the game's windows stand
+    comes from Weston's scene graph (weston-debug; Weston runs with --debug)."""
 
     def __init__(self, folder):
         require("weston", "weston-debug", "Xwayland", "import", "convert", "xdotool", "xwininfo")
-        # Larger than Weston's output, so that the pointer can leave and
-        # enter Weston's window (Weston follows the pointer from its entering).
+        # Larger than Weston's output: Weston follows the pointer from its entering, so the pointer must leave first.
         self.x = XServer(folder, "1400x1100")
-        self.runtime = os.path.join(folder, "wl-runtime")
-        os.makedirs(self.runtime, mode=0o700, exist_ok=True)
-        os.chmod(self.runtime, 0o700)
+        self.runtime = private_folder(os.path.join(folder, "wl-runtime"))
         self.socket = os.path.join(self.runtime, "wayland-e2e")
         weston_log = os.path.join(folder, "weston.log")
         self.process = self.x.processes.start(
@@ -222,7 +211,8 @@ class Weston:
                 found = re.findall(r"xserver listening on display (:\d+)", open(weston_log).read())
             except OSError:
                 return False
-            window = re.search(r"^ *(0x[0-9a-f]+) \"Weston Compositor", self.x.ask("xwininfo", "-root", "-children"), re.M)
+            window = re.search(r"^ *(0x[0-9a-f]+) \"Weston Compositor", self.x.ask("xwininfo", "-root", "-children"),
+                               re.M)
             if found and window:
                 self.xwayland, self.window = found[-1], int(window.group(1), 16)
             return self.window is not None
@@ -247,48 +237,38 @@ class Weston:
                       env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime, WAYLAND_DISPLAY=self.socket))
 
     def find(self, pid, kind):
-        """Where Weston shows a window of the process of this kind now:
-        title, map, box or battle, told apart by caption and size, or
-        "surface N", the window of that Wayland surface whatever its size.
-        Returns ((x1, y1, x2, y2), surface), the frame Qt draws included,
-        or None."""
-        keep = 0
-        surface = None
+        """Where Weston shows the process's window of this kind now: title, map, box or battle by caption and size,
+        or "surface N" whatever its size. Returns ((x1, y1, x2, y2), surface), Qt's frame included, or None."""
+        view = None
         for line in self.scene().splitlines():
             if line.startswith("\tView "):
-                keep = 0
-                if "PID %d," % pid not in line:
-                    continue
-                found = re.search(r"surface ID (\d+)", line)
+                view = line if "PID %d," % pid in line else None
+            elif view and "position:" in line:
+                x1, y1, x2, y2 = [int(n) for n in re.findall(r"-?\d+", line.split("position:", 1)[1])][:4]
+                found = re.search(r"surface ID (\d+)", view)
                 surface = found.group(1) if found else None
                 if kind == "surface %s" % surface:
-                    keep = 1
-                elif " window 'Battle Control'" in line:
-                    keep = 1 if kind == "battle" else 0
-                elif " window 'Chromaland'" in line:
-                    keep = 2
-            elif keep and "position:" in line:
-                numbers = [int(n) for n in re.findall(r"-?\d+", line.split("position:", 1)[1])][:4]
-                x1, y1, x2, y2 = numbers
-                if keep == 2:
-                    w, h = x2 - x1, y2 - y1
-                    found_kind = "title" if (w, h) == facts.TITLE_SIZE else ("box" if h < 300 else "map")
-                    if found_kind != kind:
-                        keep = 0
-                        continue
-                return (x1, y1, x2, y2), surface
+                    shown = kind
+                elif " window 'Battle Control'" in view:
+                    shown = "battle"
+                elif " window 'Chromaland'" in view:
+                    shown = "title" if (x2 - x1, y2 - y1) == facts.TITLE_SIZE else ("box" if y2 - y1 < 300 else "map")
+                else:
+                    shown = None
+                # Only a view's first place counts.
+                view = None
+                if shown == kind:
+                    return (x1, y1, x2, y2), surface
         return None
 
     def keys(self, *keys):
-        """Types the keys into Weston, which hands them to the window that
-        has its keyboard focus."""
+        """Types the keys into Weston, which hands them to the window that has its keyboard focus."""
         self.x.ask("xdotool", "windowfocus", str(self.window))
         self.x.tool("xdotool", "key", "--delay", "20", *keys)
 
     def click(self, x, y):
-        """A click at this point of Weston's output. The pointer first
-        leaves Weston's window and comes back, so that Weston sees it
-        arrive."""
+        """A click at this point of Weston's output. The pointer first leaves Weston's window and comes back, so
+        that Weston sees it arrive."""
         self.x.tool("xdotool", "mousemove", "1390", "1090", "sleep", "0.1", "mousemove", str(x), str(y), "sleep", "0.1",
                     "mousemove", str(x + 1), str(y), "sleep", "0.2", "click", "1")
 

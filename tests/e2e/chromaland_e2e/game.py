@@ -1,7 +1,6 @@
-"""The game as a scenario plays it: the real program copied into a folder
-of its own and started there, in one clean environment (the same for the
-bench), its windows found by kind, keys typed into them, and its end
-awaited; whatever it started is ended with it."""
+"""The game as a scenario plays it: the real program copied into a folder of its own and started there in one clean
+environment (the same for the bench), its windows found by kind, keys typed into them, and its end awaited;
+whatever it started is ended with it."""
 
 import contextlib
 import os
@@ -13,19 +12,16 @@ import tempfile
 import time
 
 from . import facts, processes
+from .display import log_tail, private_folder
 from .processes import Group, log, throughout, wait_until
 
 
 def clean_environment(home, runtime, display=None, locale="C.UTF-8", wayland=None, extra=None):
-    """The environment every program of the scenarios and the bench starts
-    with, and nothing else: a path, a home and a runtime folder of its
-    own, a locale, UTC unless TZ says otherwise, the display (X11, or
-    Wayland as (socket, XWayland's display)), and accessibility off
-    unless extra switches it on. extra (a dict) adds to it or overrides it."""
+    """The whole environment of every program of the scenarios and the bench: a path, a home and runtime folder, a
+    locale, UTC unless TZ says otherwise, the display (X11, or Wayland as (socket, XWayland's display)),
+    accessibility off, and EXTRA (a dict) over it all."""
     os.makedirs(home, exist_ok=True)
-    os.makedirs(runtime, mode=0o700, exist_ok=True)
-    os.chmod(runtime, 0o700)
-    env = {"PATH": "/usr/bin:/bin", "HOME": home, "XDG_RUNTIME_DIR": runtime, "LC_ALL": locale,
+    env = {"PATH": "/usr/bin:/bin", "HOME": home, "XDG_RUNTIME_DIR": private_folder(runtime), "LC_ALL": locale,
            "TZ": os.environ.get("TZ", "UTC")}
     if wayland:
         socket, xwayland = wayland
@@ -43,8 +39,7 @@ def as_user(uid, gid, command):
 
 
 class Window(int):
-    """A window of the game (its X id) and what kind it is: title, map,
-    box, battle, help, hall or other."""
+    """A window of the game (its X id) and its kind: title, map, box, battle, help, hall or other."""
 
     def __new__(cls, window, kind):
         self = super().__new__(cls, window)
@@ -53,30 +48,20 @@ class Window(int):
 
 
 class Game:
-    """One scenario's game, started as often as the scenario needs. The
-    settings below apply to every start: user (when the tests run as root,
-    the user the game runs as), locale, env (a dict added to the clean
-    environment), platform (under Weston: the platform the game is told,
-    or none, to choose its own), battle_title, help_title and hall_title
-    (the windows' titles in the game's language)."""
+    """One scenario's game, started as often as the scenario needs. For every start: user (whom the game runs as when
+    the tests run as root), locale, env (added to the clean environment), platform (under Weston; None lets the game
+    choose), and the titles battle_title, help_title and hall_title in the game's language."""
 
     def __init__(self, exe, folder, x=None, weston=None):
-        self.exe = exe
-        self.tmp = folder
+        self.exe, self.tmp, self.weston = exe, folder, weston
         self.x = x if x is not None else (weston.x if weston else None)
-        self.weston = weston
         self.processes = Group()
-        self.process = None
-        self.pid = None
-        self.log = None
-        self.user = None
+        self.process = self.pid = self.log = self.rc = self.user = self.platform = None
         self.locale = "C.UTF-8"
         self.env = {}
-        self.platform = None
         self.battle_title = "Battle Control"
         self.help_title = "Chromaland Help"
         self.hall_title = "Hall of the Fallen"
-        self.rc = None
 
     # --- Starting and ending ----------------------------------------------
 
@@ -91,8 +76,8 @@ class Game:
         return os.path.join(self.home()[0], ".config", "chromaland", "chromaland.conf")
 
     def start(self, folder, cwd=None):
-        """Copies the game into FOLDER (unless it is there) and starts it
-        there, in the working folder CWD (the program folder unless given)."""
+        """Copies the game into FOLDER (unless it is there) and starts it there, in the working folder CWD (the
+        program folder unless given)."""
         self.kill()
         command, env, cwd, self.log = self.command(folder, cwd or folder)
         self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd)
@@ -102,18 +87,16 @@ class Game:
         return self.process
 
     def command(self, folder, cwd):
-        """How the game starts from FOLDER in CWD: its command, its
-        environment, its working folder and the file for its output."""
+        """How the game starts from FOLDER in CWD: its command, its environment, its working folder and the file
+        for its output."""
         program = os.path.join(folder, "chromaland")
         if not os.path.exists(program):
             shutil.copy(self.exe, program)
         home, runtime = self.home()
         extra = dict(self.env)
-        wayland = None
-        if self.weston:
-            wayland = (self.weston.socket, self.weston.xwayland)
-            if self.platform:
-                extra["QT_QPA_PLATFORM"] = self.platform
+        if self.weston and self.platform:
+            extra["QT_QPA_PLATFORM"] = self.platform
+        wayland = (self.weston.socket, self.weston.xwayland) if self.weston else None
         env = clean_environment(home, runtime, display=self.x.display if self.x else None, locale=self.locale,
                                 wayland=wayland, extra=extra)
         command = [program]
@@ -126,10 +109,8 @@ class Game:
 
     @contextlib.contextmanager
     def held(self):
-        """The game stopped (SIGSTOP) for the length of the block: the keys
-        the block types wait for it in its queue, and when it goes on it
-        reads them all at once, with no tick of its clock between them
-        however slowly a busy machine typed them."""
+        """The game stopped (SIGSTOP) for the length of the block: it then reads all the keys the block typed at
+        once, with no tick of its clock between them however slowly a busy machine typed them."""
         os.kill(self.pid, signal.SIGSTOP)
         try:
             yield
@@ -150,8 +131,7 @@ class Game:
         return self.rc
 
     def expect_exit(self, code, what, rc=None, seconds=15):
-        """After WHAT the game ends within SECONDS (or has ended with RC)
-        with exit code CODE."""
+        """After WHAT the game ends within SECONDS (or has ended with RC) with exit code CODE."""
         rc = self.wait_exit(seconds) if rc is None else rc
         if rc != code:
             raise AssertionError("%s ended the game with exit code %d, expected %d" % (what, rc, code))
@@ -159,8 +139,7 @@ class Game:
     def kill(self):
         """Ends a game that is still running, with whatever it started."""
         if self.process is not None:
-            # Killed at once: a game asked to end would save.
-            self.processes.stop(self.process, ask=False)
+            self.processes.stop(self.process, ask=False)  # at once: a game asked to end would save
 
     def stop_all(self):
         self.processes.stop_all()
@@ -168,7 +147,8 @@ class Game:
     def alive(self, waiting_for):
         """Raises when the game has ended while something was awaited."""
         if not self.running():
-            raise AssertionError("the game ended (exit code %s) while %s was awaited" % (self.process.wait(), waiting_for))
+            raise AssertionError("the game ended (exit code %s) while %s was awaited"
+                                 % (self.process.wait(), waiting_for))
 
     # --- Windows (X11) ------------------------------------------------------
 
@@ -176,35 +156,21 @@ class Game:
         return self.x.windows_of(self.pid) if self.process else []
 
     def kind(self, window):
-        """What a window of the game is:
-            title   the frameless title window (a tool window titled "Chromaland")
-            map     the main window "Chromaland" (a normal window)
-            box     a message box (a dialog titled "Chromaland")
-            battle  the battle window (battle_title)
-            help    the help (help_title)
-            hall    the hall of the fallen (hall_title)"""
+        """What a window of the game is: battle, help or hall by its title (battle_title and so on); title (a
+        frameless tool window), map (a normal window titled "Chromaland"), box (a dialog titled "Chromaland")."""
         name = self.x.name(window)
-        if name == self.battle_title:
-            return "battle"
-        if name == self.help_title:
-            return "help"
-        if name == self.hall_title:
-            return "hall"
+        titled = {self.battle_title: "battle", self.help_title: "help", self.hall_title: "hall"}
+        if name in titled:
+            return titled[name]
         kind = self.x.type(window)
         if kind == "UTILITY":
             return "title"
-        if name == "Chromaland" and kind == "DIALOG":
-            return "box"
-        # Said outright: a window that goes away between the two questions
-        # (the title, once a key was pressed) has a name but no type.
-        if name == "Chromaland" and kind == "NORMAL":
-            return "map"
-        return "other"
+        # Asked outright: a window going away between the two questions (the title, after a key) has no type.
+        return {"DIALOG": "box", "NORMAL": "map"}.get(kind, "other") if name == "Chromaland" else "other"
 
     def find(self, kinds, seconds):
-        """Waits until a shown window of one of the kinds (words of KINDS)
-        exists and returns it; None when none came in time. Raises when
-        the game ends meanwhile."""
+        """Waits until a shown window of one of the kinds (words of KINDS) exists and returns it; None when none
+        came in time. Raises when the game ends meanwhile."""
         wanted = kinds.split()
 
         def one():
@@ -228,8 +194,8 @@ class Game:
             raise AssertionError("%s was still shown %s s later" % (what, seconds))
 
     def stays_shown(self, window, seconds, what):
-        """The window must still be there after a pause long enough for the
-        game to have handled whatever was just sent to it."""
+        """The window must still be there after a pause long enough for the game to have handled whatever was just
+        sent to it."""
         def wrong():
             if not self.running():
                 return "the game ended, but %s should have stayed open" % what
@@ -244,7 +210,6 @@ class Game:
         throughout(seconds, wrong)
 
     def expect_size(self, window, size, what):
-        """The window is SIZE (width, height)."""
         found = "%dx%d" % self.x.geometry(window)[2:]
         if found != facts.wxh(size):
             raise AssertionError("%s is %s, expected %s" % (what, found, facts.wxh(size)))
@@ -253,10 +218,8 @@ class Game:
         self.x.keys(window, *keys)
 
     def close_and_wait(self, window, seconds):
-        """Closes the window as the window manager's close button would and
-        waits for the game to end; returns its exit code. A window manager
-        busy with a new window may lose the request: while the window is
-        still shown it is asked again every 2 s."""
+        """Closes the window as the window manager's close button would and returns the game's exit code. A window
+        manager busy with a new window may lose the request: it is asked again every 2 s while the window shows."""
         deadline = time.monotonic() + seconds
         next_ask = 0.0
         while self.running():
@@ -286,8 +249,4 @@ class Game:
         if self.running():
             lines.append("  Threads of the game (state, where it waits in the kernel):")
             lines += ["    " + thread for thread in processes.threads(self.pid)]
-        if self.log and os.path.exists(self.log) and os.path.getsize(self.log):
-            lines.append("  Output of the game:")
-            with open(self.log, errors="replace") as f:
-                lines += ["    | " + line.rstrip("\n") for line in f.readlines()[-40:]]
-        return "\n".join(lines)
+        return "\n".join(lines + (log_tail("the game", self.log, 40) if self.log else []))

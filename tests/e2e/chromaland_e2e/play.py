@@ -1,6 +1,5 @@
-"""The game played as a player plays it: a first start, hand-written and
-damaged character files, battles retreated from, won and lost, the help,
-the languages, the pip set and the colour symbols, and the map at rest."""
+"""The game played as a player plays it: a first start, hand-written and damaged character files, battles retreated
+from, won and lost, the help, the languages, the pip set and the colour symbols, and the map at rest."""
 
 import datetime
 import os
@@ -10,7 +9,7 @@ import subprocess
 import time
 
 from . import facts, files
-from .case import Scenario, now_ms
+from .case import Scenario
 from .display import require
 from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved, value_between
 from .processes import log, run, syscalls, wait_until
@@ -30,52 +29,51 @@ def pixels_apart(a, b):
     return int(text)
 
 
-class Squares:
-    """The map window's squares at some map positions, cut from pictures of
-    the window and set side by side, compared with what they should show."""
-
-    def __init__(self, case, window, positions):
-        self.case, self.window, self.positions = case, window, positions
-        self.apart = None
-
-    def shows(self, shown, expected):
-        """Whether the window shows the expected squares exactly now; the
-        squares shown are left in SHOWN, the pixels apart in apart."""
-        whole = os.path.join(self.case.tmp, "map.png")
-        self.case.x.picture(whole, self.window)
-        crops = []
-        for x, y in self.positions:
-            crops += ["(", "mpr:shot", "-crop", "16x16+%d+%d" % (facts.MAP_INSIDE[0] + x, facts.MAP_INSIDE[1] + y), "+repage", ")"]
-        run("convert", whole, "-write", "mpr:shot", "+delete", *crops, "+append", shown)
-        self.apart = pixels_apart(shown, expected)
-        return self.apart == 0
-
-    def until_shown(self, shown, expected):
-        """Waits until the squares show EXPECTED, at most SQUARES_SECONDS:
-        once the enemies have stepped off their start squares they cannot
-        show it, so a busy machine only makes the wait longer."""
-        return bool(wait_until(lambda: self.shows(shown, expected), SQUARES_SECONDS, step=0))
+def read_lines(path):
+    try:
+        with open(path) as f:
+            return f.read().splitlines()
+    except OSError:
+        return []
 
 
 class Play(Scenario):
+    """The scenarios of a player at the keyboard on X11."""
 
     def pips(self):
-        """The pip set that building the game paints beside it."""
+        """The pip set that building the game paints beside it; symbols-expected.png is its pictures as the start
+        squares show them (enemies 0 to 20, then the player in the healing row)."""
         pips = os.path.join(os.path.dirname(self.game.exe), "pips")
         if not os.path.isfile(os.path.join(pips, "Enemy_20.bmp")):
             self.fail("no pip set in %s: building the game paints it there" % pips)
         require("import", "convert", "compare")
+        run("convert", *[os.path.join(pips, "Enemy_%d.bmp" % i) for i in range(21)],
+            os.path.join(pips, "Player_Healing.bmp"), "+append", self.path("symbols-expected.png"))
         return pips
 
     def path(self, name):
         return os.path.join(self.tmp, name)
 
+    def squares_show(self, positions, shown, expected, seconds=SQUARES_SECONDS):
+        """Waits at most SECONDS until the map window's squares at POSITIONS, cut from its pictures and set side by
+        side in SHOWN, are the picture EXPECTED (self.apart: pixels that differed); off their start squares, the
+        enemies cannot match it."""
+        def shows():
+            whole = self.x.picture(self.path("map.png"), self.map_window)
+            crops = []
+            for x, y in positions:
+                crops += ["(", "mpr:shot", "-crop", "16x16+%d+%d" % (facts.MAP_INSIDE[0] + x, facts.MAP_INSIDE[1] + y),
+                          "+repage", ")"]
+            run("convert", whole, "-write", "mpr:shot", "+delete", *crops, "+append", shown)
+            self.apart = pixels_apart(shown, expected)
+            return self.apart == 0
+        return bool(wait_until(shows, seconds, step=0))
+
     # --- A first start ----------------------------------------------------
 
     def test_first_start(self):
-        """First start in an empty folder: title, the missing-file message,
-        the map; closing the map leaves the default character with its
-        "Saved: " line."""
+        """First start in an empty folder: title, the missing-file message, the map; closing the map leaves the
+        default character with its "Saved: " line."""
         folder = self.game.new_folder("first")
         title = self.start_title(folder)
         self.game.expect_size(title, facts.TITLE_SIZE, "the title window")
@@ -95,8 +93,7 @@ class Play(Scenario):
         box = self.game.window("box map", 15)
         self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
         self.expect_over(box, title, "the missing-file message")
-        # The title stays up behind the message, and nothing is written
-        # before the player has seen it.
+        # The title stays up behind the message, and nothing is written before the player has seen it.
         self.assertTrue(self.x.shown(title), "the title window went away while the missing-file message was up")
         expect_entries(folder, "chromaland")
 
@@ -112,9 +109,8 @@ class Play(Scenario):
         expect_entries(folder, "chromaland", "Character.chx")
 
     def test_crafted_file(self):
-        """A hand-written character file loads as written and is saved back
-        in normal form: only key lengths count, points and levels are
-        whole numbers."""
+        """A hand-written character file loads as written and is saved back in normal form: only key lengths count,
+        points and levels are whole numbers."""
         folder = self.game.new_folder("crafted")
         file = files.put_character(folder, [
             "XX=7", "DX=12", "WS=12abc", "HPc=15", "HPm=15", "MPc=17", "MPm=17", "pts=2.9",
@@ -129,9 +125,8 @@ class Play(Scenario):
         expect_entries(folder, "chromaland", "Character.chx")
 
     def damaged_start(self, name, key, lines):
-        """A character file the game cannot load ends the start-up with a
-        message; after it the game ends with exit code 1 and leaves the
-        file exactly as it was."""
+        """A character file the game cannot load ends the start-up with a message; after it the game ends with exit
+        code 1 and leaves the file exactly as it was."""
         folder = self.game.new_folder(name)
         file = files.put_character(folder, lines)
         original = files.read_bytes(file)
@@ -144,27 +139,22 @@ class Play(Scenario):
         expect_entries(folder, "chromaland", "Character.chx")
 
     def test_damaged_file(self):
-        # Fourteen of the fifteen lines.
+        """A file of fourteen of the fifteen lines, and one whose points are no number, do not load."""
         self.damaged_start("short", "Escape", DEFAULT_CHARACTER[:14])
-        # Points that are not a number.
         self.damaged_start("points", "5", DEFAULT_CHARACTER[:7] + ["pts=abc"] + DEFAULT_CHARACTER[8:])
 
     # --- Battles ------------------------------------------------------------
 
     def test_battle_retreat(self):
-        """Meeting an enemy opens the battle window, which neither Escape nor
-        the window manager's close can end; a heal and a retreat bring the
-        battle's health and magic back to the map, and so into the saved
-        file."""
+        """Meeting an enemy opens the battle window, which neither Escape nor the window manager's close can end; a
+        heal and a retreat bring the battle's health and magic back to the map, and so into the saved file."""
         battle = self.play_to_battle(20, "Return", files.RETREAT)
         map_window = self.map_window
         self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
         owner = self.x.transient_for(battle)
         self.assertEqual(owner, map_window,
                          "the battle window does not belong to the map window (WM_TRANSIENT_FOR is %s)" % owner)
-        # Centred on the map, frame on frame: the title bars the window
-        # manager adds count on both windows. Twice the centres, so that an
-        # odd size may differ by one.
+        # Centred on the map, frame on frame (title bars included); twice the centres, so an odd size may be one off.
         fx, fy, fw, fh = self.x.frame_geometry(map_window)
         self.assertGreater(fh, self.x.geometry(map_window)[3], "the window manager put no title bar on the map window")
         mx, my = 2 * fx + fw, 2 * fy + fh
@@ -188,19 +178,16 @@ class Play(Scenario):
 
         self.close_map_and_wait(map_window)
         file = os.path.join(self.program_folder, "Character.chx")
-        # The heal is the smallest of the missing 900, the 300 magic and
-        # Wisdom 200: 100 + 200 = 300 health, 300 - 200 = 100 magic. The
-        # enemy's answer (enemy 20, strength 8 to 12) takes off at most 5
-        # if it hits at all.
+        # The heal is the smallest of the missing 900, the 300 magic and Wisdom 200: 100 + 200 = 300 health, 300 - 200
+        # = 100 magic. The enemy's answer (enemy 20, strength 8 to 12) takes off at most 5 if it hits.
         health = value_between(file, "HPc", 295, 300, "after healing 200 from 100 (and at most one enemy hit)")
         expect_saved(file, files.with_values(files.RETREAT, HPc=health, MPc=100))
 
     def test_battle_win(self):
-        """A kill, then Retreat: the violet bar grows to 18 (full, but it
-        wraps only on the next win, so no points yet)."""
+        """A kill, then Retreat: the violet bar grows to 18 (full, but it wraps only on the next win, so no points
+        yet)."""
         battle = self.play_to_battle(0, "1", files.WINNER)
-        # Once the enemy is dead Attack is gone and further presses do
-        # nothing; eight blows make the kill certain.
+        # Once the enemy is dead Attack is gone and further presses do nothing; eight blows make the kill certain.
         for _ in range(8):
             self.game.keys(battle, "alt+a")
         self.assertTrue(self.x.shown(battle), "the battle window closed during the attacks")
@@ -212,13 +199,10 @@ class Play(Scenario):
         expect_saved(file, files.with_values(files.WINNER, HPc=health, V=18))
 
     def test_battle_death(self):
-        """Death: "You have died.", then the character is saved and moved to
-        a time-stamped archive in the working folder, and the game ends.
-        The game is started from another folder than its own to tell the
-        two apart. Its record is added to the history of the fallen beside
-        the character file, every earlier line kept; at the next start F3
-        on the title shows it at the top of the hall, and what Ctrl+C
-        copies is that record."""
+        """Death: "You have died.", then the character is saved and moved to a time-stamped archive in the working
+        folder (the game started from another folder than its own, to tell the two apart), and the game ends. Its
+        record is added to the history of the fallen beside the character file, every earlier line kept; at the
+        next start F3 on the title shows it at the top of the hall, and Ctrl+C there copies that record."""
         battle = self.play_to_battle(0, "BackSpace", files.LOSER, lambda folder: files.put_history(
             folder, files.EARLIER_FALLEN), separate=True)
         program_file = os.path.join(self.program_folder, "Character.chx")
@@ -240,10 +224,8 @@ class Play(Scenario):
         expect_entries(self.working_folder, name)
         found = re.fullmatch(r"Dead_(\d{2})\.(\d{2})\.(\d{2})_(\d{2})\.(\d{2})\.(\d{4})\.txt", name)
         self.assertIsNotNone(found, "the archive is named %s, expected Dead_hh.mm.ss_dd.mm.yyyy.txt" % name)
-        hh, mm, ss, dd, mo, yyyy = found.groups()
-        tz = os.environ.get("TZ", "UTC")
-        stamp = subprocess.run(["date", "-d", "%s-%s-%s %s:%s:%s" % (yyyy, mo, dd, hh, mm, ss), "+%s"],
-                               capture_output=True, text=True, env=dict(os.environ, TZ=tz))
+        stamp = subprocess.run(["date", "-d", "{5}-{4}-{3} {0}:{1}:{2}".format(*found.groups()), "+%s"],
+                               capture_output=True, text=True, env=dict(os.environ, TZ=os.environ.get("TZ", "UTC")))
         self.assertEqual(stamp.returncode, 0, "the archive name %s holds no valid date and time" % name)
         stamp = int(stamp.stdout)
         self.assertTrue(before - 1 <= stamp <= after + 1,
@@ -253,9 +235,11 @@ class Play(Scenario):
         self.fallen_at_the_top(name, before, after)
 
     def fallen_at_the_top(self, archive, before, after):
+        """The death's record ends the history, and the hall shows it at its top."""
         history = os.path.join(self.program_folder, files.HISTORY)
         written = files.read_bytes(history)
-        self.assertTrue(written.startswith(files.EARLIER_FALLEN) and written.count(b"\n") == files.EARLIER_FALLEN.count(b"\n") + 1,
+        earlier = files.EARLIER_FALLEN
+        self.assertTrue(written.startswith(earlier) and written.count(b"\n") == earlier.count(b"\n") + 1,
                         "the history should be the earlier one and one more line:\n%r" % written)
         records, _ = files.history_records(history)
         fallen = records[-1]
@@ -291,12 +275,9 @@ class Play(Scenario):
     # --- The help -------------------------------------------------------------
 
     def open_help(self, window, what):
-        """F1 on the window opens the help over it, and while it is up the
-        window under it stays; Escape closes the help and gives the
-        keyboard back to the window, without a click. Returns how long the
-        help was up (ms)."""
+        """F1 on the window opens the help over it, and the window stays under it; Escape closes the help and gives
+        the keyboard back to the window, without a click."""
         self.game.keys(window, "F1")
-        opened = now_ms()
         help_window = self.game.window("help", 5)
         self.assertTrue(self.x.shown(window), "%s went away when the help opened" % what)
         owner = self.x.transient_for(help_window)
@@ -307,15 +288,12 @@ class Play(Scenario):
                         % (w, h, x, y, self.x.width, self.x.height))
         self.game.keys(help_window, "Escape")
         self.game.await_hidden(help_window, 5, "the help (after Escape)")
-        took = now_ms() - opened
         if not wait_until(lambda: self.x.focused() == window, 3):
             self.fail("%s did not get the keyboard back when the help closed" % what)
-        return took
 
     def test_help(self):
-        """F1 opens the help on the title (without starting the game), on
-        the map and in a battle; Escape closes it, and the arrows move the
-        player at once."""
+        """F1 opens the help on the title (without starting the game), on the map and in a battle; Escape closes
+        it, and the arrows move the player at once."""
         def attempt(_):
             folder = self.game.new_folder("program")
             files.put_character(folder, files.RETREAT)
@@ -333,17 +311,14 @@ class Play(Scenario):
     # --- Languages --------------------------------------------------------------
 
     def play_in_language(self, language, prefix):
-        """A first start in the language (as a desktop sets it; "" for
-        English): the missing-file box, the map, a walk onto enemy 20 and
-        a retreat, a close. Pictures of the box, the map and the battle go
-        to PREFIX-box.png and so on; the saved file is
-        PREFIX-Character.chx."""
+        """A first start in the language as a desktop sets it ("" for English) to the box, the map, a battle with
+        enemy 20, a retreat and a close; pictures of the box, the map and the battle go to PREFIX-box.png and so on,
+        the saved file to PREFIX-Character.chx."""
         self.game.env = {"LANGUAGE": language} if language else {}
-        self.game.battle_title = "Battle Control"
-        if language:
-            self.game.battle_title = files.translation_of(language, "frmBattleControl", "Battle Control")
-            self.assertTrue(self.game.battle_title,
-                            "no translation of the battle window's title in the %s catalogue" % language)
+        title = files.translation_of(language, "frmBattleControl", "Battle Control") if language else "Battle Control"
+        self.assertTrue(title, "no translation of the battle window's title in the %s catalogue" % language)
+        self.game.battle_title = title
+
         def attempt(_):
             self.program_folder = self.game.new_folder("first-" + (language or "en"))
             _, box = self.start_to_box(self.program_folder)
@@ -361,127 +336,102 @@ class Play(Scenario):
         self.close_map_and_wait(self.map_window)
         shutil.copy(os.path.join(self.program_folder, "Character.chx"), prefix + "-Character.chx")
 
-    def expect_pictures_differ(self, a, b, crop, what):
-        """The part CROP (WxH+X+Y) of the two pictures is not the same; the
-        parts chosen hold texts and nothing that moves on its own."""
-        part_a, part_b = self.path("part-a.png"), self.path("part-b.png")
-        run("convert", a, "-crop", crop, "+repage", part_a)
-        run("convert", b, "-crop", crop, "+repage", part_b)
-        differing = pixels_apart(part_a, part_b)
-        self.assertGreater(differing, 0, "%s looks exactly as it does in English" % what)
-        log("%s: %d pixels differ from English" % (what, differing))
-
     def language(self, language):
-        """The game in another language, as a desktop that speaks it starts
-        it: the texts of the box, the map and the battle are that
-        language's (the battle's title is its catalogue's, the windows
-        differ from English in their texts, and keep their sizes); the file
-        it saves is the very file an English game saves, but for the time
-        it was saved."""
+        """The game in the language a desktop that speaks it sets: the box, the map and the battle differ from
+        English in their texts (the battle's title is the catalogue's) and keep their sizes; the file saved is
+        English's, but for the time."""
         english, translated = self.path("en"), self.path(language)
         self.play_in_language("", english)
         self.play_in_language(language, translated)
-        # The whole box; the map's statistics; the battle's buttons and
-        # instructions.
-        self.expect_pictures_differ(english + "-box.png", translated + "-box.png", "100%x100%+0+0",
-                                    "the missing-file box in " + language)
-        self.expect_pictures_differ(english + "-map.png", translated + "-map.png", "193x185+8+24",
-                                    "the map's statistics in " + language)
-        self.expect_pictures_differ(english + "-battle.png", translated + "-battle.png", "473x361+8+24",
-                                    "the battle's texts in " + language)
+        # Parts with texts and nothing that moves: the whole box, the map's statistics, the battle's buttons and texts.
+        for picture, crop, what in (("box", "100%x100%+0+0", "the missing-file box"),
+                                    ("map", "193x185+8+24", "the map's statistics"),
+                                    ("battle", "473x361+8+24", "the battle's texts")):
+            parts = []
+            for prefix in (english, translated):
+                parts.append(self.path("%s-part-%s.png" % (picture, os.path.basename(prefix))))
+                run("convert", "%s-%s.png" % (prefix, picture), "-crop", crop, "+repage", parts[-1])
+            differing = pixels_apart(*parts)
+            self.assertGreater(differing, 0, "%s in %s looks exactly as it does in English" % (what, language))
+            log("%s in %s: %d pixels differ from English" % (what, language, differing))
         head = [files.read_bytes(p + "-Character.chx").split(b"\n")[:15] for p in (english, translated)]
         self.assertEqual(head[0], head[1], "the character saved in %s differs from the one saved in English" % language)
         expect_saved(translated + "-Character.chx", DEFAULT_CHARACTER)
 
     def test_language_de(self):
+        """German: the texts are German, the windows and the saved file as in English."""
         self.language("de")
 
     def test_language_ar(self):
-        """Arabic reads right to left inside the controls; the map, the
-        arrow keys (the walk goes up and right) and the windows stay as
-        they are."""
+        """Arabic reads right to left inside the controls; the map, the arrow keys (the walk goes up and right) and
+        the windows stay as they are."""
         self.language("ar")
 
     # --- Pictures on the map ------------------------------------------------------
 
     def test_pip_pictures(self):
-        """The pip set that the build paints beside the program, copied into
-        the Graphics folder as a player would: right after start-up every
-        enemy shows its own picture on its start square and the player the
-        healing picture in the healing row, pixel for pixel; one square
-        up, the player shows Player.bmp."""
+        """The pip set that the build paints beside the program, copied into the Graphics folder as a player would:
+        right after start-up every enemy shows its own picture on its start square and the player the healing
+        picture in the healing row, pixel for pixel; one square up, the player shows Player.bmp."""
         pips = self.pips()
-        expected = self.path("start-expected.png")
-        run("convert", *[os.path.join(pips, "Enemy_%d.bmp" % i) for i in range(21)],
-            os.path.join(pips, "Player_Healing.bmp"), "+append", expected)
+        expected = self.path("symbols-expected.png")
 
-        # The first pictures may come before the map is drawn; after the
-        # enemies' first step they can no longer match.
+        # The first pictures may come before the map is drawn; after the enemies' first step they can no longer match.
         def attempt(_):
             folder = self.game.new_folder("pips")
             shutil.copytree(pips, os.path.join(folder, "Graphics"), ignore=lambda d, names: [
                 n for n in names if not n.endswith(".bmp")])
             files.put_character(folder)
             self.map_window = self.start_to_map(folder, folder, "space")
-            self.squares = Squares(self, self.map_window, START_SQUARES)
-            if self.squares.until_shown(self.path("start-shown.png"), expected):
+            if self.squares_show(START_SQUARES, self.path("start-shown.png"), expected):
                 return True
-            log("%s pixels differ from the pip set" % self.squares.apart)
+            log("%s pixels differ from the pip set" % self.apart)
             return False
         self.in_time(attempt, lambda: "the map never showed the pip set on the start squares: %s pixels differ "
                      "(shown: %s, expected: %s, left to right enemies 0 to 20, then the player)"
-                     % (self.squares.apart, self.path("start-shown.png"), expected))
+                     % (self.apart, self.path("start-shown.png"), expected))
 
         self.game.keys(self.map_window, "Up")
-        up = Squares(self, self.map_window, [(facts.PLAYER_START[0], facts.PLAYER_START[1] - facts.SQUARE)])
-        if not wait_until(lambda: up.shows(self.path("up-shown.png"), os.path.join(pips, "Player.bmp")), 5, step=0):
+        up = [(facts.PLAYER_START[0], facts.PLAYER_START[1] - facts.SQUARE)]
+        if not self.squares_show(up, self.path("up-shown.png"), os.path.join(pips, "Player.bmp"), 5):
             self.fail("one square up, the player does not show Player.bmp: %s pixels differ (%s)"
-                      % (up.apart, self.path("up-shown.png")))
+                      % (self.apart, self.path("up-shown.png")))
         self.close_map_and_wait(self.map_window)
 
     def test_colour_symbols(self):
-        """The colour symbols come with the program: with no Graphics
-        folder, F2 on the map puts the pip set on every enemy and on the
-        player at once; the next start shows it again, and F2 brings the
-        plain squares back. The settings file says which, and nothing else
-        is written beside the program. With CHROMALAND_SCREENSHOTS naming a
-        folder, the map with the symbols is saved there as pips-map.png."""
+        """The colour symbols come with the program: with no Graphics folder, F2 on the map puts the pip set on
+        every enemy and on the player at once; the next start shows it again, and F2 brings the plain squares back.
+        The settings file says which, and nothing else is written beside the program. With CHROMALAND_SCREENSHOTS
+        naming a folder, the map with the symbols is saved there as pips-map.png."""
         pips = self.pips()
         settings = self.game.settings_file()
-        # A plain square is its symbol's corner pixel, the group's colour,
-        # all over.
-        symbols, plain = [], []
+        # A plain square is its symbol's corner pixel, the group's colour, all over.
+        plain = []
         for i in range(21):
-            symbols.append(os.path.join(pips, "Enemy_%d.bmp" % i))
             plain += ["(", os.path.join(pips, "Enemy_%d.bmp" % i), "-crop", "1x1+0+0", "-scale", "16x16", ")"]
-        symbols.append(os.path.join(pips, "Player_Healing.bmp"))
-        plain += ["-size", "16x16", "xc:white"]
-        run("convert", *symbols, "+append", self.path("symbols-expected.png"))
-        run("convert", *plain, "+append", self.path("plain-expected.png"))
+        run("convert", *plain, "-size", "16x16", "xc:white", "+append", self.path("plain-expected.png"))
 
         def f2_switches(folder, before, after):
-            """On a map just shown, with the enemies still on their start
-            squares, the squares show BEFORE (plain or symbols), and after
-            F2 they show AFTER; pictures of each try are left as
-            BEFORE-shown.png and AFTER-shown.png."""
+            """On a map just shown, the enemies still on their start squares, the squares show BEFORE (plain or
+            symbols) and after F2 AFTER; the pictures are left as BEFORE-shown.png and AFTER-shown.png."""
             self.map_window = self.start_to_map(folder, folder, "space")
-            self.squares = Squares(self, self.map_window, START_SQUARES)
-            if self.squares.until_shown(self.path(before + "-shown.png"), self.path(before + "-expected.png")):
-                self.game.keys(self.map_window, "F2")
-                if self.squares.until_shown(self.path(after + "-shown.png"), self.path(after + "-expected.png")):
-                    return True
-            log("%s pixels differ on the start squares" % self.squares.apart)
-            return False
+            for shown in (before, after):
+                if shown == after:
+                    self.game.keys(self.map_window, "F2")
+                if not self.squares_show(START_SQUARES, self.path(shown + "-shown.png"),
+                                         self.path(shown + "-expected.png")):
+                    log("%s pixels differ on the start squares" % self.apart)
+                    return False
+            return True
 
-        # Each check must see the enemies on their start squares; an
-        # attempt too slow for that starts again with no settings.
+        # Each check must see the enemies on their start squares; too slow, an attempt starts again with no settings.
         def plain_then_symbols(_):
             shutil.rmtree(os.path.dirname(settings), ignore_errors=True)
             self.program_folder = self.game.new_folder("symbols")
             files.put_character(self.program_folder)
             return f2_switches(self.program_folder, "plain", "symbols")
         self.in_time(plain_then_symbols, lambda: "F2 did not show the pip set on the start squares: %s pixels differ "
-                     "(shown: %s, expected: %s)" % (self.squares.apart, self.path("symbols-shown.png"),
+                     "(shown: %s, expected: %s)" % (self.apart, self.path("symbols-shown.png"),
                                                     self.path("symbols-expected.png")))
         folder = self.program_folder
         if os.environ.get("CHROMALAND_SCREENSHOTS"):
@@ -497,7 +447,7 @@ class Play(Scenario):
                     f.write("[Map]\nColourSymbols=true\n")
             return f2_switches(folder, "symbols", "plain")
         self.in_time(symbols_then_plain, lambda: "a new start did not show the pip set, or F2 did not take it away: %s "
-                     "pixels differ (shown: %s and %s)" % (self.squares.apart, self.path("symbols-shown.png"),
+                     "pixels differ (shown: %s and %s)" % (self.apart, self.path("symbols-shown.png"),
                                                            self.path("plain-shown.png")))
         self.close_map_and_wait(self.map_window)
         self.assertIn("ColourSymbols=false", read_lines(settings),
@@ -508,13 +458,10 @@ class Play(Scenario):
     REST_TRACE_SECONDS = 3
 
     def test_at_rest(self):
-        """At rest on the map the enemy clock's ticks send the X server what
-        they draw and wait for nothing: no reply is read while nothing else
-        happens. A tick that waited for the server to read its last picture
-        (a round trip of its own, 59 a second) would show here as one read
-        a tick (strace). And the start does not wait for the system's
-        fonts: they are read on a thread of their own while the title is
-        built and mapped."""
+        """At rest on the map the enemy clock's ticks send the X server what they draw and wait for nothing: no
+        reply is read while nothing else happens. A tick that waited for the server to read its last picture (a
+        round trip of its own, 59 a second) would show here as one read a tick (strace). And the start does not
+        wait for the system's fonts: they are read on a thread of their own while the title is built and mapped."""
         require("strace")
         seconds = self.REST_TRACE_SECONDS
         ticks = seconds * 1000 // facts.TICK_MS
@@ -537,12 +484,3 @@ class Play(Scenario):
         self.assertLess(reads * 4, ticks, "at rest the game read %d times from the X server in %d s, about %d ticks: "
                         "a tick waits for the server" % (reads, seconds, ticks))
         self.close_map_and_wait(map_window)
-
-
-def read_lines(path):
-    try:
-        with open(path) as f:
-            return f.read().splitlines()
-    except OSError:
-        return []
-

@@ -1,8 +1,8 @@
-"""Processes that a scenario starts, each in a process group of its own,
-and ended with its whole group when the scenario is over, however it
-ended; waits that have a deadline and say what they waited for."""
+"""Processes that a scenario starts, each in a process group of its own and ended with its whole group when the
+scenario is over, however it ended; waits that have a deadline and say what they waited for."""
 
 import ctypes
+import glob
 import os
 import signal
 import subprocess
@@ -14,8 +14,7 @@ _PR_SET_PDEATHSIG = 1
 
 
 def _die_with_parent():
-    """In the child before it runs its program: killed when the scenario's
-    process ends, however it ends (a test killed at its timeout too)."""
+    """In the child: killed when the scenario's process ends, however it ends (at a test's timeout too)."""
     _LIBC.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
 
 
@@ -24,11 +23,9 @@ def log(message):
 
 
 def wait_until(condition, seconds, step=0.05, while_=None, sleep=time.sleep):
-    """Calls condition until it returns something true, at most SECONDS;
-    returns that, or None when the time ran out. while_, when given, is
-    called at each step and may raise to end the wait early; sleep(step)
-    passes the time between two calls (the screen reader's client handles
-    the bus's events meanwhile)."""
+    """Calls condition until it returns something true, at most SECONDS; returns that, or None when the time ran
+    out. while_, when given, is called at each step and may raise to end the wait early; sleep(step) passes the
+    time between two calls (the screen reader's client handles the bus's events meanwhile)."""
     deadline = time.monotonic() + seconds
     while True:
         result = condition()
@@ -42,19 +39,15 @@ def wait_until(condition, seconds, step=0.05, while_=None, sleep=time.sleep):
 
 
 def throughout(seconds, wrong):
-    """Calls wrong every step for SECONDS; what it returns, when anything,
-    is a failure."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        failure = wrong()
-        if failure:
-            raise AssertionError(failure)
-        time.sleep(0.05)
+    """Calls wrong every step for SECONDS; what it returns, when anything, is a failure."""
+    failure = wait_until(wrong, seconds)
+    if failure:
+        raise AssertionError(failure)
 
 
 def run(*command, check=True, env=None, timeout=30, input=None):
-    """Runs a short command and returns its standard output; a failure
-    raises AssertionError with the command's own words."""
+    """Runs a short command and returns its standard output; a failure raises AssertionError with the command's
+    own words."""
     try:
         done = subprocess.run(command, capture_output=True, text=True, env=env, timeout=timeout, input=input)
     except subprocess.TimeoutExpired:
@@ -68,50 +61,45 @@ def run(*command, check=True, env=None, timeout=30, input=None):
 def output(*command, env=None, timeout=10):
     """A command's standard output, or "" when it failed."""
     try:
-        done = subprocess.run(command, capture_output=True, text=True, env=env, timeout=timeout)
-    except (subprocess.TimeoutExpired, OSError):
+        return run(*command, env=env, timeout=timeout)
+    except (AssertionError, OSError):
         return ""
-    return done.stdout if done.returncode == 0 else ""
 
 
 class Group:
-    """The processes started for one scenario (or one fixture): each runs
-    in a session and process group of its own, and stop() ends every one
-    of them with its group, the last started first."""
+    """The processes started for one scenario (or one fixture): each runs in a session and process group of its
+    own, and stop() ends every one of them with its group, the last started first."""
 
     def __init__(self):
         self.started = []
 
     def start(self, command, log_file=None, env=None, cwd=None, **options):
-        """Starts the command; its output goes to LOG_FILE (appended), or
-        nowhere, unless OPTIONS say otherwise (stdout, stderr: None for
-        the scenario's own)."""
-        out = open(log_file, "ab") if log_file else subprocess.DEVNULL
-        options = dict(dict(stdout=out, stderr=subprocess.STDOUT if log_file else subprocess.DEVNULL), **options)
-        try:
+        """Starts the command; its output goes to LOG_FILE (appended), or nowhere, unless OPTIONS say otherwise
+        (stdout, stderr: None for the scenario's own)."""
+        with open(log_file or os.devnull, "ab") as out:
             process = subprocess.Popen(command, stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True,
-                                       preexec_fn=_die_with_parent, **options)
-        finally:
-            if log_file:
-                out.close()
+                                       preexec_fn=_die_with_parent, **{"stdout": out, "stderr": out, **options})
         self.started.append(process)
         return process
 
     def stop(self, process, grace=5.0, ask=True):
-        """Ends the process and its group: asked first (unless not ask),
-        then killed. One that ended on its own is only forgotten."""
-        if process.poll() is None:
-            if ask:
-                end(process, signal.SIGTERM)
-                try:
-                    process.wait(grace)
-                except subprocess.TimeoutExpired:
-                    pass
-            if process.poll() is None:
-                end(process, signal.SIGKILL)
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
+        """Ends the process and its group: asked first (unless not ask), then killed. One that ended on its own is
+        only forgotten."""
+        steps = [(signal.SIGTERM, grace)] if ask else []
+        for sig, seconds in steps + [(signal.SIGKILL, 5)]:
+            if process.poll() is not None:
+                break
+            try:
+                os.killpg(process.pid, sig)
+            except ProcessLookupError:
+                pass
+            except PermissionError:
+                # A game run as another user: its group is that user's.
+                subprocess.run(["kill", "-%d" % sig, "--", "-%d" % process.pid], capture_output=True)
+            try:
+                process.wait(seconds)
+            except subprocess.TimeoutExpired:
+                if sig == signal.SIGKILL:
                     log("process %d did not end even when killed" % process.pid)
         if process in self.started:
             self.started.remove(process)
@@ -121,59 +109,38 @@ class Group:
             self.stop(process)
 
 
-def end(process, sig):
-    """Sends the signal to the process's group (its own session), or to
-    the process alone when the group is gone already."""
-    try:
-        os.killpg(process.pid, sig)
-    except ProcessLookupError:
-        pass
-    except PermissionError:
-        # A game run as another user: its group is that user's.
-        subprocess.run(["kill", "-%d" % sig, "--", "-%d" % process.pid], capture_output=True)
-
-
 def syscalls(pid, seconds, summary):
-    """The system calls of the process and its threads over SECONDS, by
-    name, as strace -c counts them (its summary kept in SUMMARY)."""
+    """The system calls of the process and its threads over SECONDS, by name, as strace -c counts them (its
+    summary kept in SUMMARY)."""
     done = subprocess.run(["timeout", "-s", "INT", str(seconds), "strace", "-c", "-f", "-p", str(pid), "-o", summary],
                           capture_output=True, text=True)
     if not os.path.exists(summary) or not os.path.getsize(summary):
         raise AssertionError("strace could not watch process %d: %s" % (pid, done.stderr))
-    calls = {}
     with open(summary) as f:
-        for fields in (line.split() for line in f):
-            if len(fields) >= 5 and fields[3].isdigit():
-                calls[fields[-1]] = int(fields[3])
-    return calls
+        rows = [line.split() for line in f]
+    return {fields[-1]: int(fields[3]) for fields in rows if len(fields) >= 5 and fields[3].isdigit()}
 
 
 def cpu_ms(pid):
     """The CPU time the process has used so far, in milliseconds."""
     with open("/proc/%d/stat" % pid) as f:
         fields = f.read().rsplit(")", 1)[1].split()
-    ticks = int(fields[11]) + int(fields[12])
-    return ticks * 1000 // os.sysconf("SC_CLK_TCK")
+    return (int(fields[11]) + int(fields[12])) * 1000 // os.sysconf("SC_CLK_TCK")
 
 
 def threads(pid):
-    """Each thread of the process as "name (id): state S, waiting in wchan", for a
-    report of a program that seems stuck."""
+    """Each thread of the process as "name (id): state S, waiting in wchan", for a report of a program that seems
+    stuck."""
     found = []
-    folder = "/proc/%d/task" % pid
-    try:
-        tids = sorted(os.listdir(folder), key=int)
-    except OSError:
-        return found
-    for tid in tids:
+    for task in sorted(glob.glob("/proc/%d/task/*" % pid), key=lambda path: int(os.path.basename(path))):
         try:
-            with open(os.path.join(folder, tid, "stat")) as f:
+            with open(os.path.join(task, "stat")) as f:
                 stat = f.read()
-            with open(os.path.join(folder, tid, "wchan")) as f:
+            with open(os.path.join(task, "wchan")) as f:
                 wchan = f.read().strip() or "-"
         except OSError:
             continue
         name = stat[stat.index("(") + 1:stat.rindex(")")]
         state = stat[stat.rindex(")") + 2]
-        found.append("%s (%s): state %s, waiting in %s" % (name, tid, state, wchan))
+        found.append("%s (%s): state %s, waiting in %s" % (name, os.path.basename(task), state, wchan))
     return found

@@ -1,9 +1,7 @@
-"""A session manager as small as the X11 session management protocol
-(XSMP) allows, over the system's libSM and libICE: it listens, lets every
-client register, and on request tells them to save (a checkpoint, or the
-save before a logout) and then to die, as a desktop's session manager
-does at a logout. Its address goes into the game's SESSION_MANAGER; it
-runs on a thread of its own, which alone calls into the libraries."""
+"""A session manager as small as the X11 session management protocol (XSMP) allows, over the system's libSM and
+libICE: it listens, lets every client register, and on request tells them to save (a checkpoint, or the save before
+a logout) and then to die, as a desktop's session manager does at a logout. Its address goes into the game's
+SESSION_MANAGER; it runs on a thread of its own, which alone calls into the libraries."""
 
 import ctypes
 import select
@@ -16,14 +14,29 @@ SM = ctypes.CDLL("libSM.so.6")
 
 SAVE_BOTH = 2
 INTERACT_NONE = 0
-CONNECT_PENDING = 0
 
-HOST_BASED_AUTH = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_char_p)
-IO_ERROR = ctypes.CFUNCTYPE(None, ctypes.c_void_p)
+
+class Handle(ctypes.c_void_p):
+    """A connection, listener or text of the libraries. Unlike a c_void_p it stays a ctypes object when a function
+    returns it or a callback receives it, and so goes back to the libraries as a pointer, not as an int."""
+
+
+VOID_P, INT = ctypes.c_void_p, ctypes.c_int
+HOST_BASED_AUTH = ctypes.CFUNCTYPE(INT, ctypes.c_char_p)
+IO_ERROR = ctypes.CFUNCTYPE(None, Handle)
+# The callbacks of a client's messages, by their arguments after (connection, manager data).
+REGISTER = ctypes.CFUNCTYPE(INT, Handle, VOID_P, ctypes.c_char_p)
+WITH_INT = ctypes.CFUNCTYPE(None, Handle, VOID_P, INT)
+WITH_LIST = ctypes.CFUNCTYPE(None, Handle, VOID_P, INT, VOID_P)
+PLAIN = ctypes.CFUNCTYPE(None, Handle, VOID_P)
+SAVE_REQUEST = ctypes.CFUNCTYPE(None, Handle, VOID_P, INT, INT, INT, INT, INT)
+ICE.IceComposeNetworkIdList.restype = ctypes.c_char_p
+ICE.IceAcceptConnection.restype = Handle
+SM.SmsGenerateClientID.restype = Handle
 
 
 class Callback(ctypes.Structure):
-    _fields_ = [("callback", ctypes.c_void_p), ("manager_data", ctypes.c_void_p)]
+    _fields_ = [("callback", VOID_P), ("manager_data", VOID_P)]
 
 
 class Callbacks(ctypes.Structure):
@@ -33,72 +46,46 @@ class Callbacks(ctypes.Structure):
         "delete_properties", "get_properties")]
 
 
-REGISTER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_char_p)
-DONE = ctypes.CFUNCTYPE(None, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int)
-CLOSE = ctypes.CFUNCTYPE(None, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int, ctypes.c_void_p)
-PROPERTIES = ctypes.CFUNCTYPE(None, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int, ctypes.c_void_p)
-GET = ctypes.CFUNCTYPE(None, ctypes.c_void_p, ctypes.c_void_p)
-SAVE_REQUEST = ctypes.CFUNCTYPE(None, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
-                                ctypes.c_int, ctypes.c_int)
-OTHER = ctypes.CFUNCTYPE(None, ctypes.c_void_p, ctypes.c_void_p, ctypes.c_int)
-NEW_CLIENT = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p, ctypes.POINTER(ctypes.c_ulong),
-                              ctypes.POINTER(Callbacks), ctypes.POINTER(ctypes.c_char_p))
-
-for name, restype in (("IceComposeNetworkIdList", ctypes.c_char_p), ("IceAcceptConnection", ctypes.c_void_p)):
-    getattr(ICE, name).restype = restype
-ICE.IceComposeNetworkIdList.argtypes = [ctypes.c_int, ctypes.POINTER(ctypes.c_void_p)]
-ICE.IceAcceptConnection.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int)]
-ICE.IceConnectionStatus.argtypes = [ctypes.c_void_p]
-ICE.IceConnectionNumber.argtypes = [ctypes.c_void_p]
-ICE.IceProcessMessages.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_void_p]
-ICE.IceGetListenConnectionNumber.argtypes = [ctypes.c_void_p]
-ICE.IceSetHostBasedAuthProc.argtypes = [ctypes.c_void_p, HOST_BASED_AUTH]
-ICE.IceSetIOErrorHandler.argtypes = [IO_ERROR]
-ICE.IceCloseConnection.argtypes = [ctypes.c_void_p]
-SM.SmsGenerateClientID.restype = ctypes.c_void_p
-SM.SmsGenerateClientID.argtypes = [ctypes.c_void_p]
-SM.SmsRegisterClientReply.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
-SM.SmsReturnProperties.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_void_p]
-SM.SmsSaveYourself.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int, ctypes.c_int]
-SM.SmsDie.argtypes = [ctypes.c_void_p]
-SM.SmsCleanUp.argtypes = [ctypes.c_void_p]
+NEW_CLIENT = ctypes.CFUNCTYPE(INT, Handle, VOID_P, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(Callbacks),
+                              ctypes.POINTER(ctypes.c_char_p))
 
 
 class SessionManager:
-    """Listens from creation on; address is what SESSION_MANAGER takes.
-    save(shutdown) asks the client registered last to save and waits for
-    its answer; die() tells it to end."""
+    """Listens from creation on; address is what SESSION_MANAGER takes. save(shutdown) asks the client registered
+    last to save and waits for its answer; die() tells it to end."""
 
     def __init__(self):
         self.client = None
         self.saved = 0
-        self.closed = False
         self.orders = []
         self.lock = threading.Lock()
         # Kept alive as long as the libraries may call them.
         self.anyone = HOST_BASED_AUTH(lambda host: 1)
-        # A connection that breaks is dropped; libICE's own handler would
-        # end this whole process.
+        # A connection that breaks is dropped; libICE's own handler would end this whole process.
         self.io_error = IO_ERROR(lambda conn: None)
         ICE.IceSetIOErrorHandler(self.io_error)
-        self.procs = dict(register_client=REGISTER(self.on_register), interact_request=OTHER(lambda *a: None),
-                          interact_done=OTHER(lambda *a: None), save_yourself_request=SAVE_REQUEST(lambda *a: None),
-                          save_yourself_phase2_request=GET(lambda *a: None), save_yourself_done=DONE(self.on_done),
-                          close_connection=CLOSE(self.on_close), set_properties=PROPERTIES(lambda *a: None),
-                          delete_properties=PROPERTIES(lambda *a: None), get_properties=GET(self.on_get))
+
+        def ignore(*args):
+            return None
+        self.procs = dict(register_client=REGISTER(self.on_register), interact_request=WITH_INT(ignore),
+                          interact_done=WITH_INT(ignore), save_yourself_request=SAVE_REQUEST(ignore),
+                          save_yourself_phase2_request=PLAIN(ignore), save_yourself_done=WITH_INT(self.on_done),
+                          close_connection=WITH_LIST(lambda conn, *_: SM.SmsCleanUp(conn)),
+                          set_properties=WITH_LIST(ignore), delete_properties=WITH_LIST(ignore),
+                          get_properties=PLAIN(lambda conn, data: SM.SmsReturnProperties(conn, 0, None)))
         self.new_client = NEW_CLIENT(self.on_new_client)
         error = ctypes.create_string_buffer(256)
         if not SM.SmsInitialize(b"chromaland-tests", b"1", self.new_client, None, self.anyone, 256, error):
             raise AssertionError("no session manager: " + error.value.decode())
-        count = ctypes.c_int()
-        self.listeners = ctypes.POINTER(ctypes.c_void_p)()
+        count = INT()
+        self.listeners = ctypes.POINTER(Handle)()
         if not ICE.IceListenForConnections(ctypes.byref(count), ctypes.byref(self.listeners), 256, error):
             raise AssertionError("the session manager cannot listen: " + error.value.decode())
         self.listening = [self.listeners[i] for i in range(count.value)]
         for listener in self.listening:
             ICE.IceSetHostBasedAuthProc(listener, self.anyone)
         self.address = ICE.IceComposeNetworkIdList(count, self.listeners).decode()
-        self.connections = {}
+        self.connections = []
         self.running = True
         self.thread = threading.Thread(target=self.serve, daemon=True)
         self.thread.start()
@@ -108,7 +95,7 @@ class SessionManager:
 
     def on_new_client(self, conn, data, mask, callbacks, reason):
         for name, proc in self.procs.items():
-            getattr(callbacks.contents, name).callback = ctypes.cast(proc, ctypes.c_void_p)
+            getattr(callbacks.contents, name).callback = ctypes.cast(proc, VOID_P)
         mask[0] = (1 << 10) - 1
         return 1
 
@@ -121,13 +108,6 @@ class SessionManager:
     def on_done(self, conn, data, success):
         self.saved += 1
 
-    def on_close(self, conn, data, count, reasons):
-        SM.SmsCleanUp(conn)
-        self.closed = True
-
-    def on_get(self, conn, data):
-        SM.SmsReturnProperties(conn, 0, None)
-
     def serve(self):
         while self.running:
             with self.lock:
@@ -136,16 +116,14 @@ class SessionManager:
                 order()
             fds = {ICE.IceGetListenConnectionNumber(l): l for l in self.listening}
             fds.update({ICE.IceConnectionNumber(c): c for c in self.connections})
-            readable, _, _ = select.select(list(fds), [], [], 0.05)
-            for fd in readable:
+            for fd in select.select(list(fds), [], [], 0.05)[0]:
                 if fds[fd] in self.listening:
-                    status = ctypes.c_int()
-                    conn = ICE.IceAcceptConnection(fds[fd], ctypes.byref(status))
+                    conn = ICE.IceAcceptConnection(fds[fd], ctypes.byref(INT()))
                     if conn:
-                        self.connections[conn] = True
+                        self.connections.append(conn)
                 elif ICE.IceProcessMessages(fds[fd], None, None) != 0:
                     log("a client of the session manager went away")
-                    del self.connections[fds[fd]]
+                    self.connections.remove(fds[fd])
                     ICE.IceCloseConnection(fds[fd])
 
     # --- Asked by the scenario ---------------------------------------------
@@ -159,8 +137,7 @@ class SessionManager:
             raise AssertionError("the game never registered with the session manager")
 
     def save(self, shutdown, seconds=10):
-        """Asks the client to save (before a logout when SHUTDOWN) and
-        waits until it has."""
+        """Asks the client to save (before a logout when SHUTDOWN) and waits until it has."""
         before = self.saved
         self.order(lambda: SM.SmsSaveYourself(self.client, SAVE_BOTH, int(shutdown), INTERACT_NONE, 0))
         if not wait_until(lambda: self.saved > before, seconds):

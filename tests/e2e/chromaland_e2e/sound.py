@@ -1,6 +1,5 @@
-"""The game's sound through a real sound server: PulseAudio with a null
-sink, whose monitor is recorded while the game is played, so that what the
-game sent is read back as numbers, each channel on its own."""
+"""The game's sound through a real sound server: PulseAudio with a null sink, whose monitor is recorded while the
+game is played, so that what the game sent is read back as numbers, each channel on its own."""
 
 import array
 import math
@@ -9,17 +8,15 @@ import time
 
 from . import files
 from .case import Scenario
-from .display import require
+from .display import private_folder, require
 from .processes import Group, log, output, wait_until
 
 # The recording's format: the sounds' own, so that nothing is resampled.
 RATE = 22050
 FRAME_BYTES = 4
-# A stretch quieter than this (RMS, dBFS) is silence: the null sink gives
-# exact zeros when nothing plays, a cue is about -23 dBFS.
+# Quieter than this (RMS, dBFS) is silence: the null sink gives zeros when nothing plays, a cue is about -23 dBFS.
 SILENCE_DB = -60.0
-# The cue to the side the enemy stands on is louder there by at least this
-# (a column away it is 3 dB louder on its side, further away more).
+# The cue is louder on the enemy's side by at least this (a column away by 3 dB, further away by more).
 SIDE_DB = 2.0
 # How long one key's sound is listened to.
 LISTEN_SECONDS = 0.7
@@ -34,32 +31,28 @@ def level_db(samples):
 
 
 class SoundServer:
-    """PulseAudio on a socket of its own with one null sink, "game", and
-    (unless record is False: the bench) a recorder of that sink's monitor
-    writing raw frames to a file. Runs as
-    the scenario's user, root in CI, with its own home and runtime folder;
-    the recorder asks for a short latency, which also makes the null sink
-    play a new stream at once rather than at its next two-second block."""
+    """PulseAudio on a socket of its own with one null sink, "game", and (unless record is False: the bench) a
+    recorder of its monitor writing raw frames to a file, with its own home and runtime folder. The recorder's short
+    latency also makes the null sink play a new stream at once, not at its next two-second block."""
 
     def __init__(self, folder, record=True):
         require("pulseaudio", "pactl", "parec")
-        self.folder = folder
         self.socket = os.path.join(folder, "native")
         self.recording = os.path.join(folder, "sink.raw")
         self.processes = Group()
-        os.makedirs(os.path.join(folder, "runtime"), mode=0o700, exist_ok=True)
+        runtime = private_folder(os.path.join(folder, "runtime"))
         script = os.path.join(folder, "server.pa")
         with open(script, "w") as f:
-            f.write("load-module module-null-sink sink_name=game rate=%d channels=2\n" % RATE)
-            f.write("set-default-sink game\n")
-            f.write("load-module module-native-protocol-unix socket=%s auth-anonymous=1\n" % self.socket)
-        self.env = {"PATH": "/usr/bin:/bin", "HOME": folder, "XDG_RUNTIME_DIR": os.path.join(folder, "runtime"),
-                    "PULSE_SERVER": "unix:" + self.socket}
+            f.write("load-module module-null-sink sink_name=game rate=%d channels=2\nset-default-sink game\n"
+                    "load-module module-native-protocol-unix socket=%s auth-anonymous=1\n" % (RATE, self.socket))
+        self.env = {"PATH": "/usr/bin:/bin", "HOME": folder, "PULSE_SERVER": "unix:" + self.socket,
+                    "XDG_RUNTIME_DIR": runtime}
+        server_log = os.path.join(folder, "pulseaudio.log")
         self.server = self.processes.start(["pulseaudio", "-n", "-F", script, "--daemonize=no", "--exit-idle-time=-1",
-                              "--use-pid-file=no", "--disable-shm=yes", "--log-target=stderr"],
-                             log_file=os.path.join(folder, "pulseaudio.log"), env=self.env)
+                                            "--use-pid-file=no", "--disable-shm=yes", "--log-target=stderr"],
+                                           log_file=server_log, env=self.env)
         if not wait_until(lambda: "Default Sink: game" in output("pactl", "info", env=self.env), 20):
-            raise AssertionError("PulseAudio did not come up (see %s)" % os.path.join(folder, "pulseaudio.log"))
+            raise AssertionError("PulseAudio did not come up (see %s)" % server_log)
         if not record:
             return
         self.processes.start(["parec", "--latency-msec=20", "-d", "game.monitor", "--raw", "--format=s16le",
@@ -84,41 +77,43 @@ class SoundServer:
         self.processes.stop_all()
 
 
+def silent(heard):
+    """Whether every one of the levels (left, right) heard is silence."""
+    return all(max(levels) <= SILENCE_DB for levels in heard)
+
+
 class SoundScenarios(Scenario):
+    """The game heard through PulseAudio."""
+
     def setUp(self):
         super().setUp()
         self.server = SoundServer(os.path.join(self.tmp, "pulse"))
         self.addCleanup(self.server.stop)
         self.game.env = {"PULSE_SERVER": "unix:" + self.server.socket}
 
-    def after_key(self, window, key):
-        """The levels (left, right) of what one key made heard."""
-        since = self.server.mark()
-        self.game.keys(window, key)
-        time.sleep(LISTEN_SECONDS)
-        left, right = self.server.heard(since)
-        log("%s: left %.1f dBFS, right %.1f dBFS" % (key, left, right))
-        return left, right
-
-    def cues_at_edge(self, window, key, side, tries=20):
-        """The cues of KEY pressed against an edge of the healing row, each
-        heard on its own, until one comes from SIDE (0 left, 1 right): the
-        nearest enemy may stand in the player's column (above, beside) for a
-        few of its steps."""
+    def after_key(self, window, key, times=1):
+        """The levels (left, right) of what the key, pressed TIMES, made heard each time."""
         heard = []
-        while len(heard) < tries and not (heard and heard[-1][side] - heard[-1][1 - side] >= SIDE_DB):
-            heard.append(self.after_key(window, key))
+        for _ in range(times):
+            since = self.server.mark()
+            self.game.keys(window, key)
+            time.sleep(LISTEN_SECONDS)
+            heard.append(self.server.heard(since))
+            log("%s: left %.1f dBFS, right %.1f dBFS" % ((key,) + heard[-1]))
         return heard
 
-    def silent_after(self, window, key, times=2):
-        """The levels of KEY pressed TIMES, each heard on its own."""
-        return [self.after_key(window, key) for _ in range(times)]
+    def cues_at_edge(self, window, key, side, tries=20):
+        """The cues of KEY against an edge of the healing row, each heard on its own, until one comes from SIDE (0
+        left, 1 right): the nearest enemy may stand in the player's column for a few of its steps."""
+        heard = []
+        while len(heard) < tries and not (heard and heard[-1][side] - heard[-1][1 - side] >= SIDE_DB):
+            heard += self.after_key(window, key)
+        return heard
 
     def test_sound_cue_and_silence(self):
-        """The cue after each step sounds; at the map's left edge every enemy
-        stands to the right and the cue is louder on the right, at its right
-        edge the other way round. F4 silences the game; the silence holds at
-        the next start and in the settings, and F4 brings the sound back."""
+        """The cue after each step sounds; at the map's left edge every enemy stands to the right and the cue is
+        louder on the right, at its right edge the other way round. F4 silences the game; the silence holds at the
+        next start and in the settings, and F4 brings the sound back."""
         settings = self.game.settings_file()
         os.makedirs(os.path.dirname(settings), exist_ok=True)
         with open(settings, "w") as f:
@@ -127,8 +122,7 @@ class SoundScenarios(Scenario):
         files.put_character(folder)
         map_window = self.start_to_map(folder, folder, "space")
 
-        # The player starts at the left end of the healing row, where no
-        # enemy goes: a step against the edge moves nothing but is cued.
+        # The player starts at the healing row's left end, where no enemy goes: a step against an edge is only cued.
         for edge, side, other in (("left", 1, "right"), ("right", 0, "left")):
             if edge == "right":
                 with self.game.held():
@@ -144,18 +138,18 @@ class SoundScenarios(Scenario):
 
         self.game.keys(map_window, "F4")
         time.sleep(0.5)
-        silenced = self.silent_after(map_window, "Right")
-        self.assertTrue(all(max(l, r) <= SILENCE_DB for l, r in silenced), "F4 did not silence the game: %s" % silenced)
+        silenced = self.after_key(map_window, "Right", 2)
+        self.assertTrue(silent(silenced), "F4 did not silence the game: %s" % silenced)
         self.close_map_and_wait(map_window)
         with open(settings) as f:
             self.assertIn("On=false", f.read().split(), "the settings do not keep the silence:\n"
                           + files.shown(settings))
 
         map_window = self.start_to_map(folder, folder, "space")
-        again = self.silent_after(map_window, "Right")
-        self.assertTrue(all(max(l, r) <= SILENCE_DB for l, r in again), "the next start was not silent: %s" % again)
+        again = self.after_key(map_window, "Right", 2)
+        self.assertTrue(silent(again), "the next start was not silent: %s" % again)
         self.game.keys(map_window, "F4")
         time.sleep(0.5)
-        back = self.silent_after(map_window, "Right")
-        self.assertTrue(any(max(l, r) > SILENCE_DB for l, r in back), "F4 did not bring the sound back: %s" % back)
+        back = self.after_key(map_window, "Right", 2)
+        self.assertFalse(silent(back), "F4 did not bring the sound back: %s" % back)
         self.close_map_and_wait(map_window)

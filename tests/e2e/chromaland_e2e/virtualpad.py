@@ -1,9 +1,7 @@
-"""A game controller for the real program: the library virtualpad.c (built
-beside the tests as chromaland-virtualpad.so) loaded into the game with
-LD_PRELOAD, which attaches one of SDL's virtual controllers when the game
-starts its controller support, and a FIFO through which a scenario works
-its buttons and stick in SDL's own names ("a", "start", "dpright",
-"leftx")."""
+"""A game controller for the real program: the library virtualpad.c (built beside the tests as
+chromaland-virtualpad.so) loaded into the game with LD_PRELOAD, which attaches one of SDL's virtual controllers when
+the game starts its controller support, and a FIFO through which a scenario works its buttons and stick in SDL's own
+names ("a", "start", "dpright", "leftx")."""
 
 import os
 
@@ -14,9 +12,8 @@ DPAD = {"Up": "dpup", "Down": "dpdown", "Left": "dpleft", "Right": "dpright"}
 
 
 class VirtualPad:
-    """One controller for the games started with its environment (env());
-    opened() says when the game has taken it up, and from then on press(),
-    hold() and let_go() work it."""
+    """One controller for the games started with its environment (env()); opened() says when the game has taken it
+    up, and from then on press(), hold() and let_go() work it."""
 
     def __init__(self, exe, folder):
         self.library = os.path.join(os.path.dirname(os.path.abspath(exe)), "tests", "e2e", "chromaland-virtualpad.so")
@@ -24,11 +21,11 @@ class VirtualPad:
             raise AssertionError("no virtual controller library at %s (it is built with the tests)" % self.library)
         self.folder = os.path.join(folder, "virtualpad")
         os.makedirs(self.folder, exist_ok=True)
-        self.control_path = os.path.join(self.folder, "control")
-        if not os.path.exists(self.control_path):
-            os.mkfifo(self.control_path)
+        control = os.path.join(self.folder, "control")
+        if not os.path.exists(control):
+            os.mkfifo(control)
         # Read and write: never waits for the game's end to be there.
-        self.control = os.open(self.control_path, os.O_RDWR)
+        self.control = os.open(control, os.O_RDWR)
 
     def close(self):
         os.close(self.control)
@@ -37,23 +34,18 @@ class VirtualPad:
         return {"LD_PRELOAD": self.library, "CHROMALAND_VIRTUALPAD": self.folder}
 
     def opened(self, game, seconds):
-        """Waits until GAME has opened the controller's node, which it does
-        once the title has painted its first picture."""
+        """Waits until GAME has opened the controller's node, which it does once the title has painted its first
+        picture."""
         node = os.path.join(self.folder, "pad")
+        fds = "/proc/%d/fd" % game.pid
 
         def has_it():
             game.alive("the game to open the controller")
             try:
-                fds = os.listdir("/proc/%d/fd" % game.pid)
+                return any(os.readlink(os.path.join(fds, fd)) == node for fd in os.listdir(fds))
             except OSError:
+                # A descriptor closed meanwhile: asked again at the next look.
                 return False
-            for fd in fds:
-                try:
-                    if os.readlink("/proc/%d/fd/%s" % (game.pid, fd)) == node:
-                        return True
-                except OSError:
-                    pass
-            return False
         if not wait_until(has_it, seconds):
             raise AssertionError("the game did not open the virtual controller within %d s" % seconds)
 
@@ -63,7 +55,7 @@ class VirtualPad:
     def press(self, *buttons):
         """Each button down and up again, one after another."""
         log("controller: " + " ".join(buttons))
-        self.send(*[command for button in buttons for command in (button + " down", button + " up")])
+        self.send(*["%s %s" % (button, move) for button in buttons for move in ("down", "up")])
 
     def hold(self, button):
         log("controller: %s held" % button)
