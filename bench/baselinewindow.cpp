@@ -1,5 +1,7 @@
 #include "bench/baselinewindow.h"
 
+#include "map/enemyclock.h"
+
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QProxyStyle>
@@ -22,7 +24,6 @@ constexpr QRect Reach(226, 42, 321, 337);
 constexpr QRect SquareReach(226, 42, 321, 321);
 constexpr QPoint FirstSquare(242, 58);
 constexpr int SquaresPerRow = 7;
-constexpr int PhaseTicks = 100;
 
 // The application's style, with progress bar chunks one pixel wide.
 class NarrowChunks : public QProxyStyle
@@ -47,7 +48,7 @@ BaselineWindow::BaselineWindow(bool withMarker, bool everyTick, QWidget *parent)
 
     m_bar = new QProgressBar(this);
     m_bar->setGeometry(BarGeometry);
-    m_bar->setRange(0, 100);
+    m_bar->setRange(0, EnemyClock::PhaseTicks);
     m_bar->setValue(0);
     m_bar->setTextVisible(false);
     if (everyTick) {
@@ -79,7 +80,7 @@ BaselineWindow::BaselineWindow(bool withMarker, bool everyTick, QWidget *parent)
 
     m_timer = new QTimer(this);
     m_timer->setTimerType(Qt::PreciseTimer);
-    m_timer->setInterval(17);
+    m_timer->setInterval(EnemyClock::TickInterval);
     connect(m_timer, &QTimer::timeout, this, &BaselineWindow::tick);
     m_timer->start();
 }
@@ -87,7 +88,7 @@ BaselineWindow::BaselineWindow(bool withMarker, bool everyTick, QWidget *parent)
 void BaselineWindow::tick()
 {
     m_bar->setValue(m_bar->value() + 1);
-    if (m_bar->value() >= PhaseTicks) {
+    if (m_bar->value() >= EnemyClock::PhaseTicks) {
         m_bar->setValue(0);
         stepSquares();
     }

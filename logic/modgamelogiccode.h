@@ -2,42 +2,19 @@
 
 // The game-logic module: the character file, the point-button rule, the
 // enemy roster query, encounters and the outcome of a battle. It keeps no
-// game state of its own beyond the pause flag: every operation reads and
-// writes the map window's controls that it is handed (MapControls), where
-// the character and the enemies live. It never ends the program: what
+// game state of its own beyond the pause flag (logic/pausedenemies.h):
+// every operation reads and writes the map window's controls that it is
+// handed (MapControls), where the character and the enemies live. It never ends the program: what
 // should happen next comes back as an Outcome.
 
 #include "logic/fallenhistory.h"
 #include "logic/mapcontrols.h"
+#include "logic/pausedenemies.h"
 #include "system/outcome.h"
 
 #include <QByteArray>
 #include <QString>
 #include <array>
-
-namespace modGameLogicCode {
-
-// While true the enemy clock does nothing: during map start-up, for the
-// whole of every battle, and while the help or the hall is open.
-extern bool EnemiesPaused;
-
-} // namespace modGameLogicCode
-
-// Holds the enemy clock for as long as it lives: map start-up, every
-// battle, the help and the hall create one, and the clock runs again
-// however they end. The help opens inside a battle too: closing it leaves
-// the clock as the battle holds it.
-class PausedEnemies
-{
-public:
-    PausedEnemies() { modGameLogicCode::EnemiesPaused = true; }
-    ~PausedEnemies() { modGameLogicCode::EnemiesPaused = m_before; }
-    PausedEnemies(const PausedEnemies &) = delete;
-    PausedEnemies &operator=(const PausedEnemies &) = delete;
-
-private:
-    const bool m_before = modGameLogicCode::EnemiesPaused;
-};
 
 namespace modGameLogicCode {
 
