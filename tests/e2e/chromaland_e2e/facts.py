@@ -1,6 +1,7 @@
 """What the game is, seen from outside, for the scenarios and the bench alike: its clock, the sizes of its windows,
-where the map window shows the map and the enemy clock's bar, and the pixels that show a window painted. A change
-of the game's layout or clock is one change here."""
+where the map window shows the map and the enemy clock's bar, and the pixels that show a window painted. For the
+scripts, a change of the game's layout or clock is one change here; the bench's bare windows, in C++, take the clock
+from the game's header and keep their own copy of the map window's sizes (bench/baselinewindow.cpp)."""
 
 # The enemy clock ticks every 17 ms; the enemies step at its 100th tick.
 TICK_MS = 17

@@ -13,7 +13,7 @@ DPAD = {"Up": "dpup", "Down": "dpdown", "Left": "dpleft", "Right": "dpright"}
 
 class VirtualPad:
     """One controller for the games started with its environment (env()); opened() says when the game has taken it
-    up, and from then on press(), hold() and let_go() work it."""
+    up, and from then on press() and walk() work it."""
 
     def __init__(self, exe, folder):
         self.library = os.path.join(os.path.dirname(os.path.abspath(exe)), "tests", "e2e", "chromaland-virtualpad.so")
@@ -56,14 +56,6 @@ class VirtualPad:
         """Each button down and up again, one after another."""
         log("controller: " + " ".join(buttons))
         self.send(*["%s %s" % (button, move) for button in buttons for move in ("down", "up")])
-
-    def hold(self, button):
-        log("controller: %s held" % button)
-        self.send(button + " down")
-
-    def let_go(self, button):
-        log("controller: %s let go" % button)
-        self.send(button + " up")
 
     def walk(self, keys):
         """The arrow keys as d-pad presses."""
