@@ -5,6 +5,7 @@
 #include "accessibility/labelaccessible.h"
 #include "logic/fallenhistory.h"
 #include "logic/modgamelogiccode.h"
+#include "forms/closebuttons.h"
 #include "forms/windowplacement.h"
 #include "forms/windowsetup.h"
 #include "system/language.h"
@@ -17,7 +18,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTableView>
 #include <QTextDocument>
 #include <QTextOption>
@@ -128,13 +128,9 @@ void HallWindow::makeRecordBox()
 
 QDialogButtonBox *HallWindow::makeButtons()
 {
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Enter on the table shows a record; only on the button does it close.
+    auto *buttons = new CloseButtons(this);
     buttons->setObjectName(QStringLiteral("hallButtons"));
-    // Enter belongs to the table: it shows a record, it does not close.
-    for (QAbstractButton *button : buttons->buttons()) {
-        if (auto *push = qobject_cast<QPushButton *>(button))
-            push->setAutoDefault(false);
-    }
     connect(buttons, &QDialogButtonBox::rejected, this, &HallWindow::reject);
     return buttons;
 }

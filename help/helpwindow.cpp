@@ -3,12 +3,12 @@
 #include "help/helppage.h"
 #include "help/helptext.h"
 #include "logic/modgamelogiccode.h"
+#include "forms/closebuttons.h"
 #include "forms/windowplacement.h"
 #include "forms/windowsetup.h"
 #include "system/language.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -42,7 +42,8 @@ HelpWindow::HelpWindow(QWidget *over)
     m_browser->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_browser->setHtml(HelpPage::html());
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Enter on the page follows a link; only on the button does it close.
+    auto *buttons = new CloseButtons(this);
     buttons->setObjectName(QStringLiteral("helpButtons"));
     connect(buttons, &QDialogButtonBox::rejected, this, &HelpWindow::reject);
 

@@ -699,6 +699,7 @@ void tst_Appearance::helpReadsLineByLine()
     s_events.clear();
     for (int key : keys)
         QTest::keyClick(page, Qt::Key(key));
+    QVERIFY2(help.isVisible(), "a key on the page closed the help");
     QAccessibleTextInterface *text = iface->textInterface();
     int start = 0, end = 0;
     QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed(), line);

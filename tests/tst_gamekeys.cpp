@@ -576,6 +576,9 @@ void tst_GameKeys::buttonsActAsTheirKeys()
     QWidget *shown = show(window);
     if (auto *plus = shown->findChild<QPushButton *>(QStringLiteral("cmd_ST_gain")); plus && pressed == Qt::Key_Space)
         plus->setFocus();
+    // A follows the link that X (Tab) has reached in the help.
+    if (window == Window::Help && pressed == Qt::Key_Return)
+        QTest::keyClick(helpText(qobject_cast<HelpWindow *>(shown)), Qt::Key_Tab);
     if (window == Window::Title && pressed != GameKeys::Help && pressed != GameKeys::Hall) {
         push();
         QCOMPARE(bool(shownMap()), bool(key));

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -54,6 +55,8 @@ private slots:
     void keysTellTheRows();
     void datesReadOneWay_data();
     void datesReadOneWay();
+    void enterClosesOnlyOnTheButton_data();
+    void enterClosesOnlyOnTheButton();
 };
 
 void tst_Hall::order_data()
@@ -246,6 +249,43 @@ void tst_Hall::keysTellTheRows()
     if (keys.contains(Qt::Key_Return))
         QVERIFY(reader.lines().constLast().endsWith(QStringLiteral(
             "The battle's last lines: You miss by -2. Enemy hits you by +4 and it inflicts 36 damage.")));
+}
+
+// Enter on the table shows a record; on the Close button (where the focus
+// is when nobody has fallen yet) it closes the hall, as Space does and as
+// a controller's A, which sends Enter, must.
+void tst_Hall::enterClosesOnlyOnTheButton_data()
+{
+    QTest::addColumn<bool>("fallen");
+    QTest::addColumn<bool>("onButton");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Return on the table: a record") << true << false << int(Qt::Key_Return) << false;
+    QTest::newRow("Return on Close") << true << true << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter on Close") << true << true << int(Qt::Key_Enter) << true;
+    QTest::newRow("Space on Close") << true << true << int(Qt::Key_Space) << true;
+    QTest::newRow("none fallen: Return where the focus is") << false << false << int(Qt::Key_Return) << true;
+}
+
+void tst_Hall::enterClosesOnlyOnTheButton()
+{
+    QFETCH(bool, fallen);
+    QFETCH(bool, onButton);
+    QFETCH(int, key);
+    QFETCH(bool, closes);
+    Sandbox sandbox;
+    if (fallen)
+        writeThreeFallen();
+    HallWindow hall(nullptr);
+    hall.show();
+    QVERIFY(QTest::qWaitForWindowActive(&hall));
+    auto *close = control<QDialogButtonBox>(&hall, "hallButtons")->button(QDialogButtonBox::Close);
+    if (onButton)
+        close->setFocus();
+    QTRY_VERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTRY_COMPARE(hall.isVisible(), !closes);
 }
 
 // A date in the hall reads one way only, whatever the language: the

@@ -35,22 +35,24 @@ class Controller(Scenario):
             self.fail("%s did not get the keyboard within 10 s, so the controller plays nowhere" % what)
 
     def pad_to_map(self, folder):
-        """Starts the game with the controller, opens the hall from the title with X and closes it with B, and
-        starts with A; returns the map window."""
+        """Starts the game with the controller, opens the hall from the title with X and closes it with B, then
+        with A on its Close button, and starts with A; returns the map window."""
         title = self.start_title(folder)
         self.pad.opened(self.game, 20)
-        self.pad.press("x")
-        hall = self.game.window("hall", 15)
-        self.pad.press("b")
-        self.game.await_hidden(hall, 10, "the hall of the fallen, after B,")
-        self.await_focus(title, "the title, after the hall,")
+        for close in ("b", "a"):
+            self.pad.press("x")
+            hall = self.game.window("hall", 15)
+            self.await_focus(hall, "the hall of the fallen")
+            self.pad.press(close)
+            self.game.await_hidden(hall, 10, "the hall of the fallen, after %s," % close.upper())
+            self.await_focus(title, "the title, after the hall,")
         self.pad.press("a")
         return self.await_map()
 
     def test_controller_whole_game(self):
-        """A whole game with the controller: X on the title opens the hall and B closes it, A starts, the d-pad
-        walks onto red enemy 20, A kills it and B retreats with the win, Start asks whether to save and quit and A
-        says yes: the game ends with 0, the character saved with its red bar grown."""
+        """A whole game with the controller: X on the title opens the hall and B closes it, and A on its Close button
+        too, A starts, the d-pad walks onto red enemy 20, A kills it and B retreats with the win, Start asks whether
+        to save and quit and A says yes: the game ends with 0, the character saved with its red bar grown."""
         def attempt(_):
             self.program_folder = self.game.new_folder("program")
             files.put_character(self.program_folder, files.WINNER)
