@@ -327,9 +327,10 @@ class Reader:
         self.check(button.startswith("Spend a point on "), "Shift+Tab reaches a point button", self.focused())
         start = time.monotonic()
         keys("space")
-        told = self.wait_for(lambda: self.notifications_shown(start), 2)
-        self.check(told and "Points: 1" in (told[-1].name or ""), "spending a point announces the new values",
-                   [e.name for e in told or []])
+        # The enemies' news may come first: the point's own is waited for.
+        told = self.wait_for(lambda: [e for e in self.notifications_shown(start) if "Points: 1" in (e.name or "")], 2)
+        self.check(bool(told), "spending a point announces the new values",
+                   [e.name for e in self.notifications_shown(start)])
         self.pump(0.3)
         self.check(self.focus_name() == button,
                    "the focus stays on the point button while points remain", self.focused())
