@@ -191,9 +191,29 @@ CharacterRecord heldCharacter(const MapControls &map)
     return record;
 }
 
+CharacterRecord afterWin(CharacterRecord record, qint16 index)
+{
+    const int group = index / EnemiesPerColour;
+    float &skill = record.skillWidths[std::size_t(group)];
+    skill += TwipsPerLevel;
+    if (skill > FullSkillBarTwips) {
+        skill = TwipsPerLevel;
+        // The points caption always holds a number: loading and spending
+        // write nothing else. Should it not, the award is not added to it.
+        QString &points = record.captions[PointsLine];
+        if (const auto held = CaptionNumber::tryParse(points))
+            points = CaptionNumber::format(*held + WrapAwards[std::size_t(group)]);
+    }
+    return record;
+}
+
 void SaveCharacter(const MapControls &map)
 {
-    const CharacterRecord record = heldCharacter(map);
+    SaveCharacter(heldCharacter(map));
+}
+
+void SaveCharacter(const CharacterRecord &record)
+{
     QStringList lines;
     for (int i = 0; i < StatisticLines; ++i)
         lines << QLatin1String(CharacterKeys[i]) + record.captions[i];
@@ -208,8 +228,13 @@ void SaveCharacter(const MapControls &map)
 
 QString saveCharacterOrWhy(const MapControls &map)
 {
+    return saveCharacterOrWhy(heldCharacter(map));
+}
+
+QString saveCharacterOrWhy(const CharacterRecord &record)
+{
     try {
-        SaveCharacter(map);
+        SaveCharacter(record);
     } catch (const GameError &e) {
         return QCoreApplication::translate("modGameLogicCode", "The character could not be saved to %1.\n\n%2")
             .arg(QDir::toNativeSeparators(characterFilePath()), e.description());
@@ -336,18 +361,14 @@ Outcome FightEnemy(const MapControls &map, qint16 index)
     map.pic_Enemy[index]->hide();
     const int group = index / EnemiesPerColour;
     PictureBox *bar = map.skillBars[group];
-    bar->setWidthTwips(bar->widthTwips() + TwipsPerLevel);
-    bool wrapped = false;
-    if (bar->widthTwips() > FullSkillBarTwips) {
+    const CharacterRecord won = afterWin(heldCharacter(map), index);
+    const bool wrapped = won.skillWidths[group] < bar->widthTwips() + TwipsPerLevel;
+    if (wrapped) {
         Beep::sound();
         Sound::play(SoundSet::Effect::SkillWrap);
-        bar->setWidthTwips(TwipsPerLevel);
-        wrapped = true;
-        // The points caption always holds a number: loading and spending
-        // write nothing else. Should it not, the award is not added to it.
-        if (const auto points = CaptionNumber::tryParse(map.lbl_Points_val->text()))
-            map.lbl_Points_val->setText(CaptionNumber::format(*points + WrapAwards[group]));
     }
+    bar->setWidthTwips(won.skillWidths[group]);
+    map.lbl_Points_val->setText(won.captions[PointsLine]);
     UpdateGainButtons(map);
     tellWin(map, group, wrapped);
     return Outcome::carryOn();

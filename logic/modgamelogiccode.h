@@ -51,13 +51,19 @@ void CreateDefaultCharacter();
 // whole file before it changes any control; throws GameError on a file it
 // cannot read or whose points or skills are not numbers.
 void LoadCharacter(const MapControls &map);
+// The character as a win over enemy `index` leaves it: a level more of the
+// enemy's colour, or past a full bar that skill at level 1 again and the
+// colour's award added to the points.
+CharacterRecord afterWin(CharacterRecord record, qint16 index);
 // Writes the character back atomically: the old file stays whole until the
 // new one is complete. Throws GameError when it cannot.
 void SaveCharacter(const MapControls &map);
+void SaveCharacter(const CharacterRecord &record);
 // Saves the character; when it cannot, gives what the player is to be
 // told: where the file is and why (the old file untouched). Empty when
 // the character was saved.
 QString saveCharacterOrWhy(const MapControls &map);
+QString saveCharacterOrWhy(const CharacterRecord &record);
 // Saves the character or, when it cannot, tells the player where the file
 // is and why and gives the end with 1 (the old file untouched).
 Outcome saveCharacterOrSay(const MapControls &map);

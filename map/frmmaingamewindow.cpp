@@ -213,8 +213,19 @@ Outcome frmMainGameWindow::endOnRequest()
 
 void frmMainGameWindow::keepOnRequest()
 {
-    if (m_startedUp)
-        (void)saveCharacterOrWhy(m_controls);
+    if (!m_startedUp)
+        return;
+    // A battle already won is left as Retreat leaves it. Its win reaches
+    // these controls once the battle has unwound, which the end of the
+    // program may not wait for: it is saved as it will stand.
+    auto *battle = findChild<frmBattleControl *>(QString(), Qt::FindDirectChildrenOnly);
+    const std::optional<double> tag = CaptionNumber::tryParse(m_controls.lbl_EnemyTag->text());
+    const std::optional<qint16> enemy = tag ? CaptionNumber::tryInt16(*tag) : std::nullopt;
+    if (battle && enemy && battle->leaveWon()) {
+        (void)saveCharacterOrWhy(afterWin(heldCharacter(m_controls), *enemy));
+        return;
+    }
+    (void)saveCharacterOrWhy(m_controls);
 }
 
 // --- The enemy clock -------------------------------------------------------

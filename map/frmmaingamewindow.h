@@ -70,7 +70,8 @@ public:
     Outcome endOnRequest();
     // Asked to keep what the game holds (the session commits its data, the
     // compositor is gone): the character is saved, without a word should
-    // that fail; the closing that follows says it.
+    // that fail; the closing that follows says it. A battle already won is
+    // left as Retreat leaves it, and saved with its win.
     void keepOnRequest();
 
     // How encounters open a battle: the battle window, unless replaced

@@ -225,6 +225,10 @@ void tst_frmSplash::requestFromOutsideSavesAsClosingDoes_data()
                                  << "keep" << QList<int>{} << QStringList{};
     QTest::newRow("map, keep") << "map"
                                << "keep" << QList<int>{} << QStringList{"HPc=7"};
+    QTest::newRow("battle, keep") << "battle"
+                                  << "keep" << QList<int>{} << QStringList{"HPc=7"};
+    QTest::newRow("won battle, keep") << "won battle"
+                                      << "keep" << QList<int>{} << QStringList{"HPc=7", "R=2"};
 }
 
 namespace {
@@ -319,13 +323,18 @@ void tst_frmSplash::requestFromOutsideSavesAsClosingDoes()
     requestIn(
         where, title, box,
         [&] {
-            if (request == "end")
+            if (request == "end") {
                 title.endOnRequest();
-            else
-                title.keepOnRequest();
+                return;
+            }
+            // What is kept is on disk when the request returns: the program
+            // may end right after it.
+            title.keepOnRequest();
+            onDisk = box.read("Character.chx");
         },
         [&] {
-            onDisk = box.read("Character.chx");
+            if (request == "end")
+                onDisk = box.read("Character.chx");
             endsThen = box.ends;
         });
     QDir::setCurrent(startFolder);

@@ -138,14 +138,14 @@ class Wayland(Scenario):
         self.close_map_and_wait()
         expect_saved(os.path.join(folder, "Character.chx"), DEFAULT_CHARACTER)
 
-    def play_to_battle(self):
-        """A fresh folder with the healer of battle_retreat, the title (maximized and restored), the map, and a
-        walk onto enemy 20 before the enemies' first step; starts over when too slow."""
+    def play_to_battle(self, character=files.RETREAT):
+        """A fresh folder with the character (the healer of battle_retreat), the title (maximized and restored), the
+        map, and a walk onto enemy 20 before the enemies' first step; starts over when too slow."""
         path = walk_to(20)
 
         def attempt(_):
             self.program_folder = self.game.new_folder("wl-program")
-            files.put_character(self.program_folder, files.RETREAT)
+            files.put_character(self.program_folder, character)
             self.game.start(self.program_folder)
             self.await_window("title", 20)
             self.maximize_and_back("title", frameless=True)
@@ -206,7 +206,7 @@ class Wayland(Scenario):
     def test_wayland_compositor_gone(self):
         """The compositor goes away (killed) while the player rests in the healing row, the game its Wayland client
         and then an X11 client of its XWayland: Qt ends the game at once, but the healing since the start, which no
-        save followed, is in the file."""
+        save followed, is in the file. Gone in a battle won and not yet left, the win is in the file."""
         for platform in ("wayland", "xcb"):
             if platform != "wayland":
                 self.weston = Weston(self.game.new_folder("weston"))
@@ -228,3 +228,16 @@ class Wayland(Scenario):
             log("with the compositor gone the game (%s) ended with exit code %d" % (platform, rc))
             health = value_between(file, "HPc", 2, 10, "after resting in the healing row (%s)" % platform)
             expect_saved(file, files.with_values(DEFAULT_CHARACTER, HPc=health))
+
+        self.weston = Weston(self.game.new_folder("weston-battle"))
+        self.game = Game(self.game.exe, self.tmp, weston=self.weston)
+        self.play_to_battle(files.WINNER)
+        # The first blow kills enemy 20; the later ones do nothing.
+        self.weston.keys("alt+a", "alt+a", "alt+a")
+        time.sleep(1)
+        os.kill(self.weston.pid, 9)
+        self.game.wait_exit(15)
+        file = os.path.join(self.program_folder, "Character.chx")
+        # Enemy 20 (strength 1 to 9) hits for at most 3 a turn.
+        health = value_between(file, "HPc", 990, 1000, "after the win over enemy 20, the compositor gone")
+        expect_saved(file, files.with_values(files.WINNER, HPc=health, R=2))
