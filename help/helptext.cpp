@@ -63,7 +63,8 @@ bool HelpText::follow(const QString &link)
     QTextCursor caret(document());
     caret.setPosition(heading.position());
     setTextCursor(caret);
-    ensureCursorVisible();
+    // The part stands at the top of the page, its text below it in sight.
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + cursorRect().top());
     // A reader says nothing of a caret moved by a key other than an arrow.
     AccessibleUpdates::say(this, heading.text());
     return true;

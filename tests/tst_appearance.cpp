@@ -704,6 +704,9 @@ void tst_Appearance::helpReadsLineByLine()
     int start = 0, end = 0;
     QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::LineBoundary, &start, &end).trimmed(), line);
     QCOMPARE(m_reader->lines(), lines);
+    // A part followed to stands at the top of the page, its text below it in sight.
+    if (!lines.isEmpty())
+        QVERIFY2(page->cursorRect().top() < page->viewport()->height() / 4, "the part's heading is not at the top");
 }
 
 // A screen reader that starts listening after a window was activated (Qt's
