@@ -20,6 +20,11 @@ const QLatin1String QuestionName("gameQuestion");
 // window it belongs to by that window's own rectangle: Qt would go by
 // where the window system last said that window was, which at the start
 // may not have come yet (the title then counts as standing at 0,0).
+//
+// A window manager on a busy machine may report the box at the size it was
+// created at (100 x 30, nothing of its text in sight) after the box has
+// asked for its own. QMessageBox does not ask again while its fixed size is
+// unchanged, so the box asks again itself rather than keep that size.
 class GameMessageBox : public QMessageBox
 {
 public:
@@ -29,8 +34,15 @@ protected:
     bool event(QEvent *event) override
     {
         const bool handled = QMessageBox::event(event);
-        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest)
+        if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
+            if (isVisible() && (width() < minimumWidth() || height() < minimumHeight()))
+                resize(size().expandedTo(minimumSize()));
             WindowPlacement::keepSize(this);
+        }
+        // Not every size the window system gives brings a new layout.
+        if (event->type() == QEvent::Resize && isVisible()
+            && (width() < minimumWidth() || height() < minimumHeight()))
+            QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
         if (event->type() == QEvent::Show && !m_placed) {
             m_placed = true;
             WindowPlacement::centreOn(this, parentWidget());

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
+#include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <csignal>
@@ -41,6 +42,8 @@ private slots:
     void realClockReseedsDifferently();
     void programFolderOverride();
     void messageBoxHasOneOkButtonAndNoIcon();
+    void messageBoxKeepsItsOwnSize_data();
+    void messageBoxKeepsItsOwnSize();
     void programEndIsRecordedUnderTest();
     void failuresCarryStableCodes_data();
     void failuresCarryStableCodes();
@@ -201,6 +204,41 @@ void tst_Platform::messageBoxHasOneOkButtonAndNoIcon()
     QVERIFY(flags & Qt::CustomizeWindowHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+}
+
+// A window manager on a busy machine may first report a box at the size
+// it was created at, before the box has asked for its own: the box asks
+// again instead of keeping that size.
+void tst_Platform::messageBoxKeepsItsOwnSize_data()
+{
+    QTest::addColumn<bool>("layoutFollows");
+    QTest::newRow("a new layout follows") << true;
+    QTest::newRow("the size alone") << false;
+}
+
+void tst_Platform::messageBoxKeepsItsOwnSize()
+{
+    QFETCH(bool, layoutFollows);
+    QSize own, after, fixedAt;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        own = box->size();
+        QPlatformWindow *window = box->windowHandle()->handle();
+        window->setGeometry(QRect(window->geometry().topLeft(), QSize(100, 30)));
+        QWindowSystemInterface::handleGeometryChange<QWindowSystemInterface::SynchronousDelivery>(
+            box->windowHandle(), window->geometry());
+        if (layoutFollows)
+            QCoreApplication::postEvent(box, new QEvent(QEvent::LayoutRequest));
+        QCoreApplication::sendPostedEvents();
+        after = box->size();
+        fixedAt = box->maximumSize();
+        box->button(QMessageBox::Ok)->click();
+    });
+    MessageBox::show("Character file could not be found - a new character will be created");
+    QVERIFY(own.width() > 100);
+    QCOMPARE(after, own);
+    QCOMPARE(fixedAt, own);
 }
 
 void tst_Platform::programEndIsRecordedUnderTest()
