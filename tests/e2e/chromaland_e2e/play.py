@@ -14,8 +14,6 @@ from .display import require
 from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved, value_between
 from .processes import log, run, syscalls, wait_until
 
-# How long the squares of a map just shown are looked at.
-SQUARES_SECONDS = 8
 # The start squares of the 21 enemies, then the player's in the healing row.
 START_SQUARES = facts.ENEMY_STARTS + [facts.PLAYER_START]
 
@@ -27,14 +25,6 @@ def pixels_apart(a, b):
     if not re.fullmatch(r"[0-9]+", text):
         raise AssertionError("could not compare %s with %s: %s" % (a, b, text))
     return int(text)
-
-
-def read_lines(path):
-    try:
-        with open(path) as f:
-            return f.read().splitlines()
-    except OSError:
-        return []
 
 
 class Play(Scenario):
@@ -54,10 +44,9 @@ class Play(Scenario):
     def path(self, name):
         return os.path.join(self.tmp, name)
 
-    def squares_show(self, positions, shown, expected, seconds=SQUARES_SECONDS):
+    def squares_show(self, positions, shown, expected, seconds=8):
         """Waits at most SECONDS until the map window's squares at POSITIONS, cut from its pictures and set side by
-        side in SHOWN, are the picture EXPECTED (self.apart: pixels that differed); off their start squares, the
-        enemies cannot match it."""
+        side in SHOWN, are the picture EXPECTED (self.apart: pixels that differed)."""
         def shows():
             whole = self.x.picture(self.path("map.png"), self.map_window)
             crops = []
@@ -68,8 +57,6 @@ class Play(Scenario):
             self.apart = pixels_apart(shown, expected)
             return self.apart == 0
         return bool(wait_until(shows, seconds, step=0))
-
-    # --- A first start ----------------------------------------------------
 
     def test_first_start(self):
         """First start in an empty folder: title, the missing-file message, the map; closing the map leaves the
@@ -143,8 +130,6 @@ class Play(Scenario):
         self.damaged_start("short", "Escape", DEFAULT_CHARACTER[:14])
         self.damaged_start("points", "5", DEFAULT_CHARACTER[:7] + ["pts=abc"] + DEFAULT_CHARACTER[8:])
 
-    # --- Battles ------------------------------------------------------------
-
     def test_battle_retreat(self):
         """Meeting an enemy opens the battle window, which neither Escape nor the window manager's close can end; a
         heal and a retreat bring the battle's health and magic back to the map, and so into the saved file."""
@@ -200,9 +185,8 @@ class Play(Scenario):
 
     def test_battle_death(self):
         """Death: "You have died.", then the character is saved and moved to a time-stamped archive in the working
-        folder (the game started from another folder than its own, to tell the two apart), and the game ends. Its
-        record is added to the history of the fallen beside the character file, every earlier line kept; at the
-        next start F3 on the title shows it at the top of the hall, and Ctrl+C there copies that record."""
+        folder (not the program's), and the game ends. Its record ends the history of the fallen, every earlier line
+        kept; at the next start F3 on the title shows it at the top of the hall, and Ctrl+C there copies it."""
         battle = self.play_to_battle(0, "BackSpace", files.LOSER, lambda folder: files.put_history(
             folder, files.EARLIER_FALLEN), separate=True)
         program_file = os.path.join(self.program_folder, "Character.chx")
@@ -244,16 +228,14 @@ class Play(Scenario):
         records, _ = files.history_records(history)
         fallen = records[-1]
         log("the record of the death: %r" % fallen)
-        self.assertEqual(fallen["archive"], archive)
         died = datetime.datetime.fromisoformat(fallen["died"].replace("Z", "+00:00"))
         self.assertIsNotNone(died.tzinfo, "the moment of death %s has no offset from UTC" % fallen["died"])
         self.assertTrue(before - 1 <= died.timestamp() <= after + 1, "died at %s, not between the start and the "
                         "end of the death" % fallen["died"])
-        self.assertEqual([fallen[k] for k in ("ST", "DX", "WS", "HPm", "MPm", "pts", "V", "R")],
-                         ["1", "1", "1", "1", "0", "0", "1", "1"])
-        # Nine points below the default in four statistics, ten in Magic.
-        self.assertEqual(fallen["earned"], "-46")
-        self.assertEqual(fallen["killer"], "violet")
+        # Nine points below the default in four statistics, ten in Magic: -46 earned.
+        expected = {"archive": archive, "ST": "1", "DX": "1", "WS": "1", "HPm": "1", "MPm": "0", "pts": "0", "V": "1",
+                    "R": "1", "earned": "-46", "killer": "violet"}
+        self.assertEqual({k: fallen[k] for k in expected}, expected)
         self.assertTrue(48 <= int(fallen["strength"]) <= 52, "enemy 0's strength is %s" % fallen["strength"])
         self.assertIn("Enemy hits you by +", fallen["lines"])
 
@@ -271,8 +253,6 @@ class Play(Scenario):
         self.game.await_hidden(hall, 5, "the hall after Escape")
         self.assertTrue(self.x.shown(title), "the title went away with the hall")
         self.game.kill()
-
-    # --- The help -------------------------------------------------------------
 
     def open_help(self, window, what):
         """F1 on the window opens the help over it, and the window stays under it; Escape closes the help and gives
@@ -308,12 +288,9 @@ class Play(Scenario):
         self.retreat(battle)
         self.close_map_and_wait(self.map_window)
 
-    # --- Languages --------------------------------------------------------------
-
     def play_in_language(self, language, prefix):
-        """A first start in the language as a desktop sets it ("" for English) to the box, the map, a battle with
-        enemy 20, a retreat and a close; pictures of the box, the map and the battle go to PREFIX-box.png and so on,
-        the saved file to PREFIX-Character.chx."""
+        """A first start in the language ("" for English) to a battle with enemy 20, a retreat and a close; the box,
+        the map and the battle pictured as PREFIX-box.png and so on, the saved file kept as PREFIX-Character.chx."""
         self.game.env = {"LANGUAGE": language} if language else {}
         title = files.translation_of(language, "frmBattleControl", "Battle Control") if language else "Battle Control"
         self.assertTrue(title, "no translation of the battle window's title in the %s catalogue" % language)
@@ -337,21 +314,16 @@ class Play(Scenario):
         shutil.copy(os.path.join(self.program_folder, "Character.chx"), prefix + "-Character.chx")
 
     def language(self, language):
-        """The game in the language a desktop that speaks it sets: the box, the map and the battle differ from
-        English in their texts (the battle's title is the catalogue's) and keep their sizes; the file saved is
-        English's, but for the time."""
+        """The game in the language a desktop sets: the box, the map and the battle differ from English in their
+        texts (the battle's title is the catalogue's) and keep their sizes; the file saved is English's."""
         english, translated = self.path("en"), self.path(language)
         self.play_in_language("", english)
         self.play_in_language(language, translated)
         # Parts with texts and nothing that moves: the whole box, the map's statistics, the battle's buttons and texts.
-        for picture, crop, what in (("box", "100%x100%+0+0", "the missing-file box"),
-                                    ("map", "193x185+8+24", "the map's statistics"),
-                                    ("battle", "473x361+8+24", "the battle's texts")):
-            parts = []
-            for prefix in (english, translated):
-                parts.append(self.path("%s-part-%s.png" % (picture, os.path.basename(prefix))))
-                run("convert", "%s-%s.png" % (prefix, picture), "-crop", crop, "+repage", parts[-1])
-            differing = pixels_apart(*parts)
+        for picture, crop, what in (("box", "", "the missing-file box"),
+                                    ("map", "[193x185+8+24]", "the map's statistics"),
+                                    ("battle", "[473x361+8+24]", "the battle's texts")):
+            differing = pixels_apart(*["%s-%s.png%s" % (prefix, picture, crop) for prefix in (english, translated)])
             self.assertGreater(differing, 0, "%s in %s looks exactly as it does in English" % (what, language))
             log("%s in %s: %d pixels differ from English" % (what, language, differing))
         head = [files.read_bytes(p + "-Character.chx").split(b"\n")[:15] for p in (english, translated)]
@@ -367,14 +339,11 @@ class Play(Scenario):
         the windows stay as they are."""
         self.language("ar")
 
-    # --- Pictures on the map ------------------------------------------------------
-
     def test_pip_pictures(self):
         """The pip set that the build paints beside the program, copied into the Graphics folder as a player would:
         right after start-up every enemy shows its own picture on its start square and the player the healing
         picture in the healing row, pixel for pixel; one square up, the player shows Player.bmp."""
         pips = self.pips()
-        expected = self.path("symbols-expected.png")
 
         # The first pictures may come before the map is drawn; after the enemies' first step they can no longer match.
         def attempt(_):
@@ -383,13 +352,10 @@ class Play(Scenario):
                 n for n in names if not n.endswith(".bmp")])
             files.put_character(folder)
             self.map_window = self.start_to_map(folder, folder, "space")
-            if self.squares_show(START_SQUARES, self.path("start-shown.png"), expected):
-                return True
-            log("%s pixels differ from the pip set" % self.apart)
-            return False
+            return self.start_squares_show("symbols")
         self.in_time(attempt, lambda: "the map never showed the pip set on the start squares: %s pixels differ "
                      "(shown: %s, expected: %s, left to right enemies 0 to 20, then the player)"
-                     % (self.apart, self.path("start-shown.png"), expected))
+                     % (self.apart, self.path("symbols-shown.png"), self.path("symbols-expected.png")))
 
         self.game.keys(self.map_window, "Up")
         up = [(facts.PLAYER_START[0], facts.PLAYER_START[1] - facts.SQUARE)]
@@ -398,11 +364,30 @@ class Play(Scenario):
                       % (self.apart, self.path("up-shown.png")))
         self.close_map_and_wait(self.map_window)
 
+    def start_squares_show(self, pictures):
+        """Whether the start squares show PICTURES-expected.png (the squares shown left as PICTURES-shown.png)."""
+        if self.squares_show(START_SQUARES, self.path(pictures + "-shown.png"), self.path(pictures + "-expected.png")):
+            return True
+        log("%s pixels differ on the start squares" % self.apart)
+        return False
+
+    def f2_switches(self, folder, before, after):
+        """On a map just shown, the start squares show BEFORE ("plain" or "symbols") and after F2 AFTER."""
+        self.map_window = self.start_to_map(folder, folder, "space")
+        if not self.start_squares_show(before):
+            return False
+        self.game.keys(self.map_window, "F2")
+        return self.start_squares_show(after)
+
+    def expect_setting(self, line, what):
+        settings = self.game.settings_file()
+        lines = files.read_bytes(settings).decode().splitlines() if os.path.exists(settings) else []
+        self.assertIn(line, lines, "the settings do not keep %s:\n%s" % (what, files.shown(settings)))
+
     def test_colour_symbols(self):
-        """The colour symbols come with the program: with no Graphics folder, F2 on the map puts the pip set on
-        every enemy and on the player at once; the next start shows it again, and F2 brings the plain squares back.
-        The settings file says which, and nothing else is written beside the program. With CHROMALAND_SCREENSHOTS
-        naming a folder, the map with the symbols is saved there as pips-map.png."""
+        """With no Graphics folder, F2 on the map puts the built-in pip set on every enemy and the player at once; the
+        next start shows it again, and F2 brings the plain squares back; the settings say which, and nothing else is
+        written beside the program. The map with the symbols goes to CHROMALAND_SCREENSHOTS/pips-map.png if set."""
         pips = self.pips()
         settings = self.game.settings_file()
         # A plain square is its symbol's corner pixel, the group's colour, all over.
@@ -411,25 +396,12 @@ class Play(Scenario):
             plain += ["(", os.path.join(pips, "Enemy_%d.bmp" % i), "-crop", "1x1+0+0", "-scale", "16x16", ")"]
         run("convert", *plain, "-size", "16x16", "xc:white", "+append", self.path("plain-expected.png"))
 
-        def f2_switches(folder, before, after):
-            """On a map just shown, the enemies still on their start squares, the squares show BEFORE (plain or
-            symbols) and after F2 AFTER; the pictures are left as BEFORE-shown.png and AFTER-shown.png."""
-            self.map_window = self.start_to_map(folder, folder, "space")
-            for shown in (before, after):
-                if shown == after:
-                    self.game.keys(self.map_window, "F2")
-                if not self.squares_show(START_SQUARES, self.path(shown + "-shown.png"),
-                                         self.path(shown + "-expected.png")):
-                    log("%s pixels differ on the start squares" % self.apart)
-                    return False
-            return True
-
         # Each check must see the enemies on their start squares; too slow, an attempt starts again with no settings.
         def plain_then_symbols(_):
             shutil.rmtree(os.path.dirname(settings), ignore_errors=True)
             self.program_folder = self.game.new_folder("symbols")
             files.put_character(self.program_folder)
-            return f2_switches(self.program_folder, "plain", "symbols")
+            return self.f2_switches(self.program_folder, "plain", "symbols")
         self.in_time(plain_then_symbols, lambda: "F2 did not show the pip set on the start squares: %s pixels differ "
                      "(shown: %s, expected: %s)" % (self.apart, self.path("symbols-shown.png"),
                                                     self.path("symbols-expected.png")))
@@ -437,33 +409,26 @@ class Play(Scenario):
         if os.environ.get("CHROMALAND_SCREENSHOTS"):
             shutil.copy(self.path("map.png"), os.path.join(os.environ["CHROMALAND_SCREENSHOTS"], "pips-map.png"))
         self.close_map_and_wait(self.map_window)
-        self.assertIn("ColourSymbols=true", read_lines(settings),
-                      "the settings do not keep the symbols on:\n" + files.shown(settings))
+        self.expect_setting("ColourSymbols=true", "the symbols on")
         expect_entries(folder, "Character.chx", "chromaland")
 
         def symbols_then_plain(number):
             if number > 1:
                 with open(settings, "w") as f:
                     f.write("[Map]\nColourSymbols=true\n")
-            return f2_switches(folder, "symbols", "plain")
+            return self.f2_switches(folder, "symbols", "plain")
         self.in_time(symbols_then_plain, lambda: "a new start did not show the pip set, or F2 did not take it away: %s "
                      "pixels differ (shown: %s and %s)" % (self.apart, self.path("symbols-shown.png"),
                                                            self.path("plain-shown.png")))
         self.close_map_and_wait(self.map_window)
-        self.assertIn("ColourSymbols=false", read_lines(settings),
-                      "the settings do not keep the symbols off:\n" + files.shown(settings))
-
-    # --- At rest ------------------------------------------------------------------
-
-    REST_TRACE_SECONDS = 3
+        self.expect_setting("ColourSymbols=false", "the symbols off")
 
     def test_at_rest(self):
-        """At rest on the map the enemy clock's ticks send the X server what they draw and wait for nothing: no
-        reply is read while nothing else happens. A tick that waited for the server to read its last picture (a
-        round trip of its own, 59 a second) would show here as one read a tick (strace). And the start does not
-        wait for the system's fonts: they are read on a thread of their own while the title is built and mapped."""
+        """At rest on the map a tick waits for no reply from the X server: one that waited for the server to read its
+        last picture would show as one read a tick (strace). The start does not wait for the system's fonts: they
+        are read on a thread of their own while the title is built and mapped."""
         require("strace")
-        seconds = self.REST_TRACE_SECONDS
+        seconds = 3
         ticks = seconds * 1000 // facts.TICK_MS
         folder = self.game.new_folder("rest")
         files.put_character(folder)
