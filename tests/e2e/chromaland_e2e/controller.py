@@ -26,11 +26,10 @@ class Controller(Scenario):
         super().setUp()
         self.pad = VirtualPad(self.exe, self.tmp)
         self.addCleanup(self.pad.close)
-        self.game.env = self.pad.env()
+        self.game.env = self.pad.env
 
     def await_focus(self, window, what):
-        """The window has the keyboard, where the controller plays, without anyone giving it: the game hands it
-        over itself."""
+        """The window gets the keyboard, where the controller plays, from the game itself."""
         if not wait_until(lambda: self.x.focused() == window, 10):
             self.fail("%s did not get the keyboard within 10 s, so the controller plays nowhere" % what)
 
@@ -81,8 +80,7 @@ class Controller(Scenario):
         files.expect_saved(file, files.with_values(files.WINNER, HPc=health, R=2))
 
     def repeats_as_read(self, env, where):
-        """Runs the stick's test program's held-direction rows on a desktop (ENV); returns the delay and interval
-        it read there."""
+        """The key repeat's delay and interval as the stick's held-direction test rows read it on a desktop (ENV)."""
         program = os.path.join(os.path.dirname(self.exe), "tests", "tst_gamepad")
         done = subprocess.run([program, "heldDirectionRepeats"], env=env, capture_output=True, text=True, timeout=60)
         log("tst_gamepad on %s:\n%s" % (where, done.stdout.strip()))

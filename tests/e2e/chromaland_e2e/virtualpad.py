@@ -7,12 +7,9 @@ import os
 
 from .processes import log, wait_until
 
-# The buttons by the keys' names that walk_to() gives.
-DPAD = {"Up": "dpup", "Down": "dpdown", "Left": "dpleft", "Right": "dpright"}
-
 
 class VirtualPad:
-    """One controller for the games started with its environment (env()); opened() says when the game has taken it
+    """One controller for the games started with its environment (env); opened() says when the game has taken it
     up, and from then on press() and walk() work it."""
 
     def __init__(self, exe, folder):
@@ -20,18 +17,15 @@ class VirtualPad:
         if not os.path.exists(self.library):
             raise AssertionError("no virtual controller library at %s (it is built with the tests)" % self.library)
         self.folder = os.path.join(folder, "virtualpad")
-        os.makedirs(self.folder, exist_ok=True)
+        os.makedirs(self.folder)
         control = os.path.join(self.folder, "control")
-        if not os.path.exists(control):
-            os.mkfifo(control)
+        os.mkfifo(control)
         # Read and write: never waits for the game's end to be there.
         self.control = os.open(control, os.O_RDWR)
+        self.env = {"LD_PRELOAD": self.library, "CHROMALAND_VIRTUALPAD": self.folder}
 
     def close(self):
         os.close(self.control)
-
-    def env(self):
-        return {"LD_PRELOAD": self.library, "CHROMALAND_VIRTUALPAD": self.folder}
 
     def opened(self, game, seconds):
         """Waits until GAME has opened the controller's node, which it does once the title has painted its first
@@ -49,14 +43,11 @@ class VirtualPad:
         if not wait_until(has_it, seconds):
             raise AssertionError("the game did not open the virtual controller within %d s" % seconds)
 
-    def send(self, *commands):
-        os.write(self.control, "".join(command + "\n" for command in commands).encode())
-
     def press(self, *buttons):
         """Each button down and up again, one after another."""
         log("controller: " + " ".join(buttons))
-        self.send(*["%s %s" % (button, move) for button in buttons for move in ("down", "up")])
+        os.write(self.control, "".join("%s down\n%s up\n" % (button, button) for button in buttons).encode())
 
     def walk(self, keys):
-        """The arrow keys as d-pad presses."""
-        self.press(*[DPAD[key] for key in keys])
+        """The arrow keys ("Up") as d-pad presses ("dpup")."""
+        self.press(*["dp" + key.lower() for key in keys])
