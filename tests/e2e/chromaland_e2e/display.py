@@ -113,8 +113,6 @@ class X11(XServer):
         state = ["runs" if p.poll() is None else "has ended (exit code %s)" % p.poll() for p in (self.process, self.wm)]
         return "\n".join(["  The X server %s; openbox %s." % tuple(state)] + log_tail("openbox", self.wm_log, 20))
 
-    # --- Windows --------------------------------------------------------
-
     def windows_of(self, pid, shown_only=True):
         """The process's windows that are shown (mapped) now, or all of them."""
         shown = ["--onlyvisible"] if shown_only else []
@@ -165,8 +163,7 @@ class X11(XServer):
         return int(text) if text.isdigit() else None
 
     def focus(self, window):
-        """Gives the window the keyboard focus (through the window manager, as a click would) and waits until it
-        has it."""
+        """Gives the window the keyboard focus through the window manager, as a click would, and waits for it."""
         def has_it():
             if self.focused() == window:
                 return True
@@ -205,12 +202,10 @@ class Weston:
         self.xwayland = self.window = None
 
         def ready():
+            # Weston writes its log from its start on, before it makes its socket.
             if not (os.path.exists(self.socket) and re.search(r"^Output 0", self.scene(), re.M)):
                 return False
-            try:
-                found = re.findall(r"xserver listening on display (:\d+)", open(weston_log).read())
-            except OSError:
-                return False
+            found = re.findall(r"xserver listening on display (:\d+)", open(weston_log).read())
             window = re.search(r"^ *(0x[0-9a-f]+) \"Weston Compositor", self.x.ask("xwininfo", "-root", "-children"),
                                re.M)
             if found and window:

@@ -1,14 +1,10 @@
 """A blind player: plays the running game by ear, deciding every key only from what Orca has spoken (the speech lines
 of its log, ORCA_LOG), never from the accessibility bus or the screen, a key about every half second.
 
-    python3 -m chromaland_e2e.playbyear game     from the title: ask for enemies (PgDown, PgUp, 1 for the nearest red),
-        reach one, retreat, press Shift, Ctrl and Insert on its square (no battle), fight it again and win (the win
-        told), spend a point, heal in the healing row, read the help line by line and go to its advice, read the
-        panels by flat review, and quit with Alt+F4
-    python3 -m chromaland_e2e.playbyear restart  from the title again: back on the map
+    python3 -m chromaland_e2e.playbyear game|restart
 
-Logs each step with what Orca said to it, and "first battle after N s" from the key on the title. Exit code 0 when
-every step was heard, 1 when one was not.
+"game" plays the steps of Player.game() from the title to Alt+F4, "restart" from the title again back to the map. Logs
+each step with what Orca said to it; exit code 0 when every step was heard, 1 when one was not.
 """
 
 import os
@@ -191,9 +187,9 @@ class Player:
             return self.fail("a win within 20 attacks")
         log("heard the win: %r" % win)
         # The focus moves to Retreat as the enemy falls; Orca may tell it before the line.
-        if not self.speech.since(self.battle_from, "Retreat push button"):
-            if not self.hear(r"Retreat push button", "the focus on Retreat"):
-                return False
+        if not (self.speech.since(self.battle_from, "Retreat push button")
+                or self.hear(r"Retreat push button", "the focus on Retreat")):
+            return False
         log("heard the focus on Retreat")
         left = len(self.speech.said)
         press("space")
@@ -286,6 +282,8 @@ class Player:
         return True
 
     def game(self):
+        """From the title: asks for enemies, reaches one, retreats, presses Shift, Ctrl and Insert on its square (no
+        battle), fights it again and wins, spends a point, heals, reads the help and the panels, and quits."""
         started = self.title()
         if started is None or not self.hear(r"World map: Column", "the map"):
             return

@@ -24,10 +24,8 @@ LISTEN_SECONDS = 0.7
 
 def level_db(samples):
     """The root mean square of the samples in dBFS; -inf for silence."""
-    if not samples:
-        return float("-inf")
-    power = sum(s * s for s in samples) / len(samples)
-    return 10 * math.log10(power) - 20 * math.log10(32768) if power > 0 else float("-inf")
+    power = sum(s * s for s in samples) / len(samples) if samples else 0
+    return 10 * math.log10(power / 32768 ** 2) if power > 0 else float("-inf")
 
 
 class SoundServer:
