@@ -108,8 +108,7 @@ class X11(XServer):
             raise AssertionError("openbox did not take over the display within 10 s")
 
     def describe(self):
-        """The display's side of a failure's report: whether the X server and the window manager still run (a
-        window the game maps waits for the window manager to show it), and what the window manager said."""
+        """Whether Xvfb and openbox (which shows the windows the game maps) still run, and openbox's last words."""
         state = ["runs" if p.poll() is None else "has ended (exit code %s)" % p.poll() for p in (self.process, self.wm)]
         return "\n".join(["  The X server %s; openbox %s." % tuple(state)] + log_tail("openbox", self.wm_log, 20))
 
@@ -147,8 +146,7 @@ class X11(XServer):
         return x - left, y - top, w + left + right, h + top + bottom
 
     def wants_close_button(self, window):
-        """Whether the window asks the window manager for a close button (through the Motif hints that Qt sets from
-        the window flags)."""
+        """Whether the window asks for a close button (in the Motif hints that Qt sets from its window flags)."""
         hints = numbers(self.prop(window, "_MOTIF_WM_HINTS"))
         if len(hints) < 2 or not hints[0] & 1:
             return True

@@ -31,8 +31,7 @@ class Play(Scenario):
     """The scenarios of a player at the keyboard on X11."""
 
     def pips(self):
-        """The pip set that building the game paints beside it; symbols-expected.png is its pictures as the start
-        squares show them (enemies 0 to 20, then the player in the healing row)."""
+        """The pip set built beside the game; its pictures as the start squares show them go to symbols-expected.png."""
         pips = os.path.join(os.path.dirname(self.game.exe), "pips")
         if not os.path.isfile(os.path.join(pips, "Enemy_20.bmp")):
             self.fail("no pip set in %s: building the game paints it there" % pips)

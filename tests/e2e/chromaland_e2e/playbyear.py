@@ -40,8 +40,7 @@ class Speech(a11y.Speech):
         return said
 
     def wait(self, pattern, seconds=STEP_WAIT):
-        """The first new utterance that matches, once heard (None after the time); what was said up to it counts as
-        dealt with."""
+        """The first new utterance that matches, once heard (None after SECONDS); those up to it count as dealt with."""
         regex = re.compile(pattern)
 
         def heard():
@@ -107,8 +106,7 @@ class Player:
         return time.monotonic()
 
     def choose(self):
-        """Asks for enemies by ear: PgDown twice, PgUp once, each told with its colour and way, and 1 for the
-        nearest red, whose way each step then tells."""
+        """PgDown twice, PgUp once, each told with its colour and way, and 1 for the nearest red, told at each step."""
         keys = ("Next", "Next", "Prior", "1")
         return self.answered(*((key, self.TOLD, "the enemy %s asked for" % key) for key in keys))
 
@@ -196,11 +194,7 @@ class Player:
         # The win and the map, in either order.
         if not self.hear(r"notification You won\. \w+ skill: level \d+ of 18", "the win told"):
             return False
-        back = self.speech.since(left, "World map: Column")
-        if back:
-            log("heard the map again: %r" % back)
-        else:
-            back = self.hear(r"World map: Column", "the map again")
+        back = self.speech.since(left, "World map: Column") or self.hear(r"World map: Column", "the map again")
         # A defeated enemy may come back where it fell, on the player's square: the next key other than a step
         # away would fight it.
         if back and self.ON_SQUARE.search(back):
@@ -290,9 +284,8 @@ class Player:
         if not self.choose() or not self.chase():
             return
         log("first battle after %.1f s" % (time.monotonic() - started))
-        if not self.quiet_keys() or not self.chase() or not self.battle():
-            return
-        if all(step() for step in (self.spend, self.heal, self.help, self.review)):
+        if all(step() for step in (self.quiet_keys, self.chase, self.battle, self.spend, self.heal, self.help,
+                                   self.review)):
             press("alt+F4")
 
     def restart(self):

@@ -28,8 +28,7 @@ class VirtualPad:
         os.close(self.control)
 
     def opened(self, game, seconds):
-        """Waits until GAME has opened the controller's node, which it does once the title has painted its first
-        picture."""
+        """Waits until GAME has opened the controller's node (once the title has painted its first picture)."""
         node = os.path.join(self.folder, "pad")
         fds = "/proc/%d/fd" % game.pid
 
