@@ -13,13 +13,10 @@ from .processes import Group, log, output, wait_until
 
 # The recording's format: the sounds' own, so that nothing is resampled.
 RATE = 22050
-FRAME_BYTES = 4
 # Quieter than this (RMS, dBFS) is silence: the null sink gives zeros when nothing plays, a cue is about -23 dBFS.
 SILENCE_DB = -60.0
 # The cue is louder on the enemy's side by at least this (a column away by 3 dB, further away by more).
 SIDE_DB = 2.0
-# How long one key's sound is listened to.
-LISTEN_SECONDS = 0.7
 
 
 def level_db(samples):
@@ -61,8 +58,8 @@ class SoundServer:
         log("PulseAudio on %s, recorded into %s" % (self.socket, self.recording))
 
     def mark(self):
-        """Where the recording stands now, in bytes of whole frames."""
-        return os.path.getsize(self.recording) // FRAME_BYTES * FRAME_BYTES
+        """Where the recording stands now, in bytes of whole frames (two channels of 16 bits)."""
+        return os.path.getsize(self.recording) // 4 * 4
 
     def heard(self, since):
         """The levels (left, right) in dBFS from the mark on."""
@@ -95,7 +92,7 @@ class SoundScenarios(Scenario):
         for _ in range(times):
             since = self.server.mark()
             self.game.keys(window, key)
-            time.sleep(LISTEN_SECONDS)
+            time.sleep(0.7)
             heard.append(self.server.heard(since))
             log("%s: left %.1f dBFS, right %.1f dBFS" % ((key,) + heard[-1]))
         return heard
