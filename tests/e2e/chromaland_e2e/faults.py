@@ -3,6 +3,7 @@ saves, with windows closed that the game never meant to be closed, and with char
 and devices or hold a million digits. Scenarios that need root (mounting a small tmpfs, running the game as another
 user) run their root-only part only as root and say what they ran instead otherwise."""
 
+import contextlib
 import os
 import random
 import re
@@ -37,11 +38,13 @@ def chx(folder):
     return os.path.join(folder, "Character.chx")
 
 
+def pending(folder):
+    return os.path.join(folder, PENDING)
+
+
 def kill_9(pid):
-    try:
+    with contextlib.suppress(ProcessLookupError):
         os.kill(pid, 9)
-    except ProcessLookupError:
-        pass
 
 
 def has_open_in(pid, folder):
@@ -65,9 +68,6 @@ def text_of(path):
 class Faults(Scenario):
     """The game's saves and ends under faults from outside it."""
 
-    def character(self, folder, lines=FAULT_ORIGINAL):
-        return files.put_character(folder, lines)
-
     def expect_bytes(self, path, content, what=None):
         self.assertEqual(files.read_bytes(path), content, what)
 
@@ -88,16 +88,26 @@ class Faults(Scenario):
     def on_map(self, name):
         """A fresh folder with the fault character, the game started there up to its map: (folder, file, map)."""
         folder = self.game.new_folder(name)
-        file = self.character(folder)
+        file = files.put_character(folder, FAULT_ORIGINAL)
         return folder, file, self.start_to_map(folder, folder, "space")
+
+    def healed_battle(self):
+        """A battle of the healer, one heal of 200 done in it."""
+        battle = self.play_to_battle(20, "Return", files.RETREAT)
+        self.game.keys(battle, "alt+h")
+        return battle
+
+    def won_battle(self):
+        """A battle of the winner after eight blows, which make the kill certain (test_battle_win)."""
+        battle = self.play_to_battle(0, "1", files.WINNER)
+        for _ in range(8):
+            self.game.keys(battle, "alt+a")
+        return battle
 
     def expect_save_failure_box(self):
         """The box that says the character could not be saved is up; answering it ends the game with exit code 1."""
         self.game.keys(self.game.window("box", 10), "Return")
         self.game.expect_exit(1, "the save-failure message", seconds=10)
-
-    def first_start_box(self, folder):
-        return self.start_to_box(folder)[1]
 
     # --- A full disk --------------------------------------------------------
 
@@ -128,7 +138,7 @@ class Faults(Scenario):
             return
         log("closing the map on a full disk")
         folder = self.small_disk(self.game.new_folder("fulldisk"))
-        file = self.character(folder)
+        file = files.put_character(folder, FAULT_ORIGINAL)
         self.fill_disk(folder)
         self.x.close(self.start_to_map(folder, folder, "space"))
         self.expect_save_failure_box()
@@ -138,7 +148,7 @@ class Faults(Scenario):
         log("a first start on a full disk")
         folder = self.small_disk(self.game.new_folder("fullfirst"))
         self.fill_disk(folder)
-        self.game.keys(self.first_start_box(folder), "Return")      # "Character file could not be found"
+        self.game.keys(self.start_to_box(folder)[1], "Return")      # "Character file could not be found"
         box = self.game.window("box map", 10)
         self.assertEqual(box.kind, "box", "the map opened although no character could be written")
         self.game.keys(box, "Return")
@@ -149,8 +159,8 @@ class Faults(Scenario):
     # --- kill -9 around saves ---------------------------------------------------
 
     def hold_rename(self, act, path=None, what="the save's rename"):
-        """Attaches strace to the game, calls act() and waits until a rename (of PATH, when given) has begun: strace
-        holds each such rename a minute before it happens, and so a save at its last step. Returns the trace."""
+        """Calls act() with strace holding every rename (of PATH, when given) a minute before it happens, and so a
+        save at its last step; returns the trace once a rename has begun."""
         require("strace")
         trace = os.path.join(self.tmp, "renames.strace")
         errors = os.path.join(self.tmp, "strace.err")
@@ -169,7 +179,6 @@ class Faults(Scenario):
         return trace
 
     def kill_at_held_rename(self, act, path=None, what="the save's rename"):
-        """hold_rename(act, path, what), then kills the game."""
         self.hold_rename(act, path, what)
         # The game is gone at once; its end reaches us once strace lets go.
         kill_9(self.game.pid)
@@ -184,28 +193,27 @@ class Faults(Scenario):
         self.kill_at_held_rename(lambda: self.x.close(map_window, check=False))
         self.expect_bytes(file, ORIGINAL, "a kill before the rename changed the old file")
         expect_entries(folder, "chromaland", "Character.chx", PENDING)
-        expect_saved(os.path.join(folder, PENDING), FAULT_SAVED)
+        expect_saved(pending(folder), FAULT_SAVED)
         map_window = self.start_to_map(folder, folder, "space")
         expect_entries(folder, "chromaland", "Character.chx")
         self.game.close_and_wait(map_window, 10)
         self.expect_saved_alone(folder)
 
         folder = self.game.new_folder("heldfirst")
-        box = self.first_start_box(folder)
+        box = self.start_to_box(folder)[1]
         self.kill_at_held_rename(lambda: self.game.keys(box, "Return"))
         expect_entries(folder, "chromaland", PENDING)
-        expect_exact(os.path.join(folder, PENDING), DEFAULT_CHARACTER)
-        box = self.first_start_box(folder)
+        expect_exact(pending(folder), DEFAULT_CHARACTER)
+        box = self.start_to_box(folder)[1]
         expect_entries(folder, "chromaland")
         self.game.keys(box, "Return")
         self.game.close_and_wait(self.game.window("map", 15), 10)
         expect_entries(folder, "chromaland", "Character.chx")
 
     def kill_at_random_moments(self, name, rounds, kinds):
-        """Kills the game at a random moment of each round, the rounds' KINDS in turn: just after the map was told to
-        close (and so to save), the moment a close has a file open in the folder (in the middle of the save), just
-        after the first start's message was answered (when the default character is written), just after a point was
-        spent (and saved). Judges each kill (judge_kill) and returns the counts."""
+        """Kills the game at a random moment of each round, the rounds' KINDS in turn: just after a close of the map
+        (close), during that save (midsave), the answer to the first start's message (first) or a point spent (point).
+        Returns the counts of judge_kill."""
         counts = dict.fromkeys(("killed", "old", "new", "none", "whole", "midsave", "pending"), 0)
         folder = self.game.new_folder(name)
         for round_ in range(1, rounds + 1):
@@ -213,11 +221,11 @@ class Faults(Scenario):
             if os.path.exists(chx(folder)):
                 os.remove(chx(folder))
             if kind == "first":
-                box = self.first_start_box(folder)
+                box = self.start_to_box(folder)[1]
                 expect_entries(folder, "chromaland")
                 self.x.focus(box)
             else:
-                self.character(folder)
+                files.put_character(folder, FAULT_ORIGINAL)
                 map_window = self.start_to_map(folder, folder, "space")
                 expect_entries(folder, "chromaland", "Character.chx")
                 if kind == "point":
@@ -247,10 +255,9 @@ class Faults(Scenario):
         return counts
 
     def judge_kill(self, folder, kind, counts):
-        """After a kill at a save (of the fault character, or of its point when KIND is "point") or at a first start:
-        the character file is the old or the whole new one, or none at a first start, and beside it lies at most the
-        whole new file under its pending name. Counts which."""
-        file, pending = chx(folder), os.path.join(folder, PENDING)
+        """After a kill the character file is the old or the whole new one (or none at a first start), beside it at
+        most the whole new file under its pending name. Counts which."""
+        file, new_file = chx(folder), pending(folder)
         first = kind == "first"
 
         def expect_new(path):
@@ -266,9 +273,9 @@ class Faults(Scenario):
             expect_new(file)
             counts["whole" if first else "new"] += 1
         # Nothing half-written lies about either.
-        if os.path.exists(pending):
+        if os.path.exists(new_file):
             counts["pending"] += 1
-            expect_new(pending)
+            expect_new(new_file)
         expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
                                                if os.path.exists(os.path.join(folder, n))])
 
@@ -280,27 +287,23 @@ class Faults(Scenario):
         self.game.keys(map_window, "Tab")
         self.kill_at_held_rename(lambda: self.game.keys(map_window, "space"))
         self.expect_bytes(file, ORIGINAL, "a kill before the rename changed the old file")
-        expect_saved(os.path.join(folder, PENDING), POINT_SAVED)
+        expect_saved(pending(folder), POINT_SAVED)
         self.start_to_map(folder, folder, "space")
         expect_entries(folder, "chromaland", "Character.chx")
         self.game.kill()
 
-        battle = self.play_to_battle(20, "Return", files.RETREAT)
-        self.game.keys(battle, "alt+h")
+        battle = self.healed_battle()
         self.kill_at_held_rename(lambda: self.game.keys(battle, "alt+r"))
         self.expect_bytes(chx(self.program_folder), files.lines_bytes(files.RETREAT),
                           "a kill before the rename changed the old file")
-        pending = os.path.join(self.program_folder, PENDING)
-        health = files.value_between(pending, "HPc", 295, 300, "after a heal of 200 (and at most one enemy hit)")
-        expect_saved(pending, files.with_values(files.RETREAT, HPc=health, MPc=100))
+        health = files.value_between(pending(self.program_folder), "HPc", 295, 300,
+                                     "after a heal of 200 (and at most one enemy hit)")
+        expect_saved(pending(self.program_folder), files.with_values(files.RETREAT, HPc=health, MPc=100))
 
-        battle = self.play_to_battle(0, "1", files.WINNER)
-        for _ in range(8):
-            self.game.keys(battle, "alt+a")
+        battle = self.won_battle()
         self.kill_at_held_rename(lambda: self.game.keys(battle, "alt+r"))
-        pending = os.path.join(self.program_folder, PENDING)
-        health = files.value_between(pending, "HPc", 800, 1000, "after the win")
-        expect_saved(pending, files.with_values(files.WINNER, HPc=health, V=18))
+        health = files.value_between(pending(self.program_folder), "HPc", 800, 1000, "after the win")
+        expect_saved(pending(self.program_folder), files.with_values(files.WINNER, HPc=health, V=18))
         expect_entries(self.program_folder, "chromaland", "Character.chx", PENDING)
 
     def test_kill_during_save(self):
@@ -322,7 +325,7 @@ class Faults(Scenario):
     # --- Ended from outside --------------------------------------------------------
 
     def end_by_signal(self, number, where, *more):
-        """Sends the signal NUMBER, and at once the signals MORE, as a logout sends them; the game ends with 0."""
+        """Sends NUMBER and at once MORE, as a logout sends them; the game ends with 0."""
         for sent in (number,) + more:
             os.kill(self.game.pid, sent)
         names = "+".join(signal.Signals(n).name for n in (number,) + more)
@@ -335,14 +338,14 @@ class Faults(Scenario):
         logout sends them, are one request."""
         for number in END_SIGNALS:
             folder = self.game.new_folder("title")
-            file = self.character(folder)
+            file = files.put_character(folder, FAULT_ORIGINAL)
             self.start_title(folder)
             self.end_by_signal(number, "the title")
             expect_exact(file, FAULT_ORIGINAL)
             expect_entries(folder, "chromaland", "Character.chx")
 
             folder = self.game.new_folder("box")
-            self.first_start_box(folder)
+            self.start_to_box(folder)[1]
             self.end_by_signal(number, "the first start's message")
             expect_entries(folder, "chromaland")
 
@@ -379,7 +382,7 @@ class Faults(Scenario):
         self.assertTrue(delivered, "the second signal never reached the game")
         self.game.expect_exit(128 + signal.SIGHUP, "a second signal during the save", seconds=10)
         self.expect_bytes(file, ORIGINAL, "the second signal changed the old file")
-        expect_saved(os.path.join(folder, PENDING), FAULT_SAVED)
+        expect_saved(pending(folder), FAULT_SAVED)
         log("RAN: a second signal during the save ended the game at once with %d" % (128 + signal.SIGHUP))
 
     def test_ended_by_signal_in_battle(self):
@@ -387,14 +390,10 @@ class Faults(Scenario):
         lost) and ends with 0. In a battle already won, its help open over it, the win is kept: the bar grown, then
         saved and 0. At "You have died." the death goes on to its end: the archive, then 0."""
         for number in END_SIGNALS:
-            battle = self.play_to_battle(20, "Return", files.RETREAT)
-            self.game.keys(battle, "alt+h")
+            battle = self.healed_battle()
             self.end_by_signal(number, "a battle")
             self.expect_saved_alone(self.program_folder, files.RETREAT)
-        battle = self.play_to_battle(0, "1", files.WINNER)
-        # Eight blows make the kill certain (test_battle_win).
-        for _ in range(8):
-            self.game.keys(battle, "alt+a")
+        battle = self.won_battle()
         self.game.keys(battle, "F1")
         self.game.window("help", 10)
         self.end_by_signal(signal.SIGTERM, "a battle won, its help open")
@@ -427,8 +426,7 @@ class Faults(Scenario):
         self.expect_saved_alone(folder)
 
         # The game registers as it starts, long before a battle can open.
-        battle = self.play_to_battle(20, "Return", files.RETREAT)
-        self.game.keys(battle, "alt+h")
+        battle = self.healed_battle()
         manager.save(shutdown=True)
         manager.die()
         self.game.expect_exit(0, "the session's end in a battle", seconds=10)
@@ -438,10 +436,10 @@ class Faults(Scenario):
     # --- Folders the game may not write -------------------------------------------
 
     def readonly_start(self, name, writable):
-        """A program folder read-only for the game, its map closed; returns the folder and the file as it was."""
+        """A program folder read-only for the game, its map closed; returns the folder and the file's content."""
         folder = self.game.new_folder(name)
         shutil.copy(self.game.exe, os.path.join(folder, "chromaland"))
-        file = self.character(folder)
+        file = files.put_character(folder, FAULT_ORIGINAL)
         original = files.read_bytes(file)
         if ROOT:
             self.as_unprivileged([folder], [file] if writable else [])
@@ -602,9 +600,9 @@ class Faults(Scenario):
         self.close_map_and_wait(map_window)
 
         folder = self.game.new_folder("boxdamaged")
-        file = self.character(folder, ["ST=10", "DX=10", "pts=abc"])
+        file = files.put_character(folder, ["ST=10", "DX=10", "pts=abc"])
         original = files.read_bytes(file)
-        self.x.close(self.first_start_box(folder))
+        self.x.close(self.start_to_box(folder)[1])
         self.game.expect_exit(1, "closing the error box", seconds=10)
         self.expect_bytes(file, original, "the damaged character file was changed")
         expect_entries(folder, "chromaland", "Character.chx")
@@ -614,19 +612,17 @@ class Faults(Scenario):
     def test_arabic_locale(self):
         """Under an Arabic locale the "Saved: " line carries the date as yyyy-MM-dd: the locale's own digits would not
         survive 8-bit text."""
-        folder = self.game.new_folder("arabic")
-        file = self.character(folder)
         self.game.locale = "ar_EG.UTF-8"
-        self.close_map_and_wait(self.start_to_map(folder, folder, "space"))
+        _, file, map_window = self.on_map("arabic")
+        self.close_map_and_wait(map_window)
         saved = files.saved_line(file)
         self.assertRegex(saved, r"^Saved: [0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$",
                          "under ar_EG.UTF-8 the Saved line is \"%s\", expected \"Saved: yyyy-MM-dd hh:mm:ss\"" % saved)
         expect_saved(file, FAULT_SAVED)
 
     def odd_start(self, name, make):
-        """A Character.chx made by make(folder) ends start-up with an error box of normal width, and the game with
-        exit code 1; the box comes without a hang (within 10 s) and without reading on and on (within 1.5 s of the
-        game's CPU time, which a busy machine does not stretch as it does the clock). Returns the folder."""
+        """A Character.chx made by make(folder) brings an error box of normal width within 10 s and 1.5 s of the
+        game's CPU time (which a busy machine does not stretch), then exit code 1. Returns the folder."""
         folder = self.game.new_folder(name)
         make(folder)
         title = self.start_title(folder)
@@ -653,7 +649,7 @@ class Faults(Scenario):
             os.symlink("pipe", chx(folder))
 
         def picture_link_to_pipe(folder):
-            self.character(folder)
+            files.put_character(folder, FAULT_ORIGINAL)
             os.mkdir(os.path.join(folder, "Graphics"))
             os.mkfifo(os.path.join(folder, "Graphics", "pipe"))
             os.symlink("pipe", os.path.join(folder, "Graphics", "Enemy_5.bmp"))

@@ -55,17 +55,15 @@ def write_bytes(path, content):
 
 
 def write_character(path, lines):
-    """A character file, lines ended by CR LF."""
     return write_bytes(path, lines_bytes(lines))
 
 
 def put_character(folder, lines=DEFAULT_CHARACTER):
-    """The folder's Character.chx; returns its path."""
     return write_character(os.path.join(folder, "Character.chx"), lines)
 
 
 def text_lines(data):
-    """The lines of a file's content for a message, CR and LF shown as \\r \\n."""
+    """The lines of a file's content, CR and LF shown as \\r \\n."""
     return [line.replace("\r", "\\r") + "\\n" for line in data.decode("utf-8", "replace").split("\n")]
 
 
@@ -77,7 +75,7 @@ def shown(path):
 
 
 def expect_exact(path, lines):
-    """The file holds exactly these lines, each ended by CR LF, and nothing else."""
+    """The file holds exactly these lines, each ended by CR LF."""
     if not os.path.isfile(path):
         raise AssertionError("%s does not exist" % path)
     found, wanted = read_bytes(path), lines_bytes(lines)
@@ -94,8 +92,7 @@ def saved_line(path):
 
 
 def expect_saved(path, lines):
-    """The file holds these 15 lines and one "Saved: " line with a date and a time, all ended by CR LF, nothing
-    else."""
+    """The file holds these lines and then a "Saved: " line with a date and a time, all ended by CR LF."""
     if not os.path.isfile(path):
         raise AssertionError("%s does not exist" % path)
     saved = saved_line(path)
@@ -105,15 +102,10 @@ def expect_saved(path, lines):
     expect_exact(path, list(lines) + [saved])
 
 
-def value(path, key):
-    """The value of KEY on a line "KEY=value" of a character file."""
-    lines = read_bytes(path).decode("utf-8", "replace").split("\r\n")
-    return next((line[len(key) + 1:] for line in lines if line.startswith(key + "=")), "")
-
-
 def value_between(path, key, low, high, what):
     """The line "KEY=..." of the file holds a whole number from LOW to HIGH; returns it."""
-    text = value(path, key)
+    lines = read_bytes(path).decode("utf-8", "replace").split("\r\n")
+    text = next((line[len(key) + 1:] for line in lines if line.startswith(key + "=")), "")
     if not re.fullmatch(r"-?[0-9]+", text) or not low <= int(text) <= high:
         raise AssertionError("%s %s is \"%s\" in %s, expected a whole number from %d to %d\n%s"
                              % (key, what, text, os.path.basename(path), low, high, shown(path)))
@@ -129,8 +121,7 @@ def expect_entries(folder, *names):
 
 
 def translation_of(language, context, source):
-    """The text's translation in the game's catalogue of that language (i18n/chromaland_LANGUAGE.ts); None when it
-    has none."""
+    """The text's finished translation in the game's catalogue of that language; None when it has none."""
     root = ET.parse(os.path.join(SOURCE, "i18n", "chromaland_%s.ts" % language)).getroot()
     for message in root.iterfind("context[name='%s']/message" % context):
         translation = message.find("translation")
@@ -163,7 +154,6 @@ THREE_FALLEN = HISTORY_HEADER + (
 
 
 def put_history(folder, content):
-    """The folder's history of the fallen, holding CONTENT (bytes)."""
     write_bytes(os.path.join(folder, HISTORY), content)
 
 

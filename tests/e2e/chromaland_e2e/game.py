@@ -56,7 +56,7 @@ class Game:
         self.exe, self.tmp, self.weston = exe, folder, weston
         self.x = x if x is not None else (weston.x if weston else None)
         self.processes = Group()
-        self.process = self.pid = self.log = self.rc = self.user = self.platform = None
+        self.process = self.pid = self.log = self.user = self.platform = None
         self.locale = "C.UTF-8"
         self.env = {}
         self.battle_title = "Battle Control"
@@ -79,16 +79,7 @@ class Game:
         """Copies the game into FOLDER (unless it is there) and starts it there, in the working folder CWD (the
         program folder unless given)."""
         self.kill()
-        command, env, cwd, self.log = self.command(folder, cwd or folder)
-        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd)
-        self.pid = self.process.pid
-        self.rc = None
-        log("started the game (pid %d) in %s" % (self.pid, cwd))
-        return self.process
-
-    def command(self, folder, cwd):
-        """How the game starts from FOLDER in CWD: its command, its environment, its working folder and the file
-        for its output."""
+        cwd = cwd or folder
         program = os.path.join(folder, "chromaland")
         if not os.path.exists(program):
             shutil.copy(self.exe, program)
@@ -105,7 +96,11 @@ class Game:
             for path in (home, runtime):
                 os.chown(path, entry.pw_uid, entry.pw_gid)
             command = as_user(entry.pw_uid, entry.pw_gid, command)
-        return command, env, cwd, os.path.join(self.tmp, os.path.basename(folder) + ".log")
+        self.log = os.path.join(self.tmp, os.path.basename(folder) + ".log")
+        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd)
+        self.pid = self.process.pid
+        log("started the game (pid %d) in %s" % (self.pid, cwd))
+        return self.process
 
     @contextlib.contextmanager
     def held(self):
@@ -121,14 +116,13 @@ class Game:
         return self.process is not None and self.process.poll() is None
 
     def wait_exit(self, seconds):
-        """Waits for the game to end; returns its exit code."""
         try:
-            self.rc = self.process.wait(seconds)
+            rc = self.process.wait(seconds)
         except subprocess.TimeoutExpired:
             raise AssertionError("the game (pid %d) was still running %d s later; it should have ended"
                                  % (self.pid, seconds)) from None
-        log("the game ended with exit code %d" % self.rc)
-        return self.rc
+        log("the game ended with exit code %d" % rc)
+        return rc
 
     def expect_exit(self, code, what, rc=None, seconds=15):
         """After WHAT the game ends within SECONDS (or has ended with RC) with exit code CODE."""
@@ -137,7 +131,6 @@ class Game:
             raise AssertionError("%s ended the game with exit code %d, expected %d" % (what, rc, code))
 
     def kill(self):
-        """Ends a game that is still running, with whatever it started."""
         if self.process is not None:
             self.processes.stop(self.process, ask=False)  # at once: a game asked to end would save
 
@@ -145,7 +138,6 @@ class Game:
         self.processes.stop_all()
 
     def alive(self, waiting_for):
-        """Raises when the game has ended while something was awaited."""
         if not self.running():
             raise AssertionError("the game ended (exit code %s) while %s was awaited"
                                  % (self.process.wait(), waiting_for))
@@ -183,7 +175,6 @@ class Game:
         return wait_until(one, seconds)
 
     def window(self, kinds, seconds):
-        """As find, but a window must come."""
         found = self.find(kinds, seconds)
         if found is None:
             raise AssertionError("no %s window appeared within %s s" % (kinds, seconds))
@@ -194,8 +185,7 @@ class Game:
             raise AssertionError("%s was still shown %s s later" % (what, seconds))
 
     def stays_shown(self, window, seconds, what):
-        """The window must still be there after a pause long enough for the game to have handled whatever was just
-        sent to it."""
+        """The window is still there throughout SECONDS, time for the game to handle what was just sent to it."""
         def wrong():
             if not self.running():
                 return "the game ended, but %s should have stayed open" % what
@@ -203,7 +193,7 @@ class Game:
         throughout(seconds, wrong)
 
     def none_shown(self, kinds, seconds, why):
-        """No window of these kinds may appear meanwhile."""
+        """No window of these kinds appears throughout SECONDS."""
         def wrong():
             found = [kind for kind in map(self.kind, self.windows()) if kind in kinds.split()]
             return "a %s window appeared: %s" % (found[0], why) if found else None
