@@ -1,7 +1,6 @@
-"""Fault scenarios: the real game on a full disk, in folders it may not write, killed at random moments around its
-saves, with windows closed that the game never meant to be closed, and with character files that are links to pipes
-and devices or hold a million digits. Scenarios that need root (mounting a small tmpfs, running the game as another
-user) run their root-only part only as root and say what they ran instead otherwise."""
+"""Fault scenarios: the real game on a full disk, in folders it may not write, killed or signalled around its saves,
+with windows closed that it never meant to be closed, and with odd character files. Parts that need root (a small
+tmpfs, the game run as another user) run only as root; otherwise a scenario says what it ran instead."""
 
 import contextlib
 import os
@@ -183,9 +182,8 @@ class Faults(Scenario):
         self.game.process.wait(10)
 
     def kill_before_rename(self):
-        """A kill between a save's new file and the rename that makes it the character file, at a close and at a first
-        start: the old file (or none) is left whole, and the next start removes the new file; a close then leaves
-        nothing but the character file."""
+        """A kill between a save's new file and its rename, at a close and at a first start, leaves the old file (or
+        none) whole; the next start removes the new file."""
         folder, file, map_window = self.on_map("held")
         self.kill_at_held_rename(lambda: self.x.close(map_window, check=False))
         self.expect_bytes(file, ORIGINAL, "a kill before the rename changed the old file")
@@ -273,9 +271,8 @@ class Faults(Scenario):
                                                if os.path.exists(os.path.join(folder, n))])
 
     def kill_before_rename_in_play(self):
-        """The saves of play, each killed in its last instant: after a point, after a retreat that changed health and
-        magic, after a win. The old file is left whole, the new one whole beside it, and the next start removes
-        that."""
+        """The saves after a point, a retreat that changed health and magic, and a win, each killed in its last
+        instant: the old file is left whole, the new one whole beside it until the next start."""
         folder, file, map_window = self.on_map("heldpoint")
         self.game.keys(map_window, "Tab")
         self.kill_at_held_rename(lambda: self.game.keys(map_window, "space"))
@@ -325,10 +322,8 @@ class Faults(Scenario):
         self.game.expect_exit(0, "%s in %s" % (names, where), seconds=10)
 
     def test_ended_by_signal(self):
-        """SIGTERM, SIGHUP and SIGINT, in every window but a battle's, end the game with 0 and leave the file as
-        closing the map would: on the title and at the first start's message nothing is written; on the map, its help
-        and its hall the character is saved. Nothing else is left in the folder. SIGTERM and SIGHUP at once, as a
-        logout sends them, are one request."""
+        """SIGTERM, SIGHUP and SIGINT (and SIGTERM with SIGHUP at once, as a logout sends them) end the game with 0
+        and leave the folder as closing the map would: nothing written before the map, the character saved after."""
         for number in END_SIGNALS:
             folder = self.game.new_folder("title")
             file = files.put_character(folder, FAULT_ORIGINAL)
