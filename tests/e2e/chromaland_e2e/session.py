@@ -4,6 +4,7 @@ a logout) and then to die, as a desktop's session manager does at a logout. Its 
 SESSION_MANAGER; it runs on a thread of its own, which alone calls into the libraries."""
 
 import ctypes
+import queue
 import select
 import threading
 
@@ -57,8 +58,8 @@ class SessionManager:
     def __init__(self):
         self.client = None
         self.saved = 0
-        self.orders = []
-        self.lock = threading.Lock()
+        # What the scenario asks of the clients, done on the manager's thread.
+        self.orders = queue.SimpleQueue()
         # Kept alive as long as the libraries may call them.
         self.anyone = HOST_BASED_AUTH(lambda host: 1)
         # A connection that breaks is dropped; libICE's own handler would end this whole process.
@@ -110,10 +111,8 @@ class SessionManager:
 
     def serve(self):
         while self.running:
-            with self.lock:
-                orders, self.orders = self.orders, []
-            for order in orders:
-                order()
+            while not self.orders.empty():
+                self.orders.get()()
             fds = {ICE.IceGetListenConnectionNumber(l): l for l in self.listening}
             fds.update({ICE.IceConnectionNumber(c): c for c in self.connections})
             for fd in select.select(list(fds), [], [], 0.05)[0]:
@@ -128,10 +127,6 @@ class SessionManager:
 
     # --- Asked by the scenario ---------------------------------------------
 
-    def order(self, action):
-        with self.lock:
-            self.orders.append(action)
-
     def await_client(self, seconds):
         if not wait_until(lambda: self.client is not None, seconds):
             raise AssertionError("the game never registered with the session manager")
@@ -139,12 +134,12 @@ class SessionManager:
     def save(self, shutdown, seconds=10):
         """Asks the client to save (before a logout when SHUTDOWN) and waits until it has."""
         before = self.saved
-        self.order(lambda: SM.SmsSaveYourself(self.client, SAVE_BOTH, int(shutdown), INTERACT_NONE, 0))
+        self.orders.put(lambda: SM.SmsSaveYourself(self.client, SAVE_BOTH, int(shutdown), INTERACT_NONE, 0))
         if not wait_until(lambda: self.saved > before, seconds):
             raise AssertionError("the game did not say it had saved within %d s" % seconds)
 
     def die(self):
-        self.order(lambda: SM.SmsDie(self.client))
+        self.orders.put(lambda: SM.SmsDie(self.client))
 
     def stop(self):
         self.running = False
