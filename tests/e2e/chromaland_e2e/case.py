@@ -34,12 +34,11 @@ def walk_to(enemy):
 
 def went_round(last, taken, ticks, now):
     """Whether the enemy clock may have gone round between a reading of LAST begun at TAKEN and one of TICKS ended
-    at NOW (a reading may be a tick off either way)."""
+    at NOW: it fell, or more ticks may have passed (one every 17 ms, one missed while held, a tick either way in the
+    readings) than those between the two."""
     if ticks + 1 < last:
         log("the enemy clock went round (%d, then %d): the enemies stepped first" % (last, ticks))
         return True
-    # The most ticks the game may have counted in between: one every 17 ms, one it missed while held, and a tick
-    # either way in the readings.
     if (now - taken) / facts.TICK_MS + 3 >= facts.PHASE_TICKS - last + ticks:
         log("the enemy clock read %d, then %d, %d ms apart: a whole round may have passed between them"
             % (last, ticks, now - taken))
@@ -80,25 +79,19 @@ class Scenario(unittest.TestCase):
         # By now the body's failure is in the result (the outcome's own flag starts afresh for tearDown).
         result = self._outcome.result
         self.failed = any(test is self for test, _ in result.failures + result.errors)
-        if self.failed:
-            self.report()
-        self.game.stop_all()
-        if self.weston:
-            self.weston.stop()
-
-    def report(self):
-        """A failure's report: a picture of the screen, the game's windows and its last output."""
         screen = self.weston.x if self.weston else self.x
-        if screen is not None:
+        # A failure's report: a picture of the screen, the game's windows and its last output.
+        if self.failed and screen is not None:
             try:
                 log("the screen showed this at that moment: " + screen.picture(os.path.join(self.tmp, "screen.png")))
             except AssertionError as e:
                 log("no picture of the screen: %s" % e)
-        description = self.game.describe()
-        if isinstance(screen, X11):
-            description = "\n".join(filter(None, (screen.describe(), description)))
-        if description:
-            print(description, file=sys.stderr, flush=True)
+        if self.failed:
+            description = [screen.describe() if isinstance(screen, X11) else "", self.game.describe()]
+            print("\n".join(filter(None, description)), file=sys.stderr, flush=True)
+        self.game.stop_all()
+        if self.weston:
+            self.weston.stop()
 
     def remove_folders(self):
         if self.failed:
@@ -106,15 +99,13 @@ class Scenario(unittest.TestCase):
         else:
             shutil.rmtree(self.tmp, ignore_errors=True)
 
-    # --- Shared steps -------------------------------------------------------
-
     def start_title(self, folder, cwd=None):
         self.game.start(folder, cwd)
         return self.game.window("title", 20)
 
     def start_to_box(self, folder, key="x", why="without the message that the character file is missing", cwd=None):
-        """Starts the game and presses the key on the title: a message box must come, not the map (which would open
-        WHY). Returns the title and the box."""
+        """Starts the game and presses the key on the title: a message box must come, not the map (opened WHY).
+        Returns the title and the box."""
         title = self.start_title(folder, cwd)
         self.game.keys(title, key)
         box = self.game.window("box map", 15)
@@ -122,7 +113,7 @@ class Scenario(unittest.TestCase):
         return title, box
 
     def leave_title(self, title, key):
-        """Presses the key on the title: the map opens and the title goes. Returns the map window."""
+        """Presses the key on the title: the map opens and the title goes; returns the map."""
         self.game.keys(title, key)
         self.game.window("map", 15)
         # The title's window, going, may read as a map for a moment.
@@ -130,15 +121,14 @@ class Scenario(unittest.TestCase):
         return self.game.window("map", 5)
 
     def await_map(self):
-        """The map window, which must come instead of any message: the character file loads."""
+        """The map window, which must come instead of any message."""
         shown = self.game.window("map box", 15)
         if shown.kind != "map":
             self.fail("a message box appeared instead of the map: the character file should have loaded")
         return shown
 
     def start_to_map(self, folder, cwd, key):
-        """Starts the game and presses the key on the title; returns the map window, which must come without any
-        message."""
+        """Starts the game and presses the key on the title; returns the map, which must come without a message."""
         self.game.keys(self.start_title(folder, cwd), key)
         shown = self.await_map()
         # Where the enemy clock stands as soon as the map is seen: a walk later counts from here (meet_enemy).
@@ -146,9 +136,8 @@ class Scenario(unittest.TestCase):
         return shown
 
     def clock(self, map_window):
-        """The enemy clock's ticks since its last round as the bar in a picture of the map window shows them: its
-        middle row's share filled, from either end (a language written right to left), in hundredths; None when no
-        bar shows."""
+        """The enemy clock's ticks since its last round: the share of the bar's middle row filled in a picture of the
+        map, from either end (a language written right to left); None when no bar shows."""
         x, y, width = facts.bar_row(2)
         picture = self.x.picture(os.path.join(self.tmp, "clock.png"), map_window)
         text = run("convert", picture, "-crop", "%dx1+%d+%d" % (width, x, y), "+repage", "-depth", "8", "txt:-")
@@ -176,7 +165,7 @@ class Scenario(unittest.TestCase):
         path = walk_to(enemy)
         self.x.focus(map_window)
         with self.game.held():
-            last = first = self.clock(map_window)
+            last = first = ticks = self.clock(map_window)
             if first is None:
                 log("the map shows no enemy clock to count the walk by")
                 return None
@@ -190,16 +179,13 @@ class Scenario(unittest.TestCase):
         seen = getattr(self, "clock_seen", None)
         if seen and seen[0] == map_window and seen[1] is not None and went_round(seen[1], seen[2], first, read):
             return None
-        while True:
+        while now_ms() - started <= BATTLE_SECONDS * 1000:
             begun = now_ms()
             battle = self.game.find("battle", 0)
             ticks = self.clock(map_window)
             now = now_ms()
+            # No reading: the next is counted from the last one.
             if ticks is None:
-                if now - started > BATTLE_SECONDS * 1000:
-                    log("the map showed no enemy clock for %d s after the walk" % BATTLE_SECONDS)
-                    return None
-                # Counted from the last reading on.
                 continue
             if went_round(last, taken, ticks, now):
                 return None
@@ -207,10 +193,10 @@ class Scenario(unittest.TestCase):
                 log("walked %d squares towards enemy %d from tick %d: the battle began at tick %d, seen %d ms after "
                     "the game took the walk" % (len(path), enemy, first, ticks, now - started))
                 return battle
-            if now - started > BATTLE_SECONDS * 1000:
-                log("walked %d squares towards enemy %d: no battle within %d s" % (len(path), enemy, BATTLE_SECONDS))
-                return None
             last, taken = ticks, begun
+        log("the map showed no enemy clock for %d s after the walk" % BATTLE_SECONDS if ticks is None else
+            "walked %d squares towards enemy %d: no battle within %d s" % (len(path), enemy, BATTLE_SECONDS))
+        return None
 
     def in_time(self, attempt, failure):
         """Calls attempt(number), which starts the game, until it returns something true (a battle, say), at most
@@ -281,10 +267,9 @@ class Scenario(unittest.TestCase):
         """Presses Alt+A in the battle until a message box ("You have died.") is up, at most 40 times; returns it
         and the attacks it took."""
         for attack in range(1, 41):
-            box = self.game.find("box", 0)
-            if box:
-                return box, attack
-            self.game.keys(battle, "alt+a")
+            # A box that came late, after the last wait, takes no more attacks.
+            if not self.game.find("box", 0):
+                self.game.keys(battle, "alt+a")
             box = self.game.find("box", 2)
             if box:
                 return box, attack
