@@ -32,10 +32,7 @@ def keys(*names):
 
 
 def children(node):
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield child
+    return filter(None, (node.getChildAtIndex(i) for i in range(node.childCount)))
 
 
 def walk(node):
@@ -85,19 +82,13 @@ def print_tree(title, node, depth=0):
     """Logs the tree as the bus shows it, one line a node."""
     if depth == 0:
         log("tree of the %s:" % title)
-    extra = []
     text, value, actions = text_of(node), interface(node, "Value"), actions_of(node)
-    if text is not None and node.getRoleName() != "push button":
-        extra.append("text=%r" % text)
-    if value is not None:
-        extra.append("value=%g [%g..%g]" % (value.currentValue, value.minimumValue, value.maximumValue))
-    if actions:
-        extra.append("actions=%s" % ",".join(actions))
-    if node.description:
-        extra.append("description=%r" % node.description)
-    if not showing(node):
-        extra.append("not showing")
-    line = "%s%s %r %s" % ("  " * depth, node.getRoleName(), node.name, " ".join(extra))
+    extra = ["text=%r" % text if text is not None and node.getRoleName() != "push button" else "",
+             "value=%g [%g..%g]" % (value.currentValue, value.minimumValue, value.maximumValue) if value else "",
+             "actions=" + ",".join(actions) if actions else "",
+             "description=%r" % node.description if node.description else "",
+             "" if showing(node) else "not showing"]
+    line = "%s%s %r %s" % ("  " * depth, node.getRoleName(), node.name, " ".join(filter(None, extra)))
     print("    | " + line[:220], flush=True)
     for child in children(node):
         print_tree(title, child, depth + 1)
@@ -109,7 +100,6 @@ def heading_at(whole, part):
 
 
 def attributes(text, offset):
-    """The text's attributes at OFFSET, by name."""
     return dict(a.split(":", 1) for a in text.getAttributeRun(offset, False)[0])
 
 
@@ -133,6 +123,10 @@ class Reader:
             self.failed.append(what)
             log("FAILED: " + what + (" (seen: %s)" % (seen,) if seen != "" else ""))
         return ok
+
+    def check_node(self, node, ok, what, seen):
+        """Checks ok(node) of a node that must be there; a failure shows seen(node), or "none"."""
+        return self.check(node is not None and ok(node), what, seen(node) if node is not None else "none")
 
     def record(self, event):
         try:
@@ -186,12 +180,12 @@ class Reader:
         """Each value box (a label named by its prefix and its number, a negative one when SIGNED) carries its
         number in its name and text."""
         for prefix in prefixes:
-            box = find(window, role="label", prefix=prefix)
-            number = box.name[len(prefix):] if box else ""
-            self.check(box is not None and (number.lstrip("-") if signed else number).isdigit()
-                       and text_of(box) == number,
-                       "the value box %r carries its number in its name and text" % prefix.strip(": "),
-                       box.name if box else "none")
+            def ok(box):
+                number = box.name[len(prefix):]
+                return (number.lstrip("-") if signed else number).isdigit() and text_of(box) == number
+            self.check_node(find(window, role="label", prefix=prefix), ok,
+                            "the value box %r carries its number in its name and text" % prefix.strip(": "),
+                            lambda box: box.name)
 
     def title_checks(self):
         title = self.wait_for(window, 10)
@@ -241,10 +235,9 @@ class Reader:
                    "the status line's description gives the numbers", status.description)
         self.value_boxes(battle, ("Your health: ", "Enemy health: ", "Your magic: "), signed=True)
         for name in ("Your strength: ", "Enemy strength: "):
-            bar = find(battle, prefix=name)
-            self.check(bar is not None and bar.name.endswith(" percent") and not actions_of(bar),
-                       "the bar %r reads as a percentage and offers no actions" % name.strip(": "),
-                       (bar.name, actions_of(bar)) if bar else "none")
+            self.check_node(find(battle, prefix=name), lambda bar: bar.name.endswith(" percent") and not actions_of(bar),
+                            "the bar %r reads as a percentage and offers no actions" % name.strip(": "),
+                            lambda bar: (bar.name, actions_of(bar)))
         self.check(self.focus_name() == "Attack", "the battle opens with the focus on Attack", self.focused())
         # A key that a busy Orca hears before it has told where the focus is makes it take the focus silently: the
         # kill's move to Retreat would never be spoken.
@@ -292,21 +285,22 @@ class Reader:
             self.check(find(frame, role="label", name=label) is None,
                        "the caption %r is told by its value box alone" % label)
         for colour in ("Violet", "Red"):
-            bar = find(frame, prefix=colour + " skill: ")
-            self.check(bar is not None and bar.name.endswith(" of 18") and bar.getRoleName() == "label"
-                       and not actions_of(bar) and interface(bar, "Value") is None,
-                       "the %s skill bar reads as a label with its level of 18 and offers no actions" % colour,
-                       (bar.name, bar.getRoleName(), actions_of(bar)) if bar else "none")
+            self.check_node(find(frame, prefix=colour + " skill: "),
+                            lambda bar: bar.name.endswith(" of 18") and bar.getRoleName() == "label"
+                            and not actions_of(bar) and interface(bar, "Value") is None,
+                            "the %s skill bar reads as a label with its level of 18 and offers no actions" % colour,
+                            lambda bar: (bar.name, bar.getRoleName(), actions_of(bar)))
         world = find(frame, prefix="World map")
-        self.check(world is not None and text_of(world) == "Column 21, row 21",
-                   "the map's text gives the player's square", text_of(world) if world else "none")
-        # Before the enemies' first step the square alone.
-        self.check(world is not None and re.match(r"World map: Column 21, row 21\.( "
-                                                  r"(\w+ enemy[:a-z ]*: .*\.|No one else in sight\.))?$", world.name),
-                   "the map's name gives the way to the nearest enemy after the square", world.name if world else "")
-        self.check(world is not None and world.getRoleName() == "animation",
-                   "the map reads as an animation, whose role a reader does not say after each step",
-                   world.getRoleName() if world else "none")
+        # The name, before the enemies' first step, gives the square alone.
+        way = r"World map: Column 21, row 21\.( (\w+ enemy[:a-z ]*: .*\.|No one else in sight\.))?$"
+        for ok, what, seen in (
+                (lambda w: text_of(w) == "Column 21, row 21", "the map's text gives the player's square", text_of),
+                (lambda w: re.match(way, w.name), "the map's name gives the way to the nearest enemy after the square",
+                 lambda w: w.name),
+                (lambda w: w.getRoleName() == "animation",
+                 "the map reads as an animation, whose role a reader does not say after each step",
+                 lambda w: w.getRoleName())):
+            self.check_node(world, ok, what, seen)
         self.move_and_spend(world)
 
     def move_and_spend(self, world):
@@ -402,9 +396,9 @@ def main():
         return 0 if reader.wait_for(lambda: app(args[0]), float(args[1])) else 1
     if phase == "idle":
         reader.idle(float(args[0]))
-        return 0
-    if phase == "help":
-        reader.help_checks(args[0])
+    if phase != "play":
+        if phase == "help":
+            reader.help_checks(args[0])
         return 1 if reader.failed else 0
     if not reader.wait_for(app, 15):
         log("FAILED: the game never appeared on the accessibility bus")

@@ -37,15 +37,14 @@ class ScreenReader(Scenario):
     """The screen-reader scenarios, each with an accessibility bus of its own."""
 
     def start_bus(self):
-        """The accessibility bus with Orca on it, until the scenario ends; the game started next joins it. Returns
-        Orca."""
+        """The accessibility bus with Orca on it, joined by the game started next, until the scenario ends."""
         self.bus = Bus(self.tmp, self.x)
         self.addCleanup(self.bus.stop)
         self.game.env.update(self.bus.game_env())
         return self.bus.start_orca()
 
     def start_strong(self, name):
-        """Starts the game with a strong character in a new folder; returns the title window."""
+        """Starts the game with a strong character in a new folder; returns the title."""
         folder = self.game.new_folder(name)
         files.put_character(folder, files.STRONG)
         return self.start_title(folder)

@@ -37,8 +37,7 @@ class Wayland(Scenario):
     X11 = False
 
     def find(self, kind):
-        found = self.weston.find(self.game.pid, kind)
-        return found[0] if found else None
+        return (self.weston.find(self.game.pid, kind) or (None,))[0]
 
     def await_window(self, kind, seconds):
         """Where Weston shows the game's window of this kind; it must come."""
