@@ -235,7 +235,8 @@ class Reader:
                    "the status line's description gives the numbers", status.description)
         self.value_boxes(battle, ("Your health: ", "Enemy health: ", "Your magic: "), signed=True)
         for name in ("Your strength: ", "Enemy strength: "):
-            self.check_node(find(battle, prefix=name), lambda bar: bar.name.endswith(" percent") and not actions_of(bar),
+            self.check_node(find(battle, prefix=name),
+                            lambda bar: bar.name.endswith(" percent") and not actions_of(bar),
                             "the bar %r reads as a percentage and offers no actions" % name.strip(": "),
                             lambda bar: (bar.name, actions_of(bar)))
         self.check(self.focus_name() == "Attack", "the battle opens with the focus on Attack", self.focused())
