@@ -3,7 +3,6 @@ pictures are taken of it, and where each window of the game stands and how large
 graph. Each scenario starts a Weston of its own."""
 
 import os
-import subprocess
 import time
 
 from . import facts, files
@@ -26,9 +25,8 @@ def size(place):
 
 def black_share(path):
     """Parts per thousand of the picture that are pure black."""
-    done = subprocess.run(["convert", path, "-fill", "white", "+opaque", "black", "-colorspace", "gray",
-                           "-format", "%[fx:round(1000*(1-mean))]", "info:"], capture_output=True, text=True)
-    return int(done.stdout.strip())
+    return int(run("convert", path, "-fill", "white", "+opaque", "black", "-colorspace", "gray",
+                   "-format", "%[fx:round(1000*(1-mean))]", "info:").strip())
 
 
 class Wayland(Scenario):
@@ -83,14 +81,10 @@ class Wayland(Scenario):
         # Followed by its surface from here on: maximized, a box is as large as the map.
         surface = "surface %s" % self.surface
         place = None
-
-        def click():
-            x1, y1, x2, y2 = place
-            self.weston.click(x2 - MAXIMIZE_BUTTON, y1 + BUTTON_ROW)
         ways = [(lambda: self.weston.keys("super+shift+m"), "the maximize shortcut", "the maximize shortcut twice"),
                 (lambda: self.weston.keys("super+shift+f"), "the fullscreen shortcut", "the fullscreen shortcut twice")]
         if not frameless:
-            ways.append((click, "a click on the frame's maximize button",
+            ways.append((lambda: self.click_frame(place, MAXIMIZE_BUTTON), "a click on the frame's maximize button",
                          "a second click on the frame's maximize button"))
         for way, once, twice in ways:
             way()
@@ -99,10 +93,13 @@ class Wayland(Scenario):
             way()
             place = self.await_size(surface, 5, False, was, twice)
 
+    def click_frame(self, place, button):
+        """Clicks a button of the frame of the window at PLACE, BUTTON pixels left of its right edge."""
+        self.weston.click(place[2] - button, place[1] + BUTTON_ROW)
+
     def close_map_and_wait(self):
         """Closes the map with its frame's close button; the game must save and end with exit code 0."""
-        x1, y1, x2, y2 = self.await_window("map", 5)
-        self.weston.click(x2 - CLOSE_BUTTON, y1 + BUTTON_ROW)
+        self.click_frame(self.await_window("map", 5), CLOSE_BUTTON)
         self.game.expect_exit(0, "closing the map window")
 
     def test_wayland_clock_bar(self):
