@@ -14,7 +14,6 @@ one failed, 3 when the walk did not end in a battle with enemy 20 (the enemies m
 import collections
 import os
 import re
-import subprocess
 import sys
 import time
 
@@ -22,13 +21,13 @@ import pyatspi
 from gi.repository import GLib
 
 from chromaland_e2e.a11y import Speech
-from chromaland_e2e.processes import log, wait_until
+from chromaland_e2e.processes import log, run, wait_until
 
 Event = collections.namedtuple("Event", "time kind role name detail data")
 
 
 def keys(*names):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "25", *names], check=True)
+    run("xdotool", "key", "--clearmodifiers", "--delay", "25", *names)
 
 
 def children(node):
