@@ -1,13 +1,12 @@
 #!/usr/bin/python3
 """Instructions at rest, a figure that a busy machine does not move: the game on its map and the bare window with its
-bar (baseline_bar) each run under callgrind on a private X server; once the window has settled, the count runs for
-SECONDS and is divided by the enemy clock's ticks in that time (the calls of the timer's slot, which callgrind counts
-as well). Prints instructions per tick for both and their ratio, and leaves the profiles (callgrind.game,
-callgrind.base) in OUT_FOLDER for callgrind_annotate.
+bar (baseline_bar) each run under callgrind on a private X server; once settled, SECONDS are counted and divided by
+the enemy clock's ticks in them (the calls of the timer's slot). Prints both per tick and their ratio, and leaves
+the profiles (callgrind.game, callgrind.base) in OUT_FOLDER for callgrind_annotate.
 
     bench/instructions.py BUILD_FOLDER [SECONDS] [OUT_FOLDER]
 
-Needs valgrind (scripts/setup-debian.sh --bench); run.py counts with it, and leaves it out when valgrind is missing."""
+Needs valgrind (scripts/setup-debian.sh --bench); run.py counts with it when it is there."""
 
 import glob
 import os
@@ -16,7 +15,7 @@ import sys
 import time
 
 # (run.py puts the end-to-end tests' package on the path.)
-from run import BenchError, command_line
+from run import command_line
 
 from chromaland_e2e import facts  # noqa: E402
 from chromaland_e2e.processes import wait_until  # noqa: E402
@@ -37,8 +36,7 @@ def per_tick(profile, slot):
 
 
 def count_at_rest(bench, name, program, key, seconds, out):
-    """Runs PROGRAM from a fresh folder under callgrind, presses KEY (if any) in its first window and waits for the
-    map, then counts SECONDS of rest into the profile OUT."""
+    """PROGRAM under callgrind, taken to its map by KEY (if any), counted at rest for SECONDS into the profile OUT."""
     folder = bench.fresh_folder(program)
     x = bench.x
     process = bench.processes.start(["valgrind", "--tool=callgrind", "--instr-atstart=no", "--compress-strings=no",
@@ -48,17 +46,17 @@ def count_at_rest(bench, name, program, key, seconds, out):
     try:
         windows = wait_until(lambda: x.windows_of(process.pid), 180, 0.5)
         if not windows:
-            raise BenchError("%s: no window under callgrind" % name)
+            raise AssertionError("%s: no window under callgrind" % name)
         if key:
             time.sleep(5)
             x.ask("xdotool", "key", "--window", str(windows[0]), key)
             if not wait_until(lambda: any(x.geometry(w)[2] == facts.MAP_SIZE[0] for w in x.windows_of(process.pid)),
                               180, 0.5):
-                raise BenchError("%s: no map under callgrind" % name)
+                raise AssertionError("%s: no map under callgrind" % name)
         # Start-up's caches and first paints are over by now.
         time.sleep(10)
         if subprocess.run(["callgrind_control", "-i", "on", str(process.pid)], capture_output=True).returncode:
-            raise BenchError("%s: callgrind_control failed" % name)
+            raise AssertionError("%s: callgrind_control failed" % name)
         time.sleep(seconds)
         for request in (["-i", "off"], ["-d"]):
             subprocess.run(["callgrind_control", *request, str(process.pid)], capture_output=True)
@@ -73,14 +71,14 @@ def count_at_rest(bench, name, program, key, seconds, out):
 
 
 def at_rest(bench, seconds, out):
-    """The figures, as a line of text."""
+    """The report's line."""
     os.makedirs(out, exist_ok=True)
     game, base = os.path.join(out, "callgrind.game"), os.path.join(out, "callgrind.base")
     count_at_rest(bench, "game", bench.game, "p", seconds, game)
     count_at_rest(bench, "base", bench.bar, None, seconds, base)
     (gi, gt), (bi, bt) = per_tick(game, "Timer1_Timer"), per_tick(base, "BaselineWindow::tick")
     if not (gt > 0 and bt > 0):
-        raise BenchError("no ticks counted (game %d, baseline %d)" % (gt, bt))
+        raise AssertionError("no ticks counted (game %d, baseline %d)" % (gt, bt))
     return ("Instructions at rest per clock tick (callgrind): game %.0f (%d ticks), bare window %.0f (%d ticks), "
             "ratio %.3f" % (gi / gt, gt, bi / bt, bt, (gi / gt) / (bi / bt)))
 
