@@ -13,19 +13,13 @@ _LIBC = ctypes.CDLL(None, use_errno=True)
 _PR_SET_PDEATHSIG = 1
 
 
-def _die_with_parent():
-    """In the child: killed when the scenario's process ends, however it ends (at a test's timeout too)."""
-    _LIBC.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
-
-
 def log(message):
     print("  [%s] %s" % (time.strftime("%H:%M:%S"), message), file=sys.stderr, flush=True)
 
 
 def wait_until(condition, seconds, step=0.05, while_=None, sleep=time.sleep):
     """Calls condition until it returns something true, at most SECONDS; returns that, or None when the time ran
-    out. while_, when given, is called at each step and may raise to end the wait early; sleep(step) passes the
-    time between two calls (the screen reader's client handles the bus's events meanwhile)."""
+    out. while_, at each step, may raise to end the wait early; sleep(step) passes the time between two calls."""
     deadline = time.monotonic() + seconds
     while True:
         result = condition()
@@ -45,11 +39,10 @@ def throughout(seconds, wrong):
         raise AssertionError(failure)
 
 
-def run(*command, check=True, env=None, timeout=30, input=None):
-    """Runs a short command and returns its standard output; a failure raises AssertionError with the command's
-    own words."""
+def run(*command, check=True, env=None, timeout=30):
+    """A short command's standard output; a failure raises AssertionError with the command's own words."""
     try:
-        done = subprocess.run(command, capture_output=True, text=True, env=env, timeout=timeout, input=input)
+        done = subprocess.run(command, capture_output=True, text=True, env=env, timeout=timeout)
     except subprocess.TimeoutExpired:
         raise AssertionError("%s did not end within %d s" % (command[0], timeout)) from None
     if check and done.returncode != 0:
@@ -58,10 +51,10 @@ def run(*command, check=True, env=None, timeout=30, input=None):
     return done.stdout
 
 
-def output(*command, env=None, timeout=10):
+def output(*command, env=None):
     """A command's standard output, or "" when it failed."""
     try:
-        return run(*command, env=env, timeout=timeout)
+        return run(*command, env=env, timeout=10)
     except (AssertionError, OSError):
         return ""
 
@@ -74,19 +67,18 @@ class Group:
         self.started = []
 
     def start(self, command, log_file=None, env=None, cwd=None, **options):
-        """Starts the command; its output goes to LOG_FILE (appended), or nowhere, unless OPTIONS say otherwise
-        (stdout, stderr: None for the scenario's own)."""
+        """Starts the command, its output appended to LOG_FILE or dropped unless OPTIONS say otherwise (stdout,
+        stderr: None for the scenario's own). The child is killed when the scenario's process ends, however it ends."""
         with open(log_file or os.devnull, "ab") as out:
             process = subprocess.Popen(command, stdin=subprocess.DEVNULL, env=env, cwd=cwd, start_new_session=True,
-                                       preexec_fn=_die_with_parent, **{"stdout": out, "stderr": out, **options})
+                                       preexec_fn=lambda: _LIBC.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL),
+                                       **{"stdout": out, "stderr": out, **options})
         self.started.append(process)
         return process
 
-    def stop(self, process, grace=5.0, ask=True):
-        """Ends the process and its group: asked first (unless not ask), then killed. One that ended on its own is
-        only forgotten."""
-        steps = [(signal.SIGTERM, grace)] if ask else []
-        for sig, seconds in steps + [(signal.SIGKILL, 5)]:
+    def stop(self, process, ask=True):
+        """Ends the process and its group: asked first (unless not ask), then killed. One that ended is forgotten."""
+        for sig in ([signal.SIGTERM] if ask else []) + [signal.SIGKILL]:
             if process.poll() is not None:
                 break
             try:
@@ -97,7 +89,7 @@ class Group:
                 # A game run as another user: its group is that user's.
                 subprocess.run(["kill", "-%d" % sig, "--", "-%d" % process.pid], capture_output=True)
             try:
-                process.wait(seconds)
+                process.wait(5)
             except subprocess.TimeoutExpired:
                 if sig == signal.SIGKILL:
                     log("process %d did not end even when killed" % process.pid)
@@ -129,8 +121,7 @@ def cpu_ms(pid):
 
 
 def threads(pid):
-    """Each thread of the process as "name (id): state S, waiting in wchan", for a report of a program that seems
-    stuck."""
+    """Each thread of the process as "name (id): state S, waiting in wchan", for the report of a stuck program."""
     found = []
     for task in sorted(glob.glob("/proc/%d/task/*" % pid), key=lambda path: int(os.path.basename(path))):
         try:
