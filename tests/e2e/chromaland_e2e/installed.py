@@ -1,12 +1,7 @@
-"""An installed copy of the game, played as a player would: started from
-the menu's command by an unprivileged player with a fresh home folder
-under a private X server, it creates the character in that player's data
-folder, saves it there when the map closes, puts the archive of a dead
-character there too, and writes nothing beside itself.
-
-The package's autopkgtest (debian/tests/control) runs it on the installed
-package, tests/pkg/package.py on an unpacked one, both through
-tests/pkg/play.py. When run as root the game runs as the user "nobody"."""
+"""An installed copy of the game, played as a player would: started from the menu's command by an unprivileged player
+(as root, the user "nobody") with a fresh home folder, it creates the character in that player's data folder, saves
+it there, puts a dead character's archive and record there too, and writes nothing beside itself. tests/pkg/play.py
+runs it for the package's autopkgtest (debian/tests/control) and for tests/pkg/package.py."""
 
 import os
 import pwd
@@ -19,7 +14,7 @@ from .processes import log
 
 
 def listing(folder):
-    """Every entry of the folder with its kind, size and time."""
+    """Every entry under the folder with its kind, size and time."""
     entries = []
     for top, dirs, names in os.walk(folder):
         for name in sorted(dirs + names):
@@ -30,9 +25,8 @@ def listing(folder):
 
 
 class InstalledGame(Game):
-    """The game as a desktop launcher starts it: by the name the desktop
-    entry gives, found on Debian's PATH, in a folder of the player's own,
-    with nothing but the player's environment."""
+    """The game as a desktop launcher starts it: by the desktop entry's name, found on Debian's PATH, in a folder of
+    the player's own, with nothing but the player's environment."""
 
     def __init__(self, exe, folder, x):
         super().__init__(exe, folder, x=x)
@@ -56,16 +50,18 @@ class InstalledGame(Game):
 
 
 class Installed(Scenario):
+    """The installed game's scenario, its folders open to the unprivileged player."""
 
     def setUp(self):
         super().setUp()
-        # The player reaches the scenario's folders.
         for folder in (self.root, self.tmp):
             os.chmod(folder, 0o755)
         self.game = InstalledGame(self.exe, self.tmp, self.x)
         self.program_before = listing(self.game.program_folder)
 
-    def expect_program_folder_unchanged(self):
+    def expect_nothing_beside(self):
+        """Nothing was written in the folder the game was started from, nor in the game's own folder."""
+        expect_entries(self.game.launcher)
         after = listing(self.game.program_folder)
         if after != self.program_before:
             gone = sorted(set(self.program_before) - set(after))
@@ -74,11 +70,11 @@ class Installed(Scenario):
                       % (self.game.program_folder, gone, new))
 
     def test_installed(self):
+        """The character, its save, its archive and its record in the player's data folder, nothing elsewhere."""
         game = self.game
         file = os.path.join(game.data, "Character.chx")
 
-        # The first start: the character is created in the data folder, and
-        # saved there when the map closes.
+        # The first start: the character is created in the data folder, and saved there when the map closes.
         _, box = self.start_to_box(None)
         game.keys(box, "Return")
         map_window = game.window("map", 15)
@@ -93,12 +89,10 @@ class Installed(Scenario):
         self.close_map_and_wait(map_window)
         expect_saved(file, DEFAULT_CHARACTER)
         expect_entries(game.data, "Character.chx")
-        expect_entries(game.launcher)
-        self.expect_program_folder_unchanged()
+        self.expect_nothing_beside()
 
-        # A battle to the death: the archive goes to the data folder too,
-        # not to the folder the game was started from.
-        # (The game starts from the menu whatever folder the walk prepares.)
+        # A battle to the death: the archive goes to the data folder too, not to the folder the game was started from
+        # (the game starts from the menu whatever folder the walk prepares).
         battle = self.play_to_battle(0, "space", None, lambda _: files.write_character(file, files.LOSER))
         box, _ = self.attack_until_death_box(battle)
         game.keys(box, "Return")
@@ -106,13 +100,11 @@ class Installed(Scenario):
         archives = [n for n in os.listdir(game.data) if n.startswith("Dead_") and n.endswith(".txt")]
         self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
                          % (game.data, " ".join(os.listdir(game.data))))
-        # The death's record goes beside the archive, in the player's data
-        # folder too: one record, naming that archive.
+        # The death's record goes beside the archive: one record, naming that archive.
         expect_entries(game.data, archives[0], files.HISTORY)
         records, others = files.history_records(os.path.join(game.data, files.HISTORY))
         self.assertEqual([r["archive"] for r in records], archives,
                          "the history of the fallen should hold one record naming %s, but holds %r and %r"
                          % (archives[0], records, others))
-        expect_entries(game.launcher)
-        self.expect_program_folder_unchanged()
+        self.expect_nothing_beside()
         log("PASS: %s plays and keeps the character, its archive and its record in %s" % (game.exe, game.data))
