@@ -1,7 +1,6 @@
-"""What the game is, seen from outside, for the scenarios and the bench alike: its clock, the sizes of its windows,
-where the map window shows the map and the enemy clock's bar, and the pixels that show a window painted. For the
-scripts, a change of the game's layout or clock is one change here; the bench's bare windows, in C++, take the clock
-from the game's header and keep their own copy of the map window's sizes (bench/baselinewindow.cpp)."""
+"""What the game is, seen from outside, for the scenarios and the bench alike: its clock, window sizes, where the map
+window shows the map and the clock's bar, and the pixels that show a window painted. The bench's bare windows, in C++,
+take the clock from the game's header and keep their own copy of the map window's sizes (bench/baselinewindow.cpp)."""
 
 # The enemy clock ticks every 17 ms; the enemies step at its 100th tick.
 TICK_MS = 17
@@ -34,20 +33,18 @@ def wxh(size):
 
 
 def bar_inside(border):
-    """The enemy clock's bar less BORDER pixels on every side."""
     x, y, width, height = CLOCK_BAR
     return x + border, y + border, width - 2 * border, height - 2 * border
 
 
 def bar_row(border):
-    """The middle row of the bar less BORDER pixels on every side: (x, y, width)."""
+    """The middle row of bar_inside(BORDER): (x, y, width)."""
     x, y, width, height = bar_inside(border)
     return x, y + height // 2, width
 
 
 def square_centre(column_offset=0):
-    """The centre of the player's start square, or of the square COLUMN_OFFSET to its right, as "X,Y" in the map
-    window."""
+    """The centre of the player's start square, or of the one COLUMN_OFFSET to its right, as "X,Y" in the map window."""
     return "%d,%d" % (MAP_INSIDE[0] + PLAYER_START[0] + SQUARE * column_offset + SQUARE // 2,
                       MAP_INSIDE[1] + PLAYER_START[1] + SQUARE // 2)
 
