@@ -56,7 +56,7 @@ TRACE_TICKS = TRACE_SECONDS * 1000 // facts.TICK_MS
 
 
 # The report's rows (label, figure, against, target): a ratio judged against TARGET (at most), or for reference if
-# None; for a note, the figures side by side; AGAINST None, a figure kept under TARGET ms. Figures not taken are left out.
+# None; for a note, the figures side by side; AGAINST None, a figure kept under TARGET ms. Rows not taken are left out.
 ROWS = [
     ("start to first window painted (ms)", "game.start", "base.start", 1.05),
     ("  against the bare window with the title's picture and text", "game.start", "title.start", 1.05),
