@@ -53,6 +53,8 @@ SETTLE_SECONDS = 2
 # The stretch at rest that strace and xtrace watch, and the clock's ticks in it.
 TRACE_SECONDS = 10
 TRACE_TICKS = TRACE_SECONDS * 1000 // facts.TICK_MS
+# The bench's own programs, in the build's folder bench.
+PROGRAMS = ("baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic")
 
 
 # The report's rows (label, figure, against, target): a ratio judged against TARGET (at most), or for reference if
@@ -129,9 +131,8 @@ class Bench:
     def __init__(self, build):
         self.rounds = 6
         self.game = os.path.join(build, "chromaland")
-        self.bar, self.square, self.title, self.probe_exe, self.logic = (
-            os.path.join(build, "bench", name)
-            for name in ("baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic"))
+        self.bar, self.square, self.title, self.probe_exe, self.logic = (os.path.join(build, "bench", name)
+                                                                         for name in PROGRAMS)
         # How each program shows that it is painted: its first window's size and pixels.
         self.painted = {self.game: (TITLE_SIZE, facts.TITLE_PAINTED), self.title: (TITLE_SIZE, facts.TITLE_PAINTED),
                         self.bar: (MAP_SIZE, BASE_PAINTED), self.square: (MAP_SIZE, BASE_PAINTED_SQUARE)}
@@ -529,6 +530,5 @@ def whole_run(bench, words):
 
 
 if __name__ == "__main__":
-    sys.exit(command_line(sys.argv, "[ROUNDS]", whole_run, ["chromaland"] + ["bench/" + name for name in (
-        "baseline_bar", "baseline_square", "baseline_title", "probe", "bench_logic")],
-        ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace")))
+    sys.exit(command_line(sys.argv, "[ROUNDS]", whole_run, ["chromaland"] + ["bench/" + name for name in PROGRAMS],
+                          ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace")))
