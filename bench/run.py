@@ -531,4 +531,4 @@ def whole_run(bench, words):
 
 if __name__ == "__main__":
     sys.exit(command_line(sys.argv, "[ROUNDS]", whole_run, ["chromaland"] + ["bench/" + name for name in PROGRAMS],
-                          ("Xvfb", "openbox", "wmctrl", "xdotool", "xdpyinfo", "strace")))
+                          ("Xvfb", "openbox", "wmctrl", "xdotool", "strace")))
