@@ -79,7 +79,14 @@ class Game:
         """Copies the game into FOLDER (unless it is there) and starts it there, in the working folder CWD (the
         program folder unless given)."""
         self.kill()
-        cwd = cwd or folder
+        command, env, cwd, self.log = self.command(folder, cwd or folder)
+        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd)
+        self.pid = self.process.pid
+        log("started the game (pid %d) in %s" % (self.pid, cwd))
+        return self.process
+
+    def command(self, folder, cwd):
+        """The game's command, environment, working folder and output file; an installed game starts otherwise."""
         program = os.path.join(folder, "chromaland")
         if not os.path.exists(program):
             shutil.copy(self.exe, program)
@@ -96,11 +103,7 @@ class Game:
             for path in (home, runtime):
                 os.chown(path, entry.pw_uid, entry.pw_gid)
             command = as_user(entry.pw_uid, entry.pw_gid, command)
-        self.log = os.path.join(self.tmp, os.path.basename(folder) + ".log")
-        self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd)
-        self.pid = self.process.pid
-        log("started the game (pid %d) in %s" % (self.pid, cwd))
-        return self.process
+        return command, env, cwd, os.path.join(self.tmp, os.path.basename(folder) + ".log")
 
     @contextlib.contextmanager
     def held(self):
