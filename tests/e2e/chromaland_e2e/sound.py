@@ -97,9 +97,10 @@ class SoundScenarios(Scenario):
             log("%s: left %.1f dBFS, right %.1f dBFS" % ((key,) + heard[-1]))
         return heard
 
-    def cues_at_edge(self, window, key, side, tries=20):
+    def cues_at_edge(self, window, key, side, tries=50):
         """The cues of KEY against an edge of the healing row, each heard on its own, until one comes from SIDE (0
-        left, 1 right): the nearest enemy may stand in the player's column for a few of its steps."""
+        left, 1 right). The nearest enemy may stand in the player's column, straight above, for many phases: the
+        bands' enemies gather at the edges, where a step outwards leaves them where they are."""
         heard = []
         while len(heard) < tries and not (heard and heard[-1][side] - heard[-1][1 - side] >= SIDE_DB):
             heard += self.after_key(window, key)
