@@ -35,13 +35,12 @@ protected:
     {
         const bool handled = QMessageBox::event(event);
         if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
-            if (isVisible() && (width() < minimumWidth() || height() < minimumHeight()))
+            if (shrunk())
                 resize(size().expandedTo(minimumSize()));
             WindowPlacement::keepSize(this);
         }
         // Not every size the window system gives brings a new layout.
-        if (event->type() == QEvent::Resize && isVisible()
-            && (width() < minimumWidth() || height() < minimumHeight()))
+        if (event->type() == QEvent::Resize && shrunk())
             QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
         if (event->type() == QEvent::Show && !m_placed) {
             m_placed = true;
@@ -51,6 +50,12 @@ protected:
     }
 
 private:
+    // Shown smaller than the size the box fixed for itself.
+    bool shrunk() const
+    {
+        return isVisible() && (width() < minimumWidth() || height() < minimumHeight());
+    }
+
     bool m_placed = false;
 };
 
