@@ -16,10 +16,14 @@ const QLatin1String QuestionName("gameQuestion");
 
 // A box that keeps its size the way the game's windows do (it may grow on
 // Wayland): QMessageBox fixes its size whenever it is shown or its layout
-// changes, so the size is let go again each time. It opens centred on the
-// window it belongs to by that window's own rectangle: Qt would go by
-// where the window system last said that window was, which at the start
-// may not have come yet (the title then counts as standing at 0,0).
+// changes, so the size is let go again each time.
+//
+// It opens centred on the window it belongs to by that window's own
+// rectangle: Qt would go by where the window system last said that window
+// was, which at the start may not have come yet (the title then counts as
+// standing at 0,0). The box takes its place before QDialog would choose one
+// of its own: two places asked for one after the other can reach a busy
+// window manager out of turn, and the box then opens at the first.
 //
 // A window manager on a busy machine may report the box at the size it was
 // created at (100 x 30, nothing of its text in sight) after the box has
@@ -33,6 +37,12 @@ public:
 protected:
     bool event(QEvent *event) override
     {
+        const bool firstShow = event->type() == QEvent::Show && !m_placed;
+        const QSize placedWith = size();
+        if (firstShow) {
+            m_placed = true;
+            WindowPlacement::centreOn(this, parentWidget());
+        }
         const bool handled = QMessageBox::event(event);
         if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
             if (shrunk())
@@ -42,10 +52,8 @@ protected:
         // Not every size the window system gives brings a new layout.
         if (event->type() == QEvent::Resize && shrunk())
             QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
-        if (event->type() == QEvent::Show && !m_placed) {
-            m_placed = true;
+        if (firstShow && size() != placedWith)
             WindowPlacement::centreOn(this, parentWidget());
-        }
         return handled;
     }
 

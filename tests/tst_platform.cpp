@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -44,6 +45,7 @@ private slots:
     void messageBoxHasOneOkButtonAndNoIcon();
     void messageBoxKeepsItsOwnSize_data();
     void messageBoxKeepsItsOwnSize();
+    void messageBoxAsksForOnePlace();
     void programEndIsRecordedUnderTest();
     void failuresCarryStableCodes_data();
     void failuresCarryStableCodes();
@@ -239,6 +241,52 @@ void tst_Platform::messageBoxKeepsItsOwnSize()
     QVERIFY(own.width() > 100);
     QCOMPARE(after, own);
     QCOMPARE(fixedAt, own);
+}
+
+namespace {
+// Every place a shown box is moved to.
+class PlacesSeen : public QObject
+{
+public:
+    QList<QPoint> places;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (box && event->type() == QEvent::Move && box->isVisible())
+            places.append(box->pos());
+        return false;
+    }
+};
+} // namespace
+
+// A box asks the window system for its place once, centred on the window
+// it belongs to: a busy window manager may act on the first of two places
+// asked for. Its window stands half off the screen, where Qt would choose
+// a place of its own inside the screen.
+void tst_Platform::messageBoxAsksForOnePlace()
+{
+    QWidget owner;
+    owner.setFixedSize(576, 340);
+    const QRect screen = owner.screen()->availableGeometry();
+    owner.move(screen.right() - owner.width() / 2, screen.top() + 100);
+    owner.show();
+    owner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&owner));
+    PlacesSeen seen;
+    qApp->installEventFilter(&seen);
+    QRect box;
+    QTimer::singleShot(0, this, [&] {
+        auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(shown);
+        box = shown->frameGeometry();
+        shown->button(QMessageBox::Ok)->click();
+    });
+    MessageBox::show("You have died.");
+    qApp->removeEventFilter(&seen);
+    QCOMPARE(box.center(), owner.frameGeometry().center());
+    QCOMPARE(seen.places, QList<QPoint>{box.topLeft()});
 }
 
 void tst_Platform::programEndIsRecordedUnderTest()
