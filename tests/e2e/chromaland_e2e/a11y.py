@@ -6,9 +6,14 @@ import re
 import subprocess
 
 from .display import HERE, require
-from .processes import Group, log, output, wait_until
+from .processes import Group, log, output, run, wait_until
 
 PYTHON = "/usr/bin/python3"
+
+
+def keys(*names):
+    """Types the keys into the focused window, as the reader's client and the player by ear type them."""
+    run("xdotool", "key", "--clearmodifiers", "--delay", "25", *names)
 
 
 def utterance(text):

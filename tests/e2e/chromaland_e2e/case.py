@@ -212,10 +212,11 @@ class Scenario(unittest.TestCase):
         self.fail("%s, %d attempts (see the log above: too slow, or the enemies had moved)"
                   % (failure() if callable(failure) else failure, WALK_ATTEMPTS))
 
-    def play_to_battle(self, enemy, key, character, setup=None, separate=False):
+    def play_to_battle(self, enemy, key, character, setup=None, separate=False, on_title=None, walk=None):
         """Starts the game in a fresh program folder with the character (lines, or None) and setup(folder) and walks
-        onto the enemy, afresh while an enemy moved first. Sets program_folder, working_folder and map_window;
-        returns the battle."""
+        onto the enemy (walk as meet_enemy's), afresh while an enemy moved first; on_title(title), when given, takes
+        the game from the title to the map instead of KEY and returns the map. Sets program_folder, working_folder
+        and map_window; returns the battle."""
         def attempt(_):
             self.program_folder = self.game.new_folder("program")
             self.working_folder = self.game.new_folder("working") if separate else self.program_folder
@@ -223,9 +224,34 @@ class Scenario(unittest.TestCase):
                 files.put_character(self.program_folder, character)
             if setup:
                 setup(self.program_folder)
-            self.map_window = self.start_to_map(self.program_folder, self.working_folder, key)
-            return self.meet_enemy(self.map_window, enemy)
-        return self.in_time(attempt, "no battle window in time after a walk onto enemy %d" % enemy)
+            if on_title:
+                self.map_window = on_title(self.start_title(self.program_folder, self.working_folder))
+            else:
+                self.map_window = self.start_to_map(self.program_folder, self.working_folder, key)
+            return self.meet_enemy(self.map_window, enemy, walk)
+        return self.in_time(attempt, "no battle window in time after a walk onto enemy %d%s"
+                            % (enemy, " with the d-pad" if walk else ""))
+
+    def await_focus(self, window, seconds, failure):
+        """The window gets the keyboard within SECONDS from the game itself; else the scenario fails with FAILURE."""
+        if not wait_until(lambda: self.x.focused() == window, seconds):
+            self.fail(failure)
+
+    def escape(self, window, what):
+        """Escape closes the window (WHAT) within 5 s."""
+        self.game.keys(window, "Escape")
+        self.game.await_hidden(window, 5, "%s (after Escape)" % what)
+
+    def put_settings(self, text):
+        settings = self.game.settings_file()
+        os.makedirs(os.path.dirname(settings), exist_ok=True)
+        with open(settings, "w") as f:
+            f.write(text)
+
+    def expect_setting(self, line, what):
+        settings = self.game.settings_file()
+        lines = files.read_bytes(settings).decode().split() if os.path.exists(settings) else []
+        self.assertIn(line, lines, "the settings do not keep %s:\n%s" % (what, files.shown(settings)))
 
     def retreat(self, battle):
         """Leaves the battle by Alt+R, Retreat: the battle window goes."""

@@ -12,7 +12,7 @@ from . import files
 from .case import Scenario
 from .display import HERE, Weston
 from .game import clean_environment
-from .processes import log, wait_until
+from .processes import log
 from .virtualpad import VirtualPad
 
 # The X server's key repeat where it is read: after 250 ms, then every 40 ms (not X's, Qt's or weston.ini's own).
@@ -28,23 +28,21 @@ class Controller(Scenario):
         self.addCleanup(self.pad.close)
         self.game.env = self.pad.env
 
-    def await_focus(self, window, what):
-        """The window gets the keyboard, where the controller plays, from the game itself."""
-        if not wait_until(lambda: self.x.focused() == window, 10):
-            self.fail("%s did not get the keyboard within 10 s, so the controller plays nowhere" % what)
+    def await_pad_focus(self, window, what):
+        """The window gets the keyboard, where the controller plays."""
+        self.await_focus(window, 10, "%s did not get the keyboard within 10 s, so the controller plays nowhere" % what)
 
-    def pad_to_map(self, folder):
-        """Starts the game with the controller, opens the hall from the title with X and closes it with B, then
-        with A on its Close button, and starts with A; returns the map window."""
-        title = self.start_title(folder)
+    def pad_to_map(self, title):
+        """Once the game has the controller, opens the hall from the title with X and closes it with B, then with A on
+        its Close button, and starts with A; returns the map window."""
         self.pad.opened(self.game, 20)
         for close in ("b", "a"):
             self.pad.press("x")
             hall = self.game.window("hall", 15)
-            self.await_focus(hall, "the hall of the fallen")
+            self.await_pad_focus(hall, "the hall of the fallen")
             self.pad.press(close)
             self.game.await_hidden(hall, 10, "the hall of the fallen, after %s," % close.upper())
-            self.await_focus(title, "the title, after the hall,")
+            self.await_pad_focus(title, "the title, after the hall,")
         self.pad.press("a")
         return self.await_map()
 
@@ -52,13 +50,8 @@ class Controller(Scenario):
         """A whole game with the controller: X on the title opens the hall and B closes it, and A on its Close button
         too, A starts, the d-pad walks onto red enemy 20, A kills it and B retreats with the win, Start asks whether
         to save and quit and A says yes: the game ends with 0, the character saved with its red bar grown."""
-        def attempt(_):
-            self.program_folder = self.game.new_folder("program")
-            files.put_character(self.program_folder, files.WINNER)
-            self.map_window = self.pad_to_map(self.program_folder)
-            return self.meet_enemy(self.map_window, 20, walk=self.pad.walk)
-        battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20 with the d-pad")
-        self.await_focus(battle, "the battle")
+        battle = self.play_to_battle(20, None, files.WINNER, on_title=self.pad_to_map, walk=self.pad.walk)
+        self.await_pad_focus(battle, "the battle")
         # Strength and Dexterity 1000 kill a red enemy with the first hit; once it is dead A does nothing. Each A
         # shows its button pressed a moment before it acts.
         for _ in range(4):
@@ -67,11 +60,11 @@ class Controller(Scenario):
         self.assertTrue(self.x.shown(battle), "the battle window closed during the attacks")
         self.pad.press("b")
         self.game.await_hidden(battle, 10, "the battle, after B,")
-        self.await_focus(self.map_window, "the map, after the battle,")
+        self.await_pad_focus(self.map_window, "the map, after the battle,")
         self.pad.press("start")
         question = self.game.window("box", 15)
         self.expect_over(question, self.map_window, "the question whether to save and quit")
-        self.await_focus(question, "the question whether to save and quit")
+        self.await_pad_focus(question, "the question whether to save and quit")
         self.pad.press("a")
         self.game.expect_exit(0, "saving and quitting with the controller")
         file = os.path.join(self.program_folder, "Character.chx")

@@ -248,8 +248,7 @@ class Play(Scenario):
         self.assertIsNotNone(copied, "Ctrl+C in the hall put nothing on the clipboard")
         self.assertIn("Archive: " + archive, copied, "the top row of the hall is not the character that just died")
         self.assertIn("Points earned: -46", copied)
-        self.game.keys(hall, "Escape")
-        self.game.await_hidden(hall, 5, "the hall after Escape")
+        self.escape(hall, "the hall")
         self.assertTrue(self.x.shown(title), "the title went away with the hall")
         self.game.kill()
 
@@ -265,24 +264,19 @@ class Play(Scenario):
         self.assertTrue(x >= 0 and y >= 0 and x + w <= self.x.width and y + h <= self.x.height,
                         "the help (%dx%d at %d,%d) does not fit the %dx%d screen"
                         % (w, h, x, y, self.x.width, self.x.height))
-        self.game.keys(help_window, "Escape")
-        self.game.await_hidden(help_window, 5, "the help (after Escape)")
-        if not wait_until(lambda: self.x.focused() == window, 3):
-            self.fail("%s did not get the keyboard back when the help closed" % what)
+        self.escape(help_window, "the help")
+        self.await_focus(window, 3, "%s did not get the keyboard back when the help closed" % what)
 
     def test_help(self):
         """F1 opens the help on the title (without starting the game), on the map and in a battle; Escape closes
         it, and the arrows move the player at once."""
-        def attempt(_):
-            folder = self.game.new_folder("program")
-            files.put_character(folder, files.RETREAT)
-            title = self.start_title(folder)
+        def helped(title):
             self.open_help(title, "the title window")
             self.game.none_shown("box map", 1, "F1 must not start the game")
-            self.map_window = self.leave_title(title, "Return")
-            self.open_help(self.map_window, "the map window")
-            return self.meet_enemy(self.map_window, 20)
-        battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20")
+            map_window = self.leave_title(title, "Return")
+            self.open_help(map_window, "the map window")
+            return map_window
+        battle = self.play_to_battle(20, None, files.RETREAT, on_title=helped)
         self.open_help(battle, "the battle window")
         self.retreat(battle)
         self.close_map_and_wait(self.map_window)
@@ -295,15 +289,16 @@ class Play(Scenario):
         self.assertTrue(title, "no translation of the battle window's title in the %s catalogue" % language)
         self.game.battle_title = title
 
-        def attempt(_):
-            self.program_folder = self.game.new_folder("first-" + (language or "en"))
-            _, box = self.start_to_box(self.program_folder)
+        def through_box(title):
+            self.game.keys(title, "x")
+            box = self.game.window("box map", 15)
+            self.assertEqual(box.kind, "box", "the map opened without the message that the character file is missing")
             self.x.picture(prefix + "-box.png", box)
             self.game.keys(box, "Return")
-            self.map_window = self.game.window("map", 15)
-            self.game.expect_size(self.map_window, facts.MAP_SIZE, "the map window")
-            return self.meet_enemy(self.map_window, 20)
-        battle = self.in_time(attempt, "no battle window in time after a walk onto enemy 20")
+            map_window = self.game.window("map", 15)
+            self.game.expect_size(map_window, facts.MAP_SIZE, "the map window")
+            return map_window
+        battle = self.play_to_battle(20, None, None, on_title=through_box)
         # Only the texts change: every window keeps its size.
         self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
         self.x.picture(prefix + "-map.png", self.map_window)
@@ -378,11 +373,6 @@ class Play(Scenario):
         self.game.keys(self.map_window, "F2")
         return self.start_squares_show(after)
 
-    def expect_setting(self, line, what):
-        settings = self.game.settings_file()
-        lines = files.read_bytes(settings).decode().splitlines() if os.path.exists(settings) else []
-        self.assertIn(line, lines, "the settings do not keep %s:\n%s" % (what, files.shown(settings)))
-
     def test_colour_symbols(self):
         """With no Graphics folder, F2 on the map puts the built-in pip set on every enemy and the player at once; the
         next start shows it again, and F2 brings the plain squares back; the settings say which, and nothing else is
@@ -413,8 +403,7 @@ class Play(Scenario):
 
         def symbols_then_plain(number):
             if number > 1:
-                with open(settings, "w") as f:
-                    f.write("[Map]\nColourSymbols=true\n")
+                self.put_settings("[Map]\nColourSymbols=true\n")
             return self.f2_switches(folder, "symbols", "plain")
         self.in_time(symbols_then_plain, lambda: "a new start did not show the pip set, or F2 did not take it away: %s "
                      "pixels differ (shown: %s and %s)" % (self.apart, self.path("symbols-shown.png"),

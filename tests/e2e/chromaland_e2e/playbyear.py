@@ -9,7 +9,6 @@ each step with what Orca said to it; exit code 0 when every step was heard, 1 wh
 
 import os
 import re
-import subprocess
 import sys
 import time
 
@@ -57,7 +56,7 @@ class Speech(a11y.Speech):
 
 
 def press(*keys):
-    subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], check=True)
+    a11y.keys(*keys)
     log("pressed " + " ".join(keys))
     time.sleep(PACE)
 

@@ -20,14 +20,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from chromaland_e2e.a11y import Speech
-from chromaland_e2e.processes import log, run, wait_until
+from chromaland_e2e.a11y import Speech, keys
+from chromaland_e2e.processes import log, wait_until
 
 Event = collections.namedtuple("Event", "time kind role name detail data")
-
-
-def keys(*names):
-    run("xdotool", "key", "--clearmodifiers", "--delay", "25", *names)
 
 
 def children(node):

@@ -116,8 +116,7 @@ class ScreenReader(Scenario):
                          "the screen reader's checks of the help failed (see above)")
         # The reader's client took the caret down the list of parts to the third, the advice, and followed it.
         orca.awaits("notification " + translated(language, "HelpPage", "Advice for a new character"), 20)
-        self.game.keys(help_window, "Escape")
-        self.game.await_hidden(help_window, 5, "the help (after Escape)")
+        self.escape(help_window, "the help")
         if not wait_until(lambda: orca.count(square) > before, 20, 0.1):
             self.fail("Orca did not speak the map's square again after the help closed; it said: %s"
                       % orca.speech()[-10:])
@@ -166,8 +165,7 @@ class ScreenReader(Scenario):
         orca.awaits("The battle's last lines: You hit by +3 and inflict 12 damage. Enemy hits you by +40 and it "
                     "inflicts 38 damage.", 20)
         log_lines("what Orca said from Home on", orca.speech()[before:])
-        self.game.keys(hall, "Escape")
-        self.game.await_hidden(hall, 5, "the hall (after Escape)")
+        self.escape(hall, "the hall")
         self.game.kill()
 
     def test_screen_reader_death(self):

@@ -110,10 +110,7 @@ class SoundScenarios(Scenario):
         """The cue after each step sounds; at the map's left edge every enemy stands to the right and the cue is
         louder on the right, at its right edge the other way round. F4 silences the game; the silence holds at the
         next start and in the settings, and F4 brings the sound back."""
-        settings = self.game.settings_file()
-        os.makedirs(os.path.dirname(settings), exist_ok=True)
-        with open(settings, "w") as f:
-            f.write("[Sound]\nEnemyCue=true\n")
+        self.put_settings("[Sound]\nEnemyCue=true\n")
         folder = self.game.new_folder("sound")
         files.put_character(folder)
         map_window = self.start_to_map(folder, folder, "space")
@@ -137,9 +134,7 @@ class SoundScenarios(Scenario):
         silenced = self.after_key(map_window, "Right", 2)
         self.assertTrue(silent(silenced), "F4 did not silence the game: %s" % silenced)
         self.close_map_and_wait(map_window)
-        with open(settings) as f:
-            self.assertIn("On=false", f.read().split(), "the settings do not keep the silence:\n"
-                          + files.shown(settings))
+        self.expect_setting("On=false", "the silence")
 
         map_window = self.start_to_map(folder, folder, "space")
         again = self.after_key(map_window, "Right", 2)
