@@ -142,15 +142,12 @@ class Orca:
     def speech(self):
         return self.heard.read()
 
-    def said(self, words):
-        return any(words in s for s in self.speech())
-
     def count(self, words):
         return sum(1 for s in self.speech() if words in s)
 
     def awaits(self, words, seconds, why=None):
         """Waits until Orca has spoken the words."""
-        if not wait_until(lambda: self.said(words), seconds, 0.1):
+        if not wait_until(lambda: self.count(words), seconds, 0.1):
             raise AssertionError(why or "Orca never said \"%s\" within %d s; its last 20 utterances, oldest first:\n%s"
                                  % (words, seconds, "\n".join(self.speech()[-20:])))
         log("Orca said \"%s\"" % words)

@@ -79,17 +79,16 @@ class Scenario(unittest.TestCase):
         # By now the body's failure is in the result (the outcome's own flag starts afresh for tearDown).
         result = self._outcome.result
         self.failed = any(test is self for test, _ in result.failures + result.errors)
-        screen = self.weston.x if self.weston else self.x
         # A failure's report: a picture of the screen, the game's windows and its last output.
-        if self.failed and screen is not None:
+        if self.failed:
+            screen = self.weston.x if self.weston else self.x
             try:
                 log("the screen showed this at that moment: " + screen.picture(os.path.join(self.tmp, "screen.png")))
             except AssertionError as e:
                 log("no picture of the screen: %s" % e)
-        if self.failed:
             description = [screen.describe() if isinstance(screen, X11) else "", self.game.describe()]
             print("\n".join(filter(None, description)), file=sys.stderr, flush=True)
-        self.game.stop_all()
+        self.game.processes.stop_all()
         if self.weston:
             self.weston.stop()
 
@@ -103,10 +102,9 @@ class Scenario(unittest.TestCase):
         self.game.start(folder, cwd)
         return self.game.window("title", 20)
 
-    def start_to_box(self, folder, key="x", why="without the message that the character file is missing", cwd=None):
-        """Starts the game and presses the key on the title: a message box must come, not the map (opened WHY).
-        Returns the title and the box."""
-        title = self.start_title(folder, cwd)
+    def start_to_box(self, folder, key="x", why="without the message that the character file is missing"):
+        """Starts the game and presses the key on the title: a box must come, not the map (opened WHY); both."""
+        title = self.start_title(folder)
         self.game.keys(title, key)
         box = self.game.window("box map", 15)
         self.assertEqual(box.kind, "box", "the map opened " + why)
@@ -199,9 +197,8 @@ class Scenario(unittest.TestCase):
         return None
 
     def in_time(self, attempt, failure):
-        """Calls attempt(number), which starts the game, until it returns something true (a battle, say), at most
-        WALK_ATTEMPTS times, killing the game after each false result; fails with FAILURE (a text, or a function
-        giving one)."""
+        """Calls attempt(number), which starts the game, until it returns something true, the game killed after each
+        false result; fails with FAILURE (a text, or a function giving one)."""
         for number in range(1, WALK_ATTEMPTS + 1):
             found = attempt(number)
             if found:
@@ -274,12 +271,11 @@ class Scenario(unittest.TestCase):
         """Closes the map through the window manager; the game must save and end with exit code 0."""
         self.game.expect_exit(0, "closing the map window", self.game.close_and_wait(map_window, 15))
 
-    def archive(self, folder=None):
-        """The name of the one archive of a death (Dead_*.txt) in the folder, the working folder unless given."""
-        folder = folder or self.working_folder
-        archives = [n for n in os.listdir(folder) if n.startswith("Dead_") and n.endswith(".txt")]
+    def archive(self):
+        """The name of the one archive of a death (Dead_*.txt) in the working folder."""
+        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_") and n.endswith(".txt")]
         self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
-                         % (folder, " ".join(sorted(os.listdir(folder)))))
+                         % (self.working_folder, " ".join(sorted(os.listdir(self.working_folder)))))
         return archives[0]
 
     def expect_dead(self, folder, file="Character.chx"):
@@ -290,8 +286,7 @@ class Scenario(unittest.TestCase):
         files.expect_saved(path, files.with_values(files.LOSER, HPc=health))
 
     def attack_until_death_box(self, battle):
-        """Presses Alt+A in the battle until a message box ("You have died.") is up, at most 40 times; returns it
-        and the attacks it took."""
+        """Alt+A in the battle until the box "You have died." is up, at most 40 times; the box and the attacks."""
         for attack in range(1, 41):
             # A box that came late, after the last wait, takes no more attacks.
             if not self.game.find("box", 0):

@@ -76,8 +76,7 @@ class Game:
         return os.path.join(self.home()[0], ".config", "chromaland", "chromaland.conf")
 
     def start(self, folder, cwd=None):
-        """Copies the game into FOLDER (unless it is there) and starts it there, in the working folder CWD (the
-        program folder unless given)."""
+        """Starts the game copied into FOLDER (unless it is there), in the working folder CWD or FOLDER."""
         self.kill()
         command, env, cwd, self.log = self.command(folder, cwd or folder)
         self.process = self.processes.start(command, log_file=self.log, env=env, cwd=cwd)
@@ -137,9 +136,6 @@ class Game:
         if self.process is not None:
             self.processes.stop(self.process, ask=False)  # at once: a game asked to end would save
 
-    def stop_all(self):
-        self.processes.stop_all()
-
     def alive(self, waiting_for):
         if not self.running():
             raise AssertionError("the game ended (exit code %s) while %s was awaited"
@@ -164,8 +160,7 @@ class Game:
         return {"DIALOG": "box", "NORMAL": "map"}.get(kind, "other") if name == "Chromaland" else "other"
 
     def find(self, kinds, seconds):
-        """Waits until a shown window of one of the kinds (words of KINDS) exists and returns it; None when none
-        came in time. Raises when the game ends meanwhile."""
+        """A shown window of one of the kinds (words of KINDS) within SECONDS, or None; raises if the game ends."""
         wanted = kinds.split()
 
         def one():

@@ -44,8 +44,7 @@ class Play(Scenario):
         return os.path.join(self.tmp, name)
 
     def squares_show(self, positions, shown, expected, seconds=8):
-        """Waits at most SECONDS until the map window's squares at POSITIONS, cut from its pictures and set side by
-        side in SHOWN, are the picture EXPECTED (self.apart: pixels that differed)."""
+        """Whether the map's squares at POSITIONS, set side by side in SHOWN, come to be EXPECTED (apart: how far)."""
         def shows():
             whole = self.x.picture(self.path("map.png"), self.map_window)
             crops = []
@@ -253,8 +252,7 @@ class Play(Scenario):
         self.game.kill()
 
     def open_help(self, window, what):
-        """F1 on the window opens the help over it, and the window stays under it; Escape closes the help and gives
-        the keyboard back to the window, without a click."""
+        """F1 opens the help over the window, which stays; Escape closes it and gives the window the keyboard back."""
         self.game.keys(window, "F1")
         help_window = self.game.window("help", 5)
         self.assertTrue(self.x.shown(window), "%s went away when the help opened" % what)

@@ -205,11 +205,13 @@ class Player:
     def back_on_map(self, what):
         """Waits for the map's square; a step that met an enemy on the way is a battle, fought first."""
         answer = self.hear(r"World map: Column|Battle Control", what)
-        if answer and "Battle Control" in answer:
-            log("met an enemy on the way")
-            self.battle_from = self.speech.heard - 1
-            return self.battle()
-        return bool(answer)
+        return self.met_on_the_way() if answer and "Battle Control" in answer else bool(answer)
+
+    def met_on_the_way(self):
+        """Fights the battle that a step opened, whose window is the last utterance heard."""
+        log("met an enemy on the way")
+        self.battle_from = self.speech.heard - 1
+        return self.battle()
 
     def spend(self):
         if not self.answered(("shift+Tab", r"Spend a point on \w+", "a point button"),
@@ -225,9 +227,7 @@ class Player:
             if "healing row" in said:
                 break
             if "Battle Control" in said:
-                log("met an enemy on the way down")
-                self.battle_from = len(self.speech.said) - 1
-                if not self.battle():
+                if not self.met_on_the_way():
                     return False
                 continue
             press("Down")

@@ -392,21 +392,19 @@ def main():
         return 0 if reader.wait_for(lambda: app(args[0]), float(args[1])) else 1
     if phase == "idle":
         reader.idle(float(args[0]))
-    if phase != "play":
-        if phase == "help":
-            reader.help_checks(args[0])
-        return 1 if reader.failed else 0
-    if not reader.wait_for(app, 15):
-        log("FAILED: the game never appeared on the accessibility bus")
+    elif phase == "help":
+        reader.help_checks(args[0])
+    elif not reader.check(reader.wait_for(app, 15), "the game is on the accessibility bus"):
         return 1
-    reader.title_checks()
-    battle = reader.start_and_walk()
-    if battle is None:
-        log("no battle with enemy 20 in time: the enemies may have moved first")
-        return 3
-    reader.battle_checks(battle)
-    reader.map_checks()
-    log("%d checks failed" % len(reader.failed))
+    else:
+        reader.title_checks()
+        battle = reader.start_and_walk()
+        if battle is None:
+            log("no battle with enemy 20 in time: the enemies may have moved first")
+            return 3
+        reader.battle_checks(battle)
+        reader.map_checks()
+        log("%d checks failed" % len(reader.failed))
     for what in reader.failed:
         log("failed: " + what)
     return 1 if reader.failed else 0

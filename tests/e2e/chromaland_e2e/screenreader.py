@@ -94,7 +94,7 @@ class ScreenReader(Scenario):
         orca.awaits(translated_square("de", 1, 22), 20)
         self.game.keys(map_window, "Right")
         orca.awaits(translated_square("de", 2, 22), 20)
-        self.assertFalse(orca.said("World map"), "Orca spoke the map's English name to a German player")
+        self.assertFalse(orca.count("World map"), "Orca spoke the map's English name to a German player")
         self.close_map_and_wait(map_window)
 
     def help_with_reader(self, language):

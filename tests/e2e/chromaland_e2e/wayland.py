@@ -57,9 +57,7 @@ class Wayland(Scenario):
         """Waits until the window's size differs from (changed) or equals (not changed) WAS; the game must survive
         meanwhile. Returns the window's place."""
         def there():
-            if not self.game.running():
-                self.fail("the game ended (exit code %d) after %s of the window (%s)"
-                          % (self.game.process.wait(), what, kind))
+            self.game.alive("the window (%s) after %s" % (kind, what))
             place = self.find(kind)
             return place if place and (size(place) != was) == changed else None
         place = wait_until(there, seconds, 0.1)
@@ -81,17 +79,16 @@ class Wayland(Scenario):
         # Followed by its surface from here on: maximized, a box is as large as the map.
         surface = "surface %s" % self.surface
         place = None
-        ways = [(lambda: self.weston.keys("super+shift+m"), "the maximize shortcut", "the maximize shortcut twice"),
-                (lambda: self.weston.keys("super+shift+f"), "the fullscreen shortcut", "the fullscreen shortcut twice")]
+        ways = {"the maximize shortcut": lambda: self.weston.keys("super+shift+m"),
+                "the fullscreen shortcut": lambda: self.weston.keys("super+shift+f")}
         if not frameless:
-            ways.append((lambda: self.click_frame(place, MAXIMIZE_BUTTON), "a click on the frame's maximize button",
-                         "a second click on the frame's maximize button"))
-        for way, once, twice in ways:
+            ways["a click on the frame's maximize button"] = lambda: self.click_frame(place, MAXIMIZE_BUTTON)
+        for once, way in ways.items():
             way()
             place = self.await_size(surface, 5, True, was, once)
             log("after %s the %s window is %s, was %s" % (once, kind, size(place), was))
             way()
-            place = self.await_size(surface, 5, False, was, twice)
+            place = self.await_size(surface, 5, False, was, once + " twice")
 
     def click_frame(self, place, button):
         """Clicks a button of the frame of the window at PLACE, BUTTON pixels left of its right edge."""
