@@ -79,7 +79,6 @@ class Scenario(unittest.TestCase):
         # By now the body's failure is in the result (the outcome's own flag starts afresh for tearDown).
         result = self._outcome.result
         self.failed = any(test is self for test, _ in result.failures + result.errors)
-        # A failure's report: a picture of the screen, the game's windows and its last output.
         if self.failed:
             screen = self.weston.x if self.weston else self.x
             try:

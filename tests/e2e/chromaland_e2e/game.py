@@ -17,9 +17,8 @@ from .processes import Group, log, throughout, wait_until
 
 
 def clean_environment(home, runtime, display=None, locale="C.UTF-8", wayland=None, extra=None):
-    """The whole environment of every program of the scenarios and the bench: a path, a home and runtime folder, a
-    locale, UTC unless TZ says otherwise, the display (X11, or Wayland as (socket, XWayland's display)),
-    accessibility off, and EXTRA (a dict) over it all."""
+    """The whole environment of every program of the scenarios and the bench: UTC unless TZ says otherwise, the
+    display (X11, or Wayland as (socket, XWayland's display)), accessibility off, and EXTRA (a dict) over it all."""
     os.makedirs(home, exist_ok=True)
     env = {"PATH": "/usr/bin:/bin", "HOME": home, "XDG_RUNTIME_DIR": private_folder(runtime), "LC_ALL": locale,
            "TZ": os.environ.get("TZ", "UTC")}
@@ -41,10 +40,7 @@ def as_user(uid, gid, command):
 class Window(int):
     """A window of the game (its X id) and its kind: title, map, box, battle, help, hall or other."""
 
-    def __new__(cls, window, kind):
-        self = super().__new__(cls, window)
-        self.kind = kind
-        return self
+    kind = None
 
 
 class Game:
@@ -62,8 +58,6 @@ class Game:
         self.battle_title = "Battle Control"
         self.help_title = "Chromaland Help"
         self.hall_title = "Hall of the Fallen"
-
-    # --- Starting and ending ----------------------------------------------
 
     def new_folder(self, name="game"):
         return tempfile.mkdtemp(prefix=name + ".", dir=self.tmp)
@@ -141,8 +135,6 @@ class Game:
             raise AssertionError("the game ended (exit code %s) while %s was awaited"
                                  % (self.process.wait(), waiting_for))
 
-    # --- Windows (X11) ------------------------------------------------------
-
     def windows(self):
         return self.x.windows_of(self.pid) if self.process else []
 
@@ -167,7 +159,9 @@ class Game:
             for w in self.windows():
                 kind = self.kind(w)
                 if kind in wanted:
-                    return Window(w, kind)
+                    found = Window(w)
+                    found.kind = kind
+                    return found
             self.alive("a window (%s)" % kinds)
             return None
         return wait_until(one, seconds)

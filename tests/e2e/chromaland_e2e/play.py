@@ -14,9 +14,6 @@ from .display import require
 from .files import DEFAULT_CHARACTER, expect_entries, expect_exact, expect_saved, value_between
 from .processes import log, run, syscalls, wait_until
 
-# The start squares of the 21 enemies, then the player's in the healing row.
-START_SQUARES = facts.ENEMY_STARTS + [facts.PLAYER_START]
-
 
 def pixels_apart(a, b):
     """How many pixels of two pictures differ."""
@@ -69,7 +66,6 @@ class Play(Scenario):
                         % (x, y, self.x.width, self.x.height, cx, cy))
         expect_entries(folder, "chromaland")
 
-        # Keys that produce no character do not start the game.
         self.game.keys(title, "Left", "F2", "Shift_L", "Control_L")
         self.game.none_shown("box map", 1, "a key without a character must not start the game")
         self.assertTrue(self.x.shown(title), "the title window went away after keys without a character")
@@ -102,7 +98,6 @@ class Play(Scenario):
             "V=2.5", "I=3", "B=4", "G=5", "Y=6", "O=7", "R=18", "Saved: long ago", "trailing junk"])
         original = files.read_bytes(file)
         map_window = self.start_to_map(folder, folder, "space")
-        # Loading reads the file and leaves it alone.
         self.assertEqual(files.read_bytes(file), original, "starting the game changed the character file")
         self.close_map_and_wait(map_window)
         expect_saved(file, ["ST=7", "DX=12", "WS=12abc", "HPc=15", "HPm=15", "MPc=17", "MPm=17", "pts=2",
@@ -110,8 +105,7 @@ class Play(Scenario):
         expect_entries(folder, "chromaland", "Character.chx")
 
     def damaged_start(self, name, key, lines):
-        """A character file the game cannot load ends the start-up with a message; after it the game ends with exit
-        code 1 and leaves the file exactly as it was."""
+        """A character file the game cannot load: a message, then exit code 1, the file left exactly as it was."""
         folder = self.game.new_folder(name)
         file = files.put_character(folder, lines)
         original = files.read_bytes(file)
@@ -193,7 +187,6 @@ class Play(Scenario):
         box, attacks = self.attack_until_death_box(battle)
         log("the death message is up after %d attack(s)" % attacks)
         self.assertEqual(self.x.transient_for(box), battle, "the death message does not belong to the battle window")
-        # Nothing is saved before the player has seen the message.
         self.assertEqual(files.read_bytes(program_file), original,
                          "the character file changed before the death message was answered")
 
@@ -280,8 +273,7 @@ class Play(Scenario):
         self.close_map_and_wait(self.map_window)
 
     def play_in_language(self, language, prefix):
-        """A first start in the language ("" for English) to a battle with enemy 20, a retreat and a close; the box,
-        the map and the battle pictured as PREFIX-box.png and so on, the saved file kept as PREFIX-Character.chx."""
+        """A first start in LANGUAGE ("" for English) to a battle and back; pictures and saved file kept as PREFIX-*."""
         self.game.env = {"LANGUAGE": language} if language else {}
         title = files.translation_of(language, "frmBattleControl", "Battle Control") if language else "Battle Control"
         self.assertTrue(title, "no translation of the battle window's title in the %s catalogue" % language)
@@ -297,7 +289,6 @@ class Play(Scenario):
             self.game.expect_size(map_window, facts.MAP_SIZE, "the map window")
             return map_window
         battle = self.play_to_battle(20, None, None, on_title=through_box)
-        # Only the texts change: every window keeps its size.
         self.game.expect_size(battle, facts.BATTLE_SIZE, "the battle window")
         self.x.picture(prefix + "-map.png", self.map_window)
         self.x.picture(prefix + "-battle.png", battle)
@@ -306,8 +297,7 @@ class Play(Scenario):
         shutil.copy(os.path.join(self.program_folder, "Character.chx"), prefix + "-Character.chx")
 
     def language(self, language):
-        """The game in the language a desktop sets: the box, the map and the battle differ from English in their
-        texts (the battle's title is the catalogue's) and keep their sizes; the file saved is English's."""
+        """The box, the map and the battle in a desktop's language differ from English's; the file saved does not."""
         english, translated = self.path("en"), self.path(language)
         self.play_in_language("", english)
         self.play_in_language(language, translated)
@@ -358,7 +348,8 @@ class Play(Scenario):
 
     def start_squares_show(self, pictures):
         """Whether the start squares show PICTURES-expected.png (the squares shown left as PICTURES-shown.png)."""
-        if self.squares_show(START_SQUARES, self.path(pictures + "-shown.png"), self.path(pictures + "-expected.png")):
+        if self.squares_show(facts.ENEMY_STARTS + [facts.PLAYER_START], self.path(pictures + "-shown.png"),
+                             self.path(pictures + "-expected.png")):
             return True
         log("%s pixels differ on the start squares" % self.apart)
         return False

@@ -172,8 +172,7 @@ class Reader:
                   flush=True)
 
     def value_boxes(self, window, prefixes, signed=False):
-        """Each value box (a label named by its prefix and its number, a negative one when SIGNED) carries its
-        number in its name and text."""
+        """Each value box (a label: prefix and number, perhaps negative when SIGNED) has its number in name and text."""
         for prefix in prefixes:
             def ok(box):
                 number = box.name[len(prefix):]

@@ -64,7 +64,6 @@ class ScreenReader(Scenario):
             return self.rc != 3
         self.in_time(attempt, "the screen reader's client met no battle with enemy 20 in time")
         self.assertEqual(self.rc, 0, "the screen reader's checks failed (see above)")
-        # What Orca made of it.
         orca.stop()
         said = orca.speech()
         for words in ("Chromaland. Press a key to play. dialog Instructions: ", "World map: Column",

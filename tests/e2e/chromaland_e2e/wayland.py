@@ -54,8 +54,7 @@ class Wayland(Scenario):
             self.fail("the %s window was still shown %d s later" % (kind, seconds))
 
     def await_size(self, kind, seconds, changed, was, what):
-        """Waits until the window's size differs from (changed) or equals (not changed) WAS; the game must survive
-        meanwhile. Returns the window's place."""
+        """The window's place once its size differs from (CHANGED) or equals WAS; the game must survive meanwhile."""
         def there():
             self.game.alive("the window (%s) after %s" % (kind, what))
             place = self.find(kind)
