@@ -158,10 +158,9 @@ class Faults(Scenario):
         """Calls act() with strace holding every rename (of PATH, when given) a minute before it happens, and so a
         save at its last step; returns the trace once a rename has begun."""
         require("strace")
-        trace = os.path.join(self.tmp, "renames.strace")
-        errors = os.path.join(self.tmp, "strace.err")
-        if os.path.exists(trace):
-            os.remove(trace)
+        # Named by the game's process: a trace of an earlier game in the scenario must not count.
+        trace = os.path.join(self.tmp, "renames%d.strace" % self.game.pid)
+        errors = trace + ".err"
         renames = "rename,renameat,renameat2"
         self.tracer = self.game.processes.start(
             ["strace", "-qq", "-f", "-p", str(self.game.pid), "-o", trace, "-e", "trace=" + renames,
@@ -267,8 +266,7 @@ class Faults(Scenario):
         if os.path.exists(new_file):
             counts["pending"] += 1
             expect_new(new_file, new)
-        expect_entries(folder, "chromaland", *[n for n in ("Character.chx", PENDING)
-                                               if os.path.exists(os.path.join(folder, n))])
+        expect_entries(folder, "chromaland", *[os.path.basename(p) for p in (file, new_file) if os.path.exists(p)])
 
     def kill_before_rename_in_play(self):
         """The saves after a point, a retreat that changed health and magic, and a win, each killed in its last
@@ -434,6 +432,7 @@ class Faults(Scenario):
             if not writable:
                 os.chmod(file, 0o444)
             os.chmod(folder, 0o555)
+        self.addCleanup(os.chmod, folder, 0o755)
         self.x.close(self.start_to_map(folder, folder, "space"))
         return folder
 
@@ -443,13 +442,11 @@ class Faults(Scenario):
         folder = self.readonly_start("readonly", writable=True)
         self.game.expect_exit(0, "closing with a writable Character.chx in a read-only folder", seconds=10)
         self.expect_saved_alone(folder)
-        os.chmod(folder, 0o755)
 
         folder = self.readonly_start("readonlyfile", writable=False)
         self.expect_save_failure_box()
         self.expect_bytes(chx(folder), ORIGINAL, "the read-only character file changed")
         expect_entries(folder, "chromaland", "Character.chx")
-        os.chmod(folder, 0o755)
         log("RAN: read-only program folder with a writable and a read-only Character.chx, the game run as %s"
             % ("%s (tests run as root)" % UNPRIVILEGED if ROOT else os.environ.get("USER", os.getuid())))
 
