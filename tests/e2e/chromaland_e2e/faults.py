@@ -47,7 +47,6 @@ def kill_9(pid):
 
 
 def has_open_in(pid, folder):
-    """Whether the process has a file in FOLDER open."""
     fds = "/proc/%d/fd" % pid
     try:
         return any(os.readlink(os.path.join(fds, fd)).startswith(folder + "/") for fd in os.listdir(fds))
@@ -108,8 +107,6 @@ class Faults(Scenario):
         self.game.keys(self.game.window("box", 10), "Return")
         self.game.expect_exit(1, "the save-failure message", seconds=10)
 
-    # --- A full disk --------------------------------------------------------
-
     def small_disk(self, folder):
         """A tmpfs on the folder with room for the game and a little more, the game in it, unmounted at the end."""
         self.size_kb = os.path.getsize(self.game.exe) // 1024 + 256
@@ -151,8 +148,6 @@ class Faults(Scenario):
         self.game.expect_exit(1, "the first start on a full disk", seconds=10)
         expect_entries(folder, "chromaland", "filler")
         log("RAN: full disk at closing and at a first start (tmpfs of %d KiB)" % self.size_kb)
-
-    # --- kill -9 around saves ---------------------------------------------------
 
     def hold_rename(self, act, path=None, what="the save's rename"):
         """Calls act() with strace holding every rename (of PATH, when given) a minute before it happens, and so a
@@ -310,8 +305,6 @@ class Faults(Scenario):
         counts = self.kill_at_random_moments("pointkills", rounds // 3, ("point",))
         log("RAN: %d rounds killed just after a point: %s" % (rounds // 3, counts))
 
-    # --- Ended from outside --------------------------------------------------------
-
     def end_by_signal(self, number, where, *more):
         """Sends NUMBER and at once MORE, as a logout sends them; the game ends with 0."""
         for sent in (number,) + more:
@@ -419,8 +412,6 @@ class Faults(Scenario):
         expect_saved(chx(self.program_folder), files.RETREAT)
         log("RAN: a checkpoint and a logout's save on the map, the session's end on the map and in a battle")
 
-    # --- Folders the game may not write -------------------------------------------
-
     def readonly_start(self, name, writable):
         """A program folder read-only for the game, the fault character in it and its map closed; returns the folder."""
         folder = self.game.new_folder(name)
@@ -468,8 +459,6 @@ class Faults(Scenario):
         self.expect_dead(self.program_folder)
         os.chmod(self.working_folder, 0o755)
         log("RAN: death with a read-only working folder, the game run as %s" % (self.game.user or os.getuid()))
-
-    # --- The history of the fallen at a death ------------------------------------
 
     def die_with_history(self, setup=None, earlier=files.EARLIER_FALLEN):
         """Plays the loser, with EARLIER and setup(folder) beside it, to its death; returns the box and the history."""
@@ -540,8 +529,6 @@ class Faults(Scenario):
         ran.append("a kill held at the history's rename")
         log("RAN: " + "; ".join(ran))
 
-    # --- Windows closed the game never meant to be closed -------------------------
-
     def test_battle_ignores_escapes(self):
         """During a battle Escape, Alt+F4 typed into it, the window manager's close and clicks and keys on the map
         change nothing: the battle goes on, and leaving it by Retreat counts no kill."""
@@ -590,8 +577,6 @@ class Faults(Scenario):
         self.game.expect_exit(1, "closing the error box", seconds=10)
         self.expect_bytes(file, original, "the damaged character file was changed")
         expect_entries(folder, "chromaland", "Character.chx")
-
-    # --- The locale and odd character files -----------------------------------------
 
     def test_arabic_locale(self):
         """Under an Arabic locale the "Saved: " line carries the date as yyyy-MM-dd: the locale's own digits would not

@@ -130,8 +130,6 @@ def translation_of(language, context, source):
     return None
 
 
-# --- The history of the fallen (Fallen.tsv beside the character file) --------
-
 HISTORY = "Fallen.tsv"
 COLUMNS = "died archive ST DX WS HPm MPm pts V I B G Y O R earned killer strength lines".split()
 HISTORY_HEADER = ("\t".join(COLUMNS) + "\n").encode()
