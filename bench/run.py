@@ -88,26 +88,21 @@ def g(value):
     return "%.6g" % value
 
 
-class Figures:
-    """The measurements by name, one a round (none while off), and the report's forms of them."""
-
-    def __init__(self):
-        self.values = {}
-        self.off = False
+class Figures(dict):
+    """The measurements by name, one a round, and the report's forms of them."""
 
     def record(self, name, value):
-        if not self.off:
-            self.values.setdefault(name, []).append(float(value))
+        self.setdefault(name, []).append(float(value))
 
     def median(self, name):
-        return statistics.median(self.values[name])
+        return statistics.median(self[name])
 
     def spread(self, name):
-        v = self.values.get(name)
+        v = self.get(name)
         return "%g (%g-%g)" % (statistics.median(v), min(v), max(v)) if v else "-"
 
     def ratios(self, a, b):
-        return [float("%.3f" % (x / y)) for x, y in zip(self.values.get(a, []), self.values.get(b, [])) if y > 0]
+        return [float("%.3f" % (x / y)) for x, y in zip(self.get(a, []), self.get(b, [])) if y > 0]
 
     def ratio_of(self, a, b):
         """The median of the rounds' ratios (None without any), and "median (least-greatest)"."""
@@ -267,8 +262,7 @@ class Bench:
         name = "sound.on" if on else "sound.off"
         settings = os.path.join(self.home, ".config", "chromaland", "chromaland.conf")
         os.makedirs(os.path.dirname(settings), exist_ok=True)
-        with open(settings, "w") as f:
-            f.write("[Sound]\nOn={0}\nEnemyCue={0}\n".format("true" if on else "false"))
+        files.write_bytes(settings, "[Sound]\nOn={0}\nEnemyCue={0}\n".format("true" if on else "false").encode())
         try:
             with self.running(self.game, extra={"PULSE_SERVER": "unix:" + self.sound.socket}):
                 # A step, so that a sound has played and its device closed again.
@@ -378,15 +372,14 @@ class Bench:
         judged = []
         with open("/proc/cpuinfo") as c:
             model = next((l.split(":", 1)[1].strip() for l in c if l.startswith("model name")), "")
-        with open("/proc/loadavg") as l:
-            load = " ".join(l.read().split()[:3])
+        load = " ".join("%.2f" % average for average in os.getloadavg())
         print()
         print("Medians of %d rounds with their least and greatest; a ratio is the median of the rounds' own ratios"
               % self.rounds)
         print("(%d cores, %s, Linux %s, load %s)" % (os.cpu_count(), model, platform.release(), load))
         line("figure", "game", "bare window", "ratio", "target", "verdict")
         for label, a, b, target in ROWS:
-            if a not in f.values:
+            if a not in f:
                 continue
             if b is None:
                 line(label, f.spread(a), "-", "-", "< %d ms" % target, verdict(f.median(a) < target))
@@ -400,7 +393,7 @@ class Bench:
                 line(label, f.spread(a), f.spread(b), ratio, "<= %.2f x" % target,
                      "-" if m is None else verdict(m <= target))
         go, bo, gp, bp = (f.median(name) for name in ("game.own", "base.own", "game.peak", "base.peak"))
-        mines = [g(f.median(name)) if name in f.values else "-" for name in ("mines.own", "mines.peak")]
+        mines = [g(f.median(name)) if name in f else "-" for name in ("mines.own", "mines.peak")]
         line("own memory, private dirty (kB)", g(go), g(bo), "%+.1f MiB" % ((go - bo) / 1024), "<= +4 MiB",
              verdict(go - bo <= 4096))
         line("  GNOME Mines' own memory (kB)", mines[0], "-", "-", "-", "for comparison")
@@ -412,7 +405,7 @@ class Bench:
              "%.3f s within 1 %%" % PHASE_S, verdict(abs(deviation) <= 0.01))
         print()
         print("Every run, in round order (ms, kB, s), and the rounds' ratios of the judged rows:")
-        for name, values in f.values.items():
+        for name, values in f.items():
             print("  %-16s %s" % (name, " ".join(g(v) for v in values)))
         for a, b in judged:
             print("  %s / %s: %s" % (a, b, " ".join("%.3f" % r for r in f.ratios(a, b))))
@@ -438,9 +431,9 @@ class Bench:
         mines = shutil.which("gnome-mines", path=os.environ.get("PATH", "") + ":/usr/games")
         for round_ in range(self.rounds + 1):
             print("round %d of %d" % (round_, self.rounds) if round_ else "warming up", file=sys.stderr)
-            self.figures.off = not round_
             self.starts()
             if not round_:
+                self.figures.clear()
                 continue
             # The stretches at rest follow each other, in turns first.
             for name in ("game", "base") if round_ % 2 else ("base", "game"):
