@@ -1,6 +1,7 @@
 """Processes that a scenario starts, each in a process group of its own and ended with its whole group when the
 scenario is over, however it ended; waits that have a deadline and say what they waited for."""
 
+import contextlib
 import ctypes
 import glob
 import os
@@ -81,13 +82,8 @@ class Group:
         for sig in ([signal.SIGTERM] if ask else []) + [signal.SIGKILL]:
             if process.poll() is not None:
                 break
-            try:
+            with contextlib.suppress(ProcessLookupError):
                 os.killpg(process.pid, sig)
-            except ProcessLookupError:
-                pass
-            except PermissionError:
-                # A game run as another user: its group is that user's.
-                subprocess.run(["kill", "-%d" % sig, "--", "-%d" % process.pid], capture_output=True)
             try:
                 process.wait(5)
             except subprocess.TimeoutExpired:
