@@ -417,12 +417,10 @@ class Faults(Scenario):
         folder = self.game.new_folder(name)
         shutil.copy(self.game.exe, os.path.join(folder, "chromaland"))
         file = files.put_character(folder, FAULT_ORIGINAL)
-        if ROOT:
-            self.as_unprivileged([folder], [file] if writable else [])
-        else:
-            if not writable:
-                os.chmod(file, 0o444)
-            os.chmod(folder, 0o555)
+        self.as_unprivileged([folder], [file] if writable else [])
+        if not writable:
+            os.chmod(file, 0o444)
+        os.chmod(folder, 0o555)
         self.addCleanup(os.chmod, folder, 0o755)
         self.x.close(self.start_to_map(folder, folder, "space"))
         return folder
@@ -470,9 +468,10 @@ class Faults(Scenario):
         box, _ = self.attack_until_death_box(battle)
         return box, os.path.join(self.program_folder, files.HISTORY)
 
-    def expect_death_as_ever(self, box, history, *entries, earlier=files.EARLIER_FALLEN):
-        """Answering "You have died." ends the game with 0, no other box on the way; the archive is in the working
-        folder, the history exactly as it was."""
+    def expect_death_as_ever(self, setup, *entries, earlier=files.EARLIER_FALLEN):
+        """A death with EARLIER and setup(folder) as in die_with_history: answering "You have died." ends the game with
+        0, no other box on the way; the archive is in the working folder, the history exactly as it was."""
+        box, history = self.die_with_history(setup, earlier)
         self.game.keys(box, "Return")
         self.game.none_shown("box", 2, "a history that cannot be written is no concern of the player's")
         self.game.expect_exit(0, "the death", seconds=10)
@@ -487,8 +486,7 @@ class Faults(Scenario):
         def read_only(folder):
             os.chmod(os.path.join(folder, files.HISTORY), 0o444)
             self.as_unprivileged([folder, self.working_folder], [folder, chx(folder), self.working_folder])
-        box, history = self.die_with_history(read_only)
-        self.expect_death_as_ever(box, history)
+        self.expect_death_as_ever(read_only)
         self.game.user = None
         ran = ["a read-only Fallen.tsv"]
 
@@ -501,12 +499,10 @@ class Faults(Scenario):
                 self.small_disk(folder)
                 files.put_character(folder, files.LOSER)
                 files.put_history(folder, long_history)
-                with open(os.path.join(folder, "reserve"), "wb") as f:
-                    f.write(b"r" * 4096)
+                files.write_bytes(os.path.join(folder, "reserve"), b"r" * 4096)
                 self.fill_disk(folder)
                 os.remove(os.path.join(folder, "reserve"))
-            box, history = self.die_with_history(full, long_history)
-            self.expect_death_as_ever(box, history, "filler", earlier=long_history)
+            self.expect_death_as_ever(full, "filler", earlier=long_history)
             ran.append("a full disk")
         else:
             log("not root: a tmpfs cannot be mounted, so the full disk is not tried")
