@@ -1,6 +1,6 @@
-"""Fault scenarios: the real game on a full disk, in folders it may not write, killed or signalled around its saves,
-with windows closed that it never meant to be closed, and with odd character files. Parts that need root (a small
-tmpfs, the game run as another user) run only as root; otherwise a scenario says what it ran instead."""
+"""Fault scenarios: the real game on a full disk, in folders it may not write, killed or signalled around its saves (its
+history's too), with windows closed it never meant to be closed, under an Arabic locale, with odd character files. Parts
+needing root (a small tmpfs, the game run as another user) run only as root; otherwise a scenario says what it ran."""
 
 import contextlib
 import os
