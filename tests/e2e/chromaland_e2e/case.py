@@ -270,11 +270,12 @@ class Scenario(unittest.TestCase):
         """Closes the map through the window manager; the game must save and end with exit code 0."""
         self.game.expect_exit(0, "closing the map window", self.game.close_and_wait(map_window, 15))
 
-    def archive(self):
-        """The name of the one archive of a death (Dead_*.txt) in the working folder."""
-        archives = [n for n in os.listdir(self.working_folder) if n.startswith("Dead_") and n.endswith(".txt")]
+    def archive(self, folder=None):
+        """The name of the one archive of a death (Dead_*.txt) in FOLDER, the working folder if none."""
+        folder = folder or self.working_folder
+        archives = [n for n in os.listdir(folder) if n.startswith("Dead_") and n.endswith(".txt")]
         self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
-                         % (self.working_folder, " ".join(sorted(os.listdir(self.working_folder)))))
+                         % (folder, " ".join(sorted(os.listdir(folder)))))
         return archives[0]
 
     def expect_dead(self, folder, file="Character.chx"):

@@ -97,14 +97,12 @@ class Installed(Scenario):
         box, _ = self.attack_until_death_box(battle)
         game.keys(box, "Return")
         game.expect_exit(0, "the death")
-        archives = [n for n in os.listdir(game.data) if n.startswith("Dead_") and n.endswith(".txt")]
-        self.assertEqual(len(archives), 1, "expected one Dead_*.txt archive in %s, found: %s"
-                         % (game.data, " ".join(os.listdir(game.data))))
+        archive = self.archive(game.data)
         # The death's record goes beside the archive: one record, naming that archive.
-        expect_entries(game.data, archives[0], files.HISTORY)
+        expect_entries(game.data, archive, files.HISTORY)
         records, others = files.history_records(os.path.join(game.data, files.HISTORY))
-        self.assertEqual([r["archive"] for r in records], archives,
+        self.assertEqual([r["archive"] for r in records], [archive],
                          "the history of the fallen should hold one record naming %s, but holds %r and %r"
-                         % (archives[0], records, others))
+                         % (archive, records, others))
         self.expect_nothing_beside()
         log("PASS: %s plays and keeps the character, its archive and its record in %s" % (game.exe, game.data))
