@@ -22,8 +22,8 @@ const QLatin1String QuestionName("gameQuestion");
 // rectangle: Qt would go by where the window system last said that window
 // was, which at the start may not have come yet (the title then counts as
 // standing at 0,0). The box takes its place before QDialog would choose one
-// of its own: two places asked for one after the other can reach a busy
-// window manager out of turn, and the box then opens at the first.
+// of its own: of two places asked for one after the other, a busy window
+// manager may open the box at the first.
 //
 // A window manager on a busy machine may report the box at the size it was
 // created at (100 x 30, nothing of its text in sight) after the box has
